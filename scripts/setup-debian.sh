@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tilesmith needs on Debian 12, if missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libjpeg62-turbo-dev
+          libgtest-dev libgmock-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update
+  $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

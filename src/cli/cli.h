@@ -1,0 +1,53 @@
+// tilesmith-cli: shared pieces of its commands.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/package.h"
+#include "core/progress.h"
+#include "opentga/dispatch.h"
+
+namespace tilesmith::cli {
+
+// Exit statuses scripts rely on.
+constexpr int kOk = 0;
+constexpr int kFailed = 1;  // refused file, input/output or decoding error
+constexpr int kUsage = 2;   // bad command line
+
+// Each command gets the arguments after its name and returns the exit status.
+// Errors of the core (tilesmith::Error) may escape; main prints them, status 1.
+int cmd_convert(const std::vector<std::string>& args);
+int cmd_info(const std::vector<std::string>& args);
+int cmd_export(const std::vector<std::string>& args);
+int cmd_effect(const std::vector<std::string>& args);
+
+// Prints "tilesmith-cli: <message>" and the usage hint to stderr; returns kUsage.
+int usage_error(const std::string& message);
+// Prints "tilesmith-cli: <message>" to stderr; returns kFailed.
+int failure(const std::string& message);
+
+// A bar on stderr when stderr is a terminal; silent otherwise.
+class TerminalProgress : public Progress {
+public:
+    explicit TerminalProgress(std::string label);
+    ~TerminalProgress() override;
+    void reset(int maximum) override;
+    void step() override;
+
+private:
+    void draw();
+    std::string label_;
+    bool enabled_;
+    bool drawn_ = false;
+    int maximum_ = 0, position_ = 0;
+};
+
+// Reads a package with the reader its extension selects, as "Open source file"
+// does. Returns kOk, or prints the reason (an unreadable extension naming the
+// supported ones, or the English refusal message) and returns kFailed.
+int load_package(const std::string& path, Package& package, const ReaderOptions& options);
+// Writes with the writer its extension selects; kFailed with a message naming
+// the supported extensions when there is none.
+int save_package(const std::string& path, const Package& package);
+
+}  // namespace tilesmith::cli

@@ -1,0 +1,69 @@
+// tilesmith-cli: messages, the terminal progress bar, loading and saving.
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "cli/cli.h"
+#include "lang_unit/lang_unit.h"
+
+namespace tilesmith::cli {
+
+int usage_error(const std::string& message) {
+    std::fprintf(stderr, "tilesmith-cli: %s\nTry 'tilesmith-cli --help'.\n", message.c_str());
+    return kUsage;
+}
+
+int failure(const std::string& message) {
+    std::fprintf(stderr, "tilesmith-cli: %s\n", message.c_str());
+    return kFailed;
+}
+
+TerminalProgress::TerminalProgress(std::string label)
+    : label_(std::move(label)), enabled_(isatty(STDERR_FILENO) == 1) {}
+
+TerminalProgress::~TerminalProgress() {
+    if (drawn_) std::fputc('\n', stderr);
+}
+
+void TerminalProgress::reset(int maximum) {
+    maximum_ = maximum;
+    position_ = 0;
+    draw();
+}
+
+void TerminalProgress::step() {
+    if (position_ < maximum_) ++position_;
+    draw();
+}
+
+void TerminalProgress::draw() {
+    if (!enabled_) return;
+    constexpr int kWidth = 30;
+    const int filled = maximum_ > 0 ? position_ * kWidth / maximum_ : kWidth;
+    std::string bar(std::size_t(filled), '#');
+    bar.resize(kWidth, '.');
+    const int percent = maximum_ > 0 ? position_ * 100 / maximum_ : 100;
+    std::fprintf(stderr, "\r%s [%s] %3d%%", label_.c_str(), bar.c_str(), percent);
+    std::fflush(stderr);
+    drawn_ = true;
+}
+
+int load_package(const std::string& path, Package& package, const ReaderOptions& options) {
+    if (!is_readable_extension(file_extension(path)))
+        return failure("cannot read \"" + path +
+                       "\": supported input extensions are .tga .bmp .jpg .tr2 .tr4 .trc .wad");
+    TerminalProgress progress("reading");
+    const auto result = read_package(path, package, options, progress);
+    if (result->refused()) return failure(std::string(lang_text(result->refusal + 1)));
+    return kOk;
+}
+
+int save_package(const std::string& path, const Package& package) {
+    if (!is_writable_extension(file_extension(path)))
+        return failure("cannot write \"" + path + "\": supported output extensions are .tga .bmp .jpg");
+    TerminalProgress progress("writing");
+    write_package(path, package, progress);
+    return kOk;
+}
+
+}  // namespace tilesmith::cli

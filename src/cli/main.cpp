@@ -1,0 +1,61 @@
+// tilesmith-cli: batch conversion, level export and effects from the shell.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "core/error.h"
+
+namespace {
+
+const char kUsageText[] =
+    "Usage: tilesmith-cli COMMAND ...\n"
+    "\n"
+    "Commands:\n"
+    "  convert INPUT OUTPUT [--8bit] [--no-transparency-fix]\n"
+    "      Read INPUT (.tga .bmp .jpg .tr2 .tr4 .trc .wad) and write OUTPUT (.tga .bmp .jpg).\n"
+    "      --8bit                   read TR2/TR3 levels from their 8-bit pages\n"
+    "      --no-transparency-fix    keep level pixels marked transparent in their own colour\n"
+    "  info FILE\n"
+    "      Print the package size of FILE in pixels and tiles.\n"
+    "  export PACKAGE BASE OUTPUT\n"
+    "      Write PACKAGE into a copy of the level BASE (.tr2 .tr4 .trc) named OUTPUT.\n"
+    "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
+    "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n"
+    "      Routines: invert_colors gray_scale black_white reduce_colors:STEP\n"
+    "      adjust_gamma:DELTA swap_channels:R,G,B average_color sharpen_channel:CHANNEL,AMOUNT\n"
+    "      blur pixelate rotate90 flip:MODE diaphragm:MODE,RRGGBB button3d:MODE\n"
+    "\n"
+    "Exit status: 0 success, 1 refused file or error, 2 usage error.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace tilesmith::cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return usage_error("no command given");
+    const std::string command = args.front();
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsageText, stdout);
+        return kOk;
+    }
+    args.erase(args.begin());
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUsageText, stdout);
+            return kOk;
+        }
+    }
+    try {
+        if (command == "convert") return cmd_convert(args);
+        if (command == "info") return cmd_info(args);
+        if (command == "export") return cmd_export(args);
+        if (command == "effect") return cmd_effect(args);
+        return usage_error("unknown command \"" + command + "\"");
+    } catch (const tilesmith::Error& e) {
+        return failure(e.what());
+    } catch (const std::exception& e) {
+        return failure(e.what());
+    }
+}

@@ -1,0 +1,97 @@
+// The texture package bitmap.
+#include "core/package.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tilesmith {
+
+namespace {
+std::size_t stride_for(int width) { return (std::size_t(width) * 3 + 3) & ~std::size_t(3); }
+
+void fill_span(std::uint8_t* p, int count, PackedColor c) {
+    for (int i = 0; i < count; ++i) {
+        p[3 * i] = blue_of(c);
+        p[3 * i + 1] = green_of(c);
+        p[3 * i + 2] = red_of(c);
+    }
+}
+}  // namespace
+
+Package::Package(int width, int height, PackedColor brush) : brush_(brush) {
+    resize(width, height);
+}
+
+PackedColor Package::pixel(int x, int y) const {
+    if (!contains(x, y)) return kOutside;
+    const std::uint8_t* p = row(y) + 3 * std::size_t(x);
+    return pack_rgb(p[2], p[1], p[0]);
+}
+
+void Package::set_pixel(int x, int y, PackedColor c) {
+    if (!contains(x, y)) return;
+    std::uint8_t* p = row(y) + 3 * std::size_t(x);
+    p[0] = blue_of(c);
+    p[1] = green_of(c);
+    p[2] = red_of(c);
+}
+
+void Package::resize(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == width_ && height == height_) return;
+    Package fresh;
+    fresh.width_ = width;
+    fresh.height_ = height;
+    fresh.stride_ = stride_for(width);
+    fresh.brush_ = brush_;
+    fresh.data_.assign(fresh.stride_ * std::size_t(height), 0);
+    const int keep_w = std::min(width, width_), keep_h = std::min(height, height_);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* dst = fresh.row(y);
+        int from = 0;
+        if (y < keep_h) {
+            std::memcpy(dst, row(y), std::size_t(keep_w) * 3);
+            from = keep_w;
+        }
+        fill_span(dst + 3 * std::size_t(from), width - from, brush_);
+    }
+    swap(fresh);
+}
+
+void Package::fill_rect(int x, int y, int w, int h, PackedColor c) {
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = std::min<long long>((long long)x + w, width_), y1 = std::min<long long>((long long)y + h, height_);
+    for (int yy = y0; yy < y1; ++yy) fill_span(row(yy) + 3 * std::size_t(x0), x1 - x0, c);
+}
+
+void Package::copy_rect(const Package& src, int sx, int sy, int w, int h, int dx, int dy) {
+    // Clip against both packages, moving source and destination together.
+    long long x0 = 0, y0 = 0, x1 = w, y1 = h;
+    x0 = std::max({x0, -(long long)sx, -(long long)dx});
+    y0 = std::max({y0, -(long long)sy, -(long long)dy});
+    x1 = std::min({x1, (long long)src.width_ - sx, (long long)width_ - dx});
+    y1 = std::min({y1, (long long)src.height_ - sy, (long long)height_ - dy});
+    if (x0 >= x1 || y0 >= y1) return;
+    for (long long j = y0; j < y1; ++j) {
+        std::memmove(row(int(dy + j)) + 3 * std::size_t(dx + x0),
+                     src.row(int(sy + j)) + 3 * std::size_t(sx + x0), std::size_t(x1 - x0) * 3);
+    }
+}
+
+void Package::swap(Package& other) noexcept {
+    std::swap(width_, other.width_);
+    std::swap(height_, other.height_);
+    std::swap(stride_, other.stride_);
+    std::swap(brush_, other.brush_);
+    data_.swap(other.data_);
+}
+
+bool Package::operator==(const Package& other) const {
+    if (width_ != other.width_ || height_ != other.height_) return false;
+    for (int y = 0; y < height_; ++y)
+        if (std::memcmp(row(y), other.row(y), std::size_t(width_) * 3) != 0) return false;
+    return true;
+}
+
+}  // namespace tilesmith

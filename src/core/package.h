@@ -1,0 +1,66 @@
+// The texture package: a 24-bit bitmap of blue, green, red bytes, rows top down.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/color.h"
+
+namespace tilesmith {
+
+class Package {
+public:
+    Package() = default;
+    // A width x height package filled with `brush`, which also becomes its brush colour.
+    Package(int width, int height, PackedColor brush = kSilver);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Bytes from one row to the next: width * 3 rounded up to 4, so the rows can
+    // be shown through a QImage view of the same memory.
+    std::size_t stride() const { return stride_; }
+    std::uint8_t* row(int y) { return data_.data() + std::size_t(y) * stride_; }
+    const std::uint8_t* row(int y) const { return data_.data() + std::size_t(y) * stride_; }
+    std::uint8_t* bits() { return data_.data(); }
+    const std::uint8_t* bits() const { return data_.data(); }
+
+    bool contains(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_;
+    }
+    // A read outside the package returns kOutside (every channel 255).
+    PackedColor pixel(int x, int y) const;
+    // A write outside the package is dropped.
+    void set_pixel(int x, int y, PackedColor c);
+
+    // The background colour: what resizing fills new area with.
+    PackedColor brush() const { return brush_; }
+    void set_brush(PackedColor c) { brush_ = c; }
+
+    // Keeps the top-left pixels at their coordinates, drops what falls outside
+    // and fills new area with the brush colour. Negative sizes count as 0.
+    void resize(int width, int height);
+    // Fills the part of the rectangle inside the package.
+    void fill_rect(int x, int y, int w, int h, PackedColor c);
+    // Copies the w x h rectangle at (sx, sy) of `src` to (dx, dy) of this package;
+    // only pixels inside both packages take part. `src` may be this package
+    // only if the rectangles do not overlap.
+    void copy_rect(const Package& src, int sx, int sy, int w, int h, int dx, int dy);
+
+    void swap(Package& other) noexcept;
+    // Takes the size and pixels of `fresh` and keeps this package's brush: how a
+    // reader that decoded into a new bitmap hands its result over.
+    void take_pixels(Package& fresh) noexcept {
+        const PackedColor keep = brush_;
+        swap(fresh);
+        brush_ = keep;
+    }
+    bool operator==(const Package& other) const;  // same size and pixels
+
+private:
+    int width_ = 0, height_ = 0;
+    std::size_t stride_ = 0;
+    PackedColor brush_ = kSilver;
+    std::vector<std::uint8_t> data_;
+};
+
+}  // namespace tilesmith

@@ -1,0 +1,23 @@
+// The string table of both languages and the caption matcher.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace tilesmith {
+
+// 182 entries: pair p is entry 2p (Polish) and 2p + 1 (English). A message
+// with base entry b shows entry b + language_index (0 Polish, 1 English).
+constexpr int kStringCount = 182;
+
+// The entry's text in UTF-8; empty for an index outside the table.
+std::string_view lang_text(int entry);
+
+// The matching rule of the language switch: for every pair in order, a text
+// equal to the pair's text in the other language becomes its text in the
+// wanted language. Texts in no pair come back unchanged.
+std::string translate_text(std::string text, bool to_polish);
+
+// The caption with its first "&" (an accelerator mark) removed.
+std::string strip_ampersand(std::string caption);
+
+}  // namespace tilesmith

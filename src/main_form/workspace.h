@@ -1,0 +1,5 @@
+// Placeholder: the workspace model of the main window.
+#pragma once
+namespace tilesmith {
+class Workspace;
+}

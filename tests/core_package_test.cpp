@@ -1,0 +1,141 @@
+// The package bitmap, file helpers and checked arithmetic.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "core/checked.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "core/package.h"
+
+using namespace tilesmith;
+
+TEST(Package, NewPackageIsFilledWithItsBrush) {
+    Package p(256, 512);
+    EXPECT_EQ(p.width(), 256);
+    EXPECT_EQ(p.height(), 512);
+    EXPECT_EQ(p.pixel(0, 0), kSilver);
+    EXPECT_EQ(p.pixel(255, 511), kSilver);
+    EXPECT_EQ(p.stride() % 4, 0u);
+}
+
+TEST(Package, OutsideReadsAllBitsAndWritesAreDropped) {
+    Package p(10, 10, kBlack);
+    EXPECT_EQ(p.pixel(-1, 0), kOutside);
+    EXPECT_EQ(p.pixel(10, 0), kOutside);
+    EXPECT_EQ(p.pixel(0, 10), kOutside);
+    p.set_pixel(10, 0, kWhite);
+    p.set_pixel(-1, -1, kWhite);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) EXPECT_EQ(p.pixel(x, y), kBlack);
+}
+
+TEST(Package, PixelsStoreBlueGreenRed) {
+    Package p(2, 1, kBlack);
+    p.set_pixel(1, 0, pack_rgb(30, 20, 10));
+    EXPECT_EQ(p.row(0)[3], 10);
+    EXPECT_EQ(p.row(0)[4], 20);
+    EXPECT_EQ(p.row(0)[5], 30);
+    EXPECT_EQ(red_of(p.pixel(1, 0)), 30);
+}
+
+TEST(Package, ResizeKeepsTopLeftAndFillsWithBrush) {
+    Package p(4, 4, kBlack);
+    p.set_pixel(3, 3, kWhite);
+    p.set_brush(pack_rgb(0, 0, 255));
+    p.resize(6, 5);
+    EXPECT_EQ(p.pixel(3, 3), kWhite);
+    EXPECT_EQ(p.pixel(0, 0), kBlack);
+    EXPECT_EQ(p.pixel(5, 0), pack_rgb(0, 0, 255));
+    EXPECT_EQ(p.pixel(0, 4), pack_rgb(0, 0, 255));
+    p.resize(2, 2);
+    EXPECT_EQ(p.width(), 2);
+    EXPECT_EQ(p.pixel(1, 1), kBlack);
+    p.resize(-5, 3);
+    EXPECT_EQ(p.width(), 0);
+}
+
+TEST(Package, FillAndCopyClipToBothPackages) {
+    Package a(8, 8, kBlack), b(8, 8, kWhite);
+    a.fill_rect(6, 6, 64, 64, kWhite);
+    EXPECT_EQ(a.pixel(7, 7), kWhite);
+    EXPECT_EQ(a.pixel(5, 7), kBlack);
+    b.set_pixel(0, 0, kTransparent);
+    a.copy_rect(b, -2, -2, 64, 64, 1, 1);  // source starts outside
+    EXPECT_EQ(a.pixel(3, 3), kTransparent);
+    EXPECT_EQ(a.pixel(2, 2), kBlack);  // came from outside b: untouched
+    a.copy_rect(b, 0, 0, 64, 64, 7, -3);
+    EXPECT_EQ(a.pixel(7, 0), b.pixel(0, 3));
+}
+
+TEST(Package, TakePixelsKeepsTheBrush) {
+    Package target(4, 4, kBlack);
+    target.set_brush(kWhite);
+    Package fresh(2, 3, kTransparent);
+    target.take_pixels(fresh);
+    EXPECT_EQ(target.width(), 2);
+    EXPECT_EQ(target.brush(), kWhite);
+    EXPECT_EQ(target.pixel(1, 2), kTransparent);
+}
+
+TEST(Checked, OverflowIsCaught) {
+    EXPECT_FALSE(checked_mul(std::int64_t(1) << 40, std::int64_t(1) << 40).has_value());
+    EXPECT_EQ(*checked_mul(3, 4), 12);
+    EXPECT_FALSE(checked_add(INT64_MAX, 1).has_value());
+}
+
+class FileIo : public ::testing::Test {
+protected:
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("tilesmith_io_" + std::to_string(getpid()));
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+};
+
+TEST_F(FileIo, ShortReadIsNoErrorAndMissingFileNamesTheFile) {
+    const auto f = (dir / "a.bin").string();
+    { std::ofstream(f, std::ios::binary) << "abc"; }
+    InFile in(f);
+    EXPECT_EQ(in.size(), 3);
+    char buf[8] = {};
+    EXPECT_EQ(in.read_some(buf, 8), 3u);
+    try {
+        InFile missing((dir / "nope.tga").string());
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("nope.tga"), std::string::npos);
+    }
+}
+
+TEST_F(FileIo, AtomicWriteLeavesOldFileUntilCommit) {
+    const auto f = (dir / "out.bin").string();
+    { std::ofstream(f, std::ios::binary) << "old"; }
+    {
+        AtomicOutFile out(f);
+        out.write("new!", 4);
+        // destroyed without commit: old file stays, no temporary left behind
+    }
+    std::ifstream in(f);
+    std::string s;
+    in >> s;
+    EXPECT_EQ(s, "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+    write_file_atomic(f, "new!", 4);
+    std::ifstream in2(f);
+    in2 >> s;
+    EXPECT_EQ(s, "new!");
+}
+
+TEST_F(FileIo, SameFileSeesLinksAndSpellings) {
+    const auto f = (dir / "base.tr4").string();
+    { std::ofstream(f) << "x"; }
+    std::filesystem::create_symlink(f, dir / "link.tr4");
+    std::filesystem::create_hard_link(f, dir / "hard.tr4");
+    EXPECT_TRUE(same_file(f, (dir / "link.tr4").string()));
+    EXPECT_TRUE(same_file(f, (dir / "hard.tr4").string()));
+    EXPECT_TRUE(same_file(f, (dir / "." / "base.tr4").string()));
+    EXPECT_FALSE(same_file(f, (dir / "other.tr4").string()));
+}
