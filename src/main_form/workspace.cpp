@@ -1,2 +1,2 @@
-// Placeholder: the workspace model of the main window.
+// Placeholder: the workspace model lands with its own issue.
 #include "main_form/workspace.h"

@@ -1,0 +1,25 @@
+// The five source files opened last, newest first; kept for the run only.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace tilesmith {
+
+class RecentFiles {
+public:
+    static constexpr int kMax = 5;
+    // Puts the name at the top unless it is already listed (exact,
+    // case-sensitive): a listed file keeps its place. The sixth name pushes the
+    // oldest out.
+    void add_recent_file(const std::string& file_name);
+    // The real paths, file1 first. The window shows them as captions; a click
+    // reopens the path kept here, never a caption the menu may have altered.
+    const std::vector<std::string>& entries() const { return entries_; }
+    // The list and its separator are shown once anything was added.
+    bool visible() const { return !entries_.empty(); }
+
+private:
+    std::vector<std::string> entries_;
+};
+
+}  // namespace tilesmith
