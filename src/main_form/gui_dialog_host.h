@@ -1,0 +1,41 @@
+// The questions, messages and file/colour dialogs the window shows, behind an
+// interface so that tests can answer them without a user.
+#pragma once
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+namespace tilesmith {
+
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+    // Open and save dialogs; `filter` in Qt's "Text (*.a *.b);;..." form. Empty
+    // result: cancelled. `default_suffix` is appended to a name typed without one.
+    virtual QString open_file(QWidget* parent, const QString& filter) = 0;
+    virtual QString save_file(QWidget* parent, const QString& filter,
+                              const QString& default_suffix) = 0;
+    // Confirmation with Yes and No: true for Yes.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
+    virtual void warning(QWidget* parent, const QString& text) = 0;
+    virtual void information(QWidget* parent, const QString& text) = 0;
+    // The general error box titled "Tilesmith".
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // Colour dialog (full form); invalid QColor when cancelled.
+    virtual QColor choose_color(QWidget* parent, const QColor& initial) = 0;
+};
+
+// The real dialogs (QFileDialog, QMessageBox, QColorDialog).
+class QtDialogHost : public DialogHost {
+public:
+    QString open_file(QWidget* parent, const QString& filter) override;
+    QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix) override;
+    bool question(QWidget* parent, const QString& text) override;
+    void warning(QWidget* parent, const QString& text) override;
+    void information(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    QColor choose_color(QWidget* parent, const QColor& initial) override;
+};
+
+}  // namespace tilesmith
