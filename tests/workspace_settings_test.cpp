@@ -1,0 +1,267 @@
+// The settings record, its file and the recent-file list.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "main_form/recent_files.h"
+#include "main_form/settings.h"
+
+namespace tilesmith {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Bytes = std::vector<unsigned char>;
+
+void write_bytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+Bytes read_bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+// Result of run_unprivileged.
+enum class Outcome { passed, failed, cannot_drop };
+
+// Runs `body` without root's power to ignore file modes: in a child process
+// that gives up root when the suite runs as root, directly otherwise.
+Outcome run_unprivileged(const std::function<bool()>& body) {
+    if (geteuid() != 0) return body() ? Outcome::passed : Outcome::failed;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return Outcome::failed;
+    return WEXITSTATUS(status) == 0 ? Outcome::passed
+           : WEXITSTATUS(status) == 2 ? Outcome::cannot_drop
+                                      : Outcome::failed;
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ts-settings-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        // Traversable by the unprivileged child of run_unprivileged.
+        fs::permissions(dir_, fs::perms(0755));
+        path_ = dir_ / "config.dat";
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms(0755));
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    int files_in_dir() const {
+        return int(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    }
+
+    fs::path dir_, path_;
+};
+
+const Bytes kDefaultRecord{1, 1, 1, 0, 1, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 64, 0, 0};
+
+TEST(SettingsRecord, EncodesEveryByte) {
+    const SettingsRecord defaults = encode_settings(Options{});
+    EXPECT_EQ(Bytes(defaults.begin(), defaults.end()), kDefaultRecord);
+
+    Options o;
+    o.polish = false;
+    o.automove = false;
+    o.ttcolor = true;
+    o.eight_bit = true;
+    o.xp = false;
+    o.cord = false;
+    o.select_color = 0x00112233;  // blue 0x11, green 0x22, red 0x33
+    o.view_gird = true;
+    o.grid_step = 128;
+    const SettingsRecord r = encode_settings(o);
+    EXPECT_EQ(Bytes(r.begin(), r.end()),
+              (Bytes{0, 0, 1, 1, 0, 0, 0, 0, 0x33, 0x22, 0x11, 0, 1, 128, 0, 0}));
+}
+
+TEST(SettingsRecord, DecodesFlagsColourAndGridStep) {
+    SettingsRecord r{0, 2, 0xFF, 1, 0, 7, 9, 9, 0x00, 0x80, 0xFF, 0, 0x40, 16, 9, 9};
+    Options o = decode_settings(r);
+    EXPECT_FALSE(o.polish);
+    EXPECT_TRUE(o.automove);  // any non-zero byte counts as checked
+    EXPECT_TRUE(o.ttcolor);
+    EXPECT_TRUE(o.eight_bit);
+    EXPECT_FALSE(o.xp);
+    EXPECT_TRUE(o.cord);
+    EXPECT_EQ(o.select_color, 0x00FF8000u);
+    EXPECT_TRUE(o.view_gird);
+    EXPECT_EQ(o.grid_step, 16);
+    EXPECT_EQ(o.language_index(), 1);
+
+    for (int step : {8, 16, 32, 64, 128}) {
+        r[13] = std::uint8_t(step);
+        EXPECT_EQ(decode_settings(r).grid_step, step);
+    }
+    for (int step : {0, 1, 100, 255}) {
+        r[13] = std::uint8_t(step);
+        EXPECT_EQ(decode_settings(r).grid_step, 64) << step;
+    }
+    // A top colour byte (a system colour elsewhere) means nothing here.
+    r[11] = 0xFF;
+    EXPECT_EQ(decode_settings(r).select_color, 0x00FF8000u);
+}
+
+TEST(SettingsRecord, GridStepThatFitsNoByteIsWrittenAs64) {
+    Options o;
+    o.grid_step = 256;
+    EXPECT_EQ(encode_settings(o)[13], 64);
+}
+
+TEST_F(SettingsFile, MissingOrWrongSizedFilesGiveDefaultsSilently) {
+    std::string problem;
+    EXPECT_FALSE(load_settings(path_.string(), &problem));
+    EXPECT_FALSE(load_settings((dir_ / "no" / "config.dat").string(), &problem));
+    for (std::size_t size : {0, 15, 17, 4096}) {
+        Bytes bytes(size, 0);  // zero bytes would read as English if accepted
+        if (size >= 14) bytes[13] = 32;
+        write_bytes(path_, bytes);
+        EXPECT_FALSE(load_settings(path_.string(), &problem)) << size;
+    }
+    EXPECT_EQ(problem, "");
+}
+
+TEST_F(SettingsFile, ReadsAValidRecord) {
+    write_bytes(path_, {0, 0, 0, 0, 0, 0, 0xAA, 0xAA, 0x10, 0x20, 0x30, 0, 1, 100, 0xAA, 0xAA});
+    const auto o = load_settings(path_.string());
+    ASSERT_TRUE(o);
+    EXPECT_FALSE(o->polish || o->automove || o->ttcolor || o->eight_bit || o->xp || o->cord);
+    EXPECT_EQ(o->select_color, 0x00302010u);
+    EXPECT_TRUE(o->view_gird);
+    EXPECT_EQ(o->grid_step, 64);
+}
+
+TEST_F(SettingsFile, RoundTripsThroughTheFile) {
+    Options o;
+    o.polish = false;
+    o.eight_bit = true;
+    o.cord = false;
+    o.view_gird = true;
+    o.grid_step = 32;
+    o.select_color = 0x000000FF;
+    for (const Options& options : {Options{}, o}) {
+        std::string problem;
+        ASSERT_TRUE(save_settings(path_.string(), options, &problem)) << problem;
+        EXPECT_EQ(fs::file_size(path_), 16u);
+        EXPECT_EQ(load_settings(path_.string()), options);
+    }
+    EXPECT_EQ(files_in_dir(), 1);  // no temporary file left behind
+}
+
+TEST_F(SettingsFile, UnreadableFileIsReportedNotFatal) {
+    // A folder or a pipe of that name: reported, and no hang on the pipe.
+    fs::create_directory(path_);
+    std::string problem;
+    EXPECT_FALSE(load_settings(path_.string(), &problem));
+    EXPECT_NE(problem, "");
+    fs::remove(path_);
+    ASSERT_EQ(mkfifo(path_.c_str(), 0644), 0);
+    problem.clear();
+    EXPECT_FALSE(load_settings(path_.string(), &problem));
+    EXPECT_NE(problem, "");
+    fs::remove(path_);
+
+    write_bytes(path_, kDefaultRecord);
+    fs::permissions(path_, fs::perms::none);
+    const Outcome outcome = run_unprivileged([&] {
+        std::string text;
+        return !load_settings(path_.string(), &text) && !text.empty();
+    });
+    if (outcome == Outcome::cannot_drop) GTEST_SKIP() << "cannot give up root";
+    EXPECT_EQ(outcome, Outcome::passed);
+}
+
+TEST_F(SettingsFile, UnwritableFolderKeepsTheOldFile) {
+    write_bytes(path_, kDefaultRecord);
+    // The file itself may be replaced; only the folder forbids it.
+    fs::permissions(path_, fs::perms(0666));
+    fs::permissions(dir_, fs::perms(0555));
+    Options english;
+    english.polish = false;
+    const Outcome outcome = run_unprivileged([&] {
+        std::string text;
+        return !save_settings(path_.string(), english, &text) && !text.empty();
+    });
+    fs::permissions(dir_, fs::perms(0755));
+    if (outcome == Outcome::cannot_drop) GTEST_SKIP() << "cannot give up root";
+    EXPECT_EQ(outcome, Outcome::passed);
+    EXPECT_EQ(read_bytes(path_), kDefaultRecord);
+    EXPECT_EQ(files_in_dir(), 1);
+}
+
+TEST_F(SettingsFile, MissingFolderFailsWithAProblem) {
+    std::string problem;
+    EXPECT_FALSE(save_settings((dir_ / "gone" / "config.dat").string(), Options{}, &problem));
+    EXPECT_NE(problem, "");
+    EXPECT_FALSE(save_settings((dir_ / "gone" / "config.dat").string(), Options{}));  // no text wanted
+}
+
+TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
+    write_bytes(path_, kDefaultRecord);
+    fs::permissions(path_, fs::perms(0444));
+    Options english;
+    english.polish = false;
+    std::string problem;
+    EXPECT_FALSE(save_settings(path_.string(), english, &problem));
+    EXPECT_NE(problem, "");
+    EXPECT_EQ(read_bytes(path_), kDefaultRecord);
+    // Still readable: the next start gets what it held.
+    EXPECT_EQ(load_settings(path_.string()), Options{});
+    EXPECT_EQ(files_in_dir(), 1);
+}
+
+TEST(RecentFiles, SixthFilePushesTheOldestOut) {
+    RecentFiles recent;
+    EXPECT_FALSE(recent.visible());
+    for (const char* name : {"/a.tga", "/b.tr2", "/c.tr4", "/d.trc", "/e.wad", "/f.bmp"})
+        recent.add_recent_file(name);
+    EXPECT_TRUE(recent.visible());
+    EXPECT_EQ(recent.entries(),
+              (std::vector<std::string>{"/f.bmp", "/e.wad", "/d.trc", "/c.tr4", "/b.tr2"}));
+}
+
+TEST(RecentFiles, ListedFileKeepsItsPlace) {
+    RecentFiles recent;
+    for (const char* name : {"/a.tga", "/b.tga", "/c.tga", "/d.tga"}) recent.add_recent_file(name);
+    const auto before = recent.entries();
+    recent.add_recent_file("/b.tga");  // third from the top
+    EXPECT_EQ(recent.entries(), before);
+    // Comparison is exact and case-sensitive.
+    recent.add_recent_file("/B.tga");
+    EXPECT_EQ(recent.entries().front(), "/B.tga");
+    EXPECT_EQ(recent.entries().size(), 5u);
+}
+
+TEST(RecentFiles, PathsWithAmpersandStayIntact) {
+    RecentFiles recent;
+    recent.add_recent_file("/tex/R&D.tga");
+    // Would collide with the path above if captions were compared without "&".
+    recent.add_recent_file("/tex/RD.tga");
+    recent.add_recent_file("/tex/R&D.tga");
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/tex/RD.tga", "/tex/R&D.tga"}));
+    recent.add_recent_file("");
+    EXPECT_EQ(recent.entries().size(), 2u);
+}
+
+}  // namespace
+}  // namespace tilesmith
