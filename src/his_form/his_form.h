@@ -2,6 +2,8 @@
 #pragma once
 #include <QDialog>
 
+class QLabel;
+class QPixmap;
 class QPlainTextEdit;
 
 namespace tilesmith {
@@ -13,6 +15,7 @@ public:
     // info_hisClick: main window disabled, dialog shown.
     void show_dialog();
 
+    QLabel* Image1 = nullptr;  // the program icon, 32 x 32
     QPlainTextEdit* hismemo = nullptr;
 
 signals:
@@ -20,6 +23,16 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    QWidget* main_window_;
 };
+
+// The release notes, newest release first (Polish; not translated).
+const char* version_history_text();
+
+// The program icon drawn in code, size x size pixels.
+QPixmap draw_program_icon(int size);
 
 }  // namespace tilesmith

@@ -1,6 +1,9 @@
 // Tfilenew: the new / modify package dialog.
 #pragma once
+#include <QColor>
 #include <QDialog>
+
+#include "core/color.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,17 +29,29 @@ public:
     void set_dialog_language(bool to_polish);
 
     // Controls, named as in the form (objectName too), for the window and tests.
-    QSlider* pak_width = nullptr;
-    QSlider* pak_height = nullptr;
+    QLabel* Label2 = nullptr;
     QLabel* lab = nullptr;
+    QLabel* Label1 = nullptr;
+    QSlider* pak_width = nullptr;
+    QLabel* Label3 = nullptr;
+    QSlider* pak_height = nullptr;
+    QLabel* Label4 = nullptr;
     QComboBox* bgcolor = nullptr;
     QPushButton* pak_scale = nullptr;
     QCheckBox* pak_mod = nullptr;
     QPushButton* pak_make = nullptr;
 
     void pak_widthChange();
+    void pak_heightChange() { pak_widthChange(); }
     void pak_scaleClick();
     void pak_makeClick();
+    // A colour box entry picked by the user; the custom entry asks the host's
+    // colour chooser and keeps the previous choice when it is cancelled.
+    void bgcolor_select(int index);
+
+    // The colour of the selected entry (the none and default entries: silver).
+    QColor selected_color() const;
+    PackedColor background_color() const;
 
 signals:
     // After FormClose (OK or close box): the main window refreshes and repaints.
@@ -44,6 +59,18 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes like the close box.
+    void reject() override;
+
+private:
+    void FormClose();
+    void fill_colour_box();
+
+    Workspace& workspace_;
+    DialogHost& host_;
+    QWidget* main_window_;
+    int custom_index_ = -1;
+    int last_index_ = 0;  // the entry to return to when the colour chooser is cancelled
 };
 
 }  // namespace tilesmith

@@ -1,0 +1,125 @@
+// This: the version history box, in Polish in every language.
+#include "his_form/his_form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <algorithm>
+
+#include "new_form/dialog_frame.h"
+
+namespace tilesmith {
+
+const char* version_history_text() {
+    return "Tilesmith 2.7:\n"
+           "- możliwość wpisu tekstur w level TR 2,3,4,5,\n"
+           "- lista pięciu ostatnio otwartych plików,\n"
+           "- możliwość otwarcia pliku z parametru,\n"
+           "- zapis pliku docelowego przez plik tymczasowy,\n"
+           "- poprawki w odczycie uszkodzonych plików,\n"
+           "\n"
+           "Tilesmith 2.6:\n"
+           "- odczyt tekstur z pakietów obiektów (WAD),\n"
+           "- korekcja koloru przeźroczystego dla TR 4,5,\n"
+           "- szybsze odświeżanie obszaru roboczego,\n"
+           "\n"
+           "Tilesmith 2.5:\n"
+           "- odczyt tekstur z leveli TR 4 i TR 5,\n"
+           "- pasek postępu na pasku stanu,\n"
+           "- wyostrzanie wybranego kanału koloru,\n"
+           "\n"
+           "Tilesmith 2.4:\n"
+           "- odczyt tekstur z leveli TR 2 i TR 3 (8 i 16 bit),\n"
+           "- kopiowanie przeźroczystości między teksturami,\n"
+           "- pokazywanie współrzędnych pola,\n"
+           "\n"
+           "Tilesmith 2.3.1:\n"
+           "- poprawiony zapis plików BMP o nietypowej szerokości,\n"
+           "- poprawione przewijanie dużych pakietów,\n"
+           "\n"
+           "Tilesmith 2.3:\n"
+           "- odczyt i zapis plików BMP oraz JPEG,\n"
+           "- schowek: kopiowanie, wycinanie i wklejanie tekstur,\n"
+           "- zmiana rozmiaru siatki,\n"
+           "\n"
+           "Tilesmith 2.2:\n"
+           "- efekty: rozmycie, pikseloza, przesłona,\n"
+           "- przycisk 3D wypukły i wklęsły,\n"
+           "- zamiana kanałów koloru,\n"
+           "\n"
+           "Tilesmith 2.1:\n"
+           "- cofanie zmian do 50 kroków,\n"
+           "- obrót o 90 stopni i odbicia,\n"
+           "- regulacja gammy,\n"
+           "\n"
+           "Tilesmith 2.0:\n"
+           "- nowy wygląd okna i pasek narzędzi,\n"
+           "- wersja angielska interfejsu,\n"
+           "- zapamiętywanie ustawień w pliku config.dat,\n"
+           "\n"
+           "Tilesmith 1.1:\n"
+           "- odczyt plików TGA 8 i 16 bit,\n"
+           "- redukcja kolorów i odcienie szarości,\n"
+           "- automatyczne przesuwanie zaznaczenia,\n"
+           "\n"
+           "Tilesmith 1.0:\n"
+           "- odczyt i zapis plików TGA 24 bit,\n"
+           "- tworzenie nowego pakietu tekstur,\n"
+           "- dodawanie i usuwanie tekstur,\n";
+}
+
+QPixmap draw_program_icon(int size) {
+    // Four tiles, one of them in the transparent colour, on a dark frame.
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const int half = size / 2;
+    p.fillRect(0, 0, size, size, QColor(60, 44, 28));
+    const int in = std::max(1, size / 16);
+    p.fillRect(in, in, half - in, half - in, QColor(160, 130, 88));
+    p.fillRect(half, in, size - half - in, half - in, QColor(255, 0, 255));
+    p.fillRect(in, half, half - in, size - half - in, QColor(118, 140, 70));
+    p.fillRect(half, half, size - half - in, size - half - in, QColor(192, 192, 192));
+    return pm;
+}
+
+This::This(QWidget* main_window) : QDialog(main_window), main_window_(main_window) {
+    setObjectName(QStringLiteral("his"));
+    setup_fixed_dialog(this, 457, 321);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 8, 32, 32);
+    // The application's icon when the program set one, else our own drawing.
+    const QIcon app_icon = QGuiApplication::windowIcon();
+    Image1->setPixmap(app_icon.isNull() ? draw_program_icon(32) : app_icon.pixmap(32, 32));
+
+    hismemo = new QPlainTextEdit(this);
+    hismemo->setObjectName(QStringLiteral("hismemo"));
+    hismemo->setGeometry(48, 8, 401, 305);
+    hismemo->setReadOnly(true);
+    hismemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    hismemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    hismemo->setPlainText(QString::fromUtf8(version_history_text()));
+}
+
+void This::show_dialog() {
+    hismemo->moveCursor(QTextCursor::Start);
+    show_over_main(this, main_window_);
+}
+
+void This::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!isVisible()) return;  // closing the hidden box must not touch the main window
+    hide();
+    return_to_main(main_window_);
+    emit closed();
+}
+
+void This::reject() { close(); }
+
+}  // namespace tilesmith

@@ -1,0 +1,29 @@
+// What the three dialogs share: the fixed frame, the modal-in-effect show and
+// return to the main window, and the caption translation of the language switch.
+#pragma once
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace tilesmith {
+
+// Caption "Tilesmith", close box as the only border icon, fixed client size.
+void setup_fixed_dialog(QDialog* dialog, int client_width, int client_height);
+
+// Disables the main window, then shows the dialog centred on its screen, in front.
+// The dialog stays enabled although it is a child of the disabled main window.
+void show_over_main(QDialog* dialog, QWidget* main_window);
+
+// Enables the main window again and brings it to the front.
+void return_to_main(QWidget* main_window);
+
+// The string table's matching rule applied to a Qt caption.
+QString translate_caption(const QString& caption, bool to_polish);
+
+// Translates the captions of the dialog's labels, push buttons and check boxes,
+// in creation order. Only changed captions are written back, so a label that
+// shows a picture keeps it.
+void translate_children(QWidget* dialog, bool to_polish);
+
+}  // namespace tilesmith

@@ -1,0 +1,209 @@
+// Tfilenew: size, background colour and the new / modify choice for the target package.
+#include "new_form/new_form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSlider>
+#include <algorithm>
+
+#include "lang_unit/lang_unit.h"
+#include "main_form/gui_dialog_host.h"
+#include "main_form/workspace.h"
+#include "new_form/dialog_frame.h"
+
+namespace tilesmith {
+
+namespace {
+
+struct NamedColour {
+    const char* name;
+    int r, g, b;
+};
+
+// The standard colours, then the extended ones, as the platform's colour box names them.
+constexpr NamedColour kColours[] = {
+    {"Black", 0, 0, 0},          {"Maroon", 128, 0, 0},        {"Green", 0, 128, 0},
+    {"Olive", 128, 128, 0},      {"Navy", 0, 0, 128},          {"Purple", 128, 0, 128},
+    {"Teal", 0, 128, 128},       {"Gray", 128, 128, 128},      {"Silver", 192, 192, 192},
+    {"Red", 255, 0, 0},          {"Lime", 0, 255, 0},          {"Yellow", 255, 255, 0},
+    {"Blue", 0, 0, 255},         {"Fuchsia", 255, 0, 255},     {"Aqua", 0, 255, 255},
+    {"White", 255, 255, 255},    {"Money Green", 192, 220, 192}, {"Sky Blue", 166, 202, 240},
+    {"Cream", 255, 251, 240},    {"Medium Gray", 160, 160, 164},
+};
+
+const QColor kSilverColour(192, 192, 192);
+
+QIcon swatch(const QColor& c) {
+    QPixmap pm(16, 12);
+    pm.fill(c);
+    QPainter p(&pm);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, pm.width() - 1, pm.height() - 1);
+    return QIcon(pm);
+}
+
+QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
+    auto* bar = new QSlider(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(1, max);
+    bar->setTickPosition(QSlider::TicksBelow);
+    bar->setTickInterval(1);
+    bar->setPageStep(1);
+    bar->setGeometry(72, y, 145, 25);
+    return bar;
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+Tfilenew::Tfilenew(Workspace& workspace, DialogHost& host, QWidget* main_window)
+    : QDialog(main_window), workspace_(workspace), host_(host), main_window_(main_window) {
+    setObjectName(QStringLiteral("filenew"));
+    setup_fixed_dialog(this, 217, 193);
+
+    // Created in form order: the language switch visits the controls in this order.
+    Label2 = make_label(this, "Label2", "Rozmiar pakietu:", 8, 8);
+    lab = new QLabel(this);
+    lab->setObjectName(QStringLiteral("lab"));
+    lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lab->setGeometry(128, 8, 79, Label2->height());
+    Label1 = make_label(this, "Label1", "Szerokość:", 8, 32);
+    pak_width = make_track_bar(this, "pak_width", 32, 32);
+    Label3 = make_label(this, "Label3", "Wysokość:", 8, 64);
+    pak_height = make_track_bar(this, "pak_height", 128, 64);
+    Label4 = make_label(this, "Label4", "Kolor tła:", 8, 98);
+
+    bgcolor = new QComboBox(this);
+    bgcolor->setObjectName(QStringLiteral("bgcolor"));
+    bgcolor->setGeometry(80, 96, 129, 20);
+    fill_colour_box();
+
+    pak_scale = new QPushButton(QString::fromUtf8("Pobierz współrzędne zaznaczenia"), this);
+    pak_scale->setObjectName(QStringLiteral("pak_scale"));
+    pak_scale->setGeometry(8, 128, 201, 25);
+    pak_scale->setAutoDefault(false);
+
+    pak_mod = new QCheckBox(QStringLiteral("Modyfikuj pakiet"), this);
+    pak_mod->setObjectName(QStringLiteral("pak_mod"));
+    // Wide enough for either language's caption, short of the OK button.
+    pak_mod->setGeometry(8, 164, 103, 17);
+
+    pak_make = new QPushButton(QStringLiteral("OK"), this);
+    pak_make->setObjectName(QStringLiteral("pak_make"));
+    pak_make->setGeometry(112, 160, 97, 25);
+    pak_make->setDefault(true);
+
+    pak_width->setValue(4);
+    pak_height->setValue(8);
+    pak_widthChange();
+
+    connect(pak_width, &QSlider::valueChanged, this, [this] { pak_widthChange(); });
+    connect(pak_height, &QSlider::valueChanged, this, [this] { pak_heightChange(); });
+    connect(bgcolor, &QComboBox::activated, this, [this](int index) { bgcolor_select(index); });
+    connect(pak_scale, &QPushButton::clicked, this, [this] { pak_scaleClick(); });
+    connect(pak_make, &QPushButton::clicked, this, [this] { pak_makeClick(); });
+}
+
+void Tfilenew::fill_colour_box() {
+    for (const NamedColour& c : kColours) {
+        const QColor colour(c.r, c.g, c.b);
+        bgcolor->addItem(swatch(colour), QString::fromLatin1(c.name), colour);
+    }
+    // Both shown as silver and giving silver: the package has no "no colour".
+    bgcolor->addItem(swatch(kSilverColour), QStringLiteral("None"), kSilverColour);
+    bgcolor->addItem(swatch(kSilverColour), QStringLiteral("Default"), kSilverColour);
+    custom_index_ = bgcolor->count();
+    bgcolor->addItem(swatch(Qt::black), QStringLiteral("Custom..."), QColor(Qt::black));
+    last_index_ = bgcolor->findText(QStringLiteral("Silver"));
+    bgcolor->setCurrentIndex(last_index_);
+}
+
+void Tfilenew::bgcolor_select(int index) {
+    if (index < 0 || index >= bgcolor->count()) return;
+    if (index == custom_index_) {
+        const QColor chosen = host_.choose_color(this, selected_color());
+        if (!chosen.isValid()) {
+            bgcolor->setCurrentIndex(last_index_);
+            return;
+        }
+        const QColor opaque(chosen.red(), chosen.green(), chosen.blue());
+        bgcolor->setItemData(index, opaque);
+        bgcolor->setItemIcon(index, swatch(opaque));
+    }
+    bgcolor->setCurrentIndex(index);
+    last_index_ = index;
+}
+
+QColor Tfilenew::selected_color() const {
+    const QColor c = bgcolor->currentData().value<QColor>();
+    return c.isValid() ? c : kSilverColour;
+}
+
+PackedColor Tfilenew::background_color() const {
+    const QColor c = selected_color();
+    return pack_rgb(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
+}
+
+void Tfilenew::open_dialog() {
+    // QSlider clamps to its range: a 4096-pixel-wide target shows 32 columns.
+    pak_width->setValue(workspace_.target_package.width() / 64);
+    pak_height->setValue(workspace_.target_package.height() / 64);
+    pak_widthChange();
+    show_over_main(this, main_window_);
+}
+
+void Tfilenew::set_dialog_language(bool to_polish) { translate_children(this, to_polish); }
+
+void Tfilenew::pak_widthChange() {
+    const int w = pak_width->value();
+    const int h = pak_height->value();
+    lab->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(64 * w).arg(64 * h));
+}
+
+void Tfilenew::pak_scaleClick() {
+    // The 1-based column and row of the tile under the selection's top-left
+    // corner; computed wide so that no scroll state can overflow before clamping.
+    const Pane& pane = workspace_.target_pane;
+    const long long column = (long long)pane.h.position + pane.sel_x / 64 + 1;
+    const long long row = (long long)pane.v.position + pane.sel_y / 64 + 1;
+    pak_width->setValue(int(std::clamp<long long>(column, pak_width->minimum(), pak_width->maximum())));
+    pak_height->setValue(int(std::clamp<long long>(row, pak_height->minimum(), pak_height->maximum())));
+}
+
+void Tfilenew::pak_makeClick() {
+    const bool modify = pak_mod->isChecked();
+    if (modify) {
+        const QString question = QString::fromUtf8(lang_text(0 + workspace_.language_index()));
+        if (!host_.question(this, question)) return;
+    }
+    workspace_.pak_make(pak_width->value(), pak_height->value(), background_color(), modify);
+    close();
+}
+
+void Tfilenew::FormClose() {
+    hide();
+    return_to_main(main_window_);
+    emit closed();
+}
+
+void Tfilenew::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // A close of the hidden dialog (at shutdown) must not touch the main window.
+    if (isVisible()) FormClose();
+}
+
+void Tfilenew::reject() { close(); }
+
+}  // namespace tilesmith
