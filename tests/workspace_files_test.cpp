@@ -1,0 +1,152 @@
+// Opening and saving packages through the workspace: dispatch and after-load steps.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "core/error.h"
+#include "main_form/workspace.h"
+
+using namespace tilesmith;
+namespace fs = std::filesystem;
+
+namespace {
+class WorkspaceFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("ts_workspace_files_" + std::to_string(getpid()));
+        fs::create_directories(dir_);
+        // A workspace with history: undo steps, a saved name, a moved selection.
+        ws_.target_pane.sel_x = 64;
+        ws_.source_pane.sel_x = 64;
+        ws_.tx_del();
+        ws_.target_file_name = "/somewhere/old.tga";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // An uncompressed TGA of `depth` bits, top row first, every pixel `c`.
+    std::string write_tga(const std::string& name, int w, int h, int depth, PackedColor c) {
+        std::vector<unsigned char> bytes(18, 0);
+        bytes[2] = 2;
+        bytes[12] = w & 255, bytes[13] = w >> 8, bytes[14] = h & 255, bytes[15] = h >> 8;
+        bytes[16] = std::uint8_t(depth);
+        bytes[17] = 32;
+        for (int i = 0; i < w * h; ++i) {
+            bytes.insert(bytes.end(), {blue_of(c), green_of(c), red_of(c)});
+            if (depth == 32) bytes.push_back(255);
+        }
+        std::ofstream(path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return path(name);
+    }
+
+    // Nothing of the after-load steps has run.
+    void expect_untouched() {
+        EXPECT_EQ(ws_.source_package, Package(256, 512, kSilver));
+        EXPECT_EQ(ws_.source_pane.sel_x, 64);
+        EXPECT_EQ(ws_.target_pane.sel_x, 64);
+        EXPECT_EQ(ws_.undo_count(), 1);
+        EXPECT_EQ(ws_.target_file_name, "/somewhere/old.tga");
+        EXPECT_FALSE(ws_.recent.visible());
+        EXPECT_EQ(ws_.size_texts[0], "256 x 512");
+    }
+
+    fs::path dir_;
+    Workspace ws_;
+    CountingProgress progress_;
+};
+}  // namespace
+
+TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
+    for (const char* name : {"a.png", "b.jpeg", "c.tif", "noext", "dir.tga/file"}) {
+        const OpenAnswer s = ws_.open_source(path(name), progress_);
+        const OpenAnswer t = ws_.open_target(path(name), progress_);
+        EXPECT_FALSE(s.recognised) << name;
+        EXPECT_FALSE(t.recognised) << name;
+        EXPECT_EQ(s.refusal, -1);
+    }
+    expect_untouched();
+}
+
+TEST_F(WorkspaceFiles, ReaderErrorEndsTheCommandBeforeAnyAfterLoadStep) {
+    std::ofstream(path("bad.bmp")) << "not an image";
+    for (const std::string& name : {path("missing.tga"), path("bad.bmp"), path("missing.tr4")}) {
+        EXPECT_THROW(ws_.open_source(name, progress_), Error) << name;
+        EXPECT_THROW(ws_.open_target(name, progress_), Error) << name;
+    }
+    expect_untouched();
+    EXPECT_EQ(ws_.target_package.pixel(64, 0), kSilver);
+}
+
+TEST_F(WorkspaceFiles, SaveAsWithAnUnknownExtensionWritesNothing) {
+    EXPECT_FALSE(ws_.save_target_as(path("out.tif"), progress_));
+    EXPECT_FALSE(ws_.save_target(path("out.png"), progress_));
+    EXPECT_EQ(ws_.target_file_name, "/somewhere/old.tga");
+    EXPECT_FALSE(fs::exists(path("out.tif")));
+    EXPECT_FALSE(fs::exists(path("out.png")));
+}
+
+// The tests below read and write real TGA files.
+TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
+    const std::string name = write_tga("SRC.TGA", 128, 192, 24, pack_rgb(10, 20, 30));
+    const OpenAnswer a = ws_.open_source(name, progress_);
+    EXPECT_TRUE(a.recognised);
+    EXPECT_EQ(a.refusal, -1);
+    EXPECT_EQ(ws_.source_package, Package(128, 192, pack_rgb(10, 20, 30)));
+    EXPECT_EQ(ws_.source_pane.sel_x, 0);
+    EXPECT_FALSE(ws_.source_pane.h.enabled);
+    ASSERT_EQ(ws_.recent.entries().size(), 1u);
+    EXPECT_EQ(ws_.recent.entries()[0], name);
+    EXPECT_EQ(ws_.size_texts[0], "128 x 192");
+    EXPECT_EQ(ws_.size_texts[1], "6");
+    // The target side is not touched by a source open.
+    EXPECT_EQ(ws_.undo_count(), 1);
+    EXPECT_EQ(ws_.target_pane.sel_x, 64);
+}
+
+TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTheFileName) {
+    const std::string name = write_tga("tgt.tga", 320, 576, 24, kWhite);
+    const OpenAnswer a = ws_.open_target(name, progress_);
+    EXPECT_TRUE(a.recognised);
+    EXPECT_EQ(ws_.target_package, Package(320, 576, kWhite));
+    EXPECT_EQ(ws_.target_package.brush(), kSilver) << "the background colour stays";
+    EXPECT_EQ(ws_.target_pane.sel_x, 0);
+    EXPECT_EQ(ws_.target_pane.h.max, 1);
+    EXPECT_EQ(ws_.target_pane.v.max, 1);
+    EXPECT_FALSE(ws_.undo_enabled());
+    EXPECT_TRUE(ws_.target_file_name.empty());
+    EXPECT_FALSE(ws_.recent.visible()) << "a target never enters the recent list";
+}
+
+TEST_F(WorkspaceFiles, RefusedTgaStillRunsTheAfterLoadSteps) {
+    const std::string name = write_tga("deep.tga", 64, 64, 32, kWhite);
+    const OpenAnswer t = ws_.open_target(name, progress_);
+    EXPECT_TRUE(t.recognised);
+    EXPECT_EQ(t.refusal, 8);
+    EXPECT_EQ(ws_.target_package.width(), 256) << "the package stays as it was";
+    EXPECT_EQ(ws_.target_package.pixel(64, 0), kSilver);
+    EXPECT_FALSE(ws_.undo_enabled());
+    EXPECT_TRUE(ws_.target_file_name.empty());
+    EXPECT_EQ(ws_.target_pane.sel_x, 0);
+
+    const OpenAnswer s = ws_.open_source(name, progress_);
+    EXPECT_EQ(s.refusal, 8);
+    EXPECT_EQ(ws_.source_package, Package(256, 512, kSilver));
+    EXPECT_EQ(ws_.recent.entries().size(), 1u);
+}
+
+TEST_F(WorkspaceFiles, SaveAsRemembersTheNameAndRoundTrips) {
+    ws_.target_package.fill_rect(0, 0, 64, 64, pack_rgb(1, 2, 3));
+    const Package saved = ws_.target_package;
+    ASSERT_TRUE(ws_.save_target_as(path("out.tga"), progress_));
+    EXPECT_EQ(ws_.target_file_name, path("out.tga"));
+    EXPECT_EQ(ws_.undo_count(), 1) << "saving leaves the undo ring alone";
+    ws_.open_source(path("out.tga"), progress_);
+    EXPECT_EQ(ws_.source_package, saved);
+    EXPECT_TRUE(ws_.save_target(path("again.tga"), progress_));
+    EXPECT_EQ(ws_.target_file_name, path("out.tga")) << "save keeps the name";
+}
