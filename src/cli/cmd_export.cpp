@@ -1,5 +1,28 @@
-// Placeholder until the export command lands.
+// tilesmith-cli export PACKAGE BASE OUTPUT: the package into a copy of a level.
 #include "cli/cli.h"
+#include "lang_unit/lang_unit.h"
+#include "opentga/level_export.h"
+
 namespace tilesmith::cli {
-int cmd_export(const std::vector<std::string>&) { return failure("the export command is not built yet"); }
+
+int cmd_export(const std::vector<std::string>& args) {
+    if (args.size() != 3) return usage_error("export needs PACKAGE BASE OUTPUT");
+    const std::string& package_name = args[0];
+    const std::string& base_name = args[1];
+    const std::string& output_name = args[2];
+
+    Package package;
+    if (const int status = load_package(package_name, package, ReaderOptions{}); status != kOk)
+        return status;
+
+    TerminalProgress progress("exporting");
+    const int answer = export_level(output_name, base_name, package, progress);
+    if (answer == -2)
+        return failure("cannot export into \"" + base_name +
+                       "\": the base level must be a .tr2 .tr4 or .trc file");
+    // 14 (size of the texture set) and 16 (output is the base): the English message.
+    if (answer >= 0) return failure(std::string(lang_text(answer + 1)));
+    return kOk;
+}
+
 }  // namespace tilesmith::cli

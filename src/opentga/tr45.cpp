@@ -1,6 +1,110 @@
-// Placeholder until the TR4/5 reader lands.
+// Textures of Tomb Raider 4 and 5 levels: the zlib-compressed 32-bit block.
+#define ZLIB_CONST
 #include "opentga/tr45.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "core/checked.h"
 #include "core/error.h"
+#include "core/file_io.h"
+#include "opentga/level_format.h"
+
 namespace tilesmith {
-ReadResult open_tr45(const std::string&, Package&, bool, Progress&) { throw Error("TR4/5 levels are not built yet"); }
+
+namespace {
+
+struct FreeDeleter {
+    void operator()(std::uint8_t* p) const { std::free(p); }
+};
+
+// Inflates the block in one Z_FINISH call into `out`. A block cut short by the
+// end of the file counts as followed by `zero_padding` zero bytes, as if the
+// whole stored size had been read into a zeroed buffer; those zeros are fed in
+// small chunks so that a huge stored size is never allocated.
+void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zero_padding,
+                   std::uint8_t* out, std::size_t out_size) {
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) throw Error("error");
+    stream.next_in = in;
+    stream.avail_in = uInt(in_size);
+    stream.next_out = out;
+    stream.avail_out = uInt(out_size);
+    int rc = inflate(&stream, Z_FINISH);
+    static const std::uint8_t zeros[65536] = {};
+    while (rc == Z_BUF_ERROR && stream.avail_in == 0 && stream.avail_out > 0 && zero_padding > 0) {
+        const auto chunk = std::min<std::int64_t>(zero_padding, sizeof zeros);
+        zero_padding -= chunk;
+        stream.next_in = zeros;
+        stream.avail_in = uInt(chunk);
+        rc = inflate(&stream, Z_FINISH);
+    }
+    inflateEnd(&stream);
+    if (rc == Z_STREAM_END) return;
+    if (rc == Z_OK || rc == Z_BUF_ERROR) throw Error("ZLib error: target buffer may be too small");
+    throw Error("error");
+}
+
+}  // namespace
+
+ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
+                     Progress& progress) {
+    InFile in(file_name);
+    if (in.size() < kTr45BlockOffset)
+        refuse_level(file_name, "the file is too short (" + std::to_string(in.size()) +
+                                    " bytes) to be a Tomb Raider 4/5 level");
+    std::uint8_t raw[8];
+    in.seek(kTr45SizesOffset);
+    in.read_exact(raw, 8);
+    const std::int32_t unpacked = read_i32le(raw);
+    const std::int32_t packed = read_i32le(raw + 4);
+    if (unpacked < 0 || packed < 0)
+        refuse_level(file_name, "its texture block sizes (" + std::to_string(unpacked) + ", " +
+                                    std::to_string(packed) + ") are negative");
+    if (unpacked > kMaxBufferBytes)
+        refuse_level(file_name, "its texture block of " + std::to_string(unpacked) +
+                                    " bytes would pass the 1 GiB limit");
+    const std::int64_t pages = unpacked / kPage32Bytes;
+    check_level_pages(file_name, pages);
+
+    // Only what the file holds is read; the rest of the stored size reads as zeros.
+    const std::int64_t available = std::min<std::int64_t>(packed, in.size() - kTr45BlockOffset);
+    if (available > kMaxBufferBytes)
+        refuse_level(file_name, "its compressed texture block of " + std::to_string(packed) +
+                                    " bytes would pass the 1 GiB limit");
+    auto input = std::make_unique_for_overwrite<std::uint8_t[]>(std::size_t(available));
+    in.seek(kTr45BlockOffset);
+    const std::size_t got = in.read_some(input.get(), std::size_t(available));
+
+    // calloc: pages the stream never reaches stay untouched zeros.
+    std::unique_ptr<std::uint8_t, FreeDeleter> output(
+        static_cast<std::uint8_t*>(std::calloc(std::size_t(unpacked) + 1, 1)));
+    if (!output) refuse_level(file_name, "not enough memory for its texture block");
+    inflate_block(input.get(), got, packed - std::int64_t(got), output.get(),
+                  std::size_t(unpacked));
+    input.reset();
+
+    const int height = int(pages) * kLevelPageSide;
+    Package fresh(kLevelPageSide, height);
+    progress.reset(height / 64);
+    const std::uint8_t* src = output.get();
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* out = fresh.row(y);
+        for (int x = 0; x < kLevelPageSide; ++x, src += 4, out += 3) {
+            if (correct_transparent && src[3] == 0) {
+                out[0] = 255; out[1] = 0; out[2] = 255;
+            } else {
+                out[0] = src[0]; out[1] = src[1]; out[2] = src[2];
+            }
+        }
+        if (y % 64 == 63) progress.step();
+    }
+
+    package.take_pixels(fresh);
+    return ReadResult{kLevelPageSide / 64, height / 64};
+}
+
 }  // namespace tilesmith
