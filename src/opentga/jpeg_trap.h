@@ -1,0 +1,64 @@
+// libjpeg error handling: errors jump back to the caller instead of exiting,
+// warnings are not printed.
+#pragma once
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <jpeglib.h>
+
+namespace tilesmith {
+
+// What a libjpeg error or a failed callback leaves for the caller to report.
+struct JpegErrorTrap {
+    jpeg_error_mgr manager{};
+    std::jmp_buf jump{};
+    // Set by our own callbacks (a file error) instead of libjpeg's text.
+    bool own_message = false;
+    char message[512] = {};
+
+    jpeg_error_mgr* install() {
+        jpeg_std_error(&manager);
+        manager.error_exit = &JpegErrorTrap::error_exit;
+        manager.output_message = &JpegErrorTrap::output_message;
+        return &manager;
+    }
+
+    // Called from a callback: leaves libjpeg at once with `text` as the error.
+    [[noreturn]] static void fail(j_common_ptr cinfo, const char* text) {
+        auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
+        std::snprintf(trap->message, sizeof trap->message, "%s", text);
+        trap->own_message = true;
+        std::longjmp(trap->jump, 1);
+    }
+
+    // The text of the error that ended a jpeg_try body.
+    std::string text(const std::string& action, const std::string& file_name) const {
+        if (own_message) return message;
+        return action + " \"" + file_name + "\": " + message;
+    }
+
+private:
+    [[noreturn]] static void error_exit(j_common_ptr cinfo) {
+        auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
+        (*cinfo->err->format_message)(cinfo, trap->message);
+        std::longjmp(trap->jump, 1);
+    }
+    // Warnings (extraneous bytes, corrupt data that libjpeg recovers from)
+    // would otherwise go to stderr.
+    static void output_message(j_common_ptr) {}
+};
+
+// Runs `body`, which calls libjpeg; false when a libjpeg error or a callback
+// jumped out of it. The jump crosses only libjpeg and `body` itself, so `body`
+// must hold no objects with destructors while it calls libjpeg. C++
+// exceptions thrown by `body` outside libjpeg calls pass through normally.
+template <class Body>
+bool jpeg_try(JpegErrorTrap& trap, Body&& body) {
+    if (setjmp(trap.jump) != 0) return false;
+    body();
+    return true;
+}
+
+}  // namespace tilesmith
