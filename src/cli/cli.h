@@ -49,5 +49,7 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
 // Writes with the writer its extension selects; kFailed with a message naming
 // the supported extensions when there is none.
 int save_package(const std::string& path, const Package& package);
+// The message of save_package for an extension no writer takes; returns kFailed.
+int unsupported_output(const std::string& path);
 
 }  // namespace tilesmith::cli

@@ -1,5 +1,24 @@
-// Placeholder until the info command lands.
+// tilesmith-cli info: the package size of a file in pixels and tiles.
+#include <cstdio>
+
 #include "cli/cli.h"
+
 namespace tilesmith::cli {
-int cmd_info(const std::vector<std::string>&) { return failure("the info command is not built yet"); }
+
+int cmd_info(const std::vector<std::string>& args) {
+    std::vector<std::string> files;
+    for (const auto& a : args) {
+        if (a.size() > 1 && a[0] == '-') return usage_error("info: unknown option \"" + a + "\"");
+        files.push_back(a);
+    }
+    if (files.empty()) return usage_error("info: needs FILE");
+    if (files.size() > 1) return usage_error("info: unexpected argument \"" + files[1] + "\"");
+
+    Package package;
+    if (const int status = load_package(files[0], package, ReaderOptions{}); status != kOk) return status;
+    std::printf("%d x %d pixels, %d x %d tiles\n", package.width(), package.height(), package.width() / 64,
+                package.height() / 64);
+    return std::fflush(stdout) == 0 ? kOk : failure("cannot write to standard output");
+}
+
 }  // namespace tilesmith::cli

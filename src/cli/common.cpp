@@ -54,13 +54,22 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
                        "\": supported input extensions are .tga .bmp .jpg .tr2 .tr4 .trc .wad");
     TerminalProgress progress("reading");
     const auto result = read_package(path, package, options, progress);
-    if (result->refused()) return failure(std::string(lang_text(result->refusal + 1)));
+    if (!result) return failure("cannot read \"" + path + "\"");
+    if (result->refused()) {
+        // The English entry follows its Polish base entry.
+        std::string text(lang_text(result->refusal + 1));
+        if (text.empty()) text = "\"" + path + "\" was refused (message " + std::to_string(result->refusal + 1) + ")";
+        return failure(text);
+    }
     return kOk;
 }
 
+int unsupported_output(const std::string& path) {
+    return failure("cannot write \"" + path + "\": supported output extensions are .tga .bmp .jpg");
+}
+
 int save_package(const std::string& path, const Package& package) {
-    if (!is_writable_extension(file_extension(path)))
-        return failure("cannot write \"" + path + "\": supported output extensions are .tga .bmp .jpg");
+    if (!is_writable_extension(file_extension(path))) return unsupported_output(path);
     TerminalProgress progress("writing");
     write_package(path, package, progress);
     return kOk;

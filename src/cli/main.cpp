@@ -1,6 +1,7 @@
 // tilesmith-cli: batch conversion, level export and effects from the shell.
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
         return usage_error("unknown command \"" + command + "\"");
     } catch (const tilesmith::Error& e) {
         return failure(e.what());
+    } catch (const std::bad_alloc&) {
+        return failure("out of memory");
     } catch (const std::exception& e) {
         return failure(e.what());
     }
