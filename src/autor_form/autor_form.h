@@ -31,12 +31,14 @@ public:
     // The feedback address shown in Label2 and used by the mail link.
     static constexpr const char* kFeedbackAddress = "feedback@example.org";
 
+    // Escape closes like the close box.
+    void reject() override;
+
 signals:
     void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     QWidget* main_window_;

@@ -18,12 +18,14 @@ public:
     QLabel* Image1 = nullptr;  // the program icon, 32 x 32
     QPlainTextEdit* hismemo = nullptr;
 
+    // Escape closes like the close box.
+    void reject() override;
+
 signals:
     void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     QWidget* main_window_;

@@ -53,14 +53,15 @@ public:
     QColor selected_color() const;
     PackedColor background_color() const;
 
+    // Escape closes like the close box.
+    void reject() override;
+
 signals:
     // After FormClose (OK or close box): the main window refreshes and repaints.
     void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Escape closes like the close box.
-    void reject() override;
 
 private:
     void FormClose();

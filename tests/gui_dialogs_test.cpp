@@ -1,0 +1,398 @@
+// The new/modify package dialog, the author box and the version history box,
+// driven headless against a real workspace and a scripted dialog host.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStringList>
+#include <climits>
+
+#include "autor_form/autor_form.h"
+#include "his_form/his_form.h"
+#include "lang_unit/lang_unit.h"
+#include "main_form/gui_dialog_host.h"
+#include "main_form/workspace.h"
+#include "new_form/new_form.h"
+
+using namespace tilesmith;
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "gui_dialogs_test";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication instance(argc, argv);
+    return instance;
+}
+
+// Answers the dialogs' questions from a script and records what was asked.
+class FakeHost : public DialogHost {
+public:
+    bool answer = true;
+    QColor colour;  // what the colour chooser returns; invalid: cancelled
+    QStringList questions;
+    int colour_requests = 0;
+
+    QString open_file(QWidget*, const QString&) override { return {}; }
+    QString save_file(QWidget*, const QString&, const QString&) override { return {}; }
+    bool question(QWidget*, const QString& text) override {
+        questions << text;
+        return answer;
+    }
+    void warning(QWidget*, const QString&) override {}
+    void information(QWidget*, const QString&) override {}
+    void error(QWidget*, const QString&) override {}
+    QColor choose_color(QWidget*, const QColor&) override {
+        ++colour_requests;
+        return colour;
+    }
+};
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+void use_target(Workspace& ws, Package p) {
+    ws.target_package = std::move(p);
+    ws.reset_pane(ws.target_package.width() / 64, ws.target_package.height() / 64, 2);
+}
+
+class NewPackageDialog : public ::testing::Test {
+protected:
+    NewPackageDialog() {
+        main.show();
+        QObject::connect(&dlg, &Tfilenew::closed, [this] { ++closed; });
+    }
+
+    void choose(const char* colour_name) {
+        const int index = dlg.bgcolor->findText(QString::fromLatin1(colour_name));
+        ASSERT_GE(index, 0) << colour_name;
+        dlg.bgcolor_select(index);
+    }
+    void set_size(int columns, int rows) {
+        dlg.pak_width->setValue(columns);
+        dlg.pak_height->setValue(rows);
+    }
+
+    QApplication& application = app();  // before any widget
+    QWidget main;
+    Workspace ws;
+    FakeHost host;
+    Tfilenew dlg{ws, host, &main};
+    int closed = 0;
+};
+
+}  // namespace
+
+TEST_F(NewPackageDialog, OpensOverADisabledMainWindowWithTheTargetSize) {
+    EXPECT_EQ(dlg.windowTitle(), "Tilesmith");
+    EXPECT_EQ(dlg.minimumSize(), QSize(217, 193));
+    EXPECT_EQ(dlg.maximumSize(), QSize(217, 193));
+    EXPECT_EQ(dlg.bgcolor->currentText(), "Silver");
+
+    dlg.open_dialog();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(main.isEnabled());
+    // The dialog is a child of the main window and must stay usable.
+    EXPECT_TRUE(dlg.isEnabled());
+    EXPECT_TRUE(dlg.pak_make->isEnabled());
+    EXPECT_EQ(dlg.pak_width->value(), 4);
+    EXPECT_EQ(dlg.pak_height->value(), 8);
+    EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
+}
+
+TEST_F(NewPackageDialog, TrackBarsClampTheTargetSize) {
+    use_target(ws, Package(4096, 64, kSilver));
+    dlg.open_dialog();
+    EXPECT_EQ(dlg.pak_width->value(), 32);
+    EXPECT_EQ(dlg.pak_height->value(), 1);
+    EXPECT_EQ(dlg.lab->text(), "32 x 1 (2048 x 64)");
+    dlg.close();
+
+    use_target(ws, Package(20, 30, kSilver));  // smaller than one tile
+    dlg.open_dialog();
+    EXPECT_EQ(dlg.pak_width->value(), 1);
+    EXPECT_EQ(dlg.pak_height->value(), 1);
+}
+
+TEST_F(NewPackageDialog, ModifyCropsAnOversizedTargetToTheLargestWidth) {
+    Package wide(4096, 64, kSilver);
+    wide.set_pixel(2047, 10, kBlack);
+    use_target(ws, wide);
+    dlg.open_dialog();
+    dlg.pak_mod->setChecked(true);
+    dlg.pak_make->click();
+    EXPECT_EQ(ws.target_package.width(), 2048);
+    EXPECT_EQ(ws.target_package.height(), 64);
+    EXPECT_EQ(ws.target_package.pixel(2047, 10), kBlack);
+}
+
+TEST_F(NewPackageDialog, OkMakesANewFilledPackage) {
+    ws.target_file_name = "/tmp/old.tga";
+    ws.target_package.set_pixel(5, 5, kBlack);
+    ws.push_undo();
+    ASSERT_GT(ws.undo_count(), 0);
+    dlg.open_dialog();
+    set_size(6, 3);
+    EXPECT_EQ(dlg.lab->text(), "6 x 3 (384 x 192)");
+    choose("Red");
+
+    dlg.pak_make->click();
+    EXPECT_TRUE(host.questions.isEmpty());
+    EXPECT_EQ(ws.target_package, Package(384, 192, pack_rgb(255, 0, 0)));
+    EXPECT_EQ(ws.target_package.brush(), pack_rgb(255, 0, 0));
+    EXPECT_TRUE(ws.target_file_name.empty());
+    EXPECT_EQ(ws.undo_count(), 0);
+    EXPECT_EQ(ws.target_pane.h.max, 2);  // six columns in a four-column pane
+    EXPECT_EQ(ws.size_texts[2], "384 x 192");
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(NewPackageDialog, ModifyWithYesKeepsPixelsAndFillsNewArea) {
+    ws.target_file_name = "/tmp/kept.tga";
+    ws.target_package.set_pixel(0, 0, kBlack);
+    ws.target_package.set_pixel(255, 511, kWhite);
+    ws.push_undo();
+    ws.options.polish = false;  // the question follows the language
+    dlg.open_dialog();
+    dlg.pak_mod->setChecked(true);
+    set_size(6, 8);
+    choose("Blue");
+
+    dlg.pak_make->click();
+    ASSERT_EQ(host.questions.size(), 1);
+    EXPECT_EQ(host.questions[0], qs(lang_text(1)));
+    EXPECT_EQ(ws.target_package.width(), 384);
+    EXPECT_EQ(ws.target_package.height(), 512);
+    EXPECT_EQ(ws.target_package.pixel(0, 0), kBlack);
+    EXPECT_EQ(ws.target_package.pixel(255, 511), kWhite);
+    EXPECT_EQ(ws.target_package.pixel(100, 100), kSilver);
+    EXPECT_EQ(ws.target_package.pixel(256, 0), pack_rgb(0, 0, 255));
+    EXPECT_EQ(ws.target_package.pixel(383, 511), pack_rgb(0, 0, 255));
+    EXPECT_EQ(ws.target_file_name, "/tmp/kept.tga");
+    EXPECT_EQ(ws.undo_count(), 0);
+    EXPECT_EQ(closed, 1);
+    EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(NewPackageDialog, ModifyWithNoChangesNothingAndStaysOpen) {
+    ws.target_file_name = "/tmp/kept.tga";
+    ws.target_package.set_pixel(3, 3, kBlack);
+    ws.push_undo();
+    const Package before = ws.target_package;
+    host.answer = false;
+    dlg.open_dialog();
+    dlg.pak_mod->setChecked(true);
+    set_size(2, 2);
+    choose("Red");
+
+    dlg.pak_make->click();
+    ASSERT_EQ(host.questions.size(), 1);
+    EXPECT_EQ(host.questions[0], qs(lang_text(0)));
+    EXPECT_EQ(ws.target_package, before);
+    EXPECT_EQ(ws.target_package.brush(), kSilver);
+    EXPECT_EQ(ws.target_file_name, "/tmp/kept.tga");
+    EXPECT_EQ(ws.undo_count(), 1);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(main.isEnabled());
+    EXPECT_EQ(closed, 0);
+    // The settings are still there for a second try.
+    EXPECT_EQ(dlg.pak_width->value(), 2);
+    EXPECT_EQ(dlg.bgcolor->currentText(), "Red");
+}
+
+TEST_F(NewPackageDialog, CloseBoxAndEscapeChangeNothing) {
+    ws.target_package.set_pixel(1, 1, kBlack);
+    ws.push_undo();
+    const Package before = ws.target_package;
+    for (int way = 0; way < 2; ++way) {
+        dlg.open_dialog();
+        set_size(1, 1);
+        if (way == 0)
+            dlg.close();
+        else
+            dlg.reject();
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_TRUE(main.isEnabled());
+        EXPECT_EQ(closed, way + 1);
+    }
+    EXPECT_EQ(ws.target_package, before);
+    EXPECT_EQ(ws.undo_count(), 1);
+    // Closing the hidden dialog again (at shutdown) is not a second return.
+    main.setEnabled(false);
+    dlg.close();
+    EXPECT_EQ(closed, 2);
+    EXPECT_FALSE(main.isEnabled());
+}
+
+TEST_F(NewPackageDialog, CheckBoxAndColourKeepTheirStateButNotTheSize) {
+    dlg.open_dialog();
+    dlg.pak_mod->setChecked(true);
+    choose("Teal");
+    set_size(1, 1);
+    dlg.close();
+    dlg.open_dialog();
+    EXPECT_TRUE(dlg.pak_mod->isChecked());
+    EXPECT_EQ(dlg.bgcolor->currentText(), "Teal");
+    EXPECT_EQ(dlg.pak_width->value(), 4);
+    EXPECT_EQ(dlg.pak_height->value(), 8);
+}
+
+TEST_F(NewPackageDialog, SizeFromTheTargetSelection) {
+    use_target(ws, Package(512, 512, kSilver));
+    ws.target_pane.sel_x = 128;
+    ws.target_pane.sel_y = 64;
+    ws.target_pane.h.position = 1;
+    ws.target_pane.v.position = 0;
+    dlg.open_dialog();
+    dlg.pak_scale->click();
+    EXPECT_EQ(dlg.pak_width->value(), 4);
+    EXPECT_EQ(dlg.pak_height->value(), 2);
+    EXPECT_EQ(dlg.lab->text(), "4 x 2 (256 x 128)");
+    EXPECT_EQ(ws.target_package.width(), 512);  // only OK changes the package
+
+    // Scroll state past any sensible size clamps instead of overflowing.
+    ws.target_pane.h.position = INT_MAX;
+    ws.target_pane.v.position = INT_MAX;
+    ws.target_pane.sel_x = INT_MAX;
+    ws.target_pane.sel_y = INT_MAX;
+    dlg.pak_scale->click();
+    EXPECT_EQ(dlg.pak_width->value(), 32);
+    EXPECT_EQ(dlg.pak_height->value(), 128);
+}
+
+TEST_F(NewPackageDialog, ColourBoxEntries) {
+    EXPECT_EQ(dlg.bgcolor->itemText(0), "Black");
+    for (const char* name : {"Maroon", "Fuchsia", "Money Green", "Sky Blue", "Cream", "Medium Gray"})
+        EXPECT_GE(dlg.bgcolor->findText(QString::fromLatin1(name)), 0) << name;
+    choose("Sky Blue");
+    EXPECT_EQ(dlg.background_color(), pack_rgb(166, 202, 240));
+    choose("None");
+    EXPECT_EQ(dlg.background_color(), kSilver);
+    choose("Default");
+    EXPECT_EQ(dlg.background_color(), kSilver);
+
+    // The custom entry asks the colour chooser; a cancel keeps the last choice.
+    choose("Olive");
+    host.colour = QColor();
+    choose("Custom...");
+    EXPECT_EQ(host.colour_requests, 1);
+    EXPECT_EQ(dlg.bgcolor->currentText(), "Olive");
+    host.colour = QColor(10, 20, 30);
+    choose("Custom...");
+    EXPECT_EQ(dlg.bgcolor->currentText(), "Custom...");
+    EXPECT_EQ(dlg.background_color(), pack_rgb(10, 20, 30));
+
+    dlg.open_dialog();
+    dlg.pak_make->click();
+    EXPECT_EQ(ws.target_package.pixel(0, 0), pack_rgb(10, 20, 30));
+}
+
+TEST_F(NewPackageDialog, LanguageRoundTrip) {
+    dlg.set_dialog_language(true);  // already Polish: nothing changes
+    EXPECT_EQ(dlg.Label3->text(), qs(lang_text(170)));
+    dlg.set_dialog_language(false);
+    EXPECT_EQ(dlg.Label2->text(), "Package size:");
+    EXPECT_EQ(dlg.Label1->text(), "Width:");
+    EXPECT_EQ(dlg.Label3->text(), "Height:");
+    EXPECT_EQ(dlg.Label4->text(), "Color:");
+    EXPECT_EQ(dlg.pak_scale->text(), "Get select coordinates");
+    EXPECT_EQ(dlg.pak_mod->text(), "Modify package");
+    EXPECT_EQ(dlg.pak_make->text(), "OK");
+    EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
+    dlg.set_dialog_language(true);
+    EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Wysokość:"));
+    EXPECT_EQ(dlg.pak_mod->text(), "Modyfikuj pakiet");
+    EXPECT_EQ(dlg.pak_scale->text(), QString::fromUtf8("Pobierz współrzędne zaznaczenia"));
+}
+
+TEST(AuthorDialog, LayoutTranslationAndReturn) {
+    app();
+    QWidget main;
+    main.show();
+    Tautor dlg(&main);
+    int closed = 0;
+    QObject::connect(&dlg, &Tautor::closed, [&] { ++closed; });
+    EXPECT_EQ(dlg.windowTitle(), "Tilesmith");
+    EXPECT_EQ(dlg.maximumSize(), QSize(256, 235));
+    EXPECT_EQ(dlg.version_label->text(), "v 2.7");
+    EXPECT_EQ(dlg.version_label->geometry().right() + 1, 252);
+    EXPECT_EQ(dlg.version_label->y(), 48);
+    ASSERT_FALSE(dlg.logo->pixmap().isNull());
+    EXPECT_EQ(dlg.logo->pixmap().size(), QSize(256, 64));
+    EXPECT_TRUE(dlg.Label2->text().startsWith("feedback@"));
+
+    dlg.translate_labels(false);
+    EXPECT_EQ(dlg.Label3->text(), "Support to games:");
+    EXPECT_EQ(dlg.Label5->text(), "Thanks to:");
+    EXPECT_EQ(dlg.Label4->text(), "Tomb Raider 2, 3, 4, 5");
+    EXPECT_EQ(dlg.version_label->text(), "v 2.7");
+    EXPECT_FALSE(dlg.logo->pixmap().isNull());  // translation leaves the picture alone
+    dlg.translate_labels(false);
+    EXPECT_EQ(dlg.Label3->text(), "Support to games:");
+    dlg.translate_labels(true);
+    EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Pełne wspomaganie do gier:"));
+    EXPECT_EQ(dlg.Label5->text(), QString::fromUtf8("Podziękowania dla:"));
+
+    dlg.show_dialog();
+    EXPECT_FALSE(main.isEnabled());
+    EXPECT_TRUE(dlg.isEnabled());
+    dlg.close();
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(closed, 1);
+}
+
+TEST(HistoryDialog, TextLayoutAndReturn) {
+    app();
+    QWidget main;
+    main.show();
+    This dlg(&main);
+    EXPECT_EQ(dlg.maximumSize(), QSize(457, 321));
+    EXPECT_EQ(dlg.hismemo->geometry(), QRect(48, 8, 401, 305));
+    EXPECT_TRUE(dlg.hismemo->isReadOnly());
+    EXPECT_EQ(dlg.hismemo->lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    const QStringList lines = dlg.hismemo->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], "Tilesmith 2.7:");
+    const QStringList first_block = lines.mid(1, lines.indexOf(QString()) - 1);
+    for (const char* wanted : {"- możliwość wpisu tekstur w level TR 2,3,4,5,",
+                               "- lista pięciu ostatnio otwartych plików,",
+                               "- możliwość otwarcia pliku z parametru,"})
+        EXPECT_TRUE(first_block.contains(QString::fromUtf8(wanted))) << wanted;
+
+    // Releases newest first, each a header, "- ...," lines and one empty line between.
+    QStringList headers;
+    bool expect_header = true;
+    for (const QString& line : lines) {
+        if (expect_header) {
+            if (line.isEmpty()) continue;  // the text's last line break
+            EXPECT_TRUE(line.startsWith("Tilesmith ") && line.endsWith(':')) << line.toStdString();
+            headers << line;
+            expect_header = false;
+        } else if (line.isEmpty()) {
+            expect_header = true;
+        } else {
+            EXPECT_TRUE(line.startsWith("- ") && line.endsWith(',')) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(headers, QStringList({"Tilesmith 2.7:", "Tilesmith 2.6:", "Tilesmith 2.5:", "Tilesmith 2.4:",
+                                    "Tilesmith 2.3.1:", "Tilesmith 2.3:", "Tilesmith 2.2:", "Tilesmith 2.1:",
+                                    "Tilesmith 2.0:", "Tilesmith 1.1:", "Tilesmith 1.0:"}));
+
+    int closed = 0;
+    QObject::connect(&dlg, &This::closed, [&] { ++closed; });
+    dlg.show_dialog();
+    EXPECT_FALSE(main.isEnabled());
+    dlg.reject();  // Escape
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_EQ(closed, 1);
+}
