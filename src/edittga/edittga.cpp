@@ -27,15 +27,6 @@ bool wholly_inside(const Package& package, int x, int y) {
 
 }  // namespace
 
-std::uint8_t color_channel(PackedColor colour, int channel) {
-    switch (channel) {
-        case 1: return red_of(colour);
-        case 2: return green_of(colour);
-        case 3: return blue_of(colour);
-        default: return 0;
-    }
-}
-
 void mark_transparent(const Package& package, int x, int y, TransparentMap& map) {
     effect::Tile tile;
     effect::load_tile(package, x, y, tile);

@@ -13,8 +13,16 @@ namespace tilesmith {
 
 using TransparentMap = std::uint8_t[64][64];  // indexed [i][j]
 
-// Channel 1 red, 2 green, 3 blue; any other number gives 0.
-std::uint8_t color_channel(PackedColor colour, int channel);
+// Channel 1 red, 2 green, 3 blue; any other number gives 0. Inline: the
+// routines read every channel of every pixel through it.
+constexpr std::uint8_t color_channel(PackedColor colour, int channel) {
+    switch (channel) {
+        case 1: return red_of(colour);
+        case 2: return green_of(colour);
+        case 3: return blue_of(colour);
+        default: return 0;
+    }
+}
 void mark_transparent(const Package& package, int x, int y, TransparentMap& map);
 void restore_transparent(Package& package, int x, int y, const TransparentMap& map);
 
