@@ -1,0 +1,156 @@
+// tilesmith-cli convert and info, run as a separate program: exit statuses,
+// what goes to stdout and stderr, and round trips through every writer.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/package.h"
+#include "core/progress.h"
+#include "opentga/bmpjpg.h"
+#include "opentga/tga.h"
+
+namespace tilesmith {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+class CliConvert : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("cli_convert_test_" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    static std::string slurp(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+
+    // Arguments are passed through the shell in single quotes; none of ours hold one.
+    Outcome cli(const std::string& args) const {
+        const std::string command = std::string("'") + TILESMITH_CLI_PATH + "' " + args + " >'" + path("stdout") +
+                                    "' 2>'" + path("stderr") + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        Outcome r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(path("stdout"));
+        r.err = slurp(path("stderr"));
+        return r;
+    }
+
+    // A 256 x 512 picture saved as TGA, returned with its pixels.
+    Package make_input(const std::string& name) const {
+        Package p(256, 512);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 256; ++x) p.set_pixel(x, y, pack_rgb(std::uint8_t(x), std::uint8_t(y / 2), std::uint8_t(x / 2 + y / 4)));
+        CountingProgress progress;
+        save_tga(path(name), p, progress);
+        return p;
+    }
+
+    fs::path dir_;
+};
+
+Package load(const std::string& file) {
+    Package p;
+    CountingProgress progress;
+    if (file.ends_with(".tga")) open_tga(file, p, progress);
+    else open_bmpjpg(file, p, progress);
+    return p;
+}
+
+TEST_F(CliConvert, UsageErrorsExitWithTwo) {
+    for (const std::string args : {"", "frobnicate", "convert", "convert in.tga", "convert in.tga out.tga extra",
+                                   "convert in.tga out.tga --colour", "info", "info a.tga b.tga", "info --fast a.tga"}) {
+        const Outcome r = cli(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_NE(r.err.find("tilesmith-cli"), std::string::npos) << args;
+    }
+    const Outcome help = cli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("convert INPUT OUTPUT"), std::string::npos);
+}
+
+TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {
+    make_input("in.tga");
+    Outcome r = cli("convert '" + path("in.tga") + "' '" + path("out.png") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(".tga .bmp .jpg"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(path("out.png")));
+
+    std::ofstream(path("in.gif")) << "GIF89a";
+    r = cli("convert '" + path("in.gif") + "' '" + path("out.tga") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(".wad"), std::string::npos) << r.err;
+
+    // A 32-bit TGA is refused with the string table's English text.
+    std::string header(18, '\0');
+    header[2] = 2, header[12] = 4, header[14] = 4, header[16] = 32;
+    std::ofstream(path("deep.tga"), std::ios::binary) << header << std::string(64, 'x');
+    r = cli("info '" + path("deep.tga") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tilesmith-cli: Can not load the file ! Unknown image type !\n");
+    EXPECT_TRUE(r.out.empty());
+
+    r = cli("convert '" + path("missing.tga") + "' '" + path("out.tga") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(path("missing.tga")), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(path("out.tga")));
+
+    std::ofstream(path("broken.jpg")) << "not a jpeg";
+    r = cli("convert '" + path("broken.jpg") + "' '" + path("out.tga") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("broken.jpg"), std::string::npos) << r.err;
+}
+
+TEST_F(CliConvert, InfoPrintsPixelsAndTiles) {
+    make_input("in.tga");
+    const Outcome r = cli("info '" + path("in.tga") + "'");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "256 x 512 pixels, 4 x 8 tiles\n");
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST_F(CliConvert, RoundTripsThroughEveryWriter) {
+    const Package original = make_input("in.tga");
+    for (const char* ext : {".tga", ".bmp", ".jpg"}) {
+        const std::string mid = path(std::string("mid") + ext), back = path(std::string("back") + ext + ".tga");
+        Outcome r = cli("convert '" + path("in.tga") + "' '" + mid + "' --8bit --no-transparency-fix");
+        ASSERT_EQ(r.status, 0) << ext << r.err;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_TRUE(r.err.empty()) << r.err;  // no progress bar: stderr is not a terminal
+        r = cli("convert '" + mid + "' '" + back + "'");
+        ASSERT_EQ(r.status, 0) << ext << r.err;
+
+        const Package result = load(back);
+        ASSERT_EQ(result.width(), 256);
+        ASSERT_EQ(result.height(), 512);
+        if (std::string(ext) != ".jpg") {
+            EXPECT_EQ(result, original) << ext;
+            continue;
+        }
+        int largest = 0;
+        for (int y = 0; y < 512; ++y)
+            for (int i = 0; i < 256 * 3; ++i)
+                largest = std::max(largest, std::abs(int(result.row(y)[i]) - int(original.row(y)[i])));
+        EXPECT_LE(largest, 8);  // quality 100
+    }
+}
+
+}  // namespace
+}  // namespace tilesmith
