@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 
@@ -26,33 +25,41 @@ QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, i
 
 QPixmap draw_tilesmith_logo() {
     QPixmap pm(256, 64);
+    pm.fill(QColor(0x2b, 0x2f, 0x36));
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    // A strip of 16 x 16 tiles in warm stone colours, the program's subject.
-    static const QColor stones[] = {QColor(118, 92, 62), QColor(142, 112, 74), QColor(96, 78, 58),
-                                    QColor(160, 130, 88), QColor(128, 104, 70)};
+    // A wall of raised 16 x 16 tiles in the icon's colours, the program's subject.
+    struct Face {
+        QRgb face, light, dark;
+    };
+    static const Face faces[] = {{0xc8a15a, 0xe6c98c, 0x8a6a30},
+                                 {0x5b8c3a, 0x8dbd68, 0x3a5e22},
+                                 {0x3a7bbf, 0x74a8dc, 0x234f7e},
+                                 {0xa08a6a, 0xc0ac8c, 0x6a5a44}};
     for (int ty = 0; ty < 4; ++ty)
-        for (int tx = 0; tx < 16; ++tx)
-            p.fillRect(tx * 16, ty * 16, 16, 16, stones[(tx * 3 + ty * 7 + tx * ty) % 5]);
-    // Darken towards the right so the version reads well.
-    QLinearGradient shade(0, 0, 256, 0);
-    shade.setColorAt(0.0, QColor(0, 0, 0, 40));
-    shade.setColorAt(1.0, QColor(0, 0, 0, 150));
-    p.fillRect(pm.rect(), shade);
-    p.setPen(QColor(40, 30, 20));
-    for (int x = 0; x <= 256; x += 16) p.drawLine(x, 0, x, 63);
-    for (int y = 0; y <= 64; y += 16) p.drawLine(0, y, 255, y);
-    // One tile picked out in the transparent colour, as in the editor.
-    p.fillRect(209, 1, 15, 15, QColor(255, 0, 255));
+        for (int tx = 0; tx < 16; ++tx) {
+            const Face& f = faces[(tx * 5 + ty * 3 + (tx / 3) * ty) % 4];
+            const int x = tx * 16, y = ty * 16;
+            p.fillRect(x, y, 15, 15, QColor(f.face));
+            p.fillRect(x, y, 15, 1, QColor(f.light));
+            p.fillRect(x, y, 1, 15, QColor(f.light));
+            p.fillRect(x, y + 14, 15, 1, QColor(f.dark));
+            p.fillRect(x + 14, y, 1, 15, QColor(f.dark));
+        }
+    // One tile in the transparent colour with the editor's selection frame.
+    p.fillRect(224, 0, 15, 15, QColor(255, 0, 255));
+    p.setPen(Qt::white);
+    p.drawRect(223, 0, 16, 16);
+    // Dim the wall so the name and the version read well.
+    p.fillRect(pm.rect(), QColor(0, 0, 0, 110));
 
-    QFont font(QStringLiteral("Sans Serif"), 26, QFont::Bold);
+    QFont font(QStringLiteral("Sans Serif"), 24, QFont::Bold);
     font.setStyleHint(QFont::SansSerif);
     p.setFont(font);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QRect text_rect(10, 0, 236, 52);
-    p.setPen(QColor(20, 12, 4));
+    const QRect text_rect(10, 0, 236, 50);
+    p.setPen(QColor(10, 8, 4));
     p.drawText(text_rect.translated(2, 2), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tilesmith"));
-    p.setPen(QColor(255, 226, 150));
+    p.setPen(QColor(255, 230, 160));
     p.drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tilesmith"));
     return pm;
 }

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <algorithm>
 
 #include "new_form/dialog_frame.h"
 
@@ -73,17 +72,34 @@ const char* version_history_text() {
 }
 
 QPixmap draw_program_icon(int size) {
-    // Four tiles, one of them in the transparent colour, on a dark frame.
+    // The installed icon's design: a 2 x 2 grid of raised tiles in a dark frame,
+    // the fourth in the transparent colour inside a selection frame. Drawn in
+    // 64 design units so every size keeps its proportions.
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
-    const int half = size / 2;
-    p.fillRect(0, 0, size, size, QColor(60, 44, 28));
-    const int in = std::max(1, size / 16);
-    p.fillRect(in, in, half - in, half - in, QColor(160, 130, 88));
-    p.fillRect(half, in, size - half - in, half - in, QColor(255, 0, 255));
-    p.fillRect(in, half, half - in, size - half - in, QColor(118, 140, 70));
-    p.fillRect(half, half, size - half - in, size - half - in, QColor(192, 192, 192));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.scale(size / 64.0, size / 64.0);
+    const auto rect = [&p](int x, int y, int w, int h, QRgb colour) {
+        p.fillRect(QRectF(x, y, w, h), QColor(colour));
+    };
+    const auto tile = [&rect](int x, int y, QRgb face, QRgb light, QRgb dark) {
+        rect(x, y, 26, 26, face);
+        rect(x, y, 26, 2, light);
+        rect(x, y, 2, 26, light);
+        rect(x, y + 24, 26, 2, dark);
+        rect(x + 24, y, 2, 26, dark);
+    };
+    rect(2, 2, 60, 60, 0x2b2f36);
+    tile(5, 5, 0xc8a15a, 0xe6c98c, 0x8a6a30);
+    tile(33, 5, 0x5b8c3a, 0x8dbd68, 0x3a5e22);
+    tile(5, 33, 0x3a7bbf, 0x74a8dc, 0x234f7e);
+    tile(33, 33, 0xff00ff, 0xff80ff, 0xb000b0);
+    rect(31, 31, 30, 2, 0xffffff);
+    rect(31, 59, 30, 2, 0xffffff);
+    rect(31, 31, 2, 30, 0xffffff);
+    rect(59, 31, 2, 30, 0xffffff);
     return pm;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -18,6 +19,11 @@ void setup_fixed_dialog(QDialog* dialog, int client_width, int client_height) {
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
     dialog->setFixedSize(client_width, client_height);
+    // The controls sit at fixed pixel places designed for a small dialog font;
+    // a larger desktop font would make the captions overlap.
+    QFont font = dialog->font();
+    font.setPixelSize(11);
+    dialog->setFont(font);
     dialog->setSizeGripEnabled(false);
 }
 

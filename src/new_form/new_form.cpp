@@ -47,12 +47,12 @@ QIcon swatch(const QColor& c) {
     return QIcon(pm);
 }
 
-QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
+QSlider* make_track_bar(QWidget* parent, const char* name, int max, int ticks, int y) {
     auto* bar = new QSlider(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setRange(1, max);
     bar->setTickPosition(QSlider::TicksBelow);
-    bar->setTickInterval(1);
+    bar->setTickInterval(ticks);
     bar->setPageStep(1);
     bar->setGeometry(72, y, 145, 25);
     return bar;
@@ -78,11 +78,15 @@ Tfilenew::Tfilenew(Workspace& workspace, DialogHost& host, QWidget* main_window)
     lab = new QLabel(this);
     lab->setObjectName(QStringLiteral("lab"));
     lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lab->setGeometry(128, 8, 79, Label2->height());
+    // Right edge at 207 as designed; wider to the left when the font needs it,
+    // so that the longest read-out, "32 x 128 (2048 x 8192)", is never cut.
+    const int lab_width = std::max(79, lab->fontMetrics().horizontalAdvance(
+                                           QStringLiteral("32 x 128 (2048 x 8192)")) + 2);
+    lab->setGeometry(207 - lab_width, 8, lab_width, Label2->height());
     Label1 = make_label(this, "Label1", "Szerokość:", 8, 32);
-    pak_width = make_track_bar(this, "pak_width", 32, 32);
+    pak_width = make_track_bar(this, "pak_width", 32, 1, 32);
     Label3 = make_label(this, "Label3", "Wysokość:", 8, 64);
-    pak_height = make_track_bar(this, "pak_height", 128, 64);
+    pak_height = make_track_bar(this, "pak_height", 128, 4, 64);
     Label4 = make_label(this, "Label4", "Kolor tła:", 8, 98);
 
     bgcolor = new QComboBox(this);
@@ -97,13 +101,11 @@ Tfilenew::Tfilenew(Workspace& workspace, DialogHost& host, QWidget* main_window)
 
     pak_mod = new QCheckBox(QStringLiteral("Modyfikuj pakiet"), this);
     pak_mod->setObjectName(QStringLiteral("pak_mod"));
-    // Wide enough for either language's caption, short of the OK button.
-    pak_mod->setGeometry(8, 164, 103, 17);
 
     pak_make = new QPushButton(QStringLiteral("OK"), this);
     pak_make->setObjectName(QStringLiteral("pak_make"));
-    pak_make->setGeometry(112, 160, 97, 25);
     pak_make->setDefault(true);
+    place_check_box();
 
     pak_width->setValue(4);
     pak_height->setValue(8);
@@ -164,7 +166,19 @@ void Tfilenew::open_dialog() {
     show_over_main(this, main_window_);
 }
 
-void Tfilenew::set_dialog_language(bool to_polish) { translate_children(this, to_polish); }
+void Tfilenew::set_dialog_language(bool to_polish) {
+    translate_children(this, to_polish);
+    place_check_box();
+}
+
+void Tfilenew::place_check_box() {
+    // Designed as 97 pixels of check box and OK at 112..209; when the caption
+    // needs more room in this font, OK gives way so the caption is never cut.
+    const int box_width = std::max(97, pak_mod->sizeHint().width());
+    pak_mod->setGeometry(8, 164, box_width, 17);
+    const int ok_left = std::max(112, 8 + box_width + 4);
+    pak_make->setGeometry(ok_left, 160, 209 - ok_left, 25);
+}
 
 void Tfilenew::pak_widthChange() {
     const int w = pak_width->value();

@@ -66,6 +66,7 @@ protected:
 private:
     void FormClose();
     void fill_colour_box();
+    void place_check_box();
 
     Workspace& workspace_;
     DialogHost& host_;
