@@ -1,11 +1,31 @@
-// The editor's main sequence.
+// The editor's main sequence: the application, the four forms in their order,
+// the first show of the main window and the event loop.
 #include <QApplication>
-#include <QLabel>
+#include <QStringList>
+
+#include "autor_form/autor_form.h"
+#include "his_form/his_form.h"
+#include "main_form/gui_dialog_host.h"
+#include "main_form/gui_main_window.h"
+#include "new_form/new_form.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Tilesmith");
-    QLabel label("Tilesmith 2.7");
-    label.show();
+    QApplication::setApplicationName(QStringLiteral("Tilesmith"));
+
+    tilesmith::QtDialogHost host;
+    // config.dat lives beside the executable; the first parameter, if any, is
+    // opened as the source package.
+    tilesmith::Tmain main_window(QCoreApplication::applicationDirPath(), host,
+                                 QCoreApplication::arguments().mid(1));
+    tilesmith::Tfilenew filenew(main_window.workspace(), host, &main_window);
+    tilesmith::Tautor autor(&main_window);
+    tilesmith::This his(&main_window);
+    main_window.set_forms(&filenew, &autor, &his);
+
+    // Settings, language and the command-line file before the window appears,
+    // so a message about that file comes first.
+    main_window.FormShow();
+    main_window.show();
     return app.exec();
 }

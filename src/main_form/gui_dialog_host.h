@@ -24,6 +24,8 @@ public:
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Colour dialog (full form); invalid QColor when cancelled.
     virtual QColor choose_color(QWidget* parent, const QColor& initial) = 0;
+    // Hands a link (the feedback mailto:) to the desktop; tests record it instead.
+    virtual void open_link(const QString& url);
 };
 
 // The real dialogs (QFileDialog, QMessageBox, QColorDialog).

@@ -1,0 +1,22 @@
+// Tiles to and from the system clipboard as images.
+#pragma once
+#include <QImage>
+#include <optional>
+
+#include "core/package.h"
+
+namespace tilesmith {
+
+// A standalone RGB image of the package's pixels (a copy the clipboard may keep).
+QImage package_to_image(const Package& package);
+// The top-left part of `image`, at most max_w x max_h pixels, as a package;
+// alpha is dropped. nullopt for a null image.
+std::optional<Package> image_to_package(const QImage& image, int max_w = 64, int max_h = 64);
+
+// ed_ctcClick: puts `tile` on the clipboard, replacing what it held.
+void put_tile_on_clipboard(const Package& tile);
+// ed_pfcClick's source: the clipboard's image cut to 64 x 64, nullopt when the
+// clipboard holds no image (text, files, nothing).
+std::optional<Package> tile_from_clipboard();
+
+}  // namespace tilesmith
