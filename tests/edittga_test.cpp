@@ -96,16 +96,6 @@ TEST(EffectFrame, MarkAndRestoreTransparentPixels) {
     EXPECT_EQ(p.pixel(13, 25), kTransparent);
     EXPECT_EQ(p.pixel(73, 83), kTransparent);
     EXPECT_EQ(p.pixel(14, 25), kWhite);
-
-    // Past the edge: nothing is marked out there, so nothing is written.
-    TransparentMap edge;
-    mark_transparent(p, 90, 90, edge);
-    EXPECT_EQ(edge[20][0], 0);
-    for (auto& column : edge)
-        for (auto& m : column) m = 1;
-    restore_transparent(p, 90, 90, edge);
-    EXPECT_EQ(p.pixel(99, 99), kTransparent);
-    EXPECT_EQ(p.pixel(89, 99), kWhite);
 }
 
 TEST(EffectFrame, GaugeEndsFullAfterOneStepPerPhase) {
