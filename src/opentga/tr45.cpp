@@ -35,7 +35,7 @@ void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zer
     stream.avail_out = uInt(out_size);
     int rc = inflate(&stream, Z_FINISH);
     static const std::uint8_t zeros[65536] = {};
-    while (rc == Z_BUF_ERROR && stream.avail_in == 0 && stream.avail_out > 0 && zero_padding > 0) {
+    while (rc == Z_BUF_ERROR && stream.avail_in == 0 && zero_padding > 0) {
         const auto chunk = std::min<std::int64_t>(zero_padding, sizeof zeros);
         zero_padding -= chunk;
         stream.next_in = zeros;

@@ -1,0 +1,304 @@
+// Synthetic Tomb Raider levels and object packages for tests.
+#include "support/level_builder.h"
+
+#include <stdlib.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace tilesmith {
+
+namespace {
+
+std::uint32_t mix(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t seed) {
+    std::uint32_t h = seed * 0x9E3779B9u ^ a * 0x85EBCA6Bu ^ b * 0xC2B2AE35u ^ c * 0x27D4EB2Fu;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
+    h *= 0x297A2D39u;
+    h ^= h >> 15;
+    return h;
+}
+
+std::uint8_t clamp8(int v) { return std::uint8_t(std::clamp(v, 0, 255)); }
+
+enum class Kind { gradient, bricks, noise, hole, sprite };
+
+struct Texel {
+    std::uint8_t r, g, b;
+    bool transparent;
+    bool magenta_word;  // opaque red 31, green 0, blue 31
+};
+
+Kind tile_kind(int x, int y, std::uint32_t seed) {
+    return Kind(mix(std::uint32_t(x / 64), std::uint32_t(y / 64), 7, seed) % 5);
+}
+
+Texel texel(int x, int y, std::uint32_t seed) {
+    const int tx = x % 64, ty = y % 64;
+    const std::uint32_t tile = mix(std::uint32_t(x / 64), std::uint32_t(y / 64), 1, seed);
+    const std::uint32_t noise = mix(std::uint32_t(x), std::uint32_t(y), 2, seed);
+    const int n = int(noise % 25) - 12;
+    const int base_r = int(tile & 0xFF), base_g = int((tile >> 8) & 0xFF),
+              base_b = int((tile >> 16) & 0xFF);
+    Texel t{0, 0, 0, false, false};
+    switch (tile_kind(x, y, seed)) {
+    case Kind::gradient:
+        t.r = clamp8(base_r / 2 + tx * 2 + n / 4);
+        t.g = clamp8(base_g / 2 + ty * 2);
+        t.b = clamp8(base_b / 2 + (tx + ty));
+        break;
+    case Kind::bricks: {
+        const bool odd_course = (ty / 16) % 2 == 1;
+        const bool mortar = ty % 16 == 0 || (x % 32) == (odd_course ? 16 : 0);
+        if (mortar) t.r = t.g = t.b = clamp8(160 + n);
+        else { t.r = clamp8(150 + n); t.g = clamp8(60 + n / 2); t.b = clamp8(40 + n / 2); }
+        break;
+    }
+    case Kind::noise:
+        t.r = clamp8(base_r + 2 * n);
+        t.g = clamp8(base_g + 2 * n);
+        t.b = clamp8(base_b + 2 * n);
+        break;
+    case Kind::hole: {
+        const int dx = tx - 32, dy = ty - 32;
+        t.r = clamp8(40 + tx * 3);
+        t.g = clamp8(200 - ty * 2);
+        t.b = clamp8(base_b);
+        t.transparent = dx * dx + dy * dy < 18 * 18;
+        break;
+    }
+    case Kind::sprite: {
+        const int d = std::abs(tx - 32) + std::abs(ty - 32);
+        t.transparent = d > 24;
+        t.r = clamp8(base_r + n);
+        t.g = clamp8(220 - d * 3);
+        t.b = clamp8(base_b + n);
+        // The sprite's rim holds the opaque near-magenta of a 5-bit round trip.
+        if (d == 24 && tx % 5 == 0) {
+            t.magenta_word = true;
+            t.r = 248; t.g = 0; t.b = 248;
+        }
+        break;
+    }
+    }
+    if (t.transparent) {  // leftover colour under transparent pixels
+        t.r = std::uint8_t(noise >> 8);
+        t.g = std::uint8_t(noise >> 16);
+        t.b = std::uint8_t(noise >> 24);
+    }
+    return t;
+}
+
+std::uint8_t palette_index(int x, int y, std::uint32_t seed) {
+    const std::uint32_t noise = mix(std::uint32_t(x), std::uint32_t(y), 3, seed);
+    return std::uint8_t(int(tile_kind(x, y, seed)) * 50 + (x % 64 + y % 64) / 2 + int(noise % 8));
+}
+
+void append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
+
+void append_i32(Bytes& out, std::int32_t v) {
+    const auto u = std::uint32_t(v);
+    for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(u >> (8 * i)));
+}
+
+}  // namespace
+
+std::uint16_t sample_word16(int x, int y, std::uint32_t seed) {
+    const Texel t = texel(x, y, seed);
+    if (t.magenta_word) return 0xFC1F;
+    const auto bits = std::uint16_t(((t.r >> 3) << 10) | ((t.g >> 3) << 5) | (t.b >> 3));
+    return t.transparent ? bits : std::uint16_t(0x8000 | bits);
+}
+
+void sample_bgra(int x, int y, std::uint32_t seed, std::uint8_t* bgra) {
+    const Texel t = texel(x, y, seed);
+    bgra[0] = t.b;
+    bgra[1] = t.g;
+    bgra[2] = t.r;
+    if (t.transparent) bgra[3] = 0;
+    else if (tile_kind(x, y, seed) == Kind::noise && (x + y) % 7 == 0)
+        bgra[3] = std::uint8_t(1 + mix(std::uint32_t(x), std::uint32_t(y), 4, seed) % 254);
+    else bgra[3] = 255;
+}
+
+void sample_rgb(int x, int y, std::uint32_t seed, std::uint8_t* rgb) {
+    const Texel t = texel(x, y, seed);
+    rgb[0] = t.r;
+    rgb[1] = t.g;
+    rgb[2] = t.b;
+}
+
+Bytes pseudo_random_bytes(std::size_t count, std::uint32_t seed) {
+    Bytes out(count);
+    for (std::size_t i = 0; i < count; ++i) out[i] = std::uint8_t(mix(std::uint32_t(i), 0, 9, seed));
+    return out;
+}
+
+Bytes make_tr2(int pages, std::size_t tail, std::uint32_t seed) {
+    Bytes out = {0x2D, 0x00, 0x00, 0x00};
+    for (int i = 0; i < 256; ++i) {
+        out.push_back(std::uint8_t(i % 64));
+        out.push_back(std::uint8_t((i * 5) % 64));
+        out.push_back(std::uint8_t(i == 255 ? 63 : 63 - i % 64));
+    }
+    append(out, pseudo_random_bytes(1024, seed + 100));
+    append_i32(out, pages);
+    const int height = pages * 256;
+    out.reserve(out.size() + std::size_t(pages) * 196608 + tail);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < 256; ++x) out.push_back(palette_index(x, y, seed));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const std::uint16_t w = sample_word16(x, y, seed);
+            out.push_back(std::uint8_t(w));
+            out.push_back(std::uint8_t(w >> 8));
+        }
+    append(out, pseudo_random_bytes(tail, seed + 200));
+    return out;
+}
+
+std::size_t tr2_word_offset(int pages, int x, int y) {
+    return 1800 + std::size_t(pages) * 65536 + (std::size_t(y) * 256 + std::size_t(x)) * 2;
+}
+
+Bytes tr4_block32(int pages, std::uint32_t seed) {
+    Bytes out(std::size_t(pages) * 262144);
+    std::uint8_t* p = out.data();
+    for (int y = 0; y < pages * 256; ++y)
+        for (int x = 0; x < 256; ++x, p += 4) sample_bgra(x, y, seed, p);
+    return out;
+}
+
+Bytes tr4_block16(int pages, std::uint32_t seed) {
+    Bytes out(std::size_t(pages) * 131072);
+    std::uint8_t* p = out.data();
+    for (int y = 0; y < pages * 256; ++y)
+        for (int x = 0; x < 256; ++x, p += 2) {
+            const std::uint16_t w = sample_word16(x, y, seed);
+            p[0] = std::uint8_t(w);
+            p[1] = std::uint8_t(w >> 8);
+        }
+    return out;
+}
+
+Bytes tr4_from_streams(std::int32_t u32, const Bytes& stream32, std::int32_t u16,
+                       const Bytes& stream16, const Bytes& tail) {
+    Bytes out = {0x54, 0x52, 0x34, 0x00, 0x07, 0x00, 0x03, 0x00, 0x11, 0x00};
+    append_i32(out, u32);
+    append_i32(out, std::int32_t(stream32.size()));
+    append(out, stream32);
+    append_i32(out, u16);
+    append_i32(out, std::int32_t(stream16.size()));
+    append(out, stream16);
+    append(out, tail);
+    return out;
+}
+
+Bytes tr4_from_blocks(const Bytes& block32, const Bytes& block16, std::size_t tail,
+                      std::uint32_t seed) {
+    return tr4_from_streams(std::int32_t(block32.size()), zlib_compress(block32, Z_DEFAULT_COMPRESSION),
+                            std::int32_t(block16.size()), zlib_compress(block16, Z_DEFAULT_COMPRESSION),
+                            pseudo_random_bytes(tail, seed + 300));
+}
+
+Bytes make_tr4(int pages, std::size_t tail, std::uint32_t seed) {
+    return tr4_from_blocks(tr4_block32(pages, seed), tr4_block16(pages, seed), tail, seed);
+}
+
+Bytes make_wad(int records, std::int64_t map_bytes, std::size_t tail, std::uint32_t seed) {
+    Bytes out = {0x81, 0x00, 0x00, 0x00};
+    append_i32(out, records);
+    append(out, pseudo_random_bytes(std::size_t(records) * 8, seed + 400));
+    append_i32(out, std::int32_t(map_bytes));
+    std::uint8_t rgb[3];
+    for (std::int64_t i = 0; i < map_bytes; ++i) {
+        const std::int64_t row = i / 768, column = (i % 768) / 3;
+        if (i % 3 == 0) sample_rgb(int(column), int(row), seed, rgb);
+        out.push_back(rgb[i % 3]);
+    }
+    append(out, pseudo_random_bytes(tail, seed + 500));
+    return out;
+}
+
+Bytes zlib_compress(const Bytes& data, int level) {
+    uLongf size = compressBound(uLong(data.size()));
+    Bytes out(size);
+    if (compress2(out.data(), &size, data.data(), uLong(data.size()), level) != Z_OK)
+        throw std::runtime_error("compress2 failed");
+    out.resize(size);
+    return out;
+}
+
+Bytes zlib_inflate(const std::uint8_t* data, std::size_t size) {
+    z_stream s{};
+    if (inflateInit(&s) != Z_OK) throw std::runtime_error("inflateInit failed");
+    Bytes out;
+    s.next_in = const_cast<std::uint8_t*>(data);
+    s.avail_in = uInt(size);
+    int rc = Z_OK;
+    std::uint8_t chunk[65536];
+    while (rc == Z_OK) {
+        s.next_out = chunk;
+        s.avail_out = sizeof chunk;
+        rc = inflate(&s, Z_NO_FLUSH);
+        out.insert(out.end(), chunk, chunk + (sizeof chunk - s.avail_out));
+        if (rc == Z_BUF_ERROR && s.avail_in == 0) break;
+    }
+    inflateEnd(&s);
+    if (rc != Z_STREAM_END) throw std::runtime_error("not a whole zlib stream");
+    return out;
+}
+
+void put_i32(Bytes& bytes, std::size_t offset, std::int32_t value) {
+    const auto u = std::uint32_t(value);
+    for (int i = 0; i < 4; ++i) bytes.at(offset + std::size_t(i)) = std::uint8_t(u >> (8 * i));
+}
+
+std::int32_t get_i32(const Bytes& bytes, std::size_t offset) {
+    std::uint32_t u = 0;
+    for (int i = 0; i < 4; ++i) u |= std::uint32_t(bytes.at(offset + std::size_t(i))) << (8 * i);
+    return std::int32_t(u);
+}
+
+void write_bytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+Bytes read_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return Bytes((std::istreambuf_iterator<char>(in)), {});
+}
+
+bool file_exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tilesmith-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::vector<std::string> TempDir::entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,88 @@
+// Synthetic Tomb Raider levels and object packages for tests: small files with
+// real-looking textures (gradients, bricks, noise, transparent holes).
+//
+// Layouts, all integers little-endian:
+//   .tr2  bytes 0-3 version, 4 palette (768, 6-bit values), 772 filler (1024),
+//         1796 N, 1800 N 8-bit pages, then N 16-bit pages, then `tail` bytes.
+//   .tr4  bytes 0-9 filler, U32 C32, zlib 32-bit block, U16 C16, zlib 16-bit
+//         block, then `tail` bytes (also used for .trc).
+//   .wad  bytes 0-3 version, N, N records of 8 bytes, S, S bytes of texture
+//         map (red, green, blue rows of 256 pixels), then `tail` bytes.
+// Page sizes: 65536 (8-bit), 131072 (16-bit), 196608 (wad), 262144 (32-bit).
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tilesmith {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// --- Texture content: a pure function of (x, y) in package pixels and a seed.
+
+// A 16-bit level word. Some tiles have transparent holes (bit 15 clear, with
+// colour bits left in them as real levels do), and a few opaque pixels hold
+// red 31, green 0, blue 31: the word that reads as (248, 0, 248).
+std::uint16_t sample_word16(int x, int y, std::uint32_t seed);
+// A 32-bit level pixel as blue, green, red, alpha. Transparent holes have
+// alpha 0 and leftover colour; opaque alphas are mostly 255, some 1..254.
+void sample_bgra(int x, int y, std::uint32_t seed, std::uint8_t* bgra);
+// An opaque red, green, blue pixel for object packages.
+void sample_rgb(int x, int y, std::uint32_t seed, std::uint8_t* rgb);
+
+// --- Whole files.
+
+// A .tr2 level of `pages` pages. Its palette holds 6-bit values including 63.
+Bytes make_tr2(int pages, std::size_t tail = 3000, std::uint32_t seed = 1);
+// Offset of the 16-bit word of package pixel (x, y) in a .tr2 of `pages` pages.
+std::size_t tr2_word_offset(int pages, int x, int y);
+
+// The uncompressed blocks of a .tr4 of `pages` pages.
+Bytes tr4_block32(int pages, std::uint32_t seed = 1);
+Bytes tr4_block16(int pages, std::uint32_t seed = 1);
+// A .tr4 around the given uncompressed blocks, compressed at zlib's default level.
+Bytes tr4_from_blocks(const Bytes& block32, const Bytes& block16, std::size_t tail = 5000,
+                      std::uint32_t seed = 1);
+// The same with blocks already compressed (or damaged) by the caller; U32 and
+// U16 are written as given.
+Bytes tr4_from_streams(std::int32_t u32, const Bytes& stream32, std::int32_t u16,
+                       const Bytes& stream16, const Bytes& tail);
+// A .tr4 of `pages` pages with pattern textures.
+Bytes make_tr4(int pages, std::size_t tail = 5000, std::uint32_t seed = 1);
+
+// A .wad with `records` junk records and a texture map of `map_bytes` bytes
+// (pattern rows; use a multiple of 196608 for whole pages).
+Bytes make_wad(int records, std::int64_t map_bytes, std::size_t tail = 100,
+               std::uint32_t seed = 1);
+
+// --- Byte helpers.
+
+Bytes zlib_compress(const Bytes& data, int level);
+// Inflates a whole zlib stream; throws std::runtime_error if it is not one.
+Bytes zlib_inflate(const std::uint8_t* data, std::size_t size);
+void put_i32(Bytes& bytes, std::size_t offset, std::int32_t value);
+std::int32_t get_i32(const Bytes& bytes, std::size_t offset);
+Bytes pseudo_random_bytes(std::size_t count, std::uint32_t seed);
+
+void write_bytes(const std::string& path, const Bytes& bytes);
+Bytes read_bytes(const std::string& path);
+bool file_exists(const std::string& path);
+
+// A fresh folder under the system's temporary folder, removed with its content.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // Names of the entries in the folder, sorted.
+    std::vector<std::string> entries() const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace tilesmith
