@@ -1,0 +1,12 @@
+// Fuzz target: Tomb Raider 2/3 levels in both page modes.
+#include "level_fuzz_support.h"
+#include "opentga/tr23.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tilesmith;
+    const std::string& path = fuzz_file(".tr2");
+    write_fuzz_file(path, data, size);
+    for (const bool as_8bit : {false, true})
+        fuzz_read([&](Package& p, Progress& g) { open_tr23(path, p, as_8bit, !as_8bit, g); });
+    return 0;
+}

@@ -1,0 +1,100 @@
+// tilesmith-cli export: statuses, messages and the file it writes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "core/progress.h"
+#include "opentga/level_export.h"
+#include "opentga/tr45.h"
+#include "support/level_builder.h"
+
+using namespace tilesmith;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+class CliExport : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    std::string put(const std::string& name, const Bytes& bytes) {
+        const std::string path = dir.file(name);
+        write_bytes(path, bytes);
+        return path;
+    }
+    CliRun run(const std::vector<std::string>& args) {
+        std::string command = "'" TILESMITH_CLI_PATH "' export";
+        for (const auto& a : args) command += " '" + a + "'";
+        command += " >'" + dir.file("stdout.txt") + "' 2>'" + dir.file("stderr.txt") + "'";
+        const int raw = std::system(command.c_str());
+        CliRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("stdout.txt"), text("stderr.txt")};
+        std::filesystem::remove(dir.file("stdout.txt"));
+        std::filesystem::remove(dir.file("stderr.txt"));
+        return r;
+    }
+    std::string text(const std::string& name) {
+        const Bytes b = read_bytes(dir.file(name));
+        return std::string(b.begin(), b.end());
+    }
+};
+
+TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
+    const std::string package = put("package.tr4", make_tr4(2, 10, 7));
+    const std::string base = put("base.tr4", make_tr4(2, 900, 1));
+    const CliRun r = run({package, base, dir.file("out.tr4")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+
+    Package read;
+    CountingProgress progress;
+    open_tr45(package, read, true, progress);
+    ASSERT_EQ(export_level(dir.file("expected.tr4"), base, read, progress), -1);
+    EXPECT_EQ(read_bytes(dir.file("out.tr4")), read_bytes(dir.file("expected.tr4")));
+}
+
+TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
+    const std::string package = put("package.tr2", make_tr2(2));
+    const std::string base = put("base.tr2", make_tr2(3));
+    CliRun r = run({package, base, dir.file("out.tr2")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Size of textures set is not equal with replaced set !"), std::string::npos) << r.err;
+    EXPECT_FALSE(file_exists(dir.file("out.tr2")));
+
+    std::filesystem::create_symlink(base, dir.file("link.tr2"));
+    const Bytes before = read_bytes(base);
+    r = run({package, base, dir.file("link.tr2")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Target file cannot be saved in level file !"), std::string::npos) << r.err;
+    EXPECT_EQ(read_bytes(base), before);
+}
+
+TEST_F(CliExport, BadBasesAndArgumentsFail) {
+    const std::string package = put("package.tr2", make_tr2(1));
+    CliRun r = run({package, put("base.bmp", make_tr2(1)), dir.file("out.tr2")});
+    EXPECT_EQ(r.status, 1);
+    for (const char* ext : {".tr2", ".tr4", ".trc"}) EXPECT_NE(r.err.find(ext), std::string::npos) << r.err;
+    EXPECT_FALSE(file_exists(dir.file("out.tr2")));
+
+    Bytes damaged = make_tr2(1);
+    put_i32(damaged, 1796, -1);
+    const std::string damaged_base = put("damaged.tr2", damaged);
+    r = run({package, damaged_base, dir.file("out.tr2")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(damaged_base), std::string::npos) << r.err;
+
+    r = run({dir.file("missing.tr2"), damaged_base, dir.file("out.tr2")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing.tr2"), std::string::npos) << r.err;
+    EXPECT_FALSE(file_exists(dir.file("out.tr2")));
+
+    EXPECT_EQ(run({package, damaged_base}).status, 2);
+    EXPECT_EQ(run({package, damaged_base, dir.file("out.tr2"), "extra"}).status, 2);
+}
+
+}  // namespace
