@@ -63,7 +63,11 @@ void Tmain::add_tool(const char* name, QAction* item, int hint, Icon icon) {
     // A tool button has no logic of its own: it runs its menu item.
     connect(tool, &QAction::triggered, item, &QAction::trigger);
     main_tool_->addAction(tool);
-    if (QWidget* button = main_tool_->widgetForAction(tool)) button->setObjectName(QString::fromLatin1(name));
+    if (QWidget* button = main_tool_->widgetForAction(tool)) {
+        button->setObjectName(QString::fromLatin1(name));
+        // 22 x 22 buttons: all twenty-three and the dividers fit the window.
+        button->setFixedSize(22, 22);
+    }
     tools_.push_back(tool);
 }
 

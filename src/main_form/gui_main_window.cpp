@@ -98,8 +98,11 @@ void Tmain::build_layout() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
+    // The window's 8-point face; semi-condensed where the face has such a cut,
+    // so the status-bar labels fit their panels.
     QFont small = client->font();
     small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
     client->setFont(small);
     setCentralWidget(client);
 
@@ -111,6 +114,8 @@ void Tmain::build_layout() {
     main_tool_->setMovable(false);
     main_tool_->setFloatable(false);
     main_tool_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    main_tool_->setContentsMargins(0, 0, 0, 0);
+    main_tool_->layout()->setSpacing(0);
 
     surf1_ = new PaneView(
         client, [this]() -> const QImage& { return compose(1); },
@@ -367,15 +372,15 @@ void Tmain::sync_options() {
         const QSignalBlocker quiet(item.action);
         item.action->setChecked(o.*item.field);
     }
+    // The radio items are set with their signals on: their groups must see
+    // which item is checked. Only their triggers run handlers.
     const std::array<int, 5> steps{8, 16, 32, 64, 128};
     bool any = false;
     for (int i = 0; i < 5; ++i) {
-        const QSignalBlocker quiet(grid_items_[i]);
         grid_items_[i]->setChecked(steps[i] == o.grid_step);
         any = any || steps[i] == o.grid_step;
     }
     if (!any) grid_items_[3]->setChecked(true);
-    const QSignalBlocker quiet_pl(jezyk_pl_), quiet_eng(jezyk_eng_);
     jezyk_pl_->setChecked(o.polish);
     jezyk_eng_->setChecked(!o.polish);
 }
@@ -399,7 +404,6 @@ void Tmain::set_language(bool to_polish) {
     for (QLabel* panel : panels_) panel->setText(translate(panel->text()));
     if (filenew_) filenew_->set_dialog_language(to_polish);
     if (autor_) autor_->translate_labels(to_polish);
-    const QSignalBlocker quiet_pl(jezyk_pl_), quiet_eng(jezyk_eng_);
     jezyk_pl_->setChecked(to_polish);
     jezyk_eng_->setChecked(!to_polish);
     workspace_.options.polish = jezyk_pl_->isChecked();

@@ -29,8 +29,9 @@ QFont pane_font() {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSize(7);
     font.setBold(true);
-    // Aliased glyphs: the text and its shadow keep the two exact colours.
-    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
+    // Where Verdana is missing, the nearest sans face (DejaVu Sans is drawn
+    // after it). Aliased glyphs of such faces break up at this size.
+    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 

@@ -1,0 +1,401 @@
+// The main window driven headless: its layout and command map, clicks into the
+// panes, the language switch, settings at close and start, and the command line.
+#include <QFile>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QToolBar>
+#include <map>
+
+#include "autor_form/autor_form.h"
+#include "gui_window_support.h"
+#include "main_form/gui_flat_look.h"
+#include "main_form/settings.h"
+#include "new_form/new_form.h"
+#include "his_form/his_form.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+QStringList names_of(const QList<QAction*>& actions) {
+    QStringList names;
+    for (QAction* a : actions) names << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+    return names;
+}
+
+QRgb rgb(PackedColor c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
+
+class MainWindow : public WindowTest {};
+
+TEST_F(MainWindow, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
+    Tmain& w = open();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tilesmith 2.7"));
+    EXPECT_EQ(w.centralWidget()->size(), QSize(575, 592));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window is not resizable";
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    for (const char* name : {"h_scroll", "v_scroll", "h_scroll2", "v_scroll2"}) {
+        auto* bar = w.findChild<QScrollBar*>(QString::fromLatin1(name));
+        ASSERT_NE(bar, nullptr) << name;
+        EXPECT_FALSE(bar->isEnabled()) << name;
+        EXPECT_EQ(bar->value(), 0) << name;
+    }
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("surf1"))->geometry(), QRect(8, 38, 258, 514));
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("surf2"))->geometry(), QRect(296, 38, 258, 514));
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("h_scroll2"))->geometry(), QRect(297, 553, 256, 12));
+    EXPECT_EQ(w.findChild<QProgressBar*>(QStringLiteral("progress_gauge"))->geometry(),
+              QRect(446, 3, 106, 13));
+
+    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
+    EXPECT_FALSE(action("tool_cofnij")->isEnabled());
+    EXPECT_FALSE(action("RGB1")->isEnabled());
+    EXPECT_FALSE(action("fileline")->isVisible());
+    EXPECT_FALSE(action("file1")->isVisible());
+    EXPECT_TRUE(action("opcje_g64")->isChecked());
+    EXPECT_TRUE(action("jezyk_pl")->isChecked());
+    EXPECT_FALSE(action("view_gird")->isChecked());
+
+    const QStringList panels{entry(160), "256 x 512", "32", entry(162), "256 x 512", "32", entry(164), "", ""};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(w.panel_text(i), panels[i]) << i;
+
+    const QImage pane = w.pane_image(2);
+    EXPECT_EQ(pane.size(), QSize(256, 512));
+    EXPECT_EQ(pane.pixel(128, 300), qRgb(192, 192, 192));
+    EXPECT_EQ(pane.pixel(0, 0), qRgb(255, 255, 255)) << "frame corner in the selection colour";
+    EXPECT_EQ(pane.pixel(1, 1), qRgb(255, 255, 255));
+}
+
+TEST_F(MainWindow, MenusToolBarAndShortcutsFollowTheCommandMap) {
+    Tmain& w = open();
+    auto* tools = w.findChild<QToolBar*>(QStringLiteral("main_tool"));
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(names_of(tools->actions()).join(' '),
+              "tool_new tool_opensource tool_savetarget | tool_cofnij tool_cut tool_ctc tool_pfc | "
+              "tool_add tool_del tool_copytrans | tool_90stopni tool_fliph tool_flipv tool_gammap "
+              "tool_gammam | tool_cr tool_cred tool_gray tool_bw tool_blur tool_px tool_3dup tool_lm");
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("ef"))->actions()).join(' '),
+              "ef_cr ef_abcolor BumpMapping1 Paletakolorw1 | Zamianakanaw1 Wyostrzkana1 | ef_blur "
+              "ef_px Przycisk3D1 Przeslona1");
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("Zamianakanaw1"))->actions()).join(' '),
+              "RGB1 RBG1 | GRB1 GBR1 | BRG1 BGR1");
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("Gamma1"))->actions()).join(' '),
+              "ed_gamma5 ed_gamma10 ed_gamma25 | ed_gamma_5 ed_gamma_10 ed_gamma_25");
+
+    const std::map<std::string, QString> keys{
+        {"plik_new", "Ctrl+N"},         {"plik_opensource", "Ctrl+Q"}, {"plik_opentarget", "Ctrl+O"},
+        {"plik_savetarget", "Ctrl+S"},  {"ex_tr2345", "Ctrl+E"},       {"ed_cofnij", "Ctrl+Z"},
+        {"ed_cut", "Ctrl+X"},           {"ed_ctc", "Ctrl+C"},          {"ed_pfc", "Ctrl+V"},
+        {"ed_90stopni", "Ctrl+Alt+R"},  {"ed_fliph", "Ctrl+Alt+H"},    {"ed_flipv", "Ctrl+Alt+V"},
+        {"view_gird", "F9"},            {"tx_add", "Ins"},             {"tx_del", "Del"},
+        {"tx_copytrans", "Shift+Ins"},  {"ef_cr", "Ctrl+Alt+C"},       {"ef_abcolor", "Ctrl+Alt+A"},
+        {"ef_gray", "Ctrl+Alt+G"},      {"ef_bw", "Ctrl+Alt+W"},       {"ef_blur", "Ctrl+Alt+B"},
+        {"ef_px", "Ctrl+Alt+X"},        {"ef_3dup", "Ctrl+Alt+U"},     {"ef_3ddown", "Ctrl+Alt+D"},
+        {"ef_lmh", "Ctrl+Alt+P"},       {"ef_lmv", "Ctrl+Alt+Q"},      {"opcje_automove", "Ctrl+F1"},
+        {"opcje_ttcolor", "Ctrl+F2"},   {"opcje_8bit", "Ctrl+F3"},     {"opcje_xp", "Shift+F1"},
+        {"opcje_cord", "Shift+F2"},     {"opcje_selectcolor", "Shift+F3"}, {"info_autor", "F1"},
+        {"info_his", "F2"},             {"plik_savetargetas", ""},     {"tx_copy", ""}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(action(name.c_str())->shortcut().toString(), key) << name;
+
+    // The hints that differ from their item's caption.
+    EXPECT_EQ(action("tool_90stopni")->toolTip(), entry(58));
+    EXPECT_EQ(action("tool_lm")->toolTip(), entry(126));
+    EXPECT_EQ(action("tool_cred")->toolTip(), entry(92));
+    EXPECT_EQ(action("tool_add")->toolTip(), action("tx_add")->text());
+}
+
+TEST_F(MainWindow, EveryToolButtonRunsExactlyItsMenuItem) {
+    open();
+    const std::vector<std::pair<const char*, const char*>> pairs{
+        {"tool_new", "plik_new"},     {"tool_opensource", "plik_opensource"},
+        {"tool_savetarget", "plik_savetarget"}, {"tool_cut", "ed_cut"},
+        {"tool_ctc", "ed_ctc"},       {"tool_pfc", "ed_pfc"},      {"tool_add", "tx_add"},
+        {"tool_del", "tx_del"},       {"tool_copytrans", "tx_copytrans"},
+        {"tool_90stopni", "ed_90stopni"}, {"tool_fliph", "ed_fliph"}, {"tool_flipv", "ed_flipv"},
+        {"tool_gammap", "ed_gamma5"}, {"tool_gammam", "ed_gamma_5"}, {"tool_cr", "ef_cr"},
+        {"tool_cred", "ef_cred25"},   {"tool_gray", "ef_gray"},    {"tool_bw", "ef_bw"},
+        {"tool_blur", "ef_blur"},     {"tool_px", "ef_px"},        {"tool_3dup", "ef_3dup"},
+        {"tool_lm", "ef_lmh"},        {"tool_cofnij", "ed_cofnij"}};
+    for (const auto& [tool, item] : pairs) {
+        int fired = 0;
+        const auto link = QObject::connect(action(item), &QAction::triggered, [&] { ++fired; });
+        trigger(tool);
+        QObject::disconnect(link);
+        EXPECT_EQ(fired, 1) << tool;
+    }
+}
+
+TEST_F(MainWindow, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
+    Tmain& w = open();
+    QWidget* surf1 = w.findChild<QWidget*>(QStringLiteral("surf1"));
+    QWidget* surf2 = w.findChild<QWidget*>(QStringLiteral("surf2"));
+    click(surf2, Qt::LeftButton, QPoint(65, 1));
+    EXPECT_EQ(ws().target_pane.sel_x, 64);
+    EXPECT_EQ(ws().target_pane.sel_y, 0);
+    const QImage pane = w.pane_image(2);
+    EXPECT_EQ(pane.pixel(64, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(pane.pixel(65, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(pane.pixel(0, 40), qRgb(192, 192, 192)) << "the old frame is gone";
+
+    click(surf1, Qt::RightButton, QPoint(13, 30));
+    EXPECT_EQ(ws().source_pane.sel_x, 8);
+    EXPECT_EQ(ws().source_pane.sel_y, 24);
+    EXPECT_EQ(ws().target_pane.sel_x, 64) << "panes are independent";
+
+    click(surf1, Qt::LeftButton, QPoint(0, 200));  // the bevel
+    EXPECT_EQ(ws().source_pane.sel_x, 8);
+
+    ws().pak_make(2, 4, kSilver, false);  // 128 x 256: the rest of the pane is empty
+    click(surf2, Qt::LeftButton, QPoint(200, 10));
+    EXPECT_EQ(ws().target_pane.sel_x, 0);
+    EXPECT_EQ(w.pane_image(2).pixel(200, 300), w.palette().color(QPalette::Button).rgb())
+        << "button face beyond the package";
+}
+
+TEST_F(MainWindow, InsertCopiesATileMovesOnAndUndoRestoresIt) {
+    open();
+    fill_pattern(ws().source_package);
+    const Package before = ws().target_package;
+    trigger("tx_add");
+    EXPECT_EQ(ws().target_package.pixel(10, 20), pattern(10, 20));
+    EXPECT_EQ(ws().target_pane.sel_x, 64);
+    EXPECT_TRUE(action("ed_cofnij")->isEnabled());
+    EXPECT_TRUE(action("tool_cofnij")->isEnabled());
+    EXPECT_EQ(window->pane_image(2).pixel(30, 30), rgb(pattern(30, 30)));
+
+    trigger("ed_cofnij");
+    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().target_pane.sel_x, 64) << "undo does not move the selection";
+    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
+    EXPECT_FALSE(action("tool_cofnij")->isEnabled());
+}
+
+TEST_F(MainWindow, GridLinesAtTheChosenStepOnlyWhileTheGridIsOn) {
+    Tmain& w = open();
+    trigger("opcje_g128");
+    EXPECT_EQ(ws().options.grid_step, 128);
+    EXPECT_FALSE(action("opcje_g64")->isChecked());
+    QImage pane = w.pane_image(1);
+    EXPECT_EQ(pane.pixel(128, 300), qRgb(192, 192, 192)) << "grid hidden";
+
+    trigger("view_gird");
+    pane = w.pane_image(1);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y : {100, 300, 511}) EXPECT_EQ(pane.pixel(128, y), white) << y;
+    for (int x : {64, 127, 129, 192}) EXPECT_NE(pane.pixel(x, 300), white) << x;
+    for (int y : {128, 256, 384}) EXPECT_EQ(pane.pixel(200, y), white) << y;
+    for (int y : {192, 255, 257, 448}) EXPECT_NE(pane.pixel(200, y), white) << y;
+}
+
+TEST_F(MainWindow, CoordinatesAreDrawnInTheSelectionColourWithAShadow) {
+    Tmain& w = open();
+    host.colour_answers.push_back(QColor(255, 0, 0));
+    trigger("opcje_selectcolor");
+    EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::white));
+    EXPECT_EQ(ws().options.select_color, pack_rgb(255, 0, 0));
+
+    const auto count = [](const QImage& img, QRgb c) {
+        int n = 0;
+        for (int y = 2; y < 24; ++y)
+            for (int x = 3; x < 40; ++x) n += img.pixel(x, y) == c;
+        return n;
+    };
+    QImage pane = w.pane_image(2);
+    EXPECT_EQ(pane.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_GT(count(pane, qRgb(255, 0, 0)), 10);
+    EXPECT_GT(count(pane, qRgb(0, 0, 0)), 10);
+
+    trigger("opcje_cord");
+    pane = w.pane_image(2);
+    EXPECT_EQ(count(pane, qRgb(0, 0, 0)), 0);
+    EXPECT_EQ(pane.pixel(0, 0), qRgb(255, 0, 0)) << "the frame stays";
+}
+
+TEST_F(MainWindow, ScrollBarsFollowThePackageAndMoveTheView) {
+    write_tga(path("wide.tga"), 512, 1024, [](int x, int) { return x / 64 == 1 ? pack_rgb(0, 0, 255) : kSilver; });
+    Tmain& w = open();
+    host.open_answers = {path("wide.tga")};
+    trigger("plik_opentarget");
+    auto* h2 = w.findChild<QScrollBar*>(QStringLiteral("h_scroll2"));
+    EXPECT_TRUE(h2->isEnabled());
+    EXPECT_EQ(h2->maximum(), 4);
+    EXPECT_EQ(w.panel_text(4), QStringLiteral("512 x 1024"));
+    EXPECT_EQ(w.panel_text(5), QStringLiteral("128"));
+
+    h2->setValue(1);
+    EXPECT_EQ(ws().target_pane.h.position, 1);
+    EXPECT_EQ(w.pane_image(2).pixel(10, 10), qRgb(0, 0, 255));
+}
+
+// Every text of the window that has a pair in the string table.
+std::map<QString, QString> window_texts(Tmain& w) {
+    std::map<QString, QString> texts;
+    for (QAction* a : w.findChildren<QAction*>()) {
+        if (a->objectName().isEmpty() || a->objectName().startsWith("file")) continue;
+        texts[a->objectName() + ":text"] = a->text();
+        texts[a->objectName() + ":hint"] = a->toolTip();
+    }
+    for (int i = 0; i < 9; ++i) texts["panel" + QString::number(i)] = w.panel_text(i);
+    return texts;
+}
+
+TEST_F(MainWindow, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
+    Tmain& w = open();
+    Tfilenew filenew(ws(), host, &w);
+    Tautor autor(&w);
+    w.set_forms(&filenew, &autor, nullptr);
+    const auto polish = window_texts(w);
+    QStringList polish_entries;
+    for (int i = 18; i < kStringCount; i += 2)
+        if (entry(i) != entry(i + 1)) polish_entries << entry(i);
+
+    trigger("jezyk_eng");
+    EXPECT_EQ(w.language_index(), 1);
+    EXPECT_TRUE(action("jezyk_eng")->isChecked());
+    EXPECT_FALSE(action("jezyk_pl")->isChecked());
+    EXPECT_EQ(action("plik")->text(), QStringLiteral("File"));
+    EXPECT_EQ(action("tool_90stopni")->toolTip(), QStringLiteral("Rotate: 90 degrees"));
+    EXPECT_EQ(w.panel_text(0), QStringLiteral("Source package:"));
+    EXPECT_EQ(filenew.pak_mod->text(), QStringLiteral("Modify package"));
+    EXPECT_EQ(autor.Label5->text(), entry(181));
+    EXPECT_EQ(action("RGB1")->text(), QStringLiteral("RGB"));
+    int changed = 0;
+    for (const auto& [key, text] : window_texts(w)) {
+        EXPECT_FALSE(polish_entries.contains(text)) << qPrintable(key) << " still Polish";
+        changed += text != polish.at(key);
+    }
+    EXPECT_GT(changed, 100);
+
+    trigger("jezyk_pl");
+    EXPECT_EQ(window_texts(w), polish);
+    EXPECT_EQ(w.language_index(), 0);
+    EXPECT_EQ(filenew.pak_mod->text(), entry(176));
+}
+
+TEST_F(MainWindow, AcceleratorMarkInACaptionIsStillTranslated) {
+    open();
+    action("tx_add")->setText("&" + entry(80));
+    trigger("jezyk_eng");
+    EXPECT_EQ(action("tx_add")->text(), entry(81));
+}
+
+TEST_F(MainWindow, SettingsAreWrittenAtCloseAndRestoredAtTheNextStart) {
+    open();
+    trigger("jezyk_eng");
+    trigger("opcje_g32");
+    trigger("view_gird");
+    trigger("opcje_cord");
+    trigger("opcje_8bit");
+    host.colour_answers.push_back(QColor(10, 20, 30));
+    trigger("opcje_selectcolor");
+    const Options chosen = ws().options;
+    trigger("plik_end");  // closes exactly like the close box
+    EXPECT_FALSE(window->isVisible());
+
+    QFile file(path("config.dat"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 16);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[3], 1);
+    EXPECT_EQ(bytes[5], 0);
+    EXPECT_EQ(bytes[12], 1);
+    EXPECT_EQ(bytes[13], 32);
+    file.close();
+
+    open();
+    EXPECT_EQ(ws().options, chosen);
+    EXPECT_EQ(window->language_index(), 1);
+    EXPECT_EQ(window->panel_text(3), QStringLiteral("Target package:"));
+    EXPECT_TRUE(action("opcje_g32")->isChecked());
+    EXPECT_TRUE(action("view_gird")->isChecked());
+    EXPECT_FALSE(action("opcje_cord")->isChecked());
+    EXPECT_TRUE(action("opcje_8bit")->isChecked());
+    EXPECT_FALSE(action("file1")->isVisible()) << "the recent list is not kept";
+}
+
+TEST_F(MainWindow, BadOrUnreachableSettingsFileNeverStopsStartOrClose) {
+    {
+        QFile file(path("config.dat"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(15, '\0'));
+    }
+    open();
+    EXPECT_EQ(ws().options, Options{}) << "a 15-byte file is ignored";
+    EXPECT_TRUE(action("jezyk_pl")->isChecked());
+
+    // A folder that does not exist: nothing can be written, the window closes.
+    window = std::make_unique<Tmain>(path("missing/folder"), host);
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindow, FirstArgumentOpensAsSourceWithoutADialog) {
+    write_tga(path("start.tga"), 128, 64, pattern);
+    open({path("start.tga"), path("ignored.tga")});
+    EXPECT_TRUE(host.open_filters.isEmpty());
+    EXPECT_EQ(ws().source_package.width(), 128);
+    EXPECT_EQ(ws().source_package.pixel(5, 7), pattern(5, 7));
+    EXPECT_TRUE(action("fileline")->isVisible());
+    EXPECT_TRUE(action("file1")->isVisible());
+    EXPECT_EQ(action("file1")->text(), path("start.tga"));
+    EXPECT_EQ(window->panel_text(1), QStringLiteral("128 x 64"));
+}
+
+TEST_F(MainWindow, UnrecognisedFirstArgumentOpensNothingAndTheDialogComesBack) {
+    open({path("picture.png")});
+    EXPECT_TRUE(host.warnings.isEmpty());
+    EXPECT_TRUE(host.errors.isEmpty());
+    EXPECT_FALSE(action("fileline")->isVisible());
+    trigger("plik_opensource");
+    EXPECT_EQ(host.open_filters.size(), 1) << "no pending name left behind";
+}
+
+TEST_F(MainWindow, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
+    write_tga(path("a&b.tga"), 64, 64, pattern);
+    write_tga(path("second.tga"), 192, 64, pattern);
+    open();
+    host.open_answers = {path("a&b.tga"), path("second.tga")};
+    trigger("plik_opensource");
+    trigger("plik_opensource");
+    EXPECT_EQ(action("file1")->text(), path("second.tga"));
+    EXPECT_EQ(action("file2")->text(), path("a&&b.tga")) << "shown, not taken as a mnemonic";
+    EXPECT_FALSE(action("file3")->isVisible());
+
+    trigger("file2");
+    EXPECT_TRUE(host.errors.isEmpty()) << host.errors.join('\n').toStdString();
+    EXPECT_EQ(ws().source_package.width(), 64);
+    EXPECT_EQ(host.open_filters.size(), 2) << "a recent item asks no dialog";
+    EXPECT_EQ(action("file1")->text(), path("second.tga")) << "a listed file keeps its place";
+}
+
+TEST_F(MainWindow, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
+    Tmain& w = open();
+    Tfilenew filenew(ws(), host, &w);
+    This his(&w);
+    w.set_forms(&filenew, nullptr, &his);
+    EXPECT_TRUE(has_flat_look(&w));
+    EXPECT_TRUE(has_flat_look(&filenew));
+    trigger("opcje_xp");
+    EXPECT_FALSE(ws().options.xp);
+    EXPECT_FALSE(has_flat_look(&w));
+    EXPECT_FALSE(has_flat_look(&filenew));
+    EXPECT_FALSE(has_flat_look(&his));
+    trigger("opcje_xp");
+    EXPECT_TRUE(has_flat_look(&his));
+}
+
+TEST_F(MainWindow, FeedbackItemOpensTheMailLink) {
+    open();
+    trigger("info_mail");
+    ASSERT_EQ(host.links.size(), 1);
+    EXPECT_TRUE(host.links[0].startsWith("mailto:"));
+    EXPECT_TRUE(host.links[0].endsWith("?subject=Tilesmith_propozycje_sugestje_bledy..."));
+}
+
+}  // namespace

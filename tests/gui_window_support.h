@@ -1,0 +1,149 @@
+// Shared by the main-window tests: the QApplication, a scripted dialog host,
+// and small helpers for actions, packages and files.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QFile>
+#include <QMouseEvent>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/package.h"
+#include "lang_unit/lang_unit.h"
+#include "main_form/gui_dialog_host.h"
+#include "main_form/gui_main_window.h"
+
+namespace tilesmith::test {
+
+inline QApplication& app() {
+    static int argc = 1;
+    static char name[] = "gui_window_test";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication instance(argc, argv);
+    return instance;
+}
+
+inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+inline QString entry(int i) { return qs(lang_text(i)); }
+
+// Answers every dialog from queues (empty queue: cancel / No) and records what
+// the window asked.
+class FakeHost : public DialogHost {
+public:
+    std::deque<QString> open_answers, save_answers;
+    std::deque<bool> question_answers;
+    std::deque<QColor> colour_answers;
+    QStringList open_filters, save_filters, save_suffixes, questions, warnings, informations,
+        errors, links;
+    std::vector<QColor> colour_initials;
+
+    QString open_file(QWidget*, const QString& filter) override {
+        open_filters << filter;
+        return pop(open_answers, QString());
+    }
+    QString save_file(QWidget*, const QString& filter, const QString& suffix) override {
+        save_filters << filter;
+        save_suffixes << suffix;
+        return pop(save_answers, QString());
+    }
+    bool question(QWidget*, const QString& text) override {
+        questions << text;
+        return pop(question_answers, false);
+    }
+    void warning(QWidget*, const QString& text) override { warnings << text; }
+    void information(QWidget*, const QString& text) override { informations << text; }
+    void error(QWidget*, const QString& text) override { errors << text; }
+    QColor choose_color(QWidget*, const QColor& initial) override {
+        colour_initials.push_back(initial);
+        return pop(colour_answers, QColor());
+    }
+    void open_link(const QString& url) override { links << url; }
+
+private:
+    template <class T>
+    static T pop(std::deque<T>& q, T none) {
+        if (q.empty()) return none;
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+// A shown main window over a temporary executable folder.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() { app(); }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    Tmain& open(const QStringList& arguments = {}) {
+        window = std::make_unique<Tmain>(dir.path(), host, arguments);
+        window->show();
+        return *window;
+    }
+    Workspace& ws() { return window->workspace(); }
+    QAction* action(const char* name) {
+        QAction* a = window->findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
+    void trigger(const char* name) {
+        if (QAction* a = action(name)) a->trigger();
+    }
+    QString path(const char* file) const { return dir.filePath(QString::fromLatin1(file)); }
+
+    QTemporaryDir dir;
+    FakeHost host;
+    std::unique_ptr<Tmain> window;
+};
+
+// A mouse press (and release) at panel pixel `at`, as the window system delivers it.
+inline void click(QWidget* w, Qt::MouseButton button, QPoint at) {
+    const QPointF local(at), global(w->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+// A 24-bit uncompressed TGA, rows bottom-up, pixel (x, y) from `colour`.
+template <class F>
+void write_tga(const QString& path, int w, int h, F colour) {
+    QByteArray bytes(18, '\0');
+    bytes[2] = 2;
+    bytes[12] = char(w & 0xFF);
+    bytes[13] = char(w >> 8);
+    bytes[14] = char(h & 0xFF);
+    bytes[15] = char(h >> 8);
+    bytes[16] = 24;
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < w; ++x) {
+            const PackedColor c = colour(x, y);
+            bytes.append(char(blue_of(c)));
+            bytes.append(char(green_of(c)));
+            bytes.append(char(red_of(c)));
+        }
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A pattern with a different colour in every pixel of a tile.
+inline PackedColor pattern(int x, int y) {
+    return pack_rgb(std::uint8_t(x * 3 + y), std::uint8_t(y * 5), std::uint8_t(x ^ y));
+}
+
+inline void fill_pattern(Package& p) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) p.set_pixel(x, y, pattern(x, y));
+}
+
+}  // namespace tilesmith::test
