@@ -1,0 +1,300 @@
+// The main window's commands through their real actions and a scripted dialog
+// host: files, export, effects, the diaphragm colour, clipboard, copy package.
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProgressBar>
+
+#include "edittga/edittga.h"
+#include "gui_window_support.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+const char kOpenFilter[] =
+    "Obsługiwane formaty (*.tga *.bmp *.jpg *.tr2 *.tr4 *.trc *.wad);;Pakiet tekstur (*.tga);;"
+    "Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg);;Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 "
+    "*.trc);;Pakiet obiektów Tomb Raider (*.wad)";
+
+class Commands : public WindowTest {
+protected:
+    // A patterned target with the selection on the tile at (64, 64).
+    void patterned_target() {
+        fill_pattern(ws().target_package);
+        click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::LeftButton, QPoint(70, 70));
+        ASSERT_EQ(ws().selected_target_rect().left, 64);
+    }
+};
+
+TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
+    write_tga(path("in.tga"), 256, 128, pattern);
+    open();
+    trigger("tx_del");
+    host.open_answers = {path("in.tga")};
+    trigger("plik_opentarget");
+    EXPECT_EQ(host.open_filters.value(0), QString::fromUtf8(kOpenFilter));
+    EXPECT_EQ(ws().target_package.pixel(3, 100), pattern(3, 100));
+    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
+    EXPECT_FALSE(action("file1")->isVisible()) << "a target never enters the recent list";
+
+    host.save_answers = {path("out.bmp")};
+    trigger("plik_savetarget");  // no name yet: Save is Save as
+    EXPECT_EQ(host.save_filters.value(0),
+              QStringLiteral("Pakiet tekstur (*.tga);;Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg)"));
+    EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("tga"));
+    ASSERT_TRUE(QFile::exists(path("out.bmp")));
+
+    QFile::remove(path("out.bmp"));
+    trigger("plik_savetarget");
+    EXPECT_EQ(host.save_filters.size(), 1) << "the second save asks nothing";
+    EXPECT_TRUE(QFile::exists(path("out.bmp")));
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
+    // A 32-bit TGA: a depth the reader does not take.
+    QByteArray bytes(18, '\0');
+    bytes[2] = 2;
+    bytes[12] = 64;
+    bytes[14] = 64;
+    bytes[16] = 32;
+    bytes.append(QByteArray(64 * 64 * 4, '\x7f'));
+    QFile f(path("deep.tga"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+
+    open();
+    const Package before = ws().source_package;
+    host.open_answers = {path("deep.tga"), path("deep.tga")};
+    trigger("plik_opensource");
+    trigger("jezyk_eng");
+    trigger("plik_opensource");
+    ASSERT_EQ(host.warnings.size(), 2);
+    EXPECT_EQ(host.warnings[0], entry(8));
+    EXPECT_EQ(host.warnings[1], entry(9));
+    EXPECT_EQ(ws().source_package, before);
+}
+
+TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
+    open();
+    QFile f(path("broken.jpg"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xff\xd8\xff\xe0 not really a picture");
+    f.close();
+    const Package before = ws().source_package;
+    host.open_answers = {path("missing.tga"), path("broken.jpg")};
+    trigger("plik_opensource");
+    trigger("plik_opensource");
+    ASSERT_EQ(host.errors.size(), 2);
+    EXPECT_FALSE(host.errors[0].isEmpty());
+    EXPECT_FALSE(host.errors[1].isEmpty());
+    EXPECT_EQ(ws().source_package, before);
+    EXPECT_FALSE(action("file1")->isVisible());
+}
+
+// A Tomb Raider 2/3 level of `pages` pages with distinct filler bytes.
+QByteArray tr2_level(int pages) {
+    QByteArray bytes(1800 + pages * 196608 + 100, '\x11');
+    const qint32 n = pages;
+    std::memcpy(bytes.data() + 1796, &n, 4);
+    return bytes;
+}
+
+TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
+    {
+        QFile base(path("base.tr2"));
+        ASSERT_TRUE(base.open(QIODevice::WriteOnly));
+        base.write(tr2_level(2));
+    }
+    open();
+
+    trigger("ex_tr2345");  // cancelled at the base dialog
+    EXPECT_EQ(host.informations, QStringList{entry(10)});
+    EXPECT_EQ(host.open_filters.value(0), QStringLiteral("Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 *.trc)"));
+    EXPECT_TRUE(host.save_filters.isEmpty());
+
+    host.informations.clear();
+    host.open_answers = {path("base.tr2")};
+    host.save_answers = {path("out.tr2")};
+    trigger("ex_tr2345");
+    EXPECT_EQ(host.informations, (QStringList{entry(10), entry(12)}));
+    EXPECT_EQ(host.save_filters.value(0), QStringLiteral("Level Tomb Raider 2, 3 (*.tr2)"));
+    EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("tr2"));
+    EXPECT_TRUE(host.warnings.isEmpty());
+    EXPECT_EQ(QFileInfo(path("out.tr2")).size(), QFileInfo(path("base.tr2")).size());
+
+    host.open_answers = {path("base.tr2")};
+    host.save_answers = {path("base.tr2")};
+    trigger("ex_tr2345");
+    EXPECT_EQ(host.warnings, QStringList{entry(16)});
+
+    ws().pak_make(4, 4, kSilver, false);  // 256 x 256 against a two-page base
+    host.open_answers = {path("base.tr2")};
+    host.save_answers = {path("other.tr2")};
+    trigger("ex_tr2345");
+    EXPECT_EQ(host.warnings.value(1), entry(14));
+    EXPECT_FALSE(QFile::exists(path("other.tr2")));
+}
+
+TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
+    using Fn = std::function<void(Package&, int, int, Progress&)>;
+    const std::vector<std::pair<const char*, Fn>> effects{
+        {"ed_90stopni", [](Package& p, int x, int y, Progress& g) { rotate90(p, x, y, g); }},
+        {"ed_fliph", [](Package& p, int x, int y, Progress& g) { flip(p, x, y, 0, g); }},
+        {"ed_flipv", [](Package& p, int x, int y, Progress& g) { flip(p, x, y, 1, g); }},
+        {"ed_gamma5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 8, g); }},
+        {"ed_gamma10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 25, g); }},
+        {"ed_gamma25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 63, g); }},
+        {"ed_gamma_5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -8, g); }},
+        {"ed_gamma_10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -25, g); }},
+        {"ed_gamma_25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -63, g); }},
+        {"ef_cr", [](Package& p, int x, int y, Progress& g) { invert_colors(p, x, y, g); }},
+        {"ef_abcolor", [](Package& p, int x, int y, Progress& g) { average_color(p, x, y, g); }},
+        {"ef_cred625", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 16, g); }},
+        {"ef_cred125", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 32, g); }},
+        {"ef_cred25", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 64, g); }},
+        {"ef_cred375", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 96, g); }},
+        {"ef_gray", [](Package& p, int x, int y, Progress& g) { gray_scale(p, x, y, g); }},
+        {"ef_bw", [](Package& p, int x, int y, Progress& g) { black_white(p, x, y, g); }},
+        {"RBG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 1, 3, 2, g); }},
+        {"GRB1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 2, 1, 3, g); }},
+        {"GBR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 2, 3, 1, g); }},
+        {"BRG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 3, 1, 2, g); }},
+        {"BGR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 3, 2, 1, g); }},
+        {"R1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 1, 32, g); }},
+        {"G1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 2, 32, g); }},
+        {"B1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 3, 32, g); }},
+        {"ef_blur", [](Package& p, int x, int y, Progress& g) { blur(p, x, y, g); }},
+        {"ef_px", [](Package& p, int x, int y, Progress& g) { pixelate(p, x, y, g); }},
+        {"ef_3dup", [](Package& p, int x, int y, Progress& g) { button3d(p, x, y, 0, g); }},
+        {"ef_3ddown", [](Package& p, int x, int y, Progress& g) { button3d(p, x, y, 1, g); }},
+    };
+    open();
+    patterned_target();
+    auto* gauge = window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"));
+    const Package before = ws().target_package;
+    for (const auto& [name, routine] : effects) {
+        Package expected = before;
+        CountingProgress ignored;
+        routine(expected, 64, 64, ignored);
+        ASSERT_NE(expected, before) << name << ": the pattern must show the effect";
+
+        trigger(name);
+        EXPECT_EQ(ws().target_package, expected) << name;
+        EXPECT_EQ(ws().undo_count(), 1) << name;
+        EXPECT_EQ(gauge->value(), gauge->maximum()) << name << ": the gauge is left full";
+        trigger("ed_cofnij");
+        EXPECT_EQ(ws().target_package, before) << name << ": one undo gives the tile back";
+    }
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
+    open();
+    patterned_target();
+    const Package before = ws().target_package;
+    trigger("ef_lmh");  // cancelled
+    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::black));
+
+    host.colour_answers = {QColor(0, 0, 255)};
+    trigger("ef_lmv");
+    Package expected = before;
+    CountingProgress ignored;
+    diaphragm(expected, 64, 64, 1, pack_rgb(0, 0, 255), ignored);
+    EXPECT_EQ(ws().target_package, expected);
+    EXPECT_EQ(ws().undo_count(), 1);
+
+    trigger("tool_lm");  // cancelled again; the last confirmed colour is offered
+    EXPECT_EQ(host.colour_initials.at(2), QColor(0, 0, 255));
+    EXPECT_EQ(ws().undo_count(), 1);
+}
+
+TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
+    open();
+    patterned_target();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    trigger("ed_ctc");
+    QImage copied = clipboard->image();
+    ASSERT_EQ(copied.size(), QSize(64, 64));
+    EXPECT_EQ(copied.pixel(3, 4), qRgb(red_of(pattern(67, 68)), green_of(pattern(67, 68)), blue_of(pattern(67, 68))));
+    EXPECT_EQ(ws().undo_count(), 0);
+
+    click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
+    const Package before = ws().target_package;
+    trigger("ed_pfc");
+    EXPECT_EQ(ws().target_package.pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
+    EXPECT_EQ(ws().target_package.pixel(8 + 63, 8 + 63), pattern(127, 127));
+    trigger("ed_cofnij");
+    EXPECT_EQ(ws().target_package, before);
+
+    QImage small(32, 32, QImage::Format_RGB32);
+    small.fill(QColor(255, 0, 0));
+    clipboard->setImage(small);
+    trigger("ed_pfc");
+    EXPECT_EQ(ws().target_package.pixel(8 + 31, 8 + 31), pack_rgb(255, 0, 0));
+    EXPECT_EQ(ws().target_package.pixel(8 + 40, 8 + 40), pattern(48, 48)) << "uncovered pixels stay";
+
+    QImage large(128, 128, QImage::Format_ARGB32);
+    large.fill(QColor(0, 255, 0));
+    large.setPixelColor(63, 63, QColor(1, 2, 3));
+    large.setPixelColor(64, 64, QColor(9, 9, 9));
+    clipboard->setImage(large);
+    trigger("ed_pfc");
+    EXPECT_EQ(ws().target_package.pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
+    EXPECT_EQ(ws().target_package.pixel(8 + 64, 8 + 64), pattern(72, 72));
+    EXPECT_EQ(ws().undo_count(), 2);
+
+    clipboard->setText(QStringLiteral("not a picture"));
+    const Package with_text = ws().target_package;
+    trigger("ed_pfc");
+    EXPECT_EQ(ws().target_package, with_text);
+    EXPECT_EQ(ws().undo_count(), 2) << "no image: no undo step";
+
+    trigger("ed_cut");
+    EXPECT_EQ(ws().target_package.pixel(8 + 10, 8 + 10), kSilver);
+    EXPECT_EQ(clipboard->image().pixel(0, 0), qRgb(0, 255, 0));
+    trigger("ed_cofnij");
+    EXPECT_EQ(ws().target_package, with_text);
+    EXPECT_EQ(clipboard->image().size(), QSize(64, 64)) << "undo leaves the clipboard alone";
+}
+
+TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
+    write_tga(path("small.tga"), 128, 64, pattern);
+    open();
+    trigger("tx_add");
+
+    trigger("tx_copy");  // No to the first question
+    EXPECT_EQ(host.questions, QStringList{entry(2)});
+    EXPECT_EQ(ws().undo_count(), 1);
+
+    host.question_answers = {true};
+    trigger("tx_copy");  // equal sizes: one question
+    EXPECT_EQ(host.questions.size(), 2);
+    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_FALSE(action("tool_cofnij")->isEnabled());
+
+    host.open_answers = {path("small.tga")};
+    trigger("plik_opensource");
+    trigger("tx_add");
+    const Package after_add = ws().target_package;
+    host.questions.clear();
+    host.question_answers = {true, false};
+    trigger("tx_copy");
+    EXPECT_EQ(host.questions, (QStringList{entry(2), entry(4)}));
+    EXPECT_EQ(ws().target_package, after_add);
+    EXPECT_EQ(ws().undo_count(), 1);
+
+    host.question_answers = {true, true};
+    trigger("tx_copy");
+    EXPECT_EQ(ws().target_package, ws().source_package);
+    EXPECT_EQ(window->panel_text(4), QStringLiteral("128 x 64"));
+}
+
+}  // namespace
