@@ -1,0 +1,158 @@
+// Pane composition, the tile-number text, the clipboard conversions, the gauge
+// and the pictograms, without a main window.
+#include <QProgressBar>
+#include <set>
+
+#include "gui_window_support.h"
+#include "main_form/gui_clipboard.h"
+#include "main_form/gui_icons.h"
+#include "main_form/gui_pane.h"
+#include "main_form/gui_progress.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+const QColor kFace(10, 20, 30);
+const QRgb kWhiteRgb = qRgb(255, 255, 255);
+
+QImage composed(const Package& package, const Pane& pane, Options options = {},
+                const QLocale& locale = QLocale::c()) {
+    app();
+    QImage buffer(256, 512, QImage::Format_RGB32);
+    compose_pane(buffer, package, pane, options, kFace, locale);
+    return buffer;
+}
+
+TEST(PaneComposition, FrameIsTwoDashedOutlinesAroundTheSelectedArea) {
+    Options quiet;
+    quiet.cord = false;
+    Pane pane;
+    pane.sel_x = 64;
+    pane.sel_y = 128;
+    const QImage img = composed(Package(256, 512, kBlack), pane, quiet);
+    // Corners of both outlines; nothing outside the 64 x 64 area.
+    EXPECT_EQ(img.pixel(64, 128), kWhiteRgb);
+    EXPECT_EQ(img.pixel(65, 129), kWhiteRgb);
+    EXPECT_EQ(img.pixel(63, 128), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(128, 128), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(64, 192), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(96, 160), qRgb(0, 0, 0)) << "the inside is not filled";
+    // Dashed: the top edge has both drawn pixels and gaps.
+    int drawn = 0;
+    for (int x = 64; x <= 126; ++x) drawn += img.pixel(x, 128) == kWhiteRgb;
+    EXPECT_GT(drawn, 20);
+    EXPECT_LT(drawn, 63);
+    // The right edge of the shifted outline is at sx + 63.
+    int right = 0;
+    for (int y = 129; y <= 191; ++y) right += img.pixel(127, y) == kWhiteRgb;
+    EXPECT_GT(right, 20);
+}
+
+TEST(PaneComposition, ShowsThePackageAtTheScrollPositionAndFaceBeyondIt) {
+    Package package(320, 576, kBlack);
+    fill_pattern(package);
+    Pane pane;
+    pane.h.position = 1;
+    pane.v.position = 1;
+    Options quiet;
+    quiet.cord = false;
+    const QImage img = composed(package, pane, quiet);
+    const PackedColor c = package.pixel(64 + 100, 64 + 200);
+    EXPECT_EQ(img.pixel(100, 200), qRgb(red_of(c), green_of(c), blue_of(c)));
+    // 320 - 64 = 256 columns and 576 - 64 = 512 rows remain: all of the pane.
+    const PackedColor last = package.pixel(319, 575);
+    EXPECT_EQ(img.pixel(255, 511), qRgb(red_of(last), green_of(last), blue_of(last)));
+
+    const QImage small = composed(Package(128, 256, kBlack), Pane{}, quiet);
+    EXPECT_EQ(small.pixel(127, 255), qRgb(0, 0, 0));
+    EXPECT_EQ(small.pixel(128, 10), kFace.rgb());
+    EXPECT_EQ(small.pixel(10, 256), kFace.rgb());
+
+    const QImage empty = composed(Package(), Pane{}, quiet);
+    EXPECT_EQ(empty.pixel(100, 100), kFace.rgb());
+}
+
+TEST(PaneComposition, GridFollowsItsStepAndCoordinatesFollowTheLocale) {
+    Options grid;
+    grid.view_gird = true;
+    grid.grid_step = 8;
+    grid.cord = false;
+    const QImage img = composed(Package(256, 512, kBlack), Pane{}, grid);
+    EXPECT_EQ(img.pixel(8, 300), kWhiteRgb);
+    EXPECT_EQ(img.pixel(248, 300), kWhiteRgb);
+    EXPECT_EQ(img.pixel(100, 504), kWhiteRgb);
+    EXPECT_EQ(img.pixel(100, 300), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(7, 300), qRgb(0, 0, 0));
+
+    Pane off_grid;
+    off_grid.sel_x = 8;
+    const Package black(256, 512, kBlack);
+    EXPECT_NE(composed(black, off_grid, {}, QLocale(QLocale::Polish)),
+              composed(black, off_grid, {}, QLocale::c()))
+        << "1,125 and 1.125 are drawn differently";
+    EXPECT_NE(composed(black, off_grid, {}), composed(black, Pane{}, {}));
+}
+
+TEST(PaneComposition, TileNumbersInShortestLocaleForm) {
+    const QLocale polish(QLocale::Polish), c = QLocale::c();
+    EXPECT_EQ(tile_number_text(1.125, polish), QStringLiteral("1,125"));
+    EXPECT_EQ(tile_number_text(1.125, c), QStringLiteral("1.125"));
+    EXPECT_EQ(tile_number_text(3, polish), QStringLiteral("3"));
+    EXPECT_EQ(tile_number_text(1.375, polish), QStringLiteral("1,375"));
+    EXPECT_EQ(tile_number_text(1025.5, QLocale(QLocale::English)), QStringLiteral("1025.5"))
+        << "no digit grouping";
+}
+
+TEST(ClipboardImages, ConversionsKeepPixelsAndCutToTheTile) {
+    app();
+    Package tile(64, 64);
+    fill_pattern(tile);
+    const QImage img = package_to_image(tile);
+    ASSERT_EQ(img.size(), QSize(64, 64));
+    EXPECT_EQ(img.pixel(5, 9), qRgb(red_of(pattern(5, 9)), green_of(pattern(5, 9)), blue_of(pattern(5, 9))));
+    const std::optional<Package> back = image_to_package(img);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, tile);
+
+    QImage huge(5000, 3000, QImage::Format_ARGB32);
+    huge.fill(QColor(1, 2, 3, 0));
+    const std::optional<Package> cut = image_to_package(huge);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->width(), 64);
+    EXPECT_EQ(cut->height(), 64);
+    EXPECT_EQ(cut->pixel(63, 63), pack_rgb(1, 2, 3)) << "alpha is dropped";
+
+    EXPECT_FALSE(image_to_package(QImage()));
+    EXPECT_TRUE(package_to_image(Package()).isNull());
+}
+
+TEST(Gauge, ResetAndStepAreHeldInRange) {
+    app();
+    QProgressBar bar;
+    GaugeProgress gauge(&bar);
+    gauge.reset(3);
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(bar.maximum(), 3);
+    for (int i = 0; i < 5; ++i) gauge.step();
+    EXPECT_EQ(bar.value(), 3);
+    gauge.reset(0);
+    EXPECT_GT(bar.maximum(), bar.minimum()) << "never a busy indicator";
+}
+
+TEST(Pictograms, EveryIconIsDrawnAndTheyDiffer) {
+    app();
+    std::set<size_t> seen;
+    for (int i = int(Icon::new_package); i <= int(Icon::app); ++i) {
+        const QIcon icon = make_icon(Icon(i));
+        ASSERT_FALSE(icon.isNull()) << i;
+        const QImage img = icon.pixmap(16, 16).toImage();
+        EXPECT_EQ(img.size(), QSize(16, 16));
+        seen.insert(qHash(QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes())));
+    }
+    EXPECT_GT(seen.size(), 35u);
+    EXPECT_TRUE(make_icon(Icon::none).isNull());
+}
+
+}  // namespace
