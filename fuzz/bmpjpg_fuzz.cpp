@@ -1,0 +1,80 @@
+// Fuzz target of the BMP and JPEG readers: bytes starting like a JPEG go in as
+// a .jpg file, the rest as a .bmp file. What reads must survive a BMP round trip.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/checked.h"
+#include "core/error.h"
+#include "opentga/bmpjpg.h"
+
+namespace {
+
+std::string scratch(const char* suffix) {
+    std::error_code ec;
+    const std::filesystem::path dir =
+        std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+    return (dir / ("tilesmith_bmpjpg_fuzz_" + std::to_string(::getpid()) + suffix)).string();
+}
+
+const std::string& path_for(int which) {
+    static const std::string paths[3] = {scratch(".bmp"), scratch(".jpg"), scratch("_out.bmp")};
+    return paths[which];
+}
+void remove_files() {
+    for (int i = 0; i < 3; ++i) std::remove(path_for(i).c_str());
+}
+
+std::int64_t read_le(const std::uint8_t* p, int bytes) {
+    std::int64_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
+    return v;
+}
+
+// The picture size a header announces, as far as a quick look can tell; 0 if unknown.
+std::int64_t announced_pixels(const std::uint8_t* d, std::size_t n, bool jpeg) {
+    if (jpeg) {
+        for (std::size_t i = 2; i + 9 < n; ++i)
+            if (d[i] == 0xFF && d[i + 1] >= 0xC0 && d[i + 1] <= 0xCF && d[i + 1] != 0xC4 && d[i + 1] != 0xC8 &&
+                d[i + 1] != 0xCC)
+                return std::int64_t(d[i + 5] << 8 | d[i + 6]) * (d[i + 7] << 8 | d[i + 8]);
+        return 0;
+    }
+    if (n < 26) return 0;
+    if (read_le(d + 14, 4) == 12) return read_le(d + 18, 2) * read_le(d + 20, 2);
+    const std::int64_t w = std::int32_t(read_le(d + 18, 4)), h = std::int32_t(read_le(d + 22, 4));
+    return std::abs(w) * std::abs(h);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tilesmith;
+    static const bool registered = (std::atexit(remove_files), true);
+    (void)registered;
+    const bool jpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;
+    // Legal but slow sizes are left out to keep the pace; larger ones must be refused.
+    const std::int64_t pixels = announced_pixels(data, size, jpeg);
+    if (pixels > (1 << 18) && pixels <= kMaxPackagePixels) return 0;
+    const std::string& path = path_for(jpeg ? 1 : 0);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return 0;
+    if (size) std::fwrite(data, 1, size, f);
+    std::fclose(f);
+
+    Package package(64, 64);
+    CountingProgress progress;
+    try {
+        open_bmpjpg(path, package, progress);
+        save_bmp(path_for(2), package, progress);
+        Package back;
+        open_bmpjpg(path_for(2), back, progress);
+        if (!(back == package)) std::abort();
+    } catch (const Error&) {
+    }
+    return 0;
+}
