@@ -217,6 +217,13 @@ TEST_F(CodecFiles, BmpIsWrittenAsPlain24BitRowsAndReadsBackIdentically) {
     }
 }
 
+TEST_F(CodecFiles, FileNamesNeedNotBeUtf8) {
+    const std::string latin1 = path("caf\xE9.bmp");
+    fs::copy_file(kCorpus / "bmp/g/pal8.bmp", latin1);
+    Package p;
+    EXPECT_TRUE(loads(latin1, p));
+}
+
 TEST_F(CodecFiles, JpegIsBaselineColourAtFullQuality) {
     const Package p = gradient(256, 512);
     CountingProgress progress;

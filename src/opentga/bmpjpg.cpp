@@ -2,10 +2,14 @@
 // JPEG through libjpeg; the 24-bit BMP writer.
 #include "opentga/bmpjpg.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QString>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 
@@ -30,10 +34,19 @@ std::string too_large(const std::string& file_name, std::int64_t w, std::int64_t
 void read_bmp(const std::string& file_name, Package& fresh) {
     // Our own messages for a missing file or a folder, before Qt's vaguer ones.
     { InFile probe(file_name); }
+    // Opened by its bytes: Qt would first turn the name into text, which not
+    // every file name survives.
+    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw Error("Cannot open \"" + file_name + "\": " + system_error_text(errno));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw Error("Cannot open \"" + file_name + "\": " + file.errorString().toStdString());
+    }
 
     // Room for the largest picture we accept, decoded at 4 bytes a pixel.
     QImageReader::setAllocationLimit(int(kMaxPackagePixels * 4 / (1024 * 1024)));
-    QImageReader reader(QString::fromStdString(file_name), "bmp");
+    QImageReader reader(&file, "bmp");
     // Only the BMP decoder, whatever the content looks like.
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
