@@ -1,13 +1,8 @@
-// Pane composition, the tile-number text, the clipboard conversions, the gauge
-// and the pictograms, without a main window.
-#include <QProgressBar>
-#include <set>
-
+// Pane composition, the tile-number text and the clipboard conversion, without
+// a main window.
 #include "gui_window_support.h"
 #include "main_form/gui_clipboard.h"
-#include "main_form/gui_icons.h"
 #include "main_form/gui_pane.h"
-#include "main_form/gui_progress.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -74,18 +69,7 @@ TEST(PaneComposition, ShowsThePackageAtTheScrollPositionAndFaceBeyondIt) {
     EXPECT_EQ(empty.pixel(100, 100), kFace.rgb());
 }
 
-TEST(PaneComposition, GridFollowsItsStepAndCoordinatesFollowTheLocale) {
-    Options grid;
-    grid.view_gird = true;
-    grid.grid_step = 8;
-    grid.cord = false;
-    const QImage img = composed(Package(256, 512, kBlack), Pane{}, grid);
-    EXPECT_EQ(img.pixel(8, 300), kWhiteRgb);
-    EXPECT_EQ(img.pixel(248, 300), kWhiteRgb);
-    EXPECT_EQ(img.pixel(100, 504), kWhiteRgb);
-    EXPECT_EQ(img.pixel(100, 300), qRgb(0, 0, 0));
-    EXPECT_EQ(img.pixel(7, 300), qRgb(0, 0, 0));
-
+TEST(PaneComposition, CoordinatesFollowTheLocale) {
     Pane off_grid;
     off_grid.sel_x = 8;
     const Package black(256, 512, kBlack);
@@ -105,17 +89,8 @@ TEST(PaneComposition, TileNumbersInShortestLocaleForm) {
         << "no digit grouping";
 }
 
-TEST(ClipboardImages, ConversionsKeepPixelsAndCutToTheTile) {
+TEST(ClipboardImages, OnlyTheTileOfAHugeImageIsConvertedAndAlphaIsDropped) {
     app();
-    Package tile(64, 64);
-    fill_pattern(tile);
-    const QImage img = package_to_image(tile);
-    ASSERT_EQ(img.size(), QSize(64, 64));
-    EXPECT_EQ(img.pixel(5, 9), qRgb(red_of(pattern(5, 9)), green_of(pattern(5, 9)), blue_of(pattern(5, 9))));
-    const std::optional<Package> back = image_to_package(img);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, tile);
-
     QImage huge(5000, 3000, QImage::Format_ARGB32);
     huge.fill(QColor(1, 2, 3, 0));
     const std::optional<Package> cut = image_to_package(huge);
@@ -126,33 +101,6 @@ TEST(ClipboardImages, ConversionsKeepPixelsAndCutToTheTile) {
 
     EXPECT_FALSE(image_to_package(QImage()));
     EXPECT_TRUE(package_to_image(Package()).isNull());
-}
-
-TEST(Gauge, ResetAndStepAreHeldInRange) {
-    app();
-    QProgressBar bar;
-    GaugeProgress gauge(&bar);
-    gauge.reset(3);
-    EXPECT_EQ(bar.value(), 0);
-    EXPECT_EQ(bar.maximum(), 3);
-    for (int i = 0; i < 5; ++i) gauge.step();
-    EXPECT_EQ(bar.value(), 3);
-    gauge.reset(0);
-    EXPECT_GT(bar.maximum(), bar.minimum()) << "never a busy indicator";
-}
-
-TEST(Pictograms, EveryIconIsDrawnAndTheyDiffer) {
-    app();
-    std::set<size_t> seen;
-    for (int i = int(Icon::new_package); i <= int(Icon::app); ++i) {
-        const QIcon icon = make_icon(Icon(i));
-        ASSERT_FALSE(icon.isNull()) << i;
-        const QImage img = icon.pixmap(16, 16).toImage();
-        EXPECT_EQ(img.size(), QSize(16, 16));
-        seen.insert(qHash(QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes())));
-    }
-    EXPECT_GT(seen.size(), 35u);
-    EXPECT_TRUE(make_icon(Icon::none).isNull());
 }
 
 }  // namespace
