@@ -139,6 +139,11 @@ TEST_F(Export, Tr2ReplacesOnlyTheSixteenBitPages) {
     EXPECT_TRUE(std::equal(base.begin() + long(to), base.end(), written.begin() + long(to)));
     const Bytes block = expected_block16(p, 2 * 131072);
     EXPECT_TRUE(std::equal(block.begin(), block.end(), written.begin() + long(from)));
+
+    // A base cut inside its 16-bit pages still takes the whole package.
+    const Bytes cut(base.begin(), base.begin() + long(from) + 1000);
+    ASSERT_EQ(ex_tr23(out, put("cut.tr2", cut), p, progress), kWritten);
+    EXPECT_EQ(read_bytes(out).size(), to);
 }
 
 TEST_F(Export, Tr2RoundTripKeepsEveryOpaqueWordButRed31Blue31) {
@@ -161,14 +166,6 @@ TEST_F(Export, Tr2RoundTripKeepsEveryOpaqueWordButRed31Blue31) {
     Package again;
     open_tr23(out, again, false, true, progress);
     EXPECT_TRUE(again == after_round_trip(read));
-}
-
-TEST_F(Export, Tr2BaseShortInsideItsSixteenBitPagesStillTakesThePackage) {
-    Bytes base = make_tr2(2, 0);
-    base.resize(1800 + 2 * 65536 + 1000);
-    const std::string out = dir.file("out.tr2");
-    ASSERT_EQ(ex_tr23(out, put("short.tr2", base), pattern_package(2, 1), progress), kWritten);
-    EXPECT_EQ(read_bytes(out).size(), 1800u + 2u * 196608u);
 }
 
 TEST_F(Export, Tr4KeepsHeadAndTailAndRecompressesBothBlocks) {

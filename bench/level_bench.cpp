@@ -1,0 +1,159 @@
+// Speed of the Tomb Raider 4/5 reader and export against zlib alone, on a 64-page level.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/package.h"
+#include "core/progress.h"
+#include "opentga/level_export.h"
+#include "opentga/tr45.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr int kPages = 64;
+
+std::uint32_t hash(std::uint32_t x, std::uint32_t y) {
+    std::uint32_t h = x * 0x85EBCA6Bu ^ y * 0xC2B2AE35u;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 13;
+    return h;
+}
+
+// Texture-like pixels: per tile a gradient, bricks or noise, some transparent holes.
+void texel(int x, int y, std::uint8_t* bgra) {
+    const int tx = x % 64, ty = y % 64;
+    const std::uint32_t tile = hash(std::uint32_t(x / 64), std::uint32_t(y / 64));
+    const int n = int(hash(std::uint32_t(x), std::uint32_t(y)) % 17) - 8;
+    auto clamp = [](int v) { return std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v); };
+    int r, g, b, a = 255;
+    switch (tile % 4) {
+    case 0: r = tx * 3 + n; g = ty * 3; b = int(tile >> 8 & 0xFF); break;
+    case 1: {
+        const bool mortar = ty % 16 == 0 || x % 32 == ((ty / 16) % 2 ? 16 : 0);
+        r = mortar ? 160 + n : 150 + n; g = mortar ? 160 + n : 60 + n; b = mortar ? 160 + n : 40 + n;
+        break;
+    }
+    case 2: r = int(tile & 0xFF) + 2 * n; g = int(tile >> 8 & 0xFF) + 2 * n; b = int(tile >> 16 & 0xFF) + 2 * n; break;
+    default:
+        r = 40 + tx * 3; g = 200 - ty * 2; b = 90 + n;
+        if ((tx - 32) * (tx - 32) + (ty - 32) * (ty - 32) < 18 * 18) r = g = b = a = 0;
+    }
+    bgra[0] = clamp(b); bgra[1] = clamp(g); bgra[2] = clamp(r); bgra[3] = std::uint8_t(a);
+}
+
+Bytes deflate_block(const Bytes& data, int level) {
+    uLongf size = compressBound(uLong(data.size()));
+    Bytes out(size);
+    compress2(out.data(), &size, data.data(), uLong(data.size()), level);
+    out.resize(size);
+    return out;
+}
+
+void put_i32(Bytes& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(v >> (8 * i)));
+}
+
+struct Level {
+    Bytes block32, block16, stream32, stream16;
+    std::string path, output;
+    tilesmith::Package package;
+
+    Level() {
+        block32.resize(std::size_t(kPages) * 262144);
+        block16.resize(std::size_t(kPages) * 131072);
+        for (int y = 0; y < kPages * 256; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const std::size_t n = std::size_t(y) * 256 + std::size_t(x);
+                std::uint8_t* p = &block32[4 * n];
+                texel(x, y, p);
+                const std::uint16_t w = p[3] == 0 ? 0 : std::uint16_t(0x8000 | (p[2] >> 3) << 10 | (p[1] >> 3) << 5 | p[0] >> 3);
+                block16[2 * n] = std::uint8_t(w);
+                block16[2 * n + 1] = std::uint8_t(w >> 8);
+            }
+        stream32 = deflate_block(block32, Z_DEFAULT_COMPRESSION);
+        stream16 = deflate_block(block16, Z_DEFAULT_COMPRESSION);
+        Bytes file(10, 0x20);
+        put_i32(file, std::uint32_t(block32.size()));
+        put_i32(file, std::uint32_t(stream32.size()));
+        file.insert(file.end(), stream32.begin(), stream32.end());
+        put_i32(file, std::uint32_t(block16.size()));
+        put_i32(file, std::uint32_t(stream16.size()));
+        file.insert(file.end(), stream16.begin(), stream16.end());
+        file.resize(file.size() + 2'000'000, 0x33);  // the rest of a level: geometry, sounds
+        const std::string dir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
+        path = dir + "/tilesmith_level_bench_" + std::to_string(getpid()) + ".tr4";
+        output = dir + "/tilesmith_level_bench_" + std::to_string(getpid()) + "_out.tr4";
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(file.data(), 1, file.size(), f);
+        std::fclose(f);
+        tilesmith::CountingProgress progress;
+        tilesmith::open_tr45(path, package, true, progress);
+    }
+    ~Level() {
+        std::remove(path.c_str());
+        std::remove(output.c_str());
+    }
+};
+
+Level& level() {
+    static Level instance;
+    return instance;
+}
+
+// The yardstick of reading: one whole-buffer inflate of the 32-bit block.
+void BM_InflateBlock32Alone(benchmark::State& state) {
+    Level& l = level();
+    Bytes out(l.block32.size());
+    for (auto _ : state) {
+        z_stream s{};
+        inflateInit(&s);
+        s.next_in = l.stream32.data();
+        s.avail_in = uInt(l.stream32.size());
+        s.next_out = out.data();
+        s.avail_out = uInt(out.size());
+        if (inflate(&s, Z_FINISH) != Z_STREAM_END) state.SkipWithError("inflate failed");
+        inflateEnd(&s);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_InflateBlock32Alone)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_OpenTr45(benchmark::State& state) {
+    Level& l = level();
+    tilesmith::CountingProgress progress;
+    for (auto _ : state) {
+        tilesmith::Package package;
+        tilesmith::open_tr45(l.path, package, true, progress);
+        benchmark::DoNotOptimize(package.bits());
+    }
+}
+BENCHMARK(BM_OpenTr45)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The yardstick of export: the two level-9 deflates of the converted blocks.
+void BM_DeflateBothBlocksAlone(benchmark::State& state) {
+    Level& l = level();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(deflate_block(l.block32, 9).size());
+        benchmark::DoNotOptimize(deflate_block(l.block16, 9).size());
+    }
+}
+BENCHMARK(BM_DeflateBothBlocksAlone)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_ExportTr45(benchmark::State& state) {
+    Level& l = level();
+    tilesmith::CountingProgress progress;
+    for (auto _ : state)
+        if (tilesmith::ex_tr45(l.output, l.path, l.package, progress) != -1)
+            state.SkipWithError("export refused");
+}
+BENCHMARK(BM_ExportTr45)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
