@@ -109,16 +109,23 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
     progress.reset(t.height / kRowsPerStep);
     const int bytes_per_pixel = t.depth / 8;
     const std::size_t row_bytes = std::size_t(t.width) * std::size_t(bytes_per_pixel);
-    // Bytes a short read does not reach keep what the previous row left here.
+    // Bytes a short read does not reach keep what the previous row left in the
+    // row buffer (zeros before the first row).
     std::vector<std::uint8_t> buffer(row_bytes, 0);
+    // Depth 24 reads straight into the package, whose previous row then holds
+    // what the row buffer would.
+    const std::uint8_t* previous = buffer.data();
     const bool bottom_up = t.descriptor != 32;
     for (int r = 0; r < t.height; ++r) {
-        in.read_some(buffer.data(), row_bytes);
         std::uint8_t* dst = fresh.row(bottom_up ? t.height - 1 - r : r);
-        switch (t.depth) {
-            case 24: std::memcpy(dst, buffer.data(), row_bytes); break;
-            case 16: convert_row16(buffer.data(), dst, t.width); break;
-            default: convert_row8(buffer.data(), dst, t.width, palette); break;
+        if (t.depth == 24) {
+            const std::size_t got = in.read_some(dst, row_bytes);
+            if (got < row_bytes) std::memcpy(dst + got, previous + got, row_bytes - got);
+            previous = dst;
+        } else {
+            in.read_some(buffer.data(), row_bytes);
+            if (t.depth == 16) convert_row16(buffer.data(), dst, t.width);
+            else convert_row8(buffer.data(), dst, t.width, palette);
         }
         if (r % kRowsPerStep == kRowsPerStep - 1) progress.step();
     }
