@@ -90,16 +90,22 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     const int height = int(pages) * kLevelPageSide;
     Package fresh(kLevelPageSide, height);
     progress.reset(height / 64);
+    // Pixels move as little-endian words (blue, green, red, alpha); each store
+    // of four bytes is overlapped by the next pixel, except the last of a row.
+    const std::uint32_t alpha_mask = correct_transparent ? 0xFF000000u : 0;
+    auto convert = [alpha_mask](const std::uint8_t* src) {
+        const std::uint32_t v = read_u32le(src);
+        return alpha_mask && !(v & alpha_mask) ? 0x00FF00FFu : v;  // blue 255, red 255
+    };
     const std::uint8_t* src = output.get();
     for (int y = 0; y < height; ++y) {
         std::uint8_t* out = fresh.row(y);
-        for (int x = 0; x < kLevelPageSide; ++x, src += 4, out += 3) {
-            if (correct_transparent && src[3] == 0) {
-                out[0] = 255; out[1] = 0; out[2] = 255;
-            } else {
-                out[0] = src[0]; out[1] = src[1]; out[2] = src[2];
-            }
-        }
+        for (int x = 0; x < kLevelPageSide - 1; ++x, src += 4, out += 3) write_u32le(out, convert(src));
+        const std::uint32_t last = convert(src);
+        src += 4;
+        out[0] = std::uint8_t(last);
+        out[1] = std::uint8_t(last >> 8);
+        out[2] = std::uint8_t(last >> 16);
         if (y % 64 == 63) progress.step();
     }
 
