@@ -16,6 +16,11 @@ void fill_span(std::uint8_t* p, int count, PackedColor c) {
         p[3 * i + 2] = red_of(c);
     }
 }
+
+// Rows are padded to 4 bytes; keep the padding zero so the memory is fully defined.
+void clear_padding(std::uint8_t* row, int width, std::size_t stride) {
+    for (std::size_t i = std::size_t(width) * 3; i < stride; ++i) row[i] = 0;
+}
 }  // namespace
 
 Package::Package(int width, int height, PackedColor brush) : brush_(brush) {
@@ -45,16 +50,21 @@ void Package::resize(int width, int height) {
     fresh.height_ = height;
     fresh.stride_ = stride_for(width);
     fresh.brush_ = brush_;
-    fresh.data_.assign(fresh.stride_ * std::size_t(height), 0);
+    fresh.data_.resize(fresh.stride_ * std::size_t(height));
     const int keep_w = std::min(width, width_), keep_h = std::min(height, height_);
     for (int y = 0; y < height; ++y) {
         std::uint8_t* dst = fresh.row(y);
-        int from = 0;
         if (y < keep_h) {
             std::memcpy(dst, row(y), std::size_t(keep_w) * 3);
-            from = keep_w;
+            fill_span(dst + 3 * std::size_t(keep_w), width - keep_w, brush_);
+            clear_padding(dst, width, fresh.stride_);
+        } else if (y > keep_h) {
+            // Every new row is the same brush-coloured row: copy the first one.
+            std::memcpy(dst, fresh.row(keep_h), fresh.stride_);
+        } else {
+            fill_span(dst, width, brush_);
+            clear_padding(dst, width, fresh.stride_);
         }
-        fill_span(dst + 3 * std::size_t(from), width - from, brush_);
     }
     swap(fresh);
 }

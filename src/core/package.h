@@ -2,11 +2,34 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "core/color.h"
 
 namespace tilesmith {
+
+namespace detail {
+// Leaves new bytes uninitialised: every byte of a package is written when it is
+// sized, so zero-filling first would only cost time on large packages.
+template <class T>
+struct UninitializedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitializedAllocator<U>;
+    };
+    using std::allocator<T>::allocator;
+    template <class U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+}  // namespace detail
 
 class Package {
 public:
@@ -60,7 +83,7 @@ private:
     int width_ = 0, height_ = 0;
     std::size_t stride_ = 0;
     PackedColor brush_ = kSilver;
-    std::vector<std::uint8_t> data_;
+    std::vector<std::uint8_t, detail::UninitializedAllocator<std::uint8_t>> data_;
 };
 
 }  // namespace tilesmith
