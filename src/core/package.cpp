@@ -1,10 +1,44 @@
 // The texture package bitmap.
 #include "core/package.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace tilesmith {
+
+namespace detail {
+
+namespace {
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t kHugeFrom = std::size_t(4) << 20;
+std::size_t huge_size(std::size_t bytes) { return (bytes + kHugePage - 1) & ~(kHugePage - 1); }
+}  // namespace
+
+template <class T>
+T* UninitializedAllocator<T>::allocate(std::size_t n) {
+    const std::size_t bytes = n * sizeof(T);
+    if (bytes < kHugeFrom) return std::allocator<T>::allocate(n);
+    void* p = std::aligned_alloc(kHugePage, huge_size(bytes));
+    if (!p) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(p, huge_size(bytes), MADV_HUGEPAGE);  // advice only: failure is harmless
+#endif
+    return static_cast<T*>(p);
+}
+
+template <class T>
+void UninitializedAllocator<T>::deallocate(T* p, std::size_t n) noexcept {
+    if (n * sizeof(T) < kHugeFrom) std::allocator<T>::deallocate(p, n);
+    else std::free(p);
+}
+
+template struct UninitializedAllocator<std::uint8_t>;
+
+}  // namespace detail
 
 namespace {
 std::size_t stride_for(int width) { return (std::size_t(width) * 3 + 3) & ~std::size_t(3); }
@@ -25,6 +59,17 @@ void clear_padding(std::uint8_t* row, int width, std::size_t stride) {
 
 Package::Package(int width, int height, PackedColor brush) : brush_(brush) {
     resize(width, height);
+}
+
+Package Package::for_overwrite(int width, int height, PackedColor brush) {
+    Package p;
+    p.brush_ = brush;
+    p.width_ = std::max(width, 0);
+    p.height_ = std::max(height, 0);
+    p.stride_ = stride_for(p.width_);
+    p.data_.resize(p.stride_ * std::size_t(p.height_));
+    for (int y = 0; y < p.height_; ++y) clear_padding(p.row(y), p.width_, p.stride_);
+    return p;
 }
 
 PackedColor Package::pixel(int x, int y) const {

@@ -28,7 +28,12 @@ struct UninitializedAllocator : std::allocator<T> {
     void construct(U* p, Args&&... args) {
         ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
+    // Large packages live in huge pages where the system offers them: filling
+    // a fresh 48 MB package otherwise spends much of its time in page faults.
+    T* allocate(std::size_t n);
+    void deallocate(T* p, std::size_t n) noexcept;
 };
+extern template struct UninitializedAllocator<std::uint8_t>;
 }  // namespace detail
 
 class Package {
@@ -36,6 +41,9 @@ public:
     Package() = default;
     // A width x height package filled with `brush`, which also becomes its brush colour.
     Package(int width, int height, PackedColor brush = kSilver);
+    // A width x height package whose pixels are left undefined, for readers that
+    // write every pixel anyway; the row padding is zero.
+    static Package for_overwrite(int width, int height, PackedColor brush = kSilver);
 
     int width() const { return width_; }
     int height() const { return height_; }

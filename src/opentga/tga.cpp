@@ -105,7 +105,7 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
         if (t.colour_map_length > kept) in.seek(pixel_offset);
     }
 
-    Package fresh(t.width, t.height, package.brush());
+    auto fresh = Package::for_overwrite(t.width, t.height, package.brush());
     progress.reset(t.height / kRowsPerStep);
     const int bytes_per_pixel = t.depth / 8;
     const std::size_t row_bytes = std::size_t(t.width) * std::size_t(bytes_per_pixel);

@@ -37,7 +37,7 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
     check_level_pages(file_name, pages);
 
     const int height = pages * kLevelPageSide;
-    Package fresh(kLevelPageSide, height);
+    auto fresh = Package::for_overwrite(kLevelPageSide, height);
     progress.reset(height / 64);
 
     // Rows beyond a short file keep what the buffer last held, zeros at first.

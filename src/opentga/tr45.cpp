@@ -7,19 +7,18 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <new>
+#include <optional>
 
 #include "core/checked.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/zeroed_buffer.h"
 #include "opentga/level_format.h"
 
 namespace tilesmith {
 
 namespace {
-
-struct FreeDeleter {
-    void operator()(std::uint8_t* p) const { std::free(p); }
-};
 
 // Inflates the block in one Z_FINISH call into `out`. A block cut short by the
 // end of the file counts as followed by `zero_padding` zero bytes, as if the
@@ -79,16 +78,19 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     in.seek(kTr45BlockOffset);
     const std::size_t got = in.read_some(input.get(), std::size_t(available));
 
-    // calloc: pages the stream never reaches stay untouched zeros.
-    std::unique_ptr<std::uint8_t, FreeDeleter> output(
-        static_cast<std::uint8_t*>(std::calloc(std::size_t(unpacked) + 1, 1)));
-    if (!output) refuse_level(file_name, "not enough memory for its texture block");
-    inflate_block(input.get(), got, packed - std::int64_t(got), output.get(),
+    // Pages the stream never reaches stay untouched zeros.
+    std::optional<ZeroedBuffer> output;
+    try {
+        output.emplace(std::size_t(unpacked));
+    } catch (const std::bad_alloc&) {
+        refuse_level(file_name, "not enough memory for its texture block");
+    }
+    inflate_block(input.get(), got, packed - std::int64_t(got), output->data(),
                   std::size_t(unpacked));
     input.reset();
 
     const int height = int(pages) * kLevelPageSide;
-    Package fresh(kLevelPageSide, height);
+    auto fresh = Package::for_overwrite(kLevelPageSide, height);
     progress.reset(height / 64);
     // Pixels move as little-endian words (blue, green, red, alpha); each store
     // of four bytes is overlapped by the next pixel, except the last of a row.
@@ -97,7 +99,7 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
         const std::uint32_t v = read_u32le(src);
         return alpha_mask && !(v & alpha_mask) ? 0x00FF00FFu : v;  // blue 255, red 255
     };
-    const std::uint8_t* src = output.get();
+    const std::uint8_t* src = output->data();
     for (int y = 0; y < height; ++y) {
         std::uint8_t* out = fresh.row(y);
         for (int x = 0; x < kLevelPageSide - 1; ++x, src += 4, out += 3) write_u32le(out, convert(src));

@@ -38,7 +38,7 @@ ReadResult open_wad(const std::string& file_name, Package& package, Progress& pr
     check_level_pages(file_name, pages);
 
     const int height = int(pages) * kLevelPageSide;
-    Package fresh(kLevelPageSide, height);
+    auto fresh = Package::for_overwrite(kLevelPageSide, height);
     progress.reset(height / 64);
 
     // A short file leaves the buffer's earlier bytes in place: zeros, then the last row.
