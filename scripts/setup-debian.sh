@@ -2,7 +2,7 @@
 # Installs what building and testing Tilesmith needs on Debian 12, if missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -11,18 +11,6 @@
 
 namespace tilesmith {
 
-namespace {
-
-QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-}  // namespace
-
 QPixmap draw_tilesmith_logo() {
     QPixmap pm(256, 64);
     pm.fill(QColor(0x2b, 0x2f, 0x36));

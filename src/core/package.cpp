@@ -97,7 +97,7 @@ void Package::resize(int width, int height) {
     fresh.brush_ = brush_;
     fresh.data_.resize(fresh.stride_ * std::size_t(height));
     const int keep_w = std::min(width, width_), keep_h = std::min(height, height_);
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; width > 0 && y < height; ++y) {
         std::uint8_t* dst = fresh.row(y);
         if (y < keep_h) {
             std::memcpy(dst, row(y), std::size_t(keep_w) * 3);

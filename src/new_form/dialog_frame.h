@@ -4,6 +4,7 @@
 #include <QString>
 
 class QDialog;
+class QLabel;
 class QWidget;
 
 namespace tilesmith {
@@ -17,6 +18,9 @@ void show_over_main(QDialog* dialog, QWidget* main_window);
 
 // Enables the main window again and brings it to the front.
 void return_to_main(QWidget* main_window);
+
+// A label with its UTF-8 text and object name, sized to its text, at (x, y).
+QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y);
 
 // The string table's matching rule applied to a Qt caption.
 QString translate_caption(const QString& caption, bool to_polish);

@@ -58,14 +58,6 @@ QSlider* make_track_bar(QWidget* parent, const char* name, int max, int ticks, i
     return bar;
 }
 
-QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 }  // namespace
 
 Tfilenew::Tfilenew(Workspace& workspace, DialogHost& host, QWidget* main_window)
