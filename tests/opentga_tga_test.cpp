@@ -1,9 +1,12 @@
 // TGA reader and writer: header rules, depths, row order, short files, the
 // gauge, atomic saves and the conformance corpus.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -176,7 +179,11 @@ TEST_F(TgaTest, InputErrorsThrowNamingTheFileAndChangeNothing) {
     const Package before = p;
     CountingProgress progress;
     fs::create_directory(dir_ / "folder.tga");
-    for (const std::string& path : {(dir_ / "missing.tga").string(), (dir_ / "folder.tga").string()}) {
+    // A pipe must not hold the reader waiting for a writer, nor a device feed it forever.
+    ASSERT_EQ(mkfifo((dir_ / "pipe.tga").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir_ / "zero.tga");
+    for (const std::string& path : {(dir_ / "missing.tga").string(), (dir_ / "folder.tga").string(),
+                                    (dir_ / "pipe.tga").string(), (dir_ / "zero.tga").string()}) {
         try {
             open_tga(path, p, progress);
             ADD_FAILURE() << path;
@@ -209,6 +216,50 @@ TEST_F(TgaTest, SaveWritesBottomUp24BitAndReadsBack) {
     EXPECT_EQ(std::pair(r.tile_columns, r.tile_rows), std::pair(4, 8));
     EXPECT_EQ(std::pair(loading.maximum(), loading.steps()), std::pair(8, 8));
     EXPECT_EQ(loading.position(), 8);
+}
+
+TEST_F(TgaTest, SavesReplaceOnlyWritableRegularFilesAndFollowLinks) {
+    const Package small(4, 4, kWhite);
+    CountingProgress progress;
+    const Bytes old = {1, 2, 3};
+    const std::string real = write("real.tga", old), link = (dir_ / "link.tga").string();
+    fs::create_symlink("real.tga", link);
+    save_tga(link, small, progress);
+    EXPECT_TRUE(fs::is_symlink(link));  // the link still leads to the saved file
+    EXPECT_EQ(read_all(real).size(), 18u + 4 * 4 * 3);
+
+    // A folder or a pipe under the name is refused, not replaced by a file.
+    fs::create_directory(dir_ / "folder.tga");
+    ASSERT_EQ(mkfifo((dir_ / "pipe.tga").c_str(), 0600), 0);
+    EXPECT_THROW(save_tga((dir_ / "folder.tga").string(), small, progress), Error);
+    EXPECT_THROW(save_tga((dir_ / "pipe.tga").string(), small, progress), Error);
+    EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.tga"));
+
+    // A write-protected file in a writable folder is not replaced behind the
+    // user's back. Root may write anything, so that case runs as nobody.
+    const std::string locked = write("locked.tga", old);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(dir_, fs::perms::all);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        try {
+            save_tga(locked, small, progress);
+        } catch (const Error& e) {
+            _exit(std::string(e.what()).find(locked) != std::string::npos ? 0 : 3);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(read_all(locked), old);
+
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder.tga", "link.tga", "locked.tga", "pipe.tga", "real.tga"}));
 }
 
 // Every TGA of the corpus: accepted or refused by the header rules alone, and

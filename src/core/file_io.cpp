@@ -1,12 +1,13 @@
 // Raw file access for readers and writers.
 #include "core/file_io.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
-#include <random>
 
 #include "core/error.h"
 
@@ -15,17 +16,28 @@ namespace tilesmith {
 std::string system_error_text(int err) { return std::strerror(err); }
 
 InFile::InFile(const std::string& path) : path_(path) {
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) throw Error("Cannot open \"" + path + "\": " + system_error_text(errno));
+    // Opened without blocking, so that a pipe with no writer cannot hold us at
+    // the open; anything but a regular file is refused before it is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw Error("Cannot open \"" + path + "\": " + system_error_text(errno));
     struct stat st {};
-    if (fstat(fileno(file_), &st) != 0) {
+    if (fstat(fd, &st) != 0) {
         const int err = errno;
-        std::fclose(file_);
+        ::close(fd);
         throw Error("Cannot read \"" + path + "\": " + system_error_text(err));
     }
-    if (S_ISDIR(st.st_mode)) {
-        std::fclose(file_);
-        throw Error("Cannot open \"" + path + "\": it is a folder");
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw Error("Cannot open \"" + path + "\": " +
+                    (S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file"));
+    }
+    // Reads of a regular file never block; clear the flag all the same.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file_ = fdopen(fd, "rb");
+    if (!file_) {
+        const int err = errno;
+        ::close(fd);
+        throw Error("Cannot open \"" + path + "\": " + system_error_text(err));
     }
     size_ = st.st_size;
 }
@@ -50,15 +62,50 @@ void InFile::read_exact(void* buffer, std::size_t count) {
     if (read_some(buffer, count) != count) throw Error("\"" + path_ + "\" is truncated");
 }
 
-AtomicOutFile::AtomicOutFile(const std::string& path) : path_(path) {
-    std::random_device rd;
-    for (int attempt = 0; attempt < 16 && !file_; ++attempt) {
-        temp_path_ = path + ".tmp" + std::to_string(rd() % 1000000);
-        // "x": never reuse or follow an existing name.
-        file_ = std::fopen(temp_path_.c_str(), "wbx");
-        if (!file_ && errno != EEXIST) break;
+namespace {
+
+// Where a save through `path` lands: the file a symbolic link leads to, so the
+// link survives the save. A folder, a device or pipe, or an existing file we
+// may not write is refused here, before any work; the rename at the end would
+// otherwise replace it.
+std::string save_target(const std::string& path) {
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
     }
-    if (!file_) throw Error("Cannot write \"" + path + "\": " + system_error_text(errno));
+    if (::stat(target.c_str(), &st) != 0) return target;  // a new file
+    if (S_ISDIR(st.st_mode)) throw Error("Cannot write \"" + path + "\": it is a folder");
+    if (!S_ISREG(st.st_mode)) throw Error("Cannot write \"" + path + "\": it is not a regular file");
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        throw Error("Cannot write \"" + path + "\": " + system_error_text(errno));
+    return target;
+}
+
+std::string folder_of(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+AtomicOutFile::AtomicOutFile(const std::string& path) : path_(path), target_path_(save_target(path)) {
+    // Beside the target, so that the rename stays on one file system; a fixed
+    // short name, so that a long target name cannot make it too long.
+    temp_path_ = folder_of(target_path_) + "/tilesmith-XXXXXX.tmp";
+    const int fd = ::mkostemps(temp_path_.data(), 4, O_CLOEXEC);
+    if (fd < 0) throw Error("Cannot write \"" + path + "\": " + system_error_text(errno));
+    file_ = fdopen(fd, "wb");
+    if (!file_) {
+        const int err = errno;
+        ::close(fd);
+        std::remove(temp_path_.c_str());
+        throw Error("Cannot write \"" + path + "\": " + system_error_text(err));
+    }
 }
 
 AtomicOutFile::~AtomicOutFile() {
@@ -74,7 +121,7 @@ void AtomicOutFile::write(const void* data, std::size_t count) {
 void AtomicOutFile::commit() {
     // Keep the permissions of a file we replace.
     struct stat st {};
-    if (::stat(path_.c_str(), &st) == 0) fchmod(fileno(file_), st.st_mode & 07777);
+    if (::stat(target_path_.c_str(), &st) == 0) fchmod(fileno(file_), st.st_mode & 07777);
     else fchmod(fileno(file_), 0666 & ~[] { mode_t m = umask(0); umask(m); return m; }());
     if (std::fflush(file_) != 0 || fsync(fileno(file_)) != 0) {
         throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
@@ -82,7 +129,7 @@ void AtomicOutFile::commit() {
     const int rc = std::fclose(file_);
     file_ = nullptr;
     if (rc != 0) throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
-    if (std::rename(temp_path_.c_str(), path_.c_str()) != 0)
+    if (std::rename(temp_path_.c_str(), target_path_.c_str()) != 0)
         throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
     committed_ = true;
 }

@@ -33,7 +33,10 @@ private:
 
 // Writes a temporary file beside `path` and renames it over `path` in commit().
 // Destroyed without commit() (an error part-way), it removes the temporary file
-// and leaves any previous file at `path` untouched.
+// and leaves any previous file at `path` untouched. A symbolic link at `path`
+// is followed (the file it leads to is replaced, the link stays); a folder, a
+// device or pipe, or an existing file without write permission is refused with
+// Error at construction.
 class AtomicOutFile {
 public:
     explicit AtomicOutFile(const std::string& path);
@@ -46,7 +49,7 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    std::string path_, temp_path_;
+    std::string path_, target_path_, temp_path_;
     std::FILE* file_ = nullptr;
     bool committed_ = false;
 };
