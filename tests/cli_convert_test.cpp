@@ -1,6 +1,7 @@
 // tilesmith-cli convert and info, run as a separate program: exit statuses,
 // what goes to stdout and stderr, and round trips through every writer.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -111,6 +112,12 @@ TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(path("missing.tga")), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(path("out.tga")));
+
+    // A pipe with no writer ends at once in an error instead of waiting.
+    ASSERT_EQ(mkfifo(path("pipe.tr4").c_str(), 0600), 0);
+    r = cli("info '" + path("pipe.tr4") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
 
     std::ofstream(path("broken.jpg")) << "not a jpeg";
     r = cli("convert '" + path("broken.jpg") + "' '" + path("out.tga") + "'");

@@ -188,6 +188,25 @@ TEST_F(CodecFiles, HostileJpegHeadersAreRefusedBeforeAllocating) {
     std::ofstream(path("text.jpg")) << "not a picture";
     Package p;
     for (const char* name : {"huge.jpg", "empty.jpg", "text.jpg"}) EXPECT_FALSE(loads(path(name), p)) << name;
+
+    // A progressive picture that repeats one scan: each repeat walks every block
+    // again, so on a large picture a small file could keep the reader busy for
+    // minutes. An 8 x 8 grey picture, a table coding only DC difference 0, and
+    // its DC scan `scans` times.
+    auto repeated_scans = [](int scans) {
+        std::string b = "\xFF\xD8";
+        b += std::string("\xFF\xDB\x00\x43\x00", 5) + std::string(64, '\x01');
+        b += std::string("\xFF\xC2\x00\x0B\x08\x00\x08\x00\x08\x01\x01\x11\x00", 13);
+        b += std::string("\xFF\xC4\x00\x14\x00\x01", 6) + std::string(16, '\x00');
+        const std::string scan("\xFF\xDA\x00\x08\x01\x01\x00\x00\x00\x00\x7F", 11);
+        for (int i = 0; i < scans; ++i) b += scan;
+        return b + "\xFF\xD9";
+    };
+    std::ofstream(path("scans.jpg"), std::ios::binary) << repeated_scans(10);
+    ASSERT_TRUE(loads(path("scans.jpg"), p));
+    EXPECT_EQ(std::pair(p.width(), p.height()), std::pair(8, 8));
+    std::ofstream(path("scans.jpg"), std::ios::binary) << repeated_scans(100000);
+    EXPECT_FALSE(loads(path("scans.jpg"), p));
 }
 
 TEST_F(CodecFiles, BmpIsWrittenAsPlain24BitRowsAndReadsBackIdentically) {

@@ -1,9 +1,14 @@
 // JPEG reading: libjpeg fed from our file reader, any colour space turned into
 // the package's blue, green, red.
 #include <cstdint>
+#include <cstdio>
 #include <exception>
 #include <memory>
 #include <vector>
+
+// libjpeg's headers need stdio's FILE declared first.
+#include <jpeglib.h>
+#include <jerror.h>
 
 #include "core/checked.h"
 #include "core/error.h"
@@ -75,6 +80,43 @@ struct FileSource {
     }
 };
 
+// A progressive picture may repeat its scans without end, and every scan walks
+// all blocks of its components again: a small file could keep us busy for
+// minutes. The work of all scans together is capped instead, at a few seconds
+// at most; the scans of real pictures, at any size we accept, stay well under it.
+struct ScanBudget {
+    jpeg_progress_mgr pub{};
+    const std::string* file_name = nullptr;
+    int counted_scans = 0;
+    std::int64_t spent = 0;
+    // In blocks visited; a scan also costs a fixed amount for its markers and set-up.
+    static constexpr std::int64_t kBudget = std::int64_t(1) << 26;
+    static constexpr std::int64_t kScanCost = 1024;
+
+    static void check(j_common_ptr common) {
+        auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
+        auto* self = reinterpret_cast<ScanBudget*>(cinfo->progress);
+        if (cinfo->input_scan_number <= self->counted_scans) return;
+        std::int64_t blocks = kScanCost;
+        for (int i = 0; i < cinfo->comps_in_scan; ++i)
+            blocks += std::int64_t(cinfo->cur_comp_info[i]->width_in_blocks) *
+                      cinfo->cur_comp_info[i]->height_in_blocks;
+        self->spent += blocks * (cinfo->input_scan_number - self->counted_scans);
+        self->counted_scans = cinfo->input_scan_number;
+        if (self->spent <= kBudget) return;
+        char text[512];
+        std::snprintf(text, sizeof text, "Cannot read \"%s\": %d scans are far more than a %u x %u picture needs",
+                      self->file_name->c_str(), self->counted_scans, cinfo->image_width, cinfo->image_height);
+        JpegErrorTrap::fail(common, text);
+    }
+
+    void attach(j_decompress_ptr cinfo, const std::string& name) {
+        file_name = &name;
+        pub.progress_monitor = &ScanBudget::check;
+        cinfo->progress = &pub;
+    }
+};
+
 struct DecompressGuard {
     jpeg_decompress_struct* cinfo;
     bool created = false;
@@ -116,6 +158,7 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     jpeg_decompress_struct cinfo{};
     DecompressGuard guard{&cinfo};
     auto source = std::make_unique<FileSource>();
+    ScanBudget budget;
     std::vector<std::uint8_t> row;
 
     const bool ok = jpeg_try(trap, [&] {
@@ -123,6 +166,7 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
         jpeg_create_decompress(&cinfo);
         guard.created = true;
         source->attach(&cinfo, in);
+        budget.attach(&cinfo, file_name);
         // libjpeg's memory manager would otherwise take whatever a progressive
         // picture's coefficients need.
         cinfo.mem->max_memory_to_use = long(kMaxBufferBytes);
@@ -161,6 +205,11 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     });
     if (!ok) {
         if (source->hit_end && !trap.own_message) throw Error(truncated);
+        // libjpeg's own words for this ("Backing store not supported") say little.
+        if (!trap.own_message && (trap.manager.msg_code == JERR_NO_BACKING_STORE ||
+                                  trap.manager.msg_code == JERR_OUT_OF_MEMORY))
+            throw Error("Cannot read \"" + file_name +
+                        "\": decoding the picture would take more than 1 GiB of memory");
         throw Error(trap.text("Cannot read", file_name));
     }
 }
