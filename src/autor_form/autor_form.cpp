@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 
 #include "new_form/dialog_frame.h"
@@ -63,10 +64,15 @@ Tautor::Tautor(QWidget* main_window) : QDialog(main_window), main_window_(main_w
 
     version_label = new QLabel(QStringLiteral("v 2.7"), this);
     version_label->setObjectName(QStringLiteral("version_label"));
-    version_label->setStyleSheet(QStringLiteral("color: white;"));
-    version_label->adjustSize();
+    // White on the dark logo. A palette, not a style sheet: a label with its
+    // own sheet loses the dialog's font and its text no longer fits its box.
+    QPalette on_logo = version_label->palette();
+    on_logo.setColor(QPalette::WindowText, Qt::white);
+    version_label->setPalette(on_logo);
     version_label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    version_label->move(252 - version_label->width(), 48);
+    // Right edge at 252; the box reaches far to the left so that no face cuts
+    // the text, which is drawn flush right.
+    version_label->setGeometry(252 - 64, 48, 64, version_label->sizeHint().height());
 
     Label1 = make_label(this, "Label1", "© 2026 the Tilesmith developers", 8, 72);
     Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);

@@ -173,9 +173,13 @@ void Tmain::build_layout() {
     progress_gauge_->setValue(0);
     progress_gauge_->setTextVisible(true);
     progress_gauge_->setAlignment(Qt::AlignCenter);
+    // Button face behind, black in front: the filled part is black and the
+    // percentage over it is drawn in white.
     QPalette gauge_colours = progress_gauge_->palette();
     gauge_colours.setColor(QPalette::Base, gauge_colours.color(QPalette::Button));
     gauge_colours.setColor(QPalette::Text, Qt::black);
+    gauge_colours.setColor(QPalette::Highlight, Qt::black);
+    gauge_colours.setColor(QPalette::HighlightedText, Qt::white);
     progress_gauge_->setPalette(gauge_colours);
     gauge_ = std::make_unique<GaugeProgress>(progress_gauge_);
 }
@@ -205,6 +209,9 @@ QString Tmain::text(int entry) const {
 void Tmain::FormShow() {
     if (form_shown_) return;
     form_shown_ = true;
+    // Centred before anything can be asked or reported: a message box about
+    // the command-line file centres on this still hidden window.
+    centre_on_screen();
 
     // Settings first; a config.dat that cannot be read never keeps the
     // workspace from being built.
@@ -243,16 +250,18 @@ void Tmain::FormShow() {
     after_command();
 }
 
+void Tmain::centre_on_screen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // The fixed size is known once the layout has run, also before the first show.
+    layout()->activate();
+    QRect place(QPoint(), size());
+    place.moveCenter(screen->availableGeometry().center());
+    move(place.topLeft());
+}
+
 void Tmain::showEvent(QShowEvent* event) {
-    const bool first = !form_shown_;
     FormShow();
-    if (first) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
     QMainWindow::showEvent(event);
 }
 

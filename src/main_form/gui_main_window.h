@@ -71,6 +71,7 @@ private:
 
     // Building (gui_main_window.cpp, gui_command_map.cpp).
     void build_layout();
+    void centre_on_screen();
     void build_commands();
     QMenu* add_menu(QMenu* parent, const char* name, int caption, Icon icon = Icon::none);
     QAction* add_item(QMenu* menu, const char* name, const QString& caption,

@@ -20,9 +20,11 @@ void setup_fixed_dialog(QDialog* dialog, int client_width, int client_height) {
                            Qt::MSWindowsFixedSizeDialogHint);
     dialog->setFixedSize(client_width, client_height);
     // The controls sit at fixed pixel places designed for a small dialog font;
-    // a larger desktop font would make the captions overlap.
+    // a larger desktop font would make the captions overlap. Semi-condensed, as
+    // the main window's face, so the longest captions fit their controls.
     QFont font = dialog->font();
     font.setPixelSize(11);
+    font.setStretch(QFont::SemiCondensed);
     dialog->setFont(font);
     dialog->setSizeGripEnabled(false);
 }

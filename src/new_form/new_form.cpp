@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -47,12 +48,13 @@ QIcon swatch(const QColor& c) {
     return QIcon(pm);
 }
 
-QSlider* make_track_bar(QWidget* parent, const char* name, int max, int ticks, int y) {
+QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
     auto* bar = new QSlider(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setRange(1, max);
+    // Tick marks below, at both ends only.
     bar->setTickPosition(QSlider::TicksBelow);
-    bar->setTickInterval(ticks);
+    bar->setTickInterval(max - 1);
     bar->setPageStep(1);
     bar->setGeometry(72, y, 145, 25);
     return bar;
@@ -70,15 +72,10 @@ Tfilenew::Tfilenew(Workspace& workspace, DialogHost& host, QWidget* main_window)
     lab = new QLabel(this);
     lab->setObjectName(QStringLiteral("lab"));
     lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // Right edge at 207 as designed; wider to the left when the font needs it,
-    // so that the longest read-out, "32 x 128 (2048 x 8192)", is never cut.
-    const int lab_width = std::max(79, lab->fontMetrics().horizontalAdvance(
-                                           QStringLiteral("32 x 128 (2048 x 8192)")) + 2);
-    lab->setGeometry(207 - lab_width, 8, lab_width, Label2->height());
     Label1 = make_label(this, "Label1", "Szerokość:", 8, 32);
-    pak_width = make_track_bar(this, "pak_width", 32, 1, 32);
+    pak_width = make_track_bar(this, "pak_width", 32, 32);
     Label3 = make_label(this, "Label3", "Wysokość:", 8, 64);
-    pak_height = make_track_bar(this, "pak_height", 128, 4, 64);
+    pak_height = make_track_bar(this, "pak_height", 128, 64);
     Label4 = make_label(this, "Label4", "Kolor tła:", 8, 98);
 
     bgcolor = new QComboBox(this);
@@ -160,7 +157,21 @@ void Tfilenew::open_dialog() {
 
 void Tfilenew::set_dialog_language(bool to_polish) {
     translate_children(this, to_polish);
+    place_read_out();
     place_check_box();
+}
+
+void Tfilenew::place_read_out() {
+    // Right edge at 207 as designed, as wide as its text. Where the longest
+    // read-outs would run into the caption beside it, a narrower cut of the
+    // face keeps the two apart.
+    const int right = 207;
+    const int room = right - (Label2->geometry().right() + 1 + 4);
+    QFont face = font();
+    if (QFontMetrics(face).horizontalAdvance(lab->text()) + 2 > room) face.setStretch(QFont::Condensed);
+    lab->setFont(face);
+    const int width = std::max(79, QFontMetrics(face).horizontalAdvance(lab->text()) + 2);
+    lab->setGeometry(right - width, 8, width, Label2->height());
 }
 
 void Tfilenew::place_check_box() {
@@ -176,6 +187,7 @@ void Tfilenew::pak_widthChange() {
     const int w = pak_width->value();
     const int h = pak_height->value();
     lab->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(64 * w).arg(64 * h));
+    place_read_out();
 }
 
 void Tfilenew::pak_scaleClick() {

@@ -66,6 +66,7 @@ protected:
 private:
     void FormClose();
     void fill_colour_box();
+    void place_read_out();
     void place_check_box();
 
     Workspace& workspace_;

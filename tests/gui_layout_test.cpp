@@ -1,0 +1,119 @@
+// The places of the window and its captions: the window is centred before it
+// first shows, and the captions of the status bar and the dialogs stay inside
+// their controls in both languages and through switches of the flat look.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScreen>
+#include <QSlider>
+#include <QStatusBar>
+#include <map>
+
+#include "autor_form/autor_form.h"
+#include "gui_window_support.h"
+#include "his_form/his_form.h"
+#include "new_form/new_form.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+// The application as main() builds it: the window and its three dialogs.
+class Layout : public WindowTest {
+protected:
+    Layout() {
+        window = std::make_unique<Tmain>(dir.path(), host);
+        filenew = std::make_unique<Tfilenew>(ws(), host, window.get());
+        autor = std::make_unique<Tautor>(window.get());
+        his = std::make_unique<This>(window.get());
+        window->set_forms(filenew.get(), autor.get(), his.get());
+    }
+    ~Layout() override {
+        // The dialogs go before the window that owns them as a parent.
+        his.reset();
+        autor.reset();
+        filenew.reset();
+    }
+
+    // Every caption in its box: labels by their text, buttons and check boxes
+    // by the room their style asks for.
+    void expect_captions_fit(QWidget* root, const char* when) {
+        for (QLabel* label : root->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->isVisibleTo(root)) continue;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+                << when << ": " << qPrintable(label->objectName()) << " \"" << qPrintable(label->text()) << "\"";
+        }
+        for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty()) continue;
+            EXPECT_LE(button->sizeHint().width(), button->width())
+                << when << ": " << qPrintable(button->objectName()) << " \"" << qPrintable(button->text()) << "\"";
+        }
+    }
+
+    std::map<QString, QFont> fonts(QWidget* root) {
+        std::map<QString, QFont> result;
+        for (QWidget* w : root->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
+                result[w->objectName()] = w->font();
+        return result;
+    }
+
+    std::unique_ptr<Tfilenew> filenew;
+    std::unique_ptr<Tautor> autor;
+    std::unique_ptr<This> his;
+};
+
+TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {
+    // main() reads the settings and opens the command-line file before the
+    // window shows; a message about that file is placed over this window.
+    window->FormShow();
+    EXPECT_FALSE(window->isVisible());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 2);
+    EXPECT_EQ(window->size(), window->minimumSize());
+}
+
+TEST_F(Layout, CaptionsKeepTheirFontsAndFitThroughLookAndLanguageSwitches) {
+    window->FormShow();
+    window->show();
+    QStatusBar* stat = window->findChild<QStatusBar*>(QStringLiteral("stat"));
+    ASSERT_NE(stat, nullptr);
+    const auto main_fonts = fonts(stat);
+    const auto dialog_fonts = fonts(filenew.get());
+    const auto author_fonts = fonts(autor.get());
+
+    for (const char* step : {"xp off", "xp on", "xp off", "xp on"}) {
+        trigger("opcje_xp");
+        for (const char* language : {"jezyk_eng", "jezyk_pl"}) {
+            trigger(language);
+            const std::string when = std::string(step) + ", " + language;
+            expect_captions_fit(stat, when.c_str());
+            expect_captions_fit(filenew.get(), when.c_str());
+            expect_captions_fit(autor.get(), when.c_str());
+        }
+        EXPECT_EQ(fonts(stat), main_fonts) << step;
+        EXPECT_EQ(fonts(filenew.get()), dialog_fonts) << step;
+        EXPECT_EQ(fonts(autor.get()), author_fonts) << step;
+    }
+    EXPECT_TRUE(ws().options.xp);
+}
+
+TEST_F(Layout, TheLongestSizeReadOutNeverRunsIntoItsCaption) {
+    window->FormShow();
+    window->show();
+    for (const char* language : {"jezyk_pl", "jezyk_eng"}) {
+        trigger(language);
+        for (const auto& [columns, rows] : {std::pair{4, 8}, {32, 128}, {1, 1}, {32, 1}}) {
+            filenew->pak_width->setValue(columns);
+            filenew->pak_height->setValue(rows);
+            const QLabel* lab = filenew->lab;
+            const int text_left = lab->geometry().right() + 1 - lab->fontMetrics().horizontalAdvance(lab->text());
+            EXPECT_GT(text_left, filenew->Label2->geometry().right()) << qPrintable(lab->text());
+            EXPECT_EQ(lab->geometry().right() + 1, 207);
+        }
+    }
+}
+
+}  // namespace
