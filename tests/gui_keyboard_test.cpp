@@ -1,0 +1,88 @@
+// Keys pressed on the main window reach their commands through Qt's shortcut
+// machinery, as a user's keys do; a disabled item or window ignores them.
+#include <QTest>
+
+#include "edittga/edittga.h"
+#include "gui_window_support.h"
+#include "new_form/new_form.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class Keys : public WindowTest {
+protected:
+    // Window shortcuts only fire in the active window.
+    Tmain& open_active() {
+        Tmain& w = open();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
+};
+
+TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
+    open_active();
+    fill_pattern(ws().source_package);
+    const Package before = ws().target_package;
+
+    press(Qt::Key_Insert);
+    EXPECT_EQ(ws().target_package.pixel(10, 20), pattern(10, 20));
+    EXPECT_EQ(ws().target_pane.sel_x, 64) << "the target selection moved on";
+    EXPECT_TRUE(action("ed_cofnij")->isEnabled());
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
+
+    // The disabled item ignores its shortcut too.
+    ws().target_package.set_pixel(0, 0, kBlack);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ws().target_package.pixel(0, 0), kBlack);
+}
+
+TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
+    Tmain& w = open_active();
+    const QRgb white = qRgb(255, 255, 255);
+    press(Qt::Key_F9);
+    EXPECT_TRUE(ws().options.view_gird);
+    EXPECT_TRUE(action("view_gird")->isChecked());
+    EXPECT_EQ(w.pane_image(1).pixel(64, 300), white);
+    press(Qt::Key_F9);
+    EXPECT_FALSE(ws().options.view_gird);
+    EXPECT_NE(w.pane_image(1).pixel(64, 300), white);
+
+    fill_pattern(ws().target_package);
+    Package expected = ws().target_package;
+    CountingProgress progress;
+    blur(expected, 0, 0, progress);
+    press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(ws().target_package, expected);
+    EXPECT_EQ(ws().undo_count(), 1);
+}
+
+TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
+    Tmain& w = open_active();
+    Tfilenew filenew(ws(), host, &w);
+    w.set_forms(&filenew, nullptr, nullptr);
+    fill_pattern(ws().source_package);
+    const Package before = ws().target_package;
+
+    press(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(filenew.isVisible());
+    EXPECT_FALSE(w.isEnabled());
+    press(Qt::Key_Insert);
+    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().undo_count(), 0);
+
+    QTest::keyClick(&filenew, Qt::Key_Escape);  // closes like the close box
+    EXPECT_FALSE(filenew.isVisible());
+    EXPECT_TRUE(w.isEnabled());
+}
+
+}  // namespace
