@@ -54,28 +54,46 @@ void write_i32(AtomicOutFile& out, std::int64_t value) {
     out.write(raw, 4);
 }
 
-// One whole-buffer compression: level 9, deflate, 15-bit window, memory level 8.
-std::vector<std::uint8_t> compress_block(const std::vector<std::uint8_t>& data) {
+// One zlib stream at level 9 (deflate, 15-bit window, memory level 8) of
+// `size` bytes of `data` followed by `zeros` zero bytes. With no zeros it is one
+// whole-buffer call with the finish flag. The zeros (a block the base declares
+// larger than its whole pages) are fed from a small buffer rather than held:
+// zlib makes the same stream of the same bytes however they are handed over,
+// and a base declaring a huge block then costs no memory.
+std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t size, std::size_t zeros) {
+    static const std::uint8_t kZeros[65536] = {};
     z_stream stream{};
     if (deflateInit2(&stream, 9, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         throw Error("error");
-    // deflateBound is enough for one call; grow anyway should it ever not be.
-    std::vector<std::uint8_t> out(deflateBound(&stream, uLong(data.size())));
-    stream.next_in = data.data();
-    stream.avail_in = uInt(data.size());
+    // deflateBound is enough for the data in one call; the output grows should
+    // the zeros need more.
+    std::vector<std::uint8_t> out(deflateBound(&stream, uLong(size)) + (zeros ? sizeof kZeros : 0));
+    stream.next_in = data;
+    stream.avail_in = uInt(size);
     stream.next_out = out.data();
     stream.avail_out = uInt(out.size());
     int rc;
-    while ((rc = deflate(&stream, Z_FINISH)) == Z_OK || (rc == Z_BUF_ERROR && stream.avail_out == 0)) {
-        const std::size_t used = out.size();
-        out.resize(used * 2);
-        stream.next_out = out.data() + used;
-        stream.avail_out = uInt(out.size() - used);
+    while (true) {
+        if (stream.avail_in == 0 && zeros > 0) {
+            const std::size_t chunk = std::min(zeros, sizeof kZeros);
+            zeros -= chunk;
+            stream.next_in = kZeros;
+            stream.avail_in = uInt(chunk);
+        }
+        if (stream.avail_out == 0) {
+            const std::size_t used = out.size();
+            out.resize(used * 2);
+            stream.next_out = out.data() + used;
+            stream.avail_out = uInt(out.size() - used);
+        }
+        rc = deflate(&stream, zeros == 0 ? Z_FINISH : Z_NO_FLUSH);
+        if (rc == Z_STREAM_END || (rc != Z_OK && rc != Z_BUF_ERROR)) break;
+        // Z_BUF_ERROR only asks for more room, which the next turn gives.
     }
-    const std::size_t size = stream.total_out;
+    const std::size_t compressed = stream.total_out;
     deflateEnd(&stream);
     if (rc != Z_STREAM_END) throw Error("error");
-    out.resize(size);
+    out.resize(compressed);
     return out;
 }
 
@@ -164,8 +182,9 @@ int ex_tr45(const std::string& output_name, const std::string& base_name, const 
     // A 16-bit block too small for the package's pages cannot take its words.
     if (unpacked16 < pages * kPage16Bytes) return kSizeMismatch;
 
-    std::vector<std::uint8_t> block32(std::size_t(unpacked32), 0);
-    std::vector<std::uint8_t> block16(std::size_t(unpacked16), 0);
+    // Only the whole pages are held; the rest of each block is zeros.
+    std::vector<std::uint8_t> block32(std::size_t(pages * kPage32Bytes));
+    std::vector<std::uint8_t> block16(std::size_t(pages * kPage16Bytes));
     progress.reset(8);
     std::uint8_t* bgra = block32.data();
     std::uint8_t* word = block16.data();
@@ -177,10 +196,12 @@ int ex_tr45(const std::string& output_name, const std::string& base_name, const 
         }
     }
     progress.step();
-    const std::vector<std::uint8_t> packed32_new = compress_block(block32);
+    const std::vector<std::uint8_t> packed32_new =
+        compress_block(block32.data(), block32.size(), std::size_t(unpacked32) - block32.size());
     block32 = {};
     progress.step();
-    const std::vector<std::uint8_t> packed16_new = compress_block(block16);
+    const std::vector<std::uint8_t> packed16_new =
+        compress_block(block16.data(), block16.size(), std::size_t(unpacked16) - block16.size());
     block16 = {};
     progress.step();
 
