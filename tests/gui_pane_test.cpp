@@ -3,6 +3,9 @@
 #include "gui_window_support.h"
 #include "main_form/gui_clipboard.h"
 #include "main_form/gui_pane.h"
+#include "main_form/gui_progress.h"
+
+#include <QProgressBar>
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -101,6 +104,45 @@ TEST(ClipboardImages, OnlyTheTileOfAHugeImageIsConvertedAndAlphaIsDropped) {
 
     EXPECT_FALSE(image_to_package(QImage()));
     EXPECT_TRUE(package_to_image(Package()).isNull());
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(Gauge, RepaintsAtOnceAndOnlyWhenItsPictureChanges) {
+    app();
+    QWidget host;
+    auto* bar = new QProgressBar(&host);
+    bar->setGeometry(0, 0, 106, 13);
+    host.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    GaugeProgress gauge(bar);
+
+    gauge.reset(3);
+    EXPECT_GE(counter.paints, 1) << "reset shows the empty bar at once";
+    const int after_reset = counter.paints;
+    gauge.step();
+    EXPECT_EQ(counter.paints, after_reset + 1) << "a visible step shows at once, once";
+    gauge.step();
+    gauge.step();
+    gauge.step();  // past the maximum: stays full
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    // A long operation: one paint per change of the percentage at most.
+    gauge.reset(5000);
+    counter.paints = 0;
+    for (int i = 0; i < 5000; ++i) gauge.step();
+    EXPECT_EQ(bar->value(), 5000);
+    EXPECT_GE(counter.paints, 50);
+    EXPECT_LE(counter.paints, 110);
 }
 
 }  // namespace

@@ -6,8 +6,9 @@ class QProgressBar;
 
 namespace tilesmith {
 
-// reset() and step() repaint the bar at once: long operations run inside their
-// command without returning to the event loop, and the gauge is all they show.
+// reset() and every step that changes the bar's picture repaint it at once:
+// long operations run inside their command without returning to the event
+// loop, and the gauge is all they show.
 class GaugeProgress : public Progress {
 public:
     explicit GaugeProgress(QProgressBar* bar) : bar_(bar) {}
