@@ -1,7 +1,10 @@
 // The editor's main sequence: the application, the four forms in their order,
 // the first show of the main window and the event loop.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include "autor_form/autor_form.h"
 #include "his_form/his_form.h"
@@ -12,6 +15,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tilesmith"));
+    // The standard buttons and the file and colour choosers speak the
+    // desktop's language, as a platform's own dialogs do; our texts follow the
+    // language option.
+    QTranslator platform_texts;
+    if (platform_texts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&platform_texts);
 
     tilesmith::QtDialogHost host;
     // config.dat lives beside the executable; the first parameter, if any, is
