@@ -1,33 +1,15 @@
 // Fuzz target of the BMP and JPEG readers: bytes starting like a JPEG go in as
 // a .jpg file, the rest as a .bmp file. What reads must survive a BMP round trip.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "core/checked.h"
 #include "core/error.h"
+#include "fuzz_support.h"
 #include "opentga/bmpjpg.h"
 
 namespace {
-
-std::string scratch(const char* suffix) {
-    std::error_code ec;
-    const std::filesystem::path dir =
-        std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
-    return (dir / ("tilesmith_bmpjpg_fuzz_" + std::to_string(::getpid()) + suffix)).string();
-}
-
-const std::string& path_for(int which) {
-    static const std::string paths[3] = {scratch(".bmp"), scratch(".jpg"), scratch("_out.bmp")};
-    return paths[which];
-}
-void remove_files() {
-    for (int i = 0; i < 3; ++i) std::remove(path_for(i).c_str());
-}
 
 std::int64_t read_le(const std::uint8_t* p, int bytes) {
     std::int64_t v = 0;
@@ -54,25 +36,22 @@ std::int64_t announced_pixels(const std::uint8_t* d, std::size_t n, bool jpeg) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tilesmith;
-    static const bool registered = (std::atexit(remove_files), true);
-    (void)registered;
+    static const ScratchFile bmp(".bmp"), jpg(".jpg"), output(".bmp");
     const bool jpeg = size >= 2 && data[0] == 0xFF && data[1] == 0xD8;
     // Legal but slow sizes are left out to keep the pace; larger ones must be refused.
     const std::int64_t pixels = announced_pixels(data, size, jpeg);
     if (pixels > (1 << 18) && pixels <= kMaxPackagePixels) return 0;
-    const std::string& path = path_for(jpeg ? 1 : 0);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return 0;
-    if (size) std::fwrite(data, 1, size, f);
-    std::fclose(f);
+    const ScratchFile& input = jpeg ? jpg : bmp;
+    input.write(data, size);
+    const std::string& path = input.path();
 
     Package package(64, 64);
     CountingProgress progress;
     try {
         open_bmpjpg(path, package, progress);
-        save_bmp(path_for(2), package, progress);
+        save_bmp(output.path(), package, progress);
         Package back;
-        open_bmpjpg(path_for(2), back, progress);
+        open_bmpjpg(output.path(), back, progress);
         if (!(back == package)) std::abort();
     } catch (const Error&) {
     }

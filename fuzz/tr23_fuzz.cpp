@@ -4,8 +4,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tilesmith;
-    const std::string& path = fuzz_file(".tr2");
-    write_fuzz_file(path, data, size);
+    static const ScratchFile file(".tr2");
+    file.write(data, size);
+    const std::string& path = file.path();
     for (const bool as_8bit : {false, true})
         fuzz_read([&](Package& p, Progress& g) { open_tr23(path, p, as_8bit, !as_8bit, g); });
     return 0;

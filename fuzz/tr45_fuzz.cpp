@@ -8,8 +8,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::int64_t unpacked = read_i32le(data + 10);
         if (unpacked > kFuzzPaceBytes && unpacked <= kMaxBufferBytes) return 0;
     }
-    const std::string& path = fuzz_file(".tr4");
-    write_fuzz_file(path, data, size);
+    static const ScratchFile file(".tr4");
+    file.write(data, size);
+    const std::string& path = file.path();
     fuzz_read([&](Package& p, Progress& g) { open_tr45(path, p, size % 2 == 0, g); });
     return 0;
 }

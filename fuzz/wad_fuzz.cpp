@@ -13,8 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (map_bytes > kFuzzPaceBytes && map_bytes <= kMaxBufferBytes) return 0;
         }
     }
-    const std::string& path = fuzz_file(".wad");
-    write_fuzz_file(path, data, size);
+    static const ScratchFile file(".wad");
+    file.write(data, size);
+    const std::string& path = file.path();
     fuzz_read([&](Package& p, Progress& g) { open_wad(path, p, g); });
     return 0;
 }
