@@ -1,7 +1,6 @@
 // Tautor: the author box with our own logo, the version and the credits.
 #include "autor_form/autor_form.h"
 
-#include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
@@ -53,7 +52,7 @@ QPixmap draw_tilesmith_logo() {
     return pm;
 }
 
-Tautor::Tautor(QWidget* main_window) : QDialog(main_window), main_window_(main_window) {
+Tautor::Tautor(QWidget* main_window) : MainBoundDialog(main_window) {
     setObjectName(QStringLiteral("autor"));
     setup_fixed_dialog(this, 256, 235);
 
@@ -85,20 +84,10 @@ Tautor::Tautor(QWidget* main_window) : QDialog(main_window), main_window_(main_w
     Label9 = make_label(this, "Label9", "Packaged with CMake", 16, 216);
 }
 
-void Tautor::show_dialog() { show_over_main(this, main_window_); }
+void Tautor::show_dialog() { show_over_main_window(); }
 
 void Tautor::translate_labels(bool to_polish) {
     translate_children(this, to_polish);
 }
-
-void Tautor::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!isVisible()) return;  // closing the hidden box must not touch the main window
-    hide();
-    return_to_main(main_window_);
-    emit closed();
-}
-
-void Tautor::reject() { close(); }
 
 }  // namespace tilesmith

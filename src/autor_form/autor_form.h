@@ -1,13 +1,13 @@
 // Tautor: the author dialog.
 #pragma once
-#include <QDialog>
+#include "new_form/dialog_frame.h"
 
 class QLabel;
 class QPixmap;
 
 namespace tilesmith {
 
-class Tautor : public QDialog {
+class Tautor : public MainBoundDialog {
     Q_OBJECT
 public:
     explicit Tautor(QWidget* main_window);
@@ -31,17 +31,6 @@ public:
     // The feedback address shown in Label2 and used by the mail link.
     static constexpr const char* kFeedbackAddress = "feedback@example.org";
 
-    // Escape closes like the close box.
-    void reject() override;
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    QWidget* main_window_;
 };
 
 // The logo drawn in code: a grid of tiles in a few colours with the program's name.

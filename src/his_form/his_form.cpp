@@ -1,7 +1,6 @@
 // This: the version history box, in Polish in every language.
 #include "his_form/his_form.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -103,7 +102,7 @@ QPixmap draw_program_icon(int size) {
     return pm;
 }
 
-This::This(QWidget* main_window) : QDialog(main_window), main_window_(main_window) {
+This::This(QWidget* main_window) : MainBoundDialog(main_window) {
     setObjectName(QStringLiteral("his"));
     setup_fixed_dialog(this, 457, 321);
 
@@ -125,17 +124,7 @@ This::This(QWidget* main_window) : QDialog(main_window), main_window_(main_windo
 
 void This::show_dialog() {
     hismemo->moveCursor(QTextCursor::Start);
-    show_over_main(this, main_window_);
+    show_over_main_window();
 }
-
-void This::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!isVisible()) return;  // closing the hidden box must not touch the main window
-    hide();
-    return_to_main(main_window_);
-    emit closed();
-}
-
-void This::reject() { close(); }
 
 }  // namespace tilesmith

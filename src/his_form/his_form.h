@@ -1,6 +1,6 @@
 // This: the version history dialog.
 #pragma once
-#include <QDialog>
+#include "new_form/dialog_frame.h"
 
 class QLabel;
 class QPixmap;
@@ -8,7 +8,7 @@ class QPlainTextEdit;
 
 namespace tilesmith {
 
-class This : public QDialog {
+class This : public MainBoundDialog {
     Q_OBJECT
 public:
     explicit This(QWidget* main_window);
@@ -18,17 +18,6 @@ public:
     QLabel* Image1 = nullptr;  // the program icon, 32 x 32
     QPlainTextEdit* hismemo = nullptr;
 
-    // Escape closes like the close box.
-    void reject() override;
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    QWidget* main_window_;
 };
 
 // The release notes, newest release first (Polish; not translated).

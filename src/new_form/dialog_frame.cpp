@@ -2,6 +2,7 @@
 #include "new_form/dialog_frame.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QFont>
 #include <QGuiApplication>
@@ -84,6 +85,22 @@ QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, i
     label->move(x, y);
     label->adjustSize();
     return label;
+}
+
+MainBoundDialog::MainBoundDialog(QWidget* main_window)
+    : QDialog(main_window), main_window_(main_window) {}
+
+void MainBoundDialog::reject() { close(); }
+
+void MainBoundDialog::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (isVisible()) FormClose();
+}
+
+void MainBoundDialog::FormClose() {
+    hide();
+    return_to_main(main_window_);
+    emit closed();
 }
 
 }  // namespace tilesmith

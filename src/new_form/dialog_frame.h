@@ -1,9 +1,10 @@
 // What the three dialogs share: the fixed frame, the modal-in-effect show and
 // return to the main window, and the caption translation of the language switch.
 #pragma once
+#include <QDialog>
 #include <QString>
 
-class QDialog;
+class QCloseEvent;
 class QLabel;
 class QWidget;
 
@@ -18,6 +19,31 @@ void show_over_main(QDialog* dialog, QWidget* main_window);
 
 // Enables the main window again and brings it to the front.
 void return_to_main(QWidget* main_window);
+
+// A dialog shown over the disabled main window, modal in effect without a
+// nested event loop. However it is closed (close box, Escape, OK) it hides,
+// gives the main window back and emits closed(); closing it while hidden (at
+// shutdown) touches nothing.
+class MainBoundDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit MainBoundDialog(QWidget* main_window);
+    // Escape closes like the close box.
+    void reject() override;
+
+signals:
+    void closed();
+
+protected:
+    // Disables the main window and shows the dialog in front of it.
+    void show_over_main_window() { show_over_main(this, main_window_); }
+    void closeEvent(QCloseEvent* event) override;
+    // Hides the dialog, enables and raises the main window, emits closed().
+    void FormClose();
+
+private:
+    QWidget* main_window_;
+};
 
 // A label with its UTF-8 text and object name, sized to its text, at (x, y).
 QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y);

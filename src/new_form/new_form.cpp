@@ -2,7 +2,6 @@
 #include "new_form/new_form.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -63,7 +62,7 @@ QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
 }  // namespace
 
 Tfilenew::Tfilenew(Workspace& workspace, DialogHost& host, QWidget* main_window)
-    : QDialog(main_window), workspace_(workspace), host_(host), main_window_(main_window) {
+    : MainBoundDialog(main_window), workspace_(workspace), host_(host) {
     setObjectName(QStringLiteral("filenew"));
     setup_fixed_dialog(this, 217, 193);
 
@@ -152,7 +151,7 @@ void Tfilenew::open_dialog() {
     pak_width->setValue(workspace_.target_package.width() / 64);
     pak_height->setValue(workspace_.target_package.height() / 64);
     pak_widthChange();
-    show_over_main(this, main_window_);
+    show_over_main_window();
 }
 
 void Tfilenew::set_dialog_language(bool to_polish) {
@@ -209,19 +208,5 @@ void Tfilenew::pak_makeClick() {
     workspace_.pak_make(pak_width->value(), pak_height->value(), background_color(), modify);
     close();
 }
-
-void Tfilenew::FormClose() {
-    hide();
-    return_to_main(main_window_);
-    emit closed();
-}
-
-void Tfilenew::closeEvent(QCloseEvent* event) {
-    event->accept();
-    // A close of the hidden dialog (at shutdown) must not touch the main window.
-    if (isVisible()) FormClose();
-}
-
-void Tfilenew::reject() { close(); }
 
 }  // namespace tilesmith

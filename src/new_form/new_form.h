@@ -1,9 +1,9 @@
 // Tfilenew: the new / modify package dialog.
 #pragma once
 #include <QColor>
-#include <QDialog>
 
 #include "core/color.h"
+#include "new_form/dialog_frame.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +16,7 @@ namespace tilesmith {
 class Workspace;
 class DialogHost;
 
-class Tfilenew : public QDialog {
+class Tfilenew : public MainBoundDialog {
     Q_OBJECT
 public:
     // `main_window` is disabled while the dialog is shown and enabled again when
@@ -53,25 +53,13 @@ public:
     QColor selected_color() const;
     PackedColor background_color() const;
 
-    // Escape closes like the close box.
-    void reject() override;
-
-signals:
-    // After FormClose (OK or close box): the main window refreshes and repaints.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void FormClose();
     void fill_colour_box();
     void place_read_out();
     void place_check_box();
 
     Workspace& workspace_;
     DialogHost& host_;
-    QWidget* main_window_;
     int custom_index_ = -1;
     int last_index_ = 0;  // the entry to return to when the colour chooser is cancelled
 };
