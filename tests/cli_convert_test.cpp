@@ -2,10 +2,7 @@
 // what goes to stdout and stderr, and round trips through every writer.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,43 +12,22 @@
 #include "core/progress.h"
 #include "opentga/bmpjpg.h"
 #include "opentga/tga.h"
+#include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace tilesmith {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
+using Outcome = CliRun;
 
 class CliConvert : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("cli_convert_test_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    static std::string slurp(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
+    std::string path(const std::string& name) const { return dir_.file(name); }
 
     // Arguments are passed through the shell in single quotes; none of ours hold one.
-    Outcome cli(const std::string& args) const {
-        const std::string command = std::string("'") + TILESMITH_CLI_PATH + "' " + args + " >'" + path("stdout") +
-                                    "' 2>'" + path("stderr") + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        Outcome r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(path("stdout"));
-        r.err = slurp(path("stderr"));
-        return r;
-    }
+    Outcome cli(const std::string& args) const { return run_cli(args); }
 
     // A 256 x 512 picture saved as TGA, returned with its pixels.
     Package make_input(const std::string& name) const {
@@ -63,7 +39,7 @@ protected:
         return p;
     }
 
-    fs::path dir_;
+    TempDir dir_;
 };
 
 Package load(const std::string& file) {

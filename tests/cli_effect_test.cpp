@@ -1,10 +1,7 @@
 // tilesmith-cli effect: each routine with its parameters at --at, exit
 // statuses and usage errors.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -13,6 +10,8 @@
 #include <string>
 
 #include "edittga/edittga.h"
+#include "support/cli_run.h"
+#include "support/test_files.h"
 
 using namespace tilesmith;
 namespace fs = std::filesystem;
@@ -21,27 +20,16 @@ namespace {
 
 class CliEffect : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("ts_cli_effect_" + std::to_string(getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const std::string& name) const { return dir_.file(name); }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    // Runs the tool; stdout and stderr are kept for the test to read.
+    // Runs the tool; what it said on stdout and stderr is kept in last_.
     int run(const std::string& args) {
-        const std::string cmd = std::string(TILESMITH_CLI_PATH) + " " + args + " >" + path("out.txt") +
-                                " 2>" + path("err.txt");
-        const int status = std::system(cmd.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string text(const std::string& name) const {
-        std::ifstream in(path(name));
-        return {std::istreambuf_iterator<char>(in), {}};
+        last_ = run_cli(args);
+        return last_.status;
     }
 
-    fs::path dir_;
+    TempDir dir_;
+    CliRun last_;
 };
 
 // A 24-bit TGA, top row first.
@@ -106,8 +94,8 @@ TEST_F(CliEffect, EachRoutineRunsWithItsParametersAtTheCorner) {
     write_tga(path("in.tga"), input);
     for (const auto& [routine, call] : cases) {
         ASSERT_EQ(run("effect " + routine + " " + path("in.tga") + " " + path("r.tga") + " --at 40,24"), 0)
-            << routine << ": " << text("err.txt");
-        EXPECT_EQ(text("out.txt"), "");
+            << routine << ": " << last_.err;
+        EXPECT_EQ(last_.out, "");
         Package want = input;
         CountingProgress progress;
         call(want, 40, 24, progress);
@@ -120,7 +108,7 @@ TEST_F(CliEffect, DefaultCornerIsTheTopLeftAndInputMayBeTheOutput) {
     Package want = read_tga(path("in.tga"));
     CountingProgress progress;
     invert_colors(want, 0, 0, progress);
-    ASSERT_EQ(run("effect invert_colors " + path("in.tga") + " " + path("in.tga")), 0) << text("err.txt");
+    ASSERT_EQ(run("effect invert_colors " + path("in.tga") + " " + path("in.tga")), 0) << last_.err;
     EXPECT_EQ(read_tga(path("in.tga")), want);
 }
 

@@ -1,22 +1,16 @@
 // tilesmith-cli export: statuses, messages and the file it writes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <filesystem>
 
 #include "core/progress.h"
 #include "opentga/level_export.h"
 #include "opentga/tr45.h"
+#include "support/cli_run.h"
 #include "support/level_builder.h"
 
 using namespace tilesmith;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out, err;
-};
 
 class CliExport : public ::testing::Test {
 protected:
@@ -27,19 +21,9 @@ protected:
         write_bytes(path, bytes);
         return path;
     }
-    CliRun run(const std::vector<std::string>& args) {
-        std::string command = "'" TILESMITH_CLI_PATH "' export";
-        for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + dir.file("stdout.txt") + "' 2>'" + dir.file("stderr.txt") + "'";
-        const int raw = std::system(command.c_str());
-        CliRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("stdout.txt"), text("stderr.txt")};
-        std::filesystem::remove(dir.file("stdout.txt"));
-        std::filesystem::remove(dir.file("stderr.txt"));
-        return r;
-    }
-    std::string text(const std::string& name) {
-        const Bytes b = read_bytes(dir.file(name));
-        return std::string(b.begin(), b.end());
+    CliRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), "export");
+        return run_cli(args);
     }
 };
 

@@ -15,9 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
+
 namespace tilesmith {
 
-using Bytes = std::vector<std::uint8_t>;
 
 // --- Texture content: a pure function of (x, y) in package pixels and a seed.
 
@@ -64,25 +65,5 @@ Bytes zlib_inflate(const std::uint8_t* data, std::size_t size);
 void put_i32(Bytes& bytes, std::size_t offset, std::int32_t value);
 std::int32_t get_i32(const Bytes& bytes, std::size_t offset);
 Bytes pseudo_random_bytes(std::size_t count, std::uint32_t seed);
-
-void write_bytes(const std::string& path, const Bytes& bytes);
-Bytes read_bytes(const std::string& path);
-bool file_exists(const std::string& path);
-
-// A fresh folder under the system's temporary folder, removed with its content.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    // Names of the entries in the folder, sorted.
-    std::vector<std::string> entries() const;
-
-private:
-    std::string path_;
-};
 
 }  // namespace tilesmith
