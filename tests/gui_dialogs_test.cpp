@@ -17,6 +17,7 @@
 #include "lang_unit/lang_unit.h"
 #include "main_form/gui_dialog_host.h"
 #include "main_form/workspace.h"
+#include "support/workspace_fixtures.h"
 #include "new_form/new_form.h"
 
 using namespace tilesmith;
@@ -62,11 +63,6 @@ public:
 };
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-void use_target(Workspace& ws, Package p) {
-    ws.target_package = std::move(p);
-    ws.reset_pane(ws.target_package.width() / 64, ws.target_package.height() / 64, 2);
-}
 
 class NewPackageDialog : public ::testing::Test {
 protected:

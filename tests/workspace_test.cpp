@@ -2,28 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "main_form/workspace.h"
+#include "support/workspace_fixtures.h"
 
 using namespace tilesmith;
 
 namespace {
-// Every pixel different from its neighbours, so a misplaced copy shows.
-Package pattern(int w, int h, int seed = 0) {
-    Package p(w, h, kBlack);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            PackedColor c = (PackedColor(x) * 2654435761u ^ PackedColor(y + seed) * 40503u) & 0xFFFFFF;
-            p.set_pixel(x, y, c == kTransparent ? c ^ 1 : c);
-        }
-    return p;
-}
-
 void fill_tile(Workspace& ws, PackedColor c) {
     ws.apply_effect([c](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, c); });
-}
-
-void use_target(Workspace& ws, Package p) {
-    ws.target_package = std::move(p);
-    ws.reset_pane(ws.target_package.width() / 64, ws.target_package.height() / 64, 2);
 }
 }  // namespace
 

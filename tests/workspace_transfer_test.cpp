@@ -2,25 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "main_form/workspace.h"
+#include "support/workspace_fixtures.h"
 
 using namespace tilesmith;
 
 namespace {
-Package pattern(int w, int h, int seed = 0) {
-    Package p(w, h, kBlack);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            PackedColor c = (PackedColor(x + seed) * 2654435761u ^ PackedColor(y) * 40503u) & 0xFFFFFF;
-            p.set_pixel(x, y, c == kTransparent ? c ^ 1 : c);
-        }
-    return p;
-}
-
-void use_target(Workspace& ws, Package p) {
-    ws.target_package = std::move(p);
-    ws.reset_pane(ws.target_package.width() / 64, ws.target_package.height() / 64, 2);
-}
-
 struct Spot { int sel_x, sel_y, h, v; };
 Spot spot(const Workspace& ws) {
     const Pane& p = ws.target_pane;
