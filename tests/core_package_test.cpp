@@ -139,3 +139,10 @@ TEST_F(FileIo, SameFileSeesLinksAndSpellings) {
     EXPECT_TRUE(same_file(f, (dir / "." / "base.tr4").string()));
     EXPECT_FALSE(same_file(f, (dir / "other.tr4").string()));
 }
+
+TEST(Package, EmptyPackagesCompareWithoutTouchingMemory) {
+    // A zero-width package may still have rows; it has no pixels to compare.
+    EXPECT_EQ(Package(0, 5), Package(0, 5, kBlack));
+    EXPECT_FALSE(Package(0, 5) == Package(0, 4));
+    EXPECT_EQ(Package(7, 0), Package(7, 0));
+}

@@ -144,7 +144,7 @@ void Package::swap(Package& other) noexcept {
 
 bool Package::operator==(const Package& other) const {
     if (width_ != other.width_ || height_ != other.height_) return false;
-    for (int y = 0; y < height_; ++y)
+    for (int y = 0; width_ > 0 && y < height_; ++y)
         if (std::memcmp(row(y), other.row(y), std::size_t(width_) * 3) != 0) return false;
     return true;
 }
