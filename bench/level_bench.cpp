@@ -11,8 +11,8 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "opentga/level_export.h"
-#include "opentga/tr45.h"
+#include "formats/level_export.h"
+#include "formats/tr45.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "opentga/tga.h"
+#include "formats/tga.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "core/checked.h"
 #include "core/error.h"
 #include "fuzz_support.h"
-#include "opentga/bmpjpg.h"
+#include "formats/bmpjpg.h"
 
 namespace {
 

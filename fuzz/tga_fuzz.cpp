@@ -6,7 +6,7 @@
 #include "core/checked.h"
 #include "core/error.h"
 #include "fuzz_support.h"
-#include "opentga/tga.h"
+#include "formats/tga.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tilesmith;

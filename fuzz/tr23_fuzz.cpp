@@ -1,6 +1,6 @@
 // Fuzz target: Tomb Raider 2/3 levels in both page modes.
 #include "level_fuzz_support.h"
-#include "opentga/tr23.h"
+#include "formats/tr23.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tilesmith;

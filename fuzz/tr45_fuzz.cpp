@@ -1,6 +1,6 @@
 // Fuzz target: Tomb Raider 4/5 levels.
 #include "level_fuzz_support.h"
-#include "opentga/tr45.h"
+#include "formats/tr45.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tilesmith;

@@ -1,6 +1,6 @@
 // Fuzz target: object packages.
 #include "level_fuzz_support.h"
-#include "opentga/wad.h"
+#include "formats/wad.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tilesmith;

@@ -10,8 +10,8 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "opentga/bmpjpg.h"
-#include "opentga/tga.h"
+#include "formats/bmpjpg.h"
+#include "formats/tga.h"
 #include "support/cli_run.h"
 #include "support/test_files.h"
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "edittga/edittga.h"
+#include "effects/routines.h"
 #include "support/cli_run.h"
 #include "support/test_files.h"
 

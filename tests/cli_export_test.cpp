@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "core/progress.h"
-#include "opentga/level_export.h"
-#include "opentga/tr45.h"
+#include "formats/level_export.h"
+#include "formats/tr45.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
 

@@ -12,13 +12,13 @@
 #include <QStringList>
 #include <climits>
 
-#include "autor_form/autor_form.h"
-#include "his_form/his_form.h"
-#include "lang_unit/lang_unit.h"
-#include "main_form/gui_dialog_host.h"
-#include "main_form/workspace.h"
+#include "ui/dialogs/author_dialog.h"
+#include "ui/dialogs/history_dialog.h"
+#include "strings/strings.h"
+#include "ui/dialog_host.h"
+#include "model/workspace.h"
 #include "support/workspace_fixtures.h"
-#include "new_form/new_form.h"
+#include "ui/dialogs/new_package_dialog.h"
 
 using namespace tilesmith;
 
@@ -64,11 +64,11 @@ public:
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-class NewPackageDialog : public ::testing::Test {
+class NewPackageDialogTest : public ::testing::Test {
 protected:
-    NewPackageDialog() {
+    NewPackageDialogTest() {
         main.show();
-        QObject::connect(&dlg, &Tfilenew::closed, [this] { ++closed; });
+        QObject::connect(&dlg, &NewPackageDialog::closed, [this] { ++closed; });
     }
 
     void choose(const char* colour_name) {
@@ -85,13 +85,13 @@ protected:
     QWidget main;
     Workspace ws;
     FakeHost host;
-    Tfilenew dlg{ws, host, &main};
+    NewPackageDialog dlg{ws, host, &main};
     int closed = 0;
 };
 
 }  // namespace
 
-TEST_F(NewPackageDialog, OpensOverADisabledMainWindowWithTheTargetSize) {
+TEST_F(NewPackageDialogTest, OpensOverADisabledMainWindowWithTheTargetSize) {
     EXPECT_EQ(dlg.windowTitle(), "Tilesmith");
     EXPECT_EQ(dlg.minimumSize(), QSize(217, 193));
     EXPECT_EQ(dlg.maximumSize(), QSize(217, 193));
@@ -108,7 +108,7 @@ TEST_F(NewPackageDialog, OpensOverADisabledMainWindowWithTheTargetSize) {
     EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
 }
 
-TEST_F(NewPackageDialog, TrackBarsClampTheTargetSizeAndModifyCrops) {
+TEST_F(NewPackageDialogTest, TrackBarsClampTheTargetSizeAndModifyCrops) {
     use_target(ws, Package(20, 30, kSilver));  // smaller than one tile
     dlg.open_dialog();
     EXPECT_EQ(dlg.lab->text(), "1 x 1 (64 x 64)");
@@ -125,7 +125,7 @@ TEST_F(NewPackageDialog, TrackBarsClampTheTargetSizeAndModifyCrops) {
     EXPECT_EQ(ws.target_package.pixel(2047, 10), kBlack);
 }
 
-TEST_F(NewPackageDialog, OkMakesANewFilledPackage) {
+TEST_F(NewPackageDialogTest, OkMakesANewFilledPackage) {
     ws.target_file_name = "/tmp/old.tga";
     ws.target_package.set_pixel(5, 5, kBlack);
     ws.push_undo();
@@ -148,7 +148,7 @@ TEST_F(NewPackageDialog, OkMakesANewFilledPackage) {
     EXPECT_EQ(closed, 1);
 }
 
-TEST_F(NewPackageDialog, ModifyWithYesKeepsPixelsAndFillsNewArea) {
+TEST_F(NewPackageDialogTest, ModifyWithYesKeepsPixelsAndFillsNewArea) {
     ws.target_file_name = "/tmp/kept.tga";
     ws.target_package.set_pixel(0, 0, kBlack);
     ws.target_package.set_pixel(255, 511, kWhite);
@@ -175,7 +175,7 @@ TEST_F(NewPackageDialog, ModifyWithYesKeepsPixelsAndFillsNewArea) {
     EXPECT_TRUE(main.isEnabled());
 }
 
-TEST_F(NewPackageDialog, ModifyWithNoChangesNothingAndStaysOpen) {
+TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
     ws.target_file_name = "/tmp/kept.tga";
     ws.target_package.set_pixel(3, 3, kBlack);
     ws.push_undo();
@@ -201,7 +201,7 @@ TEST_F(NewPackageDialog, ModifyWithNoChangesNothingAndStaysOpen) {
     EXPECT_EQ(dlg.bgcolor->currentText(), "Red");
 }
 
-TEST_F(NewPackageDialog, CloseBoxAndEscapeChangeNothingButKeepChoices) {
+TEST_F(NewPackageDialogTest, CloseBoxAndEscapeChangeNothingButKeepChoices) {
     ws.target_package.set_pixel(1, 1, kBlack);
     ws.push_undo();
     const Package before = ws.target_package;
@@ -231,7 +231,7 @@ TEST_F(NewPackageDialog, CloseBoxAndEscapeChangeNothingButKeepChoices) {
     EXPECT_FALSE(main.isEnabled());
 }
 
-TEST_F(NewPackageDialog, SizeFromTheTargetSelection) {
+TEST_F(NewPackageDialogTest, SizeFromTheTargetSelection) {
     use_target(ws, Package(512, 512, kSilver));
     ws.target_pane.sel_x = 128;
     ws.target_pane.sel_y = 64;
@@ -254,7 +254,7 @@ TEST_F(NewPackageDialog, SizeFromTheTargetSelection) {
     EXPECT_EQ(dlg.pak_height->value(), 128);
 }
 
-TEST_F(NewPackageDialog, ColourBoxEntries) {
+TEST_F(NewPackageDialogTest, ColourBoxEntries) {
     EXPECT_EQ(dlg.bgcolor->itemText(0), "Black");
     for (const char* name : {"Maroon", "Fuchsia", "Money Green", "Sky Blue", "Cream", "Medium Gray"})
         EXPECT_GE(dlg.bgcolor->findText(QString::fromLatin1(name)), 0) << name;
@@ -281,7 +281,7 @@ TEST_F(NewPackageDialog, ColourBoxEntries) {
     EXPECT_EQ(ws.target_package.pixel(0, 0), pack_rgb(10, 20, 30));
 }
 
-TEST_F(NewPackageDialog, LanguageRoundTrip) {
+TEST_F(NewPackageDialogTest, LanguageRoundTrip) {
     dlg.set_dialog_language(true);  // already Polish: nothing changes
     EXPECT_EQ(dlg.Label3->text(), qs(lang_text(170)));
     dlg.set_dialog_language(false);
@@ -303,9 +303,9 @@ TEST(AuthorDialog, LayoutTranslationAndReturn) {
     app();
     QWidget main;
     main.show();
-    Tautor dlg(&main);
+    AuthorDialog dlg(&main);
     int closed = 0;
-    QObject::connect(&dlg, &Tautor::closed, [&] { ++closed; });
+    QObject::connect(&dlg, &AuthorDialog::closed, [&] { ++closed; });
     EXPECT_EQ(dlg.windowTitle(), "Tilesmith");
     EXPECT_EQ(dlg.maximumSize(), QSize(256, 235));
     EXPECT_EQ(dlg.version_label->text(), "v 2.7");
@@ -340,7 +340,7 @@ TEST(HistoryDialog, TextLayoutAndReturn) {
     app();
     QWidget main;
     main.show();
-    This dlg(&main);
+    HistoryDialog dlg(&main);
     EXPECT_EQ(dlg.maximumSize(), QSize(457, 321));
     EXPECT_EQ(dlg.hismemo->geometry(), QRect(48, 8, 401, 305));
     EXPECT_TRUE(dlg.hismemo->isReadOnly());
@@ -370,7 +370,7 @@ TEST(HistoryDialog, TextLayoutAndReturn) {
                                     "Tilesmith 2.0:", "Tilesmith 1.1:", "Tilesmith 1.0:"}));
 
     int closed = 0;
-    QObject::connect(&dlg, &This::closed, [&] { ++closed; });
+    QObject::connect(&dlg, &HistoryDialog::closed, [&] { ++closed; });
     dlg.show_dialog();
     EXPECT_FALSE(main.isEnabled());
     dlg.reject();  // Escape

@@ -2,9 +2,9 @@
 // machinery, as a user's keys do; a disabled item or window ignores them.
 #include <QTest>
 
-#include "edittga/edittga.h"
+#include "effects/routines.h"
 #include "gui_window_support.h"
-#include "new_form/new_form.h"
+#include "ui/dialogs/new_package_dialog.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -14,8 +14,8 @@ namespace {
 class Keys : public WindowTest {
 protected:
     // Window shortcuts only fire in the active window.
-    Tmain& open_active() {
-        Tmain& w = open();
+    MainWindow& open_active() {
+        MainWindow& w = open();
         w.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
         return w;
@@ -47,7 +47,7 @@ TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
 }
 
 TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
-    Tmain& w = open_active();
+    MainWindow& w = open_active();
     const QRgb white = qRgb(255, 255, 255);
     press(Qt::Key_F9);
     EXPECT_TRUE(ws().options.view_gird);
@@ -67,8 +67,8 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
 }
 
 TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
-    Tmain& w = open_active();
-    Tfilenew filenew(ws(), host, &w);
+    MainWindow& w = open_active();
+    NewPackageDialog filenew(ws(), host, &w);
     w.set_forms(&filenew, nullptr, nullptr);
     fill_pattern(ws().source_package);
     const Package before = ws().target_package;

@@ -10,10 +10,10 @@
 #include <QStatusBar>
 #include <map>
 
-#include "autor_form/autor_form.h"
+#include "ui/dialogs/author_dialog.h"
 #include "gui_window_support.h"
-#include "his_form/his_form.h"
-#include "new_form/new_form.h"
+#include "ui/dialogs/history_dialog.h"
+#include "ui/dialogs/new_package_dialog.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -24,10 +24,10 @@ namespace {
 class Layout : public WindowTest {
 protected:
     Layout() {
-        window = std::make_unique<Tmain>(dir.path(), host);
-        filenew = std::make_unique<Tfilenew>(ws(), host, window.get());
-        autor = std::make_unique<Tautor>(window.get());
-        his = std::make_unique<This>(window.get());
+        window = std::make_unique<MainWindow>(dir.path(), host);
+        filenew = std::make_unique<NewPackageDialog>(ws(), host, window.get());
+        autor = std::make_unique<AuthorDialog>(window.get());
+        his = std::make_unique<HistoryDialog>(window.get());
         window->set_forms(filenew.get(), autor.get(), his.get());
     }
     ~Layout() override {
@@ -60,9 +60,9 @@ protected:
         return result;
     }
 
-    std::unique_ptr<Tfilenew> filenew;
-    std::unique_ptr<Tautor> autor;
-    std::unique_ptr<This> his;
+    std::unique_ptr<NewPackageDialog> filenew;
+    std::unique_ptr<AuthorDialog> autor;
+    std::unique_ptr<HistoryDialog> his;
 };
 
 TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {

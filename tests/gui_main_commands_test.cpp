@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QProgressBar>
 
-#include "edittga/edittga.h"
+#include "effects/routines.h"
 #include "gui_window_support.h"
 
 using namespace tilesmith;

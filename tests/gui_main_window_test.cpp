@@ -11,12 +11,12 @@
 #include <QToolBar>
 #include <map>
 
-#include "autor_form/autor_form.h"
+#include "ui/dialogs/author_dialog.h"
 #include "gui_window_support.h"
-#include "main_form/gui_flat_look.h"
-#include "main_form/settings.h"
-#include "new_form/new_form.h"
-#include "his_form/his_form.h"
+#include "ui/flat_look.h"
+#include "model/settings.h"
+#include "ui/dialogs/new_package_dialog.h"
+#include "ui/dialogs/history_dialog.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -31,10 +31,10 @@ QStringList names_of(const QList<QAction*>& actions) {
 
 QRgb rgb(PackedColor c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
 
-class MainWindow : public WindowTest {};
+class MainWindowTest : public WindowTest {};
 
-TEST_F(MainWindow, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
-    Tmain& w = open();
+TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
+    MainWindow& w = open();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tilesmith 2.7"));
     EXPECT_EQ(w.centralWidget()->size(), QSize(575, 592));
     EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the window is not resizable";
@@ -71,8 +71,8 @@ TEST_F(MainWindow, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
     EXPECT_EQ(pane.pixel(1, 1), qRgb(255, 255, 255));
 }
 
-TEST_F(MainWindow, MenusToolBarAndShortcutsFollowTheCommandMap) {
-    Tmain& w = open();
+TEST_F(MainWindowTest, MenusToolBarAndShortcutsFollowTheCommandMap) {
+    MainWindow& w = open();
     auto* tools = w.findChild<QToolBar*>(QStringLiteral("main_tool"));
     ASSERT_NE(tools, nullptr);
     EXPECT_EQ(names_of(tools->actions()).join(' '),
@@ -110,7 +110,7 @@ TEST_F(MainWindow, MenusToolBarAndShortcutsFollowTheCommandMap) {
     EXPECT_EQ(action("tool_add")->toolTip(), action("tx_add")->text());
 }
 
-TEST_F(MainWindow, EveryToolButtonRunsExactlyItsMenuItem) {
+TEST_F(MainWindowTest, EveryToolButtonRunsExactlyItsMenuItem) {
     open();
     const std::vector<std::pair<const char*, const char*>> pairs{
         {"tool_new", "plik_new"},     {"tool_opensource", "plik_opensource"},
@@ -131,8 +131,8 @@ TEST_F(MainWindow, EveryToolButtonRunsExactlyItsMenuItem) {
     }
 }
 
-TEST_F(MainWindow, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
-    Tmain& w = open();
+TEST_F(MainWindowTest, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
+    MainWindow& w = open();
     QWidget* surf1 = w.findChild<QWidget*>(QStringLiteral("surf1"));
     QWidget* surf2 = w.findChild<QWidget*>(QStringLiteral("surf2"));
     click(surf2, Qt::LeftButton, QPoint(65, 1));
@@ -158,7 +158,7 @@ TEST_F(MainWindow, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
         << "button face beyond the package";
 }
 
-TEST_F(MainWindow, InsertCopiesATileMovesOnAndUndoRestoresIt) {
+TEST_F(MainWindowTest, InsertCopiesATileMovesOnAndUndoRestoresIt) {
     open();
     fill_pattern(ws().source_package);
     const Package before = ws().target_package;
@@ -191,8 +191,8 @@ void run_event_loop_for(int ms) {
     loop.exec();
 }
 
-TEST_F(MainWindow, PanesRepaintWhenTheQueueRunsEmptyAfterAChangeAndOnlyThen) {
-    Tmain& w = open();
+TEST_F(MainWindowTest, PanesRepaintWhenTheQueueRunsEmptyAfterAChangeAndOnlyThen) {
+    MainWindow& w = open();
     PaintCounter counter;
     w.findChild<QWidget*>(QStringLiteral("surf2"))->installEventFilter(&counter);
     run_event_loop_for(100);
@@ -204,8 +204,8 @@ TEST_F(MainWindow, PanesRepaintWhenTheQueueRunsEmptyAfterAChangeAndOnlyThen) {
     EXPECT_GE(counter.paints, 1);
 }
 
-TEST_F(MainWindow, GridLinesAtTheChosenStepOnlyWhileTheGridIsOn) {
-    Tmain& w = open();
+TEST_F(MainWindowTest, GridLinesAtTheChosenStepOnlyWhileTheGridIsOn) {
+    MainWindow& w = open();
     trigger("opcje_g128");
     EXPECT_EQ(ws().options.grid_step, 128);
     EXPECT_FALSE(action("opcje_g64")->isChecked());
@@ -221,8 +221,8 @@ TEST_F(MainWindow, GridLinesAtTheChosenStepOnlyWhileTheGridIsOn) {
     for (int y : {192, 255, 257, 448}) EXPECT_NE(pane.pixel(200, y), white) << y;
 }
 
-TEST_F(MainWindow, CoordinatesAreDrawnInTheSelectionColourWithAShadow) {
-    Tmain& w = open();
+TEST_F(MainWindowTest, CoordinatesAreDrawnInTheSelectionColourWithAShadow) {
+    MainWindow& w = open();
     host.colour_answers.push_back(QColor(255, 0, 0));
     trigger("opcje_selectcolor");
     EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::white));
@@ -245,9 +245,9 @@ TEST_F(MainWindow, CoordinatesAreDrawnInTheSelectionColourWithAShadow) {
     EXPECT_EQ(pane.pixel(0, 0), qRgb(255, 0, 0)) << "the frame stays";
 }
 
-TEST_F(MainWindow, ScrollBarsFollowThePackageAndMoveTheView) {
+TEST_F(MainWindowTest, ScrollBarsFollowThePackageAndMoveTheView) {
     write_tga(path("wide.tga"), 512, 1024, [](int x, int) { return x / 64 == 1 ? pack_rgb(0, 0, 255) : kSilver; });
-    Tmain& w = open();
+    MainWindow& w = open();
     host.open_answers = {path("wide.tga")};
     trigger("plik_opentarget");
     auto* h2 = w.findChild<QScrollBar*>(QStringLiteral("h_scroll2"));
@@ -262,7 +262,7 @@ TEST_F(MainWindow, ScrollBarsFollowThePackageAndMoveTheView) {
 }
 
 // Every text of the window that has a pair in the string table.
-std::map<QString, QString> window_texts(Tmain& w) {
+std::map<QString, QString> window_texts(MainWindow& w) {
     std::map<QString, QString> texts;
     for (QAction* a : w.findChildren<QAction*>()) {
         if (a->objectName().isEmpty() || a->objectName().startsWith("file")) continue;
@@ -273,10 +273,10 @@ std::map<QString, QString> window_texts(Tmain& w) {
     return texts;
 }
 
-TEST_F(MainWindow, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
-    Tmain& w = open();
-    Tfilenew filenew(ws(), host, &w);
-    Tautor autor(&w);
+TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
+    MainWindow& w = open();
+    NewPackageDialog filenew(ws(), host, &w);
+    AuthorDialog autor(&w);
     w.set_forms(&filenew, &autor, nullptr);
     const auto polish = window_texts(w);
     QStringList polish_entries;
@@ -306,14 +306,14 @@ TEST_F(MainWindow, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     EXPECT_EQ(filenew.pak_mod->text(), entry(176));
 }
 
-TEST_F(MainWindow, AcceleratorMarkInACaptionIsStillTranslated) {
+TEST_F(MainWindowTest, AcceleratorMarkInACaptionIsStillTranslated) {
     open();
     action("tx_add")->setText("&" + entry(80));
     trigger("jezyk_eng");
     EXPECT_EQ(action("tx_add")->text(), entry(81));
 }
 
-TEST_F(MainWindow, SettingsAreWrittenAtCloseAndRestoredAtTheNextStart) {
+TEST_F(MainWindowTest, SettingsAreWrittenAtCloseAndRestoredAtTheNextStart) {
     open();
     trigger("jezyk_eng");
     trigger("opcje_g32");
@@ -348,14 +348,14 @@ TEST_F(MainWindow, SettingsAreWrittenAtCloseAndRestoredAtTheNextStart) {
     EXPECT_FALSE(action("file1")->isVisible()) << "the recent list is not kept";
 }
 
-TEST_F(MainWindow, UnwritableSettingsFolderNeverKeepsTheWindowOpen) {
-    window = std::make_unique<Tmain>(path("missing/folder"), host);
+TEST_F(MainWindowTest, UnwritableSettingsFolderNeverKeepsTheWindowOpen) {
+    window = std::make_unique<MainWindow>(path("missing/folder"), host);
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindow, FirstArgumentOpensAsSourceWithoutADialog) {
+TEST_F(MainWindowTest, FirstArgumentOpensAsSourceWithoutADialog) {
     write_tga(path("start.tga"), 128, 64, pattern);
     open({path("start.tga"), path("ignored.tga")});
     EXPECT_TRUE(host.open_filters.isEmpty());
@@ -367,7 +367,7 @@ TEST_F(MainWindow, FirstArgumentOpensAsSourceWithoutADialog) {
     EXPECT_EQ(window->panel_text(1), QStringLiteral("128 x 64"));
 }
 
-TEST_F(MainWindow, UnrecognisedFirstArgumentOpensNothingAndTheDialogComesBack) {
+TEST_F(MainWindowTest, UnrecognisedFirstArgumentOpensNothingAndTheDialogComesBack) {
     open({path("picture.png")});
     EXPECT_TRUE(host.warnings.isEmpty() && host.errors.isEmpty());
     EXPECT_FALSE(action("fileline")->isVisible());
@@ -375,7 +375,7 @@ TEST_F(MainWindow, UnrecognisedFirstArgumentOpensNothingAndTheDialogComesBack) {
     EXPECT_EQ(host.open_filters.size(), 1) << "no pending name left behind";
 }
 
-TEST_F(MainWindow, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
+TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
     write_tga(path("a&b.tga"), 64, 64, pattern);
     write_tga(path("second.tga"), 192, 64, pattern);
     open();
@@ -393,10 +393,10 @@ TEST_F(MainWindow, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
     EXPECT_EQ(action("file1")->text(), path("second.tga")) << "a listed file keeps its place";
 }
 
-TEST_F(MainWindow, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
-    Tmain& w = open();
-    Tfilenew filenew(ws(), host, &w);
-    This his(&w);
+TEST_F(MainWindowTest, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
+    MainWindow& w = open();
+    NewPackageDialog filenew(ws(), host, &w);
+    HistoryDialog his(&w);
     w.set_forms(&filenew, nullptr, &his);
     EXPECT_TRUE(has_flat_look(&w));
     EXPECT_TRUE(has_flat_look(&filenew));
@@ -409,7 +409,7 @@ TEST_F(MainWindow, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
     EXPECT_TRUE(has_flat_look(&his));
 }
 
-TEST_F(MainWindow, FeedbackItemOpensTheMailLink) {
+TEST_F(MainWindowTest, FeedbackItemOpensTheMailLink) {
     open();
     trigger("info_mail");
     ASSERT_EQ(host.links.size(), 1);

@@ -1,9 +1,9 @@
 // Pane composition, the tile-number text and the clipboard conversion, without
 // a main window.
 #include "gui_window_support.h"
-#include "main_form/gui_clipboard.h"
-#include "main_form/gui_pane.h"
-#include "main_form/gui_progress.h"
+#include "ui/clipboard.h"
+#include "ui/pane.h"
+#include "ui/progress.h"
 
 #include <QProgressBar>
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "core/package.h"
-#include "lang_unit/lang_unit.h"
-#include "main_form/gui_dialog_host.h"
-#include "main_form/gui_main_window.h"
+#include "strings/strings.h"
+#include "ui/dialog_host.h"
+#include "ui/main_window.h"
 
 // Under LeakSanitizer: fontconfig keeps a few of its allocations until the
 // process ends; they are not ours. (Include this header in one file per test.)
@@ -91,8 +91,8 @@ protected:
     WindowTest() { app(); }
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-    Tmain& open(const QStringList& arguments = {}) {
-        window = std::make_unique<Tmain>(dir.path(), host, arguments);
+    MainWindow& open(const QStringList& arguments = {}) {
+        window = std::make_unique<MainWindow>(dir.path(), host, arguments);
         window->show();
         return *window;
     }
@@ -109,7 +109,7 @@ protected:
 
     QTemporaryDir dir;
     FakeHost host;
-    std::unique_ptr<Tmain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // A mouse press (and release) at panel pixel `at`, as the window system delivers it.

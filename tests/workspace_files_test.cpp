@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "main_form/workspace.h"
+#include "model/workspace.h"
 
 using namespace tilesmith;
 namespace fs = std::filesystem;

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "main_form/recent_files.h"
-#include "main_form/settings.h"
+#include "model/recent_files.h"
+#include "model/settings.h"
 
 namespace tilesmith {
 namespace {

@@ -1,7 +1,7 @@
 // The workspace model: panes, mouse selection and the undo ring.
 #include <gtest/gtest.h>
 
-#include "main_form/workspace.h"
+#include "model/workspace.h"
 #include "support/workspace_fixtures.h"
 
 using namespace tilesmith;

@@ -1,7 +1,7 @@
 // Tile transfer, package copy, new package and the clipboard tile of the workspace.
 #include <gtest/gtest.h>
 
-#include "main_form/workspace.h"
+#include "model/workspace.h"
 #include "support/workspace_fixtures.h"
 
 using namespace tilesmith;

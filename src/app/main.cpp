@@ -6,11 +6,11 @@
 #include <QStringList>
 #include <QTranslator>
 
-#include "autor_form/autor_form.h"
-#include "his_form/his_form.h"
-#include "main_form/gui_dialog_host.h"
-#include "main_form/gui_main_window.h"
-#include "new_form/new_form.h"
+#include "ui/dialogs/author_dialog.h"
+#include "ui/dialogs/history_dialog.h"
+#include "ui/dialog_host.h"
+#include "ui/main_window.h"
+#include "ui/dialogs/new_package_dialog.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -26,11 +26,11 @@ int main(int argc, char** argv) {
     tilesmith::QtDialogHost host;
     // config.dat lives beside the executable; the first parameter, if any, is
     // opened as the source package.
-    tilesmith::Tmain main_window(QCoreApplication::applicationDirPath(), host,
+    tilesmith::MainWindow main_window(QCoreApplication::applicationDirPath(), host,
                                  QCoreApplication::arguments().mid(1));
-    tilesmith::Tfilenew filenew(main_window.workspace(), host, &main_window);
-    tilesmith::Tautor autor(&main_window);
-    tilesmith::This his(&main_window);
+    tilesmith::NewPackageDialog filenew(main_window.workspace(), host, &main_window);
+    tilesmith::AuthorDialog autor(&main_window);
+    tilesmith::HistoryDialog his(&main_window);
     main_window.set_forms(&filenew, &autor, &his);
 
     // Settings, language and the command-line file before the window appears,

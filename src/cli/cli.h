@@ -5,7 +5,7 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "opentga/dispatch.h"
+#include "formats/dispatch.h"
 
 namespace tilesmith::cli {
 

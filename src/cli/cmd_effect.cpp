@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "edittga/edittga.h"
+#include "effects/routines.h"
 
 namespace tilesmith::cli {
 

@@ -1,7 +1,7 @@
 // tilesmith-cli export PACKAGE BASE OUTPUT: the package into a copy of a level.
 #include "cli/cli.h"
-#include "lang_unit/lang_unit.h"
-#include "opentga/level_export.h"
+#include "strings/strings.h"
+#include "formats/level_export.h"
 
 namespace tilesmith::cli {
 

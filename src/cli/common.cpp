@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "cli/cli.h"
-#include "lang_unit/lang_unit.h"
+#include "strings/strings.h"
 
 namespace tilesmith::cli {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/package.h"
-#include "main_form/workspace.h"
+#include "model/workspace.h"
 
 namespace tilesmith {
 

@@ -1,0 +1,142 @@
+// BMP and JPEG files: reading by extension, BMP through Qt's image reader,
+// JPEG through libjpeg; the 24-bit BMP writer.
+#include "formats/bmpjpg.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+#include "core/checked.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "formats/dispatch.h"
+#include "formats/jpeg_codec.h"
+
+namespace tilesmith {
+
+namespace {
+
+constexpr int kBmpFileHeader = 14;
+constexpr int kBmpInfoHeader = 40;
+
+std::string too_large(const std::string& file_name, std::int64_t w, std::int64_t h) {
+    return "Cannot read \"" + file_name + "\": " + std::to_string(w) + " x " + std::to_string(h) +
+           " pixels is too large a picture";
+}
+
+void read_bmp(const std::string& file_name, Package& fresh) {
+    // Our own messages for a missing file or a folder, before Qt's vaguer ones.
+    { InFile probe(file_name); }
+    // Opened by its bytes: Qt would first turn the name into text, which not
+    // every file name survives.
+    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw Error("Cannot open \"" + file_name + "\": " + system_error_text(errno));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw Error("Cannot open \"" + file_name + "\": " + file.errorString().toStdString());
+    }
+
+    // Room for the largest picture we accept, decoded at 4 bytes a pixel.
+    QImageReader::setAllocationLimit(int(kMaxPackagePixels * 4 / (1024 * 1024)));
+    QImageReader reader(&file, "bmp");
+    // Only the BMP decoder, whatever the content looks like.
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    const QSize announced = reader.size();
+    if (announced.isValid() &&
+        std::int64_t(announced.width()) * announced.height() > kMaxPackagePixels)
+        throw Error(too_large(file_name, announced.width(), announced.height()));
+
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        throw Error("Cannot read \"" + file_name + "\": " + reader.errorString().toStdString());
+    const int width = image.width(), height = image.height();
+    if (std::int64_t(width) * height > kMaxPackagePixels) throw Error(too_large(file_name, width, height));
+
+    fresh.resize(width, height);
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
+        // Qt's usual result for BMP: convert straight, dropping alpha.
+        for (int y = 0; y < height; ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            std::uint8_t* dst = fresh.row(y);
+            for (int x = 0; x < width; ++x) {
+                dst[3 * x] = std::uint8_t(qBlue(src[x]));
+                dst[3 * x + 1] = std::uint8_t(qGreen(src[x]));
+                dst[3 * x + 2] = std::uint8_t(qRed(src[x]));
+            }
+        }
+        return;
+    }
+    // Colour-mapped and other layouts: let Qt produce the package's byte order.
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    if (bgr.isNull()) throw Error("Cannot read \"" + file_name + "\": out of memory converting the picture");
+    for (int y = 0; y < height; ++y) std::memcpy(fresh.row(y), bgr.constScanLine(y), std::size_t(width) * 3);
+}
+
+}  // namespace
+
+ReadResult open_bmpjpg(const std::string& file_name, Package& package, Progress& progress) {
+    progress.reset(1);
+    const std::string extension = file_extension(file_name);
+    Package fresh(0, 0, package.brush());
+    if (extension == ".bmp") read_bmp(file_name, fresh);
+    else if (extension == ".jpg") read_jpeg(file_name, fresh);
+    else throw Error("Cannot read \"" + file_name + "\": only .bmp and .jpg files are read here");
+    progress.step();
+    package.take_pixels(fresh);
+    ReadResult result;
+    result.tile_columns = package.width() / 64;
+    result.tile_rows = package.height() / 64;
+    return result;
+}
+
+void save_bmp(const std::string& file_name, const Package& package, Progress& progress) {
+    progress.reset(1);
+    const int width = package.width(), height = package.height();
+    const std::int64_t padded_row = (std::int64_t(width) * 3 + 3) & ~std::int64_t(3);
+    const std::int64_t image_bytes = padded_row * height;
+    const std::int64_t file_bytes = image_bytes + kBmpFileHeader + kBmpInfoHeader;
+    if (file_bytes > 0xFFFFFFFFll)
+        throw Error("Cannot write \"" + file_name + "\": " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels do not fit a BMP file");
+
+    unsigned char header[kBmpFileHeader + kBmpInfoHeader] = {};
+    header[0] = 'B';
+    header[1] = 'M';
+    write_u32le(header + 2, std::uint32_t(file_bytes));
+    write_u32le(header + 10, kBmpFileHeader + kBmpInfoHeader);  // where the pixels start
+    unsigned char* info = header + kBmpFileHeader;
+    write_u32le(info, kBmpInfoHeader);
+    write_u32le(info + 4, std::uint32_t(width));
+    write_u32le(info + 8, std::uint32_t(height));  // positive: bottom row first
+    write_u16le(info + 12, 1);                     // planes
+    write_u16le(info + 14, 24);                    // bits per pixel
+    write_u32le(info + 20, std::uint32_t(image_bytes));
+    write_u32le(info + 24, 2835);  // 72 dots per inch, in dots per metre
+    write_u32le(info + 28, 2835);
+
+    AtomicOutFile out(file_name);
+    out.write(header, sizeof header);
+    const std::size_t row_bytes = std::size_t(width) * 3;
+    const unsigned char padding[3] = {};
+    for (int y = height - 1; y >= 0; --y) {
+        out.write(package.row(y), row_bytes);
+        out.write(padding, std::size_t(padded_row) - row_bytes);
+    }
+    out.commit();
+    progress.step();
+}
+
+void save_jpg(const std::string& file_name, const Package& package, Progress& progress) {
+    write_jpeg(file_name, package, progress);
+}
+
+}  // namespace tilesmith

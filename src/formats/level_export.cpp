@@ -1,0 +1,237 @@
+// Writing the target package into a copy of a Tomb Raider 2-5 base level.
+#define ZLIB_CONST
+#include "formats/level_export.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "core/checked.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "formats/dispatch.h"
+#include "formats/level_format.h"
+
+namespace tilesmith {
+
+namespace {
+
+constexpr int kSizeMismatch = 14;
+constexpr int kOutputIsBase = 16;
+constexpr int kWritten = -1;
+constexpr int kNotALevel = -2;
+
+// Unchanged stretches of the base go through this one buffer, so a level of
+// any length is copied in constant memory.
+using CopyBuffer = std::array<std::uint8_t, 10240>;
+
+// Copies the base from `from` up to `to` (or its end, whichever comes first).
+void copy_stretch(InFile& base, AtomicOutFile& out, std::int64_t from, std::int64_t to,
+                  CopyBuffer& buffer) {
+    base.seek(from);
+    std::int64_t left = to - from;
+    while (left > 0) {
+        const std::size_t want = std::size_t(std::min<std::int64_t>(left, buffer.size()));
+        const std::size_t got = base.read_some(buffer.data(), want);
+        if (got == 0) break;
+        out.write(buffer.data(), got);
+        left -= std::int64_t(got);
+    }
+}
+
+std::int32_t read_i32_at(InFile& in, std::int64_t offset) {
+    std::uint8_t raw[4];
+    in.seek(offset);
+    in.read_exact(raw, 4);
+    return read_i32le(raw);
+}
+
+void write_i32(AtomicOutFile& out, std::int64_t value) {
+    std::uint8_t raw[4];
+    write_u32le(raw, std::uint32_t(value));
+    out.write(raw, 4);
+}
+
+// One zlib stream at level 9 (deflate, 15-bit window, memory level 8) of
+// `size` bytes of `data` followed by `zeros` zero bytes. With no zeros it is one
+// whole-buffer call with the finish flag. The zeros (a block the base declares
+// larger than its whole pages) are fed from a small buffer rather than held:
+// zlib makes the same stream of the same bytes however they are handed over,
+// and a base declaring a huge block then costs no memory.
+std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t size, std::size_t zeros) {
+    static const std::uint8_t kZeros[65536] = {};
+    z_stream stream{};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw Error("error");
+    // deflateBound is enough for the data in one call; the output grows should
+    // the zeros need more.
+    std::vector<std::uint8_t> out(deflateBound(&stream, uLong(size)) + (zeros ? sizeof kZeros : 0));
+    stream.next_in = data;
+    stream.avail_in = uInt(size);
+    stream.next_out = out.data();
+    stream.avail_out = uInt(out.size());
+    int rc;
+    while (true) {
+        if (stream.avail_in == 0 && zeros > 0) {
+            const std::size_t chunk = std::min(zeros, sizeof kZeros);
+            zeros -= chunk;
+            stream.next_in = kZeros;
+            stream.avail_in = uInt(chunk);
+        }
+        if (stream.avail_out == 0) {
+            const std::size_t used = out.size();
+            out.resize(used * 2);
+            stream.next_out = out.data() + used;
+            stream.avail_out = uInt(out.size() - used);
+        }
+        rc = deflate(&stream, zeros == 0 ? Z_FINISH : Z_NO_FLUSH);
+        if (rc == Z_STREAM_END || (rc != Z_OK && rc != Z_BUF_ERROR)) break;
+        // Z_BUF_ERROR only asks for more room, which the next turn gives.
+    }
+    const std::size_t compressed = stream.total_out;
+    deflateEnd(&stream);
+    if (rc != Z_STREAM_END) throw Error("error");
+    out.resize(compressed);
+    return out;
+}
+
+}  // namespace
+
+int ex_tr23(const std::string& output_name, const std::string& base_name, const Package& package,
+            Progress& progress) {
+    InFile base(base_name);
+    if (base.size() < kTr2PagesOffset)
+        refuse_level(base_name, "the file is too short (" + std::to_string(base.size()) +
+                                    " bytes) to be a Tomb Raider 2/3 level");
+    const std::int32_t pages = read_i32_at(base, kTr2PageCountOffset);
+    if (pages < 0)
+        refuse_level(base_name, "its page count " + std::to_string(pages) + " is negative");
+    // Everything before the 16-bit pages is copied; a base without all of it is damaged.
+    const std::int64_t head_end = kTr2PagesOffset + pages * kPage8Bytes;
+    if (head_end > base.size())
+        refuse_level(base_name, "its " + std::to_string(pages) +
+                                    " texture pages would end beyond the end of the file (" +
+                                    std::to_string(base.size()) + " bytes)");
+    check_level_pages(base_name, pages);
+
+    if (package.width() != kLevelPageSide ||
+        std::int64_t(package.height()) != std::int64_t(pages) * kLevelPageSide)
+        return kSizeMismatch;
+
+    progress.reset(5);
+    std::vector<std::uint8_t> block(std::size_t(pages * kPage16Bytes));
+    std::uint8_t* word = block.data();
+    for (int y = 0; y < package.height(); ++y) {
+        const std::uint8_t* bgr = package.row(y);
+        for (int x = 0; x < kLevelPageSide; ++x, bgr += 3, word += 2)
+            write_u16le(word, bgr_to_word16(bgr));
+    }
+    progress.step();
+
+    AtomicOutFile out(output_name);
+    CopyBuffer buffer;
+    copy_stretch(base, out, 0, head_end, buffer);
+    progress.step();
+    out.write(block.data(), block.size());
+    progress.step();
+    copy_stretch(base, out, head_end + pages * kPage16Bytes, base.size(), buffer);
+    progress.step();
+    out.commit();
+    progress.step();
+    return kWritten;
+}
+
+int ex_tr45(const std::string& output_name, const std::string& base_name, const Package& package,
+            Progress& progress) {
+    InFile base(base_name);
+    if (base.size() < kTr45BlockOffset)
+        refuse_level(base_name, "the file is too short (" + std::to_string(base.size()) +
+                                    " bytes) to be a Tomb Raider 4/5 level");
+    const std::int32_t unpacked32 = read_i32_at(base, kTr45SizesOffset);
+    const std::int32_t packed32 = read_i32_at(base, kTr45SizesOffset + 4);
+    if (unpacked32 < 0 || packed32 < 0)
+        refuse_level(base_name, "its 32-bit texture block sizes (" + std::to_string(unpacked32) +
+                                    ", " + std::to_string(packed32) + ") are negative");
+    const std::int64_t header16 = kTr45BlockOffset + std::int64_t(packed32);
+    if (header16 + 8 > base.size())
+        refuse_level(base_name, "its 16-bit texture block would start at byte " +
+                                    std::to_string(header16) + ", beyond the end of the file (" +
+                                    std::to_string(base.size()) + " bytes)");
+    const std::int32_t unpacked16 = read_i32_at(base, header16);
+    const std::int32_t packed16 = read_i32_at(base, header16 + 4);
+    if (unpacked16 < 0 || packed16 < 0)
+        refuse_level(base_name, "its 16-bit texture block sizes (" + std::to_string(unpacked16) +
+                                    ", " + std::to_string(packed16) + ") are negative");
+    const std::int64_t rest = header16 + 8 + std::int64_t(packed16);
+    if (rest > base.size())
+        refuse_level(base_name, "its 16-bit texture block would end at byte " +
+                                    std::to_string(rest) + ", beyond the end of the file (" +
+                                    std::to_string(base.size()) + " bytes)");
+    if (unpacked32 > kMaxBufferBytes || unpacked16 > kMaxBufferBytes)
+        refuse_level(base_name, "its texture blocks (" + std::to_string(unpacked32) + ", " +
+                                    std::to_string(unpacked16) +
+                                    " bytes) would pass the 1 GiB limit");
+    const std::int64_t pages = unpacked32 / kPage32Bytes;
+    check_level_pages(base_name, pages);
+
+    if (package.width() != kLevelPageSide ||
+        std::int64_t(package.height()) != pages * kLevelPageSide)
+        return kSizeMismatch;
+    // A 16-bit block too small for the package's pages cannot take its words.
+    if (unpacked16 < pages * kPage16Bytes) return kSizeMismatch;
+
+    // Only the whole pages are held; the rest of each block is zeros.
+    std::vector<std::uint8_t> block32(std::size_t(pages * kPage32Bytes));
+    std::vector<std::uint8_t> block16(std::size_t(pages * kPage16Bytes));
+    progress.reset(8);
+    std::uint8_t* bgra = block32.data();
+    std::uint8_t* word = block16.data();
+    for (int y = 0; y < package.height(); ++y) {
+        const std::uint8_t* bgr = package.row(y);
+        for (int x = 0; x < kLevelPageSide; ++x, bgr += 3, bgra += 4, word += 2) {
+            bgr_to_bgra(bgr, bgra);
+            write_u16le(word, bgr_to_word16(bgr));
+        }
+    }
+    progress.step();
+    const std::vector<std::uint8_t> packed32_new =
+        compress_block(block32.data(), block32.size(), std::size_t(unpacked32) - block32.size());
+    block32 = {};
+    progress.step();
+    const std::vector<std::uint8_t> packed16_new =
+        compress_block(block16.data(), block16.size(), std::size_t(unpacked16) - block16.size());
+    block16 = {};
+    progress.step();
+
+    AtomicOutFile out(output_name);
+    CopyBuffer buffer;
+    copy_stretch(base, out, 0, kTr45SizesOffset, buffer);
+    progress.step();
+    write_i32(out, unpacked32);
+    write_i32(out, std::int64_t(packed32_new.size()));
+    out.write(packed32_new.data(), packed32_new.size());
+    progress.step();
+    write_i32(out, unpacked16);
+    write_i32(out, std::int64_t(packed16_new.size()));
+    out.write(packed16_new.data(), packed16_new.size());
+    progress.step();
+    copy_stretch(base, out, rest, base.size(), buffer);
+    progress.step();
+    out.commit();
+    progress.step();
+    return kWritten;
+}
+
+int export_level(const std::string& output_name, const std::string& base_name,
+                 const Package& package, Progress& progress) {
+    // Compared by identity: another spelling or a link to the base is the base.
+    if (same_file(output_name, base_name)) return kOutputIsBase;
+    const std::string e = file_extension(base_name);
+    if (e == ".tr4" || e == ".trc") return ex_tr45(output_name, base_name, package, progress);
+    if (e == ".tr2") return ex_tr23(output_name, base_name, package, progress);
+    return kNotALevel;
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,74 @@
+// Textures of Tomb Raider 2 and 3 levels: 8-bit or 16-bit pages, streamed row by row.
+#include "formats/tr23.h"
+
+#include <array>
+
+#include "core/checked.h"
+#include "core/file_io.h"
+#include "formats/level_format.h"
+
+namespace tilesmith {
+
+ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bit,
+                     bool correct_transparent, Progress& progress) {
+    InFile in(file_name);
+    if (in.size() < kTr2PagesOffset)
+        refuse_level(file_name, "the file is too short (" + std::to_string(in.size()) +
+                                    " bytes) to be a Tomb Raider 2/3 level");
+
+    // The palette is read in both modes, as the level stores it.
+    std::array<std::uint8_t, kTr2PaletteBytes> palette{};
+    in.seek(kTr2PaletteOffset);
+    in.read_exact(palette.data(), palette.size());
+
+    std::uint8_t raw[4];
+    in.seek(kTr2PageCountOffset);
+    in.read_exact(raw, 4);
+    const std::int32_t pages = read_i32le(raw);
+    if (pages < 0)
+        refuse_level(file_name, "its page count " + std::to_string(pages) + " is negative");
+    // A level missing part of its 16-bit pages still loads; one whose 8-bit
+    // pages already leave the file has a page count that cannot be right.
+    const auto pages8_end = checked_add(kTr2PagesOffset, *checked_mul(pages, kPage8Bytes));
+    if (!pages8_end || *pages8_end > in.size())
+        refuse_level(file_name, "its " + std::to_string(pages) +
+                                    " texture pages would end beyond the end of the file (" +
+                                    std::to_string(in.size()) + " bytes)");
+    check_level_pages(file_name, pages);
+
+    const int height = pages * kLevelPageSide;
+    auto fresh = Package::for_overwrite(kLevelPageSide, height);
+    progress.reset(height / 64);
+
+    // Rows beyond a short file keep what the buffer last held, zeros at first.
+    std::array<std::uint8_t, 2 * kLevelPageSide> buffer{};
+    if (as_8bit) {
+        in.seek(kTr2PagesOffset);
+        for (int y = 0; y < height; ++y) {
+            in.read_some(buffer.data(), kLevelPageSide);
+            std::uint8_t* out = fresh.row(y);
+            for (int x = 0; x < kLevelPageSide; ++x, out += 3) {
+                const std::uint8_t* rgb = &palette[3 * std::size_t(buffer[x])];
+                // 6-bit palette values; times four, kept to 8 bits.
+                out[0] = std::uint8_t(rgb[2] << 2);
+                out[1] = std::uint8_t(rgb[1] << 2);
+                out[2] = std::uint8_t(rgb[0] << 2);
+            }
+            if (y % 64 == 63) progress.step();
+        }
+    } else {
+        in.seek(*pages8_end);
+        for (int y = 0; y < height; ++y) {
+            in.read_some(buffer.data(), buffer.size());
+            std::uint8_t* out = fresh.row(y);
+            for (int x = 0; x < kLevelPageSide; ++x, out += 3)
+                word16_to_bgr(read_u16le(&buffer[2 * std::size_t(x)]), correct_transparent, out);
+            if (y % 64 == 63) progress.step();
+        }
+    }
+
+    package.take_pixels(fresh);
+    return ReadResult{kLevelPageSide / 64, height / 64};
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,118 @@
+// Textures of Tomb Raider 4 and 5 levels: the zlib-compressed 32-bit block.
+#define ZLIB_CONST
+#include "formats/tr45.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <optional>
+
+#include "core/checked.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "core/zeroed_buffer.h"
+#include "formats/level_format.h"
+
+namespace tilesmith {
+
+namespace {
+
+// Inflates the block in one Z_FINISH call into `out`. A block cut short by the
+// end of the file counts as followed by `zero_padding` zero bytes, as if the
+// whole stored size had been read into a zeroed buffer; those zeros are fed in
+// small chunks so that a huge stored size is never allocated.
+void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zero_padding,
+                   std::uint8_t* out, std::size_t out_size) {
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) throw Error("error");
+    stream.next_in = in;
+    stream.avail_in = uInt(in_size);
+    stream.next_out = out;
+    stream.avail_out = uInt(out_size);
+    int rc = inflate(&stream, Z_FINISH);
+    static const std::uint8_t zeros[65536] = {};
+    while (rc == Z_BUF_ERROR && stream.avail_in == 0 && zero_padding > 0) {
+        const auto chunk = std::min<std::int64_t>(zero_padding, sizeof zeros);
+        zero_padding -= chunk;
+        stream.next_in = zeros;
+        stream.avail_in = uInt(chunk);
+        rc = inflate(&stream, Z_FINISH);
+    }
+    inflateEnd(&stream);
+    if (rc == Z_STREAM_END) return;
+    if (rc == Z_OK || rc == Z_BUF_ERROR) throw Error("ZLib error: target buffer may be too small");
+    throw Error("error");
+}
+
+}  // namespace
+
+ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
+                     Progress& progress) {
+    InFile in(file_name);
+    if (in.size() < kTr45BlockOffset)
+        refuse_level(file_name, "the file is too short (" + std::to_string(in.size()) +
+                                    " bytes) to be a Tomb Raider 4/5 level");
+    std::uint8_t raw[8];
+    in.seek(kTr45SizesOffset);
+    in.read_exact(raw, 8);
+    const std::int32_t unpacked = read_i32le(raw);
+    const std::int32_t packed = read_i32le(raw + 4);
+    if (unpacked < 0 || packed < 0)
+        refuse_level(file_name, "its texture block sizes (" + std::to_string(unpacked) + ", " +
+                                    std::to_string(packed) + ") are negative");
+    if (unpacked > kMaxBufferBytes)
+        refuse_level(file_name, "its texture block of " + std::to_string(unpacked) +
+                                    " bytes would pass the 1 GiB limit");
+    const std::int64_t pages = unpacked / kPage32Bytes;
+    check_level_pages(file_name, pages);
+
+    // Only what the file holds is read; the rest of the stored size reads as zeros.
+    const std::int64_t available = std::min<std::int64_t>(packed, in.size() - kTr45BlockOffset);
+    if (available > kMaxBufferBytes)
+        refuse_level(file_name, "its compressed texture block of " + std::to_string(packed) +
+                                    " bytes would pass the 1 GiB limit");
+    auto input = std::make_unique_for_overwrite<std::uint8_t[]>(std::size_t(available));
+    in.seek(kTr45BlockOffset);
+    const std::size_t got = in.read_some(input.get(), std::size_t(available));
+
+    // Pages the stream never reaches stay untouched zeros.
+    std::optional<ZeroedBuffer> output;
+    try {
+        output.emplace(std::size_t(unpacked));
+    } catch (const std::bad_alloc&) {
+        refuse_level(file_name, "not enough memory for its texture block");
+    }
+    inflate_block(input.get(), got, packed - std::int64_t(got), output->data(),
+                  std::size_t(unpacked));
+    input.reset();
+
+    const int height = int(pages) * kLevelPageSide;
+    auto fresh = Package::for_overwrite(kLevelPageSide, height);
+    progress.reset(height / 64);
+    // Pixels move as little-endian words (blue, green, red, alpha); each store
+    // of four bytes is overlapped by the next pixel, except the last of a row.
+    const std::uint32_t alpha_mask = correct_transparent ? 0xFF000000u : 0;
+    auto convert = [alpha_mask](const std::uint8_t* src) {
+        const std::uint32_t v = read_u32le(src);
+        return alpha_mask && !(v & alpha_mask) ? 0x00FF00FFu : v;  // blue 255, red 255
+    };
+    const std::uint8_t* src = output->data();
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* out = fresh.row(y);
+        for (int x = 0; x < kLevelPageSide - 1; ++x, src += 4, out += 3) write_u32le(out, convert(src));
+        const std::uint32_t last = convert(src);
+        src += 4;
+        out[0] = std::uint8_t(last);
+        out[1] = std::uint8_t(last >> 8);
+        out[2] = std::uint8_t(last >> 16);
+        if (y % 64 == 63) progress.step();
+    }
+
+    package.take_pixels(fresh);
+    return ReadResult{kLevelPageSide / 64, height / 64};
+}
+
+}  // namespace tilesmith

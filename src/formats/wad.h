@@ -1,0 +1,13 @@
+// The texture map of Tomb Raider object packages (.wad).
+#pragma once
+#include <string>
+
+#include "core/package.h"
+#include "core/progress.h"
+#include "formats/read_result.h"
+
+namespace tilesmith {
+
+ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress);
+
+}  // namespace tilesmith

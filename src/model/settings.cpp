@@ -1,0 +1,110 @@
+// Encoding, reading and writing of the 16-byte settings record.
+#include "model/settings.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <exception>
+
+#include "core/error.h"
+#include "core/file_io.h"
+
+namespace tilesmith {
+
+namespace {
+
+constexpr std::size_t kRecordSize = std::tuple_size_v<SettingsRecord>;
+
+bool valid_grid_step(int step) {
+    return step == 8 || step == 16 || step == 32 || step == 64 || step == 128;
+}
+
+// Only plain red-green-blue colours are meaningful here; the top byte is
+// dropped so a stray value never reads as the "outside the package" colour.
+constexpr PackedColor kColorMask = 0x00FFFFFFu;
+
+void set_problem(std::string* problem, const std::string& text) {
+    if (problem) *problem = text;
+}
+
+}  // namespace
+
+SettingsRecord encode_settings(const Options& options) {
+    SettingsRecord record{};
+    record[0] = options.polish ? 1 : 0;
+    record[1] = options.automove ? 1 : 0;
+    record[2] = options.ttcolor ? 1 : 0;
+    record[3] = options.eight_bit ? 1 : 0;
+    record[4] = options.xp ? 1 : 0;
+    record[5] = options.cord ? 1 : 0;
+    const PackedColor color = options.select_color & kColorMask;
+    for (int i = 0; i < 4; ++i) record[8 + i] = std::uint8_t(color >> (8 * i));
+    record[12] = options.view_gird ? 1 : 0;
+    // A step that cannot be read back would not fit a byte either.
+    record[13] = std::uint8_t(valid_grid_step(options.grid_step) ? options.grid_step : 64);
+    return record;
+}
+
+Options decode_settings(const SettingsRecord& record) {
+    Options options;
+    options.polish = record[0] != 0;
+    options.automove = record[1] != 0;
+    options.ttcolor = record[2] != 0;
+    options.eight_bit = record[3] != 0;
+    options.xp = record[4] != 0;
+    options.cord = record[5] != 0;
+    PackedColor color = 0;
+    for (int i = 0; i < 4; ++i) color |= PackedColor(record[8 + i]) << (8 * i);
+    options.select_color = color & kColorMask;
+    options.view_gird = record[12] != 0;
+    options.grid_step = valid_grid_step(record[13]) ? record[13] : 64;
+    return options;
+}
+
+std::optional<Options> load_settings(const std::string& path, std::string* problem) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        const int err = errno;
+        // No file at all is the normal first start.
+        if (err == ENOENT || err == ENOTDIR) return std::nullopt;
+        set_problem(problem, "Cannot read \"" + path + "\": " + system_error_text(err));
+        return std::nullopt;
+    }
+    // Opening a pipe or device for reading could block the start for ever.
+    if (!S_ISREG(st.st_mode)) {
+        set_problem(problem, "Cannot read \"" + path + "\": not a regular file");
+        return std::nullopt;
+    }
+    try {
+        InFile file(path);
+        if (file.size() != std::int64_t(kRecordSize)) return std::nullopt;
+        SettingsRecord record{};
+        file.read_exact(record.data(), record.size());
+        return decode_settings(record);
+    } catch (const std::exception& e) {
+        set_problem(problem, e.what());
+        return std::nullopt;
+    }
+}
+
+bool save_settings(const std::string& path, const Options& options, std::string* problem) {
+    // A settings file marked read-only is the user's wish to keep it; the
+    // rename below would otherwise replace it regardless of its mode.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 &&
+        ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
+        set_problem(problem, "Cannot write \"" + path + "\": the file is read-only");
+        return false;
+    }
+    try {
+        const SettingsRecord record = encode_settings(options);
+        write_file_atomic(path, record.data(), record.size());
+        return true;
+    } catch (const std::exception& e) {
+        set_problem(problem, e.what());
+        return false;
+    }
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,29 @@
+// The 16-byte settings record config.dat kept beside the executable.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/options.h"
+
+namespace tilesmith {
+
+using SettingsRecord = std::array<std::uint8_t, 16>;
+
+// Byte 0 Polish, 1 automove, 2 ttcolor, 3 eight_bit, 4 xp, 5 cord, 6-7 zero,
+// 8-11 select_color little-endian, 12 view_gird, 13 grid_step, 14-15 zero.
+SettingsRecord encode_settings(const Options& options);
+// Any non-zero flag byte counts as checked; a grid step other than 8, 16, 32,
+// 64 or 128 becomes 64.
+Options decode_settings(const SettingsRecord& record);
+
+// nullopt when the file is missing or not exactly 16 bytes (defaults apply).
+// A file that exists but cannot be read also gives nullopt; `problem` then
+// receives a one-line description for stderr.
+std::optional<Options> load_settings(const std::string& path, std::string* problem = nullptr);
+// Writes through a temporary file and a rename. Returns false and fills
+// `problem` when it cannot be written (read-only folder); never throws.
+bool save_settings(const std::string& path, const Options& options, std::string* problem = nullptr);
+
+}  // namespace tilesmith

@@ -1,0 +1,198 @@
+// MainWindow's command handlers: each asks the model, then shows what it answered.
+// They run inside MainWindow::run, which shows any error in the general error box.
+#include <QFile>
+#include <QWidget>
+
+#include "ui/dialogs/author_dialog.h"
+#include "effects/routines.h"
+#include "ui/dialogs/history_dialog.h"
+#include "strings/strings.h"
+#include "ui/clipboard.h"
+#include "ui/dialog_host.h"
+#include "ui/flat_look.h"
+#include "ui/main_window.h"
+#include "ui/pane.h"
+#include "ui/progress.h"
+#include "ui/dialogs/new_package_dialog.h"
+#include "formats/dispatch.h"
+#include "formats/level_export.h"
+
+namespace tilesmith {
+
+namespace {
+
+// The open dialog's filter; the file-type descriptions stay Polish in both
+// languages.
+const char kOpenFilter[] =
+    "Obsługiwane formaty (*.tga *.bmp *.jpg *.tr2 *.tr4 *.trc *.wad);;"
+    "Pakiet tekstur (*.tga);;"
+    "Mapa bitowa (*.bmp);;"
+    "Mapa bitowa JPEG (*.jpg);;"
+    "Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 *.trc);;"
+    "Pakiet obiektów Tomb Raider (*.wad)";
+const char kSaveFilter[] =
+    "Pakiet tekstur (*.tga);;"
+    "Mapa bitowa (*.bmp);;"
+    "Mapa bitowa JPEG (*.jpg)";
+const char kBaseFilter[] = "Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 *.trc)";
+const char kFeedbackSubject[] = "?subject=Tilesmith_propozycje_sugestje_bledy...";
+
+std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Clears a string when the command ends, however it ends.
+struct ClearOnExit {
+    QString& s;
+    ~ClearOnExit() { s.clear(); }
+};
+
+}  // namespace
+
+void MainWindow::plik_newClick() {
+    if (filenew_) filenew_->open_dialog();
+}
+
+void MainWindow::plik_opensourceClick() {
+    // A pending name (recent item, command line) opens without the dialog; it
+    // lives for this one command, also when the read fails.
+    ClearOnExit clear{pending_file_name_};
+    QString name = pending_file_name_;
+    if (name.isEmpty()) name = host_.open_file(this, QString::fromUtf8(kOpenFilter));
+    if (name.isEmpty()) return;
+    const OpenAnswer answer = workspace_.open_source(local_path(name), *gauge_);
+    if (answer.refusal >= 0) host_.warning(this, text(answer.refusal + language_index()));
+}
+
+void MainWindow::plik_opentargetClick() {
+    ClearOnExit clear{pending_file_name_};
+    const QString name = host_.open_file(this, QString::fromUtf8(kOpenFilter));
+    if (name.isEmpty()) return;
+    const OpenAnswer answer = workspace_.open_target(local_path(name), *gauge_);
+    if (answer.refusal >= 0) host_.warning(this, text(answer.refusal + language_index()));
+}
+
+void MainWindow::plik_savetargetClick() {
+    if (workspace_.target_file_name.empty()) {
+        plik_savetargetasClick();
+        return;
+    }
+    workspace_.save_target(workspace_.target_file_name, *gauge_);
+}
+
+void MainWindow::plik_savetargetasClick() {
+    const QString name = host_.save_file(this, QString::fromUtf8(kSaveFilter), QStringLiteral("tga"));
+    if (name.isEmpty()) return;
+    workspace_.save_target_as(local_path(name), *gauge_);
+}
+
+void MainWindow::ex_tr2345Click() {
+    host_.information(this, text(10 + language_index()));
+    const QString base = host_.open_file(this, QString::fromUtf8(kBaseFilter));
+    if (base.isEmpty()) return;
+    // The save dialog follows the base's kind; for any other extension it
+    // keeps what it had.
+    const std::string extension = file_extension(local_path(base));
+    if (extension == ".tr2") {
+        export_filter_ = QStringLiteral("Level Tomb Raider 2, 3 (*.tr2)");
+        export_suffix_ = QStringLiteral("tr2");
+    } else if (extension == ".tr4") {
+        export_filter_ = QStringLiteral("Level Tomb Raider 4 (*.tr4)");
+        export_suffix_ = QStringLiteral("tr4");
+    } else if (extension == ".trc") {
+        export_filter_ = QStringLiteral("Level Tomb Raider 5 (*.trc)");
+        export_suffix_ = QStringLiteral("trc");
+    } else if (export_filter_.isEmpty()) {
+        export_filter_ = QString::fromUtf8(kBaseFilter);
+        export_suffix_ = QStringLiteral("tr2");
+    }
+    host_.information(this, text(12 + language_index()));
+    const QString output = host_.save_file(this, export_filter_, export_suffix_);
+    if (output.isEmpty()) return;
+    const int refusal = export_level(local_path(output), local_path(base), workspace_.target_package,
+                                     *gauge_);
+    if (refusal >= 0) host_.warning(this, text(refusal + language_index()));
+}
+
+void MainWindow::recent_fileClick(int index) {
+    // The real path kept by the list, never the caption the menu shows.
+    const auto& entries = workspace_.recent.entries();
+    if (index < 0 || index >= int(entries.size())) return;
+    pending_file_name_ = QFile::decodeName(QByteArray::fromStdString(entries[std::size_t(index)]));
+    plik_opensourceClick();
+}
+
+void MainWindow::ed_cofnijClick() { workspace_.ed_cofnij(); }
+
+void MainWindow::ed_cutClick() {
+    ed_ctcClick();
+    tx_delClick();
+}
+
+void MainWindow::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_tile()); }
+
+void MainWindow::ed_pfcClick() {
+    // Anything but an image on the clipboard: no change and no undo step.
+    if (const std::optional<Package> tile = tile_from_clipboard()) workspace_.paste_into_target(*tile);
+}
+
+void MainWindow::tx_addClick() { workspace_.tx_add(); }
+void MainWindow::tx_delClick() { workspace_.tx_del(); }
+void MainWindow::tx_copytransClick() { workspace_.tx_copytrans(); }
+
+void MainWindow::tx_copyClick() {
+    if (!host_.question(this, text(2 + language_index()))) return;
+    if (workspace_.tx_copy_sizes_differ() && !host_.question(this, text(4 + language_index()))) return;
+    workspace_.tx_copy();
+}
+
+void MainWindow::effect(const Routine& routine) {
+    workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+}
+
+void MainWindow::diaphragm_command(int mode) {
+    // Cancel: no undo entry, nothing changes.
+    const QColor chosen = host_.choose_color(this, lm_color_);
+    if (!chosen.isValid()) return;
+    lm_color_ = chosen;
+    const PackedColor colour = to_packed(chosen);
+    effect([mode, colour](Package& p, int x, int y, Progress& g) {
+        tilesmith::diaphragm(p, x, y, std::uint8_t(mode), colour, g);
+    });
+}
+
+void MainWindow::opcje_xpClick() {
+    const bool on = workspace_.options.xp;
+    apply_flat_look(this, on);
+    apply_flat_look(filenew_, on);
+    apply_flat_look(his_, on);
+}
+
+void MainWindow::opcje_selectcolorClick() {
+    const QColor chosen = host_.choose_color(this, to_qcolor(workspace_.options.select_color));
+    if (chosen.isValid()) workspace_.options.select_color = to_packed(chosen);
+}
+
+void MainWindow::update_grid_step() {
+    const std::array<int, 5> steps{8, 16, 32, 64, 128};
+    for (int i = 0; i < 5; ++i) {
+        if (grid_items_[i]->isChecked()) {
+            workspace_.set_grid_step(steps[i]);
+            return;
+        }
+    }
+    workspace_.set_grid_step(64);
+}
+
+void MainWindow::info_autorClick() {
+    if (autor_) autor_->show_dialog();
+}
+
+void MainWindow::info_hisClick() {
+    if (his_) his_->show_dialog();
+}
+
+void MainWindow::info_mailClick() {
+    host_.open_link(QStringLiteral("mailto:") + QString::fromLatin1(AuthorDialog::kFeedbackAddress) +
+                    QString::fromLatin1(kFeedbackSubject));
+}
+
+}  // namespace tilesmith

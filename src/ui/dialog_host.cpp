@@ -1,0 +1,62 @@
+// The real dialogs behind DialogHost: file dialogs, message boxes, colour dialog.
+#include "ui/dialog_host.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tilesmith {
+
+namespace {
+const QString kTitle = QStringLiteral("Tilesmith");
+}
+
+void DialogHost::open_link(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+
+QString QtDialogHost::open_file(QWidget* parent, const QString& filter) {
+    // The static dialog remembers the folder visited last for the next call.
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString QtDialogHost::save_file(QWidget* parent, const QString& filter,
+                                const QString& default_suffix) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(default_suffix);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+bool QtDialogHost::question(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtDialogHost::warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, kTitle, text);
+}
+
+void QtDialogHost::information(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, kTitle, text);
+}
+
+void QtDialogHost::error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, kTitle, text);
+}
+
+QColor QtDialogHost::choose_color(QWidget* parent, const QColor& initial) {
+    // Sixteen white custom-colour slots, as the dialog offers them at first.
+    static bool customs_set = false;
+    if (!customs_set) {
+        for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
+        customs_set = true;
+    }
+    return QColorDialog::getColor(initial, parent);
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,93 @@
+// AuthorDialog: the author box with our own logo, the version and the credits.
+#include "ui/dialogs/author_dialog.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+
+#include "ui/dialogs/dialog_frame.h"
+
+namespace tilesmith {
+
+QPixmap draw_tilesmith_logo() {
+    QPixmap pm(256, 64);
+    pm.fill(QColor(0x2b, 0x2f, 0x36));
+    QPainter p(&pm);
+    // A wall of raised 16 x 16 tiles in the icon's colours, the program's subject.
+    struct Face {
+        QRgb face, light, dark;
+    };
+    static const Face faces[] = {{0xc8a15a, 0xe6c98c, 0x8a6a30},
+                                 {0x5b8c3a, 0x8dbd68, 0x3a5e22},
+                                 {0x3a7bbf, 0x74a8dc, 0x234f7e},
+                                 {0xa08a6a, 0xc0ac8c, 0x6a5a44}};
+    for (int ty = 0; ty < 4; ++ty)
+        for (int tx = 0; tx < 16; ++tx) {
+            const Face& f = faces[(tx * 5 + ty * 3 + (tx / 3) * ty) % 4];
+            const int x = tx * 16, y = ty * 16;
+            p.fillRect(x, y, 15, 15, QColor(f.face));
+            p.fillRect(x, y, 15, 1, QColor(f.light));
+            p.fillRect(x, y, 1, 15, QColor(f.light));
+            p.fillRect(x, y + 14, 15, 1, QColor(f.dark));
+            p.fillRect(x + 14, y, 1, 15, QColor(f.dark));
+        }
+    // One tile in the transparent colour with the editor's selection frame.
+    p.fillRect(224, 0, 15, 15, QColor(255, 0, 255));
+    p.setPen(Qt::white);
+    p.drawRect(223, 0, 16, 16);
+    // Dim the wall so the name and the version read well.
+    p.fillRect(pm.rect(), QColor(0, 0, 0, 110));
+
+    QFont font(QStringLiteral("Sans Serif"), 24, QFont::Bold);
+    font.setStyleHint(QFont::SansSerif);
+    p.setFont(font);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QRect text_rect(10, 0, 236, 50);
+    p.setPen(QColor(10, 8, 4));
+    p.drawText(text_rect.translated(2, 2), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tilesmith"));
+    p.setPen(QColor(255, 230, 160));
+    p.drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tilesmith"));
+    return pm;
+}
+
+AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) {
+    setObjectName(QStringLiteral("autor"));
+    setup_fixed_dialog(this, 256, 235);
+
+    logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setGeometry(0, 0, 256, 64);
+    logo->setPixmap(draw_tilesmith_logo());
+
+    version_label = new QLabel(QStringLiteral("v 2.7"), this);
+    version_label->setObjectName(QStringLiteral("version_label"));
+    // White on the dark logo. A palette, not a style sheet: a label with its
+    // own sheet loses the dialog's font and its text no longer fits its box.
+    QPalette on_logo = version_label->palette();
+    on_logo.setColor(QPalette::WindowText, Qt::white);
+    version_label->setPalette(on_logo);
+    version_label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // Right edge at 252; the box reaches far to the left so that no face cuts
+    // the text, which is drawn flush right.
+    version_label->setGeometry(252 - 64, 48, 64, version_label->sizeHint().height());
+
+    Label1 = make_label(this, "Label1", "© 2026 the Tilesmith developers", 8, 72);
+    Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);
+    Label3 = make_label(this, "Label3", "Pełne wspomaganie do gier:", 8, 112);
+    Label4 = make_label(this, "Label4", "Tomb Raider 2, 3, 4, 5", 16, 128);
+    Label5 = make_label(this, "Label5", "Podziękowania dla:", 8, 152);
+    Label6 = make_label(this, "Label6", "the level-format documenters", 16, 184);
+    Label7 = make_label(this, "Label7", "the testers", 16, 168);
+    Label8 = make_label(this, "Label8", "everyone who sent suggestions", 16, 200);
+    Label9 = make_label(this, "Label9", "Packaged with CMake", 16, 216);
+}
+
+void AuthorDialog::show_dialog() { show_over_main_window(); }
+
+void AuthorDialog::translate_labels(bool to_polish) {
+    translate_children(this, to_polish);
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,106 @@
+// The fixed dialog frame and the modal-in-effect show shared by the dialogs.
+#include "ui/dialogs/dialog_frame.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "strings/strings.h"
+
+namespace tilesmith {
+
+void setup_fixed_dialog(QDialog* dialog, int client_width, int client_height) {
+    dialog->setWindowTitle(QStringLiteral("Tilesmith"));
+    // A dialog window with title and close box only: no help, minimise or maximise.
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setFixedSize(client_width, client_height);
+    // The controls sit at fixed pixel places designed for a small dialog font;
+    // a larger desktop font would make the captions overlap. Semi-condensed, as
+    // the main window's face, so the longest captions fit their controls.
+    QFont font = dialog->font();
+    font.setPixelSize(11);
+    font.setStretch(QFont::SemiCondensed);
+    dialog->setFont(font);
+    dialog->setSizeGripEnabled(false);
+}
+
+static void centre_on_screen(QDialog* dialog, QWidget* main_window) {
+    QScreen* screen = main_window ? main_window->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog->move(frame.topLeft());
+}
+
+void show_over_main(QDialog* dialog, QWidget* main_window) {
+    if (main_window) main_window->setEnabled(false);
+    // Disabling a window disables its child windows too; a window may be
+    // enabled again on its own, which keeps the dialog usable.
+    dialog->setEnabled(true);
+    centre_on_screen(dialog, main_window);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void return_to_main(QWidget* main_window) {
+    if (!main_window) return;
+    main_window->setEnabled(true);
+    main_window->raise();
+    main_window->activateWindow();
+}
+
+QString translate_caption(const QString& caption, bool to_polish) {
+    return QString::fromStdString(translate_text(caption.toStdString(), to_polish));
+}
+
+void translate_children(QWidget* dialog, bool to_polish) {
+    const auto children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* w : children) {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->text().isEmpty()) continue;  // a picture, not a caption
+            const QString text = translate_caption(label->text(), to_polish);
+            if (text != label->text()) {
+                label->setText(text);
+                // A label sized to its caption grows or shrinks with the new language.
+                if (!label->wordWrap() && label->alignment() & Qt::AlignLeft) label->adjustSize();
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = translate_caption(button->text(), to_polish);
+            if (text != button->text()) button->setText(text);
+        }
+    }
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+MainBoundDialog::MainBoundDialog(QWidget* main_window)
+    : QDialog(main_window), main_window_(main_window) {}
+
+void MainBoundDialog::reject() { close(); }
+
+void MainBoundDialog::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (isVisible()) FormClose();
+}
+
+void MainBoundDialog::FormClose() {
+    hide();
+    return_to_main(main_window_);
+    emit closed();
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,130 @@
+// HistoryDialog: the version history box, in Polish in every language.
+#include "ui/dialogs/history_dialog.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include "ui/dialogs/dialog_frame.h"
+
+namespace tilesmith {
+
+const char* version_history_text() {
+    return "Tilesmith 2.7:\n"
+           "- możliwość wpisu tekstur w level TR 2,3,4,5,\n"
+           "- lista pięciu ostatnio otwartych plików,\n"
+           "- możliwość otwarcia pliku z parametru,\n"
+           "- zapis pliku docelowego przez plik tymczasowy,\n"
+           "- poprawki w odczycie uszkodzonych plików,\n"
+           "\n"
+           "Tilesmith 2.6:\n"
+           "- odczyt tekstur z pakietów obiektów (WAD),\n"
+           "- korekcja koloru przeźroczystego dla TR 4,5,\n"
+           "- szybsze odświeżanie obszaru roboczego,\n"
+           "\n"
+           "Tilesmith 2.5:\n"
+           "- odczyt tekstur z leveli TR 4 i TR 5,\n"
+           "- pasek postępu na pasku stanu,\n"
+           "- wyostrzanie wybranego kanału koloru,\n"
+           "\n"
+           "Tilesmith 2.4:\n"
+           "- odczyt tekstur z leveli TR 2 i TR 3 (8 i 16 bit),\n"
+           "- kopiowanie przeźroczystości między teksturami,\n"
+           "- pokazywanie współrzędnych pola,\n"
+           "\n"
+           "Tilesmith 2.3.1:\n"
+           "- poprawiony zapis plików BMP o nietypowej szerokości,\n"
+           "- poprawione przewijanie dużych pakietów,\n"
+           "\n"
+           "Tilesmith 2.3:\n"
+           "- odczyt i zapis plików BMP oraz JPEG,\n"
+           "- schowek: kopiowanie, wycinanie i wklejanie tekstur,\n"
+           "- zmiana rozmiaru siatki,\n"
+           "\n"
+           "Tilesmith 2.2:\n"
+           "- efekty: rozmycie, pikseloza, przesłona,\n"
+           "- przycisk 3D wypukły i wklęsły,\n"
+           "- zamiana kanałów koloru,\n"
+           "\n"
+           "Tilesmith 2.1:\n"
+           "- cofanie zmian do 50 kroków,\n"
+           "- obrót o 90 stopni i odbicia,\n"
+           "- regulacja gammy,\n"
+           "\n"
+           "Tilesmith 2.0:\n"
+           "- nowy wygląd okna i pasek narzędzi,\n"
+           "- wersja angielska interfejsu,\n"
+           "- zapamiętywanie ustawień w pliku config.dat,\n"
+           "\n"
+           "Tilesmith 1.1:\n"
+           "- odczyt plików TGA 8 i 16 bit,\n"
+           "- redukcja kolorów i odcienie szarości,\n"
+           "- automatyczne przesuwanie zaznaczenia,\n"
+           "\n"
+           "Tilesmith 1.0:\n"
+           "- odczyt i zapis plików TGA 24 bit,\n"
+           "- tworzenie nowego pakietu tekstur,\n"
+           "- dodawanie i usuwanie tekstur,\n";
+}
+
+QPixmap draw_program_icon(int size) {
+    // The installed icon's design: a 2 x 2 grid of raised tiles in a dark frame,
+    // the fourth in the transparent colour inside a selection frame. Drawn in
+    // 64 design units so every size keeps its proportions.
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.scale(size / 64.0, size / 64.0);
+    const auto rect = [&p](int x, int y, int w, int h, QRgb colour) {
+        p.fillRect(QRectF(x, y, w, h), QColor(colour));
+    };
+    const auto tile = [&rect](int x, int y, QRgb face, QRgb light, QRgb dark) {
+        rect(x, y, 26, 26, face);
+        rect(x, y, 26, 2, light);
+        rect(x, y, 2, 26, light);
+        rect(x, y + 24, 26, 2, dark);
+        rect(x + 24, y, 2, 26, dark);
+    };
+    rect(2, 2, 60, 60, 0x2b2f36);
+    tile(5, 5, 0xc8a15a, 0xe6c98c, 0x8a6a30);
+    tile(33, 5, 0x5b8c3a, 0x8dbd68, 0x3a5e22);
+    tile(5, 33, 0x3a7bbf, 0x74a8dc, 0x234f7e);
+    tile(33, 33, 0xff00ff, 0xff80ff, 0xb000b0);
+    rect(31, 31, 30, 2, 0xffffff);
+    rect(31, 59, 30, 2, 0xffffff);
+    rect(31, 31, 2, 30, 0xffffff);
+    rect(59, 31, 2, 30, 0xffffff);
+    return pm;
+}
+
+HistoryDialog::HistoryDialog(QWidget* main_window) : MainBoundDialog(main_window) {
+    setObjectName(QStringLiteral("his"));
+    setup_fixed_dialog(this, 457, 321);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 8, 32, 32);
+    // The application's icon when the program set one, else our own drawing.
+    const QIcon app_icon = QGuiApplication::windowIcon();
+    Image1->setPixmap(app_icon.isNull() ? draw_program_icon(32) : app_icon.pixmap(32, 32));
+
+    hismemo = new QPlainTextEdit(this);
+    hismemo->setObjectName(QStringLiteral("hismemo"));
+    hismemo->setGeometry(48, 8, 401, 305);
+    hismemo->setReadOnly(true);
+    hismemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    hismemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    hismemo->setPlainText(QString::fromUtf8(version_history_text()));
+}
+
+void HistoryDialog::show_dialog() {
+    hismemo->moveCursor(QTextCursor::Start);
+    show_over_main_window();
+}
+
+}  // namespace tilesmith

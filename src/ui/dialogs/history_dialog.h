@@ -1,0 +1,29 @@
+// HistoryDialog: the version history dialog.
+#pragma once
+#include "ui/dialogs/dialog_frame.h"
+
+class QLabel;
+class QPixmap;
+class QPlainTextEdit;
+
+namespace tilesmith {
+
+class HistoryDialog : public MainBoundDialog {
+    Q_OBJECT
+public:
+    explicit HistoryDialog(QWidget* main_window);
+    // info_hisClick: main window disabled, dialog shown.
+    void show_dialog();
+
+    QLabel* Image1 = nullptr;  // the program icon, 32 x 32
+    QPlainTextEdit* hismemo = nullptr;
+
+};
+
+// The release notes, newest release first (Polish; not translated).
+const char* version_history_text();
+
+// The program icon drawn in code, size x size pixels.
+QPixmap draw_program_icon(int size);
+
+}  // namespace tilesmith

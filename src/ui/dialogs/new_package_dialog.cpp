@@ -1,0 +1,212 @@
+// NewPackageDialog: size, background colour and the new / modify choice for the target package.
+#include "ui/dialogs/new_package_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSlider>
+#include <algorithm>
+
+#include "strings/strings.h"
+#include "ui/dialog_host.h"
+#include "model/workspace.h"
+#include "ui/dialogs/dialog_frame.h"
+
+namespace tilesmith {
+
+namespace {
+
+struct NamedColour {
+    const char* name;
+    int r, g, b;
+};
+
+// The standard colours, then the extended ones, as the platform's colour box names them.
+constexpr NamedColour kColours[] = {
+    {"Black", 0, 0, 0},          {"Maroon", 128, 0, 0},        {"Green", 0, 128, 0},
+    {"Olive", 128, 128, 0},      {"Navy", 0, 0, 128},          {"Purple", 128, 0, 128},
+    {"Teal", 0, 128, 128},       {"Gray", 128, 128, 128},      {"Silver", 192, 192, 192},
+    {"Red", 255, 0, 0},          {"Lime", 0, 255, 0},          {"Yellow", 255, 255, 0},
+    {"Blue", 0, 0, 255},         {"Fuchsia", 255, 0, 255},     {"Aqua", 0, 255, 255},
+    {"White", 255, 255, 255},    {"Money Green", 192, 220, 192}, {"Sky Blue", 166, 202, 240},
+    {"Cream", 255, 251, 240},    {"Medium Gray", 160, 160, 164},
+};
+
+const QColor kSilverColour(192, 192, 192);
+
+QIcon swatch(const QColor& c) {
+    QPixmap pm(16, 12);
+    pm.fill(c);
+    QPainter p(&pm);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, pm.width() - 1, pm.height() - 1);
+    return QIcon(pm);
+}
+
+QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
+    auto* bar = new QSlider(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(1, max);
+    // Tick marks below, at both ends only.
+    bar->setTickPosition(QSlider::TicksBelow);
+    bar->setTickInterval(max - 1);
+    bar->setPageStep(1);
+    bar->setGeometry(72, y, 145, 25);
+    return bar;
+}
+
+}  // namespace
+
+NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidget* main_window)
+    : MainBoundDialog(main_window), workspace_(workspace), host_(host) {
+    setObjectName(QStringLiteral("filenew"));
+    setup_fixed_dialog(this, 217, 193);
+
+    // Created in form order: the language switch visits the controls in this order.
+    Label2 = make_label(this, "Label2", "Rozmiar pakietu:", 8, 8);
+    lab = new QLabel(this);
+    lab->setObjectName(QStringLiteral("lab"));
+    lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label1 = make_label(this, "Label1", "Szerokość:", 8, 32);
+    pak_width = make_track_bar(this, "pak_width", 32, 32);
+    Label3 = make_label(this, "Label3", "Wysokość:", 8, 64);
+    pak_height = make_track_bar(this, "pak_height", 128, 64);
+    Label4 = make_label(this, "Label4", "Kolor tła:", 8, 98);
+
+    bgcolor = new QComboBox(this);
+    bgcolor->setObjectName(QStringLiteral("bgcolor"));
+    bgcolor->setGeometry(80, 96, 129, 20);
+    fill_colour_box();
+
+    pak_scale = new QPushButton(QString::fromUtf8("Pobierz współrzędne zaznaczenia"), this);
+    pak_scale->setObjectName(QStringLiteral("pak_scale"));
+    pak_scale->setGeometry(8, 128, 201, 25);
+    pak_scale->setAutoDefault(false);
+
+    pak_mod = new QCheckBox(QStringLiteral("Modyfikuj pakiet"), this);
+    pak_mod->setObjectName(QStringLiteral("pak_mod"));
+
+    pak_make = new QPushButton(QStringLiteral("OK"), this);
+    pak_make->setObjectName(QStringLiteral("pak_make"));
+    pak_make->setDefault(true);
+    place_check_box();
+
+    pak_width->setValue(4);
+    pak_height->setValue(8);
+    pak_widthChange();
+
+    connect(pak_width, &QSlider::valueChanged, this, [this] { pak_widthChange(); });
+    connect(pak_height, &QSlider::valueChanged, this, [this] { pak_heightChange(); });
+    connect(bgcolor, &QComboBox::activated, this, [this](int index) { bgcolor_select(index); });
+    connect(pak_scale, &QPushButton::clicked, this, [this] { pak_scaleClick(); });
+    connect(pak_make, &QPushButton::clicked, this, [this] { pak_makeClick(); });
+}
+
+void NewPackageDialog::fill_colour_box() {
+    for (const NamedColour& c : kColours) {
+        const QColor colour(c.r, c.g, c.b);
+        bgcolor->addItem(swatch(colour), QString::fromLatin1(c.name), colour);
+    }
+    // Both shown as silver and giving silver: the package has no "no colour".
+    bgcolor->addItem(swatch(kSilverColour), QStringLiteral("None"), kSilverColour);
+    bgcolor->addItem(swatch(kSilverColour), QStringLiteral("Default"), kSilverColour);
+    custom_index_ = bgcolor->count();
+    bgcolor->addItem(swatch(Qt::black), QStringLiteral("Custom..."), QColor(Qt::black));
+    last_index_ = bgcolor->findText(QStringLiteral("Silver"));
+    bgcolor->setCurrentIndex(last_index_);
+}
+
+void NewPackageDialog::bgcolor_select(int index) {
+    if (index < 0 || index >= bgcolor->count()) return;
+    if (index == custom_index_) {
+        const QColor chosen = host_.choose_color(this, selected_color());
+        if (!chosen.isValid()) {
+            bgcolor->setCurrentIndex(last_index_);
+            return;
+        }
+        const QColor opaque(chosen.red(), chosen.green(), chosen.blue());
+        bgcolor->setItemData(index, opaque);
+        bgcolor->setItemIcon(index, swatch(opaque));
+    }
+    bgcolor->setCurrentIndex(index);
+    last_index_ = index;
+}
+
+QColor NewPackageDialog::selected_color() const {
+    const QColor c = bgcolor->currentData().value<QColor>();
+    return c.isValid() ? c : kSilverColour;
+}
+
+PackedColor NewPackageDialog::background_color() const {
+    const QColor c = selected_color();
+    return pack_rgb(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
+}
+
+void NewPackageDialog::open_dialog() {
+    // QSlider clamps to its range: a 4096-pixel-wide target shows 32 columns.
+    pak_width->setValue(workspace_.target_package.width() / 64);
+    pak_height->setValue(workspace_.target_package.height() / 64);
+    pak_widthChange();
+    show_over_main_window();
+}
+
+void NewPackageDialog::set_dialog_language(bool to_polish) {
+    translate_children(this, to_polish);
+    place_read_out();
+    place_check_box();
+}
+
+void NewPackageDialog::place_read_out() {
+    // Right edge at 207 as designed, as wide as its text. Where the longest
+    // read-outs would run into the caption beside it, a narrower cut of the
+    // face keeps the two apart.
+    const int right = 207;
+    const int room = right - (Label2->geometry().right() + 1 + 4);
+    QFont face = font();
+    if (QFontMetrics(face).horizontalAdvance(lab->text()) + 2 > room) face.setStretch(QFont::Condensed);
+    lab->setFont(face);
+    const int width = std::max(79, QFontMetrics(face).horizontalAdvance(lab->text()) + 2);
+    lab->setGeometry(right - width, 8, width, Label2->height());
+}
+
+void NewPackageDialog::place_check_box() {
+    // Designed as 97 pixels of check box and OK at 112..209; when the caption
+    // needs more room in this font, OK gives way so the caption is never cut.
+    const int box_width = std::max(97, pak_mod->sizeHint().width());
+    pak_mod->setGeometry(8, 164, box_width, 17);
+    const int ok_left = std::max(112, 8 + box_width + 4);
+    pak_make->setGeometry(ok_left, 160, 209 - ok_left, 25);
+}
+
+void NewPackageDialog::pak_widthChange() {
+    const int w = pak_width->value();
+    const int h = pak_height->value();
+    lab->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(64 * w).arg(64 * h));
+    place_read_out();
+}
+
+void NewPackageDialog::pak_scaleClick() {
+    // The 1-based column and row of the tile under the selection's top-left
+    // corner; computed wide so that no scroll state can overflow before clamping.
+    const Pane& pane = workspace_.target_pane;
+    const long long column = (long long)pane.h.position + pane.sel_x / 64 + 1;
+    const long long row = (long long)pane.v.position + pane.sel_y / 64 + 1;
+    pak_width->setValue(int(std::clamp<long long>(column, pak_width->minimum(), pak_width->maximum())));
+    pak_height->setValue(int(std::clamp<long long>(row, pak_height->minimum(), pak_height->maximum())));
+}
+
+void NewPackageDialog::pak_makeClick() {
+    const bool modify = pak_mod->isChecked();
+    if (modify) {
+        const QString question = QString::fromUtf8(lang_text(0 + workspace_.language_index()));
+        if (!host_.question(this, question)) return;
+    }
+    workspace_.pak_make(pak_width->value(), pak_height->value(), background_color(), modify);
+    close();
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,167 @@
+// MainWindow: the main window over the Workspace model - menus, tool bar, the two
+// panes with their scroll bars, the status bar and the command handlers.
+#pragma once
+#include <QColor>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/icons.h"
+#include "model/workspace.h"
+
+class QAction;
+class QActionGroup;
+class QKeySequence;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QScrollBar;
+class QStatusBar;
+class QToolBar;
+
+namespace tilesmith {
+
+class DialogHost;
+class GaugeProgress;
+class PaneView;
+class AuthorDialog;
+class NewPackageDialog;
+class HistoryDialog;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `exe_dir` is where config.dat is read and written; `arguments` is the
+    // command line without the program name (the first is opened as source).
+    MainWindow(const QString& exe_dir, DialogHost& host, const QStringList& arguments = {},
+          QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The three dialogs, created after the main window; any may be null.
+    void set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his);
+
+    Workspace& workspace() { return workspace_; }
+    DialogHost& host() { return host_; }
+    QString config_path() const;
+    int language_index() const { return workspace_.language_index(); }
+
+    // Settings, the idle hook and the command-line file; runs once, at the
+    // latest when the window is first shown.
+    void FormShow();
+    // Repaints both panes at once.
+    void draw_panes();
+    // The composed pane buffer of pane 1 (source) or 2 (target), as painted.
+    QImage pane_image(int pane);
+    // The text of status-bar panel 0..8.
+    QString panel_text(int panel) const;
+    // Rewrites every caption, hint and panel text, then the dialogs' texts.
+    void set_language(bool to_polish);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using Routine = std::function<void(Package&, int x, int y, Progress&)>;
+
+    // Building (main_window.cpp, command_map.cpp).
+    void build_layout();
+    void centre_on_screen();
+    void build_commands();
+    QMenu* add_menu(QMenu* parent, const char* name, int caption, Icon icon = Icon::none);
+    QAction* add_item(QMenu* menu, const char* name, const QString& caption,
+                      const QKeySequence& key, Icon icon, std::function<void()> handler);
+    QAction* add_option(QMenu* menu, const char* name, int caption, const QKeySequence& key,
+                        bool Options::*field);
+    void add_tool(const char* name, QAction* item, int hint, Icon icon);
+
+    // Every command runs through here: errors become the general error box,
+    // then the window shows what the model holds now.
+    void run(const std::function<void()>& body);
+    void after_command();
+    void idle_redraw();
+    void sync_scroll_bars();
+    void sync_status();
+    void sync_undo();
+    void sync_recent();
+    void sync_options();
+    void pane_pressed(int pane, MouseButton button, int x, int y);
+    const QImage& compose(int pane);
+    QString text(int entry) const;
+
+    // Command handlers (commands.cpp); called inside run().
+    void plik_newClick();
+    void plik_opensourceClick();
+    void plik_opentargetClick();
+    void plik_savetargetClick();
+    void plik_savetargetasClick();
+    void ex_tr2345Click();
+    void recent_fileClick(int index);
+    void ed_cofnijClick();
+    void ed_cutClick();
+    void ed_ctcClick();
+    void ed_pfcClick();
+    void tx_addClick();
+    void tx_delClick();
+    void tx_copytransClick();
+    void tx_copyClick();
+    void effect(const Routine& routine);
+    void diaphragm_command(int mode);
+    void opcje_xpClick();
+    void opcje_selectcolorClick();
+    void update_grid_step();
+    void info_autorClick();
+    void info_hisClick();
+    void info_mailClick();
+
+    Workspace workspace_;
+    DialogHost& host_;
+    QString exe_dir_;
+    QStringList arguments_;
+    QString pending_file_name_;
+    QColor lm_color_{Qt::black};
+    // The save dialog of the export keeps its last filter and suffix.
+    QString export_filter_, export_suffix_;
+    QImage pane_buffer_;
+
+    PaneView* surf1_ = nullptr;
+    PaneView* surf2_ = nullptr;
+    QScrollBar* h_scroll_ = nullptr;
+    QScrollBar* v_scroll_ = nullptr;
+    QScrollBar* h_scroll2_ = nullptr;
+    QScrollBar* v_scroll2_ = nullptr;
+    QToolBar* main_tool_ = nullptr;
+    QStatusBar* stat_ = nullptr;
+    std::array<QLabel*, 9> panels_{};
+    QProgressBar* progress_gauge_ = nullptr;
+    std::unique_ptr<GaugeProgress> gauge_;
+
+    std::vector<QAction*> captioned_;  // menus and items the language switch visits
+    std::vector<QAction*> tools_;      // tool actions, whose hints it visits
+    struct OptionItem {
+        QAction* action;
+        bool Options::*field;
+    };
+    std::vector<OptionItem> option_items_;
+    std::array<QAction*, 5> grid_items_{};
+    QAction* jezyk_pl_ = nullptr;
+    QAction* jezyk_eng_ = nullptr;
+    QAction* opcje_xp_ = nullptr;
+    QAction* ed_cofnij_ = nullptr;
+    QAction* tool_cofnij_ = nullptr;
+    QAction* fileline_ = nullptr;
+    std::array<QAction*, 5> recent_items_{};
+
+    NewPackageDialog* filenew_ = nullptr;
+    AuthorDialog* autor_ = nullptr;
+    HistoryDialog* his_ = nullptr;
+    bool form_shown_ = false;
+    bool redraw_pending_ = false;
+};
+
+}  // namespace tilesmith

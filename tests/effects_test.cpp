@@ -1,0 +1,211 @@
+// What every effect routine shares: the gauge, the protection of transparent
+// pixels, rectangles off the tile grid or past the package edge, and the
+// row-wise copy of the rectangle against the pixel-wise one.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "effects/routines.h"
+#include "effects/frame.h"
+
+using namespace tilesmith;
+
+namespace {
+
+struct Effect {
+    std::string name;
+    int phases;
+    enum Transparency { kKept, kMoved, kLost } transparency;
+    std::function<void(Package&, int, int, Progress&)> run;
+};
+
+const std::vector<Effect>& all_effects() {
+    using P = Package;
+    using G = Progress;
+    static const std::vector<Effect> effects = {
+        {"invert_colors", 1, Effect::kKept, invert_colors},
+        {"gray_scale", 1, Effect::kKept, gray_scale},
+        {"black_white", 3, Effect::kKept, black_white},
+        {"reduce_colors", 1, Effect::kKept, [](P& p, int x, int y, G& g) { reduce_colors(p, x, y, 96, g); }},
+        {"adjust_gamma", 1, Effect::kKept, [](P& p, int x, int y, G& g) { adjust_gamma(p, x, y, -25, g); }},
+        {"swap_channels", 1, Effect::kKept,
+         [](P& p, int x, int y, G& g) { swap_channels(p, x, y, 2, 3, 1, g); }},
+        {"average_color", 3, Effect::kKept, average_color},
+        {"sharpen_channel", 1, Effect::kKept,
+         [](P& p, int x, int y, G& g) { sharpen_channel(p, x, y, 2, 32, g); }},
+        {"blur", 2, Effect::kKept, blur},
+        {"pixelate", 1, Effect::kKept, pixelate},
+        {"rotate90", 2, Effect::kMoved, rotate90},
+        {"flip", 2, Effect::kMoved, [](P& p, int x, int y, G& g) { flip(p, x, y, 1, g); }},
+        {"diaphragm", 1, Effect::kKept,
+         [](P& p, int x, int y, G& g) { diaphragm(p, x, y, 1, pack_rgb(0, 0, 255), g); }},
+        {"button3d", 1, Effect::kLost, [](P& p, int x, int y, G& g) { button3d(p, x, y, 0, g); }},
+    };
+    return effects;
+}
+
+// Random colours with about one pixel in eight transparent.
+Package random_package(int w, int h, unsigned seed) {
+    Package p(w, h);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            p.set_pixel(x, y, rng() % 8 == 0 ? kTransparent : PackedColor(rng() & 0xFFFFFF));
+    return p;
+}
+
+Package crop(const Package& p, int x, int y, int w, int h) {
+    Package out(w, h, kWhite);
+    out.copy_rect(p, x, y, w, h, 0, 0);
+    return out;
+}
+
+}  // namespace
+
+TEST(EffectFrame, ColorChannelReadsOneChannelAndZeroForOtherNumbers) {
+    const PackedColor c = pack_rgb(10, 20, 30);
+    EXPECT_EQ(color_channel(c, 1), 10);
+    EXPECT_EQ(color_channel(c, 2), 20);
+    EXPECT_EQ(color_channel(c, 3), 30);
+    EXPECT_EQ(color_channel(c, 0), 0);
+    EXPECT_EQ(color_channel(c, 4), 0);
+    EXPECT_EQ(color_channel(c, -1), 0);
+    for (int ch = 1; ch <= 3; ++ch) EXPECT_EQ(color_channel(kOutside, ch), 255);
+}
+
+TEST(EffectFrame, MarkAndRestoreTransparentPixels) {
+    Package p(100, 100, kBlack);
+    p.set_pixel(10 + 3, 20 + 5, kTransparent);
+    p.set_pixel(10 + 63, 20 + 63, kTransparent);
+    p.set_pixel(10 + 4, 20 + 5, pack_rgb(255, 1, 255));  // near magenta is not transparent
+    TransparentMap map;
+    mark_transparent(p, 10, 20, map);
+    int marked = 0;
+    for (auto& column : map)
+        for (auto m : column) marked += m;
+    EXPECT_EQ(marked, 2);
+    EXPECT_EQ(map[3][5], 1);
+    EXPECT_EQ(map[63][63], 1);
+
+    p.fill_rect(0, 0, 100, 100, kWhite);
+    restore_transparent(p, 10, 20, map);
+    EXPECT_EQ(p.pixel(13, 25), kTransparent);
+    EXPECT_EQ(p.pixel(73, 83), kTransparent);
+    EXPECT_EQ(p.pixel(14, 25), kWhite);
+}
+
+TEST(EffectFrame, GaugeEndsFullAfterOneStepPerPhase) {
+    for (const auto& e : all_effects()) {
+        Package p = random_package(64, 64, 1);
+        CountingProgress progress;
+        progress.reset(100);
+        progress.step();
+        e.run(p, 0, 0, progress);
+        EXPECT_EQ(progress.resets(), 2) << e.name;
+        EXPECT_EQ(progress.maximum(), e.phases) << e.name;
+        EXPECT_EQ(progress.position(), e.phases) << e.name;
+        EXPECT_EQ(progress.steps(), 1 + e.phases) << e.name;
+    }
+}
+
+TEST(EffectFrame, TransparentPixelsKeptMovedOrLostAsEachRoutineDoes) {
+    for (const auto& e : all_effects()) {
+        Package p(64, 64, pack_rgb(40, 120, 200));
+        const int spots[][2] = {{0, 0}, {10, 10}, {33, 7}, {63, 63}, {1, 62}};
+        for (auto& s : spots) p.set_pixel(s[0], s[1], kTransparent);
+        CountingProgress progress;
+        e.run(p, 0, 0, progress);
+        int transparent = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) transparent += p.pixel(x, y) == kTransparent;
+        switch (e.transparency) {
+            case Effect::kKept:
+                for (auto& s : spots) EXPECT_EQ(p.pixel(s[0], s[1]), kTransparent) << e.name;
+                EXPECT_EQ(transparent, 5) << e.name;
+                break;
+            case Effect::kMoved:  // same count, not all in place
+                EXPECT_EQ(transparent, 5) << e.name;
+                EXPECT_NE(p.pixel(0, 0), kTransparent) << e.name;
+                break;
+            case Effect::kLost:  // the two on the border are painted over
+                EXPECT_EQ(transparent, 3) << e.name;
+                EXPECT_EQ(p.pixel(10, 10), kTransparent) << e.name;
+                break;
+        }
+    }
+}
+
+TEST(EffectFrame, OffGridRectangleChangesExactlyItsPixelsAcrossTileBorders) {
+    const int x = 40, y = 24;  // straddles four tiles
+    for (const auto& e : all_effects()) {
+        const Package before = random_package(256, 256, 7);
+        Package p = before;
+        Package alone = crop(before, x, y, 64, 64);
+        CountingProgress progress;
+        e.run(p, x, y, progress);
+        e.run(alone, 0, 0, progress);
+        // The rectangle changed as a 64 x 64 package of its own would...
+        EXPECT_EQ(crop(p, x, y, 64, 64), alone) << e.name;
+        // ... and nothing around it changed.
+        Package outside = p;
+        outside.copy_rect(before, x, y, 64, 64, x, y);
+        EXPECT_EQ(outside, before) << e.name;
+    }
+}
+
+TEST(EffectFrame, RectanglePastTheEdgeWritesOnlyInsideAndReadsWhiteBeyond) {
+    // A 100 x 70 package, and the same pixels inside a larger package whose
+    // extra area is white: reads past the small one's edge count as white, so
+    // both must end with the same pixels where the small one exists.
+    const Package small = random_package(100, 70, 3);
+    const int corners[][2] = {{60, 30}, {-20, -10}, {90, 0}, {0, 60}, {99, 69}};
+    for (const auto& e : all_effects()) {
+        for (auto& c : corners) {
+            Package p = small;
+            Package large(300, 300, kWhite);
+            large.copy_rect(small, 0, 0, 100, 70, 100, 100);
+            CountingProgress progress;
+            e.run(p, c[0], c[1], progress);
+            e.run(large, 100 + c[0], 100 + c[1], progress);
+            EXPECT_EQ(p.width(), 100);
+            EXPECT_EQ(p, crop(large, 100, 100, 100, 70)) << e.name << " at " << c[0] << "," << c[1];
+        }
+    }
+}
+
+TEST(EffectFrame, RectanglesAtExtremeCornersChangeNothing) {
+    const Package before = random_package(64, 64, 5);
+    const int corners[][2] = {{INT_MAX, 0}, {0, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX - 10, INT_MAX}, {-64, 0}};
+    for (const auto& e : all_effects()) {
+        for (auto& c : corners) {
+            Package p = before;
+            CountingProgress progress;
+            e.run(p, c[0], c[1], progress);
+            EXPECT_EQ(p, before) << e.name;
+            EXPECT_EQ(progress.position(), e.phases) << e.name;
+        }
+    }
+}
+
+TEST(EffectFrame, RowCopyOfTheRectangleMatchesThePixelCopy) {
+    const Package source = random_package(200, 130, 11);
+    const int corners[][2] = {{0, 0}, {136, 66}, {7, 13}, {136, 0}, {137, 66}, {-1, 5}};
+    for (auto& c : corners) {
+        effect::Tile fast, slow;
+        effect::load_tile(source, c[0], c[1], fast);
+        effect::load_tile_by_pixel(source, c[0], c[1], slow);
+        for (int i = 0; i < 64; ++i)
+            for (int j = 0; j < 64; ++j) ASSERT_EQ(fast.px[i][j], slow.px[i][j]);
+
+        effect::Tile data;
+        effect::load_tile(random_package(64, 64, 12), 0, 0, data);
+        Package a(200, 130, kBlack), b(200, 130, kBlack);
+        effect::store_tile(a, c[0], c[1], data);
+        effect::store_tile_by_pixel(b, c[0], c[1], data);
+        EXPECT_EQ(a, b);
+    }
+}

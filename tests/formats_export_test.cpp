@@ -1,0 +1,324 @@
+// Level export: the package into copies of Tomb Raider 2/3 and 4/5 base levels.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/error.h"
+#include "formats/level_export.h"
+#include "formats/tr23.h"
+#include "formats/tr45.h"
+#include "support/level_builder.h"
+
+using namespace tilesmith;
+
+namespace {
+
+constexpr int kWritten = -1;
+
+bool transparent_for_export(PackedColor c) { return c == kTransparent || c == pack_rgb(248, 0, 248); }
+
+std::uint16_t expected_word(PackedColor c) {
+    if (transparent_for_export(c)) return 0;
+    return std::uint16_t(0x8000 + (red_of(c) / 8) * 1024 + (green_of(c) / 8) * 32 + blue_of(c) / 8);
+}
+
+// The package as the export should store it: 32-bit pixels and 16-bit words.
+Bytes expected_block32(const Package& p, std::size_t size) {
+    Bytes out(size, 0);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const PackedColor c = p.pixel(x, y);
+            if (transparent_for_export(c)) continue;
+            const std::size_t n = 4 * (std::size_t(y) * 256 + std::size_t(x));
+            out[n] = blue_of(c); out[n + 1] = green_of(c); out[n + 2] = red_of(c); out[n + 3] = 255;
+        }
+    return out;
+}
+
+Bytes expected_block16(const Package& p, std::size_t size) {
+    Bytes out(size, 0);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const std::uint16_t w = expected_word(p.pixel(x, y));
+            const std::size_t n = 2 * (std::size_t(y) * 256 + std::size_t(x));
+            out[n] = std::uint8_t(w); out[n + 1] = std::uint8_t(w >> 8);
+        }
+    return out;
+}
+
+// Full 8-bit colours with magenta holes, unlike anything a level reads back.
+Package pattern_package(int pages, std::uint32_t seed) {
+    Package p(256, 256 * pages);
+    std::uint8_t rgb[3];
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < 256; ++x) {
+            sample_rgb(x, y, seed, rgb);
+            p.set_pixel(x, y, (x * 7 + y) % 97 == 0 ? kTransparent : pack_rgb(rgb[0], rgb[1], rgb[2]));
+        }
+    return p;
+}
+
+// The read-back of an export equals the package read before, except that opaque
+// (248, 0, 248) comes back as magenta.
+Package after_round_trip(Package p) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            if (p.pixel(x, y) == pack_rgb(248, 0, 248)) p.set_pixel(x, y, kTransparent);
+    return p;
+}
+
+// The parts of a written .tr4.
+struct Tr4Parts {
+    std::int32_t u32, c32, u16, c16;
+    Bytes stream32, stream16, tail;
+};
+
+Tr4Parts split_tr4(const Bytes& f) {
+    Tr4Parts t{};
+    t.u32 = get_i32(f, 10);
+    t.c32 = get_i32(f, 14);
+    t.stream32.assign(f.begin() + 18, f.begin() + 18 + t.c32);
+    t.u16 = get_i32(f, 18 + std::size_t(t.c32));
+    t.c16 = get_i32(f, 22 + std::size_t(t.c32));
+    const auto at16 = f.begin() + 26 + t.c32;
+    t.stream16.assign(at16, at16 + t.c16);
+    t.tail.assign(at16 + t.c16, f.end());
+    return t;
+}
+
+class Export : public ::testing::Test {
+protected:
+    TempDir dir;
+    CountingProgress progress;
+    std::string put(const std::string& name, const Bytes& bytes) {
+        const std::string path = dir.file(name);
+        write_bytes(path, bytes);
+        return path;
+    }
+};
+
+TEST_F(Export, PixelConversionWorkedValues) {
+    Package p(256, 256, kBlack);
+    const PackedColor colours[] = {pack_rgb(255, 0, 254), kTransparent,        pack_rgb(248, 0, 248),
+                                   kBlack,                pack_rgb(255, 255, 255), pack_rgb(7, 8, 9),
+                                   pack_rgb(249, 0, 248)};
+    const std::uint16_t words[] = {0xFC1F, 0x0000, 0x0000, 0x8000, 0xFFFF, 0x8021, 0xFC1F};
+    const std::uint8_t bytes[][4] = {{254, 0, 255, 255}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 255},
+                                     {255, 255, 255, 255}, {9, 8, 7, 255}, {248, 0, 249, 255}};
+    for (int i = 0; i < 7; ++i) p.set_pixel(i, 3, colours[i]);
+
+    const std::string tr2 = dir.file("out.tr2"), tr4 = dir.file("out.tr4");
+    ASSERT_EQ(ex_tr23(tr2, put("base.tr2", make_tr2(1)), p, progress), kWritten);
+    ASSERT_EQ(ex_tr45(tr4, put("base.tr4", make_tr4(1)), p, progress), kWritten);
+    const Bytes out2 = read_bytes(tr2);
+    const Tr4Parts out4 = split_tr4(read_bytes(tr4));
+    const Bytes block32 = zlib_inflate(out4.stream32.data(), out4.stream32.size());
+    const Bytes block16 = zlib_inflate(out4.stream16.data(), out4.stream16.size());
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        const std::size_t at = tr2_word_offset(1, i, 3);
+        EXPECT_EQ(out2[at] | out2[at + 1] << 8, words[i]);
+        const std::size_t n = std::size_t(256 * 3 + i);
+        EXPECT_EQ(block16[2 * n] | block16[2 * n + 1] << 8, words[i]);
+        EXPECT_TRUE(std::equal(bytes[i], bytes[i] + 4, block32.begin() + long(4 * n)));
+    }
+}
+
+TEST_F(Export, Tr2ReplacesOnlyTheSixteenBitPages) {
+    const Bytes base = make_tr2(2, 3000);
+    const std::string out = dir.file("out.tr2");
+    const Package p = pattern_package(2, 9);
+    ASSERT_EQ(ex_tr23(out, put("base.tr2", base), p, progress), kWritten);
+    EXPECT_EQ(progress.maximum(), 5);
+    EXPECT_EQ(progress.steps(), 5);
+    const Bytes written = read_bytes(out);
+    ASSERT_EQ(written.size(), base.size());
+    const std::size_t from = 1800 + 2 * 65536, to = 1800 + 2 * 196608;
+    EXPECT_TRUE(std::equal(base.begin(), base.begin() + long(from), written.begin()));
+    EXPECT_TRUE(std::equal(base.begin() + long(to), base.end(), written.begin() + long(to)));
+    const Bytes block = expected_block16(p, 2 * 131072);
+    EXPECT_TRUE(std::equal(block.begin(), block.end(), written.begin() + long(from)));
+
+    // A base cut inside its 16-bit pages still takes the whole package.
+    const Bytes cut(base.begin(), base.begin() + long(from) + 1000);
+    ASSERT_EQ(ex_tr23(out, put("cut.tr2", cut), p, progress), kWritten);
+    EXPECT_EQ(read_bytes(out).size(), to);
+}
+
+TEST_F(Export, Tr2RoundTripKeepsEveryOpaqueWordButRed31Blue31) {
+    const Bytes base = make_tr2(3, 500, 4);
+    const std::string base_path = put("base.tr2", base), out = dir.file("copy.tr2");
+    Package read;
+    open_tr23(base_path, read, false, true, progress);
+    ASSERT_EQ(ex_tr23(out, base_path, read, progress), kWritten);
+    const Bytes written = read_bytes(out);
+    int near_magenta = 0;
+    for (int y = 0; y < 3 * 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const std::size_t at = tr2_word_offset(3, x, y);
+            const int was = base[at] | base[at + 1] << 8, now = written[at] | written[at + 1] << 8;
+            if (was == 0xFC1F) ++near_magenta;
+            const bool kept = (was & 0x8000) && was != 0xFC1F;
+            ASSERT_EQ(now, kept ? was : 0) << x << "," << y;
+        }
+    EXPECT_GT(near_magenta, 0);  // the exception was exercised
+    Package again;
+    open_tr23(out, again, false, true, progress);
+    EXPECT_TRUE(again == after_round_trip(read));
+}
+
+TEST_F(Export, Tr4KeepsHeadAndTailAndRecompressesBothBlocks) {
+    const Bytes base = make_tr4(3, 7000);
+    const std::string out = dir.file("out.tr4");
+    const Package p = pattern_package(3, 12);
+    ASSERT_EQ(ex_tr45(out, put("base.tr4", base), p, progress), kWritten);
+    EXPECT_EQ(progress.maximum(), 8);
+    EXPECT_EQ(progress.steps(), 8);
+    const Bytes written = read_bytes(out);
+    const Tr4Parts was = split_tr4(base), now = split_tr4(written);
+    EXPECT_TRUE(std::equal(base.begin(), base.begin() + 10, written.begin()));
+    EXPECT_EQ(now.u32, was.u32);
+    EXPECT_EQ(now.u16, was.u16);
+    // Level 9, 15-bit window, memory level 8, default strategy: what compress2 at 9 makes.
+    EXPECT_EQ(now.stream32, zlib_compress(expected_block32(p, std::size_t(was.u32)), 9));
+    EXPECT_EQ(now.stream16, zlib_compress(expected_block16(p, std::size_t(was.u16)), 9));
+    EXPECT_NE(now.c32, was.c32);
+    // The rest of the level, shifted by the change of the compressed sizes.
+    ASSERT_EQ(now.tail, was.tail);
+    EXPECT_EQ(written.size(), base.size() + std::size_t((now.c32 - was.c32) + (now.c16 - was.c16)));
+}
+
+TEST_F(Export, Tr4BlocksLargerThanThePagesKeepZerosBeyondThem) {
+    Bytes block32 = tr4_block32(2), block16 = tr4_block16(2);
+    block32.resize(block32.size() + 1000, 0x77);
+    block16.resize(block16.size() + 300000, 0x77);  // zeros beyond the pages span several chunks
+    const std::string out = dir.file("out.trc");
+    const Package p = pattern_package(2, 3);
+    ASSERT_EQ(ex_tr45(out, put("base.trc", tr4_from_blocks(block32, block16)), p, progress), kWritten);
+    const Tr4Parts now = split_tr4(read_bytes(out));
+    // The very stream one level-9 call over the whole zero-padded block makes.
+    EXPECT_EQ(now.stream32, zlib_compress(expected_block32(p, block32.size()), 9));
+    EXPECT_EQ(now.stream16, zlib_compress(expected_block16(p, block16.size()), 9));
+}
+
+TEST_F(Export, Tr4RoundTripGivesTheSamePackage) {
+    const std::string base = put("base.tr4", make_tr4(4, 100, 8)), out = dir.file("copy.tr4");
+    Package read, again;
+    open_tr45(base, read, true, progress);
+    ASSERT_EQ(ex_tr45(out, base, read, progress), kWritten);
+    open_tr45(out, again, true, progress);
+    EXPECT_TRUE(again == after_round_trip(read));
+}
+
+TEST_F(Export, SizeMismatchWritesNothing) {
+    const std::string tr2 = put("base.tr2", make_tr2(2)), tr4 = put("base.tr4", make_tr4(2));
+    const std::string fresh = dir.file("fresh.out"), existing = put("existing.out", {1, 2, 3});
+    Bytes small16 = make_tr4(2, 0);
+    {   // U16 one word short of the package's pages.
+        const Tr4Parts parts = split_tr4(small16);
+        small16 = tr4_from_streams(parts.u32, parts.stream32, 2 * 131072 - 2,
+                                   zlib_compress(Bytes(2 * 131072 - 2, 0), 6), {});
+    }
+    const std::string tr4_small16 = put("small16.tr4", small16);
+    const Package right(256, 512), tall(256, 768), narrow(255, 512), wide(320, 512);
+    for (const std::string& out : {fresh, existing}) {
+        EXPECT_EQ(ex_tr23(out, tr2, tall, progress), 14);
+        EXPECT_EQ(ex_tr23(out, tr2, narrow, progress), 14);
+        EXPECT_EQ(ex_tr45(out, tr4, tall, progress), 14);
+        EXPECT_EQ(ex_tr45(out, tr4, wide, progress), 14);
+        EXPECT_EQ(ex_tr45(out, tr4_small16, right, progress), 14);
+        EXPECT_EQ(export_level(out, tr4_small16, right, progress), 14);
+    }
+    EXPECT_EQ(progress.resets(), 0);
+    EXPECT_FALSE(file_exists(fresh));
+    EXPECT_EQ(read_bytes(existing), (Bytes{1, 2, 3}));
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"base.tr2", "base.tr4", "existing.out", "small16.tr4"}));
+}
+
+TEST_F(Export, ChoosesTheWriterByTheBaseExtensionAlone) {
+    const Package p = pattern_package(1, 2);
+    const std::string upper = put("BASE.TR4", make_tr4(1)), tr2 = put("base.tr2", make_tr2(1));
+    ASSERT_EQ(export_level(dir.file("a.tr2"), upper, p, progress), kWritten);  // TR4 layout
+    EXPECT_EQ(split_tr4(read_bytes(dir.file("a.tr2"))).stream32,
+              zlib_compress(expected_block32(p, 262144), 9));
+    ASSERT_EQ(export_level(dir.file("b.tr4"), tr2, p, progress), kWritten);  // TR2 layout
+    EXPECT_EQ(read_bytes(dir.file("b.tr4")).size(), read_bytes(tr2).size());
+    const std::string other = put("base.tga", make_tr2(1));
+    EXPECT_EQ(export_level(dir.file("c.tr2"), other, p, progress), -2);
+    EXPECT_FALSE(file_exists(dir.file("c.tr2")));
+}
+
+TEST_F(Export, OutputThatIsTheBaseUnderAnotherNameIsRefused) {
+    namespace fs = std::filesystem;
+    const Bytes level = make_tr4(1);
+    const std::string base = put("base.tr4", level);
+    fs::create_directory(dir.file("sub"));
+    fs::create_symlink(base, dir.file("link.tr4"));
+    fs::create_hard_link(base, dir.file("hard.tr4"));
+    const Package p = pattern_package(1, 5);
+    const std::string cwd = fs::current_path().string();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    const std::string names[] = {base, dir.file("./base.tr4"), dir.file("sub/../base.tr4"),
+                                 dir.path() + "//base.tr4", "base.tr4", dir.file("link.tr4"),
+                                 dir.file("hard.tr4")};
+    for (const std::string& name : names) EXPECT_EQ(export_level(name, base, p, progress), 16) << name;
+    EXPECT_EQ(export_level(base, dir.file("link.tr4"), p, progress), 16);
+    ASSERT_EQ(chdir(cwd.c_str()), 0);
+    EXPECT_EQ(read_bytes(base), level);
+    EXPECT_EQ(progress.resets(), 0);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"base.tr4", "hard.tr4", "link.tr4", "sub"}));
+}
+
+TEST_F(Export, DamagedBasesAreRefusedWithoutTouchingTheOutput) {
+    const Bytes tr2 = make_tr2(2, 100), tr4 = make_tr4(2, 100);
+    const Tr4Parts parts = split_tr4(tr4);
+    const std::size_t at16 = 18 + std::size_t(parts.c32);
+    auto with = [](Bytes b, std::size_t offset, std::int32_t v) {
+        put_i32(b, offset, v);
+        return b;
+    };
+    const std::pair<const char*, Bytes> cases[] = {
+        {"negative.tr2", with(tr2, 1796, -2)},
+        {"huge.tr2", with(tr2, 1796, INT32_MAX)},
+        {"head_past_end.tr2", with(tr2, 1796, 7)},
+        {"tiny.tr2", Bytes(tr2.begin(), tr2.begin() + 1799)},
+        {"u32_negative.tr4", with(tr4, 10, -1)},
+        {"c32_negative.tr4", with(tr4, 14, -5)},
+        {"c32_past_end.tr4", with(tr4, 14, std::int32_t(tr4.size()))},
+        {"c32_huge.tr4", with(tr4, 14, INT32_MAX)},
+        {"u16_negative.tr4", with(tr4, at16, INT32_MIN)},
+        {"c16_negative.tr4", with(tr4, at16 + 4, -1)},
+        {"c16_past_end.tr4", with(tr4, at16 + 4, parts.c16 + 101)},
+        {"u32_huge.tr4", with(tr4, 10, INT32_MAX)},
+        {"u16_huge.tr4", with(tr4, at16, (1 << 30) + 1)},
+        {"tiny.tr4", Bytes(tr4.begin(), tr4.begin() + 17)},
+    };
+    const std::string existing = put("existing.out", {9, 9});
+    const Package p(256, 512);
+    for (const auto& [name, bytes] : cases) {
+        const std::string base = put(name, bytes);
+        try {
+            export_level(existing, base, p, progress);
+            ADD_FAILURE() << name << " was taken";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(base), std::string::npos) << e.what();
+        }
+        std::filesystem::remove(base);
+    }
+    EXPECT_THROW(export_level(existing, dir.file("missing.tr4"), p, progress), Error);
+    EXPECT_EQ(read_bytes(existing), (Bytes{9, 9}));
+    EXPECT_EQ(progress.resets(), 0);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"existing.out"});
+}
+
+TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
+    // Renaming over a folder fails after everything was written.
+    std::filesystem::create_directory(dir.file("taken.tr2"));
+    const std::string base = put("base.tr2", make_tr2(1));
+    EXPECT_THROW(ex_tr23(dir.file("taken.tr2"), base, pattern_package(1, 1), progress), Error);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"base.tr2", "taken.tr2"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("taken.tr2")));
+}
+
+}  // namespace

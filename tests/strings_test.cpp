@@ -1,0 +1,100 @@
+// The string table and the caption matcher of the language switch.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "strings/strings.h"
+
+namespace tilesmith {
+namespace {
+
+constexpr int kUnusedPl = 156, kUnusedEn = 157;
+
+// Lead bytes of two to four bytes followed by as many continuation bytes.
+bool is_valid_utf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i++]);
+        int extra = 0;
+        if (c >= 0xF0 && c < 0xF8) extra = 3;
+        else if (c >= 0xE0) extra = c < 0xF0 ? 2 : -1;
+        else if (c >= 0xC2) extra = 1;
+        else if (c >= 0x80) extra = -1;
+        if (extra < 0 || s.size() - i < std::size_t(extra)) return false;
+        for (; extra > 0; --extra)
+            if ((static_cast<unsigned char>(s[i++]) & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
+TEST(StringTable, HasEveryEntryAndNothingOutside) {
+    EXPECT_EQ(kStringCount, 182);
+    EXPECT_TRUE(lang_text(-1).empty());
+    EXPECT_TRUE(lang_text(182).empty());
+    for (int e = 0; e < kStringCount; ++e) {
+        SCOPED_TRACE(e);
+        EXPECT_EQ(lang_text(e).empty(), e == kUnusedPl || e == kUnusedEn);
+        EXPECT_TRUE(is_valid_utf8(lang_text(e)));
+    }
+}
+
+TEST(StringTable, KeepsTextsExactly) {
+    EXPECT_EQ(lang_text(6), "Nie można załadować pliku ! Błędny rozmiar obrazu lub nieprawidłowa głębia kolorów !");
+    EXPECT_EQ(lang_text(7), "Can not load the file ! Incorrect file size or color depth !");
+    EXPECT_EQ(lang_text(8), "Nie można załadować pliku ! Nierozpoznawalny format obrazu !");
+    EXPECT_EQ(lang_text(9), "Can not load the file ! Unknown image type !");
+    EXPECT_EQ(lang_text(14), "Rozmiar pakietu nie jest zgodny z zamienianym pakietem w pliku !");
+    EXPECT_EQ(lang_text(15), "Size of textures set is not equal with replaced set !");
+    EXPECT_EQ(lang_text(16), "Plik docelowy nie może zostać zapisany na pliku bazowym !");
+    EXPECT_EQ(lang_text(17), "Target file cannot be saved in level file !");
+    EXPECT_EQ(lang_text(70), "Gamma");
+    EXPECT_EQ(lang_text(71), "Gamma");
+    EXPECT_EQ(lang_text(180), "Podziękowania dla:");
+    EXPECT_EQ(lang_text(181), "Thanks to:");
+    // Spelled as bytes, so a source saved in another code page cannot pass.
+    EXPECT_EQ(lang_text(82), "Usu\xC5\x84");
+    EXPECT_EQ(lang_text(44), "Zako\xC5\x84" "cz");
+    EXPECT_EQ(lang_text(84), "Kopiuj prze\xC5\xBA" "roczysto\xC5\x9B\xC4\x87");
+}
+
+TEST(TranslateText, EveryInterfaceTextRoundTrips) {
+    for (int pair = 9; pair < kStringCount / 2; ++pair) {
+        if (2 * pair == kUnusedPl) continue;
+        const std::string pl(lang_text(2 * pair)), en(lang_text(2 * pair + 1));
+        SCOPED_TRACE(pl);
+        EXPECT_EQ(translate_text(pl, false), en);
+        EXPECT_EQ(translate_text(translate_text(pl, false), true), pl);
+        EXPECT_EQ(translate_text(translate_text(en, true), false), en);
+    }
+}
+
+TEST(TranslateText, ActiveLanguageChangesNothing) {
+    for (int pair = 9; pair < kStringCount / 2; ++pair) {
+        const std::string pl(lang_text(2 * pair)), en(lang_text(2 * pair + 1));
+        SCOPED_TRACE(pl);
+        EXPECT_EQ(translate_text(pl, true), pl);
+        EXPECT_EQ(translate_text(en, false), en);
+    }
+}
+
+TEST(TranslateText, LeavesUnknownTextsAlone) {
+    for (const char* text : {"RGB", "+ 5 %", "8 x 8", "plik", "Plik ", "&Plik", "OK", "Tilesmith 2.7"}) {
+        EXPECT_EQ(translate_text(text, false), text);
+        EXPECT_EQ(translate_text(text, true), text);
+    }
+    // The unused pair is empty: an empty caption stays empty either way.
+    EXPECT_EQ(translate_text("", false), "");
+    EXPECT_EQ(translate_text("", true), "");
+}
+
+TEST(StripAmpersand, RemovesOnlyTheFirstMark) {
+    EXPECT_EQ(strip_ampersand("&Plik"), "Plik");
+    EXPECT_EQ(strip_ampersand("Zako&ńcz"), "Zakończ");
+    EXPECT_EQ(strip_ampersand("/a&b/c&d.tga"), "/ab/c&d.tga");
+    EXPECT_EQ(strip_ampersand("&&"), "&");
+    EXPECT_EQ(strip_ampersand("Plik"), "Plik");
+    EXPECT_EQ(strip_ampersand(""), "");
+}
+
+}  // namespace
+}  // namespace tilesmith
