@@ -1,4 +1,5 @@
 // The 182 texts of the interface: Polish at even entries, English at odd ones.
+#include "strings/messages.h"
 #include "strings/strings.h"
 
 namespace tilesmith {
@@ -288,6 +289,10 @@ constexpr std::string_view kStrings[kStringCount] = {
 std::string_view lang_text(int entry) {
     if (entry < 0 || entry >= kStringCount) return {};
     return kStrings[entry];
+}
+
+std::string_view text_of(Msg message, Language language) {
+    return lang_text(static_cast<int>(message) + static_cast<int>(language));
 }
 
 }  // namespace tilesmith
