@@ -11,6 +11,7 @@
 #include "core/package.h"
 #include "core/progress.h"
 #include "formats/bmpjpg.h"
+#include "formats/format_registry.h"
 #include "formats/tga.h"
 #include "support/cli_run.h"
 #include "support/test_files.h"
@@ -61,6 +62,13 @@ TEST_F(CliConvert, UsageErrorsExitWithTwo) {
     const Outcome help = cli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("convert INPUT OUTPUT"), std::string::npos);
+}
+
+// The help names every extension of the format registry in its role.
+TEST_F(CliConvert, HelpListsTheRegisteredExtensions) {
+    const std::string help = cli("--help").out;
+    for (const FormatRole role : {FormatRole::read, FormatRole::write, FormatRole::export_base})
+        EXPECT_NE(help.find("(" + extension_list(role) + ")"), std::string::npos) << extension_list(role);
 }
 
 TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {

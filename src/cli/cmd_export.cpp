@@ -19,7 +19,8 @@ int cmd_export(const std::vector<std::string>& args) {
     const int answer = export_level(output_name, base_name, package, progress);
     if (answer == -2)
         return failure("cannot export into \"" + base_name +
-                       "\": the base level must be a .tr2 .tr4 or .trc file");
+                       "\": the base level must be a " + extension_list(FormatRole::export_base, " or ") +
+                       " file");
     // 14 (size of the texture set) and 16 (output is the base): the English message.
     if (answer >= 0) return failure(std::string(lang_text(answer + 1)));
     return kOk;

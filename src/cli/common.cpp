@@ -51,7 +51,7 @@ void TerminalProgress::draw() {
 int load_package(const std::string& path, Package& package, const ReaderOptions& options) {
     if (!is_readable_extension(file_extension(path)))
         return failure("cannot read \"" + path +
-                       "\": supported input extensions are .tga .bmp .jpg .tr2 .tr4 .trc .wad");
+                       "\": supported input extensions are " + extension_list(FormatRole::read));
     TerminalProgress progress("reading");
     const auto result = read_package(path, package, options, progress);
     if (!result) return failure("cannot read \"" + path + "\"");
@@ -65,7 +65,8 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
 }
 
 int unsupported_output(const std::string& path) {
-    return failure("cannot write \"" + path + "\": supported output extensions are .tga .bmp .jpg");
+    return failure("cannot write \"" + path +
+                   "\": supported output extensions are " + extension_list(FormatRole::write));
 }
 
 int save_package(const std::string& path, const Package& package) {

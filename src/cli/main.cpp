@@ -10,18 +10,24 @@
 
 namespace {
 
-const char kUsageText[] =
+// The extension lists come from the format registry.
+std::string usage_text() {
+    using tilesmith::FormatRole;
+    using tilesmith::extension_list;
+    return std::string() +
     "Usage: tilesmith-cli COMMAND ...\n"
     "\n"
     "Commands:\n"
     "  convert INPUT OUTPUT [--8bit] [--no-transparency-fix]\n"
-    "      Read INPUT (.tga .bmp .jpg .tr2 .tr4 .trc .wad) and write OUTPUT (.tga .bmp .jpg).\n"
+    "      Read INPUT (" + extension_list(FormatRole::read) + ") and write OUTPUT (" +
+    extension_list(FormatRole::write) + ").\n"
     "      --8bit                   read TR2/TR3 levels from their 8-bit pages\n"
     "      --no-transparency-fix    keep level pixels marked transparent in their own colour\n"
     "  info FILE\n"
     "      Print the package size of FILE in pixels and tiles.\n"
     "  export PACKAGE BASE OUTPUT\n"
-    "      Write PACKAGE into a copy of the level BASE (.tr2 .tr4 .trc) named OUTPUT.\n"
+    "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) +
+    ") named OUTPUT.\n"
     "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
     "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n"
     "      Routines: invert_colors gray_scale black_white reduce_colors:STEP\n"
@@ -29,6 +35,7 @@ const char kUsageText[] =
     "      blur pixelate rotate90 flip:MODE diaphragm:MODE,RRGGBB button3d:MODE\n"
     "\n"
     "Exit status: 0 success, 1 refused file or error, 2 usage error.\n";
+}
 
 }  // namespace
 
@@ -38,13 +45,13 @@ int main(int argc, char** argv) {
     if (args.empty()) return usage_error("no command given");
     const std::string command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsageText, stdout);
+        std::fputs(usage_text().c_str(), stdout);
         return kOk;
     }
     args.erase(args.begin());
     for (const auto& a : args) {
         if (a == "--help" || a == "-h") {
-            std::fputs(kUsageText, stdout);
+            std::fputs(usage_text().c_str(), stdout);
             return kOk;
         }
     }

@@ -16,7 +16,7 @@
 #include "core/checked.h"
 #include "core/error.h"
 #include "core/file_io.h"
-#include "formats/dispatch.h"
+#include "formats/format_registry.h"
 #include "formats/jpeg_codec.h"
 
 namespace tilesmith {
@@ -81,21 +81,48 @@ void read_bmp(const std::string& file_name, Package& fresh) {
     for (int y = 0; y < height; ++y) std::memcpy(fresh.row(y), bgr.constScanLine(y), std::size_t(width) * 3);
 }
 
-}  // namespace
-
-ReadResult open_bmpjpg(const std::string& file_name, Package& package, Progress& progress) {
+// The decoding steps both pictures share: the gauge, a fresh package swapped in at the end.
+ReadResult read_picture(const std::string& file_name, Package& package, Progress& progress,
+                        void (*decode)(const std::string&, Package&)) {
     progress.reset(1);
-    const std::string extension = file_extension(file_name);
     Package fresh(0, 0, package.brush());
-    if (extension == ".bmp") read_bmp(file_name, fresh);
-    else if (extension == ".jpg") read_jpeg(file_name, fresh);
-    else throw Error("Cannot read \"" + file_name + "\": only .bmp and .jpg files are read here");
+    decode(file_name, fresh);
     progress.step();
     package.take_pixels(fresh);
     ReadResult result;
     result.tile_columns = package.width() / 64;
     result.tile_rows = package.height() / 64;
     return result;
+}
+
+ReadResult read_bmp_format(const std::string& file_name, Package& package, const ReaderOptions&,
+                           Progress& progress) {
+    return read_picture(file_name, package, progress, read_bmp);
+}
+
+ReadResult read_jpeg_format(const std::string& file_name, Package& package, const ReaderOptions&,
+                            Progress& progress) {
+    return read_picture(file_name, package, progress, read_jpeg);
+}
+
+constexpr FileExtension kBmpExtensions[] = {{".bmp", "Mapa bitowa"}};
+constexpr FileExtension kJpegExtensions[] = {{".jpg", "Mapa bitowa JPEG"}};
+
+}  // namespace
+
+constinit const FileFormat kBmpFormat{FormatKind::image, kBmpExtensions, "Mapa bitowa", read_bmp_format,
+                                      save_bmp, nullptr};
+constinit const FileFormat kJpegFormat{FormatKind::image, kJpegExtensions, "Mapa bitowa JPEG",
+                                       read_jpeg_format, save_jpg, nullptr};
+
+ReadResult open_bmpjpg(const std::string& file_name, Package& package, Progress& progress) {
+    const FileFormat* format = format_of(file_name);
+    if (format != &kBmpFormat && format != &kJpegFormat) {
+        progress.reset(1);
+        throw Error("Cannot read \"" + file_name + "\": only " + std::string(kBmpExtensions[0].dot) +
+                    " and " + std::string(kJpegExtensions[0].dot) + " files are read here");
+    }
+    return format->read(file_name, package, ReaderOptions{}, progress);
 }
 
 void save_bmp(const std::string& file_name, const Package& package, Progress& progress) {

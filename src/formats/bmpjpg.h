@@ -4,11 +4,14 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "formats/read_result.h"
+#include "formats/file_format.h"
 
 namespace tilesmith {
 
-// Decodes by the extension: ".bmp" through Qt's image reader, ".jpg" through libjpeg.
+extern const FileFormat kBmpFormat;   // through Qt's image reader
+extern const FileFormat kJpegFormat;  // through libjpeg
+
+// Reads a file of either format, by its extension; throws Error for any other.
 ReadResult open_bmpjpg(const std::string& file_name, Package& package, Progress& progress);
 void save_bmp(const std::string& file_name, const Package& package, Progress& progress);
 void save_jpg(const std::string& file_name, const Package& package, Progress& progress);

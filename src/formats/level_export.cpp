@@ -11,7 +11,7 @@
 #include "core/checked.h"
 #include "core/error.h"
 #include "core/file_io.h"
-#include "formats/dispatch.h"
+#include "formats/format_registry.h"
 #include "formats/level_format.h"
 
 namespace tilesmith {
@@ -228,10 +228,9 @@ int export_level(const std::string& output_name, const std::string& base_name,
                  const Package& package, Progress& progress) {
     // Compared by identity: another spelling or a link to the base is the base.
     if (same_file(output_name, base_name)) return kOutputIsBase;
-    const std::string e = file_extension(base_name);
-    if (e == ".tr4" || e == ".trc") return ex_tr45(output_name, base_name, package, progress);
-    if (e == ".tr2") return ex_tr23(output_name, base_name, package, progress);
-    return kNotALevel;
+    const FileFormat* format = format_of(base_name);
+    if (!format || !format->exporter) return kNotALevel;
+    return format->exporter(output_name, base_name, package, progress);
 }
 
 }  // namespace tilesmith

@@ -17,8 +17,8 @@ int ex_tr45(const std::string& output_name, const std::string& base_name, const 
 
 // The checks and the choice of writer of the export command: 16 when the
 // output is the base file itself (by file identity), otherwise the writer
-// chosen by the base's extension alone (".tr2" ex_tr23, ".tr4"/".trc" ex_tr45)
-// and its answer; -2 when the base's extension is none of these (nothing done).
+// of the format the base's extension names in the registry, and its answer;
+// -2 when no format exports into bases of that extension (nothing done).
 int export_level(const std::string& output_name, const std::string& base_name,
                  const Package& package, Progress& progress);
 

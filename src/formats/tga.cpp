@@ -86,6 +86,20 @@ void convert_row8(const std::uint8_t* src, std::uint8_t* dst, int width,
 
 }  // namespace
 
+namespace {
+
+constexpr FileExtension kTgaExtensions[] = {{".tga", "Pakiet tekstur"}};
+
+ReadResult read_tga_format(const std::string& file_name, Package& package, const ReaderOptions&,
+                           Progress& progress) {
+    return open_tga(file_name, package, progress);
+}
+
+}  // namespace
+
+constinit const FileFormat kTgaFormat{FormatKind::image, kTgaExtensions, "Pakiet tekstur", read_tga_format,
+                                      save_tga, nullptr};
+
 ReadResult open_tga(const std::string& file_name, Package& package, Progress& progress) {
     InFile in(file_name);
     // A file shorter than a header reads as zeros there, which no rule accepts.

@@ -4,9 +4,11 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "formats/read_result.h"
+#include "formats/file_format.h"
 
 namespace tilesmith {
+
+extern const FileFormat kTgaFormat;
 
 ReadResult open_tga(const std::string& file_name, Package& package, Progress& progress);
 void save_tga(const std::string& file_name, const Package& package, Progress& progress);

@@ -5,6 +5,7 @@
 
 #include "core/checked.h"
 #include "core/file_io.h"
+#include "formats/level_export.h"
 #include "formats/level_format.h"
 
 namespace tilesmith {
@@ -70,5 +71,19 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
     package.take_pixels(fresh);
     return ReadResult{kLevelPageSide / 64, height / 64};
 }
+
+namespace {
+
+constexpr FileExtension kTr23Extensions[] = {{".tr2", "Level Tomb Raider 2, 3"}};
+
+ReadResult read_tr23_format(const std::string& file_name, Package& package, const ReaderOptions& options,
+                            Progress& progress) {
+    return open_tr23(file_name, package, options.as_8bit, options.correct_transparent, progress);
+}
+
+}  // namespace
+
+constinit const FileFormat kTr23Format{FormatKind::level, kTr23Extensions, "Level Tomb Raider 2, 3, 4, 5",
+                                       read_tr23_format, nullptr, ex_tr23};
 
 }  // namespace tilesmith

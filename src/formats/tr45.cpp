@@ -14,6 +14,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/zeroed_buffer.h"
+#include "formats/level_export.h"
 #include "formats/level_format.h"
 
 namespace tilesmith {
@@ -114,5 +115,19 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     package.take_pixels(fresh);
     return ReadResult{kLevelPageSide / 64, height / 64};
 }
+
+namespace {
+
+constexpr FileExtension kTr45Extensions[] = {{".tr4", "Level Tomb Raider 4"}, {".trc", "Level Tomb Raider 5"}};
+
+ReadResult read_tr45_format(const std::string& file_name, Package& package, const ReaderOptions& options,
+                            Progress& progress) {
+    return open_tr45(file_name, package, options.correct_transparent, progress);
+}
+
+}  // namespace
+
+constinit const FileFormat kTr45Format{FormatKind::level, kTr45Extensions, "Level Tomb Raider 2, 3, 4, 5",
+                                       read_tr45_format, nullptr, ex_tr45};
 
 }  // namespace tilesmith

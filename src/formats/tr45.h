@@ -4,9 +4,11 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "formats/read_result.h"
+#include "formats/file_format.h"
 
 namespace tilesmith {
+
+extern const FileFormat kTr45Format;
 
 ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
                      Progress& progress);

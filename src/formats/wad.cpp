@@ -58,4 +58,18 @@ ReadResult open_wad(const std::string& file_name, Package& package, Progress& pr
     return ReadResult{kLevelPageSide / 64, height / 64};
 }
 
+namespace {
+
+constexpr FileExtension kWadExtensions[] = {{".wad", "Pakiet obiektów Tomb Raider"}};
+
+ReadResult read_wad_format(const std::string& file_name, Package& package, const ReaderOptions&,
+                           Progress& progress) {
+    return open_wad(file_name, package, progress);
+}
+
+}  // namespace
+
+constinit const FileFormat kWadFormat{FormatKind::object_package, kWadExtensions,
+                                      "Pakiet obiektów Tomb Raider", read_wad_format, nullptr, nullptr};
+
 }  // namespace tilesmith

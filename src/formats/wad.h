@@ -4,9 +4,11 @@
 
 #include "core/package.h"
 #include "core/progress.h"
-#include "formats/read_result.h"
+#include "formats/file_format.h"
 
 namespace tilesmith {
+
+extern const FileFormat kWadFormat;
 
 ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress);
 

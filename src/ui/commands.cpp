@@ -14,27 +14,15 @@
 #include "ui/pane.h"
 #include "ui/progress.h"
 #include "ui/dialogs/new_package_dialog.h"
-#include "formats/dispatch.h"
+#include "formats/format_registry.h"
 #include "formats/level_export.h"
 
 namespace tilesmith {
 
 namespace {
 
-// The open dialog's filter; the file-type descriptions stay Polish in both
-// languages.
-const char kOpenFilter[] =
-    "Obsługiwane formaty (*.tga *.bmp *.jpg *.tr2 *.tr4 *.trc *.wad);;"
-    "Pakiet tekstur (*.tga);;"
-    "Mapa bitowa (*.bmp);;"
-    "Mapa bitowa JPEG (*.jpg);;"
-    "Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 *.trc);;"
-    "Pakiet obiektów Tomb Raider (*.wad)";
-const char kSaveFilter[] =
-    "Pakiet tekstur (*.tga);;"
-    "Mapa bitowa (*.bmp);;"
-    "Mapa bitowa JPEG (*.jpg)";
-const char kBaseFilter[] = "Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 *.trc)";
+// The file dialogs' filters come from the format registry.
+QString filter_text(const std::string& filter) { return QString::fromStdString(filter); }
 const char kFeedbackSubject[] = "?subject=Tilesmith_propozycje_sugestje_bledy...";
 
 std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -56,7 +44,7 @@ void MainWindow::plik_opensourceClick() {
     // lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
     QString name = pending_file_name_;
-    if (name.isEmpty()) name = host_.open_file(this, QString::fromUtf8(kOpenFilter));
+    if (name.isEmpty()) name = host_.open_file(this, filter_text(open_filter()));
     if (name.isEmpty()) return;
     const OpenAnswer answer = workspace_.open_source(local_path(name), *gauge_);
     if (answer.refusal >= 0) host_.warning(this, text(answer.refusal + language_index()));
@@ -64,7 +52,7 @@ void MainWindow::plik_opensourceClick() {
 
 void MainWindow::plik_opentargetClick() {
     ClearOnExit clear{pending_file_name_};
-    const QString name = host_.open_file(this, QString::fromUtf8(kOpenFilter));
+    const QString name = host_.open_file(this, filter_text(open_filter()));
     if (name.isEmpty()) return;
     const OpenAnswer answer = workspace_.open_target(local_path(name), *gauge_);
     if (answer.refusal >= 0) host_.warning(this, text(answer.refusal + language_index()));
@@ -79,30 +67,24 @@ void MainWindow::plik_savetargetClick() {
 }
 
 void MainWindow::plik_savetargetasClick() {
-    const QString name = host_.save_file(this, QString::fromUtf8(kSaveFilter), QStringLiteral("tga"));
+    const QString name = host_.save_file(this, filter_text(save_filter()),
+                                         QString::fromStdString(default_suffix(FormatRole::write)));
     if (name.isEmpty()) return;
     workspace_.save_target_as(local_path(name), *gauge_);
 }
 
 void MainWindow::ex_tr2345Click() {
     host_.information(this, text(10 + language_index()));
-    const QString base = host_.open_file(this, QString::fromUtf8(kBaseFilter));
+    const QString base = host_.open_file(this, filter_text(export_base_filter()));
     if (base.isEmpty()) return;
-    // The save dialog follows the base's kind; for any other extension it
-    // keeps what it had.
-    const std::string extension = file_extension(local_path(base));
-    if (extension == ".tr2") {
-        export_filter_ = QStringLiteral("Level Tomb Raider 2, 3 (*.tr2)");
-        export_suffix_ = QStringLiteral("tr2");
-    } else if (extension == ".tr4") {
-        export_filter_ = QStringLiteral("Level Tomb Raider 4 (*.tr4)");
-        export_suffix_ = QStringLiteral("tr4");
-    } else if (extension == ".trc") {
-        export_filter_ = QStringLiteral("Level Tomb Raider 5 (*.trc)");
-        export_suffix_ = QStringLiteral("trc");
+    // The save dialog follows the base's extension; for one no exporter takes
+    // it keeps what it had.
+    if (const auto choice = export_output_choice(file_extension(local_path(base)))) {
+        export_filter_ = filter_text(choice->filter);
+        export_suffix_ = QString::fromStdString(choice->suffix);
     } else if (export_filter_.isEmpty()) {
-        export_filter_ = QString::fromUtf8(kBaseFilter);
-        export_suffix_ = QStringLiteral("tr2");
+        export_filter_ = filter_text(export_base_filter());
+        export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
     }
     host_.information(this, text(12 + language_index()));
     const QString output = host_.save_file(this, export_filter_, export_suffix_);

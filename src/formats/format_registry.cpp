@@ -1,0 +1,126 @@
+// The format registry: a new format is its own file, defining its entry, and
+// one line in kFormats below.
+#include "formats/format_registry.h"
+
+#include <algorithm>
+
+#include "formats/bmpjpg.h"
+#include "formats/tga.h"
+#include "formats/tr23.h"
+#include "formats/tr45.h"
+#include "formats/wad.h"
+
+namespace tilesmith {
+
+namespace {
+
+constexpr const FileFormat* kFormats[] = {
+    &kTgaFormat, &kBmpFormat, &kJpegFormat, &kTr23Format, &kTr45Format, &kWadFormat,
+};
+
+std::string join(const std::vector<std::string_view>& parts, std::string_view separator,
+                 std::string_view prefix, std::string_view last_separator) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) text += i + 1 == parts.size() ? last_separator : separator;
+        text += prefix;
+        text += parts[i];
+    }
+    return text;
+}
+
+std::string filter_line(std::string_view title, const std::vector<std::string_view>& extensions) {
+    return std::string(title) + " (" + join(extensions, " ", "*", " ") + ")";
+}
+
+// One line a type title of the formats serving the role, in registry order.
+std::vector<std::string> filter_lines(FormatRole role) {
+    std::vector<std::string_view> titles;
+    for (const FileFormat* f : kFormats)
+        if (serves(*f, role) && std::find(titles.begin(), titles.end(), f->filter_title) == titles.end())
+            titles.push_back(f->filter_title);
+    std::vector<std::string> lines;
+    for (std::string_view title : titles) {
+        std::vector<std::string_view> extensions;
+        for (const FileFormat* f : kFormats)
+            if (serves(*f, role) && f->filter_title == title)
+                for (const FileExtension& e : f->extensions) extensions.push_back(e.dot);
+        lines.push_back(filter_line(title, extensions));
+    }
+    return lines;
+}
+
+std::string join_lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : ";;") + line;
+    return text;
+}
+
+}  // namespace
+
+std::span<const FileFormat* const> file_formats() { return kFormats; }
+
+std::string file_extension(const std::string& file_name) {
+    const auto slash = file_name.find_last_of('/');
+    const auto dot = file_name.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    std::string ext = file_name.substr(dot);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return ext;
+}
+
+const FileFormat* find_format(std::string_view extension) {
+    for (const FileFormat* f : kFormats)
+        for (const FileExtension& e : f->extensions)
+            if (e.dot == extension) return f;
+    return nullptr;
+}
+
+const FileFormat* format_of(const std::string& file_name) { return find_format(file_extension(file_name)); }
+
+bool serves(const FileFormat& format, FormatRole role) {
+    switch (role) {
+        case FormatRole::read: return format.read != nullptr;
+        case FormatRole::write: return format.write != nullptr;
+        case FormatRole::export_base: return format.exporter != nullptr;
+    }
+    return false;
+}
+
+std::vector<std::string_view> extensions_for(FormatRole role) {
+    std::vector<std::string_view> extensions;
+    for (const FileFormat* f : kFormats)
+        if (serves(*f, role))
+            for (const FileExtension& e : f->extensions) extensions.push_back(e.dot);
+    return extensions;
+}
+
+std::string extension_list(FormatRole role, std::string_view last_separator) {
+    return join(extensions_for(role), " ", "", last_separator);
+}
+
+std::string default_suffix(FormatRole role) {
+    const auto extensions = extensions_for(role);
+    return extensions.empty() ? std::string() : std::string(extensions.front().substr(1));
+}
+
+std::string open_filter() {
+    std::vector<std::string> lines{filter_line("Obsługiwane formaty", extensions_for(FormatRole::read))};
+    for (std::string& line : filter_lines(FormatRole::read)) lines.push_back(std::move(line));
+    return join_lines(lines);
+}
+
+std::string save_filter() { return join_lines(filter_lines(FormatRole::write)); }
+
+std::string export_base_filter() { return join_lines(filter_lines(FormatRole::export_base)); }
+
+std::optional<SaveChoice> export_output_choice(std::string_view extension) {
+    const FileFormat* format = find_format(extension);
+    if (!format || !format->exporter) return std::nullopt;
+    for (const FileExtension& e : format->extensions)
+        if (e.dot == extension) return SaveChoice{filter_line(e.title, {e.dot}), std::string(e.dot.substr(1))};
+    return std::nullopt;
+}
+
+}  // namespace tilesmith

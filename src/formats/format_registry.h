@@ -1,0 +1,50 @@
+// The one list of file formats, and what the program asks of it: the format an
+// extension names, the extensions of each role, the file dialogs' filters.
+#pragma once
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats/file_format.h"
+
+namespace tilesmith {
+
+// Every format, in the order the file dialogs and messages list them.
+std::span<const FileFormat* const> file_formats();
+
+// The last dot of the last path component and what follows, A-Z lower-cased;
+// empty when the name has no dot there.
+std::string file_extension(const std::string& file_name);
+
+// The format a lower-cased extension (with its dot) names; nullptr for none.
+const FileFormat* find_format(std::string_view extension);
+// The format of a file name's extension; nullptr for none.
+const FileFormat* format_of(const std::string& file_name);
+
+// What a format can be used for.
+enum class FormatRole { read, write, export_base };
+bool serves(const FileFormat& format, FormatRole role);
+
+// The extensions of the formats serving the role, in registry order.
+std::vector<std::string_view> extensions_for(FormatRole role);
+// Those extensions as text: ".tga .bmp .jpg", or with `last_separator` before
+// the last one (".tr2 .tr4 or .trc").
+std::string extension_list(FormatRole role, std::string_view last_separator = " ");
+// The save dialogs' default suffix of the role: its first extension, no dot.
+std::string default_suffix(FormatRole role);
+
+// The file dialogs' filters, Qt's "Title (*.a *.b);;..." form.
+std::string open_filter();         // every readable extension first, then a line a type
+std::string save_filter();         // a line a writable type
+std::string export_base_filter();  // a line a type of base level
+// The export's save dialog for a base of the given extension: that extension's
+// own type line and its suffix; nullopt when no exporter takes it.
+struct SaveChoice {
+    std::string filter;
+    std::string suffix;
+};
+std::optional<SaveChoice> export_output_choice(std::string_view extension);
+
+}  // namespace tilesmith

@@ -1,0 +1,84 @@
+// The format registry: every extension it lists reaches its reader, writer and
+// exporter through the dispatch, and stands in the file dialogs' filters.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/error.h"
+#include "core/progress.h"
+#include "formats/dispatch.h"
+#include "formats/level_export.h"
+#include "support/test_files.h"
+
+namespace tilesmith {
+namespace {
+
+// Each extension of each registered format, the format with it.
+template <typename F>
+void for_each_extension(F&& f) {
+    for (const FileFormat* format : file_formats())
+        for (const FileExtension& e : format->extensions) f(*format, std::string(e.dot));
+}
+
+TEST(FormatRegistry, ExtensionsAreLowerCaseWithADotAndNameOneFormat) {
+    std::set<std::string> seen;
+    for_each_extension([&](const FileFormat& format, const std::string& e) {
+        EXPECT_TRUE(e.size() > 1 && e[0] == '.') << e;
+        EXPECT_EQ(file_extension("A" + e), e);
+        EXPECT_TRUE(seen.insert(e).second) << e << " names two formats";
+        EXPECT_EQ(find_format(e), &format) << e;
+        EXPECT_FALSE(format.filter_title.empty()) << e;
+        EXPECT_NE(format.read, nullptr) << e;
+    });
+}
+
+// A hostile file of each extension, in either case: the extension's reader
+// answers (a refusal or an Error, never "not recognised"); its writer writes
+// a file it reads back; a missing base reaches its exporter, an Error, where
+// the format has one, and is not a level otherwise.
+TEST(FormatRegistry, EveryExtensionReachesItsReaderWriterAndExporter) {
+    TempDir dir;
+    CountingProgress progress;
+    for_each_extension([&](const FileFormat& format, const std::string& e) {
+        for (const std::string name : {"junk" + e, "JUNK" + e}) {
+            const std::string path = dir.file(name);
+            write_bytes(path, Bytes(40, 0x7F));
+            Package p;
+            try {
+                EXPECT_TRUE(read_package(path, p, {}, progress)) << name;
+            } catch (const Error&) {
+            }
+        }
+
+        const Package tile(64, 64);
+        const std::string out = dir.file("out" + e);
+        EXPECT_EQ(write_package(out, tile, progress), format.write != nullptr) << e;
+        EXPECT_EQ(is_writable_extension(e), format.write != nullptr) << e;
+        if (format.write) {
+            Package back;
+            const auto r = read_package(out, back, {}, progress);
+            ASSERT_TRUE(r) << e;
+            EXPECT_EQ(back.width(), 64) << e;
+        }
+
+        const std::string base = dir.file("missing" + e);
+        if (format.exporter) EXPECT_THROW(export_level(dir.file("x" + e), base, tile, progress), Error) << e;
+        else EXPECT_EQ(export_level(dir.file("x" + e), base, tile, progress), -2) << e;
+    });
+}
+
+TEST(FormatRegistry, DialogFiltersListEveryExtensionOfTheirRole) {
+    for_each_extension([&](const FileFormat& format, const std::string& e) {
+        const std::string pattern = "*" + e;
+        EXPECT_NE(open_filter().find(pattern), std::string::npos) << e;
+        EXPECT_EQ(save_filter().find(pattern) != std::string::npos, format.write != nullptr) << e;
+        EXPECT_EQ(export_base_filter().find(pattern) != std::string::npos, format.exporter != nullptr) << e;
+        const auto choice = export_output_choice(e);
+        EXPECT_EQ(choice.has_value(), format.exporter != nullptr) << e;
+        if (choice) EXPECT_EQ("." + choice->suffix, e);
+    });
+}
+
+}  // namespace
+}  // namespace tilesmith
