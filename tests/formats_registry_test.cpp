@@ -41,7 +41,7 @@ TEST(FormatRegistry, EveryExtensionReachesItsReaderWriterAndExporter) {
     TempDir dir;
     CountingProgress progress;
     for_each_extension([&](const FileFormat& format, const std::string& e) {
-        for (const std::string name : {"junk" + e, "JUNK" + e}) {
+        for (const std::string& name : {"junk" + e, "JUNK" + e}) {
             const std::string path = dir.file(name);
             write_bytes(path, Bytes(40, 0x7F));
             Package p;
@@ -76,7 +76,9 @@ TEST(FormatRegistry, DialogFiltersListEveryExtensionOfTheirRole) {
         EXPECT_EQ(export_base_filter().find(pattern) != std::string::npos, format.exporter != nullptr) << e;
         const auto choice = export_output_choice(e);
         EXPECT_EQ(choice.has_value(), format.exporter != nullptr) << e;
-        if (choice) EXPECT_EQ("." + choice->suffix, e);
+        if (choice) {
+            EXPECT_EQ("." + choice->suffix, e);
+        }
     });
 }
 
