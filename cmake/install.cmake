@@ -1,10 +1,71 @@
-# Desktop integration: menu entry, icons and the file types the editor opens.
-# The two programs carry their own install rules in src/CMakeLists.txt.
+# Desktop integration: menu entry, icons, the file types the editor opens, its
+# AppStream metainfo, the manual pages and the licence. The two programs carry
+# their own install rules in src/CMakeLists.txt; cmake/package.cmake makes the
+# Debian package from all of them.
 
 set(_data ${PROJECT_SOURCE_DIR}/data)
+set(_docdir ${CMAKE_INSTALL_DATADIR}/doc/tilesmith)
+
+# The release day in the two forms the metadata wants, and as the time stamp
+# of the generated pages, so that a rebuild gives the same files.
+execute_process(COMMAND date -u -d ${TILESMITH_RELEASE_DATE} +%s
+                OUTPUT_VARIABLE TILESMITH_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND date -u -R -d ${TILESMITH_RELEASE_DATE}
+                OUTPUT_VARIABLE TILESMITH_RELEASE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE)
+
+# The copyright file Debian expects: the licence text in its machine-readable form.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE _licence)
+string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n\n" "" _licence "${_licence}")
+string(REGEX REPLACE "\n+$" "" _licence "${_licence}")
+string(REGEX REPLACE "\n\n" "\n.\n" _licence "${_licence}")
+string(REGEX REPLACE "\n" "\n " TILESMITH_LICENCE_TEXT " ${_licence}")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/copyright.in ${PROJECT_BINARY_DIR}/doc/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/changelog.in ${PROJECT_BINARY_DIR}/doc/changelog @ONLY)
+
+find_program(GZIP_EXECUTABLE gzip)
+find_program(HELP2MAN_EXECUTABLE help2man)
+set(_generated_docs)
+if(GZIP_EXECUTABLE)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/doc/changelog.gz
+    COMMAND ${GZIP_EXECUTABLE} -9nkf ${PROJECT_BINARY_DIR}/doc/changelog
+    DEPENDS ${PROJECT_BINARY_DIR}/doc/changelog VERBATIM)
+  list(APPEND _generated_docs ${PROJECT_BINARY_DIR}/doc/changelog.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz DESTINATION ${_docdir})
+endif()
+install(FILES ${PROJECT_BINARY_DIR}/doc/copyright DESTINATION ${_docdir})
+
+# Manual pages made from the programs' own --help, so they never drift apart.
+# The editor answers --help before it needs a display; offscreen is a safety net.
+function(tilesmith_man_page program summary)
+  set(_page ${PROJECT_BINARY_DIR}/man/${program}.1)
+  add_custom_command(OUTPUT ${_page}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            SOURCE_DATE_EPOCH=${TILESMITH_RELEASE_EPOCH}
+            ${HELP2MAN_EXECUTABLE} --no-info --no-discard-stderr --section=1
+            --version-string=${PROJECT_VERSION}
+            --name=${summary} --output=${_page} $<TARGET_FILE:${program}>
+    COMMAND ${GZIP_EXECUTABLE} -9nf ${_page}
+    DEPENDS ${program} VERBATIM)
+  set(_generated_docs ${_generated_docs} ${_page}.gz PARENT_SCOPE)
+  install(FILES ${_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+if(HELP2MAN_EXECUTABLE AND GZIP_EXECUTABLE)
+  tilesmith_man_page(tilesmith-cli "convert, inspect, export and change texture packages")
+  if(TILESMITH_BUILD_GUI)
+    tilesmith_man_page(tilesmith "editor of texture packages of 64 x 64 tiles")
+  endif()
+else()
+  message(STATUS "help2man or gzip not found: no manual pages")
+endif()
+add_custom_target(tilesmith_docs ALL DEPENDS ${_generated_docs})
 
 if(TILESMITH_BUILD_GUI)
-  install(FILES ${_data}/tilesmith.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${_data}/${TILESMITH_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  configure_file(${_data}/${TILESMITH_APP_ID}.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/data/${TILESMITH_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/data/${TILESMITH_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${_data}/tilesmith-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME tilesmith.xml)
   install(FILES ${_data}/tilesmith.svg
@@ -36,4 +97,27 @@ if(TILESMITH_BUILD_GUI)
   ]])
   string(CONFIGURE "${_refresh}" _refresh @ONLY)
   install(CODE "${_refresh}")
+
+  # The desktop's own validators, where they are installed; and, where GLib's
+  # type guessing is, which programs' *.wad files the file types claim.
+  if(TILESMITH_BUILD_TESTS)
+    add_test(NAME desktop_data
+      COMMAND ${CMAKE_COMMAND}
+              -DDESKTOP=${_data}/${TILESMITH_APP_ID}.desktop
+              -DMETAINFO=${PROJECT_BINARY_DIR}/data/${TILESMITH_APP_ID}.metainfo.xml
+              -DMIME=${_data}/tilesmith-mime.xml
+              -DWORK=${PROJECT_BINARY_DIR}/desktop_data_test
+              -P ${PROJECT_SOURCE_DIR}/tests/desktop_data_test.cmake)
+    set_tests_properties(desktop_data PROPERTIES SKIP_REGULAR_EXPRESSION "validators not installed")
+    add_test(NAME editor_version COMMAND tilesmith --version)
+    set_tests_properties(editor_version PROPERTIES
+      PASS_REGULAR_EXPRESSION "^Tilesmith ${PROJECT_VERSION}\n$")
+  endif()
 endif()
+if(TILESMITH_BUILD_TESTS)
+  add_test(NAME cli_version COMMAND tilesmith-cli --version)
+  set_tests_properties(cli_version PROPERTIES
+    PASS_REGULAR_EXPRESSION "^tilesmith-cli ${PROJECT_VERSION}\n$")
+endif()
+
+include(${PROJECT_SOURCE_DIR}/cmake/package.cmake)

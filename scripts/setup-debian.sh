@@ -2,7 +2,8 @@
 # Installs what building and testing Tilesmith needs on Debian 12, if missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+          help2man appstream desktop-file-utils shared-mime-info libglib2.0-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

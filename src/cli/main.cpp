@@ -7,6 +7,7 @@
 
 #include "cli/cli.h"
 #include "core/error.h"
+#include "tilesmith_version.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ std::string usage_text() {
     using tilesmith::extension_list;
     return std::string() +
     "Usage: tilesmith-cli COMMAND ...\n"
+    "  or:  tilesmith-cli --help | --version\n"
     "\n"
     "Commands:\n"
     "  convert INPUT OUTPUT [--8bit] [--no-transparency-fix]\n"
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
     const std::string command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(usage_text().c_str(), stdout);
+        return kOk;
+    }
+    if (command == "--version") {
+        std::fputs("tilesmith-cli " TILESMITH_VERSION "\n", stdout);
         return kOk;
     }
     args.erase(args.begin());

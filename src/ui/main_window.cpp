@@ -31,6 +31,7 @@
 #include "ui/flat_look.h"
 #include "ui/pane.h"
 #include "ui/progress.h"
+#include "tilesmith_version.h"
 #include "model/settings.h"
 #include "ui/dialogs/new_package_dialog.h"
 
@@ -78,7 +79,7 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
     : QMainWindow(parent), host_(host), exe_dir_(exe_dir), arguments_(arguments),
       pane_buffer_(Workspace::pane_width, Workspace::pane_height, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QStringLiteral("Tilesmith 2.7"));
+    setWindowTitle(QStringLiteral("Tilesmith " TILESMITH_VERSION));
     // Fixed single border: system menu and minimise box, no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "tilesmith_version.h"
 #include "ui/dialogs/dialog_frame.h"
 
 namespace tilesmith {
@@ -61,7 +62,7 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
     logo->setGeometry(0, 0, 256, 64);
     logo->setPixmap(draw_tilesmith_logo());
 
-    version_label = new QLabel(QStringLiteral("v 2.7"), this);
+    version_label = new QLabel(QStringLiteral("v " TILESMITH_VERSION), this);
     version_label->setObjectName(QStringLiteral("version_label"));
     // White on the dark logo. A palette, not a style sheet: a label with its
     // own sheet loses the dialog's font and its text no longer fits its box.

@@ -8,12 +8,13 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
+#include "tilesmith_version.h"
 #include "ui/dialogs/dialog_frame.h"
 
 namespace tilesmith {
 
 const char* version_history_text() {
-    return "Tilesmith 2.7:\n"
+    return "Tilesmith " TILESMITH_VERSION ":\n"
            "- możliwość wpisu tekstur w level TR 2,3,4,5,\n"
            "- lista pięciu ostatnio otwartych plików,\n"
            "- możliwość otwarcia pliku z parametru,\n"
