@@ -11,10 +11,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TILESMITH_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor of texture packages of 64 x 64 tiles")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # With DESTDIR set the install leaves the desktop's caches alone; the
 # system's triggers rebuild them when the package is installed.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -26,9 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The file and colour choosers speak the desktop's language with Qt's own texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Tilesmith edits texture packages: 24-bit images made of 64 x 64 tiles, as
+"Tilesmith edits texture packages: 24-bit images made of 64 x 64 tiles, as
 Tomb Raider 2-5 levels store their textures in 256 x 256 pages. It pulls
 textures out of TGA, BMP and JPEG images, levels (.tr2, .tr4, .trc) and
 object packages (.wad), assembles a target package tile by tile in two

@@ -23,8 +23,8 @@ std::string usage_text() {
     "  convert INPUT OUTPUT [--8bit] [--no-transparency-fix]\n"
     "      Read INPUT (" + extension_list(FormatRole::read) + ") and write OUTPUT (" +
     extension_list(FormatRole::write) + ").\n"
-    "      --8bit                   read TR2/TR3 levels from their 8-bit pages\n"
-    "      --no-transparency-fix    keep level pixels marked transparent in their own colour\n"
+    "        --8bit                   read TR2/TR3 levels from their 8-bit pages\n"
+    "        --no-transparency-fix    keep level pixels marked transparent in their own colour\n"
     "  info FILE\n"
     "      Print the package size of FILE in pixels and tiles.\n"
     "  export PACKAGE BASE OUTPUT\n"
