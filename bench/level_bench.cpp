@@ -170,7 +170,7 @@ void BM_ExportTr45(benchmark::State& state) {
     Level& l = level();
     tilesmith::CountingProgress progress;
     for (auto _ : state)
-        if (tilesmith::ex_tr45(l.output, l.path, l.package, progress) != -1)
+        if (tilesmith::ex_tr45(l.output, l.path, l.package, progress) != tilesmith::ExportResult::written)
             state.SkipWithError("export refused");
 }
 BENCHMARK(BM_ExportTr45)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -38,7 +38,7 @@ TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
     Package read;
     CountingProgress progress;
     open_tr45(package, read, true, progress);
-    ASSERT_EQ(export_level(dir.file("expected.tr4"), base, read, progress), -1);
+    ASSERT_EQ(export_level(dir.file("expected.tr4"), base, read, progress), ExportResult::written);
     EXPECT_EQ(read_bytes(dir.file("out.tr4")), read_bytes(dir.file("expected.tr4")));
 }
 

@@ -14,7 +14,7 @@ using namespace tilesmith;
 
 namespace {
 
-constexpr int kWritten = -1;
+constexpr ExportResult kWritten = ExportResult::written;
 
 bool transparent_for_export(PackedColor c) { return c == kTransparent || c == pack_rgb(248, 0, 248); }
 
@@ -223,12 +223,12 @@ TEST_F(Export, SizeMismatchWritesNothing) {
     const std::string tr4_small16 = put("small16.tr4", small16);
     const Package right(256, 512), tall(256, 768), narrow(255, 512), wide(320, 512);
     for (const std::string& out : {fresh, existing}) {
-        EXPECT_EQ(ex_tr23(out, tr2, tall, progress), 14);
-        EXPECT_EQ(ex_tr23(out, tr2, narrow, progress), 14);
-        EXPECT_EQ(ex_tr45(out, tr4, tall, progress), 14);
-        EXPECT_EQ(ex_tr45(out, tr4, wide, progress), 14);
-        EXPECT_EQ(ex_tr45(out, tr4_small16, right, progress), 14);
-        EXPECT_EQ(export_level(out, tr4_small16, right, progress), 14);
+        EXPECT_EQ(ex_tr23(out, tr2, tall, progress), ExportResult::package_size_mismatch);
+        EXPECT_EQ(ex_tr23(out, tr2, narrow, progress), ExportResult::package_size_mismatch);
+        EXPECT_EQ(ex_tr45(out, tr4, tall, progress), ExportResult::package_size_mismatch);
+        EXPECT_EQ(ex_tr45(out, tr4, wide, progress), ExportResult::package_size_mismatch);
+        EXPECT_EQ(ex_tr45(out, tr4_small16, right, progress), ExportResult::package_size_mismatch);
+        EXPECT_EQ(export_level(out, tr4_small16, right, progress), ExportResult::package_size_mismatch);
     }
     EXPECT_EQ(progress.resets(), 0);
     EXPECT_FALSE(file_exists(fresh));
@@ -245,7 +245,7 @@ TEST_F(Export, ChoosesTheWriterByTheBaseExtensionAlone) {
     ASSERT_EQ(export_level(dir.file("b.tr4"), tr2, p, progress), kWritten);  // TR2 layout
     EXPECT_EQ(read_bytes(dir.file("b.tr4")).size(), read_bytes(tr2).size());
     const std::string other = put("base.tga", make_tr2(1));
-    EXPECT_EQ(export_level(dir.file("c.tr2"), other, p, progress), -2);
+    EXPECT_EQ(export_level(dir.file("c.tr2"), other, p, progress), ExportResult::not_a_level);
     EXPECT_FALSE(file_exists(dir.file("c.tr2")));
 }
 
@@ -262,8 +262,8 @@ TEST_F(Export, OutputThatIsTheBaseUnderAnotherNameIsRefused) {
     const std::string names[] = {base, dir.file("./base.tr4"), dir.file("sub/../base.tr4"),
                                  dir.path() + "//base.tr4", "base.tr4", dir.file("link.tr4"),
                                  dir.file("hard.tr4")};
-    for (const std::string& name : names) EXPECT_EQ(export_level(name, base, p, progress), 16) << name;
-    EXPECT_EQ(export_level(base, dir.file("link.tr4"), p, progress), 16);
+    for (const std::string& name : names) EXPECT_EQ(export_level(name, base, p, progress), ExportResult::output_is_base) << name;
+    EXPECT_EQ(export_level(base, dir.file("link.tr4"), p, progress), ExportResult::output_is_base);
     ASSERT_EQ(chdir(cwd.c_str()), 0);
     EXPECT_EQ(read_bytes(base), level);
     EXPECT_EQ(progress.resets(), 0);

@@ -64,7 +64,7 @@ TEST(FormatRegistry, EveryExtensionReachesItsReaderWriterAndExporter) {
 
         const std::string base = dir.file("missing" + e);
         if (format.exporter) EXPECT_THROW(export_level(dir.file("x" + e), base, tile, progress), Error) << e;
-        else EXPECT_EQ(export_level(dir.file("x" + e), base, tile, progress), -2) << e;
+        else EXPECT_EQ(export_level(dir.file("x" + e), base, tile, progress), ExportResult::not_a_level) << e;
     });
 }
 

@@ -129,20 +129,20 @@ TEST_F(TgaTest, ColourMappedFilesUseTheirPalette) {
 }
 
 TEST_F(TgaTest, RefusedHeadersLeaveThePackageAlone) {
-    struct Case { const char* what; Bytes bytes; int entry; };
+    struct Case { const char* what; Bytes bytes; Msg entry; };
     const std::vector<Case> cases = {
-        {"32-bit", header(0, 0, 2, 0, 0, 4, 4, 32, 0), 8},
-        {"15-bit", header(0, 0, 2, 0, 0, 4, 4, 15, 0), 8},
-        {"shorter than a header", Bytes{0, 0, 2}, 8},
-        {"RLE", header(0, 0, 10, 0, 0, 4, 4, 24, 0), 6},
-        {"image ID", header(1, 0, 2, 0, 0, 4, 4, 24, 0), 6},
-        {"16-bit descriptor 8", header(0, 0, 2, 0, 0, 4, 4, 16, 8), 6},
-        {"right-to-left", header(0, 0, 2, 0, 0, 4, 4, 24, 16), 6},
-        {"16-bit map entries", header(0, 1, 1, 256, 16, 4, 4, 8, 0), 6},
-        {"empty map", header(0, 1, 1, 0, 24, 4, 4, 8, 0), 6},
-        {"greyscale", header(0, 0, 3, 0, 0, 4, 4, 8, 0), 6},
-        {"more than 2^28 pixels", header(0, 0, 2, 0, 0, 16385, 16384, 24, 0), 6},
-        {"65535 x 65535", header(0, 0, 2, 0, 0, 65535, 65535, 16, 32), 6},
+        {"32-bit", header(0, 0, 2, 0, 0, 4, 4, 32, 0), Msg::UnknownImageType},
+        {"15-bit", header(0, 0, 2, 0, 0, 4, 4, 15, 0), Msg::UnknownImageType},
+        {"shorter than a header", Bytes{0, 0, 2}, Msg::UnknownImageType},
+        {"RLE", header(0, 0, 10, 0, 0, 4, 4, 24, 0), Msg::WrongSizeOrDepth},
+        {"image ID", header(1, 0, 2, 0, 0, 4, 4, 24, 0), Msg::WrongSizeOrDepth},
+        {"16-bit descriptor 8", header(0, 0, 2, 0, 0, 4, 4, 16, 8), Msg::WrongSizeOrDepth},
+        {"right-to-left", header(0, 0, 2, 0, 0, 4, 4, 24, 16), Msg::WrongSizeOrDepth},
+        {"16-bit map entries", header(0, 1, 1, 256, 16, 4, 4, 8, 0), Msg::WrongSizeOrDepth},
+        {"empty map", header(0, 1, 1, 0, 24, 4, 4, 8, 0), Msg::WrongSizeOrDepth},
+        {"greyscale", header(0, 0, 3, 0, 0, 4, 4, 8, 0), Msg::WrongSizeOrDepth},
+        {"more than 2^28 pixels", header(0, 0, 2, 0, 0, 16385, 16384, 24, 0), Msg::WrongSizeOrDepth},
+        {"65535 x 65535", header(0, 0, 2, 0, 0, 65535, 65535, 16, 32), Msg::WrongSizeOrDepth},
     };
     for (const auto& c : cases) {
         Package p = marked_package();
@@ -285,7 +285,7 @@ TEST(TgaCorpus, VerdictsAndColours) {
         if (it == accepted.end()) {
             // The 32-bit ones are 200x32_rgba_* and rgb32rle*; everything else breaks a rule.
             const bool depth32 = name.rfind("200x32_rgba_", 0) == 0 || name.rfind("rgb32rle", 0) == 0;
-            EXPECT_EQ(r.refusal, depth32 ? 8 : 6) << name;
+            EXPECT_EQ(r.refusal, depth32 ? Msg::UnknownImageType : Msg::WrongSizeOrDepth) << name;
             EXPECT_EQ(p, before) << name;
             continue;
         }

@@ -67,7 +67,7 @@ TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
         const OpenAnswer t = ws_.open_target(path(name), progress_);
         EXPECT_FALSE(s.recognised) << name;
         EXPECT_FALSE(t.recognised) << name;
-        EXPECT_EQ(s.refusal, -1);
+        EXPECT_EQ(s.refusal, std::nullopt);
     }
     expect_untouched();
 }
@@ -95,7 +95,7 @@ TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     const std::string name = write_tga("SRC.TGA", 128, 192, 24, pack_rgb(10, 20, 30));
     const OpenAnswer a = ws_.open_source(name, progress_);
     EXPECT_TRUE(a.recognised);
-    EXPECT_EQ(a.refusal, -1);
+    EXPECT_EQ(a.refusal, std::nullopt);
     EXPECT_EQ(ws_.source_package, Package(128, 192, pack_rgb(10, 20, 30)));
     EXPECT_EQ(ws_.source_pane.sel_x, 0);
     EXPECT_FALSE(ws_.source_pane.h.enabled);
@@ -126,7 +126,7 @@ TEST_F(WorkspaceFiles, RefusedTgaStillRunsTheAfterLoadSteps) {
     const std::string name = write_tga("deep.tga", 64, 64, 32, kWhite);
     const OpenAnswer t = ws_.open_target(name, progress_);
     EXPECT_TRUE(t.recognised);
-    EXPECT_EQ(t.refusal, 8);
+    EXPECT_EQ(t.refusal, Msg::UnknownImageType);
     EXPECT_EQ(ws_.target_package.width(), 256) << "the package stays as it was";
     EXPECT_EQ(ws_.target_package.pixel(64, 0), kSilver);
     EXPECT_FALSE(ws_.undo_enabled());
@@ -134,7 +134,7 @@ TEST_F(WorkspaceFiles, RefusedTgaStillRunsTheAfterLoadSteps) {
     EXPECT_EQ(ws_.target_pane.sel_x, 0);
 
     const OpenAnswer s = ws_.open_source(name, progress_);
-    EXPECT_EQ(s.refusal, 8);
+    EXPECT_EQ(s.refusal, Msg::UnknownImageType);
     EXPECT_EQ(ws_.source_package, Package(256, 512, kSilver));
     EXPECT_EQ(ws_.recent.entries().size(), 1u);
 }

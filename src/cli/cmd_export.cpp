@@ -1,6 +1,6 @@
 // tilesmith-cli export PACKAGE BASE OUTPUT: the package into a copy of a level.
 #include "cli/cli.h"
-#include "strings/strings.h"
+#include "strings/messages.h"
 #include "formats/level_export.h"
 
 namespace tilesmith::cli {
@@ -16,13 +16,14 @@ int cmd_export(const std::vector<std::string>& args) {
         return status;
 
     TerminalProgress progress("exporting");
-    const int answer = export_level(output_name, base_name, package, progress);
-    if (answer == -2)
+    const ExportResult answer = export_level(output_name, base_name, package, progress);
+    if (answer == ExportResult::not_a_level)
         return failure("cannot export into \"" + base_name +
                        "\": the base level must be a " + extension_list(FormatRole::export_base, " or ") +
                        " file");
-    // 14 (size of the texture set) and 16 (output is the base): the English message.
-    if (answer >= 0) return failure(std::string(lang_text(answer + 1)));
+    // The size of the texture set, or the output is the base: the English message.
+    if (const auto refusal = refusal_message(answer))
+        return failure(std::string(text_of(*refusal, Language::English)));
     return kOk;
 }
 

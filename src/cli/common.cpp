@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "cli/cli.h"
-#include "strings/strings.h"
+#include "strings/messages.h"
 
 namespace tilesmith::cli {
 
@@ -55,12 +55,8 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
     TerminalProgress progress("reading");
     const auto result = read_package(path, package, options, progress);
     if (!result) return failure("cannot read \"" + path + "\"");
-    if (result->refused()) {
-        // The English entry follows its Polish base entry.
-        std::string text(lang_text(result->refusal + 1));
-        if (text.empty()) text = "\"" + path + "\" was refused (message " + std::to_string(result->refusal + 1) + ")";
-        return failure(text);
-    }
+    // A refused file: the string table's English words.
+    if (result->refusal) return failure(std::string(text_of(*result->refusal, Language::English)));
     return kOk;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/package.h"
 #include "core/progress.h"
+#include "formats/export_result.h"
 #include "formats/read_result.h"
 
 namespace tilesmith {
@@ -31,7 +32,7 @@ using FormatReader = ReadResult (*)(const std::string& file_name, Package& packa
 using FormatWriter = void (*)(const std::string& file_name, const Package& package,
                               Progress& progress);
 // Writes the package into a copy of the base level; see level_export.h.
-using LevelExporter = int (*)(const std::string& output_name, const std::string& base_name,
+using LevelExporter = ExportResult (*)(const std::string& output_name, const std::string& base_name,
                               const Package& package, Progress& progress);
 
 // One entry of the registry. Each format's file defines its entry; the

@@ -18,11 +18,6 @@ namespace tilesmith {
 
 namespace {
 
-constexpr int kSizeMismatch = 14;
-constexpr int kOutputIsBase = 16;
-constexpr int kWritten = -1;
-constexpr int kNotALevel = -2;
-
 // Unchanged stretches of the base go through this one buffer, so a level of
 // any length is copied in constant memory.
 using CopyBuffer = std::array<std::uint8_t, 10240>;
@@ -99,8 +94,8 @@ std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t s
 
 }  // namespace
 
-int ex_tr23(const std::string& output_name, const std::string& base_name, const Package& package,
-            Progress& progress) {
+ExportResult ex_tr23(const std::string& output_name, const std::string& base_name,
+                     const Package& package, Progress& progress) {
     InFile base(base_name);
     if (base.size() < kTr2PagesOffset)
         refuse_level(base_name, "the file is too short (" + std::to_string(base.size()) +
@@ -118,7 +113,7 @@ int ex_tr23(const std::string& output_name, const std::string& base_name, const 
 
     if (package.width() != kLevelPageSide ||
         std::int64_t(package.height()) != std::int64_t(pages) * kLevelPageSide)
-        return kSizeMismatch;
+        return ExportResult::package_size_mismatch;
 
     progress.reset(5);
     std::vector<std::uint8_t> block(std::size_t(pages * kPage16Bytes));
@@ -140,11 +135,11 @@ int ex_tr23(const std::string& output_name, const std::string& base_name, const 
     progress.step();
     out.commit();
     progress.step();
-    return kWritten;
+    return ExportResult::written;
 }
 
-int ex_tr45(const std::string& output_name, const std::string& base_name, const Package& package,
-            Progress& progress) {
+ExportResult ex_tr45(const std::string& output_name, const std::string& base_name,
+                     const Package& package, Progress& progress) {
     InFile base(base_name);
     if (base.size() < kTr45BlockOffset)
         refuse_level(base_name, "the file is too short (" + std::to_string(base.size()) +
@@ -178,9 +173,9 @@ int ex_tr45(const std::string& output_name, const std::string& base_name, const 
 
     if (package.width() != kLevelPageSide ||
         std::int64_t(package.height()) != pages * kLevelPageSide)
-        return kSizeMismatch;
+        return ExportResult::package_size_mismatch;
     // A 16-bit block too small for the package's pages cannot take its words.
-    if (unpacked16 < pages * kPage16Bytes) return kSizeMismatch;
+    if (unpacked16 < pages * kPage16Bytes) return ExportResult::package_size_mismatch;
 
     // Only the whole pages are held; the rest of each block is zeros.
     std::vector<std::uint8_t> block32(std::size_t(pages * kPage32Bytes));
@@ -221,15 +216,15 @@ int ex_tr45(const std::string& output_name, const std::string& base_name, const 
     progress.step();
     out.commit();
     progress.step();
-    return kWritten;
+    return ExportResult::written;
 }
 
-int export_level(const std::string& output_name, const std::string& base_name,
-                 const Package& package, Progress& progress) {
+ExportResult export_level(const std::string& output_name, const std::string& base_name,
+                          const Package& package, Progress& progress) {
     // Compared by identity: another spelling or a link to the base is the base.
-    if (same_file(output_name, base_name)) return kOutputIsBase;
+    if (same_file(output_name, base_name)) return ExportResult::output_is_base;
     const FileFormat* format = format_of(base_name);
-    if (!format || !format->exporter) return kNotALevel;
+    if (!format || !format->exporter) return ExportResult::not_a_level;
     return format->exporter(output_name, base_name, package, progress);
 }
 

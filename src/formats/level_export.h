@@ -4,22 +4,22 @@
 
 #include "core/package.h"
 #include "core/progress.h"
+#include "formats/export_result.h"
 
 namespace tilesmith {
 
-// Both return -1 when the output was written, or the even base entry of the
-// string table that refuses the export (14: the package does not have the size
-// of the base's texture set); nothing is written then.
-int ex_tr23(const std::string& output_name, const std::string& base_name, const Package& package,
-            Progress& progress);
-int ex_tr45(const std::string& output_name, const std::string& base_name, const Package& package,
-            Progress& progress);
+// Both answer written, or package_size_mismatch when the package does not have
+// the size of the base's texture set; nothing is written then.
+ExportResult ex_tr23(const std::string& output_name, const std::string& base_name,
+                     const Package& package, Progress& progress);
+ExportResult ex_tr45(const std::string& output_name, const std::string& base_name,
+                     const Package& package, Progress& progress);
 
-// The checks and the choice of writer of the export command: 16 when the
-// output is the base file itself (by file identity), otherwise the writer
-// of the format the base's extension names in the registry, and its answer;
-// -2 when no format exports into bases of that extension (nothing done).
-int export_level(const std::string& output_name, const std::string& base_name,
-                 const Package& package, Progress& progress);
+// The checks and the choice of writer of the export command: output_is_base
+// when the output is the base file itself (by file identity), otherwise the
+// writer of the format the base's extension names in the registry, and its
+// answer; not_a_level when no format exports into bases of that extension.
+ExportResult export_level(const std::string& output_name, const std::string& base_name,
+                          const Package& package, Progress& progress);
 
 }  // namespace tilesmith

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "core/checked.h"
@@ -17,9 +18,6 @@ namespace {
 
 constexpr int kHeaderSize = 18;
 constexpr int kRowsPerStep = 64;  // one gauge step per row of tiles
-// Refusal messages: the even base entries of the string table.
-constexpr int kBadSizeOrDepth = 6;
-constexpr int kUnknownType = 8;
 
 struct TgaHeader {
     int id_length, colour_map_type, image_type;
@@ -41,8 +39,8 @@ TgaHeader parse_header(const unsigned char* h) {
     return t;
 }
 
-// The base entry that refuses the header, or -1 when it is read.
-int header_refusal(const TgaHeader& t) {
+// The message that refuses the header; empty when it is read.
+std::optional<Msg> header_refusal(const TgaHeader& t) {
     bool ok = false;
     if (t.depth == 24 || t.depth == 16) {
         ok = t.id_length == 0 && t.colour_map_type == 0 && t.image_type == 2 &&
@@ -53,16 +51,16 @@ int header_refusal(const TgaHeader& t) {
              t.colour_map_length != 0 && t.colour_map_entry_bits == 24 &&
              (t.descriptor == 0 || t.descriptor == 8 || t.descriptor == 32);
     } else {
-        return kUnknownType;
+        return Msg::UnknownImageType;
     }
-    if (!ok) return kBadSizeOrDepth;
+    if (!ok) return Msg::WrongSizeOrDepth;
     // The file may announce far more than it holds; never size a package from
     // more pixels than we are prepared to hold.
-    if (std::int64_t(t.width) * t.height > kMaxPackagePixels) return kBadSizeOrDepth;
-    return -1;
+    if (std::int64_t(t.width) * t.height > kMaxPackagePixels) return Msg::WrongSizeOrDepth;
+    return std::nullopt;
 }
 
-ReadResult tiles_of(const Package& p, int refusal = -1) {
+ReadResult tiles_of(const Package& p, std::optional<Msg> refusal = std::nullopt) {
     ReadResult r;
     r.tile_columns = p.width() / 64;
     r.tile_rows = p.height() / 64;
@@ -106,7 +104,7 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
     unsigned char raw[kHeaderSize] = {};
     in.read_some(raw, kHeaderSize);
     const TgaHeader t = parse_header(raw);
-    if (const int refusal = header_refusal(t); refusal >= 0) return tiles_of(package, refusal);
+    if (const auto refusal = header_refusal(t)) return tiles_of(package, refusal);
 
     // Entries the file does not supply stay black. The palette holds 256
     // entries; a longer colour map has its extra entries skipped.

@@ -1,6 +1,7 @@
 // The options of the Options and View menus that other commands read.
 #pragma once
 #include "core/color.h"
+#include "strings/messages.h"
 
 namespace tilesmith {
 
@@ -16,7 +17,8 @@ struct Options {
     // Selection and grid colour; same layout as the settings file (0x00BBGGRR).
     PackedColor select_color = kWhite;
 
-    int language_index() const { return polish ? 0 : 1; }
+    Language language() const { return polish ? Language::Polish : Language::English; }
+    int language_index() const { return int(language()); }
     bool operator==(const Options&) const = default;
 };
 

@@ -34,7 +34,7 @@ enum class MouseButton { left, middle, right };
 // What an open command did.
 struct OpenAnswer {
     bool recognised = false;  // false: unrecognised extension, nothing happened
-    int refusal = -1;         // base string-table entry of a refused TGA, else -1
+    std::optional<Msg> refusal;  // the message of a refused TGA
 };
 
 class Workspace {
@@ -60,6 +60,8 @@ public:
     Pane& pane(int which) { return which == 1 ? source_pane : target_pane; }
     const Pane& pane(int which) const { return which == 1 ? source_pane : target_pane; }
     int language_index() const { return options.language_index(); }
+    // Messages are shown in this language.
+    Language language() const { return options.language(); }
     int undo_count() const { return undo_ring.count(); }
     bool undo_enabled() const { return undo_count() > 0; }
 

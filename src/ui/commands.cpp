@@ -47,7 +47,7 @@ void MainWindow::plik_opensourceClick() {
     if (name.isEmpty()) name = host_.open_file(this, filter_text(open_filter()));
     if (name.isEmpty()) return;
     const OpenAnswer answer = workspace_.open_source(local_path(name), *gauge_);
-    if (answer.refusal >= 0) host_.warning(this, text(answer.refusal + language_index()));
+    if (answer.refusal) host_.warning(this, text(*answer.refusal));
 }
 
 void MainWindow::plik_opentargetClick() {
@@ -55,7 +55,7 @@ void MainWindow::plik_opentargetClick() {
     const QString name = host_.open_file(this, filter_text(open_filter()));
     if (name.isEmpty()) return;
     const OpenAnswer answer = workspace_.open_target(local_path(name), *gauge_);
-    if (answer.refusal >= 0) host_.warning(this, text(answer.refusal + language_index()));
+    if (answer.refusal) host_.warning(this, text(*answer.refusal));
 }
 
 void MainWindow::plik_savetargetClick() {
@@ -74,7 +74,7 @@ void MainWindow::plik_savetargetasClick() {
 }
 
 void MainWindow::ex_tr2345Click() {
-    host_.information(this, text(10 + language_index()));
+    host_.information(this, text(Msg::SelectBaseLevel));
     const QString base = host_.open_file(this, filter_text(export_base_filter()));
     if (base.isEmpty()) return;
     // The save dialog follows the base's extension; for one no exporter takes
@@ -86,12 +86,12 @@ void MainWindow::ex_tr2345Click() {
         export_filter_ = filter_text(export_base_filter());
         export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
     }
-    host_.information(this, text(12 + language_index()));
+    host_.information(this, text(Msg::SelectOutputFile));
     const QString output = host_.save_file(this, export_filter_, export_suffix_);
     if (output.isEmpty()) return;
-    const int refusal = export_level(local_path(output), local_path(base), workspace_.target_package,
-                                     *gauge_);
-    if (refusal >= 0) host_.warning(this, text(refusal + language_index()));
+    const ExportResult result =
+        export_level(local_path(output), local_path(base), workspace_.target_package, *gauge_);
+    if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
 }
 
 void MainWindow::recent_fileClick(int index) {
@@ -121,8 +121,9 @@ void MainWindow::tx_delClick() { workspace_.tx_del(); }
 void MainWindow::tx_copytransClick() { workspace_.tx_copytrans(); }
 
 void MainWindow::tx_copyClick() {
-    if (!host_.question(this, text(2 + language_index()))) return;
-    if (workspace_.tx_copy_sizes_differ() && !host_.question(this, text(4 + language_index()))) return;
+    if (!host_.question(this, text(Msg::CopyPackageQuestion))) return;
+    if (workspace_.tx_copy_sizes_differ() && !host_.question(this, text(Msg::TakeSourceSizeQuestion)))
+        return;
     workspace_.tx_copy();
 }
 

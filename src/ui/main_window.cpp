@@ -151,9 +151,12 @@ void MainWindow::build_layout() {
     stat_->setObjectName(QStringLiteral("stat"));
     stat_->setSizeGripEnabled(false);
     stat_->setGeometry(0, kClientHeight - 19, kClientWidth, 19);
-    const std::array<QString, 9> design{text(160), QStringLiteral("256 x 512"), QStringLiteral("32"),
-                                        text(162), QStringLiteral("256 x 512"), QStringLiteral("32"),
-                                        text(164), QString(), QString()};
+    // The design's Polish captions; the language switch rewrites them.
+    const auto polish = [](Msg message) { return QString::fromUtf8(text_of(message, Language::Polish)); };
+    const std::array<QString, 9> design{polish(Msg::SourcePackageLabel), QStringLiteral("256 x 512"),
+                                        QStringLiteral("32"), polish(Msg::TargetPackageLabel),
+                                        QStringLiteral("256 x 512"), QStringLiteral("32"),
+                                        polish(Msg::ProgressLabel), QString(), QString()};
     int x = 0;
     for (int i = 0; i < 9; ++i) {
         auto* panel = new QLabel(design[i], stat_);
@@ -204,6 +207,11 @@ QString MainWindow::config_path() const { return QDir(exe_dir_).filePath(QString
 
 QString MainWindow::text(int entry) const {
     const std::string_view t = lang_text(entry);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+
+QString MainWindow::text(Msg message) const {
+    const std::string_view t = text_of(message, workspace_.language());
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 

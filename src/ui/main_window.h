@@ -93,6 +93,8 @@ private:
     void pane_pressed(int pane, MouseButton button, int x, int y);
     const QImage& compose(int pane);
     QString text(int entry) const;
+    // The message in the current language.
+    QString text(Msg message) const;
 
     // Command handlers (commands.cpp); called inside run().
     void plik_newClick();

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "strings/messages.h"
 #include "tilesmith_version.h"
 #include "ui/dialogs/dialog_frame.h"
 
@@ -76,9 +77,10 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
 
     Label1 = make_label(this, "Label1", "© 2026 the Tilesmith developers", 8, 72);
     Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);
-    Label3 = make_label(this, "Label3", "Pełne wspomaganie do gier:", 8, 112);
+    // Captions in the design's Polish; the language switch rewrites them.
+    Label3 = make_label(this, "Label3", text_of(Msg::SupportedGames, Language::Polish), 8, 112);
     Label4 = make_label(this, "Label4", "Tomb Raider 2, 3, 4, 5", 16, 128);
-    Label5 = make_label(this, "Label5", "Podziękowania dla:", 8, 152);
+    Label5 = make_label(this, "Label5", text_of(Msg::ThanksTo, Language::Polish), 8, 152);
     Label6 = make_label(this, "Label6", "the level-format documenters", 16, 184);
     Label7 = make_label(this, "Label7", "the testers", 16, 168);
     Label8 = make_label(this, "Label8", "everyone who sent suggestions", 16, 200);

@@ -79,8 +79,8 @@ void translate_children(QWidget* dialog, bool to_polish) {
     }
 }
 
-QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* make_label(QWidget* parent, const char* name, std::string_view text, int x, int y) {
+    auto* label = new QLabel(QString::fromUtf8(text.data(), qsizetype(text.size())), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(x, y);
     label->adjustSize();

@@ -3,6 +3,7 @@
 #pragma once
 #include <QDialog>
 #include <QString>
+#include <string_view>
 
 class QCloseEvent;
 class QLabel;
@@ -46,7 +47,7 @@ private:
 };
 
 // A label with its UTF-8 text and object name, sized to its text, at (x, y).
-QLabel* make_label(QWidget* parent, const char* name, const char* text, int x, int y);
+QLabel* make_label(QWidget* parent, const char* name, std::string_view text, int x, int y);
 
 // The string table's matching rule applied to a Qt caption.
 QString translate_caption(const QString& caption, bool to_polish);

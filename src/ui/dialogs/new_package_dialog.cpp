@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "strings/messages.h"
 #include "strings/strings.h"
 #include "ui/dialog_host.h"
 #include "model/workspace.h"
@@ -67,27 +68,29 @@ NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidg
     setup_fixed_dialog(this, 217, 193);
 
     // Created in form order: the language switch visits the controls in this order.
-    Label2 = make_label(this, "Label2", "Rozmiar pakietu:", 8, 8);
+    // Captions in the design's Polish; the language switch rewrites them.
+    const auto polish = [](Msg message) { return text_of(message, Language::Polish); };
+    Label2 = make_label(this, "Label2", polish(Msg::PackageSizeLabel), 8, 8);
     lab = new QLabel(this);
     lab->setObjectName(QStringLiteral("lab"));
     lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label1 = make_label(this, "Label1", "Szerokość:", 8, 32);
+    Label1 = make_label(this, "Label1", polish(Msg::WidthLabel), 8, 32);
     pak_width = make_track_bar(this, "pak_width", 32, 32);
-    Label3 = make_label(this, "Label3", "Wysokość:", 8, 64);
+    Label3 = make_label(this, "Label3", polish(Msg::HeightLabel), 8, 64);
     pak_height = make_track_bar(this, "pak_height", 128, 64);
-    Label4 = make_label(this, "Label4", "Kolor tła:", 8, 98);
+    Label4 = make_label(this, "Label4", polish(Msg::ColorLabel), 8, 98);
 
     bgcolor = new QComboBox(this);
     bgcolor->setObjectName(QStringLiteral("bgcolor"));
     bgcolor->setGeometry(80, 96, 129, 20);
     fill_colour_box();
 
-    pak_scale = new QPushButton(QString::fromUtf8("Pobierz współrzędne zaznaczenia"), this);
+    pak_scale = new QPushButton(QString::fromUtf8(polish(Msg::SelectionSize)), this);
     pak_scale->setObjectName(QStringLiteral("pak_scale"));
     pak_scale->setGeometry(8, 128, 201, 25);
     pak_scale->setAutoDefault(false);
 
-    pak_mod = new QCheckBox(QStringLiteral("Modyfikuj pakiet"), this);
+    pak_mod = new QCheckBox(QString::fromUtf8(polish(Msg::ModifyPackage)), this);
     pak_mod->setObjectName(QStringLiteral("pak_mod"));
 
     pak_make = new QPushButton(QStringLiteral("OK"), this);
@@ -202,7 +205,8 @@ void NewPackageDialog::pak_scaleClick() {
 void NewPackageDialog::pak_makeClick() {
     const bool modify = pak_mod->isChecked();
     if (modify) {
-        const QString question = QString::fromUtf8(lang_text(0 + workspace_.language_index()));
+        const QString question =
+            QString::fromUtf8(text_of(Msg::ModifyPackageQuestion, workspace_.language()));
         if (!host_.question(this, question)) return;
     }
     workspace_.pak_make(pak_width->value(), pak_height->value(), background_color(), modify);
