@@ -125,6 +125,24 @@ struct DecompressGuard {
     }
 };
 
+// The libjpeg calls of decoding, each run by jpeg_guarded: plain functions
+// over libjpeg's structures, holding nothing with a destructor.
+struct Scanline {
+    jpeg_decompress_struct* cinfo;
+    JSAMPROW row;
+    JDIMENSION got = 0;
+};
+
+void create_decompress(void* cinfo) { jpeg_create_decompress(static_cast<j_decompress_ptr>(cinfo)); }
+void read_header(void* cinfo) { jpeg_read_header(static_cast<j_decompress_ptr>(cinfo), TRUE); }
+void start_decompress(void* cinfo) { jpeg_start_decompress(static_cast<j_decompress_ptr>(cinfo)); }
+void finish_decompress(void* cinfo) { jpeg_finish_decompress(static_cast<j_decompress_ptr>(cinfo)); }
+void read_scanline(void* state) {
+    auto* line = static_cast<Scanline*>(state);
+    JSAMPROW rows[1] = {line->row};
+    line->got = jpeg_read_scanlines(line->cinfo, rows, 1);
+}
+
 void grey_to_bgr(const std::uint8_t* src, std::uint8_t* dst, int width) {
     for (int x = 0; x < width; ++x) dst[3 * x] = dst[3 * x + 1] = dst[3 * x + 2] = src[x];
 }
@@ -159,51 +177,9 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     DecompressGuard guard{&cinfo};
     auto source = std::make_unique<FileSource>();
     ScanBudget budget;
-    std::vector<std::uint8_t> row;
-
-    const bool ok = jpeg_try(trap, [&] {
-        cinfo.err = trap.install();
-        jpeg_create_decompress(&cinfo);
-        guard.created = true;
-        source->attach(&cinfo, in);
-        budget.attach(&cinfo, file_name);
-        // libjpeg's memory manager would otherwise take whatever a progressive
-        // picture's coefficients need.
-        cinfo.mem->max_memory_to_use = long(kMaxBufferBytes);
-        jpeg_read_header(&cinfo, TRUE);
-        if (source->hit_end) throw Error(truncated);
-
-        const std::int64_t pixels = std::int64_t(cinfo.image_width) * cinfo.image_height;
-        if (pixels > kMaxPackagePixels)
-            throw Error("Cannot read \"" + file_name + "\": " + std::to_string(cinfo.image_width) +
-                        " x " + std::to_string(cinfo.image_height) + " pixels is too large a picture");
-        const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
-        // Greyscale is widened here, not by libjpeg: not every libjpeg converts it.
-        if (cinfo.jpeg_color_space == JCS_GRAYSCALE) cinfo.out_color_space = JCS_GRAYSCALE;
-        else if (cmyk) cinfo.out_color_space = JCS_CMYK;
-        else cinfo.out_color_space = JCS_RGB;
-
-        jpeg_start_decompress(&cinfo);
-        // Progressive pictures are read whole here.
-        if (source->hit_end) throw Error(truncated);
-        const int width = int(cinfo.output_width), height = int(cinfo.output_height);
-        const int components = cinfo.output_components;
-        fresh.resize(width, height);
-        row.resize(std::size_t(width) * std::size_t(components));
-        while (cinfo.output_scanline < cinfo.output_height) {
-            const int y = int(cinfo.output_scanline);
-            JSAMPROW rows[1] = {row.data()};
-            if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) throw Error(truncated);
-            if (source->hit_end) throw Error(truncated);
-            std::uint8_t* dst = fresh.row(y);
-            if (components == 1) grey_to_bgr(row.data(), dst, width);
-            else if (components == 4) cmyk_to_bgr(row.data(), dst, width, cinfo.saw_Adobe_marker);
-            else rgb_to_bgr(row.data(), dst, width);
-        }
-        // A missing end-of-image marker after the last row costs nothing.
-        jpeg_finish_decompress(&cinfo);
-    });
-    if (!ok) {
+    // Runs one libjpeg call; a libjpeg error or a failed callback ends the read.
+    const auto run = [&](void (*call)(void*), void* state) {
+        if (jpeg_guarded(trap, call, state)) return;
         if (source->hit_end && !trap.own_message) throw Error(truncated);
         // libjpeg's own words for this ("Backing store not supported") say little.
         if (!trap.own_message && (trap.manager.msg_code == JERR_NO_BACKING_STORE ||
@@ -211,7 +187,49 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
             throw Error("Cannot read \"" + file_name +
                         "\": decoding the picture would take more than 1 GiB of memory");
         throw Error(trap.text("Cannot read", file_name));
+    };
+
+    cinfo.err = trap.install();
+    run(create_decompress, &cinfo);
+    guard.created = true;
+    source->attach(&cinfo, in);
+    budget.attach(&cinfo, file_name);
+    // libjpeg's memory manager would otherwise take whatever a progressive
+    // picture's coefficients need.
+    cinfo.mem->max_memory_to_use = long(kMaxBufferBytes);
+    run(read_header, &cinfo);
+    if (source->hit_end) throw Error(truncated);
+
+    const std::int64_t pixels = std::int64_t(cinfo.image_width) * cinfo.image_height;
+    if (pixels > kMaxPackagePixels)
+        throw Error("Cannot read \"" + file_name + "\": " + std::to_string(cinfo.image_width) + " x " +
+                    std::to_string(cinfo.image_height) + " pixels is too large a picture");
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    // Greyscale is widened here, not by libjpeg: not every libjpeg converts it.
+    if (cinfo.jpeg_color_space == JCS_GRAYSCALE) cinfo.out_color_space = JCS_GRAYSCALE;
+    else if (cmyk) cinfo.out_color_space = JCS_CMYK;
+    else cinfo.out_color_space = JCS_RGB;
+
+    run(start_decompress, &cinfo);
+    // Progressive pictures are read whole here.
+    if (source->hit_end) throw Error(truncated);
+    const int width = int(cinfo.output_width), height = int(cinfo.output_height);
+    const int components = cinfo.output_components;
+    fresh.resize(width, height);
+    std::vector<std::uint8_t> row(std::size_t(width) * std::size_t(components));
+    Scanline line{&cinfo, row.data()};
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int y = int(cinfo.output_scanline);
+        run(read_scanline, &line);
+        if (line.got != 1) throw Error(truncated);
+        if (source->hit_end) throw Error(truncated);
+        std::uint8_t* dst = fresh.row(y);
+        if (components == 1) grey_to_bgr(row.data(), dst, width);
+        else if (components == 4) cmyk_to_bgr(row.data(), dst, width, cinfo.saw_Adobe_marker);
+        else rgb_to_bgr(row.data(), dst, width);
     }
+    // A missing end-of-image marker after the last row costs nothing.
+    run(finish_decompress, &cinfo);
 }
 
 }  // namespace tilesmith

@@ -33,7 +33,7 @@ struct JpegErrorTrap {
         std::longjmp(trap->jump, 1);
     }
 
-    // The text of the error that ended a jpeg_try body.
+    // The text of the error that ended a guarded call.
     std::string text(const std::string& action, const std::string& file_name) const {
         if (own_message) return message;
         return action + " \"" + file_name + "\": " + message;
@@ -50,15 +50,10 @@ private:
     static void output_message(j_common_ptr) {}
 };
 
-// Runs `body`, which calls libjpeg; false when a libjpeg error or a callback
-// jumped out of it. The jump crosses only libjpeg and `body` itself, so `body`
-// must hold no objects with destructors while it calls libjpeg. C++
-// exceptions thrown by `body` outside libjpeg calls pass through normally.
-template <class Body>
-bool jpeg_try(JpegErrorTrap& trap, Body&& body) {
-    if (setjmp(trap.jump) != 0) return false;
-    body();
-    return true;
-}
+// Runs `call(state)`, which calls libjpeg; false when a libjpeg error or a
+// callback jumped out of it. The jump crosses only libjpeg, `call` and this
+// function, so `call` is a plain function over plain libjpeg structures that
+// holds no objects with destructors; everything C++ stays with the caller.
+bool jpeg_guarded(JpegErrorTrap& trap, void (*call)(void* state), void* state);
 
 }  // namespace tilesmith

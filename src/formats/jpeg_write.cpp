@@ -69,6 +69,26 @@ struct CompressGuard {
     }
 };
 
+// The libjpeg calls of encoding, each run by jpeg_guarded: plain functions
+// over libjpeg's structures, holding nothing with a destructor.
+struct Scanline {
+    jpeg_compress_struct* cinfo;
+    JSAMPROW row;
+};
+
+void create_compress(void* cinfo) { jpeg_create_compress(static_cast<j_compress_ptr>(cinfo)); }
+void set_quality_100(void* cinfo) {
+    jpeg_set_defaults(static_cast<j_compress_ptr>(cinfo));
+    jpeg_set_quality(static_cast<j_compress_ptr>(cinfo), 100, TRUE);
+}
+void start_compress(void* cinfo) { jpeg_start_compress(static_cast<j_compress_ptr>(cinfo), TRUE); }
+void finish_compress(void* cinfo) { jpeg_finish_compress(static_cast<j_compress_ptr>(cinfo)); }
+void write_scanline(void* state) {
+    auto* line = static_cast<Scanline*>(state);
+    JSAMPROW rows[1] = {line->row};
+    jpeg_write_scanlines(line->cinfo, rows, 1);
+}
+
 }  // namespace
 
 void write_jpeg(const std::string& file_name, const Package& package, Progress& progress) {
@@ -80,37 +100,37 @@ void write_jpeg(const std::string& file_name, const Package& package, Progress& 
     auto destination = std::make_unique<FileDestination>();
     const int width = package.width(), height = package.height();
     std::vector<std::uint8_t> row(std::size_t(width) * 3);
+    // Runs one libjpeg call; a libjpeg error or a failed write ends the save.
+    const auto run = [&](void (*call)(void*), void* state) {
+        if (!jpeg_guarded(trap, call, state)) throw Error(trap.text("Cannot write", file_name));
+    };
 
-    const bool ok = jpeg_try(trap, [&] {
-        cinfo.err = trap.install();
-        jpeg_create_compress(&cinfo);
-        guard.created = true;
-        destination->attach(&cinfo, out);
-        cinfo.image_width = JDIMENSION(width);
-        cinfo.image_height = JDIMENSION(height);
-        cinfo.input_components = 3;
-        cinfo.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&cinfo);
-        jpeg_set_quality(&cinfo, 100, TRUE);
-        progress.step();
+    cinfo.err = trap.install();
+    run(create_compress, &cinfo);
+    guard.created = true;
+    destination->attach(&cinfo, out);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    run(set_quality_100, &cinfo);
+    progress.step();
 
-        jpeg_start_compress(&cinfo, TRUE);
-        progress.step();
-        for (int y = 0; y < height; ++y) {
-            const std::uint8_t* src = package.row(y);
-            std::uint8_t* dst = row.data();
-            for (int x = 0; x < width; ++x) {
-                dst[3 * x] = src[3 * x + 2];
-                dst[3 * x + 1] = src[3 * x + 1];
-                dst[3 * x + 2] = src[3 * x];
-            }
-            JSAMPROW rows[1] = {dst};
-            jpeg_write_scanlines(&cinfo, rows, 1);
+    run(start_compress, &cinfo);
+    progress.step();
+    Scanline line{&cinfo, row.data()};
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* src = package.row(y);
+        std::uint8_t* dst = row.data();
+        for (int x = 0; x < width; ++x) {
+            dst[3 * x] = src[3 * x + 2];
+            dst[3 * x + 1] = src[3 * x + 1];
+            dst[3 * x + 2] = src[3 * x];
         }
-        jpeg_finish_compress(&cinfo);
-        progress.step();
-    });
-    if (!ok) throw Error(trap.text("Cannot write", file_name));
+        run(write_scanline, &line);
+    }
+    run(finish_compress, &cinfo);
+    progress.step();
     out.commit();
     progress.step();
 }
