@@ -36,13 +36,6 @@ void copy_stretch(InFile& base, AtomicOutFile& out, std::int64_t from, std::int6
     }
 }
 
-std::int32_t read_i32_at(InFile& in, std::int64_t offset) {
-    std::uint8_t raw[4];
-    in.seek(offset);
-    in.read_exact(raw, 4);
-    return read_i32le(raw);
-}
-
 void write_i32(AtomicOutFile& out, std::int64_t value) {
     std::uint8_t raw[4];
     write_u32le(raw, std::uint32_t(value));
@@ -97,19 +90,10 @@ std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t s
 ExportResult ex_tr23(const std::string& output_name, const std::string& base_name,
                      const Package& package, Progress& progress) {
     InFile base(base_name);
-    if (base.size() < kTr2PagesOffset)
-        refuse_level(base_name, "the file is too short (" + std::to_string(base.size()) +
-                                    " bytes) to be a Tomb Raider 2/3 level");
-    const std::int32_t pages = read_i32_at(base, kTr2PageCountOffset);
-    if (pages < 0)
-        refuse_level(base_name, "its page count " + std::to_string(pages) + " is negative");
-    // Everything before the 16-bit pages is copied; a base without all of it is damaged.
-    const std::int64_t head_end = kTr2PagesOffset + pages * kPage8Bytes;
-    if (head_end > base.size())
-        refuse_level(base_name, "its " + std::to_string(pages) +
-                                    " texture pages would end beyond the end of the file (" +
-                                    std::to_string(base.size()) + " bytes)");
-    check_level_pages(base_name, pages);
+    // Everything before the 16-bit pages is copied; the parser refuses a base without all of it.
+    const Tr23Layout layout = parse_tr23_layout(base, base_name);
+    const std::int32_t pages = layout.pages;
+    const std::int64_t head_end = layout.pages16_offset;
 
     if (package.width() != kLevelPageSide ||
         std::int64_t(package.height()) != std::int64_t(pages) * kLevelPageSide)
@@ -141,35 +125,9 @@ ExportResult ex_tr23(const std::string& output_name, const std::string& base_nam
 ExportResult ex_tr45(const std::string& output_name, const std::string& base_name,
                      const Package& package, Progress& progress) {
     InFile base(base_name);
-    if (base.size() < kTr45BlockOffset)
-        refuse_level(base_name, "the file is too short (" + std::to_string(base.size()) +
-                                    " bytes) to be a Tomb Raider 4/5 level");
-    const std::int32_t unpacked32 = read_i32_at(base, kTr45SizesOffset);
-    const std::int32_t packed32 = read_i32_at(base, kTr45SizesOffset + 4);
-    if (unpacked32 < 0 || packed32 < 0)
-        refuse_level(base_name, "its 32-bit texture block sizes (" + std::to_string(unpacked32) +
-                                    ", " + std::to_string(packed32) + ") are negative");
-    const std::int64_t header16 = kTr45BlockOffset + std::int64_t(packed32);
-    if (header16 + 8 > base.size())
-        refuse_level(base_name, "its 16-bit texture block would start at byte " +
-                                    std::to_string(header16) + ", beyond the end of the file (" +
-                                    std::to_string(base.size()) + " bytes)");
-    const std::int32_t unpacked16 = read_i32_at(base, header16);
-    const std::int32_t packed16 = read_i32_at(base, header16 + 4);
-    if (unpacked16 < 0 || packed16 < 0)
-        refuse_level(base_name, "its 16-bit texture block sizes (" + std::to_string(unpacked16) +
-                                    ", " + std::to_string(packed16) + ") are negative");
-    const std::int64_t rest = header16 + 8 + std::int64_t(packed16);
-    if (rest > base.size())
-        refuse_level(base_name, "its 16-bit texture block would end at byte " +
-                                    std::to_string(rest) + ", beyond the end of the file (" +
-                                    std::to_string(base.size()) + " bytes)");
-    if (unpacked32 > kMaxBufferBytes || unpacked16 > kMaxBufferBytes)
-        refuse_level(base_name, "its texture blocks (" + std::to_string(unpacked32) + ", " +
-                                    std::to_string(unpacked16) +
-                                    " bytes) would pass the 1 GiB limit");
-    const std::int64_t pages = unpacked32 / kPage32Bytes;
-    check_level_pages(base_name, pages);
+    const Tr45Layout layout = parse_tr45_layout(base, base_name, Tr45Parts::both_blocks);
+    const std::int32_t unpacked32 = layout.unpacked32, unpacked16 = layout.unpacked16;
+    const std::int64_t rest = layout.rest, pages = layout.pages;
 
     if (package.width() != kLevelPageSide ||
         std::int64_t(package.height()) != pages * kLevelPageSide)

@@ -1,7 +1,10 @@
-// Layout of Tomb Raider level files and the pixel conversions their readers and the export share.
+// Layout of Tomb Raider level files, the one parser of each family's header
+// that its reader and the export share, and the pixel conversions they share.
 #pragma once
 #include <cstdint>
 #include <string>
+
+#include "core/file_io.h"
 
 namespace tilesmith {
 
@@ -33,6 +36,40 @@ constexpr std::int64_t kWadRecordBytes = 8;
 // Refuses a page count whose package (256 x 256 pages pixels) would pass the
 // pixel or byte limits of core/checked.h, before anything is allocated.
 void check_level_pages(const std::string& file_name, std::int64_t pages);
+
+// The parsers read the header fields, refuse (Error) any whose texture data
+// could not be where it says or would pass the limits, and leave the file's
+// position unspecified.
+
+// A TR2/3 level: `pages` 8-bit pages from kTr2PagesOffset, then as many
+// 16-bit pages from pages16_offset. The 8-bit pages lie inside the file.
+struct Tr23Layout {
+    std::int32_t pages = 0;
+    std::int64_t pages16_offset = 0;
+};
+Tr23Layout parse_tr23_layout(InFile& in, const std::string& file_name);
+
+// A TR4/5 level's zlib blocks: the 32-bit one's sizes at kTr45SizesOffset and
+// its stream at kTr45BlockOffset; the 16-bit one's header right after that
+// stream, its stream, then the rest of the level.
+struct Tr45Layout {
+    std::int32_t unpacked32 = 0, packed32 = 0;
+    // Parsed for Tr45Parts::both_blocks only.
+    std::int32_t unpacked16 = 0, packed16 = 0;
+    std::int64_t rest = 0;  // where the level goes on after the 16-bit stream
+    std::int64_t pages = 0;  // whole 32-bit pages
+};
+// The reader needs the 32-bit block alone; the export rewrites both, so both
+// must lie inside the file.
+enum class Tr45Parts { block32, both_blocks };
+Tr45Layout parse_tr45_layout(InFile& in, const std::string& file_name, Tr45Parts parts);
+
+// An object package: its 24-bit texture map of `pages` pages at map_offset.
+struct WadLayout {
+    std::int64_t map_offset = 0;
+    std::int64_t pages = 0;
+};
+WadLayout parse_wad_layout(InFile& in, const std::string& file_name);
 
 // The 16-bit word of a level: bit 15 opaque, then 5 bits each of red, green, blue.
 // Widening by a shift of three keeps the low bits 0, so white reads as 248.

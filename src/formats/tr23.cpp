@@ -13,31 +13,14 @@ namespace tilesmith {
 ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bit,
                      bool correct_transparent, Progress& progress) {
     InFile in(file_name);
-    if (in.size() < kTr2PagesOffset)
-        refuse_level(file_name, "the file is too short (" + std::to_string(in.size()) +
-                                    " bytes) to be a Tomb Raider 2/3 level");
+    const Tr23Layout layout = parse_tr23_layout(in, file_name);
 
     // The palette is read in both modes, as the level stores it.
     std::array<std::uint8_t, kTr2PaletteBytes> palette{};
     in.seek(kTr2PaletteOffset);
     in.read_exact(palette.data(), palette.size());
 
-    std::uint8_t raw[4];
-    in.seek(kTr2PageCountOffset);
-    in.read_exact(raw, 4);
-    const std::int32_t pages = read_i32le(raw);
-    if (pages < 0)
-        refuse_level(file_name, "its page count " + std::to_string(pages) + " is negative");
-    // A level missing part of its 16-bit pages still loads; one whose 8-bit
-    // pages already leave the file has a page count that cannot be right.
-    const auto pages8_end = checked_add(kTr2PagesOffset, *checked_mul(pages, kPage8Bytes));
-    if (!pages8_end || *pages8_end > in.size())
-        refuse_level(file_name, "its " + std::to_string(pages) +
-                                    " texture pages would end beyond the end of the file (" +
-                                    std::to_string(in.size()) + " bytes)");
-    check_level_pages(file_name, pages);
-
-    const int height = pages * kLevelPageSide;
+    const int height = layout.pages * kLevelPageSide;
     auto fresh = Package::for_overwrite(kLevelPageSide, height);
     progress.reset(height / 64);
 
@@ -58,7 +41,7 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
             if (y % 64 == 63) progress.step();
         }
     } else {
-        in.seek(*pages8_end);
+        in.seek(layout.pages16_offset);
         for (int y = 0; y < height; ++y) {
             in.read_some(buffer.data(), buffer.size());
             std::uint8_t* out = fresh.row(y);

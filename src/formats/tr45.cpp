@@ -53,22 +53,9 @@ void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zer
 ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
                      Progress& progress) {
     InFile in(file_name);
-    if (in.size() < kTr45BlockOffset)
-        refuse_level(file_name, "the file is too short (" + std::to_string(in.size()) +
-                                    " bytes) to be a Tomb Raider 4/5 level");
-    std::uint8_t raw[8];
-    in.seek(kTr45SizesOffset);
-    in.read_exact(raw, 8);
-    const std::int32_t unpacked = read_i32le(raw);
-    const std::int32_t packed = read_i32le(raw + 4);
-    if (unpacked < 0 || packed < 0)
-        refuse_level(file_name, "its texture block sizes (" + std::to_string(unpacked) + ", " +
-                                    std::to_string(packed) + ") are negative");
-    if (unpacked > kMaxBufferBytes)
-        refuse_level(file_name, "its texture block of " + std::to_string(unpacked) +
-                                    " bytes would pass the 1 GiB limit");
-    const std::int64_t pages = unpacked / kPage32Bytes;
-    check_level_pages(file_name, pages);
+    const Tr45Layout layout = parse_tr45_layout(in, file_name, Tr45Parts::block32);
+    const std::int32_t unpacked = layout.unpacked32, packed = layout.packed32;
+    const std::int64_t pages = layout.pages;
 
     // Only what the file holds is read; the rest of the stored size reads as zeros.
     const std::int64_t available = std::min<std::int64_t>(packed, in.size() - kTr45BlockOffset);

@@ -11,33 +11,10 @@ namespace tilesmith {
 
 ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress) {
     InFile in(file_name);
-    if (in.size() < kWadRecordsOffset)
-        refuse_level(file_name, "the file is too short (" + std::to_string(in.size()) +
-                                    " bytes) to be an object package");
-    std::uint8_t raw[4];
-    in.seek(kWadRecordCountOffset);
-    in.read_exact(raw, 4);
-    const std::int32_t records = read_i32le(raw);
-    if (records < 0)
-        refuse_level(file_name, "its record count " + std::to_string(records) + " is negative");
+    const WadLayout layout = parse_wad_layout(in, file_name);
+    in.seek(layout.map_offset);
 
-    // The size field and the map follow the records; both must start inside the file.
-    const std::int64_t size_offset = kWadRecordsOffset + std::int64_t(records) * kWadRecordBytes;
-    const std::int64_t map_offset = size_offset + 4;
-    if (map_offset > in.size())
-        refuse_level(file_name, "its texture map would start at byte " +
-                                    std::to_string(map_offset) + ", beyond the end of the file (" +
-                                    std::to_string(in.size()) + " bytes)");
-    in.seek(size_offset);
-    in.read_exact(raw, 4);
-    const std::int32_t map_bytes = read_i32le(raw);
-    if (map_bytes < 0)
-        refuse_level(file_name, "its texture map size " + std::to_string(map_bytes) +
-                                    " is negative");
-    const std::int64_t pages = map_bytes / kPage24Bytes;
-    check_level_pages(file_name, pages);
-
-    const int height = int(pages) * kLevelPageSide;
+    const int height = int(layout.pages) * kLevelPageSide;
     auto fresh = Package::for_overwrite(kLevelPageSide, height);
     progress.reset(height / 64);
 
