@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/cli.h"
+#include "core/dimensions.h"
 
 namespace tilesmith::cli {
 
@@ -16,8 +17,8 @@ int cmd_info(const std::vector<std::string>& args) {
 
     Package package;
     if (const int status = load_package(files[0], package, ReaderOptions{}); status != kOk) return status;
-    std::printf("%d x %d pixels, %d x %d tiles\n", package.width(), package.height(), package.width() / 64,
-                package.height() / 64);
+    std::printf("%d x %d pixels, %d x %d tiles\n", package.width(), package.height(),
+                package.width() / kTileSide, package.height() / kTileSide);
     return std::fflush(stdout) == 0 ? kOk : failure("cannot write to standard output");
 }
 

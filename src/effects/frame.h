@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "core/color.h"
+#include "core/dimensions.h"
 #include "core/package.h"
 #include "core/progress.h"
 #include "effects/routines.h"
 
 namespace tilesmith::effect {
 
-constexpr int kSide = 64;
+constexpr int kSide = kTileSide;
 
 // The effect rectangle copied out of the package, indexed [i][j] with i the
 // column offset and j the row offset. Positions outside the package hold

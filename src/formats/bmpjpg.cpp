@@ -89,10 +89,7 @@ ReadResult read_picture(const std::string& file_name, Package& package, Progress
     decode(file_name, fresh);
     progress.step();
     package.take_pixels(fresh);
-    ReadResult result;
-    result.tile_columns = package.width() / 64;
-    result.tile_rows = package.height() / 64;
-    return result;
+    return read_result_of(package);
 }
 
 ReadResult read_bmp_format(const std::string& file_name, Package& package, const ReaderOptions&,

@@ -95,8 +95,8 @@ ExportResult ex_tr23(const std::string& output_name, const std::string& base_nam
     const std::int32_t pages = layout.pages;
     const std::int64_t head_end = layout.pages16_offset;
 
-    if (package.width() != kLevelPageSide ||
-        std::int64_t(package.height()) != std::int64_t(pages) * kLevelPageSide)
+    if (package.width() != kPageSide ||
+        std::int64_t(package.height()) != std::int64_t(pages) * kPageSide)
         return ExportResult::package_size_mismatch;
 
     progress.reset(5);
@@ -104,7 +104,7 @@ ExportResult ex_tr23(const std::string& output_name, const std::string& base_nam
     std::uint8_t* word = block.data();
     for (int y = 0; y < package.height(); ++y) {
         const std::uint8_t* bgr = package.row(y);
-        for (int x = 0; x < kLevelPageSide; ++x, bgr += 3, word += 2)
+        for (int x = 0; x < kPageSide; ++x, bgr += 3, word += 2)
             write_u16le(word, bgr_to_word16(bgr));
     }
     progress.step();
@@ -129,8 +129,8 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
     const std::int32_t unpacked32 = layout.unpacked32, unpacked16 = layout.unpacked16;
     const std::int64_t rest = layout.rest, pages = layout.pages;
 
-    if (package.width() != kLevelPageSide ||
-        std::int64_t(package.height()) != pages * kLevelPageSide)
+    if (package.width() != kPageSide ||
+        std::int64_t(package.height()) != pages * kPageSide)
         return ExportResult::package_size_mismatch;
     // A 16-bit block too small for the package's pages cannot take its words.
     if (unpacked16 < pages * kPage16Bytes) return ExportResult::package_size_mismatch;
@@ -143,7 +143,7 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
     std::uint8_t* word = block16.data();
     for (int y = 0; y < package.height(); ++y) {
         const std::uint8_t* bgr = package.row(y);
-        for (int x = 0; x < kLevelPageSide; ++x, bgr += 3, bgra += 4, word += 2) {
+        for (int x = 0; x < kPageSide; ++x, bgr += 3, bgra += 4, word += 2) {
             bgr_to_bgra(bgr, bgra);
             write_u16le(word, bgr_to_word16(bgr));
         }

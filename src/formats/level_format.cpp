@@ -31,9 +31,9 @@ void refuse_level(const std::string& file_name, const std::string& problem) {
 }
 
 void check_level_pages(const std::string& file_name, std::int64_t pages) {
-    const auto rows = checked_mul(pages, kLevelPageSide);
-    const auto pixels = rows ? checked_mul(*rows, kLevelPageSide) : std::nullopt;
-    const auto bytes = rows ? checked_mul(*rows, 3 * kLevelPageSide) : std::nullopt;
+    const auto rows = checked_mul(pages, kPageSide);
+    const auto pixels = rows ? checked_mul(*rows, kPageSide) : std::nullopt;
+    const auto bytes = rows ? checked_mul(*rows, 3 * kPageSide) : std::nullopt;
     if (pages < 0 || !pixels || !bytes || *pixels > kMaxPackagePixels || *bytes > kMaxBufferBytes)
         refuse_level(file_name, std::to_string(pages) +
                                     " texture pages would make a package larger than 1 GiB");

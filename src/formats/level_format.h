@@ -4,12 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/dimensions.h"
 #include "core/file_io.h"
 
 namespace tilesmith {
 
-// A page is 256 x 256 pixels; levels stack their pages top to bottom in the package.
-constexpr int kLevelPageSide = 256;
 constexpr std::int64_t kPage8Bytes = 65536;    // palette indexes
 constexpr std::int64_t kPage16Bytes = 131072;  // 16-bit words
 constexpr std::int64_t kPage24Bytes = 196608;  // red, green, blue (object packages)
@@ -33,7 +32,7 @@ constexpr std::int64_t kWadRecordBytes = 8;
 // Throws Error("Cannot read "<file>": <problem>").
 [[noreturn]] void refuse_level(const std::string& file_name, const std::string& problem);
 
-// Refuses a page count whose package (256 x 256 pages pixels) would pass the
+// Refuses a page count whose package (kPageSide x kPageSide pages pixels) would pass the
 // pixel or byte limits of core/checked.h, before anything is allocated.
 void check_level_pages(const std::string& file_name, std::int64_t pages);
 

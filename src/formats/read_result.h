@@ -2,12 +2,14 @@
 #pragma once
 #include <optional>
 
+#include "core/dimensions.h"
+#include "core/package.h"
 #include "strings/messages.h"
 
 namespace tilesmith {
 
 struct ReadResult {
-    // The package size in whole tiles (pixels div 64).
+    // The package size in whole tiles.
     int tile_columns = 0;
     int tile_rows = 0;
     // Empty when the file was read; otherwise the message that tells why it
@@ -16,5 +18,10 @@ struct ReadResult {
     std::optional<Msg> refusal;
     bool refused() const { return refusal.has_value(); }
 };
+
+// The answer of a reader that leaves `package` as it is now.
+inline ReadResult read_result_of(const Package& package, std::optional<Msg> refusal = std::nullopt) {
+    return ReadResult{package.width() / kTileSide, package.height() / kTileSide, refusal};
+}
 
 }  // namespace tilesmith

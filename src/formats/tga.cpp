@@ -17,7 +17,7 @@ namespace tilesmith {
 namespace {
 
 constexpr int kHeaderSize = 18;
-constexpr int kRowsPerStep = 64;  // one gauge step per row of tiles
+constexpr int kRowsPerStep = kTileSide;  // one gauge step per row of tiles
 
 struct TgaHeader {
     int id_length, colour_map_type, image_type;
@@ -60,14 +60,6 @@ std::optional<Msg> header_refusal(const TgaHeader& t) {
     return std::nullopt;
 }
 
-ReadResult tiles_of(const Package& p, std::optional<Msg> refusal = std::nullopt) {
-    ReadResult r;
-    r.tile_columns = p.width() / 64;
-    r.tile_rows = p.height() / 64;
-    r.refusal = refusal;
-    return r;
-}
-
 void convert_row16(const std::uint8_t* src, std::uint8_t* dst, int width) {
     for (int x = 0; x < width; ++x) {
         const unsigned w = unsigned(src[2 * x]) | (unsigned(src[2 * x + 1]) << 8);
@@ -104,7 +96,7 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
     unsigned char raw[kHeaderSize] = {};
     in.read_some(raw, kHeaderSize);
     const TgaHeader t = parse_header(raw);
-    if (const auto refusal = header_refusal(t)) return tiles_of(package, refusal);
+    if (const auto refusal = header_refusal(t)) return read_result_of(package, refusal);
 
     // Entries the file does not supply stay black. The palette holds 256
     // entries; a longer colour map has its extra entries skipped.
@@ -142,7 +134,7 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
         if (r % kRowsPerStep == kRowsPerStep - 1) progress.step();
     }
     package.take_pixels(fresh);
-    return tiles_of(package);
+    return read_result_of(package);
 }
 
 void save_tga(const std::string& file_name, const Package& package, Progress& progress) {

@@ -20,39 +20,39 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
     in.seek(kTr2PaletteOffset);
     in.read_exact(palette.data(), palette.size());
 
-    const int height = layout.pages * kLevelPageSide;
-    auto fresh = Package::for_overwrite(kLevelPageSide, height);
-    progress.reset(height / 64);
+    const int height = layout.pages * kPageSide;
+    auto fresh = Package::for_overwrite(kPageSide, height);
+    progress.reset(height / kTileSide);
 
     // Rows beyond a short file keep what the buffer last held, zeros at first.
-    std::array<std::uint8_t, 2 * kLevelPageSide> buffer{};
+    std::array<std::uint8_t, 2 * kPageSide> buffer{};
     if (as_8bit) {
         in.seek(kTr2PagesOffset);
         for (int y = 0; y < height; ++y) {
-            in.read_some(buffer.data(), kLevelPageSide);
+            in.read_some(buffer.data(), kPageSide);
             std::uint8_t* out = fresh.row(y);
-            for (int x = 0; x < kLevelPageSide; ++x, out += 3) {
+            for (int x = 0; x < kPageSide; ++x, out += 3) {
                 const std::uint8_t* rgb = &palette[3 * std::size_t(buffer[x])];
                 // 6-bit palette values; times four, kept to 8 bits.
                 out[0] = std::uint8_t(rgb[2] << 2);
                 out[1] = std::uint8_t(rgb[1] << 2);
                 out[2] = std::uint8_t(rgb[0] << 2);
             }
-            if (y % 64 == 63) progress.step();
+            if (y % kTileSide == kTileSide - 1) progress.step();
         }
     } else {
         in.seek(layout.pages16_offset);
         for (int y = 0; y < height; ++y) {
             in.read_some(buffer.data(), buffer.size());
             std::uint8_t* out = fresh.row(y);
-            for (int x = 0; x < kLevelPageSide; ++x, out += 3)
+            for (int x = 0; x < kPageSide; ++x, out += 3)
                 word16_to_bgr(read_u16le(&buffer[2 * std::size_t(x)]), correct_transparent, out);
-            if (y % 64 == 63) progress.step();
+            if (y % kTileSide == kTileSide - 1) progress.step();
         }
     }
 
     package.take_pixels(fresh);
-    return ReadResult{kLevelPageSide / 64, height / 64};
+    return read_result_of(package);
 }
 
 namespace {

@@ -77,9 +77,9 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
                   std::size_t(unpacked));
     input.reset();
 
-    const int height = int(pages) * kLevelPageSide;
-    auto fresh = Package::for_overwrite(kLevelPageSide, height);
-    progress.reset(height / 64);
+    const int height = int(pages) * kPageSide;
+    auto fresh = Package::for_overwrite(kPageSide, height);
+    progress.reset(height / kTileSide);
     // Pixels move as little-endian words (blue, green, red, alpha); each store
     // of four bytes is overlapped by the next pixel, except the last of a row.
     const std::uint32_t alpha_mask = correct_transparent ? 0xFF000000u : 0;
@@ -90,17 +90,17 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     const std::uint8_t* src = output->data();
     for (int y = 0; y < height; ++y) {
         std::uint8_t* out = fresh.row(y);
-        for (int x = 0; x < kLevelPageSide - 1; ++x, src += 4, out += 3) write_u32le(out, convert(src));
+        for (int x = 0; x < kPageSide - 1; ++x, src += 4, out += 3) write_u32le(out, convert(src));
         const std::uint32_t last = convert(src);
         src += 4;
         out[0] = std::uint8_t(last);
         out[1] = std::uint8_t(last >> 8);
         out[2] = std::uint8_t(last >> 16);
-        if (y % 64 == 63) progress.step();
+        if (y % kTileSide == kTileSide - 1) progress.step();
     }
 
     package.take_pixels(fresh);
-    return ReadResult{kLevelPageSide / 64, height / 64};
+    return read_result_of(package);
 }
 
 namespace {

@@ -14,25 +14,25 @@ ReadResult open_wad(const std::string& file_name, Package& package, Progress& pr
     const WadLayout layout = parse_wad_layout(in, file_name);
     in.seek(layout.map_offset);
 
-    const int height = int(layout.pages) * kLevelPageSide;
-    auto fresh = Package::for_overwrite(kLevelPageSide, height);
-    progress.reset(height / 64);
+    const int height = int(layout.pages) * kPageSide;
+    auto fresh = Package::for_overwrite(kPageSide, height);
+    progress.reset(height / kTileSide);
 
     // A short file leaves the buffer's earlier bytes in place: zeros, then the last row.
-    std::array<std::uint8_t, 3 * kLevelPageSide> buffer{};
+    std::array<std::uint8_t, 3 * kPageSide> buffer{};
     for (int y = 0; y < height; ++y) {
         in.read_some(buffer.data(), buffer.size());
         std::uint8_t* out = fresh.row(y);
-        for (int x = 0; x < kLevelPageSide; ++x) {
+        for (int x = 0; x < kPageSide; ++x) {
             out[3 * x] = buffer[3 * x + 2];
             out[3 * x + 1] = buffer[3 * x + 1];
             out[3 * x + 2] = buffer[3 * x];
         }
-        if (y % 64 == 63) progress.step();
+        if (y % kTileSide == kTileSide - 1) progress.step();
     }
 
     package.take_pixels(fresh);
-    return ReadResult{kLevelPageSide / 64, height / 64};
+    return read_result_of(package);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The options of the Options and View menus that other commands read.
 #pragma once
 #include "core/color.h"
+#include "core/dimensions.h"
 #include "strings/messages.h"
 
 namespace tilesmith {
@@ -13,7 +14,7 @@ struct Options {
     bool xp = true;           // opcje_xp: flat look
     bool cord = true;         // opcje_cord: show tile coordinates
     bool view_gird = false;   // grid visible
-    int grid_step = 64;       // 8, 16, 32, 64 or 128
+    int grid_step = kDefaultGridStep;  // one of kGridSteps
     // Selection and grid colour; same layout as the settings file (0x00BBGGRR).
     PackedColor select_color = kWhite;
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <exception>
 
+#include "core/dimensions.h"
 #include "core/error.h"
 #include "core/file_io.h"
 
@@ -15,10 +16,6 @@ namespace tilesmith {
 namespace {
 
 constexpr std::size_t kRecordSize = std::tuple_size_v<SettingsRecord>;
-
-bool valid_grid_step(int step) {
-    return step == 8 || step == 16 || step == 32 || step == 64 || step == 128;
-}
 
 // Only plain red-green-blue colours are meaningful here; the top byte is
 // dropped so a stray value never reads as the "outside the package" colour.
@@ -42,7 +39,7 @@ SettingsRecord encode_settings(const Options& options) {
     for (int i = 0; i < 4; ++i) record[8 + i] = std::uint8_t(color >> (8 * i));
     record[12] = options.view_gird ? 1 : 0;
     // A step that cannot be read back would not fit a byte either.
-    record[13] = std::uint8_t(valid_grid_step(options.grid_step) ? options.grid_step : 64);
+    record[13] = std::uint8_t(is_grid_step(options.grid_step) ? options.grid_step : kDefaultGridStep);
     return record;
 }
 
@@ -58,7 +55,7 @@ Options decode_settings(const SettingsRecord& record) {
     for (int i = 0; i < 4; ++i) color |= PackedColor(record[8 + i]) << (8 * i);
     options.select_color = color & kColorMask;
     options.view_gird = record[12] != 0;
-    options.grid_step = valid_grid_step(record[13]) ? record[13] : 64;
+    options.grid_step = is_grid_step(record[13]) ? record[13] : kDefaultGridStep;
     return options;
 }
 

@@ -7,7 +7,7 @@ namespace tilesmith {
 
 namespace {
 // A saved rectangle is at most one tile; anything larger would not fit the entry.
-int span(int from, int to) { return std::clamp(to - from, 0, 64); }
+int span(int from, int to) { return std::clamp(to - from, 0, kTileSide); }
 }  // namespace
 
 // The entries' bitmaps are built by their member initialisers: 50 black tiles,

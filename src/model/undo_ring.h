@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 
+#include "core/dimensions.h"
 #include "core/package.h"
 
 namespace tilesmith {
@@ -29,7 +30,7 @@ public:
 
 private:
     struct Entry {
-        Package pixels{64, 64, kBlack};
+        Package pixels{kTileSide, kTileSide, kBlack};
         Rect rect;
     };
     std::array<Entry, kSize> entries_;

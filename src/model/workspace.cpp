@@ -8,7 +8,6 @@
 namespace tilesmith {
 
 namespace {
-constexpr int kTile = 64;
 
 // How far a pane scrolls: the tiles beyond the visible ones, 0 when all fit.
 int scroll_max(int tiles, int visible) { return visible > tiles ? 0 : tiles - visible; }
@@ -18,27 +17,27 @@ std::string size_text(const Package& p) {
 }
 std::string tile_count_text(const Package& p) {
     // 64-bit product: a 2048 x 8192 package or a long level does not overflow.
-    return std::to_string((long long)p.width() * p.height() / (kTile * kTile));
+    return std::to_string((long long)p.width() * p.height() / (kTileSide * kTileSide));
 }
 
 Rect tile_rect(const Pane& pane) {
-    const int left = pane.sel_x + kTile * pane.h.position;
-    const int top = pane.sel_y + kTile * pane.v.position;
-    return {left, top, left + kTile, top + kTile};
+    const int left = pane.sel_x + kTileSide * pane.h.position;
+    const int top = pane.sel_y + kTileSide * pane.v.position;
+    return {left, top, left + kTileSide, top + kTileSide};
 }
 }  // namespace
 
 Workspace::Workspace() : source_package(pane_width, pane_height, kSilver),
                          target_package(pane_width, pane_height, kSilver) {
-    reset_pane(pane_width / kTile, pane_height / kTile, 1);
-    reset_pane(pane_width / kTile, pane_height / kTile, 2);
+    reset_pane(pane_width / kTileSide, pane_height / kTileSide, 1);
+    reset_pane(pane_width / kTileSide, pane_height / kTileSide, 2);
 }
 
 void Workspace::reset_pane(int columns, int rows, int which) {
     if (which != 1 && which != 2) return;
     Pane& p = pane(which);
-    p.h.max = scroll_max(columns, pane_width / kTile);
-    p.v.max = scroll_max(rows, pane_height / kTile);
+    p.h.max = scroll_max(columns, pane_width / kTileSide);
+    p.v.max = scroll_max(rows, pane_height / kTileSide);
     p.h.position = 0;
     p.v.position = 0;
     p.sel_x = 0;
@@ -65,7 +64,8 @@ bool Workspace::mouse_down(int which, MouseButton button, int x, int y) {
     const int a = std::min(package.width(), pane_width);
     const int b = std::min(package.height(), pane_height);
     if (x < 1 || x > a || y < 1 || y > b) return false;
-    const int step = button == MouseButton::right ? 8 : kTile;
+    // The right button places the selection on the finest grid.
+    const int step = button == MouseButton::right ? kGridSteps.front() : kTileSide;
     Pane& p = pane(which);
     const int nx = (x - 1) / step * step, ny = (y - 1) / step * step;
     if (nx == p.sel_x && ny == p.sel_y) return false;
@@ -75,8 +75,7 @@ bool Workspace::mouse_down(int which, MouseButton button, int x, int y) {
 }
 
 void Workspace::set_grid_step(int step) {
-    const bool known = step == 8 || step == 16 || step == 32 || step == 64 || step == 128;
-    options.grid_step = known ? step : 64;
+    options.grid_step = is_grid_step(step) ? step : kDefaultGridStep;
 }
 
 void Workspace::push_undo() { undo_ring.push(target_package, selected_target_rect()); }
@@ -86,7 +85,7 @@ bool Workspace::ed_cofnij() { return undo_ring.undo(target_package); }
 void Workspace::tx_add() {
     push_undo();
     const Rect s = selected_source_rect(), t = selected_target_rect();
-    target_package.copy_rect(source_package, s.left, s.top, kTile, kTile, t.left, t.top);
+    target_package.copy_rect(source_package, s.left, s.top, kTileSide, kTileSide, t.left, t.top);
 
     if (!options.automove) return;
     // Repeated adds fill the target in reading order: next column of the pane,
@@ -96,12 +95,12 @@ void Workspace::tx_add() {
     const int a = std::min(target_package.width(), pane_width);
     const int b = std::min(target_package.height(), pane_height);
     Pane& p = target_pane;
-    if (p.sel_x < a - kTile) {
-        p.sel_x += kTile;
+    if (p.sel_x < a - kTileSide) {
+        p.sel_x += kTileSide;
     } else if (p.h.position < p.h.max) {
         ++p.h.position;
-    } else if (p.sel_y < b - kTile) {
-        p.sel_y += kTile;
+    } else if (p.sel_y < b - kTileSide) {
+        p.sel_y += kTileSide;
         p.sel_x = 0;
         p.h.position = 0;
     } else if (p.v.position < p.v.max) {
@@ -114,7 +113,7 @@ void Workspace::tx_add() {
 void Workspace::tx_del() {
     push_undo();
     const Rect t = selected_target_rect();
-    target_package.fill_rect(t.left, t.top, kTile, kTile, target_package.brush());
+    target_package.fill_rect(t.left, t.top, kTileSide, kTileSide, target_package.brush());
 }
 
 void Workspace::tx_copytrans() {
@@ -122,8 +121,8 @@ void Workspace::tx_copytrans() {
     const Rect s = selected_source_rect(), t = selected_target_rect();
     // The source tile is a mask: its magenta pixels punch holes into the target.
     // A pixel missing on either side takes no part.
-    for (int j = 0; j < kTile; ++j) {
-        for (int i = 0; i < kTile; ++i) {
+    for (int j = 0; j < kTileSide; ++j) {
+        for (int i = 0; i < kTileSide; ++i) {
             if (!source_package.contains(s.left + i, s.top + j)) continue;
             if (source_package.pixel(s.left + i, s.top + j) != kTransparent) continue;
             target_package.set_pixel(t.left + i, t.top + j, kTransparent);
@@ -141,7 +140,7 @@ void Workspace::tx_copy() {
     // resize keeps the target's brush, the background colour of later deletes.
     target_package.resize(source_package.width(), source_package.height());
     target_package.copy_rect(source_package, 0, 0, source_package.width(), source_package.height(), 0, 0);
-    reset_pane(target_package.width() / kTile, target_package.height() / kTile, 2);
+    reset_pane(target_package.width() / kTileSide, target_package.height() / kTileSide, 2);
     show_package_sizes();
 }
 
@@ -191,7 +190,7 @@ void Workspace::pak_make(int columns, int rows, PackedColor background, bool mod
     rows = std::clamp(rows, 1, 128);
     undo_ring.clear();
     target_package.set_brush(background);
-    target_package.resize(kTile * columns, kTile * rows);
+    target_package.resize(kTileSide * columns, kTileSide * rows);
     if (!modify) {
         target_package.fill_rect(0, 0, target_package.width(), target_package.height(), background);
         target_file_name.clear();
@@ -202,8 +201,8 @@ void Workspace::pak_make(int columns, int rows, PackedColor background, bool mod
 
 Package Workspace::copy_target_tile() const {
     const Rect t = selected_target_rect();
-    Package tile(kTile, kTile, target_package.brush());
-    tile.copy_rect(target_package, t.left, t.top, kTile, kTile, 0, 0);
+    Package tile(kTileSide, kTileSide, target_package.brush());
+    tile.copy_rect(target_package, t.left, t.top, kTileSide, kTileSide, 0, 0);
     return tile;
 }
 
@@ -212,7 +211,7 @@ void Workspace::paste_into_target(const Package& image) {
     if (image.width() <= 0 || image.height() <= 0) return;
     push_undo();
     const Rect t = selected_target_rect();
-    target_package.copy_rect(image, 0, 0, std::min(image.width(), kTile), std::min(image.height(), kTile),
+    target_package.copy_rect(image, 0, 0, std::min(image.width(), kTileSide), std::min(image.height(), kTileSide),
                              t.left, t.top);
 }
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <optional>
 
+#include "core/dimensions.h"
 #include "core/package.h"
 
 namespace tilesmith {
@@ -11,7 +12,7 @@ namespace tilesmith {
 QImage package_to_image(const Package& package);
 // The top-left part of `image`, at most max_w x max_h pixels, as a package;
 // alpha is dropped. nullopt for a null image.
-std::optional<Package> image_to_package(const QImage& image, int max_w = 64, int max_h = 64);
+std::optional<Package> image_to_package(const QImage& image, int max_w = kTileSide, int max_h = kTileSide);
 
 // ed_ctcClick: puts `tile` on the clipboard, replacing what it held.
 void put_tile_on_clipboard(const Package& tile);

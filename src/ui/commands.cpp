@@ -155,14 +155,13 @@ void MainWindow::opcje_selectcolorClick() {
 }
 
 void MainWindow::update_grid_step() {
-    const std::array<int, 5> steps{8, 16, 32, 64, 128};
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kGridSteps.size(); ++i) {
         if (grid_items_[i]->isChecked()) {
-            workspace_.set_grid_step(steps[i]);
+            workspace_.set_grid_step(kGridSteps[i]);
             return;
         }
     }
-    workspace_.set_grid_step(64);
+    workspace_.set_grid_step(kDefaultGridStep);
 }
 
 void MainWindow::info_autorClick() {

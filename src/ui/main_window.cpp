@@ -240,7 +240,7 @@ void MainWindow::FormShow() {
         update_grid_step();
     } else {
         if (!problem.empty()) say_on_stderr(problem);
-        workspace_.set_grid_step(64);
+        workspace_.set_grid_step(kDefaultGridStep);
         sync_options();
     }
     // Also without a settings file: the flat look starts on, as its item does.
@@ -392,13 +392,12 @@ void MainWindow::sync_options() {
     }
     // The radio items are set with their signals on: their groups must see
     // which item is checked. Only their triggers run handlers.
-    const std::array<int, 5> steps{8, 16, 32, 64, 128};
     bool any = false;
-    for (int i = 0; i < 5; ++i) {
-        grid_items_[i]->setChecked(steps[i] == o.grid_step);
-        any = any || steps[i] == o.grid_step;
+    for (std::size_t i = 0; i < kGridSteps.size(); ++i) {
+        grid_items_[i]->setChecked(kGridSteps[i] == o.grid_step);
+        any = any || kGridSteps[i] == o.grid_step;
     }
-    if (!any) grid_items_[3]->setChecked(true);
+    if (!any) grid_items_[grid_step_index(kDefaultGridStep)]->setChecked(true);
     jezyk_pl_->setChecked(o.polish);
     jezyk_eng_->setChecked(!o.polish);
 }

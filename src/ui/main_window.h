@@ -150,7 +150,7 @@ private:
         bool Options::*field;
     };
     std::vector<OptionItem> option_items_;
-    std::array<QAction*, 5> grid_items_{};
+    std::array<QAction*, kGridSteps.size()> grid_items_{};
     QAction* jezyk_pl_ = nullptr;
     QAction* jezyk_eng_ = nullptr;
     QAction* opcje_xp_ = nullptr;

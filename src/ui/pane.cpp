@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "core/dimensions.h"
+
 namespace tilesmith {
 
 QColor to_qcolor(PackedColor c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
@@ -46,7 +48,7 @@ void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
     // background stays.
     const QImage view = package_view(package);
     if (!view.isNull()) {
-        const QRect window(64 * pane.h.position, 64 * pane.v.position, W, H);
+        const QRect window(kTileSide * pane.h.position, kTileSide * pane.v.position, W, H);
         const QRect part = window & view.rect();
         if (!part.isEmpty()) p.drawImage(part.topLeft() - window.topLeft(), view, part);
     }
@@ -65,14 +67,14 @@ void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
     const int sx = pane.sel_x, sy = pane.sel_y;
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(select, 1, Qt::DashLine));
-    p.drawRect(sx, sy, 62, 62);
-    p.drawRect(sx + 1, sy + 1, 62, 62);
+    p.drawRect(sx, sy, kTileSide - 2, kTileSide - 2);
+    p.drawRect(sx + 1, sy + 1, kTileSide - 2, kTileSide - 2);
 
     if (options.cord) {
         const QString x_text =
-            QStringLiteral("X: ") + tile_number_text(sx / 64.0 + pane.h.position + 1, locale);
+            QStringLiteral("X: ") + tile_number_text(sx / double(kTileSide) + pane.h.position + 1, locale);
         const QString y_text =
-            QStringLiteral("Y: ") + tile_number_text(sy / 64.0 + pane.v.position + 1, locale);
+            QStringLiteral("Y: ") + tile_number_text(sy / double(kTileSide) + pane.v.position + 1, locale);
         p.setFont(pane_font());
         // Positions are the texts' top-left corners.
         const auto text_at = [&](int x, int y, const QString& text) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "strings/messages.h"
+#include "core/dimensions.h"
 #include "strings/strings.h"
 #include "ui/dialog_host.h"
 #include "model/workspace.h"
@@ -151,8 +152,8 @@ PackedColor NewPackageDialog::background_color() const {
 
 void NewPackageDialog::open_dialog() {
     // QSlider clamps to its range: a 4096-pixel-wide target shows 32 columns.
-    pak_width->setValue(workspace_.target_package.width() / 64);
-    pak_height->setValue(workspace_.target_package.height() / 64);
+    pak_width->setValue(workspace_.target_package.width() / kTileSide);
+    pak_height->setValue(workspace_.target_package.height() / kTileSide);
     pak_widthChange();
     show_over_main_window();
 }
@@ -188,7 +189,7 @@ void NewPackageDialog::place_check_box() {
 void NewPackageDialog::pak_widthChange() {
     const int w = pak_width->value();
     const int h = pak_height->value();
-    lab->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(64 * w).arg(64 * h));
+    lab->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(kTileSide * w).arg(kTileSide * h));
     place_read_out();
 }
 
@@ -196,8 +197,8 @@ void NewPackageDialog::pak_scaleClick() {
     // The 1-based column and row of the tile under the selection's top-left
     // corner; computed wide so that no scroll state can overflow before clamping.
     const Pane& pane = workspace_.target_pane;
-    const long long column = (long long)pane.h.position + pane.sel_x / 64 + 1;
-    const long long row = (long long)pane.v.position + pane.sel_y / 64 + 1;
+    const long long column = (long long)pane.h.position + pane.sel_x / kTileSide + 1;
+    const long long row = (long long)pane.v.position + pane.sel_y / kTileSide + 1;
     pak_width->setValue(int(std::clamp<long long>(column, pak_width->minimum(), pak_width->maximum())));
     pak_height->setValue(int(std::clamp<long long>(row, pak_height->minimum(), pak_height->maximum())));
 }
