@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "core/error.h"
 #include "formats/level_export.h"
@@ -310,6 +311,42 @@ TEST_F(Export, DamagedBasesAreRefusedWithoutTouchingTheOutput) {
     EXPECT_EQ(read_bytes(existing), (Bytes{9, 9}));
     EXPECT_EQ(progress.resets(), 0);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"existing.out"});
+}
+
+// The reader and the export parse a level's header with the same parser, so a
+// damaged header is refused in the same words by both.
+TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
+    const Bytes tr2 = make_tr2(2, 100), tr4 = make_tr4(2, 100);
+    auto with = [](Bytes b, std::size_t offset, std::int32_t v) {
+        put_i32(b, offset, v);
+        return b;
+    };
+    const std::pair<const char*, Bytes> cases[] = {
+        {"negative.tr2", with(tr2, 1796, -2)},
+        {"huge.tr2", with(tr2, 1796, INT32_MAX)},
+        {"head_past_end.tr2", with(tr2, 1796, 7)},
+        {"tiny.tr2", Bytes(tr2.begin(), tr2.begin() + 1799)},
+        {"tiny.tr4", Bytes(tr4.begin(), tr4.begin() + 17)},
+    };
+    const auto refusal = [](const std::function<void()>& run) {
+        try {
+            run();
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+        return std::string("taken");
+    };
+    const Package p(256, 512);
+    for (const auto& [name, bytes] : cases) {
+        const std::string base = put(name, bytes);
+        Package read;
+        const std::string by_reader = refusal([&] {
+            if (base.ends_with(".tr2")) open_tr23(base, read, false, true, progress);
+            else open_tr45(base, read, true, progress);
+        });
+        EXPECT_EQ(by_reader, refusal([&] { export_level(dir.file("out"), base, p, progress); })) << name;
+        EXPECT_NE(by_reader.find(base), std::string::npos) << by_reader;
+    }
 }
 
 TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
