@@ -47,12 +47,13 @@ public:
     QStringList questions;
     int colour_requests = 0;
 
-    QString open_file(QWidget*, const QString&) override { return {}; }
-    QString save_file(QWidget*, const QString&, const QString&) override { return {}; }
+    QString open_file(QWidget*, const QString&, const QString&) override { return {}; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     bool question(QWidget*, const QString& text) override {
         questions << text;
         return answer;
     }
+    SaveAnswer save_changes(QWidget*, const QString&) override { return SaveAnswer::cancel; }
     void warning(QWidget*, const QString&) override {}
     void information(QWidget*, const QString&) override {}
     void error(QWidget*, const QString&) override {}

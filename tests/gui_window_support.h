@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFile>
 #include <QMouseEvent>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -33,6 +34,9 @@ inline QApplication& app() {
     static char name[] = "gui_window_test";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Per-user settings (the dialogs' folders) go to a test location, never
+    // the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     // Never destroyed: at exit Qt's own global objects go first, and an
     // application torn down after them crashes in its clean-up routines.
     static QApplication* instance = new QApplication(argc, argv);
@@ -42,29 +46,37 @@ inline QApplication& app() {
 inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 inline QString entry(int i) { return qs(lang_text(i)); }
 
-// Answers every dialog from queues (empty queue: cancel / No) and records what
-// the window asked.
+// Answers every dialog from queues (empty queue: cancel / No / Discard) and
+// records what the window asked.
 class FakeHost : public DialogHost {
 public:
     std::deque<QString> open_answers, save_answers;
     std::deque<bool> question_answers;
+    std::deque<SaveAnswer> save_change_answers;
     std::deque<QColor> colour_answers;
-    QStringList open_filters, save_filters, save_suffixes, questions, warnings, informations,
-        errors, links;
+    QStringList open_filters, save_filters, save_suffixes, open_folders, save_folders, questions,
+        save_questions, warnings, informations, errors, links;
     std::vector<QColor> colour_initials;
 
-    QString open_file(QWidget*, const QString& filter) override {
+    QString open_file(QWidget*, const QString& filter, const QString& folder) override {
         open_filters << filter;
+        open_folders << folder;
         return pop(open_answers, QString());
     }
-    QString save_file(QWidget*, const QString& filter, const QString& suffix) override {
+    QString save_file(QWidget*, const QString& filter, const QString& suffix,
+                      const QString& folder) override {
         save_filters << filter;
         save_suffixes << suffix;
+        save_folders << folder;
         return pop(save_answers, QString());
     }
     bool question(QWidget*, const QString& text) override {
         questions << text;
         return pop(question_answers, false);
+    }
+    SaveAnswer save_changes(QWidget*, const QString& text) override {
+        save_questions << text;
+        return pop(save_change_answers, SaveAnswer::discard);
     }
     void warning(QWidget*, const QString& text) override { warnings << text; }
     void information(QWidget*, const QString& text) override { informations << text; }

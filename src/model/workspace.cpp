@@ -78,9 +78,27 @@ void Workspace::set_grid_step(int step) {
     options.grid_step = is_grid_step(step) ? step : kDefaultGridStep;
 }
 
-void Workspace::push_undo() { undo_ring.push(target_package, selected_target_rect()); }
+void Workspace::push_undo() {
+    undo_ring.push(target_package, selected_target_rect());
+    // The ring drops its oldest entry at the 51st push; so do the revisions.
+    undo_revisions_.push_back(target_revision_);
+    if (undo_revisions_.size() > std::size_t(UndoRing::kSize)) undo_revisions_.pop_front();
+    target_changed();
+}
 
-bool Workspace::ed_cofnij() { return undo_ring.undo(target_package); }
+bool Workspace::ed_cofnij() {
+    if (!undo_ring.undo(target_package)) return false;
+    if (!undo_revisions_.empty()) {
+        target_revision_ = undo_revisions_.back();
+        undo_revisions_.pop_back();
+    }
+    return true;
+}
+
+void Workspace::forget_undo() {
+    undo_ring.clear();
+    undo_revisions_.clear();
+}
 
 void Workspace::tx_add() {
     push_undo();
@@ -136,7 +154,8 @@ bool Workspace::tx_copy_sizes_differ() const {
 }
 
 void Workspace::tx_copy() {
-    undo_ring.clear();
+    forget_undo();
+    target_changed();
     // resize keeps the target's brush, the background colour of later deletes.
     target_package.resize(source_package.width(), source_package.height());
     target_package.copy_rect(source_package, 0, 0, source_package.width(), source_package.height(), 0, 0);
@@ -169,17 +188,21 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
     if (!r) return {};
     target_file_name.clear();
     reset_pane(r->tile_columns, r->tile_rows, 2);
-    undo_ring.clear();
+    forget_undo();
+    // A refused file leaves the target as it was, with its unsaved work.
+    if (!r->refused()) target_settled();
     show_package_sizes();
     return {true, r->refusal};
 }
 
 bool Workspace::save_target(const std::string& file_name, Progress& progress) {
-    return write_package(file_name, target_package, progress);
+    if (!write_package(file_name, target_package, progress)) return false;
+    saved_revision_ = target_revision_;
+    return true;
 }
 
 bool Workspace::save_target_as(const std::string& file_name, Progress& progress) {
-    if (!write_package(file_name, target_package, progress)) return false;
+    if (!save_target(file_name, progress)) return false;
     target_file_name = file_name;
     return true;
 }
@@ -188,12 +211,16 @@ void Workspace::pak_make(int columns, int rows, PackedColor background, bool mod
     // The dialog's track bars allow 1..32 columns and 1..128 rows.
     columns = std::clamp(columns, 1, 32);
     rows = std::clamp(rows, 1, 128);
-    undo_ring.clear();
+    forget_undo();
     target_package.set_brush(background);
     target_package.resize(kTileSide * columns, kTileSide * rows);
     if (!modify) {
         target_package.fill_rect(0, 0, target_package.width(), target_package.height(), background);
         target_file_name.clear();
+        // A fresh package holds no work yet.
+        target_settled();
+    } else {
+        target_changed();
     }
     reset_pane(columns, rows, 2);
     show_package_sizes();

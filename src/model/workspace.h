@@ -4,6 +4,8 @@
 // menus, buttons, clicks and dialogs onto these operations and paints the result.
 #pragma once
 #include <array>
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -85,6 +87,10 @@ public:
     // ed_cofnijClick; false when undo is disabled.
     bool ed_cofnij();
 
+    // Unsaved work: the target differs from what was last opened, saved or
+    // made new. Undoing back to that state counts as unchanged again.
+    bool target_modified() const { return target_revision_ != saved_revision_; }
+
     void tx_add();        // tx_addClick with the automatic move
     void tx_del();        // tx_delClick: background colour
     void tx_copytrans();  // tx_copytransClick
@@ -116,6 +122,15 @@ public:
     // 64 x 64 (a smaller image keeps the uncovered pixels), one undo step.
     Package copy_target_tile() const;
     void paste_into_target(const Package& image);
+
+private:
+    // Every change of the target gets a new revision; each undo entry keeps the
+    // revision it returns to.
+    void target_changed() { target_revision_ = ++next_revision_; }
+    void target_settled() { saved_revision_ = target_revision_ = ++next_revision_; }
+    void forget_undo();
+    std::uint64_t next_revision_ = 0, target_revision_ = 0, saved_revision_ = 0;
+    std::deque<std::uint64_t> undo_revisions_;
 };
 
 }  // namespace tilesmith

@@ -102,6 +102,9 @@ enum class Msg : int {
     ModifyPackage = 176,
     SupportedGames = 178,
     ThanksTo = 180,
+    // Unsaved work and written files.
+    SaveChangesQuestion = 182,    // Save / Discard / Cancel before the target is closed or replaced
+    FileSaved = 184,              // status-bar note after a save or export, %1 the file name
     // New pairs are appended here, after the last entry of the table.
 };
 

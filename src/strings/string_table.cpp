@@ -282,6 +282,12 @@ constexpr std::string_view kStrings[kStringCount] = {
     // 180, 181: author dialog: Label5
     "Podziękowania dla:",
     "Thanks to:",
+    // 182, 183: asked before unsaved changes of the target are closed or replaced
+    "Zapisać zmiany?",
+    "Save changes?",
+    // 184, 185: status bar, briefly, after a save or an export; %1 is the file name
+    "Zapisano: %1",
+    "Saved: %1",
 };
 
 }  // namespace

@@ -40,22 +40,33 @@ void MainWindow::plik_newClick() {
 }
 
 void MainWindow::plik_opensourceClick() {
-    // A pending name (recent item, command line) opens without the dialog; it
-    // lives for this one command, also when the read fails.
+    // A pending name (recent item, command line, drop) opens without the
+    // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
     QString name = pending_file_name_;
-    if (name.isEmpty()) name = host_.open_file(this, filter_text(open_filter()));
+    if (name.isEmpty()) {
+        name = host_.open_file(this, filter_text(open_filter()), folders_.folder(FolderSlot::source));
+        folders_.remember(FolderSlot::source, name);
+    }
     if (name.isEmpty()) return;
     const OpenAnswer answer = workspace_.open_source(local_path(name), *gauge_);
     if (answer.refusal) host_.warning(this, text(*answer.refusal));
+    else if (answer.recognised) gauge_->finish();
 }
 
 void MainWindow::plik_opentargetClick() {
     ClearOnExit clear{pending_file_name_};
-    const QString name = host_.open_file(this, filter_text(open_filter()));
+    // Unsaved work is settled before anything replaces it.
+    if (!settle_unsaved_target()) return;
+    QString name = pending_file_name_;
+    if (name.isEmpty()) {
+        name = host_.open_file(this, filter_text(open_filter()), folders_.folder(FolderSlot::target));
+        folders_.remember(FolderSlot::target, name);
+    }
     if (name.isEmpty()) return;
     const OpenAnswer answer = workspace_.open_target(local_path(name), *gauge_);
     if (answer.refusal) host_.warning(this, text(*answer.refusal));
+    else if (answer.recognised) gauge_->finish();
 }
 
 void MainWindow::plik_savetargetClick() {
@@ -63,20 +74,25 @@ void MainWindow::plik_savetargetClick() {
         plik_savetargetasClick();
         return;
     }
-    workspace_.save_target(workspace_.target_file_name, *gauge_);
+    if (workspace_.save_target(workspace_.target_file_name, *gauge_))
+        note_written(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name)));
 }
 
 void MainWindow::plik_savetargetasClick() {
     const QString name = host_.save_file(this, filter_text(save_filter()),
-                                         QString::fromStdString(default_suffix(FormatRole::write)));
+                                         QString::fromStdString(default_suffix(FormatRole::write)),
+                                         folders_.folder(FolderSlot::save));
     if (name.isEmpty()) return;
-    workspace_.save_target_as(local_path(name), *gauge_);
+    folders_.remember(FolderSlot::save, name);
+    if (workspace_.save_target_as(local_path(name), *gauge_)) note_written(name);
 }
 
 void MainWindow::ex_tr2345Click() {
     host_.information(this, text(Msg::SelectBaseLevel));
-    const QString base = host_.open_file(this, filter_text(export_base_filter()));
+    const QString base = host_.open_file(this, filter_text(export_base_filter()),
+                                         folders_.folder(FolderSlot::export_base));
     if (base.isEmpty()) return;
+    folders_.remember(FolderSlot::export_base, base);
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
     if (const auto choice = export_output_choice(file_extension(local_path(base)))) {
@@ -87,11 +103,14 @@ void MainWindow::ex_tr2345Click() {
         export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
     }
     host_.information(this, text(Msg::SelectOutputFile));
-    const QString output = host_.save_file(this, export_filter_, export_suffix_);
+    const QString output = host_.save_file(this, export_filter_, export_suffix_,
+                                           folders_.folder(FolderSlot::export_output));
     if (output.isEmpty()) return;
+    folders_.remember(FolderSlot::export_output, output);
     const ExportResult result =
         export_level(local_path(output), local_path(base), workspace_.target_package, *gauge_);
     if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
+    else note_written(output);
 }
 
 void MainWindow::recent_fileClick(int index) {

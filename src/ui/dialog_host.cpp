@@ -15,14 +15,13 @@ const QString kTitle = QStringLiteral("Tilesmith");
 
 void DialogHost::open_link(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
-QString QtDialogHost::open_file(QWidget* parent, const QString& filter) {
-    // The static dialog remembers the folder visited last for the next call.
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
 QString QtDialogHost::save_file(QWidget* parent, const QString& filter,
-                                const QString& default_suffix) {
-    QFileDialog dialog(parent);
+                                const QString& default_suffix, const QString& folder) {
+    QFileDialog dialog(parent, QString(), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
@@ -35,6 +34,16 @@ QString QtDialogHost::save_file(QWidget* parent, const QString& filter,
 bool QtDialogHost::question(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+SaveAnswer QtDialogHost::save_changes(QWidget* parent, const QString& text) {
+    switch (QMessageBox::question(parent, kTitle, text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+        case QMessageBox::Save: return SaveAnswer::save;
+        case QMessageBox::Discard: return SaveAnswer::discard;
+        default: return SaveAnswer::cancel;  // also Escape and the close box
+    }
 }
 
 void QtDialogHost::warning(QWidget* parent, const QString& text) {

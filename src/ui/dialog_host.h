@@ -8,16 +8,22 @@ class QWidget;
 
 namespace tilesmith {
 
+// The answers to "Save changes?".
+enum class SaveAnswer { save, discard, cancel };
+
 class DialogHost {
 public:
     virtual ~DialogHost() = default;
-    // Open and save dialogs; `filter` in Qt's "Text (*.a *.b);;..." form. Empty
-    // result: cancelled. `default_suffix` is appended to a name typed without one.
-    virtual QString open_file(QWidget* parent, const QString& filter) = 0;
+    // Open and save dialogs; `filter` in Qt's "Text (*.a *.b);;..." form, the
+    // dialog starting in `folder` (empty: the working folder). Empty result:
+    // cancelled. `default_suffix` is appended to a name typed without one.
+    virtual QString open_file(QWidget* parent, const QString& filter, const QString& folder) = 0;
     virtual QString save_file(QWidget* parent, const QString& filter,
-                              const QString& default_suffix) = 0;
+                              const QString& default_suffix, const QString& folder) = 0;
     // Confirmation with Yes and No: true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
+    // Save / Discard / Cancel, Save the default.
+    virtual SaveAnswer save_changes(QWidget* parent, const QString& text) = 0;
     virtual void warning(QWidget* parent, const QString& text) = 0;
     virtual void information(QWidget* parent, const QString& text) = 0;
     // The general error box titled "Tilesmith".
@@ -31,9 +37,11 @@ public:
 // The real dialogs (QFileDialog, QMessageBox, QColorDialog).
 class QtDialogHost : public DialogHost {
 public:
-    QString open_file(QWidget* parent, const QString& filter) override;
-    QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix) override;
+    QString open_file(QWidget* parent, const QString& filter, const QString& folder) override;
+    QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
+                      const QString& folder) override;
     bool question(QWidget* parent, const QString& text) override;
+    SaveAnswer save_changes(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;

@@ -7,7 +7,10 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,12 +18,15 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <cstdio>
 #include <exception>
 
@@ -34,6 +40,7 @@
 #include "tilesmith_version.h"
 #include "model/settings.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "formats/dispatch.h"
 
 namespace tilesmith {
 
@@ -41,6 +48,8 @@ namespace {
 
 constexpr int kClientWidth = 575;
 constexpr int kClientHeight = 592;
+// How long the note about a written file covers the size panels.
+constexpr int kNoteMilliseconds = 3000;
 constexpr std::array<int, 9> kPanelWidths{85, 75, 35, 88, 75, 35, 50, 110, 50};
 // Panels with a lowered bevel: the sizes and the gauge.
 constexpr std::array<bool, 9> kPanelLowered{false, true, true, false, true, true, false, true, false};
@@ -79,7 +88,9 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
     : QMainWindow(parent), host_(host), exe_dir_(exe_dir), arguments_(arguments),
       pane_buffer_(Workspace::pane_width, Workspace::pane_height, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QStringLiteral("Tilesmith " TILESMITH_VERSION));
+    // The mark shows while the target has unsaved changes.
+    setWindowTitle(QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]"));
+    setAcceptDrops(true);
     // Fixed single border: system menu and minimise box, no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -120,12 +131,14 @@ void MainWindow::build_layout() {
 
     surf1_ = new PaneView(
         client, [this]() -> const QImage& { return compose(1); },
-        [this](MouseButton b, int x, int y) { pane_pressed(1, b, x, y); });
+        [this](MouseButton b, int x, int y) { pane_pressed(1, b, x, y); },
+        [this](int v, int h) { pane_wheel(1, v, h); });
     surf1_->setObjectName(QStringLiteral("surf1"));
     surf1_->setGeometry(8, 38, 258, 514);
     surf2_ = new PaneView(
         client, [this]() -> const QImage& { return compose(2); },
-        [this](MouseButton b, int x, int y) { pane_pressed(2, b, x, y); });
+        [this](MouseButton b, int x, int y) { pane_pressed(2, b, x, y); },
+        [this](int v, int h) { pane_wheel(2, v, h); });
     surf2_->setObjectName(QStringLiteral("surf2"));
     surf2_->setGeometry(296, 38, 258, 514);
 
@@ -186,6 +199,22 @@ void MainWindow::build_layout() {
     gauge_colours.setColor(QPalette::HighlightedText, Qt::white);
     progress_gauge_->setPalette(gauge_colours);
     gauge_ = std::make_unique<GaugeProgress>(progress_gauge_);
+
+    // Over the size panels only, for a moment: the gauge stays in sight.
+    written_note_ = new QLabel(stat_);
+    written_note_->setObjectName(QStringLiteral("written_note"));
+    written_note_->setGeometry(0, 1, kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] +
+                                         kPanelWidths[3] + kPanelWidths[4] + kPanelWidths[5] - 2, 18);
+    written_note_->setFrameShape(QFrame::Panel);
+    written_note_->setFrameShadow(QFrame::Sunken);
+    written_note_->setAutoFillBackground(true);
+    written_note_->setIndent(4);
+    written_note_->hide();
+    note_timer_ = new QTimer(this);
+    note_timer_->setObjectName(QStringLiteral("note_timer"));
+    note_timer_->setSingleShot(true);
+    note_timer_->setInterval(kNoteMilliseconds);
+    connect(note_timer_, &QTimer::timeout, written_note_, &QWidget::hide);
 }
 
 void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his) {
@@ -275,6 +304,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    bool go_on = false;
+    run([&] { go_on = settle_unsaved_target(); });
+    if (!go_on) {
+        event->ignore();
+        return;
+    }
     // FormClose: the settings, whatever else happens; a folder that cannot be
     // written never keeps the window open.
     std::string problem;
@@ -291,6 +326,62 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool MainWindow::settle_unsaved_target() {
+    if (!workspace_.target_modified()) return true;
+    switch (host_.save_changes(this, text(Msg::SaveChangesQuestion))) {
+        case SaveAnswer::discard: return true;
+        case SaveAnswer::cancel: return false;
+        case SaveAnswer::save:
+            // Save as when the target has no name; cancelling that dialog
+            // cancels the whole command.
+            plik_savetargetClick();
+            return !workspace_.target_modified();
+    }
+    return false;
+}
+
+void MainWindow::note_written(const QString& file) {
+    written_note_->setText(text(Msg::FileSaved).arg(QFileInfo(file).fileName()));
+    written_note_->setToolTip(file);
+    written_note_->show();
+    written_note_->raise();
+    note_timer_->start();
+}
+
+QString MainWindow::dropped_file(const QMimeData* data) const {
+    if (!data || !data->hasUrls()) return {};
+    // The first local file of a kind the Open commands read; anything else is
+    // not ours to take.
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString file = url.toLocalFile();
+        return is_readable_extension(file_extension(local_path(file))) ? file : QString();
+    }
+    return {};
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = dropped_file(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    const QPoint on_pane = surf2_->mapFrom(this, event->position().toPoint());
+    const bool as_target = surf2_->rect().contains(on_pane);
+    // After the drop has ended: the program it came from is not kept waiting
+    // by a question or an error box.
+    QTimer::singleShot(0, this, [this, file, as_target] {
+        pending_file_name_ = file;
+        run([this, as_target] { as_target ? plik_opentargetClick() : plik_opensourceClick(); });
+    });
+}
+
 void MainWindow::run(const std::function<void()>& body) {
     try {
         body();
@@ -303,6 +394,7 @@ void MainWindow::run(const std::function<void()>& body) {
 }
 
 void MainWindow::after_command() {
+    setWindowModified(workspace_.target_modified());
     sync_scroll_bars();
     sync_status();
     sync_undo();
@@ -339,6 +431,15 @@ QString MainWindow::panel_text(int panel) const {
 
 void MainWindow::pane_pressed(int pane, MouseButton button, int x, int y) {
     run([&] { workspace_.mouse_down(pane, button, x, y); });
+}
+
+void MainWindow::pane_wheel(int pane, int vertical_notches, int horizontal_notches) {
+    // Through the bars: one tile row or column per notch, as their arrows move,
+    // and the same repaint.
+    QScrollBar* v = pane == 1 ? v_scroll_ : v_scroll2_;
+    QScrollBar* h = pane == 1 ? h_scroll_ : h_scroll2_;
+    if (vertical_notches && v->isEnabled()) v->setValue(v->value() - vertical_notches);
+    if (horizontal_notches && h->isEnabled()) h->setValue(h->value() - horizontal_notches);
 }
 
 void MainWindow::sync_scroll_bars() {

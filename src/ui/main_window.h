@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "ui/icons.h"
+#include "ui/last_folders.h"
 #include "model/workspace.h"
+#include "strings/messages.h"
 
 class QAction;
 class QActionGroup;
@@ -21,7 +23,9 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QScrollBar;
+class QMimeData;
 class QStatusBar;
+class QTimer;
 class QToolBar;
 
 namespace tilesmith {
@@ -64,7 +68,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing with unsaved changes of the target asks first; config.dat is
+    // written whenever the window does close.
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped on the target pane opens as the target, anywhere else as
+    // the source, as the Open commands do.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     using Routine = std::function<void(Package&, int x, int y, Progress&)>;
@@ -91,10 +102,17 @@ private:
     void sync_recent();
     void sync_options();
     void pane_pressed(int pane, MouseButton button, int x, int y);
+    void pane_wheel(int pane, int vertical_notches, int horizontal_notches);
     const QImage& compose(int pane);
     QString text(int entry) const;
     // The message in the current language.
     QString text(Msg message) const;
+    // "Save changes?" when the target has unsaved work: true to go on (saved
+    // or discarded), false to keep everything as it is.
+    bool settle_unsaved_target();
+    // The brief status-bar note naming a file just written.
+    void note_written(const QString& file);
+    QString dropped_file(const QMimeData* data) const;
 
     // Command handlers (commands.cpp); called inside run().
     void plik_newClick();
@@ -126,6 +144,7 @@ private:
     QString exe_dir_;
     QStringList arguments_;
     QString pending_file_name_;
+    LastFolders folders_;
     QColor lm_color_{Qt::black};
     // The save dialog of the export keeps its last filter and suffix.
     QString export_filter_, export_suffix_;
@@ -142,6 +161,8 @@ private:
     std::array<QLabel*, 9> panels_{};
     QProgressBar* progress_gauge_ = nullptr;
     std::unique_ptr<GaugeProgress> gauge_;
+    QLabel* written_note_ = nullptr;
+    QTimer* note_timer_ = nullptr;
 
     std::vector<QAction*> captioned_;  // menus and items the language switch visits
     std::vector<QAction*> tools_;      // tool actions, whose hints it visits

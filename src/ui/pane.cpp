@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QWheelEvent>
 
 #include "core/dimensions.h"
 
@@ -89,8 +90,9 @@ void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
     }
 }
 
-PaneView::PaneView(QWidget* parent, Compose compose, Press press)
-    : QWidget(parent), compose_(std::move(compose)), press_(std::move(press)) {
+PaneView::PaneView(QWidget* parent, Compose compose, Press press, Wheel wheel)
+    : QWidget(parent), compose_(std::move(compose)), press_(std::move(press)),
+      wheel_(std::move(wheel)) {
     // Every pixel is painted each time: nothing to clear first, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -120,6 +122,23 @@ void PaneView::mousePressEvent(QMouseEvent* event) {
     }
     const QPoint at = event->position().toPoint();
     press_(button, at.x(), at.y());
+}
+
+void PaneView::wheelEvent(QWheelEvent* event) {
+    if (!wheel_) {
+        event->ignore();
+        return;
+    }
+    QPoint delta = event->angleDelta();
+    // Shift+wheel scrolls sideways, unless the platform has already turned it.
+    if ((event->modifiers() & Qt::ShiftModifier) && delta.x() == 0) delta = QPoint(delta.y(), 0);
+    wheel_rest_ += delta;
+    // One notch is 120 eighths of a degree; touch pads send less at a time.
+    const int vertical = wheel_rest_.y() / QWheelEvent::DefaultDeltasPerStep;
+    const int horizontal = wheel_rest_.x() / QWheelEvent::DefaultDeltasPerStep;
+    wheel_rest_ -= QPoint(horizontal, vertical) * QWheelEvent::DefaultDeltasPerStep;
+    if (vertical != 0 || horizontal != 0) wheel_(vertical, horizontal);
+    event->accept();
 }
 
 }  // namespace tilesmith

@@ -40,15 +40,21 @@ class PaneView : public QWidget {
 public:
     using Compose = std::function<const QImage&()>;
     using Press = std::function<void(MouseButton, int x, int y)>;
-    PaneView(QWidget* parent, Compose compose, Press press);
+    // Whole wheel notches: vertical (+ up) and horizontal (+ left); Shift turns
+    // a vertical wheel into a horizontal one.
+    using Wheel = std::function<void(int vertical_notches, int horizontal_notches)>;
+    PaneView(QWidget* parent, Compose compose, Press press, Wheel wheel = {});
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     Compose compose_;
     Press press_;
+    Wheel wheel_;
+    QPoint wheel_rest_;  // eighths of a degree short of a notch, from fine-grained wheels
 };
 
 }  // namespace tilesmith

@@ -1,0 +1,283 @@
+// Habits of a desktop editor, through Qt's own event paths: the wheel over the
+// panes, files dropped on the window, unsaved work at close and open, the
+// dialogs' folders, the note about a written file and the full gauge.
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include "gui_window_support.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class Desktop : public WindowTest {
+protected:
+    QWidget* widget(const char* name) {
+        auto* w = window->findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QScrollBar* bar(const char* name) { return window->findChild<QScrollBar*>(QString::fromLatin1(name)); }
+
+    // DragEnter then Drop at `at` of `w`, as the window system delivers them;
+    // true when the window took the drag. The open runs once the drop is over.
+    bool drop(QWidget* w, QPoint at, QMimeData* data) {
+        QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &enter);
+        const bool taken = enter.isAccepted();
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &dropped);
+        QCoreApplication::processEvents();
+        return taken;
+    }
+    static QMimeData* files(const QStringList& paths) {
+        auto* data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+        data->setUrls(urls);
+        return data;
+    }
+    // The close box: true when the window agreed to close.
+    bool request_close() {
+        QCloseEvent close;
+        QApplication::sendEvent(window.get(), &close);
+        return close.isAccepted();
+    }
+    void change_target() { trigger("tx_del"); }
+};
+
+struct WheelCase {
+    const char* name;
+    QPoint angle;
+    Qt::KeyboardModifiers modifiers;
+    int h, v;  // the target pane's scroll position afterwards
+};
+
+class Wheel : public Desktop, public ::testing::WithParamInterface<WheelCase> {};
+
+TEST_P(Wheel, ScrollsThePaneUnderThePointerByWholeTiles) {
+    const WheelCase& c = GetParam();
+    // 8 x 20 tiles: 4 columns and 12 rows beyond the pane.
+    write_tga(path("wide.tga"), 8 * 64, 20 * 64, pattern);
+    open();
+    host.open_answers = {path("wide.tga")};
+    trigger("plik_opentarget");
+    bar("h_scroll2")->setValue(2);
+    bar("v_scroll2")->setValue(5);
+    QWidget* pane = widget("surf2");
+    const QPointF at(100, 100);
+    QWheelEvent wheel(at, pane->mapToGlobal(at), QPoint(), c.angle, Qt::NoButton, c.modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane, &wheel);
+    EXPECT_EQ(ws().target_pane.h.position, c.h);
+    EXPECT_EQ(ws().target_pane.v.position, c.v);
+    EXPECT_EQ(bar("h_scroll2")->value(), c.h);
+    EXPECT_EQ(bar("v_scroll2")->value(), c.v);
+    EXPECT_EQ(ws().source_pane.v.position, 0) << "the other pane stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notches, Wheel,
+    ::testing::Values(WheelCase{"down", {0, -120}, Qt::NoModifier, 2, 6},
+                      WheelCase{"up_two", {0, 240}, Qt::NoModifier, 2, 3},
+                      WheelCase{"half_notch", {0, -60}, Qt::NoModifier, 2, 5},
+                      WheelCase{"shift_down", {0, -120}, Qt::ShiftModifier, 3, 5},
+                      WheelCase{"horizontal_left", {120, 0}, Qt::NoModifier, 1, 5},
+                      WheelCase{"past_the_end", {0, -120 * 20}, Qt::NoModifier, 2, 12}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct DropCase {
+    const char* name;
+    const char* widget;
+    QPoint at;
+    bool as_target;
+};
+
+class Drop : public Desktop, public ::testing::WithParamInterface<DropCase> {};
+
+TEST_P(Drop, OpensTheFileAsTheOpenCommandsDo) {
+    const DropCase& c = GetParam();
+    write_tga(path("dropped.tga"), 128, 64, pattern);
+    open();
+    EXPECT_TRUE(drop(widget(c.widget), c.at, files({path("dropped.tga")})));
+    const Package& opened = c.as_target ? ws().target_package : ws().source_package;
+    const Package& other = c.as_target ? ws().source_package : ws().target_package;
+    EXPECT_EQ(opened.width(), 128);
+    EXPECT_EQ(opened.pixel(5, 7), pattern(5, 7));
+    EXPECT_EQ(other.width(), 256);
+    EXPECT_EQ(action("file1")->isVisible(), !c.as_target) << "only sources enter the recent list";
+    EXPECT_EQ(window->panel_text(c.as_target ? 4 : 1), QStringLiteral("128 x 64"));
+    EXPECT_TRUE(host.open_filters.isEmpty()) << "no dialog";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, Drop,
+    ::testing::Values(DropCase{"target_pane", "surf2", {100, 100}, true},
+                      DropCase{"source_pane", "surf1", {100, 100}, false},
+                      DropCase{"tool_bar", "main_tool", {5, 5}, false},
+                      DropCase{"status_bar", "stat", {200, 5}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
+    write_tga(path("dropped.tga"), 128, 64, pattern);
+    QFile(path("notes.txt")).open(QIODevice::WriteOnly);
+    open();
+    auto* text = new QMimeData;
+    text->setText(path("dropped.tga"));
+    auto* web = new QMimeData;
+    web->setUrls({QUrl(QStringLiteral("https://example.org/dropped.tga"))});
+    for (QMimeData* data : {text, web, files({path("notes.txt")})}) {
+        EXPECT_FALSE(drop(widget("surf1"), {100, 100}, data));
+        delete data;
+    }
+    EXPECT_EQ(ws().source_package.width(), 256);
+    EXPECT_FALSE(action("file1")->isVisible());
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+TEST_F(Desktop, DroppedFileThatFailsShowsTheErrorAsOpenDoes) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.tga")));
+    open();
+    drop(widget("surf2"), {50, 50}, files({path("folder.tga")}));
+    EXPECT_EQ(host.errors.size(), 1);
+    EXPECT_EQ(ws().target_package.width(), 256);
+}
+
+TEST_F(Desktop, CaptionMarksUnsavedWorkUntilItIsSaved) {
+    open();
+    EXPECT_FALSE(window->isWindowModified());
+    change_target();
+    EXPECT_TRUE(window->isWindowModified());
+    host.save_answers = {path("saved.tga")};
+    trigger("plik_savetarget");
+    EXPECT_FALSE(window->isWindowModified());
+    change_target();
+    trigger("ed_cofnij");
+    EXPECT_FALSE(window->isWindowModified()) << "undone back to the saved state";
+}
+
+TEST_F(Desktop, ClosingWithoutChangesAsksNothing) {
+    open();
+    trigger("tx_add");
+    trigger("ed_cofnij");
+    EXPECT_TRUE(request_close());
+    EXPECT_TRUE(host.save_questions.isEmpty());
+    EXPECT_TRUE(QFile::exists(path("config.dat")));
+}
+
+TEST_F(Desktop, CancelAtCloseKeepsTheWindowAndTheWork) {
+    open();
+    change_target();
+    const Package work = ws().target_package;
+    host.save_change_answers = {SaveAnswer::cancel};
+    trigger("plik_end");  // "Zakończ" goes the same way as the close box
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(host.save_questions, QStringList{entry(int(Msg::SaveChangesQuestion))});
+    EXPECT_EQ(ws().target_package, work);
+    EXPECT_TRUE(ws().undo_enabled());
+    EXPECT_FALSE(QFile::exists(path("config.dat"))) << "written only when the window closes";
+}
+
+TEST_F(Desktop, SaveAtCloseWritesTheTargetThenTheSettings) {
+    open();
+    change_target();
+    host.save_change_answers = {SaveAnswer::save};
+    host.save_answers = {path("work.bmp")};
+    EXPECT_TRUE(request_close());
+    EXPECT_TRUE(QFile::exists(path("work.bmp")));
+    EXPECT_TRUE(QFile::exists(path("config.dat")));
+}
+
+TEST_F(Desktop, SaveAtCloseThatIsCancelledKeepsTheWindowOpen) {
+    open();
+    change_target();
+    host.save_change_answers = {SaveAnswer::save};  // then no name in the save dialog
+    EXPECT_FALSE(request_close());
+    EXPECT_TRUE(ws().target_modified());
+}
+
+TEST_F(Desktop, DiscardAtCloseClosesWithTheSettingsWritten) {
+    open();
+    trigger("jezyk_eng");
+    change_target();
+    host.save_change_answers = {SaveAnswer::discard};
+    EXPECT_TRUE(request_close());
+    EXPECT_EQ(host.save_questions, QStringList{QStringLiteral("Save changes?")});
+    EXPECT_TRUE(QFile::exists(path("config.dat")));
+}
+
+TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
+    write_tga(path("other.tga"), 128, 64, pattern);
+    open();
+    change_target();
+    const Package work = ws().target_package;
+    host.save_change_answers = {SaveAnswer::cancel, SaveAnswer::cancel, SaveAnswer::discard};
+    host.open_answers = {path("other.tga")};
+    trigger("plik_opentarget");
+    EXPECT_TRUE(host.open_filters.isEmpty()) << "cancelled before the dialog";
+    drop(widget("surf2"), {10, 10}, files({path("other.tga")}));
+    EXPECT_EQ(ws().target_package, work);
+    EXPECT_EQ(host.save_questions.size(), 2);
+    drop(widget("surf1"), {10, 10}, files({path("other.tga")}));
+    EXPECT_EQ(host.save_questions.size(), 2) << "a new source replaces no work";
+    trigger("plik_opentarget");
+    EXPECT_EQ(ws().target_package.width(), 128);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(Desktop, EachDialogStartsWhereItChoseLastAlsoInTheNextRun) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("sources")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("saves")));
+    write_tga(path("sources/a.tga"), 64, 64, pattern);
+    open();
+    host.open_answers = {path("sources/a.tga")};
+    trigger("plik_opensource");
+    host.save_answers = {path("saves/b.tga")};
+    trigger("plik_savetargetas");
+    window.reset();  // the next run
+
+    open();
+    trigger("plik_opensource");
+    trigger("plik_savetargetas");
+    EXPECT_EQ(host.open_folders.last(), path("sources"));
+    EXPECT_EQ(host.save_folders.last(), path("saves"));
+    trigger("plik_opentarget");
+    EXPECT_NE(host.open_folders.last(), path("sources")) << "the target dialog keeps its own folder";
+}
+
+TEST_F(Desktop, SaveNotesTheFileBrieflyOverTheSizes) {
+    open();
+    host.save_answers = {path("note.tga")};
+    trigger("plik_savetargetas");
+    auto* note = window->findChild<QLabel*>(QStringLiteral("written_note"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("Zapisano: note.tga"));
+    EXPECT_TRUE(widget("progress_gauge")->isVisible());
+    EXPECT_FALSE(note->geometry().intersects(widget("progress_gauge")->geometry()));
+    // The moment passes: the sizes are back.
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("note_timer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+    EXPECT_FALSE(note->isVisible());
+}
+
+TEST_F(Desktop, GaugeEndsFullAfterASmallLoad) {
+    write_tga(path("tiny.tga"), 64, 64, pattern);
+    open();
+    host.open_answers = {path("tiny.tga")};
+    trigger("plik_opensource");
+    auto* gauge = window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"));
+    EXPECT_EQ(gauge->value(), gauge->maximum());
+}
+
+}  // namespace
