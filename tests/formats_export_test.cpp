@@ -1,5 +1,7 @@
 // Level export: the package into copies of Tomb Raider 2/3 and 4/5 base levels.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -350,12 +352,30 @@ TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
 }
 
 TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
-    // Renaming over a folder fails after everything was written.
-    std::filesystem::create_directory(dir.file("taken.tr2"));
-    const std::string base = put("base.tr2", make_tr2(1));
-    EXPECT_THROW(ex_tr23(dir.file("taken.tr2"), base, pattern_package(1, 1), progress), Error);
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"base.tr2", "taken.tr2"}));
-    EXPECT_TRUE(std::filesystem::is_empty(dir.file("taken.tr2")));
+    // The disk fills up as the last bytes go out; the file size limit stands in for a full disk.
+    signal(SIGXFSZ, SIG_IGN);
+    for (const char* ext : {".tr2", ".tr4"}) {
+        SCOPED_TRACE(ext);
+        TempDir folder;
+        const std::string base = folder.file(std::string("base") + ext), out = folder.file(std::string("out") + ext);
+        write_bytes(base, ext == std::string(".tr2") ? make_tr2(2) : make_tr4(2));
+        // How long the new output would be, then the previous output in place.
+        ASSERT_EQ(export_level(out, base, pattern_package(2, 2), progress), kWritten);
+        const std::size_t full = read_bytes(out).size();
+        ASSERT_EQ(export_level(out, base, pattern_package(2, 1), progress), kWritten);
+        const Bytes previous = read_bytes(out);
+
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = full - 1;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        EXPECT_THROW(export_level(out, base, pattern_package(2, 2), progress), Error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        EXPECT_EQ(read_bytes(out), previous);
+        EXPECT_EQ(folder.entries(), (std::vector<std::string>{"base" + std::string(ext), "out" + std::string(ext)}));
+    }
 }
 
 }  // namespace
