@@ -1,15 +1,51 @@
 // Shared by the fuzz targets: a scratch file that holds each input, named with
-// the extension its reader expects, in memory-backed /dev/shm when there is one.
+// the extension its reader expects, in memory-backed /dev/shm when there is one;
+// and the cap on the sizes an input may announce.
 #pragma once
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "core/checked.h"
+
 namespace tilesmith {
+
+// The most bytes of pixels an input of `size` bytes may make a reader produce:
+// a level page at least, and beyond that `expansion` times the input, the most
+// the format can expand its stored bytes (1032 for a deflate stream). A legal
+// file thus keeps its announced size, a longer input may announce more (the
+// fuzzer still reaches large legal sizes), and one run costs a bounded multiple
+// of the input's length. Sizes beyond the readers' own limits are never capped:
+// those must be refused, and cheaply.
+inline std::int64_t fuzz_byte_cap(std::size_t size, std::int64_t expansion) {
+    return std::max<std::int64_t>(std::int64_t(256) * 256 * 4, expansion * std::int64_t(size));
+}
+
+// Shrinks an announced picture of |width| x |height| (signs kept) to the cap,
+// at 3 bytes a pixel: the height first, then the width. Pictures the readers
+// must refuse anyway are left as they are.
+inline void cap_announced_picture(std::int64_t& width, std::int64_t& height, std::size_t size,
+                                  std::int64_t expansion) {
+    const std::int64_t w = std::abs(width), h = std::abs(height);
+    const std::int64_t cap = fuzz_byte_cap(size, expansion) / 3;
+    if (w * h <= cap || w * h > kMaxPackagePixels) return;
+    const std::int64_t new_w = std::min(w, cap), new_h = std::max<std::int64_t>(1, cap / new_w);
+    width = width < 0 ? -new_w : new_w;
+    height = height < 0 ? -new_h : new_h;
+}
+
+// Caps an announced count of bytes of pixels, leaving alone what the readers
+// must refuse.
+inline std::int64_t cap_announced_bytes(std::int64_t bytes, std::size_t size, std::int64_t expansion) {
+    if (bytes < 0 || bytes > kMaxBufferBytes) return bytes;
+    return std::min(bytes, fuzz_byte_cap(size, expansion));
+}
 
 class ScratchFile {
 public:

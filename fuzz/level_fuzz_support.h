@@ -12,10 +12,6 @@
 
 namespace tilesmith {
 
-// Announced packages larger than this are legal but take long to fill; the
-// targets skip them to keep the fuzzer's pace (larger than the limits still run).
-constexpr std::int64_t kFuzzPaceBytes = std::int64_t(64) * 262144;
-
 // Runs `read` on a small marked package: it either loads 256 pixels wide or
 // throws Error with the package untouched. Anything else aborts.
 template <typename Read>

@@ -1,4 +1,5 @@
-// Fuzz target: Tomb Raider 2/3 levels in both page modes.
+// Fuzz target: Tomb Raider 2/3 levels in both page modes. No cap is needed:
+// the reader refuses a page count whose 8-bit pages the file does not hold.
 #include "level_fuzz_support.h"
 #include "formats/tr23.h"
 
