@@ -3,10 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStringList>
-#include <QTranslator>
 #include <cstdlib>
 #include <string_view>
 
@@ -60,14 +57,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     name_the_application();
     QGuiApplication::setDesktopFileName(QStringLiteral(TILESMITH_APP_ID));
-    // The standard buttons and the file and colour choosers speak the
-    // desktop's language, as a platform's own dialogs do; our texts follow the
-    // language option.
-    QTranslator platform_texts;
-    if (platform_texts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&platform_texts);
-
+    // Qt's standard buttons and the file and colour dialogs follow the
+    // program's language switch (MainWindow), not the desktop's locale.
     tilesmith::QtDialogHost host;
     // config.dat lives beside the executable; the first parameter, if any, is
     // opened as the source package.

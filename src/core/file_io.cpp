@@ -19,17 +19,16 @@ InFile::InFile(const std::string& path) : path_(path) {
     // Opened without blocking, so that a pipe with no writer cannot hold us at
     // the open; anything but a regular file is refused before it is read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw Error("Cannot open \"" + path + "\": " + system_error_text(errno));
+    if (fd < 0) throw errno_error(Msg::CannotOpenFile, path, errno);
     struct stat st {};
     if (fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        throw Error("Cannot read \"" + path + "\": " + system_error_text(err));
+        throw errno_error(Msg::CannotReadFile, path, err);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw Error("Cannot open \"" + path + "\": " +
-                    (S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file"));
+        throw Error(Msg::CannotOpenFile, path, S_ISDIR(st.st_mode) ? Msg::ItIsAFolder : Msg::NotARegularFile);
     }
     // Reads of a regular file never block; clear the flag all the same.
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -37,7 +36,7 @@ InFile::InFile(const std::string& path) : path_(path) {
     if (!file_) {
         const int err = errno;
         ::close(fd);
-        throw Error("Cannot open \"" + path + "\": " + system_error_text(err));
+        throw errno_error(Msg::CannotOpenFile, path, err);
     }
     size_ = st.st_size;
 }
@@ -48,18 +47,18 @@ InFile::~InFile() {
 
 void InFile::seek(std::int64_t offset) {
     if (offset < 0 || fseeko(file_, off_t(offset), SEEK_SET) != 0)
-        throw Error("Cannot read \"" + path_ + "\": seek failed");
+        throw Error(Msg::CannotReadFile, path_, Msg::SeekFailed);
 }
 
 std::size_t InFile::read_some(void* buffer, std::size_t count) {
     const std::size_t got = std::fread(buffer, 1, count, file_);
     if (got < count && std::ferror(file_))
-        throw Error("Cannot read \"" + path_ + "\": " + system_error_text(errno));
+        throw errno_error(Msg::CannotReadFile, path_, errno);
     return got;
 }
 
 void InFile::read_exact(void* buffer, std::size_t count) {
-    if (read_some(buffer, count) != count) throw Error("\"" + path_ + "\" is truncated");
+    if (read_some(buffer, count) != count) throw Error(Msg::FileTruncated, path_);
 }
 
 namespace {
@@ -78,10 +77,10 @@ std::string save_target(const std::string& path) {
         }
     }
     if (::stat(target.c_str(), &st) != 0) return target;  // a new file
-    if (S_ISDIR(st.st_mode)) throw Error("Cannot write \"" + path + "\": it is a folder");
-    if (!S_ISREG(st.st_mode)) throw Error("Cannot write \"" + path + "\": it is not a regular file");
+    if (S_ISDIR(st.st_mode)) throw Error(Msg::CannotWriteFile, path, Msg::ItIsAFolder);
+    if (!S_ISREG(st.st_mode)) throw Error(Msg::CannotWriteFile, path, Msg::NotARegularFile);
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        throw Error("Cannot write \"" + path + "\": " + system_error_text(errno));
+        throw errno_error(Msg::CannotWriteFile, path, errno);
     return target;
 }
 
@@ -98,13 +97,13 @@ AtomicOutFile::AtomicOutFile(const std::string& path) : path_(path), target_path
     // short name, so that a long target name cannot make it too long.
     temp_path_ = folder_of(target_path_) + "/tilesmith-XXXXXX.tmp";
     const int fd = ::mkostemps(temp_path_.data(), 4, O_CLOEXEC);
-    if (fd < 0) throw Error("Cannot write \"" + path + "\": " + system_error_text(errno));
+    if (fd < 0) throw errno_error(Msg::CannotWriteFile, path, errno);
     file_ = fdopen(fd, "wb");
     if (!file_) {
         const int err = errno;
         ::close(fd);
         std::remove(temp_path_.c_str());
-        throw Error("Cannot write \"" + path + "\": " + system_error_text(err));
+        throw errno_error(Msg::CannotWriteFile, path, err);
     }
 }
 
@@ -115,7 +114,7 @@ AtomicOutFile::~AtomicOutFile() {
 
 void AtomicOutFile::write(const void* data, std::size_t count) {
     if (count && std::fwrite(data, 1, count, file_) != count)
-        throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
+        throw errno_error(Msg::CannotWriteFile, path_, errno);
 }
 
 void AtomicOutFile::commit() {
@@ -124,13 +123,13 @@ void AtomicOutFile::commit() {
     if (::stat(target_path_.c_str(), &st) == 0) fchmod(fileno(file_), st.st_mode & 07777);
     else fchmod(fileno(file_), 0666 & ~[] { mode_t m = umask(0); umask(m); return m; }());
     if (std::fflush(file_) != 0 || fsync(fileno(file_)) != 0) {
-        throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
+        throw errno_error(Msg::CannotWriteFile, path_, errno);
     }
     const int rc = std::fclose(file_);
     file_ = nullptr;
-    if (rc != 0) throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
+    if (rc != 0) throw errno_error(Msg::CannotWriteFile, path_, errno);
     if (std::rename(temp_path_.c_str(), target_path_.c_str()) != 0)
-        throw Error("Cannot write \"" + path_ + "\": " + system_error_text(errno));
+        throw errno_error(Msg::CannotWriteFile, path_, errno);
     committed_ = true;
 }
 

@@ -26,9 +26,9 @@ namespace {
 constexpr int kBmpFileHeader = 14;
 constexpr int kBmpInfoHeader = 40;
 
-std::string too_large(const std::string& file_name, std::int64_t w, std::int64_t h) {
-    return "Cannot read \"" + file_name + "\": " + std::to_string(w) + " x " + std::to_string(h) +
-           " pixels is too large a picture";
+Error too_large(const std::string& file_name, std::int64_t w, std::int64_t h) {
+    return Error(Msg::CannotReadFile, file_name,
+                 std::to_string(w) + " x " + std::to_string(h) + " pixels is too large a picture");
 }
 
 void read_bmp(const std::string& file_name, Package& fresh) {
@@ -37,11 +37,11 @@ void read_bmp(const std::string& file_name, Package& fresh) {
     // Opened by its bytes: Qt would first turn the name into text, which not
     // every file name survives.
     const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw Error("Cannot open \"" + file_name + "\": " + system_error_text(errno));
+    if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Error("Cannot open \"" + file_name + "\": " + file.errorString().toStdString());
+        throw Error(Msg::CannotOpenFile, file_name, file.errorString().toStdString());
     }
 
     // Room for the largest picture we accept, decoded at 4 bytes a pixel.
@@ -53,13 +53,13 @@ void read_bmp(const std::string& file_name, Package& fresh) {
     const QSize announced = reader.size();
     if (announced.isValid() &&
         std::int64_t(announced.width()) * announced.height() > kMaxPackagePixels)
-        throw Error(too_large(file_name, announced.width(), announced.height()));
+        throw too_large(file_name, announced.width(), announced.height());
 
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        throw Error("Cannot read \"" + file_name + "\": " + reader.errorString().toStdString());
+        throw Error(Msg::CannotReadFile, file_name, reader.errorString().toStdString());
     const int width = image.width(), height = image.height();
-    if (std::int64_t(width) * height > kMaxPackagePixels) throw Error(too_large(file_name, width, height));
+    if (std::int64_t(width) * height > kMaxPackagePixels) throw too_large(file_name, width, height);
 
     fresh.resize(width, height);
     if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
@@ -77,7 +77,7 @@ void read_bmp(const std::string& file_name, Package& fresh) {
     }
     // Colour-mapped and other layouts: let Qt produce the package's byte order.
     const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
-    if (bgr.isNull()) throw Error("Cannot read \"" + file_name + "\": out of memory converting the picture");
+    if (bgr.isNull()) throw Error(Msg::CannotReadFile, file_name, "out of memory converting the picture");
     for (int y = 0; y < height; ++y) std::memcpy(fresh.row(y), bgr.constScanLine(y), std::size_t(width) * 3);
 }
 
@@ -129,8 +129,8 @@ void save_bmp(const std::string& file_name, const Package& package, Progress& pr
     const std::int64_t image_bytes = padded_row * height;
     const std::int64_t file_bytes = image_bytes + kBmpFileHeader + kBmpInfoHeader;
     if (file_bytes > 0xFFFFFFFFll)
-        throw Error("Cannot write \"" + file_name + "\": " + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels do not fit a BMP file");
+        throw Error(Msg::CannotWriteFile, file_name,
+                    std::to_string(width) + " x " + std::to_string(height) + " pixels do not fit a BMP file");
 
     unsigned char header[kBmpFileHeader + kBmpInfoHeader] = {};
     header[0] = 'B';

@@ -171,7 +171,6 @@ void cmyk_to_bgr(const std::uint8_t* src, std::uint8_t* dst, int width, bool inv
 
 void read_jpeg(const std::string& file_name, Package& fresh) {
     InFile in(file_name);
-    const std::string truncated = "\"" + file_name + "\" is truncated";
     JpegErrorTrap trap;
     jpeg_decompress_struct cinfo{};
     DecompressGuard guard{&cinfo};
@@ -180,12 +179,12 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     // Runs one libjpeg call; a libjpeg error or a failed callback ends the read.
     const auto run = [&](void (*call)(void*), void* state) {
         if (jpeg_guarded(trap, call, state)) return;
-        if (source->hit_end && !trap.own_message) throw Error(truncated);
+        if (source->hit_end && !trap.own_message) throw Error(Msg::FileTruncated, file_name);
         // libjpeg's own words for this ("Backing store not supported") say little.
         if (!trap.own_message && (trap.manager.msg_code == JERR_NO_BACKING_STORE ||
                                   trap.manager.msg_code == JERR_OUT_OF_MEMORY))
-            throw Error("Cannot read \"" + file_name +
-                        "\": decoding the picture would take more than 1 GiB of memory");
+            throw Error(Msg::CannotReadFile, file_name,
+                        "decoding the picture would take more than 1 GiB of memory");
         throw Error(trap.text("Cannot read", file_name));
     };
 
@@ -198,12 +197,13 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     // picture's coefficients need.
     cinfo.mem->max_memory_to_use = long(kMaxBufferBytes);
     run(read_header, &cinfo);
-    if (source->hit_end) throw Error(truncated);
+    if (source->hit_end) throw Error(Msg::FileTruncated, file_name);
 
     const std::int64_t pixels = std::int64_t(cinfo.image_width) * cinfo.image_height;
     if (pixels > kMaxPackagePixels)
-        throw Error("Cannot read \"" + file_name + "\": " + std::to_string(cinfo.image_width) + " x " +
-                    std::to_string(cinfo.image_height) + " pixels is too large a picture");
+        throw Error(Msg::CannotReadFile, file_name,
+                    std::to_string(cinfo.image_width) + " x " + std::to_string(cinfo.image_height) +
+                        " pixels is too large a picture");
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     // Greyscale is widened here, not by libjpeg: not every libjpeg converts it.
     if (cinfo.jpeg_color_space == JCS_GRAYSCALE) cinfo.out_color_space = JCS_GRAYSCALE;
@@ -212,7 +212,7 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
 
     run(start_decompress, &cinfo);
     // Progressive pictures are read whole here.
-    if (source->hit_end) throw Error(truncated);
+    if (source->hit_end) throw Error(Msg::FileTruncated, file_name);
     const int width = int(cinfo.output_width), height = int(cinfo.output_height);
     const int components = cinfo.output_components;
     fresh.resize(width, height);
@@ -221,8 +221,8 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = int(cinfo.output_scanline);
         run(read_scanline, &line);
-        if (line.got != 1) throw Error(truncated);
-        if (source->hit_end) throw Error(truncated);
+        if (line.got != 1) throw Error(Msg::FileTruncated, file_name);
+        if (source->hit_end) throw Error(Msg::FileTruncated, file_name);
         std::uint8_t* dst = fresh.row(y);
         if (components == 1) grey_to_bgr(row.data(), dst, width);
         else if (components == 4) cmyk_to_bgr(row.data(), dst, width, cinfo.saw_Adobe_marker);

@@ -27,7 +27,7 @@ std::string beyond_the_end(const InFile& in) {
 }  // namespace
 
 void refuse_level(const std::string& file_name, const std::string& problem) {
-    throw Error("Cannot read \"" + file_name + "\": " + problem);
+    throw Error(Msg::CannotReadFile, file_name, problem);
 }
 
 void check_level_pages(const std::string& file_name, std::int64_t pages) {

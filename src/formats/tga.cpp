@@ -140,8 +140,9 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
 void save_tga(const std::string& file_name, const Package& package, Progress& progress) {
     const int width = package.width(), height = package.height();
     if (width > 0xFFFF || height > 0xFFFF)
-        throw Error("Cannot write \"" + file_name + "\": a TGA file holds at most 65535 x 65535 pixels, not " +
-                    std::to_string(width) + " x " + std::to_string(height));
+        throw Error(Msg::CannotWriteFile, file_name,
+                    "a TGA file holds at most 65535 x 65535 pixels, not " + std::to_string(width) + " x " +
+                        std::to_string(height));
     unsigned char header[kHeaderSize] = {};
     header[2] = 2;
     write_u16le(header + 12, std::uint16_t(width));

@@ -105,6 +105,20 @@ enum class Msg : int {
     // Unsaved work and written files.
     SaveChangesQuestion = 182,    // Save / Discard / Cancel before the target is closed or replaced
     FileSaved = 184,              // status-bar note after a save or export, %1 the file name
+    // Input/output errors: %1 the file, %2 why.
+    CannotOpenFile = 186,
+    CannotReadFile = 188,
+    CannotWriteFile = 190,
+    FileTruncated = 192,
+    // Why, in the %2 of the errors above.
+    ItIsAFolder = 194,
+    NotARegularFile = 196,
+    SeekFailed = 198,
+    NoSuchFile = 200,
+    PermissionDenied = 202,
+    DiskFull = 204,
+    ReadOnlyFileSystem = 206,
+    UnknownError = 208,           // the error box for a failure without words of its own
     // New pairs are appended here, after the last entry of the table.
 };
 

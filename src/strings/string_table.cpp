@@ -288,6 +288,32 @@ constexpr std::string_view kStrings[kStringCount] = {
     // 184, 185: status bar, briefly, after a save or an export; %1 is the file name
     "Zapisano: %1",
     "Saved: %1",
+    // 186-209: input/output errors; %1 is the file name, %2 why. The English
+    // reasons of the system are glibc's own words.
+    "Nie można otworzyć pliku „%1”: %2",
+    "Cannot open \"%1\": %2",
+    "Nie można odczytać pliku „%1”: %2",
+    "Cannot read \"%1\": %2",
+    "Nie można zapisać pliku „%1”: %2",
+    "Cannot write \"%1\": %2",
+    "Plik „%1” jest niekompletny",
+    "\"%1\" is truncated",
+    "to jest folder",
+    "it is a folder",
+    "to nie jest zwykły plik",
+    "it is not a regular file",
+    "nie można przejść do miejsca w pliku",
+    "seek failed",
+    "nie ma takiego pliku ani folderu",
+    "No such file or directory",
+    "brak uprawnień",
+    "Permission denied",
+    "brak miejsca na dysku",
+    "No space left on device",
+    "system plików tylko do odczytu",
+    "Read-only file system",
+    "Nieznany błąd",
+    "Unknown error",
 };
 
 }  // namespace

@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "core/error.h"
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "strings/strings.h"
@@ -272,6 +273,8 @@ void MainWindow::FormShow() {
         workspace_.set_grid_step(kDefaultGridStep);
         sync_options();
     }
+    // Qt's buttons and dialogs speak the program's language from the start.
+    qt_texts_.follow(workspace_.options.polish);
     // Also without a settings file: the flat look starts on, as its item does.
     opcje_xpClick();
 
@@ -385,10 +388,12 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::run(const std::function<void()>& body) {
     try {
         body();
+    } catch (const Error& e) {
+        host_.error(this, QString::fromStdString(e.text(workspace_.language())));
     } catch (const std::exception& e) {
         host_.error(this, QString::fromUtf8(e.what()));
     } catch (...) {
-        host_.error(this, QStringLiteral("Unknown error"));
+        host_.error(this, text(Msg::UnknownError));
     }
     after_command();
 }
@@ -525,6 +530,7 @@ void MainWindow::set_language(bool to_polish) {
     jezyk_pl_->setChecked(to_polish);
     jezyk_eng_->setChecked(!to_polish);
     workspace_.options.polish = jezyk_pl_->isChecked();
+    qt_texts_.follow(workspace_.options.polish);
 }
 
 }  // namespace tilesmith

@@ -13,6 +13,7 @@
 
 #include "ui/icons.h"
 #include "ui/last_folders.h"
+#include "ui/qt_texts.h"
 #include "model/workspace.h"
 #include "strings/messages.h"
 
@@ -145,6 +146,7 @@ private:
     QStringList arguments_;
     QString pending_file_name_;
     LastFolders folders_;
+    QtTexts qt_texts_;
     QColor lm_color_{Qt::black};
     // The save dialog of the export keeps its last filter and suffix.
     QString export_filter_, export_suffix_;

@@ -1,0 +1,67 @@
+// The core's errors: English what() for the command-line tool, and the same
+// error in either language for the window.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "core/error.h"
+#include "core/file_io.h"
+#include "support/test_files.h"
+
+using namespace tilesmith;
+
+namespace {
+
+struct ErrorCase {
+    const char* name;
+    Error error;
+    const char* english;
+    const char* polish;
+};
+
+class ErrorTexts : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ErrorTexts, EnglishAsTheToolPrintsItAndPolishForTheWindow) {
+    const ErrorCase& c = GetParam();
+    EXPECT_STREQ(c.error.what(), c.english);
+    EXPECT_EQ(c.error.text(Language::English), c.english);
+    EXPECT_EQ(c.error.text(Language::Polish), c.polish);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ErrorTexts,
+    ::testing::Values(
+        ErrorCase{"reason_with_a_pair", Error(Msg::CannotOpenFile, "a/b.tga", Msg::ItIsAFolder),
+                  "Cannot open \"a/b.tga\": it is a folder",
+                  "Nie można otworzyć pliku „a/b.tga”: to jest folder"},
+        ErrorCase{"system_reason", errno_error(Msg::CannotWriteFile, "x.bmp", EACCES),
+                  "Cannot write \"x.bmp\": Permission denied", "Nie można zapisać pliku „x.bmp”: brak uprawnień"},
+        ErrorCase{"detail_of_a_decoder", Error(Msg::CannotReadFile, "l.tr4", "bad header"),
+                  "Cannot read \"l.tr4\": bad header", "Nie można odczytać pliku „l.tr4”: bad header"},
+        ErrorCase{"no_detail", Error(Msg::FileTruncated, "%2.tga"), "\"%2.tga\" is truncated",
+                  "Plik „%2.tga” jest niekompletny"},
+        ErrorCase{"untyped", Error("ZLib error: target buffer may be too small"),
+                  "ZLib error: target buffer may be too small", "ZLib error: target buffer may be too small"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FileErrors, NameTheirMessageAndReason) {
+    TempDir dir;
+    try {
+        InFile folder(dir.path());
+        FAIL() << "a folder opened";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.message(), Msg::CannotOpenFile);
+        EXPECT_EQ(e.reason(), Msg::ItIsAFolder);
+    }
+    try {
+        InFile missing(dir.file("missing.tga"));
+        FAIL() << "a missing file opened";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.reason(), Msg::NoSuchFile);
+        EXPECT_EQ(e.text(Language::Polish), "Nie można otworzyć pliku „" + dir.file("missing.tga") +
+                                                "”: nie ma takiego pliku ani folderu");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+// One language throughout: Qt's own buttons and our error texts follow the
+// program's language switch.
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "gui_window_support.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class OneLanguage : public WindowTest {
+protected:
+    // The standard buttons' texts as a message box would show them now.
+    static QString button_text(QMessageBox::StandardButton which) {
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        return box.button(which)->text().remove(QLatin1Char('&'));
+    }
+};
+
+TEST_F(OneLanguage, QtsStandardButtonsFollowTheSwitchNotTheDesktop) {
+    open();  // no settings yet: Polish
+    EXPECT_EQ(button_text(QMessageBox::Yes), QStringLiteral("Tak"));
+    EXPECT_EQ(button_text(QMessageBox::No), QStringLiteral("Nie"));
+    trigger("jezyk_eng");
+    EXPECT_EQ(button_text(QMessageBox::Yes), QStringLiteral("Yes"));
+    trigger("jezyk_pl");
+    EXPECT_EQ(button_text(QMessageBox::No), QStringLiteral("Nie"));
+    window.reset();
+    EXPECT_EQ(button_text(QMessageBox::Yes), QStringLiteral("Yes")) << "gone with the window";
+}
+
+TEST_F(OneLanguage, FileErrorsShowInTheCurrentLanguage) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.tga")));
+    open();
+    host.open_answers = {path("folder.tga"), path("folder.tga")};
+    trigger("plik_opensource");
+    trigger("jezyk_eng");
+    trigger("plik_opensource");
+    ASSERT_EQ(host.errors.size(), 2);
+    EXPECT_EQ(host.errors[0], QStringLiteral("Nie można otworzyć pliku „%1”: to jest folder").arg(path("folder.tga")));
+    EXPECT_EQ(host.errors[1], QStringLiteral("Cannot open \"%1\": it is a folder").arg(path("folder.tga")));
+}
+
+}  // namespace
