@@ -2,6 +2,7 @@
 // a main window.
 #include "gui_window_support.h"
 #include "ui/clipboard.h"
+#include "ui/icons.h"
 #include "ui/pane.h"
 #include "ui/progress.h"
 
@@ -143,6 +144,42 @@ TEST(Gauge, RepaintsAtOnceAndOnlyWhenItsPictureChanges) {
     EXPECT_EQ(bar->value(), 5000);
     EXPECT_GE(counter.paints, 50);
     EXPECT_LE(counter.paints, 110);
+}
+
+}  // namespace
+
+namespace {
+
+// The pictograms as a menu shows them, checked or not.
+QImage icon_image(const QIcon& icon, QIcon::State state = QIcon::Off) {
+    return icon.pixmap(16, 16, QIcon::Normal, state).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(Pictograms, RotateTurnsAnticlockwiseItsHeadAtTheTopLeft) {
+    app();
+    const QImage img = icon_image(make_icon(Icon::rotate));
+    // The head is the heaviest part of the top half.
+    int left = 0, right = 0;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (qAlpha(img.pixel(x, y)) > 128) (x < 8 ? left : right) += 1;
+    EXPECT_GT(left, right + 5);
+}
+
+TEST(Pictograms, CheckedGridCarriesADarkCheckMark) {
+    app();
+    const QIcon grid = make_check_icon(Icon::grid);
+    const QImage off = icon_image(grid), on = icon_image(grid, QIcon::On);
+    int dark_on = 0, dark_off = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const auto dark = [](QRgb c) { return qAlpha(c) > 200 && qGray(c) < 40; };
+            dark_on += dark(on.pixel(x, y));
+            dark_off += dark(off.pixel(x, y));
+        }
+    EXPECT_GT(dark_on, 15);
+    EXPECT_NE(on, off);
+    EXPECT_GT(dark_on, dark_off);
 }
 
 }  // namespace

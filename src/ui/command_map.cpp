@@ -144,7 +144,7 @@ void MainWindow::build_commands() {
     // Widok
     QMenu* widok = add_menu(nullptr, "Widok1", 76);
     add_option(widok, "view_gird", 78, QKeySequence(Qt::Key_F9), &Options::view_gird)
-        ->setIcon(make_icon(Icon::grid));
+        ->setIcon(make_check_icon(Icon::grid));
 
     // Tekstura
     QMenu* tx = add_menu(nullptr, "tx", 22);

@@ -163,10 +163,12 @@ void draw(QPainter& p, Icon which) {
         case Icon::rotate:
             p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::RoundCap));
             p.setBrush(Qt::NoBrush);
-            p.drawArc(QRectF(2.5, 2.5, 11, 11), 30 * 16, 270 * 16);
+            // Anticlockwise, as the effect turns: the arc ends at the top
+            // left in a head pointing left.
+            p.drawArc(QRectF(2.5, 2.5, 11, 11), -120 * 16, 270 * 16);
             p.setPen(Qt::NoPen);
             p.setBrush(kGreen);
-            p.drawPolygon(QPolygonF() << QPointF(10, 0.5) << QPointF(15.5, 4) << QPointF(10, 7.5));
+            p.drawPolygon(QPolygonF() << QPointF(6, 0.5) << QPointF(0.5, 4) << QPointF(6, 7.5));
             break;
         case Icon::flip_h:
             p.setPen(QPen(kInk, 1));
@@ -371,6 +373,30 @@ QIcon make_icon(Icon which) {
     draw(p, which);
     p.end();
     return QIcon(pixmap);
+}
+
+QIcon make_check_icon(Icon which) {
+    QIcon icon = make_icon(which);
+    if (icon.isNull()) return icon;
+    // Checked: the pictogram faded under a bold check mark, which a menu shows
+    // where a check box would be, so the state reads at a glance.
+    QPixmap checked(16, 16);
+    checked.fill(Qt::transparent);
+    QPainter p(&checked);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(0.35);
+    p.drawPixmap(0, 0, icon.pixmap(16, 16));
+    p.setOpacity(1);
+    const QPolygonF mark = QPolygonF() << QPointF(2.5, 8.5) << QPointF(6.5, 12.5) << QPointF(13.5, 3.5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(mark);
+    p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(mark);
+    p.end();
+    icon.addPixmap(checked, QIcon::Normal, QIcon::On);
+    icon.addPixmap(checked, QIcon::Active, QIcon::On);
+    return icon;
 }
 
 }  // namespace tilesmith

@@ -16,5 +16,7 @@ enum class Icon {
 
 // The pictogram for `which`; an empty icon for Icon::none.
 QIcon make_icon(Icon which);
+// The pictogram of a checkable item: when checked it carries a check mark.
+QIcon make_check_icon(Icon which);
 
 }  // namespace tilesmith

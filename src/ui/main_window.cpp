@@ -422,6 +422,13 @@ void MainWindow::draw_panes() {
 }
 
 const QImage& MainWindow::compose(int pane) {
+    // At the screen's resolution, so a display scale of 2 draws sharp text.
+    const qreal ratio = surf1_->devicePixelRatioF();
+    if (pane_buffer_.devicePixelRatio() != ratio) {
+        pane_buffer_ = QImage(QSize(Workspace::pane_width, Workspace::pane_height) * ratio,
+                              QImage::Format_RGB32);
+        pane_buffer_.setDevicePixelRatio(ratio);
+    }
     compose_pane(pane_buffer_, pane == 1 ? workspace_.source_package : workspace_.target_package,
                  workspace_.pane(pane), workspace_.options, palette().color(QPalette::Button),
                  QLocale());

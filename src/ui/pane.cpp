@@ -40,7 +40,11 @@ QFont pane_font() {
 
 void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
                   const Options& options, const QColor& background, const QLocale& locale) {
-    const int W = buffer.width(), H = buffer.height();
+    // In pane pixels: a buffer at a device pixel ratio of 2 has twice as many
+    // of its own, where the text is drawn sharp and each package pixel becomes
+    // a square of four (nearest neighbour: no smoothing is asked for).
+    const QSizeF logical = buffer.deviceIndependentSize();
+    const int W = qRound(logical.width()), H = qRound(logical.height());
     const QColor select = to_qcolor(options.select_color);
     buffer.fill(background);
     QPainter p(&buffer);

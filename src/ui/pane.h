@@ -27,7 +27,8 @@ QString tile_number_text(double value, const QLocale& locale);
 // The 7-point bold Verdana of the coordinates, or the nearest sans face.
 QFont pane_font();
 
-// draw_panes for one pane, composed into `buffer` (pane_width x pane_height):
+// draw_panes for one pane, composed into `buffer` (pane_width x pane_height
+// pane pixels, at any device pixel ratio):
 // background, the package window at the scroll position, grid, the dashed
 // two-pixel selection frame and the tile number with its black shadow.
 void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
