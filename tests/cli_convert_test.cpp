@@ -73,10 +73,10 @@ TEST_F(CliConvert, HelpListsTheRegisteredExtensions) {
 
 TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {
     make_input("in.tga");
-    Outcome r = cli("convert '" + path("in.tga") + "' '" + path("out.png") + "'");
+    Outcome r = cli("convert '" + path("in.tga") + "' '" + path("out.gif") + "'");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(".tga .bmp .jpg"), std::string::npos) << r.err;
-    EXPECT_FALSE(fs::exists(path("out.png")));
+    EXPECT_FALSE(fs::exists(path("out.gif")));
 
     std::ofstream(path("in.gif")) << "GIF89a";
     r = cli("convert '" + path("in.gif") + "' '" + path("out.tga") + "'");

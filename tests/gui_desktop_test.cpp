@@ -281,3 +281,28 @@ TEST_F(Desktop, GaugeEndsFullAfterASmallLoad) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Desktop, PngWithHolesOpensMagentaAndSavesTransparent) {
+    QImage holes(64, 64, QImage::Format_ARGB32);
+    holes.fill(qRgba(10, 20, 30, 255));
+    holes.setPixel(5, 6, qRgba(10, 20, 30, 0));
+    ASSERT_TRUE(holes.save(path("holes.png")));
+    open();
+    host.open_answers = {path("holes.png")};
+    trigger("plik_opensource");
+    EXPECT_EQ(ws().source_package.pixel(5, 6), kTransparent);
+    EXPECT_EQ(ws().source_package.pixel(7, 6), pack_rgb(10, 20, 30));
+    EXPECT_EQ(action("file1")->text(), path("holes.png"));
+
+    trigger("tx_add");
+    host.save_answers = {path("saved.png")};
+    trigger("plik_savetargetas");
+    const QImage saved(path("saved.png"));
+    EXPECT_EQ(qAlpha(saved.pixel(5, 6)), 0);
+    EXPECT_EQ(saved.pixel(7, 6), qRgba(10, 20, 30, 255));
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+}  // namespace

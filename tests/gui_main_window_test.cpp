@@ -371,7 +371,7 @@ TEST_F(MainWindowTest, FirstArgumentOpensAsSourceWithoutADialog) {
 }
 
 TEST_F(MainWindowTest, UnrecognisedFirstArgumentOpensNothingAndTheDialogComesBack) {
-    open({path("picture.png")});
+    open({path("picture.gif")});
     EXPECT_TRUE(host.warnings.isEmpty() && host.errors.isEmpty());
     EXPECT_FALSE(action("fileline")->isVisible());
     trigger("plik_opensource");

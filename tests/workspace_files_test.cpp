@@ -62,7 +62,7 @@ protected:
 }  // namespace
 
 TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
-    for (const char* name : {"a.png", "b.jpeg", "c.tif", "noext", "dir.tga/file"}) {
+    for (const char* name : {"a.gif", "b.jpeg", "c.tif", "noext", "dir.tga/file"}) {
         const OpenAnswer s = ws_.open_source(path(name), progress_);
         const OpenAnswer t = ws_.open_target(path(name), progress_);
         EXPECT_FALSE(s.recognised) << name;
@@ -84,10 +84,10 @@ TEST_F(WorkspaceFiles, ReaderErrorEndsTheCommandBeforeAnyAfterLoadStep) {
 
 TEST_F(WorkspaceFiles, SaveAsWithAnUnknownExtensionWritesNothing) {
     EXPECT_FALSE(ws_.save_target_as(path("out.tif"), progress_));
-    EXPECT_FALSE(ws_.save_target(path("out.png"), progress_));
+    EXPECT_FALSE(ws_.save_target(path("out.gif"), progress_));
     EXPECT_EQ(ws_.target_file_name, "/somewhere/old.tga");
     EXPECT_FALSE(fs::exists(path("out.tif")));
-    EXPECT_FALSE(fs::exists(path("out.png")));
+    EXPECT_FALSE(fs::exists(path("out.gif")));
 }
 
 // The tests below read and write real TGA files.

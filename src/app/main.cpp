@@ -12,6 +12,7 @@
 #include "ui/dialog_host.h"
 #include "ui/main_window.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "formats/format_registry.h"
 #include "tilesmith_version.h"
 
 namespace {
@@ -37,14 +38,15 @@ bool asks_for_help_or_version(int argc, char** argv) {
     name_the_application();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Edits texture packages: 24-bit images of 64 x 64 tiles, read from TGA, BMP and JPEG\n"
-        "images, Tomb Raider 2-5 levels and object packages, and written back as images or\n"
+        "Edits texture packages: 24-bit images of 64 x 64 tiles, read from TGA, BMP, JPEG and\n"
+        "PNG images, Tomb Raider 2-5 levels and object packages, and written back as images or\n"
         "into a copy of a level."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("The source package to open (.tga .bmp .jpg .tr2 .tr4 .trc .wad)."),
+        QString::fromStdString("The source package to open (" +
+                               tilesmith::extension_list(tilesmith::FormatRole::read) + ")."),
         QStringLiteral("[file]"));
     parser.process(app);  // prints the answer and leaves
     std::exit(0);

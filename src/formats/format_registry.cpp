@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "formats/bmpjpg.h"
+#include "formats/png.h"
 #include "formats/tga.h"
 #include "formats/tr23.h"
 #include "formats/tr45.h"
@@ -15,7 +16,7 @@ namespace tilesmith {
 namespace {
 
 constexpr const FileFormat* kFormats[] = {
-    &kTgaFormat, &kBmpFormat, &kJpegFormat, &kTr23Format, &kTr45Format, &kWadFormat,
+    &kTgaFormat, &kBmpFormat, &kJpegFormat, &kPngFormat, &kTr23Format, &kTr45Format, &kWadFormat,
 };
 
 std::string join(const std::vector<std::string_view>& parts, std::string_view separator,
