@@ -24,14 +24,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TILESMITH_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The file and colour choosers speak the desktop's language with Qt's own texts.
+# Qt's standard buttons and the file and colour choosers follow the program's
+# language switch with Qt's own texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Tilesmith edits texture packages: 24-bit images made of 64 x 64 tiles, as
 Tomb Raider 2-5 levels store their textures in 256 x 256 pages. It pulls
-textures out of TGA, BMP and JPEG images, levels (.tr2, .tr4, .trc) and
+textures out of TGA, BMP, JPEG and PNG images, levels (.tr2, .tr4, .trc) and
 object packages (.wad), assembles a target package tile by tile in two
 panes, changes tiles with fourteen effects, and writes the result as an
 image or into a copy of a level.
