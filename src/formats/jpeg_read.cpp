@@ -185,7 +185,7 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
                                   trap.manager.msg_code == JERR_OUT_OF_MEMORY))
             throw Error(Msg::CannotReadFile, file_name,
                         "decoding the picture would take more than 1 GiB of memory");
-        throw Error(trap.text("Cannot read", file_name));
+        throw trap.error(Msg::CannotReadFile, file_name);
     };
 
     cinfo.err = trap.install();

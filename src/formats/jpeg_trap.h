@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/error.h"
+
 #include <jpeglib.h>
 
 namespace tilesmith {
@@ -33,10 +35,11 @@ struct JpegErrorTrap {
         std::longjmp(trap->jump, 1);
     }
 
-    // The text of the error that ended a guarded call.
-    std::string text(const std::string& action, const std::string& file_name) const {
-        if (own_message) return message;
-        return action + " \"" + file_name + "\": " + message;
+    // The error that ended a guarded call: our own words as they stand, or
+    // libjpeg's (English) after the action's words in the current language.
+    Error error(Msg action, const std::string& file_name) const {
+        if (own_message) return Error(std::string(message));
+        return Error(action, file_name, std::string(message));
     }
 
 private:

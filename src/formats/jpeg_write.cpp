@@ -102,7 +102,7 @@ void write_jpeg(const std::string& file_name, const Package& package, Progress& 
     std::vector<std::uint8_t> row(std::size_t(width) * 3);
     // Runs one libjpeg call; a libjpeg error or a failed write ends the save.
     const auto run = [&](void (*call)(void*), void* state) {
-        if (!jpeg_guarded(trap, call, state)) throw Error(trap.text("Cannot write", file_name));
+        if (!jpeg_guarded(trap, call, state)) throw trap.error(Msg::CannotWriteFile, file_name);
     };
 
     cinfo.err = trap.install();
