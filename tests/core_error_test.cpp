@@ -6,8 +6,6 @@
 #include <string>
 
 #include "core/error.h"
-#include "core/file_io.h"
-#include "support/test_files.h"
 
 using namespace tilesmith;
 
@@ -44,24 +42,5 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"untyped", Error("ZLib error: target buffer may be too small"),
                   "ZLib error: target buffer may be too small", "ZLib error: target buffer may be too small"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FileErrors, NameTheirMessageAndReason) {
-    TempDir dir;
-    try {
-        InFile folder(dir.path());
-        FAIL() << "a folder opened";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.message(), Msg::CannotOpenFile);
-        EXPECT_EQ(e.reason(), Msg::ItIsAFolder);
-    }
-    try {
-        InFile missing(dir.file("missing.tga"));
-        FAIL() << "a missing file opened";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.reason(), Msg::NoSuchFile);
-        EXPECT_EQ(e.text(Language::Polish), "Nie można otworzyć pliku „" + dir.file("missing.tga") +
-                                                "”: nie ma takiego pliku ani folderu");
-    }
-}
 
 }  // namespace

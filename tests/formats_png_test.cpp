@@ -6,7 +6,6 @@
 
 #include "core/error.h"
 #include "core/progress.h"
-#include "formats/format_registry.h"
 #include "formats/png.h"
 #include "support/png_builder.h"
 #include "support/test_files.h"
@@ -164,14 +163,6 @@ TEST(PngReader, DamagedFilesAreRefusedAndThePackageStays) {
         }
         EXPECT_EQ(p, before);
     }
-}
-
-TEST(PngRegistry, OpensAndSavesByExtension) {
-    const FileFormat* f = format_of("Picture.PNG");
-    ASSERT_EQ(f, &kPngFormat);
-    EXPECT_TRUE(serves(*f, FormatRole::read));
-    EXPECT_TRUE(serves(*f, FormatRole::write));
-    EXPECT_FALSE(serves(*f, FormatRole::export_base));
 }
 
 }  // namespace
