@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/error.h"
+#include "formats/deflate_blocks.h"
 #include "formats/dispatch.h"
 #include "formats/tr23.h"
 #include "formats/tr45.h"
@@ -209,6 +210,30 @@ TEST_F(LevelFiles, Tr4PagesComeFromTheInflatedBlock) {
             for (int x = 0; x < 256; ++x, p += 4)
                 ASSERT_EQ(package.pixel(x, y), p[3] == 0 ? kTransparent : pack_rgb(p[2], p[1], p[0]))
                     << x << "," << y;
+    }
+}
+
+TEST_F(LevelFiles, Tr4AnyWholeStreamOfTheBlockOpensAlike) {
+    const Bytes block = tr4_block32(3, 11);
+    Bytes junk_after = zlib_compress(block, 6);
+    const Bytes junk = pseudo_random_bytes(777, 4);
+    junk_after.insert(junk_after.end(), junk.begin(), junk.end());  // counted in C
+    const std::pair<const char*, Bytes> streams[] = {
+        {"stored", zlib_compress(block, 0)},
+        {"fastest", zlib_compress(block, 1)},
+        {"smallest", zlib_compress(block, 9)},
+        {"whole buffer", deflate_whole(block.data(), block.size())},
+        {"junk after the stream", junk_after},
+    };
+    Package expected;
+    CountingProgress progress;
+    open_tr45(put("reference.tr4", tr4_from_blocks(block, {})), expected, true, progress);
+    for (const auto& [name, stream] : streams) {
+        SCOPED_TRACE(name);
+        Package package;
+        open_tr45(put("level.tr4", tr4_from_streams(int(block.size()), stream, 0, {}, {1, 2})), package, true,
+                  progress);
+        EXPECT_TRUE(package == expected);
     }
 }
 

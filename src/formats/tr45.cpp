@@ -14,6 +14,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/zeroed_buffer.h"
+#include "formats/deflate_blocks.h"
 #include "formats/level_export.h"
 #include "formats/level_format.h"
 
@@ -68,13 +69,23 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
 
     // Pages the stream never reaches stay untouched zeros.
     std::optional<ZeroedBuffer> output;
-    try {
-        output.emplace(std::size_t(unpacked));
-    } catch (const std::bad_alloc&) {
-        refuse_level(file_name, "not enough memory for its texture block");
+    auto zeroed_output = [&] {
+        output.reset();  // a failed attempt's pages go back before fresh ones are mapped
+        try {
+            output.emplace(std::size_t(unpacked));
+        } catch (const std::bad_alloc&) {
+            refuse_level(file_name, "not enough memory for its texture block");
+        }
+    };
+    zeroed_output();
+    // A whole stream of exactly U bytes decodes in one libdeflate call; any other
+    // (cut short, ending early, damaged) goes through zlib into fresh zeros,
+    // which gives each such case its own result and text.
+    if (!inflate_whole(input.get(), got, output->data(), std::size_t(unpacked))) {
+        zeroed_output();
+        inflate_block(input.get(), got, packed - std::int64_t(got), output->data(),
+                      std::size_t(unpacked));
     }
-    inflate_block(input.get(), got, packed - std::int64_t(got), output->data(),
-                  std::size_t(unpacked));
     input.reset();
 
     const int height = int(pages) * kPageSide;
