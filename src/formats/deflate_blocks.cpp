@@ -14,13 +14,14 @@ namespace tilesmith {
 namespace {
 
 // libdeflate's level 7: the fastest of its levels whose streams are no larger than
-// zlib's level 9 on level textures. Measured on 64-page blocks (gradients, bricks,
-// noise, transparent holes; and photographs cut into pages), 32-bit and 16-bit:
-// level 6 is already 0.6 % larger than zlib 9 on the 16-bit words of gradient and
-// noise pages; level 7 is 0.02 % to 11.6 % smaller on every block, in 0.35 to 0.5
-// of zlib's level-9 time; levels 8 and 9 take half as long again and are up to
-// 0.9 % larger than zlib 9 on 16-bit words; levels 10 to 12 are 3-12 % smaller
-// but as slow as zlib's level 9 or slower.
+// zlib's level 9 on level textures. Measured on 32-bit and 16-bit blocks of 64 pages
+// of gradient, brick, noise and holed tiles, and of 16 pages cut from each of two
+// photographs: level 7 is 0.02 % to 11.6 % smaller than zlib 9 on every block but
+// the 16-bit words of the smoother photograph (0.35 % larger), in 0.11 to 0.47 of
+// zlib's level-9 time. Level 6 is up to 3.9 % larger (the 16-bit words of gradients
+// and noise, the smoother photograph); 8 and 9 take 0.4 to 0.8 of zlib's time and
+// are 0.9 % larger on the 16-bit words of gradients and noise; 10 to 12 are 3 to
+// 12 % smaller everywhere but take as long as zlib's level 9 or longer.
 constexpr int kLevel = 7;
 
 struct FreeCompressor {

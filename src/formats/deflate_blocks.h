@@ -15,7 +15,7 @@ bool inflate_whole(const std::uint8_t* in, std::size_t in_size, std::uint8_t* ou
                    std::size_t out_size);
 
 // The zlib stream of the `size` bytes at `data`: header 0x78 0xDA, 32 KiB window,
-// no preset dictionary, never larger than zlib's level 9 makes of level textures.
+// no preset dictionary; no larger than zlib's level 9 makes of typical level textures.
 // Throws std::bad_alloc when the memory cannot be had.
 std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t size);
 
