@@ -21,6 +21,9 @@ int cmd_info(const std::vector<std::string>& args);
 int cmd_export(const std::vector<std::string>& args);
 int cmd_effect(const std::vector<std::string>& args);
 
+// The usage text's list of effects with their parameters, wrapped and indented.
+std::string effect_usage_lines();
+
 // Prints "tilesmith-cli: <message>" and the usage hint to stderr; returns kUsage.
 int usage_error(const std::string& message);
 // Prints "tilesmith-cli: <message>" to stderr; returns kFailed.

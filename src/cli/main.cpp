@@ -11,7 +11,7 @@
 
 namespace {
 
-// The extension lists come from the format registry.
+// The extension lists come from the format registry, the effects from theirs.
 std::string usage_text() {
     using tilesmith::FormatRole;
     using tilesmith::extension_list;
@@ -31,10 +31,8 @@ std::string usage_text() {
     "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) +
     ") named OUTPUT.\n"
     "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
-    "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n"
-    "      Routines: invert_colors gray_scale black_white reduce_colors:STEP\n"
-    "      adjust_gamma:DELTA swap_channels:R,G,B average_color sharpen_channel:CHANNEL,AMOUNT\n"
-    "      blur pixelate rotate90 flip:MODE diaphragm:MODE,RRGGBB button3d:MODE\n"
+    "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n" +
+    tilesmith::cli::effect_usage_lines() +
     "\n"
     "Exit status: 0 success, 1 refused file or error, 2 usage error.\n";
 }

@@ -2,9 +2,9 @@
 // They run inside MainWindow::run, which shows any error in the general error box.
 #include <QFile>
 #include <QWidget>
+#include <stdexcept>
 
 #include "ui/dialogs/author_dialog.h"
-#include "effects/routines.h"
 #include "ui/dialogs/history_dialog.h"
 #include "strings/strings.h"
 #include "ui/clipboard.h"
@@ -150,15 +150,17 @@ void MainWindow::effect(const Routine& routine) {
     workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
 }
 
-void MainWindow::diaphragm_command(int mode) {
+void MainWindow::effect_asking_colour(const Effect& e, const std::string& args) {
     // Cancel: no undo entry, nothing changes.
     const QColor chosen = host_.choose_color(this, lm_color_);
     if (!chosen.isValid()) return;
     lm_color_ = chosen;
-    const PackedColor colour = to_packed(chosen);
-    effect([mode, colour](Package& p, int x, int y, Progress& g) {
-        tilesmith::diaphragm(p, x, y, std::uint8_t(mode), colour, g);
-    });
+    const std::string rgb =
+        QString::asprintf("%02x%02x%02x", chosen.red(), chosen.green(), chosen.blue()).toStdString();
+    const std::string all = args.empty() ? rgb : args + "," + rgb;
+    const EffectCall call = bind_effect(e, split_commas(all));
+    if (!call.run) throw std::logic_error(call.error);
+    effect(call.run);
 }
 
 void MainWindow::opcje_xpClick() {

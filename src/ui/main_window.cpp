@@ -149,7 +149,7 @@ void MainWindow::build_layout() {
     v_scroll2_ = scroll_bar(client, "v_scroll2", Qt::Vertical, QRect(555, 39, 12, 512));
     // h_scrollChange and its siblings: the new position, then a repaint at once.
     const auto follow = [this](QScrollBar* bar, int pane, bool horizontal) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, pane, horizontal](int value) {
+        connect_guarded(bar, &QScrollBar::valueChanged, [this, pane, horizontal](int value) {
             Pane& p = workspace_.pane(pane);
             (horizontal ? p.h : p.v).position = value;
             draw_panes();
@@ -225,7 +225,7 @@ void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, Histo
     // Closing the new/modify dialog shows the package it left: sizes, scroll
     // bars, undo state and a repaint.
     if (filenew_) {
-        connect(filenew_, &NewPackageDialog::closed, this, [this] {
+        connect_guarded(filenew_, &NewPackageDialog::closed, [this] {
             after_command();
             draw_panes();
         });
@@ -281,7 +281,7 @@ void MainWindow::FormShow() {
     // The workspace itself was built with the model; the idle hook repaints the
     // panes whenever the event queue has run empty after a change.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &MainWindow::idle_redraw);
+        connect_guarded(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { idle_redraw(); });
     }
 
     if (!arguments_.isEmpty()) {
@@ -386,15 +386,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::run(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const Error& e) {
-        host_.error(this, QString::fromStdString(e.text(workspace_.language())));
-    } catch (const std::exception& e) {
-        host_.error(this, QString::fromUtf8(e.what()));
-    } catch (...) {
-        host_.error(this, text(Msg::UnknownError));
-    }
+    guard(body);
     after_command();
 }
 

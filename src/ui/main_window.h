@@ -9,13 +9,17 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "effects/effect_registry.h"
+#include "model/workspace.h"
+#include "strings/messages.h"
+#include "ui/exception_barrier.h"
 #include "ui/icons.h"
 #include "ui/last_folders.h"
 #include "ui/qt_texts.h"
-#include "model/workspace.h"
-#include "strings/messages.h"
 
 class QAction;
 class QActionGroup;
@@ -85,16 +89,40 @@ private:
     void build_layout();
     void centre_on_screen();
     void build_commands();
-    QMenu* add_menu(QMenu* parent, const char* name, int caption, Icon icon = Icon::none);
-    QAction* add_item(QMenu* menu, const char* name, const QString& caption,
+    QMenu* add_menu(QMenu* parent, const char* name, Msg title, Icon icon = Icon::none);
+    QAction* add_item(QMenu* menu, const char* name, const QString& text,
                       const QKeySequence& key, Icon icon, std::function<void()> handler);
-    QAction* add_option(QMenu* menu, const char* name, int caption, const QKeySequence& key,
+    QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
                         bool Options::*field);
-    void add_tool(const char* name, QAction* item, int hint, Icon icon);
+    // `hint` none: the tool's hint is its item's caption.
+    void add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
+    // The registry's effects of one root menu, appended to it; returns the
+    // items that have tool buttons, in menu order.
+    struct EffectToolSlot {
+        QAction* item;
+        const EffectTool* tool;
+    };
+    std::vector<EffectToolSlot> add_effects(EffectMenuRoot root, QMenu* menu);
 
     // Every command runs through here: errors become the general error box,
     // then the window shows what the model holds now.
     void run(const std::function<void()>& body);
+    // The same barrier without the refresh, for slots that are not commands.
+    void guard(const std::function<void()>& body) {
+        run_guarded(host_, this, workspace_.language(), body);
+    }
+    // Connects a signal to a command handler that runs through run().
+    template <class Sender, class Signal, class Slot>
+    void connect_command(const Sender* sender, Signal signal, Slot slot) {
+        connect_through(sender, signal, this, [this](const std::function<void()>& body) { run(body); },
+                        std::move(slot));
+    }
+    // Connects a signal to a slot that runs through guard().
+    template <class Sender, class Signal, class Slot>
+    void connect_guarded(const Sender* sender, Signal signal, Slot slot) {
+        connect_through(sender, signal, this, [this](const std::function<void()>& body) { guard(body); },
+                        std::move(slot));
+    }
     void after_command();
     void idle_redraw();
     void sync_scroll_bars();
@@ -132,7 +160,9 @@ private:
     void tx_copytransClick();
     void tx_copyClick();
     void effect(const Routine& routine);
-    void diaphragm_command(int mode);
+    // An effect item whose last parameter is a colour: asks the colour chooser
+    // (offering the last confirmed colour) and appends it to `args`.
+    void effect_asking_colour(const Effect& effect, const std::string& args);
     void opcje_xpClick();
     void opcje_selectcolorClick();
     void update_grid_step();

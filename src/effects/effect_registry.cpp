@@ -1,0 +1,287 @@
+// The registry of effects and the parser of their parameters.
+#include "effects/effect_registry.h"
+
+#include <charconv>
+
+#include "effects/routines.h"
+
+namespace tilesmith {
+
+namespace {
+
+using Kind = EffectParam::Kind;
+using Root = EffectMenuRoot;
+
+std::uint8_t u8(std::int64_t v) { return std::uint8_t(v); }
+
+// Modes other than 0 and 1 would leave the package unchanged: surely a typing slip.
+EffectParam mode(const char* rule) { return {"MODE", Kind::number, 0, 1, rule}; }
+
+constexpr const char* kChannelRule = "channels are 1 (red), 2 (green) or 3 (blue)";
+
+// Anything but a permutation would lose a channel.
+const char* each_channel_once(const EffectArgs& a) {
+    const unsigned seen = 1u << a[0] | 1u << a[1] | 1u << a[2];
+    return seen == 0b1110 ? nullptr : "R,G,B must name each of the channels 1, 2, 3 once";
+}
+
+constexpr EffectSubmenu kRotate{"Obro901", Msg::Rotate, Icon::rotate, Root::edit};
+constexpr EffectSubmenu kFlip{"Odbij1", Msg::Flip, Icon::flip_h, Root::edit};
+constexpr EffectSubmenu kGamma{"Gamma1", Msg::Gamma, Icon::gamma, Root::edit};
+constexpr EffectSubmenu kReduction{"BumpMapping1", Msg::ColorReduction, Icon::reduce,
+                                   Root::effects};
+constexpr EffectSubmenu kPalette{"Paletakolorw1", Msg::Palette, Icon::palette, Root::effects};
+constexpr EffectSubmenu kChannels{"Zamianakanaw1", Msg::ChannelSwap, Icon::channels,
+                                  Root::effects,   "RGB1",           "RGB"};
+constexpr EffectSubmenu kSharpen{"Wyostrzkana1", Msg::TraceChannel, Icon::sharpen, Root::effects};
+constexpr EffectSubmenu kButton{"Przycisk3D1", Msg::Button3D, Icon::button3d, Root::effects};
+constexpr EffectSubmenu kShutter{"Przeslona1", Msg::Diaphragm, Icon::diaphragm, Root::effects};
+
+// The item with a tool button that runs it.
+EffectItem with_tool(EffectItem item, const char* name, std::optional<Msg> hint, Icon icon) {
+    item.tool = {name, hint, icon};
+    return item;
+}
+// The item after a divider in its menu.
+EffectItem after_divider(EffectItem item) {
+    item.separator_before = true;
+    return item;
+}
+// The item whose last parameter is a colour the window asks for.
+EffectItem asking_colour(EffectItem item) {
+    item.asks_colour = true;
+    return item;
+}
+
+std::vector<Effect> make_registry() {
+    using A = const EffectArgs&;
+    using P = Package&;
+    using G = Progress&;
+    return {
+        {.name = "invert_colors",
+         .run = [](P p, int x, int y, A, G g) { invert_colors(p, x, y, g); },
+         .root = Root::effects,
+         .rank = 10,
+         .items = {with_tool({"ef_cr", Msg::Invert, "Ctrl+Alt+C", Icon::invert, ""}, "tool_cr",
+                             std::nullopt, Icon::invert)}},
+        {.name = "gray_scale",
+         .run = [](P p, int x, int y, A, G g) { gray_scale(p, x, y, g); },
+         .root = Root::effects,
+         .rank = 40,
+         .submenu = &kPalette,
+         .items = {with_tool({"ef_gray", Msg::Grayscale, "Ctrl+Alt+G", Icon::gray, ""}, "tool_gray",
+                             Msg::GrayscaleHint, Icon::gray)}},
+        {.name = "black_white",
+         .run = [](P p, int x, int y, A, G g) { black_white(p, x, y, g); },
+         .root = Root::effects,
+         .rank = 50,
+         .submenu = &kPalette,
+         .items = {with_tool({"ef_bw", Msg::BlackAndWhite, "Ctrl+Alt+W", Icon::black_white, ""},
+                             "tool_bw", Msg::BlackAndWhiteHint, Icon::black_white)}},
+        {.name = "reduce_colors",
+         .params = {{"STEP", Kind::number, 1, 255, "STEP must be 1 to 255"}},
+         .run = [](P p, int x, int y, A a, G g) { reduce_colors(p, x, y, u8(a[0]), g); },
+         .root = Root::effects,
+         .rank = 30,
+         .submenu = &kReduction,
+         .items = {{"ef_cred625", "6,25 %", "", Icon::none, "16"},
+                   {"ef_cred125", "12,5 %", "", Icon::none, "32"},
+                   with_tool({"ef_cred25", "25 %", "", Icon::none, "64"}, "tool_cred",
+                             Msg::ColorReduction, Icon::reduce),
+                   {"ef_cred375", "37,5 %", "", Icon::none, "96"}}},
+        {.name = "adjust_gamma",
+         .params = {{"DELTA", Kind::number, -128, 127, "DELTA must be -128 to 127"}},
+         .run = [](P p, int x, int y, A a, G g) { adjust_gamma(p, x, y, std::int8_t(a[0]), g); },
+         .root = Root::edit,
+         .rank = 30,
+         .submenu = &kGamma,
+         // The tool buttons show the submenu's icon.
+         .items = {with_tool({"ed_gamma5", "+ 5 %", "", Icon::gamma_up, "8"}, "tool_gammap",
+                             Msg::GammaUpHint, Icon::gamma),
+                   {"ed_gamma10", "+ 10 %", "", Icon::gamma_up, "25"},
+                   {"ed_gamma25", "+ 25 %", "", Icon::gamma_up, "63"},
+                   with_tool(after_divider({"ed_gamma_5", "- 5 %", "", Icon::gamma_down, "-8"}),
+                             "tool_gammam", Msg::GammaDownHint, Icon::gamma),
+                   {"ed_gamma_10", "- 10 %", "", Icon::gamma_down, "-25"},
+                   {"ed_gamma_25", "- 25 %", "", Icon::gamma_down, "-63"}}},
+        {.name = "swap_channels",
+         .params = {{"R", Kind::number, 1, 3, kChannelRule},
+                    {"G", Kind::number, 1, 3, kChannelRule},
+                    {"B", Kind::number, 1, 3, kChannelRule}},
+         .check = each_channel_once,
+         .run = [](P p, int x, int y, A a,
+                   G g) { swap_channels(p, x, y, u8(a[0]), u8(a[1]), u8(a[2]), g); },
+         .root = Root::effects,
+         .rank = 60,
+         .submenu = &kChannels,
+         .separator_before = true,
+         .items = {{"RBG1", "RBG", "", Icon::none, "1,3,2"},
+                   after_divider({"GRB1", "GRB", "", Icon::none, "2,1,3"}),
+                   {"GBR1", "GBR", "", Icon::none, "2,3,1"},
+                   after_divider({"BRG1", "BRG", "", Icon::none, "3,1,2"}),
+                   {"BGR1", "BGR", "", Icon::none, "3,2,1"}}},
+        {.name = "average_color",
+         .run = [](P p, int x, int y, A, G g) { average_color(p, x, y, g); },
+         .root = Root::effects,
+         .rank = 20,
+         .items = {{"ef_abcolor", Msg::AverageColor, "Ctrl+Alt+A", Icon::average, ""}}},
+        {.name = "sharpen_channel",
+         .params = {{"CHANNEL", Kind::number, 1, 3,
+                     "CHANNEL must be 1 (red), 2 (green) or 3 (blue)"},
+                    {"AMOUNT", Kind::number, 0, 255, "AMOUNT must be 0 to 255"}},
+         .run = [](P p, int x, int y, A a,
+                   G g) { sharpen_channel(p, x, y, u8(a[0]), u8(a[1]), g); },
+         .root = Root::effects,
+         .rank = 70,
+         .submenu = &kSharpen,
+         .items = {{"R1", "R", "", Icon::none, "1,32"},
+                   {"G1", "G", "", Icon::none, "2,32"},
+                   {"B1", "B", "", Icon::none, "3,32"}}},
+        {.name = "blur",
+         .run = [](P p, int x, int y, A, G g) { blur(p, x, y, g); },
+         .root = Root::effects,
+         .rank = 80,
+         .separator_before = true,
+         .items = {with_tool({"ef_blur", Msg::Blur, "Ctrl+Alt+B", Icon::blur, ""}, "tool_blur",
+                             std::nullopt, Icon::blur)}},
+        {.name = "pixelate",
+         .run = [](P p, int x, int y, A, G g) { pixelate(p, x, y, g); },
+         .root = Root::effects,
+         .rank = 90,
+         .items = {with_tool({"ef_px", Msg::Pixelate, "Ctrl+Alt+X", Icon::pixelate, ""}, "tool_px",
+                             std::nullopt, Icon::pixelate)}},
+        {.name = "rotate90",
+         .run = [](P p, int x, int y, A, G g) { rotate90(p, x, y, g); },
+         .root = Root::edit,
+         .rank = 10,
+         .submenu = &kRotate,
+         .items = {with_tool({"ed_90stopni", Msg::Rotate90, "Ctrl+Alt+R", Icon::rotate, ""},
+                             "tool_90stopni", Msg::Rotate90Hint, Icon::rotate)}},
+        {.name = "flip",
+         .params = {mode("MODE must be 0 (left-right) or 1 (top-bottom)")},
+         .run = [](P p, int x, int y, A a, G g) { flip(p, x, y, u8(a[0]), g); },
+         .root = Root::edit,
+         .rank = 20,
+         .submenu = &kFlip,
+         .items = {with_tool({"ed_fliph", Msg::FlipHorizontally, "Ctrl+Alt+H", Icon::flip_h, "0"},
+                             "tool_fliph", Msg::FlipHorizontallyHint, Icon::flip_h),
+                   with_tool({"ed_flipv", Msg::FlipVertically, "Ctrl+Alt+V", Icon::flip_v, "1"},
+                             "tool_flipv", Msg::FlipVerticallyHint, Icon::flip_v)}},
+        {.name = "diaphragm",
+         .params = {mode("MODE must be 0 (horizontal lines) or 1 (vertical lines)"),
+                    {"RRGGBB", Kind::colour, 0, 0xFFFFFF,
+                     "the colour must be six hex digits RRGGBB"}},
+         .run = [](P p, int x, int y, A a,
+                   G g) { diaphragm(p, x, y, u8(a[0]), PackedColor(a[1]), g); },
+         .root = Root::effects,
+         .rank = 110,
+         .submenu = &kShutter,
+         .items = {with_tool(asking_colour({"ef_lmh", Msg::DiaphragmHorizontal, "Ctrl+Alt+P",
+                                            Icon::diaphragm_h, "0"}),
+                             "tool_lm", Msg::DiaphragmHint, Icon::diaphragm_h),
+                   asking_colour(
+                       {"ef_lmv", Msg::DiaphragmVertical, "Ctrl+Alt+Q", Icon::diaphragm_v, "1"})}},
+        {.name = "button3d",
+         .params = {mode("MODE must be 0 (convex) or 1 (concave)")},
+         .run = [](P p, int x, int y, A a, G g) { button3d(p, x, y, u8(a[0]), g); },
+         .root = Root::effects,
+         .rank = 100,
+         .submenu = &kButton,
+         .items = {with_tool({"ef_3dup", Msg::Convex, "Ctrl+Alt+U", Icon::convex, "0"}, "tool_3dup",
+                             Msg::ConvexHint, Icon::convex),
+                   {"ef_3ddown", Msg::Concave, "Ctrl+Alt+D", Icon::concave, "1"}}},
+    };
+}
+
+// RRGGBB, six hex digits, as a packed colour.
+std::optional<PackedColor> parse_rgb_hex(std::string_view s) {
+    unsigned v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, 16);
+    if (s.size() != 6 || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return pack_rgb(std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v));
+}
+
+EffectCall fail(std::string message) { return {nullptr, std::move(message)}; }
+
+const char* const kCountWords[] = {"no", "one", "two", "three"};
+
+}  // namespace
+
+const std::vector<Effect>& effect_registry() {
+    static const std::vector<Effect> registry = make_registry();
+    return registry;
+}
+
+const Effect* find_effect(std::string_view name) {
+    for (const Effect& e : effect_registry())
+        if (name == e.name) return &e;
+    return nullptr;
+}
+
+std::optional<long long> parse_whole(std::string_view s, long long lo, long long hi) {
+    if (s.size() > 1 && s[0] == '+' && s[1] != '-') s.remove_prefix(1);
+    long long v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
+std::vector<std::string_view> split_commas(std::string_view s) {
+    std::vector<std::string_view> parts;
+    while (true) {
+        const auto comma = s.find(',');
+        parts.push_back(s.substr(0, comma));
+        if (comma == std::string_view::npos) return parts;
+        s.remove_prefix(comma + 1);
+    }
+}
+
+std::string effect_usage(const Effect& effect) {
+    std::string usage = effect.name;
+    for (std::size_t k = 0; k < effect.params.size(); ++k)
+        usage += (k == 0 ? ":" : ",") + std::string(effect.params[k].name);
+    return usage;
+}
+
+EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>& args) {
+    const std::string name = effect.name;
+    const std::size_t n = effect.params.size();
+    if (args.size() != n) {
+        if (n == 0) return fail(name + " takes no parameters");
+        const std::string form = effect_usage(effect).substr(name.size() + 1);
+        return fail(name + " takes " + kCountWords[n] +
+                    (n == 1 ? " parameter, " : " parameters, ") + form);
+    }
+    EffectArgs values{};
+    for (std::size_t k = 0; k < n; ++k) {
+        const EffectParam& param = effect.params[k];
+        std::optional<long long> v;
+        if (param.kind == Kind::colour) {
+            if (const auto c = parse_rgb_hex(args[k])) v = *c;
+        } else {
+            v = parse_whole(args[k], param.lo, param.hi);
+        }
+        if (!v) return fail("bad parameter for " + name + ": " + param.rule);
+        values[k] = *v;
+    }
+    if (effect.check)
+        if (const char* wrong = effect.check(values))
+            return fail("bad parameter for " + name + ": " + wrong);
+    return {[run = effect.run, values](Package& p, int x, int y, Progress& g) {
+                run(p, x, y, values, g);
+            },
+            {}};
+}
+
+EffectCall parse_effect(std::string_view text) {
+    const auto colon = text.find(':');
+    const std::string_view name = text.substr(0, colon);
+    const Effect* effect = find_effect(name);
+    if (!effect) return fail("unknown effect \"" + std::string(name) + "\"");
+    std::vector<std::string_view> args;
+    if (colon != std::string_view::npos) args = split_commas(text.substr(colon + 1));
+    return bind_effect(*effect, args);
+}
+
+}  // namespace tilesmith

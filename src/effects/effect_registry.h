@@ -1,0 +1,116 @@
+// The one list of effects: for each, its command-line name and parameters, the
+// routine that runs it, and the menu items and tool buttons the window builds
+// for it. An effect is added with its routine and one entry of this list.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/icon_id.h"
+#include "core/package.h"
+#include "core/progress.h"
+#include "strings/messages.h"
+
+namespace tilesmith {
+
+// The parameters of an effect after parsing, in order; a colour as a PackedColor.
+using EffectArgs = std::array<std::int64_t, 3>;
+// An effect with its parameters bound: what the window and the command-line tool run.
+using BoundEffect = std::function<void(Package&, int x, int y, Progress&)>;
+
+struct EffectParam {
+    enum class Kind { number, colour };  // a whole decimal in [lo, hi], or RRGGBB
+    const char* name;                    // as the usage text shows it: "STEP"
+    Kind kind;
+    std::int64_t lo, hi;
+    const char* rule;  // what a bad value is told: "STEP must be 1 to 255"
+};
+
+// A caption from the string table, or a literal that reads the same in both
+// languages ("+ 5 %", "RBG").
+struct Caption {
+    constexpr Caption(Msg m) : message(m) {}
+    constexpr Caption(const char* text) : literal(text) {}
+    std::optional<Msg> message;
+    const char* literal = nullptr;
+};
+
+// The two menus of the menu bar that hold effects.
+enum class EffectMenuRoot { edit, effects };
+
+// A submenu of a root menu; effects may share one (grayscale and black-and-white
+// sit in the palette submenu).
+struct EffectSubmenu {
+    const char* name;  // Qt object name
+    Msg caption;
+    Icon icon;
+    EffectMenuRoot root;
+    // A disabled first item that names the order of what follows ("RGB").
+    const char* heading_name = nullptr;
+    const char* heading = nullptr;
+};
+
+// A tool button that runs its menu item.
+struct EffectTool {
+    const char* name = nullptr;  // null: the item has no tool button
+    std::optional<Msg> hint;     // none: the hint is the item's caption
+    Icon icon = Icon::none;
+};
+
+// A menu item: the effect with fixed parameters.
+struct EffectItem {
+    const char* name;  // Qt object name
+    Caption caption;
+    const char* shortcut;  // Qt's portable text ("Ctrl+Alt+R"); "" for none
+    Icon icon;
+    // The parameters as the command line writes them after the colon ("16",
+    // "1,3,2"); "" for none. Both go through the same parser.
+    const char* args;
+    // The window asks the colour chooser for one more, last parameter.
+    bool asks_colour = false;
+    bool separator_before = false;
+    EffectTool tool = {};
+};
+
+struct Effect {
+    const char* name = nullptr;  // the command-line name, unique
+    std::vector<EffectParam> params = {};
+    // A rule on the parameters together; what is wrong, or null.
+    const char* (*check)(const EffectArgs&) = nullptr;
+    void (*run)(Package&, int x, int y, const EffectArgs&, Progress&) = nullptr;
+    // Where the window shows it: in a root menu ordered by rank, in a submenu
+    // (null: straight in the root menu), after a divider or not.
+    EffectMenuRoot root = EffectMenuRoot::effects;
+    int rank = 0;
+    const EffectSubmenu* submenu = nullptr;
+    bool separator_before = false;
+    std::vector<EffectItem> items = {};
+};
+
+// Every effect, in the order the command line lists them.
+const std::vector<Effect>& effect_registry();
+// The effect with that command-line name, or null.
+const Effect* find_effect(std::string_view name);
+
+// A bound effect, or the reason there is none (for a usage error).
+struct EffectCall {
+    BoundEffect run;
+    std::string error;  // empty when run is set
+};
+// Checks the parameters against the effect's rules and binds them.
+EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>& args);
+// "NAME[:ARGS]" as the command line writes it.
+EffectCall parse_effect(std::string_view text);
+// "NAME" or "NAME:P1,P2", as the usage text lists the effect.
+std::string effect_usage(const Effect& effect);
+
+// The pieces of the parameter syntax, also used for the command line's --at.
+// A whole decimal integer within [lo, hi]; a leading '+' is allowed.
+std::optional<long long> parse_whole(std::string_view s, long long lo, long long hi);
+std::vector<std::string_view> split_commas(std::string_view s);
+
+}  // namespace tilesmith
