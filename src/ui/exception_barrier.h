@@ -20,6 +20,10 @@ class DialogHost;
 void run_guarded(DialogHost& host, QWidget* over, Language language,
                  const std::function<void()>& body) noexcept;
 
+// A barrier as a value, for widgets that run inside another's: runs `body`
+// inside run_guarded with `over` as the error box's parent.
+using Barrier = std::function<void(QWidget* over, const std::function<void()>& body)>;
+
 // Connects `signal` so that `slot` runs as `barrier(body)`, where `barrier`
 // ends in run_guarded. The slot may take the signal's arguments or none.
 template <class Sender, class Signal, class Barrier, class Slot>

@@ -215,7 +215,7 @@ void MainWindow::build_layout() {
     note_timer_->setObjectName(QStringLiteral("note_timer"));
     note_timer_->setSingleShot(true);
     note_timer_->setInterval(kNoteMilliseconds);
-    connect(note_timer_, &QTimer::timeout, written_note_, &QWidget::hide);
+    connect_guarded(note_timer_, &QTimer::timeout, [this] { written_note_->hide(); });
 }
 
 void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his) {
@@ -225,6 +225,9 @@ void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, Histo
     // Closing the new/modify dialog shows the package it left: sizes, scroll
     // bars, undo state and a repaint.
     if (filenew_) {
+        // The dialog's commands change the target package: they run as the window's do.
+        filenew_->set_barrier(
+            [this](QWidget* over, const std::function<void()>& body) { run_over(over, body); });
         connect_guarded(filenew_, &NewPackageDialog::closed, [this] {
             after_command();
             draw_panes();
@@ -385,8 +388,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     });
 }
 
-void MainWindow::run(const std::function<void()>& body) {
-    guard(body);
+void MainWindow::run_over(QWidget* over, const std::function<void()>& body) {
+    run_guarded(host_, over, body);
     after_command();
 }
 

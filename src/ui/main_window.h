@@ -106,7 +106,9 @@ private:
 
     // Every command runs through here: errors become the general error box,
     // then the window shows what the model holds now.
-    void run(const std::function<void()>& body);
+    void run(const std::function<void()>& body) { run_over(this, body); }
+    // The same with the error box over `over` (a dialog in front of the window).
+    void run_over(QWidget* over, const std::function<void()>& body);
     // The same barrier without the refresh, for slots that are not commands.
     void guard(const std::function<void()>& body) {
         run_guarded(host_, this, workspace_.language(), body);

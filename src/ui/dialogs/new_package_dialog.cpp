@@ -64,7 +64,10 @@ QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
 }  // namespace
 
 NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidget* main_window)
-    : MainBoundDialog(main_window), workspace_(workspace), host_(host) {
+    : MainBoundDialog(main_window),
+      workspace_(workspace),
+      host_(host),
+      barrier_([&host](QWidget* over, const std::function<void()>& body) { run_guarded(host, over, body); }) {
     setObjectName(QStringLiteral("filenew"));
     setup_fixed_dialog(this, 217, 193);
 
@@ -103,11 +106,14 @@ NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidg
     pak_height->setValue(8);
     pak_widthChange();
 
-    connect(pak_width, &QSlider::valueChanged, this, [this] { pak_widthChange(); });
-    connect(pak_height, &QSlider::valueChanged, this, [this] { pak_heightChange(); });
-    connect(bgcolor, &QComboBox::activated, this, [this](int index) { bgcolor_select(index); });
-    connect(pak_scale, &QPushButton::clicked, this, [this] { pak_scaleClick(); });
-    connect(pak_make, &QPushButton::clicked, this, [this] { pak_makeClick(); });
+    // Errors are shown over the dialog: the main window behind it is disabled.
+    const auto guarded = [this](const std::function<void()>& body) { barrier_(this, body); };
+    connect_through(pak_width, &QSlider::valueChanged, this, guarded, [this] { pak_widthChange(); });
+    connect_through(pak_height, &QSlider::valueChanged, this, guarded, [this] { pak_heightChange(); });
+    connect_through(bgcolor, &QComboBox::activated, this, guarded,
+                    [this](int index) { bgcolor_select(index); });
+    connect_through(pak_scale, &QPushButton::clicked, this, guarded, [this] { pak_scaleClick(); });
+    connect_through(pak_make, &QPushButton::clicked, this, guarded, [this] { pak_makeClick(); });
 }
 
 void NewPackageDialog::fill_colour_box() {

@@ -4,6 +4,7 @@
 
 #include "core/color.h"
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/exception_barrier.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,6 +26,9 @@ public:
 
     // plik_newClick: track bars from the target size, main window disabled, shown.
     void open_dialog();
+    // The barrier its buttons, track bars and colour box run in; until one is
+    // given, errors go straight to the host's error box.
+    void set_barrier(Barrier barrier) { barrier_ = std::move(barrier); }
     // Translates the labels, the button and the check box (true: to Polish).
     void set_dialog_language(bool to_polish);
 
@@ -60,6 +64,7 @@ private:
 
     Workspace& workspace_;
     DialogHost& host_;
+    Barrier barrier_;
     int custom_index_ = -1;
     int last_index_ = 0;  // the entry to return to when the colour chooser is cancelled
 };
