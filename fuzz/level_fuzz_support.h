@@ -18,7 +18,7 @@ template <typename Read>
 void fuzz_read(Read read) {
     Package package(64, 64, kBlack);
     package.set_pixel(1, 2, kWhite);
-    const Package before = package;
+    const Package before = package.clone();
     CountingProgress progress;
     try {
         read(package, progress);

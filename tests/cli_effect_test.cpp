@@ -56,7 +56,8 @@ Package read_tga(const std::string& file) {
     Package p(h[12] | h[13] << 8, h[14] | h[15] << 8);
     for (int r = 0; r < p.height(); ++r)
         in.read(reinterpret_cast<char*>(p.row(h[17] & 32 ? r : p.height() - 1 - r)), p.width() * 3);
-    return in ? p : Package(0, 0);
+    if (!in) return Package(0, 0);
+    return p;
 }
 
 Package random_package(int w, int h) {
@@ -96,7 +97,7 @@ TEST_F(CliEffect, EachRoutineRunsWithItsParametersAtTheCorner) {
         ASSERT_EQ(run("effect " + routine + " " + path("in.tga") + " " + path("r.tga") + " --at 40,24"), 0)
             << routine << ": " << last_.err;
         EXPECT_EQ(last_.out, "");
-        Package want = input;
+        Package want = input.clone();
         CountingProgress progress;
         call(want, 40, 24, progress);
         EXPECT_EQ(read_tga(path("r.tga")), want) << routine;

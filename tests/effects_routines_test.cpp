@@ -171,7 +171,7 @@ TEST(Pixelate, TwoByTwoBlockAverages) {
 
     Package once = random_tile(2, false);
     pixelate(once, 0, 0, g);
-    Package twice = once;
+    Package twice = once.clone();
     pixelate(twice, 0, 0, g);
     EXPECT_EQ(once, twice);
 
@@ -197,7 +197,7 @@ TEST(Rotate90, CounterClockwise) {
 
 TEST(Rotate90, FourTurnsGiveTheRectangleBack) {
     const Package before = random_tile(3, true);
-    Package p = before;
+    Package p = before.clone();
     for (int k = 0; k < 4; ++k) {
         rotate90(p, 0, 0, g);
         if (k < 3) {
@@ -220,13 +220,13 @@ TEST(Flip, MirrorsAndTwoFlipsGiveTheRectangleBack) {
 
     const Package before = random_tile(4, true);
     for (std::uint8_t mode : {0, 1}) {
-        Package q = before;
+        Package q = before.clone();
         flip(q, 0, 0, mode, g);
         EXPECT_NE(q, before);
         flip(q, 0, 0, mode, g);
         EXPECT_EQ(q, before);
     }
-    Package q = before;
+    Package q = before.clone();
     flip(q, 0, 0, 2, g);
     EXPECT_EQ(q, before);
 }

@@ -143,7 +143,7 @@ TEST(EffectFrame, OffGridRectangleChangesExactlyItsPixelsAcrossTileBorders) {
     const int x = 40, y = 24;  // straddles four tiles
     for (const auto& e : all_effects()) {
         const Package before = random_package(256, 256, 7);
-        Package p = before;
+        Package p = before.clone();
         Package alone = crop(before, x, y, 64, 64);
         CountingProgress progress;
         e.run(p, x, y, progress);
@@ -151,7 +151,7 @@ TEST(EffectFrame, OffGridRectangleChangesExactlyItsPixelsAcrossTileBorders) {
         // The rectangle changed as a 64 x 64 package of its own would...
         EXPECT_EQ(crop(p, x, y, 64, 64), alone) << e.name;
         // ... and nothing around it changed.
-        Package outside = p;
+        Package outside = p.clone();
         outside.copy_rect(before, x, y, 64, 64, x, y);
         EXPECT_EQ(outside, before) << e.name;
     }
@@ -165,7 +165,7 @@ TEST(EffectFrame, RectanglePastTheEdgeWritesOnlyInsideAndReadsWhiteBeyond) {
     const int corners[][2] = {{60, 30}, {-20, -10}, {90, 0}, {0, 60}, {99, 69}};
     for (const auto& e : all_effects()) {
         for (auto& c : corners) {
-            Package p = small;
+            Package p = small.clone();
             Package large(300, 300, kWhite);
             large.copy_rect(small, 0, 0, 100, 70, 100, 100);
             CountingProgress progress;
@@ -182,7 +182,7 @@ TEST(EffectFrame, RectanglesAtExtremeCornersChangeNothing) {
     const int corners[][2] = {{INT_MAX, 0}, {0, INT_MAX}, {INT_MIN, INT_MIN}, {INT_MAX - 10, INT_MAX}, {-64, 0}};
     for (const auto& e : all_effects()) {
         for (auto& c : corners) {
-            Package p = before;
+            Package p = before.clone();
             CountingProgress progress;
             e.run(p, c[0], c[1], progress);
             EXPECT_EQ(p, before) << e.name;

@@ -64,7 +64,7 @@ Difference difference(const Package& a, const Package& b) {
 bool loads(const fs::path& path, Package& p) {
     Package guard(64, 64, kWhite);
     guard.set_pixel(1, 1, kTransparent);
-    const Package before = guard;
+    const Package before = guard.clone();
     CountingProgress progress;
     try {
         const ReadResult r = open_bmpjpg(path.string(), guard, progress);
@@ -72,7 +72,7 @@ bool loads(const fs::path& path, Package& p) {
         EXPECT_EQ(r.tile_rows, guard.height() / 64);
         EXPECT_EQ(progress.maximum(), 1);
         EXPECT_EQ(progress.steps(), 1);
-        p = guard;
+        p = guard.clone();
         return true;
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();

@@ -170,7 +170,7 @@ TEST_F(Export, Tr2RoundTripKeepsEveryOpaqueWordButRed31Blue31) {
     EXPECT_GT(near_magenta, 0);  // the exception was exercised
     Package again;
     open_tr23(out, again, false, true, progress);
-    EXPECT_TRUE(again == after_round_trip(read));
+    EXPECT_TRUE(again == after_round_trip(read.clone()));
 }
 
 TEST_F(Export, Tr4KeepsHeadAndTailAndRecompressesBothBlocks) {
@@ -278,7 +278,7 @@ TEST_F(Export, Tr4RoundTripGivesTheSamePackage) {
     open_tr45(base, read, true, progress);
     ASSERT_EQ(ex_tr45(out, base, read, progress), kWritten);
     open_tr45(out, again, true, progress);
-    EXPECT_TRUE(again == after_round_trip(read));
+    EXPECT_TRUE(again == after_round_trip(read.clone()));
 }
 
 TEST_F(Export, SizeMismatchWritesNothing) {

@@ -28,7 +28,7 @@ PackedColor decode_word(std::uint16_t w, bool correct) {
 void expect_refused(const std::string& path, const std::function<void(Package&, Progress&)>& read) {
     Package package(64, 128, kBlack);
     package.set_pixel(5, 6, kWhite);
-    const Package before = package;
+    const Package before = package.clone();
     CountingProgress progress;
     try {
         read(package, progress);
@@ -43,7 +43,7 @@ void expect_refused(const std::string& path, const std::function<void(Package&, 
 
 std::string zlib_error_of(const std::string& path) {
     Package package(64, 64, kBlack);
-    const Package before = package;
+    const Package before = package.clone();
     CountingProgress progress;
     try {
         open_tr45(path, package, true, progress);
@@ -442,7 +442,7 @@ TEST_F(LevelFiles, WadHostileHeadersAreRefused) {
 // Each read ends in a package or a clear Error that leaves the package as it was.
 void survive(const std::string& path, const std::function<void(Package&, Progress&)>& read) {
     Package package(64, 64, kBlack);
-    const Package before = package;
+    const Package before = package.clone();
     CountingProgress progress;
     try {
         read(package, progress);

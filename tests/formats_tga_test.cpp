@@ -146,7 +146,7 @@ TEST_F(TgaTest, RefusedHeadersLeaveThePackageAlone) {
     };
     for (const auto& c : cases) {
         Package p = marked_package();
-        const Package before = p;
+        const Package before = p.clone();
         CountingProgress progress;
         const ReadResult r = open_tga(write("r.tga", c.bytes), p, progress);
         EXPECT_EQ(r.refusal, c.entry) << c.what;
@@ -176,7 +176,7 @@ TEST_F(TgaTest, ShortFileKeepsItsSizeAndRepeatsTheRowBuffer) {
 
 TEST_F(TgaTest, InputErrorsThrowNamingTheFileAndChangeNothing) {
     Package p = marked_package();
-    const Package before = p;
+    const Package before = p.clone();
     CountingProgress progress;
     fs::create_directory(dir_ / "folder.tga");
     // A pipe must not hold the reader waiting for a writer, nor a device feed it forever.
@@ -278,7 +278,7 @@ TEST(TgaCorpus, VerdictsAndColours) {
         ++files;
         const std::string name = entry.path().filename().string();
         Package p(64, 64, kWhite);
-        const Package before = p;
+        const Package before = p.clone();
         CountingProgress progress;
         const ReadResult r = open_tga(entry.path().string(), p, progress);
         const auto it = accepted.find(name);

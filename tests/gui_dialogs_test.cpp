@@ -117,7 +117,7 @@ TEST_F(NewPackageDialogTest, TrackBarsClampTheTargetSizeAndModifyCrops) {
 
     Package wide(4096, 64, kSilver);
     wide.set_pixel(2047, 10, kBlack);
-    use_target(ws, wide);
+    use_target(ws, std::move(wide));
     dlg.open_dialog();
     EXPECT_EQ(dlg.lab->text(), "32 x 1 (2048 x 64)");
     dlg.pak_mod->setChecked(true);
@@ -180,7 +180,7 @@ TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
     ws.target_file_name = "/tmp/kept.tga";
     ws.target_package.set_pixel(3, 3, kBlack);
     ws.push_undo();
-    const Package before = ws.target_package;
+    const Package before = ws.target_package.clone();
     host.answer = false;
     dlg.open_dialog();
     dlg.pak_mod->setChecked(true);
@@ -205,7 +205,7 @@ TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
 TEST_F(NewPackageDialogTest, CloseBoxAndEscapeChangeNothingButKeepChoices) {
     ws.target_package.set_pixel(1, 1, kBlack);
     ws.push_undo();
-    const Package before = ws.target_package;
+    const Package before = ws.target_package.clone();
     for (int way = 0; way < 2; ++way) {
         dlg.open_dialog();
         // Size comes from the target at each opening; check box and colour stay.

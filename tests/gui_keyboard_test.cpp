@@ -28,7 +28,7 @@ protected:
 TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
     open_active();
     fill_pattern(ws().source_package);
-    const Package before = ws().target_package;
+    const Package before = ws().target_package.clone();
 
     press(Qt::Key_Insert);
     EXPECT_EQ(ws().target_package.pixel(10, 20), pattern(10, 20));
@@ -58,7 +58,7 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
     EXPECT_NE(w.pane_image(1).pixel(64, 300), white);
 
     fill_pattern(ws().target_package);
-    Package expected = ws().target_package;
+    Package expected = ws().target_package.clone();
     CountingProgress progress;
     blur(expected, 0, 0, progress);
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
@@ -71,7 +71,7 @@ TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
     NewPackageDialog filenew(ws(), host, &w);
     w.set_forms(&filenew, nullptr, nullptr);
     fill_pattern(ws().source_package);
-    const Package before = ws().target_package;
+    const Package before = ws().target_package.clone();
 
     press(Qt::Key_N, Qt::ControlModifier);
     ASSERT_TRUE(filenew.isVisible());

@@ -68,7 +68,7 @@ TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
     f.close();
 
     open();
-    const Package before = ws().source_package;
+    const Package before = ws().source_package.clone();
     host.open_answers = {path("deep.tga"), path("deep.tga")};
     trigger("plik_opensource");
     trigger("jezyk_eng");
@@ -85,7 +85,7 @@ TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xff\xd8\xff\xe0 not really a picture");
     f.close();
-    const Package before = ws().source_package;
+    const Package before = ws().source_package.clone();
     host.open_answers = {path("missing.tga"), path("broken.jpg")};
     trigger("plik_opensource");
     trigger("plik_opensource");
@@ -176,9 +176,9 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
     open();
     patterned_target();
     auto* gauge = window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"));
-    const Package before = ws().target_package;
+    const Package before = ws().target_package.clone();
     for (const auto& [name, routine] : effects) {
-        Package expected = before;
+        Package expected = before.clone();
         CountingProgress ignored;
         routine(expected, 64, 64, ignored);
         ASSERT_NE(expected, before) << name << ": the pattern must show the effect";
@@ -196,7 +196,7 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
 TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     open();
     patterned_target();
-    const Package before = ws().target_package;
+    const Package before = ws().target_package.clone();
     trigger("ef_lmh");  // cancelled
     EXPECT_EQ(ws().target_package, before);
     EXPECT_EQ(ws().undo_count(), 0);
@@ -204,7 +204,7 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
 
     host.colour_answers = {QColor(0, 0, 255)};
     trigger("ef_lmv");
-    Package expected = before;
+    Package expected = before.clone();
     CountingProgress ignored;
     diaphragm(expected, 64, 64, 1, pack_rgb(0, 0, 255), ignored);
     EXPECT_EQ(ws().target_package, expected);
@@ -227,7 +227,7 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     EXPECT_EQ(ws().undo_count(), 0);
 
     click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
-    const Package before = ws().target_package;
+    const Package before = ws().target_package.clone();
     trigger("ed_pfc");
     EXPECT_EQ(ws().target_package.pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
     EXPECT_EQ(ws().target_package.pixel(8 + 63, 8 + 63), pattern(127, 127));
@@ -252,7 +252,7 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     EXPECT_EQ(ws().undo_count(), 2);
 
     clipboard->setText(QStringLiteral("not a picture"));
-    const Package with_text = ws().target_package;
+    const Package with_text = ws().target_package.clone();
     trigger("ed_pfc");
     EXPECT_EQ(ws().target_package, with_text);
     EXPECT_EQ(ws().undo_count(), 2) << "no image: no undo step";
@@ -283,7 +283,7 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
     host.open_answers = {path("small.tga")};
     trigger("plik_opensource");
     trigger("tx_add");
-    const Package after_add = ws().target_package;
+    const Package after_add = ws().target_package.clone();
     host.questions.clear();
     host.question_answers = {true, false};
     trigger("tx_copy");

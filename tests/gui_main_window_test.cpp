@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
 TEST_F(MainWindowTest, InsertCopiesATileMovesOnAndUndoRestoresIt) {
     open();
     fill_pattern(ws().source_package);
-    const Package before = ws().target_package;
+    const Package before = ws().target_package.clone();
     trigger("tx_add");
     EXPECT_EQ(ws().target_package.pixel(10, 20), pattern(10, 20));
     EXPECT_EQ(ws().target_pane.sel_x, 64);

@@ -141,7 +141,7 @@ TEST_F(WorkspaceFiles, RefusedTgaStillRunsTheAfterLoadSteps) {
 
 TEST_F(WorkspaceFiles, SaveAsRemembersTheNameAndRoundTrips) {
     ws_.target_package.fill_rect(0, 0, 64, 64, pack_rgb(1, 2, 3));
-    const Package saved = ws_.target_package;
+    const Package saved = ws_.target_package.clone();
     ASSERT_TRUE(ws_.save_target_as(path("out.tga"), progress_));
     EXPECT_EQ(ws_.target_file_name, path("out.tga"));
     EXPECT_EQ(ws_.undo_count(), 1) << "saving leaves the undo ring alone";

@@ -148,7 +148,7 @@ TEST(WorkspaceUndo, FiftyOneChangesThenFiftyUndosGiveTheFirstChange) {
 TEST(WorkspaceUndo, RingKeepsWorkingAfterWrappingManyTimes) {
     Workspace ws;
     use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     for (int round = 0; round < 3; ++round) {
         for (int k = 0; k < 37; ++k) {
             ws.mouse_down(2, MouseButton::right, 1 + 8 * (k % 25), 1 + 8 * (k % 50));
@@ -162,7 +162,7 @@ TEST(WorkspaceUndo, RingKeepsWorkingAfterWrappingManyTimes) {
 TEST(WorkspaceUndo, TwoChangesOnAnUnalignedRectangleUndoExactly) {
     Workspace ws;
     use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.mouse_down(2, MouseButton::right, 13, 30);  // (8, 24)
     fill_tile(ws, kBlack);
     fill_tile(ws, kWhite);
@@ -177,7 +177,7 @@ TEST(WorkspaceUndo, TwoChangesOnAnUnalignedRectangleUndoExactly) {
 TEST(WorkspaceUndo, UndoAfterScrollingRestoresAtTheSavedPlace) {
     Workspace ws;
     use_target(ws, pattern(512, 1024));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.target_pane.h.position = 1;
     ws.target_pane.v.position = 2;
     ws.mouse_down(2, MouseButton::left, 70, 70);  // package (128, 192)
@@ -197,7 +197,7 @@ TEST(WorkspaceUndo, UndoAfterScrollingRestoresAtTheSavedPlace) {
 TEST(WorkspaceUndo, RectanglePastThePackageTouchesOnlyItsInside) {
     Workspace ws;
     use_target(ws, pattern(100, 100));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.mouse_down(2, MouseButton::right, 100, 100);  // (96, 96): 4 x 4 pixels inside
     fill_tile(ws, kWhite);
     for (int y = 0; y < 100; ++y)
@@ -210,7 +210,7 @@ TEST(WorkspaceUndo, RectanglePastThePackageTouchesOnlyItsInside) {
 TEST(WorkspaceUndo, RingClipsRectanglesOnEverySide) {
     UndoRing ring;
     Package target = pattern(100, 100);
-    const Package original = target;
+    const Package original = target.clone();
     ring.push(target, {-32, -16, 32, 48});
     ring.push(target, {90, 200, 154, 264});  // wholly outside: nothing read
     target.fill_rect(0, 0, 100, 100, kBlack);

@@ -134,7 +134,7 @@ TEST(WorkspaceDelete, FillsWithTheBackgroundColour) {
 TEST(WorkspaceTransparency, MagentaSourcePixelsPunchTheTarget) {
     Workspace ws;
     use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.source_pane.sel_x = 64;
     ws.target_pane.sel_y = 64;
     ws.source_package.set_pixel(64 + 3, 5, kTransparent);
@@ -153,7 +153,7 @@ TEST(WorkspaceTransparency, MagentaSourcePixelsPunchTheTarget) {
 TEST(WorkspaceTransparency, MaskWithoutMagentaChangesNothingButCostsAStep) {
     Workspace ws;
     use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.tx_copytrans();
     EXPECT_EQ(ws.target_package, original);
     EXPECT_EQ(ws.undo_count(), 1);
@@ -250,7 +250,7 @@ TEST(WorkspaceNewPackage, ModifyKeepsTopLeftPixelsAndTheFileName) {
     Workspace ws;
     const PackedColor blue = pack_rgb(0, 0, 255);
     use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.target_file_name = "/tmp/kept.tga";
     ws.pak_make(6, 8, blue, true);
     ASSERT_EQ(ws.target_package.width(), 384);
@@ -292,7 +292,7 @@ TEST(WorkspaceClipboard, CopyTakesTheSelectedTileAndBackgroundOutside) {
 TEST(WorkspaceClipboard, PasteWritesAtMostOneTileAndKeepsTheRest) {
     Workspace ws;
     use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package;
+    const Package original = ws.target_package.clone();
     ws.mouse_down(2, MouseButton::right, 9, 9);  // (8, 8)
     ws.paste_into_target(Package(32, 32, kBlack));
     ws.mouse_down(2, MouseButton::left, 1, 200);  // (0, 192)

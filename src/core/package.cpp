@@ -72,6 +72,16 @@ Package Package::for_overwrite(int width, int height, PackedColor brush) {
     return p;
 }
 
+Package Package::clone() const {
+    Package copy;
+    copy.width_ = width_;
+    copy.height_ = height_;
+    copy.stride_ = stride_;
+    copy.brush_ = brush_;
+    copy.data_ = data_;
+    return copy;
+}
+
 PackedColor Package::pixel(int x, int y) const {
     if (!contains(x, y)) return kOutside;
     const std::uint8_t* p = row(y) + 3 * std::size_t(x);

@@ -45,6 +45,20 @@ public:
     // write every pixel anyway; the row padding is zero.
     static Package for_overwrite(int width, int height, PackedColor brush = kSilver);
 
+    // A package holds megabytes: it is moved, and copied only where a caller
+    // says so with clone(). A moved-from package is empty, 0 x 0, so nothing
+    // can read rows of the buffer it gave away.
+    Package(Package&& other) noexcept { swap(other); }
+    Package& operator=(Package&& other) noexcept {
+        Package taken(std::move(other));
+        swap(taken);
+        return *this;
+    }
+    Package(const Package&) = delete;
+    Package& operator=(const Package&) = delete;
+    // The same size, brush and pixels in a buffer of its own.
+    Package clone() const;
+
     int width() const { return width_; }
     int height() const { return height_; }
     // Bytes from one row to the next: width * 3 rounded up to 4, so the rows can
