@@ -7,31 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "effects/routines.h"
+#include "effects/effect_registry.h"
 
 using namespace tilesmith;
 
 namespace {
 
-using Call = std::function<void(Package&, int, int, Progress&)>;
+using Call = BoundEffect;
 
+// Every effect of the registry with the parameters of its first menu item.
 const std::vector<std::pair<std::string, Call>>& routines() {
-    static const std::vector<std::pair<std::string, Call>> all = {
-        {"invert_colors", invert_colors},
-        {"gray_scale", gray_scale},
-        {"black_white", black_white},
-        {"reduce_colors", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 32, g); }},
-        {"adjust_gamma", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 25, g); }},
-        {"swap_channels", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 3, 1, 2, g); }},
-        {"average_color", average_color},
-        {"sharpen_channel", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 1, 32, g); }},
-        {"blur", blur},
-        {"pixelate", pixelate},
-        {"rotate90", rotate90},
-        {"flip", [](Package& p, int x, int y, Progress& g) { flip(p, x, y, 0, g); }},
-        {"diaphragm", [](Package& p, int x, int y, Progress& g) { diaphragm(p, x, y, 0, kBlack, g); }},
-        {"button3d", [](Package& p, int x, int y, Progress& g) { button3d(p, x, y, 0, g); }},
-    };
+    static const std::vector<std::pair<std::string, Call>> all = [] {
+        std::vector<std::pair<std::string, Call>> list;
+        for (const Effect& e : effect_registry())
+            list.emplace_back(e.name, parse_effect(item_call(e, e.items.front(), kBlack)).run);
+        return list;
+    }();
     return all;
 }
 

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "effects/effect_registry.h"
 #include "effects/routines.h"
 #include "support/cli_run.h"
 #include "support/test_files.h"
@@ -101,6 +102,25 @@ TEST_F(CliEffect, EachRoutineRunsWithItsParametersAtTheCorner) {
         CountingProgress progress;
         call(want, 40, 24, progress);
         EXPECT_EQ(read_tga(path("r.tga")), want) << routine;
+    }
+}
+
+TEST_F(CliEffect, EveryMenuItemOfTheRegistryRunsFromTheCommandLineAndHelpListsEveryEffect) {
+    const Package input = random_package(128, 128);
+    write_tga(path("in.tga"), input);
+    ASSERT_EQ(run("--help"), 0);
+    const std::string help = last_.out;
+    for (const Effect& e : effect_registry()) {
+        EXPECT_NE(help.find(" " + effect_usage(e)), std::string::npos) << e.name;
+        for (const EffectItem& item : e.items) {
+            const std::string call = item_call(e, item, pack_rgb(10, 128, 255));
+            ASSERT_EQ(run("effect " + call + " " + path("in.tga") + " " + path("r.tga") + " --at 30,50"), 0)
+                << call << ": " << last_.err;
+            Package want = input.clone();
+            CountingProgress progress;
+            parse_effect(call).run(want, 30, 50, progress);
+            EXPECT_EQ(read_tga(path("r.tga")), want) << call;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "core/checked.h"
 #include "core/error.h"
@@ -79,6 +80,36 @@ TEST(Package, TakePixelsKeepsTheBrush) {
     EXPECT_EQ(target.width(), 2);
     EXPECT_EQ(target.brush(), kWhite);
     EXPECT_EQ(target.pixel(1, 2), kTransparent);
+}
+
+TEST(Package, MovedFromPackageIsEmptyAndCloneIsIndependent) {
+    // Both ways of moving: construction and assignment over a package of another size.
+    const std::function<Package(Package&)> moves[] = {
+        [](Package& from) { return Package(std::move(from)); },
+        [](Package& from) {
+            Package to(3, 2, kBlack);
+            to = std::move(from);
+            return to;
+        },
+    };
+    for (const auto& move : moves) {
+        Package from(130, 70, kWhite);
+        from.set_pixel(129, 69, kTransparent);
+        const Package copy = from.clone();
+        const Package to = move(from);
+        EXPECT_EQ(from.width(), 0);
+        EXPECT_EQ(from.height(), 0);
+        EXPECT_FALSE(from.contains(0, 0));
+        EXPECT_EQ(from.pixel(0, 0), kOutside);
+        EXPECT_EQ(from, Package(0, 0));
+        EXPECT_EQ(to, copy);
+        EXPECT_EQ(to.pixel(129, 69), kTransparent);
+    }
+    Package original(64, 64, kBlack);
+    const Package clone = original.clone();
+    original.set_pixel(0, 0, kWhite);
+    EXPECT_EQ(clone.pixel(0, 0), kBlack);
+    EXPECT_NE(clone.bits(), original.bits());
 }
 
 TEST(Checked, OverflowIsCaught) {

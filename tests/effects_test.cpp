@@ -5,46 +5,62 @@
 
 #include <climits>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "effects/routines.h"
+#include "effects/effect_registry.h"
 #include "effects/frame.h"
+#include "effects/routines.h"
 
 using namespace tilesmith;
 
 namespace {
 
-struct Effect {
+struct Subject {
     std::string name;
     int phases;
     enum Transparency { kKept, kMoved, kLost } transparency;
-    std::function<void(Package&, int, int, Progress&)> run;
+    BoundEffect run;
 };
 
-const std::vector<Effect>& all_effects() {
-    using P = Package;
-    using G = Progress;
-    static const std::vector<Effect> effects = {
-        {"invert_colors", 1, Effect::kKept, invert_colors},
-        {"gray_scale", 1, Effect::kKept, gray_scale},
-        {"black_white", 3, Effect::kKept, black_white},
-        {"reduce_colors", 1, Effect::kKept, [](P& p, int x, int y, G& g) { reduce_colors(p, x, y, 96, g); }},
-        {"adjust_gamma", 1, Effect::kKept, [](P& p, int x, int y, G& g) { adjust_gamma(p, x, y, -25, g); }},
-        {"swap_channels", 1, Effect::kKept,
-         [](P& p, int x, int y, G& g) { swap_channels(p, x, y, 2, 3, 1, g); }},
-        {"average_color", 3, Effect::kKept, average_color},
-        {"sharpen_channel", 1, Effect::kKept,
-         [](P& p, int x, int y, G& g) { sharpen_channel(p, x, y, 2, 32, g); }},
-        {"blur", 2, Effect::kKept, blur},
-        {"pixelate", 1, Effect::kKept, pixelate},
-        {"rotate90", 2, Effect::kMoved, rotate90},
-        {"flip", 2, Effect::kMoved, [](P& p, int x, int y, G& g) { flip(p, x, y, 1, g); }},
-        {"diaphragm", 1, Effect::kKept,
-         [](P& p, int x, int y, G& g) { diaphragm(p, x, y, 1, pack_rgb(0, 0, 255), g); }},
-        {"button3d", 1, Effect::kLost, [](P& p, int x, int y, G& g) { button3d(p, x, y, 0, g); }},
-    };
+// What each effect of the registry is expected to do here, with the
+// parameters it runs with.
+struct Expected {
+    const char* call;
+    int phases;
+    Subject::Transparency transparency;
+};
+const std::map<std::string, Expected> kExpected = {
+    {"invert_colors", {"invert_colors", 1, Subject::kKept}},
+    {"gray_scale", {"gray_scale", 1, Subject::kKept}},
+    {"black_white", {"black_white", 3, Subject::kKept}},
+    {"reduce_colors", {"reduce_colors:96", 1, Subject::kKept}},
+    {"adjust_gamma", {"adjust_gamma:-25", 1, Subject::kKept}},
+    {"swap_channels", {"swap_channels:2,3,1", 1, Subject::kKept}},
+    {"average_color", {"average_color", 3, Subject::kKept}},
+    {"sharpen_channel", {"sharpen_channel:2,32", 1, Subject::kKept}},
+    {"blur", {"blur", 2, Subject::kKept}},
+    {"pixelate", {"pixelate", 1, Subject::kKept}},
+    {"rotate90", {"rotate90", 2, Subject::kMoved}},
+    {"flip", {"flip:1", 2, Subject::kMoved}},
+    {"diaphragm", {"diaphragm:1,0000ff", 1, Subject::kKept}},
+    {"button3d", {"button3d:0", 1, Subject::kLost}},
+};
+
+// Every effect of the registry, bound to its parameters above.
+const std::vector<Subject>& all_effects() {
+    static const std::vector<Subject> effects = [] {
+        std::vector<Subject> all;
+        for (const Effect& e : effect_registry()) {
+            const auto found = kExpected.find(e.name);
+            if (found == kExpected.end()) continue;  // reported by the test below
+            const Expected& x = found->second;
+            all.push_back({e.name, x.phases, x.transparency, parse_effect(x.call).run});
+        }
+        return all;
+    }();
     return effects;
 }
 
@@ -65,6 +81,13 @@ Package crop(const Package& p, int x, int y, int w, int h) {
 }
 
 }  // namespace
+
+TEST(EffectFrame, EveryRegisteredEffectTakesPartInTheseTests) {
+    EXPECT_EQ(all_effects().size(), effect_registry().size());
+    for (const Effect& e : effect_registry())
+        EXPECT_EQ(kExpected.count(e.name), 1u) << e.name << " has no expectations here";
+    for (const Subject& e : all_effects()) EXPECT_TRUE(e.run) << e.name;
+}
 
 TEST(EffectFrame, ColorChannelReadsOneChannelAndZeroForOtherNumbers) {
     const PackedColor c = pack_rgb(10, 20, 30);
@@ -123,15 +146,15 @@ TEST(EffectFrame, TransparentPixelsKeptMovedOrLostAsEachRoutineDoes) {
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x) transparent += p.pixel(x, y) == kTransparent;
         switch (e.transparency) {
-            case Effect::kKept:
+            case Subject::kKept:
                 for (auto& s : spots) EXPECT_EQ(p.pixel(s[0], s[1]), kTransparent) << e.name;
                 EXPECT_EQ(transparent, 5) << e.name;
                 break;
-            case Effect::kMoved:  // same count, not all in place
+            case Subject::kMoved:  // same count, not all in place
                 EXPECT_EQ(transparent, 5) << e.name;
                 EXPECT_NE(p.pixel(0, 0), kTransparent) << e.name;
                 break;
-            case Effect::kLost:  // the two on the border are painted over
+            case Subject::kLost:  // the two on the border are painted over
                 EXPECT_EQ(transparent, 3) << e.name;
                 EXPECT_EQ(p.pixel(10, 10), kTransparent) << e.name;
                 break;

@@ -176,7 +176,7 @@ TEST_F(Desktop, ClosingWithoutChangesAsksNothing) {
 TEST_F(Desktop, CancelAtCloseKeepsTheWindowAndTheWork) {
     open();
     change_target();
-    const Package work = ws().target_package;
+    const Package work = ws().target_package.clone();
     host.save_change_answers = {SaveAnswer::cancel};
     trigger("plik_end");  // "Zakończ" goes the same way as the close box
     EXPECT_TRUE(window->isVisible());
@@ -218,7 +218,7 @@ TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
     write_tga(path("other.tga"), 128, 64, pattern);
     open();
     change_target();
-    const Package work = ws().target_package;
+    const Package work = ws().target_package.clone();
     host.save_change_answers = {SaveAnswer::cancel, SaveAnswer::cancel, SaveAnswer::discard};
     host.open_answers = {path("other.tga")};
     trigger("plik_opentarget");

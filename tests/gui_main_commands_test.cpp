@@ -3,10 +3,19 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QCheckBox>
+#include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <algorithm>
+#include <stdexcept>
 
+#include "effects/effect_registry.h"
 #include "effects/routines.h"
 #include "gui_window_support.h"
+#include "ui/dialogs/new_package_dialog.h"
+#include "ui/pane.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -297,3 +306,63 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
 }
 
 }  // namespace
+
+TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRunsItsCall) {
+    open();
+    patterned_target();
+    const Package before = ws().target_package.clone();
+    const QColor chosen(10, 128, 255);
+    for (const Effect& e : effect_registry()) {
+        for (const EffectItem& item : e.items) {
+            QAction* a = action(item.name);
+            ASSERT_NE(a, nullptr);
+            const QList<QObject*> shown_in = a->associatedObjects();
+            EXPECT_TRUE(std::any_of(shown_in.begin(), shown_in.end(),
+                                    [](QObject* o) { return qobject_cast<QMenu*>(o) != nullptr; }))
+                << item.name << " is in no menu";
+            EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut), QKeySequence::PortableText))
+                << item.name;
+            if (item.tool.name) {
+                EXPECT_NE(action(item.tool.name), nullptr);
+            }
+
+            Package expected = before.clone();
+            CountingProgress ignored;
+            parse_effect(item_call(e, item, to_packed(chosen))).run(expected, 64, 64, ignored);
+            if (item.asks_colour) host.colour_answers = {chosen};
+            trigger(item.name);
+            EXPECT_EQ(ws().target_package, expected) << item.name;
+            trigger("ed_cofnij");
+            ASSERT_EQ(ws().target_package, before) << item.name;
+        }
+    }
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+namespace {
+
+// A host whose question fails, as a dialog of a broken desktop might.
+class FailingQuestionHost : public FakeHost {
+public:
+    bool question(QWidget*, const QString&) override { throw std::runtime_error("no answer"); }
+};
+
+}  // namespace
+
+TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
+    FailingQuestionHost failing;
+    MainWindow w(dir.path(), failing);
+    NewPackageDialog filenew(w.workspace(), failing, &w);
+    w.set_forms(&filenew, nullptr, nullptr);
+    w.show();
+    const int width = w.workspace().target_package.width();
+
+    filenew.open_dialog();
+    filenew.pak_mod->setChecked(true);
+    filenew.pak_width->setValue(2);
+    filenew.pak_make->click();  // the modify question throws
+    EXPECT_EQ(failing.errors, QStringList{"no answer"});
+    EXPECT_TRUE(filenew.isVisible()) << "the dialog stays open";
+    EXPECT_EQ(w.workspace().target_package.width(), width);
+    filenew.close();
+}

@@ -2,6 +2,7 @@
 #include "effects/effect_registry.h"
 
 #include <charconv>
+#include <cstdio>
 
 #include "effects/routines.h"
 
@@ -237,6 +238,16 @@ std::vector<std::string_view> split_commas(std::string_view s) {
     }
 }
 
+std::string item_call(const Effect& effect, const EffectItem& item, PackedColor colour) {
+    std::string args = item.args;
+    if (item.asks_colour) {
+        char rgb[8];
+        std::snprintf(rgb, sizeof rgb, "%02x%02x%02x", red_of(colour), green_of(colour), blue_of(colour));
+        args += (args.empty() ? "" : ",") + std::string(rgb);
+    }
+    return args.empty() ? std::string(effect.name) : effect.name + (":" + args);
+}
+
 std::string effect_usage(const Effect& effect) {
     std::string usage = effect.name;
     for (std::size_t k = 0; k < effect.params.size(); ++k)
@@ -244,6 +255,9 @@ std::string effect_usage(const Effect& effect) {
     return usage;
 }
 
+namespace {
+
+// Checks the parameters against the effect's rules and binds them.
 EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>& args) {
     const std::string name = effect.name;
     const std::size_t n = effect.params.size();
@@ -273,6 +287,8 @@ EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>
             },
             {}};
 }
+
+}  // namespace
 
 EffectCall parse_effect(std::string_view text) {
     const auto colon = text.find(':');

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/color.h"
 #include "core/icon_id.h"
 #include "core/package.h"
 #include "core/progress.h"
@@ -101,10 +102,12 @@ struct EffectCall {
     BoundEffect run;
     std::string error;  // empty when run is set
 };
-// Checks the parameters against the effect's rules and binds them.
-EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>& args);
-// "NAME[:ARGS]" as the command line writes it.
+// "NAME[:ARGS]" as the command line writes it, checked against the effect's
+// rules and bound.
 EffectCall parse_effect(std::string_view text);
+// A menu item's call as the command line writes it ("flip:1"); an item that
+// asks for a colour gets `colour` as its last parameter.
+std::string item_call(const Effect& effect, const EffectItem& item, PackedColor colour = 0);
 // "NAME" or "NAME:P1,P2", as the usage text lists the effect.
 std::string effect_usage(const Effect& effect);
 

@@ -34,10 +34,9 @@ QString caption(const Caption& c) {
 }
 
 // An effect item's call, with its parameters checked once while the menu is built.
-BoundEffect bind_item(const Effect& effect, std::string_view args) {
-    EffectCall call = bind_effect(effect, args.empty() ? std::vector<std::string_view>{}
-                                                       : split_commas(args));
-    if (!call.run) throw std::logic_error("effect item " + std::string(args) + ": " + call.error);
+BoundEffect bind_item(const Effect& effect, const EffectItem& item) {
+    EffectCall call = parse_effect(item_call(effect, item));
+    if (!call.run) throw std::logic_error(std::string(item.name) + ": " + call.error);
     return std::move(call.run);
 }
 
@@ -121,11 +120,9 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
             if (item.separator_before) target->addSeparator();
             std::function<void()> handler;
             if (item.asks_colour) {
-                handler = [this, effect, args = std::string(item.args)] {
-                    effect_asking_colour(*effect, args);
-                };
+                handler = [this, effect, &item] { effect_asking_colour(*effect, item); };
             } else {
-                handler = [this, run = bind_item(*effect, item.args)] { this->effect(run); };
+                handler = [this, run = bind_item(*effect, item)] { this->effect(run); };
             }
             QAction* action = add_item(
                 target, item.name, caption(item.caption),

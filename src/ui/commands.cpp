@@ -150,15 +150,12 @@ void MainWindow::effect(const Routine& routine) {
     workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
 }
 
-void MainWindow::effect_asking_colour(const Effect& e, const std::string& args) {
+void MainWindow::effect_asking_colour(const Effect& e, const EffectItem& item) {
     // Cancel: no undo entry, nothing changes.
     const QColor chosen = host_.choose_color(this, lm_color_);
     if (!chosen.isValid()) return;
     lm_color_ = chosen;
-    const std::string rgb =
-        QString::asprintf("%02x%02x%02x", chosen.red(), chosen.green(), chosen.blue()).toStdString();
-    const std::string all = args.empty() ? rgb : args + "," + rgb;
-    const EffectCall call = bind_effect(e, split_commas(all));
+    const EffectCall call = parse_effect(item_call(e, item, to_packed(chosen)));
     if (!call.run) throw std::logic_error(call.error);
     effect(call.run);
 }

@@ -162,9 +162,9 @@ private:
     void tx_copytransClick();
     void tx_copyClick();
     void effect(const Routine& routine);
-    // An effect item whose last parameter is a colour: asks the colour chooser
-    // (offering the last confirmed colour) and appends it to `args`.
-    void effect_asking_colour(const Effect& effect, const std::string& args);
+    // An effect item whose last parameter is a colour: asks the colour chooser,
+    // offering the last confirmed colour, and runs the item with it.
+    void effect_asking_colour(const Effect& effect, const EffectItem& item);
     void opcje_xpClick();
     void opcje_selectcolorClick();
     void update_grid_step();
