@@ -389,7 +389,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::run_over(QWidget* over, const std::function<void()>& body) {
-    run_guarded(host_, over, body);
+    run_guarded(host_, over, workspace_.language(), body);
     after_command();
 }
 

@@ -67,7 +67,9 @@ NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidg
     : MainBoundDialog(main_window),
       workspace_(workspace),
       host_(host),
-      barrier_([&host](QWidget* over, const std::function<void()>& body) { run_guarded(host, over, body); }) {
+      barrier_([this](QWidget* over, const std::function<void()>& body) {
+          run_guarded(host_, over, workspace_.language(), body);
+      }) {
     setObjectName(QStringLiteral("filenew"));
     setup_fixed_dialog(this, 217, 193);
 
