@@ -153,7 +153,7 @@ TEST(PngReader, DamagedFilesAreRefusedAndThePackageStays) {
         SCOPED_TRACE(h.name);
         write_bytes(dir.file("bad.png"), h.bytes);
         Package p(64, 64, kWhite);
-        const Package before = p;
+        const Package before = p.clone();
         CountingProgress progress;
         try {
             open_png(dir.file("bad.png"), p, progress);
