@@ -89,8 +89,9 @@ std::uint64_t picture_checksum(const Package& p, int red_bits = 8, int green_bit
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x) {
             const PackedColor c = p.pixel(x, y);
-            for (const int v : {red_of(c) >> (8 - red_bits), green_of(c) >> (8 - green_bits), blue_of(c) >> (8 - blue_bits)})
-                h = (h ^ std::uint64_t(v)) * 1099511628211ull;
+            const int channels[] = {red_of(c) >> (8 - red_bits), green_of(c) >> (8 - green_bits),
+                                    blue_of(c) >> (8 - blue_bits)};
+            for (const int v : channels) h = (h ^ std::uint64_t(v)) * 1099511628211ull;
         }
     return h;
 }
