@@ -475,7 +475,7 @@ TEST_F(LevelFiles, ForeignFilesNeverCrash) {
     for (const auto& e : fs::recursive_directory_iterator(TILESMITH_CORPUS_DIR)) {
         if (!e.is_regular_file() || e.file_size() > 4'000'000) continue;
         const Bytes bytes = read_bytes(e.path().string());
-        for (const char* ext : {".tr2", ".tr4", ".wad"}) {
+        for (const char* ext : {".phd", ".tr2", ".tr4", ".wad"}) {
             const std::string path = put(std::string("foreign") + ext, bytes);
             survive(path, [&](Package& p, Progress& g) {
                 ReaderOptions options;

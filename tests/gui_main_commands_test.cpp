@@ -14,6 +14,7 @@
 #include "effects/effect_registry.h"
 #include "effects/routines.h"
 #include "gui_window_support.h"
+#include "support/level_builder.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "ui/pane.h"
 
@@ -23,9 +24,9 @@ using namespace tilesmith::test;
 namespace {
 
 const char kOpenFilter[] =
-    "Obsługiwane formaty (*.tga *.bmp *.jpg *.png *.tr2 *.tr4 *.trc *.wad);;Pakiet tekstur (*.tga);;"
+    "Obsługiwane formaty (*.tga *.bmp *.jpg *.png *.tr2 *.tr4 *.trc *.phd *.tub *.wad);;Pakiet tekstur (*.tga);;"
     "Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg);;Obraz PNG (*.png);;Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 "
-    "*.trc);;Pakiet obiektów Tomb Raider (*.wad)";
+    "*.trc);;Poziom Tomb Raider 1 (*.phd *.tub);;Pakiet obiektów Tomb Raider (*.wad)";
 
 class Commands : public WindowTest {
 protected:
@@ -123,7 +124,9 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
 
     trigger("ex_tr2345");  // cancelled at the base dialog
     EXPECT_EQ(host.informations, QStringList{entry(10)});
-    EXPECT_EQ(host.open_filters.value(0), QStringLiteral("Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 *.trc)"));
+    EXPECT_EQ(host.open_filters.value(0),
+              QString::fromUtf8("Obsługiwane formaty (*.tr2 *.tr4 *.trc *.phd *.tub);;Level Tomb Raider 2, 3, 4, 5 "
+                                "(*.tr2 *.tr4 *.trc);;Poziom Tomb Raider 1 (*.phd *.tub)"));
     EXPECT_TRUE(host.save_filters.isEmpty());
 
     host.informations.clear();
@@ -147,6 +150,32 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     trigger("ex_tr2345");
     EXPECT_EQ(host.warnings.value(1), entry(14));
     EXPECT_FALSE(QFile::exists(path("other.tr2")));
+}
+
+TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheLanguage) {
+    const Bytes level = make_tr1(1).bytes;
+    write_bytes(path("base.phd").toStdString(), level);
+    write_bytes(path("level.tr2").toStdString(), level);
+    open();
+    trigger("jezyk_eng");
+
+    host.open_answers = {path("level.tr2")};
+    trigger("plik_opensource");
+    EXPECT_EQ(host.warnings, QStringList{QStringLiteral("This is a Tomb Raider 1 level; open it as .phd")});
+    EXPECT_EQ(ws().source_package, Package(256, 512, kSilver));
+    EXPECT_FALSE(ws().recent.visible());
+    EXPECT_NE(host.open_filters.value(0).indexOf(QStringLiteral(";;Tomb Raider 1 level (*.phd *.tub);;")), -1);
+
+    host.open_answers = {path("base.phd")};
+    trigger("plik_opentarget");
+    ASSERT_EQ(ws().target_package.height(), 256);
+    host.open_answers = {path("base.phd")};
+    host.save_answers = {path("out.phd")};
+    trigger("ex_tr2345");
+    EXPECT_EQ(host.save_filters.value(0), QStringLiteral("Tomb Raider 1 level (*.phd)"));
+    EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("phd"));
+    EXPECT_EQ(host.warnings.size(), 1);
+    EXPECT_TRUE(read_bytes(path("out.phd").toStdString()) == level);
 }
 
 TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {

@@ -1,6 +1,8 @@
 // The open and save commands' choice of reader and writer, from the registry.
 #include "formats/dispatch.h"
 
+#include "formats/level_kind.h"
+
 namespace tilesmith {
 
 bool is_readable_extension(const std::string& extension) {
@@ -17,6 +19,11 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
                                        const ReaderOptions& options, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->read) return std::nullopt;
+    if (const auto kind = misnamed_level_kind(*format, file_name)) {
+        ReadResult refused = read_result_of(package, misnamed_kind_message(*kind));
+        refused.untouched = true;
+        return refused;
+    }
     return format->read(file_name, package, options, progress);
 }
 

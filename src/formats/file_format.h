@@ -1,6 +1,7 @@
 // What the format registry knows of one file format: its extensions, kind,
 // reader, writer, level exporter and the file dialogs' type line.
 #pragma once
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "core/progress.h"
 #include "formats/export_result.h"
 #include "formats/read_result.h"
+#include "strings/messages.h"
 
 namespace tilesmith {
 
@@ -46,6 +48,9 @@ struct FileFormat {
     FormatReader read;
     FormatWriter write;       // nullptr: not written
     LevelExporter exporter;   // nullptr: no export into a base of this format
+    // A type line that follows the language: in the dialogs its text replaces
+    // filter_title and the extensions' own titles.
+    std::optional<Msg> title_message = std::nullopt;
 };
 
 }  // namespace tilesmith

@@ -7,6 +7,7 @@
 #include "formats/bmpjpg.h"
 #include "formats/png.h"
 #include "formats/tga.h"
+#include "formats/tr1.h"
 #include "formats/tr23.h"
 #include "formats/tr45.h"
 #include "formats/wad.h"
@@ -16,7 +17,7 @@ namespace tilesmith {
 namespace {
 
 constexpr const FileFormat* kFormats[] = {
-    &kTgaFormat, &kBmpFormat, &kJpegFormat, &kPngFormat, &kTr23Format, &kTr45Format, &kWadFormat,
+    &kTgaFormat, &kBmpFormat, &kJpegFormat, &kPngFormat, &kTr23Format, &kTr45Format, &kTr1Format, &kWadFormat,
 };
 
 std::string join(const std::vector<std::string_view>& parts, std::string_view separator,
@@ -34,17 +35,21 @@ std::string filter_line(std::string_view title, const std::vector<std::string_vi
     return std::string(title) + " (" + join(extensions, " ", "*", " ") + ")";
 }
 
+std::string_view title_of(const FileFormat& f, Language language) {
+    return f.title_message ? text_of(*f.title_message, language) : f.filter_title;
+}
+
 // One line a type title of the formats serving the role, in registry order.
-std::vector<std::string> filter_lines(FormatRole role) {
+std::vector<std::string> filter_lines(FormatRole role, Language language) {
     std::vector<std::string_view> titles;
     for (const FileFormat* f : kFormats)
-        if (serves(*f, role) && std::find(titles.begin(), titles.end(), f->filter_title) == titles.end())
-            titles.push_back(f->filter_title);
+        if (serves(*f, role) && std::find(titles.begin(), titles.end(), title_of(*f, language)) == titles.end())
+            titles.push_back(title_of(*f, language));
     std::vector<std::string> lines;
     for (std::string_view title : titles) {
         std::vector<std::string_view> extensions;
         for (const FileFormat* f : kFormats)
-            if (serves(*f, role) && f->filter_title == title)
+            if (serves(*f, role) && title_of(*f, language) == title)
                 for (const FileExtension& e : f->extensions) extensions.push_back(e.dot);
         lines.push_back(filter_line(title, extensions));
     }
@@ -106,21 +111,31 @@ std::string default_suffix(FormatRole role) {
     return extensions.empty() ? std::string() : std::string(extensions.front().substr(1));
 }
 
-std::string open_filter() {
+std::string open_filter(Language language) {
     std::vector<std::string> lines{filter_line("Obsługiwane formaty", extensions_for(FormatRole::read))};
-    for (std::string& line : filter_lines(FormatRole::read)) lines.push_back(std::move(line));
+    for (std::string& line : filter_lines(FormatRole::read, language)) lines.push_back(std::move(line));
     return join_lines(lines);
 }
 
-std::string save_filter() { return join_lines(filter_lines(FormatRole::write)); }
+std::string save_filter(Language language) { return join_lines(filter_lines(FormatRole::write, language)); }
 
-std::string export_base_filter() { return join_lines(filter_lines(FormatRole::export_base)); }
+std::string export_base_filter(Language language) {
+    // The dialog opens on its first line: with several types of base, that
+    // line shows them all, so no base is hidden until the filter is changed.
+    std::vector<std::string> lines = filter_lines(FormatRole::export_base, language);
+    if (lines.size() > 1)
+        lines.insert(lines.begin(), filter_line("Obsługiwane formaty", extensions_for(FormatRole::export_base)));
+    return join_lines(lines);
+}
 
-std::optional<SaveChoice> export_output_choice(std::string_view extension) {
+std::optional<SaveChoice> export_output_choice(std::string_view extension, Language language) {
     const FileFormat* format = find_format(extension);
     if (!format || !format->exporter) return std::nullopt;
     for (const FileExtension& e : format->extensions)
-        if (e.dot == extension) return SaveChoice{filter_line(e.title, {e.dot}), std::string(e.dot.substr(1))};
+        if (e.dot == extension) {
+            const std::string_view title = format->title_message ? title_of(*format, language) : e.title;
+            return SaveChoice{filter_line(title, {e.dot}), std::string(e.dot.substr(1))};
+        }
     return std::nullopt;
 }
 

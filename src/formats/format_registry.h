@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "formats/file_format.h"
+#include "strings/messages.h"
 
 namespace tilesmith {
 
@@ -35,16 +36,19 @@ std::string extension_list(FormatRole role, std::string_view last_separator = " 
 // The save dialogs' default suffix of the role: its first extension, no dot.
 std::string default_suffix(FormatRole role);
 
-// The file dialogs' filters, Qt's "Title (*.a *.b);;..." form.
-std::string open_filter();         // every readable extension first, then a line a type
-std::string save_filter();         // a line a writable type
-std::string export_base_filter();  // a line a type of base level
+// The file dialogs' filters, Qt's "Title (*.a *.b);;..." form, with the type
+// lines that follow the language in `language`.
+std::string open_filter(Language language = Language::Polish);  // every readable extension first, then a line a type
+std::string save_filter(Language language = Language::Polish);  // a line a writable type
+// Every base extension first when there are several types, then a line a type of base level.
+std::string export_base_filter(Language language = Language::Polish);
 // The export's save dialog for a base of the given extension: that extension's
 // own type line and its suffix; nullopt when no exporter takes it.
 struct SaveChoice {
     std::string filter;
     std::string suffix;
 };
-std::optional<SaveChoice> export_output_choice(std::string_view extension);
+std::optional<SaveChoice> export_output_choice(std::string_view extension,
+                                               Language language = Language::Polish);
 
 }  // namespace tilesmith

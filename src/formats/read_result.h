@@ -16,6 +16,9 @@ struct ReadResult {
     // was refused. A refused file leaves the package exactly as it was and
     // reports its current size.
     std::optional<Msg> refusal;
+    // A file refused before it was read at all (a level of another kind than
+    // its extension takes): the open command changes nothing then.
+    bool untouched = false;
     bool refused() const { return refusal.has_value(); }
 };
 

@@ -174,6 +174,7 @@ OpenAnswer Workspace::open_source(const std::string& file_name, Progress& progre
     // A reader error leaves this function before any after-load step.
     const std::optional<ReadResult> r = read_package(file_name, source_package, reader, progress);
     if (!r) return {};
+    if (r->untouched) return {true, r->refusal};
     // A refused TGA still counts as opened: it reports the unchanged size and
     // the steps below run as for a file that was read.
     reset_pane(r->tile_columns, r->tile_rows, 1);
@@ -186,6 +187,7 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
     const ReaderOptions reader{options.eight_bit, options.ttcolor};
     const std::optional<ReadResult> r = read_package(file_name, target_package, reader, progress);
     if (!r) return {};
+    if (r->untouched) return {true, r->refusal};
     target_file_name.clear();
     reset_pane(r->tile_columns, r->tile_rows, 2);
     forget_undo();

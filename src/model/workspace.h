@@ -36,7 +36,7 @@ enum class MouseButton { left, middle, right };
 // What an open command did.
 struct OpenAnswer {
     bool recognised = false;  // false: unrecognised extension, nothing happened
-    std::optional<Msg> refusal;  // the message of a refused TGA
+    std::optional<Msg> refusal;  // the message of a refused TGA or level
 };
 
 class Workspace {

@@ -119,6 +119,14 @@ enum class Msg : int {
     DiskFull = 204,
     ReadOnlyFileSystem = 206,
     UnknownError = 208,           // the error box for a failure without words of its own
+    // Levels of one kind under another kind's extension.
+    LevelIsTr1 = 210,
+    LevelIsTr2 = 212,
+    LevelIsTr3 = 214,
+    LevelIsTr45 = 216,
+    RemasteredTr4 = 218,
+    RemasteredTr5 = 220,
+    Tr1LevelFilter = 222,         // the file dialogs' type line of .phd and .tub
     // New pairs are appended here, after the last entry of the table.
 };
 

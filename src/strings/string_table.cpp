@@ -1,4 +1,4 @@
-// The 182 texts of the interface: Polish at even entries, English at odd ones.
+// The texts of the interface: Polish at even entries, English at odd ones.
 #include "strings/messages.h"
 #include "strings/strings.h"
 
@@ -314,6 +314,27 @@ constexpr std::string_view kStrings[kStringCount] = {
     "Read-only file system",
     "Nieznany błąd",
     "Unknown error",
+    // 210, 211: a Tomb Raider 1 level under another level's extension
+    "To jest poziom Tomb Raider 1; otwórz go jako .phd",
+    "This is a Tomb Raider 1 level; open it as .phd",
+    // 212, 213: a Tomb Raider 2 level under another level's extension
+    "To jest poziom Tomb Raider 2; otwórz go jako .tr2",
+    "This is a Tomb Raider 2 level; open it as .tr2",
+    // 214, 215: a Tomb Raider 3 level under another level's extension
+    "To jest poziom Tomb Raider 3; otwórz go jako .tr2",
+    "This is a Tomb Raider 3 level; open it as .tr2",
+    // 216, 217: a Tomb Raider 4 or 5 level under another level's extension
+    "To jest poziom Tomb Raider 4 lub 5; otwórz go jako .tr4 lub .trc",
+    "This is a Tomb Raider 4 or 5 level; open it as .tr4 or .trc",
+    // 218, 219: a level of the remastered Tomb Raider 4
+    "To jest poziom zremasterowanego Tomb Raider 4; takie poziomy nie są obsługiwane",
+    "This is a remastered Tomb Raider 4 level; remastered levels are not supported",
+    // 220, 221: a level of the remastered Tomb Raider 5
+    "To jest poziom zremasterowanego Tomb Raider 5; takie poziomy nie są obsługiwane",
+    "This is a remastered Tomb Raider 5 level; remastered levels are not supported",
+    // 222, 223: the file dialogs' type line of Tomb Raider 1 levels
+    "Poziom Tomb Raider 1",
+    "Tomb Raider 1 level",
 };
 
 }  // namespace

@@ -45,7 +45,8 @@ void MainWindow::plik_opensourceClick() {
     ClearOnExit clear{pending_file_name_};
     QString name = pending_file_name_;
     if (name.isEmpty()) {
-        name = host_.open_file(this, filter_text(open_filter()), folders_.folder(FolderSlot::source));
+        name = host_.open_file(this, filter_text(open_filter(workspace_.language())),
+                               folders_.folder(FolderSlot::source));
         folders_.remember(FolderSlot::source, name);
     }
     if (name.isEmpty()) return;
@@ -60,7 +61,8 @@ void MainWindow::plik_opentargetClick() {
     if (!settle_unsaved_target()) return;
     QString name = pending_file_name_;
     if (name.isEmpty()) {
-        name = host_.open_file(this, filter_text(open_filter()), folders_.folder(FolderSlot::target));
+        name = host_.open_file(this, filter_text(open_filter(workspace_.language())),
+                               folders_.folder(FolderSlot::target));
         folders_.remember(FolderSlot::target, name);
     }
     if (name.isEmpty()) return;
@@ -79,7 +81,7 @@ void MainWindow::plik_savetargetClick() {
 }
 
 void MainWindow::plik_savetargetasClick() {
-    const QString name = host_.save_file(this, filter_text(save_filter()),
+    const QString name = host_.save_file(this, filter_text(save_filter(workspace_.language())),
                                          QString::fromStdString(default_suffix(FormatRole::write)),
                                          folders_.folder(FolderSlot::save));
     if (name.isEmpty()) return;
@@ -88,18 +90,19 @@ void MainWindow::plik_savetargetasClick() {
 }
 
 void MainWindow::ex_tr2345Click() {
+    const Language language = workspace_.language();
     host_.information(this, text(Msg::SelectBaseLevel));
-    const QString base = host_.open_file(this, filter_text(export_base_filter()),
+    const QString base = host_.open_file(this, filter_text(export_base_filter(language)),
                                          folders_.folder(FolderSlot::export_base));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
-    if (const auto choice = export_output_choice(file_extension(local_path(base)))) {
+    if (const auto choice = export_output_choice(file_extension(local_path(base)), language)) {
         export_filter_ = filter_text(choice->filter);
         export_suffix_ = QString::fromStdString(choice->suffix);
     } else if (export_filter_.isEmpty()) {
-        export_filter_ = filter_text(export_base_filter());
+        export_filter_ = filter_text(export_base_filter(language));
         export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
     }
     host_.information(this, text(Msg::SelectOutputFile));

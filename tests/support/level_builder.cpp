@@ -94,10 +94,14 @@ Texel texel(int x, int y, std::uint32_t seed) {
     return t;
 }
 
+}  // namespace
+
 std::uint8_t palette_index(int x, int y, std::uint32_t seed) {
     const std::uint32_t noise = mix(std::uint32_t(x), std::uint32_t(y), 3, seed);
     return std::uint8_t(int(tile_kind(x, y, seed)) * 50 + (x % 64 + y % 64) / 2 + int(noise % 8));
 }
+
+namespace {
 
 void append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
 
@@ -223,6 +227,79 @@ Bytes make_wad(int records, std::int64_t map_bytes, std::size_t tail, std::uint3
     }
     append(out, pseudo_random_bytes(tail, seed + 500));
     return out;
+}
+
+Tr1Level make_tr1(int pages, bool unfinished_business, int rooms, std::uint32_t seed) {
+    Tr1Level level;
+    Bytes& out = level.bytes;
+    std::uint32_t junk_seed = seed * 1000;
+    auto junk = [&](std::size_t n) { append(out, pseudo_random_bytes(n, ++junk_seed)); };
+    auto count = [&](const std::string& name, int width, std::uint32_t n) {
+        level.counts.push_back({name, out.size(), width});
+        for (int i = 0; i < width; ++i) out.push_back(std::uint8_t(n >> (8 * i)));
+    };
+    // A small count of each structure, different between structures and seeds.
+    auto small = [&](std::uint32_t salt) { return mix(salt, 5, 6, seed) % 7 + (salt % 3); };
+    auto counted = [&](const std::string& name, int width, std::size_t element, std::uint32_t salt) {
+        const std::uint32_t n = small(salt);
+        count(name, width, n);
+        junk(n * element);
+    };
+    auto palette = [&] {
+        level.palette_offset = out.size();
+        for (int i = 0; i < 256; ++i) {
+            out.push_back(std::uint8_t(i % 64));
+            out.push_back(std::uint8_t(i / 64 * 21));
+            out.push_back(std::uint8_t(i * 37 % 64));
+        }
+    };
+
+    count("version", 4, 0x20);
+    count("texture page", 4, std::uint32_t(pages));
+    for (int y = 0; y < pages * 256; ++y)
+        for (int x = 0; x < 256; ++x) out.push_back(palette_index(x, y, seed));
+    junk(4);
+    count("room", 2, std::uint32_t(rooms));
+    for (int r = 0; r < rooms; ++r) {
+        const std::uint32_t salt = 100 + std::uint32_t(r) * 10;
+        junk(16);
+        counted("room geometry words", 4, 2, salt);
+        counted("room portals", 2, 32, salt + 1);
+        const std::uint32_t columns = small(salt + 2) + 1, rows = small(salt + 3) + 1;
+        count("room sector columns", 2, columns);
+        count("room sector rows", 2, rows);
+        junk(8 * columns * rows);
+        junk(2);
+        counted("room lights", 2, 18, salt + 4);
+        counted("room static meshes", 2, 18, salt + 5);
+        junk(4);
+    }
+    const std::pair<const char*, std::size_t> head[] = {
+        {"floor data words", 2}, {"mesh data words", 2}, {"mesh pointers", 4}, {"animations", 32},
+        {"state changes", 6}, {"animation dispatches", 8}, {"animation commands", 2},
+        {"mesh tree words", 4}, {"frame words", 2}, {"models", 18}, {"static meshes", 32},
+        {"object textures", 20}, {"sprite textures", 16}, {"sprite sequences", 8}};
+    std::uint32_t salt = 10;
+    for (const auto& [name, element] : head) counted(name, 4, element, ++salt);
+    if (unfinished_business) palette();
+    counted("cameras", 4, 16, ++salt);
+    counted("sound sources", 4, 16, ++salt);
+    const std::uint32_t boxes = small(++salt);
+    count("boxes", 4, boxes);
+    junk(20 * boxes);
+    counted("overlaps", 4, 2, ++salt);
+    junk(12 * boxes);
+    counted("animated texture words", 4, 2, ++salt);
+    counted("items", 4, 22, ++salt);
+    junk(8192);
+    if (!unfinished_business) palette();
+    counted("cinematic frames", 2, 16, ++salt);
+    counted("demo data bytes", 2, 1, ++salt);
+    junk(512);
+    counted("sound details", 4, 8, ++salt);
+    counted("sample bytes", 4, 1, ++salt);
+    counted("sample indices", 4, 4, ++salt);
+    return level;
 }
 
 Bytes zlib_compress(const Bytes& data, int level) {

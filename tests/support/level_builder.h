@@ -6,6 +6,9 @@
 //         1796 N, 1800 N 8-bit pages, then N 16-bit pages, then `tail` bytes.
 //   .tr4  bytes 0-9 filler, U32 C32, zlib 32-bit block, U16 C16, zlib 16-bit
 //         block, then `tail` bytes (also used for .trc).
+//   .phd  version 0x20, N, N 8-bit pages, then rooms and every other
+//         structure of the game's layout by its counts, the palette after
+//         the light map (.tub: after the sprite sequences).
 //   .wad  bytes 0-3 version, N, N records of 8 bytes, S, S bytes of texture
 //         map (red, green, blue rows of 256 pixels), then `tail` bytes.
 // Page sizes: 65536 (8-bit), 131072 (16-bit), 196608 (wad), 262144 (32-bit).
@@ -56,6 +59,27 @@ Bytes make_tr4(int pages, std::size_t tail = 5000, std::uint32_t seed = 1);
 // (pattern rows; use a multiple of 196608 for whole pages).
 Bytes make_wad(int records, std::int64_t map_bytes, std::size_t tail = 100,
                std::uint32_t seed = 1);
+
+// A Tomb Raider 1 level: its bytes and where some of its fields lie.
+struct Tr1Level {
+    Bytes bytes;
+    std::size_t palette_offset = 0;
+    // The offset of each count the walk reads, by structure name; 2- or 4-byte
+    // little-endian as `width` says.
+    struct Count {
+        std::string name;
+        std::size_t offset;
+        int width;
+    };
+    std::vector<Count> counts;
+};
+// A .phd (or with `unfinished_business`, a .tub: the palette right after the
+// sprite sequences) of `pages` pages of palette_index(x, y, seed), `rooms`
+// rooms and a few records of every other structure, junk filled. Its palette
+// holds 256 different colours of 6 bits.
+Tr1Level make_tr1(int pages, bool unfinished_business = false, int rooms = 3, std::uint32_t seed = 1);
+// The 8-bit page byte of package pixel (x, y) in the levels above and in .tr2 levels.
+std::uint8_t palette_index(int x, int y, std::uint32_t seed);
 
 // --- Byte helpers.
 
