@@ -57,7 +57,7 @@ struct Level {
         tilesmith::CountingProgress progress;
         tilesmith::open_tr1(path, read, true, progress);
         // Every pixel a colour of its own: the worst case of the colour cache.
-        full_colour = read;
+        full_colour = read.clone();
         for (int y = 0; y < full_colour.height(); ++y)
             for (int x = 0; x < 256; ++x) {
                 const std::uint32_t n = std::uint32_t(y) * 256 + std::uint32_t(x);

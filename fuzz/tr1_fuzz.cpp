@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool was_read = false;
     fuzz_read([&](Package& p, Progress& g) {
         open_tr1(path, p, size % 2 == 0, g);
-        read = p;
+        read = p.clone();
         was_read = true;
     });
     // A level that reads is a base its own package fits, and the copy keeps its length.

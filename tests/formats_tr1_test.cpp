@@ -43,7 +43,7 @@ protected:
 void expect_refused(const std::string& path, const std::function<void(Package&, Progress&)>& read) {
     Package package(64, 128, kBlack);
     package.set_pixel(5, 6, kWhite);
-    const Package before = package;
+    const Package before = package.clone();
     CountingProgress progress;
     try {
         read(package, progress);
@@ -213,7 +213,7 @@ TEST_F(Tr1, LevelsOfAKindTheirExtensionDoesNotTakeAreRefusedByName) {
         SCOPED_TRACE(c.name);
         const std::string path = put(c.name, c.bytes);
         Package package(64, 128, kWhite);
-        const Package before = package;
+        const Package before = package.clone();
         const auto r = read_package(path, package, {}, progress);
         ASSERT_TRUE(r);
         EXPECT_EQ(r->refusal, c.refusal);
