@@ -11,6 +11,9 @@ namespace tilesmith {
 // call; bytes after the end of the stream are ignored. False when it cannot: the
 // stream is damaged, needs more than `in_size` bytes, or holds any other number of
 // bytes. `out` then holds anything, and the caller decodes the block its own way.
+// libdeflate also takes a few codes that no compressor writes and zlib refuses
+// (distance codes 30 and 31, for one): a stream built to use them, with the right
+// check sum, decodes here where zlib would answer "error".
 bool inflate_whole(const std::uint8_t* in, std::size_t in_size, std::uint8_t* out,
                    std::size_t out_size);
 
