@@ -178,7 +178,8 @@ TEST(JpegCorpus, DecodableFilesLoadAtTheirSize) {
         EXPECT_EQ(p.height(), size.second) << name;
     }
     Package p;
-    EXPECT_FALSE(loads(kCorpus / "jpeg/truncated_jpeg.jpg", p));
+    // Cut where the decoder still has every bit it needs: only the end marker is missing.
+    EXPECT_TRUE(loads(kCorpus / "jpeg/truncated_jpeg.jpg", p));
     EXPECT_FALSE(loads(kCorpus / "jpeg/monkey12.jpg", p));  // 12-bit samples
 }
 

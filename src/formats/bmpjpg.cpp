@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstdint>
 #include <cstring>
 
@@ -31,9 +33,65 @@ Error too_large(const std::string& file_name, std::int64_t w, std::int64_t h) {
                  std::to_string(w) + " x " + std::to_string(h) + " pixels is too large a picture");
 }
 
+// Qt's decoder sizes the picture from the header and reads what rows it
+// finds, leaving the others black. A header announcing more pixel data than
+// the file holds is refused here, before anything is allocated. Headers this
+// does not understand are left to the decoder, which refuses them itself.
+void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
+    unsigned char h[38] = {};
+    const std::size_t got = in.read_some(h, sizeof h);
+    if (got < 26 || h[0] != 'B' || h[1] != 'M') return;
+    const std::uint32_t header = read_u32le(h + 14);
+    std::int64_t width = 0, height = 0;
+    int bits = 0;
+    std::uint32_t compression = 0, image_bytes = 0;
+    if (header == 12) {  // the oldest header: 16-bit sizes, never compressed
+        width = read_u16le(h + 18);
+        height = read_u16le(h + 20);
+        bits = read_u16le(h + 24);
+    } else if (header >= 16 && got >= 30) {
+        width = read_i32le(h + 18);
+        height = std::abs(std::int64_t(read_i32le(h + 22)));  // negative: top row first
+        bits = read_u16le(h + 28);
+        if (header >= 20 && got >= 34) compression = read_u32le(h + 30);
+        if (header >= 24 && got >= 38) image_bytes = read_u32le(h + 34);
+    } else {
+        return;
+    }
+    if (width <= 0 || height <= 0) return;
+    // The pixels start at the announced offset, and never inside the headers.
+    const std::int64_t start = std::max<std::int64_t>(read_u32le(h + 10), kBmpFileHeader + std::int64_t(header));
+    const std::int64_t present = std::max<std::int64_t>(in.size() - start, 0);
+    auto refuse = [&](std::int64_t needed) {
+        throw Error("Cannot read \"" + file_name + "\": its " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels need " + std::to_string(needed) +
+                    " bytes of pixel data, the file holds " + std::to_string(present));
+    };
+    // Plain rows or bit fields; in the OS/2 headers (16 and 64 bytes) 3 means Huffman coding.
+    const bool os2 = header == 16 || header == 64;
+    const bool plain = compression == 0 || (!os2 && (compression == 3 || compression == 6));
+    const bool rle = compression == 1 || compression == 2;
+    if (plain) {
+        if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return;
+        // Rows are padded to whole 32-bit words.
+        const auto row = checked_mul(width, bits);
+        const auto needed = row ? checked_mul((*row + 31) / 32 * 4, height) : std::nullopt;
+        if (!needed || *needed > present) refuse(needed.value_or(INT64_MAX));
+    } else if (rle) {
+        // Run-length data has no fixed size: it must hold what the header
+        // announces, and at least a byte for each row, as writers end every
+        // row with an end-of-line code.
+        if (std::int64_t(image_bytes) > present) refuse(image_bytes);
+        if (height > present) refuse(height);
+    }
+}
+
 void read_bmp(const std::string& file_name, Package& fresh) {
     // Our own messages for a missing file or a folder, before Qt's vaguer ones.
-    { InFile probe(file_name); }
+    {
+        InFile probe(file_name);
+        check_bmp_holds_its_pixels(file_name, probe);
+    }
     // Opened by its bytes: Qt would first turn the name into text, which not
     // every file name survives.
     const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);

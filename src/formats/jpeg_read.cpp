@@ -22,6 +22,9 @@ namespace {
 
 // A libjpeg source that reads an InFile in blocks. At the end of the file it
 // hands libjpeg an end-of-image marker and remembers that the data ran out.
+// Running out alone proves nothing once the picture has begun: the decoder
+// reads ahead, so a file lacking only its own end marker runs out too. Whether
+// rows are missing is what the decoder's "premature end of data" warning says.
 struct FileSource {
     jpeg_source_mgr pub{};
     InFile* file = nullptr;
@@ -210,9 +213,12 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     else if (cmyk) cinfo.out_color_space = JCS_CMYK;
     else cinfo.out_color_space = JCS_RGB;
 
+    // Arithmetic coding may meet a marker inside its data without harm, so
+    // its decoder never warns; for it, running out before the end is all we have.
+    const auto rows_missing = [&] { return trap.data_ended_early || (cinfo.arith_code && source->hit_end); };
     run(start_decompress, &cinfo);
     // Progressive pictures are read whole here.
-    if (source->hit_end) throw Error(Msg::FileTruncated, file_name);
+    if (rows_missing()) throw Error(Msg::FileTruncated, file_name);
     const int width = int(cinfo.output_width), height = int(cinfo.output_height);
     const int components = cinfo.output_components;
     fresh.resize(width, height);
@@ -222,7 +228,7 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
         const int y = int(cinfo.output_scanline);
         run(read_scanline, &line);
         if (line.got != 1) throw Error(Msg::FileTruncated, file_name);
-        if (source->hit_end) throw Error(Msg::FileTruncated, file_name);
+        if (rows_missing()) throw Error(Msg::FileTruncated, file_name);
         std::uint8_t* dst = fresh.row(y);
         if (components == 1) grey_to_bgr(row.data(), dst, width);
         else if (components == 4) cmyk_to_bgr(row.data(), dst, width, cinfo.saw_Adobe_marker);

@@ -9,6 +9,7 @@
 #include "core/error.h"
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace tilesmith {
 
@@ -18,12 +19,16 @@ struct JpegErrorTrap {
     std::jmp_buf jump{};
     // Set by our own callbacks (a file error) instead of libjpeg's text.
     bool own_message = false;
+    // The decoder's warning that its entropy data ended before the picture
+    // did ("premature end of data segment"): the rows after it are made up.
+    bool data_ended_early = false;
     char message[512] = {};
 
     jpeg_error_mgr* install() {
         jpeg_std_error(&manager);
         manager.error_exit = &JpegErrorTrap::error_exit;
         manager.output_message = &JpegErrorTrap::output_message;
+        manager.emit_message = &JpegErrorTrap::emit_message;
         return &manager;
     }
 
@@ -51,6 +56,12 @@ private:
     // Warnings (extraneous bytes, corrupt data that libjpeg recovers from)
     // would otherwise go to stderr.
     static void output_message(j_common_ptr) {}
+    static void emit_message(j_common_ptr cinfo, int level) {
+        if (level >= 0) return;  // trace messages
+        auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
+        ++trap->manager.num_warnings;
+        if (trap->manager.msg_code == JWRN_HIT_MARKER) trap->data_ended_early = true;
+    }
 };
 
 // Runs `call(state)`, which calls libjpeg; false when a libjpeg error or a

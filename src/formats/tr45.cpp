@@ -49,6 +49,19 @@ void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zer
     throw Error("error");
 }
 
+// Deflate writes at most 258 bytes for two bits of input, so the compressed
+// bytes the file holds inflate to at most 1032 times as many. A block
+// announcing more is refused before its buffer exists. Blocks of a few pages
+// still go to zlib, whose own errors say what is wrong with them.
+void check_inflatable(const std::string& file_name, std::int64_t unpacked, std::int64_t present) {
+    constexpr std::int64_t kMostPerByte = 1032;
+    constexpr std::int64_t kLeftToZlib = 4 * kPage32Bytes;
+    if (unpacked > kLeftToZlib && unpacked > present * kMostPerByte)
+        refuse_level(file_name, "its texture block of " + std::to_string(unpacked) +
+                                    " bytes cannot come from the " + std::to_string(present) +
+                                    " compressed bytes the file holds");
+}
+
 }  // namespace
 
 ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
@@ -60,6 +73,7 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
 
     // Only what the file holds is read; the rest of the stored size reads as zeros.
     const std::int64_t available = std::min<std::int64_t>(packed, in.size() - kTr45BlockOffset);
+    check_inflatable(file_name, unpacked, available);
     if (available > kMaxBufferBytes)
         refuse_level(file_name, "its compressed texture block of " + std::to_string(packed) +
                                     " bytes would pass the 1 GiB limit");

@@ -12,6 +12,14 @@ namespace tilesmith {
 ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress) {
     InFile in(file_name);
     const WadLayout layout = parse_wad_layout(in, file_name);
+    // A map cut short still loads with its missing rows black, but the file
+    // must reach at least the page before the last: a page count beyond that
+    // cannot be right and would only cost memory.
+    const std::int64_t pages_reached = (in.size() - layout.map_offset + kPage24Bytes - 1) / kPage24Bytes;
+    if (layout.pages > pages_reached + 1)
+        refuse_level(file_name, "its " + std::to_string(layout.pages) +
+                                    " texture pages would end beyond the end of the file (" +
+                                    std::to_string(in.size()) + " bytes)");
     in.seek(layout.map_offset);
 
     const int height = int(layout.pages) * kPageSide;
