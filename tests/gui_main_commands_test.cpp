@@ -24,8 +24,8 @@ using namespace tilesmith::test;
 namespace {
 
 const char kOpenFilter[] =
-    "Obsługiwane formaty (*.tga *.bmp *.jpg *.png *.tr2 *.tr4 *.trc *.phd *.tub *.wad);;Pakiet tekstur (*.tga);;"
-    "Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg);;Obraz PNG (*.png);;Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 "
+    "Obsługiwane formaty (*.tga *.bmp *.jpg *.jpeg *.png *.tr2 *.tr4 *.trc *.phd *.tub *.wad);;Pakiet tekstur (*.tga);;"
+    "Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg *.jpeg);;Obraz PNG (*.png);;Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 "
     "*.trc);;Poziom Tomb Raider 1 (*.phd *.tub);;Pakiet obiektów Tomb Raider (*.wad)";
 
 class Commands : public WindowTest {
@@ -53,7 +53,7 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     host.save_answers = {path("out.bmp")};
     trigger("plik_savetarget");  // no name yet: Save is Save as
     EXPECT_EQ(host.save_filters.value(0),
-              QStringLiteral("Pakiet tekstur (*.tga);;Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg);;Obraz PNG (*.png)"));
+              QStringLiteral("Pakiet tekstur (*.tga);;Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg *.jpeg);;Obraz PNG (*.png)"));
     EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("tga"));
     ASSERT_TRUE(QFile::exists(path("out.bmp")));
 

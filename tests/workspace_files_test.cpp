@@ -62,7 +62,7 @@ protected:
 }  // namespace
 
 TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
-    for (const char* name : {"a.gif", "b.jpeg", "c.tif", "noext", "dir.tga/file"}) {
+    for (const char* name : {"a.gif", "b.jpe", "c.tif", "noext", "dir.tga/file"}) {
         const OpenAnswer s = ws_.open_source(path(name), progress_);
         const OpenAnswer t = ws_.open_target(path(name), progress_);
         EXPECT_FALSE(s.recognised) << name;

@@ -230,6 +230,50 @@ TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
     EXPECT_EQ(files_in_dir(), 1);
 }
 
+TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTheUsers) {
+    write_bytes(dir_ / "blocker", {});  // no folder can exist below a plain file, not even for root
+    fs::create_directories(dir_ / "portable");
+    fs::create_directories(dir_ / "locked");
+    write_bytes(dir_ / "locked/config.dat", kDefaultRecord);
+    fs::permissions(dir_ / "locked/config.dat", fs::perms(0444));
+    fs::create_directories(dir_ / "home/known");
+    write_bytes(dir_ / "home/known/config.dat", kDefaultRecord);
+    auto at = [&](const std::string& folder) { return folder.empty() ? folder : (dir_ / folder).string(); };
+    auto file = [&](const std::string& folder) { return folder.empty() ? folder : at(folder) + "/config.dat"; };
+    const std::string nowhere = "blocker/program";
+    const struct {
+        std::string program, user, read, write;
+    } cases[] = {
+        {"portable", "home/new", "portable", "portable"},
+        {nowhere, "home/new", nowhere, "home/new"},  // the user has none yet
+        {nowhere, "home/known", "home/known", "home/known"},
+        {"locked", "home/new", "locked", "home/new"},  // a read-only file stays as it is
+        {nowhere, "blocker/user", nowhere, ""},
+        {nowhere, "", nowhere, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program + " " + c.user);
+        const SettingsPlaces places{at(c.program), at(c.user)};
+        EXPECT_EQ(places.read_path(), file(c.read));
+        EXPECT_EQ(places.write_path(), file(c.write));
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program + " " + c.user);
+        const SettingsPlaces places{at(c.program), at(c.user)};
+        std::string problem;
+        EXPECT_EQ(save_settings(places, Options{}, &problem), !c.write.empty());
+        EXPECT_EQ(problem.empty(), !c.write.empty()) << problem;
+    }
+    // The user's folder is made when first written; the same 16 bytes come back.
+    Options english;
+    english.polish = false;
+    const SettingsPlaces places{at(nowhere), at("home/new/deeper")};
+    ASSERT_TRUE(save_settings(places, english));
+    EXPECT_EQ(read_bytes(places.read_path()).size(), 16u);
+    EXPECT_EQ(load_settings(places.read_path()), english);
+    EXPECT_EQ(read_bytes(dir_ / "locked/config.dat"), kDefaultRecord);
+}
+
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {
     RecentFiles recent;
     EXPECT_FALSE(recent.visible());

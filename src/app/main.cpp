@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QStringList>
 #include <cstdlib>
 #include <string_view>
@@ -62,10 +63,12 @@ int main(int argc, char** argv) {
     // Qt's standard buttons and the file and colour dialogs follow the
     // program's language switch (MainWindow), not the desktop's locale.
     tilesmith::QtDialogHost host;
-    // config.dat lives beside the executable; the first parameter, if any, is
-    // opened as the source package.
+    // config.dat lives beside the executable while it can be written there; the
+    // first parameter, if any, is opened as the source package.
     tilesmith::MainWindow main_window(QCoreApplication::applicationDirPath(), host,
                                  QCoreApplication::arguments().mid(1));
+    // Where config.dat goes when the program's folder cannot be written.
+    main_window.set_user_config_dir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     tilesmith::NewPackageDialog filenew(main_window.workspace(), host, &main_window);
     tilesmith::AuthorDialog autor(&main_window);
     tilesmith::HistoryDialog his(&main_window);

@@ -34,4 +34,18 @@ private:
 // languages, the others in the system's words.
 Error errno_error(Msg message, const std::string& file, int err);
 
+// Runs `body`; an Error whose text does not name `file_name` (zlib's fixed
+// words, for one) leaves it with the file's name in front, so that whoever
+// shows it can tell which file it is about.
+template <class Body>
+auto naming_file(const std::string& file_name, Body&& body) -> decltype(body()) {
+    try {
+        return body();
+    } catch (const Error& e) {
+        const std::string text = e.what();
+        if (text.find(file_name) != std::string::npos) throw;
+        throw Error("\"" + file_name + "\": " + text);
+    }
+}
+
 }  // namespace tilesmith

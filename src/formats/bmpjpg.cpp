@@ -161,7 +161,7 @@ ReadResult read_jpeg_format(const std::string& file_name, Package& package, cons
 }
 
 constexpr FileExtension kBmpExtensions[] = {{".bmp", "Mapa bitowa"}};
-constexpr FileExtension kJpegExtensions[] = {{".jpg", "Mapa bitowa JPEG"}};
+constexpr FileExtension kJpegExtensions[] = {{".jpg", "Mapa bitowa JPEG"}, {".jpeg", "Mapa bitowa JPEG"}};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The open and save commands' choice of reader and writer, from the registry.
 #include "formats/dispatch.h"
 
+#include "core/error.h"
 #include "formats/level_kind.h"
 
 namespace tilesmith {
@@ -19,6 +20,7 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
                                        const ReaderOptions& options, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->read) return std::nullopt;
+#include "core/error.h"
     if (const auto kind = misnamed_level_kind(*format, file_name)) {
         ReadResult refused = read_result_of(package, misnamed_kind_message(*kind));
         refused.untouched = true;
@@ -30,7 +32,7 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
 bool write_package(const std::string& file_name, const Package& package, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->write) return false;
-    format->write(file_name, package, progress);
+    naming_file(file_name, [&] { format->write(file_name, package, progress); });
     return true;
 }
 

@@ -2,12 +2,31 @@
 #include "model/recent_files.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace tilesmith {
 
-void RecentFiles::add_recent_file(const std::string& file_name) {
+namespace {
+
+// The name from the root, so that an item still opens its file after the
+// working folder changed; "." steps are dropped, ".." kept (a link may lead away).
+std::string absolute_name(const std::string& file_name) {
+    std::error_code ec;
+    const std::filesystem::path whole = std::filesystem::absolute(file_name, ec);
+    if (ec) return file_name;
+    std::filesystem::path kept;
+    for (const auto& part : whole)
+        if (part != ".") kept /= part;
+    return kept.string();
+}
+
+}  // namespace
+
+void RecentFiles::add_recent_file(const std::string& given_name) {
     // An empty name would only make an item with nothing to reopen.
-    if (file_name.empty()) return;
+    if (given_name.empty()) return;
+    const std::string file_name = absolute_name(given_name);
     // Real paths are compared, not menu captions, so "a&b.tga" and "ab.tga"
     // stay two different files.
     if (std::find(entries_.begin(), entries_.end(), file_name) != entries_.end()) return;

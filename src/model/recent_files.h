@@ -8,9 +8,9 @@ namespace tilesmith {
 class RecentFiles {
 public:
     static constexpr int kMax = 5;
-    // Puts the name at the top unless it is already listed (exact,
-    // case-sensitive): a listed file keeps its place. The sixth name pushes the
-    // oldest out.
+    // Puts the name, made absolute, at the top unless it is already listed
+    // (exact, case-sensitive): a listed file keeps its place. The sixth name
+    // pushes the oldest out.
     void add_recent_file(const std::string& file_name);
     // The real paths, file1 first. The window shows them as captions; a click
     // reopens the path kept here, never a caption the menu may have altered.

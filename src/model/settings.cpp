@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 #include "core/dimensions.h"
 #include "core/error.h"
@@ -23,6 +25,42 @@ constexpr PackedColor kColorMask = 0x00FFFFFFu;
 
 void set_problem(std::string* problem, const std::string& text) {
     if (problem) *problem = text;
+}
+
+constexpr char kFileName[] = "config.dat";
+
+std::string in_folder(const std::string& dir) { return (std::filesystem::path(dir) / kFileName).string(); }
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool is_folder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A file without write bits is kept as it is, also from root.
+bool read_only_file(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
+}
+
+bool program_place_writable(const std::string& dir) {
+    return !dir.empty() && is_folder(dir) && ::access(dir.c_str(), W_OK | X_OK) == 0 &&
+           !read_only_file(in_folder(dir));
+}
+
+// A folder not made yet counts when its nearest existing parent folder can be written.
+bool user_place_writable(const std::string& dir) {
+    if (dir.empty()) return false;
+    for (std::filesystem::path p = dir;; p = p.parent_path()) {
+        if (exists(p.string()))
+            return is_folder(p.string()) && ::access(p.c_str(), W_OK | X_OK) == 0 &&
+                   !read_only_file(in_folder(dir));
+        if (p == p.parent_path() || p.parent_path().empty()) return false;
+    }
 }
 
 }  // namespace
@@ -102,6 +140,36 @@ bool save_settings(const std::string& path, const Options& options, std::string*
         set_problem(problem, e.what());
         return false;
     }
+}
+
+std::string SettingsPlaces::read_path() const {
+    if (program_place_writable(program_dir)) return in_folder(program_dir);
+    if (!user_dir.empty() && exists(in_folder(user_dir))) return in_folder(user_dir);
+    return in_folder(program_dir);
+}
+
+std::string SettingsPlaces::write_path() const {
+    if (program_place_writable(program_dir)) return in_folder(program_dir);
+    if (user_place_writable(user_dir)) return in_folder(user_dir);
+    return {};
+}
+
+bool save_settings(const SettingsPlaces& places, const Options& options, std::string* problem) {
+    const std::string path = places.write_path();
+    if (path.empty()) {
+        set_problem(problem, "Cannot write config.dat: neither the program's folder \"" + places.program_dir +
+                                 "\" nor the user's folder \"" + places.user_dir + "\" can be written");
+        return false;
+    }
+    if (path != in_folder(places.program_dir)) {
+        std::error_code ec;
+        std::filesystem::create_directories(places.user_dir, ec);
+        if (ec) {
+            set_problem(problem, "Cannot make \"" + places.user_dir + "\": " + ec.message());
+            return false;
+        }
+    }
+    return save_settings(path, options, problem);
 }
 
 }  // namespace tilesmith

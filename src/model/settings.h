@@ -1,4 +1,4 @@
-// The 16-byte settings record config.dat kept beside the executable.
+// The 16-byte settings record config.dat, beside the executable or in the user's folder.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -25,5 +25,23 @@ std::optional<Options> load_settings(const std::string& path, std::string* probl
 // Writes through a temporary file and a rename. Returns false and fills
 // `problem` when it cannot be written (read-only folder); never throws.
 bool save_settings(const std::string& path, const Options& options, std::string* problem = nullptr);
+
+// Where config.dat is kept: in the program's folder while it can be written
+// there, as a portable copy does; otherwise, as for an installed copy, in the
+// user's configuration folder, with the same 16 bytes.
+struct SettingsPlaces {
+    std::string program_dir;
+    std::string user_dir;  // empty when the platform names none
+
+    // The file read at start: the program folder's while it can be written
+    // there; otherwise the user's, or the program folder's while the user has none.
+    std::string read_path() const;
+    // The file written at close; empty when neither place can be written.
+    std::string write_path() const;
+};
+
+// Writes to places.write_path(), making the user's folder first when needed.
+// Returns false and fills `problem` when neither place takes the file.
+bool save_settings(const SettingsPlaces& places, const Options& options, std::string* problem = nullptr);
 
 }  // namespace tilesmith

@@ -127,6 +127,9 @@ enum class Msg : int {
     RemasteredTr4 = 218,
     RemasteredTr5 = 220,
     Tr1LevelFilter = 222,         // the file dialogs' type line of .phd and .tub
+    // Nothing lost quietly.
+    ExtensionNotWritten = 224,    // Save / Save As refused the extension; %1 the extensions that work
+    SettingsCannotBeSaved = 226,  // neither the program's nor the user's folder takes config.dat
     // New pairs are appended here, after the last entry of the table.
 };
 

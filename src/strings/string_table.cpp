@@ -335,6 +335,12 @@ constexpr std::string_view kStrings[kStringCount] = {
     // 222, 223: the file dialogs' type line of Tomb Raider 1 levels
     "Poziom Tomb Raider 1",
     "Tomb Raider 1 level",
+    // 224, 225: Save / Save As with an extension no writer takes
+    "Nic nie zapisano: plików z takim rozszerzeniem nie można zapisać. Użyj jednego z rozszerzeń: %1.",
+    "Nothing was saved: files with this extension cannot be written. Use one of these extensions: %1.",
+    // 226, 227: at start or close, when config.dat can be written nowhere
+    "Nie można zapisać ustawień (config.dat): ani folder programu, ani folder ustawień użytkownika nie pozwala na zapis.",
+    "The settings (config.dat) cannot be saved: neither the program's folder nor the user's settings folder can be written.",
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
+#include "strings/messages.h"
 #include "strings/strings.h"
 #include "ui/clipboard.h"
 #include "ui/dialog_host.h"
@@ -78,6 +79,8 @@ void MainWindow::plik_savetargetClick() {
     }
     if (workspace_.save_target(workspace_.target_file_name, *gauge_))
         note_written(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name)));
+    else
+        say_extension_not_written();
 }
 
 void MainWindow::plik_savetargetasClick() {
@@ -87,6 +90,14 @@ void MainWindow::plik_savetargetasClick() {
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
     if (workspace_.save_target_as(local_path(name), *gauge_)) note_written(name);
+    else say_extension_not_written();
+}
+
+void MainWindow::say_extension_not_written() {
+    QStringList extensions;
+    for (const std::string_view e : extensions_for(FormatRole::write))
+        extensions << QString::fromUtf8(e.data(), qsizetype(e.size()));
+    host_.warning(this, text(Msg::ExtensionNotWritten).arg(extensions.join(QStringLiteral(", "))));
 }
 
 void MainWindow::ex_tr2345Click() {

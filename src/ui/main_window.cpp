@@ -33,6 +33,7 @@
 #include "core/error.h"
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
+#include "strings/messages.h"
 #include "strings/strings.h"
 #include "ui/dialog_host.h"
 #include "ui/flat_look.h"
@@ -236,7 +237,19 @@ void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, Histo
     if (form_shown_) opcje_xpClick();
 }
 
-QString MainWindow::config_path() const { return QDir(exe_dir_).filePath(QStringLiteral("config.dat")); }
+SettingsPlaces MainWindow::settings_places() const {
+    return {local_path(exe_dir_), local_path(user_config_dir_)};
+}
+
+QString MainWindow::config_path() const {
+    return QFile::decodeName(QByteArray::fromStdString(settings_places().read_path()));
+}
+
+void MainWindow::tell_settings_unsaved() {
+    if (told_settings_unsaved_) return;
+    told_settings_unsaved_ = true;
+    host_.warning(this, text(Msg::SettingsCannotBeSaved));
+}
 
 QString MainWindow::text(int entry) const {
     const std::string_view t = lang_text(entry);
@@ -260,7 +273,7 @@ void MainWindow::FormShow() {
     std::string problem;
     std::optional<Options> loaded;
     try {
-        loaded = load_settings(local_path(config_path()), &problem);
+        loaded = load_settings(settings_places().read_path(), &problem);
     } catch (const std::exception& e) {
         problem = e.what();
     }
@@ -280,6 +293,8 @@ void MainWindow::FormShow() {
     qt_texts_.follow(workspace_.options.polish);
     // Also without a settings file: the flat look starts on, as its item does.
     opcje_xpClick();
+    // Said now, in the language just read, rather than lost at close.
+    if (settings_places().write_path().empty()) tell_settings_unsaved();
 
     // The workspace itself was built with the model; the idle hook repaints the
     // panes whenever the event queue has run empty after a change.
@@ -321,11 +336,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     std::string problem;
     bool saved = false;
     try {
-        saved = save_settings(local_path(config_path()), workspace_.options, &problem);
+        saved = save_settings(settings_places(), workspace_.options, &problem);
     } catch (const std::exception& e) {
         problem = e.what();
     }
-    if (!saved) say_on_stderr(problem.empty() ? "config.dat could not be written" : problem);
+    if (!saved) {
+        say_on_stderr(problem.empty() ? "config.dat could not be written" : problem);
+        tell_settings_unsaved();
+    }
     if (filenew_) filenew_->hide();
     if (autor_) autor_->hide();
     if (his_) his_->hide();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "effects/effect_registry.h"
+#include "model/settings.h"
 #include "model/workspace.h"
 #include "strings/messages.h"
 #include "ui/exception_barrier.h"
@@ -56,6 +57,10 @@ public:
 
     Workspace& workspace() { return workspace_; }
     DialogHost& host() { return host_; }
+    // The per-user configuration folder, where config.dat goes when the
+    // program's folder cannot be written; set before the window is shown.
+    void set_user_config_dir(const QString& dir) { user_config_dir_ = dir; }
+    // The config.dat read at start.
     QString config_path() const;
     int language_index() const { return workspace_.language_index(); }
 
@@ -144,6 +149,10 @@ private:
     // The brief status-bar note naming a file just written.
     void note_written(const QString& file);
     QString dropped_file(const QMimeData* data) const;
+    SettingsPlaces settings_places() const;
+    void tell_settings_unsaved();
+    // Save and Save As: no writer takes the name's extension, nothing was written.
+    void say_extension_not_written();
 
     // Command handlers (commands.cpp); called inside run().
     void plik_newClick();
@@ -175,6 +184,9 @@ private:
     Workspace workspace_;
     DialogHost& host_;
     QString exe_dir_;
+    QString user_config_dir_;
+    // The settings cannot be saved anywhere: told once, at start or at close.
+    bool told_settings_unsaved_ = false;
     QStringList arguments_;
     QString pending_file_name_;
     LastFolders folders_;

@@ -1,0 +1,99 @@
+// What the window tells instead of losing work quietly: saves under an
+// extension no writer takes, settings that can be written nowhere, errors
+// that name their file; and recent items that survive a change of folder.
+#include <QDir>
+#include <QFileInfo>
+
+#include "gui_window_support.h"
+#include "strings/messages.h"
+#include "support/level_builder.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class NothingLost : public WindowTest {};
+
+TEST_F(NothingLost, SaveUnderAnExtensionNoWriterTakesSaysSoInTheCurrentLanguage) {
+    const struct {
+        const char* file;
+        const char* language;
+        bool written;
+    } cases[] = {
+        {"tex.gif", "jezyk_pl", false},
+        {"tex.TIF", "jezyk_eng", false},
+        {"tex", "jezyk_eng", false},
+        {"tex.jpeg", "jezyk_eng", true},
+    };
+    open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        host.warnings.clear();
+        trigger(c.language);
+        host.save_answers = {path(c.file)};
+        trigger("plik_savetargetas");
+        EXPECT_EQ(QFile::exists(path(c.file)), c.written);
+        if (c.written) {
+            EXPECT_TRUE(host.warnings.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(host.warnings.size(), 1);
+        const int english = QString::fromLatin1(c.language) == QStringLiteral("jezyk_eng");
+        EXPECT_TRUE(host.warnings[0].startsWith(entry(int(Msg::ExtensionNotWritten) + english).section('%', 0, 0)));
+        EXPECT_TRUE(host.warnings[0].contains(QStringLiteral(".tga, .bmp, .jpg, .jpeg"))) << host.warnings[0].toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tex.jpeg")});
+}
+
+TEST_F(NothingLost, SettingsThatCanBeWrittenNowhereAreToldOnce) {
+    // Folders below a plain file cannot exist, not even for root.
+    QFile blocker(path("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    window = std::make_unique<MainWindow>(path("blocker") + QStringLiteral("/program"), host);
+    window->set_user_config_dir(path("blocker") + QStringLiteral("/user"));
+    window->show();
+    ASSERT_EQ(host.warnings.size(), 1);
+    EXPECT_EQ(host.warnings[0], entry(int(Msg::SettingsCannotBeSaved)));
+    window->close();
+    EXPECT_EQ(host.warnings.size(), 1) << "told once";
+
+    // A program folder that cannot be written sends config.dat to the user's folder.
+    host.warnings.clear();
+    window = std::make_unique<MainWindow>(path("blocker") + QStringLiteral("/program"), host);
+    window->set_user_config_dir(path("user/Tilesmith"));
+    window->show();
+    trigger("jezyk_eng");
+    window->close();
+    EXPECT_TRUE(host.warnings.isEmpty());
+    EXPECT_EQ(QFileInfo(path("user/Tilesmith/config.dat")).size(), 16);
+}
+
+TEST_F(NothingLost, ErrorBoxNamesTheFileAlsoForFixedTexts) {
+    // A level whose empty block cannot fill its two pages.
+    write_bytes(path("empty.tr4").toStdString(), tr4_from_streams(2 * 262144, {}, 0, {}, {}));
+    open();
+    host.open_answers = {path("empty.tr4")};
+    trigger("plik_opensource");
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].contains(path("empty.tr4"))) << host.errors[0].toStdString();
+    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("ZLib error: target buffer may be too small")));
+}
+
+TEST_F(NothingLost, RecentItemsKeepAbsolutePathsForRelativeCommandLineNames) {
+    write_tga(path("rel.tga"), 64, 64, pattern);
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    open({QStringLiteral("./rel.tga")});
+    QDir::setCurrent(before);
+    ASSERT_EQ(ws().recent.entries().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(ws().recent.entries()[0]), QFileInfo(path("rel.tga")).absoluteFilePath());
+    // Reopened from the list after the working folder changed.
+    ws().source_package = Package();
+    trigger("file1");
+    EXPECT_EQ(ws().source_package.pixel(3, 5), pattern(3, 5));
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+}  // namespace
