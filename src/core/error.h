@@ -1,5 +1,6 @@
 // The one exception type of the core: input/output and decoding failures.
 #pragma once
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,7 +37,8 @@ Error errno_error(Msg message, const std::string& file, int err);
 
 // Runs `body`; an Error whose text does not name `file_name` (zlib's fixed
 // words, for one) leaves it with the file's name in front, so that whoever
-// shows it can tell which file it is about.
+// shows it can tell which file it is about. Running out of memory becomes
+// such an Error too.
 template <class Body>
 auto naming_file(const std::string& file_name, Body&& body) -> decltype(body()) {
     try {
@@ -45,6 +47,8 @@ auto naming_file(const std::string& file_name, Body&& body) -> decltype(body()) 
         const std::string text = e.what();
         if (text.find(file_name) != std::string::npos) throw;
         throw Error("\"" + file_name + "\": " + text);
+    } catch (const std::bad_alloc&) {
+        throw Error("\"" + file_name + "\": not enough memory");
     }
 }
 
