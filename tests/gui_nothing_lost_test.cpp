@@ -58,16 +58,6 @@ TEST_F(NothingLost, SettingsThatCanBeWrittenNowhereAreToldOnce) {
     EXPECT_EQ(host.warnings[0], entry(int(Msg::SettingsCannotBeSaved)));
     window->close();
     EXPECT_EQ(host.warnings.size(), 1) << "told once";
-
-    // A program folder that cannot be written sends config.dat to the user's folder.
-    host.warnings.clear();
-    window = std::make_unique<MainWindow>(path("blocker") + QStringLiteral("/program"), host);
-    window->set_user_config_dir(path("user/Tilesmith"));
-    window->show();
-    trigger("jezyk_eng");
-    window->close();
-    EXPECT_TRUE(host.warnings.isEmpty());
-    EXPECT_EQ(QFileInfo(path("user/Tilesmith/config.dat")).size(), 16);
 }
 
 TEST_F(NothingLost, ErrorBoxNamesTheFileAlsoForFixedTexts) {
@@ -89,11 +79,6 @@ TEST_F(NothingLost, RecentItemsKeepAbsolutePathsForRelativeCommandLineNames) {
     QDir::setCurrent(before);
     ASSERT_EQ(ws().recent.entries().size(), 1u);
     EXPECT_EQ(QString::fromStdString(ws().recent.entries()[0]), QFileInfo(path("rel.tga")).absoluteFilePath());
-    // Reopened from the list after the working folder changed.
-    ws().source_package = Package();
-    trigger("file1");
-    EXPECT_EQ(ws().source_package.pixel(3, 5), pattern(3, 5));
-    EXPECT_TRUE(host.errors.isEmpty());
 }
 
 }  // namespace
