@@ -35,17 +35,20 @@ private:
 // languages, the others in the system's words.
 Error errno_error(Msg message, const std::string& file, int err);
 
-// Runs `body`; an Error whose text does not name `file_name` (zlib's fixed
-// words, for one) leaves it with the file's name in front, so that whoever
-// shows it can tell which file it is about. Running out of memory becomes
-// such an Error too.
+// Runs `body`; an Error whose text names neither `file_name` nor `other_file`
+// (zlib's fixed words, for one) leaves it with `file_name` in front, so that
+// whoever shows it can tell which file it is about. Running out of memory
+// becomes such an Error too.
 template <class Body>
-auto naming_file(const std::string& file_name, Body&& body) -> decltype(body()) {
+auto naming_file(const std::string& file_name, Body&& body, const std::string& other_file = {})
+    -> decltype(body()) {
     try {
         return body();
     } catch (const Error& e) {
         const std::string text = e.what();
-        if (text.find(file_name) != std::string::npos) throw;
+        if (text.find(file_name) != std::string::npos ||
+            (!other_file.empty() && text.find(other_file) != std::string::npos))
+            throw;
         throw Error("\"" + file_name + "\": " + text);
     } catch (const std::bad_alloc&) {
         throw Error("\"" + file_name + "\": not enough memory");

@@ -20,13 +20,12 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
                                        const ReaderOptions& options, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->read) return std::nullopt;
-#include "core/error.h"
     if (const auto kind = misnamed_level_kind(*format, file_name)) {
         ReadResult refused = read_result_of(package, misnamed_kind_message(*kind));
         refused.untouched = true;
         return refused;
     }
-    return format->read(file_name, package, options, progress);
+    return naming_file(file_name, [&] { return format->read(file_name, package, options, progress); });
 }
 
 bool write_package(const std::string& file_name, const Package& package, Progress& progress) {

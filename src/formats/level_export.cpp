@@ -218,7 +218,9 @@ ExportResult export_level(const std::string& output_name, const std::string& bas
     const FileFormat* format = format_of(base_name);
     if (!format || !format->exporter) return ExportResult::not_a_level;
     if (const auto kind = misnamed_level_kind(*format, base_name)) return misnamed_base(*kind);
-    return naming_file(output_name, [&] { return format->exporter(output_name, base_name, package, progress); });
+    // Errors about the base name it already; the others are about the output.
+    return naming_file(
+        output_name, [&] { return format->exporter(output_name, base_name, package, progress); }, base_name);
 }
 
 }  // namespace tilesmith
