@@ -36,11 +36,11 @@ private:
 Error errno_error(Msg message, const std::string& file, int err);
 
 // Runs `body`; an Error whose text names neither `file_name` nor `other_file`
-// (zlib's fixed words, for one) leaves it with `file_name` in front, so that
-// whoever shows it can tell which file it is about. Running out of memory
-// becomes such an Error too.
+// (zlib's fixed words, for one) becomes `message` about `file_name` with those
+// words as its reason, so that whoever shows it can tell which file it is
+// about. Running out of memory becomes such an Error too.
 template <class Body>
-auto naming_file(const std::string& file_name, Body&& body, const std::string& other_file = {})
+auto naming_file(Msg message, const std::string& file_name, Body&& body, const std::string& other_file = {})
     -> decltype(body()) {
     try {
         return body();
@@ -49,9 +49,9 @@ auto naming_file(const std::string& file_name, Body&& body, const std::string& o
         if (text.find(file_name) != std::string::npos ||
             (!other_file.empty() && text.find(other_file) != std::string::npos))
             throw;
-        throw Error("\"" + file_name + "\": " + text);
+        throw Error(message, file_name, text);
     } catch (const std::bad_alloc&) {
-        throw Error("\"" + file_name + "\": not enough memory");
+        throw Error(message, file_name, "not enough memory");
     }
 }
 

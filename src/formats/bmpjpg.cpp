@@ -63,9 +63,10 @@ void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
     const std::int64_t start = std::max<std::int64_t>(read_u32le(h + 10), kBmpFileHeader + std::int64_t(header));
     const std::int64_t present = std::max<std::int64_t>(in.size() - start, 0);
     auto refuse = [&](std::int64_t needed) {
-        throw Error("Cannot read \"" + file_name + "\": its " + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels need " + std::to_string(needed) +
-                    " bytes of pixel data, the file holds " + std::to_string(present));
+        throw Error(Msg::CannotReadFile, file_name,
+                    "its " + std::to_string(width) + " x " + std::to_string(height) + " pixels need " +
+                        std::to_string(needed) + " bytes of pixel data, the file holds " +
+                        std::to_string(present));
     };
     // Plain rows or bit fields; in the OS/2 headers (16 and 64 bytes) 3 means Huffman coding.
     const bool os2 = header == 16 || header == 64;

@@ -25,13 +25,14 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
         refused.untouched = true;
         return refused;
     }
-    return naming_file(file_name, [&] { return format->read(file_name, package, options, progress); });
+    return naming_file(Msg::CannotReadFile, file_name,
+                       [&] { return format->read(file_name, package, options, progress); });
 }
 
 bool write_package(const std::string& file_name, const Package& package, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->write) return false;
-    naming_file(file_name, [&] { format->write(file_name, package, progress); });
+    naming_file(Msg::CannotWriteFile, file_name, [&] { format->write(file_name, package, progress); });
     return true;
 }
 
