@@ -220,7 +220,8 @@ ExportResult export_level(const std::string& output_name, const std::string& bas
     if (const auto kind = misnamed_level_kind(*format, base_name)) return misnamed_base(*kind);
     // Errors about the base name it already; the others are about the output.
     return naming_file(
-        Msg::CannotWriteFile, output_name, [&] { return format->exporter(output_name, base_name, package, progress); }, base_name);
+        Msg::CannotWriteFile, output_name,
+        [&] { return format->exporter(output_name, base_name, package, progress); }, base_name);
 }
 
 }  // namespace tilesmith
