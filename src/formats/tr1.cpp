@@ -260,7 +260,7 @@ ReadResult open_tr1(const std::string& file_name, Package& package, bool correct
     }
 
     package.take_pixels(fresh);
-    return ReadResult{kPageSide / kTileSide, height / kTileSide};
+    return ReadResult{kPageSide / kTileSide, height / kTileSide, std::nullopt, false};
 }
 
 ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
