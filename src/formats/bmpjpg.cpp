@@ -2,15 +2,10 @@
 // JPEG through libjpeg; the 24-bit BMP writer.
 #include "formats/bmpjpg.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstdint>
 #include <cstring>
@@ -20,6 +15,7 @@
 #include "core/file_io.h"
 #include "formats/format_registry.h"
 #include "formats/jpeg_codec.h"
+#include "formats/qt_picture_file.h"
 
 namespace tilesmith {
 
@@ -27,11 +23,6 @@ namespace {
 
 constexpr int kBmpFileHeader = 14;
 constexpr int kBmpInfoHeader = 40;
-
-Error too_large(const std::string& file_name, std::int64_t w, std::int64_t h) {
-    return Error(Msg::CannotReadFile, file_name,
-                 std::to_string(w) + " x " + std::to_string(h) + " pixels is too large a picture");
-}
 
 // Qt's decoder sizes the picture from the header and reads what rows it
 // finds, leaving the others black. A header announcing more pixel data than
@@ -93,32 +84,17 @@ void read_bmp(const std::string& file_name, Package& fresh) {
         InFile probe(file_name);
         check_bmp_holds_its_pixels(file_name, probe);
     }
-    // Opened by its bytes: Qt would first turn the name into text, which not
-    // every file name survives.
-    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw Error(Msg::CannotOpenFile, file_name, file.errorString().toStdString());
-    }
-
     // Room for the largest picture we accept, decoded at 4 bytes a pixel.
-    QImageReader::setAllocationLimit(int(kMaxPackagePixels * 4 / (1024 * 1024)));
-    QImageReader reader(&file, "bmp");
-    // Only the BMP decoder, whatever the content looks like.
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
+    QtPictureFile picture(file_name, "bmp", 4);
+    QImageReader& reader = picture.reader();
     const QSize announced = reader.size();
-    if (announced.isValid() &&
-        std::int64_t(announced.width()) * announced.height() > kMaxPackagePixels)
-        throw too_large(file_name, announced.width(), announced.height());
+    if (announced.isValid()) picture.check_size(announced);
 
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw Error(Msg::CannotReadFile, file_name, reader.errorString().toStdString());
     const int width = image.width(), height = image.height();
-    if (std::int64_t(width) * height > kMaxPackagePixels) throw too_large(file_name, width, height);
+    if (std::int64_t(width) * height > kMaxPackagePixels) throw too_large_picture(file_name, width, height);
 
     fresh.resize(width, height);
     if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {

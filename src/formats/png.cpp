@@ -2,59 +2,36 @@
 // type and depth Qt's decoder takes, interlaced or not; alpha as magenta.
 #include "formats/png.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 
-#include <cerrno>
 #include <cstdint>
 
 #include "core/checked.h"
 #include "core/color.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "formats/qt_picture_file.h"
 
 namespace tilesmith {
 
 namespace {
 
-Error too_large(const std::string& file_name, std::int64_t w, std::int64_t h) {
-    return Error(Msg::CannotReadFile, file_name,
-                 std::to_string(w) + " x " + std::to_string(h) + " pixels is too large a picture");
-}
-
 // Decodes into `fresh`; the caller's package is not touched.
 void read_png(const std::string& file_name, Package& fresh, Progress& progress) {
     // Our own messages for a missing file or a folder, before Qt's vaguer ones.
     { InFile probe(file_name); }
-    // Opened by its bytes: Qt would first turn the name into text, which not
-    // every file name survives.
-    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw Error(Msg::CannotOpenFile, file_name, file.errorString().toStdString());
-    }
-
-    // Room for the largest picture we accept at 16 bits a channel, 8 bytes a
-    // pixel; Qt refuses a larger one before allocating.
-    QImageReader::setAllocationLimit(int(kMaxPackagePixels * 8 / (1024 * 1024)));
-    QImageReader reader(&file, "png");
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
+    // Room for the largest picture we accept at 16 bits a channel, 8 bytes a pixel.
+    QtPictureFile picture(file_name, "png", 8);
+    QImageReader& reader = picture.reader();
     // The header's size, checked before a pixel is decoded.
     const QSize announced = reader.size();
     if (!announced.isValid())
         throw Error(Msg::CannotReadFile, file_name, "not a PNG picture or its header is damaged");
-    if (std::int64_t(announced.width()) * announced.height() > kMaxPackagePixels)
-        throw too_large(file_name, announced.width(), announced.height());
+    picture.check_size(announced);
 
     QImage image;
     if (!reader.read(&image) || image.isNull())
