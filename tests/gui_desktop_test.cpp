@@ -1,6 +1,8 @@
 // Habits of a desktop editor, through Qt's own event paths: the wheel over the
 // panes, files dropped on the window, unsaved work at close and open, the
 // dialogs' folders, the note about a written file and the full gauge.
+#include <memory>
+
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -29,7 +31,9 @@ protected:
 
     // DragEnter then Drop at `at` of `w`, as the window system delivers them;
     // true when the window took the drag. The open runs once the drop is over.
+    // The drop owns the data, as a drag does.
     bool drop(QWidget* w, QPoint at, QMimeData* data) {
+        const std::unique_ptr<QMimeData> owned(data);
         QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w, &enter);
         const bool taken = enter.isAccepted();
@@ -136,7 +140,6 @@ TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
     web->setUrls({QUrl(QStringLiteral("https://example.org/dropped.tga"))});
     for (QMimeData* data : {text, web, files({path("notes.txt")})}) {
         EXPECT_FALSE(drop(widget("surf1"), {100, 100}, data));
-        delete data;
     }
     EXPECT_EQ(ws().source_package.width(), 256);
     EXPECT_FALSE(action("file1")->isVisible());
