@@ -3,16 +3,21 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QFile>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -35,8 +40,23 @@ inline QApplication& app() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Per-user settings (the dialogs' folders) go to a test location, never
-    // the user's own.
+    // the user's own, and one of this program's own: test programs run side
+    // by side must not read each other's folders.
     QStandardPaths::setTestModeEnabled(true);
+    struct SettingsFolder {
+        std::string path;
+        SettingsFolder() {
+            std::string pattern = (std::filesystem::temp_directory_path() / "tilesmith-settings-XXXXXX").string();
+            if (!mkdtemp(pattern.data())) std::abort();
+            path = pattern;
+        }
+        ~SettingsFolder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const SettingsFolder settings_folder;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings_folder.path));
     // Never destroyed: at exit Qt's own global objects go first, and an
     // application torn down after them crashes in its clean-up routines.
     static QApplication* instance = new QApplication(argc, argv);
