@@ -77,12 +77,12 @@ TEST_F(CliPng, ExportTakesAPngPackage) {
 }
 
 TEST_F(CliPng, DamagedPngIsRefusedWithItsNameAndNothingWritten) {
-    PngSpec spec;
-    spec.width = spec.height = 8;
-    spec.pixel = [](int x, int y) { return std::vector<int>{x, y, 0}; };
-    Bytes truncated = png_bytes(spec);
+    PngPicture picture;
+    picture.width = picture.height = 8;
+    picture.pixel = [](int x, int y) { return std::vector<int>{x, y, 0}; };
+    Bytes truncated = png_bytes(picture);
     truncated.resize(truncated.size() - 30);
-    Bytes huge = png_bytes(spec);
+    Bytes huge = png_bytes(picture);
     huge[16] = 0x7F;  // width 2^31 - ..., CRC no longer matches either
     for (const Bytes& bytes : {truncated, huge, Bytes{'G', 'I', 'F'}}) {
         write_bytes(dir.file("bad.png"), bytes);

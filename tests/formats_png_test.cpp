@@ -16,15 +16,15 @@ namespace {
 
 struct KindCase {
     const char* name;
-    PngSpec spec;
+    PngPicture picture;
     // The package colour expected at (x, y).
     PackedColor (*expected)(int x, int y);
 };
 
 std::uint8_t level(int x, int y) { return std::uint8_t(x * 7 + y * 3); }
 
-PngSpec spec(int depth, int type, bool interlaced, std::function<std::vector<int>(int, int)> pixel) {
-    PngSpec s;
+PngPicture picture(int depth, int type, bool interlaced, std::function<std::vector<int>(int, int)> pixel) {
+    PngPicture s;
     s.width = 13;  // not a multiple of 8: partial Adam7 passes
     s.height = 11;
     s.bit_depth = depth;
@@ -49,23 +49,23 @@ std::vector<int> rgb8(int x, int y) {
 }
 
 KindCase palette_case() {
-    PngSpec s = spec(8, 3, false, [](int x, int y) { return std::vector<int>{(x + y) % 3}; });
+    PngPicture s = picture(8, 3, false, [](int x, int y) { return std::vector<int>{(x + y) % 3}; });
     s.palette = {200, 10, 10, 10, 200, 10, 0, 0, 0};
     s.transparency = {255, 255, 0};  // entry 2 is a hole
     return {"palette_with_transparent_entry", s, palette_of};
 }
 
 const KindCase kKinds[] = {
-    {"rgb", spec(8, 2, false, rgb8), rgb_of},
-    {"rgb_interlaced", spec(8, 2, true, rgb8), rgb_of},
-    {"grey", spec(8, 0, false, [](int x, int y) { return std::vector<int>{level(x, y)}; }), grey_of},
+    {"rgb", picture(8, 2, false, rgb8), rgb_of},
+    {"rgb_interlaced", picture(8, 2, true, rgb8), rgb_of},
+    {"grey", picture(8, 0, false, [](int x, int y) { return std::vector<int>{level(x, y)}; }), grey_of},
     {"grey16_interlaced",
-     spec(16, 0, true, [](int x, int y) { return std::vector<int>{level(x, y) * 257}; }), grey_of},
+     picture(16, 0, true, [](int x, int y) { return std::vector<int>{level(x, y) * 257}; }), grey_of},
     {"grey_alpha",
-     spec(8, 4, false, [](int x, int y) { return std::vector<int>{level(x, y), hole(x, y) ? 127 : 128}; }),
+     picture(8, 4, false, [](int x, int y) { return std::vector<int>{level(x, y), hole(x, y) ? 127 : 128}; }),
      grey_with_holes},
     {"rgba16",
-     spec(16, 6, false,
+     picture(16, 6, false,
           [](int x, int y) {
               const std::vector<int> c = rgb8(x, y);
               return std::vector<int>{c[0] * 257, c[1] * 257, c[2] * 257, hole(x, y) ? 0x7000 : 0xFFFF};
@@ -79,13 +79,13 @@ class PngKinds : public ::testing::TestWithParam<KindCase> {};
 TEST_P(PngKinds, ReadEveryPixel) {
     const KindCase& c = GetParam();
     TempDir dir;
-    write_bytes(dir.file("in.png"), png_bytes(c.spec));
+    write_bytes(dir.file("in.png"), png_bytes(c.picture));
     Package p(64, 64, kWhite);
     CountingProgress progress;
     const ReadResult r = open_png(dir.file("in.png"), p, progress);
     EXPECT_FALSE(r.refused());
-    ASSERT_EQ(p.width(), c.spec.width);
-    ASSERT_EQ(p.height(), c.spec.height);
+    ASSERT_EQ(p.width(), c.picture.width);
+    ASSERT_EQ(p.height(), c.picture.height);
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x) ASSERT_EQ(p.pixel(x, y), c.expected(x, y)) << x << "," << y;
     EXPECT_EQ(progress.position(), progress.maximum());
@@ -113,7 +113,7 @@ TEST(PngWriter, MagentaBecomesTransparentAndTheRoundTripKeepsEveryPixel) {
     EXPECT_EQ(back, p);
 }
 
-Bytes good_png() { return png_bytes(spec(8, 2, false, rgb8)); }
+Bytes good_png() { return png_bytes(picture(8, 2, false, rgb8)); }
 
 struct Hostile {
     const char* name;

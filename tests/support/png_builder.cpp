@@ -15,7 +15,7 @@ void put32(Bytes& b, std::uint32_t v) {
 
 
 // Filter type 0 rows of the pixels the pass covers.
-void add_rows(Bytes& raw, const PngSpec& s, int x0, int y0, int dx, int dy) {
+void add_rows(Bytes& raw, const PngPicture& s, int x0, int y0, int dx, int dy) {
     if (x0 >= s.width || y0 >= s.height) return;
     for (int y = y0; y < s.height; y += dy) {
         raw.push_back(0);
@@ -38,7 +38,7 @@ Bytes png_chunk(const char type[4], const Bytes& data) {
     return chunk;
 }
 
-Bytes png_bytes(const PngSpec& s) {
+Bytes png_bytes(const PngPicture& s) {
     Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
     put32(header, std::uint32_t(s.width));

@@ -10,7 +10,7 @@
 
 namespace tilesmith {
 
-struct PngSpec {
+struct PngPicture {
     int width = 0, height = 0;
     int bit_depth = 8;   // 8 or 16
     int colour_type = 2; // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
@@ -23,7 +23,7 @@ struct PngSpec {
 };
 
 // The whole file.
-Bytes png_bytes(const PngSpec& spec);
+Bytes png_bytes(const PngPicture& picture);
 // A chunk with its length and CRC.
 Bytes png_chunk(const char type[4], const Bytes& data);
 
