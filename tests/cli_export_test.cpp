@@ -15,12 +15,6 @@ namespace {
 class CliExport : public ::testing::Test {
 protected:
     TempDir dir;
-
-    std::string put(const std::string& name, const Bytes& bytes) {
-        const std::string path = dir.file(name);
-        write_bytes(path, bytes);
-        return path;
-    }
     CliRun run(std::vector<std::string> args) {
         args.insert(args.begin(), "export");
         return run_cli(args);
@@ -28,8 +22,8 @@ protected:
 };
 
 TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
-    const std::string package = put("package.tr4", make_tr4(2, 10, 7));
-    const std::string base = put("base.tr4", make_tr4(2, 900, 1));
+    const std::string package = dir.put("package.tr4", make_tr4(2, 10, 7));
+    const std::string base = dir.put("base.tr4", make_tr4(2, 900, 1));
     const CliRun r = run({package, base, dir.file("out.tr4")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
@@ -43,8 +37,8 @@ TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
 }
 
 TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
-    const std::string package = put("package.tr2", make_tr2(2));
-    const std::string base = put("base.tr2", make_tr2(3));
+    const std::string package = dir.put("package.tr2", make_tr2(2));
+    const std::string base = dir.put("base.tr2", make_tr2(3));
     CliRun r = run({package, base, dir.file("out.tr2")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Size of textures set is not equal with replaced set !"), std::string::npos) << r.err;
@@ -59,15 +53,15 @@ TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
 }
 
 TEST_F(CliExport, BadBasesAndArgumentsFail) {
-    const std::string package = put("package.tr2", make_tr2(1));
-    CliRun r = run({package, put("base.bmp", make_tr2(1)), dir.file("out.tr2")});
+    const std::string package = dir.put("package.tr2", make_tr2(1));
+    CliRun r = run({package, dir.put("base.bmp", make_tr2(1)), dir.file("out.tr2")});
     EXPECT_EQ(r.status, 1);
     for (const char* ext : {".tr2", ".tr4", ".trc"}) EXPECT_NE(r.err.find(ext), std::string::npos) << r.err;
     EXPECT_FALSE(file_exists(dir.file("out.tr2")));
 
     Bytes damaged = make_tr2(1);
     put_i32(damaged, 1796, -1);
-    const std::string damaged_base = put("damaged.tr2", damaged);
+    const std::string damaged_base = dir.put("damaged.tr2", damaged);
     r = run({package, damaged_base, dir.file("out.tr2")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(damaged_base), std::string::npos) << r.err;

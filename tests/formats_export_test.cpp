@@ -92,15 +92,22 @@ Tr4Parts split_tr4(const Bytes& f) {
     return t;
 }
 
+// Level headers both the reader and the export refuse: counts that are
+// negative, huge or past the end, and files cut inside their header.
+std::vector<std::pair<std::string, Bytes>> damaged_headers(const Bytes& tr2, const Bytes& tr4) {
+    return {
+        {"negative.tr2", with_i32(tr2, 1796, -2)},
+        {"huge.tr2", with_i32(tr2, 1796, INT32_MAX)},
+        {"head_past_end.tr2", with_i32(tr2, 1796, 7)},
+        {"tiny.tr2", Bytes(tr2.begin(), tr2.begin() + 1799)},
+        {"tiny.tr4", Bytes(tr4.begin(), tr4.begin() + 17)},
+    };
+}
+
 class Export : public ::testing::Test {
 protected:
     TempDir dir;
     CountingProgress progress;
-    std::string put(const std::string& name, const Bytes& bytes) {
-        const std::string path = dir.file(name);
-        write_bytes(path, bytes);
-        return path;
-    }
 };
 
 TEST_F(Export, PixelConversionWorkedValues) {
@@ -114,8 +121,8 @@ TEST_F(Export, PixelConversionWorkedValues) {
     for (int i = 0; i < 7; ++i) p.set_pixel(i, 3, colours[i]);
 
     const std::string tr2 = dir.file("out.tr2"), tr4 = dir.file("out.tr4");
-    ASSERT_EQ(ex_tr23(tr2, put("base.tr2", make_tr2(1)), p, progress), kWritten);
-    ASSERT_EQ(ex_tr45(tr4, put("base.tr4", make_tr4(1)), p, progress), kWritten);
+    ASSERT_EQ(ex_tr23(tr2, dir.put("base.tr2", make_tr2(1)), p, progress), kWritten);
+    ASSERT_EQ(ex_tr45(tr4, dir.put("base.tr4", make_tr4(1)), p, progress), kWritten);
     const Bytes out2 = read_bytes(tr2);
     const Tr4Parts out4 = split_tr4(read_bytes(tr4));
     const Bytes block32 = zlib_inflate(out4.stream32.data(), out4.stream32.size());
@@ -134,7 +141,7 @@ TEST_F(Export, Tr2ReplacesOnlyTheSixteenBitPages) {
     const Bytes base = make_tr2(2, 3000);
     const std::string out = dir.file("out.tr2");
     const Package p = pattern_package(2, 9);
-    ASSERT_EQ(ex_tr23(out, put("base.tr2", base), p, progress), kWritten);
+    ASSERT_EQ(ex_tr23(out, dir.put("base.tr2", base), p, progress), kWritten);
     EXPECT_EQ(progress.maximum(), 5);
     EXPECT_EQ(progress.steps(), 5);
     const Bytes written = read_bytes(out);
@@ -147,13 +154,13 @@ TEST_F(Export, Tr2ReplacesOnlyTheSixteenBitPages) {
 
     // A base cut inside its 16-bit pages still takes the whole package.
     const Bytes cut(base.begin(), base.begin() + long(from) + 1000);
-    ASSERT_EQ(ex_tr23(out, put("cut.tr2", cut), p, progress), kWritten);
+    ASSERT_EQ(ex_tr23(out, dir.put("cut.tr2", cut), p, progress), kWritten);
     EXPECT_EQ(read_bytes(out).size(), to);
 }
 
 TEST_F(Export, Tr2RoundTripKeepsEveryOpaqueWordButRed31Blue31) {
     const Bytes base = make_tr2(3, 500, 4);
-    const std::string base_path = put("base.tr2", base), out = dir.file("copy.tr2");
+    const std::string base_path = dir.put("base.tr2", base), out = dir.file("copy.tr2");
     Package read;
     open_tr23(base_path, read, false, true, progress);
     ASSERT_EQ(ex_tr23(out, base_path, read, progress), kWritten);
@@ -177,7 +184,7 @@ TEST_F(Export, Tr4KeepsHeadAndTailAndRecompressesBothBlocks) {
     const Bytes base = make_tr4(3, 7000);
     const std::string out = dir.file("out.tr4");
     const Package p = pattern_package(3, 12);
-    ASSERT_EQ(ex_tr45(out, put("base.tr4", base), p, progress), kWritten);
+    ASSERT_EQ(ex_tr45(out, dir.put("base.tr4", base), p, progress), kWritten);
     EXPECT_EQ(progress.maximum(), 8);
     EXPECT_EQ(progress.steps(), 8);
     const Bytes written = read_bytes(out);
@@ -202,7 +209,7 @@ TEST_F(Export, Tr4BlocksLargerThanThePagesKeepZerosBeyondThem) {
     block16.resize(block16.size() + 300000, 0x77);  // zeros beyond the pages span several chunks
     const std::string out = dir.file("out.trc");
     const Package p = pattern_package(2, 3);
-    ASSERT_EQ(ex_tr45(out, put("base.trc", tr4_from_blocks(block32, block16)), p, progress), kWritten);
+    ASSERT_EQ(ex_tr45(out, dir.put("base.trc", tr4_from_blocks(block32, block16)), p, progress), kWritten);
     const Tr4Parts now = split_tr4(read_bytes(out));
     // The very stream one level-9 call over the whole zero-padded block makes.
     EXPECT_EQ(now.stream32, zlib_compress(expected_block32(p, block32.size()), 9));
@@ -222,7 +229,7 @@ TEST_F(Export, EveryExportedBlockInflatesToThePackage) {
         block16.resize(block16.size() + c.extra16, 0x22);
         const Package p = pattern_package(c.pages, std::uint32_t(c.pages));
         const std::string out = dir.file("out.tr4");
-        ASSERT_EQ(ex_tr45(out, put("base.tr4", tr4_from_blocks(block32, block16)), p, progress), kWritten);
+        ASSERT_EQ(ex_tr45(out, dir.put("base.tr4", tr4_from_blocks(block32, block16)), p, progress), kWritten);
         const Tr4Parts now = split_tr4(read_bytes(out));
         for (const Bytes* stream : {&now.stream32, &now.stream16}) {
             ASSERT_GE(stream->size(), 2u);
@@ -253,7 +260,7 @@ TEST_F(Export, HugeDeclaredSixteenBitBlockCostsNoMemory) {
     // One page, and a 16-bit block declared 64 MiB: all but 128 KiB of it zeros.
     constexpr std::int32_t kDeclared = 64 << 20;
     const Bytes block32 = tr4_block32(1);
-    const std::string base = put("base.tr4", tr4_from_streams(262144, zlib_compress(block32, 6), kDeclared,
+    const std::string base = dir.put("base.tr4", tr4_from_streams(262144, zlib_compress(block32, 6), kDeclared,
                                                               zlib_compress(tr4_block16(1), 6), {5, 6}));
     const Package p = pattern_package(1, 4);
     const std::string out = dir.file("out.tr4");
@@ -273,7 +280,7 @@ TEST_F(Export, HugeDeclaredSixteenBitBlockCostsNoMemory) {
 }
 
 TEST_F(Export, Tr4RoundTripGivesTheSamePackage) {
-    const std::string base = put("base.tr4", make_tr4(4, 100, 8)), out = dir.file("copy.tr4");
+    const std::string base = dir.put("base.tr4", make_tr4(4, 100, 8)), out = dir.file("copy.tr4");
     Package read, again;
     open_tr45(base, read, true, progress);
     ASSERT_EQ(ex_tr45(out, base, read, progress), kWritten);
@@ -282,15 +289,15 @@ TEST_F(Export, Tr4RoundTripGivesTheSamePackage) {
 }
 
 TEST_F(Export, SizeMismatchWritesNothing) {
-    const std::string tr2 = put("base.tr2", make_tr2(2)), tr4 = put("base.tr4", make_tr4(2));
-    const std::string fresh = dir.file("fresh.out"), existing = put("existing.out", {1, 2, 3});
+    const std::string tr2 = dir.put("base.tr2", make_tr2(2)), tr4 = dir.put("base.tr4", make_tr4(2));
+    const std::string fresh = dir.file("fresh.out"), existing = dir.put("existing.out", {1, 2, 3});
     Bytes small16 = make_tr4(2, 0);
     {   // U16 one word short of the package's pages.
         const Tr4Parts parts = split_tr4(small16);
         small16 = tr4_from_streams(parts.u32, parts.stream32, 2 * 131072 - 2,
                                    zlib_compress(Bytes(2 * 131072 - 2, 0), 6), {});
     }
-    const std::string tr4_small16 = put("small16.tr4", small16);
+    const std::string tr4_small16 = dir.put("small16.tr4", small16);
     const Package right(256, 512), tall(256, 768), narrow(255, 512), wide(320, 512);
     for (const std::string& out : {fresh, existing}) {
         EXPECT_EQ(ex_tr23(out, tr2, tall, progress), ExportResult::package_size_mismatch);
@@ -308,13 +315,13 @@ TEST_F(Export, SizeMismatchWritesNothing) {
 
 TEST_F(Export, ChoosesTheWriterByTheBaseExtensionAlone) {
     const Package p = pattern_package(1, 2);
-    const std::string upper = put("BASE.TR4", make_tr4(1)), tr2 = put("base.tr2", make_tr2(1));
+    const std::string upper = dir.put("BASE.TR4", make_tr4(1)), tr2 = dir.put("base.tr2", make_tr2(1));
     ASSERT_EQ(export_level(dir.file("a.tr2"), upper, p, progress), kWritten);  // TR4 layout
     const Bytes stream32 = split_tr4(read_bytes(dir.file("a.tr2"))).stream32;
     EXPECT_EQ(zlib_inflate(stream32.data(), stream32.size()), expected_block32(p, 262144));
     ASSERT_EQ(export_level(dir.file("b.tr4"), tr2, p, progress), kWritten);  // TR2 layout
     EXPECT_EQ(read_bytes(dir.file("b.tr4")).size(), read_bytes(tr2).size());
-    const std::string other = put("base.tga", make_tr2(1));
+    const std::string other = dir.put("base.tga", make_tr2(1));
     EXPECT_EQ(export_level(dir.file("c.tr2"), other, p, progress), ExportResult::not_a_level);
     EXPECT_FALSE(file_exists(dir.file("c.tr2")));
 }
@@ -322,7 +329,7 @@ TEST_F(Export, ChoosesTheWriterByTheBaseExtensionAlone) {
 TEST_F(Export, OutputThatIsTheBaseUnderAnotherNameIsRefused) {
     namespace fs = std::filesystem;
     const Bytes level = make_tr4(1);
-    const std::string base = put("base.tr4", level);
+    const std::string base = dir.put("base.tr4", level);
     fs::create_directory(dir.file("sub"));
     fs::create_symlink(base, dir.file("link.tr4"));
     fs::create_hard_link(base, dir.file("hard.tr4"));
@@ -344,30 +351,22 @@ TEST_F(Export, DamagedBasesAreRefusedWithoutTouchingTheOutput) {
     const Bytes tr2 = make_tr2(2, 100), tr4 = make_tr4(2, 100);
     const Tr4Parts parts = split_tr4(tr4);
     const std::size_t at16 = 18 + std::size_t(parts.c32);
-    auto with = [](Bytes b, std::size_t offset, std::int32_t v) {
-        put_i32(b, offset, v);
-        return b;
-    };
-    const std::pair<const char*, Bytes> cases[] = {
-        {"negative.tr2", with(tr2, 1796, -2)},
-        {"huge.tr2", with(tr2, 1796, INT32_MAX)},
-        {"head_past_end.tr2", with(tr2, 1796, 7)},
-        {"tiny.tr2", Bytes(tr2.begin(), tr2.begin() + 1799)},
-        {"u32_negative.tr4", with(tr4, 10, -1)},
-        {"c32_negative.tr4", with(tr4, 14, -5)},
-        {"c32_past_end.tr4", with(tr4, 14, std::int32_t(tr4.size()))},
-        {"c32_huge.tr4", with(tr4, 14, INT32_MAX)},
-        {"u16_negative.tr4", with(tr4, at16, INT32_MIN)},
-        {"c16_negative.tr4", with(tr4, at16 + 4, -1)},
-        {"c16_past_end.tr4", with(tr4, at16 + 4, parts.c16 + 101)},
-        {"u32_huge.tr4", with(tr4, 10, INT32_MAX)},
-        {"u16_huge.tr4", with(tr4, at16, (1 << 30) + 1)},
-        {"tiny.tr4", Bytes(tr4.begin(), tr4.begin() + 17)},
-    };
-    const std::string existing = put("existing.out", {9, 9});
+    std::vector<std::pair<std::string, Bytes>> cases = damaged_headers(tr2, tr4);
+    cases.insert(cases.end(), {
+        {"u32_negative.tr4", with_i32(tr4, 10, -1)},
+        {"c32_negative.tr4", with_i32(tr4, 14, -5)},
+        {"c32_past_end.tr4", with_i32(tr4, 14, std::int32_t(tr4.size()))},
+        {"c32_huge.tr4", with_i32(tr4, 14, INT32_MAX)},
+        {"u16_negative.tr4", with_i32(tr4, at16, INT32_MIN)},
+        {"c16_negative.tr4", with_i32(tr4, at16 + 4, -1)},
+        {"c16_past_end.tr4", with_i32(tr4, at16 + 4, parts.c16 + 101)},
+        {"u32_huge.tr4", with_i32(tr4, 10, INT32_MAX)},
+        {"u16_huge.tr4", with_i32(tr4, at16, (1 << 30) + 1)},
+    });
+    const std::string existing = dir.put("existing.out", {9, 9});
     const Package p(256, 512);
     for (const auto& [name, bytes] : cases) {
-        const std::string base = put(name, bytes);
+        const std::string base = dir.put(name, bytes);
         try {
             export_level(existing, base, p, progress);
             ADD_FAILURE() << name << " was taken";
@@ -386,17 +385,7 @@ TEST_F(Export, DamagedBasesAreRefusedWithoutTouchingTheOutput) {
 // damaged header is refused in the same words by both.
 TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
     const Bytes tr2 = make_tr2(2, 100), tr4 = make_tr4(2, 100);
-    auto with = [](Bytes b, std::size_t offset, std::int32_t v) {
-        put_i32(b, offset, v);
-        return b;
-    };
-    const std::pair<const char*, Bytes> cases[] = {
-        {"negative.tr2", with(tr2, 1796, -2)},
-        {"huge.tr2", with(tr2, 1796, INT32_MAX)},
-        {"head_past_end.tr2", with(tr2, 1796, 7)},
-        {"tiny.tr2", Bytes(tr2.begin(), tr2.begin() + 1799)},
-        {"tiny.tr4", Bytes(tr4.begin(), tr4.begin() + 17)},
-    };
+    const auto cases = damaged_headers(tr2, tr4);
     const auto refusal = [](const std::function<void()>& run) {
         try {
             run();
@@ -407,7 +396,7 @@ TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
     };
     const Package p(256, 512);
     for (const auto& [name, bytes] : cases) {
-        const std::string base = put(name, bytes);
+        const std::string base = dir.put(name, bytes);
         Package read;
         const std::string by_reader = refusal([&] {
             if (base.ends_with(".tr2")) open_tr23(base, read, false, true, progress);

@@ -12,6 +12,7 @@
 #include "formats/tr45.h"
 #include "formats/wad.h"
 #include "support/level_builder.h"
+#include "support/reader_checks.h"
 
 using namespace tilesmith;
 
@@ -23,23 +24,6 @@ PackedColor decode_word(std::uint16_t w, bool correct) {
                     std::uint8_t((w & 31) * 8));
 }
 
-// Expects every call to end in an Error whose text names the file, with the
-// package and the gauge untouched.
-void expect_refused(const std::string& path, const std::function<void(Package&, Progress&)>& read) {
-    Package package(64, 128, kBlack);
-    package.set_pixel(5, 6, kWhite);
-    const Package before = package.clone();
-    CountingProgress progress;
-    try {
-        read(package, progress);
-        ADD_FAILURE() << path << " was read";
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(package == before);
-    EXPECT_EQ(package.brush(), kBlack);
-    EXPECT_EQ(progress.resets(), 0);
-}
 
 std::string zlib_error_of(const std::string& path) {
     Package package(64, 64, kBlack);
@@ -58,11 +42,6 @@ std::string zlib_error_of(const std::string& path) {
 class LevelFiles : public ::testing::Test {
 protected:
     TempDir dir;
-    std::string put(const std::string& name, const Bytes& bytes) {
-        const std::string path = dir.file(name);
-        write_bytes(path, bytes);
-        return path;
-    }
 };
 
 // ---------------------------------------------------------------- TR2/3
@@ -70,7 +49,7 @@ protected:
 TEST_F(LevelFiles, Tr2SixteenBitPagesStackOneBelowTheOther) {
     for (const int pages : {0, 2, 3, 64, 70}) {
         SCOPED_TRACE(pages);
-        const std::string path = put("level.tr2", make_tr2(pages, 1000, std::uint32_t(pages)));
+        const std::string path = dir.put("level.tr2", make_tr2(pages, 1000, std::uint32_t(pages)));
         Package package(64, 64);
         CountingProgress progress;
         const ReadResult r = open_tr23(path, package, false, true, progress);
@@ -102,7 +81,7 @@ TEST_F(LevelFiles, Tr2WorkedWordsWithAndWithoutTheCorrection) {
         level[tr2_word_offset(3, x, 300)] = std::uint8_t(w);
         level[tr2_word_offset(3, x, 300) + 1] = std::uint8_t(w >> 8);
     }
-    const std::string path = put("worked.tr2", level);
+    const std::string path = dir.put("worked.tr2", level);
     Package on, off;
     CountingProgress progress;
     open_tr23(path, on, false, true, progress);
@@ -129,7 +108,7 @@ TEST_F(LevelFiles, Tr2EightBitPagesUseThePaletteTimesFour) {
     level[1800 + 11] = 9;
     // Damage the 16-bit pages: the 8-bit mode never reads them.
     std::fill(level.begin() + long(tr2_word_offset(2, 0, 0)), level.end(), 0xAB);
-    const std::string path = put("palette.tr2", level);
+    const std::string path = dir.put("palette.tr2", level);
     for (const bool correct : {true, false}) {
         Package package;
         CountingProgress progress;
@@ -148,7 +127,7 @@ TEST_F(LevelFiles, Tr2ShortInsideItsSixteenBitPagesLoadsAtFullHeight) {
     level.resize(tr2_word_offset(2, 50, 10));
     Package package;
     CountingProgress progress;
-    const ReadResult r = open_tr23(put("short.tr2", level), package, false, false, progress);
+    const ReadResult r = open_tr23(dir.put("short.tr2", level), package, false, false, progress);
     EXPECT_EQ(r.tile_rows, 8);
     ASSERT_EQ(package.height(), 512);
     EXPECT_EQ(progress.steps(), 8);
@@ -181,7 +160,7 @@ TEST_F(LevelFiles, Tr2HostileHeadersAreRefused) {
         {"nothing.tr2", {}},
     };
     for (const auto& [name, bytes] : cases) {
-        const std::string path = put(name, bytes);
+        const std::string path = dir.put(name, bytes);
         for (const bool as_8bit : {false, true})
             expect_refused(path, [&](Package& p, Progress& g) { open_tr23(path, p, as_8bit, true, g); });
     }
@@ -196,7 +175,7 @@ TEST_F(LevelFiles, Tr4PagesComeFromTheInflatedBlock) {
     for (const int pages : {2, 5, 64}) {
         SCOPED_TRACE(pages);
         const Bytes block = tr4_block32(pages, std::uint32_t(pages));
-        const std::string path = put("level.tr4", tr4_from_blocks(block, tr4_block16(1), 500));
+        const std::string path = dir.put("level.tr4", tr4_from_blocks(block, tr4_block16(1), 500));
         Package package;
         CountingProgress progress;
         const ReadResult r = open_tr45(path, package, true, progress);
@@ -227,11 +206,11 @@ TEST_F(LevelFiles, Tr4AnyWholeStreamOfTheBlockOpensAlike) {
     };
     Package expected;
     CountingProgress progress;
-    open_tr45(put("reference.tr4", tr4_from_blocks(block, {})), expected, true, progress);
+    open_tr45(dir.put("reference.tr4", tr4_from_blocks(block, {})), expected, true, progress);
     for (const auto& [name, stream] : streams) {
         SCOPED_TRACE(name);
         Package package;
-        open_tr45(put("level.tr4", tr4_from_streams(int(block.size()), stream, 0, {}, {1, 2})), package, true,
+        open_tr45(dir.put("level.tr4", tr4_from_streams(int(block.size()), stream, 0, {}, {1, 2})), package, true,
                   progress);
         EXPECT_TRUE(package == expected);
     }
@@ -244,7 +223,7 @@ TEST_F(LevelFiles, Tr4WorkedPixelsAndTheAlphaCorrection) {
     Bytes level = tr4_from_blocks(block, {}, 10);
     // Bytes 0 to 9 are not read.
     std::fill(level.begin(), level.begin() + 10, 0xEE);
-    const std::string path = put("worked.tr4", level);
+    const std::string path = dir.put("worked.tr4", level);
     Package on, off;
     CountingProgress progress;
     open_tr45(path, on, true, progress);
@@ -262,8 +241,8 @@ TEST_F(LevelFiles, Tr4AndTrcAreReadAlikeThroughTheDispatch) {
     const Bytes level = make_tr4(2);
     Package a, b;
     CountingProgress progress;
-    ASSERT_TRUE(read_package(put("a.tr4", level), a, {}, progress));
-    ASSERT_TRUE(read_package(put("b.TRC", level), b, {}, progress));
+    ASSERT_TRUE(read_package(dir.put("a.tr4", level), a, {}, progress));
+    ASSERT_TRUE(read_package(dir.put("b.TRC", level), b, {}, progress));
     EXPECT_EQ(a.height(), 512);
     EXPECT_TRUE(a == b);
 }
@@ -274,13 +253,13 @@ TEST_F(LevelFiles, Tr4ShowsOnlyWholePagesAndZerosWhereTheStreamEndsEarly) {
     block.resize(block.size() + 1000, 0x55);
     Package package;
     CountingProgress progress;
-    EXPECT_EQ(open_tr45(put("partial.tr4", tr4_from_blocks(block, {})), package, true, progress).tile_rows, 4);
+    EXPECT_EQ(open_tr45(dir.put("partial.tr4", tr4_from_blocks(block, {})), package, true, progress).tile_rows, 4);
     EXPECT_EQ(package.height(), 256);
 
     // U two pages, the stream holds one: the second page is alpha 0.
     const Bytes one = tr4_block32(1, 5);
     const std::string path =
-        put("early.tr4", tr4_from_streams(2 * 262144, zlib_compress(one, 9), 0, {}, {}));
+        dir.put("early.tr4", tr4_from_streams(2 * 262144, zlib_compress(one, 9), 0, {}, {}));
     Package on, off;
     open_tr45(path, on, true, progress);
     open_tr45(path, off, false, progress);
@@ -293,7 +272,7 @@ TEST_F(LevelFiles, Tr4ShowsOnlyWholePagesAndZerosWhereTheStreamEndsEarly) {
 
     // U below one page: an empty package.
     Package empty(64, 64);
-    EXPECT_EQ(open_tr45(put("small.tr4", tr4_from_blocks(Bytes(262143, 1), {})), empty, true, progress).tile_rows, 0);
+    EXPECT_EQ(open_tr45(dir.put("small.tr4", tr4_from_blocks(Bytes(262143, 1), {})), empty, true, progress).tile_rows, 0);
     EXPECT_EQ(empty.height(), 0);
     EXPECT_EQ(empty.width(), 256);
 }
@@ -306,7 +285,7 @@ TEST_F(LevelFiles, Tr4CompressedSizePastTheEndIsReadAsFarAsTheFileGoes) {
     put_i32(level, 14, INT32_MAX);  // far more than the file holds
     Package package;
     CountingProgress progress;
-    open_tr45(put("long_c.tr4", level), package, false, progress);
+    open_tr45(dir.put("long_c.tr4", level), package, false, progress);
     EXPECT_EQ(package.pixel(7, 9), pack_rgb(block[4 * (256 * 9 + 7) + 2], block[4 * (256 * 9 + 7) + 1],
                                             block[4 * (256 * 9 + 7)]));
 }
@@ -315,29 +294,29 @@ TEST_F(LevelFiles, Tr4ZlibFailuresUseTheirOwnTexts) {
     const Bytes block = tr4_block32(2);
     const Bytes stream = zlib_compress(block, 6);
     // More data than U: the stream cannot end within it.
-    EXPECT_EQ(zlib_error_of(put("big.tr4", tr4_from_streams(262144, stream, 0, {}, {}))),
+    EXPECT_EQ(zlib_error_of(dir.put("big.tr4", tr4_from_streams(262144, stream, 0, {}, {}))),
               "ZLib error: target buffer may be too small");
     // The input ends before the stream does.
     Bytes cut(stream.begin(), stream.begin() + long(stream.size() / 2));
-    EXPECT_EQ(zlib_error_of(put("cut.tr4", tr4_from_streams(2 * 262144, cut, 0, {}, {}))),
+    EXPECT_EQ(zlib_error_of(dir.put("cut.tr4", tr4_from_streams(2 * 262144, cut, 0, {}, {}))),
               "ZLib error: target buffer may be too small");
-    EXPECT_EQ(zlib_error_of(put("empty.tr4", tr4_from_streams(2 * 262144, {}, 0, {}, {}))),
+    EXPECT_EQ(zlib_error_of(dir.put("empty.tr4", tr4_from_streams(2 * 262144, {}, 0, {}, {}))),
               "ZLib error: target buffer may be too small");
     // Damaged streams: a wrong header, a wrong check sum, garbage.
     Bytes bad_header = stream;
     bad_header[0] = 0x00;
-    EXPECT_EQ(zlib_error_of(put("header.tr4", tr4_from_streams(2 * 262144, bad_header, 0, {}, {}))), "error");
+    EXPECT_EQ(zlib_error_of(dir.put("header.tr4", tr4_from_streams(2 * 262144, bad_header, 0, {}, {}))), "error");
     Bytes bad_check = stream;
     bad_check.back() ^= 0xFF;
-    EXPECT_EQ(zlib_error_of(put("check.tr4", tr4_from_streams(2 * 262144, bad_check, 0, {}, {}))), "error");
-    EXPECT_EQ(zlib_error_of(put("junk.tr4",
+    EXPECT_EQ(zlib_error_of(dir.put("check.tr4", tr4_from_streams(2 * 262144, bad_check, 0, {}, {}))), "error");
+    EXPECT_EQ(zlib_error_of(dir.put("junk.tr4",
                                 tr4_from_streams(2 * 262144, pseudo_random_bytes(5000, 3), 0, {}, {}))),
               "error");
     // The file ends inside the stream while C counts the rest: the missing bytes read
     // as zeros, which a stream cut inside its trailer fails on.
     Bytes short_file = tr4_from_streams(2 * 262144, stream, 0, {}, {});
     short_file.resize(18 + stream.size() - 2);
-    EXPECT_EQ(zlib_error_of(put("trailer.tr4", short_file)), "error");
+    EXPECT_EQ(zlib_error_of(dir.put("trailer.tr4", short_file)), "error");
 }
 
 TEST_F(LevelFiles, Tr4HostileHeadersAreRefused) {
@@ -357,7 +336,7 @@ TEST_F(LevelFiles, Tr4HostileHeadersAreRefused) {
         {"nothing.trc", {}},
     };
     for (const auto& [name, bytes] : cases) {
-        const std::string path = put(name, bytes);
+        const std::string path = dir.put(name, bytes);
         expect_refused(path, [&](Package& p, Progress& g) { open_tr45(path, p, true, g); });
     }
 }
@@ -371,7 +350,7 @@ TEST_F(LevelFiles, WadPagesOfRedGreenBlueRows) {
     wad[at] = 255; wad[at + 1] = 0; wad[at + 2] = 0;
     Package package;
     CountingProgress progress;
-    const ReadResult r = open_wad(put("three.wad", wad), package, progress);
+    const ReadResult r = open_wad(dir.put("three.wad", wad), package, progress);
     EXPECT_EQ(r.tile_columns, 4);
     EXPECT_EQ(r.tile_rows, 12);
     ASSERT_EQ(package.height(), 768);
@@ -385,10 +364,10 @@ TEST_F(LevelFiles, WadPagesOfRedGreenBlueRows) {
     }
     // Records are skipped; a part page is not read, nor is less than one page.
     Package b, c(64, 64);
-    EXPECT_EQ(open_wad(put("b.wad", make_wad(37, 196608 + 1000, 5000)), b, progress).tile_rows, 4);
+    EXPECT_EQ(open_wad(dir.put("b.wad", make_wad(37, 196608 + 1000, 5000)), b, progress).tile_rows, 4);
     package.resize(256, 256);
     EXPECT_TRUE(b == package);
-    EXPECT_EQ(open_wad(put("c.wad", make_wad(2, 196607)), c, progress).tile_rows, 0);
+    EXPECT_EQ(open_wad(dir.put("c.wad", make_wad(2, 196607)), c, progress).tile_rows, 0);
     EXPECT_EQ(c.width(), 256);
     EXPECT_EQ(c.height(), 0);
 }
@@ -399,7 +378,7 @@ TEST_F(LevelFiles, WadShortInsideItsMapLoadsAtFullHeight) {
     wad.resize(20 + 768 * 3 + 30);
     Package package;
     CountingProgress progress;
-    EXPECT_EQ(open_wad(put("short.wad", wad), package, progress).tile_rows, 8);
+    EXPECT_EQ(open_wad(dir.put("short.wad", wad), package, progress).tile_rows, 8);
     std::uint8_t rgb[3];
     for (int x = 0; x < 256; ++x) {
         sample_rgb(x, x < 10 ? 3 : 2, 1, rgb);
@@ -410,7 +389,7 @@ TEST_F(LevelFiles, WadShortInsideItsMapLoadsAtFullHeight) {
     Bytes header_only = make_wad(0, 196608);
     header_only.resize(12);
     Package black;
-    open_wad(put("nomap.wad", header_only), black, progress);
+    open_wad(dir.put("nomap.wad", header_only), black, progress);
     EXPECT_TRUE(black == Package(256, 256, kBlack));
 }
 
@@ -432,7 +411,7 @@ TEST_F(LevelFiles, WadHostileHeadersAreRefused) {
         {"no_size.wad", Bytes(good.begin(), good.begin() + 26)},
     };
     for (const auto& [name, bytes] : cases) {
-        const std::string path = put(name, bytes);
+        const std::string path = dir.put(name, bytes);
         expect_refused(path, [&](Package& p, Progress& g) { open_wad(path, p, g); });
     }
 }
@@ -455,15 +434,15 @@ void survive(const std::string& path, const std::function<void(Package&, Progres
 TEST_F(LevelFiles, LevelsCutAtAnyLengthNeverCrash) {
     const Bytes tr2 = make_tr2(1, 100), tr4 = make_tr4(1, 100), wad = make_wad(3, 196608, 100);
     for (std::size_t cut = 0; cut < tr2.size(); cut += 4099) {
-        const std::string path = put("cut.tr2", Bytes(tr2.begin(), tr2.begin() + long(cut)));
+        const std::string path = dir.put("cut.tr2", Bytes(tr2.begin(), tr2.begin() + long(cut)));
         survive(path, [&](Package& p, Progress& g) { open_tr23(path, p, cut % 2 == 0, true, g); });
     }
     for (std::size_t cut = 0; cut < tr4.size(); cut += cut < 40 ? 1 : 1009) {
-        const std::string path = put("cut.tr4", Bytes(tr4.begin(), tr4.begin() + long(cut)));
+        const std::string path = dir.put("cut.tr4", Bytes(tr4.begin(), tr4.begin() + long(cut)));
         survive(path, [&](Package& p, Progress& g) { open_tr45(path, p, true, g); });
     }
     for (std::size_t cut = 0; cut < wad.size(); cut += 3001) {
-        const std::string path = put("cut.wad", Bytes(wad.begin(), wad.begin() + long(cut)));
+        const std::string path = dir.put("cut.wad", Bytes(wad.begin(), wad.begin() + long(cut)));
         survive(path, [&](Package& p, Progress& g) { open_wad(path, p, g); });
     }
 }
@@ -476,7 +455,7 @@ TEST_F(LevelFiles, ForeignFilesNeverCrash) {
         if (!e.is_regular_file() || e.file_size() > 4'000'000) continue;
         const Bytes bytes = read_bytes(e.path().string());
         for (const char* ext : {".phd", ".tr2", ".tr4", ".wad"}) {
-            const std::string path = put(std::string("foreign") + ext, bytes);
+            const std::string path = dir.put(std::string("foreign") + ext, bytes);
             survive(path, [&](Package& p, Progress& g) {
                 ReaderOptions options;
                 read_package(path, p, options, g);

@@ -9,6 +9,7 @@
 #include "formats/tr1.h"
 #include "strings/messages.h"
 #include "support/level_builder.h"
+#include "support/reader_checks.h"
 
 using namespace tilesmith;
 
@@ -27,11 +28,6 @@ class Tr1 : public ::testing::Test {
 protected:
     TempDir dir;
     CountingProgress progress;
-    std::string put(const std::string& name, const Bytes& bytes) {
-        const std::string path = dir.file(name);
-        write_bytes(path, bytes);
-        return path;
-    }
     Package read(const std::string& path, bool correct = true) {
         Package p;
         open_tr1(path, p, correct, progress);
@@ -39,21 +35,6 @@ protected:
     }
 };
 
-// The read leaves an Error naming the file, the package and the gauge untouched.
-void expect_refused(const std::string& path, const std::function<void(Package&, Progress&)>& read) {
-    Package package(64, 128, kBlack);
-    package.set_pixel(5, 6, kWhite);
-    const Package before = package.clone();
-    CountingProgress progress;
-    try {
-        read(package, progress);
-        ADD_FAILURE() << path << " was read";
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(package == before);
-    EXPECT_EQ(progress.resets(), 0);
-}
 
 TEST_F(Tr1, BothPaletteOrdersReadWhateverTheExtension) {
     for (const bool unfinished : {false, true})
@@ -63,7 +44,7 @@ TEST_F(Tr1, BothPaletteOrdersReadWhateverTheExtension) {
                 const std::uint32_t seed = std::uint32_t(pages + 1);
                 const Tr1Level level = make_tr1(pages, unfinished, 2 + pages, seed);
                 Package package(64, 64);
-                const ReadResult r = open_tr1(put(name, level.bytes), package, true, progress);
+                const ReadResult r = open_tr1(dir.put(name, level.bytes), package, true, progress);
                 EXPECT_EQ(r.tile_columns, 4);
                 EXPECT_EQ(r.tile_rows, 4 * pages);
                 ASSERT_EQ(package.width(), 256);
@@ -85,7 +66,7 @@ TEST_F(Tr1, IndexZeroIsMagentaOnlyWithTheCorrection) {
     b[level.palette_offset] = 10; b[level.palette_offset + 1] = 20; b[level.palette_offset + 2] = 63;
     b[page_byte(7, 5)] = 0;
     b[page_byte(8, 5)] = 64 + 63;  // entry 127: (63, 21, 27) in the builder's palette
-    const std::string path = put("zero.phd", b);
+    const std::string path = dir.put("zero.phd", b);
     EXPECT_EQ(read(path, true).pixel(7, 5), kTransparent);
     EXPECT_EQ(read(path, false).pixel(7, 5), pack_rgb(40, 80, 252));
     EXPECT_EQ(read(path, false).pixel(8, 5), pack_rgb(252, 84, 108));
@@ -94,7 +75,7 @@ TEST_F(Tr1, IndexZeroIsMagentaOnlyWithTheCorrection) {
 TEST_F(Tr1, ExportOfAnUnchangedPackageIsItsBase) {
     for (const bool unfinished : {false, true}) {
         const Tr1Level level = make_tr1(2, unfinished, 4, 9);
-        const std::string base = put(unfinished ? "base.tub" : "base.phd", level.bytes);
+        const std::string base = dir.put(unfinished ? "base.tub" : "base.phd", level.bytes);
         const std::string out = dir.file(unfinished ? "out.tub" : "out.phd");
         ASSERT_EQ(export_level(out, base, read(base), progress), kWritten);
         EXPECT_EQ(progress.position(), progress.maximum());
@@ -112,7 +93,7 @@ TEST_F(Tr1, ExportTakesTheNearestPaletteColourTiesToTheLowerIndex) {
         b[level.palette_offset + 3 * std::size_t(i) + 1] = i == 200 ? 0 : v;
         b[level.palette_offset + 3 * std::size_t(i) + 2] = i == 200 ? 0 : v;
     }
-    const std::string base = put("base.phd", b);
+    const std::string base = dir.put("base.phd", b);
     const std::pair<PackedColor, int> cases[] = {
         {kTransparent, 0},
         {pack_rgb(44, 44, 44), 5},     // as near to 40 as to 48
@@ -139,7 +120,7 @@ TEST_F(Tr1, ExportTakesTheNearestPaletteColourTiesToTheLowerIndex) {
 
 TEST_F(Tr1, ExportRefusesAWrongSizeTheBaseItselfAndADamagedBase) {
     const Tr1Level level = make_tr1(1);
-    const std::string base = put("base.phd", level.bytes);
+    const std::string base = dir.put("base.phd", level.bytes);
     const std::string out = dir.file("out.phd");
     EXPECT_EQ(export_level(out, base, Package(256, 512), progress), ExportResult::package_size_mismatch);
     EXPECT_EQ(export_level(out, base, Package(128, 256), progress), ExportResult::package_size_mismatch);
@@ -147,7 +128,7 @@ TEST_F(Tr1, ExportRefusesAWrongSizeTheBaseItselfAndADamagedBase) {
               ExportResult::output_is_base);
     Bytes longer = level.bytes;
     longer.push_back(0);
-    const std::string damaged = put("damaged.phd", longer);
+    const std::string damaged = dir.put("damaged.phd", longer);
     EXPECT_THROW(export_level(out, damaged, Package(256, 256), progress), Error);
     EXPECT_FALSE(file_exists(out));
     EXPECT_TRUE(read_bytes(base) == level.bytes);
@@ -164,7 +145,7 @@ TEST_F(Tr1, CountsThatDoNotFitAreRefused) {
             SCOPED_TRACE(c.name + " " + std::to_string(wrong));
             Bytes b = level.bytes;
             for (int i = 0; i < c.width; ++i) b[c.offset + std::size_t(i)] = std::uint8_t(wrong >> (8 * i));
-            const std::string path = put("hostile.phd", b);
+            const std::string path = dir.put("hostile.phd", b);
             expect_refused(path, [&](Package& p, Progress& g) { open_tr1(path, p, true, g); });
             EXPECT_THROW(ex_tr1(dir.file("out.phd"), path, Package(256, 256), progress), Error);
             EXPECT_FALSE(file_exists(dir.file("out.phd")));
@@ -175,12 +156,12 @@ TEST_F(Tr1, CountsThatDoNotFitAreRefused) {
 TEST_F(Tr1, LevelsCutOrLengthenedAreRefused) {
     const Bytes whole = make_tr1(1, true, 2).bytes;
     for (std::size_t cut = 0; cut < whole.size(); cut += cut < 16 ? 1 : 997) {
-        const std::string path = put("cut.tub", Bytes(whole.begin(), whole.begin() + long(cut)));
+        const std::string path = dir.put("cut.tub", Bytes(whole.begin(), whole.begin() + long(cut)));
         expect_refused(path, [&](Package& p, Progress& g) { open_tr1(path, p, true, g); });
     }
     Bytes longer = whole;
     longer.push_back(7);
-    const std::string path = put("longer.tub", longer);
+    const std::string path = dir.put("longer.tub", longer);
     expect_refused(path, [&](Package& p, Progress& g) { open_tr1(path, p, true, g); });
 }
 
@@ -211,7 +192,7 @@ TEST_F(Tr1, LevelsOfAKindTheirExtensionDoesNotTakeAreRefusedByName) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string path = put(c.name, c.bytes);
+        const std::string path = dir.put(c.name, c.bytes);
         Package package(64, 128, kWhite);
         const Package before = package.clone();
         const auto r = read_package(path, package, {}, progress);
@@ -240,7 +221,7 @@ TEST_F(Tr1, LevelsUnderTheirOwnExtensionsAndUnknownFirstBytesRead) {
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         Package package;
-        const auto r = read_package(put(name, bytes), package, {}, progress);
+        const auto r = read_package(dir.put(name, bytes), package, {}, progress);
         ASSERT_TRUE(r);
         EXPECT_FALSE(r->refused());
         EXPECT_EQ(package.height(), 256);

@@ -336,6 +336,11 @@ void put_i32(Bytes& bytes, std::size_t offset, std::int32_t value) {
     for (int i = 0; i < 4; ++i) bytes.at(offset + std::size_t(i)) = std::uint8_t(u >> (8 * i));
 }
 
+Bytes with_i32(Bytes bytes, std::size_t offset, std::int32_t value) {
+    put_i32(bytes, offset, value);
+    return bytes;
+}
+
 std::int32_t get_i32(const Bytes& bytes, std::size_t offset) {
     std::uint32_t u = 0;
     for (int i = 0; i < 4; ++i) u |= std::uint32_t(bytes.at(offset + std::size_t(i))) << (8 * i);

@@ -87,6 +87,8 @@ Bytes zlib_compress(const Bytes& data, int level);
 // Inflates a whole zlib stream; throws std::runtime_error if it is not one.
 Bytes zlib_inflate(const std::uint8_t* data, std::size_t size);
 void put_i32(Bytes& bytes, std::size_t offset, std::int32_t value);
+// A copy of `bytes` with `value` put at `offset`.
+Bytes with_i32(Bytes bytes, std::size_t offset, std::int32_t value);
 std::int32_t get_i32(const Bytes& bytes, std::size_t offset);
 Bytes pseudo_random_bytes(std::size_t count, std::uint32_t seed);
 

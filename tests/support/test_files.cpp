@@ -23,6 +23,12 @@ Bytes read_bytes(const std::string& path) {
     return Bytes((std::istreambuf_iterator<char>(in)), {});
 }
 
+std::string TempDir::put(const std::string& name, const Bytes& bytes) const {
+    const std::string path = file(name);
+    write_bytes(path, bytes);
+    return path;
+}
+
 bool file_exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(std::filesystem::symlink_status(path, ec));

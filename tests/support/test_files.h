@@ -21,6 +21,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // Writes the file `name` in the folder and answers its path.
+    std::string put(const std::string& name, const Bytes& bytes) const;
     // Names of the entries in the folder, sorted.
     std::vector<std::string> entries() const;
 
