@@ -44,30 +44,27 @@ void MainWindow::plik_opensourceClick() {
     // A pending name (recent item, command line, drop) opens without the
     // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
-    QString name = pending_file_name_;
-    if (name.isEmpty()) {
-        name = host_.open_file(this, filter_text(open_filter(workspace_.language())),
-                               folders_.folder(FolderSlot::source));
-        folders_.remember(FolderSlot::source, name);
-    }
-    if (name.isEmpty()) return;
-    const OpenAnswer answer = workspace_.open_source(local_path(name), *gauge_);
-    if (answer.refusal) host_.warning(this, text(*answer.refusal));
-    else if (answer.recognised) gauge_->finish();
+    const QString name = file_to_open(FolderSlot::source);
+    if (!name.isEmpty()) show_open_answer(workspace_.open_source(local_path(name), *gauge_));
 }
 
 void MainWindow::plik_opentargetClick() {
     ClearOnExit clear{pending_file_name_};
     // Unsaved work is settled before anything replaces it.
     if (!settle_unsaved_target()) return;
-    QString name = pending_file_name_;
-    if (name.isEmpty()) {
-        name = host_.open_file(this, filter_text(open_filter(workspace_.language())),
-                               folders_.folder(FolderSlot::target));
-        folders_.remember(FolderSlot::target, name);
-    }
-    if (name.isEmpty()) return;
-    const OpenAnswer answer = workspace_.open_target(local_path(name), *gauge_);
+    const QString name = file_to_open(FolderSlot::target);
+    if (!name.isEmpty()) show_open_answer(workspace_.open_target(local_path(name), *gauge_));
+}
+
+QString MainWindow::file_to_open(FolderSlot slot) {
+    if (!pending_file_name_.isEmpty()) return pending_file_name_;
+    const QString name =
+        host_.open_file(this, filter_text(open_filter(workspace_.language())), folders_.folder(slot));
+    folders_.remember(slot, name);
+    return name;
+}
+
+void MainWindow::show_open_answer(const OpenAnswer& answer) {
     if (answer.refusal) host_.warning(this, text(*answer.refusal));
     else if (answer.recognised) gauge_->finish();
 }

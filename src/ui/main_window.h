@@ -146,6 +146,11 @@ private:
     // "Save changes?" when the target has unsaved work: true to go on (saved
     // or discarded), false to keep everything as it is.
     bool settle_unsaved_target();
+    // The file an open command reads: the pending name (recent item, command
+    // line, drop) or the one chosen in the open dialog of `slot`'s folder.
+    QString file_to_open(FolderSlot slot);
+    // The refusal of an open in the current language, or the full gauge.
+    void show_open_answer(const OpenAnswer& answer);
     // The brief status-bar note naming a file just written.
     void note_written(const QString& file);
     QString dropped_file(const QMimeData* data) const;
