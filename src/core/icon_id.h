@@ -7,7 +7,7 @@ namespace tilesmith {
 enum class Icon {
     none,
     new_package, open_source, open_target, save, save_as, export_level, exit, recent,
-    undo, cut, copy, paste, rotate, flip_h, flip_v, gamma, gamma_up, gamma_down,
+    undo, redo, cut, copy, paste, rotate, flip_h, flip_v, gamma, gamma_up, gamma_down,
     grid, add, remove, copy_transparency, copy_package,
     invert, average, reduce, palette, gray, black_white, channels, sharpen, blur, pixelate,
     button3d, convex, concave, diaphragm, diaphragm_h, diaphragm_v,

@@ -1,37 +1,26 @@
-// The workspace model of the main window: both packages, the panes' selections
-// and scroll state, the undo ring, the options, the target file name and the
-// recent list, with the commands that work on them. No Qt: the window maps its
-// menus, buttons, clicks and dialogs onto these operations and paints the result.
+// The workspace of the main window: the document, a view of each pane, the
+// options and the recent list, with the commands that work on them. No Qt:
+// the window maps its menus, buttons, keys, clicks and dialogs onto these
+// operations and paints what they leave. Every tile command acts on the
+// whole selected rectangle as one undo step.
 #pragma once
 #include <array>
-#include <cstdint>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "core/package.h"
 #include "core/progress.h"
+#include "formats/read_result.h"
+#include "model/document.h"
 #include "model/options.h"
 #include "model/recent_files.h"
-#include "model/undo_ring.h"
-#include "formats/read_result.h"
+#include "model/view.h"
 
 namespace tilesmith {
 
-struct ScrollBar {
-    int position = 0;
-    int max = 0;
-    bool enabled = false;
-};
-
-// One pane: its selection (pane pixels) and its two scroll bars (in tiles).
-struct Pane {
-    int sel_x = 0, sel_y = 0;
-    ScrollBar h, v;
-};
-
-enum class MouseButton { left, middle, right };
+// The two panes: the source on the left, the target on the right.
+enum class Side { source = 1, target = 2 };
 
 // What an open command did.
 struct OpenAnswer {
@@ -41,66 +30,76 @@ struct OpenAnswer {
 
 class Workspace {
 public:
-    static constexpr int pane_width = 256;
-    static constexpr int pane_height = 512;
-
-    // The initial state: two silver 256 x 512 packages, both panes reset
-    // (selection 0,0, bars at 0 and disabled), undo empty.
+    // Two silver 256 x 512 packages, the first tile of each selected, nothing to undo.
     Workspace();
 
-    Package source_package;
-    Package target_package;
-    Pane source_pane;  // pane 1
-    Pane target_pane;  // pane 2
-    UndoRing undo_ring;
-    Options options;
-    std::string target_file_name;
-    RecentFiles recent;
-    // Status-bar panels 1, 2, 4, 5: design texts until show_package_sizes.
-    std::array<std::string, 4> size_texts{"256 x 512", "32", "256 x 512", "32"};
+    // What the window paints and shows.
+    const Package& source_package() const { return document_.source(); }
+    const Package& target_package() const { return document_.target(); }
+    const Package& package(Side side) const { return side == Side::source ? source_package() : target_package(); }
+    const View& view(Side side) const { return side == Side::source ? source_view_ : target_view_; }
+    const Options& options() const { return options_; }
+    const RecentFiles& recent() const { return recent_; }
+    const std::string& target_file_name() const { return document_.target_file_name(); }
+    Language language() const { return options_.language(); }
+    int language_index() const { return options_.language_index(); }
+    // Status-bar panels 1, 2, 4, 5: each package's size and its count of whole tiles.
+    std::array<std::string, 4> size_texts() const;
+    bool undo_enabled() const { return document_.history().can_undo(); }
+    bool redo_enabled() const { return document_.history().can_redo(); }
+    int undo_count() const { return int(document_.history().undo_count()); }
+    bool target_modified() const { return document_.modified(); }
+    // The pane the arrow keys and the zoom commands act on.
+    Side last_clicked() const { return last_clicked_; }
 
-    Pane& pane(int which) { return which == 1 ? source_pane : target_pane; }
-    const Pane& pane(int which) const { return which == 1 ? source_pane : target_pane; }
-    int language_index() const { return options.language_index(); }
-    // Messages are shown in this language.
-    Language language() const { return options.language(); }
-    int undo_count() const { return undo_ring.count(); }
-    bool undo_enabled() const { return undo_count() > 0; }
-
-    // Pane 1 source, 2 target, anything else does nothing. Tile counts are full
-    // ints, so packages of any number of tile rows scroll over their extent.
-    void reset_pane(int columns, int rows, int pane);
-    void show_package_sizes();
-
-    // The selected rectangles in package pixels: selection + 64 x scroll position.
-    Rect selected_source_rect() const;
-    Rect selected_target_rect() const;
-
-    // surf1MouseDown / surf2MouseDown with panel client coordinates (1,1 is the
-    // first package pixel inside the bevel). Returns true when the selection moved.
-    bool mouse_down(int pane, MouseButton button, int x, int y);
-
-    // The grid-size radio group and update_grid_step.
+    // Options, language and grid.
+    void set_options(const Options& options);
+    void set_option(bool Options::*field, bool on) { options_.*field = on; }
+    void set_polish(bool polish) { options_.polish = polish; }
+    void set_select_color(PackedColor c) { options_.select_color = c; }
+    // update_grid_step: one of the View menu's steps, else a tile.
     void set_grid_step(int step);
 
-    void push_undo();
-    // ed_cofnijClick; false when undo is disabled.
+    // The views. Screen points are pixels of a pane's picture, 0,0 its top-left.
+    void set_viewport(Side side, int width, int height) { view_of(side).set_viewport(width, height); }
+    bool press(Side side, MouseButton button, int sx, int sy, bool extend = false);
+    bool drag(Side side, int sx, int sy) { return view_of(side).drag(sx, sy); }
+    // Arrow keys: the last clicked pane's selection by whole tiles.
+    bool move_selection(int columns, int rows, bool extend) {
+        return view_of(last_clicked_).move(columns, rows, extend);
+    }
+    bool scroll_to(Side side, int x, int y) { return view_of(side).scroll_to(x, y); }
+    // Wheel notches (+ up, + left): a tile of the screen each.
+    bool scroll_notches(Side side, int vertical, int horizontal);
+    // Ctrl+wheel: one zoom step per notch, keeping the pixel under (sx, sy) in place.
+    bool zoom_at(Side side, int notches, int sx, int sy);
+    // Zoom in (+1), out (-1) or to actual size (0) in the last clicked pane.
+    bool zoom_step(int direction);
+    void set_zoom(Side side, int zoom) { view_of(side).set_zoom(zoom); }
+    void select(Side side, const Rect& r) { view_of(side).select(r); }
+    Rect selected_source_rect() const { return source_view_.selection(); }
+    Rect selected_target_rect() const { return target_view_.selection(); }
+
+    // Undo and redo (ed_cofnij, ed_ponow); false when there is nothing to take back or redo.
     bool ed_cofnij();
+    bool ed_ponow();
 
-    // Unsaved work: the target differs from what was last opened, saved or
-    // made new. Undoing back to that state counts as unchanged again.
-    bool target_modified() const { return target_revision_ != saved_revision_; }
-
-    void tx_add();        // tx_addClick with the automatic move
-    void tx_del();        // tx_delClick: background colour
-    void tx_copytrans();  // tx_copytransClick
+    // tx_addClick: the source rectangle onto the target at its selection's
+    // top-left (the target selection takes the source's size; what falls
+    // outside the target is not written), then the automatic move.
+    void tx_add();
+    // tx_delClick: the target selection in the background colour.
+    void tx_del();
+    // tx_copytransClick: the source rectangle as a mask: its magenta pixels
+    // punch holes into the target from the target selection's top-left.
+    void tx_copytrans();
     // tx_copyClick after its questions: the window asks question 2/3, then 4/5
     // when tx_copy_sizes_differ(), then calls tx_copy().
     bool tx_copy_sizes_differ() const;
     void tx_copy();
 
-    // Every effect command: one undo entry, then the routine on the selected
-    // target rectangle at (x, y) of the target package.
+    // Every effect command: one undo step, then the routine on each tile of the
+    // target selection, at (x, y) of the target package.
     void apply_effect(const std::function<void(Package&, int x, int y)>& routine);
 
     // plik_opensourceClick / plik_opentargetClick after the dialog: dispatch by
@@ -109,28 +108,35 @@ public:
     OpenAnswer open_source(const std::string& file_name, Progress& progress);
     OpenAnswer open_target(const std::string& file_name, Progress& progress);
     // Writes the target with the writer the extension selects; false (nothing
-    // written) for an unrecognised one. save_target_as also sets
-    // target_file_name when the extension was recognised.
+    // written) for an unrecognised one. save_target_as also takes the name.
     bool save_target(const std::string& file_name, Progress& progress);
     bool save_target_as(const std::string& file_name, Progress& progress);
+
+    // A package as the source or as a freshly opened target, its view reset.
+    void use_source(Package package);
+    void use_target(Package package);
 
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 
-    // Clipboard: the selected target tile as a 64 x 64 bitmap (pixels outside the
-    // package read as the background colour), and paste of an image's top-left
-    // 64 x 64 (a smaller image keeps the uncovered pixels), one undo step.
+    // Clipboard: the target selection as one image (pixels outside the package
+    // read as the background colour), and paste of an image into the selection
+    // from its top-left, clipped to it (one undo step; an empty image changes nothing).
     Package copy_target_tile() const;
     void paste_into_target(const Package& image);
 
 private:
-    // Every change of the target gets a new revision; each undo entry keeps the
-    // revision it returns to.
-    void target_changed() { target_revision_ = ++next_revision_; }
-    void target_settled() { saved_revision_ = target_revision_ = ++next_revision_; }
-    void forget_undo();
-    std::uint64_t next_revision_ = 0, target_revision_ = 0, saved_revision_ = 0;
-    std::deque<std::uint64_t> undo_revisions_;
+    View& view_of(Side side) { return side == Side::source ? source_view_ : target_view_; }
+    // push_undo: one undo step for `edit`, which changes the target inside `r` only.
+    void push_undo(const Rect& r, std::function<void(Package&)> edit) { document_.edit_target(r, std::move(edit)); }
+    // The automatic move of the add command over a selection of `r`'s size.
+    void advance_target(const Rect& r);
+
+    Document document_;
+    View source_view_, target_view_;
+    Options options_;
+    RecentFiles recent_;
+    Side last_clicked_ = Side::target;
 };
 
 }  // namespace tilesmith

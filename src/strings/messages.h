@@ -130,6 +130,10 @@ enum class Msg : int {
     // Nothing lost quietly.
     ExtensionNotWritten = 224,    // Save / Save As refused the extension; %1 the extensions that work
     SettingsCannotBeSaved = 226,  // neither the program's nor the user's folder takes config.dat
+    Redo = 228,
+    ZoomIn = 230,
+    ZoomOut = 232,
+    ActualSize = 234,
     // New pairs are appended here, after the last entry of the table.
 };
 

@@ -341,6 +341,18 @@ constexpr std::string_view kStrings[kStringCount] = {
     // 226, 227: at start or close, when config.dat can be written nowhere
     "Nie można zapisać ustawień (config.dat): ani folder programu, ani folder ustawień użytkownika nie pozwala na zapis.",
     "The settings (config.dat) cannot be saved: neither the program's folder nor the user's settings folder can be written.",
+    // 228, 229: Edycja -> ed_ponow
+    "Ponów",
+    "Redo",
+    // 230, 231: Widok -> view_zoomin
+    "Powiększ",
+    "Zoom in",
+    // 232, 233: Widok -> view_zoomout
+    "Pomniejsz",
+    "Zoom out",
+    // 234, 235: Widok -> view_actualsize
+    "Rzeczywisty rozmiar",
+    "Actual size",
 };
 
 }  // namespace

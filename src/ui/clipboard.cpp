@@ -32,10 +32,10 @@ void put_tile_on_clipboard(const Package& tile) {
     QGuiApplication::clipboard()->setImage(package_to_image(tile));
 }
 
-std::optional<Package> tile_from_clipboard() {
+std::optional<Package> image_from_clipboard(int max_w, int max_h) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasImage()) return std::nullopt;
-    return image_to_package(QGuiApplication::clipboard()->image());
+    return image_to_package(QGuiApplication::clipboard()->image(), max_w, max_h);
 }
 
 }  // namespace tilesmith

@@ -14,10 +14,10 @@ QImage package_to_image(const Package& package);
 // alpha is dropped. nullopt for a null image.
 std::optional<Package> image_to_package(const QImage& image, int max_w = kTileSide, int max_h = kTileSide);
 
-// ed_ctcClick: puts `tile` on the clipboard, replacing what it held.
+// ed_ctcClick: puts `tile` (the whole selection) on the clipboard, replacing what it held.
 void put_tile_on_clipboard(const Package& tile);
-// ed_pfcClick's source: the clipboard's image cut to 64 x 64, nullopt when the
-// clipboard holds no image (text, files, nothing).
-std::optional<Package> tile_from_clipboard();
+// ed_pfcClick's source: the clipboard's image cut to at most max_w x max_h,
+// nullopt when the clipboard holds no image (text, files, nothing).
+std::optional<Package> image_from_clipboard(int max_w, int max_h);
 
 }  // namespace tilesmith

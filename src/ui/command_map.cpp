@@ -23,16 +23,6 @@ namespace {
 QKeySequence ctrl(Qt::Key k) { return QKeySequence(Qt::CTRL | k); }
 QKeySequence shift(Qt::Key k) { return QKeySequence(Qt::SHIFT | k); }
 
-// Menus are built with their Polish captions; the language switch translates them.
-QString caption(Msg message) {
-    const std::string_view t = text_of(message, Language::Polish);
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
-QString caption(const Caption& c) {
-    return c.message ? caption(*c.message) : QString::fromLatin1(c.literal);
-}
-
 // An effect item's call, with its parameters checked once while the menu is built.
 BoundEffect bind_item(const Effect& effect, const EffectItem& item) {
     EffectCall call = parse_effect(item_call(effect, item));
@@ -43,40 +33,46 @@ BoundEffect bind_item(const Effect& effect, const EffectItem& item) {
 }  // namespace
 
 QMenu* MainWindow::add_menu(QMenu* parent, const char* name, Msg title, Icon icon) {
-    QMenu* menu = parent ? parent->addMenu(caption(title)) : menuBar()->addMenu(caption(title));
+    QMenu* menu = parent ? parent->addMenu(text(title)) : menuBar()->addMenu(text(title));
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     if (icon != Icon::none) menu->menuAction()->setIcon(make_icon(icon));
-    captioned_.push_back(menu->menuAction());
+    captioned_.push_back({menu->menuAction(), title});
     return menu;
 }
 
-QAction* MainWindow::add_item(QMenu* menu, const char* name, const QString& text,
-                              const QKeySequence& key, Icon icon, std::function<void()> handler) {
-    QAction* item = menu->addAction(text);
+QAction* MainWindow::add_item(QMenu* menu, const char* name, Msg caption, const QList<QKeySequence>& keys,
+                              Icon icon, std::function<void()> handler) {
+    QAction* item = add_literal_item(menu, name, text(caption), icon, std::move(handler));
+    item->setShortcuts(keys);
+    captioned_.push_back({item, caption});
+    return item;
+}
+
+QAction* MainWindow::add_literal_item(QMenu* menu, const char* name, const QString& caption, Icon icon,
+                                      std::function<void()> handler) {
+    QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
-    item->setShortcut(key);
     if (icon != Icon::none) item->setIcon(make_icon(icon));
     if (handler) connect_command(item, &QAction::triggered, std::move(handler));
-    captioned_.push_back(item);
     return item;
 }
 
 QAction* MainWindow::add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
                                 bool Options::*field) {
-    QAction* item = add_item(menu, name, caption(title), key, Icon::none, {});
+    QAction* item = add_item(menu, name, title, {key}, Icon::none, {});
     item->setCheckable(true);
     // Toggles its own check mark; the commands read the option when they act.
     connect_guarded(item, &QAction::toggled, [this, field](bool on) {
-        workspace_.options.*field = on;
+        workspace_.set_option(field, on);
         redraw_pending_ = true;
     });
     option_items_.push_back({item, field});
     return item;
 }
 
-void MainWindow::add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon) {
-    const QString tip = hint ? caption(*hint) : item->text();
+QAction* MainWindow::add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon) {
+    const QString tip = hint ? text(*hint) : item->text();
     QAction* tool = new QAction(make_icon(icon), tip, this);
     tool->setObjectName(QString::fromLatin1(name));
     tool->setToolTip(tip);
@@ -85,10 +81,11 @@ void MainWindow::add_tool(const char* name, QAction* item, std::optional<Msg> hi
     main_tool_->addAction(tool);
     if (QWidget* button = main_tool_->widgetForAction(tool)) {
         button->setObjectName(QString::fromLatin1(name));
-        // 22 x 22 buttons: all twenty-three and the dividers fit the window.
-        button->setFixedSize(22, 22);
+        // 21 x 21 buttons: all twenty-four and the dividers fit the designed width.
+        button->setFixedSize(21, 21);
     }
-    tools_.push_back(tool);
+    tools_.push_back({tool, item, hint});
+    return tool;
 }
 
 std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot root, QMenu* menu) {
@@ -109,7 +106,7 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
                 const EffectSubmenu& s = *effect->submenu;
                 sub = add_menu(menu, s.name, s.caption, s.icon);
                 if (s.heading_name)
-                    add_item(sub, s.heading_name, QString::fromLatin1(s.heading), {}, Icon::none, {})
+                    add_literal_item(sub, s.heading_name, QString::fromLatin1(s.heading), Icon::none, {})
                         ->setEnabled(false);
             }
             target = sub;
@@ -124,10 +121,12 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
             } else {
                 handler = [this, run = bind_item(*effect, item)] { this->effect(run); };
             }
-            QAction* action = add_item(
-                target, item.name, caption(item.caption),
-                QKeySequence(QString::fromLatin1(item.shortcut), QKeySequence::PortableText),
-                item.icon, std::move(handler));
+            const QKeySequence key(QString::fromLatin1(item.shortcut), QKeySequence::PortableText);
+            QAction* action = item.caption.message
+                                  ? add_item(target, item.name, *item.caption.message, {key}, item.icon, std::move(handler))
+                                  : add_literal_item(target, item.name, QString::fromLatin1(item.caption.literal),
+                                                     item.icon, std::move(handler));
+            if (!item.caption.message) action->setShortcut(key);
             if (item.tool.name) tools.push_back({action, &item.tool});
         }
     }
@@ -137,19 +136,19 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
 void MainWindow::build_commands() {
     // Plik
     QMenu* plik = add_menu(nullptr, "plik", Msg::MenuFile);
-    QAction* plik_new = add_item(plik, "plik_new", caption(Msg::NewModify), ctrl(Qt::Key_N), Icon::new_package,
+    QAction* plik_new = add_item(plik, "plik_new", Msg::NewModify, {ctrl(Qt::Key_N)}, Icon::new_package,
                                  [this] { plik_newClick(); });
-    QAction* plik_opensource = add_item(plik, "plik_opensource", caption(Msg::OpenSource), ctrl(Qt::Key_Q),
+    QAction* plik_opensource = add_item(plik, "plik_opensource", Msg::OpenSource, {ctrl(Qt::Key_Q)},
                                         Icon::open_source, [this] { plik_opensourceClick(); });
-    add_item(plik, "plik_opentarget", caption(Msg::OpenTarget), ctrl(Qt::Key_O), Icon::open_target,
+    add_item(plik, "plik_opentarget", Msg::OpenTarget, {ctrl(Qt::Key_O)}, Icon::open_target,
              [this] { plik_opentargetClick(); });
-    QAction* plik_savetarget = add_item(plik, "plik_savetarget", caption(Msg::SaveTarget), ctrl(Qt::Key_S),
+    QAction* plik_savetarget = add_item(plik, "plik_savetarget", Msg::SaveTarget, {ctrl(Qt::Key_S)},
                                         Icon::save, [this] { plik_savetargetClick(); });
-    add_item(plik, "plik_savetargetas", caption(Msg::SaveTargetAs), {}, Icon::save_as,
+    add_item(plik, "plik_savetargetas", Msg::SaveTargetAs, {}, Icon::save_as,
              [this] { plik_savetargetasClick(); });
     plik->addSeparator();
     QMenu* plik_ex = add_menu(plik, "plik_ex", Msg::Export, Icon::export_level);
-    add_item(plik_ex, "ex_tr2345", caption(Msg::ExportToLevel), ctrl(Qt::Key_E), Icon::export_level,
+    add_item(plik_ex, "ex_tr2345", Msg::ExportToLevel, {ctrl(Qt::Key_E)}, Icon::export_level,
              [this] { ex_tr2345Click(); });
     fileline_ = plik->addSeparator();
     fileline_->setObjectName(QStringLiteral("fileline"));
@@ -163,37 +162,45 @@ void MainWindow::build_commands() {
     }
     plik->addSeparator();
     // Closes exactly as the close box does: FormClose writes the settings.
-    add_item(plik, "plik_end", caption(Msg::Exit), {}, Icon::exit, [this] { close(); });
+    add_item(plik, "plik_end", Msg::Exit, {}, Icon::exit, [this] { close(); });
 
     // Edycja
     QMenu* edycja = add_menu(nullptr, "edycja", Msg::MenuEdit);
-    ed_cofnij_ = add_item(edycja, "ed_cofnij", caption(Msg::Undo), ctrl(Qt::Key_Z), Icon::undo,
+    ed_cofnij_ = add_item(edycja, "ed_cofnij", Msg::Undo, {ctrl(Qt::Key_Z)}, Icon::undo,
                           [this] { ed_cofnijClick(); });
     ed_cofnij_->setEnabled(false);
+    ed_ponow_ = add_item(edycja, "ed_ponow", Msg::Redo, {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                         Icon::redo, [this] { ed_ponowClick(); });
+    ed_ponow_->setEnabled(false);
     edycja->addSeparator();
-    QAction* ed_cut = add_item(edycja, "ed_cut", caption(Msg::Cut), ctrl(Qt::Key_X), Icon::cut,
+    QAction* ed_cut = add_item(edycja, "ed_cut", Msg::Cut, {ctrl(Qt::Key_X)}, Icon::cut,
                                [this] { ed_cutClick(); });
-    QAction* ed_ctc = add_item(edycja, "ed_ctc", caption(Msg::CopyToClipboard), ctrl(Qt::Key_C), Icon::copy,
+    QAction* ed_ctc = add_item(edycja, "ed_ctc", Msg::CopyToClipboard, {ctrl(Qt::Key_C)}, Icon::copy,
                                [this] { ed_ctcClick(); });
-    QAction* ed_pfc = add_item(edycja, "ed_pfc", caption(Msg::PasteFromClipboard), ctrl(Qt::Key_V), Icon::paste,
+    QAction* ed_pfc = add_item(edycja, "ed_pfc", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
                                [this] { ed_pfcClick(); });
     edycja->addSeparator();
     std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edycja);
 
     // Widok
     QMenu* widok = add_menu(nullptr, "Widok1", Msg::View);
-    add_option(widok, "view_gird", Msg::Grid, QKeySequence(Qt::Key_F9), &Options::view_gird)
+    add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird)
         ->setIcon(make_check_icon(Icon::grid));
+    widok->addSeparator();
+    add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
+             [this] { zoom_command(1); });
+    add_item(widok, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { zoom_command(-1); });
+    add_item(widok, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { zoom_command(0); });
 
     // Tekstura
     QMenu* tx = add_menu(nullptr, "tx", Msg::MenuTexture);
-    QAction* tx_add = add_item(tx, "tx_add", caption(Msg::Add), QKeySequence(Qt::Key_Insert), Icon::add,
+    QAction* tx_add = add_item(tx, "tx_add", Msg::Add, {QKeySequence(Qt::Key_Insert)}, Icon::add,
                                [this] { tx_addClick(); });
-    QAction* tx_del = add_item(tx, "tx_del", caption(Msg::Delete), QKeySequence(Qt::Key_Delete), Icon::remove,
+    QAction* tx_del = add_item(tx, "tx_del", Msg::Delete, {QKeySequence(Qt::Key_Delete)}, Icon::remove,
                                [this] { tx_delClick(); });
-    QAction* tx_copytrans = add_item(tx, "tx_copytrans", caption(Msg::CopyTransparency), shift(Qt::Key_Insert),
+    QAction* tx_copytrans = add_item(tx, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
                                      Icon::copy_transparency, [this] { tx_copytransClick(); });
-    add_item(tx, "tx_copy", caption(Msg::CopyPackage), {}, Icon::copy_package, [this] { tx_copyClick(); });
+    add_item(tx, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { tx_copyClick(); });
 
     // Efekty
     QMenu* ef = add_menu(nullptr, "ef", Msg::MenuEffects);
@@ -203,21 +210,21 @@ void MainWindow::build_commands() {
     QMenu* opcje = add_menu(nullptr, "opcje", Msg::MenuOptions);
     QMenu* jezyk = add_menu(opcje, "Wersjajzykowa1", Msg::Language, Icon::language);
     auto* languages = new QActionGroup(this);
-    jezyk_pl_ = add_item(jezyk, "jezyk_pl", caption(Msg::Polish), {}, Icon::none, [this] { set_language(true); });
-    jezyk_eng_ = add_item(jezyk, "jezyk_eng", caption(Msg::English), {}, Icon::none, [this] { set_language(false); });
+    jezyk_pl_ = add_item(jezyk, "jezyk_pl", Msg::Polish, {}, Icon::none, [this] { set_language(true); });
+    jezyk_eng_ = add_item(jezyk, "jezyk_eng", Msg::English, {}, Icon::none, [this] { set_language(false); });
     for (QAction* item : {jezyk_pl_, jezyk_eng_}) {
         item->setCheckable(true);
         languages->addAction(item);
     }
     opcje->addSeparator();
-    add_option(opcje, "opcje_automove", Msg::AutoMove, ctrl(Qt::Key_F1), &Options::automove);
-    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, ctrl(Qt::Key_F2), &Options::ttcolor);
-    add_option(opcje, "opcje_8bit", Msg::Open8Bit, ctrl(Qt::Key_F3), &Options::eight_bit);
-    opcje_xp_ = add_option(opcje, "opcje_xp", Msg::XpStyle, shift(Qt::Key_F1), &Options::xp);
+    add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove);
+    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor);
+    add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit);
+    opcje_xp_ = add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp);
     connect_command(opcje_xp_, &QAction::triggered, [this] { opcje_xpClick(); });
-    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, shift(Qt::Key_F2), &Options::cord);
+    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord);
     opcje->addSeparator();
-    add_item(opcje, "opcje_selectcolor", caption(Msg::SelectGridColor), shift(Qt::Key_F3), Icon::select_color,
+    add_item(opcje, "opcje_selectcolor", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
              [this] { opcje_selectcolorClick(); });
     QMenu* grid_size = add_menu(opcje, "Rozmiarsiatki1", Msg::GridSize, Icon::grid_size);
     auto* grid_group = new QActionGroup(this);
@@ -226,29 +233,30 @@ void MainWindow::build_commands() {
     const std::array<const char*, 5> grid_captions{"8 x 8", "16 x 16", "32 x 32", "64 x 64",
                                                    "128 x 128"};
     for (int i = 0; i < 5; ++i) {
-        grid_items_[i] = add_item(grid_size, grid_names[i], QString::fromLatin1(grid_captions[i]), {},
-                                  Icon::none, [this] { update_grid_step(); });
+        grid_items_[i] = add_literal_item(grid_size, grid_names[i], QString::fromLatin1(grid_captions[i]),
+                                          Icon::none, [this] { update_grid_step(); });
         grid_items_[i]->setCheckable(true);
         grid_group->addAction(grid_items_[i]);
     }
 
     // Informacje
     QMenu* info = add_menu(nullptr, "info", Msg::MenuAbout);
-    add_item(info, "info_autor", caption(Msg::Author), QKeySequence(Qt::Key_F1), Icon::author,
+    add_item(info, "info_autor", Msg::Author, {QKeySequence(Qt::Key_F1)}, Icon::author,
              [this] { info_autorClick(); });
-    add_item(info, "info_his", caption(Msg::VersionHistory), QKeySequence(Qt::Key_F2), Icon::history,
+    add_item(info, "info_his", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
              [this] { info_hisClick(); });
     QMenu* mail = add_menu(info, "Korespondencja1", Msg::Correspondence, Icon::mail);
-    add_item(mail, "info_mail", caption(Msg::ProposalsMail), {}, Icon::mail, [this] { info_mailClick(); });
+    add_item(mail, "info_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { info_mailClick(); });
 
     // The tool bar, left to right, with its dividers.
     add_tool("tool_new", plik_new, std::nullopt, Icon::new_package);
     add_tool("tool_opensource", plik_opensource, std::nullopt, Icon::open_source);
     add_tool("tool_savetarget", plik_savetarget, std::nullopt, Icon::save);
     main_tool_->addSeparator();
-    add_tool("tool_cofnij", ed_cofnij_, std::nullopt, Icon::undo);
-    tool_cofnij_ = tools_.back();
+    tool_cofnij_ = add_tool("tool_cofnij", ed_cofnij_, std::nullopt, Icon::undo);
     tool_cofnij_->setEnabled(false);
+    tool_ponow_ = add_tool("tool_ponow", ed_ponow_, std::nullopt, Icon::redo);
+    tool_ponow_->setEnabled(false);
     add_tool("tool_cut", ed_cut, std::nullopt, Icon::cut);
     add_tool("tool_ctc", ed_ctc, std::nullopt, Icon::copy);
     add_tool("tool_pfc", ed_pfc, std::nullopt, Icon::paste);

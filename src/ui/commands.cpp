@@ -37,7 +37,8 @@ struct ClearOnExit {
 }  // namespace
 
 void MainWindow::plik_newClick() {
-    if (filenew_) filenew_->open_dialog();
+    // A new package replaces the target: unsaved work is settled first.
+    if (filenew_ && settle_unsaved_target()) filenew_->open_dialog();
 }
 
 void MainWindow::plik_opensourceClick() {
@@ -70,12 +71,12 @@ void MainWindow::show_open_answer(const OpenAnswer& answer) {
 }
 
 void MainWindow::plik_savetargetClick() {
-    if (workspace_.target_file_name.empty()) {
+    if (workspace_.target_file_name().empty()) {
         plik_savetargetasClick();
         return;
     }
-    if (workspace_.save_target(workspace_.target_file_name, *gauge_))
-        note_written(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name)));
+    if (workspace_.save_target(workspace_.target_file_name(), *gauge_))
+        note_written(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())));
     else
         say_extension_not_written();
 }
@@ -119,20 +120,21 @@ void MainWindow::ex_tr2345Click() {
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
     const ExportResult result =
-        export_level(local_path(output), local_path(base), workspace_.target_package, *gauge_);
+        export_level(local_path(output), local_path(base), workspace_.target_package(), *gauge_);
     if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
     else note_written(output);
 }
 
 void MainWindow::recent_fileClick(int index) {
     // The real path kept by the list, never the caption the menu shows.
-    const auto& entries = workspace_.recent.entries();
+    const auto& entries = workspace_.recent().entries();
     if (index < 0 || index >= int(entries.size())) return;
     pending_file_name_ = QFile::decodeName(QByteArray::fromStdString(entries[std::size_t(index)]));
     plik_opensourceClick();
 }
 
 void MainWindow::ed_cofnijClick() { workspace_.ed_cofnij(); }
+void MainWindow::ed_ponowClick() { workspace_.ed_ponow(); }
 
 void MainWindow::ed_cutClick() {
     ed_ctcClick();
@@ -143,7 +145,9 @@ void MainWindow::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_ti
 
 void MainWindow::ed_pfcClick() {
     // Anything but an image on the clipboard: no change and no undo step.
-    if (const std::optional<Package> tile = tile_from_clipboard()) workspace_.paste_into_target(*tile);
+    const Rect r = workspace_.selected_target_rect();
+    if (const std::optional<Package> image = image_from_clipboard(r.width(), r.height()))
+        workspace_.paste_into_target(*image);
 }
 
 void MainWindow::tx_addClick() { workspace_.tx_add(); }
@@ -172,15 +176,15 @@ void MainWindow::effect_asking_colour(const Effect& e, const EffectItem& item) {
 }
 
 void MainWindow::opcje_xpClick() {
-    const bool on = workspace_.options.xp;
+    const bool on = workspace_.options().xp;
     apply_flat_look(this, on);
     apply_flat_look(filenew_, on);
     apply_flat_look(his_, on);
 }
 
 void MainWindow::opcje_selectcolorClick() {
-    const QColor chosen = host_.choose_color(this, to_qcolor(workspace_.options.select_color));
-    if (chosen.isValid()) workspace_.options.select_color = to_packed(chosen);
+    const QColor chosen = host_.choose_color(this, to_qcolor(workspace_.options().select_color));
+    if (chosen.isValid()) workspace_.set_select_color(to_packed(chosen));
 }
 
 void MainWindow::update_grid_step() {

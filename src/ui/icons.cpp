@@ -133,6 +133,11 @@ void draw(QPainter& p, Icon which) {
             tile(p, QRectF(2.5, 1.5, 8, 13), QColor(150, 100, 60));
             arrow(p, QPointF(7, 8), QPointF(15, 8), kRed);
             break;
+        case Icon::redo:
+            // The undo arrow, mirrored: it turns the other way.
+            p.translate(16, 0);
+            p.scale(-1, 1);
+            [[fallthrough]];
         case Icon::undo: {
             p.setPen(QPen(kBlue, 2, Qt::SolidLine, Qt::RoundCap));
             p.setBrush(Qt::NoBrush);

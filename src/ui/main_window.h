@@ -1,5 +1,10 @@
-// MainWindow: the main window over the Workspace model - menus, tool bar, the two
-// panes with their scroll bars, the status bar and the command handlers.
+// MainWindow: the main window over the Workspace model - menus, tool bar, the
+// two panes with their scroll bars, the status bar and the command handlers.
+// Its parts live in files of their own: construction and refresh
+// (main_window.cpp), placement of the widgets (window_layout.cpp), the command
+// map (command_map.cpp), the command handlers (commands.cpp), the panes'
+// mouse, wheel, keys and zoom (pane_commands.cpp), the language switch
+// (language.cpp) and the window's place and zoom across runs (window_state.cpp).
 #pragma once
 #include <QColor>
 #include <QImage>
@@ -69,38 +74,48 @@ public:
     void FormShow();
     // Repaints both panes at once.
     void draw_panes();
-    // The composed pane buffer of pane 1 (source) or 2 (target), as painted.
+    // The composed picture of pane 1 (source) or 2 (target), as painted.
     QImage pane_image(int pane);
-    // The text of status-bar panel 0..8.
+    // The text of status-bar panel 0..8 (8: the pixel under the pointer).
     QString panel_text(int panel) const;
-    // Rewrites every caption, hint and panel text, then the dialogs' texts.
+    // Rewrites every caption, hint and panel text from its key, then the dialogs' texts.
     void set_language(bool to_polish);
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Closing with unsaved changes of the target asks first; config.dat is
-    // written whenever the window does close.
+    // Closing with unsaved changes of the target asks first; config.dat, the
+    // window's place and the zoom are written whenever the window does close.
     void closeEvent(QCloseEvent* event) override;
     // A file dropped on the target pane opens as the target, anywhere else as
     // the source, as the Open commands do.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The arrow keys move the selection of the last clicked pane; with Shift they extend it.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using Routine = std::function<void(Package&, int x, int y, Progress&)>;
 
-    // Building (main_window.cpp, command_map.cpp).
+    // Building (window_layout.cpp, command_map.cpp).
     void build_layout();
+    PaneView* make_pane(QWidget* client, Side side, const char* name);
+    void build_status_bar(QWidget* client);
+    // Places every widget of the client area for its size: the panes share the width.
+    void place_widgets(QSize client);
     void centre_on_screen();
     void build_commands();
     QMenu* add_menu(QMenu* parent, const char* name, Msg title, Icon icon = Icon::none);
-    QAction* add_item(QMenu* menu, const char* name, const QString& text,
-                      const QKeySequence& key, Icon icon, std::function<void()> handler);
+    QAction* add_item(QMenu* menu, const char* name, Msg caption, const QList<QKeySequence>& keys, Icon icon,
+                      std::function<void()> handler);
+    // An item whose caption is no text of the table (a grid size): the language leaves it.
+    QAction* add_literal_item(QMenu* menu, const char* name, const QString& caption, Icon icon,
+                              std::function<void()> handler);
     QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
                         bool Options::*field);
     // `hint` none: the tool's hint is its item's caption.
-    void add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
+    QAction* add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
     // The registry's effects of one root menu, appended to it; returns the
     // items that have tool buttons, in menu order.
     struct EffectToolSlot {
@@ -137,9 +152,20 @@ private:
     void sync_undo();
     void sync_recent();
     void sync_options();
-    void pane_pressed(int pane, MouseButton button, int x, int y);
-    void pane_wheel(int pane, int vertical_notches, int horizontal_notches);
-    const QImage& compose(int pane);
+
+    // The panes (pane_commands.cpp).
+    void pane_pressed(Side side, MouseButton button, int x, int y, bool extend);
+    void pane_dragged(Side side, int x, int y);
+    void pane_hovered(Side side, int x, int y);
+    void pane_wheel(Side side, int vertical_notches, int horizontal_notches);
+    void pane_zoom(Side side, int notches, int x, int y);
+    void zoom_command(int direction);
+    const QImage& compose(Side side);
+
+    // The window's place and the panes' zoom in the per-user settings (window_state.cpp).
+    void restore_window_state();
+    void save_window_state() const;
+
     QString text(int entry) const;
     // The message in the current language.
     QString text(Msg message) const;
@@ -168,6 +194,7 @@ private:
     void ex_tr2345Click();
     void recent_fileClick(int index);
     void ed_cofnijClick();
+    void ed_ponowClick();
     void ed_cutClick();
     void ed_ctcClick();
     void ed_pfcClick();
@@ -199,14 +226,16 @@ private:
     QColor lm_color_{Qt::black};
     // The save dialog of the export keeps its last filter and suffix.
     QString export_filter_, export_suffix_;
-    QImage pane_buffer_;
+    std::array<QImage, 2> pane_buffers_;
 
+    QWidget* client_ = nullptr;
     PaneView* surf1_ = nullptr;
     PaneView* surf2_ = nullptr;
     QScrollBar* h_scroll_ = nullptr;
     QScrollBar* v_scroll_ = nullptr;
     QScrollBar* h_scroll2_ = nullptr;
     QScrollBar* v_scroll2_ = nullptr;
+    std::vector<QWidget*> bevels_;
     QToolBar* main_tool_ = nullptr;
     QStatusBar* stat_ = nullptr;
     std::array<QLabel*, 9> panels_{};
@@ -215,8 +244,19 @@ private:
     QLabel* written_note_ = nullptr;
     QTimer* note_timer_ = nullptr;
 
-    std::vector<QAction*> captioned_;  // menus and items the language switch visits
-    std::vector<QAction*> tools_;      // tool actions, whose hints it visits
+    // Menus and items the language switch visits, with the key of their caption.
+    struct Captioned {
+        QAction* action;
+        Msg caption;
+    };
+    std::vector<Captioned> captioned_;
+    // Tool actions and the key of their hint (none: their item's caption).
+    struct Tool {
+        QAction* tool;
+        QAction* item;
+        std::optional<Msg> hint;
+    };
+    std::vector<Tool> tools_;
     struct OptionItem {
         QAction* action;
         bool Options::*field;
@@ -228,6 +268,8 @@ private:
     QAction* opcje_xp_ = nullptr;
     QAction* ed_cofnij_ = nullptr;
     QAction* tool_cofnij_ = nullptr;
+    QAction* ed_ponow_ = nullptr;
+    QAction* tool_ponow_ = nullptr;
     QAction* fileline_ = nullptr;
     std::array<QAction*, 5> recent_items_{};
 

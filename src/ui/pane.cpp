@@ -5,10 +5,17 @@
 #include <QPainter>
 #include <QPen>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "core/dimensions.h"
 
 namespace tilesmith {
+
+namespace {
+// The pixel grid at high zoom: the grid colour, faint.
+constexpr int kPixelGridAlpha = 48;
+constexpr int kPixelGridZoom = 4;
+}  // namespace
 
 QColor to_qcolor(PackedColor c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
 
@@ -38,67 +45,78 @@ QFont pane_font() {
     return font;
 }
 
-void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
-                  const Options& options, const QColor& background, const QLocale& locale) {
-    // In pane pixels: a buffer at a device pixel ratio of 2 has twice as many
-    // of its own, where the text is drawn sharp and each package pixel becomes
-    // a square of four (nearest neighbour: no smoothing is asked for).
+void compose_pane(QImage& buffer, const Package& package, const View& view, const Options& options,
+                  const QColor& background, const QLocale& locale) {
+    // In picture pixels: a buffer at a device pixel ratio of 2 has twice as
+    // many of its own, where the text is drawn sharp and each package pixel
+    // becomes a square of four (nearest neighbour: no smoothing is asked for).
     const QSizeF logical = buffer.deviceIndependentSize();
     const int W = qRound(logical.width()), H = qRound(logical.height());
+    const int z = view.zoom(), sx = view.scroll_x(), sy = view.scroll_y();
+    const auto screen_x = [&](int x) { return (x - sx) * z; };
+    const auto screen_y = [&](int y) { return (y - sy) * z; };
     const QColor select = to_qcolor(options.select_color);
     buffer.fill(background);
     QPainter p(&buffer);
 
-    // The package window at 64 x the scroll position; where the package ends the
-    // background stays.
-    const QImage view = package_view(package);
-    if (!view.isNull()) {
-        const QRect window(kTileSide * pane.h.position, kTileSide * pane.v.position, W, H);
-        const QRect part = window & view.rect();
-        if (!part.isEmpty()) p.drawImage(part.topLeft() - window.topLeft(), view, part);
+    // Only the visible part of the package is drawn; where it ends the background stays.
+    const QImage whole = package_view(package);
+    if (!whole.isNull()) {
+        const QRect part = QRect(sx, sy, W / z + 1, H / z + 1) & whole.rect();
+        if (!part.isEmpty()) {
+            const QRect place(screen_x(part.left()), screen_y(part.top()), part.width() * z, part.height() * z);
+            if (z == 1) p.drawImage(place.topLeft(), whole, part);
+            else p.drawImage(place, whole, part);
+        }
     }
 
-    // The grid belongs to the pane, not the package. A line at x = W or y = H
-    // would fall outside the buffer.
+    // The grid lies on the package's pixels; no line at the picture's own edges.
     if (options.view_gird && options.grid_step > 0) {
-        p.setPen(QPen(select, 1, Qt::SolidLine));
-        const int step = options.grid_step;
-        for (int x = step; x < W; x += step) p.drawLine(x, 0, x, H - 1);
-        for (int y = step; y < H; y += step) p.drawLine(0, y, W - 1, y);
+        const auto lines = [&](int step, const QColor& colour) {
+            p.setPen(QPen(colour, 1, Qt::SolidLine));
+            for (int x = (sx / step + 1) * step; screen_x(x) < W; x += step) p.drawLine(screen_x(x), 0, screen_x(x), H - 1);
+            for (int y = (sy / step + 1) * step; screen_y(y) < H; y += step) p.drawLine(0, screen_y(y), W - 1, screen_y(y));
+        };
+        if (z >= kPixelGridZoom) {
+            QColor faint = select;
+            faint.setAlpha(kPixelGridAlpha);
+            lines(1, faint);
+        }
+        lines(options.grid_step, select);
     }
 
     // Two dashed outlines, the second shifted by one pixel: a frame two pixels
-    // thick around the 64 x 64 selected area. Dash gaps stay transparent.
-    const int sx = pane.sel_x, sy = pane.sel_y;
+    // thick around the selected rectangle. Dash gaps stay transparent.
+    const Rect s = view.selection();
+    const int fx = screen_x(s.left), fy = screen_y(s.top), fw = s.width() * z, fh = s.height() * z;
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(select, 1, Qt::DashLine));
-    p.drawRect(sx, sy, kTileSide - 2, kTileSide - 2);
-    p.drawRect(sx + 1, sy + 1, kTileSide - 2, kTileSide - 2);
+    p.drawRect(fx, fy, fw - 2, fh - 2);
+    p.drawRect(fx + 1, fy + 1, fw - 2, fh - 2);
 
     if (options.cord) {
-        const QString x_text =
-            QStringLiteral("X: ") + tile_number_text(sx / double(kTileSide) + pane.h.position + 1, locale);
-        const QString y_text =
-            QStringLiteral("Y: ") + tile_number_text(sy / double(kTileSide) + pane.v.position + 1, locale);
+        QStringList lines{QStringLiteral("X: ") + tile_number_text(s.left / double(kTileSide) + 1, locale),
+                          QStringLiteral("Y: ") + tile_number_text(s.top / double(kTileSide) + 1, locale)};
+        if (view.selection_columns() > 1 || view.selection_rows() > 1)
+            lines << QStringLiteral("%1 x %2").arg(view.selection_columns()).arg(view.selection_rows());
         p.setFont(pane_font());
         // Positions are the texts' top-left corners.
         const auto text_at = [&](int x, int y, const QString& text) {
             p.drawText(QRect(x, y, 256, 64), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
         };
-        p.setPen(Qt::black);
-        text_at(sx + 5, sy + 2, x_text);
-        text_at(sx + 5, sy + 12, y_text);
-        p.setPen(select);
-        text_at(sx + 4, sy + 1, x_text);
-        text_at(sx + 4, sy + 11, y_text);
+        for (int i = 0; i < lines.size(); ++i) {
+            p.setPen(Qt::black);
+            text_at(fx + 5, fy + 2 + 10 * i, lines[i]);
+            p.setPen(select);
+            text_at(fx + 4, fy + 1 + 10 * i, lines[i]);
+        }
     }
 }
 
-PaneView::PaneView(QWidget* parent, Compose compose, Press press, Wheel wheel)
-    : QWidget(parent), compose_(std::move(compose)), press_(std::move(press)),
-      wheel_(std::move(wheel)) {
+PaneView::PaneView(QWidget* parent, PaneEvents events) : QWidget(parent), events_(std::move(events)) {
     // Every pixel is painted each time: nothing to clear first, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void PaneView::paintEvent(QPaintEvent*) {
@@ -106,7 +124,7 @@ void PaneView::paintEvent(QPaintEvent*) {
     const int w = width(), h = height();
     // The panel's own colour shows where the buffer does not reach.
     p.fillRect(rect(), palette().color(QPalette::Button));
-    p.drawImage(1, 1, compose_());
+    if (events_.compose) p.drawImage(1, 1, events_.compose());
     // Lowered inner bevel: shadow on the top and left, light on the bottom and right.
     p.setPen(palette().color(QPalette::Dark));
     p.drawLine(0, 0, w - 1, 0);
@@ -124,15 +142,21 @@ void PaneView::mousePressEvent(QMouseEvent* event) {
         case Qt::RightButton: button = MouseButton::right; break;
         default: return;
     }
-    const QPoint at = event->position().toPoint();
-    press_(button, at.x(), at.y());
+    const QPoint at = event->position().toPoint() - QPoint(1, 1);
+    if (events_.press) events_.press(button, at.x(), at.y(), event->modifiers() & Qt::ShiftModifier);
+}
+
+void PaneView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - QPoint(1, 1);
+    if ((event->buttons() & Qt::LeftButton) && events_.drag) events_.drag(at.x(), at.y());
+    if (events_.hover) events_.hover(at.x(), at.y());
+}
+
+void PaneView::leaveEvent(QEvent*) {
+    if (events_.leave) events_.leave();
 }
 
 void PaneView::wheelEvent(QWheelEvent* event) {
-    if (!wheel_) {
-        event->ignore();
-        return;
-    }
     QPoint delta = event->angleDelta();
     // Shift+wheel scrolls sideways, unless the platform has already turned it.
     if ((event->modifiers() & Qt::ShiftModifier) && delta.x() == 0) delta = QPoint(delta.y(), 0);
@@ -141,8 +165,17 @@ void PaneView::wheelEvent(QWheelEvent* event) {
     const int vertical = wheel_rest_.y() / QWheelEvent::DefaultDeltasPerStep;
     const int horizontal = wheel_rest_.x() / QWheelEvent::DefaultDeltasPerStep;
     wheel_rest_ -= QPoint(horizontal, vertical) * QWheelEvent::DefaultDeltasPerStep;
-    if (vertical != 0 || horizontal != 0) wheel_(vertical, horizontal);
+    const QPoint at = event->position().toPoint() - QPoint(1, 1);
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (vertical != 0 && events_.zoom) events_.zoom(vertical, at.x(), at.y());
+    } else if ((vertical != 0 || horizontal != 0) && events_.wheel) {
+        events_.wheel(vertical, horizontal);
+    }
     event->accept();
+}
+
+void PaneView::resizeEvent(QResizeEvent*) {
+    if (events_.resized) events_.resized(std::max(width() - 2, 1), std::max(height() - 2, 1));
 }
 
 }  // namespace tilesmith

@@ -1,4 +1,4 @@
-// The two package panes: composing a pane off-screen and the panel that shows it.
+// The two package panes: composing the visible part of a pane and the panel that shows it.
 #pragma once
 #include <QColor>
 #include <QImage>
@@ -9,7 +9,7 @@
 
 #include "core/package.h"
 #include "model/options.h"
-#include "model/workspace.h"
+#include "model/view.h"
 
 namespace tilesmith {
 
@@ -27,34 +27,44 @@ QString tile_number_text(double value, const QLocale& locale);
 // The 7-point bold Verdana of the coordinates, or the nearest sans face.
 QFont pane_font();
 
-// draw_panes for one pane, composed into `buffer` (pane_width x pane_height
-// pane pixels, at any device pixel ratio):
-// background, the package window at the scroll position, grid, the dashed
-// two-pixel selection frame and the tile number with its black shadow.
-void compose_pane(QImage& buffer, const Package& package, const Pane& pane,
-                  const Options& options, const QColor& background, const QLocale& locale);
+// draw_panes for one pane, composed into `buffer` (the pane's picture, at any
+// device pixel ratio): background, the visible part of the package at the
+// view's zoom (nearest neighbour), the grid (and at 4x and above a faint
+// pixel grid), the dashed two-pixel frame around the selection and the
+// coordinates of its first tile with its size when larger than a tile.
+void compose_pane(QImage& buffer, const Package& package, const View& view, const Options& options,
+                  const QColor& background, const QLocale& locale);
 
-// surf1 / surf2: a 258 x 514 panel with a lowered one-pixel bevel that shows the
-// composed pane inside the bevel and reports mouse presses in panel pixels.
+// What a pane reports, in pixels of its picture (0,0 inside the bevel).
+struct PaneEvents {
+    std::function<const QImage&()> compose;
+    std::function<void(MouseButton, int x, int y, bool extend)> press;
+    std::function<void(int x, int y)> drag;       // the left button held
+    std::function<void(int x, int y)> hover;      // the pointer over the picture
+    std::function<void()> leave;
+    // Whole wheel notches, vertical (+ up) and horizontal (+ left); with Ctrl held, zoom.
+    std::function<void(int vertical, int horizontal)> wheel;
+    std::function<void(int notches, int x, int y)> zoom;
+    std::function<void(int width, int height)> resized;
+};
+
+// surf1 / surf2: a panel with a lowered one-pixel bevel that shows the
+// composed picture inside the bevel and reports the mouse in picture pixels.
 class PaneView : public QWidget {
     Q_OBJECT
 public:
-    using Compose = std::function<const QImage&()>;
-    using Press = std::function<void(MouseButton, int x, int y)>;
-    // Whole wheel notches: vertical (+ up) and horizontal (+ left); Shift turns
-    // a vertical wheel into a horizontal one.
-    using Wheel = std::function<void(int vertical_notches, int horizontal_notches)>;
-    PaneView(QWidget* parent, Compose compose, Press press, Wheel wheel = {});
+    PaneView(QWidget* parent, PaneEvents events);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    Compose compose_;
-    Press press_;
-    Wheel wheel_;
+    PaneEvents events_;
     QPoint wheel_rest_;  // eighths of a degree short of a notch, from fine-grained wheels
 };
 

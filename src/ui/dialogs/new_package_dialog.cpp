@@ -160,8 +160,8 @@ PackedColor NewPackageDialog::background_color() const {
 
 void NewPackageDialog::open_dialog() {
     // QSlider clamps to its range: a 4096-pixel-wide target shows 32 columns.
-    pak_width->setValue(workspace_.target_package.width() / kTileSide);
-    pak_height->setValue(workspace_.target_package.height() / kTileSide);
+    pak_width->setValue(workspace_.target_package().width() / kTileSide);
+    pak_height->setValue(workspace_.target_package().height() / kTileSide);
     pak_widthChange();
     show_over_main_window();
 }
@@ -202,11 +202,11 @@ void NewPackageDialog::pak_widthChange() {
 }
 
 void NewPackageDialog::pak_scaleClick() {
-    // The 1-based column and row of the tile under the selection's top-left
-    // corner; computed wide so that no scroll state can overflow before clamping.
-    const Pane& pane = workspace_.target_pane;
-    const long long column = (long long)pane.h.position + pane.sel_x / kTileSide + 1;
-    const long long row = (long long)pane.v.position + pane.sel_y / kTileSide + 1;
+    // The 1-based column and row of the selection's last tile (for one tile,
+    // the tile under its top-left corner), computed wide before clamping.
+    const Rect s = workspace_.selected_target_rect();
+    const long long column = ((long long)s.right - kTileSide) / kTileSide + 1;
+    const long long row = ((long long)s.bottom - kTileSide) / kTileSide + 1;
     pak_width->setValue(int(std::clamp<long long>(column, pak_width->minimum(), pak_width->maximum())));
     pak_height->setValue(int(std::clamp<long long>(row, pak_height->minimum(), pak_height->maximum())));
 }
