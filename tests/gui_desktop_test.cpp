@@ -62,7 +62,8 @@ struct WheelCase {
     const char* name;
     QPoint angle;
     Qt::KeyboardModifiers modifiers;
-    int h, v;  // the target pane's scroll position afterwards
+    int h, v;  // the target pane's scroll offset afterwards, in package pixels
+    int zoom = 1;
 };
 
 class Wheel : public Desktop, public ::testing::WithParamInterface<WheelCase> {};
@@ -74,28 +75,33 @@ TEST_P(Wheel, ScrollsThePaneUnderThePointerByWholeTiles) {
     open();
     host.open_answers = {path("wide.tga")};
     trigger("plik_opentarget");
-    bar("h_scroll2")->setValue(2);
-    bar("v_scroll2")->setValue(5);
+    bar("h_scroll2")->setValue(2 * 64);
+    bar("v_scroll2")->setValue(5 * 64);
     QWidget* pane = widget("surf2");
     const QPointF at(100, 100);
     QWheelEvent wheel(at, pane->mapToGlobal(at), QPoint(), c.angle, Qt::NoButton, c.modifiers,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(pane, &wheel);
-    EXPECT_EQ(ws().target_pane.h.position, c.h);
-    EXPECT_EQ(ws().target_pane.v.position, c.v);
+    const View& v = ws().view(Side::target);
+    EXPECT_EQ(v.scroll_x(), c.h);
+    EXPECT_EQ(v.scroll_y(), c.v);
+    EXPECT_EQ(v.zoom(), c.zoom);
     EXPECT_EQ(bar("h_scroll2")->value(), c.h);
     EXPECT_EQ(bar("v_scroll2")->value(), c.v);
-    EXPECT_EQ(ws().source_pane.v.position, 0) << "the other pane stays";
+    EXPECT_EQ(ws().view(Side::source).scroll_y(), 0) << "the other pane stays";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Notches, Wheel,
-    ::testing::Values(WheelCase{"down", {0, -120}, Qt::NoModifier, 2, 6},
-                      WheelCase{"up_two", {0, 240}, Qt::NoModifier, 2, 3},
-                      WheelCase{"half_notch", {0, -60}, Qt::NoModifier, 2, 5},
-                      WheelCase{"shift_down", {0, -120}, Qt::ShiftModifier, 3, 5},
-                      WheelCase{"horizontal_left", {120, 0}, Qt::NoModifier, 1, 5},
-                      WheelCase{"past_the_end", {0, -120 * 20}, Qt::NoModifier, 2, 12}),
+    ::testing::Values(WheelCase{"down", {0, -120}, Qt::NoModifier, 128, 384},
+                      WheelCase{"up_two", {0, 240}, Qt::NoModifier, 128, 192},
+                      WheelCase{"half_notch", {0, -60}, Qt::NoModifier, 128, 320},
+                      WheelCase{"shift_down", {0, -120}, Qt::ShiftModifier, 192, 320},
+                      WheelCase{"horizontal_left", {120, 0}, Qt::NoModifier, 64, 320},
+                      WheelCase{"past_the_end", {0, -120 * 20}, Qt::NoModifier, 128, 768},
+                      // Zoom keeps the pixel under the pointer (99, 99 inside the bevel) in place.
+                      WheelCase{"ctrl_zoom_in", {0, 120}, Qt::ControlModifier, 128 + 99 - 49, 320 + 99 - 49, 2},
+                      WheelCase{"ctrl_zoom_out_at_1x", {0, -120}, Qt::ControlModifier, 128, 320, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DropCase {
@@ -112,8 +118,8 @@ TEST_P(Drop, OpensTheFileAsTheOpenCommandsDo) {
     write_tga(path("dropped.tga"), 128, 64, pattern);
     open();
     EXPECT_TRUE(drop(widget(c.widget), c.at, files({path("dropped.tga")})));
-    const Package& opened = c.as_target ? ws().target_package : ws().source_package;
-    const Package& other = c.as_target ? ws().source_package : ws().target_package;
+    const Package& opened = c.as_target ? ws().target_package() : ws().source_package();
+    const Package& other = c.as_target ? ws().source_package() : ws().target_package();
     EXPECT_EQ(opened.width(), 128);
     EXPECT_EQ(opened.pixel(5, 7), pattern(5, 7));
     EXPECT_EQ(other.width(), 256);
@@ -141,7 +147,7 @@ TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
     for (QMimeData* data : {text, web, files({path("notes.txt")})}) {
         EXPECT_FALSE(drop(widget("surf1"), {100, 100}, data));
     }
-    EXPECT_EQ(ws().source_package.width(), 256);
+    EXPECT_EQ(ws().source_package().width(), 256);
     EXPECT_FALSE(action("file1")->isVisible());
     EXPECT_TRUE(host.errors.isEmpty());
 }
@@ -151,7 +157,7 @@ TEST_F(Desktop, DroppedFileThatFailsShowsTheErrorAsOpenDoes) {
     open();
     drop(widget("surf2"), {50, 50}, files({path("folder.tga")}));
     EXPECT_EQ(host.errors.size(), 1);
-    EXPECT_EQ(ws().target_package.width(), 256);
+    EXPECT_EQ(ws().target_package().width(), 256);
 }
 
 TEST_F(Desktop, CaptionMarksUnsavedWorkUntilItIsSaved) {
@@ -179,12 +185,12 @@ TEST_F(Desktop, ClosingWithoutChangesAsksNothing) {
 TEST_F(Desktop, CancelAtCloseKeepsTheWindowAndTheWork) {
     open();
     change_target();
-    const Package work = ws().target_package.clone();
+    const Package work = ws().target_package().clone();
     host.save_change_answers = {SaveAnswer::cancel};
     trigger("plik_end");  // "Zakończ" goes the same way as the close box
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(host.save_questions, QStringList{entry(int(Msg::SaveChangesQuestion))});
-    EXPECT_EQ(ws().target_package, work);
+    EXPECT_EQ(ws().target_package(), work);
     EXPECT_TRUE(ws().undo_enabled());
     EXPECT_FALSE(QFile::exists(path("config.dat"))) << "written only when the window closes";
 }
@@ -221,18 +227,21 @@ TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
     write_tga(path("other.tga"), 128, 64, pattern);
     open();
     change_target();
-    const Package work = ws().target_package.clone();
+    const Package work = ws().target_package().clone();
     host.save_change_answers = {SaveAnswer::cancel, SaveAnswer::cancel, SaveAnswer::discard};
     host.open_answers = {path("other.tga")};
     trigger("plik_opentarget");
     EXPECT_TRUE(host.open_filters.isEmpty()) << "cancelled before the dialog";
+    host.save_change_answers.push_front(SaveAnswer::cancel);
+    trigger("plik_new");
+    EXPECT_EQ(host.save_questions.size(), 2) << "a new package asks too";
     drop(widget("surf2"), {10, 10}, files({path("other.tga")}));
-    EXPECT_EQ(ws().target_package, work);
-    EXPECT_EQ(host.save_questions.size(), 2);
+    EXPECT_EQ(ws().target_package(), work);
+    EXPECT_EQ(host.save_questions.size(), 3);
     drop(widget("surf1"), {10, 10}, files({path("other.tga")}));
-    EXPECT_EQ(host.save_questions.size(), 2) << "a new source replaces no work";
+    EXPECT_EQ(host.save_questions.size(), 3) << "a new source replaces no work";
     trigger("plik_opentarget");
-    EXPECT_EQ(ws().target_package.width(), 128);
+    EXPECT_EQ(ws().target_package().width(), 128);
     EXPECT_FALSE(window->isWindowModified());
 }
 
@@ -295,8 +304,8 @@ TEST_F(Desktop, PngWithHolesOpensMagentaAndSavesTransparent) {
     open();
     host.open_answers = {path("holes.png")};
     trigger("plik_opensource");
-    EXPECT_EQ(ws().source_package.pixel(5, 6), kTransparent);
-    EXPECT_EQ(ws().source_package.pixel(7, 6), pack_rgb(10, 20, 30));
+    EXPECT_EQ(ws().source_package().pixel(5, 6), kTransparent);
+    EXPECT_EQ(ws().source_package().pixel(7, 6), pack_rgb(10, 20, 30));
     EXPECT_EQ(action("file1")->text(), path("holes.png"));
 
     trigger("tx_add");

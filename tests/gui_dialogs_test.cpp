@@ -122,14 +122,13 @@ TEST_F(NewPackageDialogTest, TrackBarsClampTheTargetSizeAndModifyCrops) {
     EXPECT_EQ(dlg.lab->text(), "32 x 1 (2048 x 64)");
     dlg.pak_mod->setChecked(true);
     dlg.pak_make->click();
-    EXPECT_EQ(ws.target_package.width(), 2048);
-    EXPECT_EQ(ws.target_package.pixel(2047, 10), kBlack);
+    EXPECT_EQ(ws.target_package().width(), 2048);
+    EXPECT_EQ(ws.target_package().pixel(2047, 10), kBlack);
 }
 
 TEST_F(NewPackageDialogTest, OkMakesANewFilledPackage) {
-    ws.target_file_name = "/tmp/old.tga";
-    ws.target_package.set_pixel(5, 5, kBlack);
-    ws.push_undo();
+    ws.set_target_file_name("/tmp/old.tga");
+    change_target(ws, [](Package& p) { p.set_pixel(5, 5, kBlack); });
     ASSERT_GT(ws.undo_count(), 0);
     dlg.open_dialog();
     set_size(6, 3);
@@ -138,23 +137,24 @@ TEST_F(NewPackageDialogTest, OkMakesANewFilledPackage) {
 
     dlg.pak_make->click();
     EXPECT_TRUE(host.questions.isEmpty());
-    EXPECT_EQ(ws.target_package, Package(384, 192, pack_rgb(255, 0, 0)));
-    EXPECT_EQ(ws.target_package.brush(), pack_rgb(255, 0, 0));
-    EXPECT_TRUE(ws.target_file_name.empty());
+    EXPECT_EQ(ws.target_package(), Package(384, 192, pack_rgb(255, 0, 0)));
+    EXPECT_EQ(ws.target_package().brush(), pack_rgb(255, 0, 0));
+    EXPECT_TRUE(ws.target_file_name().empty());
     EXPECT_EQ(ws.undo_count(), 0);
-    EXPECT_EQ(ws.target_pane.h.max, 2);  // six columns in a four-column pane
-    EXPECT_EQ(ws.size_texts[2], "384 x 192");
+    EXPECT_EQ(ws.view(Side::target).max_scroll_x(), 128);  // six columns in a four-column pane
+    EXPECT_EQ(ws.size_texts()[2], "384 x 192");
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_TRUE(main.isEnabled());
     EXPECT_EQ(closed, 1);
 }
 
 TEST_F(NewPackageDialogTest, ModifyWithYesKeepsPixelsAndFillsNewArea) {
-    ws.target_file_name = "/tmp/kept.tga";
-    ws.target_package.set_pixel(0, 0, kBlack);
-    ws.target_package.set_pixel(255, 511, kWhite);
-    ws.push_undo();
-    ws.options.polish = false;  // the question follows the language
+    ws.set_target_file_name("/tmp/kept.tga");
+    change_target(ws, [](Package& p) {
+        p.set_pixel(0, 0, kBlack);
+        p.set_pixel(255, 511, kWhite);
+    });
+    ws.set_polish(false);  // the question follows the language
     dlg.open_dialog();
     dlg.pak_mod->setChecked(true);
     set_size(6, 8);
@@ -163,24 +163,23 @@ TEST_F(NewPackageDialogTest, ModifyWithYesKeepsPixelsAndFillsNewArea) {
     dlg.pak_make->click();
     ASSERT_EQ(host.questions.size(), 1);
     EXPECT_EQ(host.questions[0], qs(lang_text(1)));
-    EXPECT_EQ(ws.target_package.width(), 384);
-    EXPECT_EQ(ws.target_package.height(), 512);
-    EXPECT_EQ(ws.target_package.pixel(0, 0), kBlack);
-    EXPECT_EQ(ws.target_package.pixel(255, 511), kWhite);
-    EXPECT_EQ(ws.target_package.pixel(100, 100), kSilver);
-    EXPECT_EQ(ws.target_package.pixel(256, 0), pack_rgb(0, 0, 255));
-    EXPECT_EQ(ws.target_package.pixel(383, 511), pack_rgb(0, 0, 255));
-    EXPECT_EQ(ws.target_file_name, "/tmp/kept.tga");
+    EXPECT_EQ(ws.target_package().width(), 384);
+    EXPECT_EQ(ws.target_package().height(), 512);
+    EXPECT_EQ(ws.target_package().pixel(0, 0), kBlack);
+    EXPECT_EQ(ws.target_package().pixel(255, 511), kWhite);
+    EXPECT_EQ(ws.target_package().pixel(100, 100), kSilver);
+    EXPECT_EQ(ws.target_package().pixel(256, 0), pack_rgb(0, 0, 255));
+    EXPECT_EQ(ws.target_package().pixel(383, 511), pack_rgb(0, 0, 255));
+    EXPECT_EQ(ws.target_file_name(), "/tmp/kept.tga");
     EXPECT_EQ(ws.undo_count(), 0);
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(main.isEnabled());
 }
 
 TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
-    ws.target_file_name = "/tmp/kept.tga";
-    ws.target_package.set_pixel(3, 3, kBlack);
-    ws.push_undo();
-    const Package before = ws.target_package.clone();
+    ws.set_target_file_name("/tmp/kept.tga");
+    change_target(ws, [](Package& p) { p.set_pixel(3, 3, kBlack); });
+    const Package before = ws.target_package().clone();
     host.answer = false;
     dlg.open_dialog();
     dlg.pak_mod->setChecked(true);
@@ -190,9 +189,9 @@ TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
     dlg.pak_make->click();
     ASSERT_EQ(host.questions.size(), 1);
     EXPECT_EQ(host.questions[0], qs(lang_text(0)));
-    EXPECT_EQ(ws.target_package, before);
-    EXPECT_EQ(ws.target_package.brush(), kSilver);
-    EXPECT_EQ(ws.target_file_name, "/tmp/kept.tga");
+    EXPECT_EQ(ws.target_package(), before);
+    EXPECT_EQ(ws.target_package().brush(), kSilver);
+    EXPECT_EQ(ws.target_file_name(), "/tmp/kept.tga");
     EXPECT_EQ(ws.undo_count(), 1);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_FALSE(main.isEnabled());
@@ -203,9 +202,8 @@ TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
 }
 
 TEST_F(NewPackageDialogTest, CloseBoxAndEscapeChangeNothingButKeepChoices) {
-    ws.target_package.set_pixel(1, 1, kBlack);
-    ws.push_undo();
-    const Package before = ws.target_package.clone();
+    change_target(ws, [](Package& p) { p.set_pixel(1, 1, kBlack); });
+    const Package before = ws.target_package().clone();
     for (int way = 0; way < 2; ++way) {
         dlg.open_dialog();
         // Size comes from the target at each opening; check box and colour stay.
@@ -223,7 +221,7 @@ TEST_F(NewPackageDialogTest, CloseBoxAndEscapeChangeNothingButKeepChoices) {
         EXPECT_TRUE(main.isEnabled());
         EXPECT_EQ(closed, way + 1);
     }
-    EXPECT_EQ(ws.target_package, before);
+    EXPECT_EQ(ws.target_package(), before);
     EXPECT_EQ(ws.undo_count(), 1);
     // Closing the hidden dialog again (at shutdown) is not a second return.
     main.setEnabled(false);
@@ -234,22 +232,19 @@ TEST_F(NewPackageDialogTest, CloseBoxAndEscapeChangeNothingButKeepChoices) {
 
 TEST_F(NewPackageDialogTest, SizeFromTheTargetSelection) {
     use_target(ws, Package(512, 512, kSilver));
-    ws.target_pane.sel_x = 128;
-    ws.target_pane.sel_y = 64;
-    ws.target_pane.h.position = 1;
-    ws.target_pane.v.position = 0;
+    ws.select(Side::target, Rect::of_size(192, 64, 64, 64));
     dlg.open_dialog();
     dlg.pak_scale->click();
     EXPECT_EQ(dlg.pak_width->value(), 4);
     EXPECT_EQ(dlg.pak_height->value(), 2);
     EXPECT_EQ(dlg.lab->text(), "4 x 2 (256 x 128)");
-    EXPECT_EQ(ws.target_package.width(), 512);  // only OK changes the package
+    EXPECT_EQ(ws.target_package().width(), 512);  // only OK changes the package
 
-    // Scroll state past any sensible size clamps instead of overflowing.
-    ws.target_pane.h.position = INT_MAX;
-    ws.target_pane.v.position = INT_MAX;
-    ws.target_pane.sel_x = INT_MAX;
-    ws.target_pane.sel_y = INT_MAX;
+    // A region counts to its last tile; sizes past the dialog's range clamp instead of overflowing.
+    ws.select(Side::target, Rect::of_size(192, 64, 128, 64));
+    dlg.pak_scale->click();
+    EXPECT_EQ(dlg.pak_width->value(), 5);
+    ws.select(Side::target, Rect::of_size(INT_MAX - 64, INT_MAX - 64, 64, 64));
     dlg.pak_scale->click();
     EXPECT_EQ(dlg.pak_width->value(), 32);
     EXPECT_EQ(dlg.pak_height->value(), 128);
@@ -279,7 +274,7 @@ TEST_F(NewPackageDialogTest, ColourBoxEntries) {
 
     dlg.open_dialog();
     dlg.pak_make->click();
-    EXPECT_EQ(ws.target_package.pixel(0, 0), pack_rgb(10, 20, 30));
+    EXPECT_EQ(ws.target_package().pixel(0, 0), pack_rgb(10, 20, 30));
 }
 
 TEST_F(NewPackageDialogTest, LanguageRoundTrip) {

@@ -27,42 +27,48 @@ protected:
 
 TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
     open_active();
-    fill_pattern(ws().source_package);
-    const Package before = ws().target_package.clone();
+    ws().use_source(patterned());
+    const Package before = ws().target_package().clone();
 
     press(Qt::Key_Insert);
-    EXPECT_EQ(ws().target_package.pixel(10, 20), pattern(10, 20));
-    EXPECT_EQ(ws().target_pane.sel_x, 64) << "the target selection moved on";
+    EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
+    EXPECT_EQ(ws().selected_target_rect().left, 64) << "the target selection moved on";
     EXPECT_TRUE(action("ed_cofnij")->isEnabled());
 
     press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().undo_count(), 0);
     EXPECT_FALSE(action("ed_cofnij")->isEnabled());
 
-    // The disabled item ignores its shortcut too.
-    ws().target_package.set_pixel(0, 0, kBlack);
+    // Redo takes it again by either key; the disabled undo ignores its shortcut.
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
     press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(ws().target_package.pixel(0, 0), kBlack);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_FALSE(action("ed_ponow")->isEnabled());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ws().target_package(), before);
 }
 
 TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
     MainWindow& w = open_active();
     const QRgb white = qRgb(255, 255, 255);
     press(Qt::Key_F9);
-    EXPECT_TRUE(ws().options.view_gird);
+    EXPECT_TRUE(ws().options().view_gird);
     EXPECT_TRUE(action("view_gird")->isChecked());
     EXPECT_EQ(w.pane_image(1).pixel(64, 300), white);
     press(Qt::Key_F9);
-    EXPECT_FALSE(ws().options.view_gird);
+    EXPECT_FALSE(ws().options().view_gird);
     EXPECT_NE(w.pane_image(1).pixel(64, 300), white);
 
-    fill_pattern(ws().target_package);
-    Package expected = ws().target_package.clone();
+    use_target(ws(), patterned());
+    Package expected = ws().target_package().clone();
     CountingProgress progress;
     blur(expected, 0, 0, progress);
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(ws().target_package, expected);
+    EXPECT_EQ(ws().target_package(), expected);
     EXPECT_EQ(ws().undo_count(), 1);
 }
 
@@ -70,14 +76,14 @@ TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
     MainWindow& w = open_active();
     NewPackageDialog filenew(ws(), host, &w);
     w.set_forms(&filenew, nullptr, nullptr);
-    fill_pattern(ws().source_package);
-    const Package before = ws().target_package.clone();
+    ws().use_source(patterned());
+    const Package before = ws().target_package().clone();
 
     press(Qt::Key_N, Qt::ControlModifier);
     ASSERT_TRUE(filenew.isVisible());
     EXPECT_FALSE(w.isEnabled());
     press(Qt::Key_Insert);
-    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().undo_count(), 0);
 
     QTest::keyClick(&filenew, Qt::Key_Escape);  // closes like the close box

@@ -97,7 +97,7 @@ TEST_F(Layout, CaptionsKeepTheirFontsAndFitThroughLookAndLanguageSwitches) {
         EXPECT_EQ(fonts(filenew.get()), dialog_fonts) << step;
         EXPECT_EQ(fonts(autor.get()), author_fonts) << step;
     }
-    EXPECT_TRUE(ws().options.xp);
+    EXPECT_TRUE(ws().options().xp);
 }
 
 TEST_F(Layout, TheLongestSizeReadOutNeverRunsIntoItsCaption) {

@@ -32,7 +32,7 @@ class Commands : public WindowTest {
 protected:
     // A patterned target with the selection on the tile at (64, 64).
     void patterned_target() {
-        fill_pattern(ws().target_package);
+        use_target(ws(), patterned());
         click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::LeftButton, QPoint(70, 70));
         ASSERT_EQ(ws().selected_target_rect().left, 64);
     }
@@ -45,7 +45,7 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     host.open_answers = {path("in.tga")};
     trigger("plik_opentarget");
     EXPECT_EQ(host.open_filters.value(0), QString::fromUtf8(kOpenFilter));
-    EXPECT_EQ(ws().target_package.pixel(3, 100), pattern(3, 100));
+    EXPECT_EQ(ws().target_package().pixel(3, 100), pattern(3, 100));
     EXPECT_EQ(ws().undo_count(), 0);
     EXPECT_FALSE(action("ed_cofnij")->isEnabled());
     EXPECT_FALSE(action("file1")->isVisible()) << "a target never enters the recent list";
@@ -78,7 +78,7 @@ TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
     f.close();
 
     open();
-    const Package before = ws().source_package.clone();
+    const Package before = ws().source_package().clone();
     host.open_answers = {path("deep.tga"), path("deep.tga")};
     trigger("plik_opensource");
     trigger("jezyk_eng");
@@ -86,7 +86,7 @@ TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
     ASSERT_EQ(host.warnings.size(), 2);
     EXPECT_EQ(host.warnings[0], entry(8));
     EXPECT_EQ(host.warnings[1], entry(9));
-    EXPECT_EQ(ws().source_package, before);
+    EXPECT_EQ(ws().source_package(), before);
 }
 
 TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
@@ -95,14 +95,14 @@ TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xff\xd8\xff\xe0 not really a picture");
     f.close();
-    const Package before = ws().source_package.clone();
+    const Package before = ws().source_package().clone();
     host.open_answers = {path("missing.tga"), path("broken.jpg")};
     trigger("plik_opensource");
     trigger("plik_opensource");
     ASSERT_EQ(host.errors.size(), 2);
     EXPECT_FALSE(host.errors[0].isEmpty());
     EXPECT_FALSE(host.errors[1].isEmpty());
-    EXPECT_EQ(ws().source_package, before);
+    EXPECT_EQ(ws().source_package(), before);
     EXPECT_FALSE(action("file1")->isVisible());
 }
 
@@ -162,13 +162,13 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     host.open_answers = {path("level.tr2")};
     trigger("plik_opensource");
     EXPECT_EQ(host.warnings, QStringList{QStringLiteral("This is a Tomb Raider 1 level; open it as .phd")});
-    EXPECT_EQ(ws().source_package, Package(256, 512, kSilver));
-    EXPECT_FALSE(ws().recent.visible());
+    EXPECT_EQ(ws().source_package(), Package(256, 512, kSilver));
+    EXPECT_FALSE(ws().recent().visible());
     EXPECT_NE(host.open_filters.value(0).indexOf(QStringLiteral(";;Tomb Raider 1 level (*.phd *.tub);;")), -1);
 
     host.open_answers = {path("base.phd")};
     trigger("plik_opentarget");
-    ASSERT_EQ(ws().target_package.height(), 256);
+    ASSERT_EQ(ws().target_package().height(), 256);
     host.open_answers = {path("base.phd")};
     host.save_answers = {path("out.phd")};
     trigger("ex_tr2345");
@@ -214,7 +214,7 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
     open();
     patterned_target();
     auto* gauge = window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"));
-    const Package before = ws().target_package.clone();
+    const Package before = ws().target_package().clone();
     for (const auto& [name, routine] : effects) {
         Package expected = before.clone();
         CountingProgress ignored;
@@ -222,11 +222,11 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
         ASSERT_NE(expected, before) << name << ": the pattern must show the effect";
 
         trigger(name);
-        EXPECT_EQ(ws().target_package, expected) << name;
+        EXPECT_EQ(ws().target_package(), expected) << name;
         EXPECT_EQ(ws().undo_count(), 1) << name;
         EXPECT_EQ(gauge->value(), gauge->maximum()) << name << ": the gauge is left full";
         trigger("ed_cofnij");
-        EXPECT_EQ(ws().target_package, before) << name << ": one undo gives the tile back";
+        EXPECT_EQ(ws().target_package(), before) << name << ": one undo gives the tile back";
     }
     EXPECT_TRUE(host.errors.isEmpty());
 }
@@ -234,9 +234,9 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
 TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     open();
     patterned_target();
-    const Package before = ws().target_package.clone();
+    const Package before = ws().target_package().clone();
     trigger("ef_lmh");  // cancelled
-    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().undo_count(), 0);
     EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::black));
 
@@ -245,7 +245,7 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     Package expected = before.clone();
     CountingProgress ignored;
     diaphragm(expected, 64, 64, 1, pack_rgb(0, 0, 255), ignored);
-    EXPECT_EQ(ws().target_package, expected);
+    EXPECT_EQ(ws().target_package(), expected);
     EXPECT_EQ(ws().undo_count(), 1);
 
     trigger("tool_lm");  // cancelled again; the last confirmed colour is offered
@@ -265,19 +265,19 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     EXPECT_EQ(ws().undo_count(), 0);
 
     click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
-    const Package before = ws().target_package.clone();
+    const Package before = ws().target_package().clone();
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package.pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
-    EXPECT_EQ(ws().target_package.pixel(8 + 63, 8 + 63), pattern(127, 127));
+    EXPECT_EQ(ws().target_package().pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
+    EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pattern(127, 127));
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package, before);
+    EXPECT_EQ(ws().target_package(), before);
 
     QImage small(32, 32, QImage::Format_RGB32);
     small.fill(QColor(255, 0, 0));
     clipboard->setImage(small);
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package.pixel(8 + 31, 8 + 31), pack_rgb(255, 0, 0));
-    EXPECT_EQ(ws().target_package.pixel(8 + 40, 8 + 40), pattern(48, 48)) << "uncovered pixels stay";
+    EXPECT_EQ(ws().target_package().pixel(8 + 31, 8 + 31), pack_rgb(255, 0, 0));
+    EXPECT_EQ(ws().target_package().pixel(8 + 40, 8 + 40), pattern(48, 48)) << "uncovered pixels stay";
 
     QImage large(128, 128, QImage::Format_ARGB32);
     large.fill(QColor(0, 255, 0));
@@ -285,21 +285,21 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     large.setPixelColor(64, 64, QColor(9, 9, 9));
     clipboard->setImage(large);
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package.pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
-    EXPECT_EQ(ws().target_package.pixel(8 + 64, 8 + 64), pattern(72, 72));
+    EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
+    EXPECT_EQ(ws().target_package().pixel(8 + 64, 8 + 64), pattern(72, 72));
     EXPECT_EQ(ws().undo_count(), 2);
 
     clipboard->setText(QStringLiteral("not a picture"));
-    const Package with_text = ws().target_package.clone();
+    const Package with_text = ws().target_package().clone();
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package, with_text);
+    EXPECT_EQ(ws().target_package(), with_text);
     EXPECT_EQ(ws().undo_count(), 2) << "no image: no undo step";
 
     trigger("ed_cut");
-    EXPECT_EQ(ws().target_package.pixel(8 + 10, 8 + 10), kSilver);
+    EXPECT_EQ(ws().target_package().pixel(8 + 10, 8 + 10), kSilver);
     EXPECT_EQ(clipboard->image().pixel(0, 0), qRgb(0, 255, 0));
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package, with_text);
+    EXPECT_EQ(ws().target_package(), with_text);
     EXPECT_EQ(clipboard->image().size(), QSize(64, 64)) << "undo leaves the clipboard alone";
 }
 
@@ -321,12 +321,12 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
     host.open_answers = {path("small.tga")};
     trigger("plik_opensource");
     trigger("tx_add");
-    const Package after_add = ws().target_package.clone();
+    const Package after_add = ws().target_package().clone();
     host.questions.clear();
     host.question_answers = {true, false};
     trigger("tx_copy");
     EXPECT_EQ(host.questions, (QStringList{entry(2), entry(4)}));
-    EXPECT_EQ(ws().target_package, after_add);
+    EXPECT_EQ(ws().target_package(), after_add);
     EXPECT_EQ(ws().undo_count(), 1);
 
     host.question_answers = {true, true};
@@ -339,7 +339,7 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
 TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRunsItsCall) {
     open();
     patterned_target();
-    const Package before = ws().target_package.clone();
+    const Package before = ws().target_package().clone();
     const QColor chosen(10, 128, 255);
     for (const Effect& e : effect_registry()) {
         for (const EffectItem& item : e.items) {
@@ -360,9 +360,9 @@ TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRun
             parse_effect(item_call(e, item, to_packed(chosen))).run(expected, 64, 64, ignored);
             if (item.asks_colour) host.colour_answers = {chosen};
             trigger(item.name);
-            EXPECT_EQ(ws().target_package, expected) << item.name;
+            EXPECT_EQ(ws().target_package(), expected) << item.name;
             trigger("ed_cofnij");
-            ASSERT_EQ(ws().target_package, before) << item.name;
+            ASSERT_EQ(ws().target_package(), before) << item.name;
         }
     }
     EXPECT_TRUE(host.errors.isEmpty());
@@ -384,7 +384,7 @@ TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     NewPackageDialog filenew(w.workspace(), failing, &w);
     w.set_forms(&filenew, nullptr, nullptr);
     w.show();
-    const int width = w.workspace().target_package.width();
+    const int width = w.workspace().target_package().width();
 
     filenew.open_dialog();
     filenew.pak_mod->setChecked(true);
@@ -392,6 +392,6 @@ TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     filenew.pak_make->click();  // the modify question throws
     EXPECT_EQ(failing.errors, QStringList{"no answer"});
     EXPECT_TRUE(filenew.isVisible()) << "the dialog stays open";
-    EXPECT_EQ(w.workspace().target_package.width(), width);
+    EXPECT_EQ(w.workspace().target_package().width(), width);
     filenew.close();
 }

@@ -16,21 +16,24 @@ namespace {
 const QColor kFace(10, 20, 30);
 const QRgb kWhiteRgb = qRgb(255, 255, 255);
 
-QImage composed(const Package& package, const Pane& pane, Options options = {},
+QImage composed(const Package& package, const View& view, Options options = {},
                 const QLocale& locale = QLocale::c()) {
     app();
-    QImage buffer(256, 512, QImage::Format_RGB32);
-    compose_pane(buffer, package, pane, options, kFace, locale);
+    QImage buffer(view.viewport_width(), view.viewport_height(), QImage::Format_RGB32);
+    compose_pane(buffer, package, view, options, kFace, locale);
     return buffer;
+}
+
+View selecting(int left, int top, int columns = 1, int rows = 1) {
+    View view;
+    view.select(Rect::of_size(left, top, 64 * columns, 64 * rows));
+    return view;
 }
 
 TEST(PaneComposition, FrameIsTwoDashedOutlinesAroundTheSelectedArea) {
     Options quiet;
     quiet.cord = false;
-    Pane pane;
-    pane.sel_x = 64;
-    pane.sel_y = 128;
-    const QImage img = composed(Package(256, 512, kBlack), pane, quiet);
+    const QImage img = composed(Package(256, 512, kBlack), selecting(64, 128), quiet);
     // Corners of both outlines; nothing outside the 64 x 64 area.
     EXPECT_EQ(img.pixel(64, 128), kWhiteRgb);
     EXPECT_EQ(img.pixel(65, 129), kWhiteRgb);
@@ -52,35 +55,50 @@ TEST(PaneComposition, FrameIsTwoDashedOutlinesAroundTheSelectedArea) {
 TEST(PaneComposition, ShowsThePackageAtTheScrollPositionAndFaceBeyondIt) {
     Package package(320, 576, kBlack);
     fill_pattern(package);
-    Pane pane;
-    pane.h.position = 1;
-    pane.v.position = 1;
+    View view;
+    view.reset(320, 576);
+    view.scroll_to(64, 64);
     Options quiet;
     quiet.cord = false;
-    const QImage img = composed(package, pane, quiet);
+    const QImage img = composed(package, view, quiet);
     const PackedColor c = package.pixel(64 + 100, 64 + 200);
     EXPECT_EQ(img.pixel(100, 200), qRgb(red_of(c), green_of(c), blue_of(c)));
     // 320 - 64 = 256 columns and 576 - 64 = 512 rows remain: all of the pane.
     const PackedColor last = package.pixel(319, 575);
     EXPECT_EQ(img.pixel(255, 511), qRgb(red_of(last), green_of(last), blue_of(last)));
 
-    const QImage small = composed(Package(128, 256, kBlack), Pane{}, quiet);
+    const QImage small = composed(Package(128, 256, kBlack), View{}, quiet);
     EXPECT_EQ(small.pixel(127, 255), qRgb(0, 0, 0));
     EXPECT_EQ(small.pixel(128, 10), kFace.rgb());
     EXPECT_EQ(small.pixel(10, 256), kFace.rgb());
 
-    const QImage empty = composed(Package(), Pane{}, quiet);
+    const QImage empty = composed(Package(), View{}, quiet);
     EXPECT_EQ(empty.pixel(100, 100), kFace.rgb());
 }
 
 TEST(PaneComposition, CoordinatesFollowTheLocale) {
-    Pane off_grid;
-    off_grid.sel_x = 8;
+    const View off_grid = selecting(8, 0);
     const Package black(256, 512, kBlack);
     EXPECT_NE(composed(black, off_grid, {}, QLocale(QLocale::Polish)),
               composed(black, off_grid, {}, QLocale::c()))
         << "1,125 and 1.125 are drawn differently";
-    EXPECT_NE(composed(black, off_grid, {}), composed(black, Pane{}, {}));
+    EXPECT_NE(composed(black, off_grid, {}), composed(black, View{}, {}));
+    EXPECT_NE(composed(black, selecting(0, 0, 2, 2), {}), composed(black, selecting(0, 0, 2, 2), {.cord = false}))
+        << "a region's size is written too";
+}
+
+TEST(PaneComposition, ZoomShowsPixelsAsSquaresAndFramesTheWholeRegion) {
+    Package package(256, 512, kBlack);
+    fill_pattern(package);
+    View view = selecting(64, 0, 2, 2);
+    view.set_zoom(8, 0, 0);
+    view.scroll_to(60, 0);
+    const QImage img = composed(package, view, {.cord = false});
+    const PackedColor c = package.pixel(62, 10);
+    for (const QPoint at : {QPoint(16, 80), QPoint(23, 87)}) EXPECT_EQ(img.pixel(at), qRgb(red_of(c), green_of(c), blue_of(c)));
+    // The frame's left edge at package x 64, screen (64 - 60) x 8; its right edge beyond the picture.
+    EXPECT_EQ(img.pixel(32, 0), kWhiteRgb);
+    EXPECT_EQ(img.pixel(31, 0), qRgb(red_of(package.pixel(63, 0)), green_of(package.pixel(63, 0)), blue_of(package.pixel(63, 0))));
 }
 
 TEST(PaneComposition, TileNumbersInShortestLocaleForm) {

@@ -23,6 +23,7 @@
 
 #include "core/package.h"
 #include "strings/strings.h"
+#include "support/workspace_setup.h"
 #include "ui/dialog_host.h"
 #include "ui/main_window.h"
 
@@ -185,5 +186,13 @@ inline void fill_pattern(Package& p) {
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x) p.set_pixel(x, y, pattern(x, y));
 }
+
+// A package of the window's first size with `pattern` in every pixel.
+inline Package patterned(int w = 256, int h = 512) {
+    Package p(w, h);
+    fill_pattern(p);
+    return p;
+}
+
 
 }  // namespace tilesmith::test

@@ -19,10 +19,10 @@ protected:
         dir_ = fs::temp_directory_path() / ("ts_workspace_files_" + std::to_string(getpid()));
         fs::create_directories(dir_);
         // A workspace with history: undo steps, a saved name, a moved selection.
-        ws_.target_pane.sel_x = 64;
-        ws_.source_pane.sel_x = 64;
+        ws_.select(Side::target, Rect::of_size(64, 0, 64, 64));
+        ws_.select(Side::source, Rect::of_size(64, 0, 64, 64));
         ws_.tx_del();
-        ws_.target_file_name = "/somewhere/old.tga";
+        ws_.set_target_file_name("/somewhere/old.tga");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -46,13 +46,13 @@ protected:
 
     // Nothing of the after-load steps has run.
     void expect_untouched() {
-        EXPECT_EQ(ws_.source_package, Package(256, 512, kSilver));
-        EXPECT_EQ(ws_.source_pane.sel_x, 64);
-        EXPECT_EQ(ws_.target_pane.sel_x, 64);
+        EXPECT_EQ(ws_.source_package(), Package(256, 512, kSilver));
+        EXPECT_EQ(ws_.selected_source_rect().left, 64);
+        EXPECT_EQ(ws_.selected_target_rect().left, 64);
         EXPECT_EQ(ws_.undo_count(), 1);
-        EXPECT_EQ(ws_.target_file_name, "/somewhere/old.tga");
-        EXPECT_FALSE(ws_.recent.visible());
-        EXPECT_EQ(ws_.size_texts[0], "256 x 512");
+        EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
+        EXPECT_FALSE(ws_.recent().visible());
+        EXPECT_EQ(ws_.size_texts()[0], "256 x 512");
     }
 
     fs::path dir_;
@@ -79,13 +79,13 @@ TEST_F(WorkspaceFiles, ReaderErrorEndsTheCommandBeforeAnyAfterLoadStep) {
         EXPECT_THROW(ws_.open_target(name, progress_), Error) << name;
     }
     expect_untouched();
-    EXPECT_EQ(ws_.target_package.pixel(64, 0), kSilver);
+    EXPECT_EQ(ws_.target_package().pixel(64, 0), kSilver);
 }
 
 TEST_F(WorkspaceFiles, SaveAsWithAnUnknownExtensionWritesNothing) {
     EXPECT_FALSE(ws_.save_target_as(path("out.tif"), progress_));
     EXPECT_FALSE(ws_.save_target(path("out.gif"), progress_));
-    EXPECT_EQ(ws_.target_file_name, "/somewhere/old.tga");
+    EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
     EXPECT_FALSE(fs::exists(path("out.tif")));
     EXPECT_FALSE(fs::exists(path("out.gif")));
 }
@@ -96,57 +96,50 @@ TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     const OpenAnswer a = ws_.open_source(name, progress_);
     EXPECT_TRUE(a.recognised);
     EXPECT_EQ(a.refusal, std::nullopt);
-    EXPECT_EQ(ws_.source_package, Package(128, 192, pack_rgb(10, 20, 30)));
-    EXPECT_EQ(ws_.source_pane.sel_x, 0);
-    EXPECT_FALSE(ws_.source_pane.h.enabled);
-    ASSERT_EQ(ws_.recent.entries().size(), 1u);
-    EXPECT_EQ(ws_.recent.entries()[0], name);
-    EXPECT_EQ(ws_.size_texts[0], "128 x 192");
-    EXPECT_EQ(ws_.size_texts[1], "6");
+    EXPECT_EQ(ws_.source_package(), Package(128, 192, pack_rgb(10, 20, 30)));
+    EXPECT_EQ(ws_.selected_source_rect().left, 0);
+    EXPECT_EQ(ws_.view(Side::source).max_scroll_x(), 0);
+    ASSERT_EQ(ws_.recent().entries().size(), 1u);
+    EXPECT_EQ(ws_.recent().entries()[0], name);
+    EXPECT_EQ(ws_.size_texts()[0], "128 x 192");
+    EXPECT_EQ(ws_.size_texts()[1], "6");
     // The target side is not touched by a source open.
     EXPECT_EQ(ws_.undo_count(), 1);
-    EXPECT_EQ(ws_.target_pane.sel_x, 64);
+    EXPECT_EQ(ws_.selected_target_rect().left, 64);
 }
 
 TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTheFileName) {
     const std::string name = write_tga("tgt.tga", 320, 576, 24, kWhite);
     const OpenAnswer a = ws_.open_target(name, progress_);
     EXPECT_TRUE(a.recognised);
-    EXPECT_EQ(ws_.target_package, Package(320, 576, kWhite));
-    EXPECT_EQ(ws_.target_package.brush(), kSilver) << "the background colour stays";
-    EXPECT_EQ(ws_.target_pane.sel_x, 0);
-    EXPECT_EQ(ws_.target_pane.h.max, 1);
-    EXPECT_EQ(ws_.target_pane.v.max, 1);
+    EXPECT_EQ(ws_.target_package(), Package(320, 576, kWhite));
+    EXPECT_EQ(ws_.target_package().brush(), kSilver) << "the background colour stays";
+    EXPECT_EQ(ws_.selected_target_rect().left, 0);
+    EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 64);
+    EXPECT_EQ(ws_.view(Side::target).max_scroll_y(), 64);
     EXPECT_FALSE(ws_.undo_enabled());
-    EXPECT_TRUE(ws_.target_file_name.empty());
-    EXPECT_FALSE(ws_.recent.visible()) << "a target never enters the recent list";
+    EXPECT_TRUE(ws_.target_file_name().empty());
+    EXPECT_FALSE(ws_.recent().visible()) << "a target never enters the recent list";
 }
 
-TEST_F(WorkspaceFiles, RefusedTgaStillRunsTheAfterLoadSteps) {
+TEST_F(WorkspaceFiles, RefusedTgaLeavesTheWorkspaceAsItWas) {
     const std::string name = write_tga("deep.tga", 64, 64, 32, kWhite);
-    const OpenAnswer t = ws_.open_target(name, progress_);
-    EXPECT_TRUE(t.recognised);
-    EXPECT_EQ(t.refusal, Msg::UnknownImageType);
-    EXPECT_EQ(ws_.target_package.width(), 256) << "the package stays as it was";
-    EXPECT_EQ(ws_.target_package.pixel(64, 0), kSilver);
-    EXPECT_FALSE(ws_.undo_enabled());
-    EXPECT_TRUE(ws_.target_file_name.empty());
-    EXPECT_EQ(ws_.target_pane.sel_x, 0);
-
-    const OpenAnswer s = ws_.open_source(name, progress_);
-    EXPECT_EQ(s.refusal, Msg::UnknownImageType);
-    EXPECT_EQ(ws_.source_package, Package(256, 512, kSilver));
-    EXPECT_EQ(ws_.recent.entries().size(), 1u);
+    for (const OpenAnswer& a : {ws_.open_target(name, progress_), ws_.open_source(name, progress_)}) {
+        EXPECT_TRUE(a.recognised);
+        EXPECT_EQ(a.refusal, Msg::UnknownImageType);
+    }
+    expect_untouched();
+    EXPECT_TRUE(ws_.target_modified()) << "the unsaved work stays";
 }
 
 TEST_F(WorkspaceFiles, SaveAsRemembersTheNameAndRoundTrips) {
-    ws_.target_package.fill_rect(0, 0, 64, 64, pack_rgb(1, 2, 3));
-    const Package saved = ws_.target_package.clone();
+    ws_.apply_effect([](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, pack_rgb(1, 2, 3)); });
+    const Package saved = ws_.target_package().clone();
     ASSERT_TRUE(ws_.save_target_as(path("out.tga"), progress_));
-    EXPECT_EQ(ws_.target_file_name, path("out.tga"));
-    EXPECT_EQ(ws_.undo_count(), 1) << "saving leaves the undo ring alone";
+    EXPECT_EQ(ws_.target_file_name(), path("out.tga"));
+    EXPECT_EQ(ws_.undo_count(), 2) << "saving leaves the undo stack alone";
     ws_.open_source(path("out.tga"), progress_);
-    EXPECT_EQ(ws_.source_package, saved);
+    EXPECT_EQ(ws_.source_package(), saved);
     EXPECT_TRUE(ws_.save_target(path("again.tga"), progress_));
-    EXPECT_EQ(ws_.target_file_name, path("out.tga")) << "save keeps the name";
+    EXPECT_EQ(ws_.target_file_name(), path("out.tga")) << "save keeps the name";
 }

@@ -1,4 +1,5 @@
-// The workspace model: panes, mouse selection and the undo ring.
+// The workspace model: the views of the panes, the selection of whole tiles,
+// undo and redo.
 #include <gtest/gtest.h>
 
 #include "model/workspace.h"
@@ -7,218 +8,163 @@
 using namespace tilesmith;
 
 namespace {
-void fill_tile(Workspace& ws, PackedColor c) {
+void fill_selection(Workspace& ws, PackedColor c) {
     ws.apply_effect([c](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, c); });
 }
+Rect tiles(int left, int top, int columns, int rows) { return Rect::of_size(left, top, 64 * columns, 64 * rows); }
 }  // namespace
 
-TEST(WorkspacePanes, StartsWithTwoSilverPackagesAndResetPanes) {
+TEST(WorkspaceViews, StartWithTwoSilverPackagesAndTheirFirstTilesSelected) {
     Workspace ws;
-    EXPECT_EQ(ws.source_package, Package(256, 512, kSilver));
-    EXPECT_EQ(ws.target_package, Package(256, 512, kSilver));
-    EXPECT_EQ(ws.target_package.brush(), kSilver);
-    for (int p : {1, 2}) {
-        EXPECT_EQ(ws.pane(p).h.max, 0);
-        EXPECT_EQ(ws.pane(p).v.max, 0);
-        EXPECT_FALSE(ws.pane(p).h.enabled);
-        EXPECT_FALSE(ws.pane(p).v.enabled);
+    EXPECT_EQ(ws.source_package(), Package(256, 512, kSilver));
+    EXPECT_EQ(ws.target_package(), Package(256, 512, kSilver));
+    for (Side side : {Side::source, Side::target}) {
+        EXPECT_EQ(ws.view(side).selection(), tiles(0, 0, 1, 1));
+        EXPECT_EQ(ws.view(side).max_scroll_x(), 0);
+        EXPECT_EQ(ws.view(side).max_scroll_y(), 0);
     }
     EXPECT_FALSE(ws.undo_enabled());
-    EXPECT_TRUE(ws.target_file_name.empty());
-    EXPECT_EQ(ws.size_texts[1], "32");
+    EXPECT_FALSE(ws.redo_enabled());
+    EXPECT_TRUE(ws.target_file_name().empty());
+    EXPECT_EQ(ws.size_texts(), (std::array<std::string, 4>{"256 x 512", "32", "256 x 512", "32"}));
+    ws.use_source(Package(100, 70));  // not whole tiles: the count rounds down
+    EXPECT_EQ(ws.size_texts()[0], "100 x 70");
+    EXPECT_EQ(ws.size_texts()[1], "1");
 }
 
-TEST(WorkspacePanes, ResetPaneMaximaFollowThePackageSize) {
-    struct Case { int w, h, hmax, vmax; };
-    // Smaller than the pane, exact, one column more, long, and 300 tile rows.
-    for (Case c : {Case{128, 256, 0, 0}, Case{256, 512, 0, 0}, Case{320, 512, 1, 0},
-                   Case{256, 2048, 0, 24}, Case{256, 19200, 0, 292}}) {
-        SCOPED_TRACE(std::to_string(c.w) + " x " + std::to_string(c.h));
+TEST(WorkspaceViews, ScrollRangeFollowsPackageViewportAndZoom) {
+    struct Case { int w, h, view_w, view_h, zoom, max_x, max_y; };
+    for (Case c : {Case{256, 512, 256, 512, 1, 0, 0}, Case{320, 512, 256, 512, 1, 64, 0},
+                   Case{256, 19200, 256, 512, 1, 0, 18688}, Case{256, 512, 256, 512, 2, 128, 256},
+                   Case{256, 512, 1000, 1000, 1, 0, 0}, Case{2048, 8192, 1920, 1080, 8, 1808, 8057}}) {
+        SCOPED_TRACE(std::to_string(c.w) + " x " + std::to_string(c.h) + " at " + std::to_string(c.zoom));
         Workspace ws;
-        ws.target_pane = {72, 24, {3, 9, true}, {5, 9, true}};
-        ws.source_pane = {8, 8, {0, 0, false}, {0, 0, false}};
-        ws.reset_pane(c.w / 64, c.h / 64, 2);
-        const Pane& p = ws.target_pane;
-        EXPECT_EQ(p.h.max, c.hmax);
-        EXPECT_EQ(p.v.max, c.vmax);
-        EXPECT_EQ(p.h.enabled, c.hmax != 0);
-        EXPECT_EQ(p.v.enabled, c.vmax != 0);
-        EXPECT_EQ(p.h.position, 0);
-        EXPECT_EQ(p.v.position, 0);
-        EXPECT_EQ(p.sel_x, 0);
-        EXPECT_EQ(p.sel_y, 0);
-        EXPECT_EQ(ws.source_pane.sel_x, 8) << "the other pane is untouched";
-        ws.reset_pane(1, 1, 3);
-        EXPECT_EQ(ws.source_pane.sel_x, 8) << "pane 3 does not exist";
+        use_target(ws, Package(c.w, c.h));
+        ws.set_viewport(Side::target, c.view_w, c.view_h);
+        ws.set_zoom(Side::target, c.zoom);
+        EXPECT_EQ(ws.view(Side::target).max_scroll_x(), c.max_x);
+        EXPECT_EQ(ws.view(Side::target).max_scroll_y(), c.max_y);
+        ws.scroll_to(Side::target, 1 << 30, -5);
+        EXPECT_EQ(ws.view(Side::target).scroll_x(), c.max_x) << "offsets stay in range";
+        EXPECT_EQ(ws.view(Side::target).scroll_y(), 0);
     }
 }
 
-TEST(WorkspacePanes, LongPackageScrollsToItsLastTileRow) {
+TEST(WorkspaceViews, SelectionIsAnchoredToThePackageThroughScrollAndZoom) {
     Workspace ws;
-    use_target(ws, Package(256, 19200));
-    ws.target_pane.v.position = ws.target_pane.v.max;
-    ws.target_pane.sel_y = 448;
-    EXPECT_EQ(ws.selected_target_rect().bottom, 19200);
+    use_target(ws, pattern(1024, 1024));
+    ws.press(Side::target, MouseButton::left, 130, 70);
+    const Rect chosen = ws.selected_target_rect();
+    EXPECT_EQ(chosen, tiles(128, 64, 1, 1));
+    ws.scroll_to(Side::target, 256, 320);
+    ws.zoom_at(Side::target, 3, 100, 100);
+    EXPECT_EQ(ws.selected_target_rect(), chosen);
+    // The pixel under the pointer stays where it was, and a press picks the package's tile there.
+    const View& v = ws.view(Side::target);
+    EXPECT_EQ(v.zoom(), 4);
+    EXPECT_EQ(v.package_point(100, 100), (std::pair{256 + 100, 320 + 100}));
+    ws.press(Side::target, MouseButton::left, 100, 100);
+    EXPECT_EQ(ws.selected_target_rect(), tiles(320, 384, 1, 1));
+    ws.zoom_at(Side::target, 20, 0, 0);
+    EXPECT_EQ(v.zoom(), 8) << "zoom stops at 8x";
 }
 
-TEST(WorkspacePanes, ShowPackageSizesWritesSizeAndTileCount) {
+TEST(WorkspaceMouse, PressDragAndShiftClickSelectRectanglesOfWholeTiles) {
+    struct Step { MouseButton button; int x, y; bool drag, extend; Rect want; };
+    // On a 200 x 300 package: plain press, drag down-right and back up-left
+    // past the first corner, drag beyond the package (kept inside), Shift+click,
+    // the right button's free area, Shift+click on its grid, a press outside.
+    const MouseButton L = MouseButton::left, R = MouseButton::right;
+    const std::vector<Step> steps{{L, 70, 70, false, false, tiles(64, 64, 1, 1)},
+                                  {L, 150, 200, true, false, tiles(64, 64, 2, 3)},
+                                  {L, 10, 10, true, false, tiles(0, 0, 2, 2)},
+                                  {L, 900, 900, true, false, tiles(64, 64, 3, 4)},
+                                  {L, 1, 1, false, true, tiles(0, 0, 2, 2)},
+                                  {MouseButton::middle, 130, 10, false, false, tiles(128, 0, 1, 1)},
+                                  {R, 13, 30, false, false, tiles(8, 24, 1, 1)},
+                                  {L, 150, 100, false, true, tiles(8, 24, 3, 2)},
+                                  {L, 250, 10, false, false, tiles(8, 24, 3, 2)}};
     Workspace ws;
-    ws.target_package = Package(256, 2048);
-    ws.show_package_sizes();
-    EXPECT_EQ(ws.size_texts[0], "256 x 512");
-    EXPECT_EQ(ws.size_texts[1], "32");
-    EXPECT_EQ(ws.size_texts[2], "256 x 2048");
-    EXPECT_EQ(ws.size_texts[3], "128");
-    ws.source_package = Package(100, 70);  // not whole tiles: the count rounds down
-    ws.show_package_sizes();
-    EXPECT_EQ(ws.size_texts[0], "100 x 70");
-    EXPECT_EQ(ws.size_texts[1], "1");
+    ws.use_source(Package(200, 300));
+    for (const Step& s : steps) {
+        if (s.drag) ws.drag(Side::source, s.x, s.y);
+        else ws.press(Side::source, s.button, s.x, s.y, s.extend);
+        EXPECT_EQ(ws.selected_source_rect(), s.want) << s.x << "," << s.y;
+    }
+    EXPECT_EQ(ws.selected_target_rect(), tiles(0, 0, 1, 1)) << "the panes are independent";
+    EXPECT_EQ(ws.last_clicked(), Side::source);
 }
 
-TEST(WorkspaceMouse, LeftAndMiddleSelectTheTileUnderThePointer) {
+TEST(WorkspaceKeys, ArrowsMoveTheLastClickedSelectionAndShiftArrowsExtendIt) {
     Workspace ws;
-    EXPECT_FALSE(ws.mouse_down(2, MouseButton::left, 1, 1));  // already (0, 0)
-    EXPECT_TRUE(ws.mouse_down(2, MouseButton::left, 65, 1));
-    EXPECT_EQ(ws.target_pane.sel_x, 64);
-    EXPECT_TRUE(ws.mouse_down(2, MouseButton::left, 64, 64));
-    EXPECT_EQ(ws.target_pane.sel_x, 0);
-    EXPECT_EQ(ws.target_pane.sel_y, 0);
-    EXPECT_TRUE(ws.mouse_down(2, MouseButton::middle, 256, 512));
-    EXPECT_EQ(ws.target_pane.sel_x, 192);
-    EXPECT_EQ(ws.target_pane.sel_y, 448);
-    EXPECT_EQ(ws.source_pane.sel_x, 0) << "the source pane is independent";
-}
-
-TEST(WorkspaceMouse, RightButtonPlacesOnTheEightPixelGrid) {
-    Workspace ws;
-    ws.source_pane.h = {2, 4, true};
-    EXPECT_TRUE(ws.mouse_down(1, MouseButton::right, 13, 30));
-    EXPECT_EQ(ws.source_pane.sel_x, 8);
-    EXPECT_EQ(ws.source_pane.sel_y, 24);
-    EXPECT_EQ(ws.source_pane.h.position, 2) << "a click never scrolls";
-    EXPECT_EQ(ws.selected_source_rect(), (Rect{136, 24, 200, 88}));
-}
-
-TEST(WorkspaceMouse, BevelAndOutsideThePackageAreIgnored) {
-    Workspace ws;
-    ws.source_package = Package(128, 256);
-    ws.source_pane.sel_x = 64;
-    for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {129, 5}, {5, 257}, {-3, 5}, {257, 513}})
-        EXPECT_FALSE(ws.mouse_down(1, MouseButton::left, x, y)) << x << "," << y;
-    EXPECT_EQ(ws.source_pane.sel_x, 64);
-    EXPECT_TRUE(ws.mouse_down(1, MouseButton::right, 128, 256));
-    EXPECT_EQ(ws.source_pane.sel_x, 120);
-    EXPECT_EQ(ws.source_pane.sel_y, 248);
-    // The full-size target: beyond the pane is outside even though the package goes on.
-    ws.target_package = Package(512, 1024);
-    EXPECT_FALSE(ws.mouse_down(2, MouseButton::left, 257, 1));
-    EXPECT_FALSE(ws.mouse_down(2, MouseButton::left, 1, 513));
-    EXPECT_FALSE(ws.mouse_down(3, MouseButton::left, 1, 1));
+    use_target(ws, Package(256, 1024));
+    ws.press(Side::target, MouseButton::left, 70, 450);  // (64, 448)
+    struct Key { int dx, dy; bool extend; Rect want; int scroll_y; };
+    for (Key k : {Key{1, 0, false, tiles(128, 448, 1, 1), 0}, Key{0, 1, false, tiles(128, 512, 1, 1), 64},
+                  Key{1, 1, true, tiles(128, 512, 2, 2), 128}, Key{5, 0, true, tiles(128, 512, 2, 2), 128},
+                  Key{-1, 0, false, tiles(64, 512, 2, 2), 128}, Key{-9, 0, false, tiles(64, 512, 2, 2), 128},
+                  Key{0, -1, true, tiles(64, 512, 2, 1), 128}}) {
+        ws.move_selection(k.dx, k.dy, k.extend);
+        EXPECT_EQ(ws.selected_target_rect(), k.want) << k.dx << "," << k.dy << (k.extend ? " extend" : "");
+        EXPECT_EQ(ws.view(Side::target).scroll_y(), k.scroll_y) << "the pane scrolls to keep it in view";
+    }
 }
 
 TEST(WorkspaceGrid, OnlyTheFiveStepsAreKept) {
     Workspace ws;
     for (int s : {8, 16, 32, 64, 128}) {
         ws.set_grid_step(s);
-        EXPECT_EQ(ws.options.grid_step, s);
+        EXPECT_EQ(ws.options().grid_step, s);
     }
     for (int s : {0, 7, 65, 256, -64}) {
         ws.set_grid_step(8);
         ws.set_grid_step(s);
-        EXPECT_EQ(ws.options.grid_step, 64) << s;
+        EXPECT_EQ(ws.options().grid_step, 64) << s;
     }
 }
 
-TEST(WorkspaceUndo, FiftyOneChangesThenFiftyUndosGiveTheFirstChange) {
+TEST(WorkspaceUndo, UndoAndRedoWalkAMixedHistoryAndANewStepDropsTheRedoneOnes) {
     Workspace ws;
-    for (int k = 1; k <= 51; ++k) fill_tile(ws, pack_rgb(std::uint8_t(k), 0, 0));
-    EXPECT_EQ(ws.undo_count(), 50);
-    for (int k = 0; k < 50; ++k) {
-        EXPECT_TRUE(ws.undo_enabled());
-        EXPECT_TRUE(ws.ed_cofnij());
+    use_target(ws, pattern(512, 512));
+    std::vector<Package> states;
+    states.push_back(ws.target_package().clone());
+    ws.use_source(pattern(512, 512, 9));
+    ws.select(Side::source, tiles(0, 0, 2, 2));
+    ws.tx_add();  // a region
+    states.push_back(ws.target_package().clone());
+    ws.press(Side::target, MouseButton::right, 13, 30);  // an unaligned area
+    fill_selection(ws, kBlack);
+    states.push_back(ws.target_package().clone());
+    ws.select(Side::target, tiles(320, 384, 3, 2));  // reaches past the package
+    ws.tx_del();
+    states.push_back(ws.target_package().clone());
+    for (int i = 3; i > 0; --i) {
+        ASSERT_TRUE(ws.ed_cofnij());
+        EXPECT_EQ(ws.target_package(), states[std::size_t(i - 1)]) << "undo to " << i - 1;
     }
-    EXPECT_EQ(ws.target_package.pixel(0, 0), pack_rgb(1, 0, 0));
-    EXPECT_EQ(ws.target_package.pixel(63, 63), pack_rgb(1, 0, 0));
-    EXPECT_EQ(ws.target_package.pixel(64, 0), kSilver);
-    EXPECT_FALSE(ws.undo_enabled());
     EXPECT_FALSE(ws.ed_cofnij());
-    EXPECT_EQ(ws.target_package.pixel(0, 0), pack_rgb(1, 0, 0));
-}
-
-TEST(WorkspaceUndo, RingKeepsWorkingAfterWrappingManyTimes) {
-    Workspace ws;
-    use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package.clone();
-    for (int round = 0; round < 3; ++round) {
-        for (int k = 0; k < 37; ++k) {
-            ws.mouse_down(2, MouseButton::right, 1 + 8 * (k % 25), 1 + 8 * (k % 50));
-            fill_tile(ws, pack_rgb(std::uint8_t(k), std::uint8_t(round), 9));
-        }
-        for (int k = 0; k < 37; ++k) ASSERT_TRUE(ws.ed_cofnij());
-        EXPECT_EQ(ws.target_package, original);
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_TRUE(ws.ed_ponow());
+        EXPECT_EQ(ws.target_package(), states[std::size_t(i)]) << "redo to " << i;
     }
+    EXPECT_FALSE(ws.ed_ponow());
+    ws.ed_cofnij();
+    ws.ed_cofnij();
+    fill_selection(ws, kWhite);
+    EXPECT_FALSE(ws.redo_enabled()) << "a new step forgets what could be redone";
+    EXPECT_EQ(ws.undo_count(), 2);
 }
 
-TEST(WorkspaceUndo, TwoChangesOnAnUnalignedRectangleUndoExactly) {
+TEST(WorkspaceUndo, TheStackKeepsFiftyStepsAndDropsTheOldestBeyondItsMemory) {
     Workspace ws;
-    use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package.clone();
-    ws.mouse_down(2, MouseButton::right, 13, 30);  // (8, 24)
-    fill_tile(ws, kBlack);
-    fill_tile(ws, kWhite);
-    ws.ed_cofnij();
-    EXPECT_EQ(ws.target_package.pixel(8, 24), kBlack);
-    EXPECT_EQ(ws.target_package.pixel(71, 87), kBlack);
-    EXPECT_NE(ws.target_package.pixel(72, 88), kBlack);
-    ws.ed_cofnij();
-    EXPECT_EQ(ws.target_package, original);
-}
-
-TEST(WorkspaceUndo, UndoAfterScrollingRestoresAtTheSavedPlace) {
-    Workspace ws;
-    use_target(ws, pattern(512, 1024));
-    const Package original = ws.target_package.clone();
-    ws.target_pane.h.position = 1;
-    ws.target_pane.v.position = 2;
-    ws.mouse_down(2, MouseButton::left, 70, 70);  // package (128, 192)
-    fill_tile(ws, kWhite);
-    ws.target_pane.h.position = 3;
-    ws.target_pane.v.position = 0;
-    ws.mouse_down(2, MouseButton::right, 20, 300);
-    const Pane before = ws.target_pane;
-    ws.ed_cofnij();
-    EXPECT_EQ(ws.target_package, original);
-    EXPECT_EQ(ws.target_pane.sel_x, before.sel_x);
-    EXPECT_EQ(ws.target_pane.sel_y, before.sel_y);
-    EXPECT_EQ(ws.target_pane.h.position, 3);
-    EXPECT_EQ(ws.target_pane.v.position, 0);
-}
-
-TEST(WorkspaceUndo, RectanglePastThePackageTouchesOnlyItsInside) {
-    Workspace ws;
-    use_target(ws, pattern(100, 100));
-    const Package original = ws.target_package.clone();
-    ws.mouse_down(2, MouseButton::right, 100, 100);  // (96, 96): 4 x 4 pixels inside
-    fill_tile(ws, kWhite);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 100; ++x)
-            ASSERT_EQ(ws.target_package.pixel(x, y) == kWhite, x >= 96 && y >= 96) << x << "," << y;
-    ws.ed_cofnij();
-    EXPECT_EQ(ws.target_package, original);
-}
-
-TEST(WorkspaceUndo, RingClipsRectanglesOnEverySide) {
-    UndoRing ring;
-    Package target = pattern(100, 100);
-    const Package original = target.clone();
-    ring.push(target, {-32, -16, 32, 48});
-    ring.push(target, {90, 200, 154, 264});  // wholly outside: nothing read
-    target.fill_rect(0, 0, 100, 100, kBlack);
-    EXPECT_TRUE(ring.undo(target));
-    EXPECT_EQ(target, Package(100, 100, kBlack));
-    EXPECT_TRUE(ring.undo(target));
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 100; ++x)
-            ASSERT_EQ(target.pixel(x, y), x < 32 && y < 48 ? original.pixel(x, y) : kBlack);
-    EXPECT_FALSE(ring.undo(target));
+    for (int k = 1; k <= 60; ++k) fill_selection(ws, pack_rgb(std::uint8_t(k), 0, 0));
+    EXPECT_EQ(ws.undo_count(), 60) << "small steps are all kept";
+    // Whole 2048 x 8192 packages: 48 MiB a step, so only five fit in 256 MiB.
+    ws.pak_make(32, 128, kBlack, false);
+    ws.select(Side::target, tiles(0, 0, 32, 128));
+    for (int k = 1; k <= 7; ++k) fill_selection(ws, pack_rgb(std::uint8_t(k), 0, 0));
+    EXPECT_EQ(ws.undo_count(), 5);
+    while (ws.ed_cofnij()) {}
+    EXPECT_EQ(ws.target_package().pixel(2047, 8191), pack_rgb(2, 0, 0)) << "the oldest steps went first";
+    EXPECT_TRUE(ws.target_modified()) << "the saved state is out of reach";
 }

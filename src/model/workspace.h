@@ -112,6 +112,8 @@ public:
     bool save_target(const std::string& file_name, Progress& progress);
     bool save_target_as(const std::string& file_name, Progress& progress);
 
+    // The file Save writes to; Save As and the open and new commands set it too.
+    void set_target_file_name(std::string name) { document_.set_target_file_name(std::move(name)); }
     // A package as the source or as a freshly opened target, its view reset.
     void use_source(Package package);
     void use_target(Package package);

@@ -38,7 +38,7 @@ struct ClearOnExit {
 
 void MainWindow::plik_newClick() {
     // A new package replaces the target: unsaved work is settled first.
-    if (filenew_ && settle_unsaved_target()) filenew_->open_dialog();
+    if (settle_unsaved_target() && filenew_) filenew_->open_dialog();
 }
 
 void MainWindow::plik_opensourceClick() {

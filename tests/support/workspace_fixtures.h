@@ -4,6 +4,7 @@
 
 #include "core/package.h"
 #include "model/workspace.h"
+#include "support/workspace_setup.h"
 
 namespace tilesmith {
 
@@ -17,12 +18,6 @@ inline Package pattern(int w, int h, int seed = 0) {
             p.set_pixel(x, y, c == kTransparent ? c ^ 1 : c);
         }
     return p;
-}
-
-// Makes `p` the target package and resets the target pane to it.
-inline void use_target(Workspace& ws, Package p) {
-    ws.target_package = std::move(p);
-    ws.reset_pane(ws.target_package.width() / 64, ws.target_package.height() / 64, 2);
 }
 
 }  // namespace tilesmith
