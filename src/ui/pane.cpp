@@ -6,6 +6,8 @@
 #include <QPen>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "core/dimensions.h"
 
@@ -15,6 +17,64 @@ namespace {
 // The pixel grid at high zoom: the grid colour, faint.
 constexpr int kPixelGridAlpha = 48;
 constexpr int kPixelGridZoom = 4;
+// `over` at alpha/256 over `under`.
+QRgb blend(QRgb under, QRgb over, int alpha) {
+    const auto mix = [&](int u, int o) { return (u * (256 - alpha) + o * alpha) >> 8; };
+    return qRgb(mix(qRed(under), qRed(over)), mix(qGreen(under), qGreen(over)), mix(qBlue(under), qBlue(over)));
+}
+
+// Writes every device pixel of `buffer` (RGB32): the package pixel it shows,
+// nearest neighbour, or the background; with `pixel_grid`, the first device
+// row and column of each package pixel faintly in the grid colour. Only the
+// visible part of the package is read; a row that repeats the one above is copied.
+void draw_package_part(QImage& buffer, const Package& package, const View& view, const QColor& background,
+                       bool pixel_grid, const QColor& grid) {
+    const int W = buffer.width(), H = buffer.height();
+    // Device pixels per package pixel: the zoom at the buffer's device pixel ratio.
+    const double scale = view.zoom() * buffer.devicePixelRatio();
+    std::vector<int> column(std::size_t(W), -1);
+    std::vector<char> edge(std::size_t(W), 0);
+    for (int dx = 0; dx < W; ++dx) {
+        const int x = view.scroll_x() + int(dx / scale);
+        if (x >= 0 && x < package.width()) column[std::size_t(dx)] = x * 3;
+        edge[std::size_t(dx)] = pixel_grid && dx > 0 && int(dx / scale) != int((dx - 1) / scale);
+    }
+    const QRgb face = background.rgb(), line = grid.rgb();
+    int last_y = -1;
+    bool last_was_edge = true;
+    for (int dy = 0; dy < H; ++dy) {
+        auto* out = reinterpret_cast<QRgb*>(buffer.scanLine(dy));
+        const int y = view.scroll_y() + int(dy / scale);
+        const bool edge_row = pixel_grid && dy > 0 && y != last_y;
+        if (y == last_y && !last_was_edge) {
+            std::memcpy(out, buffer.constScanLine(dy - 1), std::size_t(W) * sizeof(QRgb));
+            continue;
+        }
+        last_y = y;
+        last_was_edge = edge_row;
+        if (y < 0 || y >= package.height()) {
+            std::fill(out, out + W, face);
+        } else {
+            const std::uint8_t* in = package.row(y);
+            if (scale == 1.0) {
+                // 1:1, the common case: one contiguous run of the row.
+                const int x0 = view.scroll_x(), n = std::clamp(package.width() - x0, 0, W);
+                for (int dx = 0; dx < n; ++dx) {
+                    const std::uint8_t* px = in + 3 * (x0 + dx);
+                    out[dx] = 0xFF000000u | (QRgb(px[2]) << 16) | (QRgb(px[1]) << 8) | px[0];
+                }
+                std::fill(out + n, out + W, face);
+            } else for (int dx = 0; dx < W; ++dx) {
+                const int at = column[std::size_t(dx)];
+                out[dx] = at < 0 ? face : qRgb(in[at + 2], in[at + 1], in[at]);
+            }
+        }
+        if (!pixel_grid) continue;
+        for (int dx = 0; dx < W; ++dx)
+            if (edge_row || edge[std::size_t(dx)]) out[dx] = blend(out[dx], line, kPixelGridAlpha);
+    }
+}
+
 }  // namespace
 
 QColor to_qcolor(PackedColor c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
@@ -56,35 +116,32 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
     const auto screen_x = [&](int x) { return (x - sx) * z; };
     const auto screen_y = [&](int y) { return (y - sy) * z; };
     const QColor select = to_qcolor(options.select_color);
-    buffer.fill(background);
-    QPainter p(&buffer);
-
-    // Only the visible part of the package is drawn; where it ends the background stays.
-    const QImage whole = package_view(package);
-    if (!whole.isNull()) {
-        const QRect part = QRect(sx, sy, W / z + 1, H / z + 1) & whole.rect();
-        if (!part.isEmpty()) {
-            const QRect place(screen_x(part.left()), screen_y(part.top()), part.width() * z, part.height() * z);
-            if (z == 1) p.drawImage(place.topLeft(), whole, part);
-            else p.drawImage(place, whole, part);
-        }
-    }
+    const bool pixel_grid = options.view_gird && options.grid_step > 0 && z >= kPixelGridZoom;
+    draw_package_part(buffer, package, view, background, pixel_grid, select);
 
     // The grid lies on the package's pixels; no line at the picture's own edges.
     if (options.view_gird && options.grid_step > 0) {
-        const auto lines = [&](int step, const QColor& colour) {
-            p.setPen(QPen(colour, 1, Qt::SolidLine));
-            for (int x = (sx / step + 1) * step; screen_x(x) < W; x += step) p.drawLine(screen_x(x), 0, screen_x(x), H - 1);
-            for (int y = (sy / step + 1) * step; screen_y(y) < H; y += step) p.drawLine(0, screen_y(y), W - 1, screen_y(y));
-        };
-        if (z >= kPixelGridZoom) {
-            QColor faint = select;
-            faint.setAlpha(kPixelGridAlpha);
-            lines(1, faint);
+        // Straight into the rows: a painter's lines cost more than the whole picture.
+        const qreal ratio = buffer.devicePixelRatio();
+        const int thick = std::max(1, qRound(ratio));
+        const QRgb colour = select.rgb();
+        const int step = options.grid_step;
+        for (int x = (sx / step + 1) * step; screen_x(x) < W; x += step)
+            for (int dy = 0; dy < buffer.height(); ++dy) {
+                auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(dy));
+                const int first = qRound(screen_x(x) * ratio);
+                for (int t = 0; t < thick && first + t < buffer.width(); ++t) row[first + t] = colour;
+            }
+        for (int y = (sy / step + 1) * step; screen_y(y) < H; y += step) {
+            const int first = qRound(screen_y(y) * ratio);
+            for (int t = 0; t < thick && first + t < buffer.height(); ++t) {
+                auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(first + t));
+                std::fill(row, row + buffer.width(), colour);
+            }
         }
-        lines(options.grid_step, select);
     }
 
+    QPainter p(&buffer);
     // Two dashed outlines, the second shifted by one pixel: a frame two pixels
     // thick around the selected rectangle. Dash gaps stay transparent.
     const Rect s = view.selection();
