@@ -50,6 +50,12 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     EXPECT_FALSE(action("ed_cofnij")->isEnabled());
     EXPECT_FALSE(action("file1")->isVisible()) << "a target never enters the recent list";
 
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("in.tga[*] \u2014 Tilesmith 2.7")) << "the caption names the file";
+    trigger("plik_savetarget");
+    EXPECT_TRUE(host.save_filters.isEmpty()) << "Save writes back to the image it opened";
+    QFile::remove(path("in.tga"));
+    ws().pak_make(4, 2, kBlack, false);  // a new package has no name yet
+
     host.save_answers = {path("out.bmp")};
     trigger("plik_savetarget");  // no name yet: Save is Save as
     EXPECT_EQ(host.save_filters.value(0),

@@ -108,7 +108,7 @@ TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     EXPECT_EQ(ws_.selected_target_rect().left, 64);
 }
 
-TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTheFileName) {
+TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTakesTheFileName) {
     const std::string name = write_tga("tgt.tga", 320, 576, 24, kWhite);
     const OpenAnswer a = ws_.open_target(name, progress_);
     EXPECT_TRUE(a.recognised);
@@ -118,7 +118,7 @@ TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTheFileName) {
     EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 64);
     EXPECT_EQ(ws_.view(Side::target).max_scroll_y(), 64);
     EXPECT_FALSE(ws_.undo_enabled());
-    EXPECT_TRUE(ws_.target_file_name().empty());
+    EXPECT_EQ(ws_.target_file_name(), name) << "Save writes back to an image we write";
     EXPECT_FALSE(ws_.recent().visible()) << "a target never enters the recent list";
 }
 

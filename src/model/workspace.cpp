@@ -152,7 +152,9 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
     if (!r) return {};
     if (r->refused()) return {true, r->refusal};
     use_target(std::move(fresh));
-    document_.set_target_file_name({});
+    // Save writes back to an image of a kind we write; a level or an object
+    // package is saved under a new name.
+    document_.set_target_file_name(is_writable_extension(file_extension(file_name)) ? file_name : std::string());
     return {true, std::nullopt};
 }
 

@@ -104,7 +104,8 @@ public:
 
     // plik_opensourceClick / plik_opentargetClick after the dialog: dispatch by
     // extension and the after-load steps. Errors (tilesmith::Error) propagate
-    // with the workspace unchanged.
+    // and refusals return, both with the workspace unchanged. A target opened
+    // from an image of a kind we write is saved back to it.
     OpenAnswer open_source(const std::string& file_name, Progress& progress);
     OpenAnswer open_target(const std::string& file_name, Progress& progress);
     // Writes the target with the writer the extension selects; false (nothing

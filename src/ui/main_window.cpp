@@ -259,6 +259,12 @@ void MainWindow::run_over(QWidget* over, const std::function<void()>& body) {
 }
 
 void MainWindow::after_command() {
+    // The caption names the file being edited; the mark shows unsaved work.
+    const std::string& name = workspace_.target_file_name();
+    const QString title = QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]");
+    setWindowTitle(name.empty() ? title
+                                : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName() +
+                                      QStringLiteral("[*] \u2014 Tilesmith " TILESMITH_VERSION));
     setWindowModified(workspace_.target_modified());
     sync_scroll_bars();
     sync_status();
