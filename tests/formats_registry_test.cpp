@@ -28,7 +28,7 @@ TEST(FormatRegistry, ExtensionsAreLowerCaseWithADotAndNameOneFormat) {
         EXPECT_EQ(file_extension("A" + e), e);
         EXPECT_TRUE(seen.insert(e).second) << e << " names two formats";
         EXPECT_EQ(find_format(e), &format) << e;
-        EXPECT_FALSE(format.filter_title.empty()) << e;
+        EXPECT_FALSE(text_of(format.filter_title, Language::English).empty()) << e;
         EXPECT_NE(format.read, nullptr) << e;
     });
 }

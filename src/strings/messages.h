@@ -130,7 +130,76 @@ enum class Msg : int {
     // Nothing lost quietly.
     ExtensionNotWritten = 224,    // Save / Save As refused the extension; %1 the extensions that work
     SettingsCannotBeSaved = 226,  // neither the program's nor the user's folder takes config.dat
-    // New pairs are appended here, after the last entry of the table.
+    FileRefused = 228,  // a refused file: %1 the file, %2 the refusal
+    RowsMissing = 230,  // read with rows missing: %1 the file, %2 how many rows
+    JpegLosesTransparency = 232,  // before a JPEG save: %1 the transparent pixels; Save anyway / Cancel
+    SaveAnyway = 234,
+    Cancel = 236,
+    PackageDialogTitle = 238,
+    BaseNotTaken = 240,  // export base no exporter takes: %1 the base, %2 the extensions that work
+    BaseSizeDiffers = 242,  // export: %1 package size, %2 the base, %3 its texture size
+    AllSupportedFilter = 244,  // file dialogs' type lines
+    TgaFilter = 246,
+    BmpFilter = 248,
+    JpegFilter = 250,
+    PngFilter = 252,
+    Tr23Filter = 254,
+    Tr4Filter = 256,
+    Tr5Filter = 258,
+    Tr25Filter = 260,
+    WadFilter = 262,
+    TooShortForTr23 = 264,  // why a level is refused, in the %2 of CannotReadFile
+    TooShortForTr45 = 266,
+    TooShortForWad = 268,
+    NegativeCount = 270,
+    PagesBeyondEnd = 272,
+    DataBeyondEnd = 274,
+    PagesOver1GiB = 276,
+    BlockOver1GiB = 278,
+    BlockCannotInflate = 280,
+    NotEnoughMemory = 282,
+    ZlibStreamOverrun = 284,
+    ZlibError = 286,
+    StructureBeyondEnd = 288,
+    LastStructureEarly = 290,
+    TgaTooLarge = 292,
+    PixelDataShort = 294,
+    OnlyBmpOrJpeg = 296,
+    NotAPng = 298,
+    PictureNotAsHeader = 300,
+    TooManyJpegScans = 302,  // %1 scans, %2 x %3 the picture
+    DecodeOver1GiB = 304,
+    ColourBlack = 306,  // the new-package dialog's background colours
+    ColourMaroon = 308,
+    ColourGreen = 310,
+    ColourOlive = 312,
+    ColourNavy = 314,
+    ColourPurple = 316,
+    ColourTeal = 318,
+    ColourGray = 320,
+    ColourSilver = 322,
+    ColourRed = 324,
+    ColourLime = 326,
+    ColourYellow = 328,
+    ColourBlue = 330,
+    ColourFuchsia = 332,
+    ColourAqua = 334,
+    ColourWhite = 336,
+    ColourMoneyGreen = 338,
+    ColourSkyBlue = 340,
+    ColourCream = 342,
+    ColourMediumGray = 344,
+    ColourNone = 346,
+    ColourDefault = 348,
+    ColourCustom = 350,
+    CopyrightLine = 352,  // the author box
+    FormatDocumenters = 354,
+    Testers = 356,
+    SuggestionSenders = 358,
+    PackagedWithCMake = 360,
+    PictureTooLarge = 362,        // %1 x %2 the picture's size
+    // New pairs are appended above this line, after the last entry of the table.
+    EndOfTable = 364,
 };
 
 // The pair's text in the given language, UTF-8.
