@@ -294,10 +294,10 @@ TEST_F(LevelFiles, Tr4ZlibFailuresUseTheirOwnTexts) {
     const Bytes stream = zlib_compress(block, 6);
     // More data than U: the stream cannot end within it.
     const auto overrun = [&](const char* name) {
-        return Error(Msg::CannotReadFile, dir.file(name), Msg::ZlibStreamOverrun).what();
+        return std::string(Error(Msg::CannotReadFile, dir.file(name), Msg::ZlibStreamOverrun).what());
     };
     const auto damaged = [&](const char* name, const char* zlib_words) {
-        return Error(Msg::CannotReadFile, dir.file(name), Phrase(Msg::ZlibError).arg(zlib_words)).what();
+        return std::string(Error(Msg::CannotReadFile, dir.file(name), Phrase(Msg::ZlibError).arg(zlib_words)).what());
     };
     EXPECT_EQ(zlib_error_of(dir.put("big.tr4", tr4_from_streams(262144, stream, 0, {}, {}))), overrun("big.tr4"));
     // The input ends before the stream does.
