@@ -468,11 +468,11 @@ constexpr Pair kPairs[] = {
      "\"%1\": %2"},
     // 230, 231: a file read with rows missing; %1 the file, %2 how many rows
     {Msg::RowsMissing,
-     "Plik „%1” jest niekompletny: brakuje w nim %2 wierszy pikseli, które wypełniono kolorem przeźroczystym.",
-     "\"%1\" is incomplete: %2 rows of pixels are missing and have been filled with the transparent colour."},
+     "Plik „%1” jest niekompletny (brakujące wiersze pikseli: %2); wypełniono je kolorem przeźroczystym.",
+     "\"%1\" is incomplete (missing rows of pixels: %2); they have been filled with the transparent colour."},
     // 232, 233: asked before a JPEG save of a package with transparent pixels; %1 how many
     {Msg::JpegLosesTransparency,
-     "JPEG nie zachowuje koloru przeźroczystego: zmieni się %1 pikseli.",
+     "JPEG nie zachowuje koloru przeźroczystego: liczba pikseli, które się zmienią: %1.",
      "JPEG cannot keep the transparent colour: %1 pixels will change."},
     // 234, 235: the button that saves as JPEG all the same
     {Msg::SaveAnyway,
@@ -539,7 +539,7 @@ constexpr Pair kPairs[] = {
      "liczba lub rozmiar w nagłówku jest ujemna (%1)",
      "a count or size in its header is negative (%1)"},
     {Msg::PagesBeyondEnd,
-     "jego %1 stron tekstur sięga poza koniec pliku (%2 bajtów)",
+     "jego strony tekstur (%1) sięgają poza koniec pliku (bajtów: %2)",
      "its %1 texture pages would end beyond the end of the file (%2 bytes)"},
     {Msg::DataBeyondEnd,
      "jego dane tekstur sięgają bajtu %1, poza koniec pliku (%2 bajtów)",
