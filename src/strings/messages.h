@@ -130,15 +130,15 @@ enum class Msg : int {
     // Nothing lost quietly.
     ExtensionNotWritten = 224,    // Save / Save As refused the extension; %1 the extensions that work
     SettingsCannotBeSaved = 226,  // neither the program's nor the user's folder takes config.dat
-    FileRefused = 228,  // a refused file: %1 the file, %2 the refusal
-    RowsMissing = 230,  // read with rows missing: %1 the file, %2 how many rows
+    FileRefused = 228,            // a refused file: %1 the file, %2 the refusal
+    RowsMissing = 230,            // read with rows missing: %1 the file, %2 how many rows
     JpegLosesTransparency = 232,  // before a JPEG save: %1 the transparent pixels; Save anyway / Cancel
     SaveAnyway = 234,
     Cancel = 236,
     PackageDialogTitle = 238,
-    BaseNotTaken = 240,  // export base no exporter takes: %1 the base, %2 the extensions that work
-    BaseSizeDiffers = 242,  // export: %1 package size, %2 the base, %3 its texture size
-    AllSupportedFilter = 244,  // file dialogs' type lines
+    BaseNotTaken = 240,           // export base no exporter takes: %1 the base, %2 the extensions that work
+    BaseSizeDiffers = 242,        // export: %1 package size, %2 the base, %3 its texture size
+    AllSupportedFilter = 244,     // file dialogs' type lines
     TgaFilter = 246,
     BmpFilter = 248,
     JpegFilter = 250,
@@ -148,7 +148,7 @@ enum class Msg : int {
     Tr5Filter = 258,
     Tr25Filter = 260,
     WadFilter = 262,
-    TooShortForTr23 = 264,  // why a level is refused, in the %2 of CannotReadFile
+    TooShortForTr23 = 264,        // why a level is refused, in the %2 of CannotReadFile
     TooShortForTr45 = 266,
     TooShortForWad = 268,
     NegativeCount = 270,
@@ -167,9 +167,9 @@ enum class Msg : int {
     OnlyBmpOrJpeg = 296,
     NotAPng = 298,
     PictureNotAsHeader = 300,
-    TooManyJpegScans = 302,  // %1 scans, %2 x %3 the picture
+    TooManyJpegScans = 302,       // %1 scans, %2 x %3 the picture
     DecodeOver1GiB = 304,
-    ColourBlack = 306,  // the new-package dialog's background colours
+    ColourBlack = 306,            // the new-package dialog's background colours
     ColourMaroon = 308,
     ColourGreen = 310,
     ColourOlive = 312,
@@ -192,7 +192,7 @@ enum class Msg : int {
     ColourNone = 346,
     ColourDefault = 348,
     ColourCustom = 350,
-    CopyrightLine = 352,  // the author box
+    CopyrightLine = 352,          // the author box
     FormatDocumenters = 354,
     Testers = 356,
     SuggestionSenders = 358,
