@@ -90,7 +90,8 @@ TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {
     std::ofstream(path("deep.tga"), std::ios::binary) << header << std::string(64, 'x');
     r = cli("info '" + path("deep.tga") + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tilesmith-cli: Can not load the file ! Unknown image type !\n");
+    EXPECT_EQ(r.err, "tilesmith-cli: \"" + path("deep.tga") + "\": " +
+                         std::string(text_of(Msg::UnknownImageType, Language::English)) + "\n");
     EXPECT_TRUE(r.out.empty());
 
     r = cli("convert '" + path("missing.tga") + "' '" + path("out.tga") + "'");
