@@ -49,7 +49,8 @@ public:
     int colour_requests = 0;
 
     QString open_file(QWidget*, const QString&, const QString&) override { return {}; }
-    QString save_file(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    bool confirm(QWidget*, const QString&, const QString&, const QString&) override { return false; }
     bool question(QWidget*, const QString& text) override {
         questions << text;
         return answer;

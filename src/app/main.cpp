@@ -11,9 +11,7 @@
 #include <string_view>
 
 #include "model/settings.h"
-#include "model/user_state.h"
 #include "ui/dialogs/author_dialog.h"
-#include "ui/last_folders.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialog_host.h"
 #include "ui/main_window.h"
@@ -81,13 +79,7 @@ int main(int argc, char** argv) {
                                  QCoreApplication::arguments().mid(1));
     // Where config.dat goes when the program's folder cannot be written; the
     // per-user state goes into the same folder as config.dat.
-    const QString user_dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    main_window.set_user_config_dir(user_dir);
-    const tilesmith::SettingsPlaces places{QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-                                           QFile::encodeName(user_dir).toStdString()};
-    std::string state_file = places.write_path(tilesmith::kUserStateFile);
-    if (state_file.empty()) state_file = places.read_path(tilesmith::kUserStateFile);
-    tilesmith::LastFolders::keep_in(QFile::decodeName(QByteArray::fromStdString(state_file)));
+    main_window.set_user_config_dir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     tilesmith::NewPackageDialog filenew(main_window.workspace(), host, &main_window);
     tilesmith::AuthorDialog autor(&main_window);
     tilesmith::HistoryDialog his(&main_window);
