@@ -77,6 +77,10 @@ TEST(FormatRegistry, DialogFiltersListEveryExtensionOfTheirRole) {
         EXPECT_NE(open_filter().find(pattern), std::string::npos) << e;
         EXPECT_EQ(save_filter().find(pattern) != std::string::npos, format.write != nullptr) << e;
         EXPECT_EQ(export_base_filter().find(pattern) != std::string::npos, format.exporter != nullptr) << e;
+        const std::string line = save_filter_line(e, Language::English);
+        EXPECT_EQ(!line.empty() && save_filter(Language::English).find(line) != std::string::npos &&
+                      line.find(pattern) != std::string::npos,
+                  format.write != nullptr) << e;
         const auto choice = export_output_choice(e);
         EXPECT_EQ(choice.has_value(), format.exporter != nullptr) << e;
         if (choice) {

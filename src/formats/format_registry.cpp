@@ -118,6 +118,15 @@ std::string open_filter(Language language) {
 
 std::string save_filter(Language language) { return join_lines(filter_lines(FormatRole::write, language)); }
 
+std::string save_filter_line(std::string_view extension, Language language) {
+    const FileFormat* format = find_format(extension);
+    if (!format || !serves(*format, FormatRole::write)) return {};
+    const std::string pattern = "*" + std::string(extension);
+    for (std::string& line : filter_lines(FormatRole::write, language))
+        if (line.find(pattern + " ") != std::string::npos || line.find(pattern + ")") != std::string::npos) return line;
+    return {};
+}
+
 std::string export_base_filter(Language language) {
     // The dialog opens on its first line: with several types of base, that
     // line shows them all, so no base is hidden until the filter is changed.
