@@ -43,7 +43,7 @@ TEST_F(NothingLost, SaveUnderAnExtensionNoWriterTakesSaysSoInTheCurrentLanguage)
         EXPECT_TRUE(host.warnings[0].startsWith(entry(int(Msg::ExtensionNotWritten) + english).section('%', 0, 0)));
         EXPECT_TRUE(host.warnings[0].contains(QStringLiteral(".tga, .bmp, .jpg, .jpeg"))) << host.warnings[0].toStdString();
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tex.jpeg")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("state.txt"), QStringLiteral("tex.jpeg")}));
 }
 
 TEST_F(NothingLost, SettingsThatCanBeWrittenNowhereAreToldOnce) {

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ inline QApplication& app() {
     static char name[] = "gui_window_test";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A first start follows the desktop's language: the window tests start Polish, as designed.
+    qputenv("LC_ALL", "pl_PL.UTF-8");
     // Per-user settings (the dialogs' folders) go to a test location, never
     // the user's own, and one of this program's own: test programs run side
     // by side must not read each other's folders.

@@ -12,7 +12,10 @@ namespace tilesmith {
 
 namespace {
 
-constexpr std::string_view kRecent = "recent=", kFolder = "folder.", kSaveType = "save_type=";
+constexpr std::string_view kRecent = "recent=", kFolder = "folder.", kSaveType = "save_type=", kWindow = "window.";
+
+// "prefix.name=value" into map[name].
+void read_named(std::string_view line, std::string_view prefix, std::map<std::string, std::string>& map);
 
 std::string escaped(std::string_view value) {
     std::string out;
@@ -38,6 +41,12 @@ std::string unescaped(std::string_view value) {
     return out;
 }
 
+void read_named(std::string_view line, std::string_view prefix, std::map<std::string, std::string>& map) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) return;
+    map[std::string(line.substr(prefix.size(), equals - prefix.size()))] = unescaped(line.substr(equals + 1));
+}
+
 }  // namespace
 
 UserState load_user_state(const std::string& path) {
@@ -51,10 +60,9 @@ UserState load_user_state(const std::string& path) {
         } else if (l.starts_with(kSaveType)) {
             state.save_type = unescaped(l.substr(kSaveType.size()));
         } else if (l.starts_with(kFolder)) {
-            const auto equals = l.find('=');
-            if (equals == std::string_view::npos) continue;
-            state.folders[std::string(l.substr(kFolder.size(), equals - kFolder.size()))] =
-                unescaped(l.substr(equals + 1));
+            read_named(l, kFolder, state.folders);
+        } else if (l.starts_with(kWindow)) {
+            read_named(l, kWindow, state.window);
         }
     }
     return state;
@@ -64,6 +72,7 @@ bool save_user_state(const std::string& path, const UserState& state, std::strin
     std::ostringstream text;
     for (const std::string& name : state.recent) text << kRecent << escaped(name) << '\n';
     for (const auto& [dialog, folder] : state.folders) text << kFolder << escaped(dialog) << '=' << escaped(folder) << '\n';
+    for (const auto& [name, value] : state.window) text << kWindow << escaped(name) << '=' << escaped(value) << '\n';
     if (!state.save_type.empty()) text << kSaveType << escaped(state.save_type) << '\n';
     const std::string bytes = text.str();
     try {

@@ -15,6 +15,7 @@ struct UserState {
     std::vector<std::string> recent;             // newest first
     std::map<std::string, std::string> folders;  // by file dialog
     std::string save_type;                       // the extension last saved as, ".png"
+    std::map<std::string, std::string> window;   // the window's place and the panes' zoom, by name
 
     bool operator==(const UserState&) const = default;
 };

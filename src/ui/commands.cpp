@@ -87,12 +87,7 @@ void MainWindow::plik_savetargetClick() {
 void MainWindow::plik_savetargetasClick() {
     const QString filter = filter_text(save_filter(workspace_.language()));
     // The dialog starts on the type saved last.
-    QString last;
-    const QString pattern = QLatin1Char('*') + folders_.save_type();
-    for (const QString& line : filter.split(QStringLiteral(";;"))) {
-        const QString patterns = line.section(QLatin1Char('('), -1).chopped(1);
-        if (last.isEmpty() && pattern.size() > 1 && patterns.split(QLatin1Char(' ')).contains(pattern)) last = line;
-    }
+    const QString last = QString::fromStdString(save_filter_line(folders_.save_type().toStdString(), workspace_.language()));
     const QString name = host_.save_file(this, filter, QString::fromStdString(default_suffix(FormatRole::write)),
                                          folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;

@@ -74,6 +74,18 @@ void LastFolders::remember_recent(const RecentFiles& recent) {
     save(state);
 }
 
+QString LastFolders::window_value(const char* name) const {
+    const UserState state = load();
+    const auto found = state.window.find(name);
+    return found == state.window.end() ? QString() : QString::fromStdString(found->second);
+}
+
+void LastFolders::remember_window(const std::map<std::string, std::string>& values) {
+    UserState state = load();
+    for (const auto& [name, value] : values) state.window[name] = value;
+    save(state);
+}
+
 QString LastFolders::save_type() const { return from_local(load().save_type); }
 
 void LastFolders::remember_save_type(const QString& extension) {

@@ -2,6 +2,7 @@
 // runs in model/user_state's file beside config.dat.
 #pragma once
 #include <QString>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     // The recent list of the last run, newest first (RecentFiles::restore takes it).
     std::vector<std::string> recent() const;
     void remember_recent(const RecentFiles& recent);
+
+    // The window's own values (its place, the panes' zoom) by name; empty at first.
+    QString window_value(const char* name) const;
+    void remember_window(const std::map<std::string, std::string>& values);
 
     // The extension the Save dialog saved as last (".png"); empty at first.
     QString save_type() const;

@@ -152,6 +152,8 @@ void MainWindow::FormShow() {
     } else {
         if (!problem.empty()) say_on_stderr(problem);
         workspace_.set_grid_step(kDefaultGridStep);
+        // The first start speaks the desktop's language: Polish for pl, else English.
+        set_language(polish_for_locale(QLocale::system().name().toStdString()));
         sync_options();
     }
     restore_window_state();

@@ -164,7 +164,7 @@ private:
 
     // The window's place and the panes' zoom in the per-user settings (window_state.cpp).
     void restore_window_state();
-    void save_window_state() const;
+    void save_window_state();
 
     QString text(int entry) const;
     // The message in the current language.
