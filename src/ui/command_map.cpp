@@ -15,6 +15,7 @@
 #include "effects/effect_registry.h"
 #include "strings/messages.h"
 #include "ui/main_window.h"
+#include "ui/platform_keys.h"
 
 namespace tilesmith {
 
@@ -55,7 +56,7 @@ QAction* MainWindow::add_item(QMenu* menu, const char* name, const QString& text
                               const QKeySequence& key, Icon icon, std::function<void()> handler) {
     QAction* item = menu->addAction(text);
     item->setObjectName(QString::fromLatin1(name));
-    item->setShortcut(key);
+    item->setShortcut(command_key(key));
     if (icon != Icon::none) item->setIcon(make_icon(icon));
     if (handler) connect_command(item, &QAction::triggered, std::move(handler));
     captioned_.push_back(item);
