@@ -1,8 +1,5 @@
 // Level export: the package into copies of Tomb Raider 2/3 and 4/5 base levels.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +11,7 @@
 #include "formats/tr23.h"
 #include "formats/tr45.h"
 #include "support/level_builder.h"
+#include "support/posix.h"
 
 using namespace tilesmith;
 
@@ -241,21 +239,6 @@ TEST_F(Export, EveryExportedBlockInflatesToThePackage) {
     }
 }
 
-// The peak resident memory of this process: set back to the current size, and
-// read in bytes (negative where the system cannot tell).
-bool reset_peak() {
-    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    return f && std::fputs("5", f) >= 0 && std::fclose(f) == 0;  // 5: peak := current
-}
-std::int64_t peak_bytes() {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long long kib = -1;
-    while (f && std::fgets(line, sizeof line, f) && std::sscanf(line, "VmHWM: %lld kB", &kib) != 1) {}
-    if (f) std::fclose(f);
-    return kib * 1024;
-}
-
 TEST_F(Export, HugeDeclaredSixteenBitBlockCostsNoMemory) {
     // One page, and a 16-bit block declared 64 MiB: all but 128 KiB of it zeros.
     constexpr std::int32_t kDeclared = 64 << 20;
@@ -264,10 +247,10 @@ TEST_F(Export, HugeDeclaredSixteenBitBlockCostsNoMemory) {
                                                               zlib_compress(tr4_block16(1), 6), {5, 6}));
     const Package p = pattern_package(1, 4);
     const std::string out = dir.file("out.tr4");
-    if (!reset_peak() || peak_bytes() < 0) GTEST_SKIP() << "the system does not report peak memory";
-    const std::int64_t before = peak_bytes();
+    if (!reset_peak_memory() || peak_memory_bytes() < 0) GTEST_SKIP() << "the system does not report peak memory";
+    const std::int64_t before = peak_memory_bytes();
     ASSERT_EQ(ex_tr45(out, base, p, progress), kWritten);
-    EXPECT_LT(peak_bytes() - before, std::int64_t(16) << 20);  // a quarter of the declared block
+    EXPECT_LT(peak_memory_bytes() - before, std::int64_t(16) << 20);  // a quarter of the declared block
 
     const Tr4Parts now = split_tr4(read_bytes(out));
     EXPECT_EQ(now.u16, kDeclared);
@@ -409,7 +392,7 @@ TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
 
 TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
     // The disk fills up as the last bytes go out; the file size limit stands in for a full disk.
-    signal(SIGXFSZ, SIG_IGN);
+    POSIX_ONLY();
     for (const char* ext : {".tr2", ".tr4"}) {
         SCOPED_TRACE(ext);
         TempDir folder;
@@ -421,13 +404,10 @@ TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
         ASSERT_EQ(export_level(out, base, pattern_package(2, 1), progress), kWritten);
         const Bytes previous = read_bytes(out);
 
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limited = saved;
-        limited.rlim_cur = full - 1;
-        setrlimit(RLIMIT_FSIZE, &limited);
-        EXPECT_THROW(export_level(out, base, pattern_package(2, 2), progress), Error);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        {
+            const FileSizeLimit full_disk(std::int64_t(full) - 1);
+            EXPECT_THROW(export_level(out, base, pattern_package(2, 2), progress), Error);
+        }
 
         EXPECT_EQ(read_bytes(out), previous);
         EXPECT_EQ(folder.entries(), (std::vector<std::string>{"base" + std::string(ext), "out" + std::string(ext)}));
