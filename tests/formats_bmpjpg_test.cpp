@@ -324,12 +324,11 @@ TEST_F(CodecFiles, FailedSavesKeepThePreviousFile) {
     EXPECT_THROW(save_tga(path("keep.tga"), Package(70000, 1), progress), Error);
     EXPECT_THROW(save_jpg(path("keep.jpg"), Package(70000, 1), progress), Error);
     // A write that runs out of room half-way: the file size limit stands in for a full disk.
-    if (kPosix) {
-        const FileSizeLimit full_disk(64 * 1024);
+    if (kPosix) with_file_size_limit(64 * 1024, [&] {
         EXPECT_THROW(save_tga(path("keep.tga"), gradient(512, 512), progress), Error);
         EXPECT_THROW(save_bmp(path("keep.bmp"), gradient(512, 512), progress), Error);
         EXPECT_THROW(save_jpg(path("keep.jpg"), gradient(1024, 1024), progress), Error);
-    }
+    });
 
     EXPECT_EQ(read_all(path("keep.tga")), old_tga);
     EXPECT_EQ(read_all(path("keep.bmp")), old_bmp);

@@ -241,15 +241,13 @@ TEST_F(TgaTest, SavesReplaceOnlyWritableRegularFilesAndFollowLinks) {
     const std::string locked = write("locked.tga", old);
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(dir_, fs::perms::all);
-    EXPECT_EQ(run_unprivileged([&] {
-                  try {
-                      save_tga(locked, small, progress);
-                  } catch (const Error& e) {
-                      return std::string(e.what()).find(locked) != std::string::npos;
-                  }
-                  return false;
-              }),
-              Outcome::passed);
+    const auto refused_naming_it = [&] {
+        try {
+            save_tga(locked, small, progress);
+            return false;
+        } catch (const Error& e) { return std::string(e.what()).find(locked) != std::string::npos; }
+    };
+    EXPECT_EQ(run_unprivileged(refused_naming_it), Outcome::passed);
     EXPECT_EQ(read_all(locked), old);
 
     std::vector<std::string> names;

@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <utility>
 
 namespace tilesmith {
 
@@ -11,14 +12,10 @@ CliRun run_cli(const std::string& shell_args) {
     std::vector<std::string> args;
     bool quoted = false, in_word = false;
     for (const char c : shell_args) {
-        if (c == ' ' && !quoted) {
-            in_word = false;
-            continue;
-        }
-        if (!in_word) args.emplace_back();
-        in_word = true;
+        if (c == ' ' && !quoted) in_word = false;
+        else if (!std::exchange(in_word, true)) args.emplace_back(c == '\'' ? "" : std::string(1, c));
+        else if (c != '\'') args.back() += c;
         if (c == '\'') quoted = !quoted;
-        else args.back() += c;
     }
     return run_cli(args);
 }

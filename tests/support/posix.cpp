@@ -1,8 +1,6 @@
 // POSIX calls of the tests; elsewhere each answers that it cannot.
 #include "support/posix.h"
 
-#include <cstdio>
-
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
@@ -31,44 +29,22 @@ Outcome run_unprivileged(const std::function<bool()>& body) {
                                       : Outcome::failed;
 }
 
-FileSizeLimit::FileSizeLimit(std::int64_t bytes) {
+void with_file_size_limit(std::int64_t bytes, const std::function<void()>& body) {
     signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    saved_ = std::int64_t(limit.rlim_cur);
-    limit.rlim_cur = rlim_t(bytes);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(saved_);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-bool reset_peak_memory() {
-    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    return f && std::fputs("5", f) >= 0 && std::fclose(f) == 0;  // 5: peak := current
-}
-
-std::int64_t peak_memory_bytes() {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long long kib = -1;
-    while (f && std::fgets(line, sizeof line, f) && std::sscanf(line, "VmHWM: %lld kB", &kib) != 1) {}
-    if (f) std::fclose(f);
-    return kib * 1024;
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    body();
+    setrlimit(RLIMIT_FSIZE, &saved);
 }
 
 #else
 
 bool make_pipe(const std::string&) { return false; }
 Outcome run_unprivileged(const std::function<bool()>&) { return Outcome::cannot_drop; }
-FileSizeLimit::FileSizeLimit(std::int64_t) {}
-FileSizeLimit::~FileSizeLimit() = default;
-bool reset_peak_memory() { return false; }
-std::int64_t peak_memory_bytes() { return -1; }
+void with_file_size_limit(std::int64_t, const std::function<void()>&) {}
 
 #endif
 

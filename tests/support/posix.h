@@ -1,7 +1,6 @@
 // What the tests can do only through POSIX calls: the one place that knows
 // them. A test that needs one begins with POSIX_ONLY(), which skips it on
-// other systems, or tests kPosix around that part; elsewhere the helpers
-// answer that they cannot.
+// other systems, or tests kPosix around that part; there the helpers fail.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -21,28 +20,11 @@ constexpr bool kPosix = true;
 
 // Makes a named pipe at `path`; false when it cannot.
 bool make_pipe(const std::string& path);
-
 enum class Outcome { passed, failed, cannot_drop };
 // Runs `body` without root's power to ignore file modes: in a child process
 // that gives up root when the suite runs as root, directly otherwise.
 Outcome run_unprivileged(const std::function<bool()>& body);
-
-// While it lives, no file of this process may grow beyond `bytes`: a write
-// past it fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(std::int64_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    std::int64_t saved_ = -1;
-};
-
-// The peak resident memory of this process: set back to the current size, and
-// read in bytes (negative where the system cannot tell).
-bool reset_peak_memory();
-std::int64_t peak_memory_bytes();
+// Runs `body` while no file may grow beyond `bytes`, as on a full disk.
+void with_file_size_limit(std::int64_t bytes, const std::function<void()>& body);
 
 }  // namespace tilesmith

@@ -42,10 +42,8 @@ std::filesystem::path unique_temp_path(const std::string& prefix) {
 }
 
 TempDir::TempDir() {
-    for (;;) {
-        path_ = unique_temp_path("tilesmith-").string();
-        if (std::filesystem::create_directory(path_)) break;  // false: taken meanwhile
-    }
+    do path_ = unique_temp_path("tilesmith-").string();
+    while (!std::filesystem::create_directory(path_));  // taken meanwhile: another name
 }
 
 TempDir::~TempDir() {
