@@ -37,14 +37,18 @@ void* allocate_pages(std::size_t bytes, std::size_t alignment) {
     if (const std::size_t tail = start + length + slack - (aligned + length))
         munmap(reinterpret_cast<void*>(aligned + length), tail);
     void* block = reinterpret_cast<void*>(aligned);
-#ifdef MADV_HUGEPAGE
-    if (length >= (std::size_t(4) << 20)) madvise(block, length, MADV_HUGEPAGE);  // advice only
-#endif
+    if (length >= (std::size_t(4) << 20)) advise_huge_pages(block, length);
     return block;
 }
 
 void free_pages(void* block, std::size_t bytes, std::size_t) noexcept {
     if (block) munmap(block, round_up(bytes ? bytes : 1, page_size()));
+}
+
+void advise_huge_pages([[maybe_unused]] void* block, [[maybe_unused]] std::size_t bytes) noexcept {
+#ifdef MADV_HUGEPAGE
+    madvise(block, bytes, MADV_HUGEPAGE);  // failure is harmless
+#endif
 }
 
 #else
@@ -58,6 +62,8 @@ void* allocate_pages(std::size_t bytes, std::size_t alignment) {
 void free_pages(void* block, std::size_t, std::size_t alignment) noexcept {
     ::operator delete(block, std::align_val_t(alignment));
 }
+
+void advise_huge_pages(void*, std::size_t) noexcept {}
 
 #endif
 

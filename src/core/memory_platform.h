@@ -11,5 +11,8 @@ namespace tilesmith::platform {
 void* allocate_pages(std::size_t bytes, std::size_t alignment);
 // Gives back a block of allocate_pages() with the same size and alignment.
 void free_pages(void* block, std::size_t bytes, std::size_t alignment) noexcept;
+// Asks for huge pages under a block of any allocator; only advice, which a
+// system without them ignores.
+void advise_huge_pages(void* block, std::size_t bytes) noexcept;
 
 }  // namespace tilesmith::platform

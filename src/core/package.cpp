@@ -21,15 +21,16 @@ template <class T>
 T* UninitializedAllocator<T>::allocate(std::size_t n) {
     const std::size_t bytes = n * sizeof(T);
     if (bytes < kHugeFrom) return std::allocator<T>::allocate(n);
-    void* p = platform::allocate_pages(huge_size(bytes), kHugePage);
-    if (!p) throw std::bad_alloc();
+    // The C++ allocator, not fresh pages: a block given back is reused at once.
+    void* p = ::operator new(huge_size(bytes), std::align_val_t(kHugePage));
+    platform::advise_huge_pages(p, huge_size(bytes));
     return static_cast<T*>(p);
 }
 
 template <class T>
 void UninitializedAllocator<T>::deallocate(T* p, std::size_t n) noexcept {
     if (n * sizeof(T) < kHugeFrom) std::allocator<T>::deallocate(p, n);
-    else platform::free_pages(p, huge_size(n * sizeof(T)), kHugePage);
+    else ::operator delete(p, std::align_val_t(kHugePage));
 }
 
 template struct UninitializedAllocator<std::uint8_t>;
