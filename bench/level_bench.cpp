@@ -3,7 +3,6 @@
 // 0.35 x BM_DeflateBothBlocksAlone (one core). Run with --benchmark_repetitions and
 // compare medians: the machine is shared.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "core/package.h"
+#include "support/test_files.h"
 #include "core/progress.h"
 #include "formats/level_export.h"
 #include "formats/tr45.h"
@@ -91,9 +91,9 @@ struct Level {
         put_i32(file, std::uint32_t(stream16.size()));
         file.insert(file.end(), stream16.begin(), stream16.end());
         file.resize(file.size() + 2'000'000, 0x33);  // the rest of a level: geometry, sounds
-        const std::string dir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
-        path = dir + "/tilesmith_level_bench_" + std::to_string(getpid()) + ".tr4";
-        output = dir + "/tilesmith_level_bench_" + std::to_string(getpid()) + "_out.tr4";
+        const std::string stem = tilesmith::unique_temp_path("tilesmith_level_bench_").string();
+        path = stem + ".tr4";
+        output = stem + "_out.tr4";
         std::FILE* f = std::fopen(path.c_str(), "wb");
         std::fwrite(file.data(), 1, file.size(), f);
         std::fclose(f);

@@ -1,6 +1,5 @@
 // Opening and saving packages through the workspace: dispatch and after-load steps.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 
 #include "core/error.h"
 #include "model/workspace.h"
+#include "support/test_files.h"
 
 using namespace tilesmith;
 namespace fs = std::filesystem;
@@ -16,7 +16,7 @@ namespace {
 class WorkspaceFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("ts_workspace_files_" + std::to_string(getpid()));
+        dir_ = unique_temp_path("ts_workspace_files_");
         fs::create_directories(dir_);
         // A workspace with history: undo steps, a saved name, a moved selection.
         ws_.select(Side::target, Rect::of_size(64, 0, 64, 64));

@@ -29,6 +29,9 @@ int usage_error(const std::string& message);
 // Prints "tilesmith-cli: <message>" to stderr; returns kFailed.
 int failure(const std::string& message);
 
+// True when stderr is a terminal rather than a file or pipe.
+bool stderr_is_terminal();
+
 // A bar on stderr when stderr is a terminal; silent otherwise.
 class TerminalProgress : public Progress {
 public:

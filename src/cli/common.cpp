@@ -1,6 +1,4 @@
 // tilesmith-cli: messages, the terminal progress bar, loading and saving.
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "cli/cli.h"
@@ -19,7 +17,7 @@ int failure(const std::string& message) {
 }
 
 TerminalProgress::TerminalProgress(std::string label)
-    : label_(std::move(label)), enabled_(isatty(STDERR_FILENO) == 1) {}
+    : label_(std::move(label)), enabled_(stderr_is_terminal()) {}
 
 TerminalProgress::~TerminalProgress() {
     if (drawn_) std::fputc('\n', stderr);

@@ -3,6 +3,7 @@
 #include "formats/format_registry.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "formats/bmpjpg.h"
 #include "formats/png.h"
@@ -65,10 +66,10 @@ std::string join_lines(const std::vector<std::string>& lines) {
 std::span<const FileFormat* const> file_formats() { return kFormats; }
 
 std::string file_extension(const std::string& file_name) {
-    const auto slash = file_name.find_last_of('/');
-    const auto dot = file_name.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    std::string ext = file_name.substr(dot);
+    const std::string name = std::filesystem::path(file_name).filename().string();
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos) return {};
+    std::string ext = name.substr(dot);
     for (char& c : ext)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return ext;

@@ -1,21 +1,19 @@
 // Opening picture files for Qt's decoders.
 #include "formats/qt_picture_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "core/checked.h"
+#include "core/file_io.h"
+#include "core/file_platform.h"
 
 namespace tilesmith {
 
 QtPictureFile::QtPictureFile(const std::string& file_name, const char* decoder, int bytes_per_pixel)
     : file_name_(file_name) {
-    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
-    if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    std::error_code ec;
+    const platform::OpenedFile opened = platform::open_for_reading(file_name, ec);
+    if (ec) throw system_error(Msg::CannotOpenFile, file_name, ec);
+    if (!file_.open(opened.file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(opened.file);
         throw Error(Msg::CannotOpenFile, file_name, file_.errorString().toStdString());
     }
     QImageReader::setAllocationLimit(int(kMaxPackagePixels * bytes_per_pixel / (1024 * 1024)));

@@ -33,10 +33,18 @@ bool save_settings(const std::string& path, const Options& options, std::string*
 // Every per-user file (config.dat, the per-user state) lives in the one folder
 // this chooses.
 constexpr std::string_view kSettingsFile = "config.dat";
+// On macOS the program's folder is never used: a signed application bundle
+// must not change, so the per-user folder always holds the file.
+#ifdef __APPLE__
+constexpr bool kSettingsBesideProgram = false;
+#else
+constexpr bool kSettingsBesideProgram = true;
+#endif
 
 struct SettingsPlaces {
     std::string program_dir;
     std::string user_dir;  // empty when the platform names none
+    bool beside_program = kSettingsBesideProgram;  // whether a portable copy is possible at all
 
     // The file read at start: the program folder's while it can be written
     // there; otherwise the user's, or the program folder's while the user has none.
