@@ -25,8 +25,12 @@ std::string usage_text() {
     extension_list(FormatRole::write) + ").\n"
     "        --8bit                   read TR2/TR3 levels from their 8-bit pages\n"
     "        --no-transparency-fix    keep level pixels marked transparent in their own colour\n"
-    "  info FILE\n"
+    "  info FILE [--usage]\n"
     "      Print the package size of FILE in pixels and tiles.\n"
+    "        --usage                  for a level, also its object and sprite textures and, a line\n"
+    "                                 per page (numbered from 0, as the level numbers them), the\n"
+    "                                 pixels they map as a whole percent (0% and 100% only for\n"
+    "                                 none and all) and the 64 x 64 tiles they leave unused\n"
     "  export PACKAGE BASE OUTPUT\n"
     "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) +
     ") named OUTPUT.\n"

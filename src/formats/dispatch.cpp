@@ -20,8 +20,8 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
                                        const ReaderOptions& options, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->read) return std::nullopt;
-    if (const auto kind = misnamed_level_kind(*format, file_name)) {
-        ReadResult refused = read_result_of(package, misnamed_kind_message(*kind));
+    if (const auto why = misnamed_level(*format, file_name)) {
+        ReadResult refused = read_result_of(package, *why);
         refused.untouched = true;
         return refused;
     }

@@ -9,6 +9,7 @@
 #include "core/error.h"
 #include "formats/format_registry.h"
 #include "formats/level_format.h"
+#include "formats/level_walk.h"
 
 namespace tilesmith {
 
@@ -18,63 +19,7 @@ constexpr std::int64_t kPaletteBytes = 768;
 constexpr std::int64_t kLightMapBytes = 8192;
 constexpr std::int64_t kSoundMapBytes = 512;
 
-// Steps through the file by its counts. Counts are only read, never used to
-// size anything: each stretch is checked against the file before the walk
-// moves past it. The first stretch that does not fit stops the walk and is
-// kept as its problem.
-class Walker {
-public:
-    Walker(InFile& in, std::int64_t at) : in_(in), at_(at) {}
-
-    bool ok() const { return problem_.empty(); }
-    std::int64_t at() const { return at_; }
-    const std::string& problem() const { return problem_; }
-
-    // A little-endian unsigned count of `width` (2 or 4) bytes; 0 after a failure.
-    std::int64_t count(int width, const char* what) {
-        if (!ok()) return 0;
-        if (at_ + width > in_.size()) {
-            fail(std::string("its ") + what + " count would lie beyond the end of the file (" +
-                 std::to_string(in_.size()) + " bytes)");
-            return 0;
-        }
-        std::uint8_t raw[4] = {};
-        in_.seek(at_);
-        in_.read_exact(raw, std::size_t(width));
-        at_ += width;
-        return width == 2 ? std::int64_t(read_u16le(raw)) : std::int64_t(read_u32le(raw));
-    }
-
-    void skip(std::int64_t count, std::int64_t element_bytes, const char* what) {
-        if (!ok()) return;
-        const auto bytes = checked_mul(count, element_bytes);
-        const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
-        if (!end || *end > in_.size()) {
-            fail("its " + std::to_string(count) + " " + what +
-                 " would end beyond the end of the file (" + std::to_string(in_.size()) + " bytes)");
-            return;
-        }
-        at_ = *end;
-    }
-    void skip_bytes(std::int64_t bytes, const char* what) { skip(1, bytes, what); }
-    // A count of `width` bytes and that many elements.
-    void counted(int width, std::int64_t element_bytes, const char* what) {
-        skip(count(width, what), element_bytes, what);
-    }
-
-    void expect_end() {
-        if (ok() && at_ != in_.size())
-            fail("its last structure ends at byte " + std::to_string(at_) + ", not at the end of the file (" +
-                 std::to_string(in_.size()) + " bytes)");
-    }
-
-private:
-    void fail(std::string problem) { problem_ = std::move(problem); }
-
-    InFile& in_;
-    std::int64_t at_;
-    std::string problem_;
-};
+using Walker = LevelWalker;
 
 // Each room's size follows from its own counts.
 void walk_room(Walker& w) {
@@ -91,7 +36,8 @@ void walk_room(Walker& w) {
 }
 
 // From the page count to the end of the sprite sequences, shared by both orders.
-void walk_head(Walker& w, std::int64_t& pages) {
+void walk_head(Walker& w, Tr1Layout& layout) {
+    std::int64_t& pages = layout.pages;
     pages = w.count(4, "texture page");
     w.skip(pages, kPage8Bytes, "texture pages");
     w.skip_bytes(4, "unused value");
@@ -108,8 +54,8 @@ void walk_head(Walker& w, std::int64_t& pages) {
     w.counted(4, 2, "frame words");
     w.counted(4, 18, "models");
     w.counted(4, 32, "static meshes");
-    w.counted(4, 20, "object textures");
-    w.counted(4, 16, "sprite textures");
+    layout.object_textures = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
+    layout.sprite_textures = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
 }
 
@@ -198,13 +144,15 @@ Tr1Layout walk_checked(InFile& in) {
     return layout;
 }
 
-}  // namespace
-
-Tr1Layout walk_tr1(InFile& in) {
-    Walker head(in, kTr1PageCountOffset);
+std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::string& problem) {
+    FileBytes bytes(in);
+    Walker head(bytes, kTr1PageCountOffset);
     Tr1Layout layout;
-    walk_head(head, layout.pages);
-    if (!head.ok()) refuse_level(in.path(), head.problem());
+    walk_head(head, layout);
+    if (!head.ok()) {
+        problem = head.problem();
+        return std::nullopt;
+    }
 
     // The usual order: the palette after the light map.
     Walker usual = head;
@@ -227,9 +175,30 @@ Tr1Layout walk_tr1(InFile& in) {
     } else if (usual.ok()) {
         layout.palette_offset = usual_palette;
     } else {
-        refuse_level(in.path(), usual.problem() + " in the Tomb Raider 1 layout");
+        problem = usual.problem() + " in the Tomb Raider 1 layout";
+        return std::nullopt;
     }
     return layout;
+}
+
+}  // namespace
+
+Tr1Layout walk_tr1(InFile& in) {
+    std::string problem;
+    const auto layout = try_walk_tr1(in, problem);
+    if (!layout) refuse_level(in.path(), problem);
+    return *layout;
+}
+
+LevelTextureRefs walk_tr1_textures(InFile& in) {
+    std::string problem;
+    const auto layout = try_walk_tr1(in, problem);
+    if (!layout) refuse_texture_walk(in.path(), problem);
+    FileBytes bytes(in);
+    LevelTextureRefs refs;
+    read_object_textures(bytes, layout->object_textures, kTr123ObjectTexture, refs);
+    read_sprite_textures(bytes, layout->sprite_textures, refs);
+    return refs;
 }
 
 ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent,
@@ -299,15 +268,22 @@ ExportResult ex_tr1(const std::string& output_name, const std::string& base_name
 namespace {
 
 constexpr FileExtension kTr1Extensions[] = {{".phd", "Poziom Tomb Raider 1"}, {".tub", "Poziom Tomb Raider 1"}};
+constexpr std::string_view kTr1VersionExtensions[] = {".phd", ".tub"};
+
+bool tr1_signature(const std::uint8_t* first) { return read_u32le(first) == 0x00000020u; }
 
 ReadResult read_tr1_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                            Progress& progress) {
     return open_tr1(file_name, package, options.correct_transparent, progress);
 }
 
+constinit const LevelVersion kTr1Version{"Tomb Raider 1 level", tr1_signature, kTr1VersionExtensions,
+                                        Msg::LevelIsTr1, walk_tr1_textures};
+constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
+
 }  // namespace
 
 constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, "Poziom Tomb Raider 1", read_tr1_format,
-                                      nullptr, ex_tr1, Msg::Tr1LevelFilter};
+                                      nullptr, ex_tr1, Msg::Tr1LevelFilter, kTr1Versions};
 
 }  // namespace tilesmith

@@ -67,6 +67,7 @@ ReadResult read_tr23_format(const std::string& file_name, Package& package, cons
 }  // namespace
 
 constinit const FileFormat kTr23Format{FormatKind::level, kTr23Extensions, "Level Tomb Raider 2, 3, 4, 5",
-                                       read_tr23_format, nullptr, ex_tr23};
+                                       read_tr23_format, nullptr, ex_tr23, std::nullopt, kTr23Versions,
+                                       "Tomb Raider 2/3 level"};
 
 }  // namespace tilesmith

@@ -55,6 +55,7 @@ ReadResult read_wad_format(const std::string& file_name, Package& package, const
 }  // namespace
 
 constinit const FileFormat kWadFormat{FormatKind::object_package, kWadExtensions,
-                                      "Pakiet obiektów Tomb Raider", read_wad_format, nullptr, nullptr};
+                                      "Pakiet obiektów Tomb Raider", read_wad_format, nullptr, nullptr,
+                                      std::nullopt, {}, "Tomb Raider object package"};
 
 }  // namespace tilesmith

@@ -134,6 +134,12 @@ enum class Msg : int {
     ZoomIn = 230,
     ZoomOut = 232,
     ActualSize = 234,
+    // Texture use of levels.
+    TextureUseUnknown = 236,      // %1 the level, %2 why its structures cannot be walked
+    TextureUseOnlyInLevels = 238, // asked of an image or object package
+    ShowTextureUse = 240,         // View menu check item
+    UsedByFaces = 242,            // status bar, %1 object and sprite textures mapping the tile
+    TilesChangedUsed = 244,       // after an export: %1 tiles changed, %2 of them mapped by the level
     // New pairs are appended here, after the last entry of the table.
 };
 

@@ -353,6 +353,21 @@ constexpr std::string_view kStrings[kStringCount] = {
     // 234, 235: Widok -> view_actualsize
     "Rzeczywisty rozmiar",
     "Actual size",
+    // 236, 237: a level whose structures cannot be walked to its texture references
+    "Nie można ustalić użycia tekstur w „%1”: %2",
+    "The texture use of \"%1\" cannot be read: %2",
+    // 238, 239: texture use asked of an image or object package
+    "użycie tekstur zapisują tylko poziomy",
+    "texture use is recorded only in levels",
+    // 240, 241: View menu check item
+    "Pokaż użycie tekstur",
+    "Show texture use",
+    // 242, 243: status bar, the object and sprite textures mapping the tile under the pointer
+    "używana przez ściany: %1",
+    "used by %1 faces",
+    // 244, 245: after an export, the changed tiles and those the level maps
+    "Zmienione płytki: %1, w tym używane przez poziom: %2",
+    "%1 tiles changed, %2 of them used by the level",
 };
 
 }  // namespace

@@ -1,0 +1,131 @@
+// The level walker and the reading of the texture tables it finds.
+#include "formats/level_walk.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "core/checked.h"
+#include "core/error.h"
+
+namespace tilesmith {
+
+void FileBytes::read(std::int64_t at, std::uint8_t* out, std::size_t count) {
+    in_.seek(at);
+    in_.read_exact(out, count);
+}
+
+void BufferBytes::read(std::int64_t at, std::uint8_t* out, std::size_t count) {
+    std::memcpy(out, data_ + at, count);
+}
+
+LevelWalker::LevelWalker(LevelBytes& bytes, std::int64_t at, std::int64_t end, std::string_view where)
+    : bytes_(&bytes), at_(at), end_(end < 0 ? bytes.size() : end), where_(where) {}
+
+std::string LevelWalker::beyond() const {
+    return "beyond the end of " + std::string(where_) + " (" + std::to_string(end_) + " bytes)";
+}
+
+void LevelWalker::fail(std::string problem) {
+    if (ok()) problem_ = std::move(problem);
+}
+
+std::int64_t LevelWalker::count(int width, const char* what) {
+    if (!ok()) return 0;
+    if (at_ + width > end_) {
+        fail(std::string("its ") + what + " count would lie " + beyond());
+        return 0;
+    }
+    std::uint8_t raw[4] = {};
+    bytes_->read(at_, raw, std::size_t(width));
+    at_ += width;
+    return width == 2 ? std::int64_t(read_u16le(raw)) : std::int64_t(read_u32le(raw));
+}
+
+void LevelWalker::skip(std::int64_t count, std::int64_t element_bytes, const char* what) {
+    if (!ok()) return;
+    const auto bytes = checked_mul(count, element_bytes);
+    const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
+    if (!end || *end > end_) {
+        fail("its " + std::to_string(count) + " " + what + " would end " + beyond());
+        return;
+    }
+    at_ = *end;
+}
+
+Table LevelWalker::table(int width, std::int64_t element_bytes, const char* what) {
+    Table t;
+    t.count = count(width, what);
+    t.at = at_;
+    skip(t.count, element_bytes, what);
+    return ok() ? t : Table{};
+}
+
+void LevelWalker::marker(std::string_view text) {
+    if (!ok()) return;
+    std::uint8_t raw[8] = {};
+    const std::int64_t at = at_;
+    skip_bytes(std::int64_t(text.size()), "marker");
+    if (ok()) bytes_->read(at, raw, text.size());
+    if (ok() && std::memcmp(raw, text.data(), text.size()) != 0)
+        fail("the marker \"" + std::string(text.substr(0, text.find('\0'))) + "\" is missing at byte " +
+             std::to_string(at) + " of " + std::string(where_));
+}
+
+void LevelWalker::expect_end() {
+    if (ok() && at_ != end_)
+        fail("its last structure ends at byte " + std::to_string(at_) + ", not at the end of " +
+             std::string(where_) + " (" + std::to_string(end_) + " bytes)");
+}
+
+namespace {
+
+// Records are read a batch at a time, whatever the table's length.
+template <typename Each>
+void for_each_record(LevelBytes& bytes, const Table& table, std::int64_t record_bytes, Each each) {
+    constexpr std::int64_t kBatch = 256;
+    std::vector<std::uint8_t> buffer;
+    for (std::int64_t first = 0; first < table.count; first += kBatch) {
+        const std::int64_t n = std::min(kBatch, table.count - first);
+        buffer.resize(std::size_t(n * record_bytes));
+        bytes.read(table.at + first * record_bytes, buffer.data(), buffer.size());
+        for (std::int64_t i = 0; i < n; ++i) each(buffer.data() + i * record_bytes);
+    }
+}
+
+// A fraction byte and a whole byte: the whole pixel, one more when the
+// fraction says the corner is the high side of that pixel.
+std::int16_t corner_of(const std::uint8_t* fraction_and_whole) {
+    return std::int16_t(fraction_and_whole[1] + (fraction_and_whole[0] >= 128 ? 1 : 0));
+}
+
+}  // namespace
+
+void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTextureLayout& layout,
+                          LevelTextureRefs& refs) {
+    refs.objects.reserve(refs.objects.size() + std::size_t(table.count));
+    for_each_record(bytes, table, layout.record_bytes, [&](const std::uint8_t* r) {
+        const std::uint16_t page_field = read_u16le(r + 2);
+        const std::uint8_t* c = r + 4 + layout.skip_after_page;
+        ObjectTextureRef t;
+        t.page = page_field & layout.page_mask;
+        for (int k = 0; k < 4; ++k) t.corners[std::size_t(k)] = {corner_of(c + 4 * k), corner_of(c + 4 * k + 2)};
+        const bool fourth_empty = read_u32le(c + 12) == 0;
+        t.corner_count = (layout.triangle_bit ? (page_field & layout.triangle_bit) != 0 : fourth_empty) ? 3 : 4;
+        refs.objects.push_back(t);
+    });
+}
+
+void read_sprite_textures(LevelBytes& bytes, const Table& table, LevelTextureRefs& refs) {
+    refs.sprites.reserve(refs.sprites.size() + std::size_t(table.count));
+    for_each_record(bytes, table, kSpriteTextureBytes, [&](const std::uint8_t* r) {
+        refs.sprites.push_back({read_u16le(r), r[2], r[3], (read_u16le(r + 4) >> 8) + 1, (read_u16le(r + 6) >> 8) + 1});
+    });
+}
+
+void refuse_texture_walk(const std::string& file_name, const std::string& problem) {
+    throw Error(Msg::TextureUseUnknown, file_name, problem);
+}
+
+}  // namespace tilesmith
