@@ -259,7 +259,7 @@ public:
         count("object textures", width, n);
         for (std::uint32_t i = 0; i < n; ++i) {
             const bool triangle = i % 5 == 4;
-            const std::uint32_t page = i % std::uint32_t(spec_.pages);
+            const std::uint32_t page = i % std::uint32_t(std::max(spec_.pages, 1));
             const std::uint8_t x0 = std::uint8_t(64 * (i % 4)), y0 = std::uint8_t(64 * (i / 4 % 4));
             u16(0);
             u16(page | (triangle && triangle_bit ? 0x8000u : 0));
@@ -280,7 +280,7 @@ public:
         const std::uint32_t n = small(++salt_) + 1;
         count("sprite textures", 4, n);
         for (std::uint32_t i = 0; i < n; ++i) {
-            u16(i % std::uint32_t(spec_.pages));
+            u16(i % std::uint32_t(std::max(spec_.pages, 1)));
             out_.push_back(std::uint8_t(32 * (i % 8)));
             out_.push_back(std::uint8_t(16 * (i % 16)));
             u16(31 * 256 + 255);
