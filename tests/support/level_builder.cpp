@@ -255,7 +255,7 @@ public:
     // Object textures of `record` bytes: attribute, page field, `after_page`
     // junk bytes, four corners, then junk to the record's end.
     void object_textures(int width, std::size_t record, std::size_t after_page, bool triangle_bit) {
-        const std::uint32_t n = small(++salt_) + 5;
+        const std::uint32_t n = spec_.object_textures ? std::uint32_t(spec_.object_textures) : small(++salt_) + 5;
         count("object textures", width, n);
         for (std::uint32_t i = 0; i < n; ++i) {
             const bool triangle = i % 5 == 4;

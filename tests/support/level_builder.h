@@ -93,6 +93,7 @@ struct LevelSpec {
     int pages = 2;
     int rooms = 3;
     std::uint32_t seed = 1;
+    int object_textures = 0;  // 0: a few
     // The count of this name is written as `hostile_value` instead.
     std::string hostile_count;
     std::uint32_t hostile_value = 0xFFFFFFFFu;
