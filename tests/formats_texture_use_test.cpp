@@ -31,7 +31,10 @@ struct TextureWalk : ::testing::Test {
             EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
         }
         Package p;
-        if (spec.game != Game::tr1 && spec.game != Game::tr1_ub) EXPECT_FALSE(read_package(path, p, {}, progress)->refused());
+        const bool reader_walks = spec.game == Game::tr1 || spec.game == Game::tr1_ub;
+        if (!reader_walks) {
+            EXPECT_FALSE(read_package(path, p, {}, progress)->refused());
+        }
     }
 };
 

@@ -79,6 +79,51 @@ void LevelWalker::expect_end() {
              std::string(where_) + " (" + std::to_string(end_) + " bytes)");
 }
 
+void walk_room(LevelWalker& w, const RoomLayout& room) {
+    w.skip_bytes(16, "room position");
+    w.counted(4, 2, "room geometry words");
+    w.counted(2, 32, "room portals");
+    const std::int64_t columns = w.count(2, "room sector");
+    const std::int64_t rows = w.count(2, "room sector");
+    w.skip(columns * rows, 8, "room sectors");
+    w.skip_bytes(room.ambient_bytes, "room ambient light");
+    w.counted(2, room.light_bytes, "room lights");
+    w.counted(2, room.static_mesh_bytes, "room static meshes");
+    w.skip_bytes(room.tail_bytes, "room alternate and flags");
+}
+
+void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes) {
+    w.counted(4, 2, "floor data words");
+    w.counted(4, 2, "mesh data words");
+    w.counted(4, 4, "mesh pointers");
+    w.counted(4, animation_bytes, "animations");
+    w.counted(4, 6, "state changes");
+    w.counted(4, 8, "animation dispatches");
+    w.counted(4, 2, "animation commands");
+    w.counted(4, 4, "mesh tree words");
+    w.counted(4, 2, "frame words");
+    w.counted(4, model_bytes, "models");
+    w.counted(4, 32, "static meshes");
+}
+
+void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes) {
+    const std::int64_t boxes = w.count(4, "box");
+    w.skip(boxes, box_bytes, "boxes");
+    w.counted(4, 2, "overlaps");
+    w.skip(boxes, zone_bytes, "zones");
+    w.counted(4, 2, "animated texture words");
+}
+
+void walk_cinematics_to_sample_indices(LevelWalker& w, std::int64_t sound_map_bytes, bool sample_bytes) {
+    w.counted(2, 16, "cinematic frames");
+    w.counted(2, 1, "demo data bytes");
+    w.skip_bytes(sound_map_bytes, "sound map");
+    w.counted(4, 8, "sound details");
+    if (sample_bytes) w.counted(4, 1, "sample bytes");
+    w.counted(4, 4, "sample indices");
+    w.expect_end();
+}
+
 namespace {
 
 // Records are read a batch at a time, whatever the table's length.

@@ -86,6 +86,22 @@ private:
     std::string problem_;
 };
 
+// The structures the games share, with what differs between them.
+struct RoomLayout {
+    std::int64_t ambient_bytes, light_bytes, static_mesh_bytes, tail_bytes;
+};
+// A room of Tomb Raider 1-4: position, geometry words, portals, sectors,
+// ambient light, lights, static meshes, then alternate room, flags and more.
+void walk_room(LevelWalker& w, const RoomLayout& room);
+// From the floor data to the static meshes.
+void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes);
+// The boxes, overlaps and zones, then the animated texture words.
+void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes);
+
+// From the cinematic frames to the sample indices, which end the walk; the
+// first game keeps its sample bytes before the indices.
+void walk_cinematics_to_sample_indices(LevelWalker& w, std::int64_t sound_map_bytes, bool sample_bytes);
+
 // The object textures of a table of `record_bytes` records: a 16-bit
 // attribute, the 16-bit page field, `skip_after_page` bytes, then four
 // corners of a fraction byte and a whole byte each way. `page_mask` keeps the

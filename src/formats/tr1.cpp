@@ -21,19 +21,8 @@ constexpr std::int64_t kSoundMapBytes = 512;
 
 using Walker = LevelWalker;
 
-// Each room's size follows from its own counts.
-void walk_room(Walker& w) {
-    w.skip_bytes(16, "room position");
-    w.counted(4, 2, "room geometry words");
-    w.counted(2, 32, "room portals");
-    const std::int64_t columns = w.count(2, "room sector");
-    const std::int64_t rows = w.count(2, "room sector");
-    w.skip(columns * rows, 8, "room sectors");
-    w.skip_bytes(2, "room ambient light");
-    w.counted(2, 18, "room lights");
-    w.counted(2, 18, "room static meshes");
-    w.skip_bytes(4, "room alternate and flags");
-}
+// Ambient light, lights and room static meshes of the first game.
+constexpr RoomLayout kTr1Room{2, 18, 18, 4};
 
 // From the page count to the end of the sprite sequences, shared by both orders.
 void walk_head(Walker& w, Tr1Layout& layout) {
@@ -42,18 +31,8 @@ void walk_head(Walker& w, Tr1Layout& layout) {
     w.skip(pages, kPage8Bytes, "texture pages");
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w);
-    w.counted(4, 2, "floor data words");
-    w.counted(4, 2, "mesh data words");
-    w.counted(4, 4, "mesh pointers");
-    w.counted(4, 32, "animations");
-    w.counted(4, 6, "state changes");
-    w.counted(4, 8, "animation dispatches");
-    w.counted(4, 2, "animation commands");
-    w.counted(4, 4, "mesh tree words");
-    w.counted(4, 2, "frame words");
-    w.counted(4, 18, "models");
-    w.counted(4, 32, "static meshes");
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, kTr1Room);
+    walk_meshes_to_static_meshes(w, 32, 18);
     layout.object_textures = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     layout.sprite_textures = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
@@ -63,24 +42,9 @@ void walk_head(Walker& w, Tr1Layout& layout) {
 void walk_middle(Walker& w) {
     w.counted(4, 16, "cameras");
     w.counted(4, 16, "sound sources");
-    const std::int64_t boxes = w.count(4, "box");
-    w.skip(boxes, 20, "boxes");
-    w.counted(4, 2, "overlaps");
-    w.skip(boxes, 12, "zones");
-    w.counted(4, 2, "animated texture words");
+    walk_boxes_to_animated_textures(w, 20, 12);
     w.counted(4, 22, "items");
     w.skip_bytes(kLightMapBytes, "light map");
-}
-
-// After the palette: cinematic frames to sample indices, ending with the file.
-void walk_tail(Walker& w) {
-    w.counted(2, 16, "cinematic frames");
-    w.counted(2, 1, "demo data bytes");
-    w.skip_bytes(kSoundMapBytes, "sound map");
-    w.counted(4, 8, "sound details");
-    w.counted(4, 1, "sample bytes");
-    w.counted(4, 4, "sample indices");
-    w.expect_end();
 }
 
 std::array<std::uint8_t, kPaletteBytes> read_palette(InFile& in, std::int64_t offset) {
@@ -159,14 +123,14 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::string& problem) {
     walk_middle(usual);
     const std::int64_t usual_palette = usual.at();
     usual.skip_bytes(kPaletteBytes, "palette");
-    walk_tail(usual);
+    walk_cinematics_to_sample_indices(usual, kSoundMapBytes, true);
 
     // Unfinished Business and the demos: the palette right after the sprite sequences.
     Walker early = head;
     const std::int64_t early_palette = early.at();
     early.skip_bytes(kPaletteBytes, "palette");
     walk_middle(early);
-    walk_tail(early);
+    walk_cinematics_to_sample_indices(early, kSoundMapBytes, true);
 
     const bool prefer_early = file_extension(in.path()) == ".tub";
     if (early.ok() && (prefer_early || !usual.ok())) {

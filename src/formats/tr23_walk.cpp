@@ -16,19 +16,10 @@ enum class Game { tr2, tr3 };
 constexpr std::int64_t kLightMapBytes = 8192;
 constexpr std::int64_t kSoundMapBytes = 370 * 2;
 
-void walk_room(LevelWalker& w, Game game) {
-    w.skip_bytes(16, "room position");
-    w.counted(4, 2, "room geometry words");
-    w.counted(2, 32, "room portals");
-    const std::int64_t columns = w.count(2, "room sector");
-    const std::int64_t rows = w.count(2, "room sector");
-    w.skip(columns * rows, 8, "room sectors");
-    w.skip_bytes(game == Game::tr2 ? 6 : 4, "room ambient light");
-    w.counted(2, 24, "room lights");
-    w.counted(2, 20, "room static meshes");
-    // Tomb Raider 3 adds the water scheme, the reverb and a filler byte.
-    w.skip_bytes(game == Game::tr2 ? 4 : 7, "room alternate and flags");
-}
+// Tomb Raider 2 adds a light mode to the ambient light; Tomb Raider 3 the
+// water scheme, the reverb and a filler byte after the flags.
+constexpr RoomLayout kTr2Room{6, 24, 20, 4};
+constexpr RoomLayout kTr3Room{4, 24, 20, 7};
 
 // From the page count to the end of the static meshes.
 void walk_head(LevelWalker& w, Game game) {
@@ -36,39 +27,15 @@ void walk_head(LevelWalker& w, Game game) {
     w.skip(pages, kPage8Bytes + kPage16Bytes, "texture pages");
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, game);
-    w.counted(4, 2, "floor data words");
-    w.counted(4, 2, "mesh data words");
-    w.counted(4, 4, "mesh pointers");
-    w.counted(4, 32, "animations");
-    w.counted(4, 6, "state changes");
-    w.counted(4, 8, "animation dispatches");
-    w.counted(4, 2, "animation commands");
-    w.counted(4, 4, "mesh tree words");
-    w.counted(4, 2, "frame words");
-    w.counted(4, 18, "models");
-    w.counted(4, 32, "static meshes");
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, game == Game::tr2 ? kTr2Room : kTr3Room);
+    walk_meshes_to_static_meshes(w, 32, 18);
 }
 
 // From the cameras to the animated textures.
 void walk_middle(LevelWalker& w) {
     w.counted(4, 16, "cameras");
     w.counted(4, 16, "sound sources");
-    const std::int64_t boxes = w.count(4, "box");
-    w.skip(boxes, 8, "boxes");
-    w.counted(4, 2, "overlaps");
-    w.skip(boxes, 20, "zones");
-    w.counted(4, 2, "animated texture words");
-}
-
-// From the cinematic frames to the sample indices, ending with the file.
-void walk_tail(LevelWalker& w) {
-    w.counted(2, 16, "cinematic frames");
-    w.counted(2, 1, "demo data bytes");
-    w.skip_bytes(kSoundMapBytes, "sound map");
-    w.counted(4, 8, "sound details");
-    w.counted(4, 4, "sample indices");
-    w.expect_end();
+    walk_boxes_to_animated_textures(w, 8, 20);
 }
 
 LevelTextureRefs refs_of(LevelBytes& bytes, const Table& objects, const Table& sprites) {
@@ -93,13 +60,13 @@ LevelTextureRefs walk_tr2_textures(InFile& in) {
     walk_middle(usual);
     usual.counted(4, 24, "items");
     usual.skip_bytes(kLightMapBytes, "light map");
-    walk_tail(usual);
+    walk_cinematics_to_sample_indices(usual, kSoundMapBytes, false);
 
     LevelWalker demo = head;
     demo.skip_bytes(kLightMapBytes, "light map");
     walk_middle(demo);
     demo.counted(4, 24, "items");
-    walk_tail(demo);
+    walk_cinematics_to_sample_indices(demo, kSoundMapBytes, false);
 
     if (!usual.ok() && !demo.ok()) refuse_texture_walk(in.path(), usual.problem() + " in the Tomb Raider 2 layout");
     return refs_of(bytes, objects, sprites);
@@ -125,7 +92,7 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
     const Table objects = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     w.counted(4, 24, "items");
     w.skip_bytes(kLightMapBytes, "light map");
-    walk_tail(w);
+    walk_cinematics_to_sample_indices(w, kSoundMapBytes, false);
     if (!w.ok()) refuse_texture_walk(in.path(), w.problem() + " in the Tomb Raider 3 layout");
     return refs_of(bytes, objects, sprites);
 }

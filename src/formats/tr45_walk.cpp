@@ -23,18 +23,8 @@ enum class Game { tr4, tr5 };
 // No level's data block comes near this; a larger one is refused unread.
 constexpr std::int64_t kMostLevelDataBytes = std::int64_t(256) << 20;
 
-void walk_tr4_room(LevelWalker& w) {
-    w.skip_bytes(16, "room position");
-    w.counted(4, 2, "room geometry words");
-    w.counted(2, 32, "room portals");
-    const std::int64_t columns = w.count(2, "room sector");
-    const std::int64_t rows = w.count(2, "room sector");
-    w.skip(columns * rows, 8, "room sectors");
-    w.skip_bytes(4, "room colour");
-    w.counted(2, 46, "room lights");
-    w.counted(2, 20, "room static meshes");
-    w.skip_bytes(7, "room alternate, flags, water, reverb and group");
-}
+// A colour for the ambient light, lights of 46 bytes, and the alternate group.
+constexpr RoomLayout kTr4Room{4, 46, 20, 7};
 
 // Tomb Raider 5 rooms carry their own length after an "XELA" marker.
 void walk_tr5_room(LevelWalker& w) {
@@ -51,29 +41,15 @@ Found walk_level_data(LevelWalker& w, Game game) {
     Found found;
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(tr4 ? 2 : 4, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) tr4 ? walk_tr4_room(w) : walk_tr5_room(w);
-    w.counted(4, 2, "floor data words");
-    w.counted(4, 2, "mesh data words");
-    w.counted(4, 4, "mesh pointers");
-    w.counted(4, 40, "animations");
-    w.counted(4, 6, "state changes");
-    w.counted(4, 8, "animation dispatches");
-    w.counted(4, 2, "animation commands");
-    w.counted(4, 4, "mesh tree words");
-    w.counted(4, 2, "frame words");
-    w.counted(4, tr4 ? 18 : 20, "models");
-    w.counted(4, 32, "static meshes");
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) tr4 ? walk_room(w, kTr4Room) : walk_tr5_room(w);
+    walk_meshes_to_static_meshes(w, 40, tr4 ? 18 : 20);
     w.marker(tr4 ? std::string_view("SPR") : std::string_view("SPR\0", 4));
     found.sprites = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
     w.counted(4, 16, "cameras");
     w.counted(4, 40, "flyby cameras");
     w.counted(4, 16, "sound sources");
-    const std::int64_t boxes = w.count(4, "box");
-    w.skip(boxes, 8, "boxes");
-    w.counted(4, 2, "overlaps");
-    w.skip(boxes, 20, "zones");
-    w.counted(4, 2, "animated texture words");
+    walk_boxes_to_animated_textures(w, 8, 20);
     w.skip_bytes(1, "animated texture range count");
     w.marker(tr4 ? std::string_view("TEX") : std::string_view("TEX\0", 4));
     found.objects = w.table(4, tr4 ? 38 : 40, "object textures");

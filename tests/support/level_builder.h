@@ -89,10 +89,12 @@ Tr1Level make_tr1(int pages, bool unfinished_business = false, int rooms = 3, st
 // Whole levels of every kind the texture walks read.
 enum class Game { tr1, tr1_ub, tr2, tr3, tr4, tr5 };
 struct LevelSpec {
-    Game game = Game::tr2;
-    int pages = 2;
-    int rooms = 3;
-    std::uint32_t seed = 1;
+    LevelSpec(Game game_ = Game::tr2, int pages_ = 2, int rooms_ = 3, std::uint32_t seed_ = 1)
+        : game(game_), pages(pages_), rooms(rooms_), seed(seed_) {}
+    Game game;
+    int pages;
+    int rooms;
+    std::uint32_t seed;
     int object_textures = 0;  // 0: a few
     // The count of this name is written as `hostile_value` instead.
     std::string hostile_count;
