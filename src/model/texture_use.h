@@ -14,8 +14,13 @@
 //     (Msg::UsedByFaces);
 //   - after an export: used_among(changed tiles) for "%1 tiles changed, %2 of
 //     them used by the level" (Msg::TilesChangedUsed).
-// Build it when asked for (a TextureUse of a 64-page level rasterises every
-// face once, a few milliseconds); keep it beside the package it was read with.
+// Build it when asked for, from the level file the package was read from:
+//   if (auto refs = read_texture_refs(file_name))   // formats/level_textures.h
+//       use = TextureUse(*refs, package.height() / kPageSide);
+// read_texture_refs throws Error (Msg::TextureUseUnknown, naming the file and
+// why) for a level it cannot walk: its pages are fine, its use is unknown.
+// Placing the references of a 64-page level takes some tens of milliseconds;
+// keep the TextureUse beside the package it was read with.
 #pragma once
 #include <array>
 #include <cstdint>
