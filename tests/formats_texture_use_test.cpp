@@ -43,11 +43,13 @@ TEST_F(TextureWalk, CountsEqualTheFilesCountFieldsForEveryKind) {
         ASSERT_TRUE(refs) << extension_of(game);
         EXPECT_EQ(int(refs->objects.size()), level.object_textures) << extension_of(game);
         EXPECT_EQ(int(refs->sprites.size()), level.sprite_textures) << extension_of(game);
-        // Every fifth face is a triangle, each face one whole tile of its page.
+        // Every fifth face is a triangle, each face one whole tile of its page; sprites are 32 x 16.
         for (std::size_t i = 0; i < refs->objects.size(); ++i) {
             EXPECT_EQ(refs->objects[i].corner_count, i % 5 == 4 ? 3 : 4) << i;
             EXPECT_EQ(refs->objects[i].corners[2].x, 64 * int(i % 4) + 64) << i;
         }
+        for (const SpriteTextureRef& s : refs->sprites)
+            EXPECT_EQ(std::pair(s.width, s.height), std::pair(32, 16)) << extension_of(game);
     }
 }
 

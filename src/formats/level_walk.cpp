@@ -162,10 +162,16 @@ void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTex
     });
 }
 
-void read_sprite_textures(LevelBytes& bytes, const Table& table, LevelTextureRefs& refs) {
+void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs) {
     refs.sprites.reserve(refs.sprites.size() + std::size_t(table.count));
     for_each_record(bytes, table, kSpriteTextureBytes, [&](const std::uint8_t* r) {
-        refs.sprites.push_back({read_u16le(r), r[2], r[3], (read_u16le(r + 4) >> 8) + 1, (read_u16le(r + 6) >> 8) + 1});
+        if (mapping == SpriteMapping::size_words) {
+            refs.sprites.push_back({read_u16le(r), r[2], r[3], (read_u16le(r + 4) >> 8) + 1, (read_u16le(r + 6) >> 8) + 1});
+            return;
+        }
+        const int left = std::int16_t(read_u16le(r + 8)), top = std::int16_t(read_u16le(r + 10));
+        const int right = std::int16_t(read_u16le(r + 12)), bottom = std::int16_t(read_u16le(r + 14));
+        refs.sprites.push_back({read_u16le(r), left, top, std::max(right - left, 0), std::max(bottom - top, 0)});
     });
 }
 

@@ -117,10 +117,14 @@ struct ObjectTextureLayout {
 constexpr ObjectTextureLayout kTr123ObjectTexture{20, 0, 0x7FFF, 0};
 void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTextureLayout& layout,
                           LevelTextureRefs& refs);
-// Sprite textures: 16 bytes each, the page, x and y bytes, then width and
-// height words holding (pixels - 1) x 256 + 255.
+// Sprite textures: 16 bytes each, the page word, x and y bytes, width and
+// height words, then left, top, right and bottom words. Tomb Raider 1-3 map
+// x, y and the width and height, which hold (pixels - 1) x 256 + 255 (the
+// sides place the sprite in the world); Tomb Raider 4 and 5 map the sides,
+// pixel edges on the page.
 constexpr std::int64_t kSpriteTextureBytes = 16;
-void read_sprite_textures(LevelBytes& bytes, const Table& table, LevelTextureRefs& refs);
+enum class SpriteMapping { size_words, side_words };
+void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs);
 
 // Throws Error naming the file: its texture use cannot be read, and why.
 [[noreturn]] void refuse_texture_walk(const std::string& file_name, const std::string& problem);

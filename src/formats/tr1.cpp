@@ -161,7 +161,7 @@ LevelTextureRefs walk_tr1_textures(InFile& in) {
     FileBytes bytes(in);
     LevelTextureRefs refs;
     read_object_textures(bytes, layout->object_textures, kTr123ObjectTexture, refs);
-    read_sprite_textures(bytes, layout->sprite_textures, refs);
+    read_sprite_textures(bytes, layout->sprite_textures, SpriteMapping::size_words, refs);
     return refs;
 }
 

@@ -1,7 +1,5 @@
 // The texture references of Tomb Raider 2 and 3 levels: every structure from
 // the page count to the sample indices that end the file.
-#include <optional>
-
 #include "core/checked.h"
 #include "formats/level_format.h"
 #include "formats/level_walk.h"
@@ -41,7 +39,7 @@ void walk_middle(LevelWalker& w) {
 LevelTextureRefs refs_of(LevelBytes& bytes, const Table& objects, const Table& sprites) {
     LevelTextureRefs refs;
     read_object_textures(bytes, objects, kTr123ObjectTexture, refs);
-    read_sprite_textures(bytes, sprites, refs);
+    read_sprite_textures(bytes, sprites, SpriteMapping::size_words, refs);
     return refs;
 }
 

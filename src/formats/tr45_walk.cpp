@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "core/checked.h"
@@ -161,7 +162,7 @@ LevelTextureRefs walk_tr45_textures(InFile& in, Game game) {
     if (!data.ok()) refuse_texture_walk(in.path(), data.problem());
     LevelTextureRefs refs;
     read_object_textures(*bytes, found.objects, object_texture_layout(game), refs);
-    read_sprite_textures(*bytes, found.sprites, refs);
+    read_sprite_textures(*bytes, found.sprites, SpriteMapping::side_words, refs);
     return refs;
 }
 

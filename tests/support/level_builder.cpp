@@ -281,11 +281,12 @@ public:
         const std::uint32_t n = small(++salt_) + 1;
         count("sprite textures", 4, n);
         for (std::uint32_t i = 0; i < n; ++i) {
+            const std::uint32_t x = 32 * (i % 8), y = 16 * (i % 16);
             u16(i % std::uint32_t(std::max(spec_.pages, 1)));
-            u16(32 * (i % 8) | 16 * (i % 16) << 8);  // x, y
-            u16(31 * 256 + 255);
+            u16(x | y << 8);
+            u16(31 * 256 + 255);  // 32 x 16 pixels
             u16(15 * 256 + 255);
-            junk(8);
+            for (const std::uint32_t side : {x, y, x + 32, y + 16}) u16(side);
         }
         level_.sprite_textures = int(n);
     }
