@@ -115,6 +115,11 @@ if(TILESMITH_BUILD_GUI)
     set_tests_properties(editor_version PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=xcb;DISPLAY=;WAYLAND_DISPLAY="
       PASS_REGULAR_EXPRESSION "^Tilesmith ${PROJECT_VERSION}\n$")
+    # An unknown option, also without a display: the usage and status 2.
+    add_test(NAME editor_unknown_option
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=xcb DISPLAY= WAYLAND_DISPLAY=
+              ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:tilesmith>
+              -P ${PROJECT_SOURCE_DIR}/tests/unknown_option_test.cmake)
   endif()
 endif()
 if(TILESMITH_BUILD_TESTS)

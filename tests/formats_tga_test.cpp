@@ -121,11 +121,11 @@ TEST_F(TgaTest, ColourMappedFilesUseTheirPalette) {
     EXPECT_EQ(p.pixel(1, 0), pack_rgb(0, 0, 7));
 
     // A map cut short by the end of the file keeps the entries it has; the
-    // missing pixel bytes read as index 0.
+    // missing pixels are transparent.
     Bytes cut = header(0, 1, 1, 256, 24, 1, 1, 8, 0);
     append(cut, {1, 2, 3});
     open_tga(write("f.tga", cut), p, progress);
-    EXPECT_EQ(p.pixel(0, 0), pack_rgb(3, 2, 1));
+    EXPECT_EQ(p.pixel(0, 0), kTransparent);
 }
 
 TEST_F(TgaTest, RefusedHeadersLeaveThePackageAlone) {
@@ -157,7 +157,7 @@ TEST_F(TgaTest, RefusedHeadersLeaveThePackageAlone) {
     }
 }
 
-TEST_F(TgaTest, ShortFileKeepsItsSizeAndRepeatsTheRowBuffer) {
+TEST_F(TgaTest, ShortFileKeepsItsSizeWithTransparentRows) {
     Bytes b = header(0, 0, 2, 0, 0, 2, 4, 24, 32);
     append(b, {1, 1, 1, 2, 2, 2});  // row 0 whole
     append(b, {9, 9, 9, 8});        // row 1 cut after four bytes
@@ -166,12 +166,12 @@ TEST_F(TgaTest, ShortFileKeepsItsSizeAndRepeatsTheRowBuffer) {
     open_tga(write("s.tga", b), p, progress);
     ASSERT_EQ(p.height(), 4);
     EXPECT_EQ(p.pixel(0, 1), pack_rgb(9, 9, 9));
-    EXPECT_EQ(p.pixel(1, 1), pack_rgb(2, 2, 8));  // the rest of the buffer from row 0
-    EXPECT_EQ(p.pixel(1, 3), pack_rgb(2, 2, 8));  // missing rows repeat the buffer
+    EXPECT_EQ(p.pixel(1, 1), kTransparent);  // the pixel the cut reaches into
+    EXPECT_EQ(p.pixel(1, 3), kTransparent);  // missing rows
 
     open_tga(write("h.tga", header(0, 0, 2, 0, 0, 3, 2, 16, 0)), p, progress);
     EXPECT_EQ(p.width(), 3);
-    EXPECT_EQ(p.pixel(2, 1), kBlack);  // zeros before the first row
+    EXPECT_EQ(p.pixel(2, 1), kTransparent);
 }
 
 TEST_F(TgaTest, InputErrorsThrowNamingTheFileAndChangeNothing) {

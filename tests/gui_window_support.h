@@ -76,7 +76,7 @@ public:
     std::deque<SaveAnswer> save_change_answers;
     std::deque<QColor> colour_answers;
     QStringList open_filters, save_filters, save_suffixes, open_folders, save_folders, questions,
-        save_questions, warnings, informations, errors, links;
+        save_questions, warnings, informations, errors, links, save_selected;
     std::vector<QColor> colour_initials;
 
     QString open_file(QWidget*, const QString& filter, const QString& folder) override {
@@ -84,14 +84,19 @@ public:
         open_folders << folder;
         return pop(open_answers, QString());
     }
-    QString save_file(QWidget*, const QString& filter, const QString& suffix,
-                      const QString& folder) override {
+    QString save_file(QWidget*, const QString& filter, const QString& suffix, const QString& folder,
+                      const QString& selected) override {
+        save_selected << selected;
         save_filters << filter;
         save_suffixes << suffix;
         save_folders << folder;
         return pop(save_answers, QString());
     }
     bool question(QWidget*, const QString& text) override {
+        questions << text;
+        return pop(question_answers, false);
+    }
+    bool confirm(QWidget*, const QString& text, const QString&, const QString&) override {
         questions << text;
         return pop(question_answers, false);
     }

@@ -15,6 +15,7 @@
 
 #include "model/recent_files.h"
 #include "model/settings.h"
+#include "model/user_state.h"
 
 namespace tilesmith {
 namespace {
@@ -258,6 +259,8 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
         const SettingsPlaces places{at(c.program), at(c.user)};
         EXPECT_EQ(places.read_path(), file(c.read));
         EXPECT_EQ(places.write_path(), file(c.write));
+        // Every per-user file goes where config.dat goes.
+        EXPECT_EQ(places.write_path(kUserStateFile), c.write.empty() ? "" : at(c.write) + "/state.txt");
     }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program + " " + c.user);
@@ -274,6 +277,34 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
     EXPECT_EQ(read_bytes(places.read_path()).size(), 16u);
     EXPECT_EQ(load_settings(places.read_path()), english);
     EXPECT_EQ(read_bytes(dir_ / "locked/config.dat"), kDefaultRecord);
+}
+
+TEST_F(SettingsFile, UserStateRoundTripsAndAMissingFileIsEmpty) {
+    EXPECT_EQ(load_user_state((dir_ / "none.txt").string()), UserState{});
+    UserState state;
+    state.recent = {"/a/new\nline.tga", "/b/back\\slash.tga", "/c/x=y.png"};
+    state.folders = {{"source", "/a"}, {"save", "/d e"}};
+    state.save_type = ".png";
+    const std::string path = (dir_ / "state.txt").string();
+    ASSERT_TRUE(save_user_state(path, state));
+    EXPECT_EQ(load_user_state(path), state);
+    std::string problem;
+    EXPECT_FALSE(save_user_state((dir_ / "missing/state.txt").string(), state, &problem));
+    EXPECT_FALSE(problem.empty());
+}
+
+TEST(RecentFiles, RestoredListKeepsItsOrderWithoutRepeatsUpToFive) {
+    RecentFiles recent;
+    recent.restore({"/1", "", "/2", "/1", "/3", "/4", "/5", "/6"});
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/1", "/2", "/3", "/4", "/5"}));
+    recent.add_recent_file("/7");
+    EXPECT_EQ(recent.entries().front(), "/7");
+}
+
+TEST(FirstStart, PolishOnlyForAPolishLocale) {
+    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_TRUE(polish_for_locale(pl)) << pl;
+    for (const char* other : {"", "C", "en_US.UTF-8", "de_DE", "plx", "en_PL"})
+        EXPECT_FALSE(polish_for_locale(other)) << other;
 }
 
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {

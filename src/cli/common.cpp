@@ -55,8 +55,10 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
     TerminalProgress progress("reading");
     const auto result = read_package(path, package, options, progress);
     if (!result) return failure("cannot read \"" + path + "\"");
-    // A refused file: the string table's English words.
-    if (result->refusal) return failure(std::string(text_of(*result->refusal, Language::English)));
+    // A refused file, or one read with rows missing (the window shows what is
+    // there; a script must not take it for whole): the string table's English words.
+    if (result->refusal) return failure(result->refusal_text().text(Language::English));
+    if (result->warning) return failure(result->warning->text(Language::English));
     return kOk;
 }
 

@@ -28,8 +28,8 @@ enum class FormatKind { image, level, object_package };
 
 struct FileExtension {
     std::string_view dot;    // lower case, with its dot: ".tr4"
-    // This extension's own type line in the export's save dialog (levels only).
-    std::string_view title;
+    // This extension's own type line in the export's save dialog.
+    Msg title;
 };
 
 // Readers leave the package unchanged when they throw or refuse.
@@ -55,6 +55,8 @@ struct LevelVersion {
     // Error (refuse_texture_walk) when the file cannot be walked. nullptr:
     // a version no format reads.
     LevelTextureRefs (*walk_textures)(InFile& in);
+    // The number of the game (1-5) whose levels these are; 0 for others.
+    int game = 0;
 };
 
 // One entry of the registry. Each format's file defines its entry; the
@@ -62,15 +64,12 @@ struct LevelVersion {
 struct FileFormat {
     FormatKind kind;
     std::span<const FileExtension> extensions;
-    // The file dialogs' type line; formats with the same title share one line.
-    // The type lines stay Polish in both languages.
-    std::string_view filter_title;
+    // The file dialogs' type line, in the user's language; formats with the
+    // same title share one line.
+    Msg filter_title;
     FormatReader read;
     FormatWriter write;       // nullptr: not written
     LevelExporter exporter;   // nullptr: no export into a base of this format
-    // A type line that follows the language: in the dialogs its text replaces
-    // filter_title and the extensions' own titles.
-    std::optional<Msg> title_message = std::nullopt;
     // Levels: the game versions of this format's files, in the order their
     // signatures are tried. Empty for images and object packages.
     std::span<const LevelVersion* const> versions = {};

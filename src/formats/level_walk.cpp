@@ -20,21 +20,29 @@ void BufferBytes::read(std::int64_t at, std::uint8_t* out, std::size_t count) {
     std::memcpy(out, data_ + at, count);
 }
 
-LevelWalker::LevelWalker(LevelBytes& bytes, std::int64_t at, std::int64_t end, std::string_view where)
-    : bytes_(&bytes), at_(at), end_(end < 0 ? bytes.size() : end), where_(where) {}
+LevelWalker::LevelWalker(LevelBytes& bytes, std::int64_t at, std::int64_t end, bool in_level_data)
+    : bytes_(&bytes),
+      at_(at),
+      end_(end < 0 ? bytes.size() : end),
+      beyond_(in_level_data ? Msg::LevelDataBeyondEnd : Msg::StructureBeyondEnd),
+      ends_early_(in_level_data ? Msg::LevelDataEndsEarly : Msg::LastStructureEarly) {}
 
-std::string LevelWalker::beyond() const {
-    return "beyond the end of " + std::string(where_) + " (" + std::to_string(end_) + " bytes)";
-}
-
-void LevelWalker::fail(std::string problem) {
+void LevelWalker::fail(Phrase problem) {
     if (ok()) problem_ = std::move(problem);
 }
 
-std::int64_t LevelWalker::count(int width, const char* what) {
+bool LevelWalker::fits(std::int64_t count, std::int64_t element_bytes) {
+    const auto bytes = checked_mul(count, element_bytes);
+    const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
+    if (!end || *end > end_) return false;
+    at_ = *end;
+    return true;
+}
+
+std::int64_t LevelWalker::count(int width, const char* /*what*/) {
     if (!ok()) return 0;
     if (at_ + width > end_) {
-        fail(std::string("its ") + what + " count would lie " + beyond());
+        fail_beyond();
         return 0;
     }
     std::uint8_t raw[4] = {};
@@ -43,15 +51,12 @@ std::int64_t LevelWalker::count(int width, const char* what) {
     return width == 2 ? std::int64_t(read_u16le(raw)) : std::int64_t(read_u32le(raw));
 }
 
-void LevelWalker::skip(std::int64_t count, std::int64_t element_bytes, const char* what) {
-    if (!ok()) return;
-    const auto bytes = checked_mul(count, element_bytes);
-    const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
-    if (!end || *end > end_) {
-        fail("its " + std::to_string(count) + " " + what + " would end " + beyond());
-        return;
-    }
-    at_ = *end;
+void LevelWalker::skip(std::int64_t count, std::int64_t element_bytes, const char* /*what*/) {
+    if (ok() && !fits(count, element_bytes)) fail_beyond();
+}
+
+void LevelWalker::skip_pages(std::int64_t count, std::int64_t page_bytes) {
+    if (ok() && !fits(count, page_bytes)) fail(Phrase(Msg::PagesBeyondEnd).arg(count).arg(end_));
 }
 
 Table LevelWalker::table(int width, std::int64_t element_bytes, const char* what) {
@@ -69,14 +74,11 @@ void LevelWalker::marker(std::string_view text) {
     skip_bytes(std::int64_t(text.size()), "marker");
     if (ok()) bytes_->read(at, raw, text.size());
     if (ok() && std::memcmp(raw, text.data(), text.size()) != 0)
-        fail("the marker \"" + std::string(text.substr(0, text.find('\0'))) + "\" is missing at byte " +
-             std::to_string(at) + " of " + std::string(where_));
+        fail(Phrase(Msg::MarkerMissing).arg(text.substr(0, text.find('\0'))).arg(at));
 }
 
 void LevelWalker::expect_end() {
-    if (ok() && at_ != end_)
-        fail("its last structure ends at byte " + std::to_string(at_) + ", not at the end of " +
-             std::string(where_) + " (" + std::to_string(end_) + " bytes)");
+    if (ok() && at_ != end_) fail(Phrase(ends_early_).arg(at_).arg(end_));
 }
 
 void walk_room(LevelWalker& w, const RoomLayout& room) {
@@ -175,8 +177,8 @@ void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping m
     });
 }
 
-void refuse_texture_walk(const std::string& file_name, const std::string& problem) {
-    throw Error(Msg::TextureUseUnknown, file_name, problem);
+void refuse_texture_walk(const std::string& file_name, Phrase problem) {
+    throw Error(Msg::TextureUseUnknown, file_name, std::move(problem));
 }
 
 }  // namespace tilesmith

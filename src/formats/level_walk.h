@@ -6,11 +6,13 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/file_io.h"
 #include "formats/texture_refs.h"
+#include "strings/phrase.h"
 
 namespace tilesmith {
 
@@ -52,19 +54,22 @@ struct Table {
 
 class LevelWalker {
 public:
-    // Walks from `at` up to `end` (the end of the bytes when negative), which
-    // `where` names in problems ("the file", "the level data block").
-    LevelWalker(LevelBytes& bytes, std::int64_t at, std::int64_t end = -1, std::string_view where = "the file");
+    // Walks from `at` up to `end` (the end of the bytes when negative). The
+    // walked stretch is the file, or with `in_level_data` its level data block,
+    // which the problems then name.
+    LevelWalker(LevelBytes& bytes, std::int64_t at, std::int64_t end = -1, bool in_level_data = false);
 
-    bool ok() const { return problem_.empty(); }
+    bool ok() const { return !problem_; }
     std::int64_t at() const { return at_; }
-    const std::string& problem() const { return problem_; }
-    LevelBytes& bytes() const { return *bytes_; }
+    const Phrase& problem() const { return *problem_; }
 
+    // `what` names each stretch for the reader of the walk.
     // A little-endian unsigned count of `width` (2 or 4) bytes; 0 after a failure.
     std::int64_t count(int width, const char* what);
     void skip(std::int64_t count, std::int64_t element_bytes, const char* what);
     void skip_bytes(std::int64_t bytes, const char* what) { skip(1, bytes, what); }
+    // The texture pages, whose count the problem names.
+    void skip_pages(std::int64_t count, std::int64_t page_bytes);
     // A count of `width` bytes and that many elements.
     void counted(int width, std::int64_t element_bytes, const char* what) {
         skip(count(width, what), element_bytes, what);
@@ -75,15 +80,17 @@ public:
     void marker(std::string_view text);
     // The walked stretch must end here.
     void expect_end();
-    void fail(std::string problem);
+    void fail(Phrase problem);
 
 private:
-    std::string beyond() const;
+    // Moves past `count` elements when they end inside the stretch.
+    bool fits(std::int64_t count, std::int64_t element_bytes);
+    void fail_beyond() { fail(Phrase(beyond_).arg(at_).arg(end_)); }
 
     LevelBytes* bytes_;
     std::int64_t at_, end_;
-    std::string_view where_;
-    std::string problem_;
+    Msg beyond_, ends_early_;
+    std::optional<Phrase> problem_;
 };
 
 // The structures the games share, with what differs between them.
@@ -127,6 +134,6 @@ enum class SpriteMapping { size_words, side_words };
 void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs);
 
 // Throws Error naming the file: its texture use cannot be read, and why.
-[[noreturn]] void refuse_texture_walk(const std::string& file_name, const std::string& problem);
+[[noreturn]] void refuse_texture_walk(const std::string& file_name, Phrase problem);
 
 }  // namespace tilesmith

@@ -30,18 +30,18 @@ void read_png(const std::string& file_name, Package& fresh, Progress& progress) 
     // The header's size, checked before a pixel is decoded.
     const QSize announced = reader.size();
     if (!announced.isValid())
-        throw Error(Msg::CannotReadFile, file_name, "not a PNG picture or its header is damaged");
+        throw Error(Msg::CannotReadFile, file_name, Msg::NotAPng);
     picture.check_size(announced);
 
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw Error(Msg::CannotReadFile, file_name, reader.errorString().toStdString());
     if (image.size() != announced)
-        throw Error(Msg::CannotReadFile, file_name, "the picture does not match its header");
+        throw Error(Msg::CannotReadFile, file_name, Msg::PictureNotAsHeader);
     // Greyscale, palette (with its transparent entries), 16-bit: one layout,
     // alpha not premultiplied, so the colour of an opaque pixel is exact.
     image = image.convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull()) throw Error(Msg::CannotReadFile, file_name, "out of memory converting the picture");
+    if (image.isNull()) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
 
     const int width = image.width(), height = image.height();
     progress.reset(height);
@@ -65,11 +65,11 @@ ReadResult read_png_format(const std::string& file_name, Package& package, const
     return open_png(file_name, package, progress);
 }
 
-constexpr FileExtension kPngExtensions[] = {{".png", "Obraz PNG"}};
+constexpr FileExtension kPngExtensions[] = {{".png", Msg::PngFilter}};
 
 }  // namespace
 
-constinit const FileFormat kPngFormat{FormatKind::image, kPngExtensions, "Obraz PNG", read_png_format,
+constinit const FileFormat kPngFormat{FormatKind::image, kPngExtensions, Msg::PngFilter, read_png_format,
                                       save_png, nullptr};
 
 ReadResult open_png(const std::string& file_name, Package& package, Progress& progress) {
@@ -84,7 +84,7 @@ void save_png(const std::string& file_name, const Package& package, Progress& pr
     progress.reset(height);
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull() && width > 0 && height > 0)
-        throw Error(Msg::CannotWriteFile, file_name, "out of memory converting the picture");
+        throw Error(Msg::CannotWriteFile, file_name, Msg::NotEnoughMemory);
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* src = package.row(y);
         auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));

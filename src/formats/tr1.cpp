@@ -28,7 +28,7 @@ constexpr RoomLayout kTr1Room{2, 18, 18, 4};
 void walk_head(Walker& w, Tr1Layout& layout) {
     std::int64_t& pages = layout.pages;
     pages = w.count(4, "texture page");
-    w.skip(pages, kPage8Bytes, "texture pages");
+    w.skip_pages(pages, kPage8Bytes);
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
     for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, kTr1Room);
@@ -108,7 +108,7 @@ Tr1Layout walk_checked(InFile& in) {
     return layout;
 }
 
-std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::string& problem) {
+std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem) {
     FileBytes bytes(in);
     Walker head(bytes, kTr1PageCountOffset);
     Tr1Layout layout;
@@ -139,7 +139,7 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::string& problem) {
     } else if (usual.ok()) {
         layout.palette_offset = usual_palette;
     } else {
-        problem = usual.problem() + " in the Tomb Raider 1 layout";
+        problem = usual.problem();
         return std::nullopt;
     }
     return layout;
@@ -148,16 +148,16 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::string& problem) {
 }  // namespace
 
 Tr1Layout walk_tr1(InFile& in) {
-    std::string problem;
+    std::optional<Phrase> problem;
     const auto layout = try_walk_tr1(in, problem);
-    if (!layout) refuse_level(in.path(), problem);
+    if (!layout) refuse_level(in.path(), *problem);
     return *layout;
 }
 
 LevelTextureRefs walk_tr1_textures(InFile& in) {
-    std::string problem;
+    std::optional<Phrase> problem;
     const auto layout = try_walk_tr1(in, problem);
-    if (!layout) refuse_texture_walk(in.path(), problem);
+    if (!layout) refuse_texture_walk(in.path(), *problem);
     FileBytes bytes(in);
     LevelTextureRefs refs;
     read_object_textures(bytes, layout->object_textures, kTr123ObjectTexture, refs);
@@ -193,7 +193,7 @@ ReadResult open_tr1(const std::string& file_name, Package& package, bool correct
     }
 
     package.take_pixels(fresh);
-    return ReadResult{kPageSide / kTileSide, height / kTileSide, std::nullopt, false};
+    return read_result_of(package);
 }
 
 ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
@@ -231,7 +231,7 @@ ExportResult ex_tr1(const std::string& output_name, const std::string& base_name
 
 namespace {
 
-constexpr FileExtension kTr1Extensions[] = {{".phd", "Poziom Tomb Raider 1"}, {".tub", "Poziom Tomb Raider 1"}};
+constexpr FileExtension kTr1Extensions[] = {{".phd", Msg::Tr1LevelFilter}, {".tub", Msg::Tr1LevelFilter}};
 constexpr std::string_view kTr1VersionExtensions[] = {".phd", ".tub"};
 
 bool tr1_signature(const std::uint8_t* first) { return read_u32le(first) == 0x00000020u; }
@@ -242,12 +242,12 @@ ReadResult read_tr1_format(const std::string& file_name, Package& package, const
 }
 
 constinit const LevelVersion kTr1Version{"Tomb Raider 1 level", tr1_signature, kTr1VersionExtensions,
-                                        Msg::LevelIsTr1, walk_tr1_textures};
+                                        Msg::LevelIsTr1, walk_tr1_textures, 1};
 constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
 
 }  // namespace
 
-constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, "Poziom Tomb Raider 1", read_tr1_format,
-                                      nullptr, ex_tr1, Msg::Tr1LevelFilter, kTr1Versions};
+constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, Msg::Tr1LevelFilter, read_tr1_format,
+                                      nullptr, ex_tr1, kTr1Versions};
 
 }  // namespace tilesmith

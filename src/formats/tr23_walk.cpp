@@ -22,7 +22,7 @@ constexpr RoomLayout kTr3Room{4, 24, 20, 7};
 // From the page count to the end of the static meshes.
 void walk_head(LevelWalker& w, Game game) {
     const std::int64_t pages = w.count(4, "texture page");
-    w.skip(pages, kPage8Bytes + kPage16Bytes, "texture pages");
+    w.skip_pages(pages, kPage8Bytes + kPage16Bytes);
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
     for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, game == Game::tr2 ? kTr2Room : kTr3Room);
@@ -66,7 +66,7 @@ LevelTextureRefs walk_tr2_textures(InFile& in) {
     demo.counted(4, 24, "items");
     walk_cinematics_to_sample_indices(demo, kSoundMapBytes, false);
 
-    if (!usual.ok() && !demo.ok()) refuse_texture_walk(in.path(), usual.problem() + " in the Tomb Raider 2 layout");
+    if (!usual.ok() && !demo.ok()) refuse_texture_walk(in.path(), usual.problem());
     return refs_of(bytes, objects, sprites);
 }
 
@@ -78,7 +78,7 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
     const std::int64_t version = w.count(4, "version");
     w.skip_bytes(kTr2PageCountOffset - 4, "palettes");
     if (version == 0xFF180034) {
-        w.skip(w.count(4, "texture page"), kPage8Bytes + kPage16Bytes, "texture pages");
+        w.skip_pages(w.count(4, "texture page"), kPage8Bytes + kPage16Bytes);
         w.expect_end();
         if (!w.ok()) refuse_texture_walk(in.path(), w.problem());
         return {};
@@ -91,7 +91,7 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
     w.counted(4, 24, "items");
     w.skip_bytes(kLightMapBytes, "light map");
     walk_cinematics_to_sample_indices(w, kSoundMapBytes, false);
-    if (!w.ok()) refuse_texture_walk(in.path(), w.problem() + " in the Tomb Raider 3 layout");
+    if (!w.ok()) refuse_texture_walk(in.path(), w.problem());
     return refs_of(bytes, objects, sprites);
 }
 
@@ -104,9 +104,9 @@ bool tr3_signature(const std::uint8_t* first) {
 }
 
 constinit const LevelVersion kTr2Version{"Tomb Raider 2 level", tr2_signature, kTr2Extensions, Msg::LevelIsTr2,
-                                        walk_tr2_textures};
+                                        walk_tr2_textures, 2};
 constinit const LevelVersion kTr3Version{"Tomb Raider 3 level", tr3_signature, kTr2Extensions, Msg::LevelIsTr3,
-                                        walk_tr3_textures};
+                                        walk_tr3_textures, 3};
 
 }  // namespace
 

@@ -72,14 +72,10 @@ ObjectTextureLayout object_texture_layout(Game game) {
 }
 
 // The level data block inflated, the buffer growing with what the stream
-// gives rather than with the size the file states. Empty with `problem` set
-// when the stream does not give exactly `unpacked` bytes.
-std::vector<std::uint8_t> inflate_level_data(InFile& in, const Table& packed, std::int64_t unpacked,
-                                             std::string& problem) {
-    if (unpacked > kMostLevelDataBytes) {
-        problem = "its level data block of " + std::to_string(unpacked) + " bytes is larger than any level's";
-        return {};
-    }
+// gives rather than with the size the file states. Throws Error naming the
+// file when the stream does not give exactly `unpacked` bytes.
+std::vector<std::uint8_t> inflate_level_data(InFile& in, const Table& packed, std::int64_t unpacked) {
+    if (unpacked > kMostLevelDataBytes) refuse_texture_walk(in.path(), Phrase(Msg::LevelDataTooLarge).arg(unpacked));
     std::vector<std::uint8_t> input(std::size_t(packed.count));
     in.seek(packed.at);
     in.read_exact(input.data(), input.size());
@@ -109,10 +105,8 @@ std::vector<std::uint8_t> inflate_level_data(InFile& in, const Table& packed, st
         if (rc == Z_BUF_ERROR) rc = Z_OK;
     }
     inflateEnd(&s);
-    if (rc != Z_STREAM_END || out.size() != std::size_t(unpacked)) {
-        problem = "its level data block does not inflate to its " + std::to_string(unpacked) + " bytes";
-        return {};
-    }
+    if (rc != Z_STREAM_END || out.size() != std::size_t(unpacked))
+        refuse_texture_walk(in.path(), Phrase(Msg::LevelDataCannotInflate).arg(unpacked));
     return out;
 }
 
@@ -144,20 +138,18 @@ LevelTextureRefs walk_tr45_textures(InFile& in, Game game) {
     w.expect_end();
     if (!w.ok()) refuse_texture_walk(in.path(), w.problem());
 
-    std::string problem;
     std::vector<std::uint8_t> inflated;
     BufferBytes buffer(nullptr, 0);
     LevelBytes* bytes = &file;
     std::int64_t from = level_data.at, to = level_data.at + level_data.count;
     if (game == Game::tr4) {
-        inflated = inflate_level_data(in, level_data, unpacked, problem);
-        if (!problem.empty()) refuse_texture_walk(in.path(), problem);
+        inflated = inflate_level_data(in, level_data, unpacked);
         buffer = BufferBytes(inflated.data(), inflated.size());
         bytes = &buffer;
         from = 0;
         to = std::int64_t(inflated.size());
     }
-    LevelWalker data(*bytes, from, to, "the level data block");
+    LevelWalker data(*bytes, from, to, true);
     const Found found = walk_level_data(data, game);
     if (!data.ok()) refuse_texture_walk(in.path(), data.problem());
     LevelTextureRefs refs;
@@ -180,9 +172,9 @@ constexpr std::string_view kTr5Extensions[] = {".trc"};
 // "TR4\0" under another extension: the bytes do not tell 4 from 5. Remastered
 // levels are read under no extension.
 constinit const LevelVersion kTr4Version{"Tomb Raider 4 level", tr45_signature, kTr4Extensions, Msg::LevelIsTr45,
-                                        walk_tr4_textures};
+                                        walk_tr4_textures, 4};
 constinit const LevelVersion kTr5Version{"Tomb Raider 5 level", tr45_signature, kTr5Extensions, Msg::LevelIsTr45,
-                                        walk_tr5_textures};
+                                        walk_tr5_textures, 5};
 constinit const LevelVersion kTrx4Version{"remastered Tomb Raider 4 level", trx4_signature, {}, Msg::RemasteredTr4,
                                          nullptr};
 constinit const LevelVersion kTrx5Version{"remastered Tomb Raider 5 level", trx5_signature, {}, Msg::RemasteredTr5,

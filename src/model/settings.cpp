@@ -27,9 +27,9 @@ void set_problem(std::string* problem, const std::string& text) {
     if (problem) *problem = text;
 }
 
-constexpr char kFileName[] = "config.dat";
-
-std::string in_folder(const std::string& dir) { return (std::filesystem::path(dir) / kFileName).string(); }
+std::string in_folder(const std::string& dir, std::string_view file = kSettingsFile) {
+    return (std::filesystem::path(dir) / file).string();
+}
 
 bool exists(const std::string& path) {
     struct stat st {};
@@ -144,16 +144,22 @@ bool save_settings(const std::string& path, const Options& options, std::string*
     }
 }
 
-std::string SettingsPlaces::read_path() const {
-    if (program_place_writable(program_dir)) return in_folder(program_dir);
-    if (!user_dir.empty() && exists(in_folder(user_dir))) return in_folder(user_dir);
-    return in_folder(program_dir);
+// The folder is chosen by config.dat for every per-user file, so that they never part.
+std::string SettingsPlaces::read_path(std::string_view file) const {
+    if (program_place_writable(program_dir)) return in_folder(program_dir, file);
+    if (!user_dir.empty() && exists(in_folder(user_dir))) return in_folder(user_dir, file);
+    return in_folder(program_dir, file);
 }
 
-std::string SettingsPlaces::write_path() const {
-    if (program_place_writable(program_dir)) return in_folder(program_dir);
-    if (user_place_writable(user_dir)) return in_folder(user_dir);
+std::string SettingsPlaces::write_path(std::string_view file) const {
+    if (program_place_writable(program_dir)) return in_folder(program_dir, file);
+    if (user_place_writable(user_dir)) return in_folder(user_dir, file);
     return {};
+}
+
+bool polish_for_locale(std::string_view locale_name) {
+    const std::string_view language = locale_name.substr(0, locale_name.find_first_of("_-.@"));
+    return language == "pl";
 }
 
 bool save_settings(const SettingsPlaces& places, const Options& options, std::string* problem) {

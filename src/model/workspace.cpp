@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "formats/dispatch.h"
+#include "formats/save_checks.h"
 
 namespace tilesmith {
 
@@ -139,10 +140,10 @@ OpenAnswer Workspace::open_source(const std::string& file_name, Progress& progre
     Package fresh;
     const std::optional<ReadResult> r = read_package(file_name, fresh, reader, progress);
     if (!r) return {};
-    if (r->refused()) return {true, r->refusal};
+    if (r->refused()) return {true, r->refusal, r->refusal_text()};
     use_source(std::move(fresh));
     recent_.add_recent_file(file_name);
-    return {true, std::nullopt};
+    return {true, std::nullopt, r->warning};
 }
 
 OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progress) {
@@ -150,12 +151,12 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
     Package fresh;
     const std::optional<ReadResult> r = read_package(file_name, fresh, reader, progress);
     if (!r) return {};
-    if (r->refused()) return {true, r->refusal};
+    if (r->refused()) return {true, r->refusal, r->refusal_text()};
     use_target(std::move(fresh));
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name.
-    document_.set_target_file_name(is_writable_extension(file_extension(file_name)) ? file_name : std::string());
-    return {true, std::nullopt};
+    document_.set_target_file_name(can_write_back(file_name) ? file_name : std::string());
+    return {true, std::nullopt, r->warning};
 }
 
 void Workspace::use_source(Package package) {

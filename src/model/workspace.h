@@ -26,6 +26,9 @@ enum class Side { source = 1, target = 2 };
 struct OpenAnswer {
     bool recognised = false;  // false: unrecognised extension, nothing happened
     std::optional<Msg> refusal;  // the message of a refused TGA or level
+    // What the user is told: the refusal naming the file, or the warning of a
+    // file read with rows missing.
+    std::optional<Phrase> note;
 };
 
 class Workspace {
@@ -113,6 +116,8 @@ public:
     bool save_target(const std::string& file_name, Progress& progress);
     bool save_target_as(const std::string& file_name, Progress& progress);
 
+    // The recent list of the last run, newest first.
+    void restore_recent(const std::vector<std::string>& newest_first) { recent_.restore(newest_first); }
     // The file Save writes to; Save As and the open and new commands set it too.
     void set_target_file_name(std::string name) { document_.set_target_file_name(std::move(name)); }
     // A package as the source or as a freshly opened target, its view reset.

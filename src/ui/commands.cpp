@@ -1,6 +1,7 @@
 // MainWindow's command handlers: each asks the model, then shows what it answered.
 // They run inside MainWindow::run, which shows any error in the general error box.
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 #include <stdexcept>
 
@@ -16,7 +17,9 @@
 #include "ui/progress.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/format_registry.h"
+#include "formats/export_check.h"
 #include "formats/level_export.h"
+#include "formats/save_checks.h"
 
 namespace tilesmith {
 
@@ -46,7 +49,10 @@ void MainWindow::plik_opensourceClick() {
     // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
     const QString name = file_to_open(FolderSlot::source);
-    if (!name.isEmpty()) show_open_answer(workspace_.open_source(local_path(name), *gauge_));
+    if (name.isEmpty()) return;
+    show_open_answer(workspace_.open_source(local_path(name), *gauge_));
+    // Kept at once: the list of a run that ends badly is not lost.
+    folders_.remember_recent(workspace_.recent());
 }
 
 void MainWindow::plik_opentargetClick() {
@@ -66,8 +72,8 @@ QString MainWindow::file_to_open(FolderSlot slot) {
 }
 
 void MainWindow::show_open_answer(const OpenAnswer& answer) {
-    if (answer.refusal) host_.warning(this, text(*answer.refusal));
-    else if (answer.recognised) gauge_->finish();
+    if (answer.recognised && !answer.refusal) gauge_->finish();
+    if (answer.note) host_.warning(this, text(*answer.note));
 }
 
 void MainWindow::plik_savetargetClick() {
@@ -75,20 +81,33 @@ void MainWindow::plik_savetargetClick() {
         plik_savetargetasClick();
         return;
     }
-    if (workspace_.save_target(workspace_.target_file_name(), *gauge_))
-        note_written(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())));
-    else
-        say_extension_not_written();
+    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false);
 }
 
 void MainWindow::plik_savetargetasClick() {
-    const QString name = host_.save_file(this, filter_text(save_filter(workspace_.language())),
-                                         QString::fromStdString(default_suffix(FormatRole::write)),
-                                         folders_.folder(FolderSlot::save));
+    const QString filter = filter_text(save_filter(workspace_.language()));
+    // The dialog starts on the type saved last.
+    QString last;
+    const QString pattern = QLatin1Char('*') + folders_.save_type();
+    for (const QString& line : filter.split(QStringLiteral(";;"))) {
+        const QString patterns = line.section(QLatin1Char('('), -1).chopped(1);
+        if (last.isEmpty() && pattern.size() > 1 && patterns.split(QLatin1Char(' ')).contains(pattern)) last = line;
+    }
+    const QString name = host_.save_file(this, filter, QString::fromStdString(default_suffix(FormatRole::write)),
+                                         folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
-    if (workspace_.save_target_as(local_path(name), *gauge_)) note_written(name);
+    if (save_to(name, true)) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
+}
+
+bool MainWindow::save_to(const QString& name, bool as) {
+    const std::string file = local_path(name);
+    if (const auto loss = transparency_loss_question(file, workspace_.target_package()))
+        if (!host_.confirm(this, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return false;
+    const bool written = as ? workspace_.save_target_as(file, *gauge_) : workspace_.save_target(file, *gauge_);
+    if (written) note_written(name);
     else say_extension_not_written();
+    return written;
 }
 
 void MainWindow::say_extension_not_written() {
@@ -105,6 +124,11 @@ void MainWindow::ex_tr2345Click() {
                                          folders_.folder(FolderSlot::export_base));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
+    // A base that cannot take the package is refused before the output is asked for.
+    if (const auto why = export_base_refusal(local_path(base), workspace_.target_package())) {
+        host_.warning(this, text(*why));
+        return;
+    }
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
     if (const auto choice = export_output_choice(file_extension(local_path(base)), language)) {

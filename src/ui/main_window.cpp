@@ -41,6 +41,7 @@
 #include "ui/progress.h"
 #include "tilesmith_version.h"
 #include "model/settings.h"
+#include "model/user_state.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/dispatch.h"
 
@@ -114,6 +115,10 @@ QString MainWindow::text(int entry) const {
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
+QString MainWindow::text(const Phrase& phrase) const {
+    return QString::fromStdString(phrase.text(workspace_.language()));
+}
+
 QString MainWindow::text(Msg message) const {
     const std::string_view t = text_of(message, workspace_.language());
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
@@ -125,6 +130,11 @@ void MainWindow::FormShow() {
     // Centred before anything can be asked or reported: a message box about
     // the command-line file centres on this still hidden window.
     centre_on_screen();
+
+    // The per-user state (recent list, dialogs' folders) beside config.dat.
+    std::string state_file = settings_places().write_path(kUserStateFile);
+    if (state_file.empty()) state_file = settings_places().read_path(kUserStateFile);
+    LastFolders::keep_in(QFile::decodeName(QByteArray::fromStdString(state_file)));
 
     // Settings first; a config.dat that cannot be read never keeps the
     // workspace from being built.
@@ -145,6 +155,7 @@ void MainWindow::FormShow() {
         sync_options();
     }
     restore_window_state();
+    workspace_.restore_recent(folders_.recent());
     // Qt's buttons and dialogs speak the program's language from the start.
     qt_texts_.follow(workspace_.options().polish);
     // Also without a settings file: the flat look starts on, as its item does.

@@ -169,6 +169,7 @@ private:
     QString text(int entry) const;
     // The message in the current language.
     QString text(Msg message) const;
+    QString text(const Phrase& phrase) const;
     // "Save changes?" when the target has unsaved work: true to go on (saved
     // or discarded), false to keep everything as it is.
     bool settle_unsaved_target();
@@ -184,6 +185,9 @@ private:
     void tell_settings_unsaved();
     // Save and Save As: no writer takes the name's extension, nothing was written.
     void say_extension_not_written();
+    // Save and Save As: writes the target to `name` after the questions its
+    // type asks (a JPEG loses the transparent colour); false when nothing was written.
+    bool save_to(const QString& name, bool as);
 
     // Command handlers (commands.cpp); called inside run().
     void plik_newClick();

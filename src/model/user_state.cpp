@@ -1,0 +1,78 @@
+// The per-user state as text: one "key=value" line each, newlines and
+// backslashes of values escaped.
+#include "model/user_state.h"
+
+#include <exception>
+#include <fstream>
+#include <sstream>
+
+#include "core/file_io.h"
+
+namespace tilesmith {
+
+namespace {
+
+constexpr std::string_view kRecent = "recent=", kFolder = "folder.", kSaveType = "save_type=";
+
+std::string escaped(std::string_view value) {
+    std::string out;
+    for (const char c : value) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else out += c;
+    }
+    return out;
+}
+
+std::string unescaped(std::string_view value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const char next = value[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+}  // namespace
+
+UserState load_user_state(const std::string& path) {
+    UserState state;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::string_view l = line;
+        if (l.starts_with(kRecent)) {
+            state.recent.push_back(unescaped(l.substr(kRecent.size())));
+        } else if (l.starts_with(kSaveType)) {
+            state.save_type = unescaped(l.substr(kSaveType.size()));
+        } else if (l.starts_with(kFolder)) {
+            const auto equals = l.find('=');
+            if (equals == std::string_view::npos) continue;
+            state.folders[std::string(l.substr(kFolder.size(), equals - kFolder.size()))] =
+                unescaped(l.substr(equals + 1));
+        }
+    }
+    return state;
+}
+
+bool save_user_state(const std::string& path, const UserState& state, std::string* problem) {
+    std::ostringstream text;
+    for (const std::string& name : state.recent) text << kRecent << escaped(name) << '\n';
+    for (const auto& [dialog, folder] : state.folders) text << kFolder << escaped(dialog) << '=' << escaped(folder) << '\n';
+    if (!state.save_type.empty()) text << kSaveType << escaped(state.save_type) << '\n';
+    const std::string bytes = text.str();
+    try {
+        write_file_atomic(path, bytes.data(), bytes.size());
+        return true;
+    } catch (const std::exception& e) {
+        if (problem) *problem = e.what();
+        return false;
+    }
+}
+
+}  // namespace tilesmith
