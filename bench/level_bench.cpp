@@ -1,7 +1,8 @@
 // Speed of the Tomb Raider 4/5 reader and export against zlib alone, on a 64-page level.
 // Goals: BM_OpenTr45 <= 0.8 x BM_InflateBlock32Alone; BM_ExportTr45 (two cores) <=
-// 0.35 x BM_DeflateBothBlocksAlone (one core). Run with --benchmark_repetitions and
-// compare medians: the machine is shared.
+// 0.35 x BM_DeflateBothBlocksAlone (one core); BM_WalkTr4Textures <= BM_OpenTr4Level
+// (a walkable level of 64 pages, 2000 rooms and 4000 object textures). Run with
+// --benchmark_repetitions and compare medians: the machine is shared.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
@@ -15,7 +16,11 @@
 #include "support/test_files.h"
 #include "core/progress.h"
 #include "formats/level_export.h"
+#include "formats/level_textures.h"
 #include "formats/tr45.h"
+#include "model/texture_use.h"
+#include "support/level_builder.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -209,5 +214,51 @@ void BM_ExportTr45(benchmark::State& state) {
     if (c32 > z32 || c16 > z16) state.SkipWithError("an exported block is larger than zlib's level 9");
 }
 BENCHMARK(BM_ExportTr45)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// A level whose every structure the texture walk steps through.
+struct WalkableLevel {
+    tilesmith::TempDir dir;
+    std::string path;
+    WalkableLevel() {
+        tilesmith::LevelSpec spec{tilesmith::Game::tr4, kPages, 2000};
+        spec.object_textures = 4000;
+        path = dir.put("walkable.tr4", tilesmith::make_level(spec).bytes);
+    }
+};
+
+WalkableLevel& walkable() {
+    static WalkableLevel instance;
+    return instance;
+}
+
+void BM_OpenTr4Level(benchmark::State& state) {
+    tilesmith::CountingProgress progress;
+    for (auto _ : state) {
+        tilesmith::Package package;
+        tilesmith::open_tr45(walkable().path, package, true, progress);
+        benchmark::DoNotOptimize(package.bits());
+    }
+}
+BENCHMARK(BM_OpenTr4Level)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole walk: the file's blocks and samples, the inflated level data, the tables read.
+void BM_WalkTr4Textures(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto refs = tilesmith::read_texture_refs(walkable().path);
+        if (!refs) state.SkipWithError("no references");
+        benchmark::DoNotOptimize(refs->objects.data());
+    }
+}
+BENCHMARK(BM_WalkTr4Textures)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Placing those references on the 64 pages, as the window does once.
+void BM_TextureUseOf64Pages(benchmark::State& state) {
+    const auto refs = tilesmith::read_texture_refs(walkable().path);
+    for (auto _ : state) {
+        const tilesmith::TextureUse use(*refs, kPages);
+        benchmark::DoNotOptimize(use.used_pixels(0));
+    }
+}
+BENCHMARK(BM_TextureUseOf64Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

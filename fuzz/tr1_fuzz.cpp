@@ -1,4 +1,5 @@
-// Fuzz target: Tomb Raider 1 levels, read and, once read, exported into themselves.
+// Fuzz target: Tomb Raider 1 levels, read and, once read, exported into
+// themselves; and walked to their texture references.
 #include "level_fuzz_support.h"
 #include "formats/tr1.h"
 
@@ -21,5 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ex_tr1(output.path(), path, read, progress) != ExportResult::written) std::abort();
         if (std::int64_t(InFile(output.path()).size()) != std::int64_t(size)) std::abort();
     }
+    fuzz_walks(path, kTr1Format.versions);
     return 0;
 }

@@ -1,4 +1,4 @@
-// Fuzz target: Tomb Raider 4/5 levels.
+// Fuzz target: Tomb Raider 4/5 levels, read and walked to their texture references.
 #include <vector>
 
 #include "level_fuzz_support.h"
@@ -17,5 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.write(bytes.data(), bytes.size());
     const std::string& path = file.path();
     fuzz_read([&](Package& p, Progress& g) { open_tr45(path, p, size % 2 == 0, g); });
+    fuzz_walks(path, kTr45Versions);
     return 0;
 }

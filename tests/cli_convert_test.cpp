@@ -11,7 +11,9 @@
 #include "core/progress.h"
 #include "formats/bmpjpg.h"
 #include "formats/format_registry.h"
+#include "formats/level_textures.h"
 #include "formats/tga.h"
+#include "model/texture_use.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
 #include "support/posix.h"
@@ -164,6 +166,31 @@ TEST_F(CliConvert, InfoNamesALevelsKindAndPagesAndRefusesAMisnamedOne) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("This is a Tomb Raider 1 level; open it as .phd"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(path("out.tga")));
+}
+
+// The numbers come from the model; the lines are the command's own.
+TEST_F(CliConvert, InfoUsageListsTheTexturesAndPagesOfWalkableLevelsOnly) {
+    write_bytes(path("u.tr4"), make_level({Game::tr4, 2}).bytes);
+    const TextureUse use(*read_texture_refs(path("u.tr4")), 2);
+    std::string expected = "Tomb Raider 4 level: 2 pages; 256 x 512 pixels, 4 x 8 tiles\nobject textures: " +
+                           std::to_string(use.object_texture_count()) + ", sprite textures: " +
+                           std::to_string(use.sprite_texture_count()) + "\n";
+    for (const int page : {0, 1})
+        expected += "page " + std::to_string(page) + ": " + std::to_string(whole_percent(use.used_pixels(page), 65536)) +
+                    "% of pixels used, " + std::to_string(use.unused_tiles(page)) + " of 16 tiles unused\n";
+    expected += "unused tiles: " + std::to_string(use.unused_tiles(0) + use.unused_tiles(1)) + " of 32\n";
+    Outcome r = cli("info --usage '" + path("u.tr4") + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, expected);
+
+    write_bytes(path("w.wad"), make_wad(1, 196608));
+    r = cli("info --usage '" + path("w.wad") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tilesmith-cli: texture use is recorded only in levels\n");
+    write_bytes(path("cut.tr2"), make_tr2(1));
+    r = cli("info '" + path("cut.tr2") + "' --usage");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("The texture use of \"" + path("cut.tr2") + "\" cannot be read: "), std::string::npos) << r.err;
 }
 
 }  // namespace

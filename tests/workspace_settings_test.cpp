@@ -68,9 +68,10 @@ TEST(SettingsRecord, EncodesEveryByte) {
     o.select_color = 0x00112233;  // blue 0x11, green 0x22, red 0x33
     o.view_gird = true;
     o.grid_step = 128;
+    o.texture_use = true;
     const SettingsRecord r = encode_settings(o);
     EXPECT_EQ(Bytes(r.begin(), r.end()),
-              (Bytes{0, 0, 1, 1, 0, 0, 0, 0, 0x33, 0x22, 0x11, 0, 1, 128, 0, 0}));
+              (Bytes{0, 0, 1, 1, 0, 0, 0, 0, 0x33, 0x22, 0x11, 0, 1, 128, 1, 0}));
 }
 
 TEST(SettingsRecord, DecodesFlagsColourAndGridStep) {
@@ -85,6 +86,7 @@ TEST(SettingsRecord, DecodesFlagsColourAndGridStep) {
     EXPECT_EQ(o.select_color, 0x00FF8000u);
     EXPECT_TRUE(o.view_gird);
     EXPECT_EQ(o.grid_step, 16);
+    EXPECT_TRUE(o.texture_use);
     EXPECT_EQ(o.language_index(), 1);
 
     for (int step : {8, 16, 32, 64, 128}) {

@@ -21,8 +21,8 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
     const FileFormat* format = format_of(file_name);
     if (!format || !format->read) return std::nullopt;
     ReadResult result;
-    if (const auto kind = misnamed_level_kind(*format, file_name)) {
-        result = read_result_of(package, misnamed_kind_message(*kind));
+    if (const auto why = misnamed_level(*format, file_name)) {
+        result = read_result_of(package, *why);
         result.untouched = true;
     } else {
         result = naming_file(Msg::CannotReadFile, file_name,

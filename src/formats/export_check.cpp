@@ -39,8 +39,7 @@ std::optional<Phrase> export_base_refusal(const std::string& base_name, const Pa
     const FileFormat* format = format_of(base_name);
     if (!format || !format->exporter)
         return Phrase(Msg::BaseNotTaken).arg(base_name).arg(extension_list(FormatRole::export_base));
-    if (const auto kind = misnamed_level_kind(*format, base_name))
-        return Phrase(Msg::FileRefused).arg(base_name).arg(misnamed_kind_message(*kind));
+    if (const auto why = misnamed_level(*format, base_name)) return Phrase(Msg::FileRefused).arg(base_name).arg(*why);
     const auto pages = base_pages(*format, base_name);
     if (pages && (package.width() != kPageSide || package.height() != *pages * kPageSide))
         return Phrase(Msg::BaseSizeDiffers)

@@ -1,15 +1,19 @@
 // What the format registry knows of one file format: its extensions, kind,
-// reader, writer, level exporter and the file dialogs' type line.
+// reader, writer, level exporter, the file dialogs' type line and, for
+// levels, the game versions its files come in.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "core/file_io.h"
 #include "core/package.h"
 #include "core/progress.h"
 #include "formats/export_result.h"
 #include "formats/read_result.h"
+#include "formats/texture_refs.h"
 #include "strings/messages.h"
 
 namespace tilesmith {
@@ -37,6 +41,24 @@ using FormatWriter = void (*)(const std::string& file_name, const Package& packa
 using LevelExporter = ExportResult (*)(const std::string& output_name, const std::string& base_name,
                               const Package& package, Progress& progress);
 
+// One game version of a level format, told by the first four bytes of its
+// files. Each format's file defines its versions beside its entry.
+struct LevelVersion {
+    std::string_view title;  // for people, in English: "Tomb Raider 4 level"
+    bool (*signature)(const std::uint8_t* first_four);
+    // The extensions that read files of this version (lower case, with the
+    // dot); none for a version no format reads.
+    std::span<const std::string_view> extensions;
+    // What the user is told of such a file under another extension.
+    Msg misnamed;
+    // The texture references, walking every structure of the file; throws
+    // Error (refuse_texture_walk) when the file cannot be walked. nullptr:
+    // a version no format reads.
+    LevelTextureRefs (*walk_textures)(InFile& in);
+    // The number of the game (1-5) whose levels these are; 0 for others.
+    int game = 0;
+};
+
 // One entry of the registry. Each format's file defines its entry; the
 // registry (format_registry.cpp) lists them in the order the dialogs show them.
 struct FileFormat {
@@ -48,6 +70,13 @@ struct FileFormat {
     FormatReader read;
     FormatWriter write;       // nullptr: not written
     LevelExporter exporter;   // nullptr: no export into a base of this format
+    // Levels: the game versions of this format's files, in the order their
+    // signatures are tried. Empty for images and object packages.
+    std::span<const LevelVersion* const> versions = {};
+    // What `info` calls a file of this format whose first bytes name no
+    // version its extension takes ("Tomb Raider 2/3 level"); empty: the one
+    // version the extension takes names it.
+    std::string_view kind_title = {};
 };
 
 }  // namespace tilesmith

@@ -193,32 +193,13 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
     return ExportResult::written;
 }
 
-namespace {
-
-ExportResult misnamed_base(LevelKind kind) {
-    switch (kind) {
-        case LevelKind::tr1: return ExportResult::base_is_tr1;
-        case LevelKind::tr2: return ExportResult::base_is_tr2;
-        case LevelKind::tr3: return ExportResult::base_is_tr3;
-        case LevelKind::tr4_remastered: return ExportResult::base_is_remastered_tr4;
-        case LevelKind::tr5_remastered: return ExportResult::base_is_remastered_tr5;
-        case LevelKind::tr4:
-        case LevelKind::tr5:
-        case LevelKind::tr4_or_5:
-        case LevelKind::unknown: break;
-    }
-    return ExportResult::base_is_tr4_or_5;
-}
-
-}  // namespace
-
 ExportResult export_level(const std::string& output_name, const std::string& base_name,
                           const Package& package, Progress& progress) {
     // Compared by identity: another spelling or a link to the base is the base.
     if (same_file(output_name, base_name)) return ExportResult::output_is_base;
     const FileFormat* format = format_of(base_name);
     if (!format || !format->exporter) return ExportResult::not_a_level;
-    if (const auto kind = misnamed_level_kind(*format, base_name)) return misnamed_base(*kind);
+    if (const auto why = misnamed_level(*format, base_name)) return ExportResult::base_of_another_kind(*why);
     // Errors about the base name it already; the others are about the output.
     return naming_file(
         Msg::CannotWriteFile, output_name,

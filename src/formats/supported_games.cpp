@@ -1,30 +1,21 @@
-// The supported games, from the format registry and the level kinds its extensions take.
+// The supported games, from the level versions of the registry that some extension takes.
 #include "formats/supported_games.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "formats/format_registry.h"
-#include "formats/level_kind.h"
 
 namespace tilesmith {
 
-namespace {
-
-bool supported(LevelKind kind) {
+std::string supported_games() {
+    std::vector<int> games;
     for (const FileFormat* f : file_formats())
         if (serves(*f, FormatRole::read) && serves(*f, FormatRole::export_base))
-            for (const FileExtension& e : f->extensions)
-                if (extension_takes(std::string(e.dot), kind)) return true;
-    return false;
-}
-
-}  // namespace
-
-std::string supported_games() {
-    constexpr LevelKind kGames[] = {LevelKind::tr1, LevelKind::tr2, LevelKind::tr3, LevelKind::tr4, LevelKind::tr5};
-    std::vector<int> games;
-    for (int n = 1; n <= 5; ++n)
-        if (supported(kGames[n - 1])) games.push_back(n);
+            for (const LevelVersion* v : f->versions)
+                if (v->game > 0 && !v->extensions.empty()) games.push_back(v->game);
+    std::sort(games.begin(), games.end());
+    games.erase(std::unique(games.begin(), games.end()), games.end());
     std::string text = "Tomb Raider ";
     if (games.size() > 2 && games.back() - games.front() + 1 == int(games.size()))
         return text + std::to_string(games.front()) + "-" + std::to_string(games.back());

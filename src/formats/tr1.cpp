@@ -9,6 +9,7 @@
 #include "core/error.h"
 #include "formats/format_registry.h"
 #include "formats/level_format.h"
+#include "formats/level_walk.h"
 
 namespace tilesmith {
 
@@ -18,101 +19,22 @@ constexpr std::int64_t kPaletteBytes = 768;
 constexpr std::int64_t kLightMapBytes = 8192;
 constexpr std::int64_t kSoundMapBytes = 512;
 
-// Steps through the file by its counts. Counts are only read, never used to
-// size anything: each stretch is checked against the file before the walk
-// moves past it. The first stretch that does not fit stops the walk and is
-// kept as its problem. `what` names each stretch for the reader of the walk.
-class Walker {
-public:
-    Walker(InFile& in, std::int64_t at) : in_(in), at_(at) {}
+using Walker = LevelWalker;
 
-    bool ok() const { return !problem_; }
-    std::int64_t at() const { return at_; }
-    const Phrase& problem() const { return *problem_; }
-
-    // A little-endian unsigned count of `width` (2 or 4) bytes; 0 after a failure.
-    std::int64_t count(int width, const char* /*what*/) {
-        if (!ok()) return 0;
-        if (at_ + width > in_.size()) {
-            fail(Phrase(Msg::StructureBeyondEnd).arg(at_).arg(in_.size()));
-            return 0;
-        }
-        std::uint8_t raw[4] = {};
-        in_.seek(at_);
-        in_.read_exact(raw, std::size_t(width));
-        at_ += width;
-        return width == 2 ? std::int64_t(read_u16le(raw)) : std::int64_t(read_u32le(raw));
-    }
-
-    void skip(std::int64_t count, std::int64_t element_bytes, const char* /*what*/) {
-        if (!ok()) return;
-        if (!fits(count, element_bytes)) fail(Phrase(Msg::StructureBeyondEnd).arg(at_).arg(in_.size()));
-    }
-    // The texture pages, whose count the refusal names.
-    void skip_pages(std::int64_t count) {
-        if (!ok()) return;
-        if (!fits(count, kPage8Bytes)) fail(Phrase(Msg::PagesBeyondEnd).arg(count).arg(in_.size()));
-    }
-    void skip_bytes(std::int64_t bytes, const char* what) { skip(1, bytes, what); }
-    // A count of `width` bytes and that many elements.
-    void counted(int width, std::int64_t element_bytes, const char* what) {
-        skip(count(width, what), element_bytes, what);
-    }
-
-    void expect_end() {
-        if (ok() && at_ != in_.size()) fail(Phrase(Msg::LastStructureEarly).arg(at_).arg(in_.size()));
-    }
-
-private:
-    // Moves past `count` elements when they end inside the file.
-    bool fits(std::int64_t count, std::int64_t element_bytes) {
-        const auto bytes = checked_mul(count, element_bytes);
-        const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
-        if (!end || *end > in_.size()) return false;
-        at_ = *end;
-        return true;
-    }
-    void fail(Phrase problem) { problem_ = std::move(problem); }
-
-    InFile& in_;
-    std::int64_t at_;
-    std::optional<Phrase> problem_;
-};
-
-// Each room's size follows from its own counts.
-void walk_room(Walker& w) {
-    w.skip_bytes(16, "room position");
-    w.counted(4, 2, "room geometry words");
-    w.counted(2, 32, "room portals");
-    const std::int64_t columns = w.count(2, "room sector");
-    const std::int64_t rows = w.count(2, "room sector");
-    w.skip(columns * rows, 8, "room sectors");
-    w.skip_bytes(2, "room ambient light");
-    w.counted(2, 18, "room lights");
-    w.counted(2, 18, "room static meshes");
-    w.skip_bytes(4, "room alternate and flags");
-}
+// Ambient light, lights and room static meshes of the first game.
+constexpr RoomLayout kTr1Room{2, 18, 18, 4};
 
 // From the page count to the end of the sprite sequences, shared by both orders.
-void walk_head(Walker& w, std::int64_t& pages) {
+void walk_head(Walker& w, Tr1Layout& layout) {
+    std::int64_t& pages = layout.pages;
     pages = w.count(4, "texture page");
-    w.skip_pages(pages);
+    w.skip_pages(pages, kPage8Bytes);
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w);
-    w.counted(4, 2, "floor data words");
-    w.counted(4, 2, "mesh data words");
-    w.counted(4, 4, "mesh pointers");
-    w.counted(4, 32, "animations");
-    w.counted(4, 6, "state changes");
-    w.counted(4, 8, "animation dispatches");
-    w.counted(4, 2, "animation commands");
-    w.counted(4, 4, "mesh tree words");
-    w.counted(4, 2, "frame words");
-    w.counted(4, 18, "models");
-    w.counted(4, 32, "static meshes");
-    w.counted(4, 20, "object textures");
-    w.counted(4, 16, "sprite textures");
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, kTr1Room);
+    walk_meshes_to_static_meshes(w, 32, 18);
+    layout.object_textures = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
+    layout.sprite_textures = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
 }
 
@@ -120,24 +42,9 @@ void walk_head(Walker& w, std::int64_t& pages) {
 void walk_middle(Walker& w) {
     w.counted(4, 16, "cameras");
     w.counted(4, 16, "sound sources");
-    const std::int64_t boxes = w.count(4, "box");
-    w.skip(boxes, 20, "boxes");
-    w.counted(4, 2, "overlaps");
-    w.skip(boxes, 12, "zones");
-    w.counted(4, 2, "animated texture words");
+    walk_boxes_to_animated_textures(w, 20, 12);
     w.counted(4, 22, "items");
     w.skip_bytes(kLightMapBytes, "light map");
-}
-
-// After the palette: cinematic frames to sample indices, ending with the file.
-void walk_tail(Walker& w) {
-    w.counted(2, 16, "cinematic frames");
-    w.counted(2, 1, "demo data bytes");
-    w.skip_bytes(kSoundMapBytes, "sound map");
-    w.counted(4, 8, "sound details");
-    w.counted(4, 1, "sample bytes");
-    w.counted(4, 4, "sample indices");
-    w.expect_end();
 }
 
 std::array<std::uint8_t, kPaletteBytes> read_palette(InFile& in, std::int64_t offset) {
@@ -201,27 +108,29 @@ Tr1Layout walk_checked(InFile& in) {
     return layout;
 }
 
-}  // namespace
-
-Tr1Layout walk_tr1(InFile& in) {
-    Walker head(in, kTr1PageCountOffset);
+std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem) {
+    FileBytes bytes(in);
+    Walker head(bytes, kTr1PageCountOffset);
     Tr1Layout layout;
-    walk_head(head, layout.pages);
-    if (!head.ok()) refuse_level(in.path(), head.problem());
+    walk_head(head, layout);
+    if (!head.ok()) {
+        problem = head.problem();
+        return std::nullopt;
+    }
 
     // The usual order: the palette after the light map.
     Walker usual = head;
     walk_middle(usual);
     const std::int64_t usual_palette = usual.at();
     usual.skip_bytes(kPaletteBytes, "palette");
-    walk_tail(usual);
+    walk_cinematics_to_sample_indices(usual, kSoundMapBytes, true);
 
     // Unfinished Business and the demos: the palette right after the sprite sequences.
     Walker early = head;
     const std::int64_t early_palette = early.at();
     early.skip_bytes(kPaletteBytes, "palette");
     walk_middle(early);
-    walk_tail(early);
+    walk_cinematics_to_sample_indices(early, kSoundMapBytes, true);
 
     const bool prefer_early = file_extension(in.path()) == ".tub";
     if (early.ok() && (prefer_early || !usual.ok())) {
@@ -230,9 +139,30 @@ Tr1Layout walk_tr1(InFile& in) {
     } else if (usual.ok()) {
         layout.palette_offset = usual_palette;
     } else {
-        refuse_level(in.path(), usual.problem());
+        problem = usual.problem();
+        return std::nullopt;
     }
     return layout;
+}
+
+}  // namespace
+
+Tr1Layout walk_tr1(InFile& in) {
+    std::optional<Phrase> problem;
+    const auto layout = try_walk_tr1(in, problem);
+    if (!layout) refuse_level(in.path(), *problem);
+    return *layout;
+}
+
+LevelTextureRefs walk_tr1_textures(InFile& in) {
+    std::optional<Phrase> problem;
+    const auto layout = try_walk_tr1(in, problem);
+    if (!layout) refuse_texture_walk(in.path(), *problem);
+    FileBytes bytes(in);
+    LevelTextureRefs refs;
+    read_object_textures(bytes, layout->object_textures, kTr123ObjectTexture, refs);
+    read_sprite_textures(bytes, layout->sprite_textures, SpriteMapping::size_words, refs);
+    return refs;
 }
 
 ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent,
@@ -302,15 +232,22 @@ ExportResult ex_tr1(const std::string& output_name, const std::string& base_name
 namespace {
 
 constexpr FileExtension kTr1Extensions[] = {{".phd", Msg::Tr1LevelFilter}, {".tub", Msg::Tr1LevelFilter}};
+constexpr std::string_view kTr1VersionExtensions[] = {".phd", ".tub"};
+
+bool tr1_signature(const std::uint8_t* first) { return read_u32le(first) == 0x00000020u; }
 
 ReadResult read_tr1_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                            Progress& progress) {
     return open_tr1(file_name, package, options.correct_transparent, progress);
 }
 
+constinit const LevelVersion kTr1Version{"Tomb Raider 1 level", tr1_signature, kTr1VersionExtensions,
+                                        Msg::LevelIsTr1, walk_tr1_textures, 1};
+constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
+
 }  // namespace
 
 constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, Msg::Tr1LevelFilter, read_tr1_format,
-                                      nullptr, ex_tr1};
+                                      nullptr, ex_tr1, kTr1Versions};
 
 }  // namespace tilesmith

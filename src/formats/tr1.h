@@ -8,6 +8,7 @@
 #include "core/progress.h"
 #include "formats/export_result.h"
 #include "formats/file_format.h"
+#include "formats/level_walk.h"
 
 namespace tilesmith {
 
@@ -21,6 +22,7 @@ struct Tr1Layout {
     // Unfinished Business and the demos keep the palette after the sprite
     // sequences instead of after the light map.
     bool palette_after_sprites = false;
+    Table object_textures, sprite_textures;
 };
 
 constexpr std::int64_t kTr1PageCountOffset = 4;
@@ -31,6 +33,10 @@ constexpr std::int64_t kTr1PagesOffset = 8;
 // extension decides: ".tub" the Unfinished Business order). Throws Error
 // naming the file when neither does, before anything is allocated.
 Tr1Layout walk_tr1(InFile& in);
+
+// The texture references of the walk above; throws Error
+// (refuse_texture_walk) when the level cannot be walked.
+LevelTextureRefs walk_tr1_textures(InFile& in);
 
 // Each pixel is its palette entry times four; index 0, the game's transparent
 // colour, reads as magenta while `correct_transparent` is set.

@@ -74,6 +74,6 @@ ReadResult read_tr23_format(const std::string& file_name, Package& package, cons
 }  // namespace
 
 constinit const FileFormat kTr23Format{FormatKind::level, kTr23Extensions, Msg::Tr25Filter,
-                                       read_tr23_format, nullptr, ex_tr23};
+                                       read_tr23_format, nullptr, ex_tr23, kTr23Versions, "Tomb Raider 2/3 level"};
 
 }  // namespace tilesmith

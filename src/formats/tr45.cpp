@@ -140,6 +140,6 @@ ReadResult read_tr45_format(const std::string& file_name, Package& package, cons
 }  // namespace
 
 constinit const FileFormat kTr45Format{FormatKind::level, kTr45Extensions, Msg::Tr25Filter,
-                                       read_tr45_format, nullptr, ex_tr45};
+                                       read_tr45_format, nullptr, ex_tr45, kTr45Versions};
 
 }  // namespace tilesmith

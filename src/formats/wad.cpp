@@ -59,6 +59,6 @@ ReadResult read_wad_format(const std::string& file_name, Package& package, const
 }  // namespace
 
 constinit const FileFormat kWadFormat{FormatKind::object_package, kWadExtensions, Msg::WadFilter,
-                                      read_wad_format, nullptr, nullptr};
+                                      read_wad_format, nullptr, nullptr, {}, "Tomb Raider object package"};
 
 }  // namespace tilesmith

@@ -15,6 +15,7 @@ struct Options {
     bool cord = true;         // opcje_cord: show tile coordinates
     bool view_gird = false;   // grid visible
     int grid_step = kDefaultGridStep;  // one of kGridSteps
+    bool texture_use = false;  // View menu "Show texture use" over packages read from levels
     // Selection and grid colour; same layout as the settings file (0x00BBGGRR).
     PackedColor select_color = kWhite;
 

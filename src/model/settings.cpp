@@ -83,6 +83,7 @@ SettingsRecord encode_settings(const Options& options) {
     record[12] = options.view_gird ? 1 : 0;
     // A step that cannot be read back would not fit a byte either.
     record[13] = std::uint8_t(is_grid_step(options.grid_step) ? options.grid_step : kDefaultGridStep);
+    record[14] = options.texture_use ? 1 : 0;
     return record;
 }
 
@@ -99,6 +100,7 @@ Options decode_settings(const SettingsRecord& record) {
     options.select_color = color & kColorMask;
     options.view_gird = record[12] != 0;
     options.grid_step = is_grid_step(record[13]) ? record[13] : kDefaultGridStep;
+    options.texture_use = record[14] != 0;
     return options;
 }
 

@@ -13,7 +13,7 @@ namespace tilesmith {
 using SettingsRecord = std::array<std::uint8_t, 16>;
 
 // Byte 0 Polish, 1 automove, 2 ttcolor, 3 eight_bit, 4 xp, 5 cord, 6-7 zero,
-// 8-11 select_color little-endian, 12 view_gird, 13 grid_step, 14-15 zero.
+// 8-11 select_color little-endian, 12 view_gird, 13 grid_step, 14 texture_use, 15 zero.
 SettingsRecord encode_settings(const Options& options);
 // Any non-zero flag byte counts as checked; a grid step other than 8, 16, 32,
 // 64 or 128 becomes 64.

@@ -202,8 +202,19 @@ enum class Msg : int {
     ZoomIn = 366,
     ZoomOut = 368,
     ActualSize = 370,
+    // Texture use of levels.
+    TextureUseUnknown = 372,      // %1 the level, %2 why its structures cannot be walked
+    TextureUseOnlyInLevels = 374, // asked of an image or object package
+    ShowTextureUse = 376,         // View menu check item
+    UsedByFaces = 378,            // status bar, %1 object and sprite textures mapping the tile
+    TilesChangedUsed = 380,       // after an export: %1 tiles changed, %2 of them mapped by the level
+    MarkerMissing = 382,          // %1 the marker, %2 the byte, in the %2 of TextureUseUnknown
+    LevelDataCannotInflate = 384, // %1 the stated size of the level data block
+    LevelDataBeyondEnd = 386,     // a structure from byte %1 beyond the level data block of %2 bytes
+    LevelDataEndsEarly = 388,     // the last structure ends at byte %1 of %2
+    LevelDataTooLarge = 390,      // %1 the stated size of the level data block
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 372,
+    EndOfTable = 392,
 };
 
 // The pair's text in the given language, UTF-8.

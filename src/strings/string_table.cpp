@@ -695,6 +695,42 @@ constexpr Pair kPairs[] = {
     {Msg::ActualSize,
      "Rzeczywisty rozmiar",
      "Actual size"},
+    // 372, 373: a level whose structures cannot be walked to its texture references
+    {Msg::TextureUseUnknown,
+     "Nie można ustalić użycia tekstur w „%1”: %2",
+     "The texture use of \"%1\" cannot be read: %2"},
+    // 374, 375: texture use asked of an image or object package
+    {Msg::TextureUseOnlyInLevels,
+     "użycie tekstur zapisują tylko poziomy",
+     "texture use is recorded only in levels"},
+    // 376, 377: Widok -> show texture use (check item)
+    {Msg::ShowTextureUse,
+     "Pokaż użycie tekstur",
+     "Show texture use"},
+    // 378, 379: status bar, the object and sprite textures mapping the tile under the pointer
+    {Msg::UsedByFaces,
+     "używana przez ściany: %1",
+     "used by %1 faces"},
+    // 380, 381: after an export, the changed tiles and those the level maps
+    {Msg::TilesChangedUsed,
+     "Zmienione płytki: %1, w tym używane przez poziom: %2",
+     "%1 tiles changed, %2 of them used by the level"},
+    // 382-391: why a level's texture use cannot be read, in the %2 of TextureUseUnknown
+    {Msg::MarkerMissing,
+     "brak znacznika „%1” w bajcie %2 danych poziomu",
+     "the marker \"%1\" is missing at byte %2 of the level data"},
+    {Msg::LevelDataCannotInflate,
+     "jego blok danych poziomu nie rozpakowuje się do zadeklarowanych %1 bajtów",
+     "its level data block does not inflate to its stated %1 bytes"},
+    {Msg::LevelDataBeyondEnd,
+     "struktura poziomu od bajtu %1 sięga poza koniec bloku danych poziomu (%2 bajtów)",
+     "a structure of the level from byte %1 would end beyond the end of the level data block (%2 bytes)"},
+    {Msg::LevelDataEndsEarly,
+     "ostatnia struktura kończy się w bajcie %1, a nie na końcu bloku danych poziomu (%2 bajtów)",
+     "its last structure ends at byte %1, not at the end of the level data block (%2 bytes)"},
+    {Msg::LevelDataTooLarge,
+     "jego blok danych poziomu o rozmiarze %1 bajtów jest większy niż w jakimkolwiek poziomie",
+     "its level data block of %1 bytes is larger than any level's"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

@@ -229,77 +229,253 @@ Bytes make_wad(int records, std::int64_t map_bytes, std::size_t tail, std::uint3
     return out;
 }
 
-Tr1Level make_tr1(int pages, bool unfinished_business, int rooms, std::uint32_t seed) {
-    Tr1Level level;
-    Bytes& out = level.bytes;
-    std::uint32_t junk_seed = seed * 1000;
-    auto junk = [&](std::size_t n) { append(out, pseudo_random_bytes(n, ++junk_seed)); };
-    auto count = [&](const std::string& name, int width, std::uint32_t n) {
-        level.counts.push_back({name, out.size(), width});
-        for (int i = 0; i < width; ++i) out.push_back(std::uint8_t(n >> (8 * i)));
-    };
-    // A small count of each structure, different between structures and seeds.
-    auto small = [&](std::uint32_t salt) { return mix(salt, 5, 6, seed) % 7 + (salt % 3); };
-    auto counted = [&](const std::string& name, int width, std::size_t element, std::uint32_t salt) {
-        const std::uint32_t n = small(salt);
+namespace {
+
+// Writes a level's structures by their counts, each a small number that
+// differs between structures and seeds, and remembers where each count lies.
+class Writer {
+public:
+    // Writes into `out`, the level's bytes or a block of them.
+    Writer(Tr1Level& level, Bytes& out, const LevelSpec& spec) : level_(level), out_(out), spec_(spec) {}
+
+    Bytes& out() { return out_; }
+    void junk(std::size_t n) { append(out_, pseudo_random_bytes(n, ++junk_seed_)); }
+    void bytes(const char* text, std::size_t n) { out_.insert(out_.end(), text, text + n); }
+    void u16(std::uint32_t v) { count_bytes(2, v); }
+    void u32(std::uint32_t v) { count_bytes(4, v); }
+    std::uint32_t small(std::uint32_t salt) const { return mix(salt, 5, 6, spec_.seed) % 7 + (salt % 3); }
+    void count(const std::string& name, int width, std::uint32_t n) {
+        level_.counts.push_back({name, out_.size(), width});
+        count_bytes(width, name == spec_.hostile_count ? spec_.hostile_value : n);
+    }
+    void counted(const std::string& name, int width, std::size_t element) {
+        const std::uint32_t n = small(++salt_);
         count(name, width, n);
         junk(n * element);
-    };
-    auto palette = [&] {
-        level.palette_offset = out.size();
-        for (int i = 0; i < 256; ++i) {
-            out.push_back(std::uint8_t(i % 64));
-            out.push_back(std::uint8_t(i / 64 * 21));
-            out.push_back(std::uint8_t(i * 37 % 64));
-        }
-    };
-
-    count("version", 4, 0x20);
-    count("texture page", 4, std::uint32_t(pages));
-    for (int y = 0; y < pages * 256; ++y)
-        for (int x = 0; x < 256; ++x) out.push_back(palette_index(x, y, seed));
-    junk(4);
-    count("room", 2, std::uint32_t(rooms));
-    for (int r = 0; r < rooms; ++r) {
-        const std::uint32_t salt = 100 + std::uint32_t(r) * 10;
-        junk(16);
-        counted("room geometry words", 4, 2, salt);
-        counted("room portals", 2, 32, salt + 1);
-        const std::uint32_t columns = small(salt + 2) + 1, rows = small(salt + 3) + 1;
-        count("room sector columns", 2, columns);
-        count("room sector rows", 2, rows);
-        junk(8 * columns * rows);
-        junk(2);
-        counted("room lights", 2, 18, salt + 4);
-        counted("room static meshes", 2, 18, salt + 5);
-        junk(4);
     }
+    // Object textures of `record` bytes: attribute, page field, `after_page`
+    // junk bytes, four corners, then junk to the record's end.
+    void object_textures(int width, std::size_t record, std::size_t after_page, bool triangle_bit) {
+        const std::uint32_t n = spec_.object_textures ? std::uint32_t(spec_.object_textures) : small(++salt_) + 5;
+        count("object textures", width, n);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const bool triangle = i % 5 == 4;
+            const std::uint32_t page = i % std::uint32_t(std::max(spec_.pages, 1));
+            const std::uint8_t x0 = std::uint8_t(64 * (i % 4)), y0 = std::uint8_t(64 * (i / 4 % 4));
+            u16(0);
+            u16(page | (triangle && triangle_bit ? 0x8000u : 0));
+            junk(after_page);
+            // Low sides carry fraction 1, high sides 255 on their last pixel.
+            const std::uint8_t corners[4][4] = {{1, x0, 1, y0},
+                                                {255, std::uint8_t(x0 + 63), 1, y0},
+                                                {255, std::uint8_t(x0 + 63), 255, std::uint8_t(y0 + 63)},
+                                                {1, x0, 255, std::uint8_t(y0 + 63)}};
+            for (int k = 0; k < 4; ++k)
+                for (int j = 0; j < 4; ++j)
+                    out_.push_back(triangle && k == 3 && !triangle_bit ? 0 : corners[k][j]);
+            junk(record - 20 - after_page);
+        }
+        level_.object_textures = int(n);
+    }
+    void sprite_textures() {
+        const std::uint32_t n = small(++salt_) + 1;
+        count("sprite textures", 4, n);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const std::uint32_t x = 32 * (i % 8), y = 16 * (i % 16);
+            u16(i % std::uint32_t(std::max(spec_.pages, 1)));
+            u16(x | y << 8);
+            u16(31 * 256 + 255);  // 32 x 16 pixels
+            u16(15 * 256 + 255);
+            for (const std::uint32_t side : {x, y, x + 32, y + 16}) u16(side);
+        }
+        level_.sprite_textures = int(n);
+    }
+
+private:
+    void count_bytes(int width, std::uint32_t v) {
+        for (int i = 0; i < width; ++i) out_.push_back(std::uint8_t(v >> (8 * i)));
+    }
+
+    Tr1Level& level_;
+    Bytes& out_;
+    const LevelSpec& spec_;
+    std::uint32_t junk_seed_ = 0, salt_ = 10;
+};
+
+void write_room(Writer& w, Game game, int r) {
+    if (game == Game::tr5) {
+        w.bytes("XELA", 4);
+        w.counted("room data bytes", 4, 1);
+        return;
+    }
+    const bool tr1 = game == Game::tr1 || game == Game::tr1_ub;
+    w.junk(16);
+    w.counted("room geometry words", 4, 2);
+    w.counted("room portals", 2, 32);
+    const std::uint32_t columns = w.small(std::uint32_t(200 + r)) + 1, rows = w.small(std::uint32_t(300 + r)) + 1;
+    w.count("room sector columns", 2, columns);
+    w.count("room sector rows", 2, rows);
+    w.junk(8 * columns * rows);
+    const std::size_t light = tr1 ? 18 : game == Game::tr4 ? 46 : 24;
+    w.junk(tr1 ? 2 : game == Game::tr2 ? 6 : 4);
+    w.counted("room lights", 2, light);
+    w.counted("room static meshes", 2, tr1 ? 18 : 20);
+    w.junk(tr1 || game == Game::tr2 ? 4 : 7);
+}
+
+// From the rooms' count to the static meshes.
+void write_head(Writer& w, Game game, int rooms) {
+    w.junk(4);
+    w.count("room", game == Game::tr5 ? 4 : 2, std::uint32_t(rooms));
+    for (int r = 0; r < rooms; ++r) write_room(w, game, r);
+    const bool tr45 = game == Game::tr4 || game == Game::tr5;
     const std::pair<const char*, std::size_t> head[] = {
-        {"floor data words", 2}, {"mesh data words", 2}, {"mesh pointers", 4}, {"animations", 32},
+        {"floor data words", 2}, {"mesh data words", 2}, {"mesh pointers", 4}, {"animations", tr45 ? 40u : 32u},
         {"state changes", 6}, {"animation dispatches", 8}, {"animation commands", 2},
-        {"mesh tree words", 4}, {"frame words", 2}, {"models", 18}, {"static meshes", 32},
-        {"object textures", 20}, {"sprite textures", 16}, {"sprite sequences", 8}};
-    std::uint32_t salt = 10;
-    for (const auto& [name, element] : head) counted(name, 4, element, ++salt);
-    if (unfinished_business) palette();
-    counted("cameras", 4, 16, ++salt);
-    counted("sound sources", 4, 16, ++salt);
-    const std::uint32_t boxes = small(++salt);
-    count("boxes", 4, boxes);
-    junk(20 * boxes);
-    counted("overlaps", 4, 2, ++salt);
-    junk(12 * boxes);
-    counted("animated texture words", 4, 2, ++salt);
-    counted("items", 4, 22, ++salt);
-    junk(8192);
-    if (!unfinished_business) palette();
-    counted("cinematic frames", 2, 16, ++salt);
-    counted("demo data bytes", 2, 1, ++salt);
-    junk(512);
-    counted("sound details", 4, 8, ++salt);
-    counted("sample bytes", 4, 1, ++salt);
-    counted("sample indices", 4, 4, ++salt);
+        {"mesh tree words", 4}, {"frame words", 2}, {"models", game == Game::tr5 ? 20u : 18u},
+        {"static meshes", 32}};
+    for (const auto& [name, element] : head) w.counted(name, 4, element);
+}
+
+// From the cameras to the animated textures; Tomb Raider 1 boxes take 20 bytes.
+void write_boxes(Writer& w, std::size_t box_bytes, bool flyby_cameras = false) {
+    w.counted("cameras", 4, 16);
+    if (flyby_cameras) w.counted("flyby cameras", 4, 40);
+    w.counted("sound sources", 4, 16);
+    const std::uint32_t boxes = w.small(77);
+    w.count("boxes", 4, boxes);
+    w.junk(box_bytes * boxes);
+    w.counted("overlaps", 4, 2);
+    w.junk((box_bytes == 20 ? 12 : 20) * std::size_t(boxes));
+    w.counted("animated texture words", 4, 2);
+}
+
+// From the cinematic frames to the sample indices.
+void write_sounds(Writer& w, bool sample_bytes) {
+    w.counted("cinematic frames", 2, 16);
+    w.counted("demo data bytes", 2, 1);
+    w.junk(sample_bytes ? 512 : 740);
+    w.counted("sound details", 4, 8);
+    if (sample_bytes) w.counted("sample bytes", 4, 1);
+    w.counted("sample indices", 4, 4);
+}
+
+void write_palette(Tr1Level& level, Bytes& out) {
+    level.palette_offset = out.size();
+    for (int i = 0; i < 256; ++i)
+        for (const int v : {i % 64, i / 64 * 21, i * 37 % 64}) out.push_back(std::uint8_t(v));
+}
+
+void write_tr1(Tr1Level& level, Writer& w, const LevelSpec& spec) {
+    const bool ub = spec.game == Game::tr1_ub;
+    w.count("version", 4, 0x20);
+    w.count("texture page", 4, std::uint32_t(spec.pages));
+    for (int y = 0; y < spec.pages * 256; ++y)
+        for (int x = 0; x < 256; ++x) w.out().push_back(palette_index(x, y, spec.seed));
+    write_head(w, spec.game, spec.rooms);
+    w.object_textures(4, 20, 0, false);
+    w.sprite_textures();
+    w.counted("sprite sequences", 4, 8);
+    if (ub) write_palette(level, w.out());
+    write_boxes(w, 20);
+    w.counted("items", 4, 22);
+    w.junk(8192);
+    if (!ub) write_palette(level, w.out());
+    write_sounds(w, true);
+}
+
+void write_tr23(Writer& w, const LevelSpec& spec) {
+    const bool tr2 = spec.game == Game::tr2;
+    w.u32(tr2 ? 0x2D : 0xFF180038u);
+    const Bytes tr2_head = make_tr2(0, 0, spec.seed);  // the palettes and their filler
+    w.out().insert(w.out().end(), tr2_head.begin() + 4, tr2_head.begin() + 1796);
+    w.count("texture page", 4, std::uint32_t(spec.pages));
+    const Bytes pages = make_tr2(spec.pages, 0, spec.seed);
+    w.out().insert(w.out().end(), pages.begin() + 1800, pages.end());
+    write_head(w, spec.game, spec.rooms);
+    if (tr2) w.object_textures(4, 20, 0, false);
+    w.sprite_textures();
+    w.counted("sprite sequences", 4, 8);
+    write_boxes(w, 8);
+    if (!tr2) w.object_textures(4, 20, 0, false);
+    w.counted("items", 4, 24);
+    w.junk(8192);
+    write_sounds(w, false);
+}
+
+// The level data block of Tomb Raider 4 and 5.
+void write_level_data(Writer& w, const LevelSpec& spec) {
+    const bool tr4 = spec.game == Game::tr4;
+    write_head(w, spec.game, spec.rooms);
+    w.bytes("SPR\0", tr4 ? 3 : 4);
+    w.sprite_textures();
+    w.counted("sprite sequences", 4, 8);
+    write_boxes(w, 8, true);
+    w.junk(1);
+    w.bytes("TEX\0", tr4 ? 3 : 4);
+    w.object_textures(4, tr4 ? 38 : 40, 2, true);
+    w.counted("items", 4, 24);
+    w.counted("AI objects", 4, 24);
+    w.counted("demo data bytes", 2, 1);
+    w.junk(tr4 ? 740 : 900);
+    w.counted("sound details", 4, 8);
+    w.counted("sample indices", 4, 4);
+    if (!tr4) w.bytes("\xCD\xCD\xCD\xCD\xCD\xCD", 6);
+}
+
+void write_tr45(Tr1Level& level, Writer& w, const LevelSpec& spec) {
+    w.out() = make_tr4(spec.pages, 0, spec.seed);  // up to the end of the 16-bit stream
+    const std::uint8_t page_counts[6] = {std::uint8_t(spec.pages), 0, 0, 0, 0, 0};  // room, object, bump pages
+    std::copy(page_counts, page_counts + 6, w.out().begin() + 4);
+    const Bytes misc = zlib_compress(Bytes(2 * 262144, 0), Z_DEFAULT_COMPRESSION);
+    w.u32(2 * 262144);
+    w.u32(std::uint32_t(misc.size()));
+    append(w.out(), misc);
+    Bytes block;
+    Writer data(level, block, spec);
+    write_level_data(data, spec);
+    if (spec.game == Game::tr4) {
+        const Bytes packed = zlib_compress(block, Z_DEFAULT_COMPRESSION);
+        w.u32(std::uint32_t(block.size()));
+        w.u32(std::uint32_t(packed.size()));
+        append(w.out(), packed);
+    } else {
+        w.out().resize(w.out().size() + 32, 0);  // Lara type, weather, filler
+        w.u32(std::uint32_t(block.size()));
+        w.u32(std::uint32_t(block.size()));
+        append(w.out(), block);
+    }
+    const std::uint32_t samples = w.small(99);
+    w.u32(samples);
+    for (std::uint32_t i = 0; i < samples; ++i) {
+        w.u32(100);
+        w.counted("sample bytes", 4, 1);
+    }
+}
+
+}  // namespace
+
+std::string extension_of(Game game) {
+    constexpr const char* kExtensions[] = {".phd", ".tub", ".tr2", ".tr2", ".tr4", ".trc"};
+    return kExtensions[int(game)];
+}
+
+BuiltLevel make_level(const LevelSpec& spec) {
+    BuiltLevel level;
+    Writer w(level, level.bytes, spec);
+    switch (spec.game) {
+        case Game::tr1:
+        case Game::tr1_ub: write_tr1(level, w, spec); break;
+        case Game::tr2:
+        case Game::tr3: write_tr23(w, spec); break;
+        case Game::tr4:
+        case Game::tr5: write_tr45(level, w, spec); break;
+    }
     return level;
+}
+
+Tr1Level make_tr1(int pages, bool unfinished_business, int rooms, std::uint32_t seed) {
+    return make_level({unfinished_business ? Game::tr1_ub : Game::tr1, pages, rooms, seed});
 }
 
 Bytes zlib_compress(const Bytes& data, int level) {

@@ -9,6 +9,7 @@
 //   .phd  version 0x20, N, N 8-bit pages, then rooms and every other
 //         structure of the game's layout by its counts, the palette after
 //         the light map (.tub: after the sprite sequences).
+//   make_level: every structure of each game's layout, as its walk reads it.
 //   .wad  bytes 0-3 version, N, N records of 8 bytes, S, S bytes of texture
 //         map (red, green, blue rows of 256 pixels), then `tail` bytes.
 // Page sizes: 65536 (8-bit), 131072 (16-bit), 196608 (wad), 262144 (32-bit).
@@ -60,24 +61,48 @@ Bytes make_tr4(int pages, std::size_t tail = 5000, std::uint32_t seed = 1);
 Bytes make_wad(int records, std::int64_t map_bytes, std::size_t tail = 100,
                std::uint32_t seed = 1);
 
-// A Tomb Raider 1 level: its bytes and where some of its fields lie.
+// A level with every structure of its game's layout: its bytes and where
+// some of its fields lie.
 struct Tr1Level {
     Bytes bytes;
-    std::size_t palette_offset = 0;
-    // The offset of each count the walk reads, by structure name; 2- or 4-byte
-    // little-endian as `width` says.
+    std::size_t palette_offset = 0;  // Tomb Raider 1 only
+    // The offset of each count the walks read, by structure name, in the order
+    // written; 2- or 4-byte little-endian as `width` says. Tomb Raider 4
+    // counts are offsets in the level data block before it is compressed.
     struct Count {
         std::string name;
         std::size_t offset;
         int width;
     };
     std::vector<Count> counts;
+    // The object and sprite textures written: `pages` pages of tile-sized
+    // faces (every fifth a triangle) and 32 x 16 sprites.
+    int object_textures = 0, sprite_textures = 0;
 };
+using BuiltLevel = Tr1Level;
 // A .phd (or with `unfinished_business`, a .tub: the palette right after the
 // sprite sequences) of `pages` pages of palette_index(x, y, seed), `rooms`
 // rooms and a few records of every other structure, junk filled. Its palette
 // holds 256 different colours of 6 bits.
 Tr1Level make_tr1(int pages, bool unfinished_business = false, int rooms = 3, std::uint32_t seed = 1);
+
+// Whole levels of every kind the texture walks read.
+enum class Game { tr1, tr1_ub, tr2, tr3, tr4, tr5 };
+struct LevelSpec {
+    LevelSpec(Game game_ = Game::tr2, int pages_ = 2, int rooms_ = 3, std::uint32_t seed_ = 1)
+        : game(game_), pages(pages_), rooms(rooms_), seed(seed_) {}
+    Game game;
+    int pages;
+    int rooms;
+    std::uint32_t seed;
+    int object_textures = 0;  // 0: a few
+    // The count of this name is written as `hostile_value` instead.
+    std::string hostile_count;
+    std::uint32_t hostile_value = 0xFFFFFFFFu;
+};
+BuiltLevel make_level(const LevelSpec& spec);
+// The extension of a game's levels, with its dot.
+std::string extension_of(Game game);
 // The 8-bit page byte of package pixel (x, y) in the levels above and in .tr2 levels.
 std::uint8_t palette_index(int x, int y, std::uint32_t seed);
 

@@ -1,0 +1,17 @@
+// The texture references of a level file, walked on request by the version
+// the registry finds for it. Opening a level never walks them.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "formats/texture_refs.h"
+
+namespace tilesmith {
+
+// nullopt for files of a format that records no texture use (images, object
+// packages, unknown extensions). Throws Error (Msg::TextureUseUnknown, naming
+// the file and why) when the level's structures cannot be walked, and the
+// errors of reading it.
+std::optional<LevelTextureRefs> read_texture_refs(const std::string& file_name);
+
+}  // namespace tilesmith

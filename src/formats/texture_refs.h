@@ -1,0 +1,35 @@
+// The texture references of a level: where on its pages its object textures
+// (the faces of rooms and meshes) and its sprite textures take their pixels.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tilesmith {
+
+// A corner in page pixels, 0..256 each way: the edge between pixels, so a
+// face covering a whole 64 x 64 tile has corners 0 and 64.
+struct PageCorner {
+    std::int16_t x = 0, y = 0;
+};
+
+// One object texture: its page (flag bits stripped) and its corners in the
+// order the level gives them; triangles use the first three.
+struct ObjectTextureRef {
+    int page = 0;
+    int corner_count = 4;
+    std::array<PageCorner, 4> corners{};
+};
+
+// One sprite texture: its page and rectangle in page pixels.
+struct SpriteTextureRef {
+    int page = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct LevelTextureRefs {
+    std::vector<ObjectTextureRef> objects;
+    std::vector<SpriteTextureRef> sprites;
+};
+
+}  // namespace tilesmith
