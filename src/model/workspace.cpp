@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "formats/dispatch.h"
+#include "core/error.h"
+#include "formats/level_textures.h"
 #include "formats/save_checks.h"
 
 namespace tilesmith {
@@ -123,6 +125,7 @@ void Workspace::tx_copy() {
             target.copy_rect(source, 0, 0, source.width(), source.height(), 0, 0);
         },
         false);
+    target_origin_ = {};
     target_view_.reset(target_package().width(), target_package().height());
 }
 
@@ -142,6 +145,7 @@ OpenAnswer Workspace::open_source(const std::string& file_name, Progress& progre
     if (!r) return {};
     if (r->refused()) return {true, r->refusal, r->refusal_text()};
     use_source(std::move(fresh));
+    source_origin_.file = file_name;
     recent_.add_recent_file(file_name);
     return {true, std::nullopt, r->warning};
 }
@@ -153,6 +157,7 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
     if (!r) return {};
     if (r->refused()) return {true, r->refusal, r->refusal_text()};
     use_target(std::move(fresh));
+    target_origin_.file = file_name;
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name.
     document_.set_target_file_name(can_write_back(file_name) ? file_name : std::string());
@@ -160,11 +165,13 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
 }
 
 void Workspace::use_source(Package package) {
+    source_origin_ = {};
     document_.replace_source(std::move(package));
     source_view_.reset(source_package().width(), source_package().height());
 }
 
 void Workspace::use_target(Package package) {
+    target_origin_ = {};
     document_.open_target(std::move(package));
     target_view_.reset(target_package().width(), target_package().height());
 }
@@ -194,7 +201,50 @@ void Workspace::pak_make(int columns, int rows, PackedColor background, bool mod
         // A fresh package holds no work yet.
         !modify);
     if (!modify) document_.set_target_file_name({});
+    // A resized package no longer has its level's pages where they were.
+    target_origin_ = {};
     target_view_.reset(target_package().width(), target_package().height());
+}
+
+const TextureUse* Workspace::texture_use(Side side) const {
+    const Origin& o = origin(side);
+    return o.use ? &*o.use : nullptr;
+}
+
+std::optional<Phrase> Workspace::ask_texture_use(Side side) {
+    Origin& o = origin(side);
+    if (o.asked || o.file.empty()) return std::nullopt;
+    o.asked = true;
+    try {
+        if (const auto refs = read_texture_refs(o.file)) o.use.emplace(*refs, package(side).height() / kPageSide);
+    } catch (const Error& e) {
+        return e.phrase();
+    }
+    return std::nullopt;
+}
+
+std::optional<Phrase> Workspace::export_note(const std::string& base, Progress& progress) const {
+    std::optional<LevelTextureRefs> refs;
+    try {
+        refs = read_texture_refs(base);
+    } catch (const Error&) {
+        return std::nullopt;  // its use is unknown: the note says only what was written
+    }
+    if (!refs) return std::nullopt;
+    Package before;
+    read_package(base, before, ReaderOptions{false, options_.ttcolor}, progress);
+    const Package& after = target_package();
+    const TextureUse use(*refs, before.height() / kPageSide);
+    std::vector<TileSpot> changed;
+    for (int row = 0; row * kTileSide < after.height(); ++row)
+        for (int column = 0; column * kTileSide < after.width(); ++column) {
+            bool same = true;
+            for (int y = row * kTileSide; same && y < std::min(after.height(), (row + 1) * kTileSide); ++y)
+                for (int x = column * kTileSide; same && x < std::min(after.width(), (column + 1) * kTileSide); ++x)
+                    same = after.pixel(x, y) == before.pixel(x, y);
+            if (!same) changed.push_back({column, row});
+        }
+    return Phrase(Msg::TilesChangedUsed).arg(changed.size()).arg(use.used_among(changed));
 }
 
 Package Workspace::copy_target_tile() const {

@@ -15,6 +15,7 @@
 #include "model/document.h"
 #include "model/options.h"
 #include "model/recent_files.h"
+#include "model/texture_use.h"
 #include "model/view.h"
 
 namespace tilesmith {
@@ -124,6 +125,18 @@ public:
     void use_source(Package package);
     void use_target(Package package);
 
+    // Texture use of the package a pane shows, when it was read from a level:
+    // read from the level's references the first time it is asked for (opening
+    // costs nothing more). Null until then, and for images and object packages.
+    const TextureUse* texture_use(Side side) const;
+    // Reads it now if it was never asked for; the reason when the level's
+    // structures cannot be walked (its pages are fine), told once.
+    std::optional<Phrase> ask_texture_use(Side side);
+    // After an export into `base`: how many tiles of the target differ from the
+    // base's pages and how many of them the level maps; nullopt when the base's
+    // texture use cannot be read.
+    std::optional<Phrase> export_note(const std::string& base, Progress& progress) const;
+
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 
@@ -140,7 +153,17 @@ private:
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
 
+    // What a pane's package was read from and the texture use found there.
+    struct Origin {
+        std::string file;  // empty: not read from a file (new, copied, pasted)
+        bool asked = false;
+        std::optional<TextureUse> use;
+    };
+    Origin& origin(Side side) { return side == Side::source ? source_origin_ : target_origin_; }
+    const Origin& origin(Side side) const { return side == Side::source ? source_origin_ : target_origin_; }
+
     Document document_;
+    Origin source_origin_, target_origin_;
     View source_view_, target_view_;
     Options options_;
     RecentFiles recent_;

@@ -189,6 +189,10 @@ void MainWindow::build_commands() {
     QMenu* widok = add_menu(nullptr, "Widok1", Msg::View);
     add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird)
         ->setIcon(make_check_icon(Icon::grid));
+    // Turned on, it reads the levels' texture references (through run(): after_command asks).
+    connect_command(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
+                               &Options::texture_use),
+                    &QAction::toggled, [] {});
     widok->addSeparator();
     add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { zoom_command(1); });

@@ -140,8 +140,12 @@ void MainWindow::ex_tr2345Click() {
     folders_.remember(FolderSlot::export_output, output);
     const ExportResult result =
         export_level(local_path(output), local_path(base), workspace_.target_package(), *gauge_);
-    if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
-    else note_written(output);
+    if (const auto refusal = refusal_message(result)) {
+        host_.warning(this, text(*refusal));
+        return;
+    }
+    const auto changed = workspace_.export_note(local_path(base), *gauge_);
+    note_written(output, changed ? text(*changed) : QString());
 }
 
 void MainWindow::recent_fileClick(int index) {

@@ -224,9 +224,10 @@ bool MainWindow::settle_unsaved_target() {
     return false;
 }
 
-void MainWindow::note_written(const QString& file) {
-    written_note_->setText(text(Msg::FileSaved).arg(QFileInfo(file).fileName()));
-    written_note_->setToolTip(file);
+void MainWindow::note_written(const QString& file, const QString& more) {
+    const QString note = text(Msg::FileSaved).arg(QFileInfo(file).fileName());
+    written_note_->setText(more.isEmpty() ? note : note + QStringLiteral("; ") + more);
+    written_note_->setToolTip(more.isEmpty() ? file : file + QLatin1Char('\n') + more);
     written_note_->show();
     written_note_->raise();
     note_timer_->start();
@@ -279,11 +280,18 @@ void MainWindow::after_command() {
                                 : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName() +
                                       QStringLiteral("[*] \u2014 Tilesmith " TILESMITH_VERSION));
     setWindowModified(workspace_.target_modified());
+    sync_texture_use();
     sync_scroll_bars();
     sync_status();
     sync_undo();
     sync_recent();
     redraw_pending_ = true;
+}
+
+void MainWindow::sync_texture_use() {
+    if (!workspace_.options().texture_use) return;
+    for (Side side : {Side::source, Side::target})
+        if (const auto why = workspace_.ask_texture_use(side)) host_.warning(this, text(*why));
 }
 
 void MainWindow::idle_redraw() {

@@ -152,6 +152,9 @@ private:
     void sync_undo();
     void sync_recent();
     void sync_options();
+    // With texture use shown: reads what the panes' levels map, telling once
+    // when a level's structures cannot be walked.
+    void sync_texture_use();
 
     // The panes (pane_commands.cpp).
     void pane_pressed(Side side, MouseButton button, int x, int y, bool extend);
@@ -179,7 +182,7 @@ private:
     // The refusal of an open in the current language, or the full gauge.
     void show_open_answer(const OpenAnswer& answer);
     // The brief status-bar note naming a file just written.
-    void note_written(const QString& file);
+    void note_written(const QString& file, const QString& more = {});
     QString dropped_file(const QMimeData* data) const;
     SettingsPlaces settings_places() const;
     void tell_settings_unsaved();

@@ -28,7 +28,7 @@ QRgb blend(QRgb under, QRgb over, int alpha) {
 // row and column of each package pixel faintly in the grid colour. Only the
 // visible part of the package is read; a row that repeats the one above is copied.
 void draw_package_part(QImage& buffer, const Package& package, const View& view, const QColor& background,
-                       bool pixel_grid, const QColor& grid) {
+                       bool pixel_grid, const QColor& grid, const TextureUse* use) {
     const int W = buffer.width(), H = buffer.height();
     // Device pixels per package pixel: the zoom at the buffer's device pixel ratio.
     const double scale = view.zoom() * buffer.devicePixelRatio();
@@ -56,7 +56,18 @@ void draw_package_part(QImage& buffer, const Package& package, const View& view,
             std::fill(out, out + W, face);
         } else {
             const std::uint8_t* in = package.row(y);
-            if (scale == 1.0) {
+            if (use) {
+                // Texture use: what no texture maps is dimmed to half.
+                for (int dx = 0; dx < W; ++dx) {
+                    const int at = column[std::size_t(dx)];
+                    if (at < 0) {
+                        out[dx] = face;
+                        continue;
+                    }
+                    const QRgb c = qRgb(in[at + 2], in[at + 1], in[at]);
+                    out[dx] = use->used(at / 3, y) ? c : 0xFF000000u | ((c >> 1) & 0x7F7F7Fu);
+                }
+            } else if (scale == 1.0) {
                 // 1:1, the common case: one contiguous run of the row.
                 const int x0 = view.scroll_x(), n = std::clamp(package.width() - x0, 0, W);
                 for (int dx = 0; dx < n; ++dx) {
@@ -106,7 +117,7 @@ QFont pane_font() {
 }
 
 void compose_pane(QImage& buffer, const Package& package, const View& view, const Options& options,
-                  const QColor& background, const QLocale& locale) {
+                  const QColor& background, const QLocale& locale, const TextureUse* use) {
     // In picture pixels: a buffer at a device pixel ratio of 2 has twice as
     // many of its own, where the text is drawn sharp and each package pixel
     // becomes a square of four (nearest neighbour: no smoothing is asked for).
@@ -117,7 +128,7 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
     const auto screen_y = [&](int y) { return (y - sy) * z; };
     const QColor select = to_qcolor(options.select_color);
     const bool pixel_grid = options.view_gird && options.grid_step > 0 && z >= kPixelGridZoom;
-    draw_package_part(buffer, package, view, background, pixel_grid, select);
+    draw_package_part(buffer, package, view, background, pixel_grid, select, use);
 
     // The grid lies on the package's pixels; no line at the picture's own edges.
     if (options.view_gird && options.grid_step > 0) {
@@ -142,6 +153,22 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
     }
 
     QPainter p(&buffer);
+    if (use) {
+        // The outlines of the faces and sprites that reach into the picture.
+        const QRect shown(sx, sy, W / z + 1, H / z + 1);
+        p.setPen(QPen(select, 1, Qt::SolidLine));
+        p.setBrush(Qt::NoBrush);
+        for (const MappedFace& f : use->object_faces()) {
+            QPolygon outline;
+            for (int i = 0; i < f.corner_count; ++i) outline << QPoint(f.corners[i].x, f.corners[i].y);
+            if (!outline.boundingRect().intersects(shown)) continue;
+            for (QPoint& corner : outline) corner = QPoint(screen_x(corner.x()), screen_y(corner.y()));
+            p.drawPolygon(outline);
+        }
+        for (const MappedRect& r : use->sprite_rects())
+            if (QRect(r.x, r.y, r.width, r.height).intersects(shown))
+                p.drawRect(screen_x(r.x), screen_y(r.y), r.width * z - 1, r.height * z - 1);
+    }
     // Two dashed outlines, the second shifted by one pixel: a frame two pixels
     // thick around the selected rectangle. Dash gaps stay transparent.
     const Rect s = view.selection();

@@ -9,6 +9,7 @@
 
 #include "core/package.h"
 #include "model/options.h"
+#include "model/texture_use.h"
 #include "model/view.h"
 
 namespace tilesmith {
@@ -31,9 +32,11 @@ QFont pane_font();
 // device pixel ratio): background, the visible part of the package at the
 // view's zoom (nearest neighbour), the grid (and at 4x and above a faint
 // pixel grid), the dashed two-pixel frame around the selection and the
-// coordinates of its first tile with its size when larger than a tile.
+// coordinates of its first tile with its size when larger than a tile. With
+// `use` (a level's texture use, shown when the option is on), pixels no
+// texture maps are dimmed and the faces and sprites are outlined.
 void compose_pane(QImage& buffer, const Package& package, const View& view, const Options& options,
-                  const QColor& background, const QLocale& locale);
+                  const QColor& background, const QLocale& locale, const TextureUse* use = nullptr);
 
 // What a pane reports, in pixels of its picture (0,0 inside the bevel).
 struct PaneEvents {

@@ -28,13 +28,18 @@ void MainWindow::pane_hovered(Side side, int x, int y) {
         return;
     }
     const PackedColor c = workspace_.package(side).pixel(px, py);
-    panels_[8]->setText(QStringLiteral("%1, %2  #%3%4%5")
-                            .arg(px)
-                            .arg(py)
-                            .arg(red_of(c), 2, 16, QLatin1Char('0'))
-                            .arg(green_of(c), 2, 16, QLatin1Char('0'))
-                            .arg(blue_of(c), 2, 16, QLatin1Char('0'))
-                            .toUpper());
+    QString readout = QStringLiteral("%1, %2  #%3%4%5")
+                          .arg(px)
+                          .arg(py)
+                          .arg(red_of(c), 2, 16, QLatin1Char('0'))
+                          .arg(green_of(c), 2, 16, QLatin1Char('0'))
+                          .arg(blue_of(c), 2, 16, QLatin1Char('0'))
+                          .toUpper();
+    // With texture use shown: how many textures of the level map the tile.
+    if (const TextureUse* use = workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr)
+        readout += QStringLiteral("  ") +
+                   text(Msg::UsedByFaces).arg(use->faces_at_tile(px / kTileSide, py / kTileSide).total());
+    panels_[8]->setText(readout);
 }
 
 void MainWindow::pane_wheel(Side side, int vertical_notches, int horizontal_notches) {
@@ -72,7 +77,7 @@ const QImage& MainWindow::compose(Side side) {
         buffer.setDevicePixelRatio(ratio);
     }
     compose_pane(buffer, workspace_.package(side), view, workspace_.options(), palette().color(QPalette::Button),
-                 QLocale());
+                 QLocale(), workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr);
     return buffer;
 }
 

@@ -1,0 +1,57 @@
+// "Show texture use" over a level's pages, through the window's real actions:
+// unused pixels dimmed, the status bar's count of faces, and the note after an
+// export that counts the changed tiles the level maps.
+#include <QLabel>
+
+#include "gui_window_support.h"
+#include "support/level_builder.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class TextureUseView : public WindowTest {};
+
+TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfterAnExport) {
+    const BuiltLevel level = make_level(LevelSpec(Game::tr2, 2));
+    write_bytes(path("base.tr2").toStdString(), level.bytes);
+    MainWindow& w = open();
+    host.open_answers = {path("base.tr2")};
+    trigger("plik_opentarget");
+    EXPECT_EQ(ws().texture_use(Side::target), nullptr) << "opening reads no references";
+    trigger("view_texuse");
+    const TextureUse* use = ws().texture_use(Side::target);
+    ASSERT_NE(use, nullptr);
+    EXPECT_EQ(use->object_texture_count(), level.object_textures);
+
+    // One tile the level maps and one it does not, on the first page.
+    TileSpot used{-1, -1}, unused{-1, -1};
+    for (int t = 0; t < 16; ++t) (use->tile_used(t % 4, t / 4) ? used : unused) = {t % 4, t / 4};
+    ASSERT_GE(used.column, 0);
+    ASSERT_GE(unused.column, 0);
+    const QImage pane = w.pane_image(2);
+    const QPoint inside(unused.column * 64 + 30, unused.row * 64 + 30);
+    const PackedColor c = ws().target_package().pixel(inside.x(), inside.y());
+    EXPECT_EQ(pane.pixel(inside), qRgb(red_of(c) / 2, green_of(c) / 2, blue_of(c) / 2));
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(used.column * 64 + 31, used.row * 64 + 31), QPointF(), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.findChild<QWidget*>(QStringLiteral("surf2")), &move);
+    const int faces = use->faces_at_tile(used.column, used.row).total();
+    EXPECT_TRUE(w.panel_text(8).endsWith(qs(text_of(Msg::UsedByFaces, Language::Polish)).arg(faces))) << faces;
+
+    for (const TileSpot t : {used, unused}) {
+        ws().select(Side::target, Rect::of_size(t.column * 64, t.row * 64, 64, 64));
+        trigger("tx_del");
+    }
+    trigger("jezyk_eng");
+    host.open_answers = {path("base.tr2")};
+    host.save_answers = {path("out.tr2")};
+    trigger("ex_tr2345");
+    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("written_note"))
+                    ->text()
+                    .contains(QStringLiteral("2 tiles changed, 1 of them used by the level")));
+}
+
+}  // namespace
