@@ -220,9 +220,9 @@ struct WalkableLevel {
     tilesmith::TempDir dir;
     std::string path;
     WalkableLevel() {
-        tilesmith::LevelSpec spec{tilesmith::Game::tr4, kPages, 2000};
-        spec.object_textures = 4000;
-        path = dir.put("walkable.tr4", tilesmith::make_level(spec).bytes);
+        tilesmith::LevelSpec wanted{tilesmith::Game::tr4, kPages, 2000};
+        wanted.object_textures = 4000;
+        path = dir.put("walkable.tr4", tilesmith::make_level(wanted).bytes);
     }
 };
 

@@ -17,12 +17,12 @@ constexpr Game kGames[] = {Game::tr1, Game::tr1_ub, Game::tr2, Game::tr3, Game::
 struct TextureWalk : ::testing::Test {
     TempDir dir;
     CountingProgress progress;
-    std::string put(const LevelSpec& spec, const Bytes& bytes) {
-        return dir.put("level" + extension_of(spec.game), bytes);
+    std::string put(const LevelSpec& wanted, const Bytes& bytes) {
+        return dir.put("level" + extension_of(wanted.game), bytes);
     }
     // The walk refuses, naming the file; the pages open unless the reader needs the walk too.
-    void expect_unwalkable(const LevelSpec& spec, const Bytes& bytes) {
-        const std::string path = put(spec, bytes);
+    void expect_unwalkable(const LevelSpec& wanted, const Bytes& bytes) {
+        const std::string path = put(wanted, bytes);
         std::string what;
         try {
             read_texture_refs(path);
@@ -31,15 +31,15 @@ struct TextureWalk : ::testing::Test {
         }
         EXPECT_NE(what.find(path), std::string::npos) << what;
         Package p;
-        EXPECT_TRUE(spec.game < Game::tr2 || !read_package(path, p, {}, progress)->refused());
+        EXPECT_TRUE(wanted.game < Game::tr2 || !read_package(path, p, {}, progress)->refused());
     }
 };
 
 TEST_F(TextureWalk, CountsEqualTheFilesCountFieldsForEveryKind) {
     for (const Game game : kGames) {
-        const LevelSpec spec{game, 3, 2, 7};
-        const BuiltLevel level = make_level(spec);
-        const auto refs = read_texture_refs(put(spec, level.bytes));
+        const LevelSpec wanted{game, 3, 2, 7};
+        const BuiltLevel level = make_level(wanted);
+        const auto refs = read_texture_refs(put(wanted, level.bytes));
         ASSERT_TRUE(refs) << extension_of(game);
         EXPECT_EQ(int(refs->objects.size()), level.object_textures) << extension_of(game);
         EXPECT_EQ(int(refs->sprites.size()), level.sprite_textures) << extension_of(game);
@@ -59,24 +59,24 @@ TEST_F(TextureWalk, HostileCountsBeforeTheObjectTexturesAreRefused) {
             if (c.name == "object textures") break;
             if (c.name == "version" || c.name == "texture page") continue;
             SCOPED_TRACE(extension_of(game) + " " + c.name);
-            LevelSpec spec{game, 1};
-            spec.hostile_count = c.name;
-            expect_unwalkable(spec, make_level(spec).bytes);
+            LevelSpec wanted{game, 1};
+            wanted.hostile_count = c.name;
+            expect_unwalkable(wanted, make_level(wanted).bytes);
         }
     }
 }
 
 TEST_F(TextureWalk, LevelsCutShortOrLengthenedAfterTheirPagesAreRefused) {
     for (const Game game : {Game::tr2, Game::tr3, Game::tr4, Game::tr5}) {
-        const LevelSpec spec{game, 1};
-        const Bytes whole = make_level(spec).bytes;
+        const LevelSpec wanted{game, 1};
+        const Bytes whole = make_level(wanted).bytes;
         for (const std::size_t cut : {whole.size() - 1, whole.size() - 700, whole.size() - 3000}) {
             SCOPED_TRACE(extension_of(game) + " " + std::to_string(cut));
-            expect_unwalkable(spec, Bytes(whole.begin(), whole.begin() + long(cut)));
+            expect_unwalkable(wanted, Bytes(whole.begin(), whole.begin() + long(cut)));
         }
         Bytes longer = whole;
         longer.push_back(0);
-        expect_unwalkable(spec, longer);
+        expect_unwalkable(wanted, longer);
     }
 }
 

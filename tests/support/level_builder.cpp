@@ -236,7 +236,7 @@ namespace {
 class Writer {
 public:
     // Writes into `out`, the level's bytes or a block of them.
-    Writer(Tr1Level& level, Bytes& out, const LevelSpec& spec) : level_(level), out_(out), spec_(spec) {}
+    Writer(Tr1Level& level, Bytes& out, const LevelSpec& wanted) : level_(level), out_(out), spec_(wanted) {}
 
     Bytes& out() { return out_; }
     void junk(std::size_t n) { append(out_, pseudo_random_bytes(n, ++junk_seed_)); }
@@ -366,13 +366,13 @@ void write_palette(Tr1Level& level, Bytes& out) {
         for (const int v : {i % 64, i / 64 * 21, i * 37 % 64}) out.push_back(std::uint8_t(v));
 }
 
-void write_tr1(Tr1Level& level, Writer& w, const LevelSpec& spec) {
-    const bool ub = spec.game == Game::tr1_ub;
+void write_tr1(Tr1Level& level, Writer& w, const LevelSpec& wanted) {
+    const bool ub = wanted.game == Game::tr1_ub;
     w.count("version", 4, 0x20);
-    w.count("texture page", 4, std::uint32_t(spec.pages));
-    for (int y = 0; y < spec.pages * 256; ++y)
-        for (int x = 0; x < 256; ++x) w.out().push_back(palette_index(x, y, spec.seed));
-    write_head(w, spec.game, spec.rooms);
+    w.count("texture page", 4, std::uint32_t(wanted.pages));
+    for (int y = 0; y < wanted.pages * 256; ++y)
+        for (int x = 0; x < 256; ++x) w.out().push_back(palette_index(x, y, wanted.seed));
+    write_head(w, wanted.game, wanted.rooms);
     w.object_textures(4, 20, 0, false);
     w.sprite_textures();
     w.counted("sprite sequences", 4, 8);
@@ -384,15 +384,15 @@ void write_tr1(Tr1Level& level, Writer& w, const LevelSpec& spec) {
     write_sounds(w, true);
 }
 
-void write_tr23(Writer& w, const LevelSpec& spec) {
-    const bool tr2 = spec.game == Game::tr2;
+void write_tr23(Writer& w, const LevelSpec& wanted) {
+    const bool tr2 = wanted.game == Game::tr2;
     w.u32(tr2 ? 0x2D : 0xFF180038u);
-    const Bytes tr2_head = make_tr2(0, 0, spec.seed);  // the palettes and their filler
+    const Bytes tr2_head = make_tr2(0, 0, wanted.seed);  // the palettes and their filler
     w.out().insert(w.out().end(), tr2_head.begin() + 4, tr2_head.begin() + 1796);
-    w.count("texture page", 4, std::uint32_t(spec.pages));
-    const Bytes pages = make_tr2(spec.pages, 0, spec.seed);
+    w.count("texture page", 4, std::uint32_t(wanted.pages));
+    const Bytes pages = make_tr2(wanted.pages, 0, wanted.seed);
     w.out().insert(w.out().end(), pages.begin() + 1800, pages.end());
-    write_head(w, spec.game, spec.rooms);
+    write_head(w, wanted.game, wanted.rooms);
     if (tr2) w.object_textures(4, 20, 0, false);
     w.sprite_textures();
     w.counted("sprite sequences", 4, 8);
@@ -404,9 +404,9 @@ void write_tr23(Writer& w, const LevelSpec& spec) {
 }
 
 // The level data block of Tomb Raider 4 and 5.
-void write_level_data(Writer& w, const LevelSpec& spec) {
-    const bool tr4 = spec.game == Game::tr4;
-    write_head(w, spec.game, spec.rooms);
+void write_level_data(Writer& w, const LevelSpec& wanted) {
+    const bool tr4 = wanted.game == Game::tr4;
+    write_head(w, wanted.game, wanted.rooms);
     w.bytes("SPR\0", tr4 ? 3 : 4);
     w.sprite_textures();
     w.counted("sprite sequences", 4, 8);
@@ -423,18 +423,18 @@ void write_level_data(Writer& w, const LevelSpec& spec) {
     if (!tr4) w.bytes("\xCD\xCD\xCD\xCD\xCD\xCD", 6);
 }
 
-void write_tr45(Tr1Level& level, Writer& w, const LevelSpec& spec) {
-    w.out() = make_tr4(spec.pages, 0, spec.seed);  // up to the end of the 16-bit stream
-    const std::uint8_t page_counts[6] = {std::uint8_t(spec.pages), 0, 0, 0, 0, 0};  // room, object, bump pages
+void write_tr45(Tr1Level& level, Writer& w, const LevelSpec& wanted) {
+    w.out() = make_tr4(wanted.pages, 0, wanted.seed);  // up to the end of the 16-bit stream
+    const std::uint8_t page_counts[6] = {std::uint8_t(wanted.pages), 0, 0, 0, 0, 0};  // room, object, bump pages
     std::copy(page_counts, page_counts + 6, w.out().begin() + 4);
     const Bytes misc = zlib_compress(Bytes(2 * 262144, 0), Z_DEFAULT_COMPRESSION);
     w.u32(2 * 262144);
     w.u32(std::uint32_t(misc.size()));
     append(w.out(), misc);
     Bytes block;
-    Writer data(level, block, spec);
-    write_level_data(data, spec);
-    if (spec.game == Game::tr4) {
+    Writer data(level, block, wanted);
+    write_level_data(data, wanted);
+    if (wanted.game == Game::tr4) {
         const Bytes packed = zlib_compress(block, Z_DEFAULT_COMPRESSION);
         w.u32(std::uint32_t(block.size()));
         w.u32(std::uint32_t(packed.size()));
@@ -460,16 +460,16 @@ std::string extension_of(Game game) {
     return kExtensions[int(game)];
 }
 
-BuiltLevel make_level(const LevelSpec& spec) {
+BuiltLevel make_level(const LevelSpec& wanted) {
     BuiltLevel level;
-    Writer w(level, level.bytes, spec);
-    switch (spec.game) {
+    Writer w(level, level.bytes, wanted);
+    switch (wanted.game) {
         case Game::tr1:
-        case Game::tr1_ub: write_tr1(level, w, spec); break;
+        case Game::tr1_ub: write_tr1(level, w, wanted); break;
         case Game::tr2:
-        case Game::tr3: write_tr23(w, spec); break;
+        case Game::tr3: write_tr23(w, wanted); break;
         case Game::tr4:
-        case Game::tr5: write_tr45(level, w, spec); break;
+        case Game::tr5: write_tr45(level, w, wanted); break;
     }
     return level;
 }

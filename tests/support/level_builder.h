@@ -100,7 +100,7 @@ struct LevelSpec {
     std::string hostile_count;
     std::uint32_t hostile_value = 0xFFFFFFFFu;
 };
-BuiltLevel make_level(const LevelSpec& spec);
+BuiltLevel make_level(const LevelSpec& wanted);
 // The extension of a game's levels, with its dot.
 std::string extension_of(Game game);
 // The 8-bit page byte of package pixel (x, y) in the levels above and in .tr2 levels.
