@@ -14,6 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/format_registry.h"
+#include "formats/qt_picture_file.h"
 #include "tilesmith_version.h"
 
 namespace {
@@ -58,6 +59,8 @@ bool asks_for_help_or_version(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (asks_for_help_or_version(argc, argv)) answer_help_or_version(argc, argv);
     QApplication app(argc, argv);
+    // Before any job can decode a picture on a worker thread.
+    tilesmith::set_picture_allocation_limit();
     name_the_application();
     QGuiApplication::setDesktopFileName(QStringLiteral(TILESMITH_APP_ID));
     // Qt's standard buttons and the file and colour dialogs follow the

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/error.h"
+#include "core/progress.h"
 
 namespace tilesmith {
 
@@ -128,6 +129,8 @@ void AtomicOutFile::commit() {
     const int rc = std::fclose(file_);
     file_ = nullptr;
     if (rc != 0) throw errno_error(Msg::CannotWriteFile, path_, errno);
+    // A job asked to stop ends here, its temporary removed by the destructor.
+    point_of_no_return();
     if (std::rename(temp_path_.c_str(), target_path_.c_str()) != 0)
         throw errno_error(Msg::CannotWriteFile, path_, errno);
     committed_ = true;

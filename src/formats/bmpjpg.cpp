@@ -78,21 +78,18 @@ void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
     }
 }
 
-void read_bmp(const std::string& file_name, Package& fresh) {
+void read_bmp(const std::string& file_name, Package& fresh, Progress& progress) {
     // Our own messages for a missing file or a folder, before Qt's vaguer ones.
     {
         InFile probe(file_name);
         check_bmp_holds_its_pixels(file_name, probe);
     }
-    // Room for the largest picture we accept, decoded at 4 bytes a pixel.
-    QtPictureFile picture(file_name, "bmp", 4);
-    QImageReader& reader = picture.reader();
-    const QSize announced = reader.size();
+    QtPictureFile picture(file_name, "bmp");
+    const QSize announced = picture.reader().size();
     if (announced.isValid()) picture.check_size(announced);
-
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        throw Error(Msg::CannotReadFile, file_name, reader.errorString().toStdString());
+    // One step: Qt's decoder reads a BMP's rows in one go.
+    progress.reset(1);
+    const QImage image = picture.read(progress, 1);
     const int width = image.width(), height = image.height();
     if (std::int64_t(width) * height > kMaxPackagePixels) throw too_large_picture(file_name, width, height);
 
@@ -118,11 +115,9 @@ void read_bmp(const std::string& file_name, Package& fresh) {
 
 // The decoding steps both pictures share: the gauge, a fresh package swapped in at the end.
 ReadResult read_picture(const std::string& file_name, Package& package, Progress& progress,
-                        void (*decode)(const std::string&, Package&)) {
-    progress.reset(1);
+                        void (*decode)(const std::string&, Package&, Progress&)) {
     Package fresh(0, 0, package.brush());
-    decode(file_name, fresh);
-    progress.step();
+    decode(file_name, fresh, progress);
     package.take_pixels(fresh);
     return read_result_of(package);
 }

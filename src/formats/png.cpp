@@ -24,8 +24,7 @@ namespace {
 void read_png(const std::string& file_name, Package& fresh, Progress& progress) {
     // Our own messages for a missing file or a folder, before Qt's vaguer ones.
     { InFile probe(file_name); }
-    // Room for the largest picture we accept at 16 bits a channel, 8 bytes a pixel.
-    QtPictureFile picture(file_name, "png", 8);
+    QtPictureFile picture(file_name, "png");
     QImageReader& reader = picture.reader();
     // The header's size, checked before a pixel is decoded.
     const QSize announced = reader.size();
@@ -33,9 +32,10 @@ void read_png(const std::string& file_name, Package& fresh, Progress& progress) 
         throw Error(Msg::CannotReadFile, file_name, "not a PNG picture or its header is damaged");
     picture.check_size(announced);
 
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        throw Error(Msg::CannotReadFile, file_name, reader.errorString().toStdString());
+    // Half the gauge while Qt decodes the rows, half while they are turned into ours.
+    const int rows = announced.height();
+    progress.reset(2 * rows);
+    QImage image = picture.read(progress, rows);
     if (image.size() != announced)
         throw Error(Msg::CannotReadFile, file_name, "the picture does not match its header");
     // Greyscale, palette (with its transparent entries), 16-bit: one layout,
@@ -44,7 +44,6 @@ void read_png(const std::string& file_name, Package& fresh, Progress& progress) 
     if (image.isNull()) throw Error(Msg::CannotReadFile, file_name, "out of memory converting the picture");
 
     const int width = image.width(), height = image.height();
-    progress.reset(height);
     fresh.resize(width, height);
     for (int y = 0; y < height; ++y) {
         const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));

@@ -5,20 +5,54 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <mutex>
 
 #include "core/checked.h"
 
 namespace tilesmith {
 
-QtPictureFile::QtPictureFile(const std::string& file_name, const char* decoder, int bytes_per_pixel)
-    : file_name_(file_name) {
+void set_picture_allocation_limit() {
+    static std::once_flag once;
+    std::call_once(once, [] { QImageReader::setAllocationLimit(int(kMaxPackagePixels * 8 / (1024 * 1024))); });
+}
+
+void WatchedFile::watch(Progress* progress, int steps) {
+    progress_ = progress;
+    steps_ = steps;
+    stepped_ = 0;
+    read_ = 0;
+}
+
+void WatchedFile::finish() {
+    if (progress_)
+        for (; stepped_ < steps_; ++stepped_) progress_->step();
+    progress_ = nullptr;
+}
+
+qint64 WatchedFile::readData(char* data, qint64 max_size) {
+    // A failing read is the one way to end a decoder early; nothing is thrown through it.
+    if (progress_ && progress_->cancelled()) return -1;
+    const qint64 got = QFile::readData(data, max_size);
+    if (!progress_ || got <= 0) return got;
+    read_ += got;
+    const qint64 whole = std::max<qint64>(size(), 1);
+    const int due = int(std::min<qint64>(steps_, read_ * steps_ / whole));
+    try {
+        for (; stepped_ < due; ++stepped_) progress_->step();
+    } catch (const Cancelled&) {
+        return -1;
+    }
+    return got;
+}
+
+QtPictureFile::QtPictureFile(const std::string& file_name, const char* decoder) : file_name_(file_name) {
+    set_picture_allocation_limit();
     const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
     if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         throw Error(Msg::CannotOpenFile, file_name, file_.errorString().toStdString());
     }
-    QImageReader::setAllocationLimit(int(kMaxPackagePixels * bytes_per_pixel / (1024 * 1024)));
     reader_.setDevice(&file_);
     reader_.setFormat(decoder);
     reader_.setAutoDetectImageFormat(false);
@@ -28,6 +62,17 @@ QtPictureFile::QtPictureFile(const std::string& file_name, const char* decoder, 
 void QtPictureFile::check_size(QSize size) const {
     if (std::int64_t(size.width()) * size.height() > kMaxPackagePixels)
         throw too_large_picture(file_name_, size.width(), size.height());
+}
+
+QImage QtPictureFile::read(Progress& progress, int steps) {
+    file_.watch(&progress, steps);
+    QImage image;
+    const bool read = reader_.read(&image) && !image.isNull();
+    progress.check();
+    if (!read) throw Error(Msg::CannotReadFile, file_name_, reader_.errorString().toStdString());
+    // What the reader had taken before (a small file, whole with its header) counts now.
+    file_.finish();
+    return image;
 }
 
 Error too_large_picture(const std::string& file_name, std::int64_t w, std::int64_t h) {

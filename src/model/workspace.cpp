@@ -2,6 +2,7 @@
 #include "model/workspace.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "formats/dispatch.h"
 
@@ -133,25 +134,67 @@ void Workspace::apply_effect(const std::function<void(Package&, int x, int y)>& 
     });
 }
 
+EffectRegion Workspace::effect_region() const {
+    const Rect t = target_view_.selection();
+    const Package& target = target_package();
+    const int right = std::min(t.right, target.width()), bottom = std::min(t.bottom, target.height());
+    EffectRegion region{t, Package(std::max(right - t.left, 0), std::max(bottom - t.top, 0), target.brush())};
+    region.pixels.copy_rect(target, t.left, t.top, region.pixels.width(), region.pixels.height(), 0, 0);
+    return region;
+}
+
+void Workspace::effect_aside(EffectRegion& region, const std::function<void(Package&, int x, int y)>& routine,
+                             Progress& progress) {
+    const int columns = (region.rect.width() + kTileSide - 1) / kTileSide;
+    progress.reset(columns * ((region.rect.height() + kTileSide - 1) / kTileSide));
+    // The copy's edges are the package's wherever the selection reaches past
+    // it, so each tile sees exactly what it would see in place.
+    for (int y = 0; y < region.rect.height(); y += kTileSide)
+        for (int x = 0; x < region.rect.width(); x += kTileSide) {
+            routine(region.pixels, x, y);
+            progress.step();
+        }
+}
+
+void Workspace::commit_effect(EffectRegion region) {
+    const Rect t = region.rect;
+    // The edit is kept by the undo step as a std::function, which copies.
+    auto done = std::make_shared<Package>(std::move(region.pixels));
+    push_undo(t, [t, done](Package& target) { target.copy_rect(*done, 0, 0, done->width(), done->height(), t.left, t.top); });
+}
+
+long long Workspace::effect_tiles() const {
+    const Rect t = target_view_.selection();
+    return (long long)((t.width() + kTileSide - 1) / kTileSide) * ((t.height() + kTileSide - 1) / kTileSide);
+}
+
 OpenAnswer Workspace::open_source(const std::string& file_name, Progress& progress) {
-    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
-    // Read aside: an error or a refusal leaves the workspace as it was.
-    Package fresh;
-    const std::optional<ReadResult> r = read_package(file_name, fresh, reader, progress);
-    if (!r) return {};
-    if (r->refused()) return {true, r->refusal};
-    use_source(std::move(fresh));
-    recent_.add_recent_file(file_name);
-    return {true, std::nullopt};
+    return commit_source(read_aside(file_name, reader_options(), progress));
 }
 
 OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progress) {
-    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
-    Package fresh;
-    const std::optional<ReadResult> r = read_package(file_name, fresh, reader, progress);
-    if (!r) return {};
-    if (r->refused()) return {true, r->refusal};
-    use_target(std::move(fresh));
+    return commit_target(read_aside(file_name, reader_options(), progress));
+}
+
+OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress) {
+    // Read aside: an error or a refusal leaves the workspace as it was.
+    OpenedFile opened{file_name, std::nullopt, Package()};
+    opened.result = read_package(file_name, opened.package, reader, progress);
+    return opened;
+}
+
+OpenAnswer Workspace::commit_source(OpenedFile opened) {
+    if (!opened.result) return {};
+    if (opened.result->refused()) return {true, opened.result->refusal};
+    use_source(std::move(opened.package));
+    recent_.add_recent_file(opened.file_name);
+    return {true, std::nullopt};
+}
+
+OpenAnswer Workspace::commit_target(OpenedFile opened) {
+    if (!opened.result) return {};
+    if (opened.result->refused()) return {true, opened.result->refusal};
+    use_target(std::move(opened.package));
     document_.set_target_file_name({});
     return {true, std::nullopt};
 }
@@ -176,6 +219,18 @@ bool Workspace::save_target_as(const std::string& file_name, Progress& progress)
     if (!save_target(file_name, progress)) return false;
     document_.set_target_file_name(file_name);
     return true;
+}
+
+std::shared_ptr<const Package> Workspace::target_snapshot() const {
+    const Package& target = target_package();
+    auto copy = std::make_shared<Package>(target.width(), target.height(), target.brush());
+    copy->copy_rect(target, 0, 0, target.width(), target.height(), 0, 0);
+    return copy;
+}
+
+void Workspace::commit_saved(const std::string& file_name) {
+    document_.mark_saved();
+    document_.set_target_file_name(file_name);
 }
 
 void Workspace::pak_make(int columns, int rows, PackedColor background, bool modify) {

@@ -134,6 +134,9 @@ enum class Msg : int {
     ZoomIn = 230,
     ZoomOut = 232,
     ActualSize = 234,
+    // Long work on a worker thread.
+    StopJob = 236,                // the button beside the gauge while a job runs
+    StopJobQuestion = 238,        // closing the window while a job runs, Yes/No
     // New pairs are appended here, after the last entry of the table.
 };
 

@@ -353,6 +353,12 @@ constexpr std::string_view kStrings[kStringCount] = {
     // 234, 235: Widok -> view_actualsize
     "Rzeczywisty rozmiar",
     "Actual size",
+    // 236, 237: the button beside the gauge while long work runs (also Escape)
+    "Przerwij",
+    "Cancel",
+    // 238, 239: closing the window while long work runs, Yes/No
+    "Trwa praca w tle. Przerwać ją i zamknąć okno?",
+    "Work is still running. Stop it and close the window?",
 };
 
 }  // namespace

@@ -5,9 +5,9 @@
 
 namespace tilesmith {
 
-// 236 entries: pair p is entry 2p (Polish) and 2p + 1 (English). A message
+// 240 entries: pair p is entry 2p (Polish) and 2p + 1 (English). A message
 // with base entry b shows entry b + language_index (0 Polish, 1 English).
-constexpr int kStringCount = 236;
+constexpr int kStringCount = 240;
 
 // The entry's text in UTF-8; empty for an index outside the table.
 std::string_view lang_text(int entry);

@@ -2,6 +2,7 @@
 // They run inside MainWindow::run, which shows any error in the general error box.
 #include <QFile>
 #include <QWidget>
+#include <memory>
 #include <stdexcept>
 
 #include "ui/dialogs/author_dialog.h"
@@ -11,6 +12,7 @@
 #include "ui/clipboard.h"
 #include "ui/dialog_host.h"
 #include "ui/flat_look.h"
+#include "ui/job_runner.h"
 #include "ui/main_window.h"
 #include "ui/pane.h"
 #include "ui/progress.h"
@@ -46,7 +48,7 @@ void MainWindow::plik_opensourceClick() {
     // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
     const QString name = file_to_open(FolderSlot::source);
-    if (!name.isEmpty()) show_open_answer(workspace_.open_source(local_path(name), *gauge_));
+    if (!name.isEmpty()) open_file(local_path(name), Side::source);
 }
 
 void MainWindow::plik_opentargetClick() {
@@ -54,7 +56,20 @@ void MainWindow::plik_opentargetClick() {
     // Unsaved work is settled before anything replaces it.
     if (!settle_unsaved_target()) return;
     const QString name = file_to_open(FolderSlot::target);
-    if (!name.isEmpty()) show_open_answer(workspace_.open_target(local_path(name), *gauge_));
+    if (!name.isEmpty()) open_file(local_path(name), Side::target);
+}
+
+void MainWindow::open_file(const std::string& file, Side side) {
+    // Read aside on the worker; only the window's thread takes it in.
+    run_job(
+        [this, file, side, reader = workspace_.reader_options()](Progress& progress) -> Job::Commit {
+            auto opened = std::make_shared<OpenedFile>(Workspace::read_aside(file, reader, progress));
+            return [this, side, opened] {
+                show_open_answer(side == Side::source ? workspace_.commit_source(std::move(*opened))
+                                                      : workspace_.commit_target(std::move(*opened)));
+            };
+        },
+        is_small_file(file));
 }
 
 QString MainWindow::file_to_open(FolderSlot slot) {
@@ -70,25 +85,32 @@ void MainWindow::show_open_answer(const OpenAnswer& answer) {
     else if (answer.recognised) gauge_->finish();
 }
 
-void MainWindow::plik_savetargetClick() {
+void MainWindow::plik_savetargetClick(bool here) {
     if (workspace_.target_file_name().empty()) {
-        plik_savetargetasClick();
+        plik_savetargetasClick(here);
         return;
     }
-    if (workspace_.save_target(workspace_.target_file_name(), *gauge_))
-        note_written(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())));
-    else
-        say_extension_not_written();
+    save_target_to(workspace_.target_file_name(), here);
 }
 
-void MainWindow::plik_savetargetasClick() {
+void MainWindow::plik_savetargetasClick(bool here) {
     const QString name = host_.save_file(this, filter_text(save_filter(workspace_.language())),
                                          QString::fromStdString(default_suffix(FormatRole::write)),
                                          folders_.folder(FolderSlot::save));
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
-    if (workspace_.save_target_as(local_path(name), *gauge_)) note_written(name);
-    else say_extension_not_written();
+    save_target_to(local_path(name), here);
+}
+
+void MainWindow::save_target_to(const std::string& file, bool here) {
+    write_target(file, here || is_small_package(workspace_.target_package()), [this, file](bool written) {
+        if (!written) {
+            say_extension_not_written();
+            return;
+        }
+        workspace_.commit_saved(file);
+        note_written(QFile::decodeName(QByteArray::fromStdString(file)));
+    });
 }
 
 void MainWindow::say_extension_not_written() {
@@ -119,10 +141,16 @@ void MainWindow::ex_tr2345Click() {
                                            folders_.folder(FolderSlot::export_output));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
-    const ExportResult result =
-        export_level(local_path(output), local_path(base), workspace_.target_package(), *gauge_);
-    if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
-    else note_written(output);
+    run_job(
+        [this, out = local_path(output), base = local_path(base), output,
+         target = workspace_.target_snapshot()](Progress& progress) -> Job::Commit {
+            const ExportResult result = export_level(out, base, *target, progress);
+            return [this, result, output] {
+                if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
+                else note_written(output);
+            };
+        },
+        is_small_package(workspace_.target_package()));
 }
 
 void MainWindow::recent_fileClick(int index) {
@@ -162,7 +190,18 @@ void MainWindow::tx_copyClick() {
 }
 
 void MainWindow::effect(const Routine& routine) {
-    workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
+        workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+        return;
+    }
+    // A copy of the selection on the worker, a step a tile; one undo step here.
+    start_job([this, routine, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
+                  Progress& progress) -> Job::Commit {
+        CountingProgress tile_gauge;
+        Workspace::effect_aside(
+            *region, [&](Package& package, int x, int y) { routine(package, x, y, tile_gauge); }, progress);
+        return [this, region] { workspace_.commit_effect(std::move(*region)); };
+    });
 }
 
 void MainWindow::effect_asking_colour(const Effect& e, const EffectItem& item) {
