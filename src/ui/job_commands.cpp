@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "formats/dispatch.h"
 #include "ui/dialogs/new_package_dialog.h"
@@ -36,7 +37,8 @@ void MainWindow::build_job_controls() {
     jobs_ = std::make_unique<JobRunner>(progress_gauge_, [this](Job& job) { job_ended(job); }, this);
     job_stop_ = new QPushButton(text(Msg::StopJob), stat_);
     job_stop_->setObjectName(QStringLiteral("job_stop"));
-    job_stop_->setGeometry(progress_gauge_->geometry().right() + 4, 1, 72, 18);
+    job_stop_->move(progress_gauge_->geometry().right() + 4, 1);
+    fit_job_stop();
     job_stop_->setFocusPolicy(Qt::NoFocus);
     job_stop_->hide();
     connect_guarded(job_stop_, &QPushButton::clicked, [this] { jobs_->cancel(); });
@@ -46,6 +48,11 @@ void MainWindow::build_job_controls() {
     job_escape_->setEnabled(false);
     addAction(job_escape_);
     connect_guarded(job_escape_, &QAction::triggered, [this] { jobs_->cancel(); });
+}
+
+void MainWindow::fit_job_stop() {
+    // Never narrower: a look whose buttons ask for less may be switched off again.
+    job_stop_->resize(std::max(job_stop_->width(), job_stop_->sizeHint().width()), 18);
 }
 
 bool MainWindow::job_running() const { return jobs_ && jobs_->running(); }

@@ -22,6 +22,7 @@ void MainWindow::set_language(bool to_polish) {
     panels_[3]->setText(text(Msg::TargetPackageLabel));
     panels_[6]->setText(text(Msg::ProgressLabel));
     job_stop_->setText(text(Msg::StopJob));
+    fit_job_stop();
     if (filenew_) filenew_->set_dialog_language(to_polish);
     if (autor_) autor_->translate_labels(to_polish);
     jezyk_pl_->setChecked(to_polish);

@@ -201,6 +201,8 @@ private:
     void job_ended(Job& job);
     void show_job_running(bool on);
     void build_job_controls();
+    // The stop button as wide as its caption asks.
+    void fit_job_stop();
     // The target written to `file` by a job, or here when `small`; then `done`.
     void write_target(const std::string& file, bool small, std::function<void(bool written)> done);
 
