@@ -14,7 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/format_registry.h"
-#include "formats/qt_picture_file.h"
+#include "formats/qt_codecs.h"
 #include "tilesmith_version.h"
 
 namespace {

@@ -17,7 +17,7 @@ namespace tilesmith {
 // Qt's decoders refuse, before allocating, a picture larger than the largest
 // we accept decoded at 8 bytes a pixel (16 bits a channel). Process-wide and
 // set once: at start, and at the latest by the first picture opened.
-void set_picture_allocation_limit();
+void qt_set_allocation_limit();
 
 // A file that moves a gauge by the share of its bytes read, and reads as
 // failing once the gauge's work was asked to stop.

@@ -1,5 +1,5 @@
 // Opening picture files for Qt's decoders.
-#include "formats/qt_picture_file.h"
+#include "formats/qt/qt_picture_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,10 +8,12 @@
 #include <mutex>
 
 #include "core/checked.h"
+#include "formats/qt/qt_codecs_impl.h"
+#include "formats/qt_codecs.h"
 
 namespace tilesmith {
 
-void set_picture_allocation_limit() {
+void qt_set_allocation_limit() {
     static std::once_flag once;
     std::call_once(once, [] { QImageReader::setAllocationLimit(int(kMaxPackagePixels * 8 / (1024 * 1024))); });
 }
@@ -46,7 +48,7 @@ qint64 WatchedFile::readData(char* data, qint64 max_size) {
 }
 
 QtPictureFile::QtPictureFile(const std::string& file_name, const char* decoder) : file_name_(file_name) {
-    set_picture_allocation_limit();
+    qt_set_allocation_limit();
     const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
     if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -81,3 +83,9 @@ Error too_large_picture(const std::string& file_name, std::int64_t w, std::int64
 }
 
 }  // namespace tilesmith
+
+extern "C" const tilesmith::QtCodecs* tilesmith_qt_codecs() {
+    static constexpr tilesmith::QtCodecs codecs{tilesmith::qt_read_png, tilesmith::qt_save_png,
+                                                tilesmith::qt_read_bmp, tilesmith::qt_set_allocation_limit};
+    return &codecs;
+}
