@@ -1,7 +1,6 @@
 // TGA reading and writing of a 2048 x 8192 package against a plain memcpy of
 // the same bytes.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "core/package.h"
+#include "support/test_files.h"
 #include "core/progress.h"
 #include "formats/tga.h"
 
@@ -30,8 +30,7 @@ Package make_package() {
 }
 
 std::string bench_path(const char* name) {
-    return (std::filesystem::temp_directory_path() / (std::string("tga_bench_") + std::to_string(::getpid()) + name))
-        .string();
+    return tilesmith::unique_temp_path("tga_bench_").string() + name;
 }
 
 void BM_Memcpy(benchmark::State& state) {

@@ -8,10 +8,28 @@ set(_docdir ${CMAKE_INSTALL_DATADIR}/doc/tilesmith)
 
 # The release day in the two forms the metadata wants, and as the time stamp
 # of the generated pages, so that a rebuild gives the same files.
-execute_process(COMMAND date -u -d ${TILESMITH_RELEASE_DATE} +%s
-                OUTPUT_VARIABLE TILESMITH_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
-execute_process(COMMAND date -u -R -d ${TILESMITH_RELEASE_DATE}
-                OUTPUT_VARIABLE TILESMITH_RELEASE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE)
+# CMake's own clock reads SOURCE_DATE_EPOCH, so the day's text comes from it
+# once its seconds are known: days since 1970-01-01 in the Gregorian calendar.
+string(REGEX MATCH "^([0-9]+)-0*([0-9]+)-0*([0-9]+)$" _day "${TILESMITH_RELEASE_DATE}")
+set(_year ${CMAKE_MATCH_1})
+set(_month ${CMAKE_MATCH_2})
+if(_month LESS_EQUAL 2)
+  math(EXPR _year "${_year} - 1")
+  math(EXPR _month "${_month} + 9")
+else()
+  math(EXPR _month "${_month} - 3")
+endif()
+math(EXPR _days "${_year} * 365 + ${_year} / 4 - ${_year} / 100 + ${_year} / 400
+                 + (153 * ${_month} + 2) / 5 + ${CMAKE_MATCH_3} - 1 - 719468")
+math(EXPR TILESMITH_RELEASE_EPOCH "${_days} * 86400")
+set(_epoch_before "$ENV{SOURCE_DATE_EPOCH}")
+set(ENV{SOURCE_DATE_EPOCH} ${TILESMITH_RELEASE_EPOCH})
+string(TIMESTAMP TILESMITH_RELEASE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+string(TIMESTAMP _day "%Y-%m-%d" UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${_epoch_before}")
+if(NOT _day STREQUAL TILESMITH_RELEASE_DATE)
+  message(FATAL_ERROR "TILESMITH_RELEASE_DATE ${TILESMITH_RELEASE_DATE} is not a day of the calendar")
+endif()
 
 # The copyright file Debian expects: the licence text in its machine-readable form.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE _licence)
@@ -115,6 +133,11 @@ if(TILESMITH_BUILD_GUI)
     set_tests_properties(editor_version PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=xcb;DISPLAY=;WAYLAND_DISPLAY="
       PASS_REGULAR_EXPRESSION "^Tilesmith ${PROJECT_VERSION}\n$")
+    # An unknown option, also without a display: the usage and status 2.
+    add_test(NAME editor_unknown_option
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=xcb DISPLAY= WAYLAND_DISPLAY=
+              ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:tilesmith>
+              -P ${PROJECT_SOURCE_DIR}/tests/unknown_option_test.cmake)
   endif()
 endif()
 if(TILESMITH_BUILD_TESTS)

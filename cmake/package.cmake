@@ -31,11 +31,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Tilesmith edits texture packages: 24-bit images made of 64 x 64 tiles, as
-Tomb Raider 2-5 levels store their textures in 256 x 256 pages. It pulls
-textures out of TGA, BMP, JPEG and PNG images, levels (.tr2, .tr4, .trc) and
-object packages (.wad), assembles a target package tile by tile in two
-panes, changes tiles with fourteen effects, and writes the result as an
-image or into a copy of a level.
+Tomb Raider 1-5 levels store their textures in 256 x 256 pages. It pulls
+textures out of TGA, BMP, JPEG and PNG images, levels (.phd, .tub, .tr2,
+.tr4, .trc) and object packages (.wad), assembles a target package tile by
+tile in two panes, changes tiles with fourteen effects, and writes the result
+as an image or into a copy of a level.
 .
 The command-line tool tilesmith-cli converts, inspects, exports and changes
 packages in scripts.")

@@ -2,17 +2,16 @@
 // the extension its reader expects, in memory-backed /dev/shm when there is one;
 // and the cap on the sizes an input may announce.
 #pragma once
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <filesystem>
+#include <random>
 #include <string>
 
 #include "core/checked.h"
+#include "core/file_platform.h"
 
 namespace tilesmith {
 
@@ -50,13 +49,19 @@ inline std::int64_t cap_announced_bytes(std::int64_t bytes, std::size_t size, st
 class ScratchFile {
 public:
     explicit ScratchFile(const char* extension) {
-        const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        path_ = std::string(dir) + "/tilesmith-fuzz-XXXXXX" + extension;
-        const int fd = mkstemps(path_.data(), int(std::strlen(extension)));
-        if (fd < 0) std::abort();
-        close(fd);
+        std::error_code ec;
+        const std::filesystem::path dir = platform::may_write("/dev/shm", ec)
+                                              ? std::filesystem::path("/dev/shm")
+                                              : std::filesystem::temp_directory_path();
+        std::random_device random;
+        do path_ = (dir / ("tilesmith-fuzz-" + std::to_string(random()) + extension)).string();
+        while (std::filesystem::exists(path_, ec));
+        write(nullptr, 0);
     }
-    ~ScratchFile() { unlink(path_.c_str()); }
+    ~ScratchFile() {
+        std::error_code ec;
+        std::filesystem::remove(path_, ec);
+    }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
 

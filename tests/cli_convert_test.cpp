@@ -1,7 +1,6 @@
 // tilesmith-cli convert and info, run as a separate program: exit statuses,
 // what goes to stdout and stderr, and round trips through every writer.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +14,7 @@
 #include "formats/tga.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
+#include "support/posix.h"
 #include "support/test_files.h"
 
 namespace tilesmith {
@@ -90,7 +90,8 @@ TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {
     std::ofstream(path("deep.tga"), std::ios::binary) << header << std::string(64, 'x');
     r = cli("info '" + path("deep.tga") + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tilesmith-cli: Can not load the file ! Unknown image type !\n");
+    EXPECT_EQ(r.err, "tilesmith-cli: \"" + path("deep.tga") + "\": " +
+                         std::string(text_of(Msg::UnknownImageType, Language::English)) + "\n");
     EXPECT_TRUE(r.out.empty());
 
     r = cli("convert '" + path("missing.tga") + "' '" + path("out.tga") + "'");
@@ -99,7 +100,8 @@ TEST_F(CliConvert, FailuresExitWithOneAndSayWhy) {
     EXPECT_FALSE(fs::exists(path("out.tga")));
 
     // A pipe with no writer ends at once in an error instead of waiting.
-    ASSERT_EQ(mkfifo(path("pipe.tr4").c_str(), 0600), 0);
+    POSIX_ONLY();
+    ASSERT_TRUE(make_pipe(path("pipe.tr4")));
     r = cli("info '" + path("pipe.tr4") + "'");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;

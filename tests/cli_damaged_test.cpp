@@ -17,6 +17,7 @@
 #include "formats/bmpjpg.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
+#include "support/short_files.h"
 #include "support/test_files.h"
 
 namespace tilesmith {
@@ -134,6 +135,18 @@ TEST(CliDamaged, JpegLackingOnlyItsEndMarkerConvertsAsTheWholeFile) {
             EXPECT_EQ(r.status, 0) << r.err;
         }
         EXPECT_EQ(read_bytes(dir.file("no_end.tga")), read_bytes(dir.file("whole.tga")));
+    }
+}
+
+// A file read with rows missing is as refused as one that cannot be read:
+// a script must not take part of a file for the whole.
+TEST(CliShortFiles, AreRefusedAndNothingIsWritten) {
+    TempDir dir;
+    for (const ShortFile& f : short_files(dir)) {
+        const CliRun r = run_cli({"convert", f.path, dir.file("out.png")});
+        EXPECT_EQ(r.status, 1) << f.path;
+        EXPECT_NE(r.err.find(f.path), std::string::npos) << r.err;
+        EXPECT_FALSE(file_exists(dir.file("out.png"))) << f.path;
     }
 }
 

@@ -41,14 +41,14 @@ TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
     const std::string base = dir.put("base.tr2", make_tr2(3));
     CliRun r = run({package, base, dir.file("out.tr2")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Size of textures set is not equal with replaced set !"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(text_of(Msg::PackageSizeMismatch, Language::English)), std::string::npos) << r.err;
     EXPECT_FALSE(file_exists(dir.file("out.tr2")));
 
     std::filesystem::create_symlink(base, dir.file("link.tr2"));
     const Bytes before = read_bytes(base);
     r = run({package, base, dir.file("link.tr2")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Target file cannot be saved in level file !"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(text_of(Msg::OutputIsBase, Language::English)), std::string::npos) << r.err;
     EXPECT_EQ(read_bytes(base), before);
 }
 

@@ -39,8 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "Cannot read \"l.tr4\": bad header", "Nie można odczytać pliku „l.tr4”: bad header"},
         ErrorCase{"no_detail", Error(Msg::FileTruncated, "%2.tga"), "\"%2.tga\" is truncated",
                   "Plik „%2.tga” jest niekompletny"},
-        ErrorCase{"untyped", Error("ZLib error: target buffer may be too small"),
-                  "ZLib error: target buffer may be too small", "ZLib error: target buffer may be too small"}),
+        ErrorCase{"library_words_in_a_reason",
+                  Error(Msg::CannotReadFile, "l.tr4", Phrase(Msg::ZlibError).arg("incorrect header check")),
+                  "Cannot read \"l.tr4\": zlib error: \"incorrect header check\"",
+                  "Nie można odczytać pliku „l.tr4”: błąd zlib: „incorrect header check”"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

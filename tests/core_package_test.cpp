@@ -1,6 +1,5 @@
 // The package bitmap, file helpers and checked arithmetic.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/package.h"
+#include "support/test_files.h"
 
 using namespace tilesmith;
 
@@ -118,10 +118,20 @@ TEST(Checked, OverflowIsCaught) {
     EXPECT_FALSE(checked_add(INT64_MAX, 1).has_value());
 }
 
+// Compilers without the overflow built-ins get the same answers.
+TEST(Checked, PortableChecksAgreeWithTheBuiltIns) {
+    const std::int64_t edges[] = {INT64_MIN, INT64_MIN + 1, -3037000500, -2, -1, 0, 1, 2, 3037000500,
+                                  INT64_MAX - 1, INT64_MAX};
+    for (const std::int64_t a : edges)
+        for (const std::int64_t b : edges) {
+            EXPECT_EQ(portable::checked_mul(a, b), checked_mul(a, b)) << a << " * " << b;
+            EXPECT_EQ(portable::checked_add(a, b), checked_add(a, b)) << a << " + " << b;
+        }
+}
+
 class FileIo : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("tilesmith_io_" + std::to_string(getpid()));
+    std::filesystem::path dir = unique_temp_path("tilesmith_io_");
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
 };

@@ -1,9 +1,6 @@
 // BMP and JPEG: the conformance corpus, hostile files, the writers' layouts,
 // round trips and gauge steps; atomic saves of every writer.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <cstdint>
@@ -18,6 +15,7 @@
 #include "core/error.h"
 #include "formats/bmpjpg.h"
 #include "formats/tga.h"
+#include "support/posix.h"
 #include "support/test_files.h"
 
 namespace tilesmith {
@@ -215,7 +213,7 @@ TEST(JpegCorpus, ColoursAgreeWithOtherDecodings) {
 class CodecFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("bmpjpg_test_" + std::to_string(::getpid()));
+        dir_ = unique_temp_path("bmpjpg_test_");
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -327,16 +325,11 @@ TEST_F(CodecFiles, FailedSavesKeepThePreviousFile) {
     EXPECT_THROW(save_tga(path("keep.tga"), Package(70000, 1), progress), Error);
     EXPECT_THROW(save_jpg(path("keep.jpg"), Package(70000, 1), progress), Error);
     // A write that runs out of room half-way: the file size limit stands in for a full disk.
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    EXPECT_THROW(save_tga(path("keep.tga"), gradient(512, 512), progress), Error);
-    EXPECT_THROW(save_bmp(path("keep.bmp"), gradient(512, 512), progress), Error);
-    EXPECT_THROW(save_jpg(path("keep.jpg"), gradient(1024, 1024), progress), Error);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    if (kPosix) with_file_size_limit(64 * 1024, [&] {
+        EXPECT_THROW(save_tga(path("keep.tga"), gradient(512, 512), progress), Error);
+        EXPECT_THROW(save_bmp(path("keep.bmp"), gradient(512, 512), progress), Error);
+        EXPECT_THROW(save_jpg(path("keep.jpg"), gradient(1024, 1024), progress), Error);
+    });
 
     EXPECT_EQ(read_all(path("keep.tga")), old_tga);
     EXPECT_EQ(read_all(path("keep.bmp")), old_bmp);

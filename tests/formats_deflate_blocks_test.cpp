@@ -21,10 +21,10 @@ TEST(SideBySide, RunsBothAndRethrowsEitherFailureOnceBothEnded) {
 
     // The other thread's failure comes back here with its text.
     try {
-        run_side_by_side([&] { ++here_runs; }, [] { throw Error("there"); });
+        run_side_by_side([&] { ++here_runs; }, [] { throw Error(Msg::CannotReadFile, "there"); });
         ADD_FAILURE() << "the failure was lost";
     } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "there");
+        EXPECT_EQ(e.text(Language::English), Error(Msg::CannotReadFile, "there").what());
     }
     EXPECT_EQ(here_runs, 2);
 
@@ -33,7 +33,7 @@ TEST(SideBySide, RunsBothAndRethrowsEitherFailureOnceBothEnded) {
     EXPECT_THROW(run_side_by_side(
                      [&] {
                          released = true;
-                         throw Error("here");
+                         throw Error(Msg::CannotReadFile, "here");
                      },
                      [&] {
                          while (!released) std::this_thread::yield();

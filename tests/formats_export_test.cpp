@@ -1,8 +1,5 @@
 // Level export: the package into copies of Tomb Raider 2/3 and 4/5 base levels.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +11,7 @@
 #include "formats/tr23.h"
 #include "formats/tr45.h"
 #include "support/level_builder.h"
+#include "support/posix.h"
 
 using namespace tilesmith;
 
@@ -409,7 +407,7 @@ TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
 
 TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
     // The disk fills up as the last bytes go out; the file size limit stands in for a full disk.
-    signal(SIGXFSZ, SIG_IGN);
+    POSIX_ONLY();
     for (const char* ext : {".tr2", ".tr4"}) {
         SCOPED_TRACE(ext);
         TempDir folder;
@@ -421,13 +419,9 @@ TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
         ASSERT_EQ(export_level(out, base, pattern_package(2, 1), progress), kWritten);
         const Bytes previous = read_bytes(out);
 
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limited = saved;
-        limited.rlim_cur = full - 1;
-        setrlimit(RLIMIT_FSIZE, &limited);
-        EXPECT_THROW(export_level(out, base, pattern_package(2, 2), progress), Error);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        with_file_size_limit(std::int64_t(full) - 1, [&] {
+            EXPECT_THROW(export_level(out, base, pattern_package(2, 2), progress), Error);
+        });
 
         EXPECT_EQ(read_bytes(out), previous);
         EXPECT_EQ(folder.entries(), (std::vector<std::string>{"base" + std::string(ext), "out" + std::string(ext)}));

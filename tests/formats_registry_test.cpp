@@ -2,6 +2,8 @@
 // exporter through the dispatch, and stands in the file dialogs' filters.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -9,6 +11,7 @@
 #include "core/progress.h"
 #include "formats/dispatch.h"
 #include "formats/level_export.h"
+#include "formats/supported_games.h"
 #include "support/test_files.h"
 
 namespace tilesmith {
@@ -28,7 +31,7 @@ TEST(FormatRegistry, ExtensionsAreLowerCaseWithADotAndNameOneFormat) {
         EXPECT_EQ(file_extension("A" + e), e);
         EXPECT_TRUE(seen.insert(e).second) << e << " names two formats";
         EXPECT_EQ(find_format(e), &format) << e;
-        EXPECT_FALSE(format.filter_title.empty()) << e;
+        EXPECT_FALSE(text_of(format.filter_title, Language::English).empty()) << e;
         EXPECT_NE(format.read, nullptr) << e;
     });
 }
@@ -74,12 +77,32 @@ TEST(FormatRegistry, DialogFiltersListEveryExtensionOfTheirRole) {
         EXPECT_NE(open_filter().find(pattern), std::string::npos) << e;
         EXPECT_EQ(save_filter().find(pattern) != std::string::npos, format.write != nullptr) << e;
         EXPECT_EQ(export_base_filter().find(pattern) != std::string::npos, format.exporter != nullptr) << e;
+        const std::string line = save_filter_line(e, Language::English);
+        EXPECT_EQ(!line.empty() && save_filter(Language::English).find(line) != std::string::npos &&
+                      line.find(pattern) != std::string::npos,
+                  format.write != nullptr) << e;
         const auto choice = export_output_choice(e);
         EXPECT_EQ(choice.has_value(), format.exporter != nullptr) << e;
         if (choice) {
             EXPECT_EQ("." + choice->suffix, e);
         }
     });
+}
+
+// The games whose levels the registry exports into, TR1 among them, are the
+// ones the export item, the desktop entry, the metainfo and the package name.
+TEST(FormatRegistry, EveryListOfLevelsNamesTheSupportedGames) {
+    const std::string games = supported_games();
+    EXPECT_EQ(games, "Tomb Raider 1-5");
+    for (const Language language : {Language::Polish, Language::English})
+        EXPECT_NE(std::string(text_of(Msg::ExportToLevel, language)).find(games), std::string::npos);
+    const std::string source = std::string(TILESMITH_CORPUS_DIR) + "/../../";
+    for (const char* file : {"data/io.github.tilesmith.Tilesmith.desktop",
+                             "data/io.github.tilesmith.Tilesmith.metainfo.xml.in", "cmake/package.cmake"}) {
+        std::ifstream in(source + file);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_NE(text.find(games), std::string::npos) << file;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <climits>
 
+#include "formats/supported_games.h"
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "strings/strings.h"
@@ -48,7 +49,8 @@ public:
     int colour_requests = 0;
 
     QString open_file(QWidget*, const QString&, const QString&) override { return {}; }
-    QString save_file(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    bool confirm(QWidget*, const QString&, const QString&, const QString&) override { return false; }
     bool question(QWidget*, const QString& text) override {
         questions << text;
         return answer;
@@ -72,8 +74,10 @@ protected:
         QObject::connect(&dlg, &NewPackageDialog::closed, [this] { ++closed; });
     }
 
+    // By the English name, in either language.
     void choose(const char* colour_name) {
-        const int index = dlg.bgcolor->findText(QString::fromLatin1(colour_name));
+        int index = dlg.bgcolor->findText(QString::fromLatin1(colour_name));
+        if (index < 0) index = dlg.bgcolor->findText(QString::fromStdString(translate_text(colour_name, true)));
         ASSERT_GE(index, 0) << colour_name;
         dlg.bgcolor_select(index);
     }
@@ -93,10 +97,10 @@ protected:
 }  // namespace
 
 TEST_F(NewPackageDialogTest, OpensOverADisabledMainWindowWithTheTargetSize) {
-    EXPECT_EQ(dlg.windowTitle(), "Tilesmith");
-    EXPECT_EQ(dlg.minimumSize(), QSize(217, 193));
-    EXPECT_EQ(dlg.maximumSize(), QSize(217, 193));
-    EXPECT_EQ(dlg.bgcolor->currentText(), "Silver");
+    EXPECT_EQ(dlg.windowTitle(), qs(text_of(Msg::PackageDialogTitle, Language::Polish)));
+    EXPECT_EQ(dlg.minimumSize(), QSize(217, 225));
+    EXPECT_EQ(dlg.maximumSize(), QSize(217, 225));
+    EXPECT_EQ(dlg.bgcolor->currentText(), qs(text_of(Msg::ColourSilver, Language::Polish)));
 
     dlg.open_dialog();
     EXPECT_TRUE(dlg.isVisible());
@@ -198,35 +202,38 @@ TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
     EXPECT_EQ(closed, 0);
     // The settings are still there for a second try.
     EXPECT_EQ(dlg.pak_width->value(), 2);
-    EXPECT_EQ(dlg.bgcolor->currentText(), "Red");
+    EXPECT_EQ(dlg.bgcolor->currentText(), QString::fromStdString(translate_text("Red", true)));
 }
 
-TEST_F(NewPackageDialogTest, CloseBoxAndEscapeChangeNothingButKeepChoices) {
+TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelChangeNothingButKeepChoices) {
     change_target(ws, [](Package& p) { p.set_pixel(1, 1, kBlack); });
     const Package before = ws.target_package().clone();
-    for (int way = 0; way < 2; ++way) {
+    for (int way = 0; way < 3; ++way) {
         dlg.open_dialog();
         // Size comes from the target at each opening; check box and colour stay.
         EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
-        EXPECT_EQ(dlg.pak_mod->isChecked(), way == 1);
-        EXPECT_EQ(dlg.bgcolor->currentText(), way == 1 ? "Teal" : "Silver");
+        EXPECT_EQ(dlg.pak_mod->isChecked(), way > 0);
+        EXPECT_EQ(dlg.bgcolor->currentText(), QString::fromStdString(translate_text(way > 0 ? "Teal" : "Silver", true)));
         set_size(1, 1);
         dlg.pak_mod->setChecked(true);
         choose("Teal");
         if (way == 0)
             dlg.close();
-        else
+        else if (way == 1)
             dlg.reject();
+        else
+            dlg.pak_cancel->click();
         EXPECT_FALSE(dlg.isVisible());
         EXPECT_TRUE(main.isEnabled());
         EXPECT_EQ(closed, way + 1);
     }
     EXPECT_EQ(ws.target_package(), before);
     EXPECT_EQ(ws.undo_count(), 1);
+    EXPECT_TRUE(host.questions.isEmpty());
     // Closing the hidden dialog again (at shutdown) is not a second return.
     main.setEnabled(false);
     dlg.close();
-    EXPECT_EQ(closed, 2);
+    EXPECT_EQ(closed, 3);
     EXPECT_FALSE(main.isEnabled());
 }
 
@@ -251,6 +258,7 @@ TEST_F(NewPackageDialogTest, SizeFromTheTargetSelection) {
 }
 
 TEST_F(NewPackageDialogTest, ColourBoxEntries) {
+    dlg.set_dialog_language(false);
     EXPECT_EQ(dlg.bgcolor->itemText(0), "Black");
     for (const char* name : {"Maroon", "Fuchsia", "Money Green", "Sky Blue", "Cream", "Medium Gray"})
         EXPECT_GE(dlg.bgcolor->findText(QString::fromLatin1(name)), 0) << name;
@@ -284,8 +292,11 @@ TEST_F(NewPackageDialogTest, LanguageRoundTrip) {
     EXPECT_EQ(dlg.Label2->text(), "Package size:");
     EXPECT_EQ(dlg.Label1->text(), "Width:");
     EXPECT_EQ(dlg.Label3->text(), "Height:");
-    EXPECT_EQ(dlg.Label4->text(), "Color:");
-    EXPECT_EQ(dlg.pak_scale->text(), "Get select coordinates");
+    EXPECT_EQ(dlg.Label4->text(), "Background:");
+    EXPECT_EQ(dlg.pak_scale->text(), "Use the selection's position");
+    EXPECT_EQ(dlg.pak_cancel->text(), "Cancel");
+    EXPECT_EQ(dlg.windowTitle(), "Texture package");
+    EXPECT_EQ(dlg.bgcolor->itemText(0), "Black");
     EXPECT_EQ(dlg.pak_mod->text(), "Modify package");
     EXPECT_EQ(dlg.pak_make->text(), "OK");
     EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
@@ -293,6 +304,7 @@ TEST_F(NewPackageDialogTest, LanguageRoundTrip) {
     EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Wysokość:"));
     EXPECT_EQ(dlg.pak_mod->text(), "Modyfikuj pakiet");
     EXPECT_EQ(dlg.pak_scale->text(), QString::fromUtf8("Pobierz współrzędne zaznaczenia"));
+    EXPECT_EQ(dlg.bgcolor->itemText(0), QString::fromUtf8("Czarny"));
 }
 
 TEST(AuthorDialog, LayoutTranslationAndReturn) {
@@ -312,13 +324,14 @@ TEST(AuthorDialog, LayoutTranslationAndReturn) {
     EXPECT_TRUE(dlg.Label2->text().startsWith("feedback@"));
 
     dlg.translate_labels(false);
-    EXPECT_EQ(dlg.Label3->text(), "Support to games:");
+    EXPECT_EQ(dlg.Label3->text(), "Supported games:");
     EXPECT_EQ(dlg.Label5->text(), "Thanks to:");
-    EXPECT_EQ(dlg.Label4->text(), "Tomb Raider 2, 3, 4, 5");
+    EXPECT_EQ(dlg.Label4->text(), QString::fromStdString(supported_games()));
+    EXPECT_EQ(dlg.Label7->text(), "the testers");
     EXPECT_EQ(dlg.version_label->text(), "v 2.7");
     EXPECT_FALSE(dlg.logo->pixmap().isNull());  // translation leaves the picture alone
     dlg.translate_labels(false);
-    EXPECT_EQ(dlg.Label3->text(), "Support to games:");
+    EXPECT_EQ(dlg.Label3->text(), "Supported games:");
     dlg.translate_labels(true);
     EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Pełne wspomaganie do gier:"));
     EXPECT_EQ(dlg.Label5->text(), QString::fromUtf8("Podziękowania dla:"));

@@ -5,6 +5,7 @@
 #include "effects/routines.h"
 #include "gui_window_support.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "ui/platform_keys.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -89,6 +90,13 @@ TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
     QTest::keyClick(&filenew, Qt::Key_Escape);  // closes like the close box
     EXPECT_FALSE(filenew.isVisible());
     EXPECT_TRUE(w.isEnabled());
+}
+
+// A key the platform keeps for itself (Cmd+Q on macOS) is given up.
+TEST(PlatformKeys, ReservedKeyIsGivenUp) {
+    const QKeySequence quit(Qt::CTRL | Qt::Key_Q), open(Qt::CTRL | Qt::Key_O);
+    EXPECT_EQ(command_key(quit, {quit}), QKeySequence());
+    EXPECT_EQ(command_key(open, {quit}), open);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST_F(NothingLost, SaveUnderAnExtensionNoWriterTakesSaysSoInTheCurrentLanguage)
         EXPECT_TRUE(host.warnings[0].startsWith(entry(int(Msg::ExtensionNotWritten) + english).section('%', 0, 0)));
         EXPECT_TRUE(host.warnings[0].contains(QStringLiteral(".tga, .bmp, .jpg, .jpeg"))) << host.warnings[0].toStdString();
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tex.jpeg")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("state.txt"), QStringLiteral("tex.jpeg")}));
 }
 
 TEST_F(NothingLost, SettingsThatCanBeWrittenNowhereAreToldOnce) {
@@ -68,7 +68,8 @@ TEST_F(NothingLost, ErrorBoxNamesTheFileAlsoForFixedTexts) {
     trigger("plik_opensource");
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains(path("empty.tr4"))) << host.errors[0].toStdString();
-    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("ZLib error: target buffer may be too small")));
+    EXPECT_TRUE(host.errors[0].contains(entry(int(Msg::ZlibStreamOverrun))) ||
+                host.errors[0].contains(entry(int(Msg::ZlibStreamOverrun) + 1)));
 }
 
 TEST_F(NothingLost, RecentItemsKeepAbsolutePathsForRelativeCommandLineNames) {

@@ -66,6 +66,13 @@ TEST_F(Regions, TheGrownWindowSharesItsWidthAndShowsMoreRows) {
     mouse(pane("surf2"), QEvent::MouseMove, {138, 65}, Qt::NoButton);
     const PackedColor c = pattern(137, 64);
     EXPECT_EQ(w.panel_text(8), QStringLiteral("137, 64  ") + QColor(red_of(c), green_of(c), blue_of(c)).name().toUpper());
+
+    // Size and zoom come back at the next start.
+    trigger("view_zoomin");
+    trigger("plik_end");
+    open();
+    EXPECT_EQ(window->size(), QSize(1200, 900));
+    EXPECT_EQ(ws().view(Side::target).zoom(), 2);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ inline QApplication& app() {
     static char name[] = "gui_window_test";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A first start follows the desktop's language: the window tests start Polish, as designed.
+    qputenv("LC_ALL", "pl_PL.UTF-8");
     // Per-user settings (the dialogs' folders) go to a test location, never
     // the user's own, and one of this program's own: test programs run side
     // by side must not read each other's folders.
@@ -76,7 +79,7 @@ public:
     std::deque<SaveAnswer> save_change_answers;
     std::deque<QColor> colour_answers;
     QStringList open_filters, save_filters, save_suffixes, open_folders, save_folders, questions,
-        save_questions, warnings, informations, errors, links;
+        save_questions, warnings, informations, errors, links, save_selected;
     std::vector<QColor> colour_initials;
 
     QString open_file(QWidget*, const QString& filter, const QString& folder) override {
@@ -84,14 +87,19 @@ public:
         open_folders << folder;
         return pop(open_answers, QString());
     }
-    QString save_file(QWidget*, const QString& filter, const QString& suffix,
-                      const QString& folder) override {
+    QString save_file(QWidget*, const QString& filter, const QString& suffix, const QString& folder,
+                      const QString& selected) override {
+        save_selected << selected;
         save_filters << filter;
         save_suffixes << suffix;
         save_folders << folder;
         return pop(save_answers, QString());
     }
     bool question(QWidget*, const QString& text) override {
+        questions << text;
+        return pop(question_answers, false);
+    }
+    bool confirm(QWidget*, const QString& text, const QString&, const QString&) override {
         questions << text;
         return pop(question_answers, false);
     }

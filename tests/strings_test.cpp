@@ -41,14 +41,15 @@ TEST(StringTable, HasEveryEntryAndNothingOutside) {
 }
 
 TEST(StringTable, KeepsTextsExactly) {
-    EXPECT_EQ(lang_text(6), "Nie można załadować pliku ! Błędny rozmiar obrazu lub nieprawidłowa głębia kolorów !");
-    EXPECT_EQ(lang_text(7), "Can not load the file ! Incorrect file size or color depth !");
-    EXPECT_EQ(lang_text(8), "Nie można załadować pliku ! Nierozpoznawalny format obrazu !");
-    EXPECT_EQ(lang_text(9), "Can not load the file ! Unknown image type !");
-    EXPECT_EQ(lang_text(14), "Rozmiar pakietu nie jest zgodny z zamienianym pakietem w pliku !");
-    EXPECT_EQ(lang_text(15), "Size of textures set is not equal with replaced set !");
-    EXPECT_EQ(lang_text(16), "Plik docelowy nie może zostać zapisany na pliku bazowym !");
-    EXPECT_EQ(lang_text(17), "Target file cannot be saved in level file !");
+    // The Polish words as designed, with no space before "!" and "?".
+    EXPECT_EQ(lang_text(6), "Nie można załadować pliku! Błędny rozmiar obrazu lub nieprawidłowa głębia kolorów!");
+    EXPECT_EQ(lang_text(7), "Cannot load the file: the image size or colour depth is not supported.");
+    EXPECT_EQ(lang_text(8), "Nie można załadować pliku! Nierozpoznawalny format obrazu!");
+    EXPECT_EQ(lang_text(9), "Cannot load the file: unknown image type.");
+    EXPECT_EQ(lang_text(14), "Rozmiar pakietu nie jest zgodny z zamienianym pakietem w pliku!");
+    EXPECT_EQ(lang_text(15), "The package is not the size of the texture set it replaces.");
+    EXPECT_EQ(lang_text(16), "Plik docelowy nie może zostać zapisany na pliku bazowym!");
+    EXPECT_EQ(lang_text(17), "The output file cannot be the base level itself.");
     EXPECT_EQ(lang_text(70), "Gamma");
     EXPECT_EQ(lang_text(71), "Gamma");
     EXPECT_EQ(lang_text(180), "Podziękowania dla:");
@@ -57,6 +58,20 @@ TEST(StringTable, KeepsTextsExactly) {
     EXPECT_EQ(lang_text(82), "Usu\xC5\x84");
     EXPECT_EQ(lang_text(44), "Zako\xC5\x84" "cz");
     EXPECT_EQ(lang_text(84), "Kopiuj prze\xC5\xBA" "roczysto\xC5\x9B\xC4\x87");
+}
+
+// Every message has its text in both languages, and they differ, but for the
+// unused pair and the texts that are the same word in both.
+TEST(StringTable, EveryMessageSpeaksBothLanguages) {
+    for (int m = 0; m < static_cast<int>(Msg::EndOfTable); m += 2) {
+        const Msg message = static_cast<Msg>(m);
+        if (message == Msg::Unused) continue;
+        const std::string_view pl = text_of(message, Language::Polish), en = text_of(message, Language::English);
+        SCOPED_TRACE(en);
+        EXPECT_FALSE(pl.empty());
+        EXPECT_FALSE(en.empty());
+        if (message != Msg::Gamma && message != Msg::Language) EXPECT_NE(pl, en);
+    }
 }
 
 TEST(TranslateText, EveryInterfaceTextRoundTrips) {

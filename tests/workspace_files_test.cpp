@@ -1,6 +1,5 @@
 // Opening and saving packages through the workspace: dispatch and after-load steps.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 
 #include "core/error.h"
 #include "model/workspace.h"
+#include "support/test_files.h"
 
 using namespace tilesmith;
 namespace fs = std::filesystem;
@@ -16,7 +16,7 @@ namespace {
 class WorkspaceFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("ts_workspace_files_" + std::to_string(getpid()));
+        dir_ = unique_temp_path("ts_workspace_files_");
         fs::create_directories(dir_);
         // A workspace with history: undo steps, a saved name, a moved selection.
         ws_.select(Side::target, Rect::of_size(64, 0, 64, 64));
@@ -108,7 +108,7 @@ TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     EXPECT_EQ(ws_.selected_target_rect().left, 64);
 }
 
-TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTheFileName) {
+TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTakesTheFileName) {
     const std::string name = write_tga("tgt.tga", 320, 576, 24, kWhite);
     const OpenAnswer a = ws_.open_target(name, progress_);
     EXPECT_TRUE(a.recognised);
@@ -118,7 +118,7 @@ TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTheFileName) {
     EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 64);
     EXPECT_EQ(ws_.view(Side::target).max_scroll_y(), 64);
     EXPECT_FALSE(ws_.undo_enabled());
-    EXPECT_TRUE(ws_.target_file_name().empty());
+    EXPECT_EQ(ws_.target_file_name(), name) << "Save writes back to an image we write";
     EXPECT_FALSE(ws_.recent().visible()) << "a target never enters the recent list";
 }
 

@@ -1,10 +1,5 @@
 // The settings record, its file and the recent-file list.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +10,9 @@
 
 #include "model/recent_files.h"
 #include "model/settings.h"
+#include "model/user_state.h"
+#include "support/posix.h"
+#include "support/test_files.h"
 
 namespace tilesmith {
 namespace {
@@ -33,31 +31,11 @@ Bytes read_bytes(const fs::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-// Result of run_unprivileged.
-enum class Outcome { passed, failed, cannot_drop };
-
-// Runs `body` without root's power to ignore file modes: in a child process
-// that gives up root when the suite runs as root, directly otherwise.
-Outcome run_unprivileged(const std::function<bool()>& body) {
-    if (geteuid() != 0) return body() ? Outcome::passed : Outcome::failed;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
-        _exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return Outcome::failed;
-    return WEXITSTATUS(status) == 0 ? Outcome::passed
-           : WEXITSTATUS(status) == 2 ? Outcome::cannot_drop
-                                      : Outcome::failed;
-}
-
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ts-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        dir_ = unique_temp_path("ts-settings-");
+        fs::create_directory(dir_);
         // Traversable by the unprivileged child of run_unprivileged.
         fs::permissions(dir_, fs::perms(0755));
         path_ = dir_ / "config.dat";
@@ -175,7 +153,8 @@ TEST_F(SettingsFile, UnreadableFileIsReportedNotFatal) {
     EXPECT_FALSE(load_settings(path_.string(), &problem));
     EXPECT_NE(problem, "");
     fs::remove(path_);
-    ASSERT_EQ(mkfifo(path_.c_str(), 0644), 0);
+    POSIX_ONLY();
+    ASSERT_TRUE(make_pipe(path_.string()));
     problem.clear();
     EXPECT_FALSE(load_settings(path_.string(), &problem));
     EXPECT_NE(problem, "");
@@ -256,7 +235,13 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
         const SettingsPlaces places{at(c.program), at(c.user)};
         EXPECT_EQ(places.read_path(), file(c.read));
         EXPECT_EQ(places.write_path(), file(c.write));
+        // Every per-user file goes where config.dat goes.
+        EXPECT_EQ(places.write_path(kUserStateFile), c.write.empty() ? "" : at(c.write) + "/state.txt");
     }
+    // Where a program's folder is never written (macOS), the user's folder holds it.
+    const SettingsPlaces bundle{at("portable"), at("home/new"), false};
+    EXPECT_EQ(bundle.read_path(), file("home/new"));
+    EXPECT_EQ(bundle.write_path(), file("home/new"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program + " " + c.user);
         const SettingsPlaces places{at(c.program), at(c.user)};
@@ -272,6 +257,34 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
     EXPECT_EQ(read_bytes(places.read_path()).size(), 16u);
     EXPECT_EQ(load_settings(places.read_path()), english);
     EXPECT_EQ(read_bytes(dir_ / "locked/config.dat"), kDefaultRecord);
+}
+
+TEST_F(SettingsFile, UserStateRoundTripsAndAMissingFileIsEmpty) {
+    EXPECT_EQ(load_user_state((dir_ / "none.txt").string()), UserState{});
+    UserState state;
+    state.recent = {"/a/new\nline.tga", "/b/back\\slash.tga", "/c/x=y.png"};
+    state.folders = {{"source", "/a"}, {"save", "/d e"}};
+    state.save_type = ".png";
+    const std::string path = (dir_ / "state.txt").string();
+    ASSERT_TRUE(save_user_state(path, state));
+    EXPECT_EQ(load_user_state(path), state);
+    std::string problem;
+    EXPECT_FALSE(save_user_state((dir_ / "missing/state.txt").string(), state, &problem));
+    EXPECT_FALSE(problem.empty());
+}
+
+TEST(RecentFiles, RestoredListKeepsItsOrderWithoutRepeatsUpToFive) {
+    RecentFiles recent;
+    recent.restore({"/1", "", "/2", "/1", "/3", "/4", "/5", "/6"});
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/1", "/2", "/3", "/4", "/5"}));
+    recent.add_recent_file("/7");
+    EXPECT_EQ(recent.entries().front(), "/7");
+}
+
+TEST(FirstStart, PolishOnlyForAPolishLocale) {
+    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_TRUE(polish_for_locale(pl)) << pl;
+    for (const char* other : {"", "C", "en_US.UTF-8", "de_DE", "plx", "en_PL"})
+        EXPECT_FALSE(polish_for_locale(other)) << other;
 }
 
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {

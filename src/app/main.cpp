@@ -2,12 +2,15 @@
 // the first show of the main window and the event loop.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <QStringList>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
+#include "model/settings.h"
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialog_host.h"
@@ -15,6 +18,7 @@
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/format_registry.h"
 #include "formats/qt_codecs.h"
+#include "formats/supported_games.h"
 #include "tilesmith_version.h"
 
 namespace {
@@ -24,40 +28,46 @@ void name_the_application() {
     QCoreApplication::setApplicationVersion(QStringLiteral(TILESMITH_VERSION));
 }
 
-// Only a first argument that asks for help or the version is an option; any
-// other is the file to open, whatever it looks like, as it always was.
-bool asks_for_help_or_version(int argc, char** argv) {
+// A first argument that starts with "-" is an option (help, version, or one
+// we do not know); any other is the file to open, whatever it looks like.
+bool starts_with_option(int argc, char** argv) {
     if (argc < 2) return false;
     const std::string_view first = argv[1];
-    return first == "-h" || first == "--help" || first == "--help-all" || first == "-v" ||
-           first == "--version";
+    return first.size() > 1 && first[0] == '-';
 }
 
-// Answers --help and --version without a window system, so that they work
-// on a console and the manual page can be made from them at build time.
-[[noreturn]] void answer_help_or_version(int argc, char** argv) {
+// Answers the options without a window system, so that they work on a console
+// and the manual page can be made from --help at build time. An option we do
+// not know prints the usage and leaves with status 2, as tilesmith-cli does.
+[[noreturn]] void answer_options(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     name_the_application();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QString::fromStdString(
         "Edits texture packages: 24-bit images of 64 x 64 tiles, read from TGA, BMP, JPEG and\n"
-        "PNG images, Tomb Raider 2-5 levels and object packages, and written back as images or\n"
-        "into a copy of a level."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+        "PNG images, " + tilesmith::supported_games() + " levels and object packages, and written back as\n"
+        "images or into a copy of a level."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QString::fromStdString("The source package to open (" +
                                tilesmith::extension_list(tilesmith::FormatRole::read) + ")."),
         QStringLiteral("[file]"));
-    parser.process(app);  // prints the answer and leaves
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "tilesmith: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        std::exit(2);
+    }
+    if (parser.isSet(version)) parser.showVersion();
+    if (parser.isSet(help)) parser.showHelp(0);
+    parser.process(app);  // --help-all prints the answer and leaves
     std::exit(0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (asks_for_help_or_version(argc, argv)) answer_help_or_version(argc, argv);
+    if (starts_with_option(argc, argv)) answer_options(argc, argv);
     QApplication app(argc, argv);
     // Before any job can decode a picture on a worker thread.
     tilesmith::set_picture_allocation_limit();
@@ -70,7 +80,8 @@ int main(int argc, char** argv) {
     // first parameter, if any, is opened as the source package.
     tilesmith::MainWindow main_window(QCoreApplication::applicationDirPath(), host,
                                  QCoreApplication::arguments().mid(1));
-    // Where config.dat goes when the program's folder cannot be written.
+    // Where config.dat goes when the program's folder cannot be written; the
+    // per-user state goes into the same folder as config.dat.
     main_window.set_user_config_dir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     tilesmith::NewPackageDialog filenew(main_window.workspace(), host, &main_window);
     tilesmith::AuthorDialog autor(&main_window);

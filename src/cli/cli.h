@@ -30,6 +30,9 @@ int usage_error(const std::string& message);
 // Prints "tilesmith-cli: <message>" to stderr; returns kFailed.
 int failure(const std::string& message);
 
+// True when stderr is a terminal rather than a file or pipe.
+bool stderr_is_terminal();
+
 // A bar on stderr when stderr is a terminal; silent otherwise.
 class TerminalProgress : public Progress {
 public:
@@ -50,7 +53,8 @@ private:
 
 // Reads a package with the reader its extension selects, as "Open source file"
 // does. Returns kOk, or prints the reason (an unreadable extension naming the
-// supported ones, or the English refusal message) and returns kFailed.
+// supported ones, the English refusal message, or the rows a short file
+// misses) and returns kFailed.
 int load_package(const std::string& path, Package& package, const ReaderOptions& options);
 // Writes with the writer its extension selects; kFailed with a message naming
 // the supported extensions when there is none.

@@ -1,6 +1,4 @@
 // tilesmith-cli: messages, the terminal progress bar, loading and saving.
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "cli/cli.h"
@@ -19,7 +17,7 @@ int failure(const std::string& message) {
 }
 
 TerminalProgress::TerminalProgress(std::string label)
-    : label_(std::move(label)), enabled_(isatty(STDERR_FILENO) == 1) {}
+    : label_(std::move(label)), enabled_(stderr_is_terminal()) {}
 
 TerminalProgress::~TerminalProgress() {
     if (drawn_) std::fputc('\n', stderr);
@@ -57,8 +55,10 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
     TerminalProgress progress("reading");
     const auto result = read_package(path, package, options, progress);
     if (!result) return failure("cannot read \"" + path + "\"");
-    // A refused file: the string table's English words.
-    if (result->refusal) return failure(std::string(text_of(*result->refusal, Language::English)));
+    // A refused file, or one read with rows missing (the window shows what is
+    // there; a script must not take it for whole): the string table's English words.
+    if (result->refusal) return failure(result->refusal_text().text(Language::English));
+    if (result->warning) return failure(result->warning->text(Language::English));
     return kOk;
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/cli.h"
 #include "core/error.h"
+#include "formats/supported_games.h"
 #include "tilesmith_version.h"
 
 namespace {
@@ -28,8 +29,8 @@ std::string usage_text() {
     "  info FILE\n"
     "      Print the package size of FILE in pixels and tiles.\n"
     "  export PACKAGE BASE OUTPUT\n"
-    "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) +
-    ") named OUTPUT.\n"
+    "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) + "),\n"
+    "      a " + tilesmith::supported_games() + " level, named OUTPUT.\n"
     "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
     "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n" +
     tilesmith::cli::effect_usage_lines() +

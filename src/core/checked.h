@@ -2,19 +2,53 @@
 // value that overflowed.
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace tilesmith {
 
+// The same sums and products without compiler help, for compilers that lack
+// the overflow built-ins.
+namespace portable {
 inline std::optional<std::int64_t> checked_mul(std::int64_t a, std::int64_t b) {
+    constexpr std::int64_t lo = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int64_t>::max();
+    const bool overflow = a > 0 ? (b > 0 ? a > hi / b : b < lo / a)
+                                : (b > 0 ? a < lo / b : a != 0 && b < hi / a);
+    if (overflow) return std::nullopt;
+    return a * b;
+}
+inline std::optional<std::int64_t> checked_add(std::int64_t a, std::int64_t b) {
+    constexpr std::int64_t lo = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int64_t>::max();
+    if ((b > 0 && a > hi - b) || (b < 0 && a < lo - b)) return std::nullopt;
+    return a + b;
+}
+}  // namespace portable
+
+#if defined(__has_builtin)
+#if __has_builtin(__builtin_mul_overflow) && __has_builtin(__builtin_add_overflow)
+#define TILESMITH_OVERFLOW_BUILTINS 1
+#endif
+#endif
+
+inline std::optional<std::int64_t> checked_mul(std::int64_t a, std::int64_t b) {
+#ifdef TILESMITH_OVERFLOW_BUILTINS
     std::int64_t r;
     if (__builtin_mul_overflow(a, b, &r)) return std::nullopt;
     return r;
+#else
+    return portable::checked_mul(a, b);
+#endif
 }
 inline std::optional<std::int64_t> checked_add(std::int64_t a, std::int64_t b) {
+#ifdef TILESMITH_OVERFLOW_BUILTINS
     std::int64_t r;
     if (__builtin_add_overflow(a, b, &r)) return std::nullopt;
     return r;
+#else
+    return portable::checked_add(a, b);
+#endif
 }
 
 // Nothing read from a file may make the program hold more than this at once.

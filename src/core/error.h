@@ -6,29 +6,31 @@
 #include <string>
 
 #include "strings/messages.h"
+#include "strings/phrase.h"
 
 namespace tilesmith {
 
 // Ends the command; the window shows text() in the current language in its
 // general error box, the command-line tool prints what() (the English text)
-// and exits with status 1.
+// and exits with status 1. Every error is a message of the string table, so it
+// reaches whoever shows it in either language.
 class Error : public std::runtime_error {
 public:
-    // A text of its own, the same in both languages.
-    explicit Error(const std::string& message) : std::runtime_error(message) {}
-    // A message of the string table naming the file (%1) and why (%2): a
-    // reason with a pair of its own, or a text from elsewhere (the system, a
-    // decoder).
-    Error(Msg message, const std::string& file, Msg reason);
+    explicit Error(Phrase phrase);
+    // A message naming the file (%1) and why (%2): a message of its own, or
+    // the words of a library or the system, shown as they are.
+    Error(Msg message, const std::string& file, Phrase reason);
+    Error(Msg message, const std::string& file, Msg reason) : Error(message, file, Phrase(reason)) {}
     Error(Msg message, const std::string& file, const std::string& detail = {});
 
-    std::string text(Language language) const;
-    std::optional<Msg> message() const { return message_; }
-    std::optional<Msg> reason() const { return reason_; }
+    std::string text(Language language) const { return phrase_.text(language); }
+    const Phrase& phrase() const { return phrase_; }
+    Msg message() const { return phrase_.message(); }
+    // The message of %2, when it is one.
+    std::optional<Msg> reason() const;
 
 private:
-    std::optional<Msg> message_, reason_;
-    std::string file_, detail_;
+    Phrase phrase_;
 };
 
 // A failure of the system call that set `err`: the common reasons in both
@@ -36,9 +38,9 @@ private:
 Error errno_error(Msg message, const std::string& file, int err);
 
 // Runs `body`; an Error whose text names neither `file_name` nor `other_file`
-// (zlib's fixed words, for one) becomes `message` about `file_name` with those
-// words as its reason, so that whoever shows it can tell which file it is
-// about. Running out of memory becomes such an Error too.
+// becomes `message` about `file_name` with that error as its reason, so that
+// whoever shows it can tell which file it is about. Running out of memory
+// becomes such an Error too.
 template <class Body>
 auto naming_file(Msg message, const std::string& file_name, Body&& body, const std::string& other_file = {})
     -> decltype(body()) {
@@ -49,9 +51,9 @@ auto naming_file(Msg message, const std::string& file_name, Body&& body, const s
         if (text.find(file_name) != std::string::npos ||
             (!other_file.empty() && text.find(other_file) != std::string::npos))
             throw;
-        throw Error(message, file_name, text);
+        throw Error(message, file_name, e.phrase());
     } catch (const std::bad_alloc&) {
-        throw Error(message, file_name, "not enough memory");
+        throw Error(message, file_name, Msg::NotEnoughMemory);
     }
 }
 

@@ -1,45 +1,37 @@
 // Raw file access for readers and writers.
 #include "core/file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
-#include "core/error.h"
+#include "core/file_platform.h"
 #include "core/progress.h"
 
 namespace tilesmith {
 
+namespace fs = std::filesystem;
+
+std::string utf8_name(const fs::path& path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
 std::string system_error_text(int err) { return std::strerror(err); }
 
-InFile::InFile(const std::string& path) : path_(path) {
-    // Opened without blocking, so that a pipe with no writer cannot hold us at
-    // the open; anything but a regular file is refused before it is read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw errno_error(Msg::CannotOpenFile, path, errno);
-    struct stat st {};
-    if (fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        throw errno_error(Msg::CannotReadFile, path, err);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw Error(Msg::CannotOpenFile, path, S_ISDIR(st.st_mode) ? Msg::ItIsAFolder : Msg::NotARegularFile);
-    }
-    // Reads of a regular file never block; clear the flag all the same.
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    file_ = fdopen(fd, "rb");
-    if (!file_) {
-        const int err = errno;
-        ::close(fd);
-        throw errno_error(Msg::CannotOpenFile, path, err);
-    }
-    size_ = st.st_size;
+Error system_error(Msg message, const std::string& file, std::error_code ec) {
+    if (ec == std::errc::is_a_directory) return Error(message, file, Msg::ItIsAFolder);
+    if (ec == std::errc::not_supported) return Error(message, file, Msg::NotARegularFile);
+    const std::error_condition condition = ec.default_error_condition();
+    if (condition.category() == std::generic_category()) return errno_error(message, file, condition.value());
+    return Error(message, file, ec.message());
+}
+
+InFile::InFile(const fs::path& path) : path_(utf8_name(path)) {
+    std::error_code ec;
+    const platform::OpenedFile opened = platform::open_for_reading(path, ec);
+    if (ec) throw system_error(Msg::CannotOpenFile, path_, ec);
+    file_ = opened.file;
+    size_ = opened.size;
 }
 
 InFile::~InFile() {
@@ -47,8 +39,7 @@ InFile::~InFile() {
 }
 
 void InFile::seek(std::int64_t offset) {
-    if (offset < 0 || fseeko(file_, off_t(offset), SEEK_SET) != 0)
-        throw Error(Msg::CannotReadFile, path_, Msg::SeekFailed);
+    if (offset < 0 || !platform::seek(file_, offset)) throw Error(Msg::CannotReadFile, path_, Msg::SeekFailed);
 }
 
 std::size_t InFile::read_some(void* buffer, std::size_t count) {
@@ -66,51 +57,37 @@ namespace {
 
 // Where a save through `path` lands: the file a symbolic link leads to, so the
 // link survives the save. A folder, a device or pipe, or an existing file we
-// may not write is refused here, before any work; the rename at the end would
-// otherwise replace it.
-std::string save_target(const std::string& path) {
-    std::string target = path;
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
+// may not write is refused here, before any work; the replacement at the end
+// would otherwise replace it.
+fs::path save_target(const fs::path& path, const std::string& name) {
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(path, ec)) {
+        fs::path real = fs::canonical(path, ec);
+        if (!ec) target = std::move(real);
     }
-    if (::stat(target.c_str(), &st) != 0) return target;  // a new file
-    if (S_ISDIR(st.st_mode)) throw Error(Msg::CannotWriteFile, path, Msg::ItIsAFolder);
-    if (!S_ISREG(st.st_mode)) throw Error(Msg::CannotWriteFile, path, Msg::NotARegularFile);
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        throw errno_error(Msg::CannotWriteFile, path, errno);
+    const fs::file_status status = fs::status(target, ec);
+    if (!fs::exists(status)) return target;  // a new file
+    if (fs::is_directory(status)) throw Error(Msg::CannotWriteFile, name, Msg::ItIsAFolder);
+    if (!fs::is_regular_file(status)) throw Error(Msg::CannotWriteFile, name, Msg::NotARegularFile);
+    if (!platform::may_write(target, ec)) throw system_error(Msg::CannotWriteFile, name, ec);
     return target;
-}
-
-std::string folder_of(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
 
-AtomicOutFile::AtomicOutFile(const std::string& path) : path_(path), target_path_(save_target(path)) {
-    // Beside the target, so that the rename stays on one file system; a fixed
-    // short name, so that a long target name cannot make it too long.
-    temp_path_ = folder_of(target_path_) + "/tilesmith-XXXXXX.tmp";
-    const int fd = ::mkostemps(temp_path_.data(), 4, O_CLOEXEC);
-    if (fd < 0) throw errno_error(Msg::CannotWriteFile, path, errno);
-    file_ = fdopen(fd, "wb");
-    if (!file_) {
-        const int err = errno;
-        ::close(fd);
-        std::remove(temp_path_.c_str());
-        throw errno_error(Msg::CannotWriteFile, path, err);
-    }
+AtomicOutFile::AtomicOutFile(const fs::path& path)
+    : path_(utf8_name(path)), target_path_(save_target(path, path_)) {
+    // Beside the target, so that the replacement stays on one file system.
+    std::error_code ec;
+    file_ = platform::create_temp_file(target_path_.parent_path(), temp_path_, ec);
+    if (!file_) throw system_error(Msg::CannotWriteFile, path_, ec);
 }
 
 AtomicOutFile::~AtomicOutFile() {
     if (file_) std::fclose(file_);
-    if (!committed_) std::remove(temp_path_.c_str());
+    std::error_code ignored;
+    if (!committed_) fs::remove(temp_path_, ignored);
 }
 
 void AtomicOutFile::write(const void* data, std::size_t count) {
@@ -119,33 +96,27 @@ void AtomicOutFile::write(const void* data, std::size_t count) {
 }
 
 void AtomicOutFile::commit() {
-    // Keep the permissions of a file we replace.
-    struct stat st {};
-    if (::stat(target_path_.c_str(), &st) == 0) fchmod(fileno(file_), st.st_mode & 07777);
-    else fchmod(fileno(file_), 0666 & ~[] { mode_t m = umask(0); umask(m); return m; }());
-    if (std::fflush(file_) != 0 || fsync(fileno(file_)) != 0) {
-        throw errno_error(Msg::CannotWriteFile, path_, errno);
-    }
+    if (const std::error_code ec = platform::finish_file(file_, target_path_))
+        throw system_error(Msg::CannotWriteFile, path_, ec);
     const int rc = std::fclose(file_);
     file_ = nullptr;
     if (rc != 0) throw errno_error(Msg::CannotWriteFile, path_, errno);
     // A job asked to stop ends here, its temporary removed by the destructor.
     point_of_no_return();
-    if (std::rename(temp_path_.c_str(), target_path_.c_str()) != 0)
-        throw errno_error(Msg::CannotWriteFile, path_, errno);
+    if (const std::error_code ec = platform::replace_file(temp_path_, target_path_))
+        throw system_error(Msg::CannotWriteFile, path_, ec);
     committed_ = true;
 }
 
-void write_file_atomic(const std::string& path, const void* data, std::size_t count) {
+void write_file_atomic(const fs::path& path, const void* data, std::size_t count) {
     AtomicOutFile out(path);
     out.write(data, count);
     out.commit();
 }
 
-bool same_file(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+bool same_file(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
 }
 
 }  // namespace tilesmith

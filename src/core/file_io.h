@@ -4,15 +4,23 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
+
+#include "core/error.h"
 
 namespace tilesmith {
+
+// File names reach this layer as std::filesystem::path, so that a name is
+// Unicode on every system; messages name a file by utf8_name().
+std::string utf8_name(const std::filesystem::path& path);
 
 // A file opened for reading only. Errors of the file system throw Error with a
 // message naming the file; reading past the end is not an error.
 class InFile {
 public:
-    explicit InFile(const std::string& path);
+    explicit InFile(const std::filesystem::path& path);
     ~InFile();
     InFile(const InFile&) = delete;
     InFile& operator=(const InFile&) = delete;
@@ -39,7 +47,7 @@ private:
 // Error at construction.
 class AtomicOutFile {
 public:
-    explicit AtomicOutFile(const std::string& path);
+    explicit AtomicOutFile(const std::filesystem::path& path);
     ~AtomicOutFile();
     AtomicOutFile(const AtomicOutFile&) = delete;
     AtomicOutFile& operator=(const AtomicOutFile&) = delete;
@@ -49,17 +57,20 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    std::string path_, target_path_, temp_path_;
+    std::string path_;
+    std::filesystem::path target_path_, temp_path_;
     std::FILE* file_ = nullptr;
     bool committed_ = false;
 };
 
 // Writes the whole buffer to `path` atomically.
-void write_file_atomic(const std::string& path, const void* data, std::size_t count);
-// True when both names reach the same existing file (same device and inode),
-// whatever the spelling, symbolic links or hard links.
-bool same_file(const std::string& a, const std::string& b);
+void write_file_atomic(const std::filesystem::path& path, const void* data, std::size_t count);
+// True when both names reach the same existing file, whatever the spelling,
+// symbolic links or hard links.
+bool same_file(const std::filesystem::path& a, const std::filesystem::path& b);
 // The text of errno for messages.
 std::string system_error_text(int err);
+// A failure the system reported as `ec`, as errno_error() words it.
+Error system_error(Msg message, const std::string& file, std::error_code ec);
 
 }  // namespace tilesmith

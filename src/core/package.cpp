@@ -1,12 +1,11 @@
 // The texture package bitmap.
 #include "core/package.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "core/memory_platform.h"
 
 namespace tilesmith {
 
@@ -22,18 +21,16 @@ template <class T>
 T* UninitializedAllocator<T>::allocate(std::size_t n) {
     const std::size_t bytes = n * sizeof(T);
     if (bytes < kHugeFrom) return std::allocator<T>::allocate(n);
-    void* p = std::aligned_alloc(kHugePage, huge_size(bytes));
-    if (!p) throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(p, huge_size(bytes), MADV_HUGEPAGE);  // advice only: failure is harmless
-#endif
+    // The C++ allocator, not fresh pages: a block given back is reused at once.
+    void* p = ::operator new(huge_size(bytes), std::align_val_t(kHugePage));
+    platform::advise_huge_pages(p, huge_size(bytes));
     return static_cast<T*>(p);
 }
 
 template <class T>
 void UninitializedAllocator<T>::deallocate(T* p, std::size_t n) noexcept {
     if (n * sizeof(T) < kHugeFrom) std::allocator<T>::deallocate(p, n);
-    else std::free(p);
+    else ::operator delete(p, std::align_val_t(kHugePage));
 }
 
 template struct UninitializedAllocator<std::uint8_t>;

@@ -52,9 +52,7 @@ void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
     const std::int64_t present = std::max<std::int64_t>(in.size() - start, 0);
     auto refuse = [&](std::int64_t needed) {
         throw Error(Msg::CannotReadFile, file_name,
-                    "its " + std::to_string(width) + " x " + std::to_string(height) + " pixels need " +
-                        std::to_string(needed) + " bytes of pixel data, the file holds " +
-                        std::to_string(present));
+                    Phrase(Msg::PixelDataShort).arg(width).arg(height).arg(needed).arg(present));
     };
     // Plain rows or bit fields; in the OS/2 headers (16 and 64 bytes) 3 means Huffman coding.
     const bool os2 = header == 16 || header == 64;
@@ -103,22 +101,23 @@ ReadResult read_jpeg_format(const std::string& file_name, Package& package, cons
     return read_picture(file_name, package, progress, read_jpeg);
 }
 
-constexpr FileExtension kBmpExtensions[] = {{".bmp", "Mapa bitowa"}};
-constexpr FileExtension kJpegExtensions[] = {{".jpg", "Mapa bitowa JPEG"}, {".jpeg", "Mapa bitowa JPEG"}};
+constexpr FileExtension kBmpExtensions[] = {{".bmp", Msg::BmpFilter}};
+constexpr FileExtension kJpegExtensions[] = {{".jpg", Msg::JpegFilter}, {".jpeg", Msg::JpegFilter}};
 
 }  // namespace
 
-constinit const FileFormat kBmpFormat{FormatKind::image, kBmpExtensions, "Mapa bitowa", read_bmp_format,
+constinit const FileFormat kBmpFormat{FormatKind::image, kBmpExtensions, Msg::BmpFilter, read_bmp_format,
                                       save_bmp, nullptr};
-constinit const FileFormat kJpegFormat{FormatKind::image, kJpegExtensions, "Mapa bitowa JPEG",
+constinit const FileFormat kJpegFormat{FormatKind::image, kJpegExtensions, Msg::JpegFilter,
                                        read_jpeg_format, save_jpg, nullptr};
 
 ReadResult open_bmpjpg(const std::string& file_name, Package& package, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (format != &kBmpFormat && format != &kJpegFormat) {
         progress.reset(1);
-        throw Error("Cannot read \"" + file_name + "\": only " + std::string(kBmpExtensions[0].dot) +
-                    " and " + std::string(kJpegExtensions[0].dot) + " files are read here");
+        throw Error(Msg::CannotReadFile, file_name,
+                    Phrase(Msg::OnlyBmpOrJpeg).arg(std::string(kBmpExtensions[0].dot) + " " +
+                                                   std::string(kJpegExtensions[0].dot)));
     }
     return format->read(file_name, package, ReaderOptions{}, progress);
 }

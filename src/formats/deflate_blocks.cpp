@@ -53,7 +53,7 @@ std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t si
     const std::size_t written =
         libdeflate_zlib_compress(compressor.get(), data, size, out.data(), out.size());
     // The bound always leaves room; a stream without its header is no stream.
-    if (written < 2 || out[0] != 0x78) throw Error("error");
+    if (written < 2 || out[0] != 0x78) throw Error(Phrase(Msg::UnknownError));
     // The header's level field only tells how hard the writer tried, and nothing
     // reads it; it says "maximum", as zlib's level 9 does (0x78 0xDA, which keeps
     // the header check: 0x78DA is a multiple of 31).

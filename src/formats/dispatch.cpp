@@ -20,13 +20,16 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
                                        const ReaderOptions& options, Progress& progress) {
     const FileFormat* format = format_of(file_name);
     if (!format || !format->read) return std::nullopt;
+    ReadResult result;
     if (const auto kind = misnamed_level_kind(*format, file_name)) {
-        ReadResult refused = read_result_of(package, misnamed_kind_message(*kind));
-        refused.untouched = true;
-        return refused;
+        result = read_result_of(package, misnamed_kind_message(*kind));
+        result.untouched = true;
+    } else {
+        result = naming_file(Msg::CannotReadFile, file_name,
+                             [&] { return format->read(file_name, package, options, progress); });
     }
-    return naming_file(Msg::CannotReadFile, file_name,
-                       [&] { return format->read(file_name, package, options, progress); });
+    result.file_name = file_name;
+    return result;
 }
 
 bool write_package(const std::string& file_name, const Package& package, Progress& progress) {

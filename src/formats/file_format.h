@@ -24,8 +24,8 @@ enum class FormatKind { image, level, object_package };
 
 struct FileExtension {
     std::string_view dot;    // lower case, with its dot: ".tr4"
-    // This extension's own type line in the export's save dialog (levels only).
-    std::string_view title;
+    // This extension's own type line in the export's save dialog.
+    Msg title;
 };
 
 // Readers leave the package unchanged when they throw or refuse.
@@ -43,15 +43,12 @@ using LevelExporter = ExportResult (*)(const std::string& output_name, const std
 struct FileFormat {
     FormatKind kind;
     std::span<const FileExtension> extensions;
-    // The file dialogs' type line; formats with the same title share one line.
-    // The type lines stay Polish in both languages.
-    std::string_view filter_title;
+    // The file dialogs' type line, in the user's language; formats with the
+    // same title share one line.
+    Msg filter_title;
     FormatReader read;
     FormatWriter write;       // nullptr: not written
     LevelExporter exporter;   // nullptr: no export into a base of this format
-    // A type line that follows the language: in the dialogs its text replaces
-    // filter_title and the extensions' own titles.
-    std::optional<Msg> title_message = std::nullopt;
 };
 
 }  // namespace tilesmith

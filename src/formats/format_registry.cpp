@@ -3,6 +3,7 @@
 #include "formats/format_registry.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "formats/bmpjpg.h"
 #include "formats/png.h"
@@ -35,9 +36,7 @@ std::string filter_line(std::string_view title, const std::vector<std::string_vi
     return std::string(title) + " (" + join(extensions, " ", "*", " ") + ")";
 }
 
-std::string_view title_of(const FileFormat& f, Language language) {
-    return f.title_message ? text_of(*f.title_message, language) : f.filter_title;
-}
+std::string_view title_of(const FileFormat& f, Language language) { return text_of(f.filter_title, language); }
 
 // One line a type title of the formats serving the role, in registry order.
 std::vector<std::string> filter_lines(FormatRole role, Language language) {
@@ -67,10 +66,10 @@ std::string join_lines(const std::vector<std::string>& lines) {
 std::span<const FileFormat* const> file_formats() { return kFormats; }
 
 std::string file_extension(const std::string& file_name) {
-    const auto slash = file_name.find_last_of('/');
-    const auto dot = file_name.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    std::string ext = file_name.substr(dot);
+    const std::string name = std::filesystem::path(file_name).filename().string();
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos) return {};
+    std::string ext = name.substr(dot);
     for (char& c : ext)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return ext;
@@ -112,19 +111,30 @@ std::string default_suffix(FormatRole role) {
 }
 
 std::string open_filter(Language language) {
-    std::vector<std::string> lines{filter_line("Obsługiwane formaty", extensions_for(FormatRole::read))};
+    std::vector<std::string> lines{
+        filter_line(text_of(Msg::AllSupportedFilter, language), extensions_for(FormatRole::read))};
     for (std::string& line : filter_lines(FormatRole::read, language)) lines.push_back(std::move(line));
     return join_lines(lines);
 }
 
 std::string save_filter(Language language) { return join_lines(filter_lines(FormatRole::write, language)); }
 
+std::string save_filter_line(std::string_view extension, Language language) {
+    const FileFormat* format = find_format(extension);
+    if (!format || !serves(*format, FormatRole::write)) return {};
+    const std::string pattern = "*" + std::string(extension);
+    for (std::string& line : filter_lines(FormatRole::write, language))
+        if (line.find(pattern + " ") != std::string::npos || line.find(pattern + ")") != std::string::npos) return line;
+    return {};
+}
+
 std::string export_base_filter(Language language) {
     // The dialog opens on its first line: with several types of base, that
     // line shows them all, so no base is hidden until the filter is changed.
     std::vector<std::string> lines = filter_lines(FormatRole::export_base, language);
     if (lines.size() > 1)
-        lines.insert(lines.begin(), filter_line("Obsługiwane formaty", extensions_for(FormatRole::export_base)));
+        lines.insert(lines.begin(), filter_line(text_of(Msg::AllSupportedFilter, language),
+                                                extensions_for(FormatRole::export_base)));
     return join_lines(lines);
 }
 
@@ -133,8 +143,7 @@ std::optional<SaveChoice> export_output_choice(std::string_view extension, Langu
     if (!format || !format->exporter) return std::nullopt;
     for (const FileExtension& e : format->extensions)
         if (e.dot == extension) {
-            const std::string_view title = format->title_message ? title_of(*format, language) : e.title;
-            return SaveChoice{filter_line(title, {e.dot}), std::string(e.dot.substr(1))};
+            return SaveChoice{filter_line(text_of(e.title, language), {e.dot}), std::string(e.dot.substr(1))};
         }
     return std::nullopt;
 }

@@ -40,6 +40,9 @@ std::string default_suffix(FormatRole role);
 // lines that follow the language in `language`.
 std::string open_filter(Language language = Language::Polish);  // every readable extension first, then a line a type
 std::string save_filter(Language language = Language::Polish);  // a line a writable type
+// The line of save_filter that holds the extension (the Save dialog starts on
+// the type last saved as); empty when no writer takes it.
+std::string save_filter_line(std::string_view extension, Language language = Language::Polish);
 // Every base extension first when there are several types, then a line a type of base level.
 std::string export_base_filter(Language language = Language::Polish);
 // The export's save dialog for a base of the given extension: that extension's

@@ -38,15 +38,14 @@ struct FileSource {
         auto* self = reinterpret_cast<FileSource*>(cinfo->src);
         std::size_t got = 0;
         bool failed = false;
-        char text[512] = {};
         try {
             got = self->file->read_some(self->buffer, sizeof self->buffer);
-        } catch (const std::exception& e) {
-            std::snprintf(text, sizeof text, "%s", e.what());
+        } catch (...) {
+            JpegErrorTrap::keep(reinterpret_cast<j_common_ptr>(cinfo), std::current_exception());
             failed = true;
         }
         // Jump only after the handler has ended: no exception object is live.
-        if (failed) JpegErrorTrap::fail(reinterpret_cast<j_common_ptr>(cinfo), text);
+        if (failed) JpegErrorTrap::fail(reinterpret_cast<j_common_ptr>(cinfo));
         if (got == 0) {
             self->hit_end = true;
             self->buffer[0] = 0xFF;
@@ -107,10 +106,15 @@ struct ScanBudget {
         self->spent += blocks * (cinfo->input_scan_number - self->counted_scans);
         self->counted_scans = cinfo->input_scan_number;
         if (self->spent <= kBudget) return;
-        char text[512];
-        std::snprintf(text, sizeof text, "Cannot read \"%s\": %d scans are far more than a %u x %u picture needs",
-                      self->file_name->c_str(), self->counted_scans, cinfo->image_width, cinfo->image_height);
-        JpegErrorTrap::fail(common, text);
+        // The error is made and kept in its own block, which has ended before the jump.
+        {
+            const Phrase why = Phrase(Msg::TooManyJpegScans)
+                                   .arg(self->counted_scans)
+                                   .arg(cinfo->image_width)
+                                   .arg(cinfo->image_height);
+            JpegErrorTrap::keep(common, std::make_exception_ptr(Error(Msg::CannotReadFile, *self->file_name, why)));
+        }
+        JpegErrorTrap::fail(common);
     }
 
     void attach(j_decompress_ptr cinfo, const std::string& name) {
@@ -182,13 +186,12 @@ void read_jpeg(const std::string& file_name, Package& fresh, Progress& progress)
     // Runs one libjpeg call; a libjpeg error or a failed callback ends the read.
     const auto run = [&](void (*call)(void*), void* state) {
         if (jpeg_guarded(trap, call, state)) return;
-        if (source->hit_end && !trap.own_message) throw Error(Msg::FileTruncated, file_name);
+        if (source->hit_end && !trap.own_message()) throw Error(Msg::FileTruncated, file_name);
         // libjpeg's own words for this ("Backing store not supported") say little.
-        if (!trap.own_message && (trap.manager.msg_code == JERR_NO_BACKING_STORE ||
-                                  trap.manager.msg_code == JERR_OUT_OF_MEMORY))
-            throw Error(Msg::CannotReadFile, file_name,
-                        "decoding the picture would take more than 1 GiB of memory");
-        throw trap.error(Msg::CannotReadFile, file_name);
+        if (!trap.own_message() && (trap.manager.msg_code == JERR_NO_BACKING_STORE ||
+                                    trap.manager.msg_code == JERR_OUT_OF_MEMORY))
+            throw Error(Msg::CannotReadFile, file_name, Msg::DecodeOver1GiB);
+        trap.rethrow(Msg::CannotReadFile, file_name);
     };
 
     cinfo.err = trap.install();
@@ -205,8 +208,7 @@ void read_jpeg(const std::string& file_name, Package& fresh, Progress& progress)
     const std::int64_t pixels = std::int64_t(cinfo.image_width) * cinfo.image_height;
     if (pixels > kMaxPackagePixels)
         throw Error(Msg::CannotReadFile, file_name,
-                    std::to_string(cinfo.image_width) + " x " + std::to_string(cinfo.image_height) +
-                        " pixels is too large a picture");
+                    Phrase(Msg::PictureTooLarge).arg(cinfo.image_width).arg(cinfo.image_height));
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     // Greyscale is widened here, not by libjpeg: not every libjpeg converts it.
     if (cinfo.jpeg_color_space == JCS_GRAYSCALE) cinfo.out_color_space = JCS_GRAYSCALE;

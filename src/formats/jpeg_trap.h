@@ -4,6 +4,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 #include "core/error.h"
@@ -17,8 +18,9 @@ namespace tilesmith {
 struct JpegErrorTrap {
     jpeg_error_mgr manager{};
     std::jmp_buf jump{};
-    // Set by our own callbacks (a file error) instead of libjpeg's text.
-    bool own_message = false;
+    // The error of our own callbacks (a file error, the scan budget), kept
+    // whole instead of libjpeg's text.
+    std::exception_ptr own_error;
     // The decoder's warning that its entropy data ended before the picture
     // did ("premature end of data segment"): the rows after it are made up.
     bool data_ended_early = false;
@@ -32,19 +34,24 @@ struct JpegErrorTrap {
         return &manager;
     }
 
-    // Called from a callback: leaves libjpeg at once with `text` as the error.
-    [[noreturn]] static void fail(j_common_ptr cinfo, const char* text) {
-        auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
-        std::snprintf(trap->message, sizeof trap->message, "%s", text);
-        trap->own_message = true;
-        std::longjmp(trap->jump, 1);
+    bool own_message() const { return own_error != nullptr; }
+
+    // Called from a callback that keeps the error of its own (in a handler,
+    // std::current_exception()): no C++ object of the callback may still be
+    // alive, since the jump skips their destructors.
+    static void keep(j_common_ptr cinfo, std::exception_ptr error) {
+        reinterpret_cast<JpegErrorTrap*>(cinfo->err)->own_error = std::move(error);
+    }
+    // Leaves libjpeg at once with the error kept before.
+    [[noreturn]] static void fail(j_common_ptr cinfo) {
+        std::longjmp(reinterpret_cast<JpegErrorTrap*>(cinfo->err)->jump, 1);
     }
 
-    // The error that ended a guarded call: our own words as they stand, or
-    // libjpeg's (English) after the action's words in the current language.
-    Error error(Msg action, const std::string& file_name) const {
-        if (own_message) return Error(std::string(message));
-        return Error(action, file_name, std::string(message));
+    // Throws the error that ended a guarded call: our own as it was thrown, or
+    // libjpeg's (English) words quoted in the action's message.
+    [[noreturn]] void rethrow(Msg action, const std::string& file_name) const {
+        if (own_error) std::rethrow_exception(own_error);
+        throw Error(action, file_name, std::string(message));
     }
 
 private:

@@ -30,14 +30,13 @@ struct FileDestination {
     static void flush(j_compress_ptr cinfo, std::size_t count) {
         auto* self = reinterpret_cast<FileDestination*>(cinfo->dest);
         bool failed = false;
-        char text[512] = {};
         try {
             self->file->write(self->buffer, count);
-        } catch (const std::exception& e) {
-            std::snprintf(text, sizeof text, "%s", e.what());
+        } catch (...) {
+            JpegErrorTrap::keep(reinterpret_cast<j_common_ptr>(cinfo), std::current_exception());
             failed = true;
         }
-        if (failed) JpegErrorTrap::fail(reinterpret_cast<j_common_ptr>(cinfo), text);
+        if (failed) JpegErrorTrap::fail(reinterpret_cast<j_common_ptr>(cinfo));
     }
 
     static boolean empty(j_compress_ptr cinfo) {
@@ -102,7 +101,7 @@ void write_jpeg(const std::string& file_name, const Package& package, Progress& 
     std::vector<std::uint8_t> row(std::size_t(width) * 3);
     // Runs one libjpeg call; a libjpeg error or a failed write ends the save.
     const auto run = [&](void (*call)(void*), void* state) {
-        if (!jpeg_guarded(trap, call, state)) throw trap.error(Msg::CannotWriteFile, file_name);
+        if (!jpeg_guarded(trap, call, state)) trap.rethrow(Msg::CannotWriteFile, file_name);
     };
 
     cinfo.err = trap.install();

@@ -53,8 +53,8 @@ void write_i32(AtomicOutFile& out, std::int64_t value) {
 std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t size, std::size_t zeros) {
     static const std::uint8_t kZeros[65536] = {};
     z_stream stream{};
-    if (deflateInit2(&stream, 9, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        throw Error("error");
+    if (const int rc = deflateInit2(&stream, 9, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY); rc != Z_OK)
+        throw Error(Phrase(Msg::ZlibError).arg(zError(rc)));
     // deflateBound is enough for the data in one call; the output grows should
     // the zeros need more.
     std::vector<std::uint8_t> out(deflateBound(&stream, uLong(size)) + (zeros ? sizeof kZeros : 0));
@@ -81,8 +81,9 @@ std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t s
         // Z_BUF_ERROR only asks for more room, which the next turn gives.
     }
     const std::size_t compressed = stream.total_out;
+    const std::string words = stream.msg ? stream.msg : zError(rc);
     deflateEnd(&stream);
-    if (rc != Z_STREAM_END) throw Error("error");
+    if (rc != Z_STREAM_END) throw Error(Phrase(Msg::ZlibError).arg(words));
     out.resize(compressed);
     return out;
 }

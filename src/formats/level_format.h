@@ -6,6 +6,7 @@
 
 #include "core/dimensions.h"
 #include "core/file_io.h"
+#include "strings/phrase.h"
 
 namespace tilesmith {
 
@@ -29,8 +30,8 @@ constexpr std::int64_t kWadRecordCountOffset = 4;
 constexpr std::int64_t kWadRecordsOffset = 8;
 constexpr std::int64_t kWadRecordBytes = 8;
 
-// Throws Error("Cannot read "<file>": <problem>").
-[[noreturn]] void refuse_level(const std::string& file_name, const std::string& problem);
+// Throws Error(CannotReadFile) about the file with the problem as its reason.
+[[noreturn]] void refuse_level(const std::string& file_name, Phrase problem);
 
 // Refuses a page count whose package (kPageSide x kPageSide pages pixels) would pass the
 // pixel or byte limits of core/checked.h, before anything is allocated.

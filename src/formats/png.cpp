@@ -13,11 +13,11 @@ ReadResult read_png_format(const std::string& file_name, Package& package, const
     return open_png(file_name, package, progress);
 }
 
-constexpr FileExtension kPngExtensions[] = {{".png", "Obraz PNG"}};
+constexpr FileExtension kPngExtensions[] = {{".png", Msg::PngFilter}};
 
 }  // namespace
 
-constinit const FileFormat kPngFormat{FormatKind::image, kPngExtensions, "Obraz PNG", read_png_format,
+constinit const FileFormat kPngFormat{FormatKind::image, kPngExtensions, Msg::PngFilter, read_png_format,
                                       save_png, nullptr};
 
 ReadResult open_png(const std::string& file_name, Package& package, Progress& progress) {

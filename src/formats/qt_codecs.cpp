@@ -1,43 +1,44 @@
 // Finding the Qt picture codecs: linked in, or loaded from their module.
 #include "formats/qt_codecs.h"
 
-#include <dlfcn.h>
-
 #include <filesystem>
+#include <utility>
 
 #include "core/error.h"
-
-// Weak: present only in programs that link the codecs.
-extern "C" __attribute__((weak)) const tilesmith::QtCodecs* tilesmith_qt_codecs();
+#include "core/module_platform.h"
 
 namespace tilesmith {
 
 namespace {
 
-constexpr char kModule[] = "tilesmith-qt-codecs.so";
+// Set before main by a program that links the codecs in; constant-initialised,
+// so it is null until then whatever the order of the static initialisers.
+constinit const QtCodecs* linked_codecs = nullptr;
 
 // Beside the program (the build tree), else where the install puts it.
 const QtCodecs* load_module(std::string& problem) {
-    std::error_code error;
-    const std::filesystem::path bin = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path bin = platform::program_folder();
     for (const std::filesystem::path& dir : {bin, bin / TILESMITH_CODECS_FROM_BIN}) {
-        void* module = dlopen((dir / kModule).c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            if (const char* why = dlerror()) problem = why;
-            continue;
-        }
+        std::string why;
         using Table = const QtCodecs* (*)();
-        if (const auto table = reinterpret_cast<Table>(dlsym(module, "tilesmith_qt_codecs"))) return table();
+        if (void* function = platform::load_module_function(dir / TILESMITH_CODECS_MODULE, "tilesmith_qt_codecs", why))
+            return reinterpret_cast<Table>(function)();
+        problem = std::move(why);  // the installed place's, when both fail
     }
     return nullptr;
 }
 
 }  // namespace
 
+bool use_linked_qt_codecs(const QtCodecs& codecs) {
+    linked_codecs = &codecs;
+    return true;
+}
+
 const QtCodecs& qt_codecs() {
     static std::string problem;
-    static const QtCodecs* const codecs = tilesmith_qt_codecs ? tilesmith_qt_codecs() : load_module(problem);
-    if (!codecs) throw Error(std::string("the picture codecs (") + kModule + ") cannot be loaded: " + problem);
+    static const QtCodecs* const codecs = linked_codecs ? linked_codecs : load_module(problem);
+    if (!codecs) throw Error(Phrase(Msg::CodecsNotLoaded).arg(TILESMITH_CODECS_MODULE).arg(problem));
     return *codecs;
 }
 

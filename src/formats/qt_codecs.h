@@ -23,11 +23,12 @@ struct QtCodecs {
 // The codecs; throws Error when the module cannot be loaded.
 const QtCodecs& qt_codecs();
 
+// Called before main by the codecs linked into a program (the editor, the
+// tests, the benchmarks): then no module is loaded. Returns true.
+bool use_linked_qt_codecs(const QtCodecs& codecs);
+
 // Sets Qt's picture allocation limit at start, before any job decodes a
 // picture on a worker thread.
 void set_picture_allocation_limit();
 
 }  // namespace tilesmith
-
-// Defined where the codecs are linked in, and by the module.
-extern "C" const tilesmith::QtCodecs* tilesmith_qt_codecs();

@@ -78,7 +78,7 @@ void convert_row8(const std::uint8_t* src, std::uint8_t* dst, int width,
 
 namespace {
 
-constexpr FileExtension kTgaExtensions[] = {{".tga", "Pakiet tekstur"}};
+constexpr FileExtension kTgaExtensions[] = {{".tga", Msg::TgaFilter}};
 
 ReadResult read_tga_format(const std::string& file_name, Package& package, const ReaderOptions&,
                            Progress& progress) {
@@ -87,7 +87,7 @@ ReadResult read_tga_format(const std::string& file_name, Package& package, const
 
 }  // namespace
 
-constinit const FileFormat kTgaFormat{FormatKind::image, kTgaExtensions, "Pakiet tekstur", read_tga_format,
+constinit const FileFormat kTgaFormat{FormatKind::image, kTgaExtensions, Msg::TgaFilter, read_tga_format,
                                       save_tga, nullptr};
 
 ReadResult open_tga(const std::string& file_name, Package& package, Progress& progress) {
@@ -113,36 +113,37 @@ ReadResult open_tga(const std::string& file_name, Package& package, Progress& pr
     progress.reset(t.height / kRowsPerStep);
     const int bytes_per_pixel = t.depth / 8;
     const std::size_t row_bytes = std::size_t(t.width) * std::size_t(bytes_per_pixel);
-    // Bytes a short read does not reach keep what the previous row left in the
-    // row buffer (zeros before the first row).
-    std::vector<std::uint8_t> buffer(row_bytes, 0);
-    // Depth 24 reads straight into the package, whose previous row then holds
-    // what the row buffer would.
-    const std::uint8_t* previous = buffer.data();
+    // Depth 24 reads straight into the package, the others through this row.
+    std::vector<std::uint8_t> buffer(t.depth == 24 ? 0 : row_bytes, 0);
     const bool bottom_up = t.descriptor != 32;
+    int missing_rows = 0;
     for (int r = 0; r < t.height; ++r) {
-        std::uint8_t* dst = fresh.row(bottom_up ? t.height - 1 - r : r);
+        const int y = bottom_up ? t.height - 1 - r : r;
+        std::uint8_t* dst = fresh.row(y);
+        std::size_t got;
         if (t.depth == 24) {
-            const std::size_t got = in.read_some(dst, row_bytes);
-            if (got < row_bytes) std::memcpy(dst + got, previous + got, row_bytes - got);
-            previous = dst;
+            got = in.read_some(dst, row_bytes);
         } else {
-            in.read_some(buffer.data(), row_bytes);
+            got = in.read_some(buffer.data(), row_bytes);
             if (t.depth == 16) convert_row16(buffer.data(), dst, t.width);
             else convert_row8(buffer.data(), dst, t.width, palette);
+        }
+        // Pixels the file does not reach are transparent, whole or in part.
+        if (got < row_bytes) {
+            const int present = int(got / std::size_t(bytes_per_pixel));
+            fresh.fill_rect(present, y, t.width - present, 1, kTransparent);
+            ++missing_rows;
         }
         if (r % kRowsPerStep == kRowsPerStep - 1) progress.step();
     }
     package.take_pixels(fresh);
-    return read_result_of(package);
+    return read_result_of(package, file_name, missing_rows);
 }
 
 void save_tga(const std::string& file_name, const Package& package, Progress& progress) {
     const int width = package.width(), height = package.height();
     if (width > 0xFFFF || height > 0xFFFF)
-        throw Error(Msg::CannotWriteFile, file_name,
-                    "a TGA file holds at most 65535 x 65535 pixels, not " + std::to_string(width) + " x " +
-                        std::to_string(height));
+        throw Error(Msg::CannotWriteFile, file_name, Phrase(Msg::TgaTooLarge).arg(width).arg(height));
     unsigned char header[kHeaderSize] = {};
     header[2] = 2;
     write_u16le(header + 12, std::uint16_t(width));

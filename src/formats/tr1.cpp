@@ -21,21 +21,20 @@ constexpr std::int64_t kSoundMapBytes = 512;
 // Steps through the file by its counts. Counts are only read, never used to
 // size anything: each stretch is checked against the file before the walk
 // moves past it. The first stretch that does not fit stops the walk and is
-// kept as its problem.
+// kept as its problem. `what` names each stretch for the reader of the walk.
 class Walker {
 public:
     Walker(InFile& in, std::int64_t at) : in_(in), at_(at) {}
 
-    bool ok() const { return problem_.empty(); }
+    bool ok() const { return !problem_; }
     std::int64_t at() const { return at_; }
-    const std::string& problem() const { return problem_; }
+    const Phrase& problem() const { return *problem_; }
 
     // A little-endian unsigned count of `width` (2 or 4) bytes; 0 after a failure.
-    std::int64_t count(int width, const char* what) {
+    std::int64_t count(int width, const char* /*what*/) {
         if (!ok()) return 0;
         if (at_ + width > in_.size()) {
-            fail(std::string("its ") + what + " count would lie beyond the end of the file (" +
-                 std::to_string(in_.size()) + " bytes)");
+            fail(Phrase(Msg::StructureBeyondEnd).arg(at_).arg(in_.size()));
             return 0;
         }
         std::uint8_t raw[4] = {};
@@ -45,16 +44,14 @@ public:
         return width == 2 ? std::int64_t(read_u16le(raw)) : std::int64_t(read_u32le(raw));
     }
 
-    void skip(std::int64_t count, std::int64_t element_bytes, const char* what) {
+    void skip(std::int64_t count, std::int64_t element_bytes, const char* /*what*/) {
         if (!ok()) return;
-        const auto bytes = checked_mul(count, element_bytes);
-        const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
-        if (!end || *end > in_.size()) {
-            fail("its " + std::to_string(count) + " " + what +
-                 " would end beyond the end of the file (" + std::to_string(in_.size()) + " bytes)");
-            return;
-        }
-        at_ = *end;
+        if (!fits(count, element_bytes)) fail(Phrase(Msg::StructureBeyondEnd).arg(at_).arg(in_.size()));
+    }
+    // The texture pages, whose count the refusal names.
+    void skip_pages(std::int64_t count) {
+        if (!ok()) return;
+        if (!fits(count, kPage8Bytes)) fail(Phrase(Msg::PagesBeyondEnd).arg(count).arg(in_.size()));
     }
     void skip_bytes(std::int64_t bytes, const char* what) { skip(1, bytes, what); }
     // A count of `width` bytes and that many elements.
@@ -63,17 +60,23 @@ public:
     }
 
     void expect_end() {
-        if (ok() && at_ != in_.size())
-            fail("its last structure ends at byte " + std::to_string(at_) + ", not at the end of the file (" +
-                 std::to_string(in_.size()) + " bytes)");
+        if (ok() && at_ != in_.size()) fail(Phrase(Msg::LastStructureEarly).arg(at_).arg(in_.size()));
     }
 
 private:
-    void fail(std::string problem) { problem_ = std::move(problem); }
+    // Moves past `count` elements when they end inside the file.
+    bool fits(std::int64_t count, std::int64_t element_bytes) {
+        const auto bytes = checked_mul(count, element_bytes);
+        const auto end = bytes ? checked_add(at_, *bytes) : std::nullopt;
+        if (!end || *end > in_.size()) return false;
+        at_ = *end;
+        return true;
+    }
+    void fail(Phrase problem) { problem_ = std::move(problem); }
 
     InFile& in_;
     std::int64_t at_;
-    std::string problem_;
+    std::optional<Phrase> problem_;
 };
 
 // Each room's size follows from its own counts.
@@ -93,7 +96,7 @@ void walk_room(Walker& w) {
 // From the page count to the end of the sprite sequences, shared by both orders.
 void walk_head(Walker& w, std::int64_t& pages) {
     pages = w.count(4, "texture page");
-    w.skip(pages, kPage8Bytes, "texture pages");
+    w.skip_pages(pages);
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
     for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w);
@@ -227,7 +230,7 @@ Tr1Layout walk_tr1(InFile& in) {
     } else if (usual.ok()) {
         layout.palette_offset = usual_palette;
     } else {
-        refuse_level(in.path(), usual.problem() + " in the Tomb Raider 1 layout");
+        refuse_level(in.path(), usual.problem());
     }
     return layout;
 }
@@ -260,7 +263,7 @@ ReadResult open_tr1(const std::string& file_name, Package& package, bool correct
     }
 
     package.take_pixels(fresh);
-    return ReadResult{kPageSide / kTileSide, height / kTileSide, std::nullopt, false};
+    return read_result_of(package);
 }
 
 ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
@@ -298,7 +301,7 @@ ExportResult ex_tr1(const std::string& output_name, const std::string& base_name
 
 namespace {
 
-constexpr FileExtension kTr1Extensions[] = {{".phd", "Poziom Tomb Raider 1"}, {".tub", "Poziom Tomb Raider 1"}};
+constexpr FileExtension kTr1Extensions[] = {{".phd", Msg::Tr1LevelFilter}, {".tub", Msg::Tr1LevelFilter}};
 
 ReadResult read_tr1_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                            Progress& progress) {
@@ -307,7 +310,7 @@ ReadResult read_tr1_format(const std::string& file_name, Package& package, const
 
 }  // namespace
 
-constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, "Poziom Tomb Raider 1", read_tr1_format,
-                                      nullptr, ex_tr1, Msg::Tr1LevelFilter};
+constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, Msg::Tr1LevelFilter, read_tr1_format,
+                                      nullptr, ex_tr1};
 
 }  // namespace tilesmith

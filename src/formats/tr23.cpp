@@ -24,8 +24,10 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
     auto fresh = Package::for_overwrite(kPageSide, height);
     progress.reset(height / kTileSide);
 
-    // Rows beyond a short file keep what the buffer last held, zeros at first.
+    // The 8-bit pages lie inside the file (the parser checked); the 16-bit
+    // ones may end early, and pixels beyond the end read as transparent.
     std::array<std::uint8_t, 2 * kPageSide> buffer{};
+    int missing_rows = 0;
     if (as_8bit) {
         in.seek(kTr2PagesOffset);
         for (int y = 0; y < height; ++y) {
@@ -43,21 +45,26 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
     } else {
         in.seek(layout.pages16_offset);
         for (int y = 0; y < height; ++y) {
-            in.read_some(buffer.data(), buffer.size());
+            const std::size_t got = in.read_some(buffer.data(), buffer.size());
             std::uint8_t* out = fresh.row(y);
             for (int x = 0; x < kPageSide; ++x, out += 3)
                 word16_to_bgr(read_u16le(&buffer[2 * std::size_t(x)]), correct_transparent, out);
+            if (got < buffer.size()) {
+                const int present = int(got / 2);
+                fresh.fill_rect(present, y, kPageSide - present, 1, kTransparent);
+                ++missing_rows;
+            }
             if (y % kTileSide == kTileSide - 1) progress.step();
         }
     }
 
     package.take_pixels(fresh);
-    return read_result_of(package);
+    return read_result_of(package, file_name, missing_rows);
 }
 
 namespace {
 
-constexpr FileExtension kTr23Extensions[] = {{".tr2", "Level Tomb Raider 2, 3"}};
+constexpr FileExtension kTr23Extensions[] = {{".tr2", Msg::Tr23Filter}};
 
 ReadResult read_tr23_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                             Progress& progress) {
@@ -66,7 +73,7 @@ ReadResult read_tr23_format(const std::string& file_name, Package& package, cons
 
 }  // namespace
 
-constinit const FileFormat kTr23Format{FormatKind::level, kTr23Extensions, "Level Tomb Raider 2, 3, 4, 5",
+constinit const FileFormat kTr23Format{FormatKind::level, kTr23Extensions, Msg::Tr25Filter,
                                        read_tr23_format, nullptr, ex_tr23};
 
 }  // namespace tilesmith

@@ -29,7 +29,7 @@ namespace {
 void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zero_padding,
                    std::uint8_t* out, std::size_t out_size) {
     z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) throw Error("error");
+    if (inflateInit(&stream) != Z_OK) throw Error(Phrase(Msg::ZlibError).arg(zError(Z_MEM_ERROR)));
     stream.next_in = in;
     stream.avail_in = uInt(in_size);
     stream.next_out = out;
@@ -43,10 +43,12 @@ void inflate_block(const std::uint8_t* in, std::size_t in_size, std::int64_t zer
         stream.avail_in = uInt(chunk);
         rc = inflate(&stream, Z_FINISH);
     }
+    // zlib's own words, kept before the stream is released.
+    const std::string words = stream.msg ? stream.msg : zError(rc);
     inflateEnd(&stream);
     if (rc == Z_STREAM_END) return;
-    if (rc == Z_OK || rc == Z_BUF_ERROR) throw Error("ZLib error: target buffer may be too small");
-    throw Error("error");
+    if (rc == Z_OK || rc == Z_BUF_ERROR) throw Error(Phrase(Msg::ZlibStreamOverrun));
+    throw Error(Phrase(Msg::ZlibError).arg(words));
 }
 
 // Deflate writes at most 258 bytes for two bits of input, so the compressed
@@ -57,9 +59,7 @@ void check_inflatable(const std::string& file_name, std::int64_t unpacked, std::
     constexpr std::int64_t kMostPerByte = 1032;
     constexpr std::int64_t kLeftToZlib = 4 * kPage32Bytes;
     if (unpacked > kLeftToZlib && unpacked > present * kMostPerByte)
-        refuse_level(file_name, "its texture block of " + std::to_string(unpacked) +
-                                    " bytes cannot come from the " + std::to_string(present) +
-                                    " compressed bytes the file holds");
+        refuse_level(file_name, Phrase(Msg::BlockCannotInflate).arg(unpacked).arg(present));
 }
 
 }  // namespace
@@ -75,8 +75,7 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     const std::int64_t available = std::min<std::int64_t>(packed, in.size() - kTr45BlockOffset);
     check_inflatable(file_name, unpacked, available);
     if (available > kMaxBufferBytes)
-        refuse_level(file_name, "its compressed texture block of " + std::to_string(packed) +
-                                    " bytes would pass the 1 GiB limit");
+        refuse_level(file_name, Phrase(Msg::BlockOver1GiB).arg(packed));
     // In huge pages, as the output: the megabytes of a level's block otherwise
     // cost a page fault every 4 KiB.
     std::optional<ZeroedBuffer> input(std::in_place, std::size_t(available));
@@ -90,7 +89,7 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
         try {
             output.emplace(std::size_t(unpacked));
         } catch (const std::bad_alloc&) {
-            refuse_level(file_name, "not enough memory for its texture block");
+            refuse_level(file_name, Msg::NotEnoughMemory);
         }
     };
     zeroed_output();
@@ -99,8 +98,9 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     // which gives each such case its own result and text.
     if (!inflate_whole(input->data(), got, output->data(), std::size_t(unpacked))) {
         zeroed_output();
-        inflate_block(input->data(), got, packed - std::int64_t(got), output->data(),
-                      std::size_t(unpacked));
+        naming_file(Msg::CannotReadFile, file_name, [&] {
+            inflate_block(input->data(), got, packed - std::int64_t(got), output->data(), std::size_t(unpacked));
+        });
     }
     input.reset();
 
@@ -132,7 +132,7 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
 
 namespace {
 
-constexpr FileExtension kTr45Extensions[] = {{".tr4", "Level Tomb Raider 4"}, {".trc", "Level Tomb Raider 5"}};
+constexpr FileExtension kTr45Extensions[] = {{".tr4", Msg::Tr4Filter}, {".trc", Msg::Tr5Filter}};
 
 ReadResult read_tr45_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                             Progress& progress) {
@@ -141,7 +141,7 @@ ReadResult read_tr45_format(const std::string& file_name, Package& package, cons
 
 }  // namespace
 
-constinit const FileFormat kTr45Format{FormatKind::level, kTr45Extensions, "Level Tomb Raider 2, 3, 4, 5",
+constinit const FileFormat kTr45Format{FormatKind::level, kTr45Extensions, Msg::Tr25Filter,
                                        read_tr45_format, nullptr, ex_tr45};
 
 }  // namespace tilesmith

@@ -12,40 +12,44 @@ namespace tilesmith {
 ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress) {
     InFile in(file_name);
     const WadLayout layout = parse_wad_layout(in, file_name);
-    // A map cut short still loads with its missing rows black, but the file
-    // must reach at least the page before the last: a page count beyond that
-    // cannot be right and would only cost memory.
+    // A map cut short still loads with its missing rows transparent, but the
+    // file must reach at least the page before the last: a page count beyond
+    // that cannot be right and would only cost memory.
     const std::int64_t pages_reached = (in.size() - layout.map_offset + kPage24Bytes - 1) / kPage24Bytes;
     if (layout.pages > pages_reached + 1)
-        refuse_level(file_name, "its " + std::to_string(layout.pages) +
-                                    " texture pages would end beyond the end of the file (" +
-                                    std::to_string(in.size()) + " bytes)");
+        refuse_level(file_name, Phrase(Msg::PagesBeyondEnd).arg(layout.pages).arg(in.size()));
     in.seek(layout.map_offset);
 
     const int height = int(layout.pages) * kPageSide;
     auto fresh = Package::for_overwrite(kPageSide, height);
     progress.reset(height / kTileSide);
 
-    // A short file leaves the buffer's earlier bytes in place: zeros, then the last row.
     std::array<std::uint8_t, 3 * kPageSide> buffer{};
+    int missing_rows = 0;
     for (int y = 0; y < height; ++y) {
-        in.read_some(buffer.data(), buffer.size());
+        const std::size_t got = in.read_some(buffer.data(), buffer.size());
         std::uint8_t* out = fresh.row(y);
         for (int x = 0; x < kPageSide; ++x) {
             out[3 * x] = buffer[3 * x + 2];
             out[3 * x + 1] = buffer[3 * x + 1];
             out[3 * x + 2] = buffer[3 * x];
         }
+        // Pixels beyond the end of the file read as transparent.
+        if (got < buffer.size()) {
+            const int present = int(got / 3);
+            fresh.fill_rect(present, y, kPageSide - present, 1, kTransparent);
+            ++missing_rows;
+        }
         if (y % kTileSide == kTileSide - 1) progress.step();
     }
 
     package.take_pixels(fresh);
-    return read_result_of(package);
+    return read_result_of(package, file_name, missing_rows);
 }
 
 namespace {
 
-constexpr FileExtension kWadExtensions[] = {{".wad", "Pakiet obiektów Tomb Raider"}};
+constexpr FileExtension kWadExtensions[] = {{".wad", Msg::WadFilter}};
 
 ReadResult read_wad_format(const std::string& file_name, Package& package, const ReaderOptions&,
                            Progress& progress) {
@@ -54,7 +58,7 @@ ReadResult read_wad_format(const std::string& file_name, Package& package, const
 
 }  // namespace
 
-constinit const FileFormat kWadFormat{FormatKind::object_package, kWadExtensions,
-                                      "Pakiet obiektów Tomb Raider", read_wad_format, nullptr, nullptr};
+constinit const FileFormat kWadFormat{FormatKind::object_package, kWadExtensions, Msg::WadFilter,
+                                      read_wad_format, nullptr, nullptr};
 
 }  // namespace tilesmith

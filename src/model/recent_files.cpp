@@ -34,4 +34,12 @@ void RecentFiles::add_recent_file(const std::string& given_name) {
     if (entries_.size() > std::size_t(kMax)) entries_.resize(kMax);
 }
 
+void RecentFiles::restore(const std::vector<std::string>& newest_first) {
+    entries_.clear();
+    for (const std::string& name : newest_first)
+        if (!name.empty() && entries_.size() < std::size_t(kMax) &&
+            std::find(entries_.begin(), entries_.end(), name) == entries_.end())
+            entries_.push_back(name);
+}
+
 }  // namespace tilesmith

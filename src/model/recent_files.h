@@ -1,4 +1,5 @@
-// The five source files opened last, newest first; kept for the run only.
+// The five source files opened last, newest first; kept across runs with the
+// other per-user state (model/user_state.h).
 #pragma once
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@ public:
     // (exact, case-sensitive): a listed file keeps its place. The sixth name
     // pushes the oldest out.
     void add_recent_file(const std::string& file_name);
+    // The list as a previous run left it, newest first: empty and repeated
+    // names are skipped, and no more than kMax are kept.
+    void restore(const std::vector<std::string>& newest_first);
     // The real paths, file1 first. The window shows them as captions; a click
     // reopens the path kept here, never a caption the menu may have altered.
     const std::vector<std::string>& entries() const { return entries_; }

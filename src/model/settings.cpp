@@ -1,10 +1,6 @@
 // Encoding, reading and writing of the 16-byte settings record.
 #include "model/settings.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -12,6 +8,7 @@
 #include "core/dimensions.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/file_platform.h"
 
 namespace tilesmith {
 
@@ -27,29 +24,38 @@ void set_problem(std::string* problem, const std::string& text) {
     if (problem) *problem = text;
 }
 
-constexpr char kFileName[] = "config.dat";
+std::string in_folder(const std::string& dir, std::string_view file = kSettingsFile) {
+    return (std::filesystem::path(dir) / file).string();
+}
 
-std::string in_folder(const std::string& dir) { return (std::filesystem::path(dir) / kFileName).string(); }
+namespace fs = std::filesystem;
 
 bool exists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    std::error_code ec;
+    return fs::exists(path, ec);
 }
 
 bool is_folder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool may_write(const fs::path& path) {
+    std::error_code ec;
+    return platform::may_write(path, ec);
 }
 
 // A file without write bits is kept as it is, also from root.
 bool read_only_file(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) return false;
+    constexpr fs::perms write_bits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & write_bits) == fs::perms::none || !may_write(path);
 }
 
 bool program_place_writable(const std::string& dir) {
-    return !dir.empty() && is_folder(dir) && ::access(dir.c_str(), W_OK | X_OK) == 0 &&
-           !read_only_file(in_folder(dir));
+    return !dir.empty() && is_folder(dir) && may_write(dir) && !read_only_file(in_folder(dir));
 }
 
 // A folder not made yet counts when its nearest existing parent folder can be written.
@@ -57,8 +63,7 @@ bool user_place_writable(const std::string& dir) {
     if (dir.empty()) return false;
     for (std::filesystem::path p = dir;; p = p.parent_path()) {
         if (exists(p.string()))
-            return is_folder(p.string()) && ::access(p.c_str(), W_OK | X_OK) == 0 &&
-                   !read_only_file(in_folder(dir));
+            return is_folder(p.string()) && may_write(p) && !read_only_file(in_folder(dir));
         if (p == p.parent_path() || p.parent_path().empty()) return false;
     }
 }
@@ -98,16 +103,16 @@ Options decode_settings(const SettingsRecord& record) {
 }
 
 std::optional<Options> load_settings(const std::string& path, std::string* problem) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        const int err = errno;
-        // No file at all is the normal first start.
-        if (err == ENOENT || err == ENOTDIR) return std::nullopt;
-        set_problem(problem, "Cannot read \"" + path + "\": " + system_error_text(err));
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    // No file at all is the normal first start.
+    if (status.type() == fs::file_type::not_found) return std::nullopt;
+    if (ec) {
+        set_problem(problem, "Cannot read \"" + path + "\": " + ec.message());
         return std::nullopt;
     }
     // Opening a pipe or device for reading could block the start for ever.
-    if (!S_ISREG(st.st_mode)) {
+    if (!fs::is_regular_file(status)) {
         set_problem(problem, "Cannot read \"" + path + "\": not a regular file");
         return std::nullopt;
     }
@@ -126,9 +131,7 @@ std::optional<Options> load_settings(const std::string& path, std::string* probl
 bool save_settings(const std::string& path, const Options& options, std::string* problem) {
     // A settings file marked read-only is the user's wish to keep it; the
     // rename below would otherwise replace it regardless of its mode.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 &&
-        ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
+    if (read_only_file(path)) {
         set_problem(problem, "Cannot write \"" + path + "\": the file is read-only");
         return false;
     }
@@ -142,16 +145,22 @@ bool save_settings(const std::string& path, const Options& options, std::string*
     }
 }
 
-std::string SettingsPlaces::read_path() const {
-    if (program_place_writable(program_dir)) return in_folder(program_dir);
-    if (!user_dir.empty() && exists(in_folder(user_dir))) return in_folder(user_dir);
-    return in_folder(program_dir);
+// The folder is chosen by config.dat for every per-user file, so that they never part.
+std::string SettingsPlaces::read_path(std::string_view file) const {
+    if (beside_program && program_place_writable(program_dir)) return in_folder(program_dir, file);
+    if (!user_dir.empty() && (!beside_program || exists(in_folder(user_dir)))) return in_folder(user_dir, file);
+    return in_folder(program_dir, file);
 }
 
-std::string SettingsPlaces::write_path() const {
-    if (program_place_writable(program_dir)) return in_folder(program_dir);
-    if (user_place_writable(user_dir)) return in_folder(user_dir);
+std::string SettingsPlaces::write_path(std::string_view file) const {
+    if (beside_program && program_place_writable(program_dir)) return in_folder(program_dir, file);
+    if (user_place_writable(user_dir)) return in_folder(user_dir, file);
     return {};
+}
+
+bool polish_for_locale(std::string_view locale_name) {
+    const std::string_view language = locale_name.substr(0, locale_name.find_first_of("_-.@"));
+    return language == "pl";
 }
 
 bool save_settings(const SettingsPlaces& places, const Options& options, std::string* problem) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/options.h"
 
@@ -29,16 +30,32 @@ bool save_settings(const std::string& path, const Options& options, std::string*
 // Where config.dat is kept: in the program's folder while it can be written
 // there, as a portable copy does; otherwise, as for an installed copy, in the
 // user's configuration folder, with the same 16 bytes.
+// Every per-user file (config.dat, the per-user state) lives in the one folder
+// this chooses.
+constexpr std::string_view kSettingsFile = "config.dat";
+// On macOS the program's folder is never used: a signed application bundle
+// must not change, so the per-user folder always holds the file.
+#ifdef __APPLE__
+constexpr bool kSettingsBesideProgram = false;
+#else
+constexpr bool kSettingsBesideProgram = true;
+#endif
+
 struct SettingsPlaces {
     std::string program_dir;
     std::string user_dir;  // empty when the platform names none
+    bool beside_program = kSettingsBesideProgram;  // whether a portable copy is possible at all
 
     // The file read at start: the program folder's while it can be written
     // there; otherwise the user's, or the program folder's while the user has none.
-    std::string read_path() const;
+    std::string read_path(std::string_view file = kSettingsFile) const;
     // The file written at close; empty when neither place can be written.
-    std::string write_path() const;
+    std::string write_path(std::string_view file = kSettingsFile) const;
 };
+
+// The language at the first start, when there are no settings yet: Polish for
+// a Polish desktop locale ("pl", "pl_PL.UTF-8", "pl-PL"), English for any other.
+bool polish_for_locale(std::string_view locale_name);
 
 // Writes to places.write_path(), making the user's folder first when needed.
 // Returns false and fills `problem` when neither place takes the file.

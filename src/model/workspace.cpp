@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "formats/dispatch.h"
+#include "formats/save_checks.h"
 
 namespace tilesmith {
 
@@ -185,18 +186,20 @@ OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptio
 
 OpenAnswer Workspace::commit_source(OpenedFile opened) {
     if (!opened.result) return {};
-    if (opened.result->refused()) return {true, opened.result->refusal};
+    if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_source(std::move(opened.package));
     recent_.add_recent_file(opened.file_name);
-    return {true, std::nullopt};
+    return {true, std::nullopt, opened.result->warning};
 }
 
 OpenAnswer Workspace::commit_target(OpenedFile opened) {
     if (!opened.result) return {};
-    if (opened.result->refused()) return {true, opened.result->refusal};
+    if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_target(std::move(opened.package));
-    document_.set_target_file_name({});
-    return {true, std::nullopt};
+    // Save writes back to an image of a kind we write; a level or an object
+    // package is saved under a new name.
+    document_.set_target_file_name(can_write_back(opened.file_name) ? opened.file_name : std::string());
+    return {true, std::nullopt, opened.result->warning};
 }
 
 void Workspace::use_source(Package package) {

@@ -28,6 +28,9 @@ enum class Side { source = 1, target = 2 };
 struct OpenAnswer {
     bool recognised = false;  // false: unrecognised extension, nothing happened
     std::optional<Msg> refusal;  // the message of a refused TGA or level
+    // What the user is told: the refusal naming the file, or the warning of a
+    // file read with rows missing.
+    std::optional<Phrase> note;
 };
 
 // A file read aside for an open command, not yet in the workspace.
@@ -129,7 +132,8 @@ public:
 
     // plik_opensourceClick / plik_opentargetClick after the dialog: dispatch by
     // extension and the after-load steps. Errors (tilesmith::Error) propagate
-    // with the workspace unchanged.
+    // and refusals return, both with the workspace unchanged. A target opened
+    // from an image of a kind we write is saved back to it.
     OpenAnswer open_source(const std::string& file_name, Progress& progress);
     OpenAnswer open_target(const std::string& file_name, Progress& progress);
     // The same in two halves, for a job: the read touches no workspace and
@@ -149,6 +153,8 @@ public:
     std::shared_ptr<const Package> target_snapshot() const;
     void commit_saved(const std::string& file_name);
 
+    // The recent list of the last run, newest first.
+    void restore_recent(const std::vector<std::string>& newest_first) { recent_.restore(newest_first); }
     // The file Save writes to; Save As and the open and new commands set it too.
     void set_target_file_name(std::string name) { document_.set_target_file_name(std::move(name)); }
     // A package as the source or as a freshly opened target, its view reset.

@@ -3,11 +3,14 @@
 #include <string>
 #include <string_view>
 
+#include "strings/messages.h"
+
 namespace tilesmith {
 
-// 240 entries: pair p is entry 2p (Polish) and 2p + 1 (English). A message
-// with base entry b shows entry b + language_index (0 Polish, 1 English).
-constexpr int kStringCount = 240;
+// Pair p is entry 2p (Polish) and 2p + 1 (English); the table ends where the
+// enumeration does. A message with base entry b shows entry b + language_index
+// (0 Polish, 1 English).
+constexpr int kStringCount = static_cast<int>(Msg::EndOfTable);
 
 // The entry's text in UTF-8; empty for an index outside the table.
 std::string_view lang_text(int entry);

@@ -15,6 +15,7 @@
 #include "effects/effect_registry.h"
 #include "strings/messages.h"
 #include "ui/main_window.h"
+#include "ui/platform_keys.h"
 
 namespace tilesmith {
 
@@ -44,7 +45,9 @@ QMenu* MainWindow::add_menu(QMenu* parent, const char* name, Msg title, Icon ico
 QAction* MainWindow::add_item(QMenu* menu, const char* name, Msg caption, const QList<QKeySequence>& keys,
                               Icon icon, std::function<void()> handler) {
     QAction* item = add_literal_item(menu, name, text(caption), icon, std::move(handler));
-    item->setShortcuts(keys);
+    QList<QKeySequence> shortcuts;
+    for (const QKeySequence& key : keys) shortcuts << command_key(key);
+    item->setShortcuts(shortcuts);
     captioned_.push_back({item, caption});
     return item;
 }
@@ -126,7 +129,7 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
                                   ? add_item(target, item.name, *item.caption.message, {key}, item.icon, std::move(handler))
                                   : add_literal_item(target, item.name, QString::fromLatin1(item.caption.literal),
                                                      item.icon, std::move(handler));
-            if (!item.caption.message) action->setShortcut(key);
+            if (!item.caption.message) action->setShortcut(command_key(key));
             if (item.tool.name) tools.push_back({action, &item.tool});
         }
     }

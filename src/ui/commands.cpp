@@ -1,6 +1,7 @@
 // MainWindow's command handlers: each asks the model, then shows what it answered.
 // They run inside MainWindow::run, which shows any error in the general error box.
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
@@ -18,7 +19,9 @@
 #include "ui/progress.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/format_registry.h"
+#include "formats/export_check.h"
 #include "formats/level_export.h"
+#include "formats/save_checks.h"
 
 namespace tilesmith {
 
@@ -65,8 +68,14 @@ void MainWindow::open_file(const std::string& file, Side side) {
         [this, file, side, reader = workspace_.reader_options()](Progress& progress) -> Job::Commit {
             auto opened = std::make_shared<OpenedFile>(Workspace::read_aside(file, reader, progress));
             return [this, side, opened] {
-                show_open_answer(side == Side::source ? workspace_.commit_source(std::move(*opened))
-                                                      : workspace_.commit_target(std::move(*opened)));
+                if (side == Side::target) {
+                    show_open_answer(workspace_.commit_target(std::move(*opened)));
+                    return;
+                }
+                const OpenAnswer answer = workspace_.commit_source(std::move(*opened));
+                // Kept at once: the list of a run that ends badly is not lost.
+                folders_.remember_recent(workspace_.recent());
+                show_open_answer(answer);
             };
         },
         is_small_file(file));
@@ -81,8 +90,8 @@ QString MainWindow::file_to_open(FolderSlot slot) {
 }
 
 void MainWindow::show_open_answer(const OpenAnswer& answer) {
-    if (answer.refusal) host_.warning(this, text(*answer.refusal));
-    else if (answer.recognised) gauge_->finish();
+    if (answer.recognised && !answer.refusal) gauge_->finish();
+    if (answer.note) host_.warning(this, text(*answer.note));
 }
 
 void MainWindow::plik_savetargetClick(bool here) {
@@ -90,26 +99,32 @@ void MainWindow::plik_savetargetClick(bool here) {
         plik_savetargetasClick(here);
         return;
     }
-    save_target_to(workspace_.target_file_name(), here);
+    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false, here);
 }
 
 void MainWindow::plik_savetargetasClick(bool here) {
-    const QString name = host_.save_file(this, filter_text(save_filter(workspace_.language())),
-                                         QString::fromStdString(default_suffix(FormatRole::write)),
-                                         folders_.folder(FolderSlot::save));
+    const QString filter = filter_text(save_filter(workspace_.language()));
+    // The dialog starts on the type saved last.
+    const QString last = QString::fromStdString(save_filter_line(folders_.save_type().toStdString(), workspace_.language()));
+    const QString name = host_.save_file(this, filter, QString::fromStdString(default_suffix(FormatRole::write)),
+                                         folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
-    save_target_to(local_path(name), here);
+    save_to(name, true, here);
 }
 
-void MainWindow::save_target_to(const std::string& file, bool here) {
-    write_target(file, here || is_small_package(workspace_.target_package()), [this, file](bool written) {
+void MainWindow::save_to(const QString& name, bool as, bool here) {
+    const std::string file = local_path(name);
+    if (const auto loss = transparency_loss_question(file, workspace_.target_package()))
+        if (!host_.confirm(this, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
+    write_target(file, here || is_small_package(workspace_.target_package()), [this, file, name, as](bool written) {
         if (!written) {
             say_extension_not_written();
             return;
         }
         workspace_.commit_saved(file);
-        note_written(QFile::decodeName(QByteArray::fromStdString(file)));
+        note_written(name);
+        if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
     });
 }
 
@@ -127,6 +142,11 @@ void MainWindow::ex_tr2345Click() {
                                          folders_.folder(FolderSlot::export_base));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
+    // A base that cannot take the package is refused before the output is asked for.
+    if (const auto why = export_base_refusal(local_path(base), workspace_.target_package())) {
+        host_.warning(this, text(*why));
+        return;
+    }
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
     if (const auto choice = export_output_choice(file_extension(local_path(base)), language)) {

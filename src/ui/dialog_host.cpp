@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tilesmith {
@@ -19,13 +20,14 @@ QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QS
     return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
-QString QtDialogHost::save_file(QWidget* parent, const QString& filter,
-                                const QString& default_suffix, const QString& folder) {
+QString QtDialogHost::save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
+                                const QString& folder, const QString& selected) {
     QFileDialog dialog(parent, QString(), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(default_suffix);
+    if (!selected.isEmpty()) dialog.selectNameFilter(selected);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
@@ -34,6 +36,14 @@ QString QtDialogHost::save_file(QWidget* parent, const QString& filter,
 bool QtDialogHost::question(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtDialogHost::confirm(QWidget* parent, const QString& text, const QString& go, const QString& stay) {
+    QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(go, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(stay, QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 SaveAnswer QtDialogHost::save_changes(QWidget* parent, const QString& text) {

@@ -18,10 +18,13 @@ public:
     // dialog starting in `folder` (empty: the working folder). Empty result:
     // cancelled. `default_suffix` is appended to a name typed without one.
     virtual QString open_file(QWidget* parent, const QString& filter, const QString& folder) = 0;
-    virtual QString save_file(QWidget* parent, const QString& filter,
-                              const QString& default_suffix, const QString& folder) = 0;
+    // The save dialog starts on `selected` (one line of `filter`, or empty for the first).
+    virtual QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
+                              const QString& folder, const QString& selected = {}) = 0;
     // Confirmation with Yes and No: true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
+    // A choice of two buttons captioned `go` and `stay`, `stay` the default: true for `go`.
+    virtual bool confirm(QWidget* parent, const QString& text, const QString& go, const QString& stay) = 0;
     // Save / Discard / Cancel, Save the default.
     virtual SaveAnswer save_changes(QWidget* parent, const QString& text) = 0;
     virtual void warning(QWidget* parent, const QString& text) = 0;
@@ -39,8 +42,9 @@ class QtDialogHost : public DialogHost {
 public:
     QString open_file(QWidget* parent, const QString& filter, const QString& folder) override;
     QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
-                      const QString& folder) override;
+                      const QString& folder, const QString& selected) override;
     bool question(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text, const QString& go, const QString& stay) override;
     SaveAnswer save_changes(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;

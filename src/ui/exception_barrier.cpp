@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <exception>
+#include <new>
 
 #include "core/error.h"
 #include "ui/dialog_host.h"
@@ -18,6 +19,9 @@ void run_guarded(DialogHost& host, QWidget* over, Language language,
             body();
         } catch (const Error& e) {
             host.error(over, QString::fromStdString(e.text(language)));
+        } catch (const std::bad_alloc&) {
+            const std::string_view none_left = text_of(Msg::NotEnoughMemory, language);
+            host.error(over, QString::fromUtf8(none_left.data(), qsizetype(none_left.size())));
         } catch (const std::exception& e) {
             host.error(over, QString::fromUtf8(e.what()));
         } catch (...) {

@@ -24,20 +24,28 @@ void run_guarded(DialogHost& host, QWidget* over, Language language,
 // inside run_guarded with `over` as the error box's parent.
 using Barrier = std::function<void(QWidget* over, const std::function<void()>& body)>;
 
+// Calls `slot` with the signal's arguments when it takes them, else with none.
+template <class Slot, class... Args>
+void call_slot(const Slot& slot, const Args&... args) {
+    if constexpr (std::is_invocable_v<const Slot&, const Args&...>)
+        slot(args...);
+    else
+        slot();
+}
+
 // Connects `signal` so that `slot` runs as `barrier(body)`, where `barrier`
 // ends in run_guarded. The slot may take the signal's arguments or none.
+// Qt counts the arguments a functor takes by trying to call it: the adapter
+// states its result type and accepts only what the slot can use, so the trial
+// never has to compile a call the slot does not allow.
 template <class Sender, class Signal, class Barrier, class Slot>
 QMetaObject::Connection connect_through(const Sender* sender, Signal signal, const QObject* context,
                                         Barrier barrier, Slot slot) {
-    return QObject::connect(sender, signal, context,
-                            [barrier = std::move(barrier), slot = std::move(slot)](auto... args) {
-                                barrier([&] {
-                                    if constexpr (std::is_invocable_v<const Slot&, decltype(args)...>)
-                                        slot(args...);
-                                    else
-                                        slot();
-                                });
-                            });
+    return QObject::connect(
+        sender, signal, context,
+        [barrier = std::move(barrier), slot = std::move(slot)](const auto&... args) -> void
+            requires(std::is_invocable_v<const Slot&, decltype(args)...> || std::is_invocable_v<const Slot&>)
+        { barrier([&] { call_slot(slot, args...); }); });
 }
 
 }  // namespace tilesmith

@@ -42,6 +42,7 @@
 #include "ui/progress.h"
 #include "tilesmith_version.h"
 #include "model/settings.h"
+#include "model/user_state.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/dispatch.h"
 
@@ -116,6 +117,10 @@ QString MainWindow::text(int entry) const {
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
+QString MainWindow::text(const Phrase& phrase) const {
+    return QString::fromStdString(phrase.text(workspace_.language()));
+}
+
 QString MainWindow::text(Msg message) const {
     const std::string_view t = text_of(message, workspace_.language());
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
@@ -127,6 +132,11 @@ void MainWindow::FormShow() {
     // Centred before anything can be asked or reported: a message box about
     // the command-line file centres on this still hidden window.
     centre_on_screen();
+
+    // The per-user state (recent list, dialogs' folders) beside config.dat.
+    std::string state_file = settings_places().write_path(kUserStateFile);
+    if (state_file.empty()) state_file = settings_places().read_path(kUserStateFile);
+    LastFolders::keep_in(QFile::decodeName(QByteArray::fromStdString(state_file)));
 
     // Settings first; a config.dat that cannot be read never keeps the
     // workspace from being built.
@@ -144,9 +154,12 @@ void MainWindow::FormShow() {
     } else {
         if (!problem.empty()) say_on_stderr(problem);
         workspace_.set_grid_step(kDefaultGridStep);
+        // The first start speaks the desktop's language: Polish for pl, else English.
+        set_language(polish_for_locale(QLocale::system().name().toStdString()));
         sync_options();
     }
     restore_window_state();
+    workspace_.restore_recent(folders_.recent());
     // Qt's buttons and dialogs speak the program's language from the start.
     qt_texts_.follow(workspace_.options().polish);
     // Also without a settings file: the flat look starts on, as its item does.
@@ -275,6 +288,12 @@ void MainWindow::run_over(QWidget* over, const std::function<void()>& body) {
 }
 
 void MainWindow::after_command() {
+    // The caption names the file being edited; the mark shows unsaved work.
+    const std::string& name = workspace_.target_file_name();
+    const QString title = QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]");
+    setWindowTitle(name.empty() ? title
+                                : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName() +
+                                      QStringLiteral("[*] \u2014 Tilesmith " TILESMITH_VERSION));
     setWindowModified(workspace_.target_modified());
     sync_scroll_bars();
     sync_status();

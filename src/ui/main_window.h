@@ -174,11 +174,12 @@ private:
 
     // The window's place and the panes' zoom in the per-user settings (window_state.cpp).
     void restore_window_state();
-    void save_window_state() const;
+    void save_window_state();
 
     QString text(int entry) const;
     // The message in the current language.
     QString text(Msg message) const;
+    QString text(const Phrase& phrase) const;
     // "Save changes?" when the target has unsaved work: true to go on (saved
     // or discarded), false to keep everything as it is.
     bool settle_unsaved_target();
@@ -194,6 +195,10 @@ private:
     void tell_settings_unsaved();
     // Save and Save As: no writer takes the name's extension, nothing was written.
     void say_extension_not_written();
+    // Save and Save As: writes the target to `name` after the questions its
+    // type asks (a JPEG loses the transparent colour), as a job unless `here`
+    // or the package is small; Save As also keeps the type for the next one.
+    void save_to(const QString& name, bool as, bool here);
 
     // Jobs (job_commands.cpp): as a job, or here and now when `small`
     // (nothing then shows the difference).
@@ -213,7 +218,6 @@ private:
     // `here`: written before the command ends, also when the file is large.
     void plik_savetargetClick(bool here = false);
     void plik_savetargetasClick(bool here = false);
-    void save_target_to(const std::string& file, bool here);
     void open_file(const std::string& file, Side side);
     void ex_tr2345Click();
     void recent_fileClick(int index);

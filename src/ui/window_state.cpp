@@ -1,38 +1,23 @@
 // MainWindow's place and size and the panes' zoom, kept across runs in the
-// per-user settings beside the dialogs' folders.
-#include <QSettings>
-#include <memory>
-
+// per-user state beside config.dat.
 #include "ui/main_window.h"
 
 namespace tilesmith {
 
-namespace {
-
-std::unique_ptr<QSettings> user_settings() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tilesmith"),
-                                       QStringLiteral("dialogs"));
-}
-
-const QString kGeometry = QStringLiteral("window/geometry");
-const QString kZoom[2] = {QStringLiteral("window/zoom_source"), QStringLiteral("window/zoom_target")};
-
-}  // namespace
-
 void MainWindow::restore_window_state() {
-    const auto settings = user_settings();
     // A place saved on a screen that is gone is moved back onto one by Qt.
-    const QByteArray geometry = settings->value(kGeometry).toByteArray();
+    const QByteArray geometry = QByteArray::fromBase64(folders_.window_value("geometry").toLatin1());
     if (!geometry.isEmpty()) restoreGeometry(geometry);
-    workspace_.set_zoom(Side::source, settings->value(kZoom[0], 1).toInt());
-    workspace_.set_zoom(Side::target, settings->value(kZoom[1], 1).toInt());
+    for (const auto& [side, name] : {std::pair{Side::source, "zoom_source"}, std::pair{Side::target, "zoom_target"}}) {
+        const int zoom = folders_.window_value(name).toInt();
+        if (zoom > 0) workspace_.set_zoom(side, zoom);
+    }
 }
 
-void MainWindow::save_window_state() const {
-    const auto settings = user_settings();
-    settings->setValue(kGeometry, saveGeometry());
-    settings->setValue(kZoom[0], workspace_.view(Side::source).zoom());
-    settings->setValue(kZoom[1], workspace_.view(Side::target).zoom());
+void MainWindow::save_window_state() {
+    folders_.remember_window({{"geometry", saveGeometry().toBase64().toStdString()},
+                              {"zoom_source", std::to_string(workspace_.view(Side::source).zoom())},
+                              {"zoom_target", std::to_string(workspace_.view(Side::target).zoom())}});
 }
 
 }  // namespace tilesmith

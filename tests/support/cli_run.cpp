@@ -1,32 +1,38 @@
 // Runs tilesmith-cli for tests.
 #include "support/cli_run.h"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-
-#include "support/test_files.h"
+#include <QProcess>
+#include <QStringList>
+#include <utility>
 
 namespace tilesmith {
 
 CliRun run_cli(const std::string& shell_args) {
-    const TempDir capture;
-    const std::string out = capture.file("stdout"), err = capture.file("stderr");
-    const std::string command = "'" TILESMITH_CLI_PATH "' " + shell_args + " >'" + out + "' 2>'" + err +
-                                "' </dev/null";
-    const int raw = std::system(command.c_str());
-    CliRun r;
-    r.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    const Bytes o = read_bytes(out), e = read_bytes(err);
-    r.out.assign(o.begin(), o.end());
-    r.err.assign(e.begin(), e.end());
-    return r;
+    // Words split at blanks; a single-quoted stretch is taken as it is.
+    std::vector<std::string> args;
+    bool quoted = false, in_word = false;
+    for (const char c : shell_args) {
+        if (c == ' ' && !quoted) in_word = false;
+        else if (!std::exchange(in_word, true)) args.emplace_back(c == '\'' ? "" : std::string(1, c));
+        else if (c != '\'') args.back() += c;
+        if (c == '\'') quoted = !quoted;
+    }
+    return run_cli(args);
 }
 
 CliRun run_cli(const std::vector<std::string>& args) {
-    std::string shell_args;
-    for (const auto& a : args) shell_args += (shell_args.empty() ? "'" : " '") + a + "'";
-    return run_cli(shell_args);
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(TILESMITH_CLI_PATH), list);
+    process.waitForFinished(-1);
+    CliRun r;
+    r.status = process.exitStatus() == QProcess::NormalExit && process.error() == QProcess::UnknownError
+                   ? process.exitCode() : -1;
+    r.out = process.readAllStandardOutput().toStdString();
+    r.err = process.readAllStandardError().toStdString();
+    return r;
 }
 
 }  // namespace tilesmith

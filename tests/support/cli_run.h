@@ -10,10 +10,10 @@ struct CliRun {
     std::string out, err;
 };
 
-// `shell_args` as the shell should see them (quote paths yourself); standard
-// input is /dev/null.
+// `shell_args` split at blanks, as a shell would: single quotes keep a path
+// with blanks in one word. Standard input is empty; no shell takes part.
 CliRun run_cli(const std::string& shell_args);
-// Each argument passed single-quoted; none of ours hold a quote.
+// Each argument passed as it is.
 CliRun run_cli(const std::vector<std::string>& args);
 
 }  // namespace tilesmith

@@ -1,12 +1,11 @@
 // Files for tests.
 #include "support/test_files.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace tilesmith {
@@ -34,10 +33,17 @@ bool file_exists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
+std::filesystem::path unique_temp_path(const std::string& prefix) {
+    static std::mt19937_64 random{std::random_device{}()};
+    for (;;) {
+        const auto path = std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+        if (!file_exists(path.string())) return path;
+    }
+}
+
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tilesmith-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    do path_ = unique_temp_path("tilesmith-").string();
+    while (!std::filesystem::create_directory(path_));  // taken meanwhile: another name
 }
 
 TempDir::~TempDir() {

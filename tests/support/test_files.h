@@ -1,6 +1,7 @@
 // Files for tests: whole files as bytes, and a temporary folder per test.
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ using Bytes = std::vector<std::uint8_t>;
 void write_bytes(const std::string& path, const Bytes& bytes);
 Bytes read_bytes(const std::string& path);
 bool file_exists(const std::string& path);
+
+// A name under the system's temporary folder that nothing has yet.
+std::filesystem::path unique_temp_path(const std::string& prefix);
 
 // A fresh folder under the system's temporary folder, removed with its content.
 class TempDir {

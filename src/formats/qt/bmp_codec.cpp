@@ -34,7 +34,7 @@ void qt_read_bmp(const std::string& file_name, Package& fresh, Progress& progres
     }
     // Colour-mapped and other layouts: let Qt produce the package's byte order.
     const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
-    if (bgr.isNull()) throw Error(Msg::CannotReadFile, file_name, "out of memory converting the picture");
+    if (bgr.isNull()) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
     for (int y = 0; y < height; ++y) std::memcpy(fresh.row(y), bgr.constScanLine(y), std::size_t(width) * 3);
 }
 

@@ -26,7 +26,7 @@ void qt_read_png(const std::string& file_name, Package& fresh, Progress& progres
     // The header's size, checked before a pixel is decoded.
     const QSize announced = reader.size();
     if (!announced.isValid())
-        throw Error(Msg::CannotReadFile, file_name, "not a PNG picture or its header is damaged");
+        throw Error(Msg::CannotReadFile, file_name, Msg::NotAPng);
     picture.check_size(announced);
 
     // Half the gauge while Qt decodes the rows, half while they are turned into ours.
@@ -34,11 +34,11 @@ void qt_read_png(const std::string& file_name, Package& fresh, Progress& progres
     progress.reset(2 * rows);
     QImage image = picture.read(progress, rows);
     if (image.size() != announced)
-        throw Error(Msg::CannotReadFile, file_name, "the picture does not match its header");
+        throw Error(Msg::CannotReadFile, file_name, Msg::PictureNotAsHeader);
     // Greyscale, palette (with its transparent entries), 16-bit: one layout,
     // alpha not premultiplied, so the colour of an opaque pixel is exact.
     image = image.convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull()) throw Error(Msg::CannotReadFile, file_name, "out of memory converting the picture");
+    if (image.isNull()) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
 
     const int width = image.width(), height = image.height();
     fresh.resize(width, height);
@@ -61,7 +61,7 @@ void qt_save_png(const std::string& file_name, const Package& package, Progress&
     progress.reset(height);
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull() && width > 0 && height > 0)
-        throw Error(Msg::CannotWriteFile, file_name, "out of memory converting the picture");
+        throw Error(Msg::CannotWriteFile, file_name, Msg::NotEnoughMemory);
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* src = package.row(y);
         auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));

@@ -1,13 +1,11 @@
 // Opening picture files for Qt's decoders.
 #include "formats/qt/qt_picture_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <mutex>
 
 #include "core/checked.h"
+#include "core/file_io.h"
+#include "core/file_platform.h"
 #include "formats/qt/qt_codecs_impl.h"
 #include "formats/qt_codecs.h"
 
@@ -49,10 +47,11 @@ qint64 WatchedFile::readData(char* data, qint64 max_size) {
 
 QtPictureFile::QtPictureFile(const std::string& file_name, const char* decoder) : file_name_(file_name) {
     qt_set_allocation_limit();
-    const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw errno_error(Msg::CannotOpenFile, file_name, errno);
-    if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    std::error_code ec;
+    const platform::OpenedFile opened = platform::open_for_reading(file_name, ec);
+    if (ec) throw system_error(Msg::CannotOpenFile, file_name, ec);
+    if (!file_.open(opened.file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(opened.file);
         throw Error(Msg::CannotOpenFile, file_name, file_.errorString().toStdString());
     }
     reader_.setDevice(&file_);
@@ -78,14 +77,24 @@ QImage QtPictureFile::read(Progress& progress, int steps) {
 }
 
 Error too_large_picture(const std::string& file_name, std::int64_t w, std::int64_t h) {
-    return Error(Msg::CannotReadFile, file_name,
-                 std::to_string(w) + " x " + std::to_string(h) + " pixels is too large a picture");
+    return Error(Msg::CannotReadFile, file_name, Phrase(Msg::PictureTooLarge).arg(w).arg(h));
 }
 
 }  // namespace tilesmith
 
-extern "C" const tilesmith::QtCodecs* tilesmith_qt_codecs() {
-    static constexpr tilesmith::QtCodecs codecs{tilesmith::qt_read_png, tilesmith::qt_save_png,
-                                                tilesmith::qt_read_bmp, tilesmith::qt_set_allocation_limit};
-    return &codecs;
-}
+namespace {
+constexpr tilesmith::QtCodecs kCodecs{tilesmith::qt_read_png, tilesmith::qt_save_png, tilesmith::qt_read_bmp,
+                                      tilesmith::qt_set_allocation_limit};
+// Where the codecs are linked in, they announce themselves before main. In the
+// module this runs at load time too, and names the same table.
+[[maybe_unused]] const bool kAnnounced = tilesmith::use_linked_qt_codecs(kCodecs);
+}  // namespace
+
+#ifdef _WIN32
+#define TILESMITH_MODULE_FUNCTION extern "C" __declspec(dllexport)
+#else
+#define TILESMITH_MODULE_FUNCTION extern "C" __attribute__((visibility("default")))
+#endif
+
+// What the program that loads the module asks it for.
+TILESMITH_MODULE_FUNCTION const tilesmith::QtCodecs* tilesmith_qt_codecs() { return &kCodecs; }

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "formats/supported_games.h"
 #include "strings/messages.h"
 #include "tilesmith_version.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -75,16 +76,16 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
     // the text, which is drawn flush right.
     version_label->setGeometry(252 - 64, 48, 64, version_label->sizeHint().height());
 
-    Label1 = make_label(this, "Label1", "© 2026 the Tilesmith developers", 8, 72);
-    Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);
     // Captions in the design's Polish; the language switch rewrites them.
-    Label3 = make_label(this, "Label3", text_of(Msg::SupportedGames, Language::Polish), 8, 112);
-    Label4 = make_label(this, "Label4", "Tomb Raider 2, 3, 4, 5", 16, 128);
-    Label5 = make_label(this, "Label5", text_of(Msg::ThanksTo, Language::Polish), 8, 152);
-    Label6 = make_label(this, "Label6", "the level-format documenters", 16, 184);
-    Label7 = make_label(this, "Label7", "the testers", 16, 168);
-    Label8 = make_label(this, "Label8", "everyone who sent suggestions", 16, 200);
-    Label9 = make_label(this, "Label9", "Packaged with CMake", 16, 216);
+    Label1 = make_label(this, "Label1", Msg::CopyrightLine, 8, 72);
+    Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);
+    Label3 = make_label(this, "Label3", Msg::SupportedGames, 8, 112);
+    Label4 = make_label(this, "Label4", supported_games(), 16, 128);
+    Label5 = make_label(this, "Label5", Msg::ThanksTo, 8, 152);
+    Label6 = make_label(this, "Label6", Msg::FormatDocumenters, 16, 184);
+    Label7 = make_label(this, "Label7", Msg::Testers, 16, 168);
+    Label8 = make_label(this, "Label8", Msg::SuggestionSenders, 16, 200);
+    Label9 = make_label(this, "Label9", Msg::PackagedWithCMake, 16, 216);
 }
 
 void AuthorDialog::show_dialog() { show_over_main_window(); }

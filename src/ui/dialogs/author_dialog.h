@@ -21,7 +21,7 @@ public:
     QLabel* Label1 = nullptr;         // year and authors
     QLabel* Label2 = nullptr;         // feedback address
     QLabel* Label3 = nullptr;         // "Pełne wspomaganie do gier:"
-    QLabel* Label4 = nullptr;         // "Tomb Raider 2, 3, 4, 5"
+    QLabel* Label4 = nullptr;         // the supported games: "Tomb Raider 1-5"
     QLabel* Label5 = nullptr;         // "Podziękowania dla:"
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;

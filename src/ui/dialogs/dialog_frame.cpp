@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QVariant>
 
 #include "strings/strings.h"
 
@@ -61,19 +62,50 @@ QString translate_caption(const QString& caption, bool to_polish) {
     return QString::fromStdString(translate_text(caption.toStdString(), to_polish));
 }
 
+namespace {
+
+constexpr char kCaptionKey[] = "tilesmith_caption";
+
+QString caption_text(Msg message, Language language) {
+    const std::string_view t = text_of(message, language);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+
+// The caption in the wanted language: from the widget's message when it keeps one.
+QString translated(const QWidget* w, const QString& caption, bool to_polish) {
+    const QVariant key = w->property(kCaptionKey);
+    if (key.isValid())
+        return caption_text(static_cast<Msg>(key.toInt()), to_polish ? Language::Polish : Language::English);
+    return translate_caption(caption, to_polish);
+}
+
+}  // namespace
+
+void set_caption(QWidget* widget, Msg message, Language language) {
+    widget->setProperty(kCaptionKey, static_cast<int>(message));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption_text(message, language));
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(caption_text(message, language));
+}
+
+QLabel* make_label(QWidget* parent, const char* name, Msg message, int x, int y) {
+    QLabel* label = make_label(parent, name, text_of(message, Language::Polish), x, y);
+    label->setProperty(kCaptionKey, static_cast<int>(message));
+    return label;
+}
+
 void translate_children(QWidget* dialog, bool to_polish) {
     const auto children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text().isEmpty()) continue;  // a picture, not a caption
-            const QString text = translate_caption(label->text(), to_polish);
+            const QString text = translated(label, label->text(), to_polish);
             if (text != label->text()) {
                 label->setText(text);
                 // A label sized to its caption grows or shrinks with the new language.
                 if (!label->wordWrap() && label->alignment() & Qt::AlignLeft) label->adjustSize();
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            const QString text = translate_caption(button->text(), to_polish);
+            const QString text = translated(button, button->text(), to_polish);
             if (text != button->text()) button->setText(text);
         }
     }

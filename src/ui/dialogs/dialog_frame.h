@@ -5,6 +5,8 @@
 #include <QString>
 #include <string_view>
 
+#include "strings/messages.h"
+
 class QCloseEvent;
 class QLabel;
 class QWidget;
@@ -48,13 +50,21 @@ private:
 
 // A label with its UTF-8 text and object name, sized to its text, at (x, y).
 QLabel* make_label(QWidget* parent, const char* name, std::string_view text, int x, int y);
+// The same with the message's Polish text, the design's language; the label
+// keeps the message, from which translate_children translates it.
+QLabel* make_label(QWidget* parent, const char* name, Msg message, int x, int y);
+
+// Shows the message's text in the language on a label or button and keeps the
+// message for translate_children.
+void set_caption(QWidget* widget, Msg message, Language language);
 
 // The string table's matching rule applied to a Qt caption.
 QString translate_caption(const QString& caption, bool to_polish);
 
 // Translates the captions of the dialog's labels, push buttons and check boxes,
-// in creation order. Only changed captions are written back, so a label that
-// shows a picture keeps it.
+// in creation order: from the message a caption keeps (set_caption), else by
+// the string table's matching rule. Only changed captions are written back, so
+// a label that shows a picture keeps it.
 void translate_children(QWidget* dialog, bool to_polish);
 
 }  // namespace tilesmith

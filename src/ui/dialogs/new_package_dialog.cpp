@@ -23,20 +23,31 @@ namespace tilesmith {
 namespace {
 
 struct NamedColour {
-    const char* name;
+    Msg name;
     int r, g, b;
 };
 
 // The standard colours, then the extended ones, as the platform's colour box names them.
 constexpr NamedColour kColours[] = {
-    {"Black", 0, 0, 0},          {"Maroon", 128, 0, 0},        {"Green", 0, 128, 0},
-    {"Olive", 128, 128, 0},      {"Navy", 0, 0, 128},          {"Purple", 128, 0, 128},
-    {"Teal", 0, 128, 128},       {"Gray", 128, 128, 128},      {"Silver", 192, 192, 192},
-    {"Red", 255, 0, 0},          {"Lime", 0, 255, 0},          {"Yellow", 255, 255, 0},
-    {"Blue", 0, 0, 255},         {"Fuchsia", 255, 0, 255},     {"Aqua", 0, 255, 255},
-    {"White", 255, 255, 255},    {"Money Green", 192, 220, 192}, {"Sky Blue", 166, 202, 240},
-    {"Cream", 255, 251, 240},    {"Medium Gray", 160, 160, 164},
+    {Msg::ColourBlack, 0, 0, 0},           {Msg::ColourMaroon, 128, 0, 0},
+    {Msg::ColourGreen, 0, 128, 0},         {Msg::ColourOlive, 128, 128, 0},
+    {Msg::ColourNavy, 0, 0, 128},          {Msg::ColourPurple, 128, 0, 128},
+    {Msg::ColourTeal, 0, 128, 128},        {Msg::ColourGray, 128, 128, 128},
+    {Msg::ColourSilver, 192, 192, 192},    {Msg::ColourRed, 255, 0, 0},
+    {Msg::ColourLime, 0, 255, 0},          {Msg::ColourYellow, 255, 255, 0},
+    {Msg::ColourBlue, 0, 0, 255},          {Msg::ColourFuchsia, 255, 0, 255},
+    {Msg::ColourAqua, 0, 255, 255},        {Msg::ColourWhite, 255, 255, 255},
+    {Msg::ColourMoneyGreen, 192, 220, 192}, {Msg::ColourSkyBlue, 166, 202, 240},
+    {Msg::ColourCream, 255, 251, 240},     {Msg::ColourMediumGray, 160, 160, 164},
 };
+
+// The colour box keeps each entry's message here, beside its colour.
+constexpr int kNameRole = Qt::UserRole + 1;
+
+QString polish_text(Msg message) {
+    const std::string_view t = text_of(message, Language::Polish);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
 
 const QColor kSilverColour(192, 192, 192);
 
@@ -71,37 +82,44 @@ NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidg
           run_guarded(host_, over, workspace_.language(), body);
       }) {
     setObjectName(QStringLiteral("filenew"));
-    setup_fixed_dialog(this, 217, 193);
+    setup_fixed_dialog(this, 217, 225);
+    setWindowTitle(polish_text(Msg::PackageDialogTitle));
 
     // Created in form order: the language switch visits the controls in this order.
     // Captions in the design's Polish; the language switch rewrites them.
-    const auto polish = [](Msg message) { return text_of(message, Language::Polish); };
-    Label2 = make_label(this, "Label2", polish(Msg::PackageSizeLabel), 8, 8);
+    Label2 = make_label(this, "Label2", Msg::PackageSizeLabel, 8, 8);
     lab = new QLabel(this);
     lab->setObjectName(QStringLiteral("lab"));
     lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label1 = make_label(this, "Label1", polish(Msg::WidthLabel), 8, 32);
+    Label1 = make_label(this, "Label1", Msg::WidthLabel, 8, 32);
     pak_width = make_track_bar(this, "pak_width", 32, 32);
-    Label3 = make_label(this, "Label3", polish(Msg::HeightLabel), 8, 64);
+    Label3 = make_label(this, "Label3", Msg::HeightLabel, 8, 64);
     pak_height = make_track_bar(this, "pak_height", 128, 64);
-    Label4 = make_label(this, "Label4", polish(Msg::ColorLabel), 8, 98);
+    Label4 = make_label(this, "Label4", Msg::ColorLabel, 8, 98);
 
     bgcolor = new QComboBox(this);
     bgcolor->setObjectName(QStringLiteral("bgcolor"));
     bgcolor->setGeometry(80, 96, 129, 20);
     fill_colour_box();
 
-    pak_scale = new QPushButton(QString::fromUtf8(polish(Msg::SelectionSize)), this);
+    pak_scale = new QPushButton(this);
+    set_caption(pak_scale, Msg::SelectionSize, Language::Polish);
     pak_scale->setObjectName(QStringLiteral("pak_scale"));
     pak_scale->setGeometry(8, 128, 201, 25);
     pak_scale->setAutoDefault(false);
 
-    pak_mod = new QCheckBox(QString::fromUtf8(polish(Msg::ModifyPackage)), this);
+    pak_mod = new QCheckBox(this);
+    set_caption(pak_mod, Msg::ModifyPackage, Language::Polish);
     pak_mod->setObjectName(QStringLiteral("pak_mod"));
 
     pak_make = new QPushButton(QStringLiteral("OK"), this);
     pak_make->setObjectName(QStringLiteral("pak_make"));
     pak_make->setDefault(true);
+    // Closes like the close box: nothing changes.
+    pak_cancel = new QPushButton(this);
+    pak_cancel->setObjectName(QStringLiteral("pak_cancel"));
+    set_caption(pak_cancel, Msg::Cancel, Language::Polish);
+    pak_cancel->setAutoDefault(false);
     place_check_box();
 
     pak_width->setValue(4);
@@ -116,19 +134,21 @@ NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidg
                     [this](int index) { bgcolor_select(index); });
     connect_through(pak_scale, &QPushButton::clicked, this, guarded, [this] { pak_scaleClick(); });
     connect_through(pak_make, &QPushButton::clicked, this, guarded, [this] { pak_makeClick(); });
+    connect(pak_cancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void NewPackageDialog::fill_colour_box() {
-    for (const NamedColour& c : kColours) {
-        const QColor colour(c.r, c.g, c.b);
-        bgcolor->addItem(swatch(colour), QString::fromLatin1(c.name), colour);
-    }
+    const auto add = [this](Msg name, const QColor& colour) {
+        bgcolor->addItem(swatch(colour), polish_text(name), colour);
+        bgcolor->setItemData(bgcolor->count() - 1, static_cast<int>(name), kNameRole);
+    };
+    for (const NamedColour& c : kColours) add(c.name, QColor(c.r, c.g, c.b));
     // Both shown as silver and giving silver: the package has no "no colour".
-    bgcolor->addItem(swatch(kSilverColour), QStringLiteral("None"), kSilverColour);
-    bgcolor->addItem(swatch(kSilverColour), QStringLiteral("Default"), kSilverColour);
+    add(Msg::ColourNone, kSilverColour);
+    add(Msg::ColourDefault, kSilverColour);
     custom_index_ = bgcolor->count();
-    bgcolor->addItem(swatch(Qt::black), QStringLiteral("Custom..."), QColor(Qt::black));
-    last_index_ = bgcolor->findText(QStringLiteral("Silver"));
+    add(Msg::ColourCustom, QColor(Qt::black));
+    last_index_ = bgcolor->findData(static_cast<int>(Msg::ColourSilver), kNameRole);
     bgcolor->setCurrentIndex(last_index_);
 }
 
@@ -168,6 +188,14 @@ void NewPackageDialog::open_dialog() {
 
 void NewPackageDialog::set_dialog_language(bool to_polish) {
     translate_children(this, to_polish);
+    const Language language = to_polish ? Language::Polish : Language::English;
+    const auto text = [language](Msg message) {
+        const std::string_view t = text_of(message, language);
+        return QString::fromUtf8(t.data(), qsizetype(t.size()));
+    };
+    setWindowTitle(text(Msg::PackageDialogTitle));
+    for (int i = 0; i < bgcolor->count(); ++i)
+        bgcolor->setItemText(i, text(static_cast<Msg>(bgcolor->itemData(i, kNameRole).toInt())));
     place_read_out();
     place_check_box();
 }
@@ -186,12 +214,10 @@ void NewPackageDialog::place_read_out() {
 }
 
 void NewPackageDialog::place_check_box() {
-    // Designed as 97 pixels of check box and OK at 112..209; when the caption
-    // needs more room in this font, OK gives way so the caption is never cut.
-    const int box_width = std::max(97, pak_mod->sizeHint().width());
-    pak_mod->setGeometry(8, 164, box_width, 17);
-    const int ok_left = std::max(112, 8 + box_width + 4);
-    pak_make->setGeometry(ok_left, 160, 209 - ok_left, 25);
+    // The check box has its own row; OK and Cancel share the one below it.
+    pak_mod->setGeometry(8, 164, std::max(201, pak_mod->sizeHint().width()), 17);
+    pak_make->setGeometry(8, 192, 97, 25);
+    pak_cancel->setGeometry(112, 192, 97, 25);
 }
 
 void NewPackageDialog::pak_widthChange() {

@@ -44,6 +44,7 @@ public:
     QPushButton* pak_scale = nullptr;
     QCheckBox* pak_mod = nullptr;
     QPushButton* pak_make = nullptr;
+    QPushButton* pak_cancel = nullptr;  // closes without a change, as the close box does
 
     void pak_widthChange();
     void pak_heightChange() { pak_widthChange(); }

@@ -1,0 +1,41 @@
+// Filling a message's %n in one language.
+#include "strings/phrase.h"
+
+namespace tilesmith {
+
+Phrase& Phrase::arg(std::string text) {
+    args_.push_back(Arg{std::move(text), {}});
+    return *this;
+}
+
+Phrase& Phrase::arg(Phrase phrase) {
+    args_.push_back(Arg{{}, {std::move(phrase)}});
+    return *this;
+}
+
+const Phrase* Phrase::nested(std::size_t n) const {
+    return n < args_.size() && !args_[n].phrase.empty() ? &args_[n].phrase.front() : nullptr;
+}
+
+std::string Phrase::text(Language language) const {
+    std::vector<std::string> filled;
+    filled.reserve(args_.size());
+    for (const Arg& a : args_) filled.push_back(a.phrase.empty() ? a.words : a.phrase.front().text(language));
+    return fill_pattern(text_of(message_, language), filled);
+}
+
+std::string fill_pattern(std::string_view pattern, const std::vector<std::string>& args) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const std::size_t n = std::size_t(pattern[i + 1] - '1');
+            if (n < args.size()) out += args[n];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace tilesmith
