@@ -70,7 +70,9 @@ TEST(StringTable, EveryMessageSpeaksBothLanguages) {
         SCOPED_TRACE(en);
         EXPECT_FALSE(pl.empty());
         EXPECT_FALSE(en.empty());
-        if (message != Msg::Gamma && message != Msg::Language) EXPECT_NE(pl, en);
+        if (message != Msg::Gamma && message != Msg::Language) {
+            EXPECT_NE(pl, en);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // tilesmith-cli: shared pieces of its commands.
 #pragma once
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,8 @@ public:
 
 private:
     void draw();
+    // An export steps from its two compression threads at once.
+    std::mutex mutex_;
     std::string label_;
     bool enabled_;
     bool drawn_ = false;

@@ -24,12 +24,14 @@ TerminalProgress::~TerminalProgress() {
 }
 
 void TerminalProgress::reset(int maximum) {
+    const std::lock_guard<std::mutex> lock(mutex_);
     maximum_ = maximum;
     position_ = 0;
     draw();
 }
 
 void TerminalProgress::step() {
+    const std::lock_guard<std::mutex> lock(mutex_);
     if (position_ < maximum_) ++position_;
     draw();
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/file_platform.h"
+#include "core/progress.h"
 
 namespace tilesmith {
 
@@ -100,6 +101,8 @@ void AtomicOutFile::commit() {
     const int rc = std::fclose(file_);
     file_ = nullptr;
     if (rc != 0) throw errno_error(Msg::CannotWriteFile, path_, errno);
+    // A job asked to stop ends here, its temporary removed by the destructor.
+    point_of_no_return();
     if (const std::error_code ec = platform::replace_file(temp_path_, target_path_))
         throw system_error(Msg::CannotWriteFile, path_, ec);
     committed_ = true;

@@ -1,9 +1,6 @@
-// BMP and JPEG files: reading by extension, BMP through Qt's image reader,
+// BMP and JPEG files: reading by extension, BMP through Qt's image reader (qt/),
 // JPEG through libjpeg; the 24-bit BMP writer.
 #include "formats/bmpjpg.h"
-
-#include <QImage>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,7 +12,7 @@
 #include "core/file_io.h"
 #include "formats/format_registry.h"
 #include "formats/jpeg_codec.h"
-#include "formats/qt_picture_file.h"
+#include "formats/qt_codecs.h"
 
 namespace tilesmith {
 
@@ -76,51 +73,20 @@ void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
     }
 }
 
-void read_bmp(const std::string& file_name, Package& fresh) {
+void read_bmp(const std::string& file_name, Package& fresh, Progress& progress) {
     // Our own messages for a missing file or a folder, before Qt's vaguer ones.
     {
         InFile probe(file_name);
         check_bmp_holds_its_pixels(file_name, probe);
     }
-    // Room for the largest picture we accept, decoded at 4 bytes a pixel.
-    QtPictureFile picture(file_name, "bmp", 4);
-    QImageReader& reader = picture.reader();
-    const QSize announced = reader.size();
-    if (announced.isValid()) picture.check_size(announced);
-
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        throw Error(Msg::CannotReadFile, file_name, reader.errorString().toStdString());
-    const int width = image.width(), height = image.height();
-    if (std::int64_t(width) * height > kMaxPackagePixels) throw too_large_picture(file_name, width, height);
-
-    fresh.resize(width, height);
-    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
-        // Qt's usual result for BMP: convert straight, dropping alpha.
-        for (int y = 0; y < height; ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            std::uint8_t* dst = fresh.row(y);
-            for (int x = 0; x < width; ++x) {
-                dst[3 * x] = std::uint8_t(qBlue(src[x]));
-                dst[3 * x + 1] = std::uint8_t(qGreen(src[x]));
-                dst[3 * x + 2] = std::uint8_t(qRed(src[x]));
-            }
-        }
-        return;
-    }
-    // Colour-mapped and other layouts: let Qt produce the package's byte order.
-    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
-    if (bgr.isNull()) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
-    for (int y = 0; y < height; ++y) std::memcpy(fresh.row(y), bgr.constScanLine(y), std::size_t(width) * 3);
+    qt_codecs().read_bmp(file_name, fresh, progress);
 }
 
 // The decoding steps both pictures share: the gauge, a fresh package swapped in at the end.
 ReadResult read_picture(const std::string& file_name, Package& package, Progress& progress,
-                        void (*decode)(const std::string&, Package&)) {
-    progress.reset(1);
+                        void (*decode)(const std::string&, Package&, Progress&)) {
     Package fresh(0, 0, package.brush());
-    decode(file_name, fresh);
-    progress.step();
+    decode(file_name, fresh, progress);
     package.take_pixels(fresh);
     return read_result_of(package);
 }

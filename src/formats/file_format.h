@@ -37,7 +37,8 @@ using FormatReader = ReadResult (*)(const std::string& file_name, Package& packa
                                     const ReaderOptions& options, Progress& progress);
 using FormatWriter = void (*)(const std::string& file_name, const Package& package,
                               Progress& progress);
-// Writes the package into a copy of the base level; see level_export.h.
+// Writes the package into a copy of the base level; see level_export.h. It
+// may step `progress` from two threads at once.
 using LevelExporter = ExportResult (*)(const std::string& output_name, const std::string& base_name,
                               const Package& package, Progress& progress);
 

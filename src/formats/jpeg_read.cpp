@@ -176,7 +176,7 @@ void cmyk_to_bgr(const std::uint8_t* src, std::uint8_t* dst, int width, bool inv
 
 }  // namespace
 
-void read_jpeg(const std::string& file_name, Package& fresh) {
+void read_jpeg(const std::string& file_name, Package& fresh, Progress& progress) {
     InFile in(file_name);
     JpegErrorTrap trap;
     jpeg_decompress_struct cinfo{};
@@ -224,6 +224,7 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
     const int width = int(cinfo.output_width), height = int(cinfo.output_height);
     const int components = cinfo.output_components;
     fresh.resize(width, height);
+    progress.reset(height);
     std::vector<std::uint8_t> row(std::size_t(width) * std::size_t(components));
     Scanline line{&cinfo, row.data()};
     while (cinfo.output_scanline < cinfo.output_height) {
@@ -235,6 +236,8 @@ void read_jpeg(const std::string& file_name, Package& fresh) {
         if (components == 1) grey_to_bgr(row.data(), dst, width);
         else if (components == 4) cmyk_to_bgr(row.data(), dst, width, cinfo.saw_Adobe_marker);
         else rgb_to_bgr(row.data(), dst, width);
+        // Between libjpeg's calls: a stop ends the read here.
+        progress.step();
     }
     // A missing end-of-image marker after the last row costs nothing.
     run(finish_decompress, &cinfo);

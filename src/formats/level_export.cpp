@@ -149,7 +149,7 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
     // Only the whole pages are held; the rest of each block is zeros.
     std::vector<std::uint8_t> block32(std::size_t(pages * kPage32Bytes));
     std::vector<std::uint8_t> block16(std::size_t(pages * kPage16Bytes));
-    progress.reset(8);
+    progress.reset(9);
     std::uint8_t* bgra = block32.data();
     std::uint8_t* word = block16.data();
     for (int y = 0; y < package.height(); ++y) {
@@ -160,7 +160,7 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
         }
     }
     progress.step();
-    // The two blocks on two cores; the gauge moves on this thread only.
+    // The two blocks on two cores, each stepping the gauge when it is done.
     std::vector<std::uint8_t> packed32_new, packed16_new;
     run_side_by_side(
         [&] {
@@ -171,6 +171,7 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
         [&] {
             packed16_new = pack_block(block16, unpacked16);
             block16 = {};
+            progress.step();
         });
     progress.step();
 

@@ -61,7 +61,10 @@ void TextureUse::place_face(const ObjectTextureRef& ref) {
             if ((a.y <= centre) == (b.y <= centre)) continue;
             crossings[n++] = a.x + (centre - a.y) * (b.x - a.x) / double(b.y - a.y);
         }
-        std::sort(crossings, crossings + n);
+        // At most four: sorted by insertion (std::sort's unrolled loops make
+        // GCC's array-bounds check see past the array).
+        for (int i = 1; i < n; ++i)
+            for (int j = i; j > 0 && crossings[j] < crossings[j - 1]; --j) std::swap(crossings[j], crossings[j - 1]);
         for (int i = 0; i + 1 < n; i += 2) {
             // Centres px + 0.5 from the first crossing to the second, both included.
             const int from = std::max(0, int(std::ceil(crossings[i] - 0.5 - 1e-9)));

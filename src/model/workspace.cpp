@@ -2,6 +2,7 @@
 #include "model/workspace.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "formats/dispatch.h"
 #include "core/error.h"
@@ -137,31 +138,73 @@ void Workspace::apply_effect(const std::function<void(Package&, int x, int y)>& 
     });
 }
 
+EffectRegion Workspace::effect_region() const {
+    const Rect t = target_view_.selection();
+    const Package& target = target_package();
+    const int right = std::min(t.right, target.width()), bottom = std::min(t.bottom, target.height());
+    EffectRegion region{t, Package(std::max(right - t.left, 0), std::max(bottom - t.top, 0), target.brush())};
+    region.pixels.copy_rect(target, t.left, t.top, region.pixels.width(), region.pixels.height(), 0, 0);
+    return region;
+}
+
+void Workspace::effect_aside(EffectRegion& region, const std::function<void(Package&, int x, int y)>& routine,
+                             Progress& progress) {
+    const int columns = (region.rect.width() + kTileSide - 1) / kTileSide;
+    progress.reset(columns * ((region.rect.height() + kTileSide - 1) / kTileSide));
+    // The copy's edges are the package's wherever the selection reaches past
+    // it, so each tile sees exactly what it would see in place.
+    for (int y = 0; y < region.rect.height(); y += kTileSide)
+        for (int x = 0; x < region.rect.width(); x += kTileSide) {
+            routine(region.pixels, x, y);
+            progress.step();
+        }
+}
+
+void Workspace::commit_effect(EffectRegion region) {
+    const Rect t = region.rect;
+    // The edit is kept by the undo step as a std::function, which copies.
+    auto done = std::make_shared<Package>(std::move(region.pixels));
+    push_undo(t, [t, done](Package& target) { target.copy_rect(*done, 0, 0, done->width(), done->height(), t.left, t.top); });
+}
+
+long long Workspace::effect_tiles() const {
+    const Rect t = target_view_.selection();
+    return (long long)((t.width() + kTileSide - 1) / kTileSide) * ((t.height() + kTileSide - 1) / kTileSide);
+}
+
 OpenAnswer Workspace::open_source(const std::string& file_name, Progress& progress) {
-    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
-    // Read aside: an error or a refusal leaves the workspace as it was.
-    Package fresh;
-    const std::optional<ReadResult> r = read_package(file_name, fresh, reader, progress);
-    if (!r) return {};
-    if (r->refused()) return {true, r->refusal, r->refusal_text()};
-    use_source(std::move(fresh));
-    source_origin_.file = file_name;
-    recent_.add_recent_file(file_name);
-    return {true, std::nullopt, r->warning};
+    return commit_source(read_aside(file_name, reader_options(), progress));
 }
 
 OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progress) {
-    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
-    Package fresh;
-    const std::optional<ReadResult> r = read_package(file_name, fresh, reader, progress);
-    if (!r) return {};
-    if (r->refused()) return {true, r->refusal, r->refusal_text()};
-    use_target(std::move(fresh));
-    target_origin_.file = file_name;
+    return commit_target(read_aside(file_name, reader_options(), progress));
+}
+
+OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress) {
+    // Read aside: an error or a refusal leaves the workspace as it was.
+    OpenedFile opened{file_name, std::nullopt, Package()};
+    opened.result = read_package(file_name, opened.package, reader, progress);
+    return opened;
+}
+
+OpenAnswer Workspace::commit_source(OpenedFile opened) {
+    if (!opened.result) return {};
+    if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
+    use_source(std::move(opened.package));
+    source_origin_.file = opened.file_name;
+    recent_.add_recent_file(opened.file_name);
+    return {true, std::nullopt, opened.result->warning};
+}
+
+OpenAnswer Workspace::commit_target(OpenedFile opened) {
+    if (!opened.result) return {};
+    if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
+    use_target(std::move(opened.package));
+    target_origin_.file = opened.file_name;
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name.
-    document_.set_target_file_name(can_write_back(file_name) ? file_name : std::string());
-    return {true, std::nullopt, r->warning};
+    document_.set_target_file_name(can_write_back(opened.file_name) ? opened.file_name : std::string());
+    return {true, std::nullopt, opened.result->warning};
 }
 
 void Workspace::use_source(Package package) {
@@ -186,6 +229,18 @@ bool Workspace::save_target_as(const std::string& file_name, Progress& progress)
     if (!save_target(file_name, progress)) return false;
     document_.set_target_file_name(file_name);
     return true;
+}
+
+std::shared_ptr<const Package> Workspace::target_snapshot() const {
+    const Package& target = target_package();
+    auto copy = std::make_shared<Package>(target.width(), target.height(), target.brush());
+    copy->copy_rect(target, 0, 0, target.width(), target.height(), 0, 0);
+    return copy;
+}
+
+void Workspace::commit_saved(const std::string& file_name) {
+    document_.mark_saved();
+    document_.set_target_file_name(file_name);
 }
 
 void Workspace::pak_make(int columns, int rows, PackedColor background, bool modify) {
@@ -223,7 +278,8 @@ std::optional<Phrase> Workspace::ask_texture_use(Side side) {
     return std::nullopt;
 }
 
-std::optional<Phrase> Workspace::export_note(const std::string& base, Progress& progress) const {
+std::optional<Phrase> Workspace::export_note(const std::string& base, const Package& package, bool ttcolor,
+                                             Progress& progress) {
     std::optional<LevelTextureRefs> refs;
     try {
         refs = read_texture_refs(base);
@@ -232,8 +288,8 @@ std::optional<Phrase> Workspace::export_note(const std::string& base, Progress& 
     }
     if (!refs) return std::nullopt;
     Package before;
-    read_package(base, before, ReaderOptions{false, options_.ttcolor}, progress);
-    const Package& after = target_package();
+    read_package(base, before, ReaderOptions{false, ttcolor}, progress);
+    const Package& after = package;
     const TextureUse use(*refs, before.height() / kPageSide);
     std::vector<TileSpot> changed;
     for (int row = 0; row * kTileSide < after.height(); ++row)

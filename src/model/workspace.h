@@ -6,11 +6,13 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/package.h"
 #include "core/progress.h"
+#include "formats/file_format.h"
 #include "formats/read_result.h"
 #include "model/document.h"
 #include "model/options.h"
@@ -30,6 +32,20 @@ struct OpenAnswer {
     // What the user is told: the refusal naming the file, or the warning of a
     // file read with rows missing.
     std::optional<Phrase> note;
+};
+
+// A file read aside for an open command, not yet in the workspace.
+struct OpenedFile {
+    std::string file_name;
+    std::optional<ReadResult> result;  // nullopt: unrecognised extension
+    Package package;
+};
+
+// An effect computed aside over a copy of the target's selection (the part
+// inside the package), not yet in the workspace.
+struct EffectRegion {
+    Rect rect;  // where `pixels` go in the target
+    Package pixels;
 };
 
 class Workspace {
@@ -105,6 +121,15 @@ public:
     // Every effect command: one undo step, then the routine on each tile of the
     // target selection, at (x, y) of the target package.
     void apply_effect(const std::function<void(Package&, int x, int y)>& routine);
+    // The same in two halves, for a job: a copy of the selection's part inside
+    // the target, which effect_aside may work on on any thread (a step a
+    // tile), and its commit as one undo step.
+    EffectRegion effect_region() const;
+    static void effect_aside(EffectRegion& region, const std::function<void(Package&, int x, int y)>& routine,
+                             Progress& progress);
+    void commit_effect(EffectRegion region);
+    // The count of tiles an effect would visit.
+    long long effect_tiles() const;
 
     // plik_opensourceClick / plik_opentargetClick after the dialog: dispatch by
     // extension and the after-load steps. Errors (tilesmith::Error) propagate
@@ -112,10 +137,22 @@ public:
     // from an image of a kind we write is saved back to it.
     OpenAnswer open_source(const std::string& file_name, Progress& progress);
     OpenAnswer open_target(const std::string& file_name, Progress& progress);
+    // The same in two halves, for a job: the read touches no workspace and
+    // may run on any thread with the options read before; the commit takes
+    // what was read into the workspace.
+    ReaderOptions reader_options() const { return {options_.eight_bit, options_.ttcolor}; }
+    static OpenedFile read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress);
+    OpenAnswer commit_source(OpenedFile opened);
+    OpenAnswer commit_target(OpenedFile opened);
     // Writes the target with the writer the extension selects; false (nothing
     // written) for an unrecognised one. save_target_as also takes the name.
     bool save_target(const std::string& file_name, Progress& progress);
     bool save_target_as(const std::string& file_name, Progress& progress);
+    // For a job that writes the target while the window goes on: a copy of
+    // it, and afterwards the mark that it was written to `file_name` (nothing
+    // unsaved, and Save writes there).
+    std::shared_ptr<const Package> target_snapshot() const;
+    void commit_saved(const std::string& file_name);
 
     // The recent list of the last run, newest first.
     void restore_recent(const std::vector<std::string>& newest_first) { recent_.restore(newest_first); }
@@ -132,10 +169,12 @@ public:
     // Reads it now if it was never asked for; the reason when the level's
     // structures cannot be walked (its pages are fine), told once.
     std::optional<Phrase> ask_texture_use(Side side);
-    // After an export into `base`: how many tiles of the target differ from the
-    // base's pages and how many of them the level maps; nullopt when the base's
-    // texture use cannot be read.
-    std::optional<Phrase> export_note(const std::string& base, Progress& progress) const;
+    // After an export of `package` into `base`: how many of its tiles differ
+    // from the base's pages (read with `ttcolor`) and how many of them the level
+    // maps; nullopt when the base's texture use cannot be read. Touches no
+    // workspace: it runs beside the export on its worker.
+    static std::optional<Phrase> export_note(const std::string& base, const Package& package, bool ttcolor,
+                                             Progress& progress);
 
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);

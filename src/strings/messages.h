@@ -213,8 +213,12 @@ enum class Msg : int {
     LevelDataBeyondEnd = 386,     // a structure from byte %1 beyond the level data block of %2 bytes
     LevelDataEndsEarly = 388,     // the last structure ends at byte %1 of %2
     LevelDataTooLarge = 390,      // %1 the stated size of the level data block
+    // Long work on a worker thread.
+    StopJob = 392,                // the button beside the gauge while a job runs
+    StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
+    CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 392,
+    EndOfTable = 398,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -731,6 +731,19 @@ constexpr Pair kPairs[] = {
     {Msg::LevelDataTooLarge,
      "jego blok danych poziomu o rozmiarze %1 bajtów jest większy niż w jakimkolwiek poziomie",
      "its level data block of %1 bytes is larger than any level's"},
+    // 392, 393: the button beside the gauge while long work runs (also Escape);
+    // not "Cancel", which is the English of Anuluj
+    {Msg::StopJob,
+     "Przerwij",
+     "Stop"},
+    // 394, 395: closing the window while long work runs, Yes/No
+    {Msg::StopJobQuestion,
+     "Trwa praca w tle. Przerwać ją i zamknąć okno?",
+     "Work is still running. Stop it and close the window?"},
+    // 396, 397: the picture codecs cannot be loaded; %1 the module, %2 why
+    {Msg::CodecsNotLoaded,
+     "nie można wczytać kodeków obrazów (%1): %2",
+     "the picture codecs (%1) cannot be loaded: %2"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

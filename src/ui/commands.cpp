@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+#include <memory>
 #include <stdexcept>
 
 #include "ui/dialogs/author_dialog.h"
@@ -12,6 +13,7 @@
 #include "ui/clipboard.h"
 #include "ui/dialog_host.h"
 #include "ui/flat_look.h"
+#include "ui/job_runner.h"
 #include "ui/main_window.h"
 #include "ui/pane.h"
 #include "ui/progress.h"
@@ -49,10 +51,7 @@ void MainWindow::plik_opensourceClick() {
     // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
     const QString name = file_to_open(FolderSlot::source);
-    if (name.isEmpty()) return;
-    show_open_answer(workspace_.open_source(local_path(name), *gauge_));
-    // Kept at once: the list of a run that ends badly is not lost.
-    folders_.remember_recent(workspace_.recent());
+    if (!name.isEmpty()) open_file(local_path(name), Side::source);
 }
 
 void MainWindow::plik_opentargetClick() {
@@ -60,7 +59,26 @@ void MainWindow::plik_opentargetClick() {
     // Unsaved work is settled before anything replaces it.
     if (!settle_unsaved_target()) return;
     const QString name = file_to_open(FolderSlot::target);
-    if (!name.isEmpty()) show_open_answer(workspace_.open_target(local_path(name), *gauge_));
+    if (!name.isEmpty()) open_file(local_path(name), Side::target);
+}
+
+void MainWindow::open_file(const std::string& file, Side side) {
+    // Read aside on the worker; only the window's thread takes it in.
+    run_job(
+        [this, file, side, reader = workspace_.reader_options()](Progress& progress) -> Job::Commit {
+            auto opened = std::make_shared<OpenedFile>(Workspace::read_aside(file, reader, progress));
+            return [this, side, opened] {
+                if (side == Side::target) {
+                    show_open_answer(workspace_.commit_target(std::move(*opened)));
+                    return;
+                }
+                const OpenAnswer answer = workspace_.commit_source(std::move(*opened));
+                // Kept at once: the list of a run that ends badly is not lost.
+                folders_.remember_recent(workspace_.recent());
+                show_open_answer(answer);
+            };
+        },
+        is_small_file(file));
 }
 
 QString MainWindow::file_to_open(FolderSlot slot) {
@@ -76,15 +94,15 @@ void MainWindow::show_open_answer(const OpenAnswer& answer) {
     if (answer.note) host_.warning(this, text(*answer.note));
 }
 
-void MainWindow::plik_savetargetClick() {
+void MainWindow::plik_savetargetClick(bool here) {
     if (workspace_.target_file_name().empty()) {
-        plik_savetargetasClick();
+        plik_savetargetasClick(here);
         return;
     }
-    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false);
+    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false, here);
 }
 
-void MainWindow::plik_savetargetasClick() {
+void MainWindow::plik_savetargetasClick(bool here) {
     const QString filter = filter_text(save_filter(workspace_.language()));
     // The dialog starts on the type saved last.
     const QString last = QString::fromStdString(save_filter_line(folders_.save_type().toStdString(), workspace_.language()));
@@ -92,17 +110,22 @@ void MainWindow::plik_savetargetasClick() {
                                          folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
-    if (save_to(name, true)) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
+    save_to(name, true, here);
 }
 
-bool MainWindow::save_to(const QString& name, bool as) {
+void MainWindow::save_to(const QString& name, bool as, bool here) {
     const std::string file = local_path(name);
     if (const auto loss = transparency_loss_question(file, workspace_.target_package()))
-        if (!host_.confirm(this, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return false;
-    const bool written = as ? workspace_.save_target_as(file, *gauge_) : workspace_.save_target(file, *gauge_);
-    if (written) note_written(name);
-    else say_extension_not_written();
-    return written;
+        if (!host_.confirm(this, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
+    write_target(file, here || is_small_package(workspace_.target_package()), [this, file, name, as](bool written) {
+        if (!written) {
+            say_extension_not_written();
+            return;
+        }
+        workspace_.commit_saved(file);
+        note_written(name);
+        if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
+    });
 }
 
 void MainWindow::say_extension_not_written() {
@@ -138,14 +161,19 @@ void MainWindow::ex_tr2345Click() {
                                            folders_.folder(FolderSlot::export_output));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
-    const ExportResult result =
-        export_level(local_path(output), local_path(base), workspace_.target_package(), *gauge_);
-    if (const auto refusal = refusal_message(result)) {
-        host_.warning(this, text(*refusal));
-        return;
-    }
-    const auto changed = workspace_.export_note(local_path(base), *gauge_);
-    note_written(output, changed ? text(*changed) : QString());
+    run_job(
+        [this, out = local_path(output), base = local_path(base), output,
+         target = workspace_.target_snapshot(), ttcolor = workspace_.options().ttcolor](Progress& progress) -> Job::Commit {
+            const ExportResult result = export_level(out, base, *target, progress);
+            // What the export changed among the tiles the level maps.
+            const auto note = refusal_message(result) ? std::nullopt
+                                                      : Workspace::export_note(base, *target, ttcolor, progress);
+            return [this, result, output, note] {
+                if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
+                else note_written(output, note ? text(*note) : QString());
+            };
+        },
+        is_small_package(workspace_.target_package()));
 }
 
 void MainWindow::recent_fileClick(int index) {
@@ -185,7 +213,18 @@ void MainWindow::tx_copyClick() {
 }
 
 void MainWindow::effect(const Routine& routine) {
-    workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
+        workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+        return;
+    }
+    // A copy of the selection on the worker, a step a tile; one undo step here.
+    start_job([this, routine, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
+                  Progress& progress) -> Job::Commit {
+        CountingProgress tile_gauge;
+        Workspace::effect_aside(
+            *region, [&](Package& package, int x, int y) { routine(package, x, y, tile_gauge); }, progress);
+        return [this, region] { workspace_.commit_effect(std::move(*region)); };
+    });
 }
 
 void MainWindow::effect_asking_colour(const Effect& e, const EffectItem& item) {

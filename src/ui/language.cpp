@@ -2,6 +2,7 @@
 // again from its key in the string table, then the dialogs follow.
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
@@ -20,6 +21,8 @@ void MainWindow::set_language(bool to_polish) {
     panels_[0]->setText(text(Msg::SourcePackageLabel));
     panels_[3]->setText(text(Msg::TargetPackageLabel));
     panels_[6]->setText(text(Msg::ProgressLabel));
+    job_stop_->setText(text(Msg::StopJob));
+    fit_job_stop();
     if (filenew_) filenew_->set_dialog_language(to_polish);
     if (autor_) autor_->translate_labels(to_polish);
     jezyk_pl_->setChecked(to_polish);

@@ -38,6 +38,7 @@
 #include "ui/dialog_host.h"
 #include "ui/flat_look.h"
 #include "ui/pane.h"
+#include "ui/job_runner.h"
 #include "ui/progress.h"
 #include "tilesmith_version.h"
 #include "model/settings.h"
@@ -76,7 +77,8 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
     after_command();
 }
 
-MainWindow::~MainWindow() = default;
+// The runner goes first: a job still running is stopped and waited for.
+MainWindow::~MainWindow() { jobs_.reset(); }
 
 void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his) {
     filenew_ = filenew;
@@ -184,6 +186,18 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (job_running()) {
+        bool stop = false;
+        guard([&] { stop = host_.question(this, text(Msg::StopJobQuestion)); });
+        if (!stop) {
+            event->ignore();
+            return;
+        }
+        // Whatever it had done is dropped, as after Escape.
+        jobs_->abandon();
+        show_job_running(false);
+        after_command();
+    }
     bool go_on = false;
     run([&] { go_on = settle_unsaved_target(); });
     if (!go_on) {
@@ -218,7 +232,7 @@ bool MainWindow::settle_unsaved_target() {
         case SaveAnswer::save:
             // Save as when the target has no name; cancelling that dialog
             // cancels the whole command.
-            plik_savetargetClick();
+            plik_savetargetClick(true);
             return !workspace_.target_modified();
     }
     return false;
@@ -234,7 +248,8 @@ void MainWindow::note_written(const QString& file, const QString& more) {
 }
 
 QString MainWindow::dropped_file(const QMimeData* data) const {
-    if (!data || !data->hasUrls()) return {};
+    // Nothing is taken while a job runs.
+    if (!data || !data->hasUrls() || job_running()) return {};
     // The first local file of a kind the Open commands read; anything else is
     // not ours to take.
     for (const QUrl& url : data->urls()) {
@@ -262,6 +277,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // After the drop has ended: the program it came from is not kept waiting
     // by a question or an error box.
     QTimer::singleShot(0, this, [this, file, as_target] {
+        if (job_running()) return;
         pending_file_name_ = file;
         run([this, as_target] { as_target ? plik_opentargetClick() : plik_opensourceClick(); });
     });
@@ -320,10 +336,11 @@ void MainWindow::sync_status() {
 
 void MainWindow::sync_undo() {
     const bool undo = workspace_.undo_enabled(), redo = workspace_.redo_enabled();
-    ed_cofnij_->setEnabled(undo);
-    tool_cofnij_->setEnabled(undo);
-    ed_ponow_->setEnabled(redo);
-    tool_ponow_->setEnabled(redo);
+    const bool free = !job_running();
+    ed_cofnij_->setEnabled(undo && free);
+    tool_cofnij_->setEnabled(undo && free);
+    ed_ponow_->setEnabled(redo && free);
+    tool_ponow_->setEnabled(redo && free);
 }
 
 void MainWindow::sync_recent() {

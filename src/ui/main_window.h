@@ -4,7 +4,8 @@
 // (main_window.cpp), placement of the widgets (window_layout.cpp), the command
 // map (command_map.cpp), the command handlers (commands.cpp), the panes'
 // mouse, wheel, keys and zoom (pane_commands.cpp), the language switch
-// (language.cpp) and the window's place and zoom across runs (window_state.cpp).
+// (language.cpp), the window's place and zoom across runs (window_state.cpp)
+// and the long work it runs as jobs (job_commands.cpp).
 #pragma once
 #include <QColor>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "core/job.h"
 #include "effects/effect_registry.h"
 #include "model/settings.h"
 #include "model/workspace.h"
@@ -33,6 +35,7 @@ class QKeySequence;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QPushButton;
 class QScrollBar;
 class QMimeData;
 class QStatusBar;
@@ -43,6 +46,7 @@ namespace tilesmith {
 
 class DialogHost;
 class GaugeProgress;
+class JobRunner;
 class PaneView;
 class AuthorDialog;
 class NewPackageDialog;
@@ -80,6 +84,12 @@ public:
     QString panel_text(int panel) const;
     // Rewrites every caption, hint and panel text from its key, then the dialogs' texts.
     void set_language(bool to_polish);
+
+    // Long work (job_commands.cpp): `work` on a worker thread, its commit and
+    // any error back here. The commands that would conflict are disabled
+    // until it ends; Escape or the stop button beside the gauge stops it.
+    void start_job(Job::Work work);
+    bool job_running() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -189,15 +199,29 @@ private:
     // Save and Save As: no writer takes the name's extension, nothing was written.
     void say_extension_not_written();
     // Save and Save As: writes the target to `name` after the questions its
-    // type asks (a JPEG loses the transparent colour); false when nothing was written.
-    bool save_to(const QString& name, bool as);
+    // type asks (a JPEG loses the transparent colour), as a job unless `here`
+    // or the package is small; Save As also keeps the type for the next one.
+    void save_to(const QString& name, bool as, bool here);
+
+    // Jobs (job_commands.cpp): as a job, or here and now when `small`
+    // (nothing then shows the difference).
+    void run_job(Job::Work work, bool small);
+    void job_ended(Job& job);
+    void show_job_running(bool on);
+    void build_job_controls();
+    // The stop button as wide as its caption asks.
+    void fit_job_stop();
+    // The target written to `file` by a job, or here when `small`; then `done`.
+    void write_target(const std::string& file, bool small, std::function<void(bool written)> done);
 
     // Command handlers (commands.cpp); called inside run().
     void plik_newClick();
     void plik_opensourceClick();
     void plik_opentargetClick();
-    void plik_savetargetClick();
-    void plik_savetargetasClick();
+    // `here`: written before the command ends, also when the file is large.
+    void plik_savetargetClick(bool here = false);
+    void plik_savetargetasClick(bool here = false);
+    void open_file(const std::string& file, Side side);
     void ex_tr2345Click();
     void recent_fileClick(int index);
     void ed_cofnijClick();
@@ -249,6 +273,11 @@ private:
     QProgressBar* progress_gauge_ = nullptr;
     std::unique_ptr<GaugeProgress> gauge_;
     QLabel* written_note_ = nullptr;
+    std::unique_ptr<JobRunner> jobs_;
+    QPushButton* job_stop_ = nullptr;
+    QAction* job_escape_ = nullptr;
+    // What a running job disabled, enabled again when it ends.
+    std::vector<QAction*> job_disabled_;
     QTimer* note_timer_ = nullptr;
 
     // Menus and items the language switch visits, with the key of their caption.

@@ -159,6 +159,7 @@ void MainWindow::build_status_bar(QWidget* client) {
     gauge_colours.setColor(QPalette::HighlightedText, Qt::white);
     progress_gauge_->setPalette(gauge_colours);
     gauge_ = std::make_unique<GaugeProgress>(progress_gauge_);
+    build_job_controls();
 
     // Over the size panels only, for a moment: the gauge stays in sight.
     written_note_ = new QLabel(stat_);

@@ -1,0 +1,14 @@
+// The Qt picture codecs behind the table of formats/qt_codecs.h.
+#pragma once
+#include <string>
+
+#include "core/package.h"
+#include "core/progress.h"
+
+namespace tilesmith {
+
+void qt_read_png(const std::string& file_name, Package& fresh, Progress& progress);
+void qt_save_png(const std::string& file_name, const Package& package, Progress& progress);
+void qt_read_bmp(const std::string& file_name, Package& fresh, Progress& progress);
+
+}  // namespace tilesmith

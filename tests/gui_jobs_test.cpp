@@ -1,0 +1,128 @@
+// Long work as jobs: what they disable, how Escape stops them, and their errors.
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "core/file_io.h"
+#include "effects/effect_registry.h"
+#include "gui_window_support.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class Jobs : public WindowTest {
+protected:
+    // A job held until `latch` opens; it stops at its check points meanwhile.
+    Job::Work held(std::function<void()> then = {}) {
+        return [this, then](Progress& progress) -> Job::Commit {
+            while (!latch) {
+                progress.check();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            if (then) then();
+            return [this] { committed = true; };
+        };
+    }
+    void wait() {
+        while (window->job_running()) QTest::qWait(5);
+    }
+    std::atomic<bool> latch{false};
+    bool committed = false;
+};
+
+TEST_F(Jobs, ConflictingCommandsWaitForTheJobAndComeBackAfterIt) {
+    open();
+    use_target(ws(), patterned());
+    window->start_job(held());
+    for (const char* name : {"plik_opensource", "plik_savetarget", "ex_tr2345", "ed_cut", "tx_add", "tool_add"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    EXPECT_TRUE(action("view_zoomin")->isEnabled());
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("job_stop"))->isVisible());
+    latch = true;
+    wait();
+    EXPECT_TRUE(committed);
+    EXPECT_TRUE(action("plik_savetarget")->isEnabled());
+    EXPECT_FALSE(action("ed_cofnij")->isEnabled()) << "nothing to undo yet";
+}
+
+TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
+    open().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    write_tga(path("large.tga"), 1024, 1024, pattern);
+    const Package before = ws().source_package().clone();
+    host.open_answers = {path("large.tga")};
+    trigger("plik_opensource");
+    ASSERT_TRUE(window->job_running());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    wait();
+    EXPECT_EQ(ws().source_package(), before);
+    EXPECT_FALSE(action("file1")->isVisible());
+
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    const std::string out = path("written.tga").toStdString();
+    window->start_job(held([out] { write_file_atomic(out, "x", 1); }));
+    window->findChild<QPushButton*>(QStringLiteral("job_stop"))->click();
+    latch = true;
+    wait();
+    EXPECT_FALSE(committed);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), files) << "no file and no temporary left";
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+TEST_F(Jobs, AFailingJobShowsTheErrorBoxAndKeepsThePackage) {
+    open();
+    QFile f(path("damaged.png"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\x89PNG\r\n\x1a\n") + QByteArray(400 * 1024, '\x07'));
+    f.close();
+    const Package before = ws().source_package().clone();
+    host.open_answers = {path("damaged.png")};
+    trigger("plik_opensource");
+    EXPECT_TRUE(window->job_running());
+    wait();
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("damaged.png")));
+    EXPECT_EQ(ws().source_package(), before);
+}
+
+TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
+    open();
+    // Edges inside the last tiles: a neighbourhood effect sees them as in place.
+    use_target(ws(), patterned(500, 1000));
+    const Package before = ws().target_package().clone();
+    Package direct = before.clone();
+    BoundEffect blur;
+    for (const Effect& e : effect_registry())
+        for (const EffectItem& i : e.items)
+            if (std::string_view(i.name) == "ef_blur") blur = parse_effect(item_call(e, i)).run;
+    CountingProgress quiet;
+    for (int y = 0; y < 1024; y += kTileSide)
+        for (int x = 0; x < 512; x += kTileSide) blur(direct, x, y, quiet);
+    ws().select(Side::target, Rect{0, 0, 512, 1024});
+    trigger("ef_blur");
+    EXPECT_TRUE(window->job_running());
+    wait();
+    EXPECT_EQ(ws().target_package(), direct);
+    EXPECT_EQ(ws().undo_count(), 1);
+    ws().ed_cofnij();
+    EXPECT_EQ(ws().target_package(), before);
+}
+
+TEST_F(Jobs, ClosingDuringAJobAsksToStopItFirst) {
+    open();
+    window->start_job(held());
+    host.question_answers = {false, true};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->job_running());
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(committed);
+}
+
+}  // namespace
