@@ -27,7 +27,11 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
 
     // One tile the level maps and one it does not, on the first page.
     TileSpot used{-1, -1}, unused{-1, -1};
-    for (int t = 0; t < 16; ++t) (use->tile_used(t % 4, t / 4) ? used : unused) = {t % 4, t / 4};
+    for (int t = 0; t < 16; ++t) {
+        const TileSpot spot{t % 4, t / 4};
+        if (use->tile_used(spot.column, spot.row)) used = spot;
+        else unused = spot;
+    }
     ASSERT_GE(used.column, 0);
     ASSERT_GE(unused.column, 0);
     const QImage pane = w.pane_image(2);
