@@ -146,4 +146,23 @@ if(TILESMITH_BUILD_TESTS)
     PASS_REGULAR_EXPRESSION "^tilesmith-cli ${PROJECT_VERSION}\n$")
 endif()
 
+# A stripped install (`cmake --install build --strip`, and so the package) also
+# drops the compiler's notes from every program and module, as Debian strips.
+if(CMAKE_OBJCOPY)
+  set(_drop_notes [[
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(_file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+        set(_file "$ENV{DESTDIR}${_file}")
+        file(READ "${_file}" _magic LIMIT 4 HEX)
+        if(_magic STREQUAL "7f454c46")
+          execute_process(COMMAND "@CMAKE_OBJCOPY@" --remove-section=.comment "${_file}"
+                          COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+      endforeach()
+    endif()
+  ]])
+  string(CONFIGURE "${_drop_notes}" _drop_notes @ONLY)
+  install(CODE "${_drop_notes}")
+endif()
+
 include(${PROJECT_SOURCE_DIR}/cmake/package.cmake)
