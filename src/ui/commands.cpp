@@ -188,20 +188,24 @@ void MainWindow::ed_cofnijClick() { workspace_.ed_cofnij(); }
 void MainWindow::ed_ponowClick() { workspace_.ed_ponow(); }
 
 void MainWindow::ed_cutClick() {
-    ed_ctcClick();
+    // Cut takes from the target, whichever pane was clicked last.
+    put_tile_on_clipboard(workspace_.copy_selection(Side::target));
     tx_delClick();
 }
 
-void MainWindow::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_tile()); }
+void MainWindow::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
 
 void MainWindow::ed_pfcClick() {
     // Anything but an image on the clipboard: no change and no undo step.
-    const Rect r = workspace_.selected_target_rect();
-    if (const std::optional<Package> image = image_from_clipboard(r.width(), r.height()))
+    // Only the part the package has room for is converted.
+    if (const std::optional<Package> image =
+            image_from_clipboard(workspace_.paste_room_width(), workspace_.paste_room_height()))
         workspace_.paste_into_target(*image);
 }
 
-void MainWindow::tx_addClick() { workspace_.tx_add(); }
+void MainWindow::tx_addClick() {
+    if (const auto left_out = workspace_.tx_add()) host_.warning(this, text(*left_out));
+}
 void MainWindow::tx_delClick() { workspace_.tx_del(); }
 void MainWindow::tx_copytransClick() { workspace_.tx_copytrans(); }
 
@@ -213,16 +217,22 @@ void MainWindow::tx_copyClick() {
 }
 
 void MainWindow::effect(const Routine& routine) {
-    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
-        workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+    const Rect selected = workspace_.selected_target_rect();
+    if (const auto refusal = routine.refusal(selected.width(), selected.height())) {
+        host_.warning(this, text(*refusal));
         return;
     }
-    // A copy of the selection on the worker, a step a tile; one undo step here.
-    start_job([this, routine, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
+    const auto on_area = [routine](Package& package, const Rect& a, Progress& progress) {
+        routine(package, EffectArea{a.left, a.top, a.width(), a.height()}, progress);
+    };
+    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
+        workspace_.apply_effect([&](Package& package, const Rect& a) { on_area(package, a, *gauge_); });
+        return;
+    }
+    // A copy of the selection on the worker; one undo step here.
+    start_job([this, on_area, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
                   Progress& progress) -> Job::Commit {
-        CountingProgress tile_gauge;
-        Workspace::effect_aside(
-            *region, [&](Package& package, int x, int y) { routine(package, x, y, tile_gauge); }, progress);
+        Workspace::effect_aside(*region, [&](Package& package, const Rect& a) { on_area(package, a, progress); });
         return [this, region] { workspace_.commit_effect(std::move(*region)); };
     });
 }

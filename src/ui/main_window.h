@@ -106,7 +106,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using Routine = std::function<void(Package&, int x, int y, Progress&)>;
+    using Routine = BoundEffect;
 
     // Building (window_layout.cpp, command_map.cpp).
     void build_layout();
