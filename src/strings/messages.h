@@ -217,8 +217,11 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    // Regions.
+    TurnNeedsSquare = 398,        // a turn asked of a region that is not square
+    TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 398,
+    EndOfTable = 402,
 };
 
 // The pair's text in the given language, UTF-8.
