@@ -217,8 +217,10 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    WordsNotZero = 398,           // %1 words from byte %2 of the level data are not zero
+    LevelBytesIgnored = 400,      // a warning: %1 the level, %2 bytes after its last structure
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 398,
+    EndOfTable = 402,
 };
 
 // The pair's text in the given language, UTF-8.
