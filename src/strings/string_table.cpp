@@ -744,11 +744,19 @@ constexpr Pair kPairs[] = {
     {Msg::CodecsNotLoaded,
      "nie można wczytać kodeków obrazów (%1): %2",
      "the picture codecs (%1) cannot be loaded: %2"},
-    // 398, 399: why a level's texture use cannot be read: %1 words from byte %2 are not zero
+    // 398, 399: a turn asked of a region that is not square
+    {Msg::TurnNeedsSquare,
+     "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
+     "Only a square region can be turned: select as many rows as columns."},
+    // 400, 401: after an add, %1 tiles past the target's edge of %2 in the source region
+    {Msg::TilesLeftOut,
+     "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
+     "Tiles left out, past the edge of the target package: %1 of %2."},
+    // 402, 403: why a level's texture use cannot be read: %1 words from byte %2 are not zero
     {Msg::WordsNotZero,
      "słowa (%1) od bajtu %2 danych poziomu nie są zerami",
      "the %1 words from byte %2 of the level data are not zero"},
-    // 400, 401: a level walked with bytes after its last structure; %1 the level, %2 how many
+    // 404, 405: a level walked with bytes after its last structure; %1 the level, %2 how many
     {Msg::LevelBytesIgnored,
      "„%1”: pominięto bajty po ostatniej strukturze poziomu: %2",
      "\"%1\": %2 bytes after the level's last structure were ignored"},
