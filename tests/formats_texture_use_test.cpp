@@ -1,6 +1,9 @@
 // Texture references of every level kind, walked strictly, and the model of
 // their use on the package.
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <sstream>
 
 #include "core/error.h"
 #include "formats/dispatch.h"
@@ -21,8 +24,8 @@ struct TextureWalk : ::testing::Test {
         return dir.put("level" + extension_of(wanted.game), bytes);
     }
     // The walk refuses, naming the file; the pages open unless the reader needs the walk too.
-    void expect_unwalkable(const LevelSpec& wanted, const Bytes& bytes) {
-        const std::string path = put(wanted, bytes);
+    void expect_unwalkable(const LevelSpec& wanted, const Bytes& bytes, const std::string& extension = {}) {
+        const std::string path = extension.empty() ? put(wanted, bytes) : dir.put("level" + extension, bytes);
         std::string what;
         try {
             read_texture_refs(path);
@@ -31,7 +34,9 @@ struct TextureWalk : ::testing::Test {
         }
         EXPECT_NE(what.find(path), std::string::npos) << what;
         Package p;
-        EXPECT_TRUE(wanted.game < Game::tr2 || !read_package(path, p, {}, progress)->refused());
+        if (extension.empty()) {
+            EXPECT_TRUE(wanted.game < Game::tr2 || !read_package(path, p, {}, progress)->refused());
+        }
     }
 };
 
@@ -66,7 +71,7 @@ TEST_F(TextureWalk, HostileCountsBeforeTheObjectTexturesAreRefused) {
     }
 }
 
-TEST_F(TextureWalk, LevelsCutShortOrLengthenedAfterTheirPagesAreRefused) {
+TEST_F(TextureWalk, LevelsCutShortAfterTheirPagesAreRefused) {
     for (const Game game : {Game::tr2, Game::tr3, Game::tr4, Game::tr5}) {
         const LevelSpec wanted{game, 1};
         const Bytes whole = make_level(wanted).bytes;
@@ -74,10 +79,81 @@ TEST_F(TextureWalk, LevelsCutShortOrLengthenedAfterTheirPagesAreRefused) {
             SCOPED_TRACE(extension_of(game) + " " + std::to_string(cut));
             expect_unwalkable(wanted, Bytes(whole.begin(), whole.begin() + long(cut)));
         }
-        Bytes longer = whole;
-        longer.push_back(0);
-        expect_unwalkable(wanted, longer);
     }
+}
+
+// A level written from the games' published layouts, a token at a time: dN
+// a 32-bit and wN a 16-bit little-endian number, zN N zero bytes, fN N filler
+// bytes, tXYZ the text; a suffix *K repeats the token. Every count is zero but
+// one object and one sprite texture.
+Bytes layout(const std::string& tokens) {
+    Bytes out;
+    std::istringstream in(tokens);
+    for (std::string t; in >> t;) {
+        const auto star = t.find('*');
+        const int repeat = star == std::string::npos ? 1 : std::stoi(t.substr(star + 1));
+        const std::string body = t.substr(1, star == std::string::npos ? std::string::npos : star - 1);
+        for (int r = 0; r < repeat; ++r) {
+            if (t[0] == 't') {
+                out.insert(out.end(), body.begin(), body.end());
+                continue;
+            }
+            const std::uint64_t n = std::stoull(body, nullptr, 0);
+            if (t[0] == 'z' || t[0] == 'f') out.resize(out.size() + n, t[0] == 'z' ? 0 : 0xCD);
+            for (int i = 0; i < (t[0] == 'd' ? 4 : t[0] == 'w' ? 2 : 0); ++i) out.push_back(std::uint8_t(n >> (8 * i)));
+        }
+    }
+    return out;
+}
+
+const std::string kMeshesToStatics = " d0*11 ";
+// Tomb Raider 4 and 5: the three picture blocks, then the level data block.
+Bytes tr45_level(bool tr5, const Bytes& data) {
+    const Bytes packed = tr5 ? data : zlib_compress(data, Z_DEFAULT_COMPRESSION);
+    Bytes out = layout("tTR4 z1 w0*3 d0*6" + std::string(tr5 ? " z32" : "") + " d" + std::to_string(data.size()) +
+                       " d" + std::to_string(packed.size()));
+    out.insert(out.end(), packed.begin(), packed.end());
+    const Bytes samples = layout("d0");
+    out.insert(out.end(), samples.begin(), samples.end());
+    return out;
+}
+const std::string kTr4Data = "d0 w0" + kMeshesToStatics + "tSPR d1 z16 d0*7 z1 tTEX d1 z38 d0 d0 w0 z740 d0 d0";
+
+TEST_F(TextureWalk, LevelsWrittenFromTheLayoutsWalkWithBytesAppendedAndNotCutShort) {
+    const struct {
+        std::string extension;
+        Bytes bytes;
+    } levels[] = {
+        {".phd", layout("d32 d0 d0 w0" + kMeshesToStatics + "d1 z20 d1 z16 d0 d0*6 z8192 z768 w0 w0 z512 d0 d0 d0")},
+        {".tr2", layout("d45 z1792 d0 d0 w0" + kMeshesToStatics + "d1 z20 d1 z16 d0 d0*6 z8192 w0 w0 z740 d0 d0")},
+        {".tr2", layout("d0xFF180038 z1792 d0 d0 w0" + kMeshesToStatics + "d1 z16 d0*6 d1 z20 d0 z8192 w0 w0 z740 d0 d0")},
+        {".tr4", tr45_level(false, layout(kTr4Data + " w0*3"))},
+        {".tr4", tr45_level(false, layout(kTr4Data + " w0*3 z4"))},  // appended inside the block
+        {".trc", tr45_level(true, layout("d0 d0" + kMeshesToStatics +
+                                         "tSPR z1 d1 z16 d0*7 z1 tTEX z1 d1 z40 d0 d0 w0 z900 d0 d0 f6"))},
+    };
+    const Bytes refused[] = {tr45_level(false, layout(kTr4Data)), tr45_level(false, layout(kTr4Data + " w0 w1 w0"))};
+    for (const auto& [extension, whole] : levels) {
+        const std::int64_t inside = &whole == &levels[4].bytes ? 4 : 0;
+        for (const std::int64_t appended : {0, 5}) {
+            Bytes longer = whole;
+            longer.resize(whole.size() + std::size_t(appended), 0xAB);
+            const std::string path = dir.put("level" + extension, longer);
+            SCOPED_TRACE(path);
+            const auto refs = read_texture_refs(path);
+            ASSERT_TRUE(refs);
+            EXPECT_EQ(std::pair(refs->objects.size(), refs->sprites.size()), std::pair(std::size_t(1), std::size_t(1)));
+            const auto warning = ignored_bytes_warning(path, *refs);
+            EXPECT_EQ(warning.has_value(), appended + inside > 0);
+            if (warning) {
+                EXPECT_EQ(warning->text(Language::English),
+                          "\"" + path + "\": " + std::to_string(appended + inside) +
+                              " bytes after the level's last structure were ignored");
+            }
+        }
+        expect_unwalkable({}, Bytes(whole.begin(), whole.end() - 1), extension);
+    }
+    for (const Bytes& bytes : refused) expect_unwalkable({}, bytes, ".tr4");
 }
 
 TEST(TextureUse, FacesAndSpritesMapTheirPixelsAndCountOnceATile) {

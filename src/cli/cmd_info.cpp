@@ -48,6 +48,9 @@ int cmd_info(const std::vector<std::string>& args) {
         const auto refs = read_texture_refs(file);
         if (!refs) return failure(std::string(text_of(Msg::TextureUseOnlyInLevels, Language::English)));
         use.emplace(*refs, package.height() / kPageSide);
+        // A warning only: the use of every structure the layout defines is known.
+        if (const auto warning = ignored_bytes_warning(file, *refs))
+            std::fprintf(stderr, "tilesmith-cli: %s\n", warning->text(Language::English).c_str());
     }
     // A level says what it is and how many pages it holds before its size.
     const FileFormat* format = format_of(file);

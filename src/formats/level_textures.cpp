@@ -21,4 +21,9 @@ std::optional<LevelTextureRefs> read_texture_refs(const std::string& file_name) 
     return naming_file(Msg::TextureUseUnknown, file_name, [&] { return version->walk_textures(in); });
 }
 
+std::optional<Phrase> ignored_bytes_warning(const std::string& file_name, const LevelTextureRefs& refs) {
+    if (refs.ignored_bytes <= 0) return std::nullopt;
+    return Phrase(Msg::LevelBytesIgnored).arg(file_name).arg(refs.ignored_bytes);
+}
+
 }  // namespace tilesmith

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formats/texture_refs.h"
+#include "strings/phrase.h"
 
 namespace tilesmith {
 
@@ -13,5 +14,9 @@ namespace tilesmith {
 // the file and why) when the level's structures cannot be walked, and the
 // errors of reading it.
 std::optional<LevelTextureRefs> read_texture_refs(const std::string& file_name);
+
+// What the user is told of a level walked with bytes after its last
+// structure (Msg::LevelBytesIgnored, naming the file); nullopt when none.
+std::optional<Phrase> ignored_bytes_warning(const std::string& file_name, const LevelTextureRefs& refs);
 
 }  // namespace tilesmith

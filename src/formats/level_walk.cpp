@@ -24,8 +24,7 @@ LevelWalker::LevelWalker(LevelBytes& bytes, std::int64_t at, std::int64_t end, b
     : bytes_(&bytes),
       at_(at),
       end_(end < 0 ? bytes.size() : end),
-      beyond_(in_level_data ? Msg::LevelDataBeyondEnd : Msg::StructureBeyondEnd),
-      ends_early_(in_level_data ? Msg::LevelDataEndsEarly : Msg::LastStructureEarly) {}
+      beyond_(in_level_data ? Msg::LevelDataBeyondEnd : Msg::StructureBeyondEnd) {}
 
 void LevelWalker::fail(Phrase problem) {
     if (ok()) problem_ = std::move(problem);
@@ -77,8 +76,25 @@ void LevelWalker::marker(std::string_view text) {
         fail(Phrase(Msg::MarkerMissing).arg(text.substr(0, text.find('\0'))).arg(at));
 }
 
+void LevelWalker::zero_words(int count, const char* what) {
+    const std::int64_t at = at_;
+    skip(count, 2, what);
+    std::uint8_t raw[16] = {};
+    if (!ok() || count > 8) return;
+    bytes_->read(at, raw, std::size_t(2 * count));
+    if (std::any_of(raw, raw + 2 * count, [](std::uint8_t b) { return b != 0; }))
+        fail(Phrase(Msg::WordsNotZero).arg(count).arg(at));
+}
+
 void LevelWalker::expect_end() {
-    if (ok() && at_ != end_) fail(Phrase(ends_early_).arg(at_).arg(end_));
+    if (ok()) ignored_ = end_ - at_;
+}
+
+const LevelWalker* best_walk(std::initializer_list<const LevelWalker*> walks) {
+    const LevelWalker* best = nullptr;
+    for (const LevelWalker* w : walks)
+        if (w->ok() && (!best || w->ignored() < best->ignored())) best = w;
+    return best;
 }
 
 void walk_room(LevelWalker& w, const RoomLayout& room) {

@@ -2,10 +2,12 @@
 // Tomb Raider 1 palette and for the texture references of every level kind.
 // Counts are only read, never used to size anything: each stretch is checked
 // against the bytes left before the walk moves past it, and the first stretch
-// that does not fit stops the walk and is kept as its problem.
+// that does not fit stops the walk and is kept as its problem. Bytes after the
+// last structure (some tools append their own data) are counted, not refused.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +63,8 @@ public:
 
     bool ok() const { return !problem_; }
     std::int64_t at() const { return at_; }
+    // The bytes expect_end() found after the last structure.
+    std::int64_t ignored() const { return ignored_; }
     const Phrase& problem() const { return *problem_; }
 
     // `what` names each stretch for the reader of the walk.
@@ -78,7 +82,9 @@ public:
     Table table(int width, std::int64_t element_bytes, const char* what);
     // The bytes `text` (a marker such as "TEX") must come next.
     void marker(std::string_view text);
-    // The walked stretch must end here.
+    // `count` (up to 8) 16-bit words that must be zero.
+    void zero_words(int count, const char* what);
+    // The last structure ends here: what follows is counted as ignored.
     void expect_end();
     void fail(Phrase problem);
 
@@ -89,7 +95,8 @@ private:
 
     LevelBytes* bytes_;
     std::int64_t at_, end_;
-    Msg beyond_, ends_early_;
+    std::int64_t ignored_ = 0;
+    Msg beyond_;
     std::optional<Phrase> problem_;
 };
 
@@ -132,6 +139,11 @@ void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTex
 constexpr std::int64_t kSpriteTextureBytes = 16;
 enum class SpriteMapping { size_words, side_words };
 void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs);
+
+// Of walks of a file in different orders, the one to trust: one that
+// succeeded, with the fewest bytes left after its last structure; ties go to
+// the first given. Null when none succeeded.
+const LevelWalker* best_walk(std::initializer_list<const LevelWalker*> walks);
 
 // Throws Error naming the file: its texture use cannot be read, and why.
 [[noreturn]] void refuse_texture_walk(const std::string& file_name, Phrase problem);

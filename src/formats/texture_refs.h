@@ -30,6 +30,9 @@ struct SpriteTextureRef {
 struct LevelTextureRefs {
     std::vector<ObjectTextureRef> objects;
     std::vector<SpriteTextureRef> sprites;
+    // Bytes after the last structure the level's layout defines, which the
+    // walk passed over (tools that write levels sometimes append data).
+    std::int64_t ignored_bytes = 0;
 };
 
 }  // namespace tilesmith

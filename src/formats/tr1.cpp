@@ -133,15 +133,14 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
     walk_cinematics_to_sample_indices(early, kSoundMapBytes, true);
 
     const bool prefer_early = file_extension(in.path()) == ".tub";
-    if (early.ok() && (prefer_early || !usual.ok())) {
-        layout.palette_offset = early_palette;
-        layout.palette_after_sprites = true;
-    } else if (usual.ok()) {
-        layout.palette_offset = usual_palette;
-    } else {
+    const LevelWalker* chosen = prefer_early ? best_walk({&early, &usual}) : best_walk({&usual, &early});
+    if (!chosen) {
         problem = usual.problem();
         return std::nullopt;
     }
+    layout.palette_after_sprites = chosen == &early;
+    layout.palette_offset = layout.palette_after_sprites ? early_palette : usual_palette;
+    layout.ignored = chosen->ignored();
     return layout;
 }
 
@@ -160,6 +159,7 @@ LevelTextureRefs walk_tr1_textures(InFile& in) {
     if (!layout) refuse_texture_walk(in.path(), *problem);
     FileBytes bytes(in);
     LevelTextureRefs refs;
+    refs.ignored_bytes = layout->ignored;
     read_object_textures(bytes, layout->object_textures, kTr123ObjectTexture, refs);
     read_sprite_textures(bytes, layout->sprite_textures, SpriteMapping::size_words, refs);
     return refs;

@@ -23,15 +23,16 @@ struct Tr1Layout {
     // sequences instead of after the light map.
     bool palette_after_sprites = false;
     Table object_textures, sprite_textures;
+    std::int64_t ignored = 0;  // bytes after the last structure
 };
 
 constexpr std::int64_t kTr1PageCountOffset = 4;
 constexpr std::int64_t kTr1PagesOffset = 8;
 
 // Walks the level by its counts in both palette orders and keeps the one whose
-// last structure ends exactly at the end of the file (both fitting, the name's
+// last structure ends nearest the end of the file (both as near, the name's
 // extension decides: ".tub" the Unfinished Business order). Throws Error
-// naming the file when neither does, before anything is allocated.
+// naming the file when neither fits, before anything is allocated.
 Tr1Layout walk_tr1(InFile& in);
 
 // The texture references of the walk above; throws Error

@@ -36,8 +36,9 @@ void walk_middle(LevelWalker& w) {
     walk_boxes_to_animated_textures(w, 8, 20);
 }
 
-LevelTextureRefs refs_of(LevelBytes& bytes, const Table& objects, const Table& sprites) {
+LevelTextureRefs refs_of(LevelBytes& bytes, const Table& objects, const Table& sprites, std::int64_t ignored) {
     LevelTextureRefs refs;
+    refs.ignored_bytes = ignored;
     read_object_textures(bytes, objects, kTr123ObjectTexture, refs);
     read_sprite_textures(bytes, sprites, SpriteMapping::size_words, refs);
     return refs;
@@ -66,8 +67,9 @@ LevelTextureRefs walk_tr2_textures(InFile& in) {
     demo.counted(4, 24, "items");
     walk_cinematics_to_sample_indices(demo, kSoundMapBytes, false);
 
-    if (!usual.ok() && !demo.ok()) refuse_texture_walk(in.path(), usual.problem());
-    return refs_of(bytes, objects, sprites);
+    const LevelWalker* chosen = best_walk({&usual, &demo});
+    if (!chosen) refuse_texture_walk(in.path(), usual.problem());
+    return refs_of(bytes, objects, sprites, chosen->ignored());
 }
 
 // Tomb Raider 3: the sprite textures after the static meshes, the object
@@ -81,7 +83,9 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
         w.skip_pages(w.count(4, "texture page"), kPage8Bytes + kPage16Bytes);
         w.expect_end();
         if (!w.ok()) refuse_texture_walk(in.path(), w.problem());
-        return {};
+        LevelTextureRefs refs;
+        refs.ignored_bytes = w.ignored();
+        return refs;
     }
     walk_head(w, Game::tr3);
     const Table sprites = w.table(4, kSpriteTextureBytes, "sprite textures");
@@ -92,7 +96,7 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
     w.skip_bytes(kLightMapBytes, "light map");
     walk_cinematics_to_sample_indices(w, kSoundMapBytes, false);
     if (!w.ok()) refuse_texture_walk(in.path(), w.problem());
-    return refs_of(bytes, objects, sprites);
+    return refs_of(bytes, objects, sprites, w.ignored());
 }
 
 constexpr std::string_view kTr2Extensions[] = {".tr2"};

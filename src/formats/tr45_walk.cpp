@@ -60,7 +60,9 @@ Found walk_level_data(LevelWalker& w, Game game) {
     w.skip_bytes((tr4 ? 370 : 450) * 2, "sound map");
     w.counted(4, 8, "sound details");
     w.counted(4, 4, "sample indices");
-    if (!tr4) w.skip_bytes(6, "padding");
+    // Tomb Raider 4 ends the block with three zero words, 5 with six filler bytes.
+    if (tr4) w.zero_words(3, "closing words");
+    else w.skip_bytes(6, "padding");
     w.expect_end();
     return found;
 }
@@ -153,6 +155,7 @@ LevelTextureRefs walk_tr45_textures(InFile& in, Game game) {
     const Found found = walk_level_data(data, game);
     if (!data.ok()) refuse_texture_walk(in.path(), data.problem());
     LevelTextureRefs refs;
+    refs.ignored_bytes = w.ignored() + data.ignored();
     read_object_textures(*bytes, found.objects, object_texture_layout(game), refs);
     read_sprite_textures(*bytes, found.sprites, SpriteMapping::side_words, refs);
     return refs;

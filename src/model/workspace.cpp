@@ -278,11 +278,13 @@ std::optional<Phrase> Workspace::ask_texture_use(Side side) {
     if (o.asked || o.file.empty()) return std::nullopt;
     o.asked = true;
     try {
-        if (const auto refs = read_texture_refs(o.file)) o.use.emplace(*refs, package(side).height() / kPageSide);
+        const auto refs = read_texture_refs(o.file);
+        if (!refs) return std::nullopt;
+        o.use.emplace(*refs, package(side).height() / kPageSide);
+        return ignored_bytes_warning(o.file, *refs);
     } catch (const Error& e) {
         return e.phrase();
     }
-    return std::nullopt;
 }
 
 std::optional<Phrase> Workspace::export_note(const std::string& base, const Package& package, bool ttcolor,

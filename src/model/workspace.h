@@ -168,7 +168,8 @@ public:
     // costs nothing more). Null until then, and for images and object packages.
     const TextureUse* texture_use(Side side) const;
     // Reads it now if it was never asked for; the reason when the level's
-    // structures cannot be walked (its pages are fine), told once.
+    // structures cannot be walked (its pages are fine), or the warning of bytes
+    // after its last structure, told once.
     std::optional<Phrase> ask_texture_use(Side side);
     // After an export of `package` into `base`: how many of its tiles differ
     // from the base's pages (read with `ttcolor`) and how many of them the level

@@ -220,8 +220,10 @@ enum class Msg : int {
     // Regions.
     TurnNeedsSquare = 398,        // a turn asked of a region that is not square
     TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
+    WordsNotZero = 402,           // %1 words from byte %2 of the level data are not zero
+    LevelBytesIgnored = 404,      // a warning: %1 the level, %2 bytes after its last structure
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 402,
+    EndOfTable = 406,
 };
 
 // The pair's text in the given language, UTF-8.

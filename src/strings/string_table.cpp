@@ -752,6 +752,14 @@ constexpr Pair kPairs[] = {
     {Msg::TilesLeftOut,
      "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
      "Tiles left out, past the edge of the target package: %1 of %2."},
+    // 402, 403: why a level's texture use cannot be read: %1 words from byte %2 are not zero
+    {Msg::WordsNotZero,
+     "słowa (%1) od bajtu %2 danych poziomu nie są zerami",
+     "the %1 words from byte %2 of the level data are not zero"},
+    // 404, 405: a level walked with bytes after its last structure; %1 the level, %2 how many
+    {Msg::LevelBytesIgnored,
+     "„%1”: pominięto bajty po ostatniej strukturze poziomu: %2",
+     "\"%1\": %2 bytes after the level's last structure were ignored"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

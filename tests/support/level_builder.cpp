@@ -420,7 +420,7 @@ void write_level_data(Writer& w, const LevelSpec& wanted) {
     w.junk(tr4 ? 740 : 900);
     w.counted("sound details", 4, 8);
     w.counted("sample indices", 4, 4);
-    if (!tr4) w.bytes("\xCD\xCD\xCD\xCD\xCD\xCD", 6);
+    w.bytes(tr4 ? "\0\0\0\0\0\0" : "\xCD\xCD\xCD\xCD\xCD\xCD", 6);  // three zero words; filler
 }
 
 void write_tr45(Tr1Level& level, Writer& w, const LevelSpec& wanted) {
