@@ -12,8 +12,6 @@ namespace tilesmith {
 
 struct QtCodecs {
     // Decodes into `fresh`; throws Error naming the file.
-    void (*read_png)(const std::string& file_name, Package& fresh, Progress& progress);
-    void (*save_png)(const std::string& file_name, const Package& package, Progress& progress);
     void (*read_bmp)(const std::string& file_name, Package& fresh, Progress& progress);
     // Qt's decoders refuse, before allocating, a picture larger than the
     // largest we accept; process-wide, set once.

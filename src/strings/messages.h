@@ -217,8 +217,11 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    PngDamaged = 398,             // in the %2 of CannotReadFile: %1 the decoder's words
+    PngEndsEarly = 400,           // in the %2 of CannotReadFile
+    PngEmpty = 402,               // in the %2 of CannotWriteFile: a package of no pixels
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 398,
+    EndOfTable = 404,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -744,6 +744,15 @@ constexpr Pair kPairs[] = {
     {Msg::CodecsNotLoaded,
      "nie można wczytać kodeków obrazów (%1): %2",
      "the picture codecs (%1) cannot be loaded: %2"},
+    {Msg::PngDamaged,
+     "dane obrazu PNG są uszkodzone (%1)",
+     "the PNG picture's data is damaged (%1)"},
+    {Msg::PngEndsEarly,
+     "plik kończy się przed końcem obrazu PNG",
+     "the file ends before the PNG picture does"},
+    {Msg::PngEmpty,
+     "obraz PNG musi mieć choć jeden piksel",
+     "a PNG picture holds at least one pixel"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

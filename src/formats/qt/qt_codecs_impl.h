@@ -7,8 +7,6 @@
 
 namespace tilesmith {
 
-void qt_read_png(const std::string& file_name, Package& fresh, Progress& progress);
-void qt_save_png(const std::string& file_name, const Package& package, Progress& progress);
 void qt_read_bmp(const std::string& file_name, Package& fresh, Progress& progress);
 
 }  // namespace tilesmith

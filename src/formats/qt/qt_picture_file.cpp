@@ -83,7 +83,7 @@ Error too_large_picture(const std::string& file_name, std::int64_t w, std::int64
 }  // namespace tilesmith
 
 namespace {
-constexpr tilesmith::QtCodecs kCodecs{tilesmith::qt_read_png, tilesmith::qt_save_png, tilesmith::qt_read_bmp,
+constexpr tilesmith::QtCodecs kCodecs{tilesmith::qt_read_bmp,
                                       tilesmith::qt_set_allocation_limit};
 // Where the codecs are linked in, they announce themselves before main. In the
 // module this runs at load time too, and names the same table.
