@@ -14,6 +14,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "formats/png.h"
+#include "formats/png_truecolour.h"
 
 namespace tilesmith {
 
@@ -139,9 +140,17 @@ void decode(const std::string& file_name, Package& fresh, Progress& progress) {
         throw Error(Msg::CannotReadFile, file_name, Phrase(Msg::PictureTooLarge).arg(ihdr.width).arg(ihdr.height));
     const int width = int(ihdr.width), height = int(ihdr.height);
 
+    // Every chunk before the pixels is read and checked here.
     spng_trns trns{};
+    const int has_trns = spng_get_trns(ctx, &trns);
+    if (has_trns != 0 && has_trns != SPNG_ECHUNKAVAIL) refuse(file_name, has_trns, source);
+    if (decodes_as_truecolour(ihdr)) {
+        fresh = Package::for_overwrite(width, height, fresh.brush());
+        decode_truecolour(file_name, in, ihdr, has_trns == 0 ? &trns : nullptr, fresh, progress);
+        return;
+    }
     const bool alpha = ihdr.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA ||
-                       ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || spng_get_trns(ctx, &trns) == 0;
+                       ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || has_trns == 0;
     const Layout layout = ihdr.bit_depth == 16 ? Layout::rgba16 : alpha ? Layout::rgba8 : Layout::rgb8;
     // Truecolour of 8 bits is the file's own layout: taken as it is, unconverted.
     const bool own_layout = layout == Layout::rgb8 && ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR;

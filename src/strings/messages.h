@@ -216,12 +216,13 @@ enum class Msg : int {
     // Long work on a worker thread.
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
-    CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    NotABmp = 396,                // in the %2 of CannotReadFile
     PngDamaged = 398,             // in the %2 of CannotReadFile: %1 the decoder's words
     PngEndsEarly = 400,           // in the %2 of CannotReadFile
     PngEmpty = 402,               // in the %2 of CannotWriteFile: a package of no pixels
+    BmpUnsupported = 404,         // in the %2 of CannotReadFile: %1 bits a pixel, %2 the compression
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 404,
+    EndOfTable = 406,
 };
 
 // The pair's text in the given language, UTF-8.
