@@ -1,12 +1,16 @@
-// PNG reading through libspng: the rows are decoded one by one straight into
-// the package, so the picture is held once; every colour type and depth, the
-// palette's transparency, interlaced pictures. Alpha below half becomes the
-// transparent colour.
+// PNG files: the format's entry and the reader. libspng reads the header and
+// the chunks before the pixels of every file, and the pixels of every kind
+// but the usual one (png_truecolour.cpp): its rows are decoded one by one
+// straight into the package, so the picture is held once; every colour type
+// and depth, the palette's transparency, interlaced pictures. Alpha below half
+// becomes the transparent colour.
 #include <spng.h>
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "core/checked.h"
@@ -43,6 +47,9 @@ struct Source {
 // Ancillary chunks are kept in memory by the decoder; none of ours is larger.
 constexpr std::size_t kChunkLimit = std::size_t(1) << 24;
 constexpr std::size_t kChunkCacheLimit = std::size_t(1) << 26;
+
+// The most bytes deflate makes of one.
+constexpr std::int64_t kMostInflation = 1032;
 
 // Where each of the seven interlace passes starts and how far it steps.
 constexpr int kPassX0[7] = {0, 4, 0, 2, 0, 1, 0}, kPassDx[7] = {8, 8, 4, 4, 2, 2, 1};
@@ -139,6 +146,12 @@ void decode(const std::string& file_name, Package& fresh, Progress& progress) {
     if (std::int64_t(ihdr.width) * ihdr.height > kMaxPackagePixels)
         throw Error(Msg::CannotReadFile, file_name, Phrase(Msg::PictureTooLarge).arg(ihdr.width).arg(ihdr.height));
     const int width = int(ihdr.width), height = int(ihdr.height);
+    // Deflate makes at most about a thousand bytes of one: a file far too small
+    // for the rows it announces is refused before their buffers are allocated.
+    static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
+    const std::int64_t row_bits = std::int64_t(width) * kChannels[ihdr.color_type % 7] * ihdr.bit_depth;
+    if (std::int64_t(height) * (1 + (row_bits + 7) / 8) > in.size() * kMostInflation)
+        throw Error(Msg::CannotReadFile, file_name, Msg::PngEndsEarly);
 
     // Every chunk before the pixels is read and checked here.
     spng_trns trns{};
@@ -152,12 +165,7 @@ void decode(const std::string& file_name, Package& fresh, Progress& progress) {
     const bool alpha = ihdr.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA ||
                        ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || has_trns == 0;
     const Layout layout = ihdr.bit_depth == 16 ? Layout::rgba16 : alpha ? Layout::rgba8 : Layout::rgb8;
-    // Truecolour of 8 bits is the file's own layout: taken as it is, unconverted.
-    const bool own_layout = layout == Layout::rgb8 && ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR;
-    const int format = layout == Layout::rgba16 ? SPNG_FMT_RGBA16
-                       : layout == Layout::rgba8 ? SPNG_FMT_RGBA8
-                       : own_layout         ? SPNG_FMT_PNG
-                                            : SPNG_FMT_RGB8;
+    const int format = layout == Layout::rgba16 ? SPNG_FMT_RGBA16 : layout == Layout::rgba8 ? SPNG_FMT_RGBA8 : SPNG_FMT_RGB8;
     const std::size_t pixel_bytes = layout == Layout::rgba16 ? 8 : layout == Layout::rgba8 ? 4 : 3;
     if (const int e = spng_decode_image(ctx, nullptr, 0, format, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE))
         refuse(file_name, e, source);
