@@ -217,12 +217,16 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     NotABmp = 396,                // in the %2 of CannotReadFile
-    PngDamaged = 398,             // in the %2 of CannotReadFile: %1 the decoder's words
-    PngEndsEarly = 400,           // in the %2 of CannotReadFile
-    PngEmpty = 402,               // in the %2 of CannotWriteFile: a package of no pixels
-    BmpUnsupported = 404,         // in the %2 of CannotReadFile: %1 bits a pixel, %2 the compression
+    // Regions.
+    TurnNeedsSquare = 398,        // a turn asked of a region that is not square
+    TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
+    // Pictures.
+    PngDamaged = 402,             // in the %2 of CannotReadFile: %1 the decoder's words
+    PngEndsEarly = 404,           // in the %2 of CannotReadFile
+    PngEmpty = 406,               // in the %2 of CannotWriteFile: a package of no pixels
+    BmpUnsupported = 408,         // in the %2 of CannotReadFile: %1 bits a pixel, %2 the compression
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 406,
+    EndOfTable = 410,
 };
 
 // The pair's text in the given language, UTF-8.

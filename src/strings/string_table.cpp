@@ -744,6 +744,14 @@ constexpr Pair kPairs[] = {
     {Msg::NotABmp,
      "to nie jest obraz BMP albo jego nagłówek jest uszkodzony",
      "not a BMP picture or its header is damaged"},
+    // 398, 399: a turn asked of a region that is not square
+    {Msg::TurnNeedsSquare,
+     "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
+     "Only a square region can be turned: select as many rows as columns."},
+    // 400, 401: after an add, %1 tiles past the target's edge of %2 in the source region
+    {Msg::TilesLeftOut,
+     "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
+     "Tiles left out, past the edge of the target package: %1 of %2."},
     {Msg::PngDamaged,
      "dane obrazu PNG są uszkodzone (%1)",
      "the PNG picture's data is damaged (%1)"},
