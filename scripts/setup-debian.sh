@@ -2,7 +2,7 @@
 # Installs what building and testing Tilesmith needs on Debian 12, if missing;
 # the package target also needs dpkg-dev (dpkg-shlibdeps) and file.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libspng-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           help2man appstream desktop-file-utils shared-mime-info libglib2.0-bin
           qt6-translations-l10n dpkg-dev file)

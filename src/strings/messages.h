@@ -216,14 +216,19 @@ enum class Msg : int {
     // Long work on a worker thread.
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
-    CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    NotABmp = 396,                // in the %2 of CannotReadFile
     // Regions.
     TurnNeedsSquare = 398,        // a turn asked of a region that is not square
     TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     WordsNotZero = 402,           // %1 words from byte %2 of the level data are not zero
     LevelBytesIgnored = 404,      // a warning: %1 the level, %2 bytes after its last structure
+    // Pictures.
+    PngDamaged = 406,             // in the %2 of CannotReadFile: %1 the decoder's words
+    PngEndsEarly = 408,           // in the %2 of CannotReadFile
+    PngEmpty = 410,               // in the %2 of CannotWriteFile: a package of no pixels
+    BmpUnsupported = 412,         // in the %2 of CannotReadFile: %1 bits a pixel, %2 the compression
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 406,
+    EndOfTable = 414,
 };
 
 // The pair's text in the given language, UTF-8.

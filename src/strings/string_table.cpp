@@ -741,9 +741,9 @@ constexpr Pair kPairs[] = {
      "Trwa praca w tle. Przerwać ją i zamknąć okno?",
      "Work is still running. Stop it and close the window?"},
     // 396, 397: the picture codecs cannot be loaded; %1 the module, %2 why
-    {Msg::CodecsNotLoaded,
-     "nie można wczytać kodeków obrazów (%1): %2",
-     "the picture codecs (%1) cannot be loaded: %2"},
+    {Msg::NotABmp,
+     "to nie jest obraz BMP albo jego nagłówek jest uszkodzony",
+     "not a BMP picture or its header is damaged"},
     // 398, 399: a turn asked of a region that is not square
     {Msg::TurnNeedsSquare,
      "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
@@ -760,6 +760,18 @@ constexpr Pair kPairs[] = {
     {Msg::LevelBytesIgnored,
      "„%1”: pominięto bajty po ostatniej strukturze poziomu: %2",
      "\"%1\": %2 bytes after the level's last structure were ignored"},
+    {Msg::PngDamaged,
+     "dane obrazu PNG są uszkodzone (%1)",
+     "the PNG picture's data is damaged (%1)"},
+    {Msg::PngEndsEarly,
+     "plik kończy się przed końcem obrazu PNG",
+     "the file ends before the PNG picture does"},
+    {Msg::PngEmpty,
+     "obraz PNG musi mieć choć jeden piksel",
+     "a PNG picture holds at least one pixel"},
+    {Msg::BmpUnsupported,
+     "nieobsługiwany rodzaj obrazu BMP (%1 bitów na piksel, kompresja %2)",
+     "unsupported kind of BMP picture (%1 bits a pixel, compression %2)"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with
