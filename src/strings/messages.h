@@ -217,13 +217,16 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    // Regions.
+    TurnNeedsSquare = 398,        // a turn asked of a region that is not square
+    TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     // The rooms of levels.
-    RoomsUnknown = 398,           // %1 the level, %2 why its rooms cannot be read
-    RoomsOnlyInLevels = 400,      // asked of an image or object package
-    RoomDataBeyondEnd = 402,      // %1 the room, %2 the bytes of its record, in the %2 of RoomsUnknown
-    MeshBeyondEnd = 404,          // %1 the byte of the mesh data, %2 its bytes, in the %2 of RoomsUnknown
+    RoomsUnknown = 402,           // %1 the level, %2 why its rooms cannot be read
+    RoomsOnlyInLevels = 404,      // asked of an image or object package
+    RoomDataBeyondEnd = 406,      // %1 the room, %2 the bytes of its record, in the %2 of RoomsUnknown
+    MeshBeyondEnd = 408,          // %1 the byte of the mesh data, %2 its bytes, in the %2 of RoomsUnknown
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 406,
+    EndOfTable = 410,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -744,19 +744,27 @@ constexpr Pair kPairs[] = {
     {Msg::CodecsNotLoaded,
      "nie można wczytać kodeków obrazów (%1): %2",
      "the picture codecs (%1) cannot be loaded: %2"},
-    // 398, 399: the rooms of a level cannot be read; %1 the level, %2 why
+    // 398, 399: a turn asked of a region that is not square
+    {Msg::TurnNeedsSquare,
+     "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
+     "Only a square region can be turned: select as many rows as columns."},
+    // 400, 401: after an add, %1 tiles past the target's edge of %2 in the source region
+    {Msg::TilesLeftOut,
+     "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
+     "Tiles left out, past the edge of the target package: %1 of %2."},
+    // 402, 403: the rooms of a level cannot be read; %1 the level, %2 why
     {Msg::RoomsUnknown,
      "Nie można odczytać pomieszczeń poziomu „%1”: %2",
      "The rooms of \"%1\" cannot be read: %2"},
-    // 400, 401: rooms asked of an image or object package
+    // 404, 405: rooms asked of an image or object package
     {Msg::RoomsOnlyInLevels,
      "pomieszczenia mają tylko poziomy",
      "only levels have rooms"},
-    // 402, 403: why, in the %2 of RoomsUnknown; %1 the room, %2 its bytes
+    // 406, 407: why, in the %2 of RoomsUnknown; %1 the room, %2 its bytes
     {Msg::RoomDataBeyondEnd,
      "geometria pomieszczenia %1 nie mieści się w jego %2 bajtach",
      "the geometry of room %1 does not fit in its %2 bytes"},
-    // 404, 405: why, in the %2 of RoomsUnknown; %1 the byte, %2 the mesh data's bytes
+    // 408, 409: why, in the %2 of RoomsUnknown; %1 the byte, %2 the mesh data's bytes
     {Msg::MeshBeyondEnd,
      "siatka od bajtu %1 danych siatek nie mieści się w ich %2 bajtach",
      "a mesh from byte %1 of the mesh data does not fit in its %2 bytes"},
