@@ -189,8 +189,17 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
 
 OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress) {
     // Read aside: an error or a refusal leaves the workspace as it was.
-    OpenedFile opened{file_name, std::nullopt, Package()};
+    OpenedFile opened{file_name, std::nullopt, Package(), nullptr, std::nullopt};
     opened.result = read_package(file_name, opened.package, reader, progress);
+    const FileFormat* format = format_of(file_name);
+    if (opened.result && !opened.result->refused() && format && format->kind == FormatKind::level) {
+        try {
+            opened.scene = LevelScene::read(file_name, opened.package.height() / kPageSide);
+        } catch (const Error& e) {
+            // The pages are read; only the 3D view goes without, and says why.
+            opened.scene_problem = e.phrase();
+        }
+    }
     return opened;
 }
 
@@ -199,6 +208,8 @@ OpenAnswer Workspace::commit_source(OpenedFile opened) {
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_source(std::move(opened.package));
     source_origin_.file = opened.file_name;
+    source_origin_.scene = std::move(opened.scene);
+    source_origin_.scene_problem = std::move(opened.scene_problem);
     recent_.add_recent_file(opened.file_name);
     return {true, std::nullopt, opened.result->warning};
 }
@@ -208,6 +219,8 @@ OpenAnswer Workspace::commit_target(OpenedFile opened) {
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_target(std::move(opened.package));
     target_origin_.file = opened.file_name;
+    target_origin_.scene = std::move(opened.scene);
+    target_origin_.scene_problem = std::move(opened.scene_problem);
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name.
     document_.set_target_file_name(can_write_back(opened.file_name) ? opened.file_name : std::string());
@@ -285,6 +298,10 @@ std::optional<Phrase> Workspace::ask_texture_use(Side side) {
     } catch (const Error& e) {
         return e.phrase();
     }
+}
+
+Side Workspace::scene_side() const {
+    return target_origin_.scene || target_origin_.scene_problem ? Side::target : Side::source;
 }
 
 std::optional<Phrase> Workspace::export_note(const std::string& base, const Package& package, bool ttcolor,

@@ -15,6 +15,7 @@
 #include "formats/file_format.h"
 #include "formats/read_result.h"
 #include "model/document.h"
+#include "model/level_scene.h"
 #include "model/options.h"
 #include "model/recent_files.h"
 #include "model/texture_use.h"
@@ -39,6 +40,9 @@ struct OpenedFile {
     std::string file_name;
     std::optional<ReadResult> result;  // nullopt: unrecognised extension
     Package package;
+    // A level's rooms, read beside its pages, or why they cannot be.
+    std::shared_ptr<const LevelScene> scene;
+    std::optional<Phrase> scene_problem;
 };
 
 // An effect computed aside over a copy of the target's selection (the part
@@ -171,6 +175,15 @@ public:
     // structures cannot be walked (its pages are fine), or the warning of bytes
     // after its last structure, told once.
     std::optional<Phrase> ask_texture_use(Side side);
+    // The rooms of the level a pane's package was read from, read with it;
+    // null for other packages and for a level whose rooms cannot be read,
+    // whose problem says why.
+    const LevelScene* scene(Side side) const { return origin(side).scene.get(); }
+    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return origin(side).scene; }
+    const std::optional<Phrase>& scene_problem(Side side) const { return origin(side).scene_problem; }
+    // The pane the level's 3D view shows: the target when it was read from a
+    // level, else the source.
+    Side scene_side() const;
     // After an export of `package` into `base`: how many of its tiles differ
     // from the base's pages (read with `ttcolor`) and how many of them the level
     // maps; nullopt when the base's texture use cannot be read. Touches no
@@ -208,6 +221,8 @@ private:
         std::string file;  // empty: not read from a file (new, copied, pasted)
         bool asked = false;
         std::optional<TextureUse> use;
+        std::shared_ptr<const LevelScene> scene;
+        std::optional<Phrase> scene_problem;
     };
     Origin& origin(Side side) { return side == Side::source ? source_origin_ : target_origin_; }
     const Origin& origin(Side side) const { return side == Side::source ? source_origin_ : target_origin_; }

@@ -227,8 +227,13 @@ enum class Msg : int {
     PngEndsEarly = 408,           // in the %2 of CannotReadFile
     PngEmpty = 410,               // in the %2 of CannotWriteFile: a package of no pixels
     BmpUnsupported = 412,         // in the %2 of CannotReadFile: %1 bits a pixel, %2 the compression
+    // The rooms of levels.
+    RoomsUnknown = 414,           // %1 the level, %2 why its rooms cannot be read
+    RoomsOnlyInLevels = 416,      // asked of an image or object package
+    RoomDataBeyondEnd = 418,      // %1 the room, %2 the bytes of its record, in the %2 of RoomsUnknown
+    MeshBeyondEnd = 420,          // %1 the byte of the mesh data, %2 its bytes, in the %2 of RoomsUnknown
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 414,
+    EndOfTable = 422,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -772,6 +772,22 @@ constexpr Pair kPairs[] = {
     {Msg::BmpUnsupported,
      "nieobsługiwany rodzaj obrazu BMP (%1 bitów na piksel, kompresja %2)",
      "unsupported kind of BMP picture (%1 bits a pixel, compression %2)"},
+    // 414, 415: the rooms of a level cannot be read; %1 the level, %2 why
+    {Msg::RoomsUnknown,
+     "Nie można odczytać pomieszczeń poziomu „%1”: %2",
+     "The rooms of \"%1\" cannot be read: %2"},
+    // 416, 417: rooms asked of an image or object package
+    {Msg::RoomsOnlyInLevels,
+     "pomieszczenia mają tylko poziomy",
+     "only levels have rooms"},
+    // 418, 419: why, in the %2 of RoomsUnknown; %1 the room, %2 its bytes
+    {Msg::RoomDataBeyondEnd,
+     "geometria pomieszczenia %1 nie mieści się w jego %2 bajtach",
+     "the geometry of room %1 does not fit in its %2 bytes"},
+    // 420, 421: why, in the %2 of RoomsUnknown; %1 the byte, %2 the mesh data's bytes
+    {Msg::MeshBeyondEnd,
+     "siatka od bajtu %1 danych siatek nie mieści się w ich %2 bajtach",
+     "a mesh from byte %1 of the mesh data does not fit in its %2 bytes"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with
