@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "formats/level_textures.h"
 #include "formats/save_checks.h"
+#include "model/tile_match.h"
 
 namespace tilesmith {
 
@@ -301,6 +302,56 @@ std::optional<Phrase> Workspace::export_note(const std::string& base, const Pack
             if (!same) changed.push_back({column, row});
         }
     return Phrase(Msg::TilesChangedUsed).arg(changed.size()).arg(use.used_among(changed));
+}
+
+std::vector<TileSpot> Workspace::duplicates_of_selection(Side side, int tolerance) const {
+    const Rect r = view(side).selection();
+    return matching_tiles(package(side), {r.left / kTileSide, r.top / kTileSide}, tolerance);
+}
+
+int Workspace::remove_duplicate_tiles() {
+    const Package& target = target_package();
+    const TileClasses classes = classify_tiles(target, 0);
+    // A tile all of the transparent colour is an empty place, what packing
+    // leaves behind: it neither stays nor counts as removed.
+    std::vector<bool> moves(classes.kind.size(), false);
+    int removed = 0, seen = 0;
+    for (std::size_t n = 0; n < classes.kind.size(); ++n) {
+        const bool first = classes.kind[n] == seen;
+        if (first) ++seen;
+        const TileSpot at = tile_in_reading_order(target, (long long)n);
+        bool empty = true;
+        for (int y = 0; empty && y < kTileSide; ++y)
+            for (int x = 0; empty && x < kTileSide; ++x)
+                empty = target.pixel(at.column * kTileSide + x, at.row * kTileSide + y) == kTransparent;
+        if (empty) continue;
+        if (first) moves[n] = true;
+        else ++removed;
+    }
+    if (removed == 0) return 0;
+    const Rect whole{0, 0, whole_tile_columns(target) * kTileSide, whole_tile_rows(target) * kTileSide};
+    push_undo(whole, [moves = std::move(moves)](Package& package) {
+        // The n-th tile that stays moves to place n, never past a tile still to move.
+        long long place = 0;
+        for (std::size_t n = 0; n < moves.size(); ++n) {
+            if (!moves[n]) continue;
+            const TileSpot from = tile_in_reading_order(package, (long long)n), to = tile_in_reading_order(package, place);
+            if (place != (long long)n)
+                package.copy_rect(package, from.column * kTileSide, from.row * kTileSide, kTileSide, kTileSide,
+                                  to.column * kTileSide, to.row * kTileSide);
+            ++place;
+        }
+        for (; place < (long long)moves.size(); ++place) {
+            const TileSpot at = tile_in_reading_order(package, place);
+            package.fill_rect(at.column * kTileSide, at.row * kTileSide, kTileSide, kTileSide, kTransparent);
+        }
+    });
+    return removed;
+}
+
+std::vector<TileSpot> Workspace::unused_tiles(Side side) const {
+    const TextureUse* use = texture_use(side);
+    return use ? tilesmith::unused_tiles(package(side), *use) : std::vector<TileSpot>{};
 }
 
 Package Workspace::copy_target_tile() const {

@@ -176,6 +176,20 @@ public:
     static std::optional<Phrase> export_note(const std::string& base, const Package& package, bool ttcolor,
                                              Progress& progress);
 
+    // Duplicates and unused tiles. The whole tiles of the pane's package that
+    // match the tile at its selection's top-left within `tolerance` levels per
+    // channel (itself included), in reading order.
+    std::vector<TileSpot> duplicates_of_selection(Side side, int tolerance) const;
+    // The target's distinct whole tiles packed to its front in reading order,
+    // the tiles after them in the transparent colour: one undo step. Tiles
+    // all of the transparent colour are empty places, neither kept nor
+    // counted. Returns how many tiles were removed; 0 changes nothing and
+    // costs no step.
+    int remove_duplicate_tiles();
+    // The whole tiles no texture maps, once the pane's texture use is known
+    // (ask_texture_use); none otherwise.
+    std::vector<TileSpot> unused_tiles(Side side) const;
+
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 

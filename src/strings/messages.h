@@ -217,8 +217,10 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    // Tiles of many files gathered into one package.
+    CollectTooLarge = 398,        // %1 tiles kept, %2 the largest package's pixels
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 398,
+    EndOfTable = 400,
 };
 
 // The pair's text in the given language, UTF-8.

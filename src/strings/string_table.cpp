@@ -744,6 +744,10 @@ constexpr Pair kPairs[] = {
     {Msg::CodecsNotLoaded,
      "nie można wczytać kodeków obrazów (%1): %2",
      "the picture codecs (%1) cannot be loaded: %2"},
+    // 398, 399: the tiles gathered from many files would not fit one package
+    {Msg::CollectTooLarge,
+     "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)",
+     "%1 tiles do not fit one package (at most %2 pixels)"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with
