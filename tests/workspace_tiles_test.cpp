@@ -43,17 +43,16 @@ TEST(TileMatch, IndexAgreesWithComparingEveryPair) {
     }
 }
 
-TEST(TileMatch, FindsTheSelectedTilesDuplicatesInItsPane) {
+TEST(TileMatch, FindDuplicatesMarksThemInThePaneUntilTheNextClick) {
     Workspace ws;
     ws.use_source(tiles_of({4, 5, 4, 6, 4}, 2));
     ws.select(Side::source, Rect::of_size(2 * kTileSide, 0, kTileSide, kTileSide));
-    const auto spots = [](const std::vector<TileSpot>& tiles) {
-        std::vector<int> columns;
-        for (const TileSpot& t : tiles) columns.push_back(t.column);
-        return columns;
-    };
-    EXPECT_EQ(spots(ws.duplicates_of_selection(Side::source, 0)), (std::vector<int>{0, 2, 4}));
-    EXPECT_EQ(ws.duplicates_of_selection(Side::target, 0).size(), 32u);  // all silver
+    EXPECT_EQ(ws.mark_duplicates(Side::source, 0), 3);
+    EXPECT_EQ(ws.view(Side::source).marked(), (std::vector<TileSpot>{{0, 0}, {2, 0}, {4, 0}}));
+    EXPECT_EQ(ws.mark_duplicates(Side::target, 0), 32);  // all silver
+    EXPECT_TRUE(ws.press(Side::source, MouseButton::left, 5, 5));
+    EXPECT_TRUE(ws.view(Side::source).marked().empty());
+    EXPECT_EQ(ws.mark_unused(Side::source), 0);  // no texture use known
 }
 
 TEST(TileMatch, RemovingDuplicatesPacksDistinctTilesForwardAsOneUndoStep) {

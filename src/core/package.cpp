@@ -130,10 +130,9 @@ void Package::add_rows(int rows) {
     const int first = height_;
     data_.resize(stride_ * (std::size_t(height_) + std::size_t(rows)));
     height_ += rows;
-    for (int y = first; y < height_; ++y) {
-        fill_span(row(y), width_, brush_);
-        clear_padding(row(y), width_, stride_);
-    }
+    fill_span(row(first), width_, brush_);
+    clear_padding(row(first), width_, stride_);
+    for (int y = first + 1; y < height_; ++y) std::memcpy(row(y), row(first), stride_);
 }
 
 void Package::fill_rect(int x, int y, int w, int h, PackedColor c) {

@@ -74,7 +74,8 @@ public:
     Readers(const std::vector<std::string>& inputs, const CollectOptions& options) : inputs_(inputs), slots_(inputs.size()) {
         const unsigned cores = options.threads > 0 ? unsigned(options.threads) : std::thread::hardware_concurrency();
         const int threads = int(std::clamp(cores, 1u, 4u));
-        ahead_ = threads + 1;
+        // A few files of slack, so that a reader rarely waits for the taking in.
+        ahead_ = threads + 2;
         for (int t = 0; t < threads; ++t) threads_.emplace_back([this, options] { run(options); });
     }
     ~Readers() {

@@ -67,12 +67,10 @@ bool tiles_match(TilePixels a, TilePixels b, int tolerance) {
     return true;
 }
 
-std::vector<TileSpot> matching_tiles(const Package& package, TileSpot tile, int tolerance) {
+std::vector<TileSpot> matching_tiles(const Package& package, int x, int y, int tolerance) {
     std::vector<TileSpot> found;
-    if (tile.column < 0 || tile.row < 0 || tile.column >= whole_tile_columns(package) ||
-        tile.row >= whole_tile_rows(package))
-        return found;
-    const TilePixels wanted = tile_pixels(package, tile);
+    if (x < 0 || y < 0 || x > package.width() - kTileSide || y > package.height() - kTileSide) return found;
+    const TilePixels wanted{package.row(y) + std::size_t(x) * 3, package.stride()};
     for (long long n = 0; n < whole_tile_count(package); ++n) {
         const TileSpot other = tile_in_reading_order(package, n);
         if (tiles_match(wanted, tile_pixels(package, other), tolerance)) found.push_back(other);

@@ -39,8 +39,10 @@ TilePixels tile_pixels(const Package& package, TileSpot tile);
 // Every channel of every pixel within `tolerance` (0: the same bytes).
 bool tiles_match(TilePixels a, TilePixels b, int tolerance);
 
-// The whole tiles of `package` that match `tile` (itself included), in reading order.
-std::vector<TileSpot> matching_tiles(const Package& package, TileSpot tile, int tolerance);
+// The whole tiles of `package` that match the 64 x 64 area from pixel (x, y)
+// (a tile itself included), in reading order; none when the area is not
+// wholly inside the package.
+std::vector<TileSpot> matching_tiles(const Package& package, int x, int y, int tolerance);
 
 // The whole tiles of a level's package that no texture maps, in reading order.
 std::vector<TileSpot> unused_tiles(const Package& package, const TextureUse& use);

@@ -68,8 +68,14 @@ bool Workspace::zoom_step(int direction) {
     return v.set_zoom(direction == 0 ? View::kMinZoom : v.zoom() + direction);
 }
 
-bool Workspace::ed_cofnij() { return document_.undo(); }
-bool Workspace::ed_ponow() { return document_.redo(); }
+bool Workspace::ed_cofnij() {
+    target_view_.mark({});
+    return document_.undo();
+}
+bool Workspace::ed_ponow() {
+    target_view_.mark({});
+    return document_.redo();
+}
 
 void Workspace::tx_add() {
     const Rect s = source_view_.selection();
@@ -306,7 +312,7 @@ std::optional<Phrase> Workspace::export_note(const std::string& base, const Pack
 
 std::vector<TileSpot> Workspace::duplicates_of_selection(Side side, int tolerance) const {
     const Rect r = view(side).selection();
-    return matching_tiles(package(side), {r.left / kTileSide, r.top / kTileSide}, tolerance);
+    return matching_tiles(package(side), r.left, r.top, tolerance);
 }
 
 int Workspace::remove_duplicate_tiles() {
@@ -352,6 +358,16 @@ int Workspace::remove_duplicate_tiles() {
 std::vector<TileSpot> Workspace::unused_tiles(Side side) const {
     const TextureUse* use = texture_use(side);
     return use ? tilesmith::unused_tiles(package(side), *use) : std::vector<TileSpot>{};
+}
+
+int Workspace::mark_duplicates(Side side, int tolerance) {
+    view_of(side).mark(duplicates_of_selection(side, tolerance));
+    return int(view(side).marked().size());
+}
+
+int Workspace::mark_unused(Side side) {
+    view_of(side).mark(unused_tiles(side));
+    return int(view(side).marked().size());
 }
 
 Package Workspace::copy_target_tile() const {
