@@ -17,8 +17,8 @@
 #include "ui/dialogs/history_dialog.h"
 #include "strings/strings.h"
 #include "ui/dialog_host.h"
-#include "model/workspace.h"
-#include "support/workspace_fixtures.h"
+#include "core/color.h"
+#include "model/rect.h"
 #include "ui/dialogs/new_package_dialog.h"
 
 using namespace tilesmith;
@@ -72,6 +72,7 @@ protected:
     NewPackageDialogTest() {
         main.show();
         QObject::connect(&dlg, &NewPackageDialog::closed, [this] { ++closed; });
+        dlg.set_answer([this](const PackageChoice& c) { answers.push_back(c); });
     }
 
     // By the English name, in either language.
@@ -85,12 +86,23 @@ protected:
         dlg.pak_width->setValue(columns);
         dlg.pak_height->setValue(rows);
     }
+    // Opened over a target of the first size, its first tile selected.
+    void open(int width = 256, int height = 512, Rect selection = Rect::of_size(0, 0, 64, 64)) {
+        dlg.open_dialog(width, height, selection);
+    }
+    void expect_answer(const PackageChoice& wanted) {
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(answers[0].columns, wanted.columns);
+        EXPECT_EQ(answers[0].rows, wanted.rows);
+        EXPECT_EQ(answers[0].background, wanted.background);
+        EXPECT_EQ(answers[0].modify, wanted.modify);
+    }
 
     QApplication& application = app();  // before any widget
     QWidget main;
-    Workspace ws;
     FakeHost host;
-    NewPackageDialog dlg{ws, host, &main};
+    NewPackageDialog dlg{host, &main};
+    std::vector<PackageChoice> answers;
     int closed = 0;
 };
 
@@ -102,7 +114,7 @@ TEST_F(NewPackageDialogTest, OpensOverADisabledMainWindowWithTheTargetSize) {
     EXPECT_EQ(dlg.maximumSize(), QSize(217, 225));
     EXPECT_EQ(dlg.bgcolor->currentText(), qs(text_of(Msg::ColourSilver, Language::Polish)));
 
-    dlg.open_dialog();
+    open();
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_FALSE(main.isEnabled());
     // The dialog is a child of the main window and must stay usable.
@@ -113,103 +125,65 @@ TEST_F(NewPackageDialogTest, OpensOverADisabledMainWindowWithTheTargetSize) {
     EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
 }
 
-TEST_F(NewPackageDialogTest, TrackBarsClampTheTargetSizeAndModifyCrops) {
-    use_target(ws, Package(20, 30, kSilver));  // smaller than one tile
-    dlg.open_dialog();
+TEST_F(NewPackageDialogTest, TrackBarsClampTheTargetSize) {
+    open(20, 30);  // smaller than one tile
     EXPECT_EQ(dlg.lab->text(), "1 x 1 (64 x 64)");
     dlg.close();
-
-    Package wide(4096, 64, kSilver);
-    wide.set_pixel(2047, 10, kBlack);
-    use_target(ws, std::move(wide));
-    dlg.open_dialog();
+    open(4096, 64);
     EXPECT_EQ(dlg.lab->text(), "32 x 1 (2048 x 64)");
     dlg.pak_mod->setChecked(true);
     dlg.pak_make->click();
-    EXPECT_EQ(ws.target_package().width(), 2048);
-    EXPECT_EQ(ws.target_package().pixel(2047, 10), kBlack);
+    expect_answer({32, 1, kSilver, true});
 }
 
-TEST_F(NewPackageDialogTest, OkMakesANewFilledPackage) {
-    ws.set_target_file_name("/tmp/old.tga");
-    change_target(ws, [](Package& p) { p.set_pixel(5, 5, kBlack); });
-    ASSERT_GT(ws.undo_count(), 0);
-    dlg.open_dialog();
+TEST_F(NewPackageDialogTest, OkAnswersTheSizeAndColourAndCloses) {
+    open();
     set_size(6, 3);
     EXPECT_EQ(dlg.lab->text(), "6 x 3 (384 x 192)");
     choose("Red");
 
     dlg.pak_make->click();
     EXPECT_TRUE(host.questions.isEmpty());
-    EXPECT_EQ(ws.target_package(), Package(384, 192, pack_rgb(255, 0, 0)));
-    EXPECT_EQ(ws.target_package().brush(), pack_rgb(255, 0, 0));
-    EXPECT_TRUE(ws.target_file_name().empty());
-    EXPECT_EQ(ws.undo_count(), 0);
-    EXPECT_EQ(ws.view(Side::target).max_scroll_x(), 128);  // six columns in a four-column pane
-    EXPECT_EQ(ws.size_texts()[2], "384 x 192");
+    expect_answer({6, 3, pack_rgb(255, 0, 0), false});
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_TRUE(main.isEnabled());
     EXPECT_EQ(closed, 1);
 }
 
-TEST_F(NewPackageDialogTest, ModifyWithYesKeepsPixelsAndFillsNewArea) {
-    ws.set_target_file_name("/tmp/kept.tga");
-    change_target(ws, [](Package& p) {
-        p.set_pixel(0, 0, kBlack);
-        p.set_pixel(255, 511, kWhite);
-    });
-    ws.set_polish(false);  // the question follows the language
-    dlg.open_dialog();
-    dlg.pak_mod->setChecked(true);
-    set_size(6, 8);
-    choose("Blue");
-
-    dlg.pak_make->click();
-    ASSERT_EQ(host.questions.size(), 1);
-    EXPECT_EQ(host.questions[0], qs(lang_text(1)));
-    EXPECT_EQ(ws.target_package().width(), 384);
-    EXPECT_EQ(ws.target_package().height(), 512);
-    EXPECT_EQ(ws.target_package().pixel(0, 0), kBlack);
-    EXPECT_EQ(ws.target_package().pixel(255, 511), kWhite);
-    EXPECT_EQ(ws.target_package().pixel(100, 100), kSilver);
-    EXPECT_EQ(ws.target_package().pixel(256, 0), pack_rgb(0, 0, 255));
-    EXPECT_EQ(ws.target_package().pixel(383, 511), pack_rgb(0, 0, 255));
-    EXPECT_EQ(ws.target_file_name(), "/tmp/kept.tga");
-    EXPECT_EQ(ws.undo_count(), 0);
-    EXPECT_EQ(closed, 1);
-    EXPECT_TRUE(main.isEnabled());
+TEST_F(NewPackageDialogTest, ModifyAsksInTheDialogsLanguage) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        host.answer = yes;
+        host.questions.clear();
+        dlg.set_dialog_language(yes);  // the question follows the language
+        open();
+        dlg.pak_mod->setChecked(true);
+        set_size(6, 8);
+        choose("Blue");
+        dlg.pak_make->click();
+        ASSERT_EQ(host.questions.size(), 1);
+        EXPECT_EQ(host.questions[0], qs(lang_text(yes ? 0 : 1)));
+        if (yes) {
+            expect_answer({6, 8, pack_rgb(0, 0, 255), true});
+            EXPECT_EQ(closed, 1);
+            EXPECT_TRUE(main.isEnabled());
+        } else {
+            // No: nothing answered, the dialog stays with its settings for a second try.
+            EXPECT_TRUE(answers.empty());
+            EXPECT_TRUE(dlg.isVisible());
+            EXPECT_FALSE(main.isEnabled());
+            EXPECT_EQ(closed, 0);
+            EXPECT_EQ(dlg.pak_width->value(), 6);
+            EXPECT_EQ(dlg.bgcolor->currentText(), "Blue");
+            dlg.close();
+            closed = 0;
+        }
+    }
 }
 
-TEST_F(NewPackageDialogTest, ModifyWithNoChangesNothingAndStaysOpen) {
-    ws.set_target_file_name("/tmp/kept.tga");
-    change_target(ws, [](Package& p) { p.set_pixel(3, 3, kBlack); });
-    const Package before = ws.target_package().clone();
-    host.answer = false;
-    dlg.open_dialog();
-    dlg.pak_mod->setChecked(true);
-    set_size(2, 2);
-    choose("Red");
-
-    dlg.pak_make->click();
-    ASSERT_EQ(host.questions.size(), 1);
-    EXPECT_EQ(host.questions[0], qs(lang_text(0)));
-    EXPECT_EQ(ws.target_package(), before);
-    EXPECT_EQ(ws.target_package().brush(), kSilver);
-    EXPECT_EQ(ws.target_file_name(), "/tmp/kept.tga");
-    EXPECT_EQ(ws.undo_count(), 1);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(main.isEnabled());
-    EXPECT_EQ(closed, 0);
-    // The settings are still there for a second try.
-    EXPECT_EQ(dlg.pak_width->value(), 2);
-    EXPECT_EQ(dlg.bgcolor->currentText(), QString::fromStdString(translate_text("Red", true)));
-}
-
-TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelChangeNothingButKeepChoices) {
-    change_target(ws, [](Package& p) { p.set_pixel(1, 1, kBlack); });
-    const Package before = ws.target_package().clone();
+TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelAnswerNothingButKeepChoices) {
     for (int way = 0; way < 3; ++way) {
-        dlg.open_dialog();
+        open();
         // Size comes from the target at each opening; check box and colour stay.
         EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
         EXPECT_EQ(dlg.pak_mod->isChecked(), way > 0);
@@ -227,8 +201,7 @@ TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelChangeNothingButKeepChoices)
         EXPECT_TRUE(main.isEnabled());
         EXPECT_EQ(closed, way + 1);
     }
-    EXPECT_EQ(ws.target_package(), before);
-    EXPECT_EQ(ws.undo_count(), 1);
+    EXPECT_TRUE(answers.empty());
     EXPECT_TRUE(host.questions.isEmpty());
     // Closing the hidden dialog again (at shutdown) is not a second return.
     main.setEnabled(false);
@@ -238,73 +211,21 @@ TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelChangeNothingButKeepChoices)
 }
 
 TEST_F(NewPackageDialogTest, SizeFromTheTargetSelection) {
-    use_target(ws, Package(512, 512, kSilver));
-    ws.select(Side::target, Rect::of_size(192, 64, 64, 64));
-    dlg.open_dialog();
+    open(512, 512, Rect::of_size(192, 64, 64, 64));
     dlg.pak_scale->click();
     EXPECT_EQ(dlg.pak_width->value(), 4);
     EXPECT_EQ(dlg.pak_height->value(), 2);
     EXPECT_EQ(dlg.lab->text(), "4 x 2 (256 x 128)");
-    EXPECT_EQ(ws.target_package().width(), 512);  // only OK changes the package
+    EXPECT_TRUE(answers.empty());  // only OK answers
 
     // A region counts to its last tile; sizes past the dialog's range clamp instead of overflowing.
-    ws.select(Side::target, Rect::of_size(192, 64, 128, 64));
+    open(512, 512, Rect::of_size(192, 64, 128, 64));
     dlg.pak_scale->click();
     EXPECT_EQ(dlg.pak_width->value(), 5);
-    ws.select(Side::target, Rect::of_size(INT_MAX - 64, INT_MAX - 64, 64, 64));
+    open(512, 512, Rect::of_size(INT_MAX - 64, INT_MAX - 64, 64, 64));
     dlg.pak_scale->click();
     EXPECT_EQ(dlg.pak_width->value(), 32);
     EXPECT_EQ(dlg.pak_height->value(), 128);
-}
-
-TEST_F(NewPackageDialogTest, ColourBoxEntries) {
-    dlg.set_dialog_language(false);
-    EXPECT_EQ(dlg.bgcolor->itemText(0), "Black");
-    for (const char* name : {"Maroon", "Fuchsia", "Money Green", "Sky Blue", "Cream", "Medium Gray"})
-        EXPECT_GE(dlg.bgcolor->findText(QString::fromLatin1(name)), 0) << name;
-    choose("Sky Blue");
-    EXPECT_EQ(dlg.background_color(), pack_rgb(166, 202, 240));
-    choose("None");
-    EXPECT_EQ(dlg.background_color(), kSilver);
-    choose("Default");
-    EXPECT_EQ(dlg.background_color(), kSilver);
-
-    // The custom entry asks the colour chooser; a cancel keeps the last choice.
-    choose("Olive");
-    host.colour = QColor();
-    choose("Custom...");
-    EXPECT_EQ(host.colour_requests, 1);
-    EXPECT_EQ(dlg.bgcolor->currentText(), "Olive");
-    host.colour = QColor(10, 20, 30);
-    choose("Custom...");
-    EXPECT_EQ(dlg.bgcolor->currentText(), "Custom...");
-    EXPECT_EQ(dlg.background_color(), pack_rgb(10, 20, 30));
-
-    dlg.open_dialog();
-    dlg.pak_make->click();
-    EXPECT_EQ(ws.target_package().pixel(0, 0), pack_rgb(10, 20, 30));
-}
-
-TEST_F(NewPackageDialogTest, LanguageRoundTrip) {
-    dlg.set_dialog_language(true);  // already Polish: nothing changes
-    EXPECT_EQ(dlg.Label3->text(), qs(lang_text(170)));
-    dlg.set_dialog_language(false);
-    EXPECT_EQ(dlg.Label2->text(), "Package size:");
-    EXPECT_EQ(dlg.Label1->text(), "Width:");
-    EXPECT_EQ(dlg.Label3->text(), "Height:");
-    EXPECT_EQ(dlg.Label4->text(), "Background:");
-    EXPECT_EQ(dlg.pak_scale->text(), "Use the selection's position");
-    EXPECT_EQ(dlg.pak_cancel->text(), "Cancel");
-    EXPECT_EQ(dlg.windowTitle(), "Texture package");
-    EXPECT_EQ(dlg.bgcolor->itemText(0), "Black");
-    EXPECT_EQ(dlg.pak_mod->text(), "Modify package");
-    EXPECT_EQ(dlg.pak_make->text(), "OK");
-    EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
-    dlg.set_dialog_language(true);
-    EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Wysokość:"));
-    EXPECT_EQ(dlg.pak_mod->text(), "Modyfikuj pakiet");
-    EXPECT_EQ(dlg.pak_scale->text(), QString::fromUtf8("Pobierz współrzędne zaznaczenia"));
-    EXPECT_EQ(dlg.bgcolor->itemText(0), QString::fromUtf8("Czarny"));
 }
 
 TEST(AuthorDialog, LayoutTranslationAndReturn) {

@@ -75,7 +75,7 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
 
 TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
     MainWindow& w = open_active();
-    NewPackageDialog filenew(ws(), host, &w);
+    NewPackageDialog filenew(host, &w);
     w.set_forms(&filenew, nullptr, nullptr);
     ws().use_source(patterned());
     const Package before = ws().target_package().clone();

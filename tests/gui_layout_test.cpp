@@ -25,7 +25,7 @@ class Layout : public WindowTest {
 protected:
     Layout() {
         window = std::make_unique<MainWindow>(dir.path(), host);
-        filenew = std::make_unique<NewPackageDialog>(ws(), host, window.get());
+        filenew = std::make_unique<NewPackageDialog>(host, window.get());
         autor = std::make_unique<AuthorDialog>(window.get());
         his = std::make_unique<HistoryDialog>(window.get());
         window->set_forms(filenew.get(), autor.get(), his.get());

@@ -394,12 +394,12 @@ public:
 TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     FailingQuestionHost failing;
     MainWindow w(dir.path(), failing);
-    NewPackageDialog filenew(w.workspace(), failing, &w);
+    NewPackageDialog filenew(failing, &w);
     w.set_forms(&filenew, nullptr, nullptr);
     w.show();
     const int width = w.workspace().target_package().width();
 
-    filenew.open_dialog();
+    w.findChild<QAction*>(QStringLiteral("plik_new"))->trigger();
     filenew.pak_mod->setChecked(true);
     filenew.pak_width->setValue(2);
     filenew.pak_make->click();  // the modify question throws

@@ -277,7 +277,7 @@ std::map<QString, QString> window_texts(MainWindow& w) {
 
 TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     MainWindow& w = open();
-    NewPackageDialog filenew(ws(), host, &w);
+    NewPackageDialog filenew(host, &w);
     AuthorDialog autor(&w);
     w.set_forms(&filenew, &autor, nullptr);
     const auto polish = window_texts(w);
@@ -397,7 +397,7 @@ TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
 
 TEST_F(MainWindowTest, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
     MainWindow& w = open();
-    NewPackageDialog filenew(ws(), host, &w);
+    NewPackageDialog filenew(host, &w);
     HistoryDialog his(&w);
     w.set_forms(&filenew, nullptr, &his);
     EXPECT_TRUE(has_flat_look(&w));

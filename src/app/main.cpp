@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     // Where config.dat goes when the program's folder cannot be written; the
     // per-user state goes into the same folder as config.dat.
     main_window.set_user_config_dir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    tilesmith::NewPackageDialog filenew(main_window.workspace(), host, &main_window);
+    tilesmith::NewPackageDialog filenew(host, &main_window);
     tilesmith::AuthorDialog autor(&main_window);
     tilesmith::HistoryDialog his(&main_window);
     main_window.set_forms(&filenew, &autor, &his);

@@ -1,5 +1,5 @@
 // The command map: menus, items, shortcuts, option items and tool buttons of
-// MainWindow, each wired to its handler.
+// the main window, each wired to its handler.
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
@@ -12,10 +12,17 @@
 #include <stdexcept>
 #include <string>
 
-#include "effects/effect_registry.h"
+#include "ui/command_map.h"
+
+#include <QFile>
+#include <QMainWindow>
+#include <QSignalBlocker>
+
+#include "model/workspace.h"
 #include "strings/messages.h"
-#include "ui/main_window.h"
+#include "ui/command_handlers.h"
 #include "ui/platform_keys.h"
+#include "ui/qt_texts.h"
 
 namespace tilesmith {
 
@@ -31,10 +38,42 @@ BoundEffect bind_item(const Effect& effect, const EffectItem& item) {
     return std::move(call.run);
 }
 
+// The menus whose commands read or change the packages, the files or the history.
+constexpr const char* kConflictingMenus[] = {"plik", "edycja", "tx", "ef"};
+
+void disable_menu(QMenu* menu, std::vector<QAction*>& disabled) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu()) disable_menu(action->menu(), disabled);
+        // Exit stays: closing asks to stop the job first.
+        if (action->isSeparator() || !action->isEnabled() || action->objectName() == QLatin1String("plik_end"))
+            continue;
+        action->setEnabled(false);
+        disabled.push_back(action);
+    }
+}
+
 }  // namespace
 
-QMenu* MainWindow::add_menu(QMenu* parent, const char* name, Msg title, Icon icon) {
-    QMenu* menu = parent ? parent->addMenu(text(title)) : menuBar()->addMenu(text(title));
+CommandMap::CommandMap(QMainWindow* window, QToolBar* tools, Workspace& workspace, CommandHandlers& commands,
+                       Guard command, Guard guard, WindowActions actions)
+    : window_(window),
+      tools_bar_(tools),
+      workspace_(workspace),
+      commands_(commands),
+      command_(std::move(command)),
+      guard_(std::move(guard)),
+      actions_(std::move(actions)) {
+    build();
+}
+
+QString CommandMap::text(Msg message) const { return ui_text(message, workspace_.language()); }
+
+void CommandMap::connect_command(QAction* item, std::function<void()> handler) {
+    connect_through(item, &QAction::triggered, window_, command_, std::move(handler));
+}
+
+QMenu* CommandMap::add_menu(QMenu* parent, const char* name, Msg title, Icon icon) {
+    QMenu* menu = parent ? parent->addMenu(text(title)) : window_->menuBar()->addMenu(text(title));
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     if (icon != Icon::none) menu->menuAction()->setIcon(make_icon(icon));
@@ -42,7 +81,7 @@ QMenu* MainWindow::add_menu(QMenu* parent, const char* name, Msg title, Icon ico
     return menu;
 }
 
-QAction* MainWindow::add_item(QMenu* menu, const char* name, Msg caption, const QList<QKeySequence>& keys,
+QAction* CommandMap::add_item(QMenu* menu, const char* name, Msg caption, const QList<QKeySequence>& keys,
                               Icon icon, std::function<void()> handler) {
     QAction* item = add_literal_item(menu, name, text(caption), icon, std::move(handler));
     QList<QKeySequence> shortcuts;
@@ -52,37 +91,37 @@ QAction* MainWindow::add_item(QMenu* menu, const char* name, Msg caption, const 
     return item;
 }
 
-QAction* MainWindow::add_literal_item(QMenu* menu, const char* name, const QString& caption, Icon icon,
+QAction* CommandMap::add_literal_item(QMenu* menu, const char* name, const QString& caption, Icon icon,
                                       std::function<void()> handler) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     if (icon != Icon::none) item->setIcon(make_icon(icon));
-    if (handler) connect_command(item, &QAction::triggered, std::move(handler));
+    if (handler) connect_command(item, std::move(handler));
     return item;
 }
 
-QAction* MainWindow::add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
+QAction* CommandMap::add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
                                 bool Options::*field) {
     QAction* item = add_item(menu, name, title, {key}, Icon::none, {});
     item->setCheckable(true);
     // Toggles its own check mark; the commands read the option when they act.
-    connect_guarded(item, &QAction::toggled, [this, field](bool on) {
+    connect_through(item, &QAction::toggled, window_, guard_, [this, field](bool on) {
         workspace_.set_option(field, on);
-        redraw_pending_ = true;
+        actions_.options_changed();
     });
     option_items_.push_back({item, field});
     return item;
 }
 
-QAction* MainWindow::add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon) {
+QAction* CommandMap::add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon) {
     const QString tip = hint ? text(*hint) : item->text();
-    QAction* tool = new QAction(make_icon(icon), tip, this);
+    QAction* tool = new QAction(make_icon(icon), tip, window_);
     tool->setObjectName(QString::fromLatin1(name));
     tool->setToolTip(tip);
     // A tool button has no logic of its own: it runs its menu item.
-    connect(tool, &QAction::triggered, item, &QAction::trigger);
-    main_tool_->addAction(tool);
-    if (QWidget* button = main_tool_->widgetForAction(tool)) {
+    QObject::connect(tool, &QAction::triggered, item, &QAction::trigger);
+    tools_bar_->addAction(tool);
+    if (QWidget* button = tools_bar_->widgetForAction(tool)) {
         button->setObjectName(QString::fromLatin1(name));
         // 21 x 21 buttons: all twenty-four and the dividers fit the designed width.
         button->setFixedSize(21, 21);
@@ -91,7 +130,7 @@ QAction* MainWindow::add_tool(const char* name, QAction* item, std::optional<Msg
     return tool;
 }
 
-std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot root, QMenu* menu) {
+std::vector<CommandMap::EffectToolSlot> CommandMap::add_effects(EffectMenuRoot root, QMenu* menu) {
     std::vector<const Effect*> placed;
     for (const Effect& e : effect_registry())
         if (e.root == root) placed.push_back(&e);
@@ -120,9 +159,9 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
             if (item.separator_before) target->addSeparator();
             std::function<void()> handler;
             if (item.asks_colour) {
-                handler = [this, effect, &item] { effect_asking_colour(*effect, item); };
+                handler = [this, effect, &item] { commands_.effect_asking_colour(*effect, item); };
             } else {
-                handler = [this, run = bind_item(*effect, item)] { this->effect(run); };
+                handler = [this, run = bind_item(*effect, item)] { commands_.effect(run); };
             }
             const QKeySequence key(QString::fromLatin1(item.shortcut), QKeySequence::PortableText);
             QAction* action = item.caption.message
@@ -136,23 +175,23 @@ std::vector<MainWindow::EffectToolSlot> MainWindow::add_effects(EffectMenuRoot r
     return tools;
 }
 
-void MainWindow::build_commands() {
+void CommandMap::build() {
     // Plik
     QMenu* plik = add_menu(nullptr, "plik", Msg::MenuFile);
     QAction* plik_new = add_item(plik, "plik_new", Msg::NewModify, {ctrl(Qt::Key_N)}, Icon::new_package,
-                                 [this] { plik_newClick(); });
+                                 [this] { commands_.plik_newClick(); });
     QAction* plik_opensource = add_item(plik, "plik_opensource", Msg::OpenSource, {ctrl(Qt::Key_Q)},
-                                        Icon::open_source, [this] { plik_opensourceClick(); });
+                                        Icon::open_source, [this] { commands_.plik_opensourceClick(); });
     add_item(plik, "plik_opentarget", Msg::OpenTarget, {ctrl(Qt::Key_O)}, Icon::open_target,
-             [this] { plik_opentargetClick(); });
+             [this] { commands_.plik_opentargetClick(); });
     QAction* plik_savetarget = add_item(plik, "plik_savetarget", Msg::SaveTarget, {ctrl(Qt::Key_S)},
-                                        Icon::save, [this] { plik_savetargetClick(); });
+                                        Icon::save, [this] { commands_.plik_savetargetClick(); });
     add_item(plik, "plik_savetargetas", Msg::SaveTargetAs, {}, Icon::save_as,
-             [this] { plik_savetargetasClick(); });
+             [this] { commands_.plik_savetargetasClick(); });
     plik->addSeparator();
     QMenu* plik_ex = add_menu(plik, "plik_ex", Msg::Export, Icon::export_level);
     add_item(plik_ex, "ex_tr2345", Msg::ExportToLevel, {ctrl(Qt::Key_E)}, Icon::export_level,
-             [this] { ex_tr2345Click(); });
+             [this] { commands_.ex_tr2345Click(); });
     fileline_ = plik->addSeparator();
     fileline_->setObjectName(QStringLiteral("fileline"));
     fileline_->setVisible(false);
@@ -160,28 +199,28 @@ void MainWindow::build_commands() {
         QAction* item = plik->addAction(make_icon(Icon::new_package), QString());
         item->setObjectName(QStringLiteral("file%1").arg(i + 1));
         item->setVisible(false);
-        connect_command(item, &QAction::triggered, [this, i] { recent_fileClick(i); });
+        connect_command(item, [this, i] { commands_.recent_fileClick(i); });
         recent_items_[i] = item;
     }
     plik->addSeparator();
     // Closes exactly as the close box does: FormClose writes the settings.
-    add_item(plik, "plik_end", Msg::Exit, {}, Icon::exit, [this] { close(); });
+    add_item(plik, "plik_end", Msg::Exit, {}, Icon::exit, [this] { window_->close(); });
 
     // Edycja
     QMenu* edycja = add_menu(nullptr, "edycja", Msg::MenuEdit);
     ed_cofnij_ = add_item(edycja, "ed_cofnij", Msg::Undo, {ctrl(Qt::Key_Z)}, Icon::undo,
-                          [this] { ed_cofnijClick(); });
+                          [this] { commands_.ed_cofnijClick(); });
     ed_cofnij_->setEnabled(false);
     ed_ponow_ = add_item(edycja, "ed_ponow", Msg::Redo, {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                         Icon::redo, [this] { ed_ponowClick(); });
+                         Icon::redo, [this] { commands_.ed_ponowClick(); });
     ed_ponow_->setEnabled(false);
     edycja->addSeparator();
     QAction* ed_cut = add_item(edycja, "ed_cut", Msg::Cut, {ctrl(Qt::Key_X)}, Icon::cut,
-                               [this] { ed_cutClick(); });
+                               [this] { commands_.ed_cutClick(); });
     QAction* ed_ctc = add_item(edycja, "ed_ctc", Msg::CopyToClipboard, {ctrl(Qt::Key_C)}, Icon::copy,
-                               [this] { ed_ctcClick(); });
+                               [this] { commands_.ed_ctcClick(); });
     QAction* ed_pfc = add_item(edycja, "ed_pfc", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
-                               [this] { ed_pfcClick(); });
+                               [this] { commands_.ed_pfcClick(); });
     edycja->addSeparator();
     std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edycja);
 
@@ -190,24 +229,24 @@ void MainWindow::build_commands() {
     add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird)
         ->setIcon(make_check_icon(Icon::grid));
     // Turned on, it reads the levels' texture references (through run(): after_command asks).
-    connect_command(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
+    connect_through(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
                                &Options::texture_use),
-                    &QAction::toggled, [] {});
+                    &QAction::toggled, window_, command_, [] {});
     widok->addSeparator();
     add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
-             [this] { zoom_command(1); });
-    add_item(widok, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { zoom_command(-1); });
-    add_item(widok, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { zoom_command(0); });
+             [this] { commands_.zoom_command(1); });
+    add_item(widok, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { commands_.zoom_command(-1); });
+    add_item(widok, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { commands_.zoom_command(0); });
 
     // Tekstura
     QMenu* tx = add_menu(nullptr, "tx", Msg::MenuTexture);
     QAction* tx_add = add_item(tx, "tx_add", Msg::Add, {QKeySequence(Qt::Key_Insert)}, Icon::add,
-                               [this] { tx_addClick(); });
+                               [this] { commands_.tx_addClick(); });
     QAction* tx_del = add_item(tx, "tx_del", Msg::Delete, {QKeySequence(Qt::Key_Delete)}, Icon::remove,
-                               [this] { tx_delClick(); });
+                               [this] { commands_.tx_delClick(); });
     QAction* tx_copytrans = add_item(tx, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
-                                     Icon::copy_transparency, [this] { tx_copytransClick(); });
-    add_item(tx, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { tx_copyClick(); });
+                                     Icon::copy_transparency, [this] { commands_.tx_copytransClick(); });
+    add_item(tx, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { commands_.tx_copyClick(); });
 
     // Efekty
     QMenu* ef = add_menu(nullptr, "ef", Msg::MenuEffects);
@@ -216,9 +255,9 @@ void MainWindow::build_commands() {
     // Opcje
     QMenu* opcje = add_menu(nullptr, "opcje", Msg::MenuOptions);
     QMenu* jezyk = add_menu(opcje, "Wersjajzykowa1", Msg::Language, Icon::language);
-    auto* languages = new QActionGroup(this);
-    jezyk_pl_ = add_item(jezyk, "jezyk_pl", Msg::Polish, {}, Icon::none, [this] { set_language(true); });
-    jezyk_eng_ = add_item(jezyk, "jezyk_eng", Msg::English, {}, Icon::none, [this] { set_language(false); });
+    auto* languages = new QActionGroup(window_);
+    jezyk_pl_ = add_item(jezyk, "jezyk_pl", Msg::Polish, {}, Icon::none, [this] { actions_.set_language(true); });
+    jezyk_eng_ = add_item(jezyk, "jezyk_eng", Msg::English, {}, Icon::none, [this] { actions_.set_language(false); });
     for (QAction* item : {jezyk_pl_, jezyk_eng_}) {
         item->setCheckable(true);
         languages->addAction(item);
@@ -227,21 +266,21 @@ void MainWindow::build_commands() {
     add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove);
     add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor);
     add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit);
-    opcje_xp_ = add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp);
-    connect_command(opcje_xp_, &QAction::triggered, [this] { opcje_xpClick(); });
+    connect_command(add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp),
+                    [this] { commands_.opcje_xpClick(); });
     add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord);
     opcje->addSeparator();
     add_item(opcje, "opcje_selectcolor", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
-             [this] { opcje_selectcolorClick(); });
+             [this] { commands_.opcje_selectcolorClick(); });
     QMenu* grid_size = add_menu(opcje, "Rozmiarsiatki1", Msg::GridSize, Icon::grid_size);
-    auto* grid_group = new QActionGroup(this);
+    auto* grid_group = new QActionGroup(window_);
     const std::array<const char*, 5> grid_names{"opcje_g8", "opcje_g16", "opcje_g32", "opcje_g64",
                                                 "opcje_g128"};
     const std::array<const char*, 5> grid_captions{"8 x 8", "16 x 16", "32 x 32", "64 x 64",
                                                    "128 x 128"};
     for (int i = 0; i < 5; ++i) {
         grid_items_[i] = add_literal_item(grid_size, grid_names[i], QString::fromLatin1(grid_captions[i]),
-                                          Icon::none, [this] { update_grid_step(); });
+                                          Icon::none, [this, i] { commands_.grid_stepClick(kGridSteps[i]); });
         grid_items_[i]->setCheckable(true);
         grid_group->addAction(grid_items_[i]);
     }
@@ -249,17 +288,17 @@ void MainWindow::build_commands() {
     // Informacje
     QMenu* info = add_menu(nullptr, "info", Msg::MenuAbout);
     add_item(info, "info_autor", Msg::Author, {QKeySequence(Qt::Key_F1)}, Icon::author,
-             [this] { info_autorClick(); });
+             [this] { commands_.info_autorClick(); });
     add_item(info, "info_his", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
-             [this] { info_hisClick(); });
+             [this] { commands_.info_hisClick(); });
     QMenu* mail = add_menu(info, "Korespondencja1", Msg::Correspondence, Icon::mail);
-    add_item(mail, "info_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { info_mailClick(); });
+    add_item(mail, "info_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { commands_.info_mailClick(); });
 
     // The tool bar, left to right, with its dividers.
     add_tool("tool_new", plik_new, std::nullopt, Icon::new_package);
     add_tool("tool_opensource", plik_opensource, std::nullopt, Icon::open_source);
     add_tool("tool_savetarget", plik_savetarget, std::nullopt, Icon::save);
-    main_tool_->addSeparator();
+    tools_bar_->addSeparator();
     tool_cofnij_ = add_tool("tool_cofnij", ed_cofnij_, std::nullopt, Icon::undo);
     tool_cofnij_->setEnabled(false);
     tool_ponow_ = add_tool("tool_ponow", ed_ponow_, std::nullopt, Icon::redo);
@@ -267,15 +306,85 @@ void MainWindow::build_commands() {
     add_tool("tool_cut", ed_cut, std::nullopt, Icon::cut);
     add_tool("tool_ctc", ed_ctc, std::nullopt, Icon::copy);
     add_tool("tool_pfc", ed_pfc, std::nullopt, Icon::paste);
-    main_tool_->addSeparator();
+    tools_bar_->addSeparator();
     add_tool("tool_add", tx_add, std::nullopt, Icon::add);
     add_tool("tool_del", tx_del, std::nullopt, Icon::remove);
     add_tool("tool_copytrans", tx_copytrans, std::nullopt, Icon::copy_transparency);
     // The effects' buttons in menu order, a group for each menu.
     for (const auto* group : {&edit_tools, &effect_tools}) {
-        main_tool_->addSeparator();
+        tools_bar_->addSeparator();
         for (const auto& [item, tool] : *group) add_tool(tool->name, item, tool->hint, tool->icon);
     }
+}
+
+void CommandMap::sync(bool busy) {
+    const bool undo = workspace_.undo_enabled() && !busy, redo = workspace_.redo_enabled() && !busy;
+    ed_cofnij_->setEnabled(undo);
+    tool_cofnij_->setEnabled(undo);
+    ed_ponow_->setEnabled(redo);
+    tool_ponow_->setEnabled(redo);
+
+    const auto& entries = workspace_.recent().entries();
+    for (int i = 0; i < int(recent_items_.size()); ++i) {
+        QAction* item = recent_items_[i];
+        if (i < int(entries.size())) {
+            // The caption shows the path; "&" would turn into an accelerator mark.
+            QString caption = QFile::decodeName(QByteArray::fromStdString(entries[i]));
+            caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            item->setText(caption);
+            item->setVisible(true);
+        } else {
+            item->setText(QString());
+            item->setVisible(false);
+        }
+    }
+    fileline_->setVisible(workspace_.recent().visible());
+}
+
+void CommandMap::sync_options() {
+    const Options& o = workspace_.options();
+    for (const OptionItem& item : option_items_) {
+        const QSignalBlocker quiet(item.action);
+        item.action->setChecked(o.*item.field);
+    }
+    // The radio items are set with their signals on: their groups must see
+    // which item is checked. Only their triggers run handlers.
+    bool any = false;
+    for (std::size_t i = 0; i < kGridSteps.size(); ++i) {
+        grid_items_[i]->setChecked(kGridSteps[i] == o.grid_step);
+        any = any || kGridSteps[i] == o.grid_step;
+    }
+    if (!any) grid_items_[grid_step_index(kDefaultGridStep)]->setChecked(true);
+    jezyk_pl_->setChecked(o.polish);
+    jezyk_eng_->setChecked(!o.polish);
+}
+
+void CommandMap::set_language(Language language) {
+    for (const Captioned& c : captioned_) c.action->setText(ui_text(c.caption, language));
+    for (const Tool& t : tools_) {
+        const QString hint = t.hint ? ui_text(*t.hint, language) : t.item->text();
+        t.tool->setToolTip(hint);
+        t.tool->setText(hint);
+    }
+    jezyk_pl_->setChecked(language == Language::Polish);
+    jezyk_eng_->setChecked(language != Language::Polish);
+}
+
+void CommandMap::set_busy(bool busy) {
+    if (busy) {
+        for (const char* name : kConflictingMenus)
+            if (auto* menu = window_->menuBar()->findChild<QMenu*>(QLatin1String(name)))
+                disable_menu(menu, busy_disabled_);
+        for (const Tool& t : tools_)
+            if (t.tool->isEnabled()) {
+                t.tool->setEnabled(false);
+                busy_disabled_.push_back(t.tool);
+            }
+    } else {
+        for (QAction* action : busy_disabled_) action->setEnabled(true);
+        busy_disabled_.clear();
+    }
+    sync(busy);
 }
 
 }  // namespace tilesmith

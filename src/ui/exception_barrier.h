@@ -23,6 +23,9 @@ void run_guarded(DialogHost& host, QWidget* over, Language language,
 // A barrier as a value, for widgets that run inside another's: runs `body`
 // inside run_guarded with `over` as the error box's parent.
 using Barrier = std::function<void(QWidget* over, const std::function<void()>& body)>;
+// A barrier whose error box has its parent already: the window's parts run
+// their slots through one (the window's own, with or without its refresh).
+using Guard = std::function<void(const std::function<void()>& body)>;
 
 // Calls `slot` with the signal's arguments when it takes them, else with none.
 template <class Slot, class... Args>

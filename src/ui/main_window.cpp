@@ -1,50 +1,37 @@
-// MainWindow: construction, layout, start-up and close, language switch, and the
-// refresh of widgets from the workspace model.
+// MainWindow: construction, start-up and close, drops and keys, and the
+// refresh of its parts from the workspace model.
 #include "ui/main_window.h"
 
 #include <QAbstractEventDispatcher>
-#include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QProgressBar>
-#include <QScreen>
-#include <QScrollBar>
-#include <QSignalBlocker>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QUrl>
 #include <cstdio>
 #include <exception>
 
-#include "core/error.h"
-#include "ui/dialogs/author_dialog.h"
-#include "ui/dialogs/history_dialog.h"
-#include "strings/messages.h"
-#include "strings/strings.h"
-#include "ui/dialog_host.h"
-#include "ui/flat_look.h"
-#include "ui/pane.h"
-#include "ui/job_runner.h"
-#include "ui/progress.h"
-#include "tilesmith_version.h"
+#include "formats/dispatch.h"
 #include "model/settings.h"
 #include "model/user_state.h"
+#include "tilesmith_version.h"
+#include "ui/command_map.h"
+#include "ui/command_handlers.h"
+#include "ui/dialog_host.h"
+#include "ui/dialogs/author_dialog.h"
+#include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
-#include "formats/dispatch.h"
+#include "ui/icons.h"
+#include "ui/job_control.h"
+#include "ui/pane.h"
+#include "ui/pane_presenter.h"
+#include "ui/status_panels.h"
 
 namespace tilesmith {
 
@@ -68,34 +55,38 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
     const QIcon themed = QIcon::fromTheme(QStringLiteral("tilesmith"));
     setWindowIcon(themed.isNull() ? make_icon(Icon::app) : themed);
     build_layout();
-    build_commands();
     // The designed size is where the window starts and the least it shrinks to.
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     layout()->activate();
     resize(minimumSize());
-    sync_options();
+    command_map_->sync_options();
     after_command();
 }
 
-// The runner goes first: a job still running is stopped and waited for.
+// The jobs go first: a job still running is stopped and waited for.
 MainWindow::~MainWindow() { jobs_.reset(); }
 
 void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his) {
     filenew_ = filenew;
     autor_ = autor;
     his_ = his;
+    commands_->set_forms({filenew, autor, his});
     // Closing the new/modify dialog shows the package it left: sizes, scroll
     // bars, undo state and a repaint.
     if (filenew_) {
         // The dialog's commands change the target package: they run as the window's do.
         filenew_->set_barrier(
             [this](QWidget* over, const std::function<void()>& body) { run_over(over, body); });
-        connect_guarded(filenew_, &NewPackageDialog::closed, [this] {
+        filenew_->set_answer([this](const PackageChoice& c) {
+            workspace_.pak_make(c.columns, c.rows, c.background, c.modify);
+        });
+        filenew_->set_dialog_language(workspace_.options().polish);
+        connect_through(filenew_, &NewPackageDialog::closed, this, [this](const auto& body) { guard(body); }, [this] {
             after_command();
             draw_panes();
         });
     }
-    if (form_shown_) opcje_xpClick();
+    if (form_shown_) commands_->opcje_xpClick();
 }
 
 SettingsPlaces MainWindow::settings_places() const {
@@ -110,20 +101,6 @@ void MainWindow::tell_settings_unsaved() {
     if (told_settings_unsaved_) return;
     told_settings_unsaved_ = true;
     host_.warning(this, text(Msg::SettingsCannotBeSaved));
-}
-
-QString MainWindow::text(int entry) const {
-    const std::string_view t = lang_text(entry);
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
-QString MainWindow::text(const Phrase& phrase) const {
-    return QString::fromStdString(phrase.text(workspace_.language()));
-}
-
-QString MainWindow::text(Msg message) const {
-    const std::string_view t = text_of(message, workspace_.language());
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 void MainWindow::FormShow() {
@@ -150,32 +127,33 @@ void MainWindow::FormShow() {
     if (loaded) {
         workspace_.set_options(*loaded);
         set_language(loaded->polish);
-        sync_options();
+        command_map_->sync_options();
     } else {
         if (!problem.empty()) say_on_stderr(problem);
         workspace_.set_grid_step(kDefaultGridStep);
         // The first start speaks the desktop's language: Polish for pl, else English.
         set_language(polish_for_locale(QLocale::system().name().toStdString()));
-        sync_options();
+        command_map_->sync_options();
     }
     restore_window_state();
     workspace_.restore_recent(folders_.recent());
     // Qt's buttons and dialogs speak the program's language from the start.
     qt_texts_.follow(workspace_.options().polish);
     // Also without a settings file: the flat look starts on, as its item does.
-    opcje_xpClick();
+    commands_->opcje_xpClick();
     // Said now, in the language just read, rather than lost at close.
     if (settings_places().write_path().empty()) tell_settings_unsaved();
 
     // The workspace itself was built with the model; the idle hook repaints the
     // panes whenever the event queue has run empty after a change.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        connect_guarded(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { idle_redraw(); });
+        connect_through(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                        [this](const auto& body) { guard(body); }, [this] { panes_->idle_redraw(); });
     }
 
     if (!arguments_.isEmpty()) {
-        pending_file_name_ = arguments_.first();
-        run([this] { plik_opensourceClick(); });
+        commands_->set_pending_file(arguments_.first());
+        run([this] { commands_->plik_opensourceClick(); });
     }
     after_command();
 }
@@ -193,13 +171,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
-        // Whatever it had done is dropped, as after Escape.
         jobs_->abandon();
-        show_job_running(false);
         after_command();
     }
     bool go_on = false;
-    run([&] { go_on = settle_unsaved_target(); });
+    run([&] { go_on = commands_->settle_unsaved_target(); });
     if (!go_on) {
         event->ignore();
         return;
@@ -222,29 +198,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (autor_) autor_->hide();
     if (his_) his_->hide();
     event->accept();
-}
-
-bool MainWindow::settle_unsaved_target() {
-    if (!workspace_.target_modified()) return true;
-    switch (host_.save_changes(this, text(Msg::SaveChangesQuestion))) {
-        case SaveAnswer::discard: return true;
-        case SaveAnswer::cancel: return false;
-        case SaveAnswer::save:
-            // Save as when the target has no name; cancelling that dialog
-            // cancels the whole command.
-            plik_savetargetClick(true);
-            return !workspace_.target_modified();
-    }
-    return false;
-}
-
-void MainWindow::note_written(const QString& file, const QString& more) {
-    const QString note = text(Msg::FileSaved).arg(QFileInfo(file).fileName());
-    written_note_->setText(more.isEmpty() ? note : note + QStringLiteral("; ") + more);
-    written_note_->setToolTip(more.isEmpty() ? file : file + QLatin1Char('\n') + more);
-    written_note_->show();
-    written_note_->raise();
-    note_timer_->start();
 }
 
 QString MainWindow::dropped_file(const QMimeData* data) const {
@@ -272,14 +225,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString file = dropped_file(event->mimeData());
     if (file.isEmpty()) return;
     event->acceptProposedAction();
-    const QPoint on_pane = surf2_->mapFrom(this, event->position().toPoint());
-    const bool as_target = surf2_->rect().contains(on_pane);
+    PaneView* target = panes_->pane(Side::target);
+    const bool as_target = target->rect().contains(target->mapFrom(this, event->position().toPoint()));
     // After the drop has ended: the program it came from is not kept waiting
     // by a question or an error box.
     QTimer::singleShot(0, this, [this, file, as_target] {
         if (job_running()) return;
-        pending_file_name_ = file;
-        run([this, as_target] { as_target ? plik_opentargetClick() : plik_opensourceClick(); });
+        commands_->set_pending_file(file);
+        run([this, as_target] { as_target ? commands_->plik_opentargetClick() : commands_->plik_opensourceClick(); });
     });
 }
 
@@ -297,11 +250,9 @@ void MainWindow::after_command() {
                                       QStringLiteral("[*] \u2014 Tilesmith " TILESMITH_VERSION));
     setWindowModified(workspace_.target_modified());
     sync_texture_use();
-    sync_scroll_bars();
-    sync_status();
-    sync_undo();
-    sync_recent();
-    redraw_pending_ = true;
+    panes_->sync();
+    status_->show_sizes(workspace_.size_texts());
+    command_map_->sync(job_running());
 }
 
 void MainWindow::sync_texture_use() {
@@ -310,73 +261,36 @@ void MainWindow::sync_texture_use() {
         if (const auto why = workspace_.ask_texture_use(side)) host_.warning(this, text(*why));
 }
 
-void MainWindow::idle_redraw() {
-    if (!redraw_pending_) return;
-    // Cleared first: the update below wakes the loop once, not forever.
-    redraw_pending_ = false;
-    surf1_->update();
-    surf2_->update();
+void MainWindow::draw_panes() { panes_->draw(); }
+
+QImage MainWindow::pane_image(int pane) { return panes_->image(pane == 1 ? Side::source : Side::target); }
+
+QString MainWindow::panel_text(int panel) const { return status_->panel_text(panel); }
+
+bool MainWindow::job_running() const { return jobs_ && jobs_->running(); }
+
+void MainWindow::start_job(Job::Work work) { jobs_->start(std::move(work)); }
+
+void MainWindow::show_job_running(bool on) {
+    command_map_->set_busy(on);
+    // The new/modify dialog changes the target too.
+    if (filenew_) filenew_->setEnabled(!on);
+    status_->show_job(on);
+    setAcceptDrops(!on);
 }
 
-void MainWindow::draw_panes() {
-    redraw_pending_ = false;
-    surf1_->repaint();
-    surf2_->repaint();
-}
-
-QString MainWindow::panel_text(int panel) const {
-    return panel >= 0 && panel < 9 ? panels_[panel]->text() : QString();
-}
-
-void MainWindow::sync_status() {
-    const std::array<int, 4> size_panels{1, 2, 4, 5};
-    const auto texts = workspace_.size_texts();
-    for (int i = 0; i < 4; ++i) panels_[size_panels[i]]->setText(QString::fromStdString(texts[i]));
-}
-
-void MainWindow::sync_undo() {
-    const bool undo = workspace_.undo_enabled(), redo = workspace_.redo_enabled();
-    const bool free = !job_running();
-    ed_cofnij_->setEnabled(undo && free);
-    tool_cofnij_->setEnabled(undo && free);
-    ed_ponow_->setEnabled(redo && free);
-    tool_ponow_->setEnabled(redo && free);
-}
-
-void MainWindow::sync_recent() {
-    const auto& entries = workspace_.recent().entries();
-    for (int i = 0; i < int(recent_items_.size()); ++i) {
-        QAction* item = recent_items_[i];
-        if (i < int(entries.size())) {
-            // The caption shows the path; "&" would turn into an accelerator mark.
-            QString caption = QFile::decodeName(QByteArray::fromStdString(entries[i]));
-            caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            item->setText(caption);
-            item->setVisible(true);
-        } else {
-            item->setText(QString());
-            item->setVisible(false);
-        }
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    int columns = 0, rows = 0;
+    switch (event->key()) {
+        case Qt::Key_Left: columns = -1; break;
+        case Qt::Key_Right: columns = 1; break;
+        case Qt::Key_Up: rows = -1; break;
+        case Qt::Key_Down: rows = 1; break;
+        default: QMainWindow::keyPressEvent(event); return;
     }
-    fileline_->setVisible(workspace_.recent().visible());
-}
-
-void MainWindow::sync_options() {
-    const Options& o = workspace_.options();
-    for (const OptionItem& item : option_items_) {
-        const QSignalBlocker quiet(item.action);
-        item.action->setChecked(o.*item.field);
-    }
-    // The radio items are set with their signals on: their groups must see
-    // which item is checked. Only their triggers run handlers.
-    bool any = false;
-    for (std::size_t i = 0; i < kGridSteps.size(); ++i) {
-        grid_items_[i]->setChecked(kGridSteps[i] == o.grid_step);
-        any = any || kGridSteps[i] == o.grid_step;
-    }
-    if (!any) grid_items_[grid_step_index(kDefaultGridStep)]->setChecked(true);
-    jezyk_pl_->setChecked(o.polish);
-    jezyk_eng_->setChecked(!o.polish);
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    run([&] { workspace_.move_selection(columns, rows, extend); });
+    event->accept();
 }
 
 }  // namespace tilesmith

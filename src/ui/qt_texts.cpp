@@ -7,6 +7,13 @@
 
 namespace tilesmith {
 
+QString ui_text(Msg message, Language language) {
+    const std::string_view t = text_of(message, language);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+
+QString ui_text(const Phrase& phrase, Language language) { return QString::fromStdString(phrase.text(language)); }
+
 QtTexts::QtTexts() = default;
 
 QtTexts::~QtTexts() {

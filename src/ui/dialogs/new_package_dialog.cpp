@@ -15,7 +15,6 @@
 #include "core/dimensions.h"
 #include "strings/strings.h"
 #include "ui/dialog_host.h"
-#include "model/workspace.h"
 #include "ui/dialogs/dialog_frame.h"
 
 namespace tilesmith {
@@ -74,12 +73,11 @@ QSlider* make_track_bar(QWidget* parent, const char* name, int max, int y) {
 
 }  // namespace
 
-NewPackageDialog::NewPackageDialog(Workspace& workspace, DialogHost& host, QWidget* main_window)
+NewPackageDialog::NewPackageDialog(DialogHost& host, QWidget* main_window)
     : MainBoundDialog(main_window),
-      workspace_(workspace),
       host_(host),
       barrier_([this](QWidget* over, const std::function<void()>& body) {
-          run_guarded(host_, over, workspace_.language(), body);
+          run_guarded(host_, over, language_, body);
       }) {
     setObjectName(QStringLiteral("filenew"));
     setup_fixed_dialog(this, 217, 225);
@@ -178,18 +176,19 @@ PackedColor NewPackageDialog::background_color() const {
     return pack_rgb(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
 }
 
-void NewPackageDialog::open_dialog() {
+void NewPackageDialog::open_dialog(int target_width, int target_height, const Rect& target_selection) {
+    selection_ = target_selection;
     // QSlider clamps to its range: a 4096-pixel-wide target shows 32 columns.
-    pak_width->setValue(workspace_.target_package().width() / kTileSide);
-    pak_height->setValue(workspace_.target_package().height() / kTileSide);
+    pak_width->setValue(target_width / kTileSide);
+    pak_height->setValue(target_height / kTileSide);
     pak_widthChange();
     show_over_main_window();
 }
 
 void NewPackageDialog::set_dialog_language(bool to_polish) {
     translate_children(this, to_polish);
-    const Language language = to_polish ? Language::Polish : Language::English;
-    const auto text = [language](Msg message) {
+    language_ = to_polish ? Language::Polish : Language::English;
+    const auto text = [language = language_](Msg message) {
         const std::string_view t = text_of(message, language);
         return QString::fromUtf8(t.data(), qsizetype(t.size()));
     };
@@ -230,7 +229,7 @@ void NewPackageDialog::pak_widthChange() {
 void NewPackageDialog::pak_scaleClick() {
     // The 1-based column and row of the selection's last tile (for one tile,
     // the tile under its top-left corner), computed wide before clamping.
-    const Rect s = workspace_.selected_target_rect();
+    const Rect& s = selection_;
     const long long column = ((long long)s.right - kTileSide) / kTileSide + 1;
     const long long row = ((long long)s.bottom - kTileSide) / kTileSide + 1;
     pak_width->setValue(int(std::clamp<long long>(column, pak_width->minimum(), pak_width->maximum())));
@@ -241,10 +240,10 @@ void NewPackageDialog::pak_makeClick() {
     const bool modify = pak_mod->isChecked();
     if (modify) {
         const QString question =
-            QString::fromUtf8(text_of(Msg::ModifyPackageQuestion, workspace_.language()));
+            QString::fromUtf8(text_of(Msg::ModifyPackageQuestion, language_));
         if (!host_.question(this, question)) return;
     }
-    workspace_.pak_make(pak_width->value(), pak_height->value(), background_color(), modify);
+    if (answer_) answer_({pak_width->value(), pak_height->value(), background_color(), modify});
     close();
 }
 

@@ -1,8 +1,11 @@
 // NewPackageDialog: the new / modify package dialog.
 #pragma once
 #include <QColor>
+#include <functional>
 
 #include "core/color.h"
+#include "model/rect.h"
+#include "strings/messages.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/exception_barrier.h"
 
@@ -14,18 +17,30 @@ class QSlider;
 
 namespace tilesmith {
 
-class Workspace;
 class DialogHost;
+
+// What OK answers: the size in tiles, the background, and whether the
+// target's pixels are kept (modify) or the package is made anew.
+struct PackageChoice {
+    int columns = 0;
+    int rows = 0;
+    PackedColor background = 0;
+    bool modify = false;
+};
 
 class NewPackageDialog : public MainBoundDialog {
     Q_OBJECT
 public:
     // `main_window` is disabled while the dialog is shown and enabled again when
     // it closes; `host` asks the modify question (so tests can answer it).
-    NewPackageDialog(Workspace& workspace, DialogHost& host, QWidget* main_window);
+    NewPackageDialog(DialogHost& host, QWidget* main_window);
 
-    // plik_newClick: track bars from the target size, main window disabled, shown.
-    void open_dialog();
+    // plik_newClick: track bars from the target's size in pixels, main window
+    // disabled, shown; the selection's place is offered for the size.
+    void open_dialog(int target_width, int target_height, const Rect& target_selection);
+    // Where OK's answer goes; the dialog closes once it has been taken (an
+    // error thrown there keeps it open).
+    void set_answer(std::function<void(const PackageChoice&)> answer) { answer_ = std::move(answer); }
     // The barrier its buttons, track bars and colour box run in; until one is
     // given, errors go straight to the host's error box.
     void set_barrier(Barrier barrier) { barrier_ = std::move(barrier); }
@@ -63,8 +78,10 @@ private:
     void place_read_out();
     void place_check_box();
 
-    Workspace& workspace_;
     DialogHost& host_;
+    Language language_ = Language::Polish;
+    Rect selection_;
+    std::function<void(const PackageChoice&)> answer_;
     Barrier barrier_;
     int custom_index_ = -1;
     int last_index_ = 0;  // the entry to return to when the colour chooser is cancelled

@@ -1,27 +1,31 @@
-// MainWindow's command handlers: each asks the model, then shows what it answered.
-// They run inside MainWindow::run, which shows any error in the general error box.
+// The handlers of the window's commands: each asks the model, then shows what it answered.
+#include "ui/command_handlers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
 
-#include "ui/dialogs/author_dialog.h"
-#include "ui/dialogs/history_dialog.h"
+#include "formats/export_check.h"
+#include "formats/format_registry.h"
+#include "formats/level_export.h"
+#include "formats/save_checks.h"
+#include "formats/dispatch.h"
 #include "strings/messages.h"
 #include "strings/strings.h"
 #include "ui/clipboard.h"
 #include "ui/dialog_host.h"
+#include "ui/dialogs/author_dialog.h"
+#include "ui/dialogs/history_dialog.h"
+#include "ui/dialogs/new_package_dialog.h"
 #include "ui/flat_look.h"
+#include "ui/job_control.h"
 #include "ui/job_runner.h"
-#include "ui/main_window.h"
 #include "ui/pane.h"
 #include "ui/progress.h"
-#include "ui/dialogs/new_package_dialog.h"
-#include "formats/format_registry.h"
-#include "formats/export_check.h"
-#include "formats/level_export.h"
-#include "formats/save_checks.h"
+#include "ui/qt_texts.h"
+#include "ui/status_panels.h"
 
 namespace tilesmith {
 
@@ -41,12 +45,35 @@ struct ClearOnExit {
 
 }  // namespace
 
-void MainWindow::plik_newClick() {
-    // A new package replaces the target: unsaved work is settled first.
-    if (settle_unsaved_target() && filenew_) filenew_->open_dialog();
+CommandHandlers::CommandHandlers(QWidget* window, Workspace& workspace, DialogHost& host, LastFolders& folders,
+                   StatusPanels& status, JobControl& jobs)
+    : window_(window), workspace_(workspace), host_(host), folders_(folders), status_(status), jobs_(jobs) {}
+
+QString CommandHandlers::text(Msg message) const { return ui_text(message, workspace_.language()); }
+QString CommandHandlers::text(const Phrase& phrase) const { return ui_text(phrase, workspace_.language()); }
+
+bool CommandHandlers::settle_unsaved_target() {
+    if (!workspace_.target_modified()) return true;
+    switch (host_.save_changes(window_, text(Msg::SaveChangesQuestion))) {
+        case SaveAnswer::discard: return true;
+        case SaveAnswer::cancel: return false;
+        case SaveAnswer::save:
+            // Save as when the target has no name; cancelling that dialog
+            // cancels the whole command.
+            plik_savetargetClick(true);
+            return !workspace_.target_modified();
+    }
+    return false;
 }
 
-void MainWindow::plik_opensourceClick() {
+void CommandHandlers::plik_newClick() {
+    // A new package replaces the target: unsaved work is settled first.
+    if (!settle_unsaved_target() || !forms_.new_package) return;
+    const Package& target = workspace_.target_package();
+    forms_.new_package->open_dialog(target.width(), target.height(), workspace_.selected_target_rect());
+}
+
+void CommandHandlers::plik_opensourceClick() {
     // A pending name (recent item, command line, drop) opens without the
     // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
@@ -54,7 +81,7 @@ void MainWindow::plik_opensourceClick() {
     if (!name.isEmpty()) open_file(local_path(name), Side::source);
 }
 
-void MainWindow::plik_opentargetClick() {
+void CommandHandlers::plik_opentargetClick() {
     ClearOnExit clear{pending_file_name_};
     // Unsaved work is settled before anything replaces it.
     if (!settle_unsaved_target()) return;
@@ -62,9 +89,9 @@ void MainWindow::plik_opentargetClick() {
     if (!name.isEmpty()) open_file(local_path(name), Side::target);
 }
 
-void MainWindow::open_file(const std::string& file, Side side) {
+void CommandHandlers::open_file(const std::string& file, Side side) {
     // Read aside on the worker; only the window's thread takes it in.
-    run_job(
+    jobs_.run(
         [this, file, side, reader = workspace_.reader_options()](Progress& progress) -> Job::Commit {
             auto opened = std::make_shared<OpenedFile>(Workspace::read_aside(file, reader, progress));
             return [this, side, opened] {
@@ -81,20 +108,20 @@ void MainWindow::open_file(const std::string& file, Side side) {
         is_small_file(file));
 }
 
-QString MainWindow::file_to_open(FolderSlot slot) {
+QString CommandHandlers::file_to_open(FolderSlot slot) {
     if (!pending_file_name_.isEmpty()) return pending_file_name_;
     const QString name =
-        host_.open_file(this, filter_text(open_filter(workspace_.language())), folders_.folder(slot));
+        host_.open_file(window_, filter_text(open_filter(workspace_.language())), folders_.folder(slot));
     folders_.remember(slot, name);
     return name;
 }
 
-void MainWindow::show_open_answer(const OpenAnswer& answer) {
-    if (answer.recognised && !answer.refusal) gauge_->finish();
-    if (answer.note) host_.warning(this, text(*answer.note));
+void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
+    if (answer.recognised && !answer.refusal) status_.gauge().finish();
+    if (answer.note) host_.warning(window_, text(*answer.note));
 }
 
-void MainWindow::plik_savetargetClick(bool here) {
+void CommandHandlers::plik_savetargetClick(bool here) {
     if (workspace_.target_file_name().empty()) {
         plik_savetargetasClick(here);
         return;
@@ -102,49 +129,55 @@ void MainWindow::plik_savetargetClick(bool here) {
     save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false, here);
 }
 
-void MainWindow::plik_savetargetasClick(bool here) {
+void CommandHandlers::plik_savetargetasClick(bool here) {
     const QString filter = filter_text(save_filter(workspace_.language()));
     // The dialog starts on the type saved last.
     const QString last = QString::fromStdString(save_filter_line(folders_.save_type().toStdString(), workspace_.language()));
-    const QString name = host_.save_file(this, filter, QString::fromStdString(default_suffix(FormatRole::write)),
+    const QString name = host_.save_file(window_, filter, QString::fromStdString(default_suffix(FormatRole::write)),
                                          folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
     save_to(name, true, here);
 }
 
-void MainWindow::save_to(const QString& name, bool as, bool here) {
+void CommandHandlers::save_to(const QString& name, bool as, bool here) {
     const std::string file = local_path(name);
     if (const auto loss = transparency_loss_question(file, workspace_.target_package()))
-        if (!host_.confirm(this, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
-    write_target(file, here || is_small_package(workspace_.target_package()), [this, file, name, as](bool written) {
-        if (!written) {
-            say_extension_not_written();
-            return;
-        }
-        workspace_.commit_saved(file);
-        note_written(name);
-        if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
-    });
+        if (!host_.confirm(window_, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
+    // The job writes a copy: the target stays the window's alone.
+    jobs_.run(
+        [this, file, name, as, target = workspace_.target_snapshot()](Progress& progress) -> Job::Commit {
+            const bool written = write_package(file, *target, progress);
+            return [this, file, name, as, written] {
+                if (!written) {
+                    say_extension_not_written();
+                    return;
+                }
+                workspace_.commit_saved(file);
+                status_.note_written(name);
+                if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
+            };
+        },
+        here || is_small_package(workspace_.target_package()));
 }
 
-void MainWindow::say_extension_not_written() {
+void CommandHandlers::say_extension_not_written() {
     QStringList extensions;
     for (const std::string_view e : extensions_for(FormatRole::write))
         extensions << QString::fromUtf8(e.data(), qsizetype(e.size()));
-    host_.warning(this, text(Msg::ExtensionNotWritten).arg(extensions.join(QStringLiteral(", "))));
+    host_.warning(window_, text(Msg::ExtensionNotWritten).arg(extensions.join(QStringLiteral(", "))));
 }
 
-void MainWindow::ex_tr2345Click() {
+void CommandHandlers::ex_tr2345Click() {
     const Language language = workspace_.language();
-    host_.information(this, text(Msg::SelectBaseLevel));
-    const QString base = host_.open_file(this, filter_text(export_base_filter(language)),
+    host_.information(window_, text(Msg::SelectBaseLevel));
+    const QString base = host_.open_file(window_, filter_text(export_base_filter(language)),
                                          folders_.folder(FolderSlot::export_base));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
     // A base that cannot take the package is refused before the output is asked for.
     if (const auto why = export_base_refusal(local_path(base), workspace_.target_package())) {
-        host_.warning(this, text(*why));
+        host_.warning(window_, text(*why));
         return;
     }
     // The save dialog follows the base's extension; for one no exporter takes
@@ -156,12 +189,12 @@ void MainWindow::ex_tr2345Click() {
         export_filter_ = filter_text(export_base_filter(language));
         export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
     }
-    host_.information(this, text(Msg::SelectOutputFile));
-    const QString output = host_.save_file(this, export_filter_, export_suffix_,
+    host_.information(window_, text(Msg::SelectOutputFile));
+    const QString output = host_.save_file(window_, export_filter_, export_suffix_,
                                            folders_.folder(FolderSlot::export_output));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
-    run_job(
+    jobs_.run(
         [this, out = local_path(output), base = local_path(base), output,
          target = workspace_.target_snapshot(), ttcolor = workspace_.options().ttcolor](Progress& progress) -> Job::Commit {
             const ExportResult result = export_level(out, base, *target, progress);
@@ -169,14 +202,14 @@ void MainWindow::ex_tr2345Click() {
             const auto note = refusal_message(result) ? std::nullopt
                                                       : Workspace::export_note(base, *target, ttcolor, progress);
             return [this, result, output, note] {
-                if (const auto refusal = refusal_message(result)) host_.warning(this, text(*refusal));
-                else note_written(output, note ? text(*note) : QString());
+                if (const auto refusal = refusal_message(result)) host_.warning(window_, text(*refusal));
+                else status_.note_written(output, note ? text(*note) : QString());
             };
         },
         is_small_package(workspace_.target_package()));
 }
 
-void MainWindow::recent_fileClick(int index) {
+void CommandHandlers::recent_fileClick(int index) {
     // The real path kept by the list, never the caption the menu shows.
     const auto& entries = workspace_.recent().entries();
     if (index < 0 || index >= int(entries.size())) return;
@@ -184,41 +217,36 @@ void MainWindow::recent_fileClick(int index) {
     plik_opensourceClick();
 }
 
-void MainWindow::ed_cofnijClick() { workspace_.ed_cofnij(); }
-void MainWindow::ed_ponowClick() { workspace_.ed_ponow(); }
 
-void MainWindow::ed_cutClick() {
+void CommandHandlers::ed_cutClick() {
     ed_ctcClick();
     tx_delClick();
 }
 
-void MainWindow::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_tile()); }
+void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_tile()); }
 
-void MainWindow::ed_pfcClick() {
+void CommandHandlers::ed_pfcClick() {
     // Anything but an image on the clipboard: no change and no undo step.
     const Rect r = workspace_.selected_target_rect();
     if (const std::optional<Package> image = image_from_clipboard(r.width(), r.height()))
         workspace_.paste_into_target(*image);
 }
 
-void MainWindow::tx_addClick() { workspace_.tx_add(); }
-void MainWindow::tx_delClick() { workspace_.tx_del(); }
-void MainWindow::tx_copytransClick() { workspace_.tx_copytrans(); }
 
-void MainWindow::tx_copyClick() {
-    if (!host_.question(this, text(Msg::CopyPackageQuestion))) return;
-    if (workspace_.tx_copy_sizes_differ() && !host_.question(this, text(Msg::TakeSourceSizeQuestion)))
+void CommandHandlers::tx_copyClick() {
+    if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
+    if (workspace_.tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
         return;
     workspace_.tx_copy();
 }
 
-void MainWindow::effect(const Routine& routine) {
+void CommandHandlers::effect(const Routine& routine) {
     if (workspace_.effect_tiles() <= kSmallEffectTiles) {
-        workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, *gauge_); });
+        workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, status_.gauge()); });
         return;
     }
     // A copy of the selection on the worker, a step a tile; one undo step here.
-    start_job([this, routine, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
+    jobs_.start([this, routine, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
                   Progress& progress) -> Job::Commit {
         CountingProgress tile_gauge;
         Workspace::effect_aside(
@@ -227,9 +255,9 @@ void MainWindow::effect(const Routine& routine) {
     });
 }
 
-void MainWindow::effect_asking_colour(const Effect& e, const EffectItem& item) {
+void CommandHandlers::effect_asking_colour(const Effect& e, const EffectItem& item) {
     // Cancel: no undo entry, nothing changes.
-    const QColor chosen = host_.choose_color(this, lm_color_);
+    const QColor chosen = host_.choose_color(window_, lm_color_);
     if (!chosen.isValid()) return;
     lm_color_ = chosen;
     const EffectCall call = parse_effect(item_call(e, item, to_packed(chosen)));
@@ -237,37 +265,27 @@ void MainWindow::effect_asking_colour(const Effect& e, const EffectItem& item) {
     effect(call.run);
 }
 
-void MainWindow::opcje_xpClick() {
+void CommandHandlers::opcje_xpClick() {
     const bool on = workspace_.options().xp;
-    apply_flat_look(this, on);
-    apply_flat_look(filenew_, on);
-    apply_flat_look(his_, on);
+    apply_flat_look(window_, on);
+    apply_flat_look(forms_.new_package, on);
+    apply_flat_look(forms_.history, on);
 }
 
-void MainWindow::opcje_selectcolorClick() {
-    const QColor chosen = host_.choose_color(this, to_qcolor(workspace_.options().select_color));
+void CommandHandlers::opcje_selectcolorClick() {
+    const QColor chosen = host_.choose_color(window_, to_qcolor(workspace_.options().select_color));
     if (chosen.isValid()) workspace_.set_select_color(to_packed(chosen));
 }
 
-void MainWindow::update_grid_step() {
-    for (std::size_t i = 0; i < kGridSteps.size(); ++i) {
-        if (grid_items_[i]->isChecked()) {
-            workspace_.set_grid_step(kGridSteps[i]);
-            return;
-        }
-    }
-    workspace_.set_grid_step(kDefaultGridStep);
+void CommandHandlers::info_autorClick() {
+    if (forms_.author) forms_.author->show_dialog();
 }
 
-void MainWindow::info_autorClick() {
-    if (autor_) autor_->show_dialog();
+void CommandHandlers::info_hisClick() {
+    if (forms_.history) forms_.history->show_dialog();
 }
 
-void MainWindow::info_hisClick() {
-    if (his_) his_->show_dialog();
-}
-
-void MainWindow::info_mailClick() {
+void CommandHandlers::info_mailClick() {
     host_.open_link(QStringLiteral("mailto:") + QString::fromLatin1(AuthorDialog::kFeedbackAddress) +
                     QString::fromLatin1(kFeedbackSubject));
 }

@@ -1,0 +1,109 @@
+// The handlers of the window's commands: each asks the model, then shows what
+// it answered. They run inside the window's barrier, which shows any error in
+// the general error box and then the state the model holds now.
+#pragma once
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "core/job.h"
+#include "core/progress.h"
+#include "effects/effect_registry.h"
+#include "model/workspace.h"
+#include "ui/last_folders.h"
+
+class QWidget;
+
+namespace tilesmith {
+
+class AuthorDialog;
+class DialogHost;
+class HistoryDialog;
+class JobControl;
+class NewPackageDialog;
+class StatusPanels;
+
+// The dialogs the commands show; any may be null.
+struct Forms {
+    NewPackageDialog* new_package = nullptr;
+    AuthorDialog* author = nullptr;
+    HistoryDialog* history = nullptr;
+};
+
+class CommandHandlers {
+public:
+    using Routine = std::function<void(Package&, int x, int y, Progress&)>;
+
+    CommandHandlers(QWidget* window, Workspace& workspace, DialogHost& host, LastFolders& folders, StatusPanels& status,
+             JobControl& jobs);
+
+    void set_forms(const Forms& forms) { forms_ = forms; }
+    // The next open command reads this file instead of asking (recent item,
+    // command line, drop); it lives for that one command.
+    void set_pending_file(const QString& file) { pending_file_name_ = file; }
+
+    // "Save changes?" when the target has unsaved work: true to go on (saved
+    // or discarded), false to keep everything as it is.
+    bool settle_unsaved_target();
+
+    void plik_newClick();
+    void plik_opensourceClick();
+    void plik_opentargetClick();
+    // `here`: written before the command ends, also when the file is large.
+    void plik_savetargetClick(bool here = false);
+    void plik_savetargetasClick(bool here = false);
+    void ex_tr2345Click();
+    void recent_fileClick(int index);
+    void ed_cofnijClick() { workspace_.ed_cofnij(); }
+    void ed_ponowClick() { workspace_.ed_ponow(); }
+    void ed_cutClick();
+    void ed_ctcClick();
+    void ed_pfcClick();
+    void tx_addClick() { workspace_.tx_add(); }
+    void tx_delClick() { workspace_.tx_del(); }
+    void tx_copytransClick() { workspace_.tx_copytrans(); }
+    void tx_copyClick();
+    void effect(const Routine& routine);
+    // An effect item whose last parameter is a colour: asks the colour chooser,
+    // offering the last confirmed colour, and runs the item with it.
+    void effect_asking_colour(const Effect& effect, const EffectItem& item);
+    void zoom_command(int direction) { workspace_.zoom_step(direction); }
+    void opcje_xpClick();
+    void opcje_selectcolorClick();
+    // A grid size item: `step` pixels, else a tile.
+    void grid_stepClick(int step) { workspace_.set_grid_step(step); }
+    void info_autorClick();
+    void info_hisClick();
+    void info_mailClick();
+
+private:
+    QString text(Msg message) const;
+    QString text(const Phrase& phrase) const;
+    void open_file(const std::string& file, Side side);
+    // The file an open command reads: the pending name or the one chosen in
+    // the open dialog of `slot`'s folder.
+    QString file_to_open(FolderSlot slot);
+    // The refusal of an open in the current language, or the full gauge.
+    void show_open_answer(const OpenAnswer& answer);
+    // Save and Save As: no writer takes the name's extension, nothing was written.
+    void say_extension_not_written();
+    // Save and Save As: writes the target to `name` after the questions its
+    // type asks (a JPEG loses the transparent colour), as a job unless `here`
+    // or the package is small; Save As also keeps the type for the next one.
+    void save_to(const QString& name, bool as, bool here);
+
+    QWidget* window_;
+    Workspace& workspace_;
+    DialogHost& host_;
+    LastFolders& folders_;
+    StatusPanels& status_;
+    JobControl& jobs_;
+    Forms forms_;
+    QString pending_file_name_;
+    QColor lm_color_{Qt::black};
+    // The save dialog of the export keeps its last filter and suffix.
+    QString export_filter_, export_suffix_;
+};
+
+}  // namespace tilesmith

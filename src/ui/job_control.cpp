@@ -1,0 +1,70 @@
+// The window's long work: the runner, Escape, and the commit of an ended job.
+#include "ui/job_control.h"
+
+#include <QAction>
+#include <QProgressBar>
+#include <QWidget>
+
+#include "ui/job_runner.h"
+
+namespace tilesmith {
+
+JobControl::JobControl(QWidget* window, QProgressBar* gauge, Guard guard, Guard command,
+                       std::function<void(bool)> busy)
+    : gauge_(gauge), command_(std::move(command)), busy_(std::move(busy)) {
+    runner_ = std::make_unique<JobRunner>(gauge_, [this](Job& job) { ended(job); }, window);
+    escape_ = new QAction(window);
+    escape_->setObjectName(QStringLiteral("job_escape"));
+    escape_->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape_->setEnabled(false);
+    window->addAction(escape_);
+    connect_through(escape_, &QAction::triggered, window, std::move(guard), [this] { cancel(); });
+}
+
+// A job still running is stopped and waited for.
+JobControl::~JobControl() { runner_.reset(); }
+
+bool JobControl::running() const { return runner_ && runner_->running(); }
+
+void JobControl::start(Job::Work work) {
+    runner_->start(std::move(work));
+    show_running(true);
+}
+
+void JobControl::run(Job::Work work, bool small) {
+    if (!small) {
+        start(std::move(work));
+        return;
+    }
+    SharedProgress progress;
+    const Job::Commit commit = work(progress);
+    commit();
+    show_progress(gauge_, progress);
+}
+
+void JobControl::cancel() { runner_->cancel(); }
+
+void JobControl::abandon() {
+    // Whatever it had done is dropped, as after Escape.
+    runner_->abandon();
+    show_running(false);
+}
+
+void JobControl::ended(Job& job) {
+    show_running(false);
+    command_([&] {
+        try {
+            job.result()();
+        } catch (const Cancelled&) {
+            // Stopped: nothing was taken into the workspace, nothing to say.
+            gauge_->setValue(0);
+        }
+    });
+}
+
+void JobControl::show_running(bool on) {
+    escape_->setEnabled(on);
+    busy_(on);
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,46 @@
+// The window's long work: one job at a time on a worker, its gauge, the stop
+// by Escape or the stop button, and its commit back on the window's thread.
+#pragma once
+#include <functional>
+#include <memory>
+
+#include "core/job.h"
+#include "ui/exception_barrier.h"
+
+class QAction;
+class QProgressBar;
+class QWidget;
+
+namespace tilesmith {
+
+class JobRunner;
+
+class JobControl {
+public:
+    // `command` runs a commit as the window's commands run; `busy(on)` is told
+    // when a job starts and, before its commit, when it ends.
+    JobControl(QWidget* window, QProgressBar* gauge, Guard guard, Guard command, std::function<void(bool)> busy);
+    ~JobControl();
+
+    bool running() const;
+    // `work` on a worker thread, its commit and any error back here.
+    void start(Job::Work work);
+    // As a job, or here and now when `small` (nothing then shows the difference).
+    void run(Job::Work work, bool small);
+    // Asks the job to stop; its end still comes through the commit.
+    void cancel();
+    // Stops the job, waits for it and drops whatever it did (the window closes).
+    void abandon();
+
+private:
+    void ended(Job& job);
+    void show_running(bool on);
+
+    QProgressBar* gauge_;
+    Guard command_;
+    std::function<void(bool)> busy_;
+    std::unique_ptr<JobRunner> runner_;
+    QAction* escape_ = nullptr;
+};
+
+}  // namespace tilesmith

@@ -1,0 +1,135 @@
+// The main window's status bar: nine panels, the gauge and its stop button,
+// and the note about a written file.
+#include "ui/status_panels.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
+#include <optional>
+
+#include "ui/progress.h"
+#include "ui/qt_texts.h"
+
+namespace tilesmith {
+
+namespace {
+
+// How long the note about a written file covers the size panels.
+constexpr int kNoteMilliseconds = 3000;
+constexpr std::array<int, 9> kPanelWidths{85, 75, 35, 88, 75, 35, 50, 110, 50};
+// Panels with a lowered bevel: the sizes and the gauge.
+constexpr std::array<bool, 9> kPanelLowered{false, true, true, false, true, true, false, true, false};
+// The panels that carry a caption of the table.
+constexpr std::array<std::pair<int, Msg>, 3> kCaptions{
+    {{0, Msg::SourcePackageLabel}, {3, Msg::TargetPackageLabel}, {6, Msg::ProgressLabel}}};
+
+}  // namespace
+
+StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guard, std::function<void()> stop)
+    : language_(language) {
+    bar_ = new QStatusBar(client);
+    bar_->setObjectName(QStringLiteral("stat"));
+    bar_->setSizeGripEnabled(false);
+    int x = 0;
+    for (int i = 0; i < 9; ++i) {
+        auto* panel = new QLabel(bar_);
+        panel->setObjectName(QStringLiteral("stat_panel%1").arg(i));
+        panel->setGeometry(x, 1, kPanelWidths[i] - 2, 18);
+        panel->setAlignment(i == 8 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        if (kPanelLowered[i]) {
+            panel->setFrameShape(QFrame::Panel);
+            panel->setFrameShadow(QFrame::Sunken);
+        }
+        panels_[i] = panel;
+        x += kPanelWidths[i];
+    }
+    for (const auto& [panel, caption] : kCaptions) panels_[panel]->setText(ui_text(caption, language_));
+    panels_[8]->setIndent(4);
+    gauge_bar_ = new QProgressBar(bar_);
+    gauge_bar_->setObjectName(QStringLiteral("progress_gauge"));
+    gauge_bar_->setGeometry(446, 3, 106, 13);
+    gauge_bar_->setRange(0, 100);
+    gauge_bar_->setValue(0);
+    gauge_bar_->setTextVisible(true);
+    gauge_bar_->setAlignment(Qt::AlignCenter);
+    // Button face behind, black in front: the filled part is black and the
+    // percentage over it is drawn in white.
+    QPalette gauge_colours = gauge_bar_->palette();
+    gauge_colours.setColor(QPalette::Base, gauge_colours.color(QPalette::Button));
+    gauge_colours.setColor(QPalette::Text, Qt::black);
+    gauge_colours.setColor(QPalette::Highlight, Qt::black);
+    gauge_colours.setColor(QPalette::HighlightedText, Qt::white);
+    gauge_bar_->setPalette(gauge_colours);
+    gauge_ = std::make_unique<GaugeProgress>(gauge_bar_);
+
+    stop_ = new QPushButton(ui_text(Msg::StopJob, language_), bar_);
+    stop_->setObjectName(QStringLiteral("job_stop"));
+    stop_->move(gauge_bar_->geometry().right() + 4, 1);
+    fit_stop();
+    stop_->setFocusPolicy(Qt::NoFocus);
+    stop_->hide();
+    connect_through(stop_, &QPushButton::clicked, bar_, guard, std::move(stop));
+
+    // Over the size panels only, for a moment: the gauge stays in sight.
+    written_note_ = new QLabel(bar_);
+    written_note_->setObjectName(QStringLiteral("written_note"));
+    written_note_->setGeometry(0, 1, kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] +
+                                         kPanelWidths[3] + kPanelWidths[4] + kPanelWidths[5] - 2, 18);
+    written_note_->setFrameShape(QFrame::Panel);
+    written_note_->setFrameShadow(QFrame::Sunken);
+    written_note_->setAutoFillBackground(true);
+    written_note_->setIndent(4);
+    written_note_->hide();
+    note_timer_ = new QTimer(bar_);
+    note_timer_->setObjectName(QStringLiteral("note_timer"));
+    note_timer_->setSingleShot(true);
+    note_timer_->setInterval(kNoteMilliseconds);
+    connect_through(note_timer_, &QTimer::timeout, bar_, guard, [this] { written_note_->hide(); });
+}
+
+StatusPanels::~StatusPanels() = default;
+
+void StatusPanels::fit_width(int width) {
+    const int last = width - panels_[8]->x();
+    panels_[8]->resize(std::max(last, kPanelWidths[8]) - 2, 18);
+}
+
+void StatusPanels::show_sizes(const std::array<std::string, 4>& texts) {
+    const std::array<int, 4> size_panels{1, 2, 4, 5};
+    for (int i = 0; i < 4; ++i) panels_[size_panels[i]]->setText(QString::fromStdString(texts[i]));
+}
+
+void StatusPanels::show_pixel(const QString& readout) { panels_[8]->setText(readout); }
+
+QString StatusPanels::panel_text(int panel) const {
+    return panel >= 0 && panel < 9 ? panels_[panel]->text() : QString();
+}
+
+void StatusPanels::note_written(const QString& file, const QString& more) {
+    const QString note = ui_text(Msg::FileSaved, language_).arg(QFileInfo(file).fileName());
+    written_note_->setText(more.isEmpty() ? note : note + QStringLiteral("; ") + more);
+    written_note_->setToolTip(more.isEmpty() ? file : file + QLatin1Char('\n') + more);
+    written_note_->show();
+    written_note_->raise();
+    note_timer_->start();
+}
+
+void StatusPanels::show_job(bool running) { stop_->setVisible(running); }
+
+void StatusPanels::set_language(Language language) {
+    language_ = language;
+    for (const auto& [panel, caption] : kCaptions) panels_[panel]->setText(ui_text(caption, language_));
+    stop_->setText(ui_text(Msg::StopJob, language_));
+    fit_stop();
+}
+
+void StatusPanels::fit_stop() {
+    // Never narrower: a look whose buttons ask for less may be switched off again.
+    stop_->resize(std::max(stop_->width(), stop_->sizeHint().width()), 18);
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,63 @@
+// The main window's status bar: each package's size, the gauge of long work
+// with its stop button, the pixel under the pointer, and the brief note naming
+// a file just written.
+#pragma once
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "strings/messages.h"
+#include "ui/exception_barrier.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QWidget;
+
+namespace tilesmith {
+
+class GaugeProgress;
+
+class StatusPanels {
+public:
+    // `stop`: the stop button beside the gauge was clicked.
+    StatusPanels(QWidget* client, Language language, const Guard& guard, std::function<void()> stop);
+    ~StatusPanels();
+
+    QStatusBar* bar() const { return bar_; }
+    // The gauge of long work and the progress that moves it.
+    QProgressBar* gauge_bar() const { return gauge_bar_; }
+    GaugeProgress& gauge() { return *gauge_; }
+    // The last panel, the pixel under the pointer, takes the rest of `width`.
+    void fit_width(int width);
+
+    // Panels 1, 2, 4, 5: each package's size and its count of whole tiles.
+    void show_sizes(const std::array<std::string, 4>& texts);
+    void show_pixel(const QString& readout);
+    // The text of panel 0..8 (8: the pixel under the pointer).
+    QString panel_text(int panel) const;
+    // "Saved: file", with `more` after it, over the size panels for a moment.
+    void note_written(const QString& file, const QString& more = {});
+    // The stop button shows while a job runs.
+    void show_job(bool running);
+    void set_language(Language language);
+
+private:
+    // The stop button as wide as its caption asks.
+    void fit_stop();
+
+    Language language_;
+    QStatusBar* bar_ = nullptr;
+    std::array<QLabel*, 9> panels_{};
+    QProgressBar* gauge_bar_ = nullptr;
+    std::unique_ptr<GaugeProgress> gauge_;
+    QPushButton* stop_ = nullptr;
+    QLabel* written_note_ = nullptr;
+    QTimer* note_timer_ = nullptr;
+};
+
+}  // namespace tilesmith
