@@ -219,8 +219,14 @@ enum class Msg : int {
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
     // Tiles of many files gathered into one package.
     CollectTooLarge = 398,        // %1 tiles kept, %2 the largest package's pixels
+    FindDuplicates = 400,         // Texture menu items
+    RemoveDuplicates = 402,
+    SelectUnused = 404,
+    ToleranceLabel = 406,         // Find duplicates asks the tolerance
+    TilesMarked = 408,            // status bar, %1 the tiles marked in the pane
+    DuplicatesRemoved = 410,      // status bar, %1 the tiles Remove duplicate tiles took away
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 400,
+    EndOfTable = 412,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -748,6 +748,28 @@ constexpr Pair kPairs[] = {
     {Msg::CollectTooLarge,
      "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)",
      "%1 tiles do not fit one package (at most %2 pixels)"},
+    // 400-405: Tekstura -> tx_powtorzenia, tx_usunpowtorzenia, tx_nieuzywane
+    {Msg::FindDuplicates,
+     "Znajdź powtórzenia",
+     "Find duplicates"},
+    {Msg::RemoveDuplicates,
+     "Usuń powtórzenia",
+     "Remove duplicate tiles"},
+    {Msg::SelectUnused,
+     "Zaznacz nieużywane",
+     "Select unused tiles"},
+    // 406, 407: the tolerance Find duplicates asks for
+    {Msg::ToleranceLabel,
+     "Tolerancja (poziomy na kanał, 0 = dokładnie):",
+     "Tolerance (levels per channel, 0 = exact):"},
+    // 408, 409: status bar, the tiles marked in the pane
+    {Msg::TilesMarked,
+     "Zaznaczone płytki: %1",
+     "%1 tiles selected"},
+    // 410, 411: status bar, the tiles Remove duplicate tiles took away
+    {Msg::DuplicatesRemoved,
+     "Usunięte powtórzenia: %1",
+     "%1 duplicate tiles removed"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with
