@@ -25,6 +25,11 @@ std::string tile_count_text(const Package& p) {
 // `r` moved so that its top-left is (left, top).
 Rect placed(const Rect& r, int left, int top) { return Rect::of_size(left, top, r.width(), r.height()); }
 
+Rect whole(const Package& p) { return Rect::of_size(0, 0, p.width(), p.height()); }
+
+// Tiles across or down a span of pixels, a part tile counting whole.
+long long tiles_in(int pixels) { return pixels <= 0 ? 0 : (pixels + kTileSide - 1) / kTileSide; }
+
 }  // namespace
 
 Workspace::Workspace() {
@@ -77,13 +82,25 @@ bool Workspace::ed_ponow() {
     return document_.redo();
 }
 
-void Workspace::tx_add() {
+std::optional<Phrase> Workspace::tx_add() {
     const Rect s = source_view_.selection();
     const Rect t = placed(s, target_view_.selection().left, target_view_.selection().top);
-    target_view_.select(t);
+    const Rect inside = t.intersected(whole(target_package()));
+    select_target_inside(t);
     const Package& source = source_package();
-    push_undo(t, [&](Package& target) { target.copy_rect(source, s.left, s.top, s.width(), s.height(), t.left, t.top); });
+    push_undo(inside, [&](Package& target) {
+        target.copy_rect(source, s.left, s.top, s.width(), s.height(), t.left, t.top);
+    });
     if (options_.automove) advance_target(t);
+    const long long all = tiles_in(s.width()) * tiles_in(s.height());
+    const long long left_out = all - tiles_in(inside.width()) * tiles_in(inside.height());
+    if (left_out <= 0) return std::nullopt;
+    return Phrase(Msg::TilesLeftOut).arg(left_out).arg(all);
+}
+
+void Workspace::select_target_inside(const Rect& r) {
+    const Rect inside = r.intersected(whole(target_package()));
+    target_view_.select(inside.empty() ? r : inside);
 }
 
 void Workspace::advance_target(const Rect& r) {
@@ -95,8 +112,8 @@ void Workspace::advance_target(const Rect& r) {
     if (r.right < target.width()) next = placed(r, r.right, r.top);
     else if (r.bottom < target.height()) next = placed(r, 0, r.bottom);
     else return;
-    target_view_.select(next);
-    target_view_.ensure_visible(next);
+    select_target_inside(next);
+    target_view_.ensure_visible(target_view_.selection());
 }
 
 void Workspace::tx_del() {
@@ -107,7 +124,7 @@ void Workspace::tx_del() {
 void Workspace::tx_copytrans() {
     const Rect s = source_view_.selection();
     const Rect t = placed(s, target_view_.selection().left, target_view_.selection().top);
-    target_view_.select(t);
+    select_target_inside(t);
     const Package& source = source_package();
     // The source is a mask: its magenta pixels punch holes into the target. A
     // pixel missing on either side takes no part.
@@ -137,12 +154,9 @@ void Workspace::tx_copy() {
     target_view_.reset(target_package().width(), target_package().height());
 }
 
-void Workspace::apply_effect(const std::function<void(Package&, int x, int y)>& routine) {
+void Workspace::apply_effect(const AreaRoutine& routine) {
     const Rect t = target_view_.selection();
-    push_undo(t, [&](Package& target) {
-        for (int y = t.top; y < t.bottom; y += kTileSide)
-            for (int x = t.left; x < t.right; x += kTileSide) routine(target, x, y);
-    });
+    push_undo(t, [&](Package& target) { routine(target, t); });
 }
 
 EffectRegion Workspace::effect_region() const {
@@ -154,17 +168,10 @@ EffectRegion Workspace::effect_region() const {
     return region;
 }
 
-void Workspace::effect_aside(EffectRegion& region, const std::function<void(Package&, int x, int y)>& routine,
-                             Progress& progress) {
-    const int columns = (region.rect.width() + kTileSide - 1) / kTileSide;
-    progress.reset(columns * ((region.rect.height() + kTileSide - 1) / kTileSide));
+void Workspace::effect_aside(EffectRegion& region, const AreaRoutine& routine) {
     // The copy's edges are the package's wherever the selection reaches past
-    // it, so each tile sees exactly what it would see in place.
-    for (int y = 0; y < region.rect.height(); y += kTileSide)
-        for (int x = 0; x < region.rect.width(); x += kTileSide) {
-            routine(region.pixels, x, y);
-            progress.step();
-        }
+    // it, so the routine sees exactly what it would see in place.
+    routine(region.pixels, Rect::of_size(0, 0, region.rect.width(), region.rect.height()));
 }
 
 void Workspace::commit_effect(EffectRegion region) {
@@ -335,8 +342,8 @@ int Workspace::remove_duplicate_tiles() {
         else ++removed;
     }
     if (removed == 0) return 0;
-    const Rect whole{0, 0, whole_tile_columns(target) * kTileSide, whole_tile_rows(target) * kTileSide};
-    push_undo(whole, [moves = std::move(moves)](Package& package) {
+    const Rect tiles{0, 0, whole_tile_columns(target) * kTileSide, whole_tile_rows(target) * kTileSide};
+    push_undo(tiles, [moves = std::move(moves)](Package& package) {
         // The n-th tile that stays moves to place n, never past a tile still to move.
         long long place = 0;
         for (std::size_t n = 0; n < moves.size(); ++n) {
@@ -370,19 +377,33 @@ int Workspace::mark_unused(Side side) {
     return int(view(side).marked().size());
 }
 
-Package Workspace::copy_target_tile() const {
-    const Rect t = target_view_.selection();
-    Package region(t.width(), t.height(), target_package().brush());
-    region.copy_rect(target_package(), t.left, t.top, t.width(), t.height(), 0, 0);
+Package Workspace::copy_selection(Side side) const {
+    const Rect t = view(side).selection();
+    const Package& from = package(side);
+    Package region(t.width(), t.height(), from.brush());
+    region.copy_rect(from, t.left, t.top, t.width(), t.height(), 0, 0);
     return region;
 }
 
+int Workspace::paste_room_width() const {
+    return std::max(target_package().width() - target_view_.selection().left, 0);
+}
+int Workspace::paste_room_height() const {
+    return std::max(target_package().height() - target_view_.selection().top, 0);
+}
+
 void Workspace::paste_into_target(const Package& image) {
-    // An empty image changes nothing and so costs no undo step.
-    if (image.width() <= 0 || image.height() <= 0) return;
-    const Rect t = target_view_.selection();
-    const int w = std::min(image.width(), t.width()), h = std::min(image.height(), t.height());
-    push_undo(t, [&](Package& target) { target.copy_rect(image, 0, 0, w, h, t.left, t.top); });
+    const Rect at = target_view_.selection();
+    const Rect t = Rect::of_size(at.left, at.top, image.width(), image.height()).intersected(whole(target_package()));
+    // An empty image, or one with no room, changes nothing and so costs no undo step.
+    if (t.empty()) return;
+    push_undo(t, [&](Package& target) { target.copy_rect(image, 0, 0, t.width(), t.height(), t.left, t.top); });
+    target_view_.select(t);
+}
+
+void Workspace::select_all() {
+    const Package& p = package(last_clicked_);
+    if (p.width() > 0 && p.height() > 0) view_of(last_clicked_).select(whole(p));
 }
 
 }  // namespace tilesmith

@@ -105,9 +105,10 @@ public:
     bool ed_ponow();
 
     // tx_addClick: the source rectangle onto the target at its selection's
-    // top-left (the target selection takes the source's size; what falls
-    // outside the target is not written), then the automatic move.
-    void tx_add();
+    // top-left (what falls outside the target is not written), then the
+    // automatic move. The target selection takes the source's size, kept
+    // inside the package; when tiles of the source did not fit, what says how many.
+    std::optional<Phrase> tx_add();
     // tx_delClick: the target selection in the background colour.
     void tx_del();
     // tx_copytransClick: the source rectangle as a mask: its magenta pixels
@@ -118,15 +119,15 @@ public:
     bool tx_copy_sizes_differ() const;
     void tx_copy();
 
-    // Every effect command: one undo step, then the routine on each tile of the
-    // target selection, at (x, y) of the target package.
-    void apply_effect(const std::function<void(Package&, int x, int y)>& routine);
+    // Every effect command: one undo step, then the routine once on the
+    // target selection as one picture (`area`, in the target package's pixels).
+    using AreaRoutine = std::function<void(Package&, const Rect& area)>;
+    void apply_effect(const AreaRoutine& routine);
     // The same in two halves, for a job: a copy of the selection's part inside
-    // the target, which effect_aside may work on on any thread (a step a
-    // tile), and its commit as one undo step.
+    // the target, which effect_aside may work on on any thread, and its
+    // commit as one undo step.
     EffectRegion effect_region() const;
-    static void effect_aside(EffectRegion& region, const std::function<void(Package&, int x, int y)>& routine,
-                             Progress& progress);
+    static void effect_aside(EffectRegion& region, const AreaRoutine& routine);
     void commit_effect(EffectRegion region);
     // The count of tiles an effect would visit.
     long long effect_tiles() const;
@@ -197,11 +198,18 @@ public:
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 
-    // Clipboard: the target selection as one image (pixels outside the package
-    // read as the background colour), and paste of an image into the selection
-    // from its top-left, clipped to it (one undo step; an empty image changes nothing).
-    Package copy_target_tile() const;
+    // Clipboard. A pane's selection as one image (pixels outside the package
+    // read as the background colour): Copy takes the last clicked pane's, Cut the target's.
+    Package copy_selection(Side side) const;
+    // The whole image at the target selection's top-left, clipped only by the
+    // package, as one undo step; the selection takes the pasted size (an
+    // empty image changes nothing).
     void paste_into_target(const Package& image);
+    // The space the target offers a paste: from the selection's top-left to the package's edges.
+    int paste_room_width() const;
+    int paste_room_height() const;
+    // Select all: the whole package of the last clicked pane.
+    void select_all();
 
 private:
     View& view_of(Side side) { return side == Side::source ? source_view_ : target_view_; }
@@ -213,6 +221,8 @@ private:
     }
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
+    // Selects `r` in the target, kept inside the package (at least a tile).
+    void select_target_inside(const Rect& r);
 
     // What a pane's package was read from and the texture use found there.
     struct Origin {

@@ -217,16 +217,19 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    // Regions.
+    TurnNeedsSquare = 398,        // a turn asked of a region that is not square
+    TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     // Tiles of many files gathered into one package.
-    CollectTooLarge = 398,        // %1 tiles kept, %2 the largest package's pixels
-    FindDuplicates = 400,         // Texture menu items
-    RemoveDuplicates = 402,
-    SelectUnused = 404,
-    ToleranceLabel = 406,         // Find duplicates asks the tolerance
-    TilesMarked = 408,            // status bar, %1 the tiles marked in the pane
-    DuplicatesRemoved = 410,      // status bar, %1 the tiles Remove duplicate tiles took away
+    CollectTooLarge = 402,        // %1 tiles kept, %2 the largest package's pixels
+    FindDuplicates = 404,         // Texture menu items
+    RemoveDuplicates = 406,
+    SelectUnused = 408,
+    ToleranceLabel = 410,         // Find duplicates asks the tolerance
+    TilesMarked = 412,            // status bar, %1 the tiles marked in the pane
+    DuplicatesRemoved = 414,      // status bar, %1 the tiles Remove duplicate tiles took away
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 412,
+    EndOfTable = 416,
 };
 
 // The pair's text in the given language, UTF-8.

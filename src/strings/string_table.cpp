@@ -744,11 +744,19 @@ constexpr Pair kPairs[] = {
     {Msg::CodecsNotLoaded,
      "nie można wczytać kodeków obrazów (%1): %2",
      "the picture codecs (%1) cannot be loaded: %2"},
-    // 398, 399: the tiles gathered from many files would not fit one package
+    // 398, 399: a turn asked of a region that is not square
+    {Msg::TurnNeedsSquare,
+     "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
+     "Only a square region can be turned: select as many rows as columns."},
+    // 400, 401: after an add, %1 tiles past the target's edge of %2 in the source region
+    {Msg::TilesLeftOut,
+     "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
+     "Tiles left out, past the edge of the target package: %1 of %2."},
+    // 402, 403: the tiles gathered from many files would not fit one package
     {Msg::CollectTooLarge,
      "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)",
      "%1 tiles do not fit one package (at most %2 pixels)"},
-    // 400-405: Tekstura -> tx_powtorzenia, tx_usunpowtorzenia, tx_nieuzywane
+    // 404-409: Tekstura -> tx_powtorzenia, tx_usunpowtorzenia, tx_nieuzywane
     {Msg::FindDuplicates,
      "Znajdź powtórzenia",
      "Find duplicates"},
@@ -758,15 +766,15 @@ constexpr Pair kPairs[] = {
     {Msg::SelectUnused,
      "Zaznacz nieużywane",
      "Select unused tiles"},
-    // 406, 407: the tolerance Find duplicates asks for
+    // 410, 411: the tolerance Find duplicates asks for
     {Msg::ToleranceLabel,
      "Tolerancja (poziomy na kanał, 0 = dokładnie):",
      "Tolerance (levels per channel, 0 = exact):"},
-    // 408, 409: status bar, the tiles marked in the pane
+    // 412, 413: status bar, the tiles marked in the pane
     {Msg::TilesMarked,
      "Zaznaczone płytki: %1",
      "%1 tiles selected"},
-    // 410, 411: status bar, the tiles Remove duplicate tiles took away
+    // 414, 415: status bar, the tiles Remove duplicate tiles took away
     {Msg::DuplicatesRemoved,
      "Usunięte powtórzenia: %1",
      "%1 duplicate tiles removed"},

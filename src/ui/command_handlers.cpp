@@ -220,19 +220,24 @@ void CommandHandlers::recent_fileClick(int index) {
 
 
 void CommandHandlers::ed_cutClick() {
-    ed_ctcClick();
+    // Cut takes from the target, whichever pane was clicked last.
+    put_tile_on_clipboard(workspace_.copy_selection(Side::target));
     tx_delClick();
 }
 
-void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_tile()); }
+void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
 
 void CommandHandlers::ed_pfcClick() {
     // Anything but an image on the clipboard: no change and no undo step.
-    const Rect r = workspace_.selected_target_rect();
-    if (const std::optional<Package> image = image_from_clipboard(r.width(), r.height()))
+    // Only the part the package has room for is converted.
+    if (const std::optional<Package> image =
+            image_from_clipboard(workspace_.paste_room_width(), workspace_.paste_room_height()))
         workspace_.paste_into_target(*image);
 }
 
+void CommandHandlers::tx_addClick() {
+    if (const auto left_out = workspace_.tx_add()) host_.warning(window_, text(*left_out));
+}
 
 void CommandHandlers::tx_copyClick() {
     if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
@@ -268,16 +273,22 @@ void CommandHandlers::tx_nieuzywaneClick() {
 }
 
 void CommandHandlers::effect(const Routine& routine) {
-    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
-        workspace_.apply_effect([&](Package& package, int x, int y) { routine(package, x, y, status_.gauge()); });
+    const Rect selected = workspace_.selected_target_rect();
+    if (const auto refusal = routine.refusal(selected.width(), selected.height())) {
+        host_.warning(window_, text(*refusal));
         return;
     }
-    // A copy of the selection on the worker, a step a tile; one undo step here.
-    jobs_.start([this, routine, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
+    const auto on_area = [routine](Package& package, const Rect& a, Progress& progress) {
+        routine(package, EffectArea{a.left, a.top, a.width(), a.height()}, progress);
+    };
+    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
+        workspace_.apply_effect([&](Package& package, const Rect& a) { on_area(package, a, status_.gauge()); });
+        return;
+    }
+    // A copy of the selection on the worker; one undo step here.
+    jobs_.start([this, on_area, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
                   Progress& progress) -> Job::Commit {
-        CountingProgress tile_gauge;
-        Workspace::effect_aside(
-            *region, [&](Package& package, int x, int y) { routine(package, x, y, tile_gauge); }, progress);
+        Workspace::effect_aside(*region, [&](Package& package, const Rect& a) { on_area(package, a, progress); });
         return [this, region] { workspace_.commit_effect(std::move(*region)); };
     });
 }

@@ -17,7 +17,7 @@ inline void use_target(Workspace& ws, Package p) {
 
 // One undo step of the target that runs `change` once (the selection is one tile).
 inline void change_target(Workspace& ws, const std::function<void(Package&)>& change) {
-    ws.apply_effect([&](Package& p, int, int) { change(p); });
+    ws.apply_effect([&](Package& p, const Rect&) { change(p); });
 }
 
 }  // namespace tilesmith
