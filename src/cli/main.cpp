@@ -40,6 +40,21 @@ std::string usage_text() {
     "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
     "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n" +
     tilesmith::cli::effect_usage_lines() +
+    "  collect OUTPUT INPUT... [--unique] [--used-only] [--tolerance N] [--width TILES]\n"
+    "          [--manifest FILE]\n"
+    "      Write the 64 x 64 tiles of every INPUT (images, levels, object packages; a folder\n"
+    "      is searched with its subfolders for the input extensions above), in input order,\n"
+    "      as one package OUTPUT of any output extension, the rest of its last row in the\n"
+    "      transparent colour; then print \"tiles: read N, written M (D duplicates, U unused)\".\n"
+    "      An input that cannot be read is named and skipped, and the status is then 1.\n"
+    "        --unique                 only the first of each kind of tile\n"
+    "        --used-only              of a level, only the tiles some face or sprite maps\n"
+    "        --tolerance N            tiles match when no channel of a pixel differs by more\n"
+    "                                 than N (0 to 255, default 0: the same pixels)\n"
+    "        --width TILES            tiles across the package (1 to 256, default 4)\n"
+    "        --manifest FILE          a CSV line per tile written: its number from 0, the\n"
+    "                                 file it came from, the page (from 0), x and y in pixels\n"
+    "                                 within the page, and how many inputs held such a tile\n"
     "\n"
     "Exit status: 0 success, 1 refused file or error, 2 usage error.\n";
 }
@@ -71,6 +86,7 @@ int main(int argc, char** argv) {
         if (command == "info") return cmd_info(args);
         if (command == "export") return cmd_export(args);
         if (command == "effect") return cmd_effect(args);
+        if (command == "collect") return cmd_collect(args);
         return usage_error("unknown command \"" + command + "\"");
     } catch (const tilesmith::Error& e) {
         return failure(e.what());

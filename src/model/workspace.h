@@ -191,6 +191,24 @@ public:
     static std::optional<Phrase> export_note(const std::string& base, const Package& package, bool ttcolor,
                                              Progress& progress);
 
+    // Duplicates and unused tiles. The whole tiles of the pane's package that
+    // match the 64 x 64 area at its selection's top-left within `tolerance`
+    // levels per channel (itself included), in reading order.
+    std::vector<TileSpot> duplicates_of_selection(Side side, int tolerance) const;
+    // The target's distinct whole tiles packed to its front in reading order,
+    // the tiles after them in the transparent colour: one undo step. Tiles
+    // all of the transparent colour are empty places, neither kept nor
+    // counted. Returns how many tiles were removed; 0 changes nothing and
+    // costs no step.
+    int remove_duplicate_tiles();
+    // The whole tiles no texture maps, once the pane's texture use is known
+    // (ask_texture_use); none otherwise.
+    std::vector<TileSpot> unused_tiles(Side side) const;
+    // Find duplicates and Select unused tiles: the tiles above marked in the
+    // pane's view; how many.
+    int mark_duplicates(Side side, int tolerance);
+    int mark_unused(Side side);
+
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 
@@ -210,7 +228,11 @@ public:
 private:
     View& view_of(Side side) { return side == Side::source ? source_view_ : target_view_; }
     // push_undo: one undo step for `edit`, which changes the target inside `r` only.
-    void push_undo(const Rect& r, std::function<void(Package&)> edit) { document_.edit_target(r, std::move(edit)); }
+    // Marks on the target no longer say what they did once it changes.
+    void push_undo(const Rect& r, std::function<void(Package&)> edit) {
+        target_view_.mark({});
+        document_.edit_target(r, std::move(edit));
+    }
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
     // Selects `r` in the target, kept inside the package (at least a tile).

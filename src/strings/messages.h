@@ -232,8 +232,16 @@ enum class Msg : int {
     RoomsOnlyInLevels = 416,      // asked of an image or object package
     RoomDataBeyondEnd = 418,      // %1 the room, %2 the bytes of its record, in the %2 of RoomsUnknown
     MeshBeyondEnd = 420,          // %1 the byte of the mesh data, %2 its bytes, in the %2 of RoomsUnknown
+    // Tiles of many files gathered into one package.
+    CollectTooLarge = 422,        // %1 tiles kept, %2 the largest package's pixels
+    FindDuplicates = 424,         // Texture menu items
+    RemoveDuplicates = 426,
+    SelectUnused = 428,
+    ToleranceLabel = 430,         // Find duplicates asks the tolerance
+    TilesMarked = 432,            // status bar, %1 the tiles marked in the pane
+    DuplicatesRemoved = 434,      // status bar, %1 the tiles Remove duplicate tiles took away
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 422,
+    EndOfTable = 436,
 };
 
 // The pair's text in the given language, UTF-8.

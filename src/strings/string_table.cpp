@@ -788,6 +788,32 @@ constexpr Pair kPairs[] = {
     {Msg::MeshBeyondEnd,
      "siatka od bajtu %1 danych siatek nie mieści się w ich %2 bajtach",
      "a mesh from byte %1 of the mesh data does not fit in its %2 bytes"},
+    // 422, 423: the tiles gathered from many files would not fit one package
+    {Msg::CollectTooLarge,
+     "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)",
+     "%1 tiles do not fit one package (at most %2 pixels)"},
+    // 404-409: Tekstura -> tx_powtorzenia, tx_usunpowtorzenia, tx_nieuzywane
+    {Msg::FindDuplicates,
+     "Znajdź powtórzenia",
+     "Find duplicates"},
+    {Msg::RemoveDuplicates,
+     "Usuń powtórzenia",
+     "Remove duplicate tiles"},
+    {Msg::SelectUnused,
+     "Zaznacz nieużywane",
+     "Select unused tiles"},
+    // 430, 431: the tolerance Find duplicates asks for
+    {Msg::ToleranceLabel,
+     "Tolerancja (poziomy na kanał, 0 = dokładnie):",
+     "Tolerance (levels per channel, 0 = exact):"},
+    // 432, 433: status bar, the tiles marked in the pane
+    {Msg::TilesMarked,
+     "Zaznaczone płytki: %1",
+     "%1 tiles selected"},
+    // 434, 435: status bar, the tiles Remove duplicate tiles took away
+    {Msg::DuplicatesRemoved,
+     "Usunięte powtórzenia: %1",
+     "%1 duplicate tiles removed"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with
