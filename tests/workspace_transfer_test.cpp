@@ -27,7 +27,7 @@ TEST(WorkspaceAdd, CopiesTheSelectedSourceTileOntoTheSelectedTargetTile) {
     ws.scroll_to(Side::source, 128, 0);
     ws.press(Side::source, MouseButton::right, 8, 16);  // source package (136, 16)
     ws.press(Side::target, MouseButton::left, 69, 139);  // target (64, 128)
-    ws.set_option(&Options::automove, false);
+    ws.set_automove(false);
     ws.tx_add();
     for (int j = 0; j < 64; ++j)
         for (int i = 0; i < 64; ++i)
@@ -113,18 +113,18 @@ TEST(WorkspaceAdd, PackagesSmallerThanATileNeverAdvance) {
 TEST(WorkspaceDelete, FillsWithTheBackgroundColour) {
     Workspace ws;
     ws.use_source(pattern(256, 512));
-    ws.set_option(&Options::automove, false);
+    ws.set_automove(false);
     ws.tx_add();
     ws.tx_del();
     EXPECT_EQ(ws.target_package(), Package(256, 512, kSilver));
     const PackedColor blue = pack_rgb(0, 0, 255);
     ws.pak_make(4, 8, blue, false);
     select(ws, Side::target, 64, 0);
-    ws.apply_effect([](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, kWhite); });
+    ws.apply_effect(Msg::Delete, [](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, kWhite); });
     ws.tx_del();
     EXPECT_EQ(ws.target_package().pixel(64, 0), blue);
     EXPECT_EQ(ws.target_package().pixel(127, 63), blue);
-    EXPECT_EQ(ws.undo_count(), 2);
+    EXPECT_EQ(ws.undo_count(), 5) << "add, delete, new package, the effect, delete";
     expect_spot(ws, {64, 0, 0, 0});
 }
 
@@ -155,7 +155,7 @@ TEST(WorkspaceTransparency, MaskWithoutMagentaChangesNothingButCostsAStep) {
     const Package original = ws.target_package().clone();
     ws.tx_copytrans();
     EXPECT_EQ(ws.target_package(), original);
-    EXPECT_EQ(ws.undo_count(), 1);
+    EXPECT_EQ(ws.undo_count(), 2) << "the open, then the mask";
 }
 
 TEST(WorkspaceTransparency, PixelsOutsideEitherPackageTakeNoPart) {
@@ -189,7 +189,7 @@ TEST(WorkspaceCopyPackage, EqualSizesCopyPixelsAndClearUndo) {
     ws.tx_copy();
     EXPECT_EQ(ws.target_package(), ws.source_package());
     EXPECT_EQ(ws.target_package().brush(), pack_rgb(1, 2, 3));
-    EXPECT_FALSE(ws.undo_enabled());
+    EXPECT_EQ(ws.undo_name()->text(Language::English), "Copy package");
     EXPECT_EQ(ws.target_file_name(), "/tmp/kept.tga");
     expect_spot(ws, {0, 0, 0, 0});
 }
@@ -217,14 +217,14 @@ TEST(WorkspaceEffect, RoutineGetsTheSelectedTargetCornerAfterOneUndoStep) {
     ws.scroll_to(Side::target, 128, 192);
     ws.press(Side::target, MouseButton::right, 8, 16);
     int gx = -1, gy = -1;
-    ws.apply_effect([&](Package& p, int x, int y) {
+    ws.apply_effect(Msg::Delete, [&](Package& p, int x, int y) {
         gx = x;
         gy = y;
         EXPECT_EQ(&p, &ws.target_package());
     });
     EXPECT_EQ(gx, 136);
     EXPECT_EQ(gy, 208);
-    EXPECT_EQ(ws.undo_count(), 1);
+    EXPECT_EQ(ws.undo_count(), 2) << "the open, then the effect";
 }
 
 TEST(WorkspaceNewPackage, NewFillsWithTheBackgroundAndForgetsTheFileName) {
@@ -237,7 +237,7 @@ TEST(WorkspaceNewPackage, NewFillsWithTheBackgroundAndForgetsTheFileName) {
     EXPECT_EQ(ws.target_package(), Package(384, 640, red));
     EXPECT_EQ(ws.target_package().brush(), red);
     EXPECT_TRUE(ws.target_file_name().empty());
-    EXPECT_FALSE(ws.undo_enabled());
+    EXPECT_EQ(ws.undo_name()->text(Language::English), "New package");
     expect_spot(ws, {0, 0, 0, 0});
     EXPECT_EQ(ws.view(Side::target).max_scroll_x(), 128);
     EXPECT_EQ(ws.view(Side::target).max_scroll_y(), 128);
@@ -286,7 +286,7 @@ TEST(WorkspaceClipboard, CopyTakesTheSelectedTileAndBackgroundOutside) {
         for (int x = 0; x < 64; ++x)
             ASSERT_EQ(tile.pixel(x, y),
                       x < 60 && y < 60 ? ws.target_package().pixel(40 + x, 40 + y) : pack_rgb(9, 9, 9));
-    EXPECT_EQ(ws.undo_count(), 0);
+    EXPECT_EQ(ws.undo_count(), 1) << "only the open";
 }
 
 TEST(WorkspaceClipboard, PasteWritesAtMostOneTileAndKeepsTheRest) {
@@ -297,7 +297,7 @@ TEST(WorkspaceClipboard, PasteWritesAtMostOneTileAndKeepsTheRest) {
     ws.paste_into_target(Package(32, 32, kBlack));
     ws.press(Side::target, MouseButton::left, 0, 199);  // (0, 192)
     ws.paste_into_target(Package(128, 128, kWhite));
-    EXPECT_EQ(ws.undo_count(), 2);
+    EXPECT_EQ(ws.undo_count(), 3);
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 256; ++x) {
             PackedColor want = original.pixel(x, y);
@@ -306,7 +306,7 @@ TEST(WorkspaceClipboard, PasteWritesAtMostOneTileAndKeepsTheRest) {
             ASSERT_EQ(ws.target_package().pixel(x, y), want) << x << "," << y;
         }
     ws.paste_into_target(Package());
-    EXPECT_EQ(ws.undo_count(), 2) << "an empty image changes nothing";
+    EXPECT_EQ(ws.undo_count(), 3) << "an empty image changes nothing";
     ws.ed_cofnij();
     ws.ed_cofnij();
     EXPECT_EQ(ws.target_package(), original);
@@ -333,7 +333,7 @@ TEST(WorkspaceRegions, AddCopiesTheRegionClippedAtTheTargetAndMovesOnByItsWidth)
             }
         expect_spot(ws, c.after);
         EXPECT_EQ(ws.selected_target_rect().width(), 128) << "the target selection takes the source's size";
-        EXPECT_EQ(ws.undo_count(), 1);
+        EXPECT_EQ(ws.undo_count(), 2);
         ws.ed_cofnij();
         EXPECT_EQ(ws.target_package(), original);
     }
@@ -345,7 +345,7 @@ TEST(WorkspaceRegions, EffectsRunOnEveryTileAndPasteClipsToTheRegionAsOneStep) {
     const Package original = ws.target_package().clone();
     select(ws, Side::target, 64, 128, 3, 2);
     std::vector<std::pair<int, int>> corners;
-    ws.apply_effect([&](Package& p, int x, int y) {
+    ws.apply_effect(Msg::Delete, [&](Package& p, int x, int y) {
         corners.emplace_back(x, y);
         p.fill_rect(x, y, 64, 64, kBlack);
     });
@@ -359,7 +359,7 @@ TEST(WorkspaceRegions, EffectsRunOnEveryTileAndPasteClipsToTheRegionAsOneStep) {
             const PackedColor want = !in_region ? original.pixel(x, y) : y < 228 ? kWhite : kBlack;
             ASSERT_EQ(ws.target_package().pixel(x, y), want) << x << "," << y;
         }
-    EXPECT_EQ(ws.undo_count(), 2);
+    EXPECT_EQ(ws.undo_count(), 3);
     ws.ed_cofnij();
     ws.ed_cofnij();
     EXPECT_EQ(ws.target_package(), original);
