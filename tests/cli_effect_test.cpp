@@ -72,25 +72,25 @@ Package random_package(int w, int h) {
 }  // namespace
 
 TEST_F(CliEffect, EachRoutineRunsWithItsParametersAtTheCorner) {
-    using Call = std::function<void(Package&, int, int, Progress&)>;
+    using Call = std::function<void(Package&, const EffectArea&, Progress&)>;
     const std::pair<std::string, Call> cases[] = {
         {"invert_colors", invert_colors},
         {"gray_scale", gray_scale},
         {"black_white", black_white},
-        {"reduce_colors:16", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 16, g); }},
-        {"adjust_gamma:-25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -25, g); }},
+        {"reduce_colors:16", [](Package& p, const EffectArea& a, Progress& g) { reduce_colors(p, a, 16, g); }},
+        {"adjust_gamma:-25", [](Package& p, const EffectArea& a, Progress& g) { adjust_gamma(p, a, -25, g); }},
         {"swap_channels:2,3,1",
-         [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 2, 3, 1, g); }},
+         [](Package& p, const EffectArea& a, Progress& g) { swap_channels(p, a, 2, 3, 1, g); }},
         {"average_color", average_color},
         {"sharpen_channel:3,32",
-         [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 3, 32, g); }},
+         [](Package& p, const EffectArea& a, Progress& g) { sharpen_channel(p, a, 3, 32, g); }},
         {"blur", blur},
         {"pixelate", pixelate},
         {"rotate90", rotate90},
-        {"flip:1", [](Package& p, int x, int y, Progress& g) { flip(p, x, y, 1, g); }},
+        {"flip:1", [](Package& p, const EffectArea& a, Progress& g) { flip(p, a, 1, g); }},
         {"diaphragm:1,0a80ff",
-         [](Package& p, int x, int y, Progress& g) { diaphragm(p, x, y, 1, pack_rgb(10, 128, 255), g); }},
-        {"button3d:1", [](Package& p, int x, int y, Progress& g) { button3d(p, x, y, 1, g); }},
+         [](Package& p, const EffectArea& a, Progress& g) { diaphragm(p, a, 1, pack_rgb(10, 128, 255), g); }},
+        {"button3d:1", [](Package& p, const EffectArea& a, Progress& g) { button3d(p, a, 1, g); }},
     };
     const Package input = random_package(192, 128);
     write_tga(path("in.tga"), input);
@@ -100,7 +100,7 @@ TEST_F(CliEffect, EachRoutineRunsWithItsParametersAtTheCorner) {
         EXPECT_EQ(last_.out, "");
         Package want = input.clone();
         CountingProgress progress;
-        call(want, 40, 24, progress);
+        call(want, {40, 24}, progress);
         EXPECT_EQ(read_tga(path("r.tga")), want) << routine;
     }
 }
@@ -128,7 +128,7 @@ TEST_F(CliEffect, DefaultCornerIsTheTopLeftAndInputMayBeTheOutput) {
     write_tga(path("in.tga"), random_package(128, 64));
     Package want = read_tga(path("in.tga"));
     CountingProgress progress;
-    invert_colors(want, 0, 0, progress);
+    invert_colors(want, {0, 0}, progress);
     ASSERT_EQ(run("effect invert_colors " + path("in.tga") + " " + path("in.tga")), 0) << last_.err;
     EXPECT_EQ(read_tga(path("in.tga")), want);
 }

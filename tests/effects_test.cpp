@@ -6,6 +6,7 @@
 #include <climits>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -214,21 +215,82 @@ TEST(EffectFrame, RectanglesAtExtremeCornersChangeNothing) {
     }
 }
 
-TEST(EffectFrame, RowCopyOfTheRectangleMatchesThePixelCopy) {
+TEST(EffectFrame, RowCopyOfTheAreaMatchesThePixelCopy) {
     const Package source = random_package(200, 130, 11);
-    const int corners[][2] = {{0, 0}, {136, 66}, {7, 13}, {136, 0}, {137, 66}, {-1, 5}};
-    for (auto& c : corners) {
-        effect::Tile fast, slow;
-        effect::load_tile(source, c[0], c[1], fast);
-        effect::load_tile_by_pixel(source, c[0], c[1], slow);
-        for (int i = 0; i < 64; ++i)
-            for (int j = 0; j < 64; ++j) ASSERT_EQ(fast.px[i][j], slow.px[i][j]);
+    const EffectArea areas[] = {{0, 0}, {136, 66}, {7, 13}, {136, 0}, {137, 66}, {-1, 5}, {8, 2, 192, 128}, {70, 0, 128, 64}};
+    for (const EffectArea& area : areas) {
+        effect::Picture fast, slow;
+        effect::load_picture(source, area, fast);
+        effect::load_picture_by_pixel(source, area, slow);
+        ASSERT_EQ(fast.px, slow.px);
 
-        effect::Tile data;
-        effect::load_tile(random_package(64, 64, 12), 0, 0, data);
+        effect::Picture data;
+        effect::load_picture(random_package(area.width, area.height, 12), {0, 0, area.width, area.height}, data);
         Package a(200, 130, kBlack), b(200, 130, kBlack);
-        effect::store_tile(a, c[0], c[1], data);
-        effect::store_tile_by_pixel(b, c[0], c[1], data);
+        effect::store_picture(a, area, data);
+        effect::store_picture_by_pixel(b, area, data);
         EXPECT_EQ(a, b);
     }
+}
+
+// A region of several tiles is one picture: a 128 x 128 region at (64, 64)
+// of a 256 x 256 package.
+TEST(EffectRegion, TurnsAndFlipsMoveThePixelsOfTheWholeRegion) {
+    struct Case {
+        const char* call;
+        // Where the pixel now at (i, j) of the region came from.
+        std::pair<int, int> (*from)(int i, int j);
+    };
+    const Case cases[] = {
+        {"rotate90", [](int i, int j) { return std::pair{127 - j, i}; }},
+        {"flip:0", [](int i, int j) { return std::pair{127 - i, j}; }},
+        {"flip:1", [](int i, int j) { return std::pair{i, 127 - j}; }},
+    };
+    const Package before = random_package(256, 256, 21);
+    for (const Case& c : cases) {
+        Package p = before.clone();
+        CountingProgress progress;
+        parse_effect(c.call).run(p, EffectArea{64, 64, 128, 128}, progress);
+        for (int j = 0; j < 128; ++j)
+            for (int i = 0; i < 128; ++i) {
+                const auto [fi, fj] = c.from(i, j);
+                ASSERT_EQ(p.pixel(64 + i, 64 + j), before.pixel(64 + fi, 64 + fj)) << c.call << " " << i << "," << j;
+            }
+        EXPECT_EQ(crop(p, 0, 0, 256, 64), crop(before, 0, 0, 256, 64)) << c.call;
+    }
+}
+
+TEST(EffectRegion, OnlyATurnRefusesARegionThatIsNotSquare) {
+    for (const Effect& e : effect_registry())
+        for (const EffectItem& item : e.items) {
+            const BoundEffect run = parse_effect(item_call(e, item)).run;
+            EXPECT_EQ(run.refusal(128, 128), std::nullopt) << item.name;
+            EXPECT_EQ(run.refusal(128, 64), e.square_only ? std::optional(Msg::TurnNeedsSquare) : std::nullopt)
+                << item.name;
+        }
+    EXPECT_TRUE(find_effect("rotate90")->square_only);
+}
+
+TEST(EffectRegion, AverageFrameAndBlurSeeTheRegionNotItsTiles) {
+    // The left tile black, the right one white: a 128 x 64 region.
+    Package p(128, 64, kBlack);
+    p.fill_rect(64, 0, 64, 64, kWhite);
+    const Package before = p.clone();
+    CountingProgress progress;
+    const EffectArea region{0, 0, 128, 64};
+
+    parse_effect("average_color").run(p, region, progress);
+    EXPECT_EQ(p, Package(128, 64, pack_rgb(127, 127, 127))) << "one colour over both tiles";
+
+    p = before.clone();
+    parse_effect("button3d:0").run(p, region, progress);
+    EXPECT_EQ(p.pixel(63, 0), pack_rgb(255, 255, 255)) << "the top edge runs on";
+    EXPECT_EQ(p.pixel(63, 30), kBlack) << "no edge between the tiles";
+    EXPECT_EQ(p.pixel(64, 30), kWhite);
+    EXPECT_EQ(p.pixel(127, 30), pack_rgb(132, 130, 132));
+
+    p = before.clone();
+    parse_effect("blur").run(p, region, progress);
+    EXPECT_NE(p.pixel(63, 30), kBlack) << "the blur reaches across the tiles' border";
+    EXPECT_EQ(p.pixel(62, 30), kBlack);
 }

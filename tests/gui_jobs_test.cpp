@@ -101,8 +101,7 @@ TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
         for (const EffectItem& i : e.items)
             if (std::string_view(i.name) == "ef_blur") blur = parse_effect(item_call(e, i)).run;
     CountingProgress quiet;
-    for (int y = 0; y < 1024; y += kTileSide)
-        for (int x = 0; x < 512; x += kTileSide) blur(direct, x, y, quiet);
+    blur(direct, EffectArea{0, 0, 512, 1024}, quiet);
     ws().select(Side::target, Rect{0, 0, 512, 1024});
     const int steps = ws().undo_count();
     trigger("ef_blur");

@@ -67,7 +67,7 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
     use_target(ws(), patterned());
     Package expected = ws().target_package().clone();
     CountingProgress progress;
-    blur(expected, 0, 0, progress);
+    blur(expected, {0, 0}, progress);
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(ws().target_package(), expected);
     EXPECT_EQ(ws().undo_count(), 2);

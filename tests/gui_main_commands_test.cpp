@@ -194,35 +194,35 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
 TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
     using Fn = std::function<void(Package&, int, int, Progress&)>;
     const std::vector<std::pair<const char*, Fn>> effects{
-        {"ed_90stopni", [](Package& p, int x, int y, Progress& g) { rotate90(p, x, y, g); }},
-        {"ed_fliph", [](Package& p, int x, int y, Progress& g) { flip(p, x, y, 0, g); }},
-        {"ed_flipv", [](Package& p, int x, int y, Progress& g) { flip(p, x, y, 1, g); }},
-        {"ed_gamma5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 8, g); }},
-        {"ed_gamma10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 25, g); }},
-        {"ed_gamma25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, 63, g); }},
-        {"ed_gamma_5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -8, g); }},
-        {"ed_gamma_10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -25, g); }},
-        {"ed_gamma_25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, x, y, -63, g); }},
-        {"ef_cr", [](Package& p, int x, int y, Progress& g) { invert_colors(p, x, y, g); }},
-        {"ef_abcolor", [](Package& p, int x, int y, Progress& g) { average_color(p, x, y, g); }},
-        {"ef_cred625", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 16, g); }},
-        {"ef_cred125", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 32, g); }},
-        {"ef_cred25", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 64, g); }},
-        {"ef_cred375", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, x, y, 96, g); }},
-        {"ef_gray", [](Package& p, int x, int y, Progress& g) { gray_scale(p, x, y, g); }},
-        {"ef_bw", [](Package& p, int x, int y, Progress& g) { black_white(p, x, y, g); }},
-        {"RBG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 1, 3, 2, g); }},
-        {"GRB1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 2, 1, 3, g); }},
-        {"GBR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 2, 3, 1, g); }},
-        {"BRG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 3, 1, 2, g); }},
-        {"BGR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, x, y, 3, 2, 1, g); }},
-        {"R1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 1, 32, g); }},
-        {"G1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 2, 32, g); }},
-        {"B1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, x, y, 3, 32, g); }},
-        {"ef_blur", [](Package& p, int x, int y, Progress& g) { blur(p, x, y, g); }},
-        {"ef_px", [](Package& p, int x, int y, Progress& g) { pixelate(p, x, y, g); }},
-        {"ef_3dup", [](Package& p, int x, int y, Progress& g) { button3d(p, x, y, 0, g); }},
-        {"ef_3ddown", [](Package& p, int x, int y, Progress& g) { button3d(p, x, y, 1, g); }},
+        {"ed_90stopni", [](Package& p, int x, int y, Progress& g) { rotate90(p, {x, y}, g); }},
+        {"ed_fliph", [](Package& p, int x, int y, Progress& g) { flip(p, {x, y}, 0, g); }},
+        {"ed_flipv", [](Package& p, int x, int y, Progress& g) { flip(p, {x, y}, 1, g); }},
+        {"ed_gamma5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 8, g); }},
+        {"ed_gamma10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 25, g); }},
+        {"ed_gamma25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 63, g); }},
+        {"ed_gamma_5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -8, g); }},
+        {"ed_gamma_10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -25, g); }},
+        {"ed_gamma_25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -63, g); }},
+        {"ef_cr", [](Package& p, int x, int y, Progress& g) { invert_colors(p, {x, y}, g); }},
+        {"ef_abcolor", [](Package& p, int x, int y, Progress& g) { average_color(p, {x, y}, g); }},
+        {"ef_cred625", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 16, g); }},
+        {"ef_cred125", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 32, g); }},
+        {"ef_cred25", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 64, g); }},
+        {"ef_cred375", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 96, g); }},
+        {"ef_gray", [](Package& p, int x, int y, Progress& g) { gray_scale(p, {x, y}, g); }},
+        {"ef_bw", [](Package& p, int x, int y, Progress& g) { black_white(p, {x, y}, g); }},
+        {"RBG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 1, 3, 2, g); }},
+        {"GRB1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 2, 1, 3, g); }},
+        {"GBR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 2, 3, 1, g); }},
+        {"BRG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 3, 1, 2, g); }},
+        {"BGR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 3, 2, 1, g); }},
+        {"R1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 1, 32, g); }},
+        {"G1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 2, 32, g); }},
+        {"B1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 3, 32, g); }},
+        {"ef_blur", [](Package& p, int x, int y, Progress& g) { blur(p, {x, y}, g); }},
+        {"ef_px", [](Package& p, int x, int y, Progress& g) { pixelate(p, {x, y}, g); }},
+        {"ef_3dup", [](Package& p, int x, int y, Progress& g) { button3d(p, {x, y}, 0, g); }},
+        {"ef_3ddown", [](Package& p, int x, int y, Progress& g) { button3d(p, {x, y}, 1, g); }},
     };
     open();
     patterned_target();
@@ -257,7 +257,7 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     trigger("ef_lmv");
     Package expected = before.clone();
     CountingProgress ignored;
-    diaphragm(expected, 64, 64, 1, pack_rgb(0, 0, 255), ignored);
+    diaphragm(expected, {64, 64}, 1, pack_rgb(0, 0, 255), ignored);
     EXPECT_EQ(ws().target_package(), expected);
     EXPECT_EQ(ws().undo_count(), 2);
 
@@ -299,7 +299,8 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     clipboard->setImage(large);
     trigger("ed_pfc");
     EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
-    EXPECT_EQ(ws().target_package().pixel(8 + 64, 8 + 64), pattern(72, 72));
+    EXPECT_EQ(ws().target_package().pixel(8 + 64, 8 + 64), pack_rgb(9, 9, 9)) << "the whole picture is pasted";
+    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(8, 8, 128, 128)) << "and selected";
     EXPECT_EQ(ws().undo_count(), 3);
 
     clipboard->setText(QStringLiteral("not a picture"));
@@ -313,7 +314,7 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     EXPECT_EQ(clipboard->image().pixel(0, 0), qRgb(0, 255, 0));
     trigger("ed_cofnij");
     EXPECT_EQ(ws().target_package(), with_text);
-    EXPECT_EQ(clipboard->image().size(), QSize(64, 64)) << "undo leaves the clipboard alone";
+    EXPECT_EQ(clipboard->image().size(), QSize(128, 128)) << "undo leaves the clipboard alone";
 }
 
 TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {

@@ -152,7 +152,7 @@ TEST_F(WorkspaceFiles, RefusedTgaLeavesTheWorkspaceAsItWas) {
 }
 
 TEST_F(WorkspaceFiles, SaveRemembersTheNameAndRoundTrips) {
-    ws_.apply_effect(Msg::Delete, [](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, pack_rgb(1, 2, 3)); });
+    ws_.apply_effect(Msg::Delete, [](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), pack_rgb(1, 2, 3)); });
     const Package saved = ws_.target_package().clone();
     ASSERT_TRUE(save(path("out.tga")));
     EXPECT_EQ(ws_.target_file_name(), path("out.tga"));

@@ -29,8 +29,8 @@ const NamedCommand kCommands[] = {
     {"Paste from clipboard", "Wklej ze schowka",
      [](Workspace& ws) { ws.paste_into_target(Package(64, 64, kWhite)); }},
     {"Rotate 90 degrees", "Obróć o 90 stopni",
-     [](Workspace& ws) { run_task(ws.effect(Msg::Rotate90Hint, [](Package& p, int x, int y, Progress&) {
-                             p.fill_rect(x, y, 8, 8, kBlack);
+     [](Workspace& ws) { run_task(ws.effect(Msg::Rotate90Hint, [](Package& p, const Rect& a, Progress&) {
+                             p.fill_rect(a.left, a.top, 8, 8, kBlack);
                          })); }},
     {"Copy package", "Kopiuj pakiet", [](Workspace& ws) { ws.tx_copy(); }},
     {"New package", "Nowy pakiet", [](Workspace& ws) { ws.pak_make(2, 3, kBlack, false); }},

@@ -9,7 +9,7 @@ using namespace tilesmith;
 
 namespace {
 void fill_selection(Workspace& ws, PackedColor c) {
-    ws.apply_effect(Msg::Delete, [c](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, c); });
+    ws.apply_effect(Msg::Delete, [c](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), c); });
 }
 Rect tiles(int left, int top, int columns, int rows) { return Rect::of_size(left, top, 64 * columns, 64 * rows); }
 }  // namespace

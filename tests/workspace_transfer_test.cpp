@@ -120,7 +120,7 @@ TEST(WorkspaceDelete, FillsWithTheBackgroundColour) {
     const PackedColor blue = pack_rgb(0, 0, 255);
     ws.pak_make(4, 8, blue, false);
     select(ws, Side::target, 64, 0);
-    ws.apply_effect(Msg::Delete, [](Package& p, int x, int y) { p.fill_rect(x, y, 64, 64, kWhite); });
+    ws.apply_effect(Msg::Delete, [](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), kWhite); });
     ws.tx_del();
     EXPECT_EQ(ws.target_package().pixel(64, 0), blue);
     EXPECT_EQ(ws.target_package().pixel(127, 63), blue);
@@ -211,20 +211,18 @@ TEST(WorkspaceCopyPackage, UnequalSizesResizeTheTarget) {
     EXPECT_EQ(ws.view(Side::target).max_scroll_x(), 0);
 }
 
-TEST(WorkspaceEffect, RoutineGetsTheSelectedTargetCornerAfterOneUndoStep) {
+TEST(WorkspaceEffect, RoutineGetsTheSelectedTargetAreaAfterOneUndoStep) {
     Workspace ws;
     use_target(ws, Package(512, 1024));
     ws.scroll_to(Side::target, 128, 192);
     ws.press(Side::target, MouseButton::right, 8, 16);
-    int gx = -1, gy = -1;
-    ws.apply_effect(Msg::Delete, [&](Package& p, int x, int y) {
-        gx = x;
-        gy = y;
+    Rect got;
+    ws.apply_effect(Msg::Delete, [&](Package& p, const Rect& a) {
+        got = a;
         EXPECT_EQ(&p, &ws.target_package());
     });
-    EXPECT_EQ(gx, 136);
-    EXPECT_EQ(gy, 208);
-    EXPECT_EQ(ws.undo_count(), 2) << "the open, then the effect";
+    EXPECT_EQ(got, Rect::of_size(136, 208, 64, 64));
+    EXPECT_EQ(ws.undo_count(), 2);
 }
 
 TEST(WorkspaceNewPackage, NewFillsWithTheBackgroundAndForgetsTheFileName) {
@@ -279,7 +277,7 @@ TEST(WorkspaceClipboard, CopyTakesTheSelectedTileAndBackgroundOutside) {
     small.set_brush(pack_rgb(9, 9, 9));
     use_target(ws, std::move(small));
     ws.press(Side::target, MouseButton::right, 40, 40);  // (40, 40): 60 x 60 inside
-    const Package tile = ws.copy_target_tile();
+    const Package tile = ws.copy_selection(Side::target);
     ASSERT_EQ(tile.width(), 64);
     ASSERT_EQ(tile.height(), 64);
     for (int y = 0; y < 64; ++y)
@@ -289,34 +287,63 @@ TEST(WorkspaceClipboard, CopyTakesTheSelectedTileAndBackgroundOutside) {
     EXPECT_EQ(ws.undo_count(), 1) << "only the open";
 }
 
-TEST(WorkspaceClipboard, PasteWritesAtMostOneTileAndKeepsTheRest) {
+TEST(WorkspaceClipboard, PasteWritesTheWholeImageClippedByThePackageAsOneStep) {
+    struct Case { int left, top, w, h; Rect written; };
+    // A 256 x 512 target: a small image on the free grid, a 2 x 2 image
+    // inside, a 2 x 2 image at the right edge (half of it falls outside).
+    const Case cases[] = {
+        {8, 8, 32, 32, Rect::of_size(8, 8, 32, 32)},
+        {64, 192, 128, 128, Rect::of_size(64, 192, 128, 128)},
+        {192, 448, 128, 128, Rect::of_size(192, 448, 64, 64)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+        Workspace ws;
+        use_target(ws, pattern(256, 512));
+        const Package original = ws.target_package().clone();
+        ws.select(Side::target, Rect::of_size(c.left, c.top, 64, 64));
+        Package image = pattern(c.w, c.h, 3);
+        ws.paste_into_target(image);
+        EXPECT_EQ(ws.undo_count(), 1);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 256; ++x)
+                ASSERT_EQ(ws.target_package().pixel(x, y), c.written.contains(x, y) ? image.pixel(x - c.left, y - c.top)
+                                                                                    : original.pixel(x, y))
+                    << x << "," << y;
+        const Rect selected = ws.selected_target_rect();
+        EXPECT_EQ(selected.width(), std::max(c.written.width(), 64)) << "the selection takes the pasted size";
+        EXPECT_EQ(selected.height(), std::max(c.written.height(), 64));
+        ws.paste_into_target(Package());
+        EXPECT_EQ(ws.undo_count(), 1) << "an empty image changes nothing";
+        ws.ed_cofnij();
+        EXPECT_EQ(ws.target_package(), original);
+    }
+}
+
+TEST(WorkspaceClipboard, CopyTakesTheLastClickedPaneAndSelectAllItsWholePackage) {
     Workspace ws;
-    use_target(ws, pattern(256, 512));
-    const Package original = ws.target_package().clone();
-    ws.press(Side::target, MouseButton::right, 8, 8);  // (8, 8)
-    ws.paste_into_target(Package(32, 32, kBlack));
-    ws.press(Side::target, MouseButton::left, 0, 199);  // (0, 192)
-    ws.paste_into_target(Package(128, 128, kWhite));
-    EXPECT_EQ(ws.undo_count(), 3);
-    for (int y = 0; y < 512; ++y)
-        for (int x = 0; x < 256; ++x) {
-            PackedColor want = original.pixel(x, y);
-            if (x >= 8 && x < 40 && y >= 8 && y < 40) want = kBlack;
-            if (x < 64 && y >= 192 && y < 256) want = kWhite;
-            ASSERT_EQ(ws.target_package().pixel(x, y), want) << x << "," << y;
-        }
-    ws.paste_into_target(Package());
-    EXPECT_EQ(ws.undo_count(), 3) << "an empty image changes nothing";
-    ws.ed_cofnij();
-    ws.ed_cofnij();
-    EXPECT_EQ(ws.target_package(), original);
+    ws.use_source(pattern(512, 256, 2));
+    use_target(ws, pattern(256, 512, 5));
+    ws.press(Side::source, MouseButton::left, 70, 10);  // source tile (64, 0)
+    Package tile(64, 64);
+    tile.copy_rect(ws.source_package(), 64, 0, 64, 64, 0, 0);
+    EXPECT_EQ(ws.copy_selection(ws.last_clicked()), tile);
+    ws.select_all();
+    EXPECT_EQ(ws.selected_source_rect(), Rect::of_size(0, 0, 512, 256));
+    EXPECT_EQ(ws.selected_target_rect(), Rect::of_size(0, 0, 64, 64)) << "the other pane keeps its selection";
+    ws.press(Side::target, MouseButton::left, 10, 10);
+    ws.select_all();
+    EXPECT_EQ(ws.selected_target_rect(), Rect::of_size(0, 0, 256, 512));
+    EXPECT_EQ(ws.copy_selection(Side::target), ws.target_package());
 }
 
 TEST(WorkspaceRegions, AddCopiesTheRegionClippedAtTheTargetAndMovesOnByItsWidth) {
-    struct Case { int left, top; Spot after; };
+    struct Case { int left, top; Spot after; int width, left_out; };
     // A 320 x 256 target (5 x 4 tiles) and a 2 x 2 source region: inside, at
-    // the right edge (half of it falls outside), at the bottom-right corner.
-    for (Case c : {Case{0, 0, {128, 0, 0, 0}}, Case{256, 0, {0, 128, 0, 0}}, Case{256, 192, {256, 192, 0, 0}}}) {
+    // the right edge (half of it falls outside), at the bottom-right corner
+    // (where it stays, kept inside the package).
+    for (Case c : {Case{0, 0, {128, 0, 0, 0}, 128, 0}, Case{256, 0, {0, 128, 0, 0}, 128, 2},
+                   Case{256, 192, {256, 192, 0, 0}, 64, 3}}) {
         SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
         Workspace ws;
         ws.use_source(pattern(512, 512, 4));
@@ -324,7 +351,7 @@ TEST(WorkspaceRegions, AddCopiesTheRegionClippedAtTheTargetAndMovesOnByItsWidth)
         const Package original = ws.target_package().clone();
         select(ws, Side::source, 64, 128, 2, 2);
         select(ws, Side::target, c.left, c.top);
-        ws.tx_add();
+        const std::optional<Phrase> note = ws.tx_add();
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 320; ++x) {
                 const bool inside = x >= c.left && x < c.left + 128 && y >= c.top && y < c.top + 128;
@@ -332,35 +359,34 @@ TEST(WorkspaceRegions, AddCopiesTheRegionClippedAtTheTargetAndMovesOnByItsWidth)
                           inside ? ws.source_package().pixel(64 + x - c.left, 128 + y - c.top) : original.pixel(x, y));
             }
         expect_spot(ws, c.after);
-        EXPECT_EQ(ws.selected_target_rect().width(), 128) << "the target selection takes the source's size";
+        EXPECT_EQ(ws.selected_target_rect().width(), c.width) << "the source's size, inside the package";
+        EXPECT_LE(ws.selected_target_rect().right, 320);
+        if (c.left_out == 0) {
+            EXPECT_FALSE(note);
+        } else {
+            ASSERT_TRUE(note);
+            EXPECT_EQ(note->text(Language::English),
+                      "Tiles left out, past the edge of the target package: " + std::to_string(c.left_out) + " of 4.");
+        }
         EXPECT_EQ(ws.undo_count(), 2);
         ws.ed_cofnij();
         EXPECT_EQ(ws.target_package(), original);
     }
 }
 
-TEST(WorkspaceRegions, EffectsRunOnEveryTileAndPasteClipsToTheRegionAsOneStep) {
+TEST(WorkspaceRegions, AnEffectRunsOnceOnTheWholeRegionAsOneStep) {
     Workspace ws;
     use_target(ws, pattern(512, 512));
     const Package original = ws.target_package().clone();
     select(ws, Side::target, 64, 128, 3, 2);
-    std::vector<std::pair<int, int>> corners;
-    ws.apply_effect(Msg::Delete, [&](Package& p, int x, int y) {
-        corners.emplace_back(x, y);
-        p.fill_rect(x, y, 64, 64, kBlack);
+    std::vector<Rect> areas;
+    ws.apply_effect(Msg::Delete, [&](Package& p, const Rect& a) {
+        areas.push_back(a);
+        p.fill_rect(a.left, a.top, a.width(), a.height(), kBlack);
     });
-    EXPECT_EQ(corners, (std::vector<std::pair<int, int>>{{64, 128}, {128, 128}, {192, 128}, {64, 192}, {128, 192}, {192, 192}}));
-    const Package region = ws.copy_target_tile();
-    EXPECT_EQ(region, Package(192, 128, kBlack)) << "copy takes the whole region";
-    ws.paste_into_target(Package(400, 100, kWhite));
-    for (int y = 0; y < 512; ++y)
-        for (int x = 0; x < 512; ++x) {
-            const bool in_region = x >= 64 && x < 256 && y >= 128 && y < 256;
-            const PackedColor want = !in_region ? original.pixel(x, y) : y < 228 ? kWhite : kBlack;
-            ASSERT_EQ(ws.target_package().pixel(x, y), want) << x << "," << y;
-        }
-    EXPECT_EQ(ws.undo_count(), 3);
-    ws.ed_cofnij();
+    EXPECT_EQ(areas, std::vector<Rect>{Rect::of_size(64, 128, 192, 128)});
+    EXPECT_EQ(ws.copy_selection(Side::target), Package(192, 128, kBlack)) << "copy takes the whole region";
+    EXPECT_EQ(ws.undo_count(), 2);
     ws.ed_cofnij();
     EXPECT_EQ(ws.target_package(), original);
 }

@@ -57,23 +57,24 @@ EffectItem asking_colour(EffectItem item) {
 std::vector<Effect> make_registry() {
     using A = const EffectArgs&;
     using P = Package&;
+    using R = const EffectArea&;
     using G = Progress&;
     return {
         {.name = "invert_colors",
-         .run = [](P p, int x, int y, A, G g) { invert_colors(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { invert_colors(p, r, g); },
          .root = Root::effects,
          .rank = 10,
          .items = {with_tool({"ef_cr", Msg::Invert, "Ctrl+Alt+C", Icon::invert, ""}, "tool_cr",
                              std::nullopt, Icon::invert)}},
         {.name = "gray_scale",
-         .run = [](P p, int x, int y, A, G g) { gray_scale(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { gray_scale(p, r, g); },
          .root = Root::effects,
          .rank = 40,
          .submenu = &kPalette,
          .items = {with_tool({"ef_gray", Msg::Grayscale, "Ctrl+Alt+G", Icon::gray, ""}, "tool_gray",
                              Msg::GrayscaleHint, Icon::gray)}},
         {.name = "black_white",
-         .run = [](P p, int x, int y, A, G g) { black_white(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { black_white(p, r, g); },
          .root = Root::effects,
          .rank = 50,
          .submenu = &kPalette,
@@ -81,7 +82,7 @@ std::vector<Effect> make_registry() {
                              "tool_bw", Msg::BlackAndWhiteHint, Icon::black_white)}},
         {.name = "reduce_colors",
          .params = {{"STEP", Kind::number, 1, 255, "STEP must be 1 to 255"}},
-         .run = [](P p, int x, int y, A a, G g) { reduce_colors(p, x, y, u8(a[0]), g); },
+         .run = [](P p, R r, A a, G g) { reduce_colors(p, r, u8(a[0]), g); },
          .root = Root::effects,
          .rank = 30,
          .submenu = &kReduction,
@@ -92,7 +93,7 @@ std::vector<Effect> make_registry() {
                    {"ef_cred375", "37,5 %", "", Icon::none, "96"}}},
         {.name = "adjust_gamma",
          .params = {{"DELTA", Kind::number, -128, 127, "DELTA must be -128 to 127"}},
-         .run = [](P p, int x, int y, A a, G g) { adjust_gamma(p, x, y, std::int8_t(a[0]), g); },
+         .run = [](P p, R r, A a, G g) { adjust_gamma(p, r, std::int8_t(a[0]), g); },
          .root = Root::edit,
          .rank = 30,
          .submenu = &kGamma,
@@ -110,8 +111,8 @@ std::vector<Effect> make_registry() {
                     {"G", Kind::number, 1, 3, kChannelRule},
                     {"B", Kind::number, 1, 3, kChannelRule}},
          .check = each_channel_once,
-         .run = [](P p, int x, int y, A a,
-                   G g) { swap_channels(p, x, y, u8(a[0]), u8(a[1]), u8(a[2]), g); },
+         .run = [](P p, R r, A a,
+                   G g) { swap_channels(p, r, u8(a[0]), u8(a[1]), u8(a[2]), g); },
          .root = Root::effects,
          .rank = 60,
          .submenu = &kChannels,
@@ -122,7 +123,7 @@ std::vector<Effect> make_registry() {
                    after_divider({"BRG1", "BRG", "", Icon::none, "3,1,2"}),
                    {"BGR1", "BGR", "", Icon::none, "3,2,1"}}},
         {.name = "average_color",
-         .run = [](P p, int x, int y, A, G g) { average_color(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { average_color(p, r, g); },
          .root = Root::effects,
          .rank = 20,
          .items = {{"ef_abcolor", Msg::AverageColor, "Ctrl+Alt+A", Icon::average, ""}}},
@@ -130,8 +131,8 @@ std::vector<Effect> make_registry() {
          .params = {{"CHANNEL", Kind::number, 1, 3,
                      "CHANNEL must be 1 (red), 2 (green) or 3 (blue)"},
                     {"AMOUNT", Kind::number, 0, 255, "AMOUNT must be 0 to 255"}},
-         .run = [](P p, int x, int y, A a,
-                   G g) { sharpen_channel(p, x, y, u8(a[0]), u8(a[1]), g); },
+         .run = [](P p, R r, A a,
+                   G g) { sharpen_channel(p, r, u8(a[0]), u8(a[1]), g); },
          .root = Root::effects,
          .rank = 70,
          .submenu = &kSharpen,
@@ -139,20 +140,21 @@ std::vector<Effect> make_registry() {
                    {"G1", "G", "", Icon::none, "2,32"},
                    {"B1", "B", "", Icon::none, "3,32"}}},
         {.name = "blur",
-         .run = [](P p, int x, int y, A, G g) { blur(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { blur(p, r, g); },
          .root = Root::effects,
          .rank = 80,
          .separator_before = true,
          .items = {with_tool({"ef_blur", Msg::Blur, "Ctrl+Alt+B", Icon::blur, ""}, "tool_blur",
                              std::nullopt, Icon::blur)}},
         {.name = "pixelate",
-         .run = [](P p, int x, int y, A, G g) { pixelate(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { pixelate(p, r, g); },
          .root = Root::effects,
          .rank = 90,
          .items = {with_tool({"ef_px", Msg::Pixelate, "Ctrl+Alt+X", Icon::pixelate, ""}, "tool_px",
                              std::nullopt, Icon::pixelate)}},
         {.name = "rotate90",
-         .run = [](P p, int x, int y, A, G g) { rotate90(p, x, y, g); },
+         .run = [](P p, R r, A, G g) { rotate90(p, r, g); },
+         .square_only = true,
          .root = Root::edit,
          .rank = 10,
          .submenu = &kRotate,
@@ -160,7 +162,7 @@ std::vector<Effect> make_registry() {
                              "tool_90stopni", Msg::Rotate90Hint, Icon::rotate)}},
         {.name = "flip",
          .params = {mode("MODE must be 0 (left-right) or 1 (top-bottom)")},
-         .run = [](P p, int x, int y, A a, G g) { flip(p, x, y, u8(a[0]), g); },
+         .run = [](P p, R r, A a, G g) { flip(p, r, u8(a[0]), g); },
          .root = Root::edit,
          .rank = 20,
          .submenu = &kFlip,
@@ -172,8 +174,8 @@ std::vector<Effect> make_registry() {
          .params = {mode("MODE must be 0 (horizontal lines) or 1 (vertical lines)"),
                     {"RRGGBB", Kind::colour, 0, 0xFFFFFF,
                      "the colour must be six hex digits RRGGBB"}},
-         .run = [](P p, int x, int y, A a,
-                   G g) { diaphragm(p, x, y, u8(a[0]), PackedColor(a[1]), g); },
+         .run = [](P p, R r, A a,
+                   G g) { diaphragm(p, r, u8(a[0]), PackedColor(a[1]), g); },
          .root = Root::effects,
          .rank = 110,
          .submenu = &kShutter,
@@ -184,7 +186,7 @@ std::vector<Effect> make_registry() {
                        {"ef_lmv", Msg::DiaphragmVertical, "Ctrl+Alt+Q", Icon::diaphragm_v, "1"})}},
         {.name = "button3d",
          .params = {mode("MODE must be 0 (convex) or 1 (concave)")},
-         .run = [](P p, int x, int y, A a, G g) { button3d(p, x, y, u8(a[0]), g); },
+         .run = [](P p, R r, A a, G g) { button3d(p, r, u8(a[0]), g); },
          .root = Root::effects,
          .rank = 100,
          .submenu = &kButton,
@@ -207,6 +209,11 @@ EffectCall fail(std::string message) { return {nullptr, std::move(message)}; }
 const char* const kCountWords[] = {"no", "one", "two", "three"};
 
 }  // namespace
+
+std::optional<Msg> BoundEffect::refusal(int width, int height) const {
+    if (square_only_ && width != height) return Msg::TurnNeedsSquare;
+    return std::nullopt;
+}
 
 const std::vector<Effect>& effect_registry() {
     static const std::vector<Effect> registry = make_registry();
@@ -282,9 +289,9 @@ EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>
     if (effect.check)
         if (const char* wrong = effect.check(values))
             return fail("bad parameter for " + name + ": " + wrong);
-    return {[run = effect.run, values](Package& p, int x, int y, Progress& g) {
-                run(p, x, y, values, g);
-            },
+    return {BoundEffect([run = effect.run, values](Package& p, const EffectArea& area,
+                                                   Progress& g) { run(p, area, values, g); },
+                        effect.square_only),
             {}};
 }
 

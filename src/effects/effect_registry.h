@@ -14,6 +14,7 @@
 #include "core/icon_id.h"
 #include "core/package.h"
 #include "core/progress.h"
+#include "effects/routines.h"
 #include "strings/messages.h"
 
 namespace tilesmith {
@@ -21,7 +22,27 @@ namespace tilesmith {
 // The parameters of an effect after parsing, in order; a colour as a PackedColor.
 using EffectArgs = std::array<std::int64_t, 3>;
 // An effect with its parameters bound: what the window and the command-line tool run.
-using BoundEffect = std::function<void(Package&, int x, int y, Progress&)>;
+class BoundEffect {
+public:
+    using Run = std::function<void(Package&, const EffectArea&, Progress&)>;
+    BoundEffect() = default;
+    BoundEffect(std::nullptr_t) {}
+    BoundEffect(Run run, bool square_only) : run_(std::move(run)), square_only_(square_only) {}
+    explicit operator bool() const { return bool(run_); }
+    // The whole area as one picture.
+    void operator()(Package& package, const EffectArea& area, Progress& progress) const { run_(package, area, progress); }
+    // The 64 x 64 rectangle at (x, y), as the command line's --at places it.
+    void operator()(Package& package, int x, int y, Progress& progress) const {
+        run_(package, EffectArea{x, y}, progress);
+    }
+    // Why the effect cannot work on an area of this size (a turn needs a
+    // square), or nothing.
+    std::optional<Msg> refusal(int width, int height) const;
+
+private:
+    Run run_;
+    bool square_only_ = false;
+};
 
 struct EffectParam {
     enum class Kind { number, colour };  // a whole decimal in [lo, hi], or RRGGBB
@@ -82,7 +103,9 @@ struct Effect {
     std::vector<EffectParam> params = {};
     // A rule on the parameters together; what is wrong, or null.
     const char* (*check)(const EffectArgs&) = nullptr;
-    void (*run)(Package&, int x, int y, const EffectArgs&, Progress&) = nullptr;
+    void (*run)(Package&, const EffectArea&, const EffectArgs&, Progress&) = nullptr;
+    // It turns the area, which keeps its place only when it is square.
+    bool square_only = false;
     // Where the window shows it: in a root menu ordered by rank, in a submenu
     // (null: straight in the root menu), after a divider or not.
     EffectMenuRoot root = EffectMenuRoot::effects;

@@ -1,7 +1,9 @@
-// The frame every effect routine runs in: the rectangle as a local tile,
+// The frame every effect routine runs in: the area as a picture of its own,
 // the transparent map, and the gauge protocol. Internal to effects.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/color.h"
 #include "core/dimensions.h"
@@ -11,27 +13,33 @@
 
 namespace tilesmith::effect {
 
-constexpr int kSide = kTileSide;
+// The effect area copied out of the package, (i, j) with i the column offset
+// and j the row offset. Positions outside the package hold kOutside, as
+// Package::pixel returns them.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<PackedColor> px;  // row by row
 
-// The effect rectangle copied out of the package, indexed [i][j] with i the
-// column offset and j the row offset. Positions outside the package hold
-// kOutside, as Package::pixel returns them.
-struct Tile {
-    PackedColor px[kSide][kSide];
+    Picture() = default;
+    Picture(int w, int h) : width(w), height(h), px(std::size_t(w) * std::size_t(h)) {}
+    PackedColor& at(int i, int j) { return px[std::size_t(j) * std::size_t(width) + std::size_t(i)]; }
+    PackedColor at(int i, int j) const { return px[std::size_t(j) * std::size_t(width) + std::size_t(i)]; }
 };
 
-// Reads the rectangle at (x, y). Rectangles wholly inside the package are
-// copied straight from the rows; others go pixel by pixel. x + i never
-// overflows: coordinates are formed in 64 bits.
-void load_tile(const Package& package, int x, int y, Tile& tile);
-// Writes the tile back; positions outside the package are dropped.
-void store_tile(Package& package, int x, int y, const Tile& tile);
+// Reads the area. Rows wholly inside the package are copied straight from
+// the package's rows; others go pixel by pixel. x + i never overflows:
+// coordinates are formed in 64 bits. An area of no pixels reads as an empty picture.
+void load_picture(const Package& package, const EffectArea& area, Picture& picture);
+// Writes the picture back; positions outside the package are dropped.
+void store_picture(Package& package, const EffectArea& area, const Picture& picture);
 // The pixel-by-pixel paths on their own, so tests can hold the row paths to them.
-void load_tile_by_pixel(const Package& package, int x, int y, Tile& tile);
-void store_tile_by_pixel(Package& package, int x, int y, const Tile& tile);
+void load_picture_by_pixel(const Package& package, const EffectArea& area, Picture& picture);
+void store_picture_by_pixel(Package& package, const EffectArea& area, const Picture& picture);
 
-void mark_transparent(const Tile& tile, TransparentMap& map);
-void restore_transparent(Tile& tile, const TransparentMap& map);
+// One mark a pixel, in the picture's order: 1 where it is transparent.
+using Marks = std::vector<std::uint8_t>;
+void mark_transparent(const Picture& picture, Marks& marks);
+void restore_transparent(Picture& picture, const Marks& marks);
 
 // A channel-wise colour with bits 24-31 zero, whatever the input carried.
 inline PackedColor opaque(PackedColor c) {
@@ -40,28 +48,32 @@ inline PackedColor opaque(PackedColor c) {
 
 enum class Map { kUnused, kUsed };
 
-// Resets the gauge to `phases`, loads the rectangle, records the transparent
-// pixels when the routine uses the map, runs `work(tile, progress)` (which
-// steps the gauge once after each of its phases), paints the transparent
-// pixels back and stores the rectangle.
+// Resets the gauge to `phases`, loads the area, records the transparent
+// pixels when the routine uses the map, runs `work(picture, progress)` (which
+// steps the gauge once after each of its phases; it is not called for an
+// empty area, whose phases are stepped here), paints the transparent pixels
+// back and stores the area.
 template <class Work>
-void run_effect(Package& package, int x, int y, int phases, Map map_use, Progress& progress,
+void run_effect(Package& package, const EffectArea& area, int phases, Map map_use, Progress& progress,
                 Work&& work) {
     progress.reset(phases);
-    Tile tile;
-    load_tile(package, x, y, tile);
-    TransparentMap map;
-    if (map_use == Map::kUsed) mark_transparent(tile, map);
-    work(tile, progress);
-    if (map_use == Map::kUsed) restore_transparent(tile, map);
-    store_tile(package, x, y, tile);
+    Picture picture;
+    load_picture(package, area, picture);
+    if (picture.px.empty()) {
+        for (int k = 0; k < phases; ++k) progress.step();
+        return;
+    }
+    Marks marks;
+    if (map_use == Map::kUsed) mark_transparent(picture, marks);
+    work(picture, progress);
+    if (map_use == Map::kUsed) restore_transparent(picture, marks);
+    store_picture(package, area, picture);
 }
 
-// Applies `f(colour) -> colour` to every pixel, i outer and j inner.
+// Applies `f(colour) -> colour` to every pixel.
 template <class F>
-void for_each_pixel(Tile& tile, F&& f) {
-    for (int i = 0; i < kSide; ++i)
-        for (int j = 0; j < kSide; ++j) tile.px[i][j] = f(tile.px[i][j]);
+void for_each_pixel(Picture& picture, F&& f) {
+    for (PackedColor& c : picture.px) c = f(c);
 }
 
 }  // namespace tilesmith::effect

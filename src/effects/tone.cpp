@@ -1,5 +1,5 @@
 // Tone and colour effects: each pixel recomputed from itself or from one
-// statistic of the whole rectangle.
+// statistic of the whole area.
 #include <algorithm>
 #include <cstdint>
 
@@ -8,9 +8,8 @@
 
 namespace tilesmith {
 
-using effect::kSide;
 using effect::Map;
-using effect::Tile;
+using effect::Picture;
 
 namespace {
 
@@ -22,8 +21,8 @@ int average_of(PackedColor c) {
 
 }  // namespace
 
-void invert_colors(Package& package, int x, int y, Progress& progress) {
-    effect::run_effect(package, x, y, 1, Map::kUsed, progress, [](Tile& t, Progress& p) {
+void invert_colors(Package& package, const EffectArea& area, Progress& progress) {
+    effect::run_effect(package, area, 1, Map::kUsed, progress, [](Picture& t, Progress& p) {
         effect::for_each_pixel(t, [](PackedColor c) {
             return pack_rgb(255 - color_channel(c, 1), 255 - color_channel(c, 2),
                             255 - color_channel(c, 3));
@@ -32,8 +31,8 @@ void invert_colors(Package& package, int x, int y, Progress& progress) {
     });
 }
 
-void gray_scale(Package& package, int x, int y, Progress& progress) {
-    effect::run_effect(package, x, y, 1, Map::kUsed, progress, [](Tile& t, Progress& p) {
+void gray_scale(Package& package, const EffectArea& area, Progress& progress) {
+    effect::run_effect(package, area, 1, Map::kUsed, progress, [](Picture& t, Progress& p) {
         effect::for_each_pixel(t, [](PackedColor c) {
             // The weights add up to 256, so g stays within 0..255.
             const unsigned g =
@@ -45,15 +44,14 @@ void gray_scale(Package& package, int x, int y, Progress& progress) {
     });
 }
 
-void black_white(Package& package, int x, int y, Progress& progress) {
-    effect::run_effect(package, x, y, 3, Map::kUsed, progress, [](Tile& t, Progress& p) {
+void black_white(Package& package, const EffectArea& area, Progress& progress) {
+    effect::run_effect(package, area, 3, Map::kUsed, progress, [](Picture& t, Progress& p) {
         // Transparent pixels must not set the threshold: they are painted back anyway.
         std::int32_t m = 0;
-        for (int i = 0; i < kSide; ++i)
-            for (int j = 0; j < kSide; ++j) {
-                const int a = average_of(t.px[i][j]);
-                if (a > m && t.px[i][j] != kTransparent) m = a;
-            }
+        for (const PackedColor c : t.px) {
+            const int a = average_of(c);
+            if (a > m && c != kTransparent) m = a;
+        }
         p.step();
         const std::int32_t threshold = m / 2;
         p.step();
@@ -63,11 +61,11 @@ void black_white(Package& package, int x, int y, Progress& progress) {
     });
 }
 
-void reduce_colors(Package& package, int x, int y, std::uint8_t step, Progress& progress) {
+void reduce_colors(Package& package, const EffectArea& area, std::uint8_t step, Progress& progress) {
     // A step of 0 has no multiples to round down to; it leaves the colours
     // as they are instead of dividing by zero.
     const unsigned s = step == 0 ? 1u : step;
-    effect::run_effect(package, x, y, 1, Map::kUsed, progress, [s](Tile& t, Progress& p) {
+    effect::run_effect(package, area, 1, Map::kUsed, progress, [s](Picture& t, Progress& p) {
         effect::for_each_pixel(t, [s](PackedColor c) {
             auto down = [s](unsigned v) { return std::uint8_t(s * (v / s)); };
             return pack_rgb(down(color_channel(c, 1)), down(color_channel(c, 2)),
@@ -77,8 +75,8 @@ void reduce_colors(Package& package, int x, int y, std::uint8_t step, Progress& 
     });
 }
 
-void adjust_gamma(Package& package, int x, int y, std::int8_t delta, Progress& progress) {
-    effect::run_effect(package, x, y, 1, Map::kUsed, progress, [delta](Tile& t, Progress& p) {
+void adjust_gamma(Package& package, const EffectArea& area, std::int8_t delta, Progress& progress) {
+    effect::run_effect(package, area, 1, Map::kUsed, progress, [delta](Picture& t, Progress& p) {
         effect::for_each_pixel(t, [delta](PackedColor c) {
             return pack_rgb(clamp_channel(color_channel(c, 1) + delta),
                             clamp_channel(color_channel(c, 2) + delta),
@@ -88,9 +86,9 @@ void adjust_gamma(Package& package, int x, int y, std::int8_t delta, Progress& p
     });
 }
 
-void swap_channels(Package& package, int x, int y, std::uint8_t red_to, std::uint8_t green_to,
+void swap_channels(Package& package, const EffectArea& area, std::uint8_t red_to, std::uint8_t green_to,
                    std::uint8_t blue_to, Progress& progress) {
-    effect::run_effect(package, x, y, 1, Map::kUsed, progress, [=](Tile& t, Progress& p) {
+    effect::run_effect(package, area, 1, Map::kUsed, progress, [=](Picture& t, Progress& p) {
         effect::for_each_pixel(t, [=](PackedColor c) {
             // Index 0 is the pixel's own colour; a channel that receives nothing
             // keeps its value, and a channel number outside 1..3 receives
@@ -109,18 +107,16 @@ void swap_channels(Package& package, int x, int y, std::uint8_t red_to, std::uin
     });
 }
 
-void average_color(Package& package, int x, int y, Progress& progress) {
-    effect::run_effect(package, x, y, 3, Map::kUsed, progress, [](Tile& t, Progress& p) {
-        std::uint32_t sum[4] = {0, 0, 0, 0};
-        for (int i = 0; i < kSide; ++i)
-            for (int j = 0; j < kSide; ++j) {
-                const PackedColor c = t.px[i][j];
-                if (c == kTransparent) continue;
-                for (int ch = 1; ch <= 3; ++ch) sum[ch] += color_channel(c, ch);
-            }
+void average_color(Package& package, const EffectArea& area, Progress& progress) {
+    effect::run_effect(package, area, 3, Map::kUsed, progress, [](Picture& t, Progress& p) {
+        std::uint64_t sum[4] = {0, 0, 0, 0};
+        for (const PackedColor c : t.px) {
+            if (c == kTransparent) continue;
+            for (int ch = 1; ch <= 3; ++ch) sum[ch] += color_channel(c, ch);
+        }
         p.step();
-        // Always the pixel count of the rectangle: transparent pixels weigh in as black.
-        for (int ch = 1; ch <= 3; ++ch) sum[ch] /= 4096;
+        // Always the pixel count of the area: transparent pixels weigh in as black.
+        for (int ch = 1; ch <= 3; ++ch) sum[ch] /= t.px.size();
         p.step();
         const PackedColor fill =
             pack_rgb(std::uint8_t(sum[1]), std::uint8_t(sum[2]), std::uint8_t(sum[3]));
@@ -129,9 +125,9 @@ void average_color(Package& package, int x, int y, Progress& progress) {
     });
 }
 
-void sharpen_channel(Package& package, int x, int y, std::uint8_t channel, std::uint8_t amount,
+void sharpen_channel(Package& package, const EffectArea& area, std::uint8_t channel, std::uint8_t amount,
                      Progress& progress) {
-    effect::run_effect(package, x, y, 1, Map::kUsed, progress, [=](Tile& t, Progress& p) {
+    effect::run_effect(package, area, 1, Map::kUsed, progress, [=](Picture& t, Progress& p) {
         effect::for_each_pixel(t, [=](PackedColor c) {
             std::uint8_t v[4] = {0, color_channel(c, 1), color_channel(c, 2), color_channel(c, 3)};
             // A channel number outside 1..3 names no channel: nothing brightens.

@@ -21,6 +21,11 @@ std::string tile_count_text(const Package& p) {
 // `r` moved so that its top-left is (left, top).
 Rect placed(const Rect& r, int left, int top) { return Rect::of_size(left, top, r.width(), r.height()); }
 
+Rect whole(const Package& p) { return Rect::of_size(0, 0, p.width(), p.height()); }
+
+// Tiles across or down a span of pixels, a part tile counting whole.
+long long tiles_in(int pixels) { return pixels <= 0 ? 0 : (pixels + kTileSide - 1) / kTileSide; }
+
 }  // namespace
 
 Workspace::Workspace() {
@@ -134,14 +139,25 @@ std::optional<Phrase> Workspace::history_warning(bool whole_target) const {
     return Phrase(Msg::StepEmptiesHistory).arg(UndoStack::kByteLimit >> 20);
 }
 
-void Workspace::tx_add() {
+std::optional<Phrase> Workspace::tx_add() {
     const Rect s = source_view_.selection();
     const Rect t = placed(s, target_view_.selection().left, target_view_.selection().top);
-    target_view_.select(t);
+    const Rect inside = t.intersected(whole(target_package()));
+    select_target_inside(t);
     const Package& source = source_package();
-    push_undo(Msg::Add, t,
-              [&](Package& target) { target.copy_rect(source, s.left, s.top, s.width(), s.height(), t.left, t.top); });
+    push_undo(Msg::Add, inside, [&](Package& target) {
+        target.copy_rect(source, s.left, s.top, s.width(), s.height(), t.left, t.top);
+    });
     if (options_.automove) advance_target(t);
+    const long long all = tiles_in(s.width()) * tiles_in(s.height());
+    const long long left_out = all - tiles_in(inside.width()) * tiles_in(inside.height());
+    if (left_out <= 0) return std::nullopt;
+    return Phrase(Msg::TilesLeftOut).arg(left_out).arg(all);
+}
+
+void Workspace::select_target_inside(const Rect& r) {
+    const Rect inside = r.intersected(whole(target_package()));
+    target_view_.select(inside.empty() ? r : inside);
 }
 
 void Workspace::advance_target(const Rect& r) {
@@ -153,8 +169,8 @@ void Workspace::advance_target(const Rect& r) {
     if (r.right < target.width()) next = placed(r, r.right, r.top);
     else if (r.bottom < target.height()) next = placed(r, 0, r.bottom);
     else return;
-    target_view_.select(next);
-    target_view_.ensure_visible(next);
+    select_target_inside(next);
+    target_view_.ensure_visible(target_view_.selection());
 }
 
 void Workspace::tx_del(Msg name) {
@@ -165,7 +181,7 @@ void Workspace::tx_del(Msg name) {
 void Workspace::tx_copytrans() {
     const Rect s = source_view_.selection();
     const Rect t = placed(s, target_view_.selection().left, target_view_.selection().top);
-    target_view_.select(t);
+    select_target_inside(t);
     const Package& source = source_package();
     // The source is a mask: its magenta pixels punch holes into the target. A
     // pixel missing on either side takes no part.
@@ -197,15 +213,12 @@ void Workspace::tx_copy() {
     target_view_.reset(target_package().width(), target_package().height());
 }
 
-void Workspace::apply_effect(Phrase name, const std::function<void(Package&, int x, int y)>& routine) {
+void Workspace::apply_effect(Phrase name, const AreaRoutine& routine) {
     const Rect t = target_view_.selection();
-    push_undo(std::move(name), t, [&](Package& target) {
-        for (int y = t.top; y < t.bottom; y += kTileSide)
-            for (int x = t.left; x < t.right; x += kTileSide) routine(target, x, y);
-    });
+    push_undo(std::move(name), t, [&](Package& target) { routine(target, t); });
 }
 
-Task Workspace::effect(Phrase name, Routine routine) {
+Task Workspace::effect(Phrase name, TaskRoutine routine) {
     // A copy of the selection's part inside the target: the work changes it
     // alone. Its edges are the package's wherever the selection reaches past
     // it, so each tile sees exactly what it would see in place.
@@ -215,14 +228,7 @@ Task Workspace::effect(Phrase name, Routine routine) {
     auto region = std::make_shared<Package>(std::max(right - t.left, 0), std::max(bottom - t.top, 0), target.brush());
     region->copy_rect(target, t.left, t.top, region->width(), region->height(), 0, 0);
     Job::Work work = [self = this, t, region, name = std::move(name), routine = std::move(routine)](Progress& progress) -> Job::Commit {
-        const int columns = (t.width() + kTileSide - 1) / kTileSide;
-        progress.reset(columns * ((t.height() + kTileSide - 1) / kTileSide));
-        CountingProgress tile_gauge;
-        for (int y = 0; y < t.height(); y += kTileSide)
-            for (int x = 0; x < t.width(); x += kTileSide) {
-                routine(*region, x, y, tile_gauge);
-                progress.step();
-            }
+        routine(*region, Rect::of_size(0, 0, t.width(), t.height()), progress);
         return [self, t, region, name] {
             self->push_undo(name, t, [t, region](Package& target) {
                 target.copy_rect(*region, 0, 0, region->width(), region->height(), t.left, t.top);
@@ -238,19 +244,33 @@ long long Workspace::effect_tiles() const {
     return (long long)((t.width() + kTileSide - 1) / kTileSide) * ((t.height() + kTileSide - 1) / kTileSide);
 }
 
-Package Workspace::copy_target_tile() const {
-    const Rect t = target_view_.selection();
-    Package region(t.width(), t.height(), target_package().brush());
-    region.copy_rect(target_package(), t.left, t.top, t.width(), t.height(), 0, 0);
+Package Workspace::copy_selection(Side side) const {
+    const Rect t = view(side).selection();
+    const Package& from = package(side);
+    Package region(t.width(), t.height(), from.brush());
+    region.copy_rect(from, t.left, t.top, t.width(), t.height(), 0, 0);
     return region;
 }
 
+int Workspace::paste_room_width() const {
+    return std::max(target_package().width() - target_view_.selection().left, 0);
+}
+int Workspace::paste_room_height() const {
+    return std::max(target_package().height() - target_view_.selection().top, 0);
+}
+
 void Workspace::paste_into_target(const Package& image) {
-    // An empty image changes nothing and so costs no undo step.
-    if (image.width() <= 0 || image.height() <= 0) return;
-    const Rect t = target_view_.selection();
-    const int w = std::min(image.width(), t.width()), h = std::min(image.height(), t.height());
-    push_undo(Msg::PasteFromClipboard, t, [&](Package& target) { target.copy_rect(image, 0, 0, w, h, t.left, t.top); });
+    const Rect at = target_view_.selection();
+    const Rect t = Rect::of_size(at.left, at.top, image.width(), image.height()).intersected(whole(target_package()));
+    // An empty image, or one with no room, changes nothing and so costs no undo step.
+    if (t.empty()) return;
+    push_undo(Msg::PasteFromClipboard, t, [&](Package& target) { target.copy_rect(image, 0, 0, t.width(), t.height(), t.left, t.top); });
+    target_view_.select(t);
+}
+
+void Workspace::select_all() {
+    const Package& p = package(last_clicked_);
+    if (p.width() > 0 && p.height() > 0) view_of(last_clicked_).select(whole(p));
 }
 
 }  // namespace tilesmith

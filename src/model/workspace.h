@@ -143,9 +143,10 @@ public:
     bool ed_ponow();
 
     // tx_addClick: the source rectangle onto the target at its selection's
-    // top-left (the target selection takes the source's size; what falls
-    // outside the target is not written), then the automatic move.
-    void tx_add();
+    // top-left (what falls outside the target is not written), then the
+    // automatic move. The target selection takes the source's size, kept
+    // inside the package; when tiles of the source did not fit, what says how many.
+    std::optional<Phrase> tx_add();
     // tx_delClick: the target selection in the background colour; `name`
     // Cut when it cuts.
     void tx_del(Msg name = Msg::Delete);
@@ -157,13 +158,14 @@ public:
     bool tx_copy_sizes_differ() const;
     void tx_copy();
 
-    // Every effect command: one undo step named `name`, then the routine on
-    // each tile of the target selection, at (x, y) of the target package.
-    using Routine = std::function<void(Package&, int x, int y, Progress&)>;
-    void apply_effect(Phrase name, const std::function<void(Package&, int x, int y)>& routine);
+    // Every effect command: one undo step named `name`, then the routine once
+    // on the target selection as one picture (`area`, in the target package's pixels).
+    using AreaRoutine = std::function<void(Package&, const Rect& area)>;
+    void apply_effect(Phrase name, const AreaRoutine& routine);
     // The same as a task: the routine works on a copy of the selection's
-    // part inside the target, a step a tile; the commit is the one undo step.
-    Task effect(Phrase name, Routine routine);
+    // part inside the target; the commit is the one undo step.
+    using TaskRoutine = std::function<void(Package&, const Rect& area, Progress&)>;
+    Task effect(Phrase name, TaskRoutine routine);
     // The count of tiles an effect would visit.
     long long effect_tiles() const;
 
@@ -207,11 +209,18 @@ public:
     // kept), one undo step.
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 
-    // Clipboard: the target selection as one image (pixels outside the package
-    // read as the background colour), and paste of an image into the selection
-    // from its top-left, clipped to it (one undo step; an empty image changes nothing).
-    Package copy_target_tile() const;
+    // Clipboard. A pane's selection as one image (pixels outside the package
+    // read as the background colour): Copy takes the last clicked pane's, Cut the target's.
+    Package copy_selection(Side side) const;
+    // The whole image at the target selection's top-left, clipped only by the
+    // package, as one undo step; the selection takes the pasted size (an
+    // empty image changes nothing).
     void paste_into_target(const Package& image);
+    // The space the target offers a paste: from the selection's top-left to the package's edges.
+    int paste_room_width() const;
+    int paste_room_height() const;
+    // Select all: the whole package of the last clicked pane.
+    void select_all();
 
 private:
     View& view_of(Side side) { return side == Side::source ? source_view_ : target_view_; }
@@ -227,6 +236,8 @@ private:
     void take_opened(Side side, const std::string& file_name, Package package, std::shared_ptr<const TextureUse> use);
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
+    // Selects `r` in the target, kept inside the package (at least a tile).
+    void select_target_inside(const Rect& r);
 
     Document document_;
     // The source's texture use (the target's is part of its state), and why a

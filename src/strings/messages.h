@@ -217,20 +217,23 @@ enum class Msg : int {
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
     CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    // Regions.
+    TurnNeedsSquare = 398,        // a turn asked of a region that is not square
+    TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     // The document and its named history.
-    DocumentBusy = 398,           // a change asked while a job holds the document
-    UndoStep = 400,               // Edit menu, %1 the name of the step undone
-    RedoStep = 402,               // Edit menu, %1 the name of the step redone
-    StepNewPackage = 404,         // history step names
-    StepResizePackage = 406,
-    StepOpenTarget = 408,
-    StepLiteral = 410,            // %1 a caption that is the same in both languages
-    HistoryPanel = 412,           // View menu item and the panel's title
-    HistoryStart = 414,           // the panel's first row: before the oldest step kept
-    HistorySaved = 416,           // the panel's row of the saved state, %1 its name
-    StepEmptiesHistory = 418,     // before a step larger than the history's bound, %1 MiB, Yes/No
+    DocumentBusy = 402,           // a change asked while a job holds the document
+    UndoStep = 404,               // Edit menu, %1 the name of the step undone
+    RedoStep = 406,               // Edit menu, %1 the name of the step redone
+    StepNewPackage = 408,         // history step names
+    StepResizePackage = 410,
+    StepOpenTarget = 412,
+    StepLiteral = 414,            // %1 a caption that is the same in both languages
+    HistoryPanel = 416,           // View menu item and the panel's title
+    HistoryStart = 418,           // the panel's first row: before the oldest step kept
+    HistorySaved = 420,           // the panel's row of the saved state, %1 its name
+    StepEmptiesHistory = 422,     // before a step larger than the history's bound, %1 MiB, Yes/No
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 420,
+    EndOfTable = 424,
 };
 
 // The pair's text in the given language, UTF-8.

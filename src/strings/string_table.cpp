@@ -744,23 +744,31 @@ constexpr Pair kPairs[] = {
     {Msg::CodecsNotLoaded,
      "nie można wczytać kodeków obrazów (%1): %2",
      "the picture codecs (%1) cannot be loaded: %2"},
-    // 398, 399: a change asked while a job holds the document
+    // 398, 399: a turn asked of a region that is not square
+    {Msg::TurnNeedsSquare,
+     "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
+     "Only a square region can be turned: select as many rows as columns."},
+    // 400, 401: after an add, %1 tiles past the target's edge of %2 in the source region
+    {Msg::TilesLeftOut,
+     "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
+     "Tiles left out, past the edge of the target package: %1 of %2."},
+    // 402, 403: a change asked while a job holds the document
     {Msg::DocumentBusy,
      "Dokument jest zajęty trwającą pracą; zaczekaj na jej koniec lub ją zatrzymaj.",
      "The document is busy with work in progress; wait for it to end or stop it."},
-    // 400 - 403: the Edit menu's undo and redo, %1 the step
+    // 404 - 407: the Edit menu's undo and redo, %1 the step
     {Msg::UndoStep, "Cofnij: %1", "Undo %1"},
     {Msg::RedoStep, "Ponów: %1", "Redo %1"},
-    // 404 - 411: names of history steps
+    // 408 - 415: names of history steps
     {Msg::StepNewPackage, "Nowy pakiet", "New package"},
     {Msg::StepResizePackage, "Zmiana rozmiaru pakietu", "Resize package"},
     {Msg::StepOpenTarget, "Otwarcie pliku docelowego", "Open target"},
     {Msg::StepLiteral, "%1", "%1"},
-    // 412 - 417: the history panel
+    // 416 - 421: the history panel
     {Msg::HistoryPanel, "Historia zmian", "Undo history"},
     {Msg::HistoryStart, "(początek)", "(start)"},
     {Msg::HistorySaved, "%1 \u2014 zapisano", "%1 \u2014 saved"},
-    // 418, 419: before a step larger than the history's bound, Yes/No
+    // 422, 423: before a step larger than the history's bound, Yes/No
     {Msg::StepEmptiesHistory,
      "Ten krok zajmie więcej niż %1 MiB pamięci historii: wykonanie go wyczyści całą historię cofania. "
      "Kontynuować?",

@@ -191,19 +191,25 @@ void CommandHandlers::recent_fileClick(int index) {
 
 void CommandHandlers::ed_cutClick() {
     if (!step_fits(false)) return;
-    ed_ctcClick();
+    // Cut takes from the target, whichever pane was clicked last.
+    put_tile_on_clipboard(workspace_.copy_selection(Side::target));
     workspace_.tx_del(Msg::Cut);
 }
 
-void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_target_tile()); }
+void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
 
 void CommandHandlers::ed_pfcClick() {
     // Anything but an image on the clipboard: no change and no undo step.
-    const Rect r = workspace_.selected_target_rect();
-    if (const std::optional<Package> image = image_from_clipboard(r.width(), r.height()))
+    // Only the part the package has room for is converted.
+    if (const std::optional<Package> image =
+            image_from_clipboard(workspace_.paste_room_width(), workspace_.paste_room_height()))
         if (step_fits(false)) workspace_.paste_into_target(*image);
 }
 
+void CommandHandlers::tx_addClick() {
+    if (!step_fits(false)) return;
+    if (const auto left_out = workspace_.tx_add()) host_.warning(window_, text(*left_out));
+}
 
 void CommandHandlers::tx_copyClick() {
     if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
@@ -213,8 +219,16 @@ void CommandHandlers::tx_copyClick() {
 }
 
 void CommandHandlers::effect(const Phrase& name, const Routine& routine) {
-    // A copy of the selection on the worker, a step a tile; one undo step here.
-    if (step_fits(false)) jobs_.run(workspace_.effect(name, routine));
+    const Rect selected = workspace_.selected_target_rect();
+    if (const auto refusal = routine.refusal(selected.width(), selected.height())) {
+        host_.warning(window_, text(*refusal));
+        return;
+    }
+    if (!step_fits(false)) return;
+    // A copy of the selection on the worker (or here, when it is small); one undo step here.
+    jobs_.run(workspace_.effect(name, [routine](Package& package, const Rect& a, Progress& progress) {
+        routine(package, EffectArea{a.left, a.top, a.width(), a.height()}, progress);
+    }));
 }
 
 void CommandHandlers::tile_command(const std::function<void()>& command) {

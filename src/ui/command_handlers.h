@@ -33,7 +33,7 @@ struct Forms {
 
 class CommandHandlers {
 public:
-    using Routine = Workspace::Routine;
+    using Routine = BoundEffect;
 
     CommandHandlers(QWidget* window, Workspace& workspace, DialogHost& host, LastFolders& folders, StatusPanels& status,
              JobControl& jobs);
@@ -60,7 +60,7 @@ public:
     void ed_cutClick();
     void ed_ctcClick();
     void ed_pfcClick();
-    void tx_addClick() { tile_command([this] { workspace_.tx_add(); }); }
+    void tx_addClick();
     void tx_delClick() { tile_command([this] { workspace_.tx_del(); }); }
     void tx_copytransClick() { tile_command([this] { workspace_.tx_copytrans(); }); }
     void tx_copyClick();
