@@ -10,6 +10,7 @@
 #include "support/level_builder.h"
 #include "support/room_level.h"
 #include "support/test_files.h"
+#include "support/workspace_setup.h"
 
 namespace tilesmith {
 namespace {
@@ -36,10 +37,10 @@ TEST_F(LevelRooms, KeptAsEveryGameWritesThemAndTurnedIntoFacesOnThePackage) {
         EXPECT_TRUE(geometry->rooms[1].alternate && !room.alternate && room.alternate_room == 1);
 
         // Read on opening, beside the pages: each room's faces, then its static meshes'.
-        CountingProgress progress;
-        const OpenedFile opened = Workspace::read_aside(path, {}, progress);
-        ASSERT_TRUE(opened.scene);
-        const LevelScene& scene = *opened.scene;
+        Workspace ws;
+        run_task(ws.open(Side::source, path, nullptr));
+        ASSERT_TRUE(ws.scene(Side::source));
+        const LevelScene& scene = *ws.scene(Side::source);
         ASSERT_EQ(scene.faces().size(), 4u);
         const SceneFace& quad = scene.faces()[0];
         const SceneFace& triangle = scene.faces()[1];
@@ -84,9 +85,10 @@ TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
             EXPECT_EQ(e.message(), Msg::RoomsUnknown);
             EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
         }
-        CountingProgress progress;
-        const OpenedFile opened = Workspace::read_aside(path, {}, progress);
-        EXPECT_TRUE(opened.result && !opened.result->refused() && !opened.scene && opened.scene_problem);
+        Workspace ws;
+        bool opened = false;
+        run_task(ws.open(Side::source, path, [&](const OpenAnswer& a) { opened = a.recognised && !a.refusal; }));
+        EXPECT_TRUE(opened && !ws.scene(Side::source) && ws.scene_problem(Side::source));
     }
 }
 

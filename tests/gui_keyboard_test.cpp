@@ -70,7 +70,7 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
     blur(expected, {0, 0}, progress);
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(ws().target_package(), expected);
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(ws().undo_count(), 2);
 }
 
 TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {

@@ -46,8 +46,8 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     trigger("plik_opentarget");
     EXPECT_EQ(host.open_filters.value(0), QString::fromUtf8(kOpenFilter));
     EXPECT_EQ(ws().target_package().pixel(3, 100), pattern(3, 100));
-    EXPECT_EQ(ws().undo_count(), 0);
-    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
+    EXPECT_EQ(ws().undo_count(), 2) << "the delete, then the open";
+    EXPECT_TRUE(action("ed_cofnij")->isEnabled());
     EXPECT_FALSE(action("file1")->isVisible()) << "a target never enters the recent list";
 
     EXPECT_EQ(window->windowTitle(), QStringLiteral("in.tga[*] \u2014 Tilesmith 2.7")) << "the caption names the file";
@@ -236,7 +236,7 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
 
         trigger(name);
         EXPECT_EQ(ws().target_package(), expected) << name;
-        EXPECT_EQ(ws().undo_count(), 1) << name;
+        EXPECT_EQ(ws().undo_count(), 2) << name;
         EXPECT_EQ(gauge->value(), gauge->maximum()) << name << ": the gauge is left full";
         trigger("ed_cofnij");
         EXPECT_EQ(ws().target_package(), before) << name << ": one undo gives the tile back";
@@ -250,7 +250,7 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     const Package before = ws().target_package().clone();
     trigger("ef_lmh");  // cancelled
     EXPECT_EQ(ws().target_package(), before);
-    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_EQ(ws().undo_count(), 1);
     EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::black));
 
     host.colour_answers = {QColor(0, 0, 255)};
@@ -259,11 +259,11 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     CountingProgress ignored;
     diaphragm(expected, {64, 64}, 1, pack_rgb(0, 0, 255), ignored);
     EXPECT_EQ(ws().target_package(), expected);
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(ws().undo_count(), 2);
 
     trigger("tool_lm");  // cancelled again; the last confirmed colour is offered
     EXPECT_EQ(host.colour_initials.at(2), QColor(0, 0, 255));
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(ws().undo_count(), 2);
 }
 
 TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
@@ -275,7 +275,7 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     QImage copied = clipboard->image();
     ASSERT_EQ(copied.size(), QSize(64, 64));
     EXPECT_EQ(copied.pixel(3, 4), qRgb(red_of(pattern(67, 68)), green_of(pattern(67, 68)), blue_of(pattern(67, 68))));
-    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_EQ(ws().undo_count(), 1);
 
     click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
     const Package before = ws().target_package().clone();
@@ -301,13 +301,13 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
     EXPECT_EQ(ws().target_package().pixel(8 + 64, 8 + 64), pack_rgb(9, 9, 9)) << "the whole picture is pasted";
     EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(8, 8, 128, 128)) << "and selected";
-    EXPECT_EQ(ws().undo_count(), 2);
+    EXPECT_EQ(ws().undo_count(), 3);
 
     clipboard->setText(QStringLiteral("not a picture"));
     const Package with_text = ws().target_package().clone();
     trigger("ed_pfc");
     EXPECT_EQ(ws().target_package(), with_text);
-    EXPECT_EQ(ws().undo_count(), 2) << "no image: no undo step";
+    EXPECT_EQ(ws().undo_count(), 3) << "no image: no undo step";
 
     trigger("ed_cut");
     EXPECT_EQ(ws().target_package().pixel(8 + 10, 8 + 10), kSilver);
@@ -329,8 +329,8 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
     host.question_answers = {true};
     trigger("tx_copy");  // equal sizes: one question
     EXPECT_EQ(host.questions.size(), 2);
-    EXPECT_EQ(ws().undo_count(), 0);
-    EXPECT_FALSE(action("tool_cofnij")->isEnabled());
+    EXPECT_EQ(ws().undo_count(), 2) << "the add, then the copy";
+    EXPECT_EQ(action("tool_cofnij")->toolTip(), entry(int(Msg::UndoStep)).arg(entry(int(Msg::CopyPackage))));
 
     host.open_answers = {path("small.tga")};
     trigger("plik_opensource");
@@ -341,7 +341,7 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
     trigger("tx_copy");
     EXPECT_EQ(host.questions, (QStringList{entry(2), entry(4)}));
     EXPECT_EQ(ws().target_package(), after_add);
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(ws().undo_count(), 3);
 
     host.question_answers = {true, true};
     trigger("tx_copy");

@@ -19,9 +19,9 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     MainWindow& w = open();
     host.open_answers = {path("base.tr2")};
     trigger("plik_opentarget");
-    EXPECT_EQ(ws().texture_use(Side::target), nullptr) << "opening reads no references";
-    trigger("view_texuse");
+    // Read with the level: showing it reads no file.
     const TextureUse* use = ws().texture_use(Side::target);
+    trigger("view_texuse");
     ASSERT_NE(use, nullptr);
     EXPECT_EQ(use->object_texture_count(), level.object_textures);
 

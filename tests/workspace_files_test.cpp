@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "model/workspace.h"
 #include "support/test_files.h"
+#include "support/workspace_setup.h"
 
 using namespace tilesmith;
 namespace fs = std::filesystem;
@@ -27,6 +28,17 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    // The window's open and save, run here.
+    OpenAnswer open(Side side, const std::string& name) {
+        OpenAnswer answer;
+        run_task(ws_.open(side, name, [&](const OpenAnswer& a) { answer = a; }));
+        return answer;
+    }
+    bool save(const std::string& name) {
+        bool written = false;
+        run_task(ws_.save(name, [&](bool w) { written = w; }));
+        return written;
+    }
 
     // An uncompressed TGA of `depth` bits, top row first, every pixel `c`.
     std::string write_tga(const std::string& name, int w, int h, int depth, PackedColor c) {
@@ -63,8 +75,8 @@ protected:
 
 TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
     for (const char* name : {"a.gif", "b.jpe", "c.tif", "noext", "dir.tga/file"}) {
-        const OpenAnswer s = ws_.open_source(path(name), progress_);
-        const OpenAnswer t = ws_.open_target(path(name), progress_);
+        const OpenAnswer s = open(Side::source, path(name));
+        const OpenAnswer t = open(Side::target, path(name));
         EXPECT_FALSE(s.recognised) << name;
         EXPECT_FALSE(t.recognised) << name;
         EXPECT_EQ(s.refusal, std::nullopt);
@@ -75,16 +87,16 @@ TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
 TEST_F(WorkspaceFiles, ReaderErrorEndsTheCommandBeforeAnyAfterLoadStep) {
     std::ofstream(path("bad.bmp")) << "not an image";
     for (const std::string& name : {path("missing.tga"), path("bad.bmp"), path("missing.tr4")}) {
-        EXPECT_THROW(ws_.open_source(name, progress_), Error) << name;
-        EXPECT_THROW(ws_.open_target(name, progress_), Error) << name;
+        EXPECT_THROW(open(Side::source, name), Error) << name;
+        EXPECT_THROW(open(Side::target, name), Error) << name;
     }
     expect_untouched();
     EXPECT_EQ(ws_.target_package().pixel(64, 0), kSilver);
 }
 
 TEST_F(WorkspaceFiles, SaveAsWithAnUnknownExtensionWritesNothing) {
-    EXPECT_FALSE(ws_.save_target_as(path("out.tif"), progress_));
-    EXPECT_FALSE(ws_.save_target(path("out.gif"), progress_));
+    EXPECT_FALSE(save(path("out.tif")));
+    EXPECT_FALSE(save(path("out.gif")));
     EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
     EXPECT_FALSE(fs::exists(path("out.tif")));
     EXPECT_FALSE(fs::exists(path("out.gif")));
@@ -93,7 +105,7 @@ TEST_F(WorkspaceFiles, SaveAsWithAnUnknownExtensionWritesNothing) {
 // The tests below read and write real TGA files.
 TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     const std::string name = write_tga("SRC.TGA", 128, 192, 24, pack_rgb(10, 20, 30));
-    const OpenAnswer a = ws_.open_source(name, progress_);
+    const OpenAnswer a = open(Side::source, name);
     EXPECT_TRUE(a.recognised);
     EXPECT_EQ(a.refusal, std::nullopt);
     EXPECT_EQ(ws_.source_package(), Package(128, 192, pack_rgb(10, 20, 30)));
@@ -108,23 +120,30 @@ TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     EXPECT_EQ(ws_.selected_target_rect().left, 64);
 }
 
-TEST_F(WorkspaceFiles, OpenTargetClearsUndoAndTakesTheFileName) {
+TEST_F(WorkspaceFiles, OpenTargetIsOneUndoStepAndTakesTheFileName) {
     const std::string name = write_tga("tgt.tga", 320, 576, 24, kWhite);
-    const OpenAnswer a = ws_.open_target(name, progress_);
+    const Package before = ws_.target_package().clone();
+    const OpenAnswer a = open(Side::target, name);
     EXPECT_TRUE(a.recognised);
     EXPECT_EQ(ws_.target_package(), Package(320, 576, kWhite));
     EXPECT_EQ(ws_.target_package().brush(), kSilver) << "the background colour stays";
     EXPECT_EQ(ws_.selected_target_rect().left, 0);
     EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 64);
     EXPECT_EQ(ws_.view(Side::target).max_scroll_y(), 64);
-    EXPECT_FALSE(ws_.undo_enabled());
     EXPECT_EQ(ws_.target_file_name(), name) << "Save writes back to an image we write";
+    EXPECT_FALSE(ws_.target_modified()) << "what the file holds";
     EXPECT_FALSE(ws_.recent().visible()) << "a target never enters the recent list";
+    EXPECT_EQ(ws_.undo_name()->text(Language::English), "Open target");
+    ws_.ed_cofnij();
+    EXPECT_EQ(ws_.target_package(), before);
+    EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
+    EXPECT_TRUE(ws_.target_modified()) << "the work before it is unsaved again";
+    EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 0);
 }
 
 TEST_F(WorkspaceFiles, RefusedTgaLeavesTheWorkspaceAsItWas) {
     const std::string name = write_tga("deep.tga", 64, 64, 32, kWhite);
-    for (const OpenAnswer& a : {ws_.open_target(name, progress_), ws_.open_source(name, progress_)}) {
+    for (const OpenAnswer& a : {open(Side::target, name), open(Side::source, name)}) {
         EXPECT_TRUE(a.recognised);
         EXPECT_EQ(a.refusal, Msg::UnknownImageType);
     }
@@ -132,14 +151,12 @@ TEST_F(WorkspaceFiles, RefusedTgaLeavesTheWorkspaceAsItWas) {
     EXPECT_TRUE(ws_.target_modified()) << "the unsaved work stays";
 }
 
-TEST_F(WorkspaceFiles, SaveAsRemembersTheNameAndRoundTrips) {
-    ws_.apply_effect([](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), pack_rgb(1, 2, 3)); });
+TEST_F(WorkspaceFiles, SaveRemembersTheNameAndRoundTrips) {
+    ws_.apply_effect(Msg::Delete, [](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), pack_rgb(1, 2, 3)); });
     const Package saved = ws_.target_package().clone();
-    ASSERT_TRUE(ws_.save_target_as(path("out.tga"), progress_));
+    ASSERT_TRUE(save(path("out.tga")));
     EXPECT_EQ(ws_.target_file_name(), path("out.tga"));
     EXPECT_EQ(ws_.undo_count(), 2) << "saving leaves the undo stack alone";
-    ws_.open_source(path("out.tga"), progress_);
+    open(Side::source, path("out.tga"));
     EXPECT_EQ(ws_.source_package(), saved);
-    EXPECT_TRUE(ws_.save_target(path("again.tga"), progress_));
-    EXPECT_EQ(ws_.target_file_name(), path("out.tga")) << "save keeps the name";
 }

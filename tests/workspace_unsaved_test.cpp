@@ -7,6 +7,7 @@
 #include "core/progress.h"
 #include "model/workspace.h"
 #include "support/test_files.h"
+#include "support/workspace_setup.h"
 
 using namespace tilesmith;
 
@@ -18,9 +19,11 @@ struct Step {
     bool modified_after;
 };
 
-CountingProgress quiet;
-
-void save(Workspace& ws, const TempDir& dir) { ASSERT_TRUE(ws.save_target_as(dir.file("t.tga"), quiet)); }
+void save(Workspace& ws, const TempDir& dir) {
+    bool written = false;
+    run_task(ws.save(dir.file("t.tga"), [&](bool w) { written = w; }));
+    ASSERT_TRUE(written);
+}
 
 class UnsavedWork : public ::testing::TestWithParam<std::vector<Step>> {};
 
@@ -41,7 +44,8 @@ const Step undo_to_edit{"undo", [](Workspace& ws, const TempDir&) { ws.ed_cofnij
 const Step redo_to_saved{"redo", [](Workspace& ws, const TempDir&) { ws.ed_ponow(); }, false};
 const Step redo_to_edit{"redo", [](Workspace& ws, const TempDir&) { ws.ed_ponow(); }, true};
 const Step saved{"save", save, false};
-const Step opened{"open", [](Workspace& ws, const TempDir& d) { ws.open_target(d.file("t.tga"), quiet); }, false};
+const Step opened{"open", [](Workspace& ws, const TempDir& d) { run_task(ws.open(Side::target, d.file("t.tga"), {})); },
+                  false};
 const Step made_new{"new", [](Workspace& ws, const TempDir&) { ws.pak_make(2, 2, kBlack, false); }, false};
 const Step resized{"modify", [](Workspace& ws, const TempDir&) { ws.pak_make(3, 2, kBlack, true); }, true};
 const Step copied{"copy package", [](Workspace& ws, const TempDir&) { ws.tx_copy(); }, true};

@@ -1,5 +1,5 @@
 // The document: the source and target packages, the target's file name and
-// saved state, and the undo stack of the target.
+// saved revision, the undo stack of the target, and whether a job holds it.
 #pragma once
 #include <functional>
 #include <string>
@@ -16,35 +16,45 @@ public:
     Document();
 
     const Package& source() const { return source_; }
-    const Package& target() const { return target_; }
-    const std::string& target_file_name() const { return target_file_name_; }
+    const Package& target() const { return target_.pixels; }
+    const TargetState& target_state() const { return target_; }
+    const std::string& target_file_name() const { return target_.file_name; }
     const UndoStack& history() const { return history_; }
-    // Unsaved work: the target differs from what was last opened, saved or
-    // made new. Undoing or redoing back to that state counts as unchanged.
-    bool modified() const { return !history_.is_clean(); }
+    // The state of the target now; every change makes a new one.
+    Revision revision() const { return history_.revision(); }
+    // Unsaved work: the target is not the revision last written to (or read
+    // from) its file. Undoing or redoing back to that revision counts as unchanged.
+    bool modified() const { return target_.saved != revision(); }
+    // The revision the target's file holds, when known (none: never saved).
+    Revision saved_revision() const { return target_.saved; }
+
+    // A job holds the document: every change is refused until it ends.
+    bool busy() const { return busy_; }
+    void set_busy(bool busy) { busy_ = busy; }
 
     // A package read as the source; its brush is kept.
-    void replace_source(Package fresh) { source_.take_pixels(fresh); }
-    // A package opened as the target: the history starts again from it, with
-    // nothing unsaved; the brush is kept.
-    void open_target(Package fresh);
-    void set_target_file_name(std::string name) { target_file_name_ = std::move(name); }
-    void mark_saved() { history_.set_clean(); }
+    void replace_source(Package fresh);
+    void set_target_file_name(std::string name) { target_.file_name = std::move(name); }
+    // `revision` of the target was written to `file_name` (a save that started
+    // at that revision); the unsaved mark follows from it.
+    void mark_saved(Revision revision, const std::string& file_name);
 
-    // One undo step: `edit` changes the target inside `rect` (only there).
-    void edit_target(const Rect& rect, std::function<void(Package&)> edit);
-    bool undo() { return history_.undo(target_); }
-    bool redo() { return history_.redo(target_); }
-
-    // A change the history cannot take back (a new size, a copied package):
-    // the history is forgotten. `settled`: the result holds no unsaved work.
-    void reshape_target(const std::function<void(Package&)>& change, bool settled);
+    // One undo step named `name`: `edit` changes the target inside `rect` (only there).
+    void edit_target(Phrase name, const Rect& rect, std::function<void(Package&)> edit);
+    // One undo step named `name` that replaces the whole target with what
+    // `make` builds from the old state; `settled`: the new state holds no
+    // unsaved work (it is what its file holds, or nothing at all yet).
+    void replace_target(Phrase name, std::function<TargetState(TargetState& old)> make, bool settled);
+    bool undo();
+    bool redo();
 
 private:
+    void refuse_if_busy() const;
     Package source_;
-    Package target_;
-    std::string target_file_name_;
+    TargetState target_;
     UndoStack history_;
+    Revision last_revision_ = 0;
+    bool busy_ = false;
 };
 
 }  // namespace tilesmith

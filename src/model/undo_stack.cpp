@@ -1,9 +1,11 @@
-// The undo stack: pixel patches, redo, the memory bound and the clean state.
+// The undo stack: pixel patches, whole replacements, redo, the memory bound
+// and the revision each step leaves.
 #include "model/undo_stack.h"
 
 namespace tilesmith {
 
-void PatchCommand::redo(Package& target) {
+void PatchCommand::redo(TargetState& state) {
+    Package& target = state.pixels;
     if (!edit_) {
         swap_with(target);
         return;
@@ -18,6 +20,13 @@ void PatchCommand::redo(Package& target) {
     edit(target);
 }
 
+std::size_t PatchCommand::bytes_for(const Rect& rect, const Package& target) {
+    const Rect inside = rect.intersected({0, 0, target.width(), target.height()});
+    if (inside.empty()) return 0;
+    const Package row = Package::for_overwrite(inside.width(), 1);
+    return row.stride() * std::size_t(inside.height());
+}
+
 void PatchCommand::swap_with(Package& target) {
     if (rect_.empty()) return;
     Package now = Package::for_overwrite(rect_.width(), rect_.height());
@@ -26,45 +35,46 @@ void PatchCommand::swap_with(Package& target) {
     saved_.swap(now);
 }
 
-void UndoStack::push(std::unique_ptr<Command> command, Package& target) {
+void ReplaceCommand::redo(TargetState& target) {
+    if (make_) {
+        // Made before anything changes: a failure leaves the target as it was.
+        TargetState fresh = make_(target);
+        make_ = nullptr;
+        other_ = std::move(fresh);
+    }
+    std::swap(target, other_);
+}
+
+void UndoStack::push(std::unique_ptr<Command> command, Phrase name, Revision revision, TargetState& target) {
+    // Applied first: a step that fails leaves the history as it was.
+    command->redo(target);
     while (steps_.size() > index_) {
-        bytes_ -= steps_.back()->bytes();
+        bytes_ -= steps_.back().command->bytes();
         steps_.pop_back();
     }
-    if (clean_reachable_ && clean_ > index_) clean_reachable_ = false;
-    command->redo(target);
     bytes_ += command->bytes();
-    steps_.push_back(std::move(command));
+    steps_.push_back({std::move(command), std::move(name), revision});
     ++index_;
     while (bytes_ > kByteLimit && steps_.size() > 1) drop_oldest();
 }
 
 void UndoStack::drop_oldest() {
-    bytes_ -= steps_.front()->bytes();
+    bytes_ -= steps_.front().command->bytes();
+    base_ = steps_.front().revision;
     steps_.pop_front();
     --index_;
-    // The state before the dropped step can no longer be reached.
-    if (clean_ == 0) clean_reachable_ = false;
-    else --clean_;
 }
 
-bool UndoStack::undo(Package& target) {
+bool UndoStack::undo(TargetState& target) {
     if (!can_undo()) return false;
-    steps_[--index_]->undo(target);
+    steps_[--index_].command->undo(target);
     return true;
 }
 
-bool UndoStack::redo(Package& target) {
+bool UndoStack::redo(TargetState& target) {
     if (!can_redo()) return false;
-    steps_[index_++]->redo(target);
+    steps_[index_++].command->redo(target);
     return true;
-}
-
-void UndoStack::clear() {
-    const bool was_clean = is_clean();
-    steps_.clear();
-    index_ = bytes_ = clean_ = 0;
-    clean_reachable_ = was_clean;
 }
 
 }  // namespace tilesmith

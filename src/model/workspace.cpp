@@ -1,13 +1,10 @@
-// The workspace model of the main window: views, region commands, open and save.
+// The workspace model of the main window: views, region commands, effects and the history.
 #include "model/workspace.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "formats/dispatch.h"
 #include "core/error.h"
-#include "formats/level_textures.h"
-#include "formats/save_checks.h"
 #include "model/tile_match.h"
 
 namespace tilesmith {
@@ -73,13 +70,76 @@ bool Workspace::zoom_step(int direction) {
     return v.set_zoom(direction == 0 ? View::kMinZoom : v.zoom() + direction);
 }
 
+bool Workspace::available(Operation op) const {
+    if (busy()) return false;
+    switch (op) {
+        case Operation::undo: return document_.history().can_undo();
+        case Operation::redo: return document_.history().can_redo();
+        default: return true;
+    }
+}
+
 bool Workspace::ed_cofnij() {
     target_view_.mark({});
-    return document_.undo();
+    const bool undone = document_.undo();
+    fit_target_view();
+    return undone;
 }
+
 bool Workspace::ed_ponow() {
     target_view_.mark({});
-    return document_.redo();
+    const bool redone = document_.redo();
+    fit_target_view();
+    return redone;
+}
+
+void Workspace::fit_target_view() {
+    const Package& target = target_package();
+    if (target_view_.package_width() != target.width() || target_view_.package_height() != target.height())
+        target_view_.reset(target.width(), target.height());
+}
+
+std::optional<Phrase> Workspace::undo_name() const {
+    const UndoStack& h = document_.history();
+    if (!h.can_undo()) return std::nullopt;
+    return h.name(h.undo_count() - 1);
+}
+
+std::optional<Phrase> Workspace::redo_name() const {
+    const UndoStack& h = document_.history();
+    if (!h.can_redo()) return std::nullopt;
+    return h.name(h.undo_count());
+}
+
+std::vector<HistoryRow> Workspace::history() const {
+    const UndoStack& h = document_.history();
+    // The saved mark goes on the row whose revision the file holds, once.
+    const Revision saved = document_.saved_revision();
+    std::vector<HistoryRow> rows{{Phrase(Msg::HistoryStart), true, h.base_revision() == saved}};
+    for (std::size_t i = 0; i < h.size(); ++i)
+        rows.push_back({h.name(i), i < h.undo_count(), h.revision_after(i) == saved});
+    return rows;
+}
+
+void Workspace::go_to_history(int row) {
+    const UndoStack& h = document_.history();
+    const std::size_t wanted = std::size_t(std::clamp(row, 0, int(h.size())));
+    while (h.undo_count() > wanted && document_.undo()) {}
+    while (h.undo_count() < wanted && document_.redo()) {}
+    fit_target_view();
+}
+
+std::optional<Phrase> Workspace::history_warning(bool whole_target) const {
+    const Package& target = target_package();
+    std::size_t bytes = 0;
+    if (whole_target) {
+        bytes = PatchCommand::bytes_for({0, 0, target.width(), target.height()}, target);
+    } else {
+        const Rect t = target_view_.selection(), s = source_view_.selection();
+        bytes = std::max(PatchCommand::bytes_for(t, target), PatchCommand::bytes_for(placed(s, t.left, t.top), target));
+    }
+    if (bytes <= UndoStack::kByteLimit) return std::nullopt;
+    return Phrase(Msg::StepEmptiesHistory).arg(UndoStack::kByteLimit >> 20);
 }
 
 std::optional<Phrase> Workspace::tx_add() {
@@ -88,7 +148,7 @@ std::optional<Phrase> Workspace::tx_add() {
     const Rect inside = t.intersected(whole(target_package()));
     select_target_inside(t);
     const Package& source = source_package();
-    push_undo(inside, [&](Package& target) {
+    push_undo(Msg::Add, inside, [&](Package& target) {
         target.copy_rect(source, s.left, s.top, s.width(), s.height(), t.left, t.top);
     });
     if (options_.automove) advance_target(t);
@@ -116,9 +176,9 @@ void Workspace::advance_target(const Rect& r) {
     target_view_.ensure_visible(target_view_.selection());
 }
 
-void Workspace::tx_del() {
+void Workspace::tx_del(Msg name) {
     const Rect t = target_view_.selection();
-    push_undo(t, [t](Package& target) { target.fill_rect(t.left, t.top, t.width(), t.height(), target.brush()); });
+    push_undo(name, t, [t](Package& target) { target.fill_rect(t.left, t.top, t.width(), t.height(), target.brush()); });
 }
 
 void Workspace::tx_copytrans() {
@@ -128,7 +188,7 @@ void Workspace::tx_copytrans() {
     const Package& source = source_package();
     // The source is a mask: its magenta pixels punch holes into the target. A
     // pixel missing on either side takes no part.
-    push_undo(t, [&](Package& target) {
+    push_undo(Msg::CopyTransparency, t, [&](Package& target) {
         for (int j = 0; j < s.height(); ++j)
             for (int i = 0; i < s.width(); ++i)
                 if (source.contains(s.left + i, s.top + j) && source.pixel(s.left + i, s.top + j) == kTransparent)
@@ -143,197 +203,48 @@ bool Workspace::tx_copy_sizes_differ() const {
 
 void Workspace::tx_copy() {
     const Package& source = source_package();
-    // resize keeps the target's brush, the background colour of later deletes.
-    document_.reshape_target(
-        [&](Package& target) {
-            target.resize(source.width(), source.height());
-            target.copy_rect(source, 0, 0, source.width(), source.height(), 0, 0);
+    // The target's brush stays, the background colour of later deletes; the
+    // name Save writes to stays too.
+    document_.replace_target(
+        Msg::CopyPackage,
+        [&](TargetState& old) {
+            TargetState fresh{source.clone(), old.file_name, old.saved, nullptr};
+            fresh.pixels.set_brush(old.pixels.brush());
+            return fresh;
         },
         false);
-    target_origin_ = {};
     target_view_.reset(target_package().width(), target_package().height());
 }
 
-void Workspace::apply_effect(const AreaRoutine& routine) {
+void Workspace::apply_effect(Phrase name, const AreaRoutine& routine) {
     const Rect t = target_view_.selection();
-    push_undo(t, [&](Package& target) { routine(target, t); });
+    push_undo(std::move(name), t, [&](Package& target) { routine(target, t); });
 }
 
-EffectRegion Workspace::effect_region() const {
+Task Workspace::effect(Phrase name, TaskRoutine routine) {
+    // A copy of the selection's part inside the target: the work changes it
+    // alone. Its edges are the package's wherever the selection reaches past
+    // it, so each tile sees exactly what it would see in place.
     const Rect t = target_view_.selection();
     const Package& target = target_package();
     const int right = std::min(t.right, target.width()), bottom = std::min(t.bottom, target.height());
-    EffectRegion region{t, Package(std::max(right - t.left, 0), std::max(bottom - t.top, 0), target.brush())};
-    region.pixels.copy_rect(target, t.left, t.top, region.pixels.width(), region.pixels.height(), 0, 0);
-    return region;
-}
-
-void Workspace::effect_aside(EffectRegion& region, const AreaRoutine& routine) {
-    // The copy's edges are the package's wherever the selection reaches past
-    // it, so the routine sees exactly what it would see in place.
-    routine(region.pixels, Rect::of_size(0, 0, region.rect.width(), region.rect.height()));
-}
-
-void Workspace::commit_effect(EffectRegion region) {
-    const Rect t = region.rect;
-    // The edit is kept by the undo step as a std::function, which copies.
-    auto done = std::make_shared<Package>(std::move(region.pixels));
-    push_undo(t, [t, done](Package& target) { target.copy_rect(*done, 0, 0, done->width(), done->height(), t.left, t.top); });
+    auto region = std::make_shared<Package>(std::max(right - t.left, 0), std::max(bottom - t.top, 0), target.brush());
+    region->copy_rect(target, t.left, t.top, region->width(), region->height(), 0, 0);
+    Job::Work work = [self = this, t, region, name = std::move(name), routine = std::move(routine)](Progress& progress) -> Job::Commit {
+        routine(*region, Rect::of_size(0, 0, t.width(), t.height()), progress);
+        return [self, t, region, name] {
+            self->push_undo(name, t, [t, region](Package& target) {
+                target.copy_rect(*region, 0, 0, region->width(), region->height(), t.left, t.top);
+            });
+        };
+    };
+    // A few tiles end before anyone could tell.
+    return {std::move(work), effect_tiles() <= 16};
 }
 
 long long Workspace::effect_tiles() const {
     const Rect t = target_view_.selection();
     return (long long)((t.width() + kTileSide - 1) / kTileSide) * ((t.height() + kTileSide - 1) / kTileSide);
-}
-
-OpenAnswer Workspace::open_source(const std::string& file_name, Progress& progress) {
-    return commit_source(read_aside(file_name, reader_options(), progress));
-}
-
-OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progress) {
-    return commit_target(read_aside(file_name, reader_options(), progress));
-}
-
-OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress) {
-    // Read aside: an error or a refusal leaves the workspace as it was.
-    OpenedFile opened{file_name, std::nullopt, Package(), nullptr, std::nullopt};
-    opened.result = read_package(file_name, opened.package, reader, progress);
-    const FileFormat* format = format_of(file_name);
-    if (opened.result && !opened.result->refused() && format && format->kind == FormatKind::level) {
-        try {
-            opened.scene = LevelScene::read(file_name, opened.package.height() / kPageSide);
-        } catch (const Error& e) {
-            // The pages are read; only the 3D view goes without, and says why.
-            opened.scene_problem = e.phrase();
-        }
-    }
-    return opened;
-}
-
-OpenAnswer Workspace::commit_source(OpenedFile opened) {
-    if (!opened.result) return {};
-    if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
-    use_source(std::move(opened.package));
-    source_origin_.file = opened.file_name;
-    source_origin_.scene = std::move(opened.scene);
-    source_origin_.scene_problem = std::move(opened.scene_problem);
-    recent_.add_recent_file(opened.file_name);
-    return {true, std::nullopt, opened.result->warning};
-}
-
-OpenAnswer Workspace::commit_target(OpenedFile opened) {
-    if (!opened.result) return {};
-    if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
-    use_target(std::move(opened.package));
-    target_origin_.file = opened.file_name;
-    target_origin_.scene = std::move(opened.scene);
-    target_origin_.scene_problem = std::move(opened.scene_problem);
-    // Save writes back to an image of a kind we write; a level or an object
-    // package is saved under a new name.
-    document_.set_target_file_name(can_write_back(opened.file_name) ? opened.file_name : std::string());
-    return {true, std::nullopt, opened.result->warning};
-}
-
-void Workspace::use_source(Package package) {
-    source_origin_ = {};
-    document_.replace_source(std::move(package));
-    source_view_.reset(source_package().width(), source_package().height());
-}
-
-void Workspace::use_target(Package package) {
-    target_origin_ = {};
-    document_.open_target(std::move(package));
-    target_view_.reset(target_package().width(), target_package().height());
-}
-
-bool Workspace::save_target(const std::string& file_name, Progress& progress) {
-    if (!write_package(file_name, target_package(), progress)) return false;
-    document_.mark_saved();
-    return true;
-}
-
-bool Workspace::save_target_as(const std::string& file_name, Progress& progress) {
-    if (!save_target(file_name, progress)) return false;
-    document_.set_target_file_name(file_name);
-    return true;
-}
-
-std::shared_ptr<const Package> Workspace::target_snapshot() const {
-    const Package& target = target_package();
-    auto copy = std::make_shared<Package>(target.width(), target.height(), target.brush());
-    copy->copy_rect(target, 0, 0, target.width(), target.height(), 0, 0);
-    return copy;
-}
-
-void Workspace::commit_saved(const std::string& file_name) {
-    document_.mark_saved();
-    document_.set_target_file_name(file_name);
-}
-
-void Workspace::pak_make(int columns, int rows, PackedColor background, bool modify) {
-    // The dialog's track bars allow 1..32 columns and 1..128 rows.
-    columns = std::clamp(columns, 1, 32);
-    rows = std::clamp(rows, 1, 128);
-    document_.reshape_target(
-        [&](Package& target) {
-            target.set_brush(background);
-            target.resize(kTileSide * columns, kTileSide * rows);
-            if (!modify) target.fill_rect(0, 0, target.width(), target.height(), background);
-        },
-        // A fresh package holds no work yet.
-        !modify);
-    if (!modify) document_.set_target_file_name({});
-    // A resized package no longer has its level's pages where they were.
-    target_origin_ = {};
-    target_view_.reset(target_package().width(), target_package().height());
-}
-
-const TextureUse* Workspace::texture_use(Side side) const {
-    const Origin& o = origin(side);
-    return o.use ? &*o.use : nullptr;
-}
-
-std::optional<Phrase> Workspace::ask_texture_use(Side side) {
-    Origin& o = origin(side);
-    if (o.asked || o.file.empty()) return std::nullopt;
-    o.asked = true;
-    try {
-        const auto refs = read_texture_refs(o.file);
-        if (!refs) return std::nullopt;
-        o.use.emplace(*refs, package(side).height() / kPageSide);
-        return ignored_bytes_warning(o.file, *refs);
-    } catch (const Error& e) {
-        return e.phrase();
-    }
-}
-
-Side Workspace::scene_side() const {
-    return target_origin_.scene || target_origin_.scene_problem ? Side::target : Side::source;
-}
-
-std::optional<Phrase> Workspace::export_note(const std::string& base, const Package& package, bool ttcolor,
-                                             Progress& progress) {
-    std::optional<LevelTextureRefs> refs;
-    try {
-        refs = read_texture_refs(base);
-    } catch (const Error&) {
-        return std::nullopt;  // its use is unknown: the note says only what was written
-    }
-    if (!refs) return std::nullopt;
-    Package before;
-    read_package(base, before, ReaderOptions{false, ttcolor}, progress);
-    const Package& after = package;
-    const TextureUse use(*refs, before.height() / kPageSide);
-    std::vector<TileSpot> changed;
-    for (int row = 0; row * kTileSide < after.height(); ++row)
-        for (int column = 0; column * kTileSide < after.width(); ++column) {
-            bool same = true;
-            for (int y = row * kTileSide; same && y < std::min(after.height(), (row + 1) * kTileSide); ++y)
-                for (int x = column * kTileSide; same && x < std::min(after.width(), (column + 1) * kTileSide); ++x)
-                    same = after.pixel(x, y) == before.pixel(x, y);
-            if (!same) changed.push_back({column, row});
-        }
-    return Phrase(Msg::TilesChangedUsed).arg(changed.size()).arg(use.used_among(changed));
 }
 
 std::vector<TileSpot> Workspace::duplicates_of_selection(Side side, int tolerance) const {
@@ -362,7 +273,7 @@ int Workspace::remove_duplicate_tiles() {
     }
     if (removed == 0) return 0;
     const Rect tiles{0, 0, whole_tile_columns(target) * kTileSide, whole_tile_rows(target) * kTileSide};
-    push_undo(tiles, [moves = std::move(moves)](Package& package) {
+    push_undo(Msg::RemoveDuplicates, tiles, [moves = std::move(moves)](Package& package) {
         // The n-th tile that stays moves to place n, never past a tile still to move.
         long long place = 0;
         for (std::size_t n = 0; n < moves.size(); ++n) {
@@ -416,7 +327,7 @@ void Workspace::paste_into_target(const Package& image) {
     const Rect t = Rect::of_size(at.left, at.top, image.width(), image.height()).intersected(whole(target_package()));
     // An empty image, or one with no room, changes nothing and so costs no undo step.
     if (t.empty()) return;
-    push_undo(t, [&](Package& target) { target.copy_rect(image, 0, 0, t.width(), t.height(), t.left, t.top); });
+    push_undo(Msg::PasteFromClipboard, t, [&](Package& target) { target.copy_rect(image, 0, 0, t.width(), t.height(), t.left, t.top); });
     target_view_.select(t);
 }
 

@@ -10,10 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "core/job.h"
 #include "core/package.h"
 #include "core/progress.h"
-#include "formats/file_format.h"
-#include "formats/read_result.h"
 #include "model/document.h"
 #include "model/level_scene.h"
 #include "model/options.h"
@@ -35,21 +34,31 @@ struct OpenAnswer {
     std::optional<Phrase> note;
 };
 
-// A file read aside for an open command, not yet in the workspace.
-struct OpenedFile {
-    std::string file_name;
-    std::optional<ReadResult> result;  // nullopt: unrecognised extension
-    Package package;
-    // A level's rooms, read beside its pages, or why they cannot be.
-    std::shared_ptr<const LevelScene> scene;
-    std::optional<Phrase> scene_problem;
+// What an export did: refused (nothing written), or written, with the note of
+// the tiles it changed among those the level maps when that could be read.
+struct ExportOutcome {
+    std::optional<Msg> refusal;
+    std::optional<Phrase> note;
 };
 
-// An effect computed aside over a copy of the target's selection (the part
-// inside the package), not yet in the workspace.
-struct EffectRegion {
-    Rect rect;  // where `pixels` go in the target
-    Package pixels;
+// A piece of long work the model hands the window: `work` runs on a worker
+// and touches no shared state; the commit it returns runs on the window's
+// thread. `small`: it ends before anyone could tell, so it may run here and now.
+struct Task {
+    Job::Work work;
+    bool small = false;
+};
+// The work, then its commit, here and now.
+void run_here(const Task& task, Progress& progress);
+
+// What the window may offer; while a job holds the document, none of it.
+enum class Operation { open, new_package, save, export_level, undo, redo, edit_target, copy_target };
+
+// A row of the history: the start (before the oldest step kept) or a step.
+struct HistoryRow {
+    Phrase name;
+    bool done;   // at or before the state now
+    bool saved;  // the state its file holds
 };
 
 class Workspace {
@@ -69,16 +78,42 @@ public:
     int language_index() const { return options_.language_index(); }
     // Status-bar panels 1, 2, 4, 5: each package's size and its count of whole tiles.
     std::array<std::string, 4> size_texts() const;
-    bool undo_enabled() const { return document_.history().can_undo(); }
-    bool redo_enabled() const { return document_.history().can_redo(); }
+    bool undo_enabled() const { return available(Operation::undo); }
+    bool redo_enabled() const { return available(Operation::redo); }
     int undo_count() const { return int(document_.history().undo_count()); }
     bool target_modified() const { return document_.modified(); }
+    Revision revision() const { return document_.revision(); }
+    Revision saved_revision() const { return document_.saved_revision(); }
+    // Whether the window may offer `op` now.
+    bool available(Operation op) const;
+    // A job holds the document from its start to its end: every change is refused meanwhile.
+    bool busy() const { return document_.busy(); }
+    void set_busy(bool busy) { document_.set_busy(busy); }
+
+    // The names of the steps undo and redo would take (none: nothing to take).
+    std::optional<Phrase> undo_name() const;
+    std::optional<Phrase> redo_name() const;
+    // The start, then every step kept, oldest first.
+    std::vector<HistoryRow> history() const;
+    // Undoes or redoes to row `row` of history() (0: the start).
+    void go_to_history(int row);
+    // The next step is larger than the history can keep, so taking it empties
+    // the history: the question to ask first. `whole_target`: the step
+    // replaces the whole target (new, modify, copy package, open target);
+    // else it changes the target selection (or the source selection's size there).
+    std::optional<Phrase> history_warning(bool whole_target) const;
     // The pane the arrow keys and the zoom commands act on.
     Side last_clicked() const { return last_clicked_; }
 
     // Options, language and grid.
     void set_options(const Options& options);
-    void set_option(bool Options::*field, bool on) { options_.*field = on; }
+    void set_automove(bool on) { options_.automove = on; }
+    void set_ttcolor(bool on) { options_.ttcolor = on; }
+    void set_eight_bit(bool on) { options_.eight_bit = on; }
+    void set_flat_look(bool on) { options_.xp = on; }
+    void set_coordinates(bool on) { options_.cord = on; }
+    void set_grid_visible(bool on) { options_.view_gird = on; }
+    void set_texture_use(bool on) { options_.texture_use = on; }
     void set_polish(bool polish) { options_.polish = polish; }
     void set_select_color(PackedColor c) { options_.select_color = c; }
     // update_grid_step: one of the View menu's steps, else a tile.
@@ -113,8 +148,9 @@ public:
     // automatic move. The target selection takes the source's size, kept
     // inside the package; when tiles of the source did not fit, what says how many.
     std::optional<Phrase> tx_add();
-    // tx_delClick: the target selection in the background colour.
-    void tx_del();
+    // tx_delClick: the target selection in the background colour; `name`
+    // Cut when it cuts.
+    void tx_del(Msg name = Msg::Delete);
     // tx_copytransClick: the source rectangle as a mask: its magenta pixels
     // punch holes into the target from the target selection's top-left.
     void tx_copytrans();
@@ -123,73 +159,62 @@ public:
     bool tx_copy_sizes_differ() const;
     void tx_copy();
 
-    // Every effect command: one undo step, then the routine once on the
-    // target selection as one picture (`area`, in the target package's pixels).
+    // Every effect command: one undo step named `name`, then the routine once
+    // on the target selection as one picture (`area`, in the target package's pixels).
     using AreaRoutine = std::function<void(Package&, const Rect& area)>;
-    void apply_effect(const AreaRoutine& routine);
-    // The same in two halves, for a job: a copy of the selection's part inside
-    // the target, which effect_aside may work on on any thread, and its
-    // commit as one undo step.
-    EffectRegion effect_region() const;
-    static void effect_aside(EffectRegion& region, const AreaRoutine& routine);
-    void commit_effect(EffectRegion region);
+    void apply_effect(Phrase name, const AreaRoutine& routine);
+    // The same as a task: the routine works on a copy of the selection's
+    // part inside the target; the commit is the one undo step.
+    using TaskRoutine = std::function<void(Package&, const Rect& area, Progress&)>;
+    Task effect(Phrase name, TaskRoutine routine);
     // The count of tiles an effect would visit.
     long long effect_tiles() const;
 
-    // plik_opensourceClick / plik_opentargetClick after the dialog: dispatch by
-    // extension and the after-load steps. Errors (tilesmith::Error) propagate
-    // and refusals return, both with the workspace unchanged. A target opened
-    // from an image of a kind we write is saved back to it.
-    OpenAnswer open_source(const std::string& file_name, Progress& progress);
-    OpenAnswer open_target(const std::string& file_name, Progress& progress);
-    // The same in two halves, for a job: the read touches no workspace and
-    // may run on any thread with the options read before; the commit takes
-    // what was read into the workspace.
-    ReaderOptions reader_options() const { return {options_.eight_bit, options_.ttcolor}; }
-    static OpenedFile read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress);
-    OpenAnswer commit_source(OpenedFile opened);
-    OpenAnswer commit_target(OpenedFile opened);
-    // Writes the target with the writer the extension selects; false (nothing
-    // written) for an unrecognised one. save_target_as also takes the name.
-    bool save_target(const std::string& file_name, Progress& progress);
-    bool save_target_as(const std::string& file_name, Progress& progress);
-    // For a job that writes the target while the window goes on: a copy of
-    // it, and afterwards the mark that it was written to `file_name` (nothing
-    // unsaved, and Save writes there).
-    std::shared_ptr<const Package> target_snapshot() const;
-    void commit_saved(const std::string& file_name);
+    // Open (source or target): reads `file_name` aside (and, for a level, the
+    // texture references its textures use); the commit takes it in and calls
+    // `then` with the answer. Errors (tilesmith::Error) and refusals leave the
+    // workspace unchanged. A target opened from an image of a kind we write is
+    // saved back to it; opening a target is one undo step.
+    Task open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then);
+    // Save and Save As: the question to ask before writing `file_name` (a type
+    // that loses the transparent colour), if any.
+    std::optional<Phrase> save_question(const std::string& file_name) const;
+    // Writes the target as it is now to `file_name` with the writer its
+    // extension selects; the commit records the revision written (Save writes
+    // there from now on) and calls `then` (false: no writer takes the
+    // extension, nothing was written).
+    Task save(std::string file_name, std::function<void(bool written)> then);
+    // Export: the refusal of a base that cannot take the target, if any.
+    std::optional<Phrase> export_refusal(const std::string& base) const;
+    // Writes the target into a copy of the level `base` as `output`; the work
+    // also counts what it changed among the tiles the level maps.
+    Task export_level(std::string output, std::string base, std::function<void(const ExportOutcome&)> then) const;
 
     // The recent list of the last run, newest first.
     void restore_recent(const std::vector<std::string>& newest_first) { recent_.restore(newest_first); }
     // The file Save writes to; Save As and the open and new commands set it too.
     void set_target_file_name(std::string name) { document_.set_target_file_name(std::move(name)); }
-    // A package as the source or as a freshly opened target, its view reset.
+    // A package as the source or as a freshly opened target (one undo step,
+    // the package's brush kept), its view reset.
     void use_source(Package package);
     void use_target(Package package);
 
-    // Texture use of the package a pane shows, when it was read from a level:
-    // read from the level's references the first time it is asked for (opening
-    // costs nothing more). Null until then, and for images and object packages.
+    // Texture use of the package a pane shows, when it was read from a level
+    // (read with it); null for images and object packages.
     const TextureUse* texture_use(Side side) const;
-    // Reads it now if it was never asked for; the reason when the level's
-    // structures cannot be walked (its pages are fine), or the warning of bytes
-    // after its last structure, told once.
-    std::optional<Phrase> ask_texture_use(Side side);
+    // Why the texture use of the level a pane shows could not be read (its
+    // pages are fine), told once.
+    std::optional<Phrase> texture_use_note(Side side);
+
     // The rooms of the level a pane's package was read from, read with it;
     // null for other packages and for a level whose rooms cannot be read,
     // whose problem says why.
-    const LevelScene* scene(Side side) const { return origin(side).scene.get(); }
-    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return origin(side).scene; }
-    const std::optional<Phrase>& scene_problem(Side side) const { return origin(side).scene_problem; }
+    const LevelScene* scene(Side side) const { return scenes_[side == Side::source ? 0 : 1].get(); }
+    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return scenes_[side == Side::source ? 0 : 1]; }
+    const std::optional<Phrase>& scene_problem(Side side) const { return scene_problems_[side == Side::source ? 0 : 1]; }
     // The pane the level's 3D view shows: the target when it was read from a
     // level, else the source.
     Side scene_side() const;
-    // After an export of `package` into `base`: how many of its tiles differ
-    // from the base's pages (read with `ttcolor`) and how many of them the level
-    // maps; nullopt when the base's texture use cannot be read. Touches no
-    // workspace: it runs beside the export on its worker.
-    static std::optional<Phrase> export_note(const std::string& base, const Package& package, bool ttcolor,
-                                             Progress& progress);
 
     // Duplicates and unused tiles. The whole tiles of the pane's package that
     // match the 64 x 64 area at its selection's top-left within `tolerance`
@@ -202,14 +227,15 @@ public:
     // costs no step.
     int remove_duplicate_tiles();
     // The whole tiles no texture maps, once the pane's texture use is known
-    // (ask_texture_use); none otherwise.
+    // (read with its level); none otherwise.
     std::vector<TileSpot> unused_tiles(Side side) const;
     // Find duplicates and Select unused tiles: the tiles above marked in the
     // pane's view; how many.
     int mark_duplicates(Side side, int tolerance);
     int mark_unused(Side side);
 
-    // pak_makeClick after its question: new (filled) or modified (pixels kept).
+    // pak_makeClick after its question: new (filled) or modified (pixels
+    // kept), one undo step.
     void pak_make(int columns, int rows, PackedColor background, bool modify);
 
     // Clipboard. A pane's selection as one image (pixels outside the package
@@ -227,30 +253,31 @@ public:
 
 private:
     View& view_of(Side side) { return side == Side::source ? source_view_ : target_view_; }
-    // push_undo: one undo step for `edit`, which changes the target inside `r` only.
-    // Marks on the target no longer say what they did once it changes.
-    void push_undo(const Rect& r, std::function<void(Package&)> edit) {
+    // push_undo: one undo step named `name` for `edit`, which changes the target inside `r` only.
+    void push_undo(Phrase name, const Rect& r, std::function<void(Package&)> edit) {
         target_view_.mark({});
-        document_.edit_target(r, std::move(edit));
+        document_.edit_target(std::move(name), r, std::move(edit));
     }
+    // After undo or redo: a target of another size gets its view anew.
+    void fit_target_view();
+    // The target replaced by `package` as an opened file, one undo step.
+    void replace_target(Package package, std::string file_name, std::shared_ptr<const TextureUse> use);
+    // A package read from `file_name` into a pane, with its texture use.
+    void take_opened(Side side, const std::string& file_name, Package package, std::shared_ptr<const TextureUse> use);
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
     // Selects `r` in the target, kept inside the package (at least a tile).
     void select_target_inside(const Rect& r);
 
-    // What a pane's package was read from and the texture use found there.
-    struct Origin {
-        std::string file;  // empty: not read from a file (new, copied, pasted)
-        bool asked = false;
-        std::optional<TextureUse> use;
-        std::shared_ptr<const LevelScene> scene;
-        std::optional<Phrase> scene_problem;
-    };
-    Origin& origin(Side side) { return side == Side::source ? source_origin_ : target_origin_; }
-    const Origin& origin(Side side) const { return side == Side::source ? source_origin_ : target_origin_; }
-
+    // The rooms of the level each pane's package was read from, or why they
+    // could not be read; source first.
+    std::array<std::shared_ptr<const LevelScene>, 2> scenes_;
+    std::array<std::optional<Phrase>, 2> scene_problems_;
     Document document_;
-    Origin source_origin_, target_origin_;
+    // The source's texture use (the target's is part of its state), and why a
+    // pane's could not be read, until told.
+    std::shared_ptr<const TextureUse> source_use_;
+    std::array<std::optional<Phrase>, 2> use_notes_;
     View source_view_, target_view_;
     Options options_;
     RecentFiles recent_;

@@ -240,8 +240,20 @@ enum class Msg : int {
     ToleranceLabel = 430,         // Find duplicates asks the tolerance
     TilesMarked = 432,            // status bar, %1 the tiles marked in the pane
     DuplicatesRemoved = 434,      // status bar, %1 the tiles Remove duplicate tiles took away
+    // The document and its named history.
+    DocumentBusy = 436,           // a change asked while a job holds the document
+    UndoStep = 438,               // Edit menu, %1 the name of the step undone
+    RedoStep = 440,               // Edit menu, %1 the name of the step redone
+    StepNewPackage = 442,         // history step names
+    StepResizePackage = 444,
+    StepOpenTarget = 446,
+    StepLiteral = 448,            // %1 a caption that is the same in both languages
+    HistoryPanel = 450,           // View menu item and the panel's title
+    HistoryStart = 452,           // the panel's first row: before the oldest step kept
+    HistorySaved = 454,           // the panel's row of the saved state, %1 its name
+    StepEmptiesHistory = 456,     // before a step larger than the history's bound, %1 MiB, Yes/No
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 436,
+    EndOfTable = 458,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -814,6 +814,27 @@ constexpr Pair kPairs[] = {
     {Msg::DuplicatesRemoved,
      "Usunięte powtórzenia: %1",
      "%1 duplicate tiles removed"},
+    // 436, 437: a change asked while a job holds the document
+    {Msg::DocumentBusy,
+     "Dokument jest zajęty trwającą pracą; zaczekaj na jej koniec lub ją zatrzymaj.",
+     "The document is busy with work in progress; wait for it to end or stop it."},
+    // 404 - 407: the Edit menu's undo and redo, %1 the step
+    {Msg::UndoStep, "Cofnij: %1", "Undo %1"},
+    {Msg::RedoStep, "Ponów: %1", "Redo %1"},
+    // 408 - 415: names of history steps
+    {Msg::StepNewPackage, "Nowy pakiet", "New package"},
+    {Msg::StepResizePackage, "Zmiana rozmiaru pakietu", "Resize package"},
+    {Msg::StepOpenTarget, "Otwarcie pliku docelowego", "Open target"},
+    {Msg::StepLiteral, "%1", "%1"},
+    // 416 - 421: the history panel
+    {Msg::HistoryPanel, "Historia zmian", "Undo history"},
+    {Msg::HistoryStart, "(początek)", "(start)"},
+    {Msg::HistorySaved, "%1 \u2014 zapisano", "%1 \u2014 saved"},
+    // 456, 457: before a step larger than the history's bound, Yes/No
+    {Msg::StepEmptiesHistory,
+     "Ten krok zajmie więcej niż %1 MiB pamięci historii: wykonanie go wyczyści całą historię cofania. "
+     "Kontynuować?",
+     "This step needs more than the history's %1 MiB: taking it empties the whole undo history. Go on?"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

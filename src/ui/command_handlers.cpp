@@ -7,11 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "formats/export_check.h"
-#include "formats/format_registry.h"
-#include "formats/level_export.h"
-#include "formats/save_checks.h"
-#include "formats/dispatch.h"
+#include "model/file_kinds.h"
 #include "model/tile_match.h"
 #include "strings/messages.h"
 #include "strings/strings.h"
@@ -22,7 +18,6 @@
 #include "ui/dialogs/new_package_dialog.h"
 #include "ui/flat_look.h"
 #include "ui/job_control.h"
-#include "ui/job_runner.h"
 #include "ui/pane.h"
 #include "ui/progress.h"
 #include "ui/qt_texts.h"
@@ -91,28 +86,25 @@ void CommandHandlers::plik_opentargetClick() {
 }
 
 void CommandHandlers::open_file(const std::string& file, Side side) {
+    // Opening a target replaces it as one step: a step too large for the history empties it.
+    if (side == Side::target && !step_fits(true)) return;
     // Read aside on the worker; only the window's thread takes it in.
-    jobs_.run(
-        [this, file, side, reader = workspace_.reader_options()](Progress& progress) -> Job::Commit {
-            auto opened = std::make_shared<OpenedFile>(Workspace::read_aside(file, reader, progress));
-            return [this, side, opened] {
-                if (side == Side::target) {
-                    show_open_answer(workspace_.commit_target(std::move(*opened)));
-                    return;
-                }
-                const OpenAnswer answer = workspace_.commit_source(std::move(*opened));
-                // Kept at once: the list of a run that ends badly is not lost.
-                folders_.remember_recent(workspace_.recent());
-                show_open_answer(answer);
-            };
-        },
-        is_small_file(file));
+    jobs_.run(workspace_.open(side, file, [this, side](const OpenAnswer& answer) {
+        // Kept at once: the list of a run that ends badly is not lost.
+        if (side == Side::source && answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.recent());
+        show_open_answer(answer);
+    }));
+}
+
+bool CommandHandlers::step_fits(bool whole_target) {
+    const auto warning = workspace_.history_warning(whole_target);
+    return !warning || host_.question(window_, text(*warning));
 }
 
 QString CommandHandlers::file_to_open(FolderSlot slot) {
     if (!pending_file_name_.isEmpty()) return pending_file_name_;
     const QString name =
-        host_.open_file(window_, filter_text(open_filter(workspace_.language())), folders_.folder(slot));
+        host_.open_file(window_, filter_text(open_dialog_filter(workspace_.language())), folders_.folder(slot));
     folders_.remember(slot, name);
     return name;
 }
@@ -131,10 +123,10 @@ void CommandHandlers::plik_savetargetClick(bool here) {
 }
 
 void CommandHandlers::plik_savetargetasClick(bool here) {
-    const QString filter = filter_text(save_filter(workspace_.language()));
+    const QString filter = filter_text(save_dialog_filter(workspace_.language()));
     // The dialog starts on the type saved last.
-    const QString last = QString::fromStdString(save_filter_line(folders_.save_type().toStdString(), workspace_.language()));
-    const QString name = host_.save_file(window_, filter, QString::fromStdString(default_suffix(FormatRole::write)),
+    const QString last = QString::fromStdString(save_dialog_line(folders_.save_type().toStdString(), workspace_.language()));
+    const QString name = host_.save_file(window_, filter, QString::fromStdString(save_dialog_suffix()),
                                          folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
@@ -143,71 +135,50 @@ void CommandHandlers::plik_savetargetasClick(bool here) {
 
 void CommandHandlers::save_to(const QString& name, bool as, bool here) {
     const std::string file = local_path(name);
-    if (const auto loss = transparency_loss_question(file, workspace_.target_package()))
+    if (const auto loss = workspace_.save_question(file))
         if (!host_.confirm(window_, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
-    // The job writes a copy: the target stays the window's alone.
-    jobs_.run(
-        [this, file, name, as, target = workspace_.target_snapshot()](Progress& progress) -> Job::Commit {
-            const bool written = write_package(file, *target, progress);
-            return [this, file, name, as, written] {
-                if (!written) {
-                    say_extension_not_written();
-                    return;
-                }
-                workspace_.commit_saved(file);
-                status_.note_written(name);
-                if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
-            };
-        },
-        here || is_small_package(workspace_.target_package()));
-}
-
-void CommandHandlers::say_extension_not_written() {
-    QStringList extensions;
-    for (const std::string_view e : extensions_for(FormatRole::write))
-        extensions << QString::fromUtf8(e.data(), qsizetype(e.size()));
-    host_.warning(window_, text(Msg::ExtensionNotWritten).arg(extensions.join(QStringLiteral(", "))));
+    Task task = workspace_.save(file, [this, name, as](bool written) {
+        if (!written) {
+            host_.warning(window_, text(Msg::ExtensionNotWritten).arg(QString::fromStdString(written_extensions())));
+            return;
+        }
+        status_.note_written(name);
+        if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
+    });
+    task.small = task.small || here;
+    jobs_.run(std::move(task));
 }
 
 void CommandHandlers::ex_tr2345Click() {
     const Language language = workspace_.language();
     host_.information(window_, text(Msg::SelectBaseLevel));
-    const QString base = host_.open_file(window_, filter_text(export_base_filter(language)),
+    const QString base = host_.open_file(window_, filter_text(export_base_filter_text(language)),
                                          folders_.folder(FolderSlot::export_base));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
     // A base that cannot take the package is refused before the output is asked for.
-    if (const auto why = export_base_refusal(local_path(base), workspace_.target_package())) {
+    if (const auto why = workspace_.export_refusal(local_path(base))) {
         host_.warning(window_, text(*why));
         return;
     }
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
-    if (const auto choice = export_output_choice(file_extension(local_path(base)), language)) {
+    if (const auto choice = export_output_dialog(local_path(base), language)) {
         export_filter_ = filter_text(choice->filter);
         export_suffix_ = QString::fromStdString(choice->suffix);
     } else if (export_filter_.isEmpty()) {
-        export_filter_ = filter_text(export_base_filter(language));
-        export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
+        export_filter_ = filter_text(export_base_filter_text(language));
+        export_suffix_ = QString::fromStdString(export_base_suffix());
     }
     host_.information(window_, text(Msg::SelectOutputFile));
     const QString output = host_.save_file(window_, export_filter_, export_suffix_,
                                            folders_.folder(FolderSlot::export_output));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
-    jobs_.run(
-        [this, out = local_path(output), base = local_path(base), output,
-         target = workspace_.target_snapshot(), ttcolor = workspace_.options().ttcolor](Progress& progress) -> Job::Commit {
-            const ExportResult result = export_level(out, base, *target, progress);
-            // What the export changed among the tiles the level maps.
-            const auto note = refusal_message(result) ? std::nullopt
-                                                      : Workspace::export_note(base, *target, ttcolor, progress);
-            return [this, result, output, note] {
-                if (const auto refusal = refusal_message(result)) host_.warning(window_, text(*refusal));
-                else status_.note_written(output, note ? text(*note) : QString());
-            };
-        },
-        is_small_package(workspace_.target_package()));
+    jobs_.run(workspace_.export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
+        if (outcome.refusal) host_.warning(window_, text(*outcome.refusal));
+        else status_.note_written(output, outcome.note ? text(*outcome.note) : QString());
+    }));
 }
 
 void CommandHandlers::recent_fileClick(int index) {
@@ -220,9 +191,10 @@ void CommandHandlers::recent_fileClick(int index) {
 
 
 void CommandHandlers::ed_cutClick() {
+    if (!step_fits(false)) return;
     // Cut takes from the target, whichever pane was clicked last.
     put_tile_on_clipboard(workspace_.copy_selection(Side::target));
-    tx_delClick();
+    workspace_.tx_del(Msg::Cut);
 }
 
 void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
@@ -232,10 +204,11 @@ void CommandHandlers::ed_pfcClick() {
     // Only the part the package has room for is converted.
     if (const std::optional<Package> image =
             image_from_clipboard(workspace_.paste_room_width(), workspace_.paste_room_height()))
-        workspace_.paste_into_target(*image);
+        if (step_fits(false)) workspace_.paste_into_target(*image);
 }
 
 void CommandHandlers::tx_addClick() {
+    if (!step_fits(false)) return;
     if (const auto left_out = workspace_.tx_add()) host_.warning(window_, text(*left_out));
 }
 
@@ -243,7 +216,7 @@ void CommandHandlers::tx_copyClick() {
     if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
     if (workspace_.tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
         return;
-    workspace_.tx_copy();
+    if (step_fits(true)) workspace_.tx_copy();
 }
 
 void CommandHandlers::tx_powtorzeniaClick() {
@@ -261,7 +234,7 @@ void CommandHandlers::tx_usunpowtorzeniaClick() {
 
 void CommandHandlers::tx_nieuzywaneClick() {
     const Side side = workspace_.last_clicked();
-    if (const std::optional<Phrase> why = workspace_.ask_texture_use(side)) {
+    if (const std::optional<Phrase> why = workspace_.texture_use_note(side)) {
         host_.warning(window_, text(*why));
         return;
     }
@@ -272,35 +245,31 @@ void CommandHandlers::tx_nieuzywaneClick() {
     status_.note(text(Msg::TilesMarked).arg(workspace_.mark_unused(side)));
 }
 
-void CommandHandlers::effect(const Routine& routine) {
+void CommandHandlers::effect(const Phrase& name, const Routine& routine) {
     const Rect selected = workspace_.selected_target_rect();
     if (const auto refusal = routine.refusal(selected.width(), selected.height())) {
         host_.warning(window_, text(*refusal));
         return;
     }
-    const auto on_area = [routine](Package& package, const Rect& a, Progress& progress) {
+    if (!step_fits(false)) return;
+    // A copy of the selection on the worker (or here, when it is small); one undo step here.
+    jobs_.run(workspace_.effect(name, [routine](Package& package, const Rect& a, Progress& progress) {
         routine(package, EffectArea{a.left, a.top, a.width(), a.height()}, progress);
-    };
-    if (workspace_.effect_tiles() <= kSmallEffectTiles) {
-        workspace_.apply_effect([&](Package& package, const Rect& a) { on_area(package, a, status_.gauge()); });
-        return;
-    }
-    // A copy of the selection on the worker; one undo step here.
-    jobs_.start([this, on_area, region = std::make_shared<EffectRegion>(workspace_.effect_region())](
-                  Progress& progress) -> Job::Commit {
-        Workspace::effect_aside(*region, [&](Package& package, const Rect& a) { on_area(package, a, progress); });
-        return [this, region] { workspace_.commit_effect(std::move(*region)); };
-    });
+    }));
 }
 
-void CommandHandlers::effect_asking_colour(const Effect& e, const EffectItem& item) {
+void CommandHandlers::tile_command(const std::function<void()>& command) {
+    if (step_fits(false)) command();
+}
+
+void CommandHandlers::effect_asking_colour(const Phrase& name, const Effect& e, const EffectItem& item) {
     // Cancel: no undo entry, nothing changes.
     const QColor chosen = host_.choose_color(window_, lm_color_);
     if (!chosen.isValid()) return;
     lm_color_ = chosen;
     const EffectCall call = parse_effect(item_call(e, item, to_packed(chosen)));
     if (!call.run) throw std::logic_error(call.error);
-    effect(call.run);
+    effect(name, call.run);
 }
 
 void CommandHandlers::opcje_xpClick() {

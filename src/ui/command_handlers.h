@@ -61,18 +61,19 @@ public:
     void ed_ctcClick();
     void ed_pfcClick();
     void tx_addClick();
-    void tx_delClick() { workspace_.tx_del(); }
-    void tx_copytransClick() { workspace_.tx_copytrans(); }
+    void tx_delClick() { tile_command([this] { workspace_.tx_del(); }); }
+    void tx_copytransClick() { tile_command([this] { workspace_.tx_copytrans(); }); }
     void tx_copyClick();
     // Find duplicates (asks the tolerance), Remove duplicate tiles, Select
     // unused tiles; the status bar counts what they marked or removed.
     void tx_powtorzeniaClick();
     void tx_usunpowtorzeniaClick();
     void tx_nieuzywaneClick();
-    void effect(const Routine& routine);
+    // An effect as the undo step `name`.
+    void effect(const Phrase& name, const Routine& routine);
     // An effect item whose last parameter is a colour: asks the colour chooser,
     // offering the last confirmed colour, and runs the item with it.
-    void effect_asking_colour(const Effect& effect, const EffectItem& item);
+    void effect_asking_colour(const Phrase& name, const Effect& effect, const EffectItem& item);
     void zoom_command(int direction) { workspace_.zoom_step(direction); }
     void opcje_xpClick();
     void opcje_selectcolorClick();
@@ -91,8 +92,10 @@ private:
     QString file_to_open(FolderSlot slot);
     // The refusal of an open in the current language, or the full gauge.
     void show_open_answer(const OpenAnswer& answer);
-    // Save and Save As: no writer takes the name's extension, nothing was written.
-    void say_extension_not_written();
+    // A step too large for the history empties it: true when it may be taken
+    // (it fits, or the user said yes to the question).
+    bool step_fits(bool whole_target);
+    void tile_command(const std::function<void()>& command);
     // Save and Save As: writes the target to `name` after the questions its
     // type asks (a JPEG loses the transparent colour), as a job unless `here`
     // or the package is small; Save As also keeps the type for the next one.

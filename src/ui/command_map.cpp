@@ -38,20 +38,6 @@ BoundEffect bind_item(const Effect& effect, const EffectItem& item) {
     return std::move(call.run);
 }
 
-// The menus whose commands read or change the packages, the files or the history.
-constexpr const char* kConflictingMenus[] = {"plik", "edycja", "tx", "ef"};
-
-void disable_menu(QMenu* menu, std::vector<QAction*>& disabled) {
-    for (QAction* action : menu->actions()) {
-        if (action->menu()) disable_menu(action->menu(), disabled);
-        // Exit stays: closing asks to stop the job first.
-        if (action->isSeparator() || !action->isEnabled() || action->objectName() == QLatin1String("plik_end"))
-            continue;
-        action->setEnabled(false);
-        disabled.push_back(action);
-    }
-}
-
 }  // namespace
 
 CommandMap::CommandMap(QMainWindow* window, QToolBar* tools, Workspace& workspace, CommandHandlers& commands,
@@ -101,12 +87,12 @@ QAction* CommandMap::add_literal_item(QMenu* menu, const char* name, const QStri
 }
 
 QAction* CommandMap::add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
-                                bool Options::*field) {
+                                bool Options::*field, void (Workspace::*set)(bool)) {
     QAction* item = add_item(menu, name, title, {key}, Icon::none, {});
     item->setCheckable(true);
     // Toggles its own check mark; the commands read the option when they act.
-    connect_through(item, &QAction::toggled, window_, guard_, [this, field](bool on) {
-        workspace_.set_option(field, on);
+    connect_through(item, &QAction::toggled, window_, guard_, [this, set](bool on) {
+        (workspace_.*set)(on);
         actions_.options_changed();
     });
     option_items_.push_back({item, field});
@@ -157,11 +143,16 @@ std::vector<CommandMap::EffectToolSlot> CommandMap::add_effects(EffectMenuRoot r
         }
         for (const EffectItem& item : effect->items) {
             if (item.separator_before) target->addSeparator();
+            // The undo step is named as its tool button's hint names it
+            // ("Rotate 90 degrees"), else as the item is.
+            const Phrase step = item.tool.hint      ? Phrase(*item.tool.hint)
+                                : item.caption.message ? Phrase(*item.caption.message)
+                                                       : Phrase(Msg::StepLiteral).arg(item.caption.literal);
             std::function<void()> handler;
             if (item.asks_colour) {
-                handler = [this, effect, &item] { commands_.effect_asking_colour(*effect, item); };
+                handler = [this, step, effect, &item] { commands_.effect_asking_colour(step, *effect, item); };
             } else {
-                handler = [this, run = bind_item(*effect, item)] { commands_.effect(run); };
+                handler = [this, step, run = bind_item(*effect, item)] { commands_.effect(step, run); };
             }
             const QKeySequence key(QString::fromLatin1(item.shortcut), QKeySequence::PortableText);
             QAction* action = item.caption.message
@@ -169,6 +160,7 @@ std::vector<CommandMap::EffectToolSlot> CommandMap::add_effects(EffectMenuRoot r
                                   : add_literal_item(target, item.name, QString::fromLatin1(item.caption.literal),
                                                      item.icon, std::move(handler));
             if (!item.caption.message) action->setShortcut(command_key(key));
+            gated_.push_back({action, Operation::edit_target});
             if (item.tool.name) tools.push_back({action, &item.tool});
         }
     }
@@ -226,12 +218,14 @@ void CommandMap::build() {
 
     // Widok
     QMenu* widok = add_menu(nullptr, "Widok1", Msg::View);
-    add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird)
+    add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird, &Workspace::set_grid_visible)
         ->setIcon(make_check_icon(Icon::grid));
-    // Turned on, it reads the levels' texture references (through run(): after_command asks).
+    // Turned on, it tells why a level's texture use could not be read (through run(): after_command asks).
     connect_through(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
-                               &Options::texture_use),
+                               &Options::texture_use, &Workspace::set_texture_use),
                     &QAction::toggled, window_, command_, [] {});
+    history_item_ = add_item(widok, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
+    history_item_->setCheckable(true);
     widok->addSeparator();
     add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { commands_.zoom_command(1); });
@@ -268,12 +262,12 @@ void CommandMap::build() {
         languages->addAction(item);
     }
     opcje->addSeparator();
-    add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove);
-    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor);
-    add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit);
-    connect_command(add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp),
+    add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove, &Workspace::set_automove);
+    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor, &Workspace::set_ttcolor);
+    add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit, &Workspace::set_eight_bit);
+    connect_command(add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp, &Workspace::set_flat_look),
                     [this] { commands_.opcje_xpClick(); });
-    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord);
+    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord, &Workspace::set_coordinates);
     opcje->addSeparator();
     add_item(opcje, "opcje_selectcolor", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
              [this] { commands_.opcje_selectcolorClick(); });
@@ -299,6 +293,20 @@ void CommandMap::build() {
     QMenu* mail = add_menu(info, "Korespondencja1", Msg::Correspondence, Icon::mail);
     add_item(mail, "info_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { commands_.info_mailClick(); });
 
+    // What the model may refuse: each item follows what it says is available.
+    const std::pair<const char*, Operation> gates[] = {
+        {"plik_new", Operation::new_package},     {"plik_opensource", Operation::open},
+        {"plik_opentarget", Operation::open},     {"plik_savetarget", Operation::save},
+        {"plik_savetargetas", Operation::save},   {"ex_tr2345", Operation::export_level},
+        {"ed_cofnij", Operation::undo},           {"ed_ponow", Operation::redo},
+        {"ed_cut", Operation::edit_target},       {"ed_ctc", Operation::copy_target},
+        {"ed_pfc", Operation::edit_target},       {"tx_add", Operation::edit_target},
+        {"tx_del", Operation::edit_target},       {"tx_copytrans", Operation::edit_target},
+        {"tx_copy", Operation::edit_target}};
+    for (const auto& [name, op] : gates)
+        gated_.push_back({window_->findChild<QAction*>(QLatin1String(name)), op});
+    for (QAction* item : recent_items_) gated_.push_back({item, Operation::open});
+
     // The tool bar, left to right, with its dividers.
     add_tool("tool_new", plik_new, std::nullopt, Icon::new_package);
     add_tool("tool_opensource", plik_opensource, std::nullopt, Icon::open_source);
@@ -322,12 +330,11 @@ void CommandMap::build() {
     }
 }
 
-void CommandMap::sync(bool busy) {
-    const bool undo = workspace_.undo_enabled() && !busy, redo = workspace_.redo_enabled() && !busy;
-    ed_cofnij_->setEnabled(undo);
-    tool_cofnij_->setEnabled(undo);
-    ed_ponow_->setEnabled(redo);
-    tool_ponow_->setEnabled(redo);
+void CommandMap::sync() {
+    for (const auto& [item, op] : gated_) item->setEnabled(workspace_.available(op));
+    // A tool button is what its item is.
+    for (const Tool& t : tools_) t.tool->setEnabled(t.item->isEnabled());
+    sync_undo_captions();
 
     const auto& entries = workspace_.recent().entries();
     for (int i = 0; i < int(recent_items_.size()); ++i) {
@@ -373,23 +380,22 @@ void CommandMap::set_language(Language language) {
     }
     jezyk_pl_->setChecked(language == Language::Polish);
     jezyk_eng_->setChecked(language != Language::Polish);
+    sync_undo_captions();
 }
 
-void CommandMap::set_busy(bool busy) {
-    if (busy) {
-        for (const char* name : kConflictingMenus)
-            if (auto* menu = window_->menuBar()->findChild<QMenu*>(QLatin1String(name)))
-                disable_menu(menu, busy_disabled_);
-        for (const Tool& t : tools_)
-            if (t.tool->isEnabled()) {
-                t.tool->setEnabled(false);
-                busy_disabled_.push_back(t.tool);
-            }
-    } else {
-        for (QAction* action : busy_disabled_) action->setEnabled(true);
-        busy_disabled_.clear();
-    }
-    sync(busy);
+void CommandMap::sync_undo_captions() {
+    // "Undo Rotate 90 degrees": the item names the step it takes.
+    const Language language = workspace_.language();
+    const auto caption = [&](Msg plain, Msg named, const std::optional<Phrase>& step) {
+        return step ? ui_text(Phrase(named).arg(*step), language) : ui_text(plain, language);
+    };
+    ed_cofnij_->setText(caption(Msg::Undo, Msg::UndoStep, workspace_.undo_name()));
+    ed_ponow_->setText(caption(Msg::Redo, Msg::RedoStep, workspace_.redo_name()));
+    for (const Tool& t : tools_)
+        if (t.item == ed_cofnij_ || t.item == ed_ponow_) {
+            t.tool->setText(t.item->text());
+            t.tool->setToolTip(t.item->text());
+        }
 }
 
 }  // namespace tilesmith

@@ -12,6 +12,7 @@
 
 #include "effects/effect_registry.h"
 #include "model/options.h"
+#include "model/workspace.h"
 #include "strings/messages.h"
 #include "ui/exception_barrier.h"
 #include "ui/icons.h"
@@ -24,7 +25,6 @@ class QToolBar;
 namespace tilesmith {
 
 class CommandHandlers;
-class Workspace;
 
 class CommandMap {
 public:
@@ -39,16 +39,15 @@ public:
     CommandMap(QMainWindow* window, QToolBar* tools, Workspace& workspace, CommandHandlers& commands, Guard command,
                Guard guard, WindowActions actions);
 
-    // Undo and redo, the recent list and the option items from the model;
-    // while `busy`, undo and redo stay off.
-    void sync(bool busy);
+    // What the model says is available (nothing while a job holds the
+    // document), undo and redo with the names of their steps, and the recent list.
+    void sync();
     // The check marks of the option, grid and language items.
     void sync_options();
     // Every caption and hint from its key.
     void set_language(Language language);
-    // While a job runs the commands that read or change the packages, the
-    // files or the history are off; they come back as they were.
-    void set_busy(bool busy);
+    // The View menu's item that shows and hides the history panel.
+    QAction* history_item() const { return history_item_; }
 
 private:
     QString text(Msg message) const;
@@ -59,7 +58,10 @@ private:
     // An item whose caption is no text of the table (a grid size): the language leaves it.
     QAction* add_literal_item(QMenu* menu, const char* name, const QString& caption, Icon icon,
                               std::function<void()> handler);
-    QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field);
+    // A check item showing `field`, set through `set`.
+    QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field,
+                        void (Workspace::*set)(bool));
+    void sync_undo_captions();
     // `hint` none: the tool's hint is its item's caption.
     QAction* add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
     // The registry's effects of one root menu, appended to it; returns the
@@ -105,8 +107,9 @@ private:
     QAction* tool_ponow_ = nullptr;
     QAction* fileline_ = nullptr;
     std::array<QAction*, 5> recent_items_{};
-    // What a running job disabled, enabled again when it ends.
-    std::vector<QAction*> busy_disabled_;
+    QAction* history_item_ = nullptr;
+    // Items the model may refuse, with the operation each offers.
+    std::vector<std::pair<QAction*, Operation>> gated_;
 };
 
 }  // namespace tilesmith

@@ -31,23 +31,30 @@ void JobControl::start(Job::Work work) {
     show_running(true);
 }
 
-void JobControl::run(Job::Work work, bool small) {
-    if (!small) {
-        start(std::move(work));
+void JobControl::run(const Task& task) {
+    if (!task.small) {
+        start(task.work);
         return;
     }
     SharedProgress progress;
-    const Job::Commit commit = work(progress);
-    commit();
+    run_here(task, progress);
     show_progress(gauge_, progress);
 }
 
 void JobControl::cancel() { runner_->cancel(); }
 
 void JobControl::abandon() {
-    // Whatever it had done is dropped, as after Escape.
-    runner_->abandon();
+    const std::unique_ptr<Job> job = runner_->take();
+    if (!job) return;
+    const bool stopped = job->cancel();
     show_running(false);
+    if (stopped) return;
+    command_([&] {
+        try {
+            job->result()();
+        } catch (const Cancelled&) {
+        }
+    });
 }
 
 void JobControl::ended(Job& job) {

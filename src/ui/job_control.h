@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/job.h"
+#include "model/workspace.h"
 #include "ui/exception_barrier.h"
 
 class QAction;
@@ -25,11 +26,14 @@ public:
     bool running() const;
     // `work` on a worker thread, its commit and any error back here.
     void start(Job::Work work);
-    // As a job, or here and now when `small` (nothing then shows the difference).
-    void run(Job::Work work, bool small);
+    // A task of the model: as a job, or here and now when it is small
+    // (nothing then shows the difference).
+    void run(const Task& task);
     // Asks the job to stop; its end still comes through the commit.
     void cancel();
-    // Stops the job, waits for it and drops whatever it did (the window closes).
+    // The window closes: stops the job and waits for it. What it did is
+    // dropped, unless it was past its point of no return (a file written):
+    // then its commit runs, so that what was done is recorded.
     void abandon();
 
 private:

@@ -2,34 +2,14 @@
 #include "ui/job_runner.h"
 
 #include <QProgressBar>
-#include <filesystem>
 #include <stdexcept>
-
-#include "formats/format_registry.h"
 
 namespace tilesmith {
 
 namespace {
 // Often enough for a gauge that moves smoothly, seldom enough to cost nothing.
 constexpr int kPollMilliseconds = 30;
-// A file this small reads, and a package this small writes, in a few
-// milliseconds; pictures that pack many pixels into few bytes count smaller.
-constexpr std::uintmax_t kSmallFileBytes = 2 << 20, kSmallPictureBytes = 256 << 10;
-constexpr long long kSmallPackagePixels = 1 << 20;
 }  // namespace
-
-bool is_small_file(const std::string& file) {
-    // A file whose size cannot be had is read here: the reader says why it failed.
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    const std::string extension = file_extension(file);
-    const bool picture = extension == ".png" || extension == ".jpg" || extension == ".jpeg";
-    return error || size <= (picture ? kSmallPictureBytes : kSmallFileBytes);
-}
-
-bool is_small_package(const Package& package) {
-    return (long long)package.width() * package.height() <= kSmallPackagePixels;
-}
 
 void show_progress(QProgressBar* gauge, const SharedProgress& progress) {
     gauge->setRange(0, progress.maximum());
@@ -56,10 +36,10 @@ void JobRunner::cancel() {
     if (job_) job_->cancel();
 }
 
-void JobRunner::abandon() {
+std::unique_ptr<Job> JobRunner::take() {
     timer_.stop();
-    job_.reset();
     gauge_->setValue(0);
+    return std::move(job_);
 }
 
 void JobRunner::poll() {

@@ -7,16 +7,10 @@
 #include <string>
 
 #include "core/job.h"
-#include "core/package.h"
 
 class QProgressBar;
 
 namespace tilesmith {
-
-// Work that may still run here and now: it ends before anyone could tell.
-constexpr long long kSmallEffectTiles = 16;
-bool is_small_file(const std::string& file);
-bool is_small_package(const Package& package);
 
 // The gauge showing where `progress` stands.
 void show_progress(QProgressBar* gauge, const SharedProgress& progress);
@@ -33,8 +27,8 @@ public:
     void start(Job::Work work);
     // Asks the job to stop; its end still comes through `ended`.
     void cancel();
-    // Stops the job, waits for it and drops whatever it did (the window closes).
-    void abandon();
+    // The running job, no longer polled nor handed over (the window closes).
+    std::unique_ptr<Job> take();
 
 private:
     void poll();

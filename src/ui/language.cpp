@@ -3,6 +3,7 @@
 #include "ui/command_map.h"
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "ui/history_panel.h"
 #include "ui/main_window.h"
 #include "ui/status_panels.h"
 
@@ -12,6 +13,7 @@ void MainWindow::set_language(bool to_polish) {
     workspace_.set_polish(to_polish);
     command_map_->set_language(workspace_.language());
     status_->set_language(workspace_.language());
+    history_->set_language(workspace_.language());
     if (filenew_) filenew_->set_dialog_language(to_polish);
     if (autor_) autor_->translate_labels(to_polish);
     qt_texts_.follow(to_polish);

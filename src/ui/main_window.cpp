@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "formats/dispatch.h"
+#include "model/file_kinds.h"
 #include "model/settings.h"
 #include "model/user_state.h"
 #include "tilesmith_version.h"
@@ -27,6 +27,7 @@
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "ui/history_panel.h"
 #include "ui/icons.h"
 #include "ui/job_control.h"
 #include "ui/pane.h"
@@ -208,7 +209,7 @@ QString MainWindow::dropped_file(const QMimeData* data) const {
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) continue;
         const QString file = url.toLocalFile();
-        return is_readable_extension(file_extension(local_path(file))) ? file : QString();
+        return opens_file(local_path(file)) ? file : QString();
     }
     return {};
 }
@@ -252,13 +253,14 @@ void MainWindow::after_command() {
     sync_texture_use();
     panes_->sync();
     status_->show_sizes(workspace_.size_texts());
-    command_map_->sync(job_running());
+    command_map_->sync();
+    history_->sync();
 }
 
 void MainWindow::sync_texture_use() {
     if (!workspace_.options().texture_use) return;
     for (Side side : {Side::source, Side::target})
-        if (const auto why = workspace_.ask_texture_use(side)) host_.warning(this, text(*why));
+        if (const auto why = workspace_.texture_use_note(side)) host_.warning(this, text(*why));
 }
 
 void MainWindow::draw_panes() { panes_->draw(); }
@@ -272,7 +274,11 @@ bool MainWindow::job_running() const { return jobs_ && jobs_->running(); }
 void MainWindow::start_job(Job::Work work) { jobs_->start(std::move(work)); }
 
 void MainWindow::show_job_running(bool on) {
-    command_map_->set_busy(on);
+    // The job holds the document: the model refuses changes, and the commands
+    // it says are unavailable grey.
+    workspace_.set_busy(on);
+    command_map_->sync();
+    history_->sync();
     // The new/modify dialog changes the target too.
     if (filenew_) filenew_->setEnabled(!on);
     status_->show_job(on);

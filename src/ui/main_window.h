@@ -2,7 +2,7 @@
 // places them: the command map (menus, items, tool buttons: command_map), the
 // command handlers (command_handlers), the panes with their scroll bars
 // (pane_presenter), the status bar (status_panels) and the long work it runs
-// as jobs (job_control). Its own files: construction, start-up, close and
+// as jobs (job_control), and the history panel (history_panel). Its own files: construction, start-up, close and
 // refresh (main_window.cpp), placement of the widgets (window_layout.cpp), the
 // language switch (language.cpp) and the window's place and zoom across runs
 // (window_state.cpp).
@@ -32,6 +32,7 @@ class CommandMap;
 class CommandHandlers;
 class DialogHost;
 class HistoryDialog;
+class HistoryPanel;
 class JobControl;
 class NewPackageDialog;
 class PanePresenter;
@@ -139,6 +140,7 @@ private:
     std::unique_ptr<JobControl> jobs_;
     std::unique_ptr<CommandHandlers> commands_;
     std::unique_ptr<CommandMap> command_map_;
+    std::unique_ptr<HistoryPanel> history_;
 
     NewPackageDialog* filenew_ = nullptr;
     AuthorDialog* autor_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "ui/command_map.h"
 #include "ui/command_handlers.h"
+#include "ui/history_panel.h"
 #include "ui/job_control.h"
 #include "ui/main_window.h"
 #include "ui/pane.h"
@@ -81,6 +82,7 @@ void MainWindow::build_layout() {
         this, main_tool_, workspace_, *commands_, command, guarded,
         CommandMap::WindowActions{[this](bool to_polish) { set_language(to_polish); },
                                   [this] { panes_->request_redraw(); }});
+    history_ = std::make_unique<HistoryPanel>(this, workspace_, command_map_->history_item(), command, guarded);
     client_->installEventFilter(this);
     place_widgets(QSize(kClientWidth, kClientHeight));
 }

@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 
-#include "formats/supported_games.h"
+#include "model/file_kinds.h"
 #include "strings/messages.h"
 #include "tilesmith_version.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -80,7 +80,7 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
     Label1 = make_label(this, "Label1", Msg::CopyrightLine, 8, 72);
     Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);
     Label3 = make_label(this, "Label3", Msg::SupportedGames, 8, 112);
-    Label4 = make_label(this, "Label4", supported_games(), 16, 128);
+    Label4 = make_label(this, "Label4", games_supported(), 16, 128);
     Label5 = make_label(this, "Label5", Msg::ThanksTo, 8, 152);
     Label6 = make_label(this, "Label6", Msg::FormatDocumenters, 16, 184);
     Label7 = make_label(this, "Label7", Msg::Testers, 16, 168);

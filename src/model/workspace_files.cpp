@@ -1,0 +1,251 @@
+// The workspace's files: open, save and export as tasks for the window, the
+// texture use read with a level, and the new / modify package command.
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "core/error.h"
+#include "formats/dispatch.h"
+#include "formats/export_check.h"
+#include "formats/format_registry.h"
+#include "formats/level_export.h"
+#include "formats/level_textures.h"
+#include "formats/save_checks.h"
+#include "model/workspace.h"
+
+namespace tilesmith {
+
+namespace {
+
+// A file this small reads, and a package this small writes, in a few
+// milliseconds; pictures that pack many pixels into few bytes count smaller.
+constexpr std::uintmax_t kSmallFileBytes = 2 << 20, kSmallPictureBytes = 256 << 10;
+constexpr long long kSmallPackagePixels = 1 << 20;
+
+bool is_small_file(const std::string& file) {
+    // A file whose size cannot be had is read here: the reader says why it failed.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::string extension = file_extension(file);
+    const bool picture = extension == ".png" || extension == ".jpg" || extension == ".jpeg";
+    return error || size <= (picture ? kSmallPictureBytes : kSmallFileBytes);
+}
+
+bool is_small_package(const Package& package) {
+    return (long long)package.width() * package.height() <= kSmallPackagePixels;
+}
+
+// A copy of the target for work that writes it while the window goes on.
+std::shared_ptr<const Package> snapshot(const Package& target) {
+    auto copy = std::make_shared<Package>(target.width(), target.height(), target.brush());
+    copy->copy_rect(target, 0, 0, target.width(), target.height(), 0, 0);
+    return copy;
+}
+
+// A file read aside, not yet in the workspace.
+struct OpenedFile {
+    std::optional<ReadResult> result;  // nullopt: unrecognised extension
+    Package package;
+    std::shared_ptr<const TextureUse> use;
+    std::optional<Phrase> use_note;  // why the texture use could not be read, or what it left out
+    // A level's rooms, read beside its pages, or why they cannot be.
+    std::shared_ptr<const LevelScene> scene;
+    std::optional<Phrase> scene_problem;
+};
+
+// How many of `after`'s tiles differ from the base's pages (read with
+// `ttcolor`) and how many of them the level maps; nullopt when that cannot be
+// read: the output is written all the same, and the note says only that.
+std::optional<Phrase> export_note(const std::string& base, const Package& after, bool ttcolor, Progress& progress) {
+    try {
+        const auto refs = read_texture_refs(base);
+        if (!refs) return std::nullopt;
+        Package before;
+        read_package(base, before, ReaderOptions{false, ttcolor}, progress);
+        const TextureUse use(*refs, before.height() / kPageSide);
+        std::vector<TileSpot> changed;
+        for (int row = 0; row * kTileSide < after.height(); ++row)
+            for (int column = 0; column * kTileSide < after.width(); ++column) {
+                bool same = true;
+                for (int y = row * kTileSide; same && y < std::min(after.height(), (row + 1) * kTileSide); ++y)
+                    for (int x = column * kTileSide; same && x < std::min(after.width(), (column + 1) * kTileSide); ++x)
+                        same = after.pixel(x, y) == before.pixel(x, y);
+                if (!same) changed.push_back({column, row});
+            }
+        return Phrase(Msg::TilesChangedUsed).arg(changed.size()).arg(use.used_among(changed));
+    } catch (const Error&) {
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void run_here(const Task& task, Progress& progress) { task.work(progress)(); }
+
+Task Workspace::open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then) {
+    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
+    Job::Work work = [this, side, file_name, reader, then = std::move(then)](Progress& progress) -> Job::Commit {
+        // Read aside: an error or a refusal leaves the workspace as it was.
+        auto opened = std::make_shared<OpenedFile>();
+        opened->result = read_package(file_name, opened->package, reader, progress);
+        if (opened->result && !opened->result->refused()) {
+            // A level's texture references come with it; a level whose
+            // structures cannot be walked still opens, and says why once.
+            try {
+                if (const auto refs = read_texture_refs(file_name)) {
+                    opened->use = std::make_shared<TextureUse>(*refs, opened->package.height() / kPageSide);
+                    opened->use_note = ignored_bytes_warning(file_name, *refs);
+                }
+            } catch (const Error& e) {
+                opened->use_note = e.phrase();
+            }
+            const FileFormat* format = format_of(file_name);
+            if (format && format->kind == FormatKind::level) {
+                try {
+                    opened->scene = LevelScene::read(file_name, opened->package.height() / kPageSide);
+                } catch (const Error& e) {
+                    // The pages are read; only the 3D view goes without, and says why.
+                    opened->scene_problem = e.phrase();
+                }
+            }
+        }
+        return [this, side, file_name, opened, then] {
+            OpenAnswer answer;
+            if (opened->result) {
+                answer.recognised = true;
+                if (opened->result->refused()) {
+                    answer.refusal = opened->result->refusal;
+                    answer.note = opened->result->refusal_text();
+                } else {
+                    take_opened(side, file_name, std::move(opened->package), opened->use);
+                    const int pane = side == Side::source ? 0 : 1;
+                    use_notes_[pane] = opened->use_note;
+                    scenes_[pane] = opened->scene;
+                    scene_problems_[pane] = opened->scene_problem;
+                    answer.note = opened->result->warning;
+                }
+            }
+            if (then) then(answer);
+        };
+    };
+    return {std::move(work), is_small_file(file_name)};
+}
+
+void Workspace::take_opened(Side side, const std::string& file_name, Package package,
+                            std::shared_ptr<const TextureUse> use) {
+    if (side == Side::source) {
+        use_source(std::move(package));
+        source_use_ = std::move(use);
+        recent_.add_recent_file(file_name);
+        return;
+    }
+    // Save writes back to an image of a kind we write; a level or an object
+    // package is saved under a new name. The brush stays the target's.
+    package.set_brush(target_package().brush());
+    replace_target(std::move(package), can_write_back(file_name) ? file_name : std::string(), std::move(use));
+}
+
+void Workspace::replace_target(Package package, std::string file_name, std::shared_ptr<const TextureUse> use) {
+    auto fresh = std::make_shared<Package>(std::move(package));
+    document_.replace_target(
+        Msg::StepOpenTarget,
+        [fresh, file_name, use](TargetState&) { return TargetState{std::move(*fresh), file_name, 0, use}; }, true);
+    use_notes_[1].reset();
+    scenes_[1] = nullptr;
+    scene_problems_[1].reset();
+    target_view_.reset(target_package().width(), target_package().height());
+}
+
+void Workspace::use_source(Package package) {
+    document_.replace_source(std::move(package));
+    source_use_ = nullptr;
+    use_notes_[0].reset();
+    scenes_[0] = nullptr;
+    scene_problems_[0].reset();
+    source_view_.reset(source_package().width(), source_package().height());
+}
+
+void Workspace::use_target(Package package) { replace_target(std::move(package), {}, nullptr); }
+
+std::optional<Phrase> Workspace::save_question(const std::string& file_name) const {
+    return transparency_loss_question(file_name, target_package());
+}
+
+Task Workspace::save(std::string file_name, std::function<void(bool written)> then) {
+    // The target as it is now; the revision written is this one, whatever
+    // happens to the target meanwhile.
+    const Revision revision = document_.revision();
+    Job::Work work = [this, file_name, revision, then = std::move(then),
+                      target = snapshot(target_package())](Progress& progress) -> Job::Commit {
+        const bool written = write_package(file_name, *target, progress);
+        return [this, file_name, revision, then, written] {
+            if (written) document_.mark_saved(revision, file_name);
+            if (then) then(written);
+        };
+    };
+    return {std::move(work), is_small_package(target_package())};
+}
+
+std::optional<Phrase> Workspace::export_refusal(const std::string& base) const {
+    return export_base_refusal(base, target_package());
+}
+
+Task Workspace::export_level(std::string output, std::string base,
+                             std::function<void(const ExportOutcome&)> then) const {
+    Job::Work work = [output, base, then = std::move(then), target = snapshot(target_package()),
+                      ttcolor = options_.ttcolor](Progress& progress) -> Job::Commit {
+        ExportOutcome outcome;
+        const ExportResult result = tilesmith::export_level(output, base, *target, progress);
+        outcome.refusal = refusal_message(result);
+        // What the export changed among the tiles the level maps; written is
+        // written, whatever this part meets.
+        if (!outcome.refusal) outcome.note = export_note(base, *target, ttcolor, progress);
+        return [then, outcome] {
+            if (then) then(outcome);
+        };
+    };
+    return {std::move(work), is_small_package(target_package())};
+}
+
+const TextureUse* Workspace::texture_use(Side side) const {
+    return side == Side::source ? source_use_.get() : document_.target_state().use.get();
+}
+
+Side Workspace::scene_side() const {
+    return scenes_[1] || scene_problems_[1] ? Side::target : Side::source;
+}
+
+std::optional<Phrase> Workspace::texture_use_note(Side side) {
+    std::optional<Phrase> note;
+    note.swap(use_notes_[side == Side::source ? 0 : 1]);
+    return note;
+}
+
+void Workspace::pak_make(int columns, int rows, PackedColor background, bool modify) {
+    // The dialog's track bars allow 1..32 columns and 1..128 rows.
+    columns = std::clamp(columns, 1, 32);
+    rows = std::clamp(rows, 1, 128);
+    document_.replace_target(
+        modify ? Msg::StepResizePackage : Msg::StepNewPackage,
+        [&](TargetState& old) {
+            // A resized package no longer has its level's pages where they were.
+            TargetState fresh{modify ? old.pixels.clone() : Package(), old.file_name, old.saved, nullptr};
+            fresh.pixels.set_brush(background);
+            fresh.pixels.resize(kTileSide * columns, kTileSide * rows);
+            if (!modify) {
+                fresh.pixels.fill_rect(0, 0, fresh.pixels.width(), fresh.pixels.height(), background);
+                fresh.file_name.clear();
+            }
+            return fresh;
+        },
+        // A fresh package holds no work yet.
+        !modify);
+    use_notes_[1].reset();
+    scenes_[1] = nullptr;
+    scene_problems_[1].reset();
+    target_view_.reset(target_package().width(), target_package().height());
+}
+
+}  // namespace tilesmith

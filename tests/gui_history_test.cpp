@@ -1,0 +1,53 @@
+// The Edit menu names the step it undoes; the history panel lists the steps
+// and jumps to any of them.
+#include <QDockWidget>
+#include <QListWidget>
+#include <QTest>
+
+#include "gui_window_support.h"
+
+namespace tilesmith::test {
+namespace {
+
+class History : public WindowTest {};
+
+TEST_F(History, UndoAndRedoNameTheirStepInBothLanguages) {
+    open();
+    trigger("ed_90stopni");
+    EXPECT_EQ(action("ed_cofnij")->text(), QString::fromUtf8("Cofnij: Obróć o 90 stopni"));
+    EXPECT_EQ(action("tool_cofnij")->toolTip(), action("ed_cofnij")->text());
+    trigger("jezyk_eng");
+    EXPECT_EQ(action("ed_cofnij")->text(), QStringLiteral("Undo Rotate 90 degrees"));
+    trigger("ed_cofnij");
+    EXPECT_EQ(action("ed_ponow")->text(), QStringLiteral("Redo Rotate 90 degrees"));
+    EXPECT_EQ(action("ed_cofnij")->text(), QStringLiteral("Undo"));
+}
+
+TEST_F(History, ThePanelJumpsToAStepAndTheSavedMarkFollows) {
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    trigger("view_history");
+    auto* list = window->findChild<QListWidget*>(QStringLiteral("history_list"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(window->findChild<QDockWidget*>(QStringLiteral("history_panel"))->isVisible());
+    trigger("tx_del");
+    trigger("tx_add");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("Dodaj"));
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(window->isWindowModified());
+
+    const auto click_row = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    click_row(0);
+    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_FALSE(window->isWindowModified()) << "back at the state nothing changed";
+    EXPECT_TRUE(list->item(0)->text().contains(entry(int(Msg::HistorySaved)).section(QStringLiteral("%1"), 1)));
+    click_row(2);
+    EXPECT_EQ(ws().undo_count(), 2);
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+}  // namespace
+}  // namespace tilesmith::test
