@@ -216,7 +216,7 @@ Bytes level_data(const RoomLevelSpec& w) {
     o.u16(0);
     o.zeros(tr4 ? 740 : 900);
     write_empty(o, 2);  // sound details, sample indices
-    if (!tr4) o.zeros(6);
+    o.zeros(6);  // three zero words close the block, in both games
     return o.bytes;
 }
 
