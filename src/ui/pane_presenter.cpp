@@ -32,7 +32,8 @@ int index_of(Side side) { return side == Side::source ? 0 : 1; }
 PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard command, Guard guard,
                              std::function<void(const QString&)> show_pixel)
     : workspace_(workspace), show_pixel_(std::move(show_pixel)) {
-    for (const auto& [side, name] : {std::pair{Side::source, "surf1"}, std::pair{Side::target, "surf2"}}) {
+    for (const auto& [pane_side, name] : {std::pair{Side::source, "surf1"}, std::pair{Side::target, "surf2"}}) {
+        const Side side = pane_side;  // Clang 14 cannot capture a structured binding
         PaneEvents events;
         events.compose = [this, side]() -> const QImage& { return compose(side); };
         events.press = [this, side, command](MouseButton b, int x, int y, bool extend) {
