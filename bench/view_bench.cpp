@@ -50,7 +50,7 @@ void region_transfer_and_undo(benchmark::State& state) {
     ws.use_source(level_package());
     ws.use_target(level_package());
     ws.select(Side::source, Rect::of_size(0, 0, 256, 64 * 64));
-    ws.set_option(&Options::automove, false);
+    ws.set_automove(false);
     for (auto _ : state) {
         ws.tx_add();
         ws.ed_cofnij();
