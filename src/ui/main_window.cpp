@@ -65,7 +65,12 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
 }
 
 // The jobs go first: a job still running is stopped and waited for.
-MainWindow::~MainWindow() { jobs_.reset(); }
+MainWindow::~MainWindow() {
+    jobs_.reset();
+    // The widgets outlive this object's own part: a dock hiding as the window
+    // goes must not call back into a window that is no longer one.
+    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+}
 
 void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his) {
     filenew_ = filenew;
