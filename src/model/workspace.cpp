@@ -195,7 +195,7 @@ OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptio
 }
 
 OpenAnswer Workspace::commit_source(OpenedFile opened) {
-    if (!opened.result) return {};
+    if (!opened.result) return {false, std::nullopt, no_known_kind(opened.file_name)};
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_source(std::move(opened.package));
     source_origin_.file = opened.file_name;
@@ -204,7 +204,7 @@ OpenAnswer Workspace::commit_source(OpenedFile opened) {
 }
 
 OpenAnswer Workspace::commit_target(OpenedFile opened) {
-    if (!opened.result) return {};
+    if (!opened.result) return {false, std::nullopt, no_known_kind(opened.file_name)};
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_target(std::move(opened.package));
     target_origin_.file = opened.file_name;

@@ -206,7 +206,7 @@ enum class Msg : int {
     TextureUseUnknown = 372,      // %1 the level, %2 why its structures cannot be walked
     TextureUseOnlyInLevels = 374, // asked of an image or object package
     ShowTextureUse = 376,         // View menu check item
-    UsedByFaces = 378,            // status bar, %1 object and sprite textures mapping the tile
+    UsedByFaces = 378,            // status bar, %1 object and sprite textures mapping the pixel
     TilesChangedUsed = 380,       // after an export: %1 tiles changed, %2 of them mapped by the level
     MarkerMissing = 382,          // %1 the marker, %2 the byte, in the %2 of TextureUseUnknown
     LevelDataCannotInflate = 384, // %1 the stated size of the level data block
@@ -222,8 +222,13 @@ enum class Msg : int {
     TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     WordsNotZero = 402,           // %1 words from byte %2 of the level data are not zero
     LevelBytesIgnored = 404,      // a warning: %1 the level, %2 bytes after its last structure
+    UsedByNoFace = 406,           // status bar: no texture maps the pixel under the pointer
+    UsedByOneFace = 408,          // status bar: %1 (1) texture maps it
+    UsedByFewFaces = 410,         // status bar: %1 textures, Polish 2-4, 22-24...; UsedByFaces the rest
+    NoKnownKind = 412,            // %1 a file no format reads, %2 the extensions read
+    AllFilesFilter = 414,         // the open dialogs' last type line
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 406,
+    EndOfTable = 416,
 };
 
 // The pair's text in the given language, UTF-8.

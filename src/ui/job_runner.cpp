@@ -12,9 +12,9 @@ namespace tilesmith {
 namespace {
 // Often enough for a gauge that moves smoothly, seldom enough to cost nothing.
 constexpr int kPollMilliseconds = 30;
-// A file this small reads, and a package this small writes, in a few
-// milliseconds; pictures that pack many pixels into few bytes count smaller.
-constexpr std::uintmax_t kSmallFileBytes = 2 << 20, kSmallPictureBytes = 256 << 10;
+// A file this small reads (its format's read cost times its bytes), and a
+// package this small writes, in a few milliseconds.
+constexpr std::uintmax_t kSmallFileBytes = 2 << 20;
 constexpr long long kSmallPackagePixels = 1 << 20;
 }  // namespace
 
@@ -22,9 +22,8 @@ bool is_small_file(const std::string& file) {
     // A file whose size cannot be had is read here: the reader says why it failed.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    const std::string extension = file_extension(file);
-    const bool picture = extension == ".png" || extension == ".jpg" || extension == ".jpeg";
-    return error || size <= (picture ? kSmallPictureBytes : kSmallFileBytes);
+    const FileFormat* format = format_of_file(file);
+    return error || size * std::uintmax_t(format ? format->read_cost : 1) <= kSmallFileBytes;
 }
 
 bool is_small_package(const Package& package) {

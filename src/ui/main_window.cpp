@@ -208,7 +208,7 @@ QString MainWindow::dropped_file(const QMimeData* data) const {
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) continue;
         const QString file = url.toLocalFile();
-        return is_readable_extension(file_extension(local_path(file))) ? file : QString();
+        return is_readable_file(local_path(file)) ? file : QString();
     }
     return {};
 }
