@@ -70,7 +70,7 @@ function(tilesmith_man_page program summary)
   install(FILES ${_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
 if(HELP2MAN_EXECUTABLE AND GZIP_EXECUTABLE)
-  tilesmith_man_page(tilesmith-cli "convert, inspect, export and change texture packages")
+  tilesmith_man_page(tilesmith-cli "convert, inspect, export, change and collect texture packages")
   if(TILESMITH_BUILD_GUI)
     tilesmith_man_page(tilesmith "editor of texture packages of 64 x 64 tiles")
   endif()
@@ -144,6 +144,25 @@ if(TILESMITH_BUILD_TESTS)
   add_test(NAME cli_version COMMAND tilesmith-cli --version)
   set_tests_properties(cli_version PROPERTIES
     PASS_REGULAR_EXPRESSION "^tilesmith-cli ${PROJECT_VERSION}\n$")
+endif()
+
+# A stripped install (`cmake --install build --strip`, and so the package) also
+# drops the compiler's notes from every program and module, as Debian strips.
+if(CMAKE_OBJCOPY)
+  set(_drop_notes [[
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(_file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+        set(_file "$ENV{DESTDIR}${_file}")
+        file(READ "${_file}" _magic LIMIT 4 HEX)
+        if(_magic STREQUAL "7f454c46")
+          execute_process(COMMAND "@CMAKE_OBJCOPY@" --remove-section=.comment "${_file}"
+                          COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+      endforeach()
+    endif()
+  ]])
+  string(CONFIGURE "${_drop_notes}" _drop_notes @ONLY)
+  install(CODE "${_drop_notes}")
 endif()
 
 include(${PROJECT_SOURCE_DIR}/cmake/package.cmake)

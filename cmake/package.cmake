@@ -1,8 +1,6 @@
 # The Debian package: `cmake --build build --target package` writes
 # tilesmith_<version>_<arch>.deb, installing under /usr.
-
-set(TILESMITH_MAINTAINER "The Tilesmith developers <tilesmith@users.noreply.github.com>"
-    CACHE STRING "Maintainer of the Debian package, \"Name <address>\"")
+include(${PROJECT_SOURCE_DIR}/cmake/deb_description.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tilesmith)
@@ -16,6 +14,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Stripped as Debian strips its programs: symbols and the compiler's notes
+# (see the programs' install rules).
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -28,16 +28,17 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # language switch with Qt's own texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# CPack puts the summary above this as the synopsis line.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+# CPack puts the summary above this as the synopsis line, and a space before
+# each line of this.
+tilesmith_wrap_description(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Tilesmith edits texture packages: 24-bit images made of 64 x 64 tiles, as
 Tomb Raider 1-5 levels store their textures in 256 x 256 pages. It pulls
-textures out of TGA, BMP, JPEG and PNG images, levels (.phd, .tub, .tr2,
-.tr4, .trc) and object packages (.wad), assembles a target package tile by
-tile in two panes, changes tiles with fourteen effects, and writes the result
-as an image or into a copy of a level.
-.
+textures out of TGA, BMP, JPEG and PNG images, levels (.phd, .tub, .tr2, .tr4,
+.trc) and object packages (.wad), assembles a target package tile by tile in
+two panes, changes tiles with fourteen effects, and writes the result as an
+image or into a copy of a level.
+
 The command-line tool tilesmith-cli converts, inspects, exports and changes
-packages in scripts.")
+packages in scripts." 79)
 
 include(CPack)

@@ -4,6 +4,12 @@
 set(TILESMITH_RELEASE_DATE 2026-12-07)  # the day PROJECT_VERSION was released
 set(TILESMITH_APP_ID io.github.tilesmith.Tilesmith)
 set(TILESMITH_HOMEPAGE https://tilesmith.github.io)
+# Signs the package and its changelog.
+set(TILESMITH_MAINTAINER "The Tilesmith developers <tilesmith@users.noreply.github.com>"
+    CACHE STRING "Maintainer of the Debian package, \"Name <address>\"")
+if(NOT TILESMITH_MAINTAINER MATCHES "^[^ <>][^<>]* <[^ <>@]+@[^ <>@]+>$")
+  message(FATAL_ERROR "TILESMITH_MAINTAINER \"${TILESMITH_MAINTAINER}\" is not \"Name <address>\"")
+endif()
 
 configure_file(${PROJECT_SOURCE_DIR}/cmake/version.h.in
                ${PROJECT_BINARY_DIR}/generated/tilesmith_version.h @ONLY)

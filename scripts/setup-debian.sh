@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what building and testing Tilesmith needs on Debian 12, if missing.
+# Installs what building and testing Tilesmith needs on Debian 12, if missing;
+# the package target also needs dpkg-dev (dpkg-shlibdeps) and file.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libspng-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           help2man appstream desktop-file-utils shared-mime-info libglib2.0-bin
-          qt6-translations-l10n)
+          qt6-translations-l10n dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

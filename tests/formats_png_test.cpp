@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
 
 #include "core/error.h"
 #include "core/progress.h"
@@ -48,6 +51,18 @@ std::vector<int> rgb8(int x, int y) {
     return {red_of(c), green_of(c), blue_of(c)};
 }
 
+// 16 bits to 8, rounded to the nearest.
+std::uint8_t nearest(int v) { return std::uint8_t((v * 255 + 32767) / 65535); }
+
+KindCase keyed_case() {
+    // Truecolour with a transparent key colour: that colour, and only it, is a hole.
+    PngPicture s = picture(8, 2, false, [](int x, int y) {
+        return hole(x, y) ? std::vector<int>{1, 2, 3} : rgb8(x, y);
+    });
+    s.transparency = {0, 1, 0, 2, 0, 3};
+    return {"rgb_with_key_colour", s, rgb_with_holes};
+}
+
 KindCase palette_case() {
     PngPicture s = picture(8, 3, false, [](int x, int y) { return std::vector<int>{(x + y) % 3}; });
     s.palette = {200, 10, 10, 10, 200, 10, 0, 0, 0};
@@ -72,6 +87,27 @@ const KindCase kKinds[] = {
           }),
      rgb_with_holes},
     palette_case(),
+    keyed_case(),
+    {"rgba8",
+     picture(8, 6, false,
+             [](int x, int y) {
+                 std::vector<int> c = rgb8(x, y);
+                 c.push_back(hole(x, y) ? 127 : 128);
+                 return c;
+             }),
+     rgb_with_holes},
+    {"rgba8_interlaced",
+     picture(8, 6, true,
+             [](int x, int y) {
+                 std::vector<int> c = rgb8(x, y);
+                 c.push_back(hole(x, y) ? 0 : 255);
+                 return c;
+             }),
+     rgb_with_holes},
+    // Samples that are no multiple of 257: the nearest 8-bit value, not the high byte.
+    {"rgb16_rounded",
+     picture(16, 2, false, [](int x, int y) { return std::vector<int>{level(x, y) * 256, x * 5000, y * 6000}; }),
+     [](int x, int y) { return pack_rgb(nearest(level(x, y) * 256), nearest(x * 5000), nearest(y * 6000)); }},
 };
 
 class PngKinds : public ::testing::TestWithParam<KindCase> {};
@@ -113,12 +149,84 @@ TEST(PngWriter, MagentaBecomesTransparentAndTheRoundTripKeepsEveryPixel) {
     EXPECT_EQ(back, p);
 }
 
-Bytes good_png() { return png_bytes(picture(8, 2, false, rgb8)); }
+// The two ways a file is decoded: our own loop (8-bit truecolour) and libspng's (the rest).
+Bytes good_png(bool truecolour = true) {
+    return truecolour ? png_bytes(picture(8, 2, false, rgb8))
+                      : png_bytes(picture(8, 0, false, [](int x, int y) { return std::vector<int>{level(x, y)}; }));
+}
 
 struct Hostile {
     const char* name;
     Bytes bytes;
 };
+
+// Large enough to be compressed in several pieces, and busy enough that the
+// pieces are no mere runs; a stripe of holes.
+Package busy_package() {
+    Package p(1100, 1000, kBlack);
+    std::uint32_t noise = 1;
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const std::uint8_t n = std::uint8_t(noise >> 29);
+            p.set_pixel(x, y, y == 500 ? kTransparent : pack_rgb(std::uint8_t(x + n), std::uint8_t(y - n), std::uint8_t(x ^ y)));
+        }
+    return p;
+}
+
+TEST(PngWriter, PiecesMakeOneStreamThatOtherDecodersRead) {
+    TempDir dir;
+    const Package p = busy_package();
+    CountingProgress progress;
+    save_png(dir.file("out.png"), p, progress);
+    EXPECT_EQ(progress.position(), p.height());
+    const QImage written(QString::fromStdString(dir.file("out.png")));
+    ASSERT_EQ(written.size(), QSize(p.width(), p.height()));
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const PackedColor c = p.pixel(x, y);
+            ASSERT_EQ(written.pixel(x, y), c == kTransparent ? qRgba(255, 0, 255, 0) : qRgb(red_of(c), green_of(c), blue_of(c)))
+                << x << "," << y;
+        }
+    // Without the transparent colour, no transparency chunk.
+    save_png(dir.file("plain.png"), Package(64, 64, kWhite), progress);
+    const Bytes plain = read_bytes(dir.file("plain.png"));
+    EXPECT_EQ(std::search(plain.begin(), plain.end(), std::begin("tRNS"), std::end("tRNS") - 1), plain.end());
+}
+
+// Asks the work to stop at its `at`-th step.
+class StopAt : public Progress {
+public:
+    explicit StopAt(int at) : left_(at) {}
+    void reset(int) override {}
+    void step() override {
+        if (--left_ <= 0) throw Cancelled();
+    }
+    bool cancelled() const override { return left_ <= 0; }
+
+private:
+    std::atomic<int> left_;
+};
+
+TEST(PngCodec, AStopMidwayChangesNothing) {
+    TempDir dir;
+    const Package p = busy_package();
+    CountingProgress counting;
+    save_png(dir.file("old.png"), p, counting);
+    const Bytes old = read_bytes(dir.file("old.png"));
+    Package target(64, 64, kWhite);
+    const Package before = target.clone();
+    for (const bool truecolour : {true, false}) {
+        write_bytes(dir.file("in.png"), truecolour ? old : good_png(false));
+        StopAt stop(5);
+        EXPECT_THROW(open_png(dir.file("in.png"), target, stop), Cancelled);
+        EXPECT_EQ(target, before);
+    }
+    StopAt stop(500);
+    EXPECT_THROW(save_png(dir.file("old.png"), Package(1100, 1000, kWhite), stop), Cancelled);
+    EXPECT_EQ(read_bytes(dir.file("old.png")), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2) << "no temporary file left";
+}
 
 Bytes with_size(std::uint32_t w, std::uint32_t h) {
     Bytes b = good_png();
@@ -132,25 +240,34 @@ Bytes with_size(std::uint32_t w, std::uint32_t h) {
     return b;
 }
 
-std::vector<Hostile> hostile_files() {
-    Bytes truncated = good_png();
+std::vector<Hostile> hostile_files(bool truecolour) {
+    Bytes truncated = good_png(truecolour);
     truncated.resize(truncated.size() - 40);
-    Bytes bad_crc = good_png();
+    Bytes bad_crc = good_png(truecolour);
     bad_crc[bad_crc.size() - 20] ^= 0x55;  // inside IDAT
-    Bytes not_png = good_png();
+    Bytes not_png = good_png(truecolour);
     not_png[1] = 'X';
-    return {{"truncated", truncated},
-            {"damaged_data", bad_crc},
-            {"wrong_signature", not_png},
-            {"empty", {}},
+    // Every pixel there, the end chunk missing.
+    Bytes no_end = good_png(truecolour);
+    no_end.resize(no_end.size() - 12);
+    // A damaged chunk before the pixels.
+    Bytes bad_text = good_png(truecolour);
+    Bytes text = png_chunk("tEXt", {'a', 0, 'b'});
+    text.back() ^= 1;
+    bad_text.insert(bad_text.begin() + 33, text.begin(), text.end());
+    return {{"truncated", truncated},     {"damaged_data", bad_crc},
+            {"wrong_signature", not_png}, {"empty", {}},
+            {"no_end_chunk", no_end},     {"damaged_chunk_before_the_pixels", bad_text},
             {"huge_announced_size", with_size(60000, 60000)},
+            {"rows_far_beyond_the_file", with_size(16384, 16384)},
             {"zero_width", with_size(0, 11)}};
 }
 
 TEST(PngReader, DamagedFilesAreRefusedAndThePackageStays) {
     TempDir dir;
-    for (const Hostile& h : hostile_files()) {
-        SCOPED_TRACE(h.name);
+    for (const bool truecolour : {true, false})
+    for (const Hostile& h : hostile_files(truecolour)) {
+        SCOPED_TRACE(std::string(h.name) + (truecolour ? " truecolour" : " grey"));
         write_bytes(dir.file("bad.png"), h.bytes);
         Package p(64, 64, kWhite);
         const Package before = p.clone();

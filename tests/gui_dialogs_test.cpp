@@ -63,6 +63,7 @@ public:
         ++colour_requests;
         return colour;
     }
+    std::optional<int> ask_number(QWidget*, const QString&, int, int, int) override { return std::nullopt; }
 };
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }

@@ -78,6 +78,7 @@ public:
     std::deque<bool> question_answers;
     std::deque<SaveAnswer> save_change_answers;
     std::deque<QColor> colour_answers;
+    std::deque<int> number_answers;
     QStringList open_filters, save_filters, save_suffixes, open_folders, save_folders, questions,
         save_questions, warnings, informations, errors, links, save_selected;
     std::vector<QColor> colour_initials;
@@ -115,6 +116,11 @@ public:
         return pop(colour_answers, QColor());
     }
     void open_link(const QString& url) override { links << url; }
+    std::optional<int> ask_number(QWidget*, const QString& label, int, int, int) override {
+        questions << label;
+        if (number_answers.empty()) return std::nullopt;
+        return pop(number_answers, 0);
+    }
 
 private:
     template <class T>

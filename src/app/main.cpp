@@ -17,7 +17,6 @@
 #include "ui/main_window.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "formats/format_registry.h"
-#include "formats/qt_codecs.h"
 #include "formats/supported_games.h"
 #include "tilesmith_version.h"
 
@@ -69,8 +68,6 @@ bool starts_with_option(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (starts_with_option(argc, argv)) answer_options(argc, argv);
     QApplication app(argc, argv);
-    // Before any job can decode a picture on a worker thread.
-    tilesmith::set_picture_allocation_limit();
     name_the_application();
     QGuiApplication::setDesktopFileName(QStringLiteral(TILESMITH_APP_ID));
     // Qt's standard buttons and the file and colour dialogs follow the

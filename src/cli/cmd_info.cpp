@@ -1,9 +1,11 @@
 // tilesmith-cli info: the package size of a file in pixels and tiles; for a
-// level its kind and pages; with --usage, how much of each page its textures map.
+// level its kind and pages; with --usage, how much of each page its textures
+// map; with --rooms, its rooms' faces and the static meshes placed in them.
 #include <cstdio>
 
 #include "cli/cli.h"
 #include "core/dimensions.h"
+#include "formats/level_geometry.h"
 #include "formats/level_kind.h"
 #include "formats/level_textures.h"
 #include "model/texture_use.h"
@@ -31,9 +33,10 @@ void print_usage(const TextureUse& use) {
 
 int cmd_info(const std::vector<std::string>& args) {
     std::vector<std::string> files;
-    bool usage = false;
+    bool usage = false, rooms = false;
     for (const auto& a : args) {
         if (a == "--usage") usage = true;
+        else if (a == "--rooms") rooms = true;
         else if (a.size() > 1 && a[0] == '-') return usage_error("info: unknown option \"" + a + "\"");
         else files.push_back(a);
     }
@@ -52,6 +55,11 @@ int cmd_info(const std::vector<std::string>& args) {
         if (const auto warning = ignored_bytes_warning(file, *refs))
             std::fprintf(stderr, "tilesmith-cli: %s\n", warning->text(Language::English).c_str());
     }
+    std::optional<LevelGeometry> geometry;
+    if (rooms) {
+        geometry = read_level_rooms(file);
+        if (!geometry) return failure(std::string(text_of(Msg::RoomsOnlyInLevels, Language::English)));
+    }
     // A level says what it is and how many pages it holds before its size.
     const FileFormat* format = format_of_file(file);
     if (format && format->kind != FormatKind::image) {
@@ -62,6 +70,11 @@ int cmd_info(const std::vector<std::string>& args) {
     }
     std::printf("%d x %d pixels, %d x %d tiles\n", package.width(), package.height(),
                 package.width() / kTileSide, package.height() / kTileSide);
+    if (geometry)
+        std::printf("rooms: %zu, room faces: %lld (%lld quads, %lld triangles), static meshes placed: %lld\n",
+                    geometry->rooms.size(), (long long)(geometry->quad_count() + geometry->triangle_count()),
+                    (long long)geometry->quad_count(), (long long)geometry->triangle_count(),
+                    (long long)geometry->placed_static_count());
     if (use) print_usage(*use);
     return std::fflush(stdout) == 0 ? kOk : failure("cannot write to standard output");
 }

@@ -26,18 +26,35 @@ std::string usage_text() {
     extension_list(FormatRole::write) + ").\n"
     "        --8bit                   read TR2/TR3 levels from their 8-bit pages\n"
     "        --no-transparency-fix    keep level pixels marked transparent in their own colour\n"
-    "  info FILE [--usage]\n"
+    "  info FILE [--usage] [--rooms]\n"
     "      Print the package size of FILE in pixels and tiles.\n"
     "        --usage                  for a level, also its object and sprite textures and, a line\n"
     "                                 per page (numbered from 0, as the level numbers them), the\n"
     "                                 pixels they map as a whole percent (0% and 100% only for\n"
     "                                 none and all) and the 64 x 64 tiles they leave unused\n"
+    "        --rooms                  for a level, also its rooms, their quads and triangles and\n"
+    "                                 the static meshes placed in them, alternate rooms included\n"
     "  export PACKAGE BASE OUTPUT\n"
     "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) + "),\n"
     "      a " + tilesmith::supported_games() + " level, named OUTPUT.\n"
     "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
     "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n" +
     tilesmith::cli::effect_usage_lines() +
+    "  collect OUTPUT INPUT... [--unique] [--used-only] [--tolerance N] [--width TILES]\n"
+    "          [--manifest FILE]\n"
+    "      Write the 64 x 64 tiles of every INPUT (images, levels, object packages; a folder\n"
+    "      is searched with its subfolders for the input extensions above), in input order,\n"
+    "      as one package OUTPUT of any output extension, the rest of its last row in the\n"
+    "      transparent colour; then print \"tiles: read N, written M (D duplicates, U unused)\".\n"
+    "      An input that cannot be read is named and skipped, and the status is then 1.\n"
+    "        --unique                 only the first of each kind of tile\n"
+    "        --used-only              of a level, only the tiles some face or sprite maps\n"
+    "        --tolerance N            tiles match when no channel of a pixel differs by more\n"
+    "                                 than N (0 to 255, default 0: the same pixels)\n"
+    "        --width TILES            tiles across the package (1 to 256, default 4)\n"
+    "        --manifest FILE          a CSV line per tile written: its number from 0, the\n"
+    "                                 file it came from, the page (from 0), x and y in pixels\n"
+    "                                 within the page, and how many inputs held such a tile\n"
     "\n"
     "Exit status: 0 success, 1 refused file or error, 2 usage error.\n";
 }
@@ -69,6 +86,7 @@ int main(int argc, char** argv) {
         if (command == "info") return cmd_info(args);
         if (command == "export") return cmd_export(args);
         if (command == "effect") return cmd_effect(args);
+        if (command == "collect") return cmd_collect(args);
         return usage_error("unknown command \"" + command + "\"");
     } catch (const tilesmith::Error& e) {
         return failure(e.what());

@@ -121,6 +121,20 @@ void Package::resize(int width, int height) {
     swap(fresh);
 }
 
+void Package::reserve_rows(int height) {
+    data_.reserve(stride_ * std::size_t(std::max(height, 0)));
+}
+
+void Package::add_rows(int rows) {
+    if (rows <= 0) return;
+    const int first = height_;
+    data_.resize(stride_ * (std::size_t(height_) + std::size_t(rows)));
+    height_ += rows;
+    fill_span(row(first), width_, brush_);
+    clear_padding(row(first), width_, stride_);
+    for (int y = first + 1; y < height_; ++y) std::memcpy(row(y), row(first), stride_);
+}
+
 void Package::fill_rect(int x, int y, int w, int h, PackedColor c) {
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min<long long>((long long)x + w, width_), y1 = std::min<long long>((long long)y + h, height_);

@@ -84,6 +84,14 @@ public:
     // Keeps the top-left pixels at their coordinates, drops what falls outside
     // and fills new area with the brush colour. Negative sizes count as 0.
     void resize(int width, int height);
+    // Room for `height` rows of the present width, so that add_rows() up to
+    // it never moves the pixels: a package that grows a band at a time then
+    // never holds two copies of itself. Room never written costs address
+    // space only, where the system maps memory as it is touched. Throws
+    // std::bad_alloc when not even the address space is there.
+    void reserve_rows(int height);
+    // `rows` rows of the brush colour added at the bottom.
+    void add_rows(int rows);
     // Fills the part of the rectangle inside the package.
     void fill_rect(int x, int y, int w, int h, PackedColor c);
     // Copies the w x h rectangle at (sx, sy) of `src` to (dx, dy) of this package;

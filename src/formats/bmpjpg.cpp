@@ -1,5 +1,5 @@
-// BMP and JPEG files: reading by extension, BMP through Qt's image reader (qt/),
-// JPEG through libjpeg; the 24-bit BMP writer.
+// BMP and JPEG files: reading by extension, BMP through our own decoder
+// (bmp_read.cpp), JPEG through libjpeg; the 24-bit BMP writer.
 #include "formats/bmpjpg.h"
 
 #include <algorithm>
@@ -10,9 +10,9 @@
 #include "core/checked.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "formats/bmp_codec.h"
 #include "formats/format_registry.h"
 #include "formats/jpeg_codec.h"
-#include "formats/qt_codecs.h"
 
 namespace tilesmith {
 
@@ -21,10 +21,9 @@ namespace {
 constexpr int kBmpFileHeader = 14;
 constexpr int kBmpInfoHeader = 40;
 
-// Qt's decoder sizes the picture from the header and reads what rows it
-// finds, leaving the others black. A header announcing more pixel data than
-// the file holds is refused here, before anything is allocated. Headers this
-// does not understand are left to the decoder, which refuses them itself.
+// A header announcing more pixel data than the file holds is refused here,
+// before anything is allocated. Headers this does not understand are left to
+// the decoder, which refuses them itself.
 void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
     unsigned char h[38] = {};
     const std::size_t got = in.read_some(h, sizeof h);
@@ -74,12 +73,14 @@ void check_bmp_holds_its_pixels(const std::string& file_name, InFile& in) {
 }
 
 void read_bmp(const std::string& file_name, Package& fresh, Progress& progress) {
-    // Our own messages for a missing file or a folder, before Qt's vaguer ones.
     {
         InFile probe(file_name);
         check_bmp_holds_its_pixels(file_name, probe);
     }
-    qt_codecs().read_bmp(file_name, fresh, progress);
+    // One step: the rows are read in one go.
+    progress.reset(1);
+    read_bmp_pixels(file_name, fresh, progress);
+    progress.step();
 }
 
 // The decoding steps both pictures share: the gauge, a fresh package swapped in at the end.

@@ -8,7 +8,7 @@
 
 namespace tilesmith {
 
-extern const FileFormat kBmpFormat;   // through Qt's image reader
+extern const FileFormat kBmpFormat;   // our own decoder
 extern const FileFormat kJpegFormat;  // through libjpeg
 
 // Reads a file of either format, by its extension; throws Error for any other.

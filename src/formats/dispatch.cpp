@@ -6,6 +6,11 @@
 
 namespace tilesmith {
 
+bool is_readable_extension(const std::string& extension) {
+    const FileFormat* format = find_format(extension);
+    return format && serves(*format, FormatRole::read);
+}
+
 bool is_readable_file(const std::string& file_name) {
     const FileFormat* format = format_of_file(file_name);
     return format && serves(*format, FormatRole::read);

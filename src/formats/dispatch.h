@@ -11,6 +11,7 @@
 
 namespace tilesmith {
 
+bool is_readable_extension(const std::string& extension);
 // Whether a format reads the file: by its first bytes or its extension.
 bool is_readable_file(const std::string& file_name);
 bool is_writable_extension(const std::string& extension);

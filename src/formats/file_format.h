@@ -19,6 +19,8 @@
 namespace tilesmith {
 
 // The options menu items that readers consult.
+struct LevelGeometry;
+
 struct ReaderOptions {
     bool as_8bit = false;              // opcje_8bit
     bool correct_transparent = true;   // opcje_ttcolor
@@ -58,6 +60,9 @@ struct LevelVersion {
     LevelTextureRefs (*walk_textures)(InFile& in);
     // The number of the game (1-5) whose levels these are; 0 for others.
     int game = 0;
+    // The rooms and static meshes, by the same walk; throws Error as
+    // walk_textures does. nullptr with walk_textures.
+    LevelGeometry (*walk_rooms)(InFile& in) = nullptr;
 };
 
 // One entry of the registry. Each format's file defines its entry; the

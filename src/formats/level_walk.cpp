@@ -97,23 +97,29 @@ const LevelWalker* best_walk(std::initializer_list<const LevelWalker*> walks) {
     return best;
 }
 
-void walk_room(LevelWalker& w, const RoomLayout& room) {
+void walk_room(LevelWalker& w, const RoomLayout& room, GeometryStretches* keep) {
+    RoomStretch kept;
+    kept.at = w.at();
     w.skip_bytes(16, "room position");
-    w.counted(4, 2, "room geometry words");
+    kept.geometry = w.table(4, 2, "room geometry words");
     w.counted(2, 32, "room portals");
     const std::int64_t columns = w.count(2, "room sector");
     const std::int64_t rows = w.count(2, "room sector");
     w.skip(columns * rows, 8, "room sectors");
     w.skip_bytes(room.ambient_bytes, "room ambient light");
     w.counted(2, room.light_bytes, "room lights");
-    w.counted(2, room.static_mesh_bytes, "room static meshes");
+    kept.statics = w.table(2, room.static_mesh_bytes, "room static meshes");
+    kept.tail = w.at();
     w.skip_bytes(room.tail_bytes, "room alternate and flags");
+    kept.end = w.at();
+    if (keep && w.ok()) keep->rooms.push_back(kept);
 }
 
-void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes) {
+void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes,
+                                  GeometryStretches* keep) {
     w.counted(4, 2, "floor data words");
-    w.counted(4, 2, "mesh data words");
-    w.counted(4, 4, "mesh pointers");
+    const Table mesh_words = w.table(4, 2, "mesh data words");
+    const Table mesh_pointers = w.table(4, 4, "mesh pointers");
     w.counted(4, animation_bytes, "animations");
     w.counted(4, 6, "state changes");
     w.counted(4, 8, "animation dispatches");
@@ -121,7 +127,12 @@ void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, 
     w.counted(4, 4, "mesh tree words");
     w.counted(4, 2, "frame words");
     w.counted(4, model_bytes, "models");
-    w.counted(4, 32, "static meshes");
+    const Table static_meshes = w.table(4, 32, "static meshes");
+    if (keep) {
+        keep->mesh_words = mesh_words;
+        keep->mesh_pointers = mesh_pointers;
+        keep->static_meshes = static_meshes;
+    }
 }
 
 void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes) {
@@ -172,6 +183,7 @@ void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTex
         const std::uint16_t page_field = read_u16le(r + 2);
         const std::uint8_t* c = r + 4 + layout.skip_after_page;
         ObjectTextureRef t;
+        t.attribute = read_u16le(r);
         t.page = page_field & layout.page_mask;
         for (int k = 0; k < 4; ++k) t.corners[std::size_t(k)] = {corner_of(c + 4 * k), corner_of(c + 4 * k + 2)};
         const bool fourth_empty = read_u32le(c + 12) == 0;

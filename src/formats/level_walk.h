@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/file_io.h"
 #include "formats/texture_refs.h"
@@ -100,15 +101,31 @@ private:
     std::optional<Phrase> problem_;
 };
 
+// Where a walk asked for the level's geometry found it: each room's stretch
+// and parts, and the mesh tables. Only the places are kept; reading them is
+// level_geometry's work once the walk has succeeded.
+struct RoomStretch {
+    std::int64_t at = 0, end = 0;  // the whole room record
+    Table geometry;                // Tomb Raider 1-4: the geometry words
+    Table statics;                 // Tomb Raider 1-4: the static meshes placed
+    std::int64_t tail = 0;         // Tomb Raider 1-4: the alternate room, then the flags
+};
+struct GeometryStretches {
+    std::vector<RoomStretch> rooms;
+    Table mesh_words, mesh_pointers, static_meshes;
+};
+
 // The structures the games share, with what differs between them.
 struct RoomLayout {
     std::int64_t ambient_bytes, light_bytes, static_mesh_bytes, tail_bytes;
 };
 // A room of Tomb Raider 1-4: position, geometry words, portals, sectors,
 // ambient light, lights, static meshes, then alternate room, flags and more.
-void walk_room(LevelWalker& w, const RoomLayout& room);
-// From the floor data to the static meshes.
-void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes);
+// With `keep`, where its parts lie is added to it.
+void walk_room(LevelWalker& w, const RoomLayout& room, GeometryStretches* keep = nullptr);
+// From the floor data to the static meshes; with `keep`, where the mesh tables lie.
+void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes,
+                                  GeometryStretches* keep = nullptr);
 // The boxes, overlaps and zones, then the animated texture words.
 void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes);
 

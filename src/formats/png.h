@@ -1,4 +1,5 @@
-// PNG pictures, through Qt's image reader and writer.
+// PNG pictures: read through libspng, written by our own chunk writer with
+// libdeflate's compression.
 #pragma once
 #include <string>
 
@@ -9,8 +10,8 @@
 namespace tilesmith {
 
 // Transparency maps onto the program's transparent colour: a pixel with alpha
-// below 128 reads as magenta; written, magenta is fully transparent and every
-// other pixel opaque.
+// below 128 reads as magenta; written, magenta is the transparent colour of
+// the file's transparency chunk and every other pixel opaque.
 extern const FileFormat kPngFormat;
 
 ReadResult open_png(const std::string& file_name, Package& package, Progress& progress);

@@ -14,11 +14,14 @@ struct PageCorner {
 };
 
 // One object texture: its page (flag bits stripped) and its corners in the
-// order the level gives them; triangles use the first three.
+// order the level gives them; triangles use the first three. The attribute
+// tells how it is drawn: 0 opaque, 1 with its transparent pixels cut out,
+// 2 and above added to what lies behind.
 struct ObjectTextureRef {
     int page = 0;
     int corner_count = 4;
     std::array<PageCorner, 4> corners{};
+    std::uint16_t attribute = 0;
 };
 
 // One sprite texture: its page and rectangle in page pixels.

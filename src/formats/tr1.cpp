@@ -9,6 +9,7 @@
 #include "core/error.h"
 #include "formats/format_registry.h"
 #include "formats/level_format.h"
+#include "formats/level_geometry.h"
 #include "formats/level_walk.h"
 
 namespace tilesmith {
@@ -25,14 +26,14 @@ using Walker = LevelWalker;
 constexpr RoomLayout kTr1Room{2, 18, 18, 4};
 
 // From the page count to the end of the sprite sequences, shared by both orders.
-void walk_head(Walker& w, Tr1Layout& layout) {
+void walk_head(Walker& w, Tr1Layout& layout, GeometryStretches* keep) {
     std::int64_t& pages = layout.pages;
     pages = w.count(4, "texture page");
     w.skip_pages(pages, kPage8Bytes);
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, kTr1Room);
-    walk_meshes_to_static_meshes(w, 32, 18);
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, kTr1Room, keep);
+    walk_meshes_to_static_meshes(w, 32, 18, keep);
     layout.object_textures = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     layout.sprite_textures = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
@@ -108,11 +109,12 @@ Tr1Layout walk_checked(InFile& in) {
     return layout;
 }
 
-std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem) {
+std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem,
+                                      GeometryStretches* keep = nullptr) {
     FileBytes bytes(in);
     Walker head(bytes, kTr1PageCountOffset);
     Tr1Layout layout;
-    walk_head(head, layout);
+    walk_head(head, layout, keep);
     if (!head.ok()) {
         problem = head.problem();
         return std::nullopt;
@@ -153,16 +155,33 @@ Tr1Layout walk_tr1(InFile& in) {
     return *layout;
 }
 
+namespace {
+
+LevelTextureRefs refs_of(LevelBytes& bytes, const Tr1Layout& layout) {
+    LevelTextureRefs refs;
+    refs.ignored_bytes = layout.ignored;
+    read_object_textures(bytes, layout.object_textures, kTr123ObjectTexture, refs);
+    read_sprite_textures(bytes, layout.sprite_textures, SpriteMapping::size_words, refs);
+    return refs;
+}
+
+}  // namespace
+
 LevelTextureRefs walk_tr1_textures(InFile& in) {
     std::optional<Phrase> problem;
     const auto layout = try_walk_tr1(in, problem);
     if (!layout) refuse_texture_walk(in.path(), *problem);
     FileBytes bytes(in);
-    LevelTextureRefs refs;
-    refs.ignored_bytes = layout->ignored;
-    read_object_textures(bytes, layout->object_textures, kTr123ObjectTexture, refs);
-    read_sprite_textures(bytes, layout->sprite_textures, SpriteMapping::size_words, refs);
-    return refs;
+    return refs_of(bytes, *layout);
+}
+
+LevelGeometry walk_tr1_rooms(InFile& in) {
+    std::optional<Phrase> problem;
+    GeometryStretches found;
+    const auto layout = try_walk_tr1(in, problem, &found);
+    if (!layout) refuse_room_walk(in.path(), *problem);
+    FileBytes bytes(in);
+    return read_level_geometry(bytes, found, 1, refs_of(bytes, *layout), in.path());
 }
 
 ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent,
@@ -242,7 +261,7 @@ ReadResult read_tr1_format(const std::string& file_name, Package& package, const
 }
 
 constinit const LevelVersion kTr1Version{"Tomb Raider 1 level", tr1_signature, kTr1VersionExtensions,
-                                        Msg::LevelIsTr1, walk_tr1_textures, 1};
+                                        Msg::LevelIsTr1, walk_tr1_textures, 1, walk_tr1_rooms};
 constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
 
 }  // namespace

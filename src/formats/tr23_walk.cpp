@@ -2,6 +2,7 @@
 // the page count to the sample indices that end the file.
 #include "core/checked.h"
 #include "formats/level_format.h"
+#include "formats/level_geometry.h"
 #include "formats/level_walk.h"
 #include "formats/tr23.h"
 
@@ -20,13 +21,13 @@ constexpr RoomLayout kTr2Room{6, 24, 20, 4};
 constexpr RoomLayout kTr3Room{4, 24, 20, 7};
 
 // From the page count to the end of the static meshes.
-void walk_head(LevelWalker& w, Game game) {
+void walk_head(LevelWalker& w, Game game, GeometryStretches* keep) {
     const std::int64_t pages = w.count(4, "texture page");
     w.skip_pages(pages, kPage8Bytes + kPage16Bytes);
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(2, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, game == Game::tr2 ? kTr2Room : kTr3Room);
-    walk_meshes_to_static_meshes(w, 32, 18);
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) walk_room(w, game == Game::tr2 ? kTr2Room : kTr3Room, keep);
+    walk_meshes_to_static_meshes(w, 32, 18, keep);
 }
 
 // From the cameras to the animated textures.
@@ -46,10 +47,10 @@ LevelTextureRefs refs_of(LevelBytes& bytes, const Table& objects, const Table& s
 
 // Tomb Raider 2: the object and sprite textures after the static meshes; the
 // light map after the items, or in the demos right after the sprite sequences.
-LevelTextureRefs walk_tr2_textures(InFile& in) {
+LevelTextureRefs walk_tr2(InFile& in, GeometryStretches* keep) {
     FileBytes bytes(in);
     LevelWalker head(bytes, kTr2PageCountOffset);
-    walk_head(head, Game::tr2);
+    walk_head(head, Game::tr2, keep);
     const Table objects = head.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     const Table sprites = head.table(4, kSpriteTextureBytes, "sprite textures");
     head.counted(4, 8, "sprite sequences");
@@ -74,7 +75,7 @@ LevelTextureRefs walk_tr2_textures(InFile& in) {
 
 // Tomb Raider 3: the sprite textures after the static meshes, the object
 // textures after the animated textures. The version 0xFF180034 ends with its pages.
-LevelTextureRefs walk_tr3_textures(InFile& in) {
+LevelTextureRefs walk_tr3(InFile& in, GeometryStretches* keep) {
     FileBytes bytes(in);
     LevelWalker w(bytes, 0);
     const std::int64_t version = w.count(4, "version");
@@ -87,7 +88,7 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
         refs.ignored_bytes = w.ignored();
         return refs;
     }
-    walk_head(w, Game::tr3);
+    walk_head(w, Game::tr3, keep);
     const Table sprites = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
     walk_middle(w);
@@ -99,6 +100,17 @@ LevelTextureRefs walk_tr3_textures(InFile& in) {
     return refs_of(bytes, objects, sprites, w.ignored());
 }
 
+LevelTextureRefs walk_tr2_textures(InFile& in) { return walk_tr2(in, nullptr); }
+LevelTextureRefs walk_tr3_textures(InFile& in) { return walk_tr3(in, nullptr); }
+
+template <LevelTextureRefs (*walk)(InFile&, GeometryStretches*), int game>
+LevelGeometry walk_rooms(InFile& in) {
+    GeometryStretches found;
+    LevelTextureRefs refs = walk(in, &found);
+    FileBytes bytes(in);
+    return read_level_geometry(bytes, found, game, std::move(refs), in.path());
+}
+
 constexpr std::string_view kTr2Extensions[] = {".tr2"};
 
 bool tr2_signature(const std::uint8_t* first) { return read_u32le(first) == 0x0000002Du; }
@@ -108,9 +120,9 @@ bool tr3_signature(const std::uint8_t* first) {
 }
 
 constinit const LevelVersion kTr2Version{"Tomb Raider 2 level", tr2_signature, kTr2Extensions, Msg::LevelIsTr2,
-                                        walk_tr2_textures, 2};
+                                        walk_tr2_textures, 2, walk_rooms<walk_tr2, 2>};
 constinit const LevelVersion kTr3Version{"Tomb Raider 3 level", tr3_signature, kTr2Extensions, Msg::LevelIsTr3,
-                                        walk_tr3_textures, 3};
+                                        walk_tr3_textures, 3, walk_rooms<walk_tr3, 3>};
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 
 #include "core/checked.h"
 #include "formats/level_format.h"
+#include "formats/level_geometry.h"
 #include "formats/level_walk.h"
 #include "formats/tr45.h"
 
@@ -28,22 +29,23 @@ constexpr std::int64_t kMostLevelDataBytes = std::int64_t(256) << 20;
 constexpr RoomLayout kTr4Room{4, 46, 20, 7};
 
 // Tomb Raider 5 rooms carry their own length after an "XELA" marker.
-void walk_tr5_room(LevelWalker& w) {
+void walk_tr5_room(LevelWalker& w, GeometryStretches* keep) {
     w.marker("XELA");
-    w.counted(4, 1, "bytes of room data");
+    const Table data = w.table(4, 1, "bytes of room data");
+    if (keep && w.ok()) keep->rooms.push_back({data.at, data.at + data.count, {}, {}, 0});
 }
 
 struct Found {
     Table objects, sprites;
 };
 
-Found walk_level_data(LevelWalker& w, Game game) {
+Found walk_level_data(LevelWalker& w, Game game, GeometryStretches* keep) {
     const bool tr4 = game == Game::tr4;
     Found found;
     w.skip_bytes(4, "unused value");
     const std::int64_t rooms = w.count(tr4 ? 2 : 4, "room");
-    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) tr4 ? walk_room(w, kTr4Room) : walk_tr5_room(w);
-    walk_meshes_to_static_meshes(w, 40, tr4 ? 18 : 20);
+    for (std::int64_t i = 0; i < rooms && w.ok(); ++i) tr4 ? walk_room(w, kTr4Room, keep) : walk_tr5_room(w, keep);
+    walk_meshes_to_static_meshes(w, 40, tr4 ? 18 : 20, keep);
     w.marker(tr4 ? std::string_view("SPR") : std::string_view("SPR\0", 4));
     found.sprites = w.table(4, kSpriteTextureBytes, "sprite textures");
     w.counted(4, 8, "sprite sequences");
@@ -112,7 +114,8 @@ std::vector<std::uint8_t> inflate_level_data(InFile& in, const Table& packed, st
     return out;
 }
 
-LevelTextureRefs walk_tr45_textures(InFile& in, Game game) {
+// With `keep`, the geometry is read too, while the inflated block is at hand.
+LevelTextureRefs walk_tr45(InFile& in, Game game, GeometryStretches* keep, LevelGeometry* geometry) {
     FileBytes file(in);
     LevelWalker w(file, kTr45SizesOffset);
     for (const char* block : {"bytes of the 32-bit texture block", "bytes of the 16-bit texture block",
@@ -152,17 +155,27 @@ LevelTextureRefs walk_tr45_textures(InFile& in, Game game) {
         to = std::int64_t(inflated.size());
     }
     LevelWalker data(*bytes, from, to, true);
-    const Found found = walk_level_data(data, game);
+    const Found found = walk_level_data(data, game, keep);
     if (!data.ok()) refuse_texture_walk(in.path(), data.problem());
     LevelTextureRefs refs;
     refs.ignored_bytes = w.ignored() + data.ignored();
     read_object_textures(*bytes, found.objects, object_texture_layout(game), refs);
     read_sprite_textures(*bytes, found.sprites, SpriteMapping::side_words, refs);
+    if (keep && geometry)
+        *geometry = read_level_geometry(*bytes, *keep, game == Game::tr4 ? 4 : 5, refs, in.path());
     return refs;
 }
 
-LevelTextureRefs walk_tr4_textures(InFile& in) { return walk_tr45_textures(in, Game::tr4); }
-LevelTextureRefs walk_tr5_textures(InFile& in) { return walk_tr45_textures(in, Game::tr5); }
+LevelTextureRefs walk_tr4_textures(InFile& in) { return walk_tr45(in, Game::tr4, nullptr, nullptr); }
+LevelTextureRefs walk_tr5_textures(InFile& in) { return walk_tr45(in, Game::tr5, nullptr, nullptr); }
+
+template <Game game>
+LevelGeometry walk_tr45_rooms(InFile& in) {
+    GeometryStretches found;
+    LevelGeometry geometry;
+    walk_tr45(in, game, &found, &geometry);
+    return geometry;
+}
 
 bool first_bytes_are(const std::uint8_t* first, const char (&text)[5]) { return std::memcmp(first, text, 4) == 0; }
 bool tr45_signature(const std::uint8_t* first) { return first_bytes_are(first, "TR4\0"); }
@@ -175,9 +188,9 @@ constexpr std::string_view kTr5Extensions[] = {".trc"};
 // "TR4\0" under another extension: the bytes do not tell 4 from 5. Remastered
 // levels are read under no extension.
 constinit const LevelVersion kTr4Version{"Tomb Raider 4 level", tr45_signature, kTr4Extensions, Msg::LevelIsTr45,
-                                        walk_tr4_textures, 4};
+                                        walk_tr4_textures, 4, walk_tr45_rooms<Game::tr4>};
 constinit const LevelVersion kTr5Version{"Tomb Raider 5 level", tr45_signature, kTr5Extensions, Msg::LevelIsTr45,
-                                        walk_tr5_textures, 5};
+                                        walk_tr5_textures, 5, walk_tr45_rooms<Game::tr5>};
 constinit const LevelVersion kTrx4Version{"remastered Tomb Raider 4 level", trx4_signature, {}, Msg::RemasteredTr4,
                                          nullptr};
 constinit const LevelVersion kTrx5Version{"remastered Tomb Raider 5 level", trx5_signature, {}, Msg::RemasteredTr5,

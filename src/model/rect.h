@@ -26,4 +26,10 @@ struct Rect {
     }
 };
 
+// A whole tile of a package: its column and row of 64 x 64 tiles.
+struct TileSpot {
+    int column = 0, row = 0;
+    bool operator==(const TileSpot&) const = default;
+};
+
 }  // namespace tilesmith

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "formats/texture_refs.h"
+#include "model/rect.h"
 #include "strings/phrase.h"
 
 namespace tilesmith {
@@ -45,10 +46,6 @@ struct MappedFace {
 // A sprite texture on the package.
 struct MappedRect {
     int x = 0, y = 0, width = 0, height = 0;
-};
-
-struct TileSpot {
-    int column = 0, row = 0;
 };
 
 // How many object and sprite textures map some pixel of a tile.

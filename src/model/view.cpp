@@ -26,6 +26,7 @@ void View::reset(int package_width, int package_height) {
     package_h_ = std::max(package_height, 0);
     scroll_x_ = scroll_y_ = 0;
     anchor_ = cursor_ = tile_of(0, 0);
+    marked_.clear();
 }
 
 void View::set_viewport(int width, int height) {
@@ -82,6 +83,8 @@ bool View::press(MouseButton button, int sx, int sy, bool extend) {
     const auto [x, y] = package_point(sx, sy);
     if (!in_package(x, y)) return false;
     const Rect before = selection();
+    const bool had_marks = !marked_.empty();
+    marked_.clear();
     if (button == MouseButton::right) {
         // The finest grid step places a free 64 x 64 area.
         const int step = kGridSteps.front();
@@ -91,7 +94,7 @@ bool View::press(MouseButton button, int sx, int sy, bool extend) {
     } else {
         anchor_ = cursor_ = tile_of(x / kTileSide * kTileSide, y / kTileSide * kTileSide);
     }
-    return selection() != before;
+    return had_marks || selection() != before;
 }
 
 bool View::drag(int sx, int sy) {
@@ -99,7 +102,9 @@ bool View::drag(int sx, int sy) {
     const Rect before = selection();
     cursor_ = corner_at(x, y);
     ensure_visible(cursor_);
-    return selection() != before;
+    if (selection() == before) return false;
+    marked_.clear();
+    return true;
 }
 
 bool View::move(int columns, int rows, bool extend) {
@@ -116,12 +121,15 @@ bool View::move(int columns, int rows, bool extend) {
         cursor_ = tile_of(cursor_.left + mx, cursor_.top + my);
         ensure_visible(selection());
     }
-    return selection() != before;
+    if (selection() == before) return false;
+    marked_.clear();
+    return true;
 }
 
 void View::select(const Rect& r) {
     anchor_ = tile_of(r.left, r.top);
     cursor_ = tile_of(std::max(r.left, r.right - kTileSide), std::max(r.top, r.bottom - kTileSide));
+    marked_.clear();
 }
 
 }  // namespace tilesmith

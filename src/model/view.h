@@ -3,6 +3,7 @@
 // anchored to the package: scrolling and zooming never change it.
 #pragma once
 #include <utility>
+#include <vector>
 
 #include "core/dimensions.h"
 #include "model/rect.h"
@@ -74,6 +75,11 @@ public:
     // Selects `r`, whole tiles from its top-left (at least one).
     void select(const Rect& r);
 
+    // Tiles marked besides the selection (duplicates found, unused tiles),
+    // in reading order: a new selection or package clears them.
+    const std::vector<TileSpot>& marked() const { return marked_; }
+    void mark(std::vector<TileSpot> tiles) { marked_ = std::move(tiles); }
+
 private:
     // The corner tile on the grid of the first corner that holds (x, y), kept in the package.
     Rect corner_at(int x, int y) const;
@@ -84,6 +90,7 @@ private:
     // The first corner (where the selection was started) and the far corner, 64 x 64 each.
     Rect anchor_{0, 0, kTileSide, kTileSide};
     Rect cursor_{0, 0, kTileSide, kTileSide};
+    std::vector<TileSpot> marked_;
 };
 
 }  // namespace tilesmith

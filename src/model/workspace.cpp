@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "formats/level_textures.h"
 #include "formats/save_checks.h"
+#include "model/tile_match.h"
 
 namespace tilesmith {
 
@@ -72,8 +73,14 @@ bool Workspace::zoom_step(int direction) {
     return v.set_zoom(direction == 0 ? View::kMinZoom : v.zoom() + direction);
 }
 
-bool Workspace::ed_cofnij() { return document_.undo(); }
-bool Workspace::ed_ponow() { return document_.redo(); }
+bool Workspace::ed_cofnij() {
+    target_view_.mark({});
+    return document_.undo();
+}
+bool Workspace::ed_ponow() {
+    target_view_.mark({});
+    return document_.redo();
+}
 
 std::optional<Phrase> Workspace::tx_add() {
     const Rect s = source_view_.selection();
@@ -189,8 +196,17 @@ OpenAnswer Workspace::open_target(const std::string& file_name, Progress& progre
 
 OpenedFile Workspace::read_aside(const std::string& file_name, const ReaderOptions& reader, Progress& progress) {
     // Read aside: an error or a refusal leaves the workspace as it was.
-    OpenedFile opened{file_name, std::nullopt, Package()};
+    OpenedFile opened{file_name, std::nullopt, Package(), nullptr, std::nullopt};
     opened.result = read_package(file_name, opened.package, reader, progress);
+    const FileFormat* format = format_of_file(file_name);
+    if (opened.result && !opened.result->refused() && format && format->kind == FormatKind::level) {
+        try {
+            opened.scene = LevelScene::read(file_name, opened.package.height() / kPageSide);
+        } catch (const Error& e) {
+            // The pages are read; only the 3D view goes without, and says why.
+            opened.scene_problem = e.phrase();
+        }
+    }
     return opened;
 }
 
@@ -199,6 +215,8 @@ OpenAnswer Workspace::commit_source(OpenedFile opened) {
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_source(std::move(opened.package));
     source_origin_.file = opened.file_name;
+    source_origin_.scene = std::move(opened.scene);
+    source_origin_.scene_problem = std::move(opened.scene_problem);
     recent_.add_recent_file(opened.file_name);
     return {true, std::nullopt, opened.result->warning};
 }
@@ -208,6 +226,8 @@ OpenAnswer Workspace::commit_target(OpenedFile opened) {
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_target(std::move(opened.package));
     target_origin_.file = opened.file_name;
+    target_origin_.scene = std::move(opened.scene);
+    target_origin_.scene_problem = std::move(opened.scene_problem);
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name.
     document_.set_target_file_name(can_write_back(opened.file_name) ? opened.file_name : std::string());
@@ -287,6 +307,10 @@ std::optional<Phrase> Workspace::ask_texture_use(Side side) {
     }
 }
 
+Side Workspace::scene_side() const {
+    return target_origin_.scene || target_origin_.scene_problem ? Side::target : Side::source;
+}
+
 std::optional<Phrase> Workspace::export_note(const std::string& base, const Package& package, bool ttcolor,
                                              Progress& progress) {
     std::optional<LevelTextureRefs> refs;
@@ -310,6 +334,66 @@ std::optional<Phrase> Workspace::export_note(const std::string& base, const Pack
             if (!same) changed.push_back({column, row});
         }
     return Phrase(Msg::TilesChangedUsed).arg(changed.size()).arg(use.used_among(changed));
+}
+
+std::vector<TileSpot> Workspace::duplicates_of_selection(Side side, int tolerance) const {
+    const Rect r = view(side).selection();
+    return matching_tiles(package(side), r.left, r.top, tolerance);
+}
+
+int Workspace::remove_duplicate_tiles() {
+    const Package& target = target_package();
+    const TileClasses classes = classify_tiles(target, 0);
+    // A tile all of the transparent colour is an empty place, what packing
+    // leaves behind: it neither stays nor counts as removed.
+    std::vector<bool> moves(classes.kind.size(), false);
+    int removed = 0, seen = 0;
+    for (std::size_t n = 0; n < classes.kind.size(); ++n) {
+        const bool first = classes.kind[n] == seen;
+        if (first) ++seen;
+        const TileSpot at = tile_in_reading_order(target, (long long)n);
+        bool empty = true;
+        for (int y = 0; empty && y < kTileSide; ++y)
+            for (int x = 0; empty && x < kTileSide; ++x)
+                empty = target.pixel(at.column * kTileSide + x, at.row * kTileSide + y) == kTransparent;
+        if (empty) continue;
+        if (first) moves[n] = true;
+        else ++removed;
+    }
+    if (removed == 0) return 0;
+    const Rect tiles{0, 0, whole_tile_columns(target) * kTileSide, whole_tile_rows(target) * kTileSide};
+    push_undo(tiles, [moves = std::move(moves)](Package& package) {
+        // The n-th tile that stays moves to place n, never past a tile still to move.
+        long long place = 0;
+        for (std::size_t n = 0; n < moves.size(); ++n) {
+            if (!moves[n]) continue;
+            const TileSpot from = tile_in_reading_order(package, (long long)n), to = tile_in_reading_order(package, place);
+            if (place != (long long)n)
+                package.copy_rect(package, from.column * kTileSide, from.row * kTileSide, kTileSide, kTileSide,
+                                  to.column * kTileSide, to.row * kTileSide);
+            ++place;
+        }
+        for (; place < (long long)moves.size(); ++place) {
+            const TileSpot at = tile_in_reading_order(package, place);
+            package.fill_rect(at.column * kTileSide, at.row * kTileSide, kTileSide, kTileSide, kTransparent);
+        }
+    });
+    return removed;
+}
+
+std::vector<TileSpot> Workspace::unused_tiles(Side side) const {
+    const TextureUse* use = texture_use(side);
+    return use ? tilesmith::unused_tiles(package(side), *use) : std::vector<TileSpot>{};
+}
+
+int Workspace::mark_duplicates(Side side, int tolerance) {
+    view_of(side).mark(duplicates_of_selection(side, tolerance));
+    return int(view(side).marked().size());
+}
+
+int Workspace::mark_unused(Side side) {
+    view_of(side).mark(unused_tiles(side));
+    return int(view(side).marked().size());
 }
 
 Package Workspace::copy_selection(Side side) const {

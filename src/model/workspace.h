@@ -15,6 +15,7 @@
 #include "formats/file_format.h"
 #include "formats/read_result.h"
 #include "model/document.h"
+#include "model/level_scene.h"
 #include "model/options.h"
 #include "model/recent_files.h"
 #include "model/texture_use.h"
@@ -39,6 +40,9 @@ struct OpenedFile {
     std::string file_name;
     std::optional<ReadResult> result;  // nullopt: a file of no kind we read
     Package package;
+    // A level's rooms, read beside its pages, or why they cannot be.
+    std::shared_ptr<const LevelScene> scene;
+    std::optional<Phrase> scene_problem;
 };
 
 // An effect computed aside over a copy of the target's selection (the part
@@ -171,12 +175,39 @@ public:
     // structures cannot be walked (its pages are fine), or the warning of bytes
     // after its last structure, told once.
     std::optional<Phrase> ask_texture_use(Side side);
+    // The rooms of the level a pane's package was read from, read with it;
+    // null for other packages and for a level whose rooms cannot be read,
+    // whose problem says why.
+    const LevelScene* scene(Side side) const { return origin(side).scene.get(); }
+    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return origin(side).scene; }
+    const std::optional<Phrase>& scene_problem(Side side) const { return origin(side).scene_problem; }
+    // The pane the level's 3D view shows: the target when it was read from a
+    // level, else the source.
+    Side scene_side() const;
     // After an export of `package` into `base`: how many of its tiles differ
     // from the base's pages (read with `ttcolor`) and how many of them the level
     // maps; nullopt when the base's texture use cannot be read. Touches no
     // workspace: it runs beside the export on its worker.
     static std::optional<Phrase> export_note(const std::string& base, const Package& package, bool ttcolor,
                                              Progress& progress);
+
+    // Duplicates and unused tiles. The whole tiles of the pane's package that
+    // match the 64 x 64 area at its selection's top-left within `tolerance`
+    // levels per channel (itself included), in reading order.
+    std::vector<TileSpot> duplicates_of_selection(Side side, int tolerance) const;
+    // The target's distinct whole tiles packed to its front in reading order,
+    // the tiles after them in the transparent colour: one undo step. Tiles
+    // all of the transparent colour are empty places, neither kept nor
+    // counted. Returns how many tiles were removed; 0 changes nothing and
+    // costs no step.
+    int remove_duplicate_tiles();
+    // The whole tiles no texture maps, once the pane's texture use is known
+    // (ask_texture_use); none otherwise.
+    std::vector<TileSpot> unused_tiles(Side side) const;
+    // Find duplicates and Select unused tiles: the tiles above marked in the
+    // pane's view; how many.
+    int mark_duplicates(Side side, int tolerance);
+    int mark_unused(Side side);
 
     // pak_makeClick after its question: new (filled) or modified (pixels kept).
     void pak_make(int columns, int rows, PackedColor background, bool modify);
@@ -197,7 +228,11 @@ public:
 private:
     View& view_of(Side side) { return side == Side::source ? source_view_ : target_view_; }
     // push_undo: one undo step for `edit`, which changes the target inside `r` only.
-    void push_undo(const Rect& r, std::function<void(Package&)> edit) { document_.edit_target(r, std::move(edit)); }
+    // Marks on the target no longer say what they did once it changes.
+    void push_undo(const Rect& r, std::function<void(Package&)> edit) {
+        target_view_.mark({});
+        document_.edit_target(r, std::move(edit));
+    }
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
     // Selects `r` in the target, kept inside the package (at least a tile).
@@ -208,6 +243,8 @@ private:
         std::string file;  // empty: not read from a file (new, copied, pasted)
         bool asked = false;
         std::optional<TextureUse> use;
+        std::shared_ptr<const LevelScene> scene;
+        std::optional<Phrase> scene_problem;
     };
     Origin& origin(Side side) { return side == Side::source ? source_origin_ : target_origin_; }
     const Origin& origin(Side side) const { return side == Side::source ? source_origin_ : target_origin_; }

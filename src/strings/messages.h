@@ -216,19 +216,37 @@ enum class Msg : int {
     // Long work on a worker thread.
     StopJob = 392,                // the button beside the gauge while a job runs
     StopJobQuestion = 394,        // closing the window while a job runs, Yes/No
-    CodecsNotLoaded = 396,        // the picture codecs' module: %1 the module, %2 why
+    NotABmp = 396,                // in the %2 of CannotReadFile
     // Regions.
     TurnNeedsSquare = 398,        // a turn asked of a region that is not square
     TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
     WordsNotZero = 402,           // %1 words from byte %2 of the level data are not zero
     LevelBytesIgnored = 404,      // a warning: %1 the level, %2 bytes after its last structure
-    UsedByNoFace = 406,           // status bar: no texture maps the pixel under the pointer
-    UsedByOneFace = 408,          // status bar: %1 (1) texture maps it
-    UsedByFewFaces = 410,         // status bar: %1 textures, Polish 2-4, 22-24...; UsedByFaces the rest
-    NoKnownKind = 412,            // %1 a file no format reads, %2 the extensions read
-    AllFilesFilter = 414,         // the open dialogs' last type line
+    // Pictures.
+    PngDamaged = 406,             // in the %2 of CannotReadFile: %1 the decoder's words
+    PngEndsEarly = 408,           // in the %2 of CannotReadFile
+    PngEmpty = 410,               // in the %2 of CannotWriteFile: a package of no pixels
+    BmpUnsupported = 412,         // in the %2 of CannotReadFile: %1 bits a pixel, %2 the compression
+    // The rooms of levels.
+    RoomsUnknown = 414,           // %1 the level, %2 why its rooms cannot be read
+    RoomsOnlyInLevels = 416,      // asked of an image or object package
+    RoomDataBeyondEnd = 418,      // %1 the room, %2 the bytes of its record, in the %2 of RoomsUnknown
+    MeshBeyondEnd = 420,          // %1 the byte of the mesh data, %2 its bytes, in the %2 of RoomsUnknown
+    // Tiles of many files gathered into one package.
+    CollectTooLarge = 422,        // %1 tiles kept, %2 the largest package's pixels
+    FindDuplicates = 424,         // Texture menu items
+    RemoveDuplicates = 426,
+    SelectUnused = 428,
+    ToleranceLabel = 430,         // Find duplicates asks the tolerance
+    TilesMarked = 432,            // status bar, %1 the tiles marked in the pane
+    DuplicatesRemoved = 434,      // status bar, %1 the tiles Remove duplicate tiles took away
+    UsedByNoFace = 436,           // status bar: no texture maps the pixel under the pointer
+    UsedByOneFace = 438,          // status bar: %1 (1) texture maps it
+    UsedByFewFaces = 440,         // status bar: %1 textures, Polish 2-4, 22-24...; UsedByFaces the rest
+    NoKnownKind = 442,            // %1 a file no format reads, %2 the extensions read
+    AllFilesFilter = 444,         // the open dialogs' last type line
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 416,
+    EndOfTable = 446,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -742,9 +742,9 @@ constexpr Pair kPairs[] = {
      "Trwa praca w tle. Przerwać ją i zamknąć okno?",
      "Work is still running. Stop it and close the window?"},
     // 396, 397: the picture codecs cannot be loaded; %1 the module, %2 why
-    {Msg::CodecsNotLoaded,
-     "nie można wczytać kodeków obrazów (%1): %2",
-     "the picture codecs (%1) cannot be loaded: %2"},
+    {Msg::NotABmp,
+     "to nie jest obraz BMP albo jego nagłówek jest uszkodzony",
+     "not a BMP picture or its header is damaged"},
     // 398, 399: a turn asked of a region that is not square
     {Msg::TurnNeedsSquare,
      "Obrócić można tylko kwadratowy obszar: zaznacz tyle samo wierszy, co kolumn.",
@@ -761,7 +761,61 @@ constexpr Pair kPairs[] = {
     {Msg::LevelBytesIgnored,
      "„%1”: pominięto bajty po ostatniej strukturze poziomu: %2",
      "\"%1\": %2 bytes after the level's last structure were ignored"},
-    // 406-411: status bar, the textures mapping the pixel under the pointer: none, 1, and
+    {Msg::PngDamaged,
+     "dane obrazu PNG są uszkodzone (%1)",
+     "the PNG picture's data is damaged (%1)"},
+    {Msg::PngEndsEarly,
+     "plik kończy się przed końcem obrazu PNG",
+     "the file ends before the PNG picture does"},
+    {Msg::PngEmpty,
+     "obraz PNG musi mieć choć jeden piksel",
+     "a PNG picture holds at least one pixel"},
+    {Msg::BmpUnsupported,
+     "nieobsługiwany rodzaj obrazu BMP (%1 bitów na piksel, kompresja %2)",
+     "unsupported kind of BMP picture (%1 bits a pixel, compression %2)"},
+    // 414, 415: the rooms of a level cannot be read; %1 the level, %2 why
+    {Msg::RoomsUnknown,
+     "Nie można odczytać pomieszczeń poziomu „%1”: %2",
+     "The rooms of \"%1\" cannot be read: %2"},
+    // 416, 417: rooms asked of an image or object package
+    {Msg::RoomsOnlyInLevels,
+     "pomieszczenia mają tylko poziomy",
+     "only levels have rooms"},
+    // 418, 419: why, in the %2 of RoomsUnknown; %1 the room, %2 its bytes
+    {Msg::RoomDataBeyondEnd,
+     "geometria pomieszczenia %1 nie mieści się w jego %2 bajtach",
+     "the geometry of room %1 does not fit in its %2 bytes"},
+    // 420, 421: why, in the %2 of RoomsUnknown; %1 the byte, %2 the mesh data's bytes
+    {Msg::MeshBeyondEnd,
+     "siatka od bajtu %1 danych siatek nie mieści się w ich %2 bajtach",
+     "a mesh from byte %1 of the mesh data does not fit in its %2 bytes"},
+    // 422, 423: the tiles gathered from many files would not fit one package
+    {Msg::CollectTooLarge,
+     "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)",
+     "%1 tiles do not fit one package (at most %2 pixels)"},
+    // 404-409: Tekstura -> tx_powtorzenia, tx_usunpowtorzenia, tx_nieuzywane
+    {Msg::FindDuplicates,
+     "Znajdź powtórzenia",
+     "Find duplicates"},
+    {Msg::RemoveDuplicates,
+     "Usuń powtórzenia",
+     "Remove duplicate tiles"},
+    {Msg::SelectUnused,
+     "Zaznacz nieużywane",
+     "Select unused tiles"},
+    // 430, 431: the tolerance Find duplicates asks for
+    {Msg::ToleranceLabel,
+     "Tolerancja (poziomy na kanał, 0 = dokładnie):",
+     "Tolerance (levels per channel, 0 = exact):"},
+    // 432, 433: status bar, the tiles marked in the pane
+    {Msg::TilesMarked,
+     "Zaznaczone płytki: %1",
+     "%1 tiles selected"},
+    // 434, 435: status bar, the tiles Remove duplicate tiles took away
+    {Msg::DuplicatesRemoved,
+     "Usunięte powtórzenia: %1",
+     "%1 duplicate tiles removed"},
+    // 436-441: status bar, the textures mapping the pixel under the pointer: none, 1, and
     // the plural form of 2-4, 22-24... (English: any count above 1)
     {Msg::UsedByNoFace,
      "nie używa go żadna ściana",
@@ -772,11 +826,11 @@ constexpr Pair kPairs[] = {
     {Msg::UsedByFewFaces,
      "używają go %1 ściany",
      "used by %1 faces"},
-    // 412, 413: a file opened that no format reads; %1 the file, %2 the extensions read
+    // 442, 443: a file opened that no format reads; %1 the file, %2 the extensions read
     {Msg::NoKnownKind,
      "Nie można otworzyć „%1”: nie jest to plik żadnego obsługiwanego rodzaju. Obsługiwane rozszerzenia: %2",
      "Cannot open \"%1\": it is not a file of any supported kind. Supported extensions: %2"},
-    // 414, 415: the open dialogs' type line of every file
+    // 444, 445: the open dialogs' type line of every file
     {Msg::AllFilesFilter,
      "Wszystkie pliki",
      "All files"},

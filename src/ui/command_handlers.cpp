@@ -12,6 +12,7 @@
 #include "formats/level_export.h"
 #include "formats/save_checks.h"
 #include "formats/dispatch.h"
+#include "model/tile_match.h"
 #include "strings/messages.h"
 #include "strings/strings.h"
 #include "ui/clipboard.h"
@@ -243,6 +244,32 @@ void CommandHandlers::tx_copyClick() {
     if (workspace_.tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
         return;
     workspace_.tx_copy();
+}
+
+void CommandHandlers::tx_powtorzeniaClick() {
+    const std::optional<int> tolerance =
+        host_.ask_number(window_, text(Msg::ToleranceLabel), tolerance_, 0, kMaxTolerance);
+    if (!tolerance) return;
+    tolerance_ = *tolerance;
+    const int marked = workspace_.mark_duplicates(workspace_.last_clicked(), tolerance_);
+    status_.note(text(Msg::TilesMarked).arg(marked));
+}
+
+void CommandHandlers::tx_usunpowtorzeniaClick() {
+    status_.note(text(Msg::DuplicatesRemoved).arg(workspace_.remove_duplicate_tiles()));
+}
+
+void CommandHandlers::tx_nieuzywaneClick() {
+    const Side side = workspace_.last_clicked();
+    if (const std::optional<Phrase> why = workspace_.ask_texture_use(side)) {
+        host_.warning(window_, text(*why));
+        return;
+    }
+    if (!workspace_.texture_use(side)) {
+        host_.information(window_, text(Msg::TextureUseOnlyInLevels));
+        return;
+    }
+    status_.note(text(Msg::TilesMarked).arg(workspace_.mark_unused(side)));
 }
 
 void CommandHandlers::effect(const Routine& routine) {

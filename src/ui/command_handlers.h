@@ -64,6 +64,11 @@ public:
     void tx_delClick() { workspace_.tx_del(); }
     void tx_copytransClick() { workspace_.tx_copytrans(); }
     void tx_copyClick();
+    // Find duplicates (asks the tolerance), Remove duplicate tiles, Select
+    // unused tiles; the status bar counts what they marked or removed.
+    void tx_powtorzeniaClick();
+    void tx_usunpowtorzeniaClick();
+    void tx_nieuzywaneClick();
     void effect(const Routine& routine);
     // An effect item whose last parameter is a colour: asks the colour chooser,
     // offering the last confirmed colour, and runs the item with it.
@@ -102,6 +107,8 @@ private:
     Forms forms_;
     QString pending_file_name_;
     QColor lm_color_{Qt::black};
+    // Find duplicates offers the tolerance last given.
+    int tolerance_ = 0;
     // The save dialog of the export keeps its last filter and suffix.
     QString export_filter_, export_suffix_;
 };

@@ -247,6 +247,11 @@ void CommandMap::build() {
     QAction* tx_copytrans = add_item(tx, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
                                      Icon::copy_transparency, [this] { commands_.tx_copytransClick(); });
     add_item(tx, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { commands_.tx_copyClick(); });
+    tx->addSeparator();
+    add_item(tx, "tx_powtorzenia", Msg::FindDuplicates, {}, Icon::none, [this] { commands_.tx_powtorzeniaClick(); });
+    add_item(tx, "tx_usunpowtorzenia", Msg::RemoveDuplicates, {}, Icon::none,
+             [this] { commands_.tx_usunpowtorzeniaClick(); });
+    add_item(tx, "tx_nieuzywane", Msg::SelectUnused, {}, Icon::none, [this] { commands_.tx_nieuzywaneClick(); });
 
     // Efekty
     QMenu* ef = add_menu(nullptr, "ef", Msg::MenuEffects);

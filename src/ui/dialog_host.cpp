@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -76,6 +77,12 @@ QColor QtDialogHost::choose_color(QWidget* parent, const QColor& initial) {
         customs_set = true;
     }
     return QColorDialog::getColor(initial, parent);
+}
+
+std::optional<int> QtDialogHost::ask_number(QWidget* parent, const QString& label, int value, int low, int high) {
+    bool ok = false;
+    const int chosen = QInputDialog::getInt(parent, kTitle, label, value, low, high, 1, &ok);
+    return ok ? std::optional<int>(chosen) : std::nullopt;
 }
 
 }  // namespace tilesmith

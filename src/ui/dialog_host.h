@@ -3,6 +3,7 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -33,6 +34,8 @@ public:
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Colour dialog (full form); invalid QColor when cancelled.
     virtual QColor choose_color(QWidget* parent, const QColor& initial) = 0;
+    // A whole number from `low` to `high`, offering `value`; nullopt when cancelled.
+    virtual std::optional<int> ask_number(QWidget* parent, const QString& label, int value, int low, int high) = 0;
     // Hands a link (the feedback mailto:) to the desktop; tests record it instead.
     virtual void open_link(const QString& url);
 };
@@ -50,6 +53,7 @@ public:
     void information(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     QColor choose_color(QWidget* parent, const QColor& initial) override;
+    std::optional<int> ask_number(QWidget* parent, const QString& label, int value, int low, int high) override;
 };
 
 }  // namespace tilesmith

@@ -169,6 +169,19 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
             if (QRect(r.x, r.y, r.width, r.height).intersects(shown))
                 p.drawRect(screen_x(r.x), screen_y(r.y), r.width * z - 1, r.height * z - 1);
     }
+    // Marked tiles (duplicates found, unused tiles): a veil of the selection
+    // colour and a solid frame, under the selection's own frame.
+    if (!view.marked().empty()) {
+        QColor veil = select;
+        veil.setAlpha(72);
+        p.setPen(QPen(select, 1, Qt::SolidLine));
+        p.setBrush(veil);
+        const QRect shown(sx, sy, W / z + 1, H / z + 1);
+        for (const TileSpot& t : view.marked())
+            if (QRect(t.column * kTileSide, t.row * kTileSide, kTileSide, kTileSide).intersects(shown))
+                p.drawRect(screen_x(t.column * kTileSide), screen_y(t.row * kTileSide), kTileSide * z - 1,
+                           kTileSide * z - 1);
+    }
     // Two dashed outlines, the second shifted by one pixel: a frame two pixels
     // thick around the selected rectangle. Dash gaps stay transparent.
     const Rect s = view.selection();

@@ -31,8 +31,9 @@ QFont pane_font();
 // draw_panes for one pane, composed into `buffer` (the pane's picture, at any
 // device pixel ratio): background, the visible part of the package at the
 // view's zoom (nearest neighbour), the grid (and at 4x and above a faint
-// pixel grid), the dashed two-pixel frame around the selection and the
-// coordinates of its first tile with its size when larger than a tile. With
+// pixel grid), the marked tiles veiled and framed, the dashed two-pixel frame
+// around the selection and the coordinates of its first tile with its size
+// when larger than a tile. With
 // `use` (a level's texture use, shown when the option is on), pixels no
 // texture maps are dimmed and the faces and sprites are outlined.
 void compose_pane(QImage& buffer, const Package& package, const View& view, const Options& options,

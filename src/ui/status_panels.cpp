@@ -110,9 +110,14 @@ QString StatusPanels::panel_text(int panel) const {
 }
 
 void StatusPanels::note_written(const QString& file, const QString& more) {
-    const QString note = ui_text(Msg::FileSaved, language_).arg(QFileInfo(file).fileName());
-    written_note_->setText(more.isEmpty() ? note : note + QStringLiteral("; ") + more);
-    written_note_->setToolTip(more.isEmpty() ? file : file + QLatin1Char('\n') + more);
+    const QString saved = ui_text(Msg::FileSaved, language_).arg(QFileInfo(file).fileName());
+    note(more.isEmpty() ? saved : saved + QStringLiteral("; ") + more,
+         more.isEmpty() ? file : file + QLatin1Char('\n') + more);
+}
+
+void StatusPanels::note(const QString& text, const QString& tip) {
+    written_note_->setText(text);
+    written_note_->setToolTip(tip.isEmpty() ? text : tip);
     written_note_->show();
     written_note_->raise();
     note_timer_->start();

@@ -42,6 +42,8 @@ public:
     QString panel_text(int panel) const;
     // "Saved: file", with `more` after it, over the size panels for a moment.
     void note_written(const QString& file, const QString& more = {});
+    // Any other brief note there.
+    void note(const QString& text, const QString& tip = {});
     // The stop button shows while a job runs.
     void show_job(bool running);
     void set_language(Language language);

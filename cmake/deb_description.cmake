@@ -1,0 +1,63 @@
+# The long description of a Debian package, filled to `width` columns;
+# paragraphs are separated by an empty line. In the control file each line gets
+# a leading space, and a line whose text then begins with a dot is a control
+# statement, not text: so a word that begins with a dot stays on the line of
+# the word before it. The configuration stops if a line still begins with a dot
+# or runs past the width.
+function(tilesmith_wrap_description out text width)
+  string(ASCII 31 _semicolon)  # stands for ";" while the text is a list
+  string(ASCII 30 _glue)       # a space no line breaks at
+  string(ASCII 29 _paragraph)
+  string(REPLACE ";" "${_semicolon}" text "${text}")
+  string(STRIP "${text}" text)
+  string(REGEX REPLACE "\n[ \t]*\n[ \t\n]*" " ${_paragraph} " text "${text}")
+  string(REGEX REPLACE "[ \t\n]+" ";" _words "${text}")
+
+  set(_units)
+  set(_last "${_paragraph}")
+  foreach(_word IN LISTS _words)
+    if(_word MATCHES "^\\." AND NOT _last STREQUAL _paragraph)
+      list(POP_BACK _units _last)
+      set(_word "${_last}${_glue}${_word}")
+    endif()
+    list(APPEND _units "${_word}")
+    set(_last "${_word}")
+  endforeach()
+
+  set(_result "")
+  set(_line "")
+  foreach(_unit IN LISTS _units)
+    if(_unit STREQUAL _paragraph)
+      string(APPEND _result "${_line}\n\n")
+      set(_line "")
+    elseif(_line STREQUAL "")
+      set(_line "${_unit}")
+    else()
+      string(LENGTH "${_line} ${_unit}" _length)
+      if(_length GREATER width)
+        string(APPEND _result "${_line}\n")
+        set(_line "${_unit}")
+      else()
+        string(APPEND _line " ${_unit}")
+      endif()
+    endif()
+  endforeach()
+  string(APPEND _result "${_line}")
+  string(REPLACE "${_glue}" " " _result "${_result}")
+
+  string(REPLACE "\n" ";" _lines "${_result}")
+  foreach(_line IN LISTS _lines)
+    string(LENGTH "${_line}" _length)
+    if(_line MATCHES "^\\.")
+      set(_fault "begins with a dot")
+    elseif(_length GREATER width)
+      set(_fault "is longer than ${width} characters")
+    else()
+      continue()
+    endif()
+    string(REPLACE "${_semicolon}" ";" _line "${_line}")
+    message(FATAL_ERROR "A line of the package description ${_fault}: \"${_line}\"")
+  endforeach()
+  string(REPLACE "${_semicolon}" ";" _result "${_result}")
+  set(${out} "${_result}" PARENT_SCOPE)
+endfunction()

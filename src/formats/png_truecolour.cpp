@@ -1,0 +1,368 @@
+// The pictures texture packs come in (truecolour, with or without alpha, 8 bits
+// a channel, not interlaced), decoded by our own loop once libspng has checked
+// everything before the pixels: the chunks read in large blocks, zlib's
+// inflation straight into a row, and the filters undone a pixel at a time with
+// vector instructions where the processor has them, where libspng undoes them
+// a byte at a time.
+#include "formats/png_truecolour.h"
+
+#include <libdeflate.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "core/color.h"
+#include "core/error.h"
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TILESMITH_PNG_SSE2 1
+#endif
+
+namespace tilesmith {
+
+namespace {
+
+std::uint32_t be32(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
+}
+
+[[noreturn]] void ends_early(const std::string& file_name) {
+    throw Error(Msg::CannotReadFile, file_name, Msg::PngEndsEarly);
+}
+[[noreturn]] void damaged(const std::string& file_name, const char* why) {
+    throw Error(Msg::CannotReadFile, file_name, Phrase(Msg::PngDamaged).arg(why));
+}
+
+// The chunks from the first IDAT on: its data as one stream, each chunk's
+// checksum checked as its last byte is read.
+class IdatStream {
+public:
+    IdatStream(InFile& in, const std::string& file_name) : in_(in), file_name_(file_name), buffer_(1 << 18) {}
+
+    // Moves to the first IDAT chunk.
+    void start() {
+        in_.seek(8);
+        for (;;) {
+            next_chunk();
+            if (std::memcmp(type_, "IDAT", 4) == 0) return;
+            skip_chunk();
+        }
+    }
+    // The next bytes of the IDAT chunks; empty when they have ended.
+    std::pair<const std::uint8_t*, std::size_t> more() {
+        if (!in_idat_) return {nullptr, 0};
+        while (left_ == 0) {
+            finish_chunk();
+            next_chunk();
+            if (!in_idat_) return {nullptr, 0};
+        }
+        const std::size_t n = std::min<std::size_t>(left_, buffer_.size());
+        read(buffer_.data(), n);
+        return {buffer_.data(), n};
+    }
+    // The rest of the file, to its last chunk: a cut or damaged file is no picture.
+    void finish() {
+        for (;;) {
+            while (left_ > 0) read(buffer_.data(), std::min<std::size_t>(left_, buffer_.size()));
+            finish_chunk();
+            if (std::memcmp(type_, "IEND", 4) == 0) return;
+            next_chunk();
+        }
+    }
+
+private:
+    void next_chunk() {
+        std::uint8_t head[8];
+        if (in_.read_some(head, 8) != 8) ends_early(file_name_);
+        left_ = be32(head);
+        if (left_ > 0x7FFFFFFFu) damaged(file_name_, "chunk length");
+        std::memcpy(type_, head + 4, 4);
+        crc_ = std::uint32_t(libdeflate_crc32(0, type_, 4));
+        in_idat_ = std::memcmp(type_, "IDAT", 4) == 0;
+    }
+    void read(std::uint8_t* to, std::size_t n) {
+        if (in_.read_some(to, n) != n) ends_early(file_name_);
+        crc_ = std::uint32_t(libdeflate_crc32(crc_, to, n));
+        left_ -= n;
+    }
+    void skip_chunk() {
+        while (left_ > 0) read(buffer_.data(), std::min<std::size_t>(left_, buffer_.size()));
+        finish_chunk();
+    }
+    void finish_chunk() {
+        std::uint8_t stored[4];
+        if (in_.read_some(stored, 4) != 4) ends_early(file_name_);
+        if (be32(stored) != crc_) damaged(file_name_, "CRC mismatch");
+    }
+
+    InFile& in_;
+    const std::string& file_name_;
+    std::vector<std::uint8_t> buffer_;
+    std::size_t left_ = 0;
+    char type_[4] = {};
+    std::uint32_t crc_ = 0;
+    bool in_idat_ = false;
+};
+
+inline int paeth(int a, int b, int c) {
+    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+}
+
+#ifdef TILESMITH_PNG_SSE2
+// Four bytes, of which the pixel's are the first `bpp`; the others do not count.
+inline __m128i load_pixel(const std::uint8_t* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(v)), _mm_setzero_si128());
+}
+template <int bpp>
+inline void store_pixel(std::uint8_t* p, __m128i v) {
+    const std::uint32_t w = std::uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(v, v)));
+    std::memcpy(p, &w, bpp);
+}
+inline __m128i abs16(__m128i v) { return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v)); }
+
+// The Paeth filter undone a pixel at a time, its channels side by side.
+template <int bpp>
+void unpaeth_pixels(std::uint8_t* row, const std::uint8_t* above, std::size_t bytes) {
+    __m128i a = _mm_setzero_si128(), c = _mm_setzero_si128();
+    const __m128i mask = _mm_set1_epi16(0xFF);
+    std::size_t i = 0;
+    // The last pixel goes the scalar way: a four-byte load must not pass the row's end.
+    for (; i + 4 <= bytes; i += std::size_t(bpp)) {
+        const __m128i b = load_pixel(above + i), x = load_pixel(row + i);
+        const __m128i pa = abs16(_mm_sub_epi16(b, c)), pb = abs16(_mm_sub_epi16(a, c));
+        const __m128i pc = abs16(_mm_sub_epi16(_mm_add_epi16(a, b), _mm_add_epi16(c, c)));
+        // a where pa <= pb and pa <= pc, else b where pb <= pc, else c.
+        const __m128i use_a = _mm_andnot_si128(_mm_or_si128(_mm_cmpgt_epi16(pa, pb), _mm_cmpgt_epi16(pa, pc)),
+                                               _mm_set1_epi16(-1));
+        const __m128i use_b = _mm_andnot_si128(_mm_cmpgt_epi16(pb, pc), _mm_set1_epi16(-1));
+        const __m128i bc = _mm_or_si128(_mm_and_si128(use_b, b), _mm_andnot_si128(use_b, c));
+        const __m128i predicted = _mm_or_si128(_mm_and_si128(use_a, a), _mm_andnot_si128(use_a, bc));
+        a = _mm_and_si128(_mm_add_epi16(x, predicted), mask);
+        store_pixel<bpp>(row + i, a);
+        c = b;
+    }
+    for (; i < bytes; ++i)
+        row[i] = std::uint8_t(row[i] + paeth(i >= std::size_t(bpp) ? row[i - bpp] : 0, above[i],
+                                             i >= std::size_t(bpp) ? above[i - bpp] : 0));
+}
+
+void unpaeth(std::uint8_t* row, const std::uint8_t* above, std::size_t bytes, int bpp) {
+    if (bpp == 3) unpaeth_pixels<3>(row, above, bytes);
+    else unpaeth_pixels<4>(row, above, bytes);
+}
+#else
+void unpaeth(std::uint8_t* row, const std::uint8_t* above, std::size_t bytes, int bpp) {
+    const std::size_t n = std::size_t(bpp);
+    for (std::size_t i = 0; i < n && i < bytes; ++i) row[i] = std::uint8_t(row[i] + above[i]);
+    for (std::size_t i = n; i < bytes; ++i) row[i] = std::uint8_t(row[i] + paeth(row[i - n], above[i], above[i - n]));
+}
+#endif
+
+// Undoes the filter of one row in place; false for an unknown filter.
+bool unfilter(int filter, std::uint8_t* row, const std::uint8_t* above, std::size_t bytes, int bpp) {
+    const std::size_t n = std::size_t(bpp);
+    switch (filter) {
+    case 0: return true;
+    case 1:
+        for (std::size_t i = n; i < bytes; ++i) row[i] = std::uint8_t(row[i] + row[i - n]);
+        return true;
+    case 2:
+        for (std::size_t i = 0; i < bytes; ++i) row[i] = std::uint8_t(row[i] + above[i]);
+        return true;
+    case 3:
+        for (std::size_t i = 0; i < n && i < bytes; ++i) row[i] = std::uint8_t(row[i] + (above[i] >> 1));
+        for (std::size_t i = n; i < bytes; ++i) row[i] = std::uint8_t(row[i] + ((row[i - n] + above[i]) >> 1));
+        return true;
+    case 4: unpaeth(row, above, bytes, bpp); return true;
+    default: return false;
+    }
+}
+
+struct InflateEnd {
+    void operator()(z_stream* z) const { inflateEnd(z); }
+};
+
+// The filtered rows between the thread that inflates them and the one that
+// undoes their filters: a ring of slots, each a filter byte and a row.
+class RowRing {
+public:
+    RowRing(std::size_t row_bytes, int slots)
+        : row_bytes_(row_bytes), slots_(slots), buffer_(row_bytes * std::size_t(slots)) {}
+
+    std::uint8_t* slot(std::int64_t row) { return buffer_.data() + std::size_t(row % slots_) * row_bytes_; }
+
+    // The inflating side: waits until row `row` may be written; false once stopped.
+    bool wait_to_fill(std::int64_t row) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopped_ || row < released_ + slots_; });
+        return !stopped_;
+    }
+    void filled(std::int64_t rows) {
+        std::lock_guard lock(mutex_);
+        filled_ = rows;
+        changed_.notify_all();
+    }
+    // The undoing side: waits until row `row` is there; rethrows what ended the inflating side.
+    void wait_for(std::int64_t row) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return ended_ || row < filled_; });
+        if (row >= filled_ && failure_) std::rethrow_exception(failure_);
+    }
+    // Rows before `row` are no longer needed.
+    void release(std::int64_t row) {
+        std::lock_guard lock(mutex_);
+        released_ = row;
+        changed_.notify_all();
+    }
+    // The inflating side has ended, with `e` or without a failure.
+    void end(std::exception_ptr e) {
+        std::lock_guard lock(mutex_);
+        ended_ = true;
+        failure_ = e;
+        changed_.notify_all();
+    }
+    void stop() {
+        std::lock_guard lock(mutex_);
+        stopped_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    std::size_t row_bytes_;
+    int slots_;
+    std::vector<std::uint8_t> buffer_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::int64_t filled_ = 0, released_ = 0;
+    bool stopped_ = false, ended_ = false;
+    std::exception_ptr failure_;
+};
+
+// Inflates the IDAT stream row by row into the ring, then reads the file to its end.
+void inflate_rows(const std::string& file_name, IdatStream& idat, RowRing& ring, int height, std::size_t row_bytes) {
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
+    const std::unique_ptr<z_stream, InflateEnd> ender(&z);
+    // Each chunk's checksum guards its bytes already.
+    inflateValidate(&z, 0);
+    bool ended = false;
+    auto feed = [&] {
+        if (z.avail_in > 0) return;
+        const auto [data, size] = idat.more();
+        if (!size) ends_early(file_name);
+        z.next_in = const_cast<Bytef*>(data);
+        z.avail_in = uInt(size);
+    };
+    auto step = [&] {
+        const int r = inflate(&z, Z_NO_FLUSH);
+        if (r == Z_STREAM_END) ended = true;
+        else if (r != Z_OK && r != Z_BUF_ERROR) damaged(file_name, z.msg ? z.msg : "inflate");
+    };
+    for (int y = 0; y < height; ++y) {
+        if (!ring.wait_to_fill(y)) return;
+        z.next_out = ring.slot(y);
+        z.avail_out = uInt(row_bytes);
+        while (z.avail_out > 0) {
+            if (ended) damaged(file_name, "image data too short");
+            feed();
+            step();
+        }
+        ring.filled(y + 1);
+    }
+    // The stream's end, then the chunks to the last.
+    std::uint8_t spare;
+    while (!ended) {
+        feed();
+        z.next_out = &spare;
+        z.avail_out = 1;
+        step();
+        if (!ended && z.avail_out == 0) damaged(file_name, "image data too long");
+    }
+    idat.finish();
+}
+
+}  // namespace
+
+bool decodes_as_truecolour(const spng_ihdr& ihdr) {
+    return ihdr.bit_depth == 8 && !ihdr.interlace_method &&
+           (ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR || ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA);
+}
+
+void decode_truecolour(const std::string& file_name, InFile& in, const spng_ihdr& ihdr, const spng_trns* key,
+                       Package& fresh, Progress& progress) {
+    const int width = int(ihdr.width), height = int(ihdr.height);
+    const int bpp = ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA ? 4 : 3;
+    const std::size_t bytes = std::size_t(width) * std::size_t(bpp);
+    IdatStream idat(in, file_name);
+    idat.start();
+    // Enough rows that neither side waits for the other often, a few megabytes at most.
+    RowRing ring(bytes + 1, int(std::clamp<std::size_t>((std::size_t(4) << 20) / (bytes + 1), 4, 256)));
+    const std::vector<std::uint8_t> zeros(bytes + 1, 0);
+    const std::uint8_t hole[3] = {blue_of(kTransparent), green_of(kTransparent), red_of(kTransparent)};
+    const bool keyed = key && bpp == 3 && key->red < 256 && key->green < 256 && key->blue < 256;
+    progress.reset(height);
+
+    // One thread inflates while this one undoes the filters and fills the package.
+    std::thread inflater([&] {
+        try {
+            inflate_rows(file_name, idat, ring, height, bytes + 1);
+        } catch (...) {
+            ring.end(std::current_exception());
+            return;
+        }
+        ring.end(nullptr);
+    });
+    struct Join {
+        RowRing& ring;
+        std::thread& thread;
+        ~Join() {
+            ring.stop();
+            thread.join();
+        }
+    } join{ring, inflater};
+
+    const std::uint8_t* above = zeros.data() + 1;
+    for (int y = 0; y < height; ++y) {
+        ring.wait_for(y);
+        std::uint8_t* slot = ring.slot(y);
+        std::uint8_t* pixels = slot + 1;
+        if (!unfilter(slot[0], pixels, above, bytes, bpp)) damaged(file_name, "unknown filter");
+        std::uint8_t* dst = fresh.row(y);
+        if (bpp == 4) {
+            for (int x = 0; x < width; ++x, pixels += 4, dst += 3) {
+                if (pixels[3] < 128) {
+                    std::memcpy(dst, hole, 3);
+                } else {
+                    dst[0] = pixels[2], dst[1] = pixels[1], dst[2] = pixels[0];
+                }
+            }
+        } else {
+            for (int x = 0; x < width; ++x, pixels += 3, dst += 3) {
+                dst[0] = pixels[2], dst[1] = pixels[1], dst[2] = pixels[0];
+            }
+            if (keyed) {
+                dst = fresh.row(y);
+                for (int x = 0; x < width; ++x, dst += 3)
+                    if (dst[2] == key->red && dst[1] == key->green && dst[0] == key->blue) std::memcpy(dst, hole, 3);
+            }
+        }
+        above = slot + 1;
+        ring.release(y);
+        progress.step();
+    }
+    // The inflating side's end: the rest of the file read and checked.
+    ring.wait_for(height);
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,276 @@
+// Gathering the tiles of many files: readers on every core, taking in in order.
+#include "model/collect.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <new>
+#include <thread>
+
+#include "core/checked.h"
+#include "core/dimensions.h"
+#include "core/error.h"
+#include "core/file_io.h"
+#include "formats/dispatch.h"
+#include "formats/level_textures.h"
+#include "model/tile_match.h"
+
+namespace tilesmith {
+
+namespace {
+
+// An input read aside: its package, the tiles that take part and their keys.
+struct Loaded {
+    Package package;
+    std::vector<TileSpot> taken;
+    std::vector<TileKey> keys;
+    long long unused = 0;
+    std::optional<Phrase> failure;
+    bool ready = false;
+};
+
+Loaded load(const std::string& file, const CollectOptions& options) {
+    Loaded loaded;
+    try {
+        CountingProgress progress;
+        const auto result = read_package(file, loaded.package, options.reader, progress);
+        if (!result) {
+            loaded.failure = Phrase(Msg::FileRefused).arg(file).arg(Msg::UnknownImageType);
+            return loaded;
+        }
+        if (result->refused()) loaded.failure = result->refusal_text();
+        else if (result->warning) loaded.failure = *result->warning;
+        if (loaded.failure) return loaded;
+        std::optional<TextureUse> use;
+        if (options.used_only)
+            if (const auto refs = read_texture_refs(file))
+                use.emplace(*refs, loaded.package.height() / kPageSide);
+        const long long count = whole_tile_count(loaded.package);
+        loaded.taken.reserve(std::size_t(count));
+        for (long long n = 0; n < count; ++n) {
+            const TileSpot tile = tile_in_reading_order(loaded.package, n);
+            if (use && !use->tile_used(tile.column, tile.row)) ++loaded.unused;
+            else loaded.taken.push_back(tile);
+        }
+        loaded.keys.reserve(loaded.taken.size());
+        for (const TileSpot& tile : loaded.taken)
+            loaded.keys.push_back(tile_key(tile_pixels(loaded.package, tile), options.tolerance > 0));
+    } catch (const Error& e) {
+        loaded.failure = e.phrase();
+    } catch (const std::bad_alloc&) {
+        loaded.failure = Phrase(Msg::CannotReadFile).arg(file).arg(Msg::NotEnoughMemory);
+    } catch (const std::exception& e) {
+        loaded.failure = Phrase(Msg::CannotReadFile).arg(file).arg(e.what());
+    }
+    if (loaded.failure) loaded = Loaded{{}, {}, {}, 0, std::move(loaded.failure), false};
+    return loaded;
+}
+
+// The readers: each takes the next input not yet read, while it is no more
+// than `ahead` inputs past the one being taken in.
+class Readers {
+public:
+    Readers(const std::vector<std::string>& inputs, const CollectOptions& options) : inputs_(inputs), slots_(inputs.size()) {
+        const unsigned cores = options.threads > 0 ? unsigned(options.threads) : std::thread::hardware_concurrency();
+        const int threads = int(std::clamp(cores, 1u, 4u));
+        // A few files of slack, so that a reader rarely waits for the taking in.
+        ahead_ = threads + 2;
+        for (int t = 0; t < threads; ++t) threads_.emplace_back([this, options] { run(options); });
+    }
+    ~Readers() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        changed_.notify_all();
+        for (std::thread& t : threads_) t.join();
+    }
+    Readers(const Readers&) = delete;
+    Readers& operator=(const Readers&) = delete;
+
+    // Input `n`, once read; the readers may then go on to the ones after it.
+    Loaded take(std::size_t n) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return slots_[n].ready; });
+        Loaded loaded = std::move(slots_[n]);
+        taken_ = n + 1;
+        lock.unlock();
+        changed_.notify_all();
+        return loaded;
+    }
+
+private:
+    void run(const CollectOptions& options) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [&] { return stop_ || (next_ < slots_.size() && next_ < taken_ + std::size_t(ahead_)); });
+            if (stop_) return;
+            const std::size_t n = next_++;
+            lock.unlock();
+            Loaded loaded = load(inputs_[n], options);
+            lock.lock();
+            slots_[n] = std::move(loaded);
+            slots_[n].ready = true;
+            changed_.notify_all();
+        }
+    }
+
+    const std::vector<std::string>& inputs_;
+    std::vector<Loaded> slots_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::size_t next_ = 0, taken_ = 0;
+    int ahead_ = 2;
+    bool stop_ = false;
+    std::vector<std::thread> threads_;
+};
+
+// The package being built: a row of tiles added whenever the last one is full.
+class TileRows {
+public:
+    explicit TileRows(int width) : width_(width) {
+        package_ = Package(width * kTileSide, 0, kTransparent);
+        // Room for the largest package up front, so that growing never copies it.
+        try {
+            package_.reserve_rows(int(kMaxPackagePixels / (std::int64_t(width) * kTileSide)));
+        } catch (const std::bad_alloc&) {
+        }
+    }
+    long long count() const { return count_; }
+    TileSpot spot(long long n) const { return {int(n % width_), int(n / width_)}; }
+    TilePixels pixels(long long n) const { return tile_pixels(package_, spot(n)); }
+    void add(TilePixels tile) {
+        const TileSpot at = spot(count_);
+        if (at.column == 0) {
+            const std::int64_t pixels = std::int64_t(at.row + 1) * kTileSide * package_.width();
+            if (pixels > kMaxPackagePixels)
+                throw Error(Phrase(Msg::CollectTooLarge).arg(count_ + 1).arg(kMaxPackagePixels));
+            package_.add_rows(kTileSide);
+        }
+        std::uint8_t* top = package_.row(at.row * kTileSide) + std::size_t(at.column) * kTileSide * 3;
+        for (int y = 0; y < kTileSide; ++y)
+            std::copy_n(tile.top + std::size_t(y) * tile.stride, kTileSide * 3, top + std::size_t(y) * package_.stride());
+        ++count_;
+    }
+    Package finish() {
+        if (count_ == 0) return Package(0, 0, kTransparent);
+        return std::move(package_);
+    }
+
+private:
+    int width_;
+    Package package_;
+    long long count_ = 0;
+};
+
+}  // namespace
+
+CollectResult collect_tiles(const std::vector<std::string>& inputs, const CollectOptions& options,
+                            const CollectStep& step) {
+    CollectResult result;
+    const int width = std::clamp(options.width, 1, kMaxCollectWidth);
+    TileRows rows(width);
+    // Each kind of tile: the package tile its first one became, the inputs
+    // holding one and the last input that did.
+    std::vector<long long> first_of_kind;
+    std::vector<int> inputs_of_kind, last_input_of_kind;
+    std::vector<int> kind_of_tile;
+    TileIndex index(options.tolerance, [&](int kind) { return rows.pixels(first_of_kind[std::size_t(kind)]); });
+
+    Readers readers(inputs, options);
+    for (std::size_t n = 0; n < inputs.size(); ++n) {
+        const Loaded loaded = readers.take(n);
+        if (loaded.failure) {
+            ++result.failed;
+            if (step) step(int(n), loaded.failure);
+            continue;
+        }
+        result.read += (long long)loaded.taken.size() + loaded.unused;
+        result.unused += loaded.unused;
+        for (std::size_t k = 0; k < loaded.taken.size(); ++k) {
+            const TilePixels pixels = tile_pixels(loaded.package, loaded.taken[k]);
+            int kind = index.find(loaded.keys[k], pixels);
+            const bool first = kind < 0;
+            if (first) {
+                kind = index.add(loaded.keys[k]);
+                first_of_kind.push_back(rows.count());
+                inputs_of_kind.push_back(0);
+                last_input_of_kind.push_back(-1);
+            }
+            if (last_input_of_kind[std::size_t(kind)] != int(n)) {
+                last_input_of_kind[std::size_t(kind)] = int(n);
+                ++inputs_of_kind[std::size_t(kind)];
+            }
+            if (!first && options.unique) {
+                ++result.duplicates;
+                continue;
+            }
+            rows.add(pixels);
+            result.tiles.push_back({int(n), loaded.taken[k], 0});
+            kind_of_tile.push_back(kind);
+        }
+        if (step) step(int(n), std::nullopt);
+    }
+    for (std::size_t t = 0; t < result.tiles.size(); ++t)
+        result.tiles[t].inputs = inputs_of_kind[std::size_t(kind_of_tile[t])];
+    result.package = rows.finish();
+    return result;
+}
+
+CollectInputs collect_inputs(const std::vector<std::string>& arguments, const std::vector<std::string>& leave_out) {
+    namespace fs = std::filesystem;
+    CollectInputs found;
+    for (const std::string& argument : arguments) {
+        std::error_code ec;
+        const fs::path path = fs::path(argument);
+        if (!fs::is_directory(path, ec)) {
+            found.files.push_back(argument);
+            continue;
+        }
+        std::vector<std::string> files;
+        fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec);
+        for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+            const std::string name = utf8_name(it->path());
+            if (!it->is_regular_file(ec) || !is_readable_extension(file_extension(name))) continue;
+            const bool left_out = std::any_of(leave_out.begin(), leave_out.end(),
+                                              [&](const std::string& other) { return same_file(it->path(), fs::path(other)); });
+            if (!left_out) files.push_back(name);
+        }
+        if (ec) {
+            found.problems.push_back(Phrase(Msg::CannotReadFile).arg(argument).arg(system_error_text(ec.value())));
+            continue;
+        }
+        std::sort(files.begin(), files.end());
+        found.files.insert(found.files.end(), files.begin(), files.end());
+    }
+    return found;
+}
+
+namespace {
+
+std::string csv_field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+std::string collect_manifest(const CollectResult& result, const std::vector<std::string>& inputs) {
+    std::string text;
+    for (std::size_t t = 0; t < result.tiles.size(); ++t) {
+        const CollectedTile& tile = result.tiles[t];
+        const int x = tile.tile.column * kTileSide, y = tile.tile.row * kTileSide;
+        text += std::to_string(t) + ',' + csv_field(inputs[std::size_t(tile.input)]) + ',' +
+                std::to_string(y / kPageSide) + ',' + std::to_string(x) + ',' + std::to_string(y % kPageSide) + ',' +
+                std::to_string(tile.inputs) + '\n';
+    }
+    return text;
+}
+
+}  // namespace tilesmith

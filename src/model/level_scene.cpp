@@ -1,0 +1,147 @@
+// Turning a level's rooms and static meshes into faces on the package.
+#include "model/level_scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/dimensions.h"
+
+namespace tilesmith {
+
+namespace {
+
+FaceBlend blend_of(std::uint16_t attribute, bool additive) {
+    if (additive || attribute >= 2) return FaceBlend::additive;
+    return attribute == 1 ? FaceBlend::cut_out : FaceBlend::opaque;
+}
+
+// A static mesh's place: where it stands and the sine and cosine of its turn.
+struct Place {
+    float x, y, z, sin, cos;
+};
+
+}  // namespace
+
+LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::max(pages, 0)) {
+    rooms_.reserve(geometry.rooms.size());
+    for (std::size_t r = 0; r < geometry.rooms.size(); ++r) {
+        const RoomGeometry& room = geometry.rooms[r];
+        SceneRoom out;
+        out.first_face = int(faces_.size());
+        out.alternate = room.alternate;
+        out.alternate_room = room.alternate_room;
+        SceneFace face;
+        face.room = int(r);
+        for (const auto* list : {&room.quads, &room.triangles})
+            for (const GeometryFace& f : *list) {
+                add_face(f, room.vertices, geometry, face, nullptr, nullptr);
+                ++face.face;
+            }
+        for (std::size_t s = 0; s < room.statics.size(); ++s) {
+            const PlacedStatic& placed = room.statics[s];
+            const auto def = std::find_if(geometry.static_meshes.begin(), geometry.static_meshes.end(),
+                                          [&](const StaticMeshDef& d) { return d.id == placed.mesh_id; });
+            if (def == geometry.static_meshes.end() || def->mesh < 0) continue;
+            const MeshGeometry& mesh = geometry.meshes[std::size_t(def->mesh)];
+            const double turn = placed.rotation * (2 * std::numbers::pi / 65536.0);
+            const float place[5] = {float(placed.x), float(placed.y), float(placed.z), float(std::sin(turn)),
+                                    float(std::cos(turn))};
+            face.placed_static = int(s);
+            for (const GeometryFace& f : mesh.faces) {
+                add_face(f, mesh.vertices, geometry, face, &placed.light, place);
+                ++face.face;
+            }
+        }
+        out.face_count = int(faces_.size()) - out.first_face;
+        for (int i = out.first_face; i < out.first_face + out.face_count; ++i)
+            for (int k = 0; k < faces_[std::size_t(i)].corner_count; ++k) {
+                const SceneCorner& c = faces_[std::size_t(i)].corners[std::size_t(k)];
+                const float p[3] = {c.x, c.y, c.z};
+                for (int a = 0; a < 3; ++a) {
+                    const bool first = i == out.first_face && k == 0;
+                    out.low[std::size_t(a)] = first ? p[a] : std::min(out.low[std::size_t(a)], p[a]);
+                    out.high[std::size_t(a)] = first ? p[a] : std::max(out.high[std::size_t(a)], p[a]);
+                }
+            }
+        if (out.face_count > 0)
+            for (std::size_t a = 0; a < 3; ++a) {
+                const bool first = std::none_of(rooms_.begin(), rooms_.end(), [](const SceneRoom& o) { return o.face_count > 0; });
+                low_[a] = first ? out.low[a] : std::min(low_[a], out.low[a]);
+                high_[a] = first ? out.high[a] : std::max(high_[a], out.high[a]);
+            }
+        rooms_.push_back(out);
+    }
+}
+
+void LevelScene::add_face(const GeometryFace& f, const std::vector<GeometryVertex>& vertices,
+                          const LevelGeometry& geometry, SceneFace face, const std::array<std::uint8_t, 3>* light,
+                          const float* place) {
+    const auto& textures = geometry.textures.objects;
+    if (f.texture >= textures.size()) {
+        ++left_out_;
+        return;
+    }
+    const ObjectTextureRef& t = textures[f.texture];
+    if (t.page < 0 || t.page >= pages_ ||
+        std::any_of(f.vertices.begin(), f.vertices.begin() + f.corner_count,
+                    [&](std::uint16_t v) { return v >= vertices.size(); })) {
+        ++left_out_;
+        return;
+    }
+    face.corner_count = f.corner_count;
+    face.blend = blend_of(t.attribute, f.additive);
+    face.double_sided = f.double_sided;
+    face.page = t.page;
+    face.object_texture = f.texture;
+    for (int k = 0; k < f.corner_count; ++k) {
+        const GeometryVertex& v = vertices[f.vertices[std::size_t(k)]];
+        SceneCorner& c = face.corners[std::size_t(k)];
+        if (place) {
+            c.x = place[0] + float(v.x) * place[4] + float(v.z) * place[3];
+            c.y = place[1] + float(v.y);
+            c.z = place[2] - float(v.x) * place[3] + float(v.z) * place[4];
+        } else {
+            c = {float(v.x), float(v.y), float(v.z)};
+        }
+        for (std::size_t i = 0; i < 3; ++i)
+            c.light[i] = light ? std::uint8_t(std::min(255, v.light[i] * (*light)[i] / 128)) : v.light[i];
+        const PageCorner& uv = t.corners[std::size_t(k)];
+        c.u = float(uv.x);
+        c.v = float(t.page * kPageSide + uv.y);
+    }
+    faces_.push_back(face);
+}
+
+std::shared_ptr<const LevelScene> LevelScene::read(const std::string& file_name, int pages) {
+    const auto geometry = read_level_rooms(file_name);
+    if (!geometry) return nullptr;
+    return std::make_shared<const LevelScene>(*geometry, pages);
+}
+
+Rect LevelScene::texture_rect(const SceneFace& face) const {
+    float low_u = 1e9f, low_v = 1e9f, high_u = -1e9f, high_v = -1e9f;
+    for (int k = 0; k < face.corner_count; ++k) {
+        const SceneCorner& c = face.corners[std::size_t(k)];
+        low_u = std::min(low_u, c.u);
+        high_u = std::max(high_u, c.u);
+        low_v = std::min(low_v, c.v);
+        high_v = std::max(high_v, c.v);
+    }
+    const Rect page{0, face.page * kPageSide, kPageSide, (face.page + 1) * kPageSide};
+    return Rect{int(std::floor(low_u)), int(std::floor(low_v)), int(std::ceil(high_u)), int(std::ceil(high_v))}
+        .intersected(page);
+}
+
+Rect LevelScene::texture_tiles(const SceneFace& face) const {
+    const Rect r = texture_rect(face);
+    if (r.empty()) return Rect::of_size(r.left / kTileSide * kTileSide, r.top / kTileSide * kTileSide, kTileSide, kTileSide);
+    return {r.left / kTileSide * kTileSide, r.top / kTileSide * kTileSide,
+            (r.right + kTileSide - 1) / kTileSide * kTileSide, (r.bottom + kTileSide - 1) / kTileSide * kTileSide};
+}
+
+bool LevelScene::uses_tile(const SceneFace& face, int column, int row) const {
+    return !texture_rect(face).intersected(Rect::of_size(column * kTileSide, row * kTileSide, kTileSide, kTileSide)).empty();
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,97 @@
+// A level's rooms and the static meshes placed in them as faces ready to draw:
+// the model the 3D view of a level paints and picks from, with no Qt.
+//
+// Positions are in the level's own units (1024 to a floor sector), x east,
+// y down as the level has it, z north. Texture coordinates are package
+// pixels: page p covers package rows 256 p .. 256 p + 255, so a corner at
+// (u, v) takes the package pixel there; 0 and 64 are the edges of a whole
+// tile. A face keeps its room, its place in the room and its object texture,
+// so that a click on it can be told and its tiles selected.
+//
+// Built from the level file a package was read from, on the worker thread
+// that reads it:
+//   auto scene = LevelScene::read(file_name, package.height() / kPageSide);
+// nullptr for images and object packages; Error (Msg::RoomsUnknown, naming
+// the file and why) for a level whose rooms cannot be read.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formats/level_geometry.h"
+#include "model/rect.h"
+
+namespace tilesmith {
+
+// How a face meets what lies behind it.
+enum class FaceBlend : std::uint8_t {
+    opaque,
+    cut_out,   // its transparent pixels left out
+    additive,  // added to what lies behind
+};
+
+struct SceneCorner {
+    float x = 0, y = 0, z = 0;
+    float u = 0, v = 0;  // package pixels
+    std::array<std::uint8_t, 3> light{128, 128, 128};  // 128: the texture as it is
+};
+
+struct SceneFace {
+    std::array<SceneCorner, 4> corners{};
+    int corner_count = 4;
+    FaceBlend blend = FaceBlend::opaque;
+    bool double_sided = false;
+    int page = 0;
+    int object_texture = 0;
+    int room = 0;
+    // Its number in the room: the room's quads, then its triangles, then the
+    // faces of its static meshes in the order they are placed.
+    int face = 0;
+    int placed_static = -1;  // the static mesh of the room it belongs to; -1 for the room's own
+};
+
+struct SceneRoom {
+    int first_face = 0, face_count = 0;  // its faces in LevelScene::faces()
+    bool alternate = false;              // shown in place of another when the level flips
+    int alternate_room = -1;             // the room shown in its place when the level flips
+    std::array<float, 3> low{}, high{};  // the box of its faces; all zero without faces
+};
+
+class LevelScene {
+public:
+    LevelScene() = default;
+    // The faces of a level whose package has `pages` pages. Faces naming a
+    // vertex, an object texture or a page the level lacks are left out and
+    // counted; everything else of the level is kept.
+    LevelScene(const LevelGeometry& geometry, int pages);
+    static std::shared_ptr<const LevelScene> read(const std::string& file_name, int pages);
+
+    std::span<const SceneFace> faces() const { return faces_; }
+    std::span<const SceneRoom> rooms() const { return rooms_; }
+    int pages() const { return pages_; }
+    int left_out() const { return left_out_; }
+    // The box of every face; all zero without faces.
+    const std::array<float, 3>& low() const { return low_; }
+    const std::array<float, 3>& high() const { return high_; }
+
+    // The package rectangle a face's texture reaches (its corners' box, cut to its page).
+    Rect texture_rect(const SceneFace& face) const;
+    // The whole tiles that rectangle touches: what a click on the face selects.
+    Rect texture_tiles(const SceneFace& face) const;
+    // Whether the face's texture takes pixels of the tile (column, row).
+    bool uses_tile(const SceneFace& face, int column, int row) const;
+
+private:
+    void add_face(const GeometryFace& f, const std::vector<GeometryVertex>& vertices, const LevelGeometry& geometry,
+                  SceneFace face, const std::array<std::uint8_t, 3>* light, const float* place);
+
+    std::vector<SceneFace> faces_;
+    std::vector<SceneRoom> rooms_;
+    int pages_ = 0, left_out_ = 0;
+    std::array<float, 3> low_{}, high_{};
+};
+
+}  // namespace tilesmith

@@ -1,0 +1,115 @@
+// The rooms and static meshes of every level kind, the scene made of them,
+// and `info --rooms`.
+#include <gtest/gtest.h>
+
+#include "core/error.h"
+#include "formats/level_geometry.h"
+#include "model/level_scene.h"
+#include "model/workspace.h"
+#include "support/cli_run.h"
+#include "support/level_builder.h"
+#include "support/room_level.h"
+#include "support/test_files.h"
+
+namespace tilesmith {
+namespace {
+
+struct LevelRooms : ::testing::Test {
+    TempDir dir;
+    std::string put(const RoomLevelSpec& wanted) {
+        return dir.put("level" + room_level_extension(wanted.game), make_room_level(wanted));
+    }
+};
+
+TEST_F(LevelRooms, KeptAsEveryGameWritesThemAndTurnedIntoFacesOnThePackage) {
+    for (int game = 1; game <= 5; ++game) {
+        SCOPED_TRACE(game);
+        const std::string path = put(RoomLevelSpec{game, 2, 2, 0, {200, 40, 40}, {}, 0});
+        const auto geometry = read_level_rooms(path);
+        ASSERT_TRUE(geometry);
+        ASSERT_EQ(geometry->rooms.size(), 2u);
+        EXPECT_EQ(std::tuple(geometry->quad_count(), geometry->triangle_count(), geometry->placed_static_count()),
+                  std::tuple(1, 2, 1));
+        const RoomGeometry& room = geometry->rooms[0];
+        EXPECT_EQ(std::tuple(room.vertices[1].x, room.vertices[1].y, room.vertices[1].z), std::tuple(1024, 0, 4096));
+        EXPECT_EQ(room.quads[0].double_sided, game >= 3);
+        EXPECT_TRUE(geometry->rooms[1].alternate && !room.alternate && room.alternate_room == 1);
+
+        // Read on opening, beside the pages: each room's faces, then its static meshes'.
+        CountingProgress progress;
+        const OpenedFile opened = Workspace::read_aside(path, {}, progress);
+        ASSERT_TRUE(opened.scene);
+        const LevelScene& scene = *opened.scene;
+        ASSERT_EQ(scene.faces().size(), 4u);
+        const SceneFace& quad = scene.faces()[0];
+        const SceneFace& triangle = scene.faces()[1];
+        const SceneFace& mesh = scene.faces()[2];
+        EXPECT_EQ(std::tuple(quad.corners[2].u, quad.corners[2].v, quad.blend), std::tuple(128.f, 64.f, FaceBlend::opaque));
+        EXPECT_EQ(std::tuple(triangle.corner_count, triangle.corners[2].v, triangle.blend, triangle.page),
+                  std::tuple(3, 256.f + 64.f, FaceBlend::cut_out, 1));
+        EXPECT_EQ(std::tuple(scene.faces()[3].room, scene.faces()[3].face), std::tuple(1, 0));
+        // A quarter turn takes the mesh's x axis to the level's -z.
+        EXPECT_NEAR(mesh.corners[1].x, 2560, 0.01);
+        EXPECT_NEAR(mesh.corners[1].z, 4508, 0.01);
+        EXPECT_EQ(std::tuple(mesh.corners[2].y, mesh.placed_static, mesh.blend),
+                  std::tuple(-612.f, 0, game >= 4 ? FaceBlend::additive : FaceBlend::opaque));
+        EXPECT_EQ(scene.texture_tiles(quad), (Rect{64, 0, 128, 64}));
+        EXPECT_TRUE(scene.uses_tile(quad, 1, 0) && !scene.uses_tile(quad, 0, 0) && !scene.uses_tile(quad, 2, 0));
+    }
+}
+
+TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
+    struct Row {
+        int game;
+        const char* field;
+        std::uint32_t value;
+    };
+    const Row rows[] = {{1, "room vertices", 0x7FFF},      {2, "room vertices", 0xFFFF},
+                        {3, "room quads", 0x7FFF},         {4, "room triangles", 0x7FFF},
+                        {4, "mesh vertices", 0x7FFF},      {2, "static meshes placed", 0xFFFF},
+                        {3, "rooms", 0xFFFF},              {5, "rooms", 0xFFFFFFFF},
+                        {5, "room vertices", 0xFFFF},      {5, "roomlets", 0x10000000},
+                        {5, "vertices offset", 0xFFFFFF00}, {5, "static meshes placed", 0xFFFF}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.game) + " " + row.field);
+        RoomLevelSpec wanted;
+        wanted.game = row.game;
+        wanted.hostile = row.field;
+        wanted.hostile_value = row.value;
+        const std::string path = put(wanted);
+        try {
+            read_level_rooms(path);
+            ADD_FAILURE() << "read";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.message(), Msg::RoomsUnknown);
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+        CountingProgress progress;
+        const OpenedFile opened = Workspace::read_aside(path, {}, progress);
+        EXPECT_TRUE(opened.result && !opened.result->refused() && !opened.scene && opened.scene_problem);
+    }
+}
+
+TEST_F(LevelRooms, InfoPrintsTheCountsOfLevelsOnly) {
+    RoomLevelSpec tr4;
+    tr4.game = 4;
+    const std::string level = put(tr4);
+    CliRun r = run_cli({"info", "--rooms", level});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Tomb Raider 4 level: 2 pages; 256 x 512 pixels, 4 x 8 tiles\n"
+                     "rooms: 2, room faces: 3 (1 quads, 2 triangles), static meshes placed: 1\n");
+    const std::string wad = dir.put("w.wad", make_wad(1, 196608));
+    r = run_cli({"info", "--rooms", wad});
+    EXPECT_EQ(std::pair(r.status, r.err), std::pair(1, std::string("tilesmith-cli: only levels have rooms\n")));
+    RoomLevelSpec hostile;
+    hostile.hostile = "room quads";
+    hostile.hostile_value = 0x7FFF;
+    const std::string bad = put(hostile);
+    r = run_cli({"info", "--rooms", bad});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("The rooms of \"" + bad + "\" cannot be read: the geometry of room 0"), std::string::npos)
+        << r.err;
+}
+
+}  // namespace
+}  // namespace tilesmith
