@@ -6,10 +6,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 #include "core/package.h"
 #include "core/progress.h"
 #include "formats/bmpjpg.h"
+#include "formats/dispatch.h"
 #include "formats/format_registry.h"
 #include "formats/level_textures.h"
 #include "formats/tga.h"
@@ -168,6 +170,20 @@ TEST_F(CliConvert, InfoNamesALevelsKindAndPagesAndRefusesAMisnamedOne) {
     EXPECT_FALSE(fs::exists(path("out.tga")));
 }
 
+TEST_F(CliConvert, PicturesAreReadAsWhatTheyAreAndFilesOfNoKnownKindRefused) {
+    for (const auto& [written, named] : {std::pair{"p.png", "p.tga"}, {"j.jpg", "j.bmp"}, {"b.bmp", "b"}}) {
+        CountingProgress progress;
+        write_package(path(written), Package(64, 128), progress);
+        fs::rename(path(written), path(named));
+        const Outcome r = run_cli(std::vector<std::string>{"info", path(named)});
+        EXPECT_EQ(std::pair(r.status, r.out), std::pair(0, std::string("64 x 128 pixels, 1 x 2 tiles\n"))) << r.err;
+    }
+    write_bytes(path("r.xyz"), pseudo_random_bytes(300, 7));
+    const Outcome r = run_cli(std::vector<std::string>{"info", path("r.xyz")});
+    EXPECT_EQ(std::pair(r.status, r.err), std::pair(1, "tilesmith-cli: cannot read \"" + path("r.xyz") +
+                                                           "\": supported input extensions are " + extension_list(FormatRole::read) + "\n"));
+}
+
 // The numbers come from the model; the lines are the command's own.
 TEST_F(CliConvert, InfoUsageListsTheTexturesAndPagesOfWalkableLevelsOnly) {
     write_bytes(path("u.tr4"), make_level({Game::tr4, 2}).bytes);
@@ -182,6 +198,10 @@ TEST_F(CliConvert, InfoUsageListsTheTexturesAndPagesOfWalkableLevelsOnly) {
     Outcome r = cli("info --usage '" + path("u.tr4") + "'");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, expected);
+    std::ofstream(path("u.tr4"), std::ios::app) << "appended";
+    r = cli("info --usage '" + path("u.tr4") + "'");
+    EXPECT_EQ(std::tuple(r.status, r.out, r.err), std::tuple(0, expected, "tilesmith-cli: \"" + path("u.tr4") +
+                                                                "\": 8 bytes after the level's last structure were ignored\n"));
 
     write_bytes(path("w.wad"), make_wad(1, 196608));
     r = cli("info --usage '" + path("w.wad") + "'");

@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "formats/deflate_blocks.h"
 #include "formats/dispatch.h"
+#include "formats/format_registry.h"
 #include "formats/tr23.h"
 #include "formats/tr45.h"
 #include "formats/wad.h"
@@ -423,14 +424,17 @@ TEST_F(LevelFiles, WadHostileHeadersAreRefused) {
 
 // ---------------------------------------------------------------- all readers
 
-// Each read ends in a package or a clear Error that leaves the package as it was.
-void survive(const std::string& path, const std::function<void(Package&, Progress&)>& read) {
+// Each read ends in a package (a level's is a page wide) or a clear Error that
+// leaves the package as it was.
+void survive(const std::string& path, const std::function<void(Package&, Progress&)>& read, bool level = true) {
     Package package(64, 64, kBlack);
     const Package before = package.clone();
     CountingProgress progress;
     try {
         read(package, progress);
-        EXPECT_EQ(package.width(), 256);
+        if (level) {
+            EXPECT_EQ(package.width(), 256) << path;
+        }
     } catch (const Error&) {
         EXPECT_TRUE(package == before) << path;
     }
@@ -452,7 +456,8 @@ TEST_F(LevelFiles, LevelsCutAtAnyLengthNeverCrash) {
     }
 }
 
-// Images and text files of the corpus, named as levels.
+// Images and text files of the corpus, named as levels: an image is read as
+// the picture it is.
 TEST_F(LevelFiles, ForeignFilesNeverCrash) {
     namespace fs = std::filesystem;
     int foreign = 0;
@@ -461,10 +466,14 @@ TEST_F(LevelFiles, ForeignFilesNeverCrash) {
         const Bytes bytes = read_bytes(e.path().string());
         for (const char* ext : {".phd", ".tr2", ".tr4", ".wad"}) {
             const std::string path = dir.put(std::string("foreign") + ext, bytes);
-            survive(path, [&](Package& p, Progress& g) {
-                ReaderOptions options;
-                read_package(path, p, options, g);
-            });
+            const FileFormat* format = format_of_file(path);
+            survive(
+                path,
+                [&](Package& p, Progress& g) {
+                    ReaderOptions options;
+                    read_package(path, p, options, g);
+                },
+                format && format->kind == FormatKind::level);
         }
         ++foreign;
     }

@@ -87,6 +87,7 @@ TEST(FormatRegistry, DialogFiltersListEveryExtensionOfTheirRole) {
             EXPECT_EQ("." + choice->suffix, e);
         }
     });
+    EXPECT_TRUE(open_filter(Language::English).ends_with(";;All files (*)"));
 }
 
 // The games whose levels the registry exports into, TR1 among them, are the

@@ -26,7 +26,7 @@ namespace {
 const char kOpenFilter[] =
     "Obsługiwane formaty (*.tga *.bmp *.jpg *.jpeg *.png *.tr2 *.tr4 *.trc *.phd *.tub *.wad);;Pakiet tekstur (*.tga);;"
     "Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg *.jpeg);;Obraz PNG (*.png);;Level Tomb Raider 2, 3, 4, 5 (*.tr2 *.tr4 "
-    "*.trc);;Poziom Tomb Raider 1 (*.phd *.tub);;Pakiet obiektów Tomb Raider (*.wad)";
+    "*.trc);;Poziom Tomb Raider 1 (*.phd *.tub);;Pakiet obiektów Tomb Raider (*.wad);;Wszystkie pliki (*)";
 
 class Commands : public WindowTest {
 protected:

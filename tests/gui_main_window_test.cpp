@@ -369,9 +369,10 @@ TEST_F(MainWindowTest, FirstArgumentOpensAsSourceWithoutADialog) {
     EXPECT_EQ(window->panel_text(1), QStringLiteral("128 x 64"));
 }
 
-TEST_F(MainWindowTest, UnrecognisedFirstArgumentOpensNothingAndTheDialogComesBack) {
+TEST_F(MainWindowTest, UnrecognisedFirstArgumentOpensNothingSaysSoAndTheDialogComesBack) {
     open({path("picture.gif")});
-    EXPECT_TRUE(host.warnings.isEmpty() && host.errors.isEmpty());
+    ASSERT_EQ(host.warnings.size(), 1);
+    EXPECT_TRUE(host.warnings.value(0).contains(path("picture.gif")));
     EXPECT_FALSE(action("fileline")->isVisible());
     trigger("plik_opensource");
     EXPECT_EQ(host.open_filters.size(), 1) << "no pending name left behind";

@@ -1,6 +1,7 @@
 // The string table and the caption matcher of the language switch.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "strings/strings.h"
@@ -77,12 +78,17 @@ TEST(StringTable, EveryMessageSpeaksBothLanguages) {
 }
 
 TEST(TranslateText, EveryInterfaceTextRoundTrips) {
+    std::map<std::string, int, std::less<>> english_uses;
+    for (int pair = 9; pair < kStringCount / 2; ++pair) ++english_uses[std::string(lang_text(2 * pair + 1))];
     for (int pair = 9; pair < kStringCount / 2; ++pair) {
         if (2 * pair == kUnusedPl) continue;
         const std::string pl(lang_text(2 * pair)), en(lang_text(2 * pair + 1));
         SCOPED_TRACE(pl);
         EXPECT_EQ(translate_text(pl, false), en);
-        EXPECT_EQ(translate_text(translate_text(pl, false), true), pl);
+        // English has one plural where Polish has two: such a text comes back as the first.
+        if (english_uses[en] == 1) {
+            EXPECT_EQ(translate_text(translate_text(pl, false), true), pl);
+        }
         EXPECT_EQ(translate_text(translate_text(en, true), false), en);
     }
 }

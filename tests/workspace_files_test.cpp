@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "core/error.h"
+#include "formats/dispatch.h"
 #include "model/workspace.h"
+#include "support/level_builder.h"
 #include "support/test_files.h"
 #include "support/workspace_setup.h"
 
@@ -73,13 +75,17 @@ protected:
 };
 }  // namespace
 
-TEST_F(WorkspaceFiles, UnrecognisedExtensionsChangeNothing) {
-    for (const char* name : {"a.gif", "b.jpe", "c.tif", "noext", "dir.tga/file"}) {
+TEST_F(WorkspaceFiles, FilesOfNoKnownKindChangeNothingAndSaySo) {
+    write_bytes(path("random.xyz"), pseudo_random_bytes(300, 7));
+    for (const char* name : {"a.gif", "b.jpe", "c.tif", "noext", "dir.tga/file", "random.xyz"}) {
         const OpenAnswer s = open(Side::source, path(name));
         const OpenAnswer t = open(Side::target, path(name));
         EXPECT_FALSE(s.recognised) << name;
         EXPECT_FALSE(t.recognised) << name;
         EXPECT_EQ(s.refusal, std::nullopt);
+        ASSERT_TRUE(t.note) << name;
+        EXPECT_EQ(t.note->text(Language::English), "Cannot open \"" + path(name) + "\": it is not a file of any "
+                  "supported kind. Supported extensions: " + extension_list(FormatRole::read));
     }
     expect_untouched();
 }

@@ -61,7 +61,7 @@ int cmd_info(const std::vector<std::string>& args) {
         if (!geometry) return failure(std::string(text_of(Msg::RoomsOnlyInLevels, Language::English)));
     }
     // A level says what it is and how many pages it holds before its size.
-    const FileFormat* format = format_of(file);
+    const FileFormat* format = format_of_file(file);
     if (format && format->kind != FormatKind::image) {
         const int pages = package.height() / kPageSide;
         const std::string extension = file_extension(file);

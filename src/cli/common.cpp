@@ -49,7 +49,7 @@ void TerminalProgress::draw() {
 }
 
 int load_package(const std::string& path, Package& package, const ReaderOptions& options) {
-    if (!is_readable_extension(file_extension(path)))
+    if (!is_readable_file(path))
         return failure("cannot read \"" + path +
                        "\": supported input extensions are " + extension_list(FormatRole::read));
     TerminalProgress progress("reading");

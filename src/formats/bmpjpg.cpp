@@ -103,14 +103,22 @@ ReadResult read_jpeg_format(const std::string& file_name, Package& package, cons
 }
 
 constexpr FileExtension kBmpExtensions[] = {{".bmp", Msg::BmpFilter}};
+
+// "BM"; a JPEG's start-of-image marker and the marker after it.
+bool bmp_signature(std::span<const std::uint8_t> first) {
+    return first.size() >= 2 && first[0] == 'B' && first[1] == 'M';
+}
+bool jpeg_signature(std::span<const std::uint8_t> first) {
+    return first.size() >= 3 && first[0] == 0xFF && first[1] == 0xD8 && first[2] == 0xFF;
+}
 constexpr FileExtension kJpegExtensions[] = {{".jpg", Msg::JpegFilter}, {".jpeg", Msg::JpegFilter}};
 
 }  // namespace
 
 constinit const FileFormat kBmpFormat{FormatKind::image, kBmpExtensions, Msg::BmpFilter, read_bmp_format,
-                                      save_bmp, nullptr};
-constinit const FileFormat kJpegFormat{FormatKind::image, kJpegExtensions, Msg::JpegFilter,
-                                       read_jpeg_format, save_jpg, nullptr};
+                                      save_bmp, nullptr, {}, {}, bmp_signature};
+constinit const FileFormat kJpegFormat{FormatKind::image, kJpegExtensions, Msg::JpegFilter, read_jpeg_format,
+                                       save_jpg, nullptr, {}, {}, jpeg_signature, kPackedPictureCost};
 
 ReadResult open_bmpjpg(const std::string& file_name, Package& package, Progress& progress) {
     const FileFormat* format = format_of(file_name);

@@ -11,6 +11,15 @@ bool is_readable_extension(const std::string& extension) {
     return format && serves(*format, FormatRole::read);
 }
 
+bool is_readable_file(const std::string& file_name) {
+    const FileFormat* format = format_of_file(file_name);
+    return format && serves(*format, FormatRole::read);
+}
+
+Phrase no_known_kind(const std::string& file_name) {
+    return Phrase(Msg::NoKnownKind).arg(file_name).arg(extension_list(FormatRole::read));
+}
+
 bool is_writable_extension(const std::string& extension) {
     const FileFormat* format = find_format(extension);
     return format && serves(*format, FormatRole::write);
@@ -18,7 +27,7 @@ bool is_writable_extension(const std::string& extension) {
 
 std::optional<ReadResult> read_package(const std::string& file_name, Package& package,
                                        const ReaderOptions& options, Progress& progress) {
-    const FileFormat* format = format_of(file_name);
+    const FileFormat* format = format_of_file(file_name);
     if (!format || !format->read) return std::nullopt;
     ReadResult result;
     if (const auto why = misnamed_level(*format, file_name)) {

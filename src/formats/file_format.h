@@ -83,6 +83,19 @@ struct FileFormat {
     // version its extension takes ("Tomb Raider 2/3 level"); empty: the one
     // version the extension takes names it.
     std::string_view kind_title = {};
+    // Whether a file's first bytes (up to kSignatureBytes) are of this
+    // format, whatever its name; nullptr for a format told by its extension
+    // (TGA has no signature; a level's versions name their own kinds, and a
+    // level under another level's extension is refused by name).
+    bool (*signature)(std::span<const std::uint8_t> first) = nullptr;
+    // What reading a byte of such a file costs against a byte of a plain one:
+    // pictures that pack many pixels into few bytes cost more.
+    int read_cost = 1;
 };
+
+// The first bytes of a file that signatures look at.
+constexpr std::size_t kSignatureBytes = 8;
+// The read cost of compressed pictures (PNG, JPEG).
+constexpr int kPackedPictureCost = 8;
 
 }  // namespace tilesmith

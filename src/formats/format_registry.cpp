@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/error.h"
+#include "core/file_io.h"
 #include "formats/bmpjpg.h"
 #include "formats/png.h"
 #include "formats/tga.h"
@@ -84,6 +86,19 @@ const FileFormat* find_format(std::string_view extension) {
 
 const FileFormat* format_of(const std::string& file_name) { return find_format(file_extension(file_name)); }
 
+const FileFormat* format_of_file(const std::string& file_name) {
+    std::uint8_t first[kSignatureBytes] = {};
+    std::size_t got = 0;
+    try {
+        InFile in(file_name);
+        got = in.read_some(first, sizeof first);
+    } catch (const Error&) {
+    }
+    for (const FileFormat* f : kFormats)
+        if (f->signature && f->signature({first, got})) return f;
+    return format_of(file_name);
+}
+
 bool serves(const FileFormat& format, FormatRole role) {
     switch (role) {
         case FormatRole::read: return format.read != nullptr;
@@ -114,6 +129,8 @@ std::string open_filter(Language language) {
     std::vector<std::string> lines{
         filter_line(text_of(Msg::AllSupportedFilter, language), extensions_for(FormatRole::read))};
     for (std::string& line : filter_lines(FormatRole::read, language)) lines.push_back(std::move(line));
+    // Pictures are read by what they are, whatever their name.
+    lines.push_back(filter_line(text_of(Msg::AllFilesFilter, language), {""}));
     return join_lines(lines);
 }
 

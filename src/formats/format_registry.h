@@ -23,6 +23,10 @@ std::string file_extension(const std::string& file_name);
 const FileFormat* find_format(std::string_view extension);
 // The format of a file name's extension; nullptr for none.
 const FileFormat* format_of(const std::string& file_name);
+// The format of a file by what it is: the one whose signature its first bytes
+// carry, else the one its extension names; nullptr for neither. A file that
+// cannot be read goes by its extension (its reader then says why).
+const FileFormat* format_of_file(const std::string& file_name);
 
 // What a format can be used for.
 enum class FormatRole { read, write, export_base };
@@ -38,7 +42,8 @@ std::string default_suffix(FormatRole role);
 
 // The file dialogs' filters, Qt's "Title (*.a *.b);;..." form, with the type
 // lines that follow the language in `language`.
-std::string open_filter(Language language = Language::Polish);  // every readable extension first, then a line a type
+// Every readable extension first, then a line a type, then all files.
+std::string open_filter(Language language = Language::Polish);
 std::string save_filter(Language language = Language::Polish);  // a line a writable type
 // The line of save_filter that holds the extension (the Save dialog starts on
 // the type last saved as); empty when no writer takes it.

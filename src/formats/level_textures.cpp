@@ -10,7 +10,7 @@
 namespace tilesmith {
 
 std::optional<LevelTextureRefs> read_texture_refs(const std::string& file_name) {
-    const FileFormat* format = format_of(file_name);
+    const FileFormat* format = format_of_file(file_name);
     if (!format || format->versions.empty()) return std::nullopt;
     const std::string extension = file_extension(file_name);
     const LevelKind kind = read_level_kind(file_name);

@@ -6,6 +6,7 @@
 // becomes the transparent colour.
 #include <spng.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <exception>
@@ -204,10 +205,15 @@ ReadResult read_png_format(const std::string& file_name, Package& package, const
 
 constexpr FileExtension kPngExtensions[] = {{".png", Msg::PngFilter}};
 
+bool png_signature(std::span<const std::uint8_t> first) {
+    constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return first.size() >= sizeof kSignature && std::equal(kSignature, kSignature + sizeof kSignature, first.begin());
+}
+
 }  // namespace
 
 constinit const FileFormat kPngFormat{FormatKind::image, kPngExtensions, Msg::PngFilter, read_png_format,
-                                      save_png, nullptr};
+                                      save_png, nullptr, {}, {}, png_signature, kPackedPictureCost};
 
 ReadResult open_png(const std::string& file_name, Package& package, Progress& progress) {
     Package fresh(0, 0, package.brush());

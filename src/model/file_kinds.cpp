@@ -32,7 +32,7 @@ std::optional<DialogChoice> export_output_dialog(const std::string& base, Langua
     return DialogChoice{choice->filter, choice->suffix};
 }
 
-bool opens_file(const std::string& file_name) { return is_readable_extension(file_extension(file_name)); }
+bool opens_file(const std::string& file_name) { return is_readable_file(file_name); }
 
 std::string games_supported() { return supported_games(); }
 

@@ -31,8 +31,36 @@ std::size_t TextureUse::tile_index(int column, int row) const {
     return std::size_t(row) * kTilesAcross + std::size_t(column);
 }
 
+namespace {
+
 // Each row's pixel centre line crosses the face's edges; the pixels whose
-// centres lie between a pair of crossings (edges included) are mapped.
+// centres lie between a pair of crossings (edges included) are mapped: each
+// span of columns [from, to] of package row `y` goes to `each`.
+template <typename Each>
+void face_row(const MappedFace& face, int y, Each each) {
+    const double centre = y + 0.5;
+    double crossings[4];
+    int n = 0;
+    for (int k = 0; k < face.corner_count; ++k) {
+        const PackagePoint a = face.corners[std::size_t(k)];
+        const PackagePoint b = face.corners[std::size_t((k + 1) % face.corner_count)];
+        if ((a.y <= centre) == (b.y <= centre)) continue;
+        crossings[n++] = a.x + (centre - a.y) * (b.x - a.x) / double(b.y - a.y);
+    }
+    // At most four: sorted by insertion (std::sort's unrolled loops make
+    // GCC's array-bounds check see past the array).
+    for (int i = 1; i < n; ++i)
+        for (int j = i; j > 0 && crossings[j] < crossings[j - 1]; --j) std::swap(crossings[j], crossings[j - 1]);
+    for (int i = 0; i + 1 < n; i += 2) {
+        // Centres px + 0.5 from the first crossing to the second, both included.
+        const int from = std::max(0, int(std::ceil(crossings[i] - 0.5 - 1e-9)));
+        const int to = std::min(kPageSide - 1, int(std::floor(crossings[i + 1] - 0.5 + 1e-9)));
+        if (from <= to) each(from, to);
+    }
+}
+
+}  // namespace
+
 void TextureUse::place_face(const ObjectTextureRef& ref) {
     if (ref.page < 0 || ref.page >= pages_) {
         ++off_page_;
@@ -51,31 +79,13 @@ void TextureUse::place_face(const ObjectTextureRef& ref) {
     faces_.push_back(face);
 
     std::uint16_t touched = 0;  // the page's 16 tiles, a bit each
-    for (int y = std::max(low, 0); y < std::min(high, kPageSide); ++y) {
-        const double centre = y + 0.5;
-        double crossings[4];
-        int n = 0;
-        for (int k = 0; k < ref.corner_count; ++k) {
-            const PageCorner a = ref.corners[std::size_t(k)];
-            const PageCorner b = ref.corners[std::size_t((k + 1) % ref.corner_count)];
-            if ((a.y <= centre) == (b.y <= centre)) continue;
-            crossings[n++] = a.x + (centre - a.y) * (b.x - a.x) / double(b.y - a.y);
-        }
-        // At most four: sorted by insertion (std::sort's unrolled loops make
-        // GCC's array-bounds check see past the array).
-        for (int i = 1; i < n; ++i)
-            for (int j = i; j > 0 && crossings[j] < crossings[j - 1]; --j) std::swap(crossings[j], crossings[j - 1]);
-        for (int i = 0; i + 1 < n; i += 2) {
-            // Centres px + 0.5 from the first crossing to the second, both included.
-            const int from = std::max(0, int(std::ceil(crossings[i] - 0.5 - 1e-9)));
-            const int to = std::min(kPageSide - 1, int(std::floor(crossings[i + 1] - 0.5 + 1e-9)));
-            if (from > to) continue;
+    for (int y = std::max(low, 0); y < std::min(high, kPageSide); ++y)
+        face_row(face, top + y, [&](int from, int to) {
             std::uint8_t* row = &mapped_[(std::size_t(top) + std::size_t(y)) * kPageSide];
             std::fill(row + from, row + to + 1, std::uint8_t(1));
             for (int column = from / kTileSide; column <= to / kTileSide; ++column)
                 touched |= std::uint16_t(1u << ((y / kTileSide) * kTilesAcross + column));
-        }
-    }
+        });
     for (int t = 0; t < kTilesAcross * kTilesAcross; ++t)
         if (touched & (1u << t)) ++tiles_[tile_index(t % kTilesAcross, ref.page * kTilesAcross + t / kTilesAcross)].objects;
 }
@@ -108,6 +118,16 @@ TileUse TextureUse::faces_at_tile(int column, int row) const {
     return tiles_[tile_index(column, row)];
 }
 
+TileUse TextureUse::faces_at(int x, int y) const {
+    TileUse use;
+    if (!used(x, y)) return use;
+    for (const MappedFace& f : faces_)
+        face_row(f, y, [&](int from, int to) { use.objects += from <= x && x <= to ? 1 : 0; });
+    for (const MappedRect& r : rects_)
+        use.sprites += x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height ? 1 : 0;
+    return use;
+}
+
 int TextureUse::used_among(std::span<const TileSpot> tiles) const {
     std::vector<TileSpot> seen;
     int used = 0;
@@ -133,6 +153,15 @@ int TextureUse::unused_tiles(int page) const {
     for (int row = page * kTilesAcross; row < (page + 1) * kTilesAcross; ++row)
         for (int column = 0; column < kTilesAcross; ++column) unused += tile_used(column, row) ? 0 : 1;
     return unused;
+}
+
+Phrase used_by_faces(int count, Language language) {
+    if (count <= 0) return Msg::UsedByNoFace;
+    const PluralForm form = plural_form(count, language);
+    return Phrase(form == PluralForm::one ? Msg::UsedByOneFace
+                  : form == PluralForm::few ? Msg::UsedByFewFaces
+                                            : Msg::UsedByFaces)
+        .arg(count);
 }
 
 int whole_percent(std::int64_t part, std::int64_t whole) {

@@ -10,8 +10,8 @@
 //   - outline: object_faces() (three or four corners each, in order, on pixel
 //     edges: a face over a whole tile has corners 0 and 64) and sprite_rects();
 //   - dimming: used(x, y) is false for a pixel no texture maps;
-//   - status bar: faces_at_tile(column, row).total() for "used by %1 faces"
-//     (Msg::UsedByFaces);
+//   - status bar: used_by_faces(faces_at(x, y).total(), language), the
+//     words for the textures mapping the pixel under the pointer;
 //   - after an export: used_among(changed tiles) for "%1 tiles changed, %2 of
 //     them used by the level" (Msg::TilesChangedUsed).
 // Build it when asked for, from the level file the package was read from:
@@ -29,6 +29,7 @@
 
 #include "formats/texture_refs.h"
 #include "model/rect.h"
+#include "strings/phrase.h"
 
 namespace tilesmith {
 
@@ -77,6 +78,9 @@ public:
     bool used(int x, int y) const;
     // The textures mapping some pixel of the tile; zeros outside the pages.
     TileUse faces_at_tile(int column, int row) const;
+    // The textures mapping the pixel: faces whose corners enclose its centre,
+    // as used() places them, and sprites over it. Zeros for an unused pixel.
+    TileUse faces_at(int x, int y) const;
     bool tile_used(int column, int row) const { return faces_at_tile(column, row).total() > 0; }
     // Of these tiles, how many some texture maps (each counted once).
     int used_among(std::span<const TileSpot> tiles) const;
@@ -97,6 +101,10 @@ private:
     std::vector<std::uint8_t> mapped_;  // a byte a package pixel: non-zero when mapped
     std::vector<TileUse> tiles_;        // a tile at a time, row by row
 };
+
+// The status bar's words for the textures mapping a pixel, as the language
+// writes their count: "used by no face", "used by 1 face", "used by 2 faces".
+Phrase used_by_faces(int count, Language language);
 
 // A share of a page as a whole percent for people: rounded to the nearest,
 // but 0 only when nothing and 100 only when everything is used.

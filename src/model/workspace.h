@@ -27,10 +27,10 @@ enum class Side { source = 1, target = 2 };
 
 // What an open command did.
 struct OpenAnswer {
-    bool recognised = false;  // false: unrecognised extension, nothing happened
+    bool recognised = false;  // false: a file of no kind we read, nothing happened
     std::optional<Msg> refusal;  // the message of a refused TGA or level
-    // What the user is told: the refusal naming the file, or the warning of a
-    // file read with rows missing.
+    // What the user is told: the refusal naming the file, the warning of a
+    // file read with rows missing, or that a file is of no kind we read.
     std::optional<Phrase> note;
 };
 

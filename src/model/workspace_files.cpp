@@ -17,18 +17,17 @@ namespace tilesmith {
 
 namespace {
 
-// A file this small reads, and a package this small writes, in a few
-// milliseconds; pictures that pack many pixels into few bytes count smaller.
-constexpr std::uintmax_t kSmallFileBytes = 2 << 20, kSmallPictureBytes = 256 << 10;
+// A file this small reads (its format's read cost times its bytes), and a
+// package this small writes, in a few milliseconds.
+constexpr std::uintmax_t kSmallFileBytes = 2 << 20;
 constexpr long long kSmallPackagePixels = 1 << 20;
 
 bool is_small_file(const std::string& file) {
     // A file whose size cannot be had is read here: the reader says why it failed.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    const std::string extension = file_extension(file);
-    const bool picture = extension == ".png" || extension == ".jpg" || extension == ".jpeg";
-    return error || size <= (picture ? kSmallPictureBytes : kSmallFileBytes);
+    const FileFormat* format = format_of_file(file);
+    return error || size * std::uintmax_t(format ? format->read_cost : 1) <= kSmallFileBytes;
 }
 
 bool is_small_package(const Package& package) {
@@ -44,7 +43,7 @@ std::shared_ptr<const Package> snapshot(const Package& target) {
 
 // A file read aside, not yet in the workspace.
 struct OpenedFile {
-    std::optional<ReadResult> result;  // nullopt: unrecognised extension
+    std::optional<ReadResult> result;  // nullopt: a file of no kind we read
     Package package;
     std::shared_ptr<const TextureUse> use;
     std::optional<Phrase> use_note;  // why the texture use could not be read, or what it left out
@@ -101,7 +100,7 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
             } catch (const Error& e) {
                 opened->use_note = e.phrase();
             }
-            const FileFormat* format = format_of(file_name);
+            const FileFormat* format = format_of_file(file_name);
             if (format && format->kind == FormatKind::level) {
                 try {
                     opened->scene = LevelScene::read(file_name, opened->package.height() / kPageSide);
@@ -126,6 +125,8 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
                     scene_problems_[pane] = opened->scene_problem;
                     answer.note = opened->result->warning;
                 }
+            } else {
+                answer.note = no_known_kind(file_name);
             }
             if (then) then(answer);
         };

@@ -206,7 +206,7 @@ enum class Msg : int {
     TextureUseUnknown = 372,      // %1 the level, %2 why its structures cannot be walked
     TextureUseOnlyInLevels = 374, // asked of an image or object package
     ShowTextureUse = 376,         // View menu check item
-    UsedByFaces = 378,            // status bar, %1 object and sprite textures mapping the tile
+    UsedByFaces = 378,            // status bar, %1 object and sprite textures mapping the pixel
     TilesChangedUsed = 380,       // after an export: %1 tiles changed, %2 of them mapped by the level
     MarkerMissing = 382,          // %1 the marker, %2 the byte, in the %2 of TextureUseUnknown
     LevelDataCannotInflate = 384, // %1 the stated size of the level data block
@@ -252,8 +252,13 @@ enum class Msg : int {
     HistoryStart = 452,           // the panel's first row: before the oldest step kept
     HistorySaved = 454,           // the panel's row of the saved state, %1 its name
     StepEmptiesHistory = 456,     // before a step larger than the history's bound, %1 MiB, Yes/No
+    UsedByNoFace = 458,           // status bar: no texture maps the pixel under the pointer
+    UsedByOneFace = 460,          // status bar: %1 (1) texture maps it
+    UsedByFewFaces = 462,         // status bar: %1 textures, Polish 2-4, 22-24...; UsedByFaces the rest
+    NoKnownKind = 464,            // %1 a file no format reads, %2 the extensions read
+    AllFilesFilter = 466,         // the open dialogs' last type line
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 458,
+    EndOfTable = 468,
 };
 
 // The pair's text in the given language, UTF-8.

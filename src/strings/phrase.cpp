@@ -24,6 +24,13 @@ std::string Phrase::text(Language language) const {
     return fill_pattern(text_of(message_, language), filled);
 }
 
+PluralForm plural_form(long long count, Language language) {
+    if (count == 1) return PluralForm::one;
+    const long long last = count % 10, last_two = count % 100;
+    const bool few = last >= 2 && last <= 4 && (last_two < 12 || last_two > 14);
+    return language == Language::Polish && few ? PluralForm::few : PluralForm::many;
+}
+
 std::string fill_pattern(std::string_view pattern, const std::vector<std::string>& args) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {

@@ -38,6 +38,11 @@ private:
     std::vector<Arg> args_;
 };
 
+// The form of the noun a language counts with: English has one (1) and many;
+// Polish one (1), few (2-4, 22-24, 32-34... but not 12-14) and many (the rest).
+enum class PluralForm { one, few, many };
+PluralForm plural_form(long long count, Language language);
+
 // The words of `pattern` with %1..%9 replaced by `args` (missing ones left empty).
 std::string fill_pattern(std::string_view pattern, const std::vector<std::string>& args);
 

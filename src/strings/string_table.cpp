@@ -707,9 +707,10 @@ constexpr Pair kPairs[] = {
     {Msg::ShowTextureUse,
      "Pokaż użycie tekstur",
      "Show texture use"},
-    // 378, 379: status bar, the object and sprite textures mapping the tile under the pointer
+    // 378, 379: status bar, the object and sprite textures mapping the pixel under the
+    // pointer: the plural form of 5-21, 25-31... (UsedByOneFace, UsedByFewFaces the others)
     {Msg::UsedByFaces,
-     "używana przez ściany: %1",
+     "używa go %1 ścian",
      "used by %1 faces"},
     // 380, 381: after an export, the changed tiles and those the level maps
     {Msg::TilesChangedUsed,
@@ -835,6 +836,25 @@ constexpr Pair kPairs[] = {
      "Ten krok zajmie więcej niż %1 MiB pamięci historii: wykonanie go wyczyści całą historię cofania. "
      "Kontynuować?",
      "This step needs more than the history's %1 MiB: taking it empties the whole undo history. Go on?"},
+    // 458-463: status bar, the textures mapping the pixel under the pointer: none, 1, and
+    // the plural form of 2-4, 22-24... (English: any count above 1)
+    {Msg::UsedByNoFace,
+     "nie używa go żadna ściana",
+     "used by no face"},
+    {Msg::UsedByOneFace,
+     "używa go %1 ściana",
+     "used by %1 face"},
+    {Msg::UsedByFewFaces,
+     "używają go %1 ściany",
+     "used by %1 faces"},
+    // 464, 465: a file opened that no format reads; %1 the file, %2 the extensions read
+    {Msg::NoKnownKind,
+     "Nie można otworzyć „%1”: nie jest to plik żadnego obsługiwanego rodzaju. Obsługiwane rozszerzenia: %2",
+     "Cannot open \"%1\": it is not a file of any supported kind. Supported extensions: %2"},
+    // 466, 467: the open dialogs' type line of every file
+    {Msg::AllFilesFilter,
+     "Wszystkie pliki",
+     "All files"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

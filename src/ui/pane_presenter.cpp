@@ -89,10 +89,10 @@ void PanePresenter::hovered(Side side, int x, int y) {
                           .arg(green_of(c), 2, 16, QLatin1Char('0'))
                           .arg(blue_of(c), 2, 16, QLatin1Char('0'))
                           .toUpper();
-    // With texture use shown: how many textures of the level map the tile.
+    // With texture use shown: how many textures of the level map the pixel.
     if (const TextureUse* use = workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr)
-        readout += QStringLiteral("  ") + ui_text(Msg::UsedByFaces, workspace_.language())
-                                              .arg(use->faces_at_tile(px / kTileSide, py / kTileSide).total());
+        readout += QStringLiteral("  ") + ui_text(used_by_faces(use->faces_at(px, py).total(), workspace_.language()),
+                                                  workspace_.language());
     show_pixel_(readout);
 }
 
