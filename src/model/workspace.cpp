@@ -208,6 +208,7 @@ OpenAnswer Workspace::commit_target(OpenedFile opened) {
     if (opened.result->refused()) return {true, opened.result->refusal, opened.result->refusal_text()};
     use_target(std::move(opened.package));
     target_origin_.file = opened.file_name;
+    recent_.add_recent_file(opened.file_name);
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name.
     document_.set_target_file_name(can_write_back(opened.file_name) ? opened.file_name : std::string());

@@ -61,6 +61,8 @@ public:
     const Options& options() const { return options_; }
     const RecentFiles& recent() const { return recent_; }
     const std::string& target_file_name() const { return document_.target_file_name(); }
+    // The file a pane's package was read from; empty when it was not (new, copied).
+    const std::string& file_of(Side side) const { return origin(side).file; }
     Language language() const { return options_.language(); }
     int language_index() const { return options_.language_index(); }
     // Status-bar panels 1, 2, 4, 5: each package's size and its count of whole tiles.

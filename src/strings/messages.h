@@ -220,8 +220,18 @@ enum class Msg : int {
     // Regions.
     TurnNeedsSquare = 398,        // a turn asked of a region that is not square
     TilesLeftOut = 400,           // after an add: %1 tiles of the source region past the target's edge, %2 in all
+    StoppingJob = 402,            // the stop button once asked, until the job has ended
+    SelectAll = 404,              // Edit menu: the whole package of the pane clicked last
+    ZoomOfPanes = 406,            // status bar: %1 the source pane's zoom, %2 the target's
+    // The colour-reduction steps, with each language's decimal sign.
+    Reduce625 = 408,
+    Reduce125 = 410,
+    Reduce25 = 412,
+    Reduce375 = 414,
+    MailSubject = 416,            // the subject of the suggestions mail
+    MailAddress = 418,            // no mail program: %1 the address, to copy
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 402,
+    EndOfTable = 420,
 };
 
 // The pair's text in the given language, UTF-8.

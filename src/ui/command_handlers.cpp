@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
@@ -33,7 +34,6 @@ namespace {
 
 // The file dialogs' filters come from the format registry.
 QString filter_text(const std::string& filter) { return QString::fromStdString(filter); }
-const char kFeedbackSubject[] = "?subject=Tilesmith_propozycje_sugestje_bledy...";
 
 std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -95,11 +95,8 @@ void CommandHandlers::open_file(const std::string& file, Side side) {
         [this, file, side, reader = workspace_.reader_options()](Progress& progress) -> Job::Commit {
             auto opened = std::make_shared<OpenedFile>(Workspace::read_aside(file, reader, progress));
             return [this, side, opened] {
-                if (side == Side::target) {
-                    show_open_answer(workspace_.commit_target(std::move(*opened)));
-                    return;
-                }
-                const OpenAnswer answer = workspace_.commit_source(std::move(*opened));
+                const OpenAnswer answer = side == Side::target ? workspace_.commit_target(std::move(*opened))
+                                                               : workspace_.commit_source(std::move(*opened));
                 // Kept at once: the list of a run that ends badly is not lost.
                 folders_.remember_recent(workspace_.recent());
                 show_open_answer(answer);
@@ -117,7 +114,6 @@ QString CommandHandlers::file_to_open(FolderSlot slot) {
 }
 
 void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
-    if (answer.recognised && !answer.refusal) status_.gauge().finish();
     if (answer.note) host_.warning(window_, text(*answer.note));
 }
 
@@ -170,9 +166,9 @@ void CommandHandlers::say_extension_not_written() {
 
 void CommandHandlers::ex_tr2345Click() {
     const Language language = workspace_.language();
-    host_.information(window_, text(Msg::SelectBaseLevel));
+    // Each file dialog says what it asks for in its title.
     const QString base = host_.open_file(window_, filter_text(export_base_filter(language)),
-                                         folders_.folder(FolderSlot::export_base));
+                                         folders_.folder(FolderSlot::export_base), text(Msg::SelectBaseLevel));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
     // A base that cannot take the package is refused before the output is asked for.
@@ -189,18 +185,20 @@ void CommandHandlers::ex_tr2345Click() {
         export_filter_ = filter_text(export_base_filter(language));
         export_suffix_ = QString::fromStdString(default_suffix(FormatRole::export_base));
     }
-    host_.information(window_, text(Msg::SelectOutputFile));
     const QString output = host_.save_file(window_, export_filter_, export_suffix_,
-                                           folders_.folder(FolderSlot::export_output));
+                                           folders_.folder(FolderSlot::export_output), {}, text(Msg::SelectOutputFile));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
     jobs_.run(
         [this, out = local_path(output), base = local_path(base), output,
          target = workspace_.target_snapshot(), ttcolor = workspace_.options().ttcolor](Progress& progress) -> Job::Commit {
-            const ExportResult result = export_level(out, base, *target, progress);
+            // The export fills most of the gauge, the note of what changed the rest.
+            progress.reset(1000);
+            ProgressShare writing(progress, 0, 800), noting(progress, 800, 1000);
+            const ExportResult result = export_level(out, base, *target, writing);
             // What the export changed among the tiles the level maps.
             const auto note = refusal_message(result) ? std::nullopt
-                                                      : Workspace::export_note(base, *target, ttcolor, progress);
+                                                      : Workspace::export_note(base, *target, ttcolor, noting);
             return [this, result, output, note] {
                 if (const auto refusal = refusal_message(result)) host_.warning(window_, text(*refusal));
                 else status_.note_written(output, note ? text(*note) : QString());
@@ -256,6 +254,7 @@ void CommandHandlers::effect(const Routine& routine) {
     };
     if (workspace_.effect_tiles() <= kSmallEffectTiles) {
         workspace_.apply_effect([&](Package& package, const Rect& a) { on_area(package, a, status_.gauge()); });
+        status_.gauge().clear();
         return;
     }
     // A copy of the selection on the worker; one undo step here.
@@ -297,8 +296,10 @@ void CommandHandlers::info_hisClick() {
 }
 
 void CommandHandlers::info_mailClick() {
-    host_.open_link(QStringLiteral("mailto:") + QString::fromLatin1(AuthorDialog::kFeedbackAddress) +
-                    QString::fromLatin1(kFeedbackSubject));
+    const QString address = QString::fromLatin1(AuthorDialog::kFeedbackAddress);
+    const QByteArray subject = QUrl::toPercentEncoding(text(Msg::MailSubject));
+    if (!host_.open_link(QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + QString::fromLatin1(subject)))
+        host_.information(window_, text(Msg::MailAddress).arg(address));
 }
 
 }  // namespace tilesmith

@@ -39,10 +39,15 @@ void JobControl::run(Job::Work work, bool small) {
     SharedProgress progress;
     const Job::Commit commit = work(progress);
     commit();
-    show_progress(gauge_, progress);
+    // Ended: the gauge empties.
+    gauge_->setValue(0);
 }
 
-void JobControl::cancel() { runner_->cancel(); }
+void JobControl::cancel() {
+    if (!running()) return;
+    runner_->cancel();
+    if (stopping_) stopping_();
+}
 
 void JobControl::abandon() {
     // Whatever it had done is dropped, as after Escape.
@@ -57,9 +62,10 @@ void JobControl::ended(Job& job) {
             job.result()();
         } catch (const Cancelled&) {
             // Stopped: nothing was taken into the workspace, nothing to say.
-            gauge_->setValue(0);
         }
     });
+    // Ended, however it ended: the gauge empties.
+    gauge_->setValue(0);
 }
 
 void JobControl::show_running(bool on) {

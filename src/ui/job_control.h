@@ -27,8 +27,10 @@ public:
     void start(Job::Work work);
     // As a job, or here and now when `small` (nothing then shows the difference).
     void run(Job::Work work, bool small);
-    // Asks the job to stop; its end still comes through the commit.
+    // Asks the job to stop; its end still comes through the commit. `stopping`
+    // is told at once, so that the window can say so.
     void cancel();
+    void on_stopping(std::function<void()> stopping) { stopping_ = std::move(stopping); }
     // Stops the job, waits for it and drops whatever it did (the window closes).
     void abandon();
 
@@ -39,6 +41,7 @@ private:
     QProgressBar* gauge_;
     Guard command_;
     std::function<void(bool)> busy_;
+    std::function<void()> stopping_;
     std::unique_ptr<JobRunner> runner_;
     QAction* escape_ = nullptr;
 };

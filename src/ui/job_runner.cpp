@@ -32,8 +32,9 @@ bool is_small_package(const Package& package) {
 }
 
 void show_progress(QProgressBar* gauge, const SharedProgress& progress) {
-    gauge->setRange(0, progress.maximum());
-    gauge->setValue(std::min(progress.position(), progress.maximum()));
+    // In thousandths, which never go back when the work starts a new phase.
+    gauge->setRange(0, 1000);
+    gauge->setValue(progress.permille());
 }
 
 JobRunner::JobRunner(QProgressBar* gauge, Ended ended, QObject* parent)
