@@ -34,7 +34,7 @@ std::string zlib_error_of(const std::string& path) {
         open_tr45(path, package, true, progress);
     } catch (const Error& e) {
         EXPECT_TRUE(package == before);
-        EXPECT_EQ(progress.resets(), 0);
+        EXPECT_LE(progress.resets(), 1) << "at most the gauge set out for the reading";
         return e.what();
     }
     return "no error";
@@ -182,8 +182,8 @@ TEST_F(LevelFiles, Tr4PagesComeFromTheInflatedBlock) {
         EXPECT_EQ(r.tile_columns, 4);
         EXPECT_EQ(r.tile_rows, 4 * pages);  // 5 pages: 256 x 1280, (4, 20)
         ASSERT_EQ(package.height(), 256 * pages);
-        EXPECT_EQ(progress.maximum(), 4 * pages);
-        EXPECT_EQ(progress.steps(), 4 * pages);
+        EXPECT_EQ(progress.maximum(), 4 * pages + 2) << "reading, inflating, then the rows";
+        EXPECT_EQ(progress.steps(), 4 * pages + 2);
         const std::uint8_t* p = block.data();
         for (int y = 0; y < package.height(); ++y)
             for (int x = 0; x < 256; ++x, p += 4)

@@ -48,8 +48,10 @@ public:
     QStringList questions;
     int colour_requests = 0;
 
-    QString open_file(QWidget*, const QString&, const QString&) override { return {}; }
-    QString save_file(QWidget*, const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    QString open_file(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     bool confirm(QWidget*, const QString&, const QString&, const QString&) override { return false; }
     bool question(QWidget*, const QString& text) override {
         questions << text;

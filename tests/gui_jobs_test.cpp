@@ -1,5 +1,6 @@
 // Long work as jobs: what they disable, how Escape stops them, and their errors.
 #include <QDir>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <atomic>
@@ -66,10 +67,15 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     const std::string out = path("written.tga").toStdString();
     window->start_job(held([out] { write_file_atomic(out, "x", 1); }));
-    window->findChild<QPushButton*>(QStringLiteral("job_stop"))->click();
+    auto* stop = window->findChild<QPushButton*>(QStringLiteral("job_stop"));
+    stop->click();
+    // Acknowledged at once, while the work still runs to its check point.
+    EXPECT_EQ(stop->text().toStdString(), text_of(Msg::StoppingJob, ws().language()));
+    EXPECT_FALSE(stop->isEnabled());
     latch = true;
     wait();
     EXPECT_FALSE(committed);
+    EXPECT_EQ(window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"))->value(), 0) << "the gauge empties";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), files) << "no file and no temporary left";
     EXPECT_TRUE(host.errors.isEmpty());
 }

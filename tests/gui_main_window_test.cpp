@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
     EXPECT_TRUE(action("jezyk_pl")->isChecked());
     EXPECT_FALSE(action("view_gird")->isChecked());
 
-    const QStringList panels{entry(160), "256 x 512", "32", entry(162), "256 x 512", "32", entry(164), "", ""};
+    const QStringList panels{entry(160), "256 x 512", "32", entry(162), "256 x 512", "32", entry(164), "", QStringLiteral("1\u00d7 | 1\u00d7")};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(w.panel_text(i), panels[i]) << i;
 
     const QImage pane = w.pane_image(2);
@@ -393,7 +393,14 @@ TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
     EXPECT_TRUE(host.errors.isEmpty()) << host.errors.join('\n').toStdString();
     EXPECT_EQ(ws().source_package().width(), 64);
     EXPECT_EQ(host.open_filters.size(), 2) << "a recent item asks no dialog";
-    EXPECT_EQ(action("file1")->text(), path("second.tga")) << "a listed file keeps its place";
+    EXPECT_EQ(action("file1")->text(), path("a&&b.tga")) << "the file used last comes first";
+    EXPECT_EQ(action("file2")->text(), path("second.tga"));
+
+    write_tga(path("target.tga"), 64, 64, pattern);
+    host.open_answers = {path("target.tga")};
+    trigger("plik_opentarget");
+    EXPECT_EQ(action("file1")->text(), path("target.tga")) << "a target enters the list too";
+    EXPECT_EQ(action("file3")->text(), path("second.tga"));
 }
 
 TEST_F(MainWindowTest, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
@@ -417,7 +424,8 @@ TEST_F(MainWindowTest, FeedbackItemOpensTheMailLink) {
     trigger("info_mail");
     ASSERT_EQ(host.links.size(), 1);
     EXPECT_TRUE(host.links[0].startsWith("mailto:"));
-    EXPECT_TRUE(host.links[0].endsWith("?subject=Tilesmith_propozycje_sugestje_bledy..."));
+    EXPECT_TRUE(host.links[0].endsWith("?subject=Tilesmith%3A%20propozycje%2C%20sugestie%2C%20b%C5%82%C4%99dy"))
+        << host.links[0].toStdString();
 }
 
 }  // namespace

@@ -41,6 +41,48 @@ TEST_F(Regions, DragAndShiftClickSelectTilesAndInsertCopiesTheBlockAndMovesOn) {
     EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(0, 0, 256, 192));
 }
 
+TEST_F(Regions, TurnAndFlipsOfA2x2RegionMoveItsWholePicture) {
+    struct Case {
+        const char* item;
+        std::pair<int, int> (*from)(int i, int j);  // where the pixel now at (i, j) came from
+    };
+    const Case cases[] = {
+        {"ed_90stopni", [](int i, int j) { return std::pair{127 - j, i}; }},
+        {"ed_fliph", [](int i, int j) { return std::pair{127 - i, j}; }},
+        {"ed_flipv", [](int i, int j) { return std::pair{i, 127 - j}; }},
+    };
+    open();
+    use_target(ws(), patterned(256, 512));
+    const Package before = ws().target_package().clone();
+    for (const Case& c : cases) {
+        ws().select(Side::target, Rect::of_size(64, 128, 128, 128));
+        trigger(c.item);
+        for (int j = 0; j < 128; ++j)
+            for (int i = 0; i < 128; ++i) {
+                const auto [fi, fj] = c.from(i, j);
+                ASSERT_EQ(ws().target_package().pixel(64 + i, 128 + j), before.pixel(64 + fi, 128 + fj)) << c.item;
+            }
+        EXPECT_EQ(ws().undo_count(), 2) << "the open, then the turn";
+        trigger("ed_cofnij");
+    }
+    // A region that is not square is not turned, and the user is told why.
+    ws().select(Side::target, Rect::of_size(0, 0, 128, 64));
+    trigger("ed_90stopni");
+    EXPECT_EQ(ws().target_package(), before);
+    EXPECT_EQ(host.warnings.size(), 1);
+}
+
+TEST_F(Regions, CtrlASelectsTheWholePackageOfTheLastClickedPane) {
+    // Window shortcuts only fire in the active window.
+    open().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ws().use_source(patterned(512, 256));
+    click(pane("surf1"), Qt::LeftButton, {70, 70});
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(0, 0, 512, 256));
+    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(0, 0, 64, 64));
+}
+
 TEST_F(Regions, ArrowKeysMoveTheLastClickedPaneAndShiftExtends) {
     open();
     click(pane("surf1"), Qt::LeftButton, {70, 70});

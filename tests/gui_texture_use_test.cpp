@@ -55,7 +55,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     trigger("ex_tr2345");
     EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("written_note"))
                     ->text()
-                    .contains(QStringLiteral("2 tiles changed, 1 of them used by the level")));
+                    .contains(QStringLiteral("Tiles changed: 2, of them used by the level: 1")));
 }
 
 }  // namespace

@@ -80,16 +80,18 @@ public:
     std::deque<QColor> colour_answers;
     std::deque<int> number_answers;
     QStringList open_filters, save_filters, save_suffixes, open_folders, save_folders, questions,
-        save_questions, warnings, informations, errors, links, save_selected;
+        save_questions, warnings, informations, errors, links, save_selected, open_titles, save_titles;
     std::vector<QColor> colour_initials;
 
-    QString open_file(QWidget*, const QString& filter, const QString& folder) override {
+    QString open_file(QWidget*, const QString& filter, const QString& folder, const QString& title) override {
+        open_titles << title;
         open_filters << filter;
         open_folders << folder;
         return pop(open_answers, QString());
     }
     QString save_file(QWidget*, const QString& filter, const QString& suffix, const QString& folder,
-                      const QString& selected) override {
+                      const QString& selected, const QString& title) override {
+        save_titles << title;
         save_selected << selected;
         save_filters << filter;
         save_suffixes << suffix;
@@ -115,7 +117,10 @@ public:
         colour_initials.push_back(initial);
         return pop(colour_answers, QColor());
     }
-    void open_link(const QString& url) override { links << url; }
+    bool open_link(const QString& url) override {
+        links << url;
+        return true;
+    }
     std::optional<int> ask_number(QWidget*, const QString& label, int, int, int) override {
         questions << label;
         if (number_answers.empty()) return std::nullopt;

@@ -71,7 +71,8 @@ TEST(StringTable, EveryMessageSpeaksBothLanguages) {
         SCOPED_TRACE(en);
         EXPECT_FALSE(pl.empty());
         EXPECT_FALSE(en.empty());
-        if (message != Msg::Gamma && message != Msg::Language && message != Msg::StepLiteral) {
+        if (message != Msg::Gamma && message != Msg::Language && message != Msg::StepLiteral && message != Msg::Reduce25 &&
+            message != Msg::ZoomOfPanes) {
             EXPECT_NE(pl, en);
         }
     }

@@ -138,10 +138,12 @@ TEST_F(WorkspaceFiles, OpenTargetIsOneUndoStepAndTakesTheFileName) {
     EXPECT_EQ(ws_.view(Side::target).max_scroll_y(), 64);
     EXPECT_EQ(ws_.target_file_name(), name) << "Save writes back to an image we write";
     EXPECT_FALSE(ws_.target_modified()) << "what the file holds";
-    EXPECT_FALSE(ws_.recent().visible()) << "a target never enters the recent list";
+    EXPECT_EQ(ws_.recent().entries().front(), name) << "targets enter the recent list too";
+    EXPECT_EQ(ws_.file_of(Side::target), name);
     EXPECT_EQ(ws_.undo_name()->text(Language::English), "Open target");
     ws_.ed_cofnij();
     EXPECT_EQ(ws_.target_package(), before);
+    EXPECT_EQ(ws_.file_of(Side::target), "") << "undo brings back what the target was read from";
     EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
     EXPECT_TRUE(ws_.target_modified()) << "the work before it is unsaved again";
     EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 0);

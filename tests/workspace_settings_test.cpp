@@ -299,12 +299,11 @@ TEST(RecentFiles, SixthFilePushesTheOldestOut) {
               (std::vector<std::string>{"/f.bmp", "/e.wad", "/d.trc", "/c.tr4", "/b.tr2"}));
 }
 
-TEST(RecentFiles, ListedFileKeepsItsPlace) {
+TEST(RecentFiles, ListedFileMovesToTheTop) {
     RecentFiles recent;
     for (const char* name : {"/a.tga", "/b.tga", "/c.tga", "/d.tga"}) recent.add_recent_file(name);
-    const auto before = recent.entries();
     recent.add_recent_file("/b.tga");  // third from the top
-    EXPECT_EQ(recent.entries(), before);
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/b.tga", "/d.tga", "/c.tga", "/a.tga"}));
     // Comparison is exact and case-sensitive.
     recent.add_recent_file("/B.tga");
     EXPECT_EQ(recent.entries().front(), "/B.tga");
@@ -317,7 +316,7 @@ TEST(RecentFiles, PathsWithAmpersandStayIntact) {
     // Would collide with the path above if captions were compared without "&".
     recent.add_recent_file("/tex/RD.tga");
     recent.add_recent_file("/tex/R&D.tga");
-    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/tex/RD.tga", "/tex/R&D.tga"}));
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/tex/R&D.tga", "/tex/RD.tga"}));
     recent.add_recent_file("");
     EXPECT_EQ(recent.entries().size(), 2u);
 }

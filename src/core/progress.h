@@ -55,6 +55,9 @@ public:
 
     int maximum() const { return maximum_.load(); }
     int position() const { return position_.load(); }
+    // How far the work is, in thousandths: never less than it was once shown,
+    // though a later phase resets the position.
+    int permille() const;
     // Asks the work to stop; false when it is past its point of no return.
     bool cancel();
     // The point of no return: throws Cancelled when the stop came first.
@@ -63,7 +66,25 @@ public:
 private:
     enum class State { running, cancelled, committed };
     std::atomic<int> maximum_{1}, position_{0};
+    mutable std::atomic<int> shown_{0};
     std::atomic<State> state_{State::running};
+};
+
+// A share of another progress: from `from` to `to` of `whole`, which the
+// owner has reset to a maximum of at least `to`. Each phase of the work
+// given this share fills it anew, but `whole` only ever moves forward; a stop
+// asked of `whole` stops the work here. Steps may come from two threads.
+class ProgressShare : public Progress {
+public:
+    ProgressShare(Progress& whole, int from, int to) : whole_(whole), to_(to), from_(from), done_(from) {}
+    void reset(int maximum) override;
+    void step() override;
+    bool cancelled() const override { return whole_.cancelled(); }
+
+private:
+    Progress& whole_;
+    const int to_, from_;
+    std::atomic<int> maximum_{1}, position_{0}, done_;
 };
 
 // The SharedProgress of the job this thread runs, if any: a file that is

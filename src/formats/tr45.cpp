@@ -76,11 +76,15 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     check_inflatable(file_name, unpacked, available);
     if (available > kMaxBufferBytes)
         refuse_level(file_name, Phrase(Msg::BlockOver1GiB).arg(packed));
+    // The gauge moves through the reading and the inflating as through the pages' rows.
+    const int height = int(pages) * kPageSide;
+    progress.reset(height / kTileSide + 2);
     // In huge pages, as the output: the megabytes of a level's block otherwise
     // cost a page fault every 4 KiB.
     std::optional<ZeroedBuffer> input(std::in_place, std::size_t(available));
     in.seek(kTr45BlockOffset);
     const std::size_t got = in.read_some(input->data(), std::size_t(available));
+    progress.step();
 
     // Pages the stream never reaches stay untouched zeros.
     std::optional<ZeroedBuffer> output;
@@ -103,10 +107,9 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
         });
     }
     input.reset();
+    progress.step();
 
-    const int height = int(pages) * kPageSide;
     auto fresh = Package::for_overwrite(kPageSide, height);
-    progress.reset(height / kTileSide);
     // Pixels move as little-endian words (blue, green, red, alpha); each store
     // of four bytes is overlapped by the next pixel, except the last of a row.
     const std::uint32_t alpha_mask = correct_transparent ? 0xFF000000u : 0;

@@ -29,7 +29,9 @@ void RecentFiles::add_recent_file(const std::string& given_name) {
     const std::string file_name = absolute_name(given_name);
     // Real paths are compared, not menu captions, so "a&b.tga" and "ab.tga"
     // stay two different files.
-    if (std::find(entries_.begin(), entries_.end(), file_name) != entries_.end()) return;
+    // Most recently used first: a listed file moves to the top.
+    if (const auto listed = std::find(entries_.begin(), entries_.end(), file_name); listed != entries_.end())
+        entries_.erase(listed);
     entries_.insert(entries_.begin(), file_name);
     if (entries_.size() > std::size_t(kMax)) entries_.resize(kMax);
 }

@@ -1,4 +1,4 @@
-// The five source files opened last, newest first; kept across runs with the
+// The five files opened last (as source or target), newest first; kept across runs with the
 // other per-user state (model/user_state.h).
 #pragma once
 #include <string>
@@ -9,9 +9,8 @@ namespace tilesmith {
 class RecentFiles {
 public:
     static constexpr int kMax = 5;
-    // Puts the name, made absolute, at the top unless it is already listed
-    // (exact, case-sensitive): a listed file keeps its place. The sixth name
-    // pushes the oldest out.
+    // Puts the name, made absolute, at the top; a listed one (exact,
+    // case-sensitive) moves up there. The sixth name pushes the oldest out.
     void add_recent_file(const std::string& file_name);
     // The list as a previous run left it, newest first: empty and repeated
     // names are skipped, and no more than kMax are kept.

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "core/package.h"
+#include "model/pane_origin.h"
 #include "model/rect.h"
-#include "model/texture_use.h"
 #include "strings/phrase.h"
 
 namespace tilesmith {
@@ -27,7 +27,8 @@ struct TargetState {
     Package pixels;
     std::string file_name;
     Revision saved = 0;
-    std::shared_ptr<const TextureUse> use;
+    // What the package was read from: undo of an open brings back the one before.
+    std::shared_ptr<const PaneOrigin> origin;
 };
 
 class Command {

@@ -74,6 +74,9 @@ public:
     const Options& options() const { return options_; }
     const RecentFiles& recent() const { return recent_; }
     const std::string& target_file_name() const { return document_.target_file_name(); }
+    // The file a pane's package was read from; empty when it was not (new, copied).
+    const std::string& file_of(Side side) const { return origin(side).file; }
+    const PaneOrigin& origin(Side side) const;
     Language language() const { return options_.language(); }
     int language_index() const { return options_.language_index(); }
     // Status-bar panels 1, 2, 4, 5: each package's size and its count of whole tiles.
@@ -209,9 +212,9 @@ public:
     // The rooms of the level a pane's package was read from, read with it;
     // null for other packages and for a level whose rooms cannot be read,
     // whose problem says why.
-    const LevelScene* scene(Side side) const { return scenes_[side == Side::source ? 0 : 1].get(); }
-    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return scenes_[side == Side::source ? 0 : 1]; }
-    const std::optional<Phrase>& scene_problem(Side side) const { return scene_problems_[side == Side::source ? 0 : 1]; }
+    const LevelScene* scene(Side side) const { return origin(side).scene.get(); }
+    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return origin(side).scene; }
+    const std::optional<Phrase>& scene_problem(Side side) const { return origin(side).scene_problem; }
     // The pane the level's 3D view shows: the target when it was read from a
     // level, else the source.
     Side scene_side() const;
@@ -261,22 +264,18 @@ private:
     // After undo or redo: a target of another size gets its view anew.
     void fit_target_view();
     // The target replaced by `package` as an opened file, one undo step.
-    void replace_target(Package package, std::string file_name, std::shared_ptr<const TextureUse> use);
-    // A package read from `file_name` into a pane, with its texture use.
-    void take_opened(Side side, const std::string& file_name, Package package, std::shared_ptr<const TextureUse> use);
+    void replace_target(Package package, std::string file_name, std::shared_ptr<const PaneOrigin> origin);
+    // A package read from `origin`'s file into a pane.
+    void take_opened(Side side, Package package, std::shared_ptr<const PaneOrigin> origin);
     // The automatic move of the add command over a selection of `r`'s size.
     void advance_target(const Rect& r);
     // Selects `r` in the target, kept inside the package (at least a tile).
     void select_target_inside(const Rect& r);
 
-    // The rooms of the level each pane's package was read from, or why they
-    // could not be read; source first.
-    std::array<std::shared_ptr<const LevelScene>, 2> scenes_;
-    std::array<std::optional<Phrase>, 2> scene_problems_;
     Document document_;
-    // The source's texture use (the target's is part of its state), and why a
-    // pane's could not be read, until told.
-    std::shared_ptr<const TextureUse> source_use_;
+    // What the source was read from (the target's is part of its state), and
+    // why a pane's texture use could not be read, until told.
+    std::shared_ptr<const PaneOrigin> source_origin_;
     std::array<std::optional<Phrase>, 2> use_notes_;
     View source_view_, target_view_;
     Options options_;

@@ -45,11 +45,8 @@ std::shared_ptr<const Package> snapshot(const Package& target) {
 struct OpenedFile {
     std::optional<ReadResult> result;  // nullopt: a file of no kind we read
     Package package;
-    std::shared_ptr<const TextureUse> use;
+    std::shared_ptr<PaneOrigin> origin = std::make_shared<PaneOrigin>();
     std::optional<Phrase> use_note;  // why the texture use could not be read, or what it left out
-    // A level's rooms, read beside its pages, or why they cannot be.
-    std::shared_ptr<const LevelScene> scene;
-    std::optional<Phrase> scene_problem;
 };
 
 // How many of `after`'s tiles differ from the base's pages (read with
@@ -89,12 +86,13 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
         // Read aside: an error or a refusal leaves the workspace as it was.
         auto opened = std::make_shared<OpenedFile>();
         opened->result = read_package(file_name, opened->package, reader, progress);
+        opened->origin->file = file_name;
         if (opened->result && !opened->result->refused()) {
             // A level's texture references come with it; a level whose
             // structures cannot be walked still opens, and says why once.
             try {
                 if (const auto refs = read_texture_refs(file_name)) {
-                    opened->use = std::make_shared<TextureUse>(*refs, opened->package.height() / kPageSide);
+                    opened->origin->use = std::make_shared<TextureUse>(*refs, opened->package.height() / kPageSide);
                     opened->use_note = ignored_bytes_warning(file_name, *refs);
                 }
             } catch (const Error& e) {
@@ -103,10 +101,10 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
             const FileFormat* format = format_of_file(file_name);
             if (format && format->kind == FormatKind::level) {
                 try {
-                    opened->scene = LevelScene::read(file_name, opened->package.height() / kPageSide);
+                    opened->origin->scene = LevelScene::read(file_name, opened->package.height() / kPageSide);
                 } catch (const Error& e) {
                     // The pages are read; only the 3D view goes without, and says why.
-                    opened->scene_problem = e.phrase();
+                    opened->origin->scene_problem = e.phrase();
                 }
             }
         }
@@ -118,11 +116,8 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
                     answer.refusal = opened->result->refusal;
                     answer.note = opened->result->refusal_text();
                 } else {
-                    take_opened(side, file_name, std::move(opened->package), opened->use);
-                    const int pane = side == Side::source ? 0 : 1;
-                    use_notes_[pane] = opened->use_note;
-                    scenes_[pane] = opened->scene;
-                    scene_problems_[pane] = opened->scene_problem;
+                    take_opened(side, std::move(opened->package), opened->origin);
+                    use_notes_[side == Side::source ? 0 : 1] = opened->use_note;
                     answer.note = opened->result->warning;
                 }
             } else {
@@ -134,37 +129,34 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
     return {std::move(work), is_small_file(file_name)};
 }
 
-void Workspace::take_opened(Side side, const std::string& file_name, Package package,
-                            std::shared_ptr<const TextureUse> use) {
+void Workspace::take_opened(Side side, Package package, std::shared_ptr<const PaneOrigin> origin) {
+    const std::string file_name = origin->file;
+    recent_.add_recent_file(file_name);
     if (side == Side::source) {
         use_source(std::move(package));
-        source_use_ = std::move(use);
-        recent_.add_recent_file(file_name);
+        source_origin_ = std::move(origin);
         return;
     }
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name. The brush stays the target's.
     package.set_brush(target_package().brush());
-    replace_target(std::move(package), can_write_back(file_name) ? file_name : std::string(), std::move(use));
+    replace_target(std::move(package), can_write_back(file_name) ? file_name : std::string(), std::move(origin));
 }
 
-void Workspace::replace_target(Package package, std::string file_name, std::shared_ptr<const TextureUse> use) {
+void Workspace::replace_target(Package package, std::string file_name, std::shared_ptr<const PaneOrigin> origin) {
     auto fresh = std::make_shared<Package>(std::move(package));
     document_.replace_target(
         Msg::StepOpenTarget,
-        [fresh, file_name, use](TargetState&) { return TargetState{std::move(*fresh), file_name, 0, use}; }, true);
+        [fresh, file_name, origin](TargetState&) { return TargetState{std::move(*fresh), file_name, 0, origin}; },
+        true);
     use_notes_[1].reset();
-    scenes_[1] = nullptr;
-    scene_problems_[1].reset();
     target_view_.reset(target_package().width(), target_package().height());
 }
 
 void Workspace::use_source(Package package) {
     document_.replace_source(std::move(package));
-    source_use_ = nullptr;
+    source_origin_ = nullptr;
     use_notes_[0].reset();
-    scenes_[0] = nullptr;
-    scene_problems_[0].reset();
     source_view_.reset(source_package().width(), source_package().height());
 }
 
@@ -198,11 +190,14 @@ Task Workspace::export_level(std::string output, std::string base,
     Job::Work work = [output, base, then = std::move(then), target = snapshot(target_package()),
                       ttcolor = options_.ttcolor](Progress& progress) -> Job::Commit {
         ExportOutcome outcome;
-        const ExportResult result = tilesmith::export_level(output, base, *target, progress);
+        // The export fills most of the gauge, the note of what changed the rest.
+        progress.reset(1000);
+        ProgressShare writing(progress, 0, 800), noting(progress, 800, 1000);
+        const ExportResult result = tilesmith::export_level(output, base, *target, writing);
         outcome.refusal = refusal_message(result);
         // What the export changed among the tiles the level maps; written is
         // written, whatever this part meets.
-        if (!outcome.refusal) outcome.note = export_note(base, *target, ttcolor, progress);
+        if (!outcome.refusal) outcome.note = export_note(base, *target, ttcolor, noting);
         return [then, outcome] {
             if (then) then(outcome);
         };
@@ -210,12 +205,17 @@ Task Workspace::export_level(std::string output, std::string base,
     return {std::move(work), is_small_package(target_package())};
 }
 
-const TextureUse* Workspace::texture_use(Side side) const {
-    return side == Side::source ? source_use_.get() : document_.target_state().use.get();
+const PaneOrigin& Workspace::origin(Side side) const {
+    static const PaneOrigin none;
+    const auto& origin = side == Side::source ? source_origin_ : document_.target_state().origin;
+    return origin ? *origin : none;
 }
 
+const TextureUse* Workspace::texture_use(Side side) const { return origin(side).use.get(); }
+
 Side Workspace::scene_side() const {
-    return scenes_[1] || scene_problems_[1] ? Side::target : Side::source;
+    const PaneOrigin& target = origin(Side::target);
+    return target.scene || target.scene_problem ? Side::target : Side::source;
 }
 
 std::optional<Phrase> Workspace::texture_use_note(Side side) {
@@ -244,8 +244,6 @@ void Workspace::pak_make(int columns, int rows, PackedColor background, bool mod
         // A fresh package holds no work yet.
         !modify);
     use_notes_[1].reset();
-    scenes_[1] = nullptr;
-    scene_problems_[1].reset();
     target_view_.reset(target_package().width(), target_package().height());
 }
 

@@ -257,8 +257,19 @@ enum class Msg : int {
     UsedByFewFaces = 462,         // status bar: %1 textures, Polish 2-4, 22-24...; UsedByFaces the rest
     NoKnownKind = 464,            // %1 a file no format reads, %2 the extensions read
     AllFilesFilter = 466,         // the open dialogs' last type line
+    StoppingJob = 468,            // the stop button once asked, until the job has ended
+    SelectAll = 470,              // Edit menu: the whole package of the pane clicked last
+    ZoomOfPanes = 472,            // status bar: %1 the source pane's zoom, %2 the target's (ZoomTip says so)
+    // The colour-reduction steps, with each language's decimal sign.
+    Reduce625 = 474,
+    Reduce125 = 476,
+    Reduce25 = 478,
+    Reduce375 = 480,
+    MailSubject = 482,            // the subject of the suggestions mail
+    MailAddress = 484,            // no mail program: %1 the address, to copy
+    ZoomTip = 486,                // the zoom panel's tip, %1 the source pane's zoom, %2 the target's
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 468,
+    EndOfTable = 488,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -38,7 +38,7 @@ constexpr Pair kPairs[] = {
      "Cannot load the file: unknown image type."},
     // 10, 11: message: before choosing the base level
     {Msg::SelectBaseLevel,
-     "Wybierz plik levelu bazowego na strukturze którego mają zostać osadzone tekstury.",
+     "Wybierz plik poziomu bazowego, w strukturze którego mają zostać osadzone tekstury.",
      "Select the level whose structure will take the textures."},
     // 12, 13: message: before choosing the output file
     {Msg::SelectOutputFile,
@@ -102,7 +102,7 @@ constexpr Pair kPairs[] = {
      "Export"},
     // 42, 43: ex_tr2345
     {Msg::ExportToLevel,
-     "Do levelu Tomb Raider 1-5...",
+     "Do poziomu Tomb Raider 1-5...",
      "To a Tomb Raider 1-5 level..."},
     // 44, 45: plik_end
     {Msg::Exit,
@@ -231,7 +231,7 @@ constexpr Pair kPairs[] = {
     // 106, 107: Wyostrzkana1
     {Msg::TraceChannel,
      "Wyostrz kanał",
-     "Sharpen channel"},
+     "Brighten channel"},
     // 108, 109: ef_blur, hint of tool_blur
     {Msg::Blur,
      "Rozmycie",
@@ -715,7 +715,7 @@ constexpr Pair kPairs[] = {
     // 380, 381: after an export, the changed tiles and those the level maps
     {Msg::TilesChangedUsed,
      "Zmienione płytki: %1, w tym używane przez poziom: %2",
-     "%1 tiles changed, %2 of them used by the level"},
+     "Tiles changed: %1, of them used by the level: %2"},
     // 382-391: why a level's texture use cannot be read, in the %2 of TextureUseUnknown
     {Msg::MarkerMissing,
      "brak znacznika „%1” w bajcie %2 danych poziomu",
@@ -751,7 +751,7 @@ constexpr Pair kPairs[] = {
      "Only a square region can be turned: select as many rows as columns."},
     // 400, 401: after an add, %1 tiles past the target's edge of %2 in the source region
     {Msg::TilesLeftOut,
-     "Nie zmieściły się w pakiecie docelowym i zostały pominięte kafle: %1 z %2.",
+     "Płytki pominięte, poza krawędzią pakietu docelowego: %1 z %2.",
      "Tiles left out, past the edge of the target package: %1 of %2."},
     // 402, 403: why a level's texture use cannot be read: %1 words from byte %2 are not zero
     {Msg::WordsNotZero,
@@ -855,6 +855,35 @@ constexpr Pair kPairs[] = {
     {Msg::AllFilesFilter,
      "Wszystkie pliki",
      "All files"},
+    // 468, 469: the stop button once asked, until the job has ended
+    {Msg::StoppingJob,
+     "Przerywam…",
+     "Stopping…"},
+    // 470, 471: Edit menu: the whole package of the pane clicked last
+    {Msg::SelectAll,
+     "Zaznacz wszystko",
+     "Select all"},
+    // 472, 473: status bar: %1 the source pane's zoom, %2 the target's
+    {Msg::ZoomOfPanes,
+     "%1× | %2×",
+     "%1× | %2×"},
+    // 474-481: the colour-reduction steps, with each language's decimal sign
+    {Msg::Reduce625, "6,25 %", "6.25 %"},
+    {Msg::Reduce125, "12,5 %", "12.5 %"},
+    {Msg::Reduce25, "25 %", "25 %"},
+    {Msg::Reduce375, "37,5 %", "37.5 %"},
+    // 482, 483: the subject of the suggestions mail
+    {Msg::MailSubject,
+     "Tilesmith: propozycje, sugestie, błędy",
+     "Tilesmith: proposals, suggestions, bugs"},
+    // 484, 485: no mail program could be started; %1 the address, to copy
+    {Msg::MailAddress,
+     "Nie udało się uruchomić programu pocztowego. Propozycje prosimy wysyłać na adres:\n\n%1",
+     "No mail program could be started. Please send your suggestions to:\n\n%1"},
+    // 486, 487: the zoom panel's tip; %1 the source pane's zoom, %2 the target's
+    {Msg::ZoomTip,
+     "Powiększenie: źródło %1×, cel %2×",
+     "Zoom: source %1×, target %2×"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

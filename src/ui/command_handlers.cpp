@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
@@ -29,7 +30,6 @@ namespace {
 
 // The file dialogs' filters come from the format registry.
 QString filter_text(const std::string& filter) { return QString::fromStdString(filter); }
-const char kFeedbackSubject[] = "?subject=Tilesmith_propozycje_sugestje_bledy...";
 
 std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -91,7 +91,7 @@ void CommandHandlers::open_file(const std::string& file, Side side) {
     // Read aside on the worker; only the window's thread takes it in.
     jobs_.run(workspace_.open(side, file, [this, side](const OpenAnswer& answer) {
         // Kept at once: the list of a run that ends badly is not lost.
-        if (side == Side::source && answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.recent());
+        if (answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.recent());
         show_open_answer(answer);
     }));
 }
@@ -110,7 +110,6 @@ QString CommandHandlers::file_to_open(FolderSlot slot) {
 }
 
 void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
-    if (answer.recognised && !answer.refusal) status_.gauge().finish();
     if (answer.note) host_.warning(window_, text(*answer.note));
 }
 
@@ -151,9 +150,9 @@ void CommandHandlers::save_to(const QString& name, bool as, bool here) {
 
 void CommandHandlers::ex_tr2345Click() {
     const Language language = workspace_.language();
-    host_.information(window_, text(Msg::SelectBaseLevel));
+    // Each file dialog says what it asks for in its title.
     const QString base = host_.open_file(window_, filter_text(export_base_filter_text(language)),
-                                         folders_.folder(FolderSlot::export_base));
+                                         folders_.folder(FolderSlot::export_base), text(Msg::SelectBaseLevel));
     if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
     // A base that cannot take the package is refused before the output is asked for.
@@ -170,9 +169,8 @@ void CommandHandlers::ex_tr2345Click() {
         export_filter_ = filter_text(export_base_filter_text(language));
         export_suffix_ = QString::fromStdString(export_base_suffix());
     }
-    host_.information(window_, text(Msg::SelectOutputFile));
     const QString output = host_.save_file(window_, export_filter_, export_suffix_,
-                                           folders_.folder(FolderSlot::export_output));
+                                           folders_.folder(FolderSlot::export_output), {}, text(Msg::SelectOutputFile));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
     jobs_.run(workspace_.export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
@@ -293,8 +291,10 @@ void CommandHandlers::info_hisClick() {
 }
 
 void CommandHandlers::info_mailClick() {
-    host_.open_link(QStringLiteral("mailto:") + QString::fromLatin1(AuthorDialog::kFeedbackAddress) +
-                    QString::fromLatin1(kFeedbackSubject));
+    const QString address = QString::fromLatin1(AuthorDialog::kFeedbackAddress);
+    const QByteArray subject = QUrl::toPercentEncoding(text(Msg::MailSubject));
+    if (!host_.open_link(QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + QString::fromLatin1(subject)))
+        host_.information(window_, text(Msg::MailAddress).arg(address));
 }
 
 }  // namespace tilesmith

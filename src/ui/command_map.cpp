@@ -213,6 +213,7 @@ void CommandMap::build() {
                                [this] { commands_.ed_ctcClick(); });
     QAction* ed_pfc = add_item(edycja, "ed_pfc", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
                                [this] { commands_.ed_pfcClick(); });
+    add_item(edycja, "ed_selectall", Msg::SelectAll, {ctrl(Qt::Key_A)}, Icon::none, [this] { workspace_.select_all(); });
     edycja->addSeparator();
     std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edycja);
 

@@ -15,15 +15,16 @@ namespace {
 const QString kTitle = QStringLiteral("Tilesmith");
 }
 
-void DialogHost::open_link(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+bool DialogHost::open_link(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
 
-QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QString& folder,
+                                const QString& title) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 QString QtDialogHost::save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
-                                const QString& folder, const QString& selected) {
-    QFileDialog dialog(parent, QString(), folder);
+                                const QString& folder, const QString& selected, const QString& title) {
+    QFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);

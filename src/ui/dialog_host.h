@@ -18,10 +18,12 @@ public:
     // Open and save dialogs; `filter` in Qt's "Text (*.a *.b);;..." form, the
     // dialog starting in `folder` (empty: the working folder). Empty result:
     // cancelled. `default_suffix` is appended to a name typed without one.
-    virtual QString open_file(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    // `title` says what the dialog asks for (empty: the system's own title).
+    virtual QString open_file(QWidget* parent, const QString& filter, const QString& folder,
+                              const QString& title = {}) = 0;
     // The save dialog starts on `selected` (one line of `filter`, or empty for the first).
     virtual QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
-                              const QString& folder, const QString& selected = {}) = 0;
+                              const QString& folder, const QString& selected = {}, const QString& title = {}) = 0;
     // Confirmation with Yes and No: true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
     // A choice of two buttons captioned `go` and `stay`, `stay` the default: true for `go`.
@@ -37,15 +39,17 @@ public:
     // A whole number from `low` to `high`, offering `value`; nullopt when cancelled.
     virtual std::optional<int> ask_number(QWidget* parent, const QString& label, int value, int low, int high) = 0;
     // Hands a link (the feedback mailto:) to the desktop; tests record it instead.
-    virtual void open_link(const QString& url);
+    // False when no program could open it.
+    virtual bool open_link(const QString& url);
 };
 
 // The real dialogs (QFileDialog, QMessageBox, QColorDialog).
 class QtDialogHost : public DialogHost {
 public:
-    QString open_file(QWidget* parent, const QString& filter, const QString& folder) override;
+    QString open_file(QWidget* parent, const QString& filter, const QString& folder,
+                      const QString& title = {}) override;
     QString save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
-                      const QString& folder, const QString& selected) override;
+                      const QString& folder, const QString& selected = {}, const QString& title = {}) override;
     bool question(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text, const QString& go, const QString& stay) override;
     SaveAnswer save_changes(QWidget* parent, const QString& text) override;

@@ -38,10 +38,15 @@ void JobControl::run(const Task& task) {
     }
     SharedProgress progress;
     run_here(task, progress);
-    show_progress(gauge_, progress);
+    // Ended: the gauge empties.
+    gauge_->setValue(0);
 }
 
-void JobControl::cancel() { runner_->cancel(); }
+void JobControl::cancel() {
+    if (!running()) return;
+    runner_->cancel();
+    if (stopping_) stopping_();
+}
 
 void JobControl::abandon() {
     const std::unique_ptr<Job> job = runner_->take();
@@ -64,9 +69,10 @@ void JobControl::ended(Job& job) {
             job.result()();
         } catch (const Cancelled&) {
             // Stopped: nothing was taken into the workspace, nothing to say.
-            gauge_->setValue(0);
         }
     });
+    // Ended, however it ended: the gauge empties.
+    gauge_->setValue(0);
 }
 
 void JobControl::show_running(bool on) {

@@ -29,8 +29,10 @@ public:
     // A task of the model: as a job, or here and now when it is small
     // (nothing then shows the difference).
     void run(const Task& task);
-    // Asks the job to stop; its end still comes through the commit.
+    // Asks the job to stop; its end still comes through the commit. `stopping`
+    // is told at once, so that the window can say so.
     void cancel();
+    void on_stopping(std::function<void()> stopping) { stopping_ = std::move(stopping); }
     // The window closes: stops the job and waits for it. What it did is
     // dropped, unless it was past its point of no return (a file written):
     // then its commit runs, so that what was done is recorded.
@@ -43,6 +45,7 @@ private:
     QProgressBar* gauge_;
     Guard command_;
     std::function<void(bool)> busy_;
+    std::function<void()> stopping_;
     std::unique_ptr<JobRunner> runner_;
     QAction* escape_ = nullptr;
 };

@@ -12,8 +12,9 @@ constexpr int kPollMilliseconds = 30;
 }  // namespace
 
 void show_progress(QProgressBar* gauge, const SharedProgress& progress) {
-    gauge->setRange(0, progress.maximum());
-    gauge->setValue(std::min(progress.position(), progress.maximum()));
+    // In thousandths, which never go back when the work starts a new phase.
+    gauge->setRange(0, 1000);
+    gauge->setValue(progress.permille());
 }
 
 JobRunner::JobRunner(QProgressBar* gauge, Ended ended, QObject* parent)

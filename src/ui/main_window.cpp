@@ -248,8 +248,10 @@ void MainWindow::run_over(QWidget* over, const std::function<void()>& body) {
 }
 
 void MainWindow::after_command() {
-    // The caption names the file being edited; the mark shows unsaved work.
-    const std::string& name = workspace_.target_file_name();
+    // The caption names the file being edited, or else the level or file the
+    // target was read from; the mark shows unsaved work.
+    const std::string& name =
+        workspace_.target_file_name().empty() ? workspace_.file_of(Side::target) : workspace_.target_file_name();
     const QString title = QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]");
     setWindowTitle(name.empty() ? title
                                 : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName() +
@@ -258,6 +260,8 @@ void MainWindow::after_command() {
     sync_texture_use();
     panes_->sync();
     status_->show_sizes(workspace_.size_texts());
+    status_->show_view(QFile::decodeName(QByteArray::fromStdString(workspace_.file_of(Side::source))),
+                       workspace_.view(Side::source).zoom(), workspace_.view(Side::target).zoom());
     command_map_->sync();
     history_->sync();
 }

@@ -14,8 +14,8 @@ public:
     explicit GaugeProgress(QProgressBar* bar) : bar_(bar) {}
     void reset(int maximum) override;
     void step() override;
-    // A full bar after work that ended well, however few steps it took.
-    void finish();
+    // An empty bar: the work has ended.
+    void clear();
 
 private:
     QProgressBar* bar_;

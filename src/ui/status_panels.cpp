@@ -103,7 +103,26 @@ void StatusPanels::show_sizes(const std::array<std::string, 4>& texts) {
     for (int i = 0; i < 4; ++i) panels_[size_panels[i]]->setText(QString::fromStdString(texts[i]));
 }
 
-void StatusPanels::show_pixel(const QString& readout) { panels_[8]->setText(readout); }
+void StatusPanels::show_pixel(const QString& readout) {
+    pointing_ = !readout.isEmpty();
+    panels_[8]->setText(pointing_ ? readout
+                                  : ui_text(Msg::ZoomOfPanes, language_).arg(zooms_[0]).arg(zooms_[1]));
+    panels_[8]->setToolTip(pointing_ ? QString() : ui_text(Msg::ZoomTip, language_).arg(zooms_[0]).arg(zooms_[1]));
+}
+
+void StatusPanels::show_view(const QString& source_file, int source_zoom, int target_zoom) {
+    zooms_[0] = source_zoom;
+    zooms_[1] = target_zoom;
+    if (!pointing_) show_pixel({});
+    if (source_file == source_file_) return;
+    source_file_ = source_file;
+    // The file's name where the caption stood, shortened to the panel; the whole path on hover.
+    QLabel* panel = panels_[0];
+    const QString name = QFileInfo(source_file).fileName();
+    panel->setText(name.isEmpty() ? ui_text(Msg::SourcePackageLabel, language_)
+                                  : panel->fontMetrics().elidedText(name, Qt::ElideMiddle, panel->width() - 4));
+    panel->setToolTip(source_file);
+}
 
 QString StatusPanels::panel_text(int panel) const {
     return panel >= 0 && panel < 9 ? panels_[panel]->text() : QString();
@@ -123,11 +142,27 @@ void StatusPanels::note(const QString& text, const QString& tip) {
     note_timer_->start();
 }
 
-void StatusPanels::show_job(bool running) { stop_->setVisible(running); }
+void StatusPanels::show_job(bool running) {
+    stop_->setText(ui_text(Msg::StopJob, language_));
+    stop_->setEnabled(true);
+    stop_->setVisible(running);
+}
+
+void StatusPanels::show_stopping() {
+    if (!stop_->isVisible()) return;
+    stop_->setText(ui_text(Msg::StoppingJob, language_));
+    stop_->setEnabled(false);
+    fit_stop();
+    stop_->repaint();
+}
 
 void StatusPanels::set_language(Language language) {
     language_ = language;
     for (const auto& [panel, caption] : kCaptions) panels_[panel]->setText(ui_text(caption, language_));
+    const QString file = source_file_;
+    source_file_.clear();
+    show_view(file, zooms_[0], zooms_[1]);
+    if (!pointing_) show_pixel({});
     stop_->setText(ui_text(Msg::StopJob, language_));
     fit_stop();
 }

@@ -37,7 +37,10 @@ public:
 
     // Panels 1, 2, 4, 5: each package's size and its count of whole tiles.
     void show_sizes(const std::array<std::string, 4>& texts);
+    // The pixel under the pointer; with none, the zoom of the panes.
     void show_pixel(const QString& readout);
+    // The source's file (empty: none) in the source panel, and the zoom of each pane.
+    void show_view(const QString& source_file, int source_zoom, int target_zoom);
     // The text of panel 0..8 (8: the pixel under the pointer).
     QString panel_text(int panel) const;
     // "Saved: file", with `more` after it, over the size panels for a moment.
@@ -46,6 +49,8 @@ public:
     void note(const QString& text, const QString& tip = {});
     // The stop button shows while a job runs.
     void show_job(bool running);
+    // The stop button says at once that the job is stopping, and takes no second click.
+    void show_stopping();
     void set_language(Language language);
 
 private:
@@ -60,6 +65,9 @@ private:
     QPushButton* stop_ = nullptr;
     QLabel* written_note_ = nullptr;
     QTimer* note_timer_ = nullptr;
+    QString source_file_;
+    int zooms_[2] = {1, 1};
+    bool pointing_ = false;
 };
 
 }  // namespace tilesmith

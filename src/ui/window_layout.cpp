@@ -77,6 +77,7 @@ void MainWindow::build_layout() {
     status_ = std::make_unique<StatusPanels>(client_, workspace_.language(), guarded, [this] { jobs_->cancel(); });
     jobs_ = std::make_unique<JobControl>(this, status_->gauge_bar(), guarded, command,
                                          [this](bool on) { show_job_running(on); });
+    jobs_->on_stopping([this] { status_->show_stopping(); });
     commands_ = std::make_unique<CommandHandlers>(this, workspace_, host_, folders_, *status_, *jobs_);
     command_map_ = std::make_unique<CommandMap>(
         this, main_tool_, workspace_, *commands_, command, guarded,
