@@ -240,8 +240,19 @@ enum class Msg : int {
     ToleranceLabel = 430,         // Find duplicates asks the tolerance
     TilesMarked = 432,            // status bar, %1 the tiles marked in the pane
     DuplicatesRemoved = 434,      // status bar, %1 the tiles Remove duplicate tiles took away
+    // The 3D view of a level.
+    LevelIn3D = 436,              // View menu item and the dock's title
+    FrameLevel = 438,             // button: the camera sees the level whole
+    BilinearFiltering = 440,      // check box
+    RoomLighting = 442,           // check box
+    AlternateRooms = 444,         // check box: the level as flipped
+    RoomItem = 446,               // room list: %1 the room
+    AlternateRoomItem = 448,      // room list: %1 a room shown when the level flips
+    NoOpenGL = 450,               // the view where OpenGL cannot be had
+    NoLevelInPanes = 452,         // the view with no level in either pane
+    PickedFace = 454,             // status bar: %1 room, %2 face, %3 object texture
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 436,
+    EndOfTable = 456,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -232,6 +232,9 @@ void CommandMap::build() {
     connect_through(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
                                &Options::texture_use),
                     &QAction::toggled, window_, command_, [] {});
+    // Not F9, the key of the grid since the first version.
+    add_item(widok, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
+             [this] { actions_.level_view(); });
     widok->addSeparator();
     add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { commands_.zoom_command(1); });

@@ -29,6 +29,7 @@
 #include "ui/dialogs/new_package_dialog.h"
 #include "ui/icons.h"
 #include "ui/job_control.h"
+#include "ui/level_dock.h"
 #include "ui/pane.h"
 #include "ui/pane_presenter.h"
 #include "ui/status_panels.h"
@@ -253,6 +254,7 @@ void MainWindow::after_command() {
     panes_->sync();
     status_->show_sizes(workspace_.size_texts());
     command_map_->sync(job_running());
+    if (LevelDock* level = LevelDock::in(this)) level->sync();
 }
 
 void MainWindow::sync_texture_use() {

@@ -14,6 +14,7 @@
 #include "ui/command_map.h"
 #include "ui/command_handlers.h"
 #include "ui/job_control.h"
+#include "ui/level_dock.h"
 #include "ui/main_window.h"
 #include "ui/pane.h"
 #include "ui/pane_presenter.h"
@@ -80,7 +81,27 @@ void MainWindow::build_layout() {
     command_map_ = std::make_unique<CommandMap>(
         this, main_tool_, workspace_, *commands_, command, guarded,
         CommandMap::WindowActions{[this](bool to_polish) { set_language(to_polish); },
-                                  [this] { panes_->request_redraw(); }});
+                                  [this] { panes_->request_redraw(); }, [this, command] {
+                                      // A click on a face selects the tiles its texture maps and names it.
+                                      LevelDock::toggle(this, workspace_, [this, command](Side side, const SceneFace& face) {
+                                          command([&] {
+                                              const Rect tiles = workspace_.scene(side)->texture_tiles(face);
+                                              workspace_.select(side, tiles);
+                                              const View& v = workspace_.view(side);
+                                              if (!Rect::of_size(v.scroll_x(), v.scroll_y(), v.visible_width(),
+                                                                 v.visible_height())
+                                                       .intersected(tiles)
+                                                       .empty())
+                                                  return;
+                                              workspace_.scroll_to(side, tiles.left, tiles.top);
+                                          });
+                                          status_->show_pixel(
+                                              text(Phrase(Msg::PickedFace).arg(face.room).arg(face.face).arg(face.object_texture)));
+                                      });
+                                  }});
+    panes_->on_pointed_tile([this](Side side, std::optional<std::pair<int, int>> tile) {
+        if (LevelDock* level = LevelDock::in(this)) level->pointed_at(side, tile);
+    });
     client_->installEventFilter(this);
     place_widgets(QSize(kClientWidth, kClientHeight));
 }
