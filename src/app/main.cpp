@@ -67,6 +67,8 @@ bool starts_with_option(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (starts_with_option(argc, argv)) answer_options(argc, argv);
+    // The level's 3D view keeps its OpenGL resources when its dock floats off the window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     name_the_application();
     QGuiApplication::setDesktopFileName(QStringLiteral(TILESMITH_APP_ID));

@@ -140,6 +140,57 @@ Rect LevelScene::texture_tiles(const SceneFace& face) const {
             (r.right + kTileSide - 1) / kTileSide * kTileSide, (r.bottom + kTileSide - 1) / kTileSide * kTileSide};
 }
 
+std::vector<bool> LevelScene::shown_rooms(bool flipped) const {
+    std::vector<bool> shown(rooms_.size(), true);
+    for (std::size_t r = 0; r < rooms_.size(); ++r) {
+        const int alternate = rooms_[r].alternate_room;
+        const bool has_alternate = alternate >= 0 && std::size_t(alternate) < rooms_.size();
+        if (flipped ? has_alternate : rooms_[r].alternate) shown[r] = false;
+    }
+    return shown;
+}
+
+namespace {
+
+Vec3 minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3 cross(const Vec3& a, const Vec3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+float dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vec3 at(const SceneCorner& c) { return {c.x, c.y, c.z}; }
+
+// Where the ray meets the triangle, from either side; nullopt when it misses.
+std::optional<float> meet(const Ray& ray, const Vec3& a, const Vec3& b, const Vec3& c) {
+    const Vec3 ab = minus(b, a), ac = minus(c, a);
+    const Vec3 p = cross(ray.direction, ac);
+    const float det = dot(ab, p);
+    if (std::fabs(det) < 1e-6f) return std::nullopt;
+    const Vec3 t = minus(ray.origin, a);
+    const float u = dot(t, p) / det;
+    if (u < 0 || u > 1) return std::nullopt;
+    const Vec3 q = cross(t, ab);
+    const float v = dot(ray.direction, q) / det;
+    if (v < 0 || u + v > 1) return std::nullopt;
+    const float distance = dot(ac, q) / det;
+    return distance > 0 ? std::optional<float>(distance) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ScenePick> LevelScene::pick(const Ray& ray, const std::vector<bool>& shown) const {
+    std::optional<ScenePick> best;
+    for (std::size_t i = 0; i < faces_.size(); ++i) {
+        const SceneFace& f = faces_[i];
+        if (std::size_t(f.room) >= shown.size() || !shown[std::size_t(f.room)]) continue;
+        const Vec3 a = at(f.corners[0]), b = at(f.corners[1]), c = at(f.corners[2]);
+        // The level's faces show their front where their corners turn clockwise
+        // about the normal this cross product gives.
+        if (!f.double_sided && dot(ray.direction, cross(minus(b, a), minus(c, a))) <= 0) continue;
+        auto d = meet(ray, a, b, c);
+        if (!d && f.corner_count == 4) d = meet(ray, a, c, at(f.corners[3]));
+        if (d && (!best || *d < best->distance)) best = ScenePick{int(i), *d};
+    }
+    return best;
+}
+
 bool LevelScene::uses_tile(const SceneFace& face, int column, int row) const {
     return !texture_rect(face).intersected(Rect::of_size(column * kTileSide, row * kTileSide, kTileSide, kTileSide)).empty();
 }

@@ -17,11 +17,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "formats/level_geometry.h"
+#include "model/level_camera.h"
 #include "model/rect.h"
 
 namespace tilesmith {
@@ -60,6 +62,12 @@ struct SceneRoom {
     std::array<float, 3> low{}, high{};  // the box of its faces; all zero without faces
 };
 
+// A face a ray meets, and how far along the ray.
+struct ScenePick {
+    int face = -1;  // in LevelScene::faces()
+    float distance = 0;
+};
+
 class LevelScene {
 public:
     LevelScene() = default;
@@ -83,6 +91,13 @@ public:
     Rect texture_tiles(const SceneFace& face) const;
     // Whether the face's texture takes pixels of the tile (column, row).
     bool uses_tile(const SceneFace& face, int column, int row) const;
+
+    // The rooms shown: the level as it starts (no alternate rooms), or
+    // flipped (each room that has an alternate gives way to it).
+    std::vector<bool> shown_rooms(bool flipped) const;
+    // The nearest face of a shown room the ray (in level space) meets on its
+    // front, or on either side when it is double-sided.
+    std::optional<ScenePick> pick(const Ray& ray, const std::vector<bool>& shown) const;
 
 private:
     void add_face(const GeometryFace& f, const std::vector<GeometryVertex>& vertices, const LevelGeometry& geometry,

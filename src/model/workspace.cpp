@@ -331,6 +331,16 @@ void Workspace::paste_into_target(const Package& image) {
     target_view_.select(t);
 }
 
+void Workspace::select_face(Side side, const SceneFace& face) {
+    const LevelScene* level = scene(side);
+    if (!level) return;
+    const Rect tiles = level->texture_tiles(face);
+    View& v = view_of(side);
+    v.select(tiles);
+    const Rect shown = Rect::of_size(v.scroll_x(), v.scroll_y(), v.visible_width(), v.visible_height());
+    if (shown.intersected(tiles).empty()) v.scroll_to(tiles.left, tiles.top);
+}
+
 void Workspace::select_all() {
     const Package& p = package(last_clicked_);
     if (p.width() > 0 && p.height() > 0) view_of(last_clicked_).select(whole(p));

@@ -139,6 +139,9 @@ public:
     bool zoom_step(int direction);
     void set_zoom(Side side, int zoom) { view_of(side).set_zoom(zoom); }
     void select(Side side, const Rect& r) { view_of(side).select(r); }
+    // A face picked in the level's 3D view: the tiles its texture maps are
+    // selected in the pane, scrolled into sight when none of them shows.
+    void select_face(Side side, const SceneFace& face);
     Rect selected_source_rect() const { return source_view_.selection(); }
     Rect selected_target_rect() const { return target_view_.selection(); }
 

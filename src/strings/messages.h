@@ -268,8 +268,19 @@ enum class Msg : int {
     MailSubject = 482,            // the subject of the suggestions mail
     MailAddress = 484,            // no mail program: %1 the address, to copy
     ZoomTip = 486,                // the zoom panel's tip, %1 the source pane's zoom, %2 the target's
+    // The 3D view of a level.
+    LevelIn3D = 488,              // View menu item and the dock's title
+    FrameLevel = 490,             // button: the camera sees the level whole
+    BilinearFiltering = 492,      // check box
+    RoomLighting = 494,           // check box
+    AlternateRooms = 496,         // check box: the level as flipped
+    RoomItem = 498,               // room list: %1 the room
+    AlternateRoomItem = 500,      // room list: %1 a room shown when the level flips
+    NoOpenGL = 502,               // the view where OpenGL cannot be had
+    NoLevelInPanes = 504,         // the view with no level in either pane
+    PickedFace = 506,             // status bar: %1 room, %2 face, %3 object texture
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 488,
+    EndOfTable = 508,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -884,6 +884,41 @@ constexpr Pair kPairs[] = {
     {Msg::ZoomTip,
      "Powiększenie: źródło %1×, cel %2×",
      "Zoom: source %1×, target %2×"},
+    // 488, 489: Widok -> the level in 3D (also the dock's title)
+    {Msg::LevelIn3D,
+     "Widok 3D poziomu",
+     "Level in 3D"},
+    // 438-445: the 3D view's button and check boxes
+    {Msg::FrameLevel,
+     "Pokaż cały poziom",
+     "Frame the level"},
+    {Msg::BilinearFiltering,
+     "Filtrowanie dwuliniowe",
+     "Bilinear filtering"},
+    {Msg::RoomLighting,
+     "Oświetlenie pomieszczeń",
+     "Room lighting"},
+    {Msg::AlternateRooms,
+     "Pomieszczenia alternatywne",
+     "Alternate rooms"},
+    // 446-449: the 3D view's room list; %1 the room
+    {Msg::RoomItem,
+     "Pomieszczenie %1",
+     "Room %1"},
+    {Msg::AlternateRoomItem,
+     "Pomieszczenie %1 (alternatywne)",
+     "Room %1 (alternate)"},
+    // 450-453: what the 3D view shows instead of a level
+    {Msg::NoOpenGL,
+     "OpenGL jest niedostępny, więc widoku 3D nie można pokazać.",
+     "OpenGL is not available, so the 3D view cannot be shown."},
+    {Msg::NoLevelInPanes,
+     "Żaden panel nie pokazuje poziomu: otwórz poziom, aby zobaczyć go w 3D.",
+     "Neither pane shows a level: open a level to see it in 3D."},
+    // 506, 507: status bar after a click on a face; %1 room, %2 face, %3 object texture
+    {Msg::PickedFace,
+     "pomieszczenie %1, ściana %2, tekstura obiektu %3",
+     "room %1, face %2, object texture %3"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

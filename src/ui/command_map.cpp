@@ -227,6 +227,9 @@ void CommandMap::build() {
                     &QAction::toggled, window_, command_, [] {});
     history_item_ = add_item(widok, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
     history_item_->setCheckable(true);
+    // Not F9, the key of the grid since the first version.
+    add_item(widok, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
+             [this] { actions_.level_view(); });
     widok->addSeparator();
     add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { commands_.zoom_command(1); });

@@ -4,6 +4,7 @@
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "ui/history_panel.h"
+#include "ui/level_dock.h"
 #include "ui/main_window.h"
 #include "ui/status_panels.h"
 
@@ -17,6 +18,7 @@ void MainWindow::set_language(bool to_polish) {
     if (filenew_) filenew_->set_dialog_language(to_polish);
     if (autor_) autor_->translate_labels(to_polish);
     qt_texts_.follow(to_polish);
+    if (LevelDock* level = LevelDock::in(this)) level->set_language(workspace_.language());
 }
 
 }  // namespace tilesmith

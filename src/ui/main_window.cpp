@@ -30,6 +30,7 @@
 #include "ui/history_panel.h"
 #include "ui/icons.h"
 #include "ui/job_control.h"
+#include "ui/level_dock.h"
 #include "ui/pane.h"
 #include "ui/pane_presenter.h"
 #include "ui/status_panels.h"
@@ -264,6 +265,7 @@ void MainWindow::after_command() {
                        workspace_.view(Side::source).zoom(), workspace_.view(Side::target).zoom());
     command_map_->sync();
     history_->sync();
+    if (LevelDock* level = LevelDock::in(this)) level->sync();
 }
 
 void MainWindow::sync_texture_use() {

@@ -42,7 +42,10 @@ PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard comman
         // A drag past the pane's edge scrolls it: the view keeps the far corner in sight.
         events.drag = [this, side, command](int x, int y) { command([&] { workspace_.drag(side, x, y); }); };
         events.hover = [this, side](int x, int y) { hovered(side, x, y); };
-        events.leave = [this] { show_pixel_({}); };
+        events.leave = [this, side] {
+            show_pixel_({});
+            if (pointed_tile_) pointed_tile_(side, std::nullopt);
+        };
         events.wheel = [this, side, command](int v, int h) {
             command([&] { workspace_.scroll_notches(side, v, h); });
         };
@@ -77,6 +80,8 @@ QScrollBar* PanePresenter::scroll_bar(Side side, bool horizontal) const {
 void PanePresenter::hovered(Side side, int x, int y) {
     const View& v = workspace_.view(side);
     const auto [px, py] = v.package_point(x, y);
+    if (pointed_tile_)
+        pointed_tile_(side, v.in_package(px, py) ? std::optional(std::pair(px / kTileSide, py / kTileSide)) : std::nullopt);
     if (!v.in_package(px, py)) {
         show_pixel_({});
         return;

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "model/workspace.h"
 #include "ui/exception_barrier.h"
@@ -36,6 +38,10 @@ public:
     void draw();
     // The composed picture of a pane, as painted.
     QImage image(Side side) { return compose(side).copy(); }
+    // Told the tile (column, row) of the package under the pointer, or none.
+    void on_pointed_tile(std::function<void(Side, std::optional<std::pair<int, int>>)> listener) {
+        pointed_tile_ = std::move(listener);
+    }
 
 private:
     const QImage& compose(Side side);
@@ -43,6 +49,7 @@ private:
 
     Workspace& workspace_;
     std::function<void(const QString&)> show_pixel_;
+    std::function<void(Side, std::optional<std::pair<int, int>>)> pointed_tile_;
     std::array<PaneView*, 2> panes_{};
     // Per side: horizontal, vertical.
     std::array<std::array<QScrollBar*, 2>, 2> bars_{};

@@ -15,6 +15,7 @@
 #include "ui/command_handlers.h"
 #include "ui/history_panel.h"
 #include "ui/job_control.h"
+#include "ui/level_dock.h"
 #include "ui/main_window.h"
 #include "ui/pane.h"
 #include "ui/pane_presenter.h"
@@ -82,8 +83,19 @@ void MainWindow::build_layout() {
     command_map_ = std::make_unique<CommandMap>(
         this, main_tool_, workspace_, *commands_, command, guarded,
         CommandMap::WindowActions{[this](bool to_polish) { set_language(to_polish); },
-                                  [this] { panes_->request_redraw(); }});
+                                  [this] { panes_->request_redraw(); }, [this, command] {
+                                      LevelDock::toggle(this, workspace_, [this, command](Side side, const SceneFace& face) {
+                                          command([&] { workspace_.select_face(side, face); });
+                                          status_->show_pixel(text(Phrase(Msg::PickedFace)
+                                                                       .arg(face.room)
+                                                                       .arg(face.face)
+                                                                       .arg(face.object_texture)));
+                                      });
+                                  }});
     history_ = std::make_unique<HistoryPanel>(this, workspace_, command_map_->history_item(), command, guarded);
+    panes_->on_pointed_tile([this](Side side, std::optional<std::pair<int, int>> tile) {
+        if (LevelDock* level = LevelDock::in(this)) level->pointed_at(side, tile);
+    });
     client_->installEventFilter(this);
     place_widgets(QSize(kClientWidth, kClientHeight));
 }

@@ -46,9 +46,10 @@ struct Face {
 std::vector<Face> room_faces(const RoomLevelSpec& w, int r) {
     const std::uint16_t both = w.game >= 3 ? 0x8000 : 0;
     std::vector<Face> faces;
-    if (r == 0) faces.push_back({4, {0, 1, 2, 3}, std::uint16_t(0 | both)});
-    for (int i = 0; i < w.extra_quads; ++i) faces.push_back({4, {0, 1, 2, 3}, 0});
-    faces.push_back(r == 0 ? Face{3, {0, 1, 2, 0}, 1} : Face{3, {0, 2, 3, 0}, 1});
+    // Floors, seen from above: clockwise there, as every real level winds them.
+    if (r == 0) faces.push_back({4, {0, 3, 2, 1}, std::uint16_t(0 | both)});
+    for (int i = 0; i < w.extra_quads; ++i) faces.push_back({4, {0, 3, 2, 1}, 0});
+    faces.push_back(r == 0 ? Face{3, {0, 2, 1, 0}, 1} : Face{3, {0, 3, 2, 0}, 1});
     return faces;
 }
 

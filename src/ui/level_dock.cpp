@@ -1,0 +1,146 @@
+// The dock of the 3D view: its controls and what it shows after each command.
+#include "ui/level_dock.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "ui/level_view.h"
+#include "ui/qt_texts.h"
+
+namespace tilesmith {
+
+namespace {
+
+// Whether this session can make an OpenGL context at all (a remote session may not).
+bool opengl_available() {
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    return context.create() && context.makeCurrent(&surface) && (context.doneCurrent(), true);
+}
+
+}  // namespace
+
+LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side, const SceneFace&)> picked)
+    : QDockWidget(parent), workspace_(workspace), language_(workspace.language()), picked_(std::move(picked)) {
+    setObjectName(QStringLiteral("level3d"));
+    auto* body = new QWidget(this);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(4, 4, 4, 4);
+    note_ = new QLabel(body);
+    note_->setObjectName(QStringLiteral("level3d_note"));
+    note_->setWordWrap(true);
+    column->addWidget(note_);
+    if (opengl_available()) {
+        view_ = new LevelView(body);
+        view_->setObjectName(QStringLiteral("level3d_view"));
+        view_->setMinimumSize(320, 240);
+        view_->on_face_clicked([this](int face) {
+            if (shown_) picked_(side_, shown_->faces()[std::size_t(face)]);
+        });
+        column->addWidget(view_, 1);
+        auto* controls = new QHBoxLayout;
+        rooms_ = new QListWidget(body);
+        rooms_->setObjectName(QStringLiteral("level3d_rooms"));
+        rooms_->setMaximumHeight(120);
+        connect(rooms_, &QListWidget::currentRowChanged, this, [this](int row) { view_->frame_room(row); });
+        controls->addWidget(rooms_, 1);
+        auto* options = new QVBoxLayout;
+        frame_ = new QPushButton(body);
+        frame_->setObjectName(QStringLiteral("level3d_frame"));
+        connect(frame_, &QPushButton::clicked, this, [this] { view_->frame_level(); });
+        options->addWidget(frame_);
+        using Option = std::tuple<QCheckBox**, const char*, bool>;
+        for (const auto& [box, name, on] : {Option{&bilinear_, "level3d_bilinear", false},
+                                            Option{&lighting_, "level3d_lighting", true},
+                                            Option{&flipped_, "level3d_alternate", false}}) {
+            *box = new QCheckBox(body);
+            (*box)->setObjectName(QString::fromLatin1(name));
+            (*box)->setChecked(on);
+            connect(*box, &QCheckBox::toggled, this, [this] { look_changed(); });
+            options->addWidget(*box);
+        }
+        options->addStretch(1);
+        controls->addLayout(options);
+        column->addLayout(controls);
+    }
+    setWidget(body);
+    set_language(language_);
+}
+
+void LevelDock::toggle(QMainWindow* window, Workspace& workspace, std::function<void(Side, const SceneFace&)> picked) {
+    if (LevelDock* dock = in(window)) {
+        dock->setVisible(!dock->isVisible());
+        if (dock->isVisible()) dock->sync();
+        return;
+    }
+    auto* dock = new LevelDock(window, workspace, std::move(picked));
+    window->addDockWidget(Qt::RightDockWidgetArea, dock);
+    // A child made after its window shows is shown by hand.
+    dock->show();
+    dock->sync();
+}
+
+LevelDock* LevelDock::in(QWidget* window) {
+    return window->findChild<LevelDock*>(QStringLiteral("level3d"), Qt::FindDirectChildrenOnly);
+}
+
+QString LevelDock::text(Msg message) const { return ui_text(message, language_); }
+
+void LevelDock::set_language(Language language) {
+    language_ = language;
+    setWindowTitle(text(Msg::LevelIn3D));
+    if (view_) {
+        frame_->setText(text(Msg::FrameLevel));
+        bilinear_->setText(text(Msg::BilinearFiltering));
+        lighting_->setText(text(Msg::RoomLighting));
+        flipped_->setText(text(Msg::AlternateRooms));
+        fill_rooms();
+    }
+    sync();
+}
+
+void LevelDock::look_changed() {
+    view_->set_look({bilinear_->isChecked(), lighting_->isChecked(), flipped_->isChecked()});
+}
+
+void LevelDock::fill_rooms() {
+    const QSignalBlocker quiet(rooms_);
+    rooms_->clear();
+    if (!shown_) return;
+    for (std::size_t r = 0; r < shown_->rooms().size(); ++r)
+        rooms_->addItem(ui_text(Phrase(shown_->rooms()[r].alternate ? Msg::AlternateRoomItem : Msg::RoomItem).arg(r),
+                                language_));
+}
+
+void LevelDock::sync() {
+    side_ = workspace_.scene_side();
+    const auto scene = workspace_.shared_scene(side_);
+    const auto& problem = workspace_.scene_problem(side_);
+    if (!view_) note_->setText(text(Msg::NoOpenGL));
+    else if (problem) note_->setText(ui_text(*problem, language_));
+    else if (!scene) note_->setText(text(Msg::NoLevelInPanes));
+    note_->setVisible(!view_ || problem || !scene);
+    if (!view_) return;
+    if (scene != shown_) {
+        shown_ = scene;
+        view_->show_level(scene, &workspace_.package(side_));
+        fill_rooms();
+    } else {
+        view_->package_changed();
+    }
+}
+
+void LevelDock::pointed_at(Side side, std::optional<std::pair<int, int>> tile) {
+    if (view_) view_->tint_tile(side == side_ ? tile : std::nullopt);
+}
+
+}  // namespace tilesmith

@@ -1,0 +1,381 @@
+// The 3D picture of a level through OpenGL: one texture a page, the faces in
+// batches of one page, blend and sidedness, a program that cuts out the
+// transparent colour, lights and tints.
+#include "ui/level_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLShaderProgram>
+#include <QWheelEvent>
+#include <algorithm>
+#include <tuple>
+
+#include "core/dimensions.h"
+
+namespace tilesmith {
+
+namespace {
+
+struct Vertex {
+    float position[3];
+    float uv[2];
+    std::uint8_t light[4];
+};
+
+constexpr const char* kVertexShader = R"(
+attribute vec3 position;
+attribute vec2 uv;
+attribute vec4 light;
+attribute float tint;
+uniform mat4 transform;
+uniform float lighting;
+varying vec2 v_uv;
+varying vec3 v_light;
+varying float v_tint;
+void main() {
+    gl_Position = transform * vec4(position, 1.0);
+    v_uv = uv;
+    v_light = mix(vec3(1.0), light.rgb * (255.0 / 128.0), lighting);
+    v_tint = tint;
+}
+)";
+
+constexpr const char* kFragmentShader = R"(
+uniform sampler2D page;
+varying vec2 v_uv;
+varying vec3 v_light;
+varying float v_tint;
+void main() {
+    vec4 texel = texture2D(page, v_uv);
+    if (texel.a < 0.5) discard;
+    vec3 rgb = texel.rgb * v_light;
+    if (v_tint > 0.5) rgb = mix(rgb, vec3(1.0, 0.8, 0.0), 0.55);
+    gl_FragColor = vec4(rgb, 1.0);
+}
+)";
+
+Matrix4 times(const Matrix4& a, const Matrix4& b) {
+    Matrix4 m{};
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+            for (int k = 0; k < 4; ++k) m[std::size_t(c * 4 + r)] += a[std::size_t(k * 4 + r)] * b[std::size_t(c * 4 + k)];
+    return m;
+}
+
+}  // namespace
+
+LevelView::LevelView(QWidget* parent) : QOpenGLWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(160, 120);
+    fly_timer_.setInterval(16);
+    connect(&fly_timer_, &QTimer::timeout, this, [this] { fly_tick(); });
+}
+
+LevelView::~LevelView() {
+    if (context()) {
+        makeCurrent();
+        release_gl();
+        doneCurrent();
+    }
+}
+
+void LevelView::release_gl() {
+    if (!working_ || !QOpenGLContext::currentContext()) return;
+    if (!textures_.empty()) glDeleteTextures(GLsizei(textures_.size()), textures_.data());
+    textures_.clear();
+    if (vertex_buffer_) glDeleteBuffers(1, &vertex_buffer_);
+    if (tint_buffer_) glDeleteBuffers(1, &tint_buffer_);
+    vertex_buffer_ = tint_buffer_ = 0;
+    program_.reset();
+}
+
+void LevelView::show_level(std::shared_ptr<const LevelScene> scene, const Package* package) {
+    const bool fresh = scene != scene_;
+    scene_ = std::move(scene);
+    package_ = package;
+    tracker_.forget();
+    pages_stale_ = vertices_stale_ = tint_stale_ = true;
+    if (fresh) frame_level();
+    update();
+}
+
+void LevelView::package_changed() {
+    pages_stale_ = true;
+    update();
+}
+
+void LevelView::set_look(const LevelLook& look) {
+    if (look.flipped != look_.flipped) vertices_stale_ = tint_stale_ = true;
+    look_ = look;
+    update();
+}
+
+void LevelView::tint_tile(std::optional<std::pair<int, int>> tile) {
+    if (tile == tint_) return;
+    tint_ = tile;
+    tint_stale_ = true;
+    update();
+}
+
+void LevelView::frame_box(const std::array<float, 3>& low, const std::array<float, 3>& high) {
+    // The level's y and z turn round in the view's space.
+    camera_.frame({low[0], -high[1], -high[2]}, {high[0], -low[1], -low[2]},
+                  float(std::max(width(), 1)) / float(std::max(height(), 1)));
+    update();
+}
+
+void LevelView::frame_level() {
+    if (!scene_) return;
+    const std::vector<bool> shown = scene_->shown_rooms(look_.flipped);
+    std::optional<std::pair<std::array<float, 3>, std::array<float, 3>>> box;
+    for (std::size_t r = 0; r < scene_->rooms().size(); ++r) {
+        const SceneRoom& room = scene_->rooms()[r];
+        if (!shown[r] || room.face_count == 0) continue;
+        if (!box) box.emplace(room.low, room.high);
+        for (std::size_t a = 0; a < 3; ++a) {
+            box->first[a] = std::min(box->first[a], room.low[a]);
+            box->second[a] = std::max(box->second[a], room.high[a]);
+        }
+    }
+    if (box) frame_box(box->first, box->second);
+    framed_whole_ = true;
+}
+
+void LevelView::frame_room(int room) {
+    if (!scene_ || room < 0 || std::size_t(room) >= scene_->rooms().size()) return;
+    const SceneRoom& r = scene_->rooms()[std::size_t(room)];
+    if (r.face_count > 0) frame_box(r.low, r.high);
+    framed_whole_ = false;
+}
+
+void LevelView::resizeGL(int, int) {
+    if (framed_whole_) frame_level();
+}
+
+void LevelView::initializeGL() {
+    working_ = context() && context()->isValid();
+    if (!working_) return;
+    initializeOpenGLFunctions();
+    program_ = std::make_unique<QOpenGLShaderProgram>();
+    working_ = program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) &&
+               program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) && program_->link();
+    glGenBuffers(1, &vertex_buffer_);
+    glGenBuffers(1, &tint_buffer_);
+    pages_stale_ = vertices_stale_ = tint_stale_ = true;
+    tracker_.forget();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        makeCurrent();
+        release_gl();
+        doneCurrent();
+    });
+}
+
+void LevelView::rebuild_vertices() {
+    vertices_stale_ = false;
+    tint_stale_ = true;
+    batches_.clear();
+    vertex_faces_.clear();
+    std::vector<Vertex> vertices;
+    if (scene_) {
+        const std::vector<bool> shown = scene_->shown_rooms(look_.flipped);
+        std::vector<int> order;
+        for (std::size_t i = 0; i < scene_->faces().size(); ++i)
+            if (shown[std::size_t(scene_->faces()[i].room)]) order.push_back(int(i));
+        const auto key = [&](int i) {
+            const SceneFace& f = scene_->faces()[std::size_t(i)];
+            return std::tuple(f.blend == FaceBlend::additive, f.page, f.double_sided);
+        };
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+        for (const int i : order) {
+            const SceneFace& f = scene_->faces()[std::size_t(i)];
+            const FaceBlend blend = f.blend == FaceBlend::additive ? FaceBlend::additive : FaceBlend::opaque;
+            if (batches_.empty() || batches_.back().page != f.page || batches_.back().blend != blend ||
+                batches_.back().double_sided != f.double_sided)
+                batches_.push_back({f.page, blend, f.double_sided, int(vertices.size()), 0});
+            constexpr int kTriangles[2][3] = {{0, 1, 2}, {0, 2, 3}};
+            for (int t = 0; t < (f.corner_count == 4 ? 2 : 1); ++t)
+                for (const int k : kTriangles[t]) {
+                    const SceneCorner& c = f.corners[std::size_t(k)];
+                    const Vec3 p = to_view({c.x, c.y, c.z});
+                    vertices.push_back({{p.x, p.y, p.z},
+                                        {c.u / kPageSide, (c.v - float(f.page * kPageSide)) / kPageSide},
+                                        {c.light[0], c.light[1], c.light[2], 255}});
+                    vertex_faces_.push_back(i);
+                    ++batches_.back().count;
+                }
+        }
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data(), GL_STATIC_DRAW);
+}
+
+void LevelView::rebuild_tint() {
+    tint_stale_ = false;
+    std::vector<float> tint(vertex_faces_.size(), 0.0f);
+    if (tint_ && scene_)
+        for (std::size_t v = 0; v < tint.size(); ++v)
+            tint[v] = scene_->uses_tile(scene_->faces()[std::size_t(vertex_faces_[v])], tint_->first, tint_->second)
+                          ? 1.0f
+                          : 0.0f;
+    glBindBuffer(GL_ARRAY_BUFFER, tint_buffer_);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(tint.size() * sizeof(float)), tint.data(), GL_DYNAMIC_DRAW);
+}
+
+void LevelView::upload_pages() {
+    pages_stale_ = false;
+    if (!package_) return;
+    const int pages = package_->height() / kPageSide;
+    if (int(textures_.size()) != pages) {
+        if (!textures_.empty()) glDeleteTextures(GLsizei(textures_.size()), textures_.data());
+        textures_.assign(std::size_t(pages), 0);
+        if (pages > 0) glGenTextures(GLsizei(pages), textures_.data());
+        tracker_.forget();
+    }
+    std::vector<std::uint8_t> rgba(std::size_t(kPageSide) * kPageSide * 4);
+    const int width = std::min(package_->width(), kPageSide);
+    for (const int page : tracker_.changed_pages(*package_)) {
+        if (page >= pages) continue;
+        std::fill(rgba.begin(), rgba.end(), std::uint8_t(0));
+        for (int y = 0; y < kPageSide; ++y) {
+            const std::uint8_t* bgr = package_->row(page * kPageSide + y);
+            std::uint8_t* out = &rgba[std::size_t(y) * kPageSide * 4];
+            for (int x = 0; x < width; ++x, bgr += 3, out += 4) {
+                // The transparent colour is left out of every face.
+                const bool transparent = bgr[2] == 255 && bgr[1] == 0 && bgr[0] == 255;
+                out[0] = bgr[2], out[1] = bgr[1], out[2] = bgr[0], out[3] = transparent ? 0 : 255;
+            }
+        }
+        glBindTexture(GL_TEXTURE_2D, textures_[std::size_t(page)]);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, kPageSide, kPageSide, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        ++uploaded_pages_;
+    }
+}
+
+void LevelView::paintGL() {
+    if (!working_) return;
+    glClearColor(0.13f, 0.14f, 0.16f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (!scene_ || !package_) return;
+    if (vertices_stale_) rebuild_vertices();
+    if (tint_stale_) rebuild_tint();
+    if (pages_stale_) upload_pages();
+
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    // The levels' faces turn clockwise on screen when seen from the front.
+    glFrontFace(GL_CW);
+    glCullFace(GL_BACK);
+    program_->bind();
+    const float aspect = float(std::max(width(), 1)) / float(std::max(height(), 1));
+    const Matrix4 m = times(camera_.projection(aspect), camera_.view());
+    glUniformMatrix4fv(program_->uniformLocation("transform"), 1, GL_FALSE, m.data());
+    program_->setUniformValue("lighting", look_.lighting ? 1.0f : 0.0f);
+    program_->setUniformValue("page", 0);
+    const int position = program_->attributeLocation("position"), uv = program_->attributeLocation("uv");
+    const int light = program_->attributeLocation("light"), tint = program_->attributeLocation("tint");
+    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
+    glEnableVertexAttribArray(GLuint(position));
+    glVertexAttribPointer(GLuint(position), 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
+    glEnableVertexAttribArray(GLuint(uv));
+    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                          reinterpret_cast<const void*>(offsetof(Vertex, uv)));
+    glEnableVertexAttribArray(GLuint(light));
+    glVertexAttribPointer(GLuint(light), 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
+                          reinterpret_cast<const void*>(offsetof(Vertex, light)));
+    glBindBuffer(GL_ARRAY_BUFFER, tint_buffer_);
+    glEnableVertexAttribArray(GLuint(tint));
+    glVertexAttribPointer(GLuint(tint), 1, GL_FLOAT, GL_FALSE, sizeof(float), nullptr);
+    glActiveTexture(GL_TEXTURE0);
+    const GLint filter = look_.bilinear ? GL_LINEAR : GL_NEAREST;
+    for (const Batch& b : batches_) {
+        if (b.page >= int(textures_.size())) continue;
+        const bool additive = b.blend == FaceBlend::additive;
+        if (additive) {
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_ONE, GL_ONE);
+            glDepthMask(GL_FALSE);
+        }
+        b.double_sided ? glDisable(GL_CULL_FACE) : glEnable(GL_CULL_FACE);
+        glBindTexture(GL_TEXTURE_2D, textures_[std::size_t(b.page)]);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        glDrawArrays(GL_TRIANGLES, b.first, b.count);
+    }
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    for (const int a : {position, uv, light, tint}) glDisableVertexAttribArray(GLuint(a));
+    program_->release();
+}
+
+void LevelView::mousePressEvent(QMouseEvent* event) {
+    if (dragging_ != Qt::NoButton) return;
+    dragging_ = event->button();
+    press_at_ = last_at_ = event->position().toPoint();
+    moved_ = false;
+    setFocus();
+    if (dragging_ == Qt::RightButton) fly_timer_.start();
+}
+
+void LevelView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const QPoint d = at - last_at_;
+    last_at_ = at;
+    if ((at - press_at_).manhattanLength() > 3) moved_ = true;
+    framed_whole_ = false;
+    switch (dragging_) {
+        case Qt::LeftButton: camera_.orbit(float(d.x()), float(d.y())); break;
+        case Qt::MiddleButton: camera_.pan(float(d.x()), float(d.y()), height()); break;
+        case Qt::RightButton: camera_.look(float(d.x()), float(d.y())); break;
+        default: return;
+    }
+    update();
+}
+
+void LevelView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != dragging_) return;
+    const Qt::MouseButton was = dragging_;
+    dragging_ = Qt::NoButton;
+    fly_timer_.stop();
+    if (was != Qt::LeftButton || moved_ || !scene_ || !face_clicked_) return;
+    const QPointF at = event->position();
+    const Ray ray = camera_.ray(float(at.x()), float(at.y()), width(), height());
+    if (const auto hit = scene_->pick({to_level(ray.origin), to_level(ray.direction)}, scene_->shown_rooms(look_.flipped)))
+        face_clicked_(hit->face);
+}
+
+void LevelView::wheelEvent(QWheelEvent* event) {
+    camera_.zoom(float(event->angleDelta().y()) / 120.0f);
+    framed_whole_ = false;
+    update();
+    event->accept();
+}
+
+void LevelView::keyPressEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    keys_.insert(event->key());
+}
+
+void LevelView::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) keys_.remove(event->key());
+}
+
+void LevelView::focusOutEvent(QFocusEvent* event) {
+    keys_.clear();
+    QOpenGLWidget::focusOutEvent(event);
+}
+
+void LevelView::fly_tick() {
+    const auto held = [&](int key) { return keys_.contains(key) ? 1.0f : 0.0f; };
+    const float forward = held(Qt::Key_W) - held(Qt::Key_S), right = held(Qt::Key_D) - held(Qt::Key_A);
+    const float up = held(Qt::Key_E) - held(Qt::Key_Q);
+    if (forward == 0 && right == 0 && up == 0) return;
+    const float step = camera_.step() / 4;
+    camera_.fly(forward * step, right * step, up * step);
+    framed_whole_ = false;
+    update();
+}
+
+}  // namespace tilesmith

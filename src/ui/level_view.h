@@ -1,0 +1,110 @@
+// The 3D picture of a level: its scene's faces textured with a package's pages
+// through OpenGL, the camera moved as level viewers move it (orbit with the
+// left button, pan with the middle, wheel to zoom, fly with W A S D (Q, E down
+// and up) while the right button is held), a click telling which face it hit.
+#pragma once
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
+#include <QPoint>
+#include <QSet>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/package.h"
+#include "model/level_camera.h"
+#include "model/level_scene.h"
+#include "model/page_tracker.h"
+
+class QOpenGLShaderProgram;
+
+namespace tilesmith {
+
+struct LevelLook {
+    bool bilinear = false;   // point-sampled like the game unless set
+    bool lighting = true;    // the rooms' own light
+    bool flipped = false;    // the alternate rooms in place of theirs
+};
+
+class LevelView : public QOpenGLWidget, protected QOpenGLFunctions {
+    Q_OBJECT
+public:
+    explicit LevelView(QWidget* parent = nullptr);
+    ~LevelView() override;
+
+    // The scene and the package that dresses it; the package is read at each
+    // frame after package_changed(), which uploads only the pages that differ.
+    void show_level(std::shared_ptr<const LevelScene> scene, const Package* package);
+    void package_changed();
+    void set_look(const LevelLook& look);
+    const LevelLook& look() const { return look_; }
+    // The faces whose texture takes pixels of the tile are tinted; none with nullopt.
+    void tint_tile(std::optional<std::pair<int, int>> tile);
+    // The camera sees the shown rooms whole, or one room.
+    void frame_level();
+    void frame_room(int room);
+    // A click (no drag) on a face: its index in the scene.
+    void on_face_clicked(std::function<void(int face)> handler) { face_clicked_ = std::move(handler); }
+
+    const LevelCamera& camera() const { return camera_; }
+    // Pages uploaded since the view was made, for the benchmark and the tests.
+    long long uploaded_pages() const { return uploaded_pages_; }
+    // False when OpenGL would not start in this widget.
+    bool working() const { return working_; }
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+    void resizeGL(int width, int height) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // Draw batches: faces of one page, one blend and one sidedness.
+    struct Batch {
+        int page;
+        FaceBlend blend;
+        bool double_sided;
+        int first, count;  // vertices
+    };
+    void rebuild_vertices();
+    void rebuild_tint();
+    void upload_pages();
+    void release_gl();
+    void fly_tick();
+    void frame_box(const std::array<float, 3>& low, const std::array<float, 3>& high);
+
+    std::shared_ptr<const LevelScene> scene_;
+    const Package* package_ = nullptr;
+    LevelLook look_;
+    LevelCamera camera_;
+    std::optional<std::pair<int, int>> tint_;
+    std::function<void(int)> face_clicked_;
+
+    PageTracker tracker_;
+    bool pages_stale_ = true, vertices_stale_ = true, tint_stale_ = true;
+    bool working_ = true;
+    long long uploaded_pages_ = 0;
+    std::vector<unsigned> textures_;
+    std::unique_ptr<QOpenGLShaderProgram> program_;
+    unsigned vertex_buffer_ = 0, tint_buffer_ = 0;
+    std::vector<Batch> batches_;
+    std::vector<int> vertex_faces_;  // the face of each vertex, for the tint
+
+    Qt::MouseButton dragging_ = Qt::NoButton;
+    QPoint press_at_, last_at_;
+    bool moved_ = false;
+    // Framed whole and not moved since: a new size frames it again.
+    bool framed_whole_ = false;
+    QSet<int> keys_;
+    QTimer fly_timer_;
+};
+
+}  // namespace tilesmith

@@ -1,0 +1,76 @@
+// The level in 3D through the window's real actions, drawn by OpenGL (Mesa's
+// software renderer on a virtual display): the texture's colour on its faces,
+// an edited tile on them at the next frame, and a click on a face selecting
+// its tiles.
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+
+#include "gui_window_support.h"
+#include "support/room_level.h"
+#include "ui/level_view.h"
+
+using namespace tilesmith;
+using namespace tilesmith::test;
+
+namespace {
+
+class LevelIn3D : public WindowTest {};
+
+// Pixels of the picture within a few steps of the colour, and the last of them.
+int count_near(const QImage& image, QRgb colour, QPoint* last = nullptr) {
+    int n = 0;
+    for (int y = 1; y + 1 < image.height(); ++y)
+        for (int x = 1; x + 1 < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour)) +
+                    std::abs(qBlue(p) - qBlue(colour)) > 12)
+                continue;
+            ++n;
+            if (last && image.pixel(x - 1, y) == p && image.pixel(x + 1, y) == p && image.pixel(x, y - 1) == p &&
+                image.pixel(x, y + 1) == p)
+                *last = QPoint(x, y);
+        }
+    return n;
+}
+
+TEST_F(LevelIn3D, DressesTheFacesInThePackageFollowsAnEditAndPicksAFace) {
+    app();
+    {
+        QOffscreenSurface surface;
+        surface.create();
+        QOpenGLContext context;
+        if (!context.create() || !context.makeCurrent(&surface)) GTEST_SKIP() << "no OpenGL context can be made here";
+        context.doneCurrent();
+    }
+    RoomLevelSpec wanted;
+    wanted.game = 2;
+    wanted.pages = 1;
+    wanted.rooms = 1;
+    write_bytes(path("room.tr2").toStdString(), make_room_level(wanted));
+    MainWindow& w = open();
+    host.open_answers = {path("room.tr2")};
+    trigger("plik_opentarget");
+    trigger("view_level3d");
+    auto* view = w.findChild<LevelView*>(QStringLiteral("level3d_view"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(view->isVisible());
+    const QRgb red = qRgb(200, 40, 40);
+    EXPECT_GT(count_near(view->grabFramebuffer(), red), 300);
+
+    // Tile (1, 0), which object texture 0 maps, painted the background colour.
+    const long long uploaded = view->uploaded_pages();
+    ws().select(Side::target, Rect::of_size(64, 0, 64, 64));
+    trigger("tx_del");
+    const PackedColor brush = ws().target_package().pixel(64, 0);
+    const QImage after = view->grabFramebuffer();
+    QPoint on_face(-1, -1);
+    EXPECT_GT(count_near(after, qRgb(red_of(brush), green_of(brush), blue_of(brush)), &on_face), 300);
+    EXPECT_EQ(view->uploaded_pages(), uploaded + 1);
+
+    ws().select(Side::target, Rect::of_size(0, 192, 64, 64));
+    click(view, Qt::LeftButton, on_face);
+    EXPECT_EQ(ws().selected_target_rect(), (Rect{64, 0, 128, 64}));
+    EXPECT_TRUE(w.panel_text(8).endsWith(QStringLiteral("tekstura obiektu 0"))) << w.panel_text(8).toStdString();
+}
+
+}  // namespace
