@@ -59,6 +59,21 @@ TEST_F(LevelRooms, KeptAsEveryGameWritesThemAndTurnedIntoFacesOnThePackage) {
     }
 }
 
+TEST_F(LevelRooms, APreviewDressesABaseLevelInTheTargetUntilTheTargetHasALevelOfItsOwn) {
+    const std::string base = put(RoomLevelSpec{4, 2, 2, 0, {200, 40, 40}, {}, 0});
+    Workspace ws;
+    ASSERT_FALSE(ws.export_refusal(base));
+    run_task(ws.preview_on(base, nullptr));
+    EXPECT_EQ(ws.scene_side(), Side::target);
+    ASSERT_TRUE(ws.scene(Side::target));
+    EXPECT_EQ(ws.scene(Side::target)->faces().size(), 4u);
+    EXPECT_EQ(ws.file_of(Side::target), "") << "the target is still the package it was";
+    const auto preview = ws.shared_scene(Side::target);
+    const std::string own = dir.put("own.tr2", make_room_level(RoomLevelSpec{2, 1, 1, 0, {9, 9, 9}, {}, 0}));
+    run_task(ws.open(Side::target, own, nullptr));
+    EXPECT_TRUE(ws.scene(Side::target) && ws.shared_scene(Side::target) != preview);
+}
+
 TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
     struct Row {
         int game;

@@ -215,11 +215,15 @@ public:
     // The rooms of the level a pane's package was read from, read with it;
     // null for other packages and for a level whose rooms cannot be read,
     // whose problem says why.
-    const LevelScene* scene(Side side) const { return origin(side).scene.get(); }
-    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return origin(side).scene; }
-    const std::optional<Phrase>& scene_problem(Side side) const { return origin(side).scene_problem; }
+    const LevelScene* scene(Side side) const { return scene_origin(side).scene.get(); }
+    std::shared_ptr<const LevelScene> shared_scene(Side side) const { return scene_origin(side).scene; }
+    const std::optional<Phrase>& scene_problem(Side side) const { return scene_origin(side).scene_problem; }
+    // Export preview: the rooms of the level `base` dressed in the target, in
+    // the 3D view, while the target was not read from a level itself. Ask
+    // export_refusal first: a base an export refuses is no preview either.
+    Task preview_on(std::string base, std::function<void()> then);
     // The pane the level's 3D view shows: the target when it was read from a
-    // level, else the source.
+    // level or previews one, else the source.
     Side scene_side() const;
 
     // Duplicates and unused tiles. The whole tiles of the pane's package that
@@ -275,7 +279,13 @@ private:
     // Selects `r` in the target, kept inside the package (at least a tile).
     void select_target_inside(const Rect& r);
 
+    // What the 3D view shows of a pane: the target previews its base while it
+    // has no level of its own.
+    const PaneOrigin& scene_origin(Side side) const;
+
     Document document_;
+    // The base level of the export preview, with its rooms.
+    std::shared_ptr<const PaneOrigin> preview_;
     // What the source was read from (the target's is part of its state), and
     // why a pane's texture use could not be read, until told.
     std::shared_ptr<const PaneOrigin> source_origin_;

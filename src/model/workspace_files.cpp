@@ -213,9 +213,35 @@ const PaneOrigin& Workspace::origin(Side side) const {
 
 const TextureUse* Workspace::texture_use(Side side) const { return origin(side).use.get(); }
 
+const PaneOrigin& Workspace::scene_origin(Side side) const {
+    const PaneOrigin& own = origin(side);
+    if (side == Side::source || own.scene || own.scene_problem || !preview_) return own;
+    return *preview_;
+}
+
 Side Workspace::scene_side() const {
-    const PaneOrigin& target = origin(Side::target);
+    const PaneOrigin& target = scene_origin(Side::target);
     return target.scene || target.scene_problem ? Side::target : Side::source;
+}
+
+Task Workspace::preview_on(std::string base, std::function<void()> then) {
+    const int pages = target_package().height() / kPageSide;
+    Job::Work work = [this, base, pages, then = std::move(then)](Progress& progress) -> Job::Commit {
+        auto preview = std::make_shared<PaneOrigin>();
+        preview->file = base;
+        progress.reset(1);
+        try {
+            preview->scene = LevelScene::read(base, pages);
+        } catch (const Error& e) {
+            preview->scene_problem = e.phrase();
+        }
+        progress.step();
+        return [this, preview, then] {
+            preview_ = preview;
+            if (then) then();
+        };
+    };
+    return {std::move(work), is_small_file(base)};
 }
 
 std::optional<Phrase> Workspace::texture_use_note(Side side) {

@@ -279,8 +279,9 @@ enum class Msg : int {
     NoOpenGL = 502,               // the view where OpenGL cannot be had
     NoLevelInPanes = 504,         // the view with no level in either pane
     PickedFace = 506,             // status bar: %1 room, %2 face, %3 object texture
+    PreviewOnLevel = 508,         // View menu: the target dressing a base level in the 3D view
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 508,
+    EndOfTable = 510,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -919,6 +919,10 @@ constexpr Pair kPairs[] = {
     {Msg::PickedFace,
      "pomieszczenie %1, ściana %2, tekstura obiektu %3",
      "room %1, face %2, object texture %3"},
+    // 508, 509: Widok -> the target shown on the rooms of a base level, before any export
+    {Msg::PreviewOnLevel,
+     "Podgląd na poziomie bazowym...",
+     "Preview on a base level..."},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

@@ -148,6 +148,18 @@ void CommandHandlers::save_to(const QString& name, bool as, bool here) {
     jobs_.run(std::move(task));
 }
 
+void CommandHandlers::preview_on_level(std::function<void()> shown) {
+    const QString base = host_.open_file(window_, filter_text(export_base_filter_text(workspace_.language())),
+                                         folders_.folder(FolderSlot::export_base), text(Msg::SelectBaseLevel));
+    if (base.isEmpty()) return;
+    folders_.remember(FolderSlot::export_base, base);
+    if (const auto why = workspace_.export_refusal(local_path(base))) {
+        host_.warning(window_, text(*why));
+        return;
+    }
+    jobs_.run(workspace_.preview_on(local_path(base), std::move(shown)));
+}
+
 void CommandHandlers::ex_tr2345Click() {
     const Language language = workspace_.language();
     // Each file dialog says what it asks for in its title.

@@ -54,6 +54,9 @@ public:
     void plik_savetargetClick(bool here = false);
     void plik_savetargetasClick(bool here = false);
     void ex_tr2345Click();
+    // The target on the rooms of a base level chosen as for an export; `shown`
+    // brings the 3D view up once the rooms are read.
+    void preview_on_level(std::function<void()> shown);
     void recent_fileClick(int index);
     void ed_cofnijClick() { workspace_.ed_cofnij(); }
     void ed_ponowClick() { workspace_.ed_ponow(); }

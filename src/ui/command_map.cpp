@@ -229,7 +229,9 @@ void CommandMap::build() {
     history_item_->setCheckable(true);
     // Not F9, the key of the grid since the first version.
     add_item(widok, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
-             [this] { actions_.level_view(); });
+             [this] { actions_.level_view(true); });
+    add_item(widok, "view_preview3d", Msg::PreviewOnLevel, {}, Icon::none,
+             [this] { commands_.preview_on_level([this] { actions_.level_view(false); }); });
     widok->addSeparator();
     add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { commands_.zoom_command(1); });
@@ -301,7 +303,7 @@ void CommandMap::build() {
     const std::pair<const char*, Operation> gates[] = {
         {"plik_new", Operation::new_package},     {"plik_opensource", Operation::open},
         {"plik_opentarget", Operation::open},     {"plik_savetarget", Operation::save},
-        {"plik_savetargetas", Operation::save},   {"ex_tr2345", Operation::export_level},
+        {"plik_savetargetas", Operation::save},   {"ex_tr2345", Operation::export_level}, {"view_preview3d", Operation::export_level},
         {"ed_cofnij", Operation::undo},           {"ed_ponow", Operation::redo},
         {"ed_cut", Operation::edit_target},       {"ed_ctc", Operation::copy_target},
         {"ed_pfc", Operation::edit_target},       {"tx_add", Operation::edit_target},

@@ -33,8 +33,8 @@ public:
         std::function<void(bool to_polish)> set_language;
         // An option changed what the panes show.
         std::function<void()> options_changed;
-        // The level in 3D shown or hidden.
-        std::function<void()> level_view;
+        // The level in 3D shown or hidden (`toggle`), or shown.
+        std::function<void(bool toggle)> level_view;
     };
     // Builds the menu bar of `window` and the buttons of `tools`; `command`
     // runs a handler as a command (with the window's refresh), `guard` runs the rest.

@@ -76,9 +76,10 @@ LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(S
     set_language(language_);
 }
 
-void LevelDock::toggle(QMainWindow* window, Workspace& workspace, std::function<void(Side, const SceneFace&)> picked) {
+void LevelDock::reveal(QMainWindow* window, Workspace& workspace, bool toggle,
+                       std::function<void(Side, const SceneFace&)> picked) {
     if (LevelDock* dock = in(window)) {
-        dock->setVisible(!dock->isVisible());
+        dock->setVisible(!toggle || !dock->isVisible());
         if (dock->isVisible()) dock->sync();
         return;
     }

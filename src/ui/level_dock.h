@@ -28,8 +28,10 @@ public:
     // `picked`: a face of the level was clicked, in the pane `side`.
     LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side side, const SceneFace& face)> picked);
 
-    // The dock of `window`, made and shown the first time, hidden and shown again after.
-    static void toggle(QMainWindow* window, Workspace& workspace, std::function<void(Side, const SceneFace&)> picked);
+    // The dock of `window`, made and shown the first time; after, hidden and
+    // shown again (`toggle`), or shown.
+    static void reveal(QMainWindow* window, Workspace& workspace, bool toggle,
+                     std::function<void(Side, const SceneFace&)> picked);
     // The dock of `window`, or null before it was first shown.
     static LevelDock* in(QWidget* window);
 

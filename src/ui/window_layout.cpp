@@ -83,8 +83,8 @@ void MainWindow::build_layout() {
     command_map_ = std::make_unique<CommandMap>(
         this, main_tool_, workspace_, *commands_, command, guarded,
         CommandMap::WindowActions{[this](bool to_polish) { set_language(to_polish); },
-                                  [this] { panes_->request_redraw(); }, [this, command] {
-                                      LevelDock::toggle(this, workspace_, [this, command](Side side, const SceneFace& face) {
+                                  [this] { panes_->request_redraw(); }, [this, command](bool toggle) {
+                                      LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const SceneFace& face) {
                                           command([&] { workspace_.select_face(side, face); });
                                           status_->show_pixel(text(Phrase(Msg::PickedFace)
                                                                        .arg(face.room)
