@@ -47,7 +47,7 @@ read -r pil_save _ < <(best < "$work/pil_save")
 package=$(( (width * 3 + 3) / 4 * 4 * height ))
 ours_size=$(stat -c %s "$work/ours.png") pil_size=$(stat -c %s "$work/pil.png")
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-echo "picture: $picture, ${width} x ${height}, $(stat -c %s "$picture") bytes; package $package bytes; $(nproc) cores; best of $rounds"
+echo "picture: $picture, ${width} x ${height}, $(stat -L -c %s "$picture") bytes; package $package bytes; $(nproc) cores; best of $rounds"
 echo "open:  ours ${ours_open} s, PIL ${pil_open} s: $(ratio "$ours_open" "$pil_open") x (goal <= 0.6)"
 echo "       ours peak $((ours_rss * 1024)) bytes (PIL $((pil_rss * 1024))): $(ratio $((ours_rss * 1024)) $package) x the package (goal <= 1.1)"
 echo "save:  ours ${ours_save} s, PIL ${pil_save} s: $(ratio "$ours_save" "$pil_save") x (goal <= 0.5)"
