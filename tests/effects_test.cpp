@@ -264,9 +264,9 @@ TEST(EffectRegion, OnlyATurnRefusesARegionThatIsNotSquare) {
     for (const Effect& e : effect_registry())
         for (const EffectItem& item : e.items) {
             const BoundEffect run = parse_effect(item_call(e, item)).run;
-            EXPECT_EQ(run.refusal(128, 128), std::nullopt) << item.name;
+            EXPECT_EQ(run.refusal(128, 128), std::nullopt) << e.name << " " << item.args;
             EXPECT_EQ(run.refusal(128, 64), e.square_only ? std::optional(Msg::TurnNeedsSquare) : std::nullopt)
-                << item.name;
+                << e.name << " " << item.args;
         }
     EXPECT_TRUE(find_effect("rotate90")->square_only);
 }

@@ -102,10 +102,7 @@ TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
     use_target(ws(), patterned(500, 1000));
     const Package before = ws().target_package().clone();
     Package direct = before.clone();
-    BoundEffect blur;
-    for (const Effect& e : effect_registry())
-        for (const EffectItem& i : e.items)
-            if (std::string_view(i.name) == "ef_blur") blur = parse_effect(item_call(e, i)).run;
+    const BoundEffect blur = parse_effect("blur").run;
     CountingProgress quiet;
     blur(direct, EffectArea{0, 0, 512, 1024}, quiet);
     ws().select(Side::target, Rect{0, 0, 512, 1024});

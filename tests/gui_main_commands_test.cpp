@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <set>
 #include <QCheckBox>
 #include <QMenu>
 #include <QProgressBar>
@@ -16,6 +17,7 @@
 #include "gui_window_support.h"
 #include "support/level_builder.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "ui/effect_places.h"
 #include "ui/pane.h"
 
 using namespace tilesmith;
@@ -357,28 +359,34 @@ TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRun
     patterned_target();
     const Package before = ws().target_package().clone();
     const QColor chosen(10, 128, 255);
+    std::set<std::string> widgets;
     for (const Effect& e : effect_registry()) {
-        for (const EffectItem& item : e.items) {
-            QAction* a = action(item.name);
+        const EffectPlace& place = place_of(e);
+        for (std::size_t i = 0; i < e.items.size(); ++i) {
+            const EffectItem& item = e.items[i];
+            const EffectItemPlace& at = place.items[i];
+            EXPECT_TRUE(widgets.insert(at.name).second) << at.name << " names two items";
+            QAction* a = action(at.name);
             ASSERT_NE(a, nullptr);
             const QList<QObject*> shown_in = a->associatedObjects();
             EXPECT_TRUE(std::any_of(shown_in.begin(), shown_in.end(),
                                     [](QObject* o) { return qobject_cast<QMenu*>(o) != nullptr; }))
-                << item.name << " is in no menu";
-            EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut), QKeySequence::PortableText))
-                << item.name;
-            if (item.tool.name) {
-                EXPECT_NE(action(item.tool.name), nullptr);
+                << at.name << " is in no menu";
+            EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(at.shortcut), QKeySequence::PortableText))
+                << at.name;
+            if (at.tool.name) {
+                EXPECT_TRUE(widgets.insert(at.tool.name).second) << at.tool.name << " names two tools";
+                EXPECT_NE(action(at.tool.name), nullptr);
             }
 
             Package expected = before.clone();
             CountingProgress ignored;
             parse_effect(item_call(e, item, to_packed(chosen))).run(expected, 64, 64, ignored);
             if (item.asks_colour) host.colour_answers = {chosen};
-            trigger(item.name);
-            EXPECT_EQ(ws().target_package(), expected) << item.name;
+            trigger(at.name);
+            EXPECT_EQ(ws().target_package(), expected) << at.name;
             trigger("ed_cofnij");
-            ASSERT_EQ(ws().target_package(), before) << item.name;
+            ASSERT_EQ(ws().target_package(), before) << at.name;
         }
     }
     EXPECT_TRUE(host.errors.isEmpty());

@@ -11,7 +11,6 @@ namespace tilesmith {
 namespace {
 
 using Kind = EffectParam::Kind;
-using Root = EffectMenuRoot;
 
 std::uint8_t u8(std::int64_t v) { return std::uint8_t(v); }
 
@@ -26,28 +25,6 @@ const char* each_channel_once(const EffectArgs& a) {
     return seen == 0b1110 ? nullptr : "R,G,B must name each of the channels 1, 2, 3 once";
 }
 
-constexpr EffectSubmenu kRotate{"Obro901", Msg::Rotate, Icon::rotate, Root::edit};
-constexpr EffectSubmenu kFlip{"Odbij1", Msg::Flip, Icon::flip_h, Root::edit};
-constexpr EffectSubmenu kGamma{"Gamma1", Msg::Gamma, Icon::gamma, Root::edit};
-constexpr EffectSubmenu kReduction{"BumpMapping1", Msg::ColorReduction, Icon::reduce,
-                                   Root::effects};
-constexpr EffectSubmenu kPalette{"Paletakolorw1", Msg::Palette, Icon::palette, Root::effects};
-constexpr EffectSubmenu kChannels{"Zamianakanaw1", Msg::ChannelSwap, Icon::channels,
-                                  Root::effects,   "RGB1",           "RGB"};
-constexpr EffectSubmenu kSharpen{"Wyostrzkana1", Msg::TraceChannel, Icon::sharpen, Root::effects};
-constexpr EffectSubmenu kButton{"Przycisk3D1", Msg::Button3D, Icon::button3d, Root::effects};
-constexpr EffectSubmenu kShutter{"Przeslona1", Msg::Diaphragm, Icon::diaphragm, Root::effects};
-
-// The item with a tool button that runs it.
-EffectItem with_tool(EffectItem item, const char* name, std::optional<Msg> hint, Icon icon) {
-    item.tool = {name, hint, icon};
-    return item;
-}
-// The item after a divider in its menu.
-EffectItem after_divider(EffectItem item) {
-    item.separator_before = true;
-    return item;
-}
 // The item whose last parameter is a colour the window asks for.
 EffectItem asking_colour(EffectItem item) {
     item.asks_colour = true;
@@ -62,50 +39,22 @@ std::vector<Effect> make_registry() {
     return {
         {.name = "invert_colors",
          .run = [](P p, R r, A, G g) { invert_colors(p, r, g); },
-         .root = Root::effects,
-         .rank = 10,
-         .items = {with_tool({"ef_cr", Msg::Invert, "Ctrl+Alt+C", Icon::invert, ""}, "tool_cr",
-                             std::nullopt, Icon::invert)}},
+         .items = {{Msg::Invert, ""}}},
         {.name = "gray_scale",
          .run = [](P p, R r, A, G g) { gray_scale(p, r, g); },
-         .root = Root::effects,
-         .rank = 40,
-         .submenu = &kPalette,
-         .items = {with_tool({"ef_gray", Msg::Grayscale, "Ctrl+Alt+G", Icon::gray, ""}, "tool_gray",
-                             Msg::GrayscaleHint, Icon::gray)}},
+         .items = {{Msg::Grayscale, ""}}},
         {.name = "black_white",
          .run = [](P p, R r, A, G g) { black_white(p, r, g); },
-         .root = Root::effects,
-         .rank = 50,
-         .submenu = &kPalette,
-         .items = {with_tool({"ef_bw", Msg::BlackAndWhite, "Ctrl+Alt+W", Icon::black_white, ""},
-                             "tool_bw", Msg::BlackAndWhiteHint, Icon::black_white)}},
+         .items = {{Msg::BlackAndWhite, ""}}},
         {.name = "reduce_colors",
          .params = {{"STEP", Kind::number, 1, 255, "STEP must be 1 to 255"}},
          .run = [](P p, R r, A a, G g) { reduce_colors(p, r, u8(a[0]), g); },
-         .root = Root::effects,
-         .rank = 30,
-         .submenu = &kReduction,
-         .items = {{"ef_cred625", Msg::Reduce625, "", Icon::none, "16"},
-                   {"ef_cred125", Msg::Reduce125, "", Icon::none, "32"},
-                   with_tool({"ef_cred25", Msg::Reduce25, "", Icon::none, "64"}, "tool_cred",
-                             Msg::ColorReduction, Icon::reduce),
-                   {"ef_cred375", Msg::Reduce375, "", Icon::none, "96"}}},
+         .items = {{Msg::Reduce625, "16"}, {Msg::Reduce125, "32"}, {Msg::Reduce25, "64"}, {Msg::Reduce375, "96"}}},
         {.name = "adjust_gamma",
          .params = {{"DELTA", Kind::number, -128, 127, "DELTA must be -128 to 127"}},
          .run = [](P p, R r, A a, G g) { adjust_gamma(p, r, std::int8_t(a[0]), g); },
-         .root = Root::edit,
-         .rank = 30,
-         .submenu = &kGamma,
-         // The tool buttons show the submenu's icon.
-         .items = {with_tool({"ed_gamma5", "+ 5 %", "", Icon::gamma_up, "8"}, "tool_gammap",
-                             Msg::GammaUpHint, Icon::gamma),
-                   {"ed_gamma10", "+ 10 %", "", Icon::gamma_up, "25"},
-                   {"ed_gamma25", "+ 25 %", "", Icon::gamma_up, "63"},
-                   with_tool(after_divider({"ed_gamma_5", "- 5 %", "", Icon::gamma_down, "-8"}),
-                             "tool_gammam", Msg::GammaDownHint, Icon::gamma),
-                   {"ed_gamma_10", "- 10 %", "", Icon::gamma_down, "-25"},
-                   {"ed_gamma_25", "- 25 %", "", Icon::gamma_down, "-63"}}},
+         .items = {{"+ 5 %", "8"}, {"+ 10 %", "25"}, {"+ 25 %", "63"}, {"- 5 %", "-8"}, {"- 10 %", "-25"},
+                   {"- 25 %", "-63"}}},
         {.name = "swap_channels",
          .params = {{"R", Kind::number, 1, 3, kChannelRule},
                     {"G", Kind::number, 1, 3, kChannelRule},
@@ -113,86 +62,42 @@ std::vector<Effect> make_registry() {
          .check = each_channel_once,
          .run = [](P p, R r, A a,
                    G g) { swap_channels(p, r, u8(a[0]), u8(a[1]), u8(a[2]), g); },
-         .root = Root::effects,
-         .rank = 60,
-         .submenu = &kChannels,
-         .separator_before = true,
-         .items = {{"RBG1", "RBG", "", Icon::none, "1,3,2"},
-                   after_divider({"GRB1", "GRB", "", Icon::none, "2,1,3"}),
-                   {"GBR1", "GBR", "", Icon::none, "2,3,1"},
-                   after_divider({"BRG1", "BRG", "", Icon::none, "3,1,2"}),
-                   {"BGR1", "BGR", "", Icon::none, "3,2,1"}}},
+         .items = {{"RBG", "1,3,2"}, {"GRB", "2,1,3"}, {"GBR", "2,3,1"}, {"BRG", "3,1,2"}, {"BGR", "3,2,1"}}},
         {.name = "average_color",
          .run = [](P p, R r, A, G g) { average_color(p, r, g); },
-         .root = Root::effects,
-         .rank = 20,
-         .items = {{"ef_abcolor", Msg::AverageColor, "Ctrl+Alt+A", Icon::average, ""}}},
+         .items = {{Msg::AverageColor, ""}}},
         {.name = "sharpen_channel",
          .params = {{"CHANNEL", Kind::number, 1, 3,
                      "CHANNEL must be 1 (red), 2 (green) or 3 (blue)"},
                     {"AMOUNT", Kind::number, 0, 255, "AMOUNT must be 0 to 255"}},
          .run = [](P p, R r, A a,
                    G g) { sharpen_channel(p, r, u8(a[0]), u8(a[1]), g); },
-         .root = Root::effects,
-         .rank = 70,
-         .submenu = &kSharpen,
-         .items = {{"R1", "R", "", Icon::none, "1,32"},
-                   {"G1", "G", "", Icon::none, "2,32"},
-                   {"B1", "B", "", Icon::none, "3,32"}}},
+         .items = {{"R", "1,32"}, {"G", "2,32"}, {"B", "3,32"}}},
         {.name = "blur",
          .run = [](P p, R r, A, G g) { blur(p, r, g); },
-         .root = Root::effects,
-         .rank = 80,
-         .separator_before = true,
-         .items = {with_tool({"ef_blur", Msg::Blur, "Ctrl+Alt+B", Icon::blur, ""}, "tool_blur",
-                             std::nullopt, Icon::blur)}},
+         .items = {{Msg::Blur, ""}}},
         {.name = "pixelate",
          .run = [](P p, R r, A, G g) { pixelate(p, r, g); },
-         .root = Root::effects,
-         .rank = 90,
-         .items = {with_tool({"ef_px", Msg::Pixelate, "Ctrl+Alt+X", Icon::pixelate, ""}, "tool_px",
-                             std::nullopt, Icon::pixelate)}},
+         .items = {{Msg::Pixelate, ""}}},
         {.name = "rotate90",
          .run = [](P p, R r, A, G g) { rotate90(p, r, g); },
          .square_only = true,
-         .root = Root::edit,
-         .rank = 10,
-         .submenu = &kRotate,
-         .items = {with_tool({"ed_90stopni", Msg::Rotate90, "Ctrl+Alt+R", Icon::rotate, ""},
-                             "tool_90stopni", Msg::Rotate90Hint, Icon::rotate)}},
+         .items = {{Msg::Rotate90, ""}}},
         {.name = "flip",
          .params = {mode("MODE must be 0 (left-right) or 1 (top-bottom)")},
          .run = [](P p, R r, A a, G g) { flip(p, r, u8(a[0]), g); },
-         .root = Root::edit,
-         .rank = 20,
-         .submenu = &kFlip,
-         .items = {with_tool({"ed_fliph", Msg::FlipHorizontally, "Ctrl+Alt+H", Icon::flip_h, "0"},
-                             "tool_fliph", Msg::FlipHorizontallyHint, Icon::flip_h),
-                   with_tool({"ed_flipv", Msg::FlipVertically, "Ctrl+Alt+V", Icon::flip_v, "1"},
-                             "tool_flipv", Msg::FlipVerticallyHint, Icon::flip_v)}},
+         .items = {{Msg::FlipHorizontally, "0"}, {Msg::FlipVertically, "1"}}},
         {.name = "diaphragm",
          .params = {mode("MODE must be 0 (horizontal lines) or 1 (vertical lines)"),
                     {"RRGGBB", Kind::colour, 0, 0xFFFFFF,
                      "the colour must be six hex digits RRGGBB"}},
          .run = [](P p, R r, A a,
                    G g) { diaphragm(p, r, u8(a[0]), PackedColor(a[1]), g); },
-         .root = Root::effects,
-         .rank = 110,
-         .submenu = &kShutter,
-         .items = {with_tool(asking_colour({"ef_lmh", Msg::DiaphragmHorizontal, "Ctrl+Alt+P",
-                                            Icon::diaphragm_h, "0"}),
-                             "tool_lm", Msg::DiaphragmHint, Icon::diaphragm_h),
-                   asking_colour(
-                       {"ef_lmv", Msg::DiaphragmVertical, "Ctrl+Alt+Q", Icon::diaphragm_v, "1"})}},
+         .items = {asking_colour({Msg::DiaphragmHorizontal, "0"}), asking_colour({Msg::DiaphragmVertical, "1"})}},
         {.name = "button3d",
          .params = {mode("MODE must be 0 (convex) or 1 (concave)")},
          .run = [](P p, R r, A a, G g) { button3d(p, r, u8(a[0]), g); },
-         .root = Root::effects,
-         .rank = 100,
-         .submenu = &kButton,
-         .items = {with_tool({"ef_3dup", Msg::Convex, "Ctrl+Alt+U", Icon::convex, "0"}, "tool_3dup",
-                             Msg::ConvexHint, Icon::convex),
-                   {"ef_3ddown", Msg::Concave, "Ctrl+Alt+D", Icon::concave, "1"}}},
+         .items = {{Msg::Convex, "0"}, {Msg::Concave, "1"}}},
     };
 }
 

@@ -1,6 +1,7 @@
 // The one list of effects: for each, its command-line name and parameters, the
-// routine that runs it, and the menu items and tool buttons the window builds
-// for it. An effect is added with its routine and one entry of this list.
+// routine that runs it, and the calls its menu items make, with their
+// captions. An effect is added with its routine, one entry of this list and
+// its place in the window's menus.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -11,7 +12,6 @@
 #include <vector>
 
 #include "core/color.h"
-#include "core/icon_id.h"
 #include "core/package.h"
 #include "core/progress.h"
 #include "effects/routines.h"
@@ -61,41 +61,15 @@ struct Caption {
     const char* literal = nullptr;
 };
 
-// The two menus of the menu bar that hold effects.
-enum class EffectMenuRoot { edit, effects };
-
-// A submenu of a root menu; effects may share one (grayscale and black-and-white
-// sit in the palette submenu).
-struct EffectSubmenu {
-    const char* name;  // Qt object name
-    Msg caption;
-    Icon icon;
-    EffectMenuRoot root;
-    // A disabled first item that names the order of what follows ("RGB").
-    const char* heading_name = nullptr;
-    const char* heading = nullptr;
-};
-
-// A tool button that runs its menu item.
-struct EffectTool {
-    const char* name = nullptr;  // null: the item has no tool button
-    std::optional<Msg> hint;     // none: the hint is the item's caption
-    Icon icon = Icon::none;
-};
-
-// A menu item: the effect with fixed parameters.
+// A menu item: the effect with fixed parameters. Where the window shows it
+// (object name, menu, icon, key, tool button) is the window's.
 struct EffectItem {
-    const char* name;  // Qt object name
     Caption caption;
-    const char* shortcut;  // Qt's portable text ("Ctrl+Alt+R"); "" for none
-    Icon icon;
     // The parameters as the command line writes them after the colon ("16",
     // "1,3,2"); "" for none. Both go through the same parser.
     const char* args;
     // The window asks the colour chooser for one more, last parameter.
     bool asks_colour = false;
-    bool separator_before = false;
-    EffectTool tool = {};
 };
 
 struct Effect {
@@ -106,12 +80,7 @@ struct Effect {
     void (*run)(Package&, const EffectArea&, const EffectArgs&, Progress&) = nullptr;
     // It turns the area, which keeps its place only when it is square.
     bool square_only = false;
-    // Where the window shows it: in a root menu ordered by rank, in a submenu
-    // (null: straight in the root menu), after a divider or not.
-    EffectMenuRoot root = EffectMenuRoot::effects;
-    int rank = 0;
-    const EffectSubmenu* submenu = nullptr;
-    bool separator_before = false;
+    // The calls the menus offer, in their order.
     std::vector<EffectItem> items = {};
 };
 

@@ -7,9 +7,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include <algorithm>
-#include <map>
-#include <stdexcept>
 #include <string>
 
 #include "ui/command_map.h"
@@ -30,13 +27,6 @@ namespace {
 
 QKeySequence ctrl(Qt::Key k) { return QKeySequence(Qt::CTRL | k); }
 QKeySequence shift(Qt::Key k) { return QKeySequence(Qt::SHIFT | k); }
-
-// An effect item's call, with its parameters checked once while the menu is built.
-BoundEffect bind_item(const Effect& effect, const EffectItem& item) {
-    EffectCall call = parse_effect(item_call(effect, item));
-    if (!call.run) throw std::logic_error(std::string(item.name) + ": " + call.error);
-    return std::move(call.run);
-}
 
 }  // namespace
 
@@ -114,57 +104,6 @@ QAction* CommandMap::add_tool(const char* name, QAction* item, std::optional<Msg
     }
     tools_.push_back({tool, item, hint});
     return tool;
-}
-
-std::vector<CommandMap::EffectToolSlot> CommandMap::add_effects(EffectMenuRoot root, QMenu* menu) {
-    std::vector<const Effect*> placed;
-    for (const Effect& e : effect_registry())
-        if (e.root == root) placed.push_back(&e);
-    std::stable_sort(placed.begin(), placed.end(),
-                     [](const Effect* a, const Effect* b) { return a->rank < b->rank; });
-
-    std::vector<EffectToolSlot> tools;
-    std::map<const EffectSubmenu*, QMenu*> submenus;
-    for (const Effect* effect : placed) {
-        QMenu* target = menu;
-        if (effect->submenu) {
-            QMenu*& sub = submenus[effect->submenu];
-            if (!sub) {
-                if (effect->separator_before) menu->addSeparator();
-                const EffectSubmenu& s = *effect->submenu;
-                sub = add_menu(menu, s.name, s.caption, s.icon);
-                if (s.heading_name)
-                    add_literal_item(sub, s.heading_name, QString::fromLatin1(s.heading), Icon::none, {})
-                        ->setEnabled(false);
-            }
-            target = sub;
-        } else if (effect->separator_before) {
-            menu->addSeparator();
-        }
-        for (const EffectItem& item : effect->items) {
-            if (item.separator_before) target->addSeparator();
-            // The undo step is named as its tool button's hint names it
-            // ("Rotate 90 degrees"), else as the item is.
-            const Phrase step = item.tool.hint      ? Phrase(*item.tool.hint)
-                                : item.caption.message ? Phrase(*item.caption.message)
-                                                       : Phrase(Msg::StepLiteral).arg(item.caption.literal);
-            std::function<void()> handler;
-            if (item.asks_colour) {
-                handler = [this, step, effect, &item] { commands_.effect_asking_colour(step, *effect, item); };
-            } else {
-                handler = [this, step, run = bind_item(*effect, item)] { commands_.effect(step, run); };
-            }
-            const QKeySequence key(QString::fromLatin1(item.shortcut), QKeySequence::PortableText);
-            QAction* action = item.caption.message
-                                  ? add_item(target, item.name, *item.caption.message, {key}, item.icon, std::move(handler))
-                                  : add_literal_item(target, item.name, QString::fromLatin1(item.caption.literal),
-                                                     item.icon, std::move(handler));
-            if (!item.caption.message) action->setShortcut(command_key(key));
-            gated_.push_back({action, Operation::edit_target});
-            if (item.tool.name) tools.push_back({action, &item.tool});
-        }
-    }
-    return tools;
 }
 
 void CommandMap::build() {

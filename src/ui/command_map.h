@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "effects/effect_registry.h"
+#include "ui/effect_places.h"
 #include "model/options.h"
 #include "model/workspace.h"
 #include "strings/messages.h"
