@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/icon_id.h"
+#include "ui/icon_id.h"
 #include "effects/effect_registry.h"
 #include "strings/messages.h"
 

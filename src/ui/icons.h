@@ -2,7 +2,7 @@
 #pragma once
 #include <QIcon>
 
-#include "core/icon_id.h"
+#include "ui/icon_id.h"
 
 namespace tilesmith {
 
