@@ -168,3 +168,14 @@ TEST(WorkspaceUndo, TheStackKeepsFiftyStepsAndDropsTheOldestBeyondItsMemory) {
     EXPECT_EQ(ws.target_package().pixel(2047, 8191), pack_rgb(2, 0, 0)) << "the oldest steps went first";
     EXPECT_TRUE(ws.target_modified()) << "the saved state is out of reach";
 }
+
+TEST(WorkspaceUndo, AStepLargerThanTheWholeHistoryIsAnnouncedBeforeItIsTaken) {
+    Workspace ws;
+    EXPECT_EQ(ws.history_warning(true), std::nullopt);
+    // Over 256 MiB of pixels: its whole-package step outweighs every step kept.
+    ws.use_target(Package(8192, 11008, kBlack));
+    const auto warning = ws.history_warning(true);
+    ASSERT_TRUE(warning);
+    EXPECT_NE(warning->text(Language::English).find("256"), std::string::npos);
+    EXPECT_EQ(ws.history_warning(false), std::nullopt) << "a step of the selected tile fits";
+}
