@@ -20,6 +20,8 @@ HistoryPanel::HistoryPanel(QMainWindow* window, Workspace& workspace, QAction* t
     list_ = new QListWidget(dock_);
     list_->setObjectName(QStringLiteral("history_list"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Wide enough for a step's name ("Remove duplicate tiles") and the saved mark.
+    list_->setMinimumWidth(list_->fontMetrics().averageCharWidth() * 30);
     dock_->setWidget(list_);
     window->addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->hide();
