@@ -146,6 +146,8 @@ protected:
     MainWindow& open(const QStringList& arguments = {}) {
         window = std::make_unique<MainWindow>(dir.path(), host, arguments);
         window->show();
+        // A file named on the command line opens once the window shows.
+        if (!arguments.isEmpty()) QCoreApplication::processEvents();
         return *window;
     }
     Workspace& ws() { return window->workspace(); }

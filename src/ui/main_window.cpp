@@ -159,8 +159,11 @@ void MainWindow::FormShow() {
     }
 
     if (!arguments_.isEmpty()) {
-        commands_->set_pending_file(arguments_.first());
-        run([this] { commands_->plik_opensourceClick(); });
+        // Once the window is on screen: a warning about the file shows over it.
+        QTimer::singleShot(0, this, [this] {
+            commands_->set_pending_file(arguments_.first());
+            run([this] { commands_->plik_opensourceClick(); });
+        });
     }
     after_command();
 }
