@@ -76,6 +76,20 @@ TEST(PaneComposition, ShowsThePackageAtTheScrollPositionAndFaceBeyondIt) {
     EXPECT_EQ(empty.pixel(100, 100), kFace.rgb());
 }
 
+TEST(PaneComposition, TheGridStopsAtThePackagesEdge) {
+    Options grid;
+    grid.cord = false;
+    grid.view_gird = true;
+    grid.grid_step = 64;
+    const QImage img = composed(Package(128, 256, kBlack), View{}, grid);
+    const QRgb line = to_qcolor(grid.select_color).rgb();
+    EXPECT_EQ(img.pixel(64, 100), line);
+    EXPECT_EQ(img.pixel(100, 64), line);
+    EXPECT_EQ(img.pixel(64, 300), kFace.rgb()) << "no line below the package";
+    EXPECT_EQ(img.pixel(200, 64), kFace.rgb()) << "no line right of it";
+    EXPECT_EQ(img.pixel(192, 10), kFace.rgb());
+}
+
 TEST(PaneComposition, CoordinatesFollowTheLocale) {
     const View off_grid = selecting(8, 0);
     const Package black(256, 512, kBlack);

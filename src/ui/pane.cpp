@@ -137,17 +137,20 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
         const int thick = std::max(1, qRound(ratio));
         const QRgb colour = select.rgb();
         const int step = options.grid_step;
-        for (int x = (sx / step + 1) * step; screen_x(x) < W; x += step)
-            for (int dy = 0; dy < buffer.height(); ++dy) {
+        // The lines stop where the package does.
+        const int bottom = std::min(buffer.height(), qRound(screen_y(package.height()) * ratio));
+        const int right = std::min(buffer.width(), qRound(screen_x(package.width()) * ratio));
+        for (int x = (sx / step + 1) * step; x < package.width() && screen_x(x) < W; x += step)
+            for (int dy = 0; dy < bottom; ++dy) {
                 auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(dy));
                 const int first = qRound(screen_x(x) * ratio);
-                for (int t = 0; t < thick && first + t < buffer.width(); ++t) row[first + t] = colour;
+                for (int t = 0; t < thick && first + t < right; ++t) row[first + t] = colour;
             }
-        for (int y = (sy / step + 1) * step; screen_y(y) < H; y += step) {
+        for (int y = (sy / step + 1) * step; y < package.height() && screen_y(y) < H; y += step) {
             const int first = qRound(screen_y(y) * ratio);
-            for (int t = 0; t < thick && first + t < buffer.height(); ++t) {
+            for (int t = 0; t < thick && first + t < bottom; ++t) {
                 auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(first + t));
-                std::fill(row, row + buffer.width(), colour);
+                std::fill(row, row + std::max(right, 0), colour);
             }
         }
     }
