@@ -289,7 +289,7 @@ TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     EXPECT_EQ(w.language_index(), 1);
     EXPECT_TRUE(action("jezyk_eng")->isChecked());
     EXPECT_FALSE(action("jezyk_pl")->isChecked());
-    EXPECT_EQ(action("plik")->text(), QStringLiteral("File"));
+    EXPECT_EQ(action("plik")->text(), QStringLiteral("&File")) << "Alt+F opens it";
     EXPECT_EQ(action("tool_90stopni")->toolTip(), QStringLiteral("Rotate 90 degrees"));
     EXPECT_EQ(w.panel_text(0), QStringLiteral("Source package:"));
     EXPECT_EQ(filenew.pak_mod->text(), QStringLiteral("Modify package"));

@@ -89,7 +89,7 @@ void CommandHandlers::open_file(const std::string& file, Side side) {
     // Opening a target replaces it as one step: a step too large for the history empties it.
     if (side == Side::target && !step_fits(true)) return;
     // Read aside on the worker; only the window's thread takes it in.
-    jobs_.run(workspace_.open(side, file, [this, side](const OpenAnswer& answer) {
+    jobs_.run(workspace_.open(side, file, [this](const OpenAnswer& answer) {
         // Kept at once: the list of a run that ends badly is not lost.
         if (answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.recent());
         show_open_answer(answer);

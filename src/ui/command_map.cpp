@@ -326,6 +326,24 @@ void CommandMap::set_language(Language language) {
     jezyk_pl_->setChecked(language == Language::Polish);
     jezyk_eng_->setChecked(language != Language::Polish);
     sync_undo_captions();
+    mark_menu_letters();
+}
+
+void CommandMap::mark_menu_letters() {
+    // Alt and a letter opens a menu: each takes the first letter of its
+    // caption that no menu before it took.
+    QString taken;
+    for (QAction* menu : window_->menuBar()->actions()) {
+        QString caption = menu->text().remove(QLatin1Char('&'));
+        for (int i = 0; i < caption.size(); ++i) {
+            const QChar letter = caption[i].toLower();
+            if (!letter.isLetter() || taken.contains(letter)) continue;
+            taken += letter;
+            caption.insert(i, QLatin1Char('&'));
+            break;
+        }
+        menu->setText(caption);
+    }
 }
 
 void CommandMap::sync_undo_captions() {

@@ -65,6 +65,7 @@ private:
     QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field,
                         void (Workspace::*set)(bool));
     void sync_undo_captions();
+    void mark_menu_letters();
     // `hint` none: the tool's hint is its item's caption.
     QAction* add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
     // The registry's effects of one root menu, appended to it; returns the
