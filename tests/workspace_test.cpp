@@ -42,6 +42,7 @@ TEST(WorkspaceViews, ScrollRangeFollowsPackageViewportAndZoom) {
         use_target(ws, Package(c.w, c.h));
         ws.set_viewport(Side::target, c.view_w, c.view_h);
         ws.set_zoom(Side::target, c.zoom);
+        EXPECT_EQ(ws.view(Side::target).scroll_x() + ws.view(Side::target).scroll_y(), 0) << "shown from the top-left";
         EXPECT_EQ(ws.view(Side::target).max_scroll_x(), c.max_x);
         EXPECT_EQ(ws.view(Side::target).max_scroll_y(), c.max_y);
         ws.scroll_to(Side::target, 1 << 30, -5);

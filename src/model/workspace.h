@@ -137,7 +137,8 @@ public:
     bool zoom_at(Side side, int notches, int sx, int sy);
     // Zoom in (+1), out (-1) or to actual size (0) in the last clicked pane.
     bool zoom_step(int direction);
-    void set_zoom(Side side, int zoom) { view_of(side).set_zoom(zoom); }
+    // A zoom set as it was left (a restart): the package's top-left stays where it was.
+    void set_zoom(Side side, int zoom) { view_of(side).set_zoom(zoom, 0, 0); }
     void select(Side side, const Rect& r) { view_of(side).select(r); }
     // A face picked in the level's 3D view: the tiles its texture maps are
     // selected in the pane, scrolled into sight when none of them shows.
