@@ -269,6 +269,19 @@ TEST(AuthorDialog, LayoutTranslationAndReturn) {
     EXPECT_EQ(closed, 1);
 }
 
+TEST(HistoryDialog, TheEnglishNotesFollowThePolishLineForLine) {
+    const QStringList pl = QString::fromUtf8(version_history_text(true)).split('\n');
+    const QStringList en = QString::fromUtf8(version_history_text(false)).split('\n');
+    ASSERT_EQ(en.size(), pl.size());
+    for (qsizetype i = 0; i < pl.size(); ++i) {
+        if (pl[i].startsWith("Tilesmith") || pl[i].isEmpty()) {
+            EXPECT_EQ(en[i], pl[i]);
+        } else {
+            EXPECT_TRUE(en[i].startsWith("- ") && en[i] != pl[i]) << en[i].toStdString();
+        }
+    }
+}
+
 TEST(HistoryDialog, TextLayoutAndReturn) {
     app();
     QWidget main;

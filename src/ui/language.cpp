@@ -2,6 +2,7 @@
 // panel texts again from their keys in the string table, then the dialogs follow.
 #include "ui/command_map.h"
 #include "ui/dialogs/author_dialog.h"
+#include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "ui/history_panel.h"
 #include "ui/level_dock.h"
@@ -17,6 +18,7 @@ void MainWindow::set_language(bool to_polish) {
     history_->set_language(workspace_.language());
     if (filenew_) filenew_->set_dialog_language(to_polish);
     if (autor_) autor_->translate_labels(to_polish);
+    if (his_) his_->set_language(to_polish);
     qt_texts_.follow(to_polish);
     if (LevelDock* level = LevelDock::in(this)) level->set_language(workspace_.language());
 }

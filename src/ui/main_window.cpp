@@ -77,6 +77,7 @@ void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, Histo
     filenew_ = filenew;
     autor_ = autor;
     his_ = his;
+    if (his_) his_->set_language(workspace_.options().polish);
     commands_->set_forms({filenew, autor, his});
     // Closing the new/modify dialog shows the package it left: sizes, scroll
     // bars, undo state and a repaint.

@@ -1,4 +1,4 @@
-// HistoryDialog: the version history box, in Polish in every language.
+// HistoryDialog: the version history box, in the program's language.
 #include "ui/dialogs/history_dialog.h"
 
 #include <QGuiApplication>
@@ -13,7 +13,8 @@
 
 namespace tilesmith {
 
-const char* version_history_text() {
+const char* version_history_text(bool polish) {
+    if (!polish) return version_history_english();
     return "Tilesmith " TILESMITH_VERSION ":\n"
            "- możliwość wpisu tekstur w level TR 2,3,4,5,\n"
            "- lista pięciu ostatnio otwartych plików,\n"
@@ -71,6 +72,64 @@ const char* version_history_text() {
            "- dodawanie i usuwanie tekstur,\n";
 }
 
+const char* version_history_english() {
+    return "Tilesmith " TILESMITH_VERSION ":\n"
+           "- textures written into TR 2, 3, 4 and 5 levels,\n"
+           "- a list of the five files opened last,\n"
+           "- a file opened from the command line,\n"
+           "- the target saved through a temporary file,\n"
+           "- damaged files read better,\n"
+           "\n"
+           "Tilesmith 2.6:\n"
+           "- textures read from object packages (WAD),\n"
+           "- transparent colour correction for TR 4 and 5,\n"
+           "- a faster redraw of the work area,\n"
+           "\n"
+           "Tilesmith 2.5:\n"
+           "- textures read from TR 4 and TR 5 levels,\n"
+           "- a progress bar in the status bar,\n"
+           "- sharpening of one colour channel,\n"
+           "\n"
+           "Tilesmith 2.4:\n"
+           "- textures read from TR 2 and TR 3 levels (8 and 16 bit),\n"
+           "- transparency copied between textures,\n"
+           "- tile coordinates shown,\n"
+           "\n"
+           "Tilesmith 2.3.1:\n"
+           "- BMP files of unusual widths saved right,\n"
+           "- scrolling of large packages mended,\n"
+           "\n"
+           "Tilesmith 2.3:\n"
+           "- BMP and JPEG files read and written,\n"
+           "- clipboard: copy, cut and paste of textures,\n"
+           "- the grid's size can be changed,\n"
+           "\n"
+           "Tilesmith 2.2:\n"
+           "- effects: blur, pixelate, diaphragm,\n"
+           "- convex and concave 3D button,\n"
+           "- colour channels swapped,\n"
+           "\n"
+           "Tilesmith 2.1:\n"
+           "- up to 50 changes undone,\n"
+           "- rotation by 90 degrees and flips,\n"
+           "- gamma adjustment,\n"
+           "\n"
+           "Tilesmith 2.0:\n"
+           "- a new look of the window and a toolbar,\n"
+           "- an English interface,\n"
+           "- settings kept in config.dat,\n"
+           "\n"
+           "Tilesmith 1.1:\n"
+           "- 8 and 16 bit TGA files read,\n"
+           "- colour reduction and grayscale,\n"
+           "- the selection moves on by itself,\n"
+           "\n"
+           "Tilesmith 1.0:\n"
+           "- 24 bit TGA files read and written,\n"
+           "- a new texture package made,\n"
+           "- textures added and deleted,\n";
+}
+
 QPixmap draw_program_icon(int size) {
     // The installed icon's design: a 2 x 2 grid of raised tiles in a dark frame,
     // the fourth in the transparent colour inside a selection frame. Drawn in
@@ -120,7 +179,11 @@ HistoryDialog::HistoryDialog(QWidget* main_window) : MainBoundDialog(main_window
     hismemo->setReadOnly(true);
     hismemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     hismemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    hismemo->setPlainText(QString::fromUtf8(version_history_text()));
+    set_language(true);
+}
+
+void HistoryDialog::set_language(bool polish) {
+    hismemo->setPlainText(QString::fromUtf8(version_history_text(polish)));
 }
 
 void HistoryDialog::show_dialog() {

@@ -14,14 +14,17 @@ public:
     explicit HistoryDialog(QWidget* main_window);
     // info_hisClick: main window disabled, dialog shown.
     void show_dialog();
+    // The notes in Polish or in English.
+    void set_language(bool polish);
 
     QLabel* Image1 = nullptr;  // the program icon, 32 x 32
     QPlainTextEdit* hismemo = nullptr;
 
 };
 
-// The release notes, newest release first (Polish; not translated).
-const char* version_history_text();
+// The release notes, newest release first, in Polish or in English.
+const char* version_history_text(bool polish);
+const char* version_history_english();
 
 // The program icon drawn in code, size x size pixels.
 QPixmap draw_program_icon(int size);
