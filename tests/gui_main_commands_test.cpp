@@ -17,6 +17,10 @@
 #include "gui_window_support.h"
 #include "support/level_builder.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include <QTextBrowser>
+
+#include "ui/dialogs/help_dialog.h"
+#include "ui/qt_texts.h"
 #include "ui/effect_places.h"
 #include "ui/pane.h"
 
@@ -418,4 +422,21 @@ TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     EXPECT_TRUE(filenew.isVisible()) << "the dialog stays open";
     EXPECT_EQ(w.workspace().target_package().width(), width);
     filenew.close();
+}
+
+TEST_F(Commands, F1HelpListsTheManualAndEveryCommandWithItsKeysInTheLanguage) {
+    open();
+    for (const char* language : {"jezyk_eng", "jezyk_pl"}) {
+        trigger(language);
+        trigger("info_help");
+        auto* help = window->findChild<HelpDialog*>(QStringLiteral("help"));
+        ASSERT_NE(help, nullptr);
+        const QString text = help->text()->toPlainText();
+        const Language lang = ws().language();
+        EXPECT_TRUE(text.contains(ui_text(Msg::HelpCommands, lang))) << language;
+        // An effect's item under its menus, with its key.
+        EXPECT_TRUE(text.contains(action("ed_90stopni")->text())) << language;
+        EXPECT_TRUE(text.contains(QKeySequence(QStringLiteral("Ctrl+Alt+R")).toString(QKeySequence::NativeText)));
+        delete help;
+    }
 }

@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, MenusToolBarAndShortcutsFollowTheCommandMap) {
         {"ef_px", "Ctrl+Alt+X"},        {"ef_3dup", "Ctrl+Alt+U"},     {"ef_3ddown", "Ctrl+Alt+D"},
         {"ef_lmh", "Ctrl+Alt+P"},       {"ef_lmv", "Ctrl+Alt+Q"},      {"opcje_automove", "Ctrl+F1"},
         {"opcje_ttcolor", "Ctrl+F2"},   {"opcje_8bit", "Ctrl+F3"},     {"opcje_xp", "Shift+F1"},
-        {"opcje_cord", "Shift+F2"},     {"opcje_selectcolor", "Shift+F3"}, {"info_autor", "F1"},
+        {"opcje_cord", "Shift+F2"},     {"opcje_selectcolor", "Shift+F3"}, {"info_help", "F1"},
         {"info_his", "F2"},             {"plik_savetargetas", ""},     {"tx_copy", ""},
         {"ed_ponow", "Ctrl+Y"},         {"view_zoomin", "Ctrl++"},     {"view_zoomout", "Ctrl+-"},
         {"view_actualsize", "Ctrl+0"}};

@@ -280,8 +280,11 @@ enum class Msg : int {
     NoLevelInPanes = 504,         // the view with no level in either pane
     PickedFace = 506,             // status bar: %1 room, %2 face, %3 object texture
     PreviewOnLevel = 508,         // View menu: the target dressing a base level in the 3D view
+    HelpTitle = 510,              // Informacje menu item (F1) and the help window's title
+    HelpManual = 512,             // the short manual: paragraphs, one a line
+    HelpCommands = 514,           // the heading of the list of commands and their keys
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 510,
+    EndOfTable = 516,
 };
 
 // The pair's text in the given language, UTF-8.

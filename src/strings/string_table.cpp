@@ -923,6 +923,37 @@ constexpr Pair kPairs[] = {
     {Msg::PreviewOnLevel,
      "Podgląd na poziomie bazowym...",
      "Preview on a base level..."},
+    // 510, 511: Informacje -> help (F1), and the help window's title
+    {Msg::HelpTitle,
+     "Pomoc",
+     "Help"},
+    // 512, 513: the short manual of the help window, a paragraph a line
+    {Msg::HelpManual,
+     "Tilesmith składa pakiety tekstur: obrazy z płytek 64 x 64, jak strony 256 x 256 w poziomach Tomb Raidera.\n"
+     "Lewy panel pokazuje pakiet źródłowy (Plik > Otwórz plik źródłowy: obraz TGA, BMP, JPEG, PNG, poziom lub "
+     "pakiet obiektów), prawy pakiet docelowy, który edytujesz i zapisujesz.\n"
+     "Zaznacz płytki w źródle kliknięciem lub przeciągnięciem, wskaż miejsce w celu i naciśnij Insert (Tekstura > "
+     "Dodaj); Delete usuwa płytki celu. Efekty z menu Edycja i Efekty działają na zaznaczeniu celu jak na jednym "
+     "obrazie.\n"
+     "Każdą zmianę cofa Ctrl+Z i ponawia Ctrl+Y; Widok > Historia zmian pokazuje wszystkie kroki. Ctrl i kółko "
+     "myszy powiększają panel.\n"
+     "Plik > Eksportuj zapisuje pakiet w kopii poziomu. Widok > Widok 3D poziomu pokazuje poziom ubrany w pakiet tak, "
+     "jak go teraz edytujesz.",
+     "Tilesmith assembles texture packages: pictures made of 64 x 64 tiles, as the 256 x 256 pages of Tomb Raider "
+     "levels.\n"
+     "The left pane shows the source package (File > Open source file: a TGA, BMP, JPEG or PNG picture, a level or "
+     "an object package), the right one the target package you edit and save.\n"
+     "Select tiles in the source with a click or a drag, point at a place in the target and press Insert (Texture > "
+     "Add); Delete clears tiles of the target. The effects of the Edit and Effects menus work on the target's "
+     "selection as one picture.\n"
+     "Ctrl+Z undoes any change and Ctrl+Y redoes it; View > Undo history lists every step. Ctrl and the mouse wheel "
+     "zoom a pane.\n"
+     "File > Export writes the package into a copy of a level. View > Level in 3D shows the level dressed in the "
+     "package as you are editing it."},
+    // 514, 515: the heading of the help window's list of commands
+    {Msg::HelpCommands,
+     "Polecenia i klawisze",
+     "Commands and keys"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

@@ -18,6 +18,7 @@
 #include "model/workspace.h"
 #include "strings/messages.h"
 #include "ui/command_handlers.h"
+#include "ui/dialogs/help_dialog.h"
 #include "ui/platform_keys.h"
 #include "ui/qt_texts.h"
 
@@ -231,8 +232,10 @@ void CommandMap::build() {
 
     // Informacje
     QMenu* info = add_menu(nullptr, "info", Msg::MenuAbout);
-    add_item(info, "info_autor", Msg::Author, {QKeySequence(Qt::Key_F1)}, Icon::author,
-             [this] { commands_.info_autorClick(); });
+    add_item(info, "info_help", Msg::HelpTitle, {QKeySequence(Qt::Key_F1)}, Icon::none, [this] {
+        (new HelpDialog(window_, window_->menuBar(), workspace_.language()))->show();
+    });
+    add_item(info, "info_autor", Msg::Author, {}, Icon::author, [this] { commands_.info_autorClick(); });
     add_item(info, "info_his", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
              [this] { commands_.info_hisClick(); });
     QMenu* mail = add_menu(info, "Korespondencja1", Msg::Correspondence, Icon::mail);
