@@ -131,6 +131,8 @@ void CommandMap::build() {
         QAction* item = plik->addAction(make_icon(Icon::new_package), QString());
         item->setObjectName(QStringLiteral("file%1").arg(i + 1));
         item->setVisible(false);
+        // A file, not a command: the help's list leaves it out.
+        item->setProperty(kNotACommand, true);
         connect_command(item, [this, i] { commands_.recent_fileClick(i); });
         recent_items_[i] = item;
     }

@@ -18,13 +18,12 @@ QString caption_of(const QAction* action) { return action->text().remove(QLatin1
 
 void list_menu(const QMenu* menu, const QString& path, QString& html) {
     for (const QAction* action : menu->actions()) {
-        if (action->isSeparator() || action->text().isEmpty()) continue;
+        if (action->isSeparator() || action->text().isEmpty() || action->property(kNotACommand).toBool()) continue;
         const QString here = path + QStringLiteral(" \u203a ") + caption_of(action);
         if (action->menu()) {
             list_menu(action->menu(), here, html);
             continue;
         }
-        if (!action->isEnabled() && action->shortcut().isEmpty() && !action->isCheckable()) continue;
         QStringList keys;
         for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText).toHtmlEscaped();
         html += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;%2</td></tr>").arg(here, keys.join(QStringLiteral(", ")));

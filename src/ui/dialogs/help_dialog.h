@@ -20,6 +20,9 @@ private:
     QTextBrowser* text_;
 };
 
+// The property of a menu item that is no command (a recent file).
+inline constexpr char kNotACommand[] = "not_a_command";
+
 // The manual and the command list as HTML.
 QString help_html(const QMenuBar* menus, Language language);
 
