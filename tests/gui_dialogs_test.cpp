@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -267,6 +268,14 @@ TEST(AuthorDialog, LayoutTranslationAndReturn) {
     EXPECT_TRUE(main.isEnabled());
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(closed, 1);
+}
+
+TEST(FileDialogs, SaveDialogsSayTheProgramsOwnSaveInEachLanguage) {
+    app();
+    for (const Language language : {Language::Polish, Language::English}) {
+        const auto dialog = make_save_dialog(nullptr, QStringLiteral("TGA (*.tga)"), QStringLiteral("tga"), {}, {}, language);
+        EXPECT_EQ(dialog->labelText(QFileDialog::Accept).toStdString(), text_of(Msg::SaveButton, language));
+    }
 }
 
 TEST(HistoryDialog, TheEnglishNotesFollowThePolishLineForLine) {

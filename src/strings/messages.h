@@ -283,8 +283,9 @@ enum class Msg : int {
     HelpTitle = 510,              // Informacje menu item (F1) and the help window's title
     HelpManual = 512,             // the short manual: paragraphs, one a line
     HelpCommands = 514,           // the heading of the list of commands and their keys
+    SaveButton = 516,             // the save dialogs' accept button
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 516,
+    EndOfTable = 518,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -954,6 +954,10 @@ constexpr Pair kPairs[] = {
     {Msg::HelpCommands,
      "Polecenia i klawisze",
      "Commands and keys"},
+    // 516, 517: the accept button of the save dialogs, the program's own word
+    {Msg::SaveButton,
+     "Zapisz",
+     "Save"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

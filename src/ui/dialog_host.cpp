@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "ui/qt_texts.h"
+
 namespace tilesmith {
 
 namespace {
@@ -17,6 +19,17 @@ const QString kTitle = QStringLiteral("Tilesmith");
 
 bool DialogHost::open_link(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
 
+std::unique_ptr<QFileDialog> make_save_dialog(QWidget* parent, const QString& filter, const QString& default_suffix,
+                                              const QString& folder, const QString& title, Language language) {
+    auto dialog = std::make_unique<QFileDialog>(parent, title, folder);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(default_suffix);
+    dialog->setLabelText(QFileDialog::Accept, ui_text(Msg::SaveButton, language));
+    return dialog;
+}
+
 QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QString& folder,
                                 const QString& title) {
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
@@ -24,14 +37,10 @@ QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QS
 
 QString QtDialogHost::save_file(QWidget* parent, const QString& filter, const QString& default_suffix,
                                 const QString& folder, const QString& selected, const QString& title) {
-    QFileDialog dialog(parent, title, folder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(default_suffix);
-    if (!selected.isEmpty()) dialog.selectNameFilter(selected);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    const QStringList chosen = dialog.selectedFiles();
+    const auto dialog = make_save_dialog(parent, filter, default_suffix, folder, title, language_);
+    if (!selected.isEmpty()) dialog->selectNameFilter(selected);
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog->selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 

@@ -3,8 +3,12 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <memory>
 #include <optional>
 
+#include "strings/messages.h"
+
+class QFileDialog;
 class QWidget;
 
 namespace tilesmith {
@@ -41,7 +45,17 @@ public:
     // Hands a link (the feedback mailto:) to the desktop; tests record it instead.
     // False when no program could open it.
     virtual bool open_link(const QString& url);
+    // The program's language, for the words the dialogs take from the string table.
+    void set_language(Language language) { language_ = language; }
+
+protected:
+    Language language_ = Language::English;
 };
+
+// A save dialog of `filter` in `folder`, its accept button the program's own
+// "Save" in `language` (Qt's Polish words differ).
+std::unique_ptr<QFileDialog> make_save_dialog(QWidget* parent, const QString& filter, const QString& default_suffix,
+                                              const QString& folder, const QString& title, Language language);
 
 // The real dialogs (QFileDialog, QMessageBox, QColorDialog).
 class QtDialogHost : public DialogHost {

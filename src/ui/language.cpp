@@ -1,6 +1,7 @@
 // MainWindow's language switch: every part writes its captions, hints and
 // panel texts again from their keys in the string table, then the dialogs follow.
 #include "ui/command_map.h"
+#include "ui/dialog_host.h"
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
@@ -13,6 +14,7 @@ namespace tilesmith {
 
 void MainWindow::set_language(bool to_polish) {
     workspace_.set_polish(to_polish);
+    host_.set_language(workspace_.language());
     command_map_->set_language(workspace_.language());
     status_->set_language(workspace_.language());
     history_->set_language(workspace_.language());
