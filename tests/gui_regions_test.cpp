@@ -112,7 +112,7 @@ TEST_F(Regions, TheGrownWindowSharesItsWidthAndShowsMoreRows) {
     // Size and zoom come back at the next start.
     trigger("view_zoomin");
     trigger("plik_end");
-    open();
+    open_at_own_size();
     EXPECT_EQ(window->size(), QSize(1200, 900));
     EXPECT_EQ(ws().view(Side::target).zoom(), 2);
 }

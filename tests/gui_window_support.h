@@ -143,11 +143,19 @@ protected:
     WindowTest() { app(); }
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
+    // The window at its designed size, the smallest, where the tests place things.
     MainWindow& open(const QStringList& arguments = {}) {
         window = std::make_unique<MainWindow>(dir.path(), host, arguments);
         window->show();
+        window->resize(window->minimumSize());
         // A file named on the command line opens once the window shows.
         if (!arguments.isEmpty()) QCoreApplication::processEvents();
+        return *window;
+    }
+    // The window at the size it takes itself (a share of the screen, or as last left).
+    MainWindow& open_at_own_size() {
+        window = std::make_unique<MainWindow>(dir.path(), host);
+        window->show();
         return *window;
     }
     Workspace& ws() { return window->workspace(); }

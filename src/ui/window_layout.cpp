@@ -138,6 +138,12 @@ void MainWindow::centre_on_screen() {
     if (!screen) return;
     // The size is known once the layout has run, also before the first show.
     layout()->activate();
+    // The first start takes a share of the screen, taller more than wider:
+    // packages are columns of pages. A size kept from the last run replaces it.
+    const QRect screen_area = screen->availableGeometry();
+    resize(size().expandedTo(QSize(screen_area.width() / 2, screen_area.height() * 85 / 100))
+               .boundedTo(screen_area.size())
+               .expandedTo(minimumSize()));
     QRect place(QPoint(), size());
     place.moveCenter(screen->availableGeometry().center());
     move(place.topLeft());
