@@ -148,30 +148,29 @@ void CommandHandlers::save_to(const QString& name, bool as, bool here) {
     jobs_.run(std::move(task));
 }
 
-void CommandHandlers::preview_on_level(std::function<void()> shown) {
+QString CommandHandlers::base_level() {
+    // Each file dialog says what it asks for in its title.
     const QString base = host_.open_file(window_, filter_text(export_base_filter_text(workspace_.language())),
                                          folders_.folder(FolderSlot::export_base), text(Msg::SelectBaseLevel));
-    if (base.isEmpty()) return;
+    if (base.isEmpty()) return {};
     folders_.remember(FolderSlot::export_base, base);
+    // A base that cannot take the package is refused before anything else is asked.
     if (const auto why = workspace_.export_refusal(local_path(base))) {
         host_.warning(window_, text(*why));
-        return;
+        return {};
     }
-    jobs_.run(workspace_.preview_on(local_path(base), std::move(shown)));
+    return base;
+}
+
+void CommandHandlers::preview_on_level(std::function<void()> shown) {
+    const QString base = base_level();
+    if (!base.isEmpty()) jobs_.run(workspace_.preview_on(local_path(base), std::move(shown)));
 }
 
 void CommandHandlers::ex_tr2345Click() {
     const Language language = workspace_.language();
-    // Each file dialog says what it asks for in its title.
-    const QString base = host_.open_file(window_, filter_text(export_base_filter_text(language)),
-                                         folders_.folder(FolderSlot::export_base), text(Msg::SelectBaseLevel));
+    const QString base = base_level();
     if (base.isEmpty()) return;
-    folders_.remember(FolderSlot::export_base, base);
-    // A base that cannot take the package is refused before the output is asked for.
-    if (const auto why = workspace_.export_refusal(local_path(base))) {
-        host_.warning(window_, text(*why));
-        return;
-    }
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
     if (const auto choice = export_output_dialog(local_path(base), language)) {

@@ -87,6 +87,9 @@ public:
     void info_mailClick();
 
 private:
+    // The base level of an export or a preview, asked for and checked against
+    // the target; empty when cancelled or refused (the user was told why).
+    QString base_level();
     QString text(Msg message) const;
     QString text(const Phrase& phrase) const;
     void open_file(const std::string& file, Side side);
