@@ -73,6 +73,9 @@ LevelView::LevelView(QWidget* parent) : QOpenGLWidget(parent) {
 }
 
 LevelView::~LevelView() {
+    // The context goes with the QOpenGLWidget part, after this one: it must
+    // not call back into a view that is no longer one.
+    disconnect(context_gone_);
     if (context()) {
         makeCurrent();
         release_gl();
@@ -164,7 +167,8 @@ void LevelView::initializeGL() {
     glGenBuffers(1, &tint_buffer_);
     pages_stale_ = vertices_stale_ = tint_stale_ = true;
     tracker_.forget();
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+    disconnect(context_gone_);
+    context_gone_ = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         release_gl();
         doneCurrent();

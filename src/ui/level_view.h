@@ -104,6 +104,7 @@ private:
     // Framed whole and not moved since: a new size frames it again.
     bool framed_whole_ = false;
     QSet<int> keys_;
+    QMetaObject::Connection context_gone_;
     QTimer fly_timer_;
 };
 
