@@ -31,6 +31,7 @@
 #include "model/collect.h"
 #include "support/level_builder.h"
 #include "support/test_files.h"
+#include "pixel_hash.h"
 
 namespace {
 
@@ -39,14 +40,6 @@ constexpr int kLevels = 64;
 constexpr int kPages = 64;
 constexpr int kTilesPerLevel = kPages * 16;
 constexpr std::uint32_t kSharedTiles = 4096;
-
-std::uint32_t hash(std::uint32_t x, std::uint32_t y) {
-    std::uint32_t h = x * 0x85EBCA6Bu ^ y * 0xC2B2AE35u;
-    h ^= h >> 15;
-    h *= 0x2C1B3C6Du;
-    h ^= h >> 13;
-    return h;
-}
 
 // The tile a place of a level shows: from the shared pool or its own.
 std::uint32_t tile_id(int level, int tile) {

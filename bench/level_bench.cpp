@@ -29,19 +29,12 @@
 #include "model/texture_use.h"
 #include "support/level_builder.h"
 #include "support/test_files.h"
+#include "pixel_hash.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 constexpr int kPages = 64;
-
-std::uint32_t hash(std::uint32_t x, std::uint32_t y) {
-    std::uint32_t h = x * 0x85EBCA6Bu ^ y * 0xC2B2AE35u;
-    h ^= h >> 15;
-    h *= 0x2C1B3C6Du;
-    h ^= h >> 13;
-    return h;
-}
 
 // Texture-like pixels: per tile a gradient, bricks or noise, some transparent holes.
 void texel(int x, int y, std::uint8_t* bgra) {
