@@ -74,7 +74,7 @@ TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {
     EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 2);
     // A share of the screen, never below the designed size.
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-    EXPECT_EQ(window->size(), QSize(screen.width() / 2, screen.height() * 85 / 100).expandedTo(window->minimumSize()));
+    EXPECT_EQ(window->size(), QSize(screen.width() / 2, screen.height() * 85 / 100).expandedTo(window->designed_size()));
 }
 
 TEST_F(Layout, CaptionsKeepTheirFontsAndFitThroughLookAndLanguageSwitches) {

@@ -40,7 +40,8 @@ TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
     // The title as the window system shows it: no unsaved-work mark yet.
     EXPECT_EQ(w.windowHandle()->title(), QStringLiteral("Tilesmith 2.7"));
     EXPECT_EQ(w.centralWidget()->size(), QSize(575, 592));
-    EXPECT_EQ(w.size(), w.minimumSize()) << "it starts at its designed size, the least it shrinks to";
+    // The least size with a frame's title bar fits 1920 x 1080 at 200 % (960 x 540).
+    EXPECT_LE(w.minimumSize().height() + 40, 540);
 
     for (const char* name : {"h_scroll", "v_scroll", "h_scroll2", "v_scroll2"}) {
         auto* bar = w.findChild<QScrollBar*>(QString::fromLatin1(name));

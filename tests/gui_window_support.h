@@ -143,11 +143,13 @@ protected:
     WindowTest() { app(); }
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-    // The window at its designed size, the smallest, where the tests place things.
+    // The window at its designed size, where the tests place things.
     MainWindow& open(const QStringList& arguments = {}) {
         window = std::make_unique<MainWindow>(dir.path(), host, arguments);
         window->show();
-        window->resize(window->minimumSize());
+        // The menu bar takes its height once shown.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        window->resize(window->designed_size());
         // A file named on the command line opens once the window shows.
         if (!arguments.isEmpty()) QCoreApplication::processEvents();
         return *window;

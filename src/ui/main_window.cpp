@@ -57,10 +57,9 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
     const QIcon themed = QIcon::fromTheme(QStringLiteral("tilesmith"));
     setWindowIcon(themed.isNull() ? make_icon(Icon::app) : themed);
     build_layout();
-    // The designed size is where the window starts and the least it shrinks to.
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     layout()->activate();
-    resize(minimumSize());
+    resize(designed_size());
     command_map_->sync_options();
     after_command();
 }

@@ -46,6 +46,9 @@ public:
     MainWindow(const QString& exe_dir, DialogHost& host, const QStringList& arguments = {},
                QWidget* parent = nullptr);
     ~MainWindow() override;
+    // Where the window starts when no share of the screen or kept size
+    // replaces it; its panes shrink below it down to the minimum size.
+    QSize designed_size() const;
 
     // The three dialogs, created after the main window; any may be null.
     void set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his);

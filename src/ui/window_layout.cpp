@@ -1,6 +1,7 @@
 // MainWindow's parts and their places: the tool bar, the two panes with
-// their scroll bars and the status bar, then the commands wired to them. The window starts at its designed
-// size and grows: the panes share the width equally and fill the height.
+// their scroll bars and the status bar, then the commands wired to them. The panes share the
+// width equally and fill the height; they shrink below the designed height so the whole
+// window fits a small screen or a large one at double scale.
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -25,9 +26,11 @@ namespace tilesmith {
 
 namespace {
 
-// The designed client area, which is also the smallest.
+// The designed client area, where the window starts, and the least height it
+// shrinks to: with its menu and frame it fits 1366 x 768, and 1920 x 1080 at 200 %.
 constexpr int kClientWidth = 575;
 constexpr int kClientHeight = 592;
+constexpr int kLeastClientHeight = 420;
 // Around the panes: the left margin, the tool bar above, the scroll bar and
 // status bar below, and what the two scroll bars, the gap and the margins take across.
 constexpr int kMargin = 8;
@@ -51,7 +54,7 @@ QFrame* bevel_line(QWidget* parent, const char* name) {
 void MainWindow::build_layout() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setMinimumSize(kClientWidth, kClientHeight);
+    client_->setMinimumSize(kClientWidth, kLeastClientHeight);
     // The window's 8-point face; semi-condensed where the face has such a cut,
     // so the status-bar labels fit their panels.
     QFont small = client_->font();
@@ -101,7 +104,7 @@ void MainWindow::build_layout() {
 }
 
 void MainWindow::place_widgets(QSize client) {
-    const int W = std::max(client.width(), kClientWidth), H = std::max(client.height(), kClientHeight);
+    const int W = std::max(client.width(), kClientWidth), H = std::max(client.height(), kLeastClientHeight);
     bevels_[0]->setGeometry(0, 0, W, 2);
     main_tool_->setGeometry(0, 2, W, 28);
     // Equal panes; an odd pixel widens the gap between them.
@@ -133,6 +136,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+QSize MainWindow::designed_size() const {
+    // What the menu bar takes above the client area, as laid out now.
+    return minimumSize() - client_->minimumSize() + QSize(kClientWidth, kClientHeight);
+}
+
 void MainWindow::centre_on_screen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -141,7 +149,7 @@ void MainWindow::centre_on_screen() {
     // The first start takes a share of the screen, taller more than wider:
     // packages are columns of pages. A size kept from the last run replaces it.
     const QRect screen_area = screen->availableGeometry();
-    resize(size().expandedTo(QSize(screen_area.width() / 2, screen_area.height() * 85 / 100))
+    resize(designed_size().expandedTo(QSize(screen_area.width() / 2, screen_area.height() * 85 / 100))
                .boundedTo(screen_area.size())
                .expandedTo(minimumSize()));
     QRect place(QPoint(), size());
