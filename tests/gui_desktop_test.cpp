@@ -274,7 +274,9 @@ TEST_F(Desktop, SaveNotesTheFileBrieflyOverTheSizes) {
     EXPECT_TRUE(note->isVisible());
     EXPECT_EQ(note->text(), QStringLiteral("Zapisano: note.tga"));
     EXPECT_TRUE(widget("progress_gauge")->isVisible());
-    EXPECT_FALSE(note->geometry().intersects(widget("progress_gauge")->geometry()));
+    const QWidget* gauge = widget("progress_gauge");
+    EXPECT_FALSE(QRect(note->mapTo(window.get(), QPoint()), note->size())
+                     .intersects(QRect(gauge->mapTo(window.get(), QPoint()), gauge->size())));
     // The moment passes: the sizes are back.
     auto* timer = window->findChild<QTimer*>(QStringLiteral("note_timer"));
     ASSERT_NE(timer, nullptr);

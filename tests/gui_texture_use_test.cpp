@@ -51,11 +51,12 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     }
     trigger("jezyk_eng");
     host.open_answers = {path("base.tr2")};
-    host.save_answers = {path("out.tr2")};
+    host.save_answers = {path("the level as it will be played.tr2")};
     trigger("ex_tr2345");
-    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("written_note"))
-                    ->text()
-                    .contains(QStringLiteral("Tiles changed: 2, of them used by the level: 1")));
+    const QLabel* note = w.findChild<QLabel*>(QStringLiteral("written_note"));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("Tiles changed: 2, of them used by the level: 1")));
+    EXPECT_GT(note->height(), 18) << "the note wraps, never cut";
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
 }
 
 }  // namespace

@@ -74,15 +74,15 @@ StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guar
     stop_->hide();
     connect_through(stop_, &QPushButton::clicked, bar_, guard, std::move(stop));
 
-    // Over the size panels only, for a moment: the gauge stays in sight.
-    written_note_ = new QLabel(bar_);
+    // Over the size panels only, for a moment: the gauge stays in sight. A
+    // note longer than the panels wraps and rises over the panes above.
+    written_note_ = new QLabel(client);
     written_note_->setObjectName(QStringLiteral("written_note"));
-    written_note_->setGeometry(0, 1, kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] +
-                                         kPanelWidths[3] + kPanelWidths[4] + kPanelWidths[5] - 2, 18);
     written_note_->setFrameShape(QFrame::Panel);
     written_note_->setFrameShadow(QFrame::Sunken);
     written_note_->setAutoFillBackground(true);
     written_note_->setIndent(4);
+    written_note_->setWordWrap(true);
     written_note_->hide();
     note_timer_ = new QTimer(bar_);
     note_timer_->setObjectName(QStringLiteral("note_timer"));
@@ -96,6 +96,15 @@ StatusPanels::~StatusPanels() = default;
 void StatusPanels::fit_width(int width) {
     const int last = width - panels_[8]->x();
     panels_[8]->resize(std::max(last, kPanelWidths[8]) - 2, 18);
+    place_note();
+}
+
+void StatusPanels::place_note() {
+    const int width = kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[3] + kPanelWidths[4] +
+                      kPanelWidths[5] - 2;
+    const int height = std::max(18, written_note_->heightForWidth(width));
+    const QRect bar = bar_->geometry();
+    written_note_->setGeometry(bar.x(), bar.y() + 19 - height, width, height);
 }
 
 void StatusPanels::show_sizes(const std::array<std::string, 4>& texts) {
@@ -129,7 +138,10 @@ QString StatusPanels::panel_text(int panel) const {
 }
 
 void StatusPanels::note_written(const QString& file, const QString& more) {
-    const QString saved = ui_text(Msg::FileSaved, language_).arg(QFileInfo(file).fileName());
+    // A name too long for one line is shortened in its middle; the rest wraps.
+    const QString name = written_note_->fontMetrics().elidedText(QFileInfo(file).fileName(), Qt::ElideMiddle,
+                                                                  written_note_->width() * 2 / 3);
+    const QString saved = ui_text(Msg::FileSaved, language_).arg(name);
     note(more.isEmpty() ? saved : saved + QStringLiteral("; ") + more,
          more.isEmpty() ? file : file + QLatin1Char('\n') + more);
 }
@@ -137,6 +149,7 @@ void StatusPanels::note_written(const QString& file, const QString& more) {
 void StatusPanels::note(const QString& text, const QString& tip) {
     written_note_->setText(text);
     written_note_->setToolTip(tip.isEmpty() ? text : tip);
+    place_note();
     written_note_->show();
     written_note_->raise();
     note_timer_->start();

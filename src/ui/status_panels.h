@@ -56,6 +56,8 @@ public:
 private:
     // The stop button as wide as its caption asks.
     void fit_stop();
+    // The note's bottom on the bar's, as tall as its wrapped text.
+    void place_note();
 
     Language language_;
     QStatusBar* bar_ = nullptr;
