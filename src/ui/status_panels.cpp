@@ -99,6 +99,20 @@ void StatusPanels::fit_width(int width) {
     place_note();
 }
 
+int StatusPanels::whole_width() const {
+    // The widest pixel read-out: a point of the largest package and its colour.
+    const int readout = panels_[8]->x() + panels_[8]->indent() * 2 + 4 +
+                        panels_[8]->fontMetrics().horizontalAdvance(QStringLiteral("16383, 16383  #FFFFFF"));
+    int stop = 0;
+    for (Language language : {Language::Polish, Language::English})
+        for (Msg caption : {Msg::StopJob, Msg::StoppingJob}) {
+            QPushButton probe(ui_text(caption, language));
+            probe.setFont(stop_->font());
+            stop = std::max(stop, probe.sizeHint().width());
+        }
+    return std::max(readout, stop_->x() + stop + 2);
+}
+
 void StatusPanels::place_note() {
     const int width = kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[3] + kPanelWidths[4] +
                       kPanelWidths[5] - 2;

@@ -34,6 +34,9 @@ public:
     GaugeProgress& gauge() { return *gauge_; }
     // The last panel, the pixel under the pointer, takes the rest of `width`.
     void fit_width(int width);
+    // The least width at which the pixel read-out and the stop button, in
+    // either language and either of its captions, are whole.
+    int whole_width() const;
 
     // Panels 1, 2, 4, 5: each package's size and its count of whole tiles.
     void show_sizes(const std::array<std::string, 4>& texts);

@@ -147,11 +147,13 @@ void MainWindow::centre_on_screen() {
     // The size is known once the layout has run, also before the first show.
     layout()->activate();
     // The first start takes a share of the screen, taller more than wider:
-    // packages are columns of pages. A size kept from the last run replaces it.
-    const QRect screen_area = screen->availableGeometry();
-    resize(designed_size().expandedTo(QSize(screen_area.width() / 2, screen_area.height() * 85 / 100))
-               .boundedTo(screen_area.size())
-               .expandedTo(minimumSize()));
+    // packages are columns of pages. It is at least as wide as the status
+    // bar's panels ask, and as tall as designed unless that is more than its
+    // share of the screen's height. A size kept from the last run replaces it.
+    const QRect area = screen->availableGeometry();
+    const QSize share(area.width() / 2, area.height() * 85 / 100);
+    const QSize start = designed_size().expandedTo(QSize(status_->whole_width(), 0)).expandedTo(share);
+    resize(start.boundedTo(QSize(area.width(), share.height())).expandedTo(minimumSize()));
     QRect place(QPoint(), size());
     place.moveCenter(screen->availableGeometry().center());
     move(place.topLeft());
