@@ -2,7 +2,8 @@
 // Goals: BM_OpenTr45 and BM_CliInfoTr45 (the whole tilesmith-cli process,
 // start to exit) <= 0.8 x BM_InflateBlock32Alone; BM_ExportTr45 (two cores) <=
 // 0.35 x BM_DeflateBothBlocksAlone (one core); BM_WalkTr4Textures <= BM_OpenTr4Level
-// (a walkable level of 64 pages, 2000 rooms and 4000 object textures). Run with
+// (a walkable level of 64 pages, 2000 rooms and 4000 object textures);
+// every BM_StopGap's longest_gap_ms <= 200, the most a stop can wait. Run with
 // --benchmark_repetitions and compare medians: the machine is shared.
 #include <benchmark/benchmark.h>
 #if __has_include(<spawn.h>)
@@ -16,6 +17,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -23,6 +27,8 @@
 #include "core/package.h"
 #include "support/test_files.h"
 #include "core/progress.h"
+#include "formats/dispatch.h"
+#include "formats/format_registry.h"
 #include "formats/level_export.h"
 #include "formats/level_textures.h"
 #include "formats/tr45.h"
@@ -282,5 +288,117 @@ void BM_TextureUseOf64Pages(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TextureUseOf64Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// How long a stop may wait: the longest time between two check points of
+// any one thread (a step, a reset or a question whether to stop), from the
+// job's start to its end. A thread's first check counts from the last one of any thread.
+class GapProgress : public tilesmith::Progress {
+public:
+    void reset(int) override { mark(); }
+    void step() override { mark(); }
+    bool cancelled() const override {
+        mark();
+        return false;
+    }
+    // Runs the work and keeps the longest gap of this and earlier runs under
+    // `counter` of the benchmark.
+    template <typename Work>
+    void time(benchmark::State& state, const char* counter, Work work) {
+        level();  // built before the clock starts
+        ++run_;
+        last_any_ = now();
+        longest_ = 0;
+        work();
+        mark();
+        state.counters[counter] = std::max(state.counters[counter].value, double(longest_) / 1e6);
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static long long now() {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+    }
+    void mark() const {
+        thread_local int run = -1;
+        thread_local long long last = 0;
+        const long long t = now();
+        if (run != run_) {
+            run = run_;
+            last = last_any_;
+        }
+        long long seen = longest_;
+        while (t - last > seen && !longest_.compare_exchange_weak(seen, t - last)) {}
+        last = t;
+        last_any_ = t;
+    }
+    std::atomic<int> run_{0};
+    mutable std::atomic<long long> last_any_{0}, longest_{0};
+};
+
+void BM_StopGapOpenTr45(benchmark::State& state) {
+    GapProgress progress;
+    for (auto _ : state)
+        progress.time(state, "longest_gap_ms", [&] {
+            tilesmith::Package package;
+            tilesmith::open_tr45(level().path, package, true, progress);
+        });
+}
+BENCHMARK(BM_StopGapOpenTr45)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_StopGapExportTr45(benchmark::State& state) {
+    GapProgress progress;
+    for (auto _ : state)
+        progress.time(state, "longest_gap_ms",
+                      [&] { tilesmith::ex_tr45(level().output, level().path, level().package, progress); });
+}
+BENCHMARK(BM_StopGapExportTr45)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Opening a built level of 64 pages of every other game, and exporting the pages back into it.
+void stop_gap_level(benchmark::State& state, tilesmith::Game game) {
+    tilesmith::TempDir dir;
+    const std::string base = dir.put("base" + tilesmith::extension_of(game),
+                                     tilesmith::make_level(tilesmith::LevelSpec(game, kPages, 200)).bytes);
+    const std::string output = dir.path() + "/out" + tilesmith::extension_of(game);
+    GapProgress opening, exporting;
+    tilesmith::Package package;
+    for (auto _ : state) {
+        opening.time(state, "open_gap_ms", [&] { tilesmith::read_package(base, package, {}, opening); });
+        exporting.time(state, "export_gap_ms", [&] { tilesmith::export_level(output, base, package, exporting); });
+    }
+}
+const bool stop_gap_levels = [] {
+    using tilesmith::Game;
+    for (const auto& [name, game] : {std::pair{"tr1", Game::tr1}, {"tr2", Game::tr2}, {"tr3", Game::tr3}, {"tr5", Game::tr5}})
+        benchmark::RegisterBenchmark((std::string("BM_StopGapLevel/") + name).c_str(), stop_gap_level, game)
+            ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+    return true;
+}();
+
+// Saving the level's 64 pages in each picture format that writes, and opening the picture.
+void stop_gap_save(benchmark::State& state, const std::string& picture) {
+    GapProgress progress;
+    for (auto _ : state)
+        progress.time(state, "longest_gap_ms", [&] { tilesmith::write_package(picture, level().package, progress); });
+}
+void stop_gap_open(benchmark::State& state, const std::string& picture) {
+    GapProgress progress;
+    for (auto _ : state)
+        progress.time(state, "longest_gap_ms", [&] {
+            tilesmith::Package package;
+            tilesmith::read_package(picture, package, {}, progress);
+        });
+    std::remove(picture.c_str());
+}
+const bool stop_gap_pictures = [] {
+    const std::string stem = tilesmith::unique_temp_path("tilesmith_stop_gap_").string();
+    for (const std::string_view kind : tilesmith::extensions_for(tilesmith::FormatRole::write)) {
+        const std::string picture = stem + std::string(kind);
+        benchmark::RegisterBenchmark(("BM_StopGapSave/" + std::string(kind)).c_str(), stop_gap_save, picture)
+            ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+        benchmark::RegisterBenchmark(("BM_StopGapOpen/" + std::string(kind)).c_str(), stop_gap_open, picture)
+            ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+    }
+    return true;
+}();
 
 }  // namespace

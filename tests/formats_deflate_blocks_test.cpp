@@ -1,46 +1,53 @@
-// The two level blocks compressed side by side: failures come back, nothing outlives its data.
+// The two level blocks compressed on threads of their own: failures come back, a stop does not wait.
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "core/error.h"
+#include "core/progress.h"
 #include "formats/deflate_blocks.h"
 
 using namespace tilesmith;
 
 namespace {
 
-TEST(SideBySide, RunsBothAndRethrowsEitherFailureOnceBothEnded) {
-    std::thread::id there_thread;
-    int here_runs = 0;
-    run_side_by_side([&] { ++here_runs; }, [&] { there_thread = std::this_thread::get_id(); });
-    EXPECT_EQ(here_runs, 1);
-    EXPECT_NE(there_thread, std::thread::id());
-    EXPECT_NE(there_thread, std::this_thread::get_id());
-
-    // The other thread's failure comes back here with its text.
+TEST(OnThreads, RunsEachElsewhereStepsForEachAndRethrowsAFailure) {
+    CountingProgress progress;
+    progress.reset(10);
+    std::atomic<int> runs = 0;
+    const auto work = [&] { ++runs; };
+    std::thread::id there;
+    run_on_threads({work, [&] { there = std::this_thread::get_id(); }}, progress);
+    EXPECT_EQ(runs, 1);
+    EXPECT_NE(there, std::this_thread::get_id());
+    EXPECT_EQ(progress.position(), 2);
     try {
-        run_side_by_side([&] { ++here_runs; }, [] { throw Error(Msg::CannotReadFile, "there"); });
+        run_on_threads({work, [] { throw Error(Msg::CannotReadFile, "there"); }}, progress);
         ADD_FAILURE() << "the failure was lost";
     } catch (const Error& e) {
         EXPECT_EQ(e.text(Language::English), Error(Msg::CannotReadFile, "there").what());
     }
-    EXPECT_EQ(here_runs, 2);
+}
 
-    // This thread's failure leaves only once the other thread has ended.
-    std::atomic<bool> released = false, there_ended = false;
-    EXPECT_THROW(run_side_by_side(
-                     [&] {
-                         released = true;
-                         throw Error(Msg::CannotReadFile, "here");
-                     },
-                     [&] {
-                         while (!released) std::this_thread::yield();
-                         there_ended = true;
-                     }),
-                 Error);
-    EXPECT_TRUE(there_ended);
+TEST(OnThreads, AStopReturnsAtOnceAndLeavesTheWorkToEnd) {
+    struct Stopped : Progress {
+        void reset(int) override {}
+        void step() override {}
+        bool cancelled() const override { return true; }
+    } stopped;
+    const auto release = std::make_shared<std::atomic<bool>>(false);
+    const auto ended = std::make_shared<std::atomic<bool>>(false);
+    EXPECT_THROW(run_on_threads({[release, ended] {
+                                     while (!*release) std::this_thread::yield();
+                                     *ended = true;
+                                 }},
+                                stopped),
+                 Cancelled);
+    EXPECT_FALSE(*ended);
+    *release = true;
+    while (!*ended) std::this_thread::yield();
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "core/progress.h"
+
 namespace tilesmith {
 
 // Decodes the zlib stream at `in` into exactly `out_size` bytes at `out`, in one
@@ -22,10 +24,12 @@ bool inflate_whole(const std::uint8_t* in, std::size_t in_size, std::uint8_t* ou
 // Throws std::bad_alloc when the memory cannot be had.
 std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t size);
 
-// Runs `there` on another thread while `here` runs on this one, and returns once
-// both have ended (both on this thread, one after the other, when no thread can be
-// had). An exception from either is rethrown here, `here`'s first, always after
-// `there` has ended, so that `there` never outlives what it works on.
-void run_side_by_side(const std::function<void()>& here, const std::function<void()>& there);
+// Runs each of `works` on a thread of its own (on this one, in turn, when no
+// thread can be had) and waits for them all, stepping `progress` as each ends
+// and asking it a few times a second whether to stop. A stop throws Cancelled
+// at once, without waiting: the works run on to their ends unheeded, so each
+// must own all it touches and must not touch `progress`. An exception from a
+// work is rethrown here once all have ended.
+void run_on_threads(const std::vector<std::function<void()>>& works, Progress& progress);
 
 }  // namespace tilesmith

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "core/checked.h"
@@ -89,7 +90,8 @@ std::vector<std::uint8_t> compress_block(const std::uint8_t* data, std::size_t s
 }
 
 // A block of whole pages is compressed whole by libdeflate; a block the base
-// declares larger keeps zlib's stream, whose zeros beyond the pages cost no memory.
+// declares larger keeps zlib's stream, whose zeros beyond the pages cost no
+// memory. Neither asks whether to stop: a stop leaves its thread behind.
 std::vector<std::uint8_t> pack_block(const std::vector<std::uint8_t>& pages, std::int32_t declared) {
     const std::size_t zeros = std::size_t(declared) - pages.size();
     if (zeros > 0) return compress_block(pages.data(), pages.size(), zeros);
@@ -160,19 +162,23 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
         }
     }
     progress.step();
-    // The two blocks on two cores, each stepping the gauge when it is done.
-    std::vector<std::uint8_t> packed32_new, packed16_new;
-    run_side_by_side(
-        [&] {
-            packed32_new = pack_block(block32, unpacked32);
-            block32 = {};
-            progress.step();
-        },
-        [&] {
-            packed16_new = pack_block(block16, unpacked16);
-            block16 = {};
-            progress.step();
-        });
+    // The two blocks on two cores. The blocks and their streams are shared with
+    // the threads, which a stop leaves to end on their own: the job ends at once.
+    const auto pages32 = std::make_shared<std::vector<std::uint8_t>>(std::move(block32));
+    const auto pages16 = std::make_shared<std::vector<std::uint8_t>>(std::move(block16));
+    const auto packed32 = std::make_shared<std::vector<std::uint8_t>>();
+    const auto packed16 = std::make_shared<std::vector<std::uint8_t>>();
+    run_on_threads({[pages32, packed32, unpacked32] {
+                        *packed32 = pack_block(*pages32, unpacked32);
+                        *pages32 = {};
+                    },
+                    [pages16, packed16, unpacked16] {
+                        *packed16 = pack_block(*pages16, unpacked16);
+                        *pages16 = {};
+                    }},
+                   progress);
+    const std::vector<std::uint8_t>& packed32_new = *packed32;
+    const std::vector<std::uint8_t>& packed16_new = *packed16;
     progress.step();
 
     AtomicOutFile out(output_name);
