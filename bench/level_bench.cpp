@@ -3,7 +3,7 @@
 // start to exit) <= 0.8 x BM_InflateBlock32Alone; BM_ExportTr45 (two cores) <=
 // 0.35 x BM_DeflateBothBlocksAlone (one core); BM_WalkTr4Textures <= BM_OpenTr4Level
 // (a walkable level of 64 pages, 2000 rooms and 4000 object textures);
-// every BM_StopGap's longest_gap_ms <= 200, the most a stop can wait. Run with
+// every BM_StopGap gap (..._gap_ms: the most a stop can wait) <= 200. Run with
 // --benchmark_repetitions and compare medians: the machine is shared.
 #include <benchmark/benchmark.h>
 #if __has_include(<spawn.h>)
