@@ -70,6 +70,20 @@ TEST(WorkspaceViews, SelectionIsAnchoredToThePackageThroughScrollAndZoom) {
     EXPECT_EQ(v.zoom(), 8) << "zoom stops at 8x";
 }
 
+TEST(WorkspaceViews, ZoomingInOnANarrowPackageKeepsThePixelAndScrollingBackEndsTheStretch) {
+    Workspace ws;
+    use_target(ws, pattern(256, 1024));
+    ws.set_viewport(Side::target, 448, 500);
+    ws.zoom_at(Side::target, 1, 150, 200);
+    const View& v = ws.view(Side::target);
+    EXPECT_EQ(v.package_point(150, 200), (std::pair{150, 200}));
+    EXPECT_EQ(v.max_scroll_x(), 75) << "the range reaches past the package's edge";
+    ws.scroll_to(Side::target, 40, v.scroll_y());
+    EXPECT_EQ(v.max_scroll_x(), 40);
+    ws.scroll_to(Side::target, 0, v.scroll_y());
+    EXPECT_EQ(v.max_scroll_x(), 256 - 224);
+}
+
 TEST(WorkspaceMouse, PressDragAndShiftClickSelectRectanglesOfWholeTiles) {
     struct Step { MouseButton button; int x, y; bool drag, extend; Rect want; };
     // On a 200 x 300 package: plain press, drag down-right and back up-left

@@ -24,7 +24,7 @@ Rect tile_of(int left, int top) { return Rect::of_size(left, top, kTileSide, kTi
 void View::reset(int package_width, int package_height) {
     package_w_ = std::max(package_width, 0);
     package_h_ = std::max(package_height, 0);
-    scroll_x_ = scroll_y_ = 0;
+    scroll_x_ = scroll_y_ = stretch_x_ = stretch_y_ = 0;
     anchor_ = cursor_ = tile_of(0, 0);
     marked_.clear();
 }
@@ -37,12 +37,14 @@ void View::set_viewport(int width, int height) {
 
 int View::visible_width() const { return std::max(viewport_w_ / zoom_, 1); }
 int View::visible_height() const { return std::max(viewport_h_ / zoom_, 1); }
-int View::max_scroll_x() const { return std::max(package_w_ - visible_width(), 0); }
-int View::max_scroll_y() const { return std::max(package_h_ - visible_height(), 0); }
+int View::max_scroll_x() const { return std::max(package_w_ - visible_width(), 0) + stretch_x_; }
+int View::max_scroll_y() const { return std::max(package_h_ - visible_height(), 0) + stretch_y_; }
 
 bool View::scroll_to(int x, int y) {
     x = std::clamp(x, 0, max_scroll_x());
     y = std::clamp(y, 0, max_scroll_y());
+    stretch_x_ = std::clamp(x - (max_scroll_x() - stretch_x_), 0, stretch_x_);
+    stretch_y_ = std::clamp(y - (max_scroll_y() - stretch_y_), 0, stretch_y_);
     if (x == scroll_x_ && y == scroll_y_) return false;
     scroll_x_ = x;
     scroll_y_ = y;
@@ -53,10 +55,18 @@ bool View::set_zoom(int zoom, int sx, int sy) {
     zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     if (zoom == zoom_) return false;
     const auto [px, py] = package_point(sx, sy);
+    const bool closer = zoom > zoom_;
     zoom_ = zoom;
-    // Clamping to the new range may still move the point near the package's edges.
-    scroll_x_ = std::clamp(px - floor_div(sx, zoom_), 0, max_scroll_x());
-    scroll_y_ = std::clamp(py - floor_div(sy, zoom_), 0, max_scroll_y());
+    stretch_x_ = stretch_y_ = 0;
+    const int x = px - floor_div(sx, zoom_), y = py - floor_div(sy, zoom_);
+    // Zooming in, a package that was narrower than the picture keeps the
+    // point by showing blank past its edge; zooming out, the point may move.
+    if (closer) {
+        stretch_x_ = std::max(x - max_scroll_x(), 0);
+        stretch_y_ = std::max(y - max_scroll_y(), 0);
+    }
+    scroll_x_ = std::clamp(x, 0, max_scroll_x());
+    scroll_y_ = std::clamp(y, 0, max_scroll_y());
     return true;
 }
 

@@ -33,7 +33,8 @@ public:
     // Each package pixel shows as zoom x zoom screen pixels.
     int zoom() const { return zoom_; }
     // Keeps the package pixel under screen point (sx, sy) in place where the
-    // scroll range allows; false when the zoom did not change.
+    // scroll range allows; zooming in, the range stretches past the package's
+    // far edges as far as that needs. False when the zoom did not change.
     bool set_zoom(int zoom, int sx, int sy);
     // Around the middle of the picture.
     bool set_zoom(int zoom) { return set_zoom(zoom, viewport_w_ / 2, viewport_h_ / 2); }
@@ -44,6 +45,8 @@ public:
     // Whole package pixels the picture shows across and down (at least one).
     int visible_width() const;
     int visible_height() const;
+    // The package's far edge at the picture's, plus any stretch a zoom left;
+    // the stretch shrinks as the view scrolls back.
     int max_scroll_x() const;
     int max_scroll_y() const;
     // Clamped to the range; false when nothing moved.
@@ -87,6 +90,8 @@ private:
     int viewport_w_ = kStartWidth, viewport_h_ = kStartHeight;
     int zoom_ = 1;
     int scroll_x_ = 0, scroll_y_ = 0;
+    // How far the scroll range reaches past the package's far edges.
+    int stretch_x_ = 0, stretch_y_ = 0;
     // The first corner (where the selection was started) and the far corner, 64 x 64 each.
     Rect anchor_{0, 0, kTileSide, kTileSide};
     Rect cursor_{0, 0, kTileSide, kTileSide};
