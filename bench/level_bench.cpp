@@ -291,11 +291,12 @@ BENCHMARK(BM_TextureUseOf64Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // How long a stop may wait: the longest time between two check points of
 // any one thread (a step, a reset or a question whether to stop), from the
-// job's start to its end. A thread's first check counts from the last one of any thread.
+// job's start to its end. A thread's first check counts from the last one of
+// any thread. Beside it (..._still_ms), the longest time the gauge stood still.
 class GapProgress : public tilesmith::Progress {
 public:
-    void reset(int) override { mark(); }
-    void step() override { mark(); }
+    void reset(int) override { move(); }
+    void step() override { move(); }
     bool cancelled() const override {
         mark();
         return false;
@@ -306,17 +307,26 @@ public:
     void time(benchmark::State& state, const char* counter, Work work) {
         level();  // built before the clock starts
         ++run_;
-        last_any_ = now();
-        longest_ = 0;
+        last_any_ = last_move_ = now();
+        longest_ = still_ = 0;
         work();
-        mark();
+        move();
         state.counters[counter] = std::max(state.counters[counter].value, double(longest_) / 1e6);
+        const std::string still = std::string(counter).replace(std::string(counter).find("gap"), 3, "still");
+        state.counters[still] = std::max(state.counters[still].value, double(still_) / 1e6);
     }
 
 private:
     using Clock = std::chrono::steady_clock;
     static long long now() {
         return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+    }
+    // A step or reset also moves the gauge: the longest time it stands still is kept too.
+    void move() {
+        mark();
+        const long long t = now(), last = last_move_.exchange(t);
+        long long seen = still_;
+        while (t - last > seen && !still_.compare_exchange_weak(seen, t - last)) {}
     }
     void mark() const {
         thread_local int run = -1;
@@ -333,6 +343,7 @@ private:
     }
     std::atomic<int> run_{0};
     mutable std::atomic<long long> last_any_{0}, longest_{0};
+    std::atomic<long long> last_move_{0}, still_{0};
 };
 
 void BM_StopGapOpenTr45(benchmark::State& state) {
