@@ -82,6 +82,10 @@ TEST(WorkspaceViews, ZoomingInOnANarrowPackageKeepsThePixelAndScrollingBackEndsT
     EXPECT_EQ(v.max_scroll_x(), 40);
     ws.scroll_to(Side::target, 0, v.scroll_y());
     EXPECT_EQ(v.max_scroll_x(), 256 - 224);
+    // The zoom command keeps the middle of the picture, within the range.
+    ws.zoom_step(-1);
+    ws.zoom_step(1);
+    EXPECT_EQ(v.max_scroll_x(), 256 - 224);
 }
 
 TEST(WorkspaceMouse, PressDragAndShiftClickSelectRectanglesOfWholeTiles) {

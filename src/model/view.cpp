@@ -51,16 +51,16 @@ bool View::scroll_to(int x, int y) {
     return true;
 }
 
-bool View::set_zoom(int zoom, int sx, int sy) {
+bool View::zoom_at(int zoom, int sx, int sy, bool may_stretch) {
     zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     if (zoom == zoom_) return false;
     const auto [px, py] = package_point(sx, sy);
-    const bool closer = zoom > zoom_;
+    const bool closer = zoom > zoom_ && may_stretch && in_package(px, py);
     zoom_ = zoom;
     stretch_x_ = stretch_y_ = 0;
     const int x = px - floor_div(sx, zoom_), y = py - floor_div(sy, zoom_);
-    // Zooming in, a package that was narrower than the picture keeps the
-    // point by showing blank past its edge; zooming out, the point may move.
+    // Zooming in on the package, a package that was narrower than the picture
+    // keeps the point by showing blank past its edge; zooming out, the point may move.
     if (closer) {
         stretch_x_ = std::max(x - max_scroll_x(), 0);
         stretch_y_ = std::max(y - max_scroll_y(), 0);

@@ -33,11 +33,12 @@ public:
     // Each package pixel shows as zoom x zoom screen pixels.
     int zoom() const { return zoom_; }
     // Keeps the package pixel under screen point (sx, sy) in place where the
-    // scroll range allows; zooming in, the range stretches past the package's
-    // far edges as far as that needs. False when the zoom did not change.
-    bool set_zoom(int zoom, int sx, int sy);
-    // Around the middle of the picture.
-    bool set_zoom(int zoom) { return set_zoom(zoom, viewport_w_ / 2, viewport_h_ / 2); }
+    // scroll range allows; zooming in on a pixel of the package, the range
+    // stretches past its far edges as far as that needs. False when the zoom
+    // did not change.
+    bool set_zoom(int zoom, int sx, int sy) { return zoom_at(zoom, sx, sy, true); }
+    // Around the middle of the picture, within the scroll range.
+    bool set_zoom(int zoom) { return zoom_at(zoom, viewport_w_ / 2, viewport_h_ / 2, false); }
 
     // The package pixel at the picture's top-left.
     int scroll_x() const { return scroll_x_; }
@@ -84,6 +85,7 @@ public:
     void mark(std::vector<TileSpot> tiles) { marked_ = std::move(tiles); }
 
 private:
+    bool zoom_at(int zoom, int sx, int sy, bool may_stretch);
     // The corner tile on the grid of the first corner that holds (x, y), kept in the package.
     Rect corner_at(int x, int y) const;
     int package_w_ = kStartWidth, package_h_ = kStartHeight;
