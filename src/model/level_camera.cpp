@@ -14,9 +14,6 @@ constexpr float kRadiansPerPixel = 0.008f;
 constexpr float kMostPitch = 1.55f;
 constexpr float kNearest = 16.0f;
 
-Vec3 add(const Vec3& a, const Vec3& b, float s = 1) { return {a.x + s * b.x, a.y + s * b.y, a.z + s * b.z}; }
-Vec3 cross(const Vec3& a, const Vec3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-float dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 Vec3 unit(const Vec3& a) {
     const float n = std::sqrt(dot(a, a));
     return n > 0 ? Vec3{a.x / n, a.y / n, a.z / n} : Vec3{0, 0, -1};
@@ -77,6 +74,15 @@ Matrix4 LevelCamera::view() const {
 Matrix4 LevelCamera::projection(float aspect) const {
     const float t = 1 / std::tan(kFieldOfView / 2), n = kNearest, f = std::max(depth_, distance_ * 2);
     return {t / aspect, 0, 0, 0, 0, t, 0, 0, 0, 0, (f + n) / (n - f), -1, 0, 0, 2 * f * n / (n - f), 0};
+}
+
+Matrix4 LevelCamera::transform(float aspect) const {
+    const Matrix4 a = projection(aspect), b = view();
+    Matrix4 m{};
+    for (std::size_t c = 0; c < 4; ++c)
+        for (std::size_t r = 0; r < 4; ++r)
+            for (std::size_t k = 0; k < 4; ++k) m[c * 4 + r] += a[k * 4 + r] * b[c * 4 + k];
+    return m;
 }
 
 Ray LevelCamera::ray(float sx, float sy, int width, int height) const {

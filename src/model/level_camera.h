@@ -18,6 +18,13 @@ struct Vec3 {
 inline Vec3 to_view(const Vec3& level) { return {level.x, -level.y, -level.z}; }
 inline Vec3 to_level(const Vec3& view) { return {view.x, -view.y, -view.z}; }
 
+// a + s b
+inline Vec3 add(const Vec3& a, const Vec3& b, float s = 1) { return {a.x + s * b.x, a.y + s * b.y, a.z + s * b.z}; }
+inline Vec3 cross(const Vec3& a, const Vec3& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+inline float dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
 struct Ray {
     Vec3 origin, direction;  // direction of length 1
 };
@@ -49,6 +56,8 @@ public:
 
     Matrix4 view() const;
     Matrix4 projection(float aspect) const;
+    // projection(aspect) times view(): level view space to the picture.
+    Matrix4 transform(float aspect) const;
     // The ray from the eye through pixel (sx, sy) of a width x height view, in view space.
     Ray ray(float sx, float sy, int width, int height) const;
 

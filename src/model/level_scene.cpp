@@ -152,9 +152,7 @@ std::vector<bool> LevelScene::shown_rooms(bool flipped) const {
 
 namespace {
 
-Vec3 minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 cross(const Vec3& a, const Vec3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-float dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vec3 minus(const Vec3& a, const Vec3& b) { return add(a, b, -1); }
 Vec3 at(const SceneCorner& c) { return {c.x, c.y, c.z}; }
 
 // Where the ray meets the triangle, from either side; nullopt when it misses.

@@ -37,14 +37,16 @@ void View::set_viewport(int width, int height) {
 
 int View::visible_width() const { return std::max(viewport_w_ / zoom_, 1); }
 int View::visible_height() const { return std::max(viewport_h_ / zoom_, 1); }
-int View::max_scroll_x() const { return std::max(package_w_ - visible_width(), 0) + stretch_x_; }
-int View::max_scroll_y() const { return std::max(package_h_ - visible_height(), 0) + stretch_y_; }
+int View::edge_x() const { return std::max(package_w_ - visible_width(), 0); }
+int View::edge_y() const { return std::max(package_h_ - visible_height(), 0); }
+int View::max_scroll_x() const { return edge_x() + stretch_x_; }
+int View::max_scroll_y() const { return edge_y() + stretch_y_; }
 
 bool View::scroll_to(int x, int y) {
     x = std::clamp(x, 0, max_scroll_x());
     y = std::clamp(y, 0, max_scroll_y());
-    stretch_x_ = std::clamp(x - (max_scroll_x() - stretch_x_), 0, stretch_x_);
-    stretch_y_ = std::clamp(y - (max_scroll_y() - stretch_y_), 0, stretch_y_);
+    stretch_x_ = std::clamp(x - edge_x(), 0, stretch_x_);
+    stretch_y_ = std::clamp(y - edge_y(), 0, stretch_y_);
     if (x == scroll_x_ && y == scroll_y_) return false;
     scroll_x_ = x;
     scroll_y_ = y;
@@ -55,16 +57,13 @@ bool View::zoom_at(int zoom, int sx, int sy, bool may_stretch) {
     zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     if (zoom == zoom_) return false;
     const auto [px, py] = package_point(sx, sy);
-    const bool closer = zoom > zoom_ && may_stretch && in_package(px, py);
+    const bool stretch = zoom > zoom_ && may_stretch && in_package(px, py);
     zoom_ = zoom;
-    stretch_x_ = stretch_y_ = 0;
     const int x = px - floor_div(sx, zoom_), y = py - floor_div(sy, zoom_);
     // Zooming in on the package, a package that was narrower than the picture
     // keeps the point by showing blank past its edge; zooming out, the point may move.
-    if (closer) {
-        stretch_x_ = std::max(x - max_scroll_x(), 0);
-        stretch_y_ = std::max(y - max_scroll_y(), 0);
-    }
+    stretch_x_ = stretch ? std::max(x - edge_x(), 0) : 0;
+    stretch_y_ = stretch ? std::max(y - edge_y(), 0) : 0;
     scroll_x_ = std::clamp(x, 0, max_scroll_x());
     scroll_y_ = std::clamp(y, 0, max_scroll_y());
     return true;

@@ -86,6 +86,9 @@ public:
 
 private:
     bool zoom_at(int zoom, int sx, int sy, bool may_stretch);
+    // The scroll that shows the package's far edge at the picture's (0 for a smaller package).
+    int edge_x() const;
+    int edge_y() const;
     // The corner tile on the grid of the first corner that holds (x, y), kept in the package.
     Rect corner_at(int x, int y) const;
     int package_w_ = kStartWidth, package_h_ = kStartHeight;

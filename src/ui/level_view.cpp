@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/color.h"
 #include "core/dimensions.h"
 
 namespace tilesmith {
@@ -54,14 +55,6 @@ void main() {
     gl_FragColor = vec4(rgb, 1.0);
 }
 )";
-
-Matrix4 times(const Matrix4& a, const Matrix4& b) {
-    Matrix4 m{};
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r)
-            for (int k = 0; k < 4; ++k) m[std::size_t(c * 4 + r)] += a[std::size_t(k * 4 + r)] * b[std::size_t(c * 4 + k)];
-    return m;
-}
 
 }  // namespace
 
@@ -246,7 +239,7 @@ void LevelView::upload_pages() {
             std::uint8_t* out = &rgba[std::size_t(y) * kPageSide * 4];
             for (int x = 0; x < width; ++x, bgr += 3, out += 4) {
                 // The transparent colour is left out of every face.
-                const bool transparent = bgr[2] == 255 && bgr[1] == 0 && bgr[0] == 255;
+                const bool transparent = pack_rgb(bgr[2], bgr[1], bgr[0]) == kTransparent;
                 out[0] = bgr[2], out[1] = bgr[1], out[2] = bgr[0], out[3] = transparent ? 0 : 255;
             }
         }
@@ -274,7 +267,7 @@ void LevelView::paintGL() {
     glCullFace(GL_BACK);
     program_->bind();
     const float aspect = float(std::max(width(), 1)) / float(std::max(height(), 1));
-    const Matrix4 m = times(camera_.projection(aspect), camera_.view());
+    const Matrix4 m = camera_.transform(aspect);
     glUniformMatrix4fv(program_->uniformLocation("transform"), 1, GL_FALSE, m.data());
     program_->setUniformValue("lighting", look_.lighting ? 1.0f : 0.0f);
     program_->setUniformValue("page", 0);

@@ -20,6 +20,4 @@ void GaugeProgress::step() {
     bar_->setValue(std::min(bar_->value() + 1, bar_->maximum()));
 }
 
-void GaugeProgress::clear() { bar_->setValue(0); }
-
 }  // namespace tilesmith

@@ -14,8 +14,6 @@ public:
     explicit GaugeProgress(QProgressBar* bar) : bar_(bar) {}
     void reset(int maximum) override;
     void step() override;
-    // An empty bar: the work has ended.
-    void clear();
 
 private:
     QProgressBar* bar_;

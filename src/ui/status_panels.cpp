@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "ui/progress.h"
 #include "ui/qt_texts.h"
 
 namespace tilesmith {
@@ -64,7 +63,6 @@ StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guar
     gauge_colours.setColor(QPalette::Highlight, Qt::black);
     gauge_colours.setColor(QPalette::HighlightedText, Qt::white);
     gauge_bar_->setPalette(gauge_colours);
-    gauge_ = std::make_unique<GaugeProgress>(gauge_bar_);
 
     stop_ = new QPushButton(ui_text(Msg::StopJob, language_), bar_);
     stop_->setObjectName(QStringLiteral("job_stop"));
@@ -189,7 +187,6 @@ void StatusPanels::set_language(Language language) {
     const QString file = source_file_;
     source_file_.clear();
     show_view(file, zooms_[0], zooms_[1]);
-    if (!pointing_) show_pixel({});
     stop_->setText(ui_text(Msg::StopJob, language_));
     fit_stop();
 }

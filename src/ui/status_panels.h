@@ -5,7 +5,6 @@
 #include <QString>
 #include <array>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "strings/messages.h"
@@ -20,8 +19,6 @@ class QWidget;
 
 namespace tilesmith {
 
-class GaugeProgress;
-
 class StatusPanels {
 public:
     // `stop`: the stop button beside the gauge was clicked.
@@ -29,9 +26,8 @@ public:
     ~StatusPanels();
 
     QStatusBar* bar() const { return bar_; }
-    // The gauge of long work and the progress that moves it.
+    // The gauge of long work.
     QProgressBar* gauge_bar() const { return gauge_bar_; }
-    GaugeProgress& gauge() { return *gauge_; }
     // The last panel, the pixel under the pointer, takes the rest of `width`.
     void fit_width(int width);
     // The least width at which the pixel read-out and the stop button, in
@@ -66,7 +62,6 @@ private:
     QStatusBar* bar_ = nullptr;
     std::array<QLabel*, 9> panels_{};
     QProgressBar* gauge_bar_ = nullptr;
-    std::unique_ptr<GaugeProgress> gauge_;
     QPushButton* stop_ = nullptr;
     QLabel* written_note_ = nullptr;
     QTimer* note_timer_ = nullptr;

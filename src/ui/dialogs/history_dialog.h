@@ -24,7 +24,6 @@ public:
 
 // The release notes, newest release first, in Polish or in English.
 const char* version_history_text(bool polish);
-const char* version_history_english();
 
 // The program icon drawn in code, size x size pixels.
 QPixmap draw_program_icon(int size);
