@@ -1,6 +1,9 @@
-// The rooms of a level and the static meshes placed in them, as the level's
-// walk finds them. Positions are in the level's own units (1024 to a floor
-// sector), x east, y down, z north; the faces name object textures by index.
+// Everything of a level that is not its pages, as the level's walk finds it:
+// rooms (geometry, light, placed static meshes, room sprites, alternates),
+// meshes, static meshes, moveables with their mesh trees and default pose,
+// sprite sequences, the items placed and the animated texture ranges.
+// Positions are in the level's own units (1024 to a floor sector), x east,
+// y down, z north; faces name object textures by index, sprites sprite textures.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -38,11 +41,19 @@ struct PlacedStatic {
     std::array<std::uint8_t, 3> light{128, 128, 128};
 };
 
+// A sprite of a room's own (Tomb Raider 1-4): at one of the room's vertices,
+// showing a sprite texture (an index of LevelTextureRefs::sprites).
+struct RoomSprite {
+    std::uint16_t vertex = 0;
+    std::uint16_t texture = 0;
+};
+
 struct RoomGeometry {
     std::int32_t x = 0, z = 0, y_bottom = 0, y_top = 0;
     std::vector<GeometryVertex> vertices;  // in the level, the room's position added
     std::vector<GeometryFace> quads, triangles;
     std::vector<PlacedStatic> statics;
+    std::vector<RoomSprite> sprites;
     int alternate_room = -1;  // the room shown instead of this one when the level flips
     bool alternate = false;   // some other room names this one as its alternate
 };
@@ -60,17 +71,90 @@ struct StaticMeshDef {
     int mesh = -1;
 };
 
+// How mesh k (k >= 1) of a moveable hangs from the mesh before it: with
+// bit 0 of the flags it hangs from the mesh last pushed instead (popped),
+// with bit 1 the parent is pushed first; then it sits at the offset from it.
+struct MeshTreeNode {
+    std::uint32_t flags = 0;
+    std::int32_t x = 0, y = 0, z = 0;
+};
+
+// A turn in 1/65536 of a whole turn about each axis, as every game's frames
+// give it once decoded (10-bit angles and Tomb Raider 4/5's 12-bit ones
+// widened); the games turn a mesh about y, then x, then z.
+struct MeshTurn {
+    std::uint16_t x = 0, y = 0, z = 0;
+};
+
+// A moveable of the level's table (Lara, enemies, doors, pickups...): its
+// object id, its meshes (indices of LevelGeometry::meshes by its mesh
+// pointers, -1 where a pointer leads nowhere), the tree that joins them
+// (meshes.size() - 1 nodes) and its default pose: the first frame of its
+// first animation, an offset of the first mesh and a turn for each mesh.
+struct MoveableDef {
+    std::uint32_t id = 0;
+    std::vector<int> meshes;
+    std::vector<MeshTreeNode> tree;
+    std::int16_t offset_x = 0, offset_y = 0, offset_z = 0;
+    std::vector<MeshTurn> turns;  // one a mesh; missing ones are no turn
+};
+
+// A sprite sequence: the object id it stands for and its sprite textures,
+// `count` of them from `first` (an index of LevelTextureRefs::sprites).
+struct SpriteSequence {
+    std::int32_t id = 0;
+    int first = 0, count = 0;
+};
+
+// An item placed in the level: its object (a moveable's or a sprite
+// sequence's id), its room, where it stands and its turn about the vertical
+// (rotation / 65536 of a whole turn), its light and its flags.
+struct PlacedItem {
+    std::int32_t type = 0;
+    int room = 0;
+    std::int32_t x = 0, y = 0, z = 0;
+    std::uint16_t rotation = 0;
+    std::array<std::uint8_t, 3> light{128, 128, 128};
+    std::uint16_t flags = 0;
+};
+
+// Object textures shown in turn: faces naming one of them cycle through all.
+struct AnimatedRange {
+    std::vector<std::uint16_t> textures;
+};
+
 struct LevelGeometry {
     int game = 0;  // 1-5
     std::vector<RoomGeometry> rooms;
     std::vector<MeshGeometry> meshes;
+    // Each mesh pointer's mesh (an index of meshes), -1 where it leads nowhere.
+    std::vector<int> mesh_of_pointer;
     std::vector<StaticMeshDef> static_meshes;
+    std::vector<MoveableDef> moveables;
+    std::vector<SpriteSequence> sprite_sequences;
+    std::vector<PlacedItem> items;
+    std::vector<AnimatedRange> animated;
     LevelTextureRefs textures;
 
     // The counts of the level's own fields, every room included.
     std::int64_t quad_count() const;
     std::int64_t triangle_count() const;
     std::int64_t placed_static_count() const;
+    std::int64_t room_sprite_count() const;
+
+    // The moveable, static mesh or sprite sequence of an object id; null when none.
+    const MoveableDef* moveable(std::int64_t id) const;
+    const StaticMeshDef* static_mesh(std::int64_t id) const;
+    const SpriteSequence* sprite_sequence(std::int64_t id) const;
+    // The moveable whose meshes the game draws for a moveable: Tomb Raider
+    // 4 and 5 dress Lara (id 0) in her skin (id 8) where the level has one.
+    const MoveableDef* dressed(const MoveableDef& moveable) const;
+    // Items whose object is a moveable, and those that are sprites.
+    std::int64_t placed_moveable_count() const;
+    std::int64_t placed_sprite_item_count() const;
+    // The textured faces of every static mesh placed and of every placed
+    // item's moveable, its own meshes as its mesh pointers give them.
+    std::int64_t textured_object_face_count() const;
 };
 
 // Reads what a successful walk of game `game` kept, from the bytes it walked;

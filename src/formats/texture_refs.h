@@ -24,10 +24,13 @@ struct ObjectTextureRef {
     std::uint16_t attribute = 0;
 };
 
-// One sprite texture: its page and rectangle in page pixels.
+// One sprite texture: its page and rectangle in page pixels, and the sides
+// of the quad it is drawn on about the sprite's place, in level units (x
+// right, y down, as the camera sees it).
 struct SpriteTextureRef {
     int page = 0;
     int x = 0, y = 0, width = 0, height = 0;
+    int left = 0, top = 0, right = 0, bottom = 0;
 };
 
 struct LevelTextureRefs {
