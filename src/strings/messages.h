@@ -284,8 +284,16 @@ enum class Msg : int {
     HelpManual = 512,             // the short manual: paragraphs, one a line
     HelpCommands = 514,           // the heading of the list of commands and their keys
     SaveButton = 516,             // the save dialogs' accept button
+    PickedStaticFace = 518,       // status bar: %1 room, %2 static mesh id, %3 face in its mesh, %4 object texture
+    PickedMoveableFace = 520,     // status bar: %1 moveable's object id, %2 its mesh, %3 face in the mesh, %4 object texture
+    PickedRoomSprite = 522,       // status bar: %1 sprite texture, %2 room
+    PickedItemSprite = 524,       // status bar: %1 sprite texture, %2 placed item
+    AnimatedTextures = 526,       // check box of the 3D view
+    LevelIn3DSource = 528,        // the dock's title: %1 the level's file name, shown from the source pane
+    LevelIn3DTarget = 530,        // the dock's title: %1 the level's file name, shown from the target pane
+    LevelViewKeys = 532,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 518,
+    EndOfTable = 534,
 };
 
 // The pair's text in the given language, UTF-8.
