@@ -17,18 +17,19 @@ DrawVertex vertex_at(const Vec3& level, float u, float v, int page, const std::a
 
 }  // namespace
 
-FaceList face_list(const LevelScene& scene, const std::vector<bool>& shown, std::optional<long long> step) {
+FaceList face_list(const LevelScene& scene, const std::vector<bool>& shown, FacesOf which, long long step) {
     FaceList out;
     const auto shown_face = [&](int i) {
         const SceneFace& f = scene.faces()[std::size_t(i)];
-        return step && scene.animated(f) ? scene.at_step(f, *step) : f;
+        return which == FacesOf::stepping ? scene.at_step(f, step) : f;
     };
     // Each face's batch, then its index: a stable order of batches.
     std::vector<std::tuple<bool, int, bool, int>> keys;
     for (std::size_t i = 0; i < scene.faces().size(); ++i) {
         const SceneFace& f = scene.faces()[i];
         if (std::size_t(f.room) >= shown.size() || !shown[std::size_t(f.room)]) continue;
-        const int page = step && scene.animated(f) ? scene.at_step(f, *step).page : f.page;
+        if (which != FacesOf::all && scene.animated(f) != (which == FacesOf::stepping)) continue;
+        const int page = which == FacesOf::stepping ? scene.at_step(f, step).page : f.page;
         keys.emplace_back(f.blend == FaceBlend::additive, page, f.double_sided, int(i));
     }
     std::sort(keys.begin(), keys.end());

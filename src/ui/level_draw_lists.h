@@ -1,7 +1,7 @@
 // What the 3D view hands OpenGL, made from the scene without OpenGL: the
 // faces' triangles in batches of one page, blend and sidedness, built once a
-// level (and once an animation step), and the sprites' quads facing the
-// camera, built every frame.
+// level (the animated ones again at each step of their cycle), and the
+// sprites' quads facing the camera, built every frame.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -31,9 +31,12 @@ struct FaceList {
     std::vector<int> faces;  // the face of each vertex, for the tint
 };
 
-// The shown rooms' faces, additive ones last; with `step`, animated faces as
-// they are at that step.
-FaceList face_list(const LevelScene& scene, const std::vector<bool>& shown, std::optional<long long> step);
+// Which faces a list holds: every one as the level names its texture, or
+// while textures are animated, those that stay apart from those that step.
+enum class FacesOf { all, still, stepping };
+
+// The shown rooms' faces of the kind, in batches; stepping faces as they are at `step`.
+FaceList face_list(const LevelScene& scene, const std::vector<bool>& shown, FacesOf which, long long step = 0);
 // Each vertex's tint: 1 where its face uses the tile (column, row).
 std::vector<float> face_tint(const LevelScene& scene, const std::vector<int>& faces,
                              std::optional<std::pair<int, int>> tile);

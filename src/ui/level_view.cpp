@@ -57,7 +57,7 @@ LevelView::LevelView(QWidget* parent) : QOpenGLWidget(parent) {
     step_timer_.setInterval(125);
     connect(&step_timer_, &QTimer::timeout, this, [this] {
         ++step_;
-        vertices_stale_ = true;
+        step_stale_ = true;
         update();
     });
 }
@@ -77,7 +77,8 @@ void LevelView::release_gl() {
     if (!working_ || !QOpenGLContext::currentContext()) return;
     if (!textures_.empty()) glDeleteTextures(GLsizei(textures_.size()), textures_.data());
     textures_.clear();
-    for (unsigned* buffer : {&vertex_buffer_, &tint_buffer_, &sprite_buffer_, &sprite_tint_buffer_}) {
+    for (unsigned* buffer : {&still_.vertices, &still_.tint, &stepping_.vertices, &stepping_.tint, &sprite_buffer_,
+                              &sprite_tint_buffer_}) {
         if (*buffer) glDeleteBuffers(1, buffer);
         *buffer = 0;
     }
@@ -157,7 +158,8 @@ void LevelView::initializeGL() {
     program_ = std::make_unique<QOpenGLShaderProgram>();
     working_ = program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) &&
                program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) && program_->link();
-    for (unsigned* buffer : {&vertex_buffer_, &tint_buffer_, &sprite_buffer_, &sprite_tint_buffer_})
+    for (unsigned* buffer : {&still_.vertices, &still_.tint, &stepping_.vertices, &stepping_.tint, &sprite_buffer_,
+                              &sprite_tint_buffer_})
         glGenBuffers(1, buffer);
     pages_stale_ = vertices_stale_ = tint_stale_ = true;
     tracker_.forget();
@@ -169,24 +171,20 @@ void LevelView::initializeGL() {
     });
 }
 
-void LevelView::rebuild_vertices() {
-    vertices_stale_ = false;
-    tint_stale_ = true;
+void LevelView::fill(FaceBuffers& buffers, FacesOf which) {
     FaceList list;
-    if (scene_)
-        list = face_list(*scene_, scene_->shown_rooms(look_.flipped),
-                         look_.animated ? std::optional<long long>(step_) : std::nullopt);
-    batches_ = std::move(list.batches);
-    vertex_faces_ = std::move(list.faces);
-    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
+    if (scene_) list = face_list(*scene_, scene_->shown_rooms(look_.flipped), which, step_);
+    buffers.batches = std::move(list.batches);
+    buffers.faces = std::move(list.faces);
+    glBindBuffer(GL_ARRAY_BUFFER, buffers.vertices);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(list.vertices.size() * sizeof(DrawVertex)), list.vertices.data(),
-                 GL_STATIC_DRAW);
+                 which == FacesOf::stepping ? GL_DYNAMIC_DRAW : GL_STATIC_DRAW);
+    rebuild_tint(buffers);
 }
 
-void LevelView::rebuild_tint() {
-    tint_stale_ = false;
-    const std::vector<float> tint = scene_ ? face_tint(*scene_, vertex_faces_, tint_) : std::vector<float>{};
-    glBindBuffer(GL_ARRAY_BUFFER, tint_buffer_);
+void LevelView::rebuild_tint(FaceBuffers& buffers) {
+    const std::vector<float> tint = scene_ ? face_tint(*scene_, buffers.faces, tint_) : std::vector<float>{};
+    glBindBuffer(GL_ARRAY_BUFFER, buffers.tint);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(tint.size() * sizeof(float)), tint.data(), GL_DYNAMIC_DRAW);
 }
 
@@ -232,8 +230,17 @@ void LevelView::paintGL() {
     glClearColor(0.13f, 0.14f, 0.16f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (!scene_ || !package_) return;
-    if (vertices_stale_) rebuild_vertices();
-    if (tint_stale_) rebuild_tint();
+    // Without animation every face is still; with it, the stepping ones are
+    // made again at each step of their cycle and no more often.
+    const bool stepping = look_.animated && scene_->has_animated();
+    if (vertices_stale_) fill(still_, stepping ? FacesOf::still : FacesOf::all);
+    else if (tint_stale_) rebuild_tint(still_);
+    if (!stepping) {
+        stepping_.batches.clear();
+        stepping_.faces.clear();
+    } else if (vertices_stale_ || step_stale_) fill(stepping_, FacesOf::stepping);
+    else if (tint_stale_) rebuild_tint(stepping_);
+    vertices_stale_ = step_stale_ = tint_stale_ = false;
     if (pages_stale_) upload_pages();
 
     glEnable(GL_DEPTH_TEST);
@@ -247,7 +254,7 @@ void LevelView::paintGL() {
     glUniformMatrix4fv(program_->uniformLocation("transform"), 1, GL_FALSE, m.data());
     program_->setUniformValue("lighting", look_.lighting ? 1.0f : 0.0f);
     program_->setUniformValue("page", 0);
-    draw(batches_, vertex_buffer_, tint_buffer_, false);
+    for (const FaceBuffers* b : {&still_, &stepping_}) draw(b->batches, b->vertices, b->tint, false);
     // Sprites face the camera: their quads are made again for every frame.
     const SpriteList sprites = sprite_list(*scene_, scene_->shown_rooms(look_.flipped), facing(), tint_);
     if (!sprites.vertices.empty()) {
@@ -260,7 +267,7 @@ void LevelView::paintGL() {
         draw(sprites.batches, sprite_buffer_, sprite_tint_buffer_, false);
     }
     // Faces added to what lies behind come last, so that everything behind them is there.
-    draw(batches_, vertex_buffer_, tint_buffer_, true);
+    for (const FaceBuffers* b : {&still_, &stepping_}) draw(b->batches, b->vertices, b->tint, true);
     program_->release();
 }
 

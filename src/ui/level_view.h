@@ -70,8 +70,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void rebuild_vertices();
-    void rebuild_tint();
+    // A list of faces in OpenGL: its vertices, their tint, and what they are.
+    struct FaceBuffers {
+        unsigned vertices = 0, tint = 0;
+        std::vector<DrawBatch> batches;
+        std::vector<int> faces;  // the face of each vertex, for the tint
+    };
+    void fill(FaceBuffers& buffers, FacesOf which);
+    void rebuild_tint(FaceBuffers& buffers);
     void upload_pages();
     // The batches drawn added to what lies behind, or the others.
     void draw(const std::vector<DrawBatch>& batches, unsigned vertices, unsigned tint, bool additive);
@@ -88,14 +94,14 @@ private:
     std::function<void(const ScenePick&)> picked_;
 
     PageTracker tracker_;
-    bool pages_stale_ = true, vertices_stale_ = true, tint_stale_ = true;
+    bool pages_stale_ = true, vertices_stale_ = true, step_stale_ = true, tint_stale_ = true;
     bool working_ = true;
     long long uploaded_pages_ = 0;
     std::vector<unsigned> textures_;
     std::unique_ptr<QOpenGLShaderProgram> program_;
-    unsigned vertex_buffer_ = 0, tint_buffer_ = 0, sprite_buffer_ = 0, sprite_tint_buffer_ = 0;
-    std::vector<DrawBatch> batches_;
-    std::vector<int> vertex_faces_;  // the face of each vertex, for the tint
+    // The faces built once a level, and those whose texture steps while animated.
+    FaceBuffers still_, stepping_;
+    unsigned sprite_buffer_ = 0, sprite_tint_buffer_ = 0;
 
     Qt::MouseButton dragging_ = Qt::NoButton;
     QPoint press_at_, last_at_;
