@@ -100,9 +100,10 @@ struct ScenePick {
 class LevelScene {
 public:
     LevelScene() = default;
-    // The faces of a level whose package has `pages` pages. Faces naming a
-    // vertex, an object texture or a page the level lacks are left out and
-    // counted; everything else of the level is kept.
+    // The faces and sprites of a level whose package has `pages` pages. Faces
+    // and sprites naming a vertex, a texture or a page the level lacks, and
+    // items placed in a room it lacks, are left out and counted; everything
+    // else of the level is kept.
     LevelScene(const LevelGeometry& geometry, int pages);
     static std::shared_ptr<const LevelScene> read(const std::string& file_name, int pages);
 
