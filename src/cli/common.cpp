@@ -62,6 +62,29 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
     return kOk;
 }
 
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts) {
+    const auto unsupported = [&] {
+        return failure("cannot read \"" + path +
+                       "\": supported input extensions are " + extension_list(FormatRole::read));
+    };
+    TerminalProgress progress("reading");
+    try {
+        read = read_level_file(path, ReaderOptions{}, progress, parts);
+    } catch (const Error&) {
+        // A file that cannot be opened under an extension no format reads: what is read.
+        if (!format_of(path)) return unsupported();
+        throw;
+    }
+    if (!read.format || !read.format->read)
+        return failure("cannot read \"" + path +
+                       "\": supported input extensions are " + extension_list(FormatRole::read));
+    if (!read.result) return failure("cannot read \"" + path + "\"");
+    // As load_package: a refused file or one with rows missing fails.
+    if (read.result->refusal) return failure(read.result->refusal_text().text(Language::English));
+    if (read.result->warning) return failure(read.result->warning->text(Language::English));
+    return kOk;
+}
+
 int unsupported_output(const std::string& path) {
     return failure("cannot write \"" + path +
                    "\": supported output extensions are " + extension_list(FormatRole::write));

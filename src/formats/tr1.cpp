@@ -184,9 +184,7 @@ LevelGeometry walk_tr1_rooms(InFile& in) {
     return read_level_geometry(bytes, found, 1, refs_of(bytes, *layout), in.path());
 }
 
-ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent,
-                    Progress& progress) {
-    InFile in(file_name);
+ReadResult open_tr1(InFile& in, Package& package, bool correct_transparent, Progress& progress) {
     const Tr1Layout layout = walk_checked(in);
     auto rgb = read_palette(in, layout.palette_offset);
 
@@ -215,9 +213,7 @@ ReadResult open_tr1(const std::string& file_name, Package& package, bool correct
     return read_result_of(package);
 }
 
-ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
-                    Progress& progress) {
-    InFile base(base_name);
+ExportResult ex_tr1(const std::string& output_name, InFile& base, const Package& package, Progress& progress) {
     const Tr1Layout layout = walk_checked(base);
     if (package.width() != kPageSide || std::int64_t(package.height()) != layout.pages * kPageSide)
         return ExportResult::package_size_mismatch;
@@ -248,12 +244,27 @@ ExportResult ex_tr1(const std::string& output_name, const std::string& base_name
     return ExportResult::written;
 }
 
+ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent, Progress& progress) {
+    InFile in(file_name);
+    return open_tr1(in, package, correct_transparent, progress);
+}
+
+ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
+                    Progress& progress) {
+    InFile base(base_name);
+    return ex_tr1(output_name, base, package, progress);
+}
+
 namespace {
 
 constexpr FileExtension kTr1Extensions[] = {{".phd", Msg::Tr1LevelFilter}, {".tub", Msg::Tr1LevelFilter}};
 constexpr std::string_view kTr1VersionExtensions[] = {".phd", ".tub"};
 
 bool tr1_signature(const std::uint8_t* first) { return read_u32le(first) == 0x00000020u; }
+
+ReadResult read_tr1_open(InFile& in, Package& package, const ReaderOptions& options, Progress& progress) {
+    return open_tr1(in, package, options.correct_transparent, progress);
+}
 
 ReadResult read_tr1_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                            Progress& progress) {
@@ -267,6 +278,6 @@ constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
 }  // namespace
 
 constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, Msg::Tr1LevelFilter, read_tr1_format,
-                                      nullptr, ex_tr1, kTr1Versions};
+                                      nullptr, ex_tr1, kTr1Versions, {}, nullptr, 1, read_tr1_open};
 
 }  // namespace tilesmith

@@ -284,8 +284,16 @@ enum class Msg : int {
     HelpManual = 512,             // the short manual: paragraphs, one a line
     HelpCommands = 514,           // the heading of the list of commands and their keys
     SaveButton = 516,             // the save dialogs' accept button
+    BaseNotWalked = 518,          // the export's base cannot be walked to its end: %1 the base, %2 why
+    UsedByFacesWhere = 520,       // status bar: %1 UsedBy...Faces, %2 room faces, %3 faces of objects
+    AndOneSprite = 522,           // status bar: %1 the faces' words, %2 (1) sprite placed
+    AndFewSprites = 524,          // the same, Polish 2-4, 22-24...
+    AndSprites = 526,             // the same, the other counts
+    UsedByOneSprite = 528,        // status bar: only %1 (1) sprite placed uses the pixel
+    UsedByFewSprites = 530,       // the same, Polish 2-4, 22-24...
+    UsedBySprites = 532,          // the same, the other counts
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 518,
+    EndOfTable = 534,
 };
 
 // The pair's text in the given language, UTF-8.

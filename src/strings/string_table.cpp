@@ -958,6 +958,38 @@ constexpr Pair kPairs[] = {
     {Msg::SaveButton,
      "Zapisz",
      "Save"},
+    // 518, 519: an export refused before anything is written: %1 the base level, %2 why its walk stopped
+    {Msg::BaseNotWalked,
+     "Nie można eksportować do poziomu „%1”, bo jego struktur nie da się odczytać do końca: %2",
+     "Cannot export into \"%1\": its structures cannot be read to their end: %2"},
+    // 520, 521: status bar, after the faces using the pixel: %1 those words, %2 faces of rooms, %3 faces of static meshes and moveables placed
+    {Msg::UsedByFacesWhere,
+     "%1: %2 w pomieszczeniach, %3 na obiektach",
+     "%1: %2 in rooms, %3 on objects"},
+    // 522, 523: status bar: %1 the faces' words, then %2 sprites placed using the pixel, in the plural forms of 1, of 2-4 (Polish) and the rest
+    {Msg::AndOneSprite,
+     "%1; %2 sprite",
+     "%1; %2 sprite"},
+    // 524, 525: the same, Polish 2-4, 22-24...
+    {Msg::AndFewSprites,
+     "%1; %2 sprite’y",
+     "%1; %2 sprites"},
+    // 526, 527: the same, the other counts
+    {Msg::AndSprites,
+     "%1; %2 sprite’ów",
+     "%1; %2 sprites"},
+    // 528, 529: status bar: no face but %1 sprites placed use the pixel, in the plural forms of 1, of 2-4 (Polish) and the rest
+    {Msg::UsedByOneSprite,
+     "używa go %1 sprite",
+     "used by %1 sprite"},
+    // 530, 531: the same, Polish 2-4, 22-24...
+    {Msg::UsedByFewSprites,
+     "używają go %1 sprite’y",
+     "used by %1 sprites"},
+    // 532, 533: the same, the other counts
+    {Msg::UsedBySprites,
+     "używa go %1 sprite’ów",
+     "used by %1 sprites"},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

@@ -1,0 +1,100 @@
+// Reading a file once: its kind, its pages and its whole level from one opening.
+#include "formats/level_file.h"
+
+#include "core/error.h"
+#include "core/file_io.h"
+#include "formats/format_registry.h"
+
+namespace tilesmith {
+
+namespace {
+
+// The reason a walk's Error gives, without the words naming the file.
+Phrase reason_of(const Error& e) {
+    const Phrase* why = e.phrase().nested(1);
+    return why ? *why : e.phrase();
+}
+
+const FileFormat* format_by_first_bytes(const std::uint8_t* first, std::size_t got, const std::string& file_name) {
+    for (const FileFormat* f : file_formats())
+        if (f->signature && f->signature({first, got})) return f;
+    return format_of(file_name);
+}
+
+// The whole walk of a level; when only its rooms or objects fail, the
+// texture walk alone, so that its texture use is still known.
+void walk(InFile& in, const LevelVersion& version, LevelFile& out) {
+    const std::string& name = in.path();
+    try {
+        out.level = std::make_shared<const LevelGeometry>(
+            naming_file(Msg::RoomsUnknown, name, [&] { return version.walk_rooms(in); }));
+        return;
+    } catch (const Error& e) {
+        out.rooms_problem = Phrase(Msg::RoomsUnknown).arg(name).arg(reason_of(e));
+    }
+    try {
+        auto textures_only = std::make_shared<LevelGeometry>();
+        textures_only->game = version.game;
+        textures_only->textures =
+            naming_file(Msg::TextureUseUnknown, name, [&] { return version.walk_textures(in); });
+        out.level = std::move(textures_only);
+    } catch (const Error& e) {
+        out.walk_reason = reason_of(e);
+        out.use_problem = Phrase(Msg::TextureUseUnknown).arg(name).arg(*out.walk_reason);
+    }
+}
+
+}  // namespace
+
+std::optional<Phrase> LevelFile::ignored_bytes_warning() const {
+    if (!level || level->textures.ignored_bytes <= 0) return std::nullopt;
+    return Phrase(Msg::LevelBytesIgnored).arg(name).arg(level->textures.ignored_bytes);
+}
+
+LevelFile read_level_file(const std::string& file_name, const ReaderOptions& options, Progress& progress,
+                          LevelParts parts) {
+    InFile in(file_name);
+    return read_level_file(in, options, progress, parts);
+}
+
+LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& progress, LevelParts parts) {
+    const std::string& file_name = in.path();
+    LevelFile out;
+    out.name = file_name;
+    in.seek(0);
+    std::uint8_t first[kSignatureBytes] = {};
+    const std::size_t got = in.read_some(first, sizeof first);
+    out.format = format_by_first_bytes(first, got, file_name);
+    if (!out.format) return out;
+    const std::string extension = file_extension(file_name);
+    const bool leveled = !out.format->versions.empty() || out.format->kind != FormatKind::image;
+    if (leveled) {
+        out.kind = level_kind_of(first, got, extension);
+        out.kind_title = level_kind_title(*out.format, out.kind, extension);
+        if (!out.kind.taken) {
+            ReadResult refused = read_result_of(out.package, out.kind.version->misnamed);
+            refused.untouched = true;
+            refused.file_name = file_name;
+            out.result = refused;
+            out.walk_reason = Phrase(out.kind.version->misnamed);
+            out.use_problem = Phrase(Msg::TextureUseUnknown).arg(file_name).arg(out.kind.version->misnamed);
+            out.rooms_problem = Phrase(Msg::RoomsUnknown).arg(file_name).arg(out.kind.version->misnamed);
+            return out;
+        }
+    }
+    if (parts != LevelParts::walk_only && out.format->read) {
+        in.seek(0);
+        out.result = naming_file(Msg::CannotReadFile, file_name, [&] {
+            return out.format->read_open ? out.format->read_open(in, out.package, options, progress)
+                                         : out.format->read(file_name, out.package, options, progress);
+        });
+        out.result->file_name = file_name;
+        if (out.result->refused()) return out;
+    }
+    if (parts == LevelParts::pages_only) return out;
+    if (const LevelVersion* version = walked_version(*out.format, out.kind, extension))
+        if (version->walk_rooms) walk(in, *version, out);
+    return out;
+}
+
+}  // namespace tilesmith
