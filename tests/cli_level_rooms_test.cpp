@@ -59,6 +59,43 @@ TEST_F(LevelRooms, KeptAsEveryGameWritesThemAndTurnedIntoFacesOnThePackage) {
     }
 }
 
+TEST_F(LevelRooms, ObjectsAreReadAsTheFirstAndFourthGamesWriteThem) {
+    for (const int game : {1, 4}) {
+        SCOPED_TRACE(game);
+        RoomLevelSpec wanted;
+        wanted.game = game;
+        wanted.objects = true;
+        const auto level = read_level_rooms(put(wanted));
+        ASSERT_TRUE(level);
+        ASSERT_EQ(level->room_sprite_count(), 1);
+        const RoomSprite room_sprite = level->rooms[0].sprites[0];
+        EXPECT_EQ(std::tuple(room_sprite.vertex, room_sprite.texture), std::tuple(2, 0));
+        EXPECT_EQ(level->mesh_of_pointer, (std::vector{0, 0, -1}));
+        ASSERT_EQ(level->moveables.size(), 1u);
+        const MoveableDef& lara = level->moveables[0];
+        EXPECT_EQ(lara.meshes, (std::vector{0, 0}));
+        ASSERT_EQ(lara.tree.size(), 1u);
+        EXPECT_EQ(std::tuple(lara.tree[0].flags, lara.tree[0].y), std::tuple(2u, -100));
+        EXPECT_EQ(std::tuple(lara.offset_x, lara.offset_y, lara.offset_z), std::tuple(10, -442, 20));
+        ASSERT_EQ(lara.turns.size(), 2u);
+        EXPECT_EQ(std::tuple(lara.turns[0].x, lara.turns[0].y, lara.turns[1].z, lara.turns[1].x), std::tuple(16384, 0, 32768, 0));
+        const SpriteTextureRef& sprite = level->textures.sprites.at(0);
+        EXPECT_EQ(std::tuple(sprite.width, sprite.height, sprite.left, sprite.top, sprite.right, sprite.bottom),
+                  game == 1 ? std::tuple(8, 16, -20, -40, 20, 0) : std::tuple(8, 16, -16, -64, 16, 0));
+        ASSERT_TRUE(level->sprite_sequence(200));
+        EXPECT_EQ(std::pair(level->sprite_sequence(200)->first, level->sprite_sequence(200)->count), std::pair(0, 1));
+        ASSERT_EQ(level->items.size(), 2u);
+        const PlacedItem& item = level->items[0];
+        EXPECT_EQ(std::tuple(item.room, item.x, item.y, item.z, item.rotation, item.flags), std::tuple(0, 512, -256, 4608, 0x4000, 0x3E00));
+        EXPECT_EQ(level->items[1].room, -1);
+        EXPECT_EQ(std::tuple(level->placed_moveable_count(), level->placed_sprite_item_count(), level->textured_object_face_count()),
+                  std::tuple(1, 1, 3));
+        ASSERT_EQ(level->animated.size(), 1u);
+        EXPECT_EQ(level->animated[0].textures, (std::vector<std::uint16_t>{0, 1}));
+        EXPECT_EQ(level->dressed(lara), &lara) << "no skin in the level";
+    }
+}
+
 TEST_F(LevelRooms, APreviewDressesABaseLevelInTheTargetUntilTheTargetHasALevelOfItsOwn) {
     const std::string base = put(RoomLevelSpec{4, 2, 2, 0, {200, 40, 40}, {}, 0});
     Workspace ws;
@@ -85,7 +122,8 @@ TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
                         {4, "mesh vertices", 0x7FFF},      {2, "static meshes placed", 0xFFFF},
                         {3, "rooms", 0xFFFF},              {5, "rooms", 0xFFFFFFFF},
                         {5, "room vertices", 0xFFFF},      {5, "roomlets", 0x10000000},
-                        {5, "vertices offset", 0xFFFFFF00}, {5, "static meshes placed", 0xFFFF}};
+                        {5, "vertices offset", 0xFFFFFF00}, {5, "static meshes placed", 0xFFFF},
+                        {1, "room sprites", 0x7FFF}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.game) + " " + row.field);
         RoomLevelSpec wanted;

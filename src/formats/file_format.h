@@ -64,9 +64,10 @@ struct LevelVersion {
     LevelTextureRefs (*walk_textures)(InFile& in);
     // The number of the game (1-5) whose levels these are; 0 for others.
     int game = 0;
-    // The rooms and static meshes, by the same walk; throws Error as
-    // walk_textures does. nullptr with walk_textures.
-    LevelGeometry (*walk_rooms)(InFile& in) = nullptr;
+    // Everything of the level but its pages, texture references included,
+    // by the same walk; throws Error as walk_textures does. nullptr with
+    // walk_textures.
+    LevelGeometry (*walk_level)(InFile& in) = nullptr;
 };
 
 // One entry of the registry. Each format's file defines its entry; the

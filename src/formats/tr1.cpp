@@ -36,15 +36,17 @@ void walk_head(Walker& w, Tr1Layout& layout, GeometryStretches* keep) {
     walk_meshes_to_static_meshes(w, 32, 18, keep);
     layout.object_textures = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     layout.sprite_textures = w.table(4, kSpriteTextureBytes, "sprite textures");
-    w.counted(4, 8, "sprite sequences");
+    const Table sequences = w.table(4, 8, "sprite sequences");
+    if (keep) keep->sprite_sequences = sequences;
 }
 
-// From the cameras to the end of the light map.
-void walk_middle(Walker& w) {
+// From the cameras to the end of the light map; where the animated texture
+// words and the items lie goes to `keep`.
+void walk_middle(Walker& w, GeometryStretches& keep) {
     w.counted(4, 16, "cameras");
     w.counted(4, 16, "sound sources");
-    walk_boxes_to_animated_textures(w, 20, 12);
-    w.counted(4, 22, "items");
+    walk_boxes_to_animated_textures(w, 20, 12, &keep.animated_words);
+    keep.items = w.table(4, 22, "items");
     w.skip_bytes(kLightMapBytes, "light map");
 }
 
@@ -121,8 +123,9 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
     }
 
     // The usual order: the palette after the light map.
+    GeometryStretches usual_found, early_found;
     Walker usual = head;
-    walk_middle(usual);
+    walk_middle(usual, usual_found);
     const std::int64_t usual_palette = usual.at();
     usual.skip_bytes(kPaletteBytes, "palette");
     walk_cinematics_to_sample_indices(usual, kSoundMapBytes, true);
@@ -131,7 +134,7 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
     Walker early = head;
     const std::int64_t early_palette = early.at();
     early.skip_bytes(kPaletteBytes, "palette");
-    walk_middle(early);
+    walk_middle(early, early_found);
     walk_cinematics_to_sample_indices(early, kSoundMapBytes, true);
 
     const bool prefer_early = file_extension(in.path()) == ".tub";
@@ -141,6 +144,11 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
         return std::nullopt;
     }
     layout.palette_after_sprites = chosen == &early;
+    if (keep) {
+        const GeometryStretches& found = layout.palette_after_sprites ? early_found : usual_found;
+        keep->animated_words = found.animated_words;
+        keep->items = found.items;
+    }
     layout.palette_offset = layout.palette_after_sprites ? early_palette : usual_palette;
     layout.ignored = chosen->ignored();
     return layout;
@@ -175,7 +183,7 @@ LevelTextureRefs walk_tr1_textures(InFile& in) {
     return refs_of(bytes, *layout);
 }
 
-LevelGeometry walk_tr1_rooms(InFile& in) {
+LevelGeometry walk_tr1_level(InFile& in) {
     std::optional<Phrase> problem;
     GeometryStretches found;
     const auto layout = try_walk_tr1(in, problem, &found);
@@ -272,7 +280,7 @@ ReadResult read_tr1_format(const std::string& file_name, Package& package, const
 }
 
 constinit const LevelVersion kTr1Version{"Tomb Raider 1 level", tr1_signature, kTr1VersionExtensions,
-                                        Msg::LevelIsTr1, walk_tr1_textures, 1, walk_tr1_rooms};
+                                        Msg::LevelIsTr1, walk_tr1_textures, 1, walk_tr1_level};
 constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
 
 }  // namespace

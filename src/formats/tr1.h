@@ -39,7 +39,7 @@ Tr1Layout walk_tr1(InFile& in);
 // (refuse_texture_walk) when the level cannot be walked.
 LevelTextureRefs walk_tr1_textures(InFile& in);
 // The rooms and static meshes of the same walk; throws Error (refuse_room_walk).
-LevelGeometry walk_tr1_rooms(InFile& in);
+LevelGeometry walk_tr1_level(InFile& in);
 
 // Each pixel is its palette entry times four; index 0, the game's transparent
 // colour, reads as magenta while `correct_transparent` is set.
