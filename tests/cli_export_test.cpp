@@ -25,7 +25,7 @@ protected:
 
 TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
     const std::string package = dir.put("package.tr4", make_tr4(2, 10, 7));
-    const std::string base = dir.put("base.tr4", make_tr4(2, 900, 1));
+    const std::string base = dir.put("base.tr4", make_level(LevelSpec(Game::tr4, 2)).bytes);
     const CliRun r = run({package, base, dir.file("out.tr4")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
@@ -40,7 +40,7 @@ TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
 
 TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
     const std::string package = dir.put("package.tr2", make_tr2(2));
-    const std::string base = dir.put("base.tr2", make_tr2(3));
+    const std::string base = dir.put("base.tr2", make_level(LevelSpec(Game::tr2, 3)).bytes);
     CliRun r = run({package, base, dir.file("out.tr2")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(text_of(Msg::PackageSizeMismatch, Language::English)), std::string::npos) << r.err;

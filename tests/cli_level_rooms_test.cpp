@@ -5,6 +5,7 @@
 #include "core/error.h"
 #include "formats/level_geometry.h"
 #include "model/level_scene.h"
+#include "model/texture_use.h"
 #include "model/workspace.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
@@ -96,6 +97,27 @@ TEST_F(LevelRooms, ObjectsAreReadAsTheFirstAndFourthGamesWriteThem) {
     }
 }
 
+TEST_F(LevelRooms, TheUseOfAPixelCountsTheFacesAndSpritesPlacedThroughAnimatedRanges) {
+    for (const int game : {1, 4}) {
+        SCOPED_TRACE(game);
+        RoomLevelSpec wanted;
+        wanted.game = game;
+        wanted.objects = true;
+        Workspace ws;
+        run_task(ws.open(Side::source, put(wanted), nullptr));
+        const TextureUse* use = ws.texture_use(Side::source);
+        ASSERT_TRUE(use && use->counts_placed());
+        // Textures 0 and 1 cycle: each counts the room's quad and two triangles,
+        // the static mesh's face and Lara's two meshes of it; the sprite is
+        // placed in the room and as an item.
+        const PixelUse tile = use->placed_at(100, 30), corner = use->placed_at(5, 256 + 5), sprite = use->placed_at(20, 40);
+        EXPECT_EQ(std::tuple(tile.room_faces, tile.object_faces, tile.sprites), std::tuple(3, 3, 0));
+        EXPECT_EQ(std::tuple(corner.room_faces, corner.object_faces), std::tuple(3, 3));
+        EXPECT_EQ(sprite.sprites, 2);
+        EXPECT_TRUE(use->sampled(100, 30) && !use->sampled(200, 200));
+    }
+}
+
 TEST_F(LevelRooms, APreviewDressesABaseLevelInTheTargetUntilTheTargetHasALevelOfItsOwn) {
     const std::string base = put(RoomLevelSpec{4, 2, 2, 0, {200, 40, 40}, {}, 0});
     Workspace ws;
@@ -148,11 +170,14 @@ TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
 TEST_F(LevelRooms, InfoPrintsTheCountsOfLevelsOnly) {
     RoomLevelSpec tr4;
     tr4.game = 4;
+    tr4.objects = true;
     const std::string level = put(tr4);
     CliRun r = run_cli({"info", "--rooms", level});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Tomb Raider 4 level: 2 pages; 256 x 512 pixels, 4 x 8 tiles\n"
-                     "rooms: 2, room faces: 3 (1 quads, 2 triangles), static meshes placed: 1\n");
+                     "rooms: 2, room faces: 3 (1 quads, 2 triangles), static meshes placed: 1\n"
+                     "items placed: 2 (1 moveables, 1 sprites), room sprites: 1, textured object faces: 3, "
+                     "animated texture ranges: 1\n");
     const std::string wad = dir.put("w.wad", make_wad(1, 196608));
     r = run_cli({"info", "--rooms", wad});
     EXPECT_EQ(std::pair(r.status, r.err), std::pair(1, std::string("tilesmith-cli: only levels have rooms\n")));

@@ -169,9 +169,6 @@ TEST(TextureUse, ThePixelUnderThePointerCountsTheFacesEnclosingItInEachLanguages
         EXPECT_EQ(used_by_faces(count, Language::English).text(Language::English), words);
 }
 
-}  // namespace
-}  // namespace tilesmith
-
 TEST(TextureUse, TheWordsTellFacesOfRoomsAndObjectsAndSpritesPlacedInEachLanguage) {
     struct Row {
         PixelUse use;
@@ -192,3 +189,6 @@ TEST(TextureUse, TheWordsTellFacesOfRoomsAndObjectsAndSpritesPlacedInEachLanguag
         EXPECT_EQ(used_by(row.use, Language::Polish).text(Language::Polish), row.polish);
     }
 }
+
+}  // namespace
+}  // namespace tilesmith

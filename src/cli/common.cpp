@@ -68,16 +68,8 @@ int load_level_file(const std::string& path, LevelFile& read, LevelParts parts) 
                        "\": supported input extensions are " + extension_list(FormatRole::read));
     };
     TerminalProgress progress("reading");
-    try {
-        read = read_level_file(path, ReaderOptions{}, progress, parts);
-    } catch (const Error&) {
-        // A file that cannot be opened under an extension no format reads: what is read.
-        if (!format_of(path)) return unsupported();
-        throw;
-    }
-    if (!read.format || !read.format->read)
-        return failure("cannot read \"" + path +
-                       "\": supported input extensions are " + extension_list(FormatRole::read));
+    read = read_level_file(path, ReaderOptions{}, progress, parts);
+    if (!read.format || !read.format->read) return unsupported();
     if (!read.result) return failure("cannot read \"" + path + "\"");
     // As load_package: a refused file or one with rows missing fails.
     if (read.result->refusal) return failure(read.result->refusal_text().text(Language::English));

@@ -218,11 +218,13 @@ ExportResult export_level(const std::string& output_name, const std::string& bas
     const FileFormat* format = format_of(base_name);
     if (!format || !format->exporter) return ExportResult::not_a_level;
     InFile base(base_name);
-    // Reading the base's pages, when asked for, takes a fifth of the gauge; a stop ends it.
-    progress.reset(1000);
-    ProgressShare reading(progress, 0, base_read ? 200 : 0), writing(progress, base_read ? 200 : 0, 1000);
+    // Reading the base's pages, when asked for, takes a fifth of the gauge and
+    // a stop ends it; the walk alone moves nothing.
+    CountingProgress walking;
+    ProgressShare reading(progress, 0, 200), writing(progress, 200, 1000);
+    if (base_read) progress.reset(1000);
     LevelFile read = naming_file(Msg::CannotReadFile, base_name, [&] {
-        return read_level_file(base, base_options, reading,
+        return read_level_file(base, base_options, base_read ? static_cast<Progress&>(reading) : walking,
                                base_read ? LevelParts::pages_and_walk : LevelParts::walk_only);
     });
     if (!read.kind.taken) return ExportResult::base_of_another_kind(read.kind.version->misnamed);
@@ -230,7 +232,7 @@ ExportResult export_level(const std::string& output_name, const std::string& bas
     if (!read.walked() && read.walk_reason) throw Error(Msg::BaseNotWalked, base_name, *read.walk_reason);
     // Errors about the base name it already; the others are about the output.
     const ExportResult result = naming_file(
-        Msg::CannotWriteFile, output_name, [&] { return format->exporter(output_name, base, package, writing); },
+        Msg::CannotWriteFile, output_name, [&] { return format->exporter(output_name, base, package, base_read ? static_cast<Progress&>(writing) : progress); },
         base_name);
     if (base_read) *base_read = std::move(read);
     return result;

@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "formats/format_registry.h"
+#include "formats/level_textures.h"
 
 namespace tilesmith {
 
@@ -27,7 +28,7 @@ void walk(InFile& in, const LevelVersion& version, LevelFile& out) {
     const std::string& name = in.path();
     try {
         out.level = std::make_shared<const LevelGeometry>(
-            naming_file(Msg::RoomsUnknown, name, [&] { return version.walk_rooms(in); }));
+            naming_file(Msg::RoomsUnknown, name, [&] { return version.walk_level(in); }));
         return;
     } catch (const Error& e) {
         out.rooms_problem = Phrase(Msg::RoomsUnknown).arg(name).arg(reason_of(e));
@@ -47,14 +48,23 @@ void walk(InFile& in, const LevelVersion& version, LevelFile& out) {
 }  // namespace
 
 std::optional<Phrase> LevelFile::ignored_bytes_warning() const {
-    if (!level || level->textures.ignored_bytes <= 0) return std::nullopt;
-    return Phrase(Msg::LevelBytesIgnored).arg(name).arg(level->textures.ignored_bytes);
+    if (!level) return std::nullopt;
+    return tilesmith::ignored_bytes_warning(name, level->textures);
 }
 
 LevelFile read_level_file(const std::string& file_name, const ReaderOptions& options, Progress& progress,
                           LevelParts parts) {
-    InFile in(file_name);
-    return read_level_file(in, options, progress, parts);
+    std::optional<InFile> in;
+    try {
+        in.emplace(file_name);
+    } catch (const Error&) {
+        // A file no format reads by its name is told so, whether or not it opens.
+        if (format_of(file_name)) throw;
+        LevelFile none;
+        none.name = file_name;
+        return none;
+    }
+    return read_level_file(*in, options, progress, parts);
 }
 
 LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& progress, LevelParts parts) {
@@ -93,8 +103,29 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
     }
     if (parts == LevelParts::pages_only) return out;
     if (const LevelVersion* version = walked_version(*out.format, out.kind, extension))
-        if (version->walk_rooms) walk(in, *version, out);
+        if (version->walk_level) walk(in, *version, out);
     return out;
+}
+
+std::optional<LevelGeometry> read_level_rooms(const std::string& file_name) {
+    CountingProgress reading;
+    const LevelFile read = read_level_file(file_name, ReaderOptions{}, reading, LevelParts::walk_only);
+    if (read.rooms_problem) throw Error(*read.rooms_problem);
+    if (!read.level) return std::nullopt;
+    return *read.level;
+}
+
+std::optional<LevelTextureRefs> read_texture_refs(const std::string& file_name) {
+    CountingProgress reading;
+    const LevelFile read = read_level_file(file_name, ReaderOptions{}, reading, LevelParts::walk_only);
+    if (read.use_problem) throw Error(*read.use_problem);
+    if (!read.level) return std::nullopt;
+    return read.level->textures;
+}
+
+std::optional<Phrase> ignored_bytes_warning(const std::string& file_name, const LevelTextureRefs& refs) {
+    if (refs.ignored_bytes <= 0) return std::nullopt;
+    return Phrase(Msg::LevelBytesIgnored).arg(file_name).arg(refs.ignored_bytes);
 }
 
 }  // namespace tilesmith

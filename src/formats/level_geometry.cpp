@@ -544,22 +544,4 @@ LevelGeometry read_level_geometry(LevelBytes& bytes, const GeometryStretches& fo
     return out;
 }
 
-std::optional<LevelGeometry> read_level_rooms(const std::string& file_name) {
-    const FileFormat* format = format_of(file_name);
-    if (!format || format->versions.empty()) return std::nullopt;
-    const LevelKind kind = read_level_kind(file_name);
-    if (!kind.taken) throw Error(Msg::RoomsUnknown, file_name, kind.version->misnamed);
-    const LevelVersion* version = walked_version(*format, kind, file_extension(file_name));
-    if (!version || !version->walk_level) return std::nullopt;
-    InFile in(file_name);
-    try {
-        return naming_file(Msg::RoomsUnknown, file_name, [&] { return version->walk_level(in); });
-    } catch (const Error& e) {
-        // The walk shared with the texture use words its refusal as such.
-        const Phrase* why = e.message() == Msg::TextureUseUnknown ? e.phrase().nested(1) : nullptr;
-        if (why) refuse_room_walk(file_name, *why);
-        throw;
-    }
-}
-
 }  // namespace tilesmith
