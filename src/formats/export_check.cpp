@@ -18,15 +18,6 @@ namespace tilesmith {
 
 namespace {
 
-// The pages of the base's texture set as its exporter reads them; nullopt for
-// a format whose size only its exporter checks.
-std::optional<std::int64_t> base_pages(const FileFormat& format, InFile& in) {
-    if (&format == &kTr1Format) return walk_tr1(in).pages;
-    if (&format == &kTr23Format) return parse_tr23_layout(in, in.path()).pages;
-    if (&format == &kTr45Format) return parse_tr45_layout(in, in.path(), Tr45Parts::both_blocks).pages;
-    return std::nullopt;
-}
-
 std::string size_text(std::int64_t width, std::int64_t height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
@@ -45,7 +36,8 @@ std::optional<Phrase> export_base_refusal(const std::string& base_name, const Pa
         if (!read.kind.taken) return Phrase(Msg::FileRefused).arg(base_name).arg(read.kind.version->misnamed);
         // A level cut short or with damaged counts would be copied damaged.
         if (!read.walked() && read.walk_reason) return Phrase(Msg::BaseNotWalked).arg(base_name).arg(*read.walk_reason);
-        const auto pages = base_pages(*format, in);
+        // The pages as the exporter reads them: a Tomb Raider 4/5 base needs both blocks.
+        const auto pages = level_pages(*format, in, true);
         if (pages && (package.width() != kPageSide || package.height() != *pages * kPageSide))
             return Phrase(Msg::BaseSizeDiffers)
                 .arg(size_text(package.width(), package.height()))

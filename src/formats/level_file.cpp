@@ -3,7 +3,12 @@
 
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/pool.h"
 #include "formats/format_registry.h"
+#include "formats/level_format.h"
+#include "formats/tr1.h"
+#include "formats/tr23.h"
+#include "formats/tr45.h"
 #include "formats/level_textures.h"
 
 namespace tilesmith {
@@ -53,7 +58,7 @@ std::optional<Phrase> LevelFile::ignored_bytes_warning() const {
 }
 
 LevelFile read_level_file(const std::string& file_name, const ReaderOptions& options, Progress& progress,
-                          LevelParts parts) {
+                          LevelParts parts, const BesidePages& beside) {
     std::optional<InFile> in;
     try {
         in.emplace(file_name);
@@ -64,10 +69,19 @@ LevelFile read_level_file(const std::string& file_name, const ReaderOptions& opt
         none.name = file_name;
         return none;
     }
-    return read_level_file(*in, options, progress, parts);
+    return read_level_file(*in, options, progress, parts, beside);
 }
 
-LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& progress, LevelParts parts) {
+std::optional<std::int64_t> level_pages(const FileFormat& format, InFile& in, bool both_blocks) {
+    if (&format == &kTr1Format) return walk_tr1(in).pages;
+    if (&format == &kTr23Format) return parse_tr23_layout(in, in.path()).pages;
+    if (&format == &kTr45Format)
+        return parse_tr45_layout(in, in.path(), both_blocks ? Tr45Parts::both_blocks : Tr45Parts::block32).pages;
+    return std::nullopt;
+}
+
+LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& progress, LevelParts parts,
+                          const BesidePages& beside) {
     const std::string& file_name = in.path();
     LevelFile out;
     out.name = file_name;
@@ -92,18 +106,29 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
             return out;
         }
     }
-    if (parts != LevelParts::walk_only && out.format->read) {
+    if (parts != LevelParts::pages_only)
+        if (const LevelVersion* version = walked_version(*out.format, out.kind, extension))
+            if (version->walk_level) walk(in, *version, out);
+    if (parts == LevelParts::walk_only || !out.format->read) return out;
+    // What needs only the walk is made while the pages decode.
+    std::optional<std::int64_t> pages;
+    if (beside && out.level) {
+        try {
+            pages = level_pages(*out.format, in);
+        } catch (const Error&) {
+            // The pages' reader says what is wrong with the header.
+        }
+    }
+    const auto read_pages = [&] {
         in.seek(0);
         out.result = naming_file(Msg::CannotReadFile, file_name, [&] {
             return out.format->read_open ? out.format->read_open(in, out.package, options, progress)
                                          : out.format->read(file_name, out.package, options, progress);
         });
         out.result->file_name = file_name;
-        if (out.result->refused()) return out;
-    }
-    if (parts == LevelParts::pages_only) return out;
-    if (const LevelVersion* version = walked_version(*out.format, out.kind, extension))
-        if (version->walk_level) walk(in, *version, out);
+    };
+    if (pages) WorkerPool::shared().run_beside([&] { beside(out, int(*pages)); }, read_pages);
+    else read_pages();
     return out;
 }
 

@@ -3,6 +3,7 @@
 // texture use, the 3D view, the export's check and note, `collect` and `info`
 // read. Nothing else opens a level to learn about it.
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,14 +50,26 @@ enum class LevelParts {
     walk_only,       // the level's structures without its pages (the export's base)
 };
 
-// Reads `file_name` once, as said above. Throws Error naming the file when it
-// cannot be opened or its pages cannot be read; a walk that fails is kept as
-// its problem, the pages stay read. A level whose first bytes name a kind
-// its extension does not take is refused untouched, unwalked.
+// What is made of a level's value alone, with no file (its texture use, its
+// scene), for a package of `pages` pages: run on the worker pool while the
+// pages are decoded. `file` holds everything but its pages then.
+using BesidePages = std::function<void(const LevelFile& file, int pages)>;
+
+// Reads `file_name` once, as said above: its kind, its walk, then its pages
+// (with `beside` run meanwhile, when the walk succeeded). Throws Error naming
+// the file when it cannot be opened or its pages cannot be read; a walk that
+// fails is kept as its problem, the pages stay read. A level whose first
+// bytes name a kind its extension does not take is refused untouched, unwalked.
 LevelFile read_level_file(const std::string& file_name, const ReaderOptions& options, Progress& progress,
-                          LevelParts parts = LevelParts::pages_and_walk);
+                          LevelParts parts = LevelParts::pages_and_walk, const BesidePages& beside = {});
 // The same from a file already open, which the caller may go on reading.
 LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& progress,
-                          LevelParts parts = LevelParts::pages_and_walk);
+                          LevelParts parts = LevelParts::pages_and_walk, const BesidePages& beside = {});
+
+// The pages of a level's texture set as its header (Tomb Raider 1: its walk)
+// says, before they are read; nullopt for other formats. With `both_blocks`,
+// a Tomb Raider 4/5 level must hold its 16-bit block too (the export's need).
+// Throws Error naming the file when the header is damaged.
+std::optional<std::int64_t> level_pages(const FileFormat& format, InFile& in, bool both_blocks = false);
 
 }  // namespace tilesmith

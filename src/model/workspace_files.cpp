@@ -83,25 +83,30 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
     Job::Work work = [this, side, file_name, reader, then = std::move(then)](Progress& progress) -> Job::Commit {
         // Read aside, once: an error or a refusal leaves the workspace as it was.
         auto opened = std::make_shared<OpenedFile>();
-        LevelFile file = read_level_file(file_name, reader, progress);
+        // The texture use and the scene need only the level's value: they are
+        // made while its pages decode, for the pages its header announces.
+        std::shared_ptr<const TextureUse> use;
+        std::shared_ptr<const LevelScene> scene;
+        int made_for = -1;
+        const auto make = [&](const LevelFile& walked, int pages) {
+            made_for = pages;
+            use = std::make_shared<TextureUse>(*walked.level, pages);
+            if (walked.is_level() && !walked.rooms_problem) scene = std::make_shared<LevelScene>(*walked.level, pages);
+        };
+        LevelFile file = read_level_file(file_name, reader, progress, LevelParts::pages_and_walk, make);
         opened->result = std::move(file.result);
         opened->package = std::move(file.package);
         opened->origin->file = file_name;
         if (opened->result && !opened->result->refused()) {
             // A level whose structures cannot be walked still opens, and says why once.
             const int pages = opened->package.height() / kPageSide;
+            if (file.level && made_for != pages) make(file, pages);
             opened->origin->level = file.level;
-            if (file.level) {
-                opened->origin->use = std::make_shared<TextureUse>(*file.level, pages);
-                opened->use_note = file.ignored_bytes_warning();
-            } else {
-                opened->use_note = file.use_problem;
-            }
-            if (file.is_level()) {
-                // The pages are read; only the 3D view goes without, and says why.
-                if (file.level && !file.rooms_problem) opened->origin->scene = std::make_shared<LevelScene>(*file.level, pages);
-                else opened->origin->scene_problem = file.rooms_problem ? file.rooms_problem : file.use_problem;
-            }
+            opened->origin->use = use;
+            opened->use_note = file.level ? file.ignored_bytes_warning() : file.use_problem;
+            // The pages are read; only the 3D view goes without, and says why.
+            opened->origin->scene = scene;
+            if (file.is_level() && !scene) opened->origin->scene_problem = file.rooms_problem ? file.rooms_problem : file.use_problem;
         }
         return [this, side, file_name, opened, then] {
             OpenAnswer answer;
