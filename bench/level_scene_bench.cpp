@@ -1,6 +1,8 @@
 // The level in 3D: building the scene of a 64-page Tomb Raider 4 level of 2000
-// rooms (BM_BuildScene) against opening its pages (BM_OpenLevel), goal no
-// more; the pages an edit of one tile makes the view upload again
+// rooms and its objects (BM_BuildScene) against opening its pages
+// (BM_OpenLevel), goal no more; the whole open as the window makes it, from
+// one reading of the file: pages, walk, texture use and scene
+// (BM_OpenWholeLevel), goal at most 1.2 times BM_OpenLevel; the pages an edit of one tile makes the view upload again
 // (BM_PagesAfterOneTileEdit, counter "pages", goal 1); and the time of one
 // frame of that level on the OpenGL the session has (BM_FrameTime, under
 // xvfb-run with Mesa's software renderer; skipped without OpenGL). Run with
@@ -12,7 +14,10 @@
 #include <QOpenGLContext>
 
 #include "core/progress.h"
+#include "core/dimensions.h"
 #include "formats/dispatch.h"
+#include "formats/level_file.h"
+#include "model/texture_use.h"
 #include "model/level_scene.h"
 #include "model/page_tracker.h"
 #include "support/room_level.h"
@@ -33,6 +38,7 @@ const std::string& level_file() {
         wanted.pages = kPages;
         wanted.rooms = 2000;
         wanted.extra_quads = 30;
+        wanted.objects = true;
         return dir.put("big.tr4", make_room_level(wanted));
     }();
     return path;
@@ -48,9 +54,33 @@ void BM_OpenLevel(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenLevel)->Unit(benchmark::kMillisecond);
 
+void BM_OpenWholeLevel(benchmark::State& state) {
+    std::size_t faces = 0;
+    for (auto _ : state) {
+        // As the window opens a level: the use and the scene made while the pages decode.
+        CountingProgress progress;
+        std::optional<TextureUse> use;
+        std::optional<LevelScene> scene;
+        const LevelFile file = read_level_file(level_file(), {}, progress, LevelParts::pages_and_walk,
+                                               [&](const LevelFile& walked, int pages) {
+                                                   use.emplace(*walked.level, pages);
+                                                   scene.emplace(*walked.level, pages);
+                                               });
+        faces = scene->faces().size();
+        benchmark::DoNotOptimize(use->pages() + file.package.height());
+    }
+    state.counters["faces"] = double(faces);
+}
+BENCHMARK(BM_OpenWholeLevel)->Unit(benchmark::kMillisecond);
+
+const LevelGeometry& whole_level() {
+    static const LevelGeometry level = *read_level_rooms(level_file());
+    return level;
+}
+
 void BM_BuildScene(benchmark::State& state) {
     std::size_t faces = 0;
-    for (auto _ : state) faces = LevelScene::read(level_file(), kPages)->faces().size();
+    for (auto _ : state) faces = LevelScene(whole_level(), kPages).faces().size();
     state.counters["faces"] = double(faces);
 }
 BENCHMARK(BM_BuildScene)->Unit(benchmark::kMillisecond);
@@ -90,7 +120,7 @@ void BM_FrameTime(benchmark::State& state) {
     LevelView view;
     view.resize(1280, 720);
     view.show();
-    view.show_level(LevelScene::read(level_file(), kPages), &package);
+    view.show_level(std::make_shared<const LevelScene>(whole_level(), kPages), &package);
     view.grabFramebuffer();  // the first frame uploads every page
     for (auto _ : state) benchmark::DoNotOptimize(view.grabFramebuffer());
     state.counters["uploaded pages"] = double(view.uploaded_pages());

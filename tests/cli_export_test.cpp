@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "core/progress.h"
+#include "formats/dispatch.h"
+#include "formats/export_check.h"
 #include "formats/level_export.h"
 #include "formats/tr45.h"
 #include "support/cli_run.h"
@@ -23,7 +25,7 @@ protected:
 
 TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
     const std::string package = dir.put("package.tr4", make_tr4(2, 10, 7));
-    const std::string base = dir.put("base.tr4", make_tr4(2, 900, 1));
+    const std::string base = dir.put("base.tr4", make_level(LevelSpec(Game::tr4, 2)).bytes);
     const CliRun r = run({package, base, dir.file("out.tr4")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
@@ -38,7 +40,7 @@ TEST_F(CliExport, WritesWhatTheMenuCommandWritesAndSaysNothing) {
 
 TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
     const std::string package = dir.put("package.tr2", make_tr2(2));
-    const std::string base = dir.put("base.tr2", make_tr2(3));
+    const std::string base = dir.put("base.tr2", make_level(LevelSpec(Game::tr2, 3)).bytes);
     CliRun r = run({package, base, dir.file("out.tr2")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(text_of(Msg::PackageSizeMismatch, Language::English)), std::string::npos) << r.err;
@@ -73,6 +75,30 @@ TEST_F(CliExport, BadBasesAndArgumentsFail) {
 
     EXPECT_EQ(run({package, damaged_base}).status, 2);
     EXPECT_EQ(run({package, damaged_base, dir.file("out.tr2"), "extra"}).status, 2);
+}
+
+TEST_F(CliExport, ABaseThatDoesNotWalkToItsEndIsRefusedWithTheWalksReasonAndNothingWritten) {
+    for (const Game game : {Game::tr1, Game::tr2, Game::tr3, Game::tr4, Game::tr5}) {
+        const LevelSpec wanted(game, 1, 2);
+        SCOPED_TRACE(extension_of(game));
+        Bytes cut = make_level(wanted).bytes;
+        cut.resize(cut.size() - 3);
+        const std::string base = dir.put("cut" + extension_of(game), cut);
+        const std::string package = dir.file("package.tga"), output = dir.file("out" + extension_of(game));
+        const Package pages(256, 256);
+        CountingProgress progress;
+        write_package(package, pages, progress);
+        const CliRun r = run({package, base, output});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("Cannot export into \"" + base + "\": its structures cannot be read to their end"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_FALSE(file_exists(output));
+        // The window is told the same before it asks for the output.
+        const auto refusal = export_base_refusal(base, pages);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->message(), Msg::BaseNotWalked);
+    }
 }
 
 }  // namespace

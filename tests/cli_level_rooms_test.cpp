@@ -5,6 +5,7 @@
 #include "core/error.h"
 #include "formats/level_geometry.h"
 #include "model/level_scene.h"
+#include "model/texture_use.h"
 #include "model/workspace.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
@@ -59,6 +60,64 @@ TEST_F(LevelRooms, KeptAsEveryGameWritesThemAndTurnedIntoFacesOnThePackage) {
     }
 }
 
+TEST_F(LevelRooms, ObjectsAreReadAsTheFirstAndFourthGamesWriteThem) {
+    for (const int game : {1, 4}) {
+        SCOPED_TRACE(game);
+        RoomLevelSpec wanted;
+        wanted.game = game;
+        wanted.objects = true;
+        const auto level = read_level_rooms(put(wanted));
+        ASSERT_TRUE(level);
+        ASSERT_EQ(level->room_sprite_count(), 1);
+        const RoomSprite room_sprite = level->rooms[0].sprites[0];
+        EXPECT_EQ(std::tuple(room_sprite.vertex, room_sprite.texture), std::tuple(2, 0));
+        EXPECT_EQ(level->mesh_of_pointer, (std::vector{0, 0, -1}));
+        ASSERT_EQ(level->moveables.size(), 1u);
+        const MoveableDef& lara = level->moveables[0];
+        EXPECT_EQ(lara.meshes, (std::vector{0, 0}));
+        ASSERT_EQ(lara.tree.size(), 1u);
+        EXPECT_EQ(std::tuple(lara.tree[0].flags, lara.tree[0].y), std::tuple(2u, -100));
+        EXPECT_EQ(std::tuple(lara.offset_x, lara.offset_y, lara.offset_z), std::tuple(10, -442, 20));
+        ASSERT_EQ(lara.turns.size(), 2u);
+        EXPECT_EQ(std::tuple(lara.turns[0].x, lara.turns[0].y, lara.turns[1].z, lara.turns[1].x), std::tuple(16384, 0, 32768, 0));
+        const SpriteTextureRef& sprite = level->textures.sprites.at(0);
+        EXPECT_EQ(std::tuple(sprite.width, sprite.height, sprite.left, sprite.top, sprite.right, sprite.bottom),
+                  game == 1 ? std::tuple(8, 16, -20, -40, 20, 0) : std::tuple(8, 16, -16, -64, 16, 0));
+        ASSERT_TRUE(level->sprite_sequence(200));
+        EXPECT_EQ(std::pair(level->sprite_sequence(200)->first, level->sprite_sequence(200)->count), std::pair(0, 1));
+        ASSERT_EQ(level->items.size(), 2u);
+        const PlacedItem& item = level->items[0];
+        EXPECT_EQ(std::tuple(item.room, item.x, item.y, item.z, item.rotation, item.flags), std::tuple(0, 512, -256, 4608, 0x4000, 0x3E00));
+        EXPECT_EQ(level->items[1].room, -1);
+        EXPECT_EQ(std::tuple(level->placed_moveable_count(), level->placed_sprite_item_count(), level->textured_object_face_count()),
+                  std::tuple(1, 1, 3));
+        ASSERT_EQ(level->animated.size(), 1u);
+        EXPECT_EQ(level->animated[0].textures, (std::vector<std::uint16_t>{0, 1}));
+        EXPECT_EQ(level->dressed(lara), &lara) << "no skin in the level";
+    }
+}
+
+TEST_F(LevelRooms, TheUseOfAPixelCountsTheFacesAndSpritesPlacedThroughAnimatedRanges) {
+    for (const int game : {1, 4}) {
+        SCOPED_TRACE(game);
+        RoomLevelSpec wanted;
+        wanted.game = game;
+        wanted.objects = true;
+        Workspace ws;
+        run_task(ws.open(Side::source, put(wanted), nullptr));
+        const TextureUse* use = ws.texture_use(Side::source);
+        ASSERT_TRUE(use && use->counts_placed());
+        // Textures 0 and 1 cycle: each counts the room's quad and two triangles,
+        // the static mesh's face and Lara's two meshes of it; the sprite is
+        // placed in the room and as an item.
+        const PixelUse tile = use->placed_at(100, 30), corner = use->placed_at(5, 256 + 5), sprite = use->placed_at(20, 40);
+        EXPECT_EQ(std::tuple(tile.room_faces, tile.object_faces, tile.sprites), std::tuple(3, 3, 0));
+        EXPECT_EQ(std::tuple(corner.room_faces, corner.object_faces), std::tuple(3, 3));
+        EXPECT_EQ(sprite.sprites, 2);
+        EXPECT_TRUE(use->sampled(100, 30) && !use->sampled(200, 200));
+    }
+}
+
 TEST_F(LevelRooms, APreviewDressesABaseLevelInTheTargetUntilTheTargetHasALevelOfItsOwn) {
     const std::string base = put(RoomLevelSpec{4, 2, 2, 0, {200, 40, 40}, {}, 0});
     Workspace ws;
@@ -85,7 +144,8 @@ TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
                         {4, "mesh vertices", 0x7FFF},      {2, "static meshes placed", 0xFFFF},
                         {3, "rooms", 0xFFFF},              {5, "rooms", 0xFFFFFFFF},
                         {5, "room vertices", 0xFFFF},      {5, "roomlets", 0x10000000},
-                        {5, "vertices offset", 0xFFFFFF00}, {5, "static meshes placed", 0xFFFF}};
+                        {5, "vertices offset", 0xFFFFFF00}, {5, "static meshes placed", 0xFFFF},
+                        {1, "room sprites", 0x7FFF}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.game) + " " + row.field);
         RoomLevelSpec wanted;
@@ -110,11 +170,14 @@ TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
 TEST_F(LevelRooms, InfoPrintsTheCountsOfLevelsOnly) {
     RoomLevelSpec tr4;
     tr4.game = 4;
+    tr4.objects = true;
     const std::string level = put(tr4);
     CliRun r = run_cli({"info", "--rooms", level});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Tomb Raider 4 level: 2 pages; 256 x 512 pixels, 4 x 8 tiles\n"
-                     "rooms: 2, room faces: 3 (1 quads, 2 triangles), static meshes placed: 1\n");
+                     "rooms: 2, room faces: 3 (1 quads, 2 triangles), static meshes placed: 1\n"
+                     "items placed: 2 (1 moveables, 1 sprites), room sprites: 1, textured object faces: 3, "
+                     "animated texture ranges: 1\n");
     const std::string wad = dir.put("w.wad", make_wad(1, 196608));
     r = run_cli({"info", "--rooms", wad});
     EXPECT_EQ(std::pair(r.status, r.err), std::pair(1, std::string("tilesmith-cli: only levels have rooms\n")));

@@ -68,7 +68,7 @@ TEST_F(CliPng, ExportTakesAPngPackage) {
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 256; ++x) package.set_pixel(x, y, pack_rgb(std::uint8_t(x), std::uint8_t(y), 9));
     save_png(dir.file("package.png"), package, progress);
-    write_bytes(dir.file("base.tr4"), make_tr4(2, 900, 1));
+    write_bytes(dir.file("base.tr4"), make_level(LevelSpec(Game::tr4, 2)).bytes);
     const CliRun r = run_cli({"export", dir.file("package.png"), dir.file("base.tr4"), dir.file("out.tr4")});
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(export_level(dir.file("expected.tr4"), dir.file("base.tr4"), package, progress),

@@ -289,11 +289,11 @@ TEST_F(Export, Tr4RoundTripGivesTheSamePackage) {
 TEST_F(Export, SizeMismatchWritesNothing) {
     const std::string tr2 = dir.put("base.tr2", make_tr2(2)), tr4 = dir.put("base.tr4", make_tr4(2));
     const std::string fresh = dir.file("fresh.out"), existing = dir.put("existing.out", {1, 2, 3});
-    Bytes small16 = make_tr4(2, 0);
-    {   // U16 one word short of the package's pages.
+    Bytes small16 = make_level(LevelSpec(Game::tr4, 2)).bytes;
+    {   // U16 one word short of the package's pages; the rest of the level as it was.
         const Tr4Parts parts = split_tr4(small16);
         small16 = tr4_from_streams(parts.u32, parts.stream32, 2 * 131072 - 2,
-                                   zlib_compress(Bytes(2 * 131072 - 2, 0), 6), {});
+                                   zlib_compress(Bytes(2 * 131072 - 2, 0), 6), parts.tail);
     }
     const std::string tr4_small16 = dir.put("small16.tr4", small16);
     const Package right(256, 512), tall(256, 768), narrow(255, 512), wide(320, 512);
@@ -313,7 +313,8 @@ TEST_F(Export, SizeMismatchWritesNothing) {
 
 TEST_F(Export, ChoosesTheWriterByTheBaseExtensionAlone) {
     const Package p = pattern_package(1, 2);
-    const std::string upper = dir.put("BASE.TR4", make_tr4(1)), tr2 = dir.put("base.tr2", make_tr2(1));
+    const std::string upper = dir.put("BASE.TR4", make_level(LevelSpec(Game::tr4, 1)).bytes),
+                      tr2 = dir.put("base.tr2", make_level(LevelSpec(Game::tr2, 1)).bytes);
     ASSERT_EQ(export_level(dir.file("a.tr2"), upper, p, progress), kWritten);  // TR4 layout
     const Bytes stream32 = split_tr4(read_bytes(dir.file("a.tr2"))).stream32;
     EXPECT_EQ(zlib_inflate(stream32.data(), stream32.size()), expected_block32(p, 262144));
@@ -380,9 +381,10 @@ TEST_F(Export, DamagedBasesAreRefusedWithoutTouchingTheOutput) {
 }
 
 // The reader and the export parse a level's header with the same parser, so a
-// damaged header is refused in the same words by both.
+// damaged header the walk passes over is refused in the same words by both;
+// one the walk meets stops the export with the walk's reason first.
 TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
-    const Bytes tr2 = make_tr2(2, 100), tr4 = make_tr4(2, 100);
+    const Bytes tr2 = make_level(LevelSpec(Game::tr2, 2)).bytes, tr4 = make_level(LevelSpec(Game::tr4, 2)).bytes;
     const auto cases = damaged_headers(tr2, tr4);
     const auto refusal = [](const std::function<void()>& run) {
         try {
@@ -400,7 +402,9 @@ TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
             if (base.ends_with(".tr2")) open_tr23(base, read, false, true, progress);
             else open_tr45(base, read, true, progress);
         });
-        EXPECT_EQ(by_reader, refusal([&] { export_level(dir.file("out"), base, p, progress); })) << name;
+        const std::string by_export = refusal([&] { export_level(dir.file("out"), base, p, progress); });
+        const std::string walk_stopped = "Cannot export into \"" + base + "\": its structures cannot be read";
+        EXPECT_TRUE(by_export == by_reader || by_export.starts_with(walk_stopped)) << name << ": " << by_export;
         EXPECT_NE(by_reader.find(base), std::string::npos) << by_reader;
     }
 }
@@ -412,7 +416,7 @@ TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {
         SCOPED_TRACE(ext);
         TempDir folder;
         const std::string base = folder.file(std::string("base") + ext), out = folder.file(std::string("out") + ext);
-        write_bytes(base, ext == std::string(".tr2") ? make_tr2(2) : make_tr4(2));
+        write_bytes(base, make_level(LevelSpec(ext == std::string(".tr2") ? Game::tr2 : Game::tr4, 2)).bytes);
         // How long the new output would be, then the previous output in place.
         ASSERT_EQ(export_level(out, base, pattern_package(2, 2), progress), kWritten);
         const std::size_t full = read_bytes(out).size();

@@ -38,10 +38,10 @@ TEST(ExportCheck, RefusesABaseBeforeTheOutputIsChosenNamingIt) {
     const std::string text = dir.put("notes.txt", {'h', 'i'});
     EXPECT_EQ(english(export_base_refusal(text, two_pages)),
               Phrase(Msg::BaseNotTaken).arg(text).arg(extension_list(FormatRole::export_base)).text(Language::English));
-    const std::string three = dir.put("three.tr2", make_tr2(3));
+    const std::string three = dir.put("three.tr2", make_level(LevelSpec(Game::tr2, 3)).bytes);
     EXPECT_EQ(english(export_base_refusal(three, two_pages)),
               Phrase(Msg::BaseSizeDiffers).arg("256 x 512").arg(three).arg("256 x 768").text(Language::English));
-    EXPECT_EQ(english(export_base_refusal(dir.put("two.tr4", make_tr4(2)), two_pages)), "nothing");
+    EXPECT_EQ(english(export_base_refusal(dir.put("two.tr4", make_level(LevelSpec(Game::tr4, 2)).bytes), two_pages)), "nothing");
     const std::string tr1_named_tr2 = dir.put("tr1.tr2", make_tr1(2).bytes);
     EXPECT_EQ(english(export_base_refusal(tr1_named_tr2, two_pages)),
               Phrase(Msg::FileRefused).arg(tr1_named_tr2).arg(Msg::LevelIsTr1).text(Language::English));

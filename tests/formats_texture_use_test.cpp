@@ -169,5 +169,26 @@ TEST(TextureUse, ThePixelUnderThePointerCountsTheFacesEnclosingItInEachLanguages
         EXPECT_EQ(used_by_faces(count, Language::English).text(Language::English), words);
 }
 
+TEST(TextureUse, TheWordsTellFacesOfRoomsAndObjectsAndSpritesPlacedInEachLanguage) {
+    struct Row {
+        PixelUse use;
+        const char* english;
+        const char* polish;
+    };
+    const Row rows[] = {
+        {{0, 0, 0}, "used by no face", "nie używa go żadna ściana"},
+        {{9, 3, 1}, "used by 12 faces: 9 in rooms, 3 on objects; 1 sprite",
+         "używa go 12 ścian: 9 w pomieszczeniach, 3 na obiektach; 1 sprite"},
+        {{1, 0, 0}, "used by 1 face: 1 in rooms, 0 on objects", "używa go 1 ściana: 1 w pomieszczeniach, 0 na obiektach"},
+        {{0, 2, 3}, "used by 2 faces: 0 in rooms, 2 on objects; 3 sprites",
+         "używają go 2 ściany: 0 w pomieszczeniach, 2 na obiektach; 3 sprite’y"},
+        {{0, 0, 5}, "used by 5 sprites", "używa go 5 sprite’ów"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(used_by(row.use, Language::English).text(Language::English), row.english);
+        EXPECT_EQ(used_by(row.use, Language::Polish).text(Language::Polish), row.polish);
+    }
+}
+
 }  // namespace
 }  // namespace tilesmith

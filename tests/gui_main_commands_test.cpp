@@ -120,12 +120,10 @@ TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
     EXPECT_FALSE(action("file1")->isVisible());
 }
 
-// A Tomb Raider 2/3 level of `pages` pages with distinct filler bytes.
+// A Tomb Raider 2 level of `pages` pages, every structure of its layout in place.
 QByteArray tr2_level(int pages) {
-    QByteArray bytes(1800 + pages * 196608 + 100, '\x11');
-    const qint32 n = pages;
-    std::memcpy(bytes.data() + 1796, &n, 4);
-    return bytes;
+    const Bytes bytes = make_level(LevelSpec(Game::tr2, pages)).bytes;
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {

@@ -42,8 +42,8 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     QMouseEvent move(QEvent::MouseMove, QPointF(used.column * 64 + 31, used.row * 64 + 31), QPointF(), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.findChild<QWidget*>(QStringLiteral("surf2")), &move);
-    const int faces = use->faces_at(used.column * 64 + 31, used.row * 64 + 31).total();
-    EXPECT_TRUE(w.panel_text(8).endsWith(qs(used_by_faces(faces, Language::Polish).text(Language::Polish)))) << faces;
+    const PixelUse placed = use->placed_at(used.column * 64 + 31, used.row * 64 + 31);
+    EXPECT_TRUE(w.panel_text(8).endsWith(qs(used_by(placed, Language::Polish).text(Language::Polish)))) << placed.total();
 
     for (const TileSpot t : {used, unused}) {
         ws().select(Side::target, Rect::of_size(t.column * 64, t.row * 64, 64, 64));

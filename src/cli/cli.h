@@ -7,6 +7,7 @@
 #include "core/package.h"
 #include "core/progress.h"
 #include "formats/dispatch.h"
+#include "formats/level_file.h"
 
 namespace tilesmith::cli {
 
@@ -57,6 +58,8 @@ private:
 // supported ones, the English refusal message, or the rows a short file
 // misses) and returns kFailed.
 int load_package(const std::string& path, Package& package, const ReaderOptions& options);
+// The same for a file read once into its whole value (formats/level_file.h).
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts);
 // Writes with the writer its extension selects; kFailed with a message naming
 // the supported extensions when there is none.
 int save_package(const std::string& path, const Package& package);

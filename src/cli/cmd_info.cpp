@@ -1,13 +1,12 @@
 // tilesmith-cli info: the package size of a file in pixels and tiles; for a
 // level its kind and pages; with --usage, how much of each page its textures
-// map; with --rooms, its rooms' faces and the static meshes placed in them.
+// map; with --rooms, its rooms' faces, the static meshes and items placed in
+// them and the faces of those objects. The file is opened once.
 #include <cstdio>
 
 #include "cli/cli.h"
 #include "core/dimensions.h"
-#include "formats/level_geometry.h"
-#include "formats/level_kind.h"
-#include "formats/level_textures.h"
+#include "formats/level_file.h"
 #include "model/texture_use.h"
 #include "strings/messages.h"
 
@@ -44,29 +43,32 @@ int cmd_info(const std::vector<std::string>& args) {
     if (files.size() > 1) return usage_error("info: unexpected argument \"" + files[1] + "\"");
     const std::string& file = files[0];
 
-    Package package;
-    if (const int status = load_package(file, package, ReaderOptions{}); status != kOk) return status;
+    // The file is opened once: its kind, its pages and, when asked for, its walk.
+    LevelFile read;
+    if (const int status = load_level_file(file, read, usage || rooms ? LevelParts::pages_and_walk : LevelParts::pages_only);
+        status != kOk)
+        return status;
+    const Package& package = read.package;
+    const auto english = [](const Phrase& p) { return p.text(Language::English); };
     std::optional<TextureUse> use;
     if (usage) {
-        const auto refs = read_texture_refs(file);
-        if (!refs) return failure(std::string(text_of(Msg::TextureUseOnlyInLevels, Language::English)));
-        use.emplace(*refs, package.height() / kPageSide);
+        if (read.use_problem) return failure(english(*read.use_problem));
+        if (!read.level) return failure(std::string(text_of(Msg::TextureUseOnlyInLevels, Language::English)));
+        use.emplace(read.level->textures, package.height() / kPageSide);
         // A warning only: the use of every structure the layout defines is known.
-        if (const auto warning = ignored_bytes_warning(file, *refs))
-            std::fprintf(stderr, "tilesmith-cli: %s\n", warning->text(Language::English).c_str());
+        if (const auto warning = read.ignored_bytes_warning())
+            std::fprintf(stderr, "tilesmith-cli: %s\n", english(*warning).c_str());
     }
-    std::optional<LevelGeometry> geometry;
+    const LevelGeometry* geometry = nullptr;
     if (rooms) {
-        geometry = read_level_rooms(file);
-        if (!geometry) return failure(std::string(text_of(Msg::RoomsOnlyInLevels, Language::English)));
+        if (read.rooms_problem) return failure(english(*read.rooms_problem));
+        if (!read.level) return failure(std::string(text_of(Msg::RoomsOnlyInLevels, Language::English)));
+        geometry = read.level.get();
     }
     // A level says what it is and how many pages it holds before its size.
-    const FileFormat* format = format_of_file(file);
-    if (format && format->kind != FormatKind::image) {
+    if (read.format && read.format->kind != FormatKind::image) {
         const int pages = package.height() / kPageSide;
-        const std::string extension = file_extension(file);
-        const std::string kind = level_kind_title(*format, read_level_kind(file), extension);
-        std::printf("%s: %d %s; ", kind.c_str(), pages, pages == 1 ? "page" : "pages");
+        std::printf("%s: %d %s; ", read.kind_title.c_str(), pages, pages == 1 ? "page" : "pages");
     }
     std::printf("%d x %d pixels, %d x %d tiles\n", package.width(), package.height(),
                 package.width() / kTileSide, package.height() / kTileSide);
@@ -75,6 +77,12 @@ int cmd_info(const std::vector<std::string>& args) {
                     geometry->rooms.size(), (long long)(geometry->quad_count() + geometry->triangle_count()),
                     (long long)geometry->quad_count(), (long long)geometry->triangle_count(),
                     (long long)geometry->placed_static_count());
+    if (geometry)
+        std::printf("items placed: %zu (%lld moveables, %lld sprites), room sprites: %lld, textured object faces: %lld, "
+                    "animated texture ranges: %zu\n",
+                    geometry->items.size(), (long long)geometry->placed_moveable_count(),
+                    (long long)geometry->placed_sprite_item_count(), (long long)geometry->room_sprite_count(),
+                    (long long)geometry->textured_object_face_count(), geometry->animated.size());
     if (use) print_usage(*use);
     return std::fflush(stdout) == 0 ? kOk : failure("cannot write to standard output");
 }

@@ -62,6 +62,21 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
     return kOk;
 }
 
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts) {
+    const auto unsupported = [&] {
+        return failure("cannot read \"" + path +
+                       "\": supported input extensions are " + extension_list(FormatRole::read));
+    };
+    TerminalProgress progress("reading");
+    read = read_level_file(path, ReaderOptions{}, progress, parts);
+    if (!read.format || !read.format->read) return unsupported();
+    if (!read.result) return failure("cannot read \"" + path + "\"");
+    // As load_package: a refused file or one with rows missing fails.
+    if (read.result->refusal) return failure(read.result->refusal_text().text(Language::English));
+    if (read.result->warning) return failure(read.result->warning->text(Language::English));
+    return kOk;
+}
+
 int unsupported_output(const std::string& path) {
     return failure("cannot write \"" + path +
                    "\": supported output extensions are " + extension_list(FormatRole::write));

@@ -33,10 +33,14 @@ std::string usage_text() {
     "                                 pixels they map as a whole percent (0% and 100% only for\n"
     "                                 none and all) and the 64 x 64 tiles they leave unused\n"
     "        --rooms                  for a level, also its rooms, their quads and triangles and\n"
-    "                                 the static meshes placed in them, alternate rooms included\n"
+    "                                 the static meshes placed in them, alternate rooms included;\n"
+    "                                 then the items placed (moveables, sprites), the room\n"
+    "                                 sprites, the textured faces of the objects placed and the\n"
+    "                                 animated texture ranges\n"
     "  export PACKAGE BASE OUTPUT\n"
     "      Write PACKAGE into a copy of the level BASE (" + extension_list(FormatRole::export_base) + "),\n"
-    "      a " + tilesmith::supported_games() + " level, named OUTPUT.\n"
+    "      a " + tilesmith::supported_games() + " level, named OUTPUT. A BASE whose structures\n"
+    "      cannot be read to their end (cut short, damaged counts) is refused.\n"
     "  effect ROUTINE[:ARGS] INPUT OUTPUT [--at X,Y]\n"
     "      Run one effect on the 64 x 64 rectangle at package pixel X,Y (default 0,0).\n" +
     tilesmith::cli::effect_usage_lines() +

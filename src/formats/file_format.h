@@ -39,10 +39,14 @@ using FormatReader = ReadResult (*)(const std::string& file_name, Package& packa
                                     const ReaderOptions& options, Progress& progress);
 using FormatWriter = void (*)(const std::string& file_name, const Package& package,
                               Progress& progress);
-// Writes the package into a copy of the base level; see level_export.h. It
-// may step `progress` from two threads at once.
-using LevelExporter = ExportResult (*)(const std::string& output_name, const std::string& base_name,
-                              const Package& package, Progress& progress);
+// The reader of a level or object package from a file already open, so
+// that one opening serves its kind, its pages and its walk.
+using OpenFileReader = ReadResult (*)(InFile& in, Package& package, const ReaderOptions& options,
+                                      Progress& progress);
+// Writes the package into a copy of the base level, open as `base`; see
+// level_export.h. It may step `progress` from two threads at once.
+using LevelExporter = ExportResult (*)(const std::string& output_name, InFile& base, const Package& package,
+                                       Progress& progress);
 
 // One game version of a level format, told by the first four bytes of its
 // files. Each format's file defines its versions beside its entry.
@@ -60,9 +64,10 @@ struct LevelVersion {
     LevelTextureRefs (*walk_textures)(InFile& in);
     // The number of the game (1-5) whose levels these are; 0 for others.
     int game = 0;
-    // The rooms and static meshes, by the same walk; throws Error as
-    // walk_textures does. nullptr with walk_textures.
-    LevelGeometry (*walk_rooms)(InFile& in) = nullptr;
+    // Everything of the level but its pages, texture references included,
+    // by the same walk; throws Error as walk_textures does. nullptr with
+    // walk_textures.
+    LevelGeometry (*walk_level)(InFile& in) = nullptr;
 };
 
 // One entry of the registry. Each format's file defines its entry; the
@@ -91,6 +96,8 @@ struct FileFormat {
     // What reading a byte of such a file costs against a byte of a plain one:
     // pictures that pack many pixels into few bytes cost more.
     int read_cost = 1;
+    // Levels and object packages: `read` from a file already open.
+    OpenFileReader read_open = nullptr;
 };
 
 // The first bytes of a file that signatures look at.

@@ -100,9 +100,8 @@ std::vector<std::uint8_t> pack_block(const std::vector<std::uint8_t>& pages, std
 
 }  // namespace
 
-ExportResult ex_tr23(const std::string& output_name, const std::string& base_name,
-                     const Package& package, Progress& progress) {
-    InFile base(base_name);
+ExportResult ex_tr23(const std::string& output_name, InFile& base, const Package& package, Progress& progress) {
+    const std::string& base_name = base.path();
     // Everything before the 16-bit pages is copied; the parser refuses a base without all of it.
     const Tr23Layout layout = parse_tr23_layout(base, base_name);
     const std::int32_t pages = layout.pages;
@@ -135,9 +134,8 @@ ExportResult ex_tr23(const std::string& output_name, const std::string& base_nam
     return ExportResult::written;
 }
 
-ExportResult ex_tr45(const std::string& output_name, const std::string& base_name,
-                     const Package& package, Progress& progress) {
-    InFile base(base_name);
+ExportResult ex_tr45(const std::string& output_name, InFile& base, const Package& package, Progress& progress) {
+    const std::string& base_name = base.path();
     const Tr45Layout layout = parse_tr45_layout(base, base_name, Tr45Parts::both_blocks);
     const std::int32_t unpacked32 = layout.unpacked32, unpacked16 = layout.unpacked16;
     const std::int64_t rest = layout.rest, pages = layout.pages;
@@ -200,17 +198,44 @@ ExportResult ex_tr45(const std::string& output_name, const std::string& base_nam
     return ExportResult::written;
 }
 
+ExportResult ex_tr23(const std::string& output_name, const std::string& base_name,
+                     const Package& package, Progress& progress) {
+    InFile base(base_name);
+    return ex_tr23(output_name, base, package, progress);
+}
+
+ExportResult ex_tr45(const std::string& output_name, const std::string& base_name,
+                     const Package& package, Progress& progress) {
+    InFile base(base_name);
+    return ex_tr45(output_name, base, package, progress);
+}
+
 ExportResult export_level(const std::string& output_name, const std::string& base_name,
-                          const Package& package, Progress& progress) {
+                          const Package& package, Progress& progress, LevelFile* base_read,
+                          const ReaderOptions& base_options) {
     // Compared by identity: another spelling or a link to the base is the base.
     if (same_file(output_name, base_name)) return ExportResult::output_is_base;
     const FileFormat* format = format_of(base_name);
     if (!format || !format->exporter) return ExportResult::not_a_level;
-    if (const auto why = misnamed_level(*format, base_name)) return ExportResult::base_of_another_kind(*why);
+    InFile base(base_name);
+    // Reading the base's pages, when asked for, takes a fifth of the gauge and
+    // a stop ends it; the walk alone moves nothing.
+    CountingProgress walking;
+    ProgressShare reading(progress, 0, 200), writing(progress, 200, 1000);
+    if (base_read) progress.reset(1000);
+    LevelFile read = naming_file(Msg::CannotReadFile, base_name, [&] {
+        return read_level_file(base, base_options, base_read ? static_cast<Progress&>(reading) : walking,
+                               base_read ? LevelParts::pages_and_walk : LevelParts::walk_only);
+    });
+    if (!read.kind.taken) return ExportResult::base_of_another_kind(read.kind.version->misnamed);
+    // A level cut short or with damaged counts would be copied damaged.
+    if (!read.walked() && read.walk_reason) throw Error(Msg::BaseNotWalked, base_name, *read.walk_reason);
     // Errors about the base name it already; the others are about the output.
-    return naming_file(
-        Msg::CannotWriteFile, output_name,
-        [&] { return format->exporter(output_name, base_name, package, progress); }, base_name);
+    const ExportResult result = naming_file(
+        Msg::CannotWriteFile, output_name, [&] { return format->exporter(output_name, base, package, base_read ? static_cast<Progress&>(writing) : progress); },
+        base_name);
+    if (base_read) *base_read = std::move(read);
+    return result;
 }
 
 }  // namespace tilesmith

@@ -164,10 +164,10 @@ struct LevelGeometry {
 LevelGeometry read_level_geometry(LevelBytes& bytes, const GeometryStretches& found, int game,
                                   LevelTextureRefs textures, const std::string& file_name);
 
-// The geometry of a level file, walked by the version the registry finds for
-// it; nullopt for images, object packages and unknown extensions. Throws
-// Error (Msg::RoomsUnknown, naming the file and why) when its rooms cannot be
-// read, and the errors of reading it.
+// The whole level of a file alone, from the one reading of level_file.h;
+// nullopt for images, object packages and unknown extensions. Throws Error
+// (Msg::RoomsUnknown, naming the file and why) when its rooms cannot be read,
+// and the errors of reading it.
 std::optional<LevelGeometry> read_level_rooms(const std::string& file_name);
 
 // Throws Error naming the file: its rooms cannot be read, and why.

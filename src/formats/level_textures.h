@@ -1,5 +1,5 @@
-// The texture references of a level file, walked on request by the version
-// the registry finds for it. Opening a level never walks them.
+// The texture references of a level file alone, from the one reading of
+// level_file.h: for tests and tools that want nothing else of it.
 #pragma once
 #include <optional>
 #include <string>

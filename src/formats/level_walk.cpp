@@ -120,27 +120,33 @@ void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, 
     w.counted(4, 2, "floor data words");
     const Table mesh_words = w.table(4, 2, "mesh data words");
     const Table mesh_pointers = w.table(4, 4, "mesh pointers");
-    w.counted(4, animation_bytes, "animations");
+    const Table animations = w.table(4, animation_bytes, "animations");
     w.counted(4, 6, "state changes");
     w.counted(4, 8, "animation dispatches");
     w.counted(4, 2, "animation commands");
-    w.counted(4, 4, "mesh tree words");
-    w.counted(4, 2, "frame words");
-    w.counted(4, model_bytes, "models");
+    const Table mesh_tree_words = w.table(4, 4, "mesh tree words");
+    const Table frame_words = w.table(4, 2, "frame words");
+    const Table models = w.table(4, model_bytes, "models");
     const Table static_meshes = w.table(4, 32, "static meshes");
     if (keep) {
         keep->mesh_words = mesh_words;
         keep->mesh_pointers = mesh_pointers;
+        keep->animations = animations;
+        keep->mesh_tree_words = mesh_tree_words;
+        keep->frame_words = frame_words;
+        keep->models = models;
         keep->static_meshes = static_meshes;
     }
 }
 
-void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes) {
+void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes,
+                                     Table* animated) {
     const std::int64_t boxes = w.count(4, "box");
     w.skip(boxes, box_bytes, "boxes");
     w.counted(4, 2, "overlaps");
     w.skip(boxes, zone_bytes, "zones");
-    w.counted(4, 2, "animated texture words");
+    const Table words = w.table(4, 2, "animated texture words");
+    if (animated) *animated = words;
 }
 
 void walk_cinematics_to_sample_indices(LevelWalker& w, std::int64_t sound_map_bytes, bool sample_bytes) {
@@ -195,13 +201,17 @@ void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTex
 void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs) {
     refs.sprites.reserve(refs.sprites.size() + std::size_t(table.count));
     for_each_record(bytes, table, kSpriteTextureBytes, [&](const std::uint8_t* r) {
-        if (mapping == SpriteMapping::size_words) {
-            refs.sprites.push_back({read_u16le(r), r[2], r[3], (read_u16le(r + 4) >> 8) + 1, (read_u16le(r + 6) >> 8) + 1});
-            return;
-        }
         const int left = std::int16_t(read_u16le(r + 8)), top = std::int16_t(read_u16le(r + 10));
         const int right = std::int16_t(read_u16le(r + 12)), bottom = std::int16_t(read_u16le(r + 14));
-        refs.sprites.push_back({read_u16le(r), left, top, std::max(right - left, 0), std::max(bottom - top, 0)});
+        if (mapping == SpriteMapping::size_words) {
+            refs.sprites.push_back({read_u16le(r), r[2], r[3], (read_u16le(r + 4) >> 8) + 1,
+                                    (read_u16le(r + 6) >> 8) + 1, left, top, right, bottom});
+            return;
+        }
+        const int width = std::max(right - left, 0), height = std::max(bottom - top, 0);
+        const int half = width * kSpriteUnitsPerPixel / 2;
+        refs.sprites.push_back({read_u16le(r), left, top, width, height, -half, -height * kSpriteUnitsPerPixel,
+                                width * kSpriteUnitsPerPixel - half, 0});
     });
 }
 

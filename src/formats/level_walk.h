@@ -113,6 +113,8 @@ struct RoomStretch {
 struct GeometryStretches {
     std::vector<RoomStretch> rooms;
     Table mesh_words, mesh_pointers, static_meshes;
+    Table animations, mesh_tree_words, frame_words, models;
+    Table sprite_sequences, items, animated_words;
 };
 
 // The structures the games share, with what differs between them.
@@ -123,11 +125,14 @@ struct RoomLayout {
 // ambient light, lights, static meshes, then alternate room, flags and more.
 // With `keep`, where its parts lie is added to it.
 void walk_room(LevelWalker& w, const RoomLayout& room, GeometryStretches* keep = nullptr);
-// From the floor data to the static meshes; with `keep`, where the mesh tables lie.
+// From the floor data to the static meshes; with `keep`, where the mesh,
+// animation, mesh tree, frame and model tables lie.
 void walk_meshes_to_static_meshes(LevelWalker& w, std::int64_t animation_bytes, std::int64_t model_bytes,
                                   GeometryStretches* keep = nullptr);
-// The boxes, overlaps and zones, then the animated texture words.
-void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes);
+// The boxes, overlaps and zones, then the animated texture words, whose
+// place goes to `animated` when given.
+void walk_boxes_to_animated_textures(LevelWalker& w, std::int64_t box_bytes, std::int64_t zone_bytes,
+                                     Table* animated = nullptr);
 
 // From the cinematic frames to the sample indices, which end the walk; the
 // first game keeps its sample bytes before the indices.
@@ -150,9 +155,11 @@ void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTex
                           LevelTextureRefs& refs);
 // Sprite textures: 16 bytes each, the page word, x and y bytes, width and
 // height words, then left, top, right and bottom words. Tomb Raider 1-3 map
-// x, y and the width and height, which hold (pixels - 1) x 256 + 255 (the
-// sides place the sprite in the world); Tomb Raider 4 and 5 map the sides,
-// pixel edges on the page.
+// x, y and the width and height, which hold (pixels - 1) x 256 + 255, and
+// the sides place the sprite in the world; Tomb Raider 4 and 5 map the
+// sides, pixel edges on the page, and give no size in the world: theirs is
+// kSpriteUnitsPerPixel units a pixel, centred across, standing on its place.
+constexpr int kSpriteUnitsPerPixel = 4;
 constexpr std::int64_t kSpriteTextureBytes = 16;
 enum class SpriteMapping { size_words, side_words };
 void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs);

@@ -36,15 +36,17 @@ void walk_head(Walker& w, Tr1Layout& layout, GeometryStretches* keep) {
     walk_meshes_to_static_meshes(w, 32, 18, keep);
     layout.object_textures = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     layout.sprite_textures = w.table(4, kSpriteTextureBytes, "sprite textures");
-    w.counted(4, 8, "sprite sequences");
+    const Table sequences = w.table(4, 8, "sprite sequences");
+    if (keep) keep->sprite_sequences = sequences;
 }
 
-// From the cameras to the end of the light map.
-void walk_middle(Walker& w) {
+// From the cameras to the end of the light map; where the animated texture
+// words and the items lie goes to `keep`.
+void walk_middle(Walker& w, GeometryStretches& keep) {
     w.counted(4, 16, "cameras");
     w.counted(4, 16, "sound sources");
-    walk_boxes_to_animated_textures(w, 20, 12);
-    w.counted(4, 22, "items");
+    walk_boxes_to_animated_textures(w, 20, 12, &keep.animated_words);
+    keep.items = w.table(4, 22, "items");
     w.skip_bytes(kLightMapBytes, "light map");
 }
 
@@ -121,8 +123,9 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
     }
 
     // The usual order: the palette after the light map.
+    GeometryStretches usual_found, early_found;
     Walker usual = head;
-    walk_middle(usual);
+    walk_middle(usual, usual_found);
     const std::int64_t usual_palette = usual.at();
     usual.skip_bytes(kPaletteBytes, "palette");
     walk_cinematics_to_sample_indices(usual, kSoundMapBytes, true);
@@ -131,7 +134,7 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
     Walker early = head;
     const std::int64_t early_palette = early.at();
     early.skip_bytes(kPaletteBytes, "palette");
-    walk_middle(early);
+    walk_middle(early, early_found);
     walk_cinematics_to_sample_indices(early, kSoundMapBytes, true);
 
     const bool prefer_early = file_extension(in.path()) == ".tub";
@@ -141,6 +144,11 @@ std::optional<Tr1Layout> try_walk_tr1(InFile& in, std::optional<Phrase>& problem
         return std::nullopt;
     }
     layout.palette_after_sprites = chosen == &early;
+    if (keep) {
+        const GeometryStretches& found = layout.palette_after_sprites ? early_found : usual_found;
+        keep->animated_words = found.animated_words;
+        keep->items = found.items;
+    }
     layout.palette_offset = layout.palette_after_sprites ? early_palette : usual_palette;
     layout.ignored = chosen->ignored();
     return layout;
@@ -175,7 +183,7 @@ LevelTextureRefs walk_tr1_textures(InFile& in) {
     return refs_of(bytes, *layout);
 }
 
-LevelGeometry walk_tr1_rooms(InFile& in) {
+LevelGeometry walk_tr1_level(InFile& in) {
     std::optional<Phrase> problem;
     GeometryStretches found;
     const auto layout = try_walk_tr1(in, problem, &found);
@@ -184,9 +192,7 @@ LevelGeometry walk_tr1_rooms(InFile& in) {
     return read_level_geometry(bytes, found, 1, refs_of(bytes, *layout), in.path());
 }
 
-ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent,
-                    Progress& progress) {
-    InFile in(file_name);
+ReadResult open_tr1(InFile& in, Package& package, bool correct_transparent, Progress& progress) {
     const Tr1Layout layout = walk_checked(in);
     auto rgb = read_palette(in, layout.palette_offset);
 
@@ -215,9 +221,7 @@ ReadResult open_tr1(const std::string& file_name, Package& package, bool correct
     return read_result_of(package);
 }
 
-ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
-                    Progress& progress) {
-    InFile base(base_name);
+ExportResult ex_tr1(const std::string& output_name, InFile& base, const Package& package, Progress& progress) {
     const Tr1Layout layout = walk_checked(base);
     if (package.width() != kPageSide || std::int64_t(package.height()) != layout.pages * kPageSide)
         return ExportResult::package_size_mismatch;
@@ -248,6 +252,17 @@ ExportResult ex_tr1(const std::string& output_name, const std::string& base_name
     return ExportResult::written;
 }
 
+ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent, Progress& progress) {
+    InFile in(file_name);
+    return open_tr1(in, package, correct_transparent, progress);
+}
+
+ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
+                    Progress& progress) {
+    InFile base(base_name);
+    return ex_tr1(output_name, base, package, progress);
+}
+
 namespace {
 
 constexpr FileExtension kTr1Extensions[] = {{".phd", Msg::Tr1LevelFilter}, {".tub", Msg::Tr1LevelFilter}};
@@ -255,18 +270,22 @@ constexpr std::string_view kTr1VersionExtensions[] = {".phd", ".tub"};
 
 bool tr1_signature(const std::uint8_t* first) { return read_u32le(first) == 0x00000020u; }
 
+ReadResult read_tr1_open(InFile& in, Package& package, const ReaderOptions& options, Progress& progress) {
+    return open_tr1(in, package, options.correct_transparent, progress);
+}
+
 ReadResult read_tr1_format(const std::string& file_name, Package& package, const ReaderOptions& options,
                            Progress& progress) {
     return open_tr1(file_name, package, options.correct_transparent, progress);
 }
 
 constinit const LevelVersion kTr1Version{"Tomb Raider 1 level", tr1_signature, kTr1VersionExtensions,
-                                        Msg::LevelIsTr1, walk_tr1_textures, 1, walk_tr1_rooms};
+                                        Msg::LevelIsTr1, walk_tr1_textures, 1, walk_tr1_level};
 constexpr const LevelVersion* kTr1Versions[] = {&kTr1Version};
 
 }  // namespace
 
 constinit const FileFormat kTr1Format{FormatKind::level, kTr1Extensions, Msg::Tr1LevelFilter, read_tr1_format,
-                                      nullptr, ex_tr1, kTr1Versions};
+                                      nullptr, ex_tr1, kTr1Versions, {}, nullptr, 1, read_tr1_open};
 
 }  // namespace tilesmith

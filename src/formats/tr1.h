@@ -39,17 +39,18 @@ Tr1Layout walk_tr1(InFile& in);
 // (refuse_texture_walk) when the level cannot be walked.
 LevelTextureRefs walk_tr1_textures(InFile& in);
 // The rooms and static meshes of the same walk; throws Error (refuse_room_walk).
-LevelGeometry walk_tr1_rooms(InFile& in);
+LevelGeometry walk_tr1_level(InFile& in);
 
 // Each pixel is its palette entry times four; index 0, the game's transparent
 // colour, reads as magenta while `correct_transparent` is set.
-ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent,
-                    Progress& progress);
+ReadResult open_tr1(InFile& in, Package& package, bool correct_transparent, Progress& progress);
+ReadResult open_tr1(const std::string& file_name, Package& package, bool correct_transparent, Progress& progress);
 
 // Writes the package into a copy of the base with each pixel turned into the
 // nearest palette colour of entries 1..255 (magenta into index 0); everything
 // but the 8-bit pages stays byte for byte. package_size_mismatch when the
 // package does not have the size of the base's pages (nothing written then).
+ExportResult ex_tr1(const std::string& output_name, InFile& base, const Package& package, Progress& progress);
 ExportResult ex_tr1(const std::string& output_name, const std::string& base_name, const Package& package,
                     Progress& progress);
 

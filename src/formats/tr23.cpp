@@ -10,9 +10,8 @@
 
 namespace tilesmith {
 
-ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bit,
-                     bool correct_transparent, Progress& progress) {
-    InFile in(file_name);
+ReadResult open_tr23(InFile& in, Package& package, bool as_8bit, bool correct_transparent, Progress& progress) {
+    const std::string& file_name = in.path();
     const Tr23Layout layout = parse_tr23_layout(in, file_name);
 
     // The palette is read in both modes, as the level stores it.
@@ -62,6 +61,12 @@ ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bi
     return read_result_of(package, file_name, missing_rows);
 }
 
+ReadResult open_tr23(const std::string& file_name, Package& package, bool as_8bit, bool correct_transparent,
+                     Progress& progress) {
+    InFile in(file_name);
+    return open_tr23(in, package, as_8bit, correct_transparent, progress);
+}
+
 namespace {
 
 constexpr FileExtension kTr23Extensions[] = {{".tr2", Msg::Tr23Filter}};
@@ -71,9 +76,14 @@ ReadResult read_tr23_format(const std::string& file_name, Package& package, cons
     return open_tr23(file_name, package, options.as_8bit, options.correct_transparent, progress);
 }
 
+ReadResult read_tr23_open(InFile& in, Package& package, const ReaderOptions& options, Progress& progress) {
+    return open_tr23(in, package, options.as_8bit, options.correct_transparent, progress);
+}
+
 }  // namespace
 
 constinit const FileFormat kTr23Format{FormatKind::level, kTr23Extensions, Msg::Tr25Filter,
-                                       read_tr23_format, nullptr, ex_tr23, kTr23Versions, "Tomb Raider 2/3 level"};
+                                       read_tr23_format, nullptr, ex_tr23, kTr23Versions, "Tomb Raider 2/3 level",
+                                       nullptr, 1, read_tr23_open};
 
 }  // namespace tilesmith

@@ -30,11 +30,11 @@ void walk_head(LevelWalker& w, Game game, GeometryStretches* keep) {
     walk_meshes_to_static_meshes(w, 32, 18, keep);
 }
 
-// From the cameras to the animated textures.
-void walk_middle(LevelWalker& w) {
+// From the cameras to the animated textures, whose words' place goes to `keep`.
+void walk_middle(LevelWalker& w, GeometryStretches& keep) {
     w.counted(4, 16, "cameras");
     w.counted(4, 16, "sound sources");
-    walk_boxes_to_animated_textures(w, 8, 20);
+    walk_boxes_to_animated_textures(w, 8, 20, &keep.animated_words);
 }
 
 LevelTextureRefs refs_of(LevelBytes& bytes, const Table& objects, const Table& sprites, std::int64_t ignored) {
@@ -53,23 +53,30 @@ LevelTextureRefs walk_tr2(InFile& in, GeometryStretches* keep) {
     walk_head(head, Game::tr2, keep);
     const Table objects = head.table(4, kTr123ObjectTexture.record_bytes, "object textures");
     const Table sprites = head.table(4, kSpriteTextureBytes, "sprite textures");
-    head.counted(4, 8, "sprite sequences");
+    const Table sequences = head.table(4, 8, "sprite sequences");
     if (!head.ok()) refuse_texture_walk(in.path(), head.problem());
 
+    GeometryStretches usual_found, demo_found;
     LevelWalker usual = head;
-    walk_middle(usual);
-    usual.counted(4, 24, "items");
+    walk_middle(usual, usual_found);
+    usual_found.items = usual.table(4, 24, "items");
     usual.skip_bytes(kLightMapBytes, "light map");
     walk_cinematics_to_sample_indices(usual, kSoundMapBytes, false);
 
     LevelWalker demo = head;
     demo.skip_bytes(kLightMapBytes, "light map");
-    walk_middle(demo);
-    demo.counted(4, 24, "items");
+    walk_middle(demo, demo_found);
+    demo_found.items = demo.table(4, 24, "items");
     walk_cinematics_to_sample_indices(demo, kSoundMapBytes, false);
 
     const LevelWalker* chosen = best_walk({&usual, &demo});
     if (!chosen) refuse_texture_walk(in.path(), usual.problem());
+    if (keep) {
+        const GeometryStretches& found = chosen == &usual ? usual_found : demo_found;
+        keep->sprite_sequences = sequences;
+        keep->animated_words = found.animated_words;
+        keep->items = found.items;
+    }
     return refs_of(bytes, objects, sprites, chosen->ignored());
 }
 
@@ -89,14 +96,20 @@ LevelTextureRefs walk_tr3(InFile& in, GeometryStretches* keep) {
         return refs;
     }
     walk_head(w, Game::tr3, keep);
+    GeometryStretches found;
     const Table sprites = w.table(4, kSpriteTextureBytes, "sprite textures");
-    w.counted(4, 8, "sprite sequences");
-    walk_middle(w);
+    found.sprite_sequences = w.table(4, 8, "sprite sequences");
+    walk_middle(w, found);
     const Table objects = w.table(4, kTr123ObjectTexture.record_bytes, "object textures");
-    w.counted(4, 24, "items");
+    found.items = w.table(4, 24, "items");
     w.skip_bytes(kLightMapBytes, "light map");
     walk_cinematics_to_sample_indices(w, kSoundMapBytes, false);
     if (!w.ok()) refuse_texture_walk(in.path(), w.problem());
+    if (keep) {
+        keep->sprite_sequences = found.sprite_sequences;
+        keep->animated_words = found.animated_words;
+        keep->items = found.items;
+    }
     return refs_of(bytes, objects, sprites, w.ignored());
 }
 
@@ -104,7 +117,7 @@ LevelTextureRefs walk_tr2_textures(InFile& in) { return walk_tr2(in, nullptr); }
 LevelTextureRefs walk_tr3_textures(InFile& in) { return walk_tr3(in, nullptr); }
 
 template <LevelTextureRefs (*walk)(InFile&, GeometryStretches*), int game>
-LevelGeometry walk_rooms(InFile& in) {
+LevelGeometry walk_level(InFile& in) {
     GeometryStretches found;
     LevelTextureRefs refs = walk(in, &found);
     FileBytes bytes(in);
@@ -120,9 +133,9 @@ bool tr3_signature(const std::uint8_t* first) {
 }
 
 constinit const LevelVersion kTr2Version{"Tomb Raider 2 level", tr2_signature, kTr2Extensions, Msg::LevelIsTr2,
-                                        walk_tr2_textures, 2, walk_rooms<walk_tr2, 2>};
+                                        walk_tr2_textures, 2, walk_level<walk_tr2, 2>};
 constinit const LevelVersion kTr3Version{"Tomb Raider 3 level", tr3_signature, kTr2Extensions, Msg::LevelIsTr3,
-                                        walk_tr3_textures, 3, walk_rooms<walk_tr3, 3>};
+                                        walk_tr3_textures, 3, walk_level<walk_tr3, 3>};
 
 }  // namespace
 

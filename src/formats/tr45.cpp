@@ -64,9 +64,8 @@ void check_inflatable(const std::string& file_name, std::int64_t unpacked, std::
 
 }  // namespace
 
-ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
-                     Progress& progress) {
-    InFile in(file_name);
+ReadResult open_tr45(InFile& in, Package& package, bool correct_transparent, Progress& progress) {
+    const std::string& file_name = in.path();
     const Tr45Layout layout = parse_tr45_layout(in, file_name, Tr45Parts::block32);
     const std::int32_t unpacked = layout.unpacked32, packed = layout.packed32;
     const std::int64_t pages = layout.pages;
@@ -133,6 +132,12 @@ ReadResult open_tr45(const std::string& file_name, Package& package, bool correc
     return read_result_of(package);
 }
 
+ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
+                     Progress& progress) {
+    InFile in(file_name);
+    return open_tr45(in, package, correct_transparent, progress);
+}
+
 namespace {
 
 constexpr FileExtension kTr45Extensions[] = {{".tr4", Msg::Tr4Filter}, {".trc", Msg::Tr5Filter}};
@@ -142,9 +147,14 @@ ReadResult read_tr45_format(const std::string& file_name, Package& package, cons
     return open_tr45(file_name, package, options.correct_transparent, progress);
 }
 
+ReadResult read_tr45_open(InFile& in, Package& package, const ReaderOptions& options, Progress& progress) {
+    return open_tr45(in, package, options.correct_transparent, progress);
+}
+
 }  // namespace
 
 constinit const FileFormat kTr45Format{FormatKind::level, kTr45Extensions, Msg::Tr25Filter,
-                                       read_tr45_format, nullptr, ex_tr45, kTr45Versions};
+                                       read_tr45_format, nullptr, ex_tr45, kTr45Versions, {}, nullptr, 1,
+                                       read_tr45_open};
 
 }  // namespace tilesmith

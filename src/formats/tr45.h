@@ -13,6 +13,7 @@ extern const FileFormat kTr45Format;
 // signatures and texture walks.
 extern const LevelVersion* const kTr45Versions[4];
 
+ReadResult open_tr45(InFile& in, Package& package, bool correct_transparent, Progress& progress);
 ReadResult open_tr45(const std::string& file_name, Package& package, bool correct_transparent,
                      Progress& progress);
 

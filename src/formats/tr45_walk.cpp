@@ -48,15 +48,21 @@ Found walk_level_data(LevelWalker& w, Game game, GeometryStretches* keep) {
     walk_meshes_to_static_meshes(w, 40, tr4 ? 18 : 20, keep);
     w.marker(tr4 ? std::string_view("SPR") : std::string_view("SPR\0", 4));
     found.sprites = w.table(4, kSpriteTextureBytes, "sprite textures");
-    w.counted(4, 8, "sprite sequences");
+    const Table sequences = w.table(4, 8, "sprite sequences");
     w.counted(4, 16, "cameras");
     w.counted(4, 40, "flyby cameras");
     w.counted(4, 16, "sound sources");
-    walk_boxes_to_animated_textures(w, 8, 20);
+    Table animated;
+    walk_boxes_to_animated_textures(w, 8, 20, &animated);
     w.skip_bytes(1, "animated texture range count");
     w.marker(tr4 ? std::string_view("TEX") : std::string_view("TEX\0", 4));
     found.objects = w.table(4, tr4 ? 38 : 40, "object textures");
-    w.counted(4, 24, "items");
+    const Table items = w.table(4, 24, "items");
+    if (keep) {
+        keep->sprite_sequences = sequences;
+        keep->animated_words = animated;
+        keep->items = items;
+    }
     w.counted(4, 24, "AI objects");
     w.counted(2, 1, "demo data bytes");
     w.skip_bytes((tr4 ? 370 : 450) * 2, "sound map");
@@ -170,7 +176,7 @@ LevelTextureRefs walk_tr4_textures(InFile& in) { return walk_tr45(in, Game::tr4,
 LevelTextureRefs walk_tr5_textures(InFile& in) { return walk_tr45(in, Game::tr5, nullptr, nullptr); }
 
 template <Game game>
-LevelGeometry walk_tr45_rooms(InFile& in) {
+LevelGeometry walk_tr45_level(InFile& in) {
     GeometryStretches found;
     LevelGeometry geometry;
     walk_tr45(in, game, &found, &geometry);
@@ -188,9 +194,9 @@ constexpr std::string_view kTr5Extensions[] = {".trc"};
 // "TR4\0" under another extension: the bytes do not tell 4 from 5. Remastered
 // levels are read under no extension.
 constinit const LevelVersion kTr4Version{"Tomb Raider 4 level", tr45_signature, kTr4Extensions, Msg::LevelIsTr45,
-                                        walk_tr4_textures, 4, walk_tr45_rooms<Game::tr4>};
+                                        walk_tr4_textures, 4, walk_tr45_level<Game::tr4>};
 constinit const LevelVersion kTr5Version{"Tomb Raider 5 level", tr45_signature, kTr5Extensions, Msg::LevelIsTr45,
-                                        walk_tr5_textures, 5, walk_tr45_rooms<Game::tr5>};
+                                        walk_tr5_textures, 5, walk_tr45_level<Game::tr5>};
 constinit const LevelVersion kTrx4Version{"remastered Tomb Raider 4 level", trx4_signature, {}, Msg::RemasteredTr4,
                                          nullptr};
 constinit const LevelVersion kTrx5Version{"remastered Tomb Raider 5 level", trx5_signature, {}, Msg::RemasteredTr5,

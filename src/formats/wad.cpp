@@ -9,8 +9,8 @@
 
 namespace tilesmith {
 
-ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress) {
-    InFile in(file_name);
+ReadResult open_wad(InFile& in, Package& package, Progress& progress) {
+    const std::string& file_name = in.path();
     const WadLayout layout = parse_wad_layout(in, file_name);
     // A map cut short still loads with its missing rows transparent, but the
     // file must reach at least the page before the last: a page count beyond
@@ -47,6 +47,11 @@ ReadResult open_wad(const std::string& file_name, Package& package, Progress& pr
     return read_result_of(package, file_name, missing_rows);
 }
 
+ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress) {
+    InFile in(file_name);
+    return open_wad(in, package, progress);
+}
+
 namespace {
 
 constexpr FileExtension kWadExtensions[] = {{".wad", Msg::WadFilter}};
@@ -56,9 +61,14 @@ ReadResult read_wad_format(const std::string& file_name, Package& package, const
     return open_wad(file_name, package, progress);
 }
 
+ReadResult read_wad_open(InFile& in, Package& package, const ReaderOptions&, Progress& progress) {
+    return open_wad(in, package, progress);
+}
+
 }  // namespace
 
 constinit const FileFormat kWadFormat{FormatKind::object_package, kWadExtensions, Msg::WadFilter,
-                                      read_wad_format, nullptr, nullptr, {}, "Tomb Raider object package"};
+                                      read_wad_format, nullptr, nullptr, {}, "Tomb Raider object package",
+                                      nullptr, 1, read_wad_open};
 
 }  // namespace tilesmith

@@ -10,6 +10,7 @@ namespace tilesmith {
 
 extern const FileFormat kWadFormat;
 
+ReadResult open_wad(InFile& in, Package& package, Progress& progress);
 ReadResult open_wad(const std::string& file_name, Package& package, Progress& progress);
 
 }  // namespace tilesmith

@@ -13,7 +13,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "formats/dispatch.h"
-#include "formats/level_textures.h"
+#include "formats/level_file.h"
 #include "model/tile_match.h"
 
 namespace tilesmith {
@@ -33,8 +33,12 @@ struct Loaded {
 Loaded load(const std::string& file, const CollectOptions& options) {
     Loaded loaded;
     try {
+        // Read once; with --used-only the level's walk comes with its pages.
         CountingProgress progress;
-        const auto result = read_package(file, loaded.package, options.reader, progress);
+        LevelFile read =
+            read_level_file(file, options.reader, progress, options.used_only ? LevelParts::pages_and_walk : LevelParts::pages_only);
+        loaded.package = std::move(read.package);
+        const std::optional<ReadResult>& result = read.result;
         if (!result) {
             loaded.failure = Phrase(Msg::FileRefused).arg(file).arg(Msg::UnknownImageType);
             return loaded;
@@ -42,10 +46,10 @@ Loaded load(const std::string& file, const CollectOptions& options) {
         if (result->refused()) loaded.failure = result->refusal_text();
         else if (result->warning) loaded.failure = *result->warning;
         if (loaded.failure) return loaded;
+        // A level whose structures cannot be walked is refused, as before.
+        if (options.used_only && read.use_problem) throw Error(*read.use_problem);
         std::optional<TextureUse> use;
-        if (options.used_only)
-            if (const auto refs = read_texture_refs(file))
-                use.emplace(*refs, loaded.package.height() / kPageSide);
+        if (options.used_only && read.level) use.emplace(read.level->textures, loaded.package.height() / kPageSide);
         const long long count = whole_tile_count(loaded.package);
         loaded.taken.reserve(std::size_t(count));
         for (long long n = 0; n < count; ++n) {

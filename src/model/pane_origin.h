@@ -12,9 +12,13 @@ namespace tilesmith {
 
 class LevelScene;
 class TextureUse;
+struct LevelGeometry;
 
 struct PaneOrigin {
     std::string file;  // empty: not read from a file (new, pasted)
+    // The whole level the file was read into; null for images, object
+    // packages and a level whose structures cannot be walked.
+    std::shared_ptr<const LevelGeometry> level;
     // The level's texture use; null for images, object packages and a level
     // whose structures cannot be walked.
     std::shared_ptr<const TextureUse> use;

@@ -9,16 +9,14 @@
 // For the window:
 //   - outline: object_faces() (three or four corners each, in order, on pixel
 //     edges: a face over a whole tile has corners 0 and 64) and sprite_rects();
-//   - dimming: used(x, y) is false for a pixel no texture maps;
-//   - status bar: used_by_faces(faces_at(x, y).total(), language), the
-//     words for the textures mapping the pixel under the pointer;
+//   - dimming: sampled(x, y) is false for a pixel no placed face or sprite
+//     samples (used(x, y) for a pixel no texture maps at all);
+//   - status bar: used_by(placed_at(x, y), language), the words for the
+//     faces and sprites of the level that sample the pixel under the pointer;
 //   - after an export: used_among(changed tiles) for "%1 tiles changed, %2 of
 //     them used by the level" (Msg::TilesChangedUsed).
-// Build it when asked for, from the level file the package was read from:
-//   if (auto refs = read_texture_refs(file_name))   // formats/level_textures.h
-//       use = TextureUse(*refs, package.height() / kPageSide);
-// read_texture_refs throws Error (Msg::TextureUseUnknown, naming the file and
-// why) for a level it cannot walk: its pages are fine, its use is unknown.
+// Build it from the level's value, read with its pages (formats/level_file.h):
+//   use = TextureUse(*file.level, file.package.height() / kPageSide);
 // Placing the references of a 64-page level takes some tens of milliseconds;
 // keep the TextureUse beside the package it was read with.
 #pragma once
@@ -27,6 +25,7 @@
 #include <span>
 #include <vector>
 
+#include "formats/level_geometry.h"
 #include "formats/texture_refs.h"
 #include "model/rect.h"
 #include "strings/phrase.h"
@@ -55,6 +54,16 @@ struct TileUse {
     int total() const { return objects + sprites; }
 };
 
+// What of a level samples a pixel: faces of its rooms, faces of the static
+// meshes and moveables placed in it, and sprites placed (room sprites and
+// sprite items). A face whose texture is animated samples every texture of
+// its range.
+struct PixelUse {
+    int room_faces = 0, object_faces = 0, sprites = 0;
+    int faces() const { return room_faces + object_faces; }
+    int total() const { return faces() + sprites; }
+};
+
 class TextureUse {
 public:
     // No level: nothing is mapped, and there are no pages.
@@ -63,6 +72,9 @@ public:
     // to pages the package does not have are counted but not placed; faces
     // reaching past a page's edge are cut at it.
     TextureUse(const LevelTextureRefs& refs, int pages);
+    // The same for a whole level, which also counts the faces and sprites
+    // placed that use each texture.
+    TextureUse(const LevelGeometry& level, int pages);
 
     int pages() const { return pages_; }
     // The counts of the level's own tables, placed or not.
@@ -85,26 +97,48 @@ public:
     // Of these tiles, how many some texture maps (each counted once).
     int used_among(std::span<const TileSpot> tiles) const;
 
+    // Whether the use of each texture by faces and sprites placed is known
+    // (built from a whole level).
+    bool counts_placed() const { return counts_placed_; }
+    // The faces and sprites placed that sample the pixel; zeros outside the
+    // pages and without counts_placed().
+    PixelUse placed_at(int x, int y) const;
+    // Whether some face or sprite placed samples the pixel; used(x, y) when
+    // not counts_placed().
+    bool sampled(int x, int y) const;
+
     // Per page: mapped pixels of its 65536, and its tiles (of 16) no texture maps.
     int used_pixels(int page) const;
     int unused_tiles(int page) const;
 
 private:
-    void place_face(const ObjectTextureRef& ref);
-    void place_rect(const SpriteTextureRef& ref);
+    void place(const LevelTextureRefs& refs);
+    void place_face(const ObjectTextureRef& ref, bool sampled);
+    void place_rect(const SpriteTextureRef& ref, bool sampled);
+    void count_placed(const LevelGeometry& level);
     std::size_t tile_index(int column, int row) const;
 
     int pages_ = 0;
     int object_count_ = 0, sprite_count_ = 0, off_page_ = 0;
     std::vector<MappedFace> faces_;
     std::vector<MappedRect> rects_;
-    std::vector<std::uint8_t> mapped_;  // a byte a package pixel: non-zero when mapped
+    // Of each object texture placed (faces_, in order): its index, and the
+    // room and object faces that use it; of each sprite texture (rects_) the sprites.
+    std::vector<int> face_texture_, rect_texture_;
+    std::vector<int> room_faces_, object_faces_, sprites_placed_;
+    bool counts_placed_ = false;
+    // A byte a package pixel: bit 0 when a texture maps it, bit 1 when a
+    // face or sprite placed samples it.
+    std::vector<std::uint8_t> mapped_;
     std::vector<TileUse> tiles_;        // a tile at a time, row by row
 };
 
 // The status bar's words for the textures mapping a pixel, as the language
 // writes their count: "used by no face", "used by 1 face", "used by 2 faces".
 Phrase used_by_faces(int count, Language language);
+// The same for what a level places: "used by 12 faces: 9 in rooms, 3 on
+// objects; 1 sprite", "used by 2 sprites", "used by no face".
+Phrase used_by(const PixelUse& use, Language language);
 
 // A share of a page as a whole percent for people: rounded to the nearest,
 // but 0 only when nothing and 100 only when everything is used.

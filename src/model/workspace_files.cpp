@@ -9,7 +9,7 @@
 #include "formats/export_check.h"
 #include "formats/format_registry.h"
 #include "formats/level_export.h"
-#include "formats/level_textures.h"
+#include "formats/level_file.h"
 #include "formats/save_checks.h"
 #include "model/workspace.h"
 
@@ -49,16 +49,14 @@ struct OpenedFile {
     std::optional<Phrase> use_note;  // why the texture use could not be read, or what it left out
 };
 
-// How many of `after`'s tiles differ from the base's pages (read with
-// `ttcolor`) and how many of them the level maps; nullopt when that cannot be
-// read: the output is written all the same, and the note says only that.
-std::optional<Phrase> export_note(const std::string& base, const Package& after, bool ttcolor, Progress& progress) {
+// How many of `after`'s tiles differ from the base's pages and how many of
+// them the level maps; nullopt when the base's use is unknown: the output is
+// written all the same, and the note says only that.
+std::optional<Phrase> export_note(const LevelFile& base, const Package& after) {
     try {
-        const auto refs = read_texture_refs(base);
-        if (!refs) return std::nullopt;
-        Package before;
-        read_package(base, before, ReaderOptions{false, ttcolor}, progress);
-        const TextureUse use(*refs, before.height() / kPageSide);
+        if (!base.level || !base.result || base.result->refused()) return std::nullopt;
+        const Package& before = base.package;
+        const TextureUse use(base.level->textures, before.height() / kPageSide);
         std::vector<TileSpot> changed;
         for (int row = 0; row * kTileSide < after.height(); ++row)
             for (int column = 0; column * kTileSide < after.width(); ++column) {
@@ -83,30 +81,32 @@ void run_here(const Task& task, Progress& progress) { task.work(progress)(); }
 Task Workspace::open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then) {
     const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
     Job::Work work = [this, side, file_name, reader, then = std::move(then)](Progress& progress) -> Job::Commit {
-        // Read aside: an error or a refusal leaves the workspace as it was.
+        // Read aside, once: an error or a refusal leaves the workspace as it was.
         auto opened = std::make_shared<OpenedFile>();
-        opened->result = read_package(file_name, opened->package, reader, progress);
+        // The texture use and the scene need only the level's value: they are
+        // made while its pages decode, for the pages its header announces.
+        std::shared_ptr<const TextureUse> use;
+        std::shared_ptr<const LevelScene> scene;
+        int made_for = -1;
+        const auto make = [&](const LevelFile& walked, int pages) {
+            made_for = pages;
+            use = std::make_shared<TextureUse>(*walked.level, pages);
+            if (walked.is_level() && !walked.rooms_problem) scene = std::make_shared<LevelScene>(*walked.level, pages);
+        };
+        LevelFile file = read_level_file(file_name, reader, progress, LevelParts::pages_and_walk, make);
+        opened->result = std::move(file.result);
+        opened->package = std::move(file.package);
         opened->origin->file = file_name;
         if (opened->result && !opened->result->refused()) {
-            // A level's texture references come with it; a level whose
-            // structures cannot be walked still opens, and says why once.
-            try {
-                if (const auto refs = read_texture_refs(file_name)) {
-                    opened->origin->use = std::make_shared<TextureUse>(*refs, opened->package.height() / kPageSide);
-                    opened->use_note = ignored_bytes_warning(file_name, *refs);
-                }
-            } catch (const Error& e) {
-                opened->use_note = e.phrase();
-            }
-            const FileFormat* format = format_of_file(file_name);
-            if (format && format->kind == FormatKind::level) {
-                try {
-                    opened->origin->scene = LevelScene::read(file_name, opened->package.height() / kPageSide);
-                } catch (const Error& e) {
-                    // The pages are read; only the 3D view goes without, and says why.
-                    opened->origin->scene_problem = e.phrase();
-                }
-            }
+            // A level whose structures cannot be walked still opens, and says why once.
+            const int pages = opened->package.height() / kPageSide;
+            if (file.level && made_for != pages) make(file, pages);
+            opened->origin->level = file.level;
+            opened->origin->use = use;
+            opened->use_note = file.level ? file.ignored_bytes_warning() : file.use_problem;
+            // The pages are read; only the 3D view goes without, and says why.
+            opened->origin->scene = scene;
+            if (file.is_level() && !scene) opened->origin->scene_problem = file.rooms_problem ? file.rooms_problem : file.use_problem;
         }
         return [this, side, file_name, opened, then] {
             OpenAnswer answer;
@@ -190,14 +190,14 @@ Task Workspace::export_level(std::string output, std::string base,
     Job::Work work = [output, base, then = std::move(then), target = snapshot(target_package()),
                       ttcolor = options_.ttcolor](Progress& progress) -> Job::Commit {
         ExportOutcome outcome;
-        // The export fills most of the gauge, the note of what changed the rest.
-        progress.reset(1000);
-        ProgressShare writing(progress, 0, 800), noting(progress, 800, 1000);
-        const ExportResult result = tilesmith::export_level(output, base, *target, writing);
+        // The base is read once, with its pages for the note of what changed.
+        LevelFile base_read;
+        const ExportResult result =
+            tilesmith::export_level(output, base, *target, progress, &base_read, ReaderOptions{false, ttcolor});
         outcome.refusal = refusal_message(result);
         // What the export changed among the tiles the level maps; written is
         // written, whatever this part meets.
-        if (!outcome.refusal) outcome.note = export_note(base, *target, ttcolor, noting);
+        if (!outcome.refusal) outcome.note = export_note(base_read, *target);
         return [then, outcome] {
             if (then) then(outcome);
         };
@@ -231,7 +231,11 @@ Task Workspace::preview_on(std::string base, std::function<void()> then) {
         preview->file = base;
         progress.reset(1);
         try {
-            preview->scene = LevelScene::read(base, pages);
+            CountingProgress reading;
+            const LevelFile file = read_level_file(base, ReaderOptions{}, reading, LevelParts::walk_only);
+            preview->level = file.level;
+            if (file.level && !file.rooms_problem) preview->scene = std::make_shared<LevelScene>(*file.level, pages);
+            else preview->scene_problem = file.rooms_problem ? file.rooms_problem : file.use_problem;
         } catch (const Error& e) {
             preview->scene_problem = e.phrase();
         }

@@ -284,16 +284,24 @@ enum class Msg : int {
     HelpManual = 512,             // the short manual: paragraphs, one a line
     HelpCommands = 514,           // the heading of the list of commands and their keys
     SaveButton = 516,             // the save dialogs' accept button
-    PickedStaticFace = 518,       // status bar: %1 room, %2 static mesh id, %3 face in its mesh, %4 object texture
-    PickedMoveableFace = 520,     // status bar: %1 moveable's object id, %2 its mesh, %3 face in the mesh, %4 object texture
-    PickedRoomSprite = 522,       // status bar: %1 sprite texture, %2 room
-    PickedItemSprite = 524,       // status bar: %1 sprite texture, %2 placed item
-    AnimatedTextures = 526,       // check box of the 3D view
-    LevelIn3DSource = 528,        // the dock's title: %1 the level's file name, shown from the source pane
-    LevelIn3DTarget = 530,        // the dock's title: %1 the level's file name, shown from the target pane
-    LevelViewKeys = 532,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
+    BaseNotWalked = 518,          // the export's base cannot be walked to its end: %1 the base, %2 why
+    UsedByFacesWhere = 520,       // status bar: %1 UsedBy...Faces, %2 room faces, %3 faces of objects
+    AndOneSprite = 522,           // status bar: %1 the faces' words, %2 (1) sprite placed
+    AndFewSprites = 524,          // the same, Polish 2-4, 22-24...
+    AndSprites = 526,             // the same, the other counts
+    UsedByOneSprite = 528,        // status bar: only %1 (1) sprite placed uses the pixel
+    UsedByFewSprites = 530,       // the same, Polish 2-4, 22-24...
+    UsedBySprites = 532,          // the same, the other counts
+    PickedStaticFace = 534,       // status bar: %1 room, %2 static mesh id, %3 face in its mesh, %4 object texture
+    PickedMoveableFace = 536,     // status bar: %1 moveable's object id, %2 its mesh, %3 face in the mesh, %4 object texture
+    PickedRoomSprite = 538,       // status bar: %1 sprite texture, %2 room
+    PickedItemSprite = 540,       // status bar: %1 sprite texture, %2 placed item
+    AnimatedTextures = 542,       // check box of the 3D view
+    LevelIn3DSource = 544,        // the dock's title: %1 the level's file name, shown from the source pane
+    LevelIn3DTarget = 546,        // the dock's title: %1 the level's file name, shown from the target pane
+    LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 534,
+    EndOfTable = 550,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -958,39 +958,71 @@ constexpr Pair kPairs[] = {
     {Msg::SaveButton,
      "Zapisz",
      "Save"},
-    // 518, 519: status bar after a click on a face of a static mesh; %1 room,
+    // 518, 519: an export refused before anything is written: %1 the base level, %2 why its walk stopped
+    {Msg::BaseNotWalked,
+     "Nie można eksportować do poziomu „%1”, bo jego struktur nie da się odczytać do końca: %2",
+     "Cannot export into \"%1\": its structures cannot be read to their end: %2"},
+    // 520, 521: status bar, after the faces using the pixel: %1 those words, %2 faces of rooms, %3 faces of static meshes and moveables placed
+    {Msg::UsedByFacesWhere,
+     "%1: %2 w pomieszczeniach, %3 na obiektach",
+     "%1: %2 in rooms, %3 on objects"},
+    // 522, 523: status bar: %1 the faces' words, then %2 sprites placed using the pixel, in the plural forms of 1, of 2-4 (Polish) and the rest
+    {Msg::AndOneSprite,
+     "%1; %2 sprite",
+     "%1; %2 sprite"},
+    // 524, 525: the same, Polish 2-4, 22-24...
+    {Msg::AndFewSprites,
+     "%1; %2 sprite’y",
+     "%1; %2 sprites"},
+    // 526, 527: the same, the other counts
+    {Msg::AndSprites,
+     "%1; %2 sprite’ów",
+     "%1; %2 sprites"},
+    // 528, 529: status bar: no face but %1 sprites placed use the pixel, in the plural forms of 1, of 2-4 (Polish) and the rest
+    {Msg::UsedByOneSprite,
+     "używa go %1 sprite",
+     "used by %1 sprite"},
+    // 530, 531: the same, Polish 2-4, 22-24...
+    {Msg::UsedByFewSprites,
+     "używają go %1 sprite’y",
+     "used by %1 sprites"},
+    // 532, 533: the same, the other counts
+    {Msg::UsedBySprites,
+     "używa go %1 sprite’ów",
+     "used by %1 sprites"},
+    // 534, 535: status bar after a click on a face of a static mesh; %1 room,
     // %2 the static mesh's id, %3 face in its mesh, %4 object texture
     {Msg::PickedStaticFace,
      "pomieszczenie %1, obiekt statyczny %2, ściana %3, tekstura obiektu %4",
      "room %1, static mesh %2, face %3, object texture %4"},
-    // 520, 521: status bar after a click on a face of a moveable; %1 its object
+    // 536, 537: status bar after a click on a face of a moveable; %1 its object
     // id, %2 its mesh, %3 face in the mesh, %4 object texture
     {Msg::PickedMoveableFace,
      "obiekt ruchomy %1, siatka %2, ściana %3, tekstura obiektu %4",
      "moveable %1, mesh %2, face %3, object texture %4"},
-    // 522-525: status bar after a click on a sprite; %1 sprite texture, %2 room or item
+    // 538-541: status bar after a click on a sprite; %1 sprite texture, %2 room or item
     {Msg::PickedRoomSprite,
-     "tekstura sprite'a %1, pomieszczenie %2",
+     "tekstura sprite’a %1, pomieszczenie %2",
      "sprite texture %1, room %2"},
     {Msg::PickedItemSprite,
-     "tekstura sprite'a %1, przedmiot %2",
+     "tekstura sprite’a %1, przedmiot %2",
      "sprite texture %1, item %2"},
-    // 526, 527: the 3D view's check box: animated textures cycling
+    // 542, 543: the 3D view's check box: animated textures cycling
     {Msg::AnimatedTextures,
      "Animowane tekstury",
      "Animated textures"},
-    // 528-531: the 3D view's title; %1 the level's file name
+    // 544-547: the 3D view's title; %1 the level's file name
     {Msg::LevelIn3DSource,
      "Widok 3D poziomu: %1, źródło",
      "Level in 3D: %1, source"},
     {Msg::LevelIn3DTarget,
      "Widok 3D poziomu: %1, cel",
      "Level in 3D: %1, target"},
-    // 532, 533: the 3D view's mouse and keys, its tooltip and a paragraph of the help
+    // 548, 549: the 3D view's mouse and keys, its tooltip and a paragraph of the help
     {Msg::LevelViewKeys,
      "Widok 3D poziomu: przeciągnięcie lewym przyciskiem myszy obraca widok wokół oglądanego punktu, środkowym "
      "przesuwa ten punkt, a kółko przybliża i oddala. Z wciśniętym prawym przyciskiem rozglądasz się i lecisz "
-     "klawiszami W, A, S, D (Q w dół, E w górę). Kliknięcie ściany lub sprite'a zaznacza płytki jego tekstury, a "
+     "klawiszami W, A, S, D (Q w dół, E w górę). Kliknięcie ściany lub sprite’a zaznacza płytki jego tekstury, a "
      "wskazanie płytki w panelu podświetla każdą ścianę i każdy sprite, które jej używają.",
      "Level in 3D: drag with the left mouse button to turn about the point looked at, with the middle button to "
      "move that point; the wheel comes nearer or goes back. Hold the right button to look around and fly with W, "

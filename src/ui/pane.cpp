@@ -57,7 +57,7 @@ void draw_package_part(QImage& buffer, const Package& package, const View& view,
         } else {
             const std::uint8_t* in = package.row(y);
             if (use) {
-                // Texture use: what no texture maps is dimmed to half.
+                // Texture use: what no face or sprite placed samples is dimmed to half.
                 for (int dx = 0; dx < W; ++dx) {
                     const int at = column[std::size_t(dx)];
                     if (at < 0) {
@@ -65,7 +65,7 @@ void draw_package_part(QImage& buffer, const Package& package, const View& view,
                         continue;
                     }
                     const QRgb c = qRgb(in[at + 2], in[at + 1], in[at]);
-                    out[dx] = use->used(at / 3, y) ? c : 0xFF000000u | ((c >> 1) & 0x7F7F7Fu);
+                    out[dx] = use->sampled(at / 3, y) ? c : 0xFF000000u | ((c >> 1) & 0x7F7F7Fu);
                 }
             } else if (scale == 1.0) {
                 // 1:1, the common case: one contiguous run of the row.

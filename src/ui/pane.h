@@ -35,7 +35,7 @@ QFont pane_font();
 // around the selection and the coordinates of its first tile with its size
 // when larger than a tile. With
 // `use` (a level's texture use, shown when the option is on), pixels no
-// texture maps are dimmed and the faces and sprites are outlined.
+// face or sprite of the level samples are dimmed and the faces and sprites are outlined.
 void compose_pane(QImage& buffer, const Package& package, const View& view, const Options& options,
                   const QColor& background, const QLocale& locale, const TextureUse* use = nullptr);
 

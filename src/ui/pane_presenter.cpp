@@ -94,10 +94,14 @@ void PanePresenter::hovered(Side side, int x, int y) {
                           .arg(green_of(c), 2, 16, QLatin1Char('0'))
                           .arg(blue_of(c), 2, 16, QLatin1Char('0'))
                           .toUpper();
-    // With texture use shown: how many textures of the level map the pixel.
-    if (const TextureUse* use = workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr)
-        readout += QStringLiteral("  ") + ui_text(used_by_faces(use->faces_at(px, py).total(), workspace_.language()),
-                                                  workspace_.language());
+    // With texture use shown: the faces and sprites of the level that sample
+    // the pixel (the textures mapping it when the level's objects are unknown).
+    if (const TextureUse* use = workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr) {
+        const Language language = workspace_.language();
+        const Phrase words = use->counts_placed() ? used_by(use->placed_at(px, py), language)
+                                                  : used_by_faces(use->faces_at(px, py).total(), language);
+        readout += QStringLiteral("  ") + ui_text(words, language);
+    }
     show_pixel_(readout);
 }
 

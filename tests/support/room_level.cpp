@@ -85,7 +85,9 @@ void write_room_geometry(Out& o, const RoomLevelSpec& w, int r) {
     const auto faces = room_faces(w, r);
     write_faces(o, faces, 4, false, true, r == 0);
     write_faces(o, faces, 3, false, true, r == 0);
-    o.u16(0);  // sprites
+    const bool sprite = w.objects && r == 0;
+    o.field(r == 0 ? "room sprites" : "", 2, sprite ? 1 : 0);
+    if (sprite) o.u16(2), o.u16(0);
 }
 
 void write_room(Out& o, const RoomLevelSpec& w, int r) {
@@ -176,10 +178,48 @@ void write_mesh_tables(Out& o, const RoomLevelSpec& w) {
     o.u32(0);  // floor data
     o.u32(std::uint32_t(mesh.bytes.size() / 2));
     o.append(mesh.bytes);
-    o.u32(1), o.u32(0);  // one mesh pointer
-    for (int i = 0; i < 7; ++i) o.u32(0);  // animations to models
+    if (!w.objects) {
+        o.u32(1), o.u32(0);  // one mesh pointer
+        for (int i = 0; i < 7; ++i) o.u32(0);  // animations to models
+    } else {
+        o.u32(3), o.u32(0), o.u32(0), o.u32(0x7FFFFFF0);
+        o.u32(1), o.u32(4), o.zeros(w.game >= 4 ? 36 : 28);  // the animation's frame at byte 4
+        o.u32(0), o.u32(0), o.u32(0);
+        o.u32(4), o.u32(2), o.u32(0), o.u32(std::uint32_t(-100)), o.u32(0);
+        const bool tr1 = w.game == 1;
+        o.u32(tr1 ? 16 : 14), o.u16(0xAAAA), o.u16(0xAAAA), o.zeros(12), o.u16(10), o.u16(std::uint16_t(-442)), o.u16(20);
+        if (tr1) o.u16(2), o.u16(0), o.u16(0x1000), o.u16(0x0200), o.u16(0);  // low words first
+        else o.u16(0x1000), o.u16(0), o.u16(w.game >= 4 ? 0xC800 : 0xC200);
+        o.u32(1), o.u32(0), o.u16(2), o.u16(0), o.u32(0), o.u32(0), o.u16(0);
+        if (w.game == 5) o.u16(0);
+    }
     o.u32(1);
     o.u32(7), o.u16(0), o.zeros(24), o.u16(0);
+}
+
+// Sprite textures and sequences to the animated texture words.
+void write_sprites_to_animated(Out& o, const RoomLevelSpec& w) {
+    const int n = w.objects ? 1 : 0;
+    o.u32(n);
+    if (n) {
+        o.u16(0), o.u8(16), o.u8(32), o.u16(7 * 256 + 255), o.u16(15 * 256 + 255);
+        for (const int side : w.game >= 4 ? std::array{16, 32, 24, 48} : std::array{-20, -40, 20, 0}) o.u16(std::uint16_t(side));
+    }
+    o.u32(n);
+    if (n) o.u32(200), o.u16(std::uint16_t(-1)), o.u16(0);
+    for (int i = 0; i < (w.game >= 4 ? 5 : 4); ++i) o.u32(0);  // cameras, (flyby cameras,) sound sources, boxes, overlaps
+    o.u32(n ? 4 : 0);
+    if (n) o.u16(1), o.u16(1), o.u16(0), o.u16(1);
+}
+
+void write_items(Out& o, const RoomLevelSpec& w) {
+    o.u32(w.objects ? 2 : 0);
+    for (int i = 0; w.objects && i < 2; ++i) {
+        o.u16(i == 0 ? 0 : 200), o.u16(i == 0 ? 0 : 5), o.u32(512), o.u32(std::uint32_t(-256)), o.u32(4608), o.u16(0x4000);
+        o.u16(w.game <= 2 ? 0x1000 : 0x4210);
+        if (w.game >= 2) o.u16(0);
+        o.u16(0x3E00);
+    }
 }
 
 void write_object_textures(Out& o, const RoomLevelSpec& w) {
@@ -209,11 +249,12 @@ Bytes level_data(const RoomLevelSpec& w) {
     for (int r = 0; r < w.rooms; ++r) tr4 ? write_room(o, w, r) : write_tr5_room(o, w, r);
     write_mesh_tables(o, w);
     o.text("SPR\0", tr4 ? 3 : 4);
-    write_empty(o, 8);  // sprites, sequences, cameras, flyby cameras, sound sources, boxes, overlaps, animated
+    write_sprites_to_animated(o, w);
     o.u8(0);
     o.text("TEX\0", tr4 ? 3 : 4);
     write_object_textures(o, w);
-    write_empty(o, 2);  // items, AI objects
+    write_items(o, w);
+    o.u32(0);  // AI objects
     o.u16(0);
     o.zeros(tr4 ? 740 : 900);
     write_empty(o, 2);  // sound details, sample indices
@@ -279,9 +320,9 @@ Bytes tr123(const RoomLevelSpec& w) {
     for (int r = 0; r < w.rooms; ++r) write_room(o, w, r);
     write_mesh_tables(o, w);
     if (w.game != 3) write_object_textures(o, w);
-    write_empty(o, 7);  // sprite textures and sequences, cameras, sound sources, boxes, overlaps, animated
+    write_sprites_to_animated(o, w);
     if (w.game == 3) write_object_textures(o, w);
-    o.u32(0);  // items
+    write_items(o, w);
     o.zeros(8192);
     if (w.game == 1) palette();
     o.u16(0), o.u16(0);

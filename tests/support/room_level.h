@@ -15,6 +15,15 @@
 // (128, 0) (128, 64) (64, 64). Object texture 1 (transparent pixels cut out),
 // a triangle, maps (0, 0) (64, 0) (0, 64) of the last page. Every texture
 // pixel is `colour`.
+// With `objects`: room 0 has a sprite at its vertex 2 showing sprite texture
+// 0 (8 x 16 pixels at (16, 32); sides -20 -40 20 0 in the first three games);
+// mesh pointers 0 and 1 lead to the static mesh's mesh, pointer 2 nowhere;
+// moveable 0 (Lara) has meshes 0 and 1, a tree node (flags 2, offset
+// (0, -100, 0)) and animation 0, whose frame (at byte 4 of the frame words)
+// puts it at (10, -442, 20) turning mesh 0 a quarter turn about x and mesh 1
+// half a turn about z; sprite sequence 200 is sprite texture 0; Lara stands
+// in room 0 at (512, -256, 4608) turned a quarter turn, flags 0x3E00, and a
+// sequence 200 item in room 5 (no such room); animated textures 0 and 1.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -32,10 +41,11 @@ struct RoomLevelSpec {
     std::array<std::uint8_t, 3> colour{200, 40, 40};  // red, green, blue, multiples of 8
     // The field of this name is written as `hostile_value`: "rooms", "room
     // vertices", "room quads", "room triangles" (room 0), "mesh vertices",
-    // "static meshes placed" (room 0); Tomb Raider 5 also "roomlets" and
+    // "static meshes placed", "room sprites" (room 0); Tomb Raider 5 also "roomlets" and
     // "vertices offset" (room 0's header).
     std::string hostile;
     std::uint32_t hostile_value = 0;
+    bool objects = false;
 };
 
 Bytes make_room_level(const RoomLevelSpec& wanted);

@@ -1,0 +1,156 @@
+// Reading a file once: its kind, its pages and its whole level from one opening.
+#include "formats/level_file.h"
+
+#include "core/error.h"
+#include "core/file_io.h"
+#include "core/pool.h"
+#include "formats/format_registry.h"
+#include "formats/level_format.h"
+#include "formats/tr1.h"
+#include "formats/tr23.h"
+#include "formats/tr45.h"
+#include "formats/level_textures.h"
+
+namespace tilesmith {
+
+namespace {
+
+// The reason a walk's Error gives, without the words naming the file.
+Phrase reason_of(const Error& e) {
+    const Phrase* why = e.phrase().nested(1);
+    return why ? *why : e.phrase();
+}
+
+const FileFormat* format_by_first_bytes(const std::uint8_t* first, std::size_t got, const std::string& file_name) {
+    for (const FileFormat* f : file_formats())
+        if (f->signature && f->signature({first, got})) return f;
+    return format_of(file_name);
+}
+
+// The whole walk of a level; when only its rooms or objects fail, the
+// texture walk alone, so that its texture use is still known.
+void walk(InFile& in, const LevelVersion& version, LevelFile& out) {
+    const std::string& name = in.path();
+    try {
+        out.level = std::make_shared<const LevelGeometry>(
+            naming_file(Msg::RoomsUnknown, name, [&] { return version.walk_level(in); }));
+        return;
+    } catch (const Error& e) {
+        out.rooms_problem = Phrase(Msg::RoomsUnknown).arg(name).arg(reason_of(e));
+    }
+    try {
+        auto textures_only = std::make_shared<LevelGeometry>();
+        textures_only->game = version.game;
+        textures_only->textures =
+            naming_file(Msg::TextureUseUnknown, name, [&] { return version.walk_textures(in); });
+        out.level = std::move(textures_only);
+    } catch (const Error& e) {
+        out.walk_reason = reason_of(e);
+        out.use_problem = Phrase(Msg::TextureUseUnknown).arg(name).arg(*out.walk_reason);
+    }
+}
+
+}  // namespace
+
+std::optional<Phrase> LevelFile::ignored_bytes_warning() const {
+    if (!level) return std::nullopt;
+    return tilesmith::ignored_bytes_warning(name, level->textures);
+}
+
+LevelFile read_level_file(const std::string& file_name, const ReaderOptions& options, Progress& progress,
+                          LevelParts parts, const BesidePages& beside) {
+    std::optional<InFile> in;
+    try {
+        in.emplace(file_name);
+    } catch (const Error&) {
+        // A file no format reads by its name is told so, whether or not it opens.
+        if (format_of(file_name)) throw;
+        LevelFile none;
+        none.name = file_name;
+        return none;
+    }
+    return read_level_file(*in, options, progress, parts, beside);
+}
+
+std::optional<std::int64_t> level_pages(const FileFormat& format, InFile& in, bool both_blocks) {
+    if (&format == &kTr1Format) return walk_tr1(in).pages;
+    if (&format == &kTr23Format) return parse_tr23_layout(in, in.path()).pages;
+    if (&format == &kTr45Format)
+        return parse_tr45_layout(in, in.path(), both_blocks ? Tr45Parts::both_blocks : Tr45Parts::block32).pages;
+    return std::nullopt;
+}
+
+LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& progress, LevelParts parts,
+                          const BesidePages& beside) {
+    const std::string& file_name = in.path();
+    LevelFile out;
+    out.name = file_name;
+    in.seek(0);
+    std::uint8_t first[kSignatureBytes] = {};
+    const std::size_t got = in.read_some(first, sizeof first);
+    out.format = format_by_first_bytes(first, got, file_name);
+    if (!out.format) return out;
+    const std::string extension = file_extension(file_name);
+    const bool leveled = !out.format->versions.empty() || out.format->kind != FormatKind::image;
+    if (leveled) {
+        out.kind = level_kind_of(first, got, extension);
+        out.kind_title = level_kind_title(*out.format, out.kind, extension);
+        if (!out.kind.taken) {
+            ReadResult refused = read_result_of(out.package, out.kind.version->misnamed);
+            refused.untouched = true;
+            refused.file_name = file_name;
+            out.result = refused;
+            out.walk_reason = Phrase(out.kind.version->misnamed);
+            out.use_problem = Phrase(Msg::TextureUseUnknown).arg(file_name).arg(out.kind.version->misnamed);
+            out.rooms_problem = Phrase(Msg::RoomsUnknown).arg(file_name).arg(out.kind.version->misnamed);
+            return out;
+        }
+    }
+    if (parts != LevelParts::pages_only)
+        if (const LevelVersion* version = walked_version(*out.format, out.kind, extension))
+            if (version->walk_level) walk(in, *version, out);
+    if (parts == LevelParts::walk_only || !out.format->read) return out;
+    // What needs only the walk is made while the pages decode.
+    std::optional<std::int64_t> pages;
+    if (beside && out.level) {
+        try {
+            pages = level_pages(*out.format, in);
+        } catch (const Error&) {
+            // The pages' reader says what is wrong with the header.
+        }
+    }
+    const auto read_pages = [&] {
+        in.seek(0);
+        out.result = naming_file(Msg::CannotReadFile, file_name, [&] {
+            return out.format->read_open ? out.format->read_open(in, out.package, options, progress)
+                                         : out.format->read(file_name, out.package, options, progress);
+        });
+        out.result->file_name = file_name;
+    };
+    if (pages) WorkerPool::shared().run_beside([&] { beside(out, int(*pages)); }, read_pages);
+    else read_pages();
+    return out;
+}
+
+std::optional<LevelGeometry> read_level_rooms(const std::string& file_name) {
+    CountingProgress reading;
+    const LevelFile read = read_level_file(file_name, ReaderOptions{}, reading, LevelParts::walk_only);
+    if (read.rooms_problem) throw Error(*read.rooms_problem);
+    if (!read.level) return std::nullopt;
+    return *read.level;
+}
+
+std::optional<LevelTextureRefs> read_texture_refs(const std::string& file_name) {
+    CountingProgress reading;
+    const LevelFile read = read_level_file(file_name, ReaderOptions{}, reading, LevelParts::walk_only);
+    if (read.use_problem) throw Error(*read.use_problem);
+    if (!read.level) return std::nullopt;
+    return read.level->textures;
+}
+
+std::optional<Phrase> ignored_bytes_warning(const std::string& file_name, const LevelTextureRefs& refs) {
+    if (refs.ignored_bytes <= 0) return std::nullopt;
+    return Phrase(Msg::LevelBytesIgnored).arg(file_name).arg(refs.ignored_bytes);
+}
+
+}  // namespace tilesmith
