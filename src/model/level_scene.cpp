@@ -34,9 +34,8 @@ LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::m
             }
         for (std::size_t s = 0; s < room.statics.size(); ++s) {
             const PlacedStatic& placed = room.statics[s];
-            const auto def = std::find_if(geometry.static_meshes.begin(), geometry.static_meshes.end(),
-                                          [&](const StaticMeshDef& d) { return d.id == placed.mesh_id; });
-            if (def == geometry.static_meshes.end() || def->mesh < 0) continue;
+            const StaticMeshDef* def = geometry.static_mesh(placed.mesh_id);
+            if (!def || def->mesh < 0 || std::size_t(def->mesh) >= geometry.meshes.size()) continue;
             const MeshGeometry& mesh = geometry.meshes[std::size_t(def->mesh)];
             const Affine place = placed_at(float(placed.x), float(placed.y), float(placed.z), placed.rotation);
             face.placed_static = int(s);

@@ -7,32 +7,6 @@
 
 namespace tilesmith {
 
-namespace {
-
-const MoveableDef* moveable_of(const LevelGeometry& geometry, std::int64_t id) {
-    const auto it = std::find_if(geometry.moveables.begin(), geometry.moveables.end(),
-                                 [&](const MoveableDef& m) { return m.id == id; });
-    return it == geometry.moveables.end() ? nullptr : &*it;
-}
-
-const SpriteSequence* sequence_of(const LevelGeometry& geometry, std::int64_t id) {
-    const auto it = std::find_if(geometry.sprite_sequences.begin(), geometry.sprite_sequences.end(),
-                                 [&](const SpriteSequence& s) { return s.id == id; });
-    return it == geometry.sprite_sequences.end() ? nullptr : &*it;
-}
-
-// Tomb Raider 4 and 5 draw Lara (id 0) with the meshes of her skin (id 8)
-// when the level has one; her tree and pose stay hers.
-constexpr std::uint32_t kLara = 0, kLaraSkin = 8;
-
-const MoveableDef& dressed_of(const LevelGeometry& geometry, const MoveableDef& moveable) {
-    if (geometry.game < 4 || moveable.id != kLara) return moveable;
-    const MoveableDef* skin = moveable_of(geometry, kLaraSkin);
-    return skin && skin->meshes.size() == moveable.meshes.size() ? *skin : moveable;
-}
-
-}  // namespace
-
 void LevelScene::add_items(const LevelGeometry& geometry) {
     for (std::size_t i = 0; i < geometry.items.size(); ++i) {
         const PlacedItem& item = geometry.items[i];
@@ -41,15 +15,16 @@ void LevelScene::add_items(const LevelGeometry& geometry) {
             continue;
         }
         const Affine place = placed_at(float(item.x), float(item.y), float(item.z), item.rotation);
-        if (const MoveableDef* moveable = moveable_of(geometry, item.type)) {
-            const MoveableDef& dressed = dressed_of(geometry, *moveable);
+        if (const MoveableDef* moveable = geometry.moveable(item.type)) {
+            // Its own tree and pose; the meshes it is dressed in where it has them.
+            const MoveableDef& dressed = *geometry.dressed(*moveable);
             const std::vector<Affine> pose = default_pose(*moveable);
             SceneFace face;
             face.room = item.room;
             face.item = int(i);
             face.object = int(moveable->id);
             for (std::size_t k = 0; k < pose.size(); ++k) {
-                const int m = dressed.meshes[k];
+                const int m = k < dressed.meshes.size() ? dressed.meshes[k] : moveable->meshes[k];
                 if (m < 0 || std::size_t(m) >= geometry.meshes.size()) continue;
                 const MeshGeometry& mesh = geometry.meshes[std::size_t(m)];
                 const Affine at = place * pose[k];
@@ -61,7 +36,7 @@ void LevelScene::add_items(const LevelGeometry& geometry) {
                     ++face.mesh_face;
                 }
             }
-        } else if (const SpriteSequence* sequence = sequence_of(geometry, item.type); sequence && sequence->count > 0) {
+        } else if (const SpriteSequence* sequence = geometry.sprite_sequence(item.type); sequence && sequence->count > 0) {
             SceneSprite sprite;
             sprite.room = item.room;
             sprite.item = int(i);
