@@ -1,9 +1,8 @@
 // The items placed in a level as faces and sprites, sprites facing the
 // camera, and animated textures stepping through their ranges.
-#include <algorithm>
+#include "model/level_scene.h"
 
 #include "core/dimensions.h"
-#include "model/level_scene.h"
 
 namespace tilesmith {
 
