@@ -1,12 +1,13 @@
 // The level in 3D through the window's real actions, drawn by OpenGL (Mesa's
 // software renderer on a virtual display): the texture's colour on its faces,
-// an edited tile on them at the next frame, and a click on a face selecting
-// its tiles.
+// an edited tile on them at the next frame, a click on a face selecting its
+// tiles, and the dock's title naming the level's file and pane.
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
 #include "gui_window_support.h"
 #include "support/room_level.h"
+#include "ui/level_dock.h"
 #include "ui/level_view.h"
 
 using namespace tilesmith;
@@ -54,6 +55,7 @@ TEST_F(LevelIn3D, DressesTheFacesInThePackageFollowsAnEditAndPicksAFace) {
     auto* view = w.findChild<LevelView*>(QStringLiteral("level3d_view"));
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(view->isVisible());
+    EXPECT_EQ(LevelDock::in(&w)->windowTitle(), QStringLiteral("Widok 3D poziomu: room.tr2, cel"));
     const QRgb red = qRgb(200, 40, 40);
     EXPECT_GT(count_near(view->grabFramebuffer(), red), 300);
 

@@ -27,6 +27,10 @@ Vec3 LevelCamera::forward() const {
 
 Vec3 LevelCamera::eye() const { return add(target_, forward(), -distance_); }
 
+Vec3 LevelCamera::right() const { return unit(cross(forward(), {0, 1, 0})); }
+
+Vec3 LevelCamera::up() const { return cross(right(), forward()); }
+
 void LevelCamera::frame(const Vec3& low, const Vec3& high, float aspect) {
     target_ = {(low.x + high.x) / 2, (low.y + high.y) / 2, (low.z + high.z) / 2};
     const float radius = std::max(std::sqrt(dot(add(high, low, -1), add(high, low, -1))) / 2, 512.0f);

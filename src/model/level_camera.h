@@ -49,6 +49,9 @@ public:
     void fly(float forward, float right, float up);
 
     Vec3 eye() const;
+    // The picture's right and up, in view space, each of length 1.
+    Vec3 right() const;
+    Vec3 up() const;
     const Vec3& target() const { return target_; }
     float distance() const { return distance_; }
     // How far a fly step goes: a share of the scene's size.

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "core/dimensions.h"
 
@@ -16,15 +15,12 @@ FaceBlend blend_of(std::uint16_t attribute, bool additive) {
     return attribute == 1 ? FaceBlend::cut_out : FaceBlend::opaque;
 }
 
-// A static mesh's place: where it stands and the sine and cosine of its turn.
-struct Place {
-    float x, y, z, sin, cos;
-};
-
 }  // namespace
 
 LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::max(pages, 0)) {
     rooms_.reserve(geometry.rooms.size());
+    faces_.reserve(std::size_t(geometry.quad_count() + geometry.triangle_count()));
+    bool any_faces = false;
     for (std::size_t r = 0; r < geometry.rooms.size(); ++r) {
         const RoomGeometry& room = geometry.rooms[r];
         SceneRoom out;
@@ -44,14 +40,26 @@ LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::m
                                           [&](const StaticMeshDef& d) { return d.id == placed.mesh_id; });
             if (def == geometry.static_meshes.end() || def->mesh < 0) continue;
             const MeshGeometry& mesh = geometry.meshes[std::size_t(def->mesh)];
-            const double turn = placed.rotation * (2 * std::numbers::pi / 65536.0);
-            const float place[5] = {float(placed.x), float(placed.y), float(placed.z), float(std::sin(turn)),
-                                    float(std::cos(turn))};
+            const Affine place = placed_at(float(placed.x), float(placed.y), float(placed.z), placed.rotation);
             face.placed_static = int(s);
+            face.object = int(def->id);
+            face.mesh_face = 0;
             for (const GeometryFace& f : mesh.faces) {
-                add_face(f, mesh.vertices, geometry, face, &placed.light, place);
+                add_face(f, mesh.vertices, geometry, face, &placed.light, &place);
                 ++face.face;
+                ++face.mesh_face;
             }
+        }
+        for (const RoomSprite& sprite : room.sprites) {
+            if (sprite.vertex >= room.vertices.size()) {
+                ++left_out_;
+                continue;
+            }
+            const GeometryVertex& v = room.vertices[sprite.vertex];
+            SceneSprite out_sprite;
+            out_sprite.room = int(r);
+            out_sprite.light = v.light;
+            add_sprite(geometry, sprite.texture, {float(v.x), float(v.y), float(v.z)}, out_sprite);
         }
         out.face_count = int(faces_.size()) - out.first_face;
         for (int i = out.first_face; i < out.first_face + out.face_count; ++i)
@@ -64,19 +72,22 @@ LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::m
                     out.high[std::size_t(a)] = first ? p[a] : std::max(out.high[std::size_t(a)], p[a]);
                 }
             }
-        if (out.face_count > 0)
+        if (out.face_count > 0) {
             for (std::size_t a = 0; a < 3; ++a) {
-                const bool first = std::none_of(rooms_.begin(), rooms_.end(), [](const SceneRoom& o) { return o.face_count > 0; });
-                low_[a] = first ? out.low[a] : std::min(low_[a], out.low[a]);
-                high_[a] = first ? out.high[a] : std::max(high_[a], out.high[a]);
+                low_[a] = any_faces ? std::min(low_[a], out.low[a]) : out.low[a];
+                high_[a] = any_faces ? std::max(high_[a], out.high[a]) : out.high[a];
             }
+            any_faces = true;
+        }
         rooms_.push_back(out);
     }
+    add_items(geometry);
+    keep_ranges(geometry);
 }
 
 void LevelScene::add_face(const GeometryFace& f, const std::vector<GeometryVertex>& vertices,
                           const LevelGeometry& geometry, SceneFace face, const std::array<std::uint8_t, 3>* light,
-                          const float* place) {
+                          const Affine* place) {
     const auto& textures = geometry.textures.objects;
     if (f.texture >= textures.size()) {
         ++left_out_;
@@ -98,9 +109,8 @@ void LevelScene::add_face(const GeometryFace& f, const std::vector<GeometryVerte
         const GeometryVertex& v = vertices[f.vertices[std::size_t(k)]];
         SceneCorner& c = face.corners[std::size_t(k)];
         if (place) {
-            c.x = place[0] + float(v.x) * place[4] + float(v.z) * place[3];
-            c.y = place[1] + float(v.y);
-            c.z = place[2] - float(v.x) * place[3] + float(v.z) * place[4];
+            const Vec3 p = place->apply(float(v.x), float(v.y), float(v.z));
+            c.x = p.x, c.y = p.y, c.z = p.z;
         } else {
             c = {float(v.x), float(v.y), float(v.z)};
         }
@@ -111,12 +121,6 @@ void LevelScene::add_face(const GeometryFace& f, const std::vector<GeometryVerte
         c.v = float(t.page * kPageSide + uv.y);
     }
     faces_.push_back(face);
-}
-
-std::shared_ptr<const LevelScene> LevelScene::read(const std::string& file_name, int pages) {
-    const auto geometry = read_level_rooms(file_name);
-    if (!geometry) return nullptr;
-    return std::make_shared<const LevelScene>(*geometry, pages);
 }
 
 Rect LevelScene::texture_rect(const SceneFace& face) const {
@@ -133,11 +137,23 @@ Rect LevelScene::texture_rect(const SceneFace& face) const {
         .intersected(page);
 }
 
-Rect LevelScene::texture_tiles(const SceneFace& face) const {
-    const Rect r = texture_rect(face);
+namespace {
+
+// The whole tiles a package rectangle touches; the tile at its corner when it is empty.
+Rect tiles_of(const Rect& r) {
     if (r.empty()) return Rect::of_size(r.left / kTileSide * kTileSide, r.top / kTileSide * kTileSide, kTileSide, kTileSide);
     return {r.left / kTileSide * kTileSide, r.top / kTileSide * kTileSide,
             (r.right + kTileSide - 1) / kTileSide * kTileSide, (r.bottom + kTileSide - 1) / kTileSide * kTileSide};
+}
+
+}  // namespace
+
+Rect LevelScene::texture_tiles(const SceneFace& face) const { return tiles_of(texture_rect(face)); }
+
+Rect LevelScene::picked_tiles(const ScenePick& pick) const {
+    if (pick.sprite >= 0 && std::size_t(pick.sprite) < sprites_.size()) return tiles_of(sprites_[std::size_t(pick.sprite)].texture);
+    if (pick.face >= 0 && std::size_t(pick.face) < faces_.size()) return texture_tiles(faces_[std::size_t(pick.face)]);
+    return {};
 }
 
 std::vector<bool> LevelScene::shown_rooms(bool flipped) const {
@@ -173,7 +189,8 @@ std::optional<float> meet(const Ray& ray, const Vec3& a, const Vec3& b, const Ve
 
 }  // namespace
 
-std::optional<ScenePick> LevelScene::pick(const Ray& ray, const std::vector<bool>& shown) const {
+std::optional<ScenePick> LevelScene::pick(const Ray& ray, const std::vector<bool>& shown,
+                                          const SpriteFacing& facing) const {
     std::optional<ScenePick> best;
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         const SceneFace& f = faces_[i];
@@ -184,13 +201,25 @@ std::optional<ScenePick> LevelScene::pick(const Ray& ray, const std::vector<bool
         if (!f.double_sided && dot(ray.direction, cross(minus(b, a), minus(c, a))) <= 0) continue;
         auto d = meet(ray, a, b, c);
         if (!d && f.corner_count == 4) d = meet(ray, a, c, at(f.corners[3]));
-        if (d && (!best || *d < best->distance)) best = ScenePick{int(i), *d};
+        if (d && (!best || *d < best->distance)) best = ScenePick{int(i), -1, *d};
+    }
+    for (std::size_t i = 0; i < sprites_.size(); ++i) {
+        const SceneSprite& s = sprites_[i];
+        if (std::size_t(s.room) >= shown.size() || !shown[std::size_t(s.room)]) continue;
+        const auto c = sprite_corners(s, facing);
+        auto d = meet(ray, c[0], c[1], c[2]);
+        if (!d) d = meet(ray, c[0], c[2], c[3]);
+        if (d && (!best || *d < best->distance)) best = ScenePick{-1, int(i), *d};
     }
     return best;
 }
 
 bool LevelScene::uses_tile(const SceneFace& face, int column, int row) const {
     return !texture_rect(face).intersected(Rect::of_size(column * kTileSide, row * kTileSide, kTileSide, kTileSide)).empty();
+}
+
+bool LevelScene::uses_tile(const SceneSprite& sprite, int column, int row) const {
+    return !sprite.texture.intersected(Rect::of_size(column * kTileSide, row * kTileSide, kTileSide, kTileSide)).empty();
 }
 
 }  // namespace tilesmith

@@ -331,10 +331,11 @@ void Workspace::paste_into_target(const Package& image) {
     target_view_.select(t);
 }
 
-void Workspace::select_face(Side side, const SceneFace& face) {
+void Workspace::select_picked(Side side, const ScenePick& pick) {
     const LevelScene* level = scene(side);
     if (!level) return;
-    const Rect tiles = level->texture_tiles(face);
+    const Rect tiles = level->picked_tiles(pick);
+    if (tiles.empty()) return;
     View& v = view_of(side);
     v.select(tiles);
     const Rect shown = Rect::of_size(v.scroll_x(), v.scroll_y(), v.visible_width(), v.visible_height());

@@ -140,9 +140,9 @@ public:
     // A zoom set as it was left (a restart): the package's top-left stays where it was.
     void set_zoom(Side side, int zoom) { view_of(side).set_zoom(zoom, 0, 0); }
     void select(Side side, const Rect& r) { view_of(side).select(r); }
-    // A face picked in the level's 3D view: the tiles its texture maps are
-    // selected in the pane, scrolled into sight when none of them shows.
-    void select_face(Side side, const SceneFace& face);
+    // A face or sprite picked in the level's 3D view: the tiles its texture
+    // maps are selected in the pane, scrolled into sight when none of them shows.
+    void select_picked(Side side, const ScenePick& pick);
     Rect selected_source_rect() const { return source_view_.selection(); }
     Rect selected_target_rect() const { return target_view_.selection(); }
 
@@ -219,6 +219,8 @@ public:
     const LevelScene* scene(Side side) const { return scene_origin(side).scene.get(); }
     std::shared_ptr<const LevelScene> shared_scene(Side side) const { return scene_origin(side).scene; }
     const std::optional<Phrase>& scene_problem(Side side) const { return scene_origin(side).scene_problem; }
+    // The file the level shown for a pane was read from.
+    const std::string& scene_file(Side side) const { return scene_origin(side).file; }
     // Export preview: the rooms of the level `base` dressed in the target, in
     // the 3D view, while the target was not read from a level itself. Ask
     // export_refusal first: a base an export refuses is no preview either.

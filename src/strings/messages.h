@@ -292,8 +292,16 @@ enum class Msg : int {
     UsedByOneSprite = 528,        // status bar: only %1 (1) sprite placed uses the pixel
     UsedByFewSprites = 530,       // the same, Polish 2-4, 22-24...
     UsedBySprites = 532,          // the same, the other counts
+    PickedStaticFace = 534,       // status bar: %1 room, %2 static mesh id, %3 face in its mesh, %4 object texture
+    PickedMoveableFace = 536,     // status bar: %1 moveable's object id, %2 its mesh, %3 face in the mesh, %4 object texture
+    PickedRoomSprite = 538,       // status bar: %1 sprite texture, %2 room
+    PickedItemSprite = 540,       // status bar: %1 sprite texture, %2 placed item
+    AnimatedTextures = 542,       // check box of the 3D view
+    LevelIn3DSource = 544,        // the dock's title: %1 the level's file name, shown from the source pane
+    LevelIn3DTarget = 546,        // the dock's title: %1 the level's file name, shown from the target pane
+    LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
     // New pairs are appended above this line, after the last entry of the table.
-    EndOfTable = 534,
+    EndOfTable = 550,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -990,6 +990,44 @@ constexpr Pair kPairs[] = {
     {Msg::UsedBySprites,
      "używa go %1 sprite’ów",
      "used by %1 sprites"},
+    // 534, 535: status bar after a click on a face of a static mesh; %1 room,
+    // %2 the static mesh's id, %3 face in its mesh, %4 object texture
+    {Msg::PickedStaticFace,
+     "pomieszczenie %1, obiekt statyczny %2, ściana %3, tekstura obiektu %4",
+     "room %1, static mesh %2, face %3, object texture %4"},
+    // 536, 537: status bar after a click on a face of a moveable; %1 its object
+    // id, %2 its mesh, %3 face in the mesh, %4 object texture
+    {Msg::PickedMoveableFace,
+     "obiekt ruchomy %1, siatka %2, ściana %3, tekstura obiektu %4",
+     "moveable %1, mesh %2, face %3, object texture %4"},
+    // 522-525: status bar after a click on a sprite; %1 sprite texture, %2 room or item
+    {Msg::PickedRoomSprite,
+     "tekstura sprite'a %1, pomieszczenie %2",
+     "sprite texture %1, room %2"},
+    {Msg::PickedItemSprite,
+     "tekstura sprite'a %1, przedmiot %2",
+     "sprite texture %1, item %2"},
+    // 542, 543: the 3D view's check box: animated textures cycling
+    {Msg::AnimatedTextures,
+     "Animowane tekstury",
+     "Animated textures"},
+    // 528-531: the 3D view's title; %1 the level's file name
+    {Msg::LevelIn3DSource,
+     "Widok 3D poziomu: %1, źródło",
+     "Level in 3D: %1, source"},
+    {Msg::LevelIn3DTarget,
+     "Widok 3D poziomu: %1, cel",
+     "Level in 3D: %1, target"},
+    // 548, 549: the 3D view's mouse and keys, its tooltip and a paragraph of the help
+    {Msg::LevelViewKeys,
+     "Widok 3D poziomu: przeciągnięcie lewym przyciskiem myszy obraca widok wokół oglądanego punktu, środkowym "
+     "przesuwa ten punkt, a kółko przybliża i oddala. Z wciśniętym prawym przyciskiem rozglądasz się i lecisz "
+     "klawiszami W, A, S, D (Q w dół, E w górę). Kliknięcie ściany lub sprite'a zaznacza płytki jego tekstury, a "
+     "wskazanie płytki w panelu podświetla każdą ścianę i każdy sprite, które jej używają.",
+     "Level in 3D: drag with the left mouse button to turn about the point looked at, with the middle button to "
+     "move that point; the wheel comes nearer or goes back. Hold the right button to look around and fly with W, "
+     "A, S, D (Q down, E up). A click on a face or a sprite selects the tiles of its texture, and pointing at a "
+     "tile in a pane tints every face and sprite that uses it."},
 };
 
 // Every Msg is the entry of its pair's Polish text, and the table ends with

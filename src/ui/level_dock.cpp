@@ -10,6 +10,7 @@
 #include <QOpenGLContext>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <tuple>
 
 #include "ui/level_view.h"
@@ -29,7 +30,7 @@ bool opengl_available() {
 
 }  // namespace
 
-LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side, const SceneFace&)> picked)
+LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side, const ScenePick&)> picked)
     : QDockWidget(parent), workspace_(workspace), language_(workspace.language()), picked_(std::move(picked)) {
     setObjectName(QStringLiteral("level3d"));
     auto* body = new QWidget(this);
@@ -43,8 +44,8 @@ LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(S
         view_ = new LevelView(body);
         view_->setObjectName(QStringLiteral("level3d_view"));
         view_->setMinimumSize(320, 240);
-        view_->on_face_clicked([this](int face) {
-            if (shown_) picked_(side_, shown_->faces()[std::size_t(face)]);
+        view_->on_picked([this](const ScenePick& pick) {
+            if (shown_) picked_(side_, pick);
         });
         column->addWidget(view_, 1);
         auto* controls = new QHBoxLayout;
@@ -61,7 +62,8 @@ LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(S
         using Option = std::tuple<QCheckBox**, const char*, bool>;
         for (const auto& [box, name, on] : {Option{&bilinear_, "level3d_bilinear", false},
                                             Option{&lighting_, "level3d_lighting", true},
-                                            Option{&flipped_, "level3d_alternate", false}}) {
+                                            Option{&flipped_, "level3d_alternate", false},
+                                            Option{&animated_, "level3d_animated", false}}) {
             *box = new QCheckBox(body);
             (*box)->setObjectName(QString::fromLatin1(name));
             (*box)->setChecked(on);
@@ -77,7 +79,7 @@ LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(S
 }
 
 void LevelDock::reveal(QMainWindow* window, Workspace& workspace, bool toggle,
-                       std::function<void(Side, const SceneFace&)> picked) {
+                       std::function<void(Side, const ScenePick&)> picked) {
     if (LevelDock* dock = in(window)) {
         dock->setVisible(!toggle || !dock->isVisible());
         if (dock->isVisible()) dock->sync();
@@ -98,19 +100,20 @@ QString LevelDock::text(Msg message) const { return ui_text(message, language_);
 
 void LevelDock::set_language(Language language) {
     language_ = language;
-    setWindowTitle(text(Msg::LevelIn3D));
     if (view_) {
+        view_->setToolTip(text(Msg::LevelViewKeys));
         frame_->setText(text(Msg::FrameLevel));
         bilinear_->setText(text(Msg::BilinearFiltering));
         lighting_->setText(text(Msg::RoomLighting));
         flipped_->setText(text(Msg::AlternateRooms));
+        animated_->setText(text(Msg::AnimatedTextures));
         fill_rooms();
     }
     sync();
 }
 
 void LevelDock::look_changed() {
-    view_->set_look({bilinear_->isChecked(), lighting_->isChecked(), flipped_->isChecked()});
+    view_->set_look({bilinear_->isChecked(), lighting_->isChecked(), flipped_->isChecked(), animated_->isChecked()});
 }
 
 void LevelDock::fill_rooms() {
@@ -122,8 +125,19 @@ void LevelDock::fill_rooms() {
                                 language_));
 }
 
+void LevelDock::name_title() {
+    const std::string& file = workspace_.scene_file(side_);
+    if (!workspace_.scene(side_) || file.empty()) {
+        setWindowTitle(text(Msg::LevelIn3D));
+        return;
+    }
+    const Msg title = side_ == Side::source ? Msg::LevelIn3DSource : Msg::LevelIn3DTarget;
+    setWindowTitle(ui_text(Phrase(title).arg(std::filesystem::path(file).filename().string()), language_));
+}
+
 void LevelDock::sync() {
     side_ = workspace_.scene_side();
+    name_title();
     const auto scene = workspace_.shared_scene(side_);
     const auto& problem = workspace_.scene_problem(side_);
     if (!view_) note_->setText(text(Msg::NoOpenGL));

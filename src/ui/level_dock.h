@@ -1,7 +1,8 @@
 // The dockable "Level in 3D" view beside the panes: the level of the pane the
 // workspace names (the target when it was read from a level, else the
 // source) dressed in that pane's package as it is now, with its room list,
-// "frame the level" and the look (bilinear, lighting, alternate rooms).
+// "frame the level" and the look (bilinear, lighting, alternate rooms,
+// animated textures); its title names the level's file and the pane.
 // Where OpenGL cannot be had it says so and shows nothing else.
 #pragma once
 #include <QDockWidget>
@@ -25,13 +26,13 @@ class LevelView;
 class LevelDock : public QDockWidget {
     Q_OBJECT
 public:
-    // `picked`: a face of the level was clicked, in the pane `side`.
-    LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side side, const SceneFace& face)> picked);
+    // `picked`: a face or sprite of the level was clicked, in the pane `side`.
+    LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side side, const ScenePick& pick)> picked);
 
     // The dock of `window`, made and shown the first time; after, hidden and
     // shown again (`toggle`), or shown.
     static void reveal(QMainWindow* window, Workspace& workspace, bool toggle,
-                     std::function<void(Side, const SceneFace&)> picked);
+                     std::function<void(Side, const ScenePick&)> picked);
     // The dock of `window`, or null before it was first shown.
     static LevelDock* in(QWidget* window);
 
@@ -46,16 +47,17 @@ public:
 private:
     void fill_rooms();
     void look_changed();
+    void name_title();
     QString text(Msg message) const;
 
     Workspace& workspace_;
     Language language_ = Language::English;
-    std::function<void(Side, const SceneFace&)> picked_;
+    std::function<void(Side, const ScenePick&)> picked_;
     LevelView* view_ = nullptr;
     QLabel* note_ = nullptr;
     QListWidget* rooms_ = nullptr;
     QPushButton* frame_ = nullptr;
-    QCheckBox *bilinear_ = nullptr, *lighting_ = nullptr, *flipped_ = nullptr;
+    QCheckBox *bilinear_ = nullptr, *lighting_ = nullptr, *flipped_ = nullptr, *animated_ = nullptr;
     std::shared_ptr<const LevelScene> shown_;
     Side side_ = Side::source;
 };

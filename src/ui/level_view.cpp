@@ -3,13 +3,9 @@
 // transparent colour, lights and tints.
 #include "ui/level_view.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLShaderProgram>
-#include <QWheelEvent>
 #include <algorithm>
-#include <tuple>
 
 #include "core/color.h"
 #include "core/dimensions.h"
@@ -17,12 +13,6 @@
 namespace tilesmith {
 
 namespace {
-
-struct Vertex {
-    float position[3];
-    float uv[2];
-    std::uint8_t light[4];
-};
 
 constexpr const char* kVertexShader = R"(
 attribute vec3 position;
@@ -63,6 +53,13 @@ LevelView::LevelView(QWidget* parent) : QOpenGLWidget(parent) {
     setMinimumSize(160, 120);
     fly_timer_.setInterval(16);
     connect(&fly_timer_, &QTimer::timeout, this, [this] { fly_tick(); });
+    // Eight steps a second, as the games step their animated textures.
+    step_timer_.setInterval(125);
+    connect(&step_timer_, &QTimer::timeout, this, [this] {
+        ++step_;
+        step_stale_ = true;
+        update();
+    });
 }
 
 LevelView::~LevelView() {
@@ -80,9 +77,11 @@ void LevelView::release_gl() {
     if (!working_ || !QOpenGLContext::currentContext()) return;
     if (!textures_.empty()) glDeleteTextures(GLsizei(textures_.size()), textures_.data());
     textures_.clear();
-    if (vertex_buffer_) glDeleteBuffers(1, &vertex_buffer_);
-    if (tint_buffer_) glDeleteBuffers(1, &tint_buffer_);
-    vertex_buffer_ = tint_buffer_ = 0;
+    for (unsigned* buffer : {&still_.vertices, &still_.tint, &stepping_.vertices, &stepping_.tint, &sprite_buffer_,
+                              &sprite_tint_buffer_}) {
+        if (*buffer) glDeleteBuffers(1, buffer);
+        *buffer = 0;
+    }
     program_.reset();
 }
 
@@ -93,7 +92,7 @@ void LevelView::show_level(std::shared_ptr<const LevelScene> scene, const Packag
     tracker_.forget();
     pages_stale_ = vertices_stale_ = tint_stale_ = true;
     if (fresh) frame_level();
-    update();
+    set_look(look_);
 }
 
 void LevelView::package_changed() {
@@ -102,8 +101,11 @@ void LevelView::package_changed() {
 }
 
 void LevelView::set_look(const LevelLook& look) {
-    if (look.flipped != look_.flipped) vertices_stale_ = tint_stale_ = true;
+    if (look.flipped != look_.flipped || look.animated != look_.animated) vertices_stale_ = tint_stale_ = true;
     look_ = look;
+    const bool stepping = look_.animated && scene_ && scene_->has_animated();
+    if (stepping && !step_timer_.isActive()) step_timer_.start();
+    if (!stepping) step_timer_.stop();
     update();
 }
 
@@ -156,8 +158,9 @@ void LevelView::initializeGL() {
     program_ = std::make_unique<QOpenGLShaderProgram>();
     working_ = program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) &&
                program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) && program_->link();
-    glGenBuffers(1, &vertex_buffer_);
-    glGenBuffers(1, &tint_buffer_);
+    for (unsigned* buffer : {&still_.vertices, &still_.tint, &stepping_.vertices, &stepping_.tint, &sprite_buffer_,
+                              &sprite_tint_buffer_})
+        glGenBuffers(1, buffer);
     pages_stale_ = vertices_stale_ = tint_stale_ = true;
     tracker_.forget();
     disconnect(context_gone_);
@@ -168,55 +171,26 @@ void LevelView::initializeGL() {
     });
 }
 
-void LevelView::rebuild_vertices() {
-    vertices_stale_ = false;
-    tint_stale_ = true;
-    batches_.clear();
-    vertex_faces_.clear();
-    std::vector<Vertex> vertices;
-    if (scene_) {
-        const std::vector<bool> shown = scene_->shown_rooms(look_.flipped);
-        std::vector<int> order;
-        for (std::size_t i = 0; i < scene_->faces().size(); ++i)
-            if (shown[std::size_t(scene_->faces()[i].room)]) order.push_back(int(i));
-        const auto key = [&](int i) {
-            const SceneFace& f = scene_->faces()[std::size_t(i)];
-            return std::tuple(f.blend == FaceBlend::additive, f.page, f.double_sided);
-        };
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
-        for (const int i : order) {
-            const SceneFace& f = scene_->faces()[std::size_t(i)];
-            const FaceBlend blend = f.blend == FaceBlend::additive ? FaceBlend::additive : FaceBlend::opaque;
-            if (batches_.empty() || batches_.back().page != f.page || batches_.back().blend != blend ||
-                batches_.back().double_sided != f.double_sided)
-                batches_.push_back({f.page, blend, f.double_sided, int(vertices.size()), 0});
-            constexpr int kTriangles[2][3] = {{0, 1, 2}, {0, 2, 3}};
-            for (int t = 0; t < (f.corner_count == 4 ? 2 : 1); ++t)
-                for (const int k : kTriangles[t]) {
-                    const SceneCorner& c = f.corners[std::size_t(k)];
-                    const Vec3 p = to_view({c.x, c.y, c.z});
-                    vertices.push_back({{p.x, p.y, p.z},
-                                        {c.u / kPageSide, (c.v - float(f.page * kPageSide)) / kPageSide},
-                                        {c.light[0], c.light[1], c.light[2], 255}});
-                    vertex_faces_.push_back(i);
-                    ++batches_.back().count;
-                }
-        }
-    }
-    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data(), GL_STATIC_DRAW);
+void LevelView::fill(FaceBuffers& buffers, FacesOf which) {
+    FaceList list;
+    if (scene_) list = face_list(*scene_, scene_->shown_rooms(look_.flipped), which, step_);
+    buffers.batches = std::move(list.batches);
+    buffers.faces = std::move(list.faces);
+    glBindBuffer(GL_ARRAY_BUFFER, buffers.vertices);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(list.vertices.size() * sizeof(DrawVertex)), list.vertices.data(),
+                 which == FacesOf::stepping ? GL_DYNAMIC_DRAW : GL_STATIC_DRAW);
+    rebuild_tint(buffers);
 }
 
-void LevelView::rebuild_tint() {
-    tint_stale_ = false;
-    std::vector<float> tint(vertex_faces_.size(), 0.0f);
-    if (tint_ && scene_)
-        for (std::size_t v = 0; v < tint.size(); ++v)
-            tint[v] = scene_->uses_tile(scene_->faces()[std::size_t(vertex_faces_[v])], tint_->first, tint_->second)
-                          ? 1.0f
-                          : 0.0f;
-    glBindBuffer(GL_ARRAY_BUFFER, tint_buffer_);
+void LevelView::rebuild_tint(FaceBuffers& buffers) {
+    const std::vector<float> tint = scene_ ? face_tint(*scene_, buffers.faces, tint_) : std::vector<float>{};
+    glBindBuffer(GL_ARRAY_BUFFER, buffers.tint);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(tint.size() * sizeof(float)), tint.data(), GL_DYNAMIC_DRAW);
+}
+
+SpriteFacing LevelView::facing() const {
+    // The picture's right and down, turned from the view's space into the level's.
+    return {to_level(camera_.right()), to_level(add({}, camera_.up(), -1))};
 }
 
 void LevelView::upload_pages() {
@@ -256,8 +230,17 @@ void LevelView::paintGL() {
     glClearColor(0.13f, 0.14f, 0.16f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (!scene_ || !package_) return;
-    if (vertices_stale_) rebuild_vertices();
-    if (tint_stale_) rebuild_tint();
+    // Without animation every face is still; with it, the stepping ones are
+    // made again at each step of their cycle and no more often.
+    const bool stepping = look_.animated && scene_->has_animated();
+    if (vertices_stale_) fill(still_, stepping ? FacesOf::still : FacesOf::all);
+    else if (tint_stale_) rebuild_tint(still_);
+    if (!stepping) {
+        stepping_.batches.clear();
+        stepping_.faces.clear();
+    } else if (vertices_stale_ || step_stale_) fill(stepping_, FacesOf::stepping);
+    else if (tint_stale_) rebuild_tint(stepping_);
+    vertices_stale_ = step_stale_ = tint_stale_ = false;
     if (pages_stale_) upload_pages();
 
     glEnable(GL_DEPTH_TEST);
@@ -271,25 +254,42 @@ void LevelView::paintGL() {
     glUniformMatrix4fv(program_->uniformLocation("transform"), 1, GL_FALSE, m.data());
     program_->setUniformValue("lighting", look_.lighting ? 1.0f : 0.0f);
     program_->setUniformValue("page", 0);
+    for (const FaceBuffers* b : {&still_, &stepping_}) draw(b->batches, b->vertices, b->tint, false);
+    // Sprites face the camera: their quads are made again for every frame.
+    const SpriteList sprites = sprite_list(*scene_, scene_->shown_rooms(look_.flipped), facing(), tint_);
+    if (!sprites.vertices.empty()) {
+        glBindBuffer(GL_ARRAY_BUFFER, sprite_buffer_);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sprites.vertices.size() * sizeof(DrawVertex)), sprites.vertices.data(),
+                     GL_STREAM_DRAW);
+        glBindBuffer(GL_ARRAY_BUFFER, sprite_tint_buffer_);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sprites.tint.size() * sizeof(float)), sprites.tint.data(),
+                     GL_STREAM_DRAW);
+        draw(sprites.batches, sprite_buffer_, sprite_tint_buffer_, false);
+    }
+    // Faces added to what lies behind come last, so that everything behind them is there.
+    for (const FaceBuffers* b : {&still_, &stepping_}) draw(b->batches, b->vertices, b->tint, true);
+    program_->release();
+}
+
+void LevelView::draw(const std::vector<DrawBatch>& batches, unsigned vertices, unsigned tint_buffer, bool additive) {
     const int position = program_->attributeLocation("position"), uv = program_->attributeLocation("uv");
     const int light = program_->attributeLocation("light"), tint = program_->attributeLocation("tint");
-    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertices);
     glEnableVertexAttribArray(GLuint(position));
-    glVertexAttribPointer(GLuint(position), 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
+    glVertexAttribPointer(GLuint(position), 3, GL_FLOAT, GL_FALSE, sizeof(DrawVertex), nullptr);
     glEnableVertexAttribArray(GLuint(uv));
-    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
-                          reinterpret_cast<const void*>(offsetof(Vertex, uv)));
+    glVertexAttribPointer(GLuint(uv), 2, GL_FLOAT, GL_FALSE, sizeof(DrawVertex),
+                          reinterpret_cast<const void*>(offsetof(DrawVertex, uv)));
     glEnableVertexAttribArray(GLuint(light));
-    glVertexAttribPointer(GLuint(light), 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
-                          reinterpret_cast<const void*>(offsetof(Vertex, light)));
-    glBindBuffer(GL_ARRAY_BUFFER, tint_buffer_);
+    glVertexAttribPointer(GLuint(light), 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(DrawVertex),
+                          reinterpret_cast<const void*>(offsetof(DrawVertex, light)));
+    glBindBuffer(GL_ARRAY_BUFFER, tint_buffer);
     glEnableVertexAttribArray(GLuint(tint));
     glVertexAttribPointer(GLuint(tint), 1, GL_FLOAT, GL_FALSE, sizeof(float), nullptr);
     glActiveTexture(GL_TEXTURE0);
     const GLint filter = look_.bilinear ? GL_LINEAR : GL_NEAREST;
-    for (const Batch& b : batches_) {
-        if (b.page >= int(textures_.size())) continue;
-        const bool additive = b.blend == FaceBlend::additive;
+    for (const DrawBatch& b : batches) {
+        if (b.page >= int(textures_.size()) || (b.blend == FaceBlend::additive) != additive) continue;
         if (additive) {
             glEnable(GL_BLEND);
             glBlendFunc(GL_ONE, GL_ONE);
@@ -304,75 +304,6 @@ void LevelView::paintGL() {
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
     for (const int a : {position, uv, light, tint}) glDisableVertexAttribArray(GLuint(a));
-    program_->release();
-}
-
-void LevelView::mousePressEvent(QMouseEvent* event) {
-    if (dragging_ != Qt::NoButton) return;
-    dragging_ = event->button();
-    press_at_ = last_at_ = event->position().toPoint();
-    moved_ = false;
-    setFocus();
-    if (dragging_ == Qt::RightButton) fly_timer_.start();
-}
-
-void LevelView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    const QPoint d = at - last_at_;
-    last_at_ = at;
-    if ((at - press_at_).manhattanLength() > 3) moved_ = true;
-    framed_whole_ = false;
-    switch (dragging_) {
-        case Qt::LeftButton: camera_.orbit(float(d.x()), float(d.y())); break;
-        case Qt::MiddleButton: camera_.pan(float(d.x()), float(d.y()), height()); break;
-        case Qt::RightButton: camera_.look(float(d.x()), float(d.y())); break;
-        default: return;
-    }
-    update();
-}
-
-void LevelView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != dragging_) return;
-    const Qt::MouseButton was = dragging_;
-    dragging_ = Qt::NoButton;
-    fly_timer_.stop();
-    if (was != Qt::LeftButton || moved_ || !scene_ || !face_clicked_) return;
-    const QPointF at = event->position();
-    const Ray ray = camera_.ray(float(at.x()), float(at.y()), width(), height());
-    if (const auto hit = scene_->pick({to_level(ray.origin), to_level(ray.direction)}, scene_->shown_rooms(look_.flipped)))
-        face_clicked_(hit->face);
-}
-
-void LevelView::wheelEvent(QWheelEvent* event) {
-    camera_.zoom(float(event->angleDelta().y()) / 120.0f);
-    framed_whole_ = false;
-    update();
-    event->accept();
-}
-
-void LevelView::keyPressEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
-    keys_.insert(event->key());
-}
-
-void LevelView::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) keys_.remove(event->key());
-}
-
-void LevelView::focusOutEvent(QFocusEvent* event) {
-    keys_.clear();
-    QOpenGLWidget::focusOutEvent(event);
-}
-
-void LevelView::fly_tick() {
-    const auto held = [&](int key) { return keys_.contains(key) ? 1.0f : 0.0f; };
-    const float forward = held(Qt::Key_W) - held(Qt::Key_S), right = held(Qt::Key_D) - held(Qt::Key_A);
-    const float up = held(Qt::Key_E) - held(Qt::Key_Q);
-    if (forward == 0 && right == 0 && up == 0) return;
-    const float step = camera_.step() / 4;
-    camera_.fly(forward * step, right * step, up * step);
-    framed_whole_ = false;
-    update();
 }
 
 }  // namespace tilesmith

@@ -1,7 +1,8 @@
-// The 3D picture of a level: its scene's faces textured with a package's pages
-// through OpenGL, the camera moved as level viewers move it (orbit with the
-// left button, pan with the middle, wheel to zoom, fly with W A S D (Q, E down
-// and up) while the right button is held), a click telling which face it hit.
+// The 3D picture of a level: its scene's faces and sprites textured with a
+// package's pages through OpenGL, the camera moved as level viewers move it
+// (orbit with the left button, pan with the middle, wheel to zoom, fly with
+// W A S D (Q, E down and up) while the right button is held), a click telling
+// which face or sprite it hit. Animated textures step on a timer while asked.
 #pragma once
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
@@ -17,6 +18,7 @@
 #include "model/level_camera.h"
 #include "model/level_scene.h"
 #include "model/page_tracker.h"
+#include "ui/level_draw_lists.h"
 
 class QOpenGLShaderProgram;
 
@@ -26,6 +28,7 @@ struct LevelLook {
     bool bilinear = false;   // point-sampled like the game unless set
     bool lighting = true;    // the rooms' own light
     bool flipped = false;    // the alternate rooms in place of theirs
+    bool animated = false;   // animated textures cycle through their ranges
 };
 
 class LevelView : public QOpenGLWidget, protected QOpenGLFunctions {
@@ -40,13 +43,13 @@ public:
     void package_changed();
     void set_look(const LevelLook& look);
     const LevelLook& look() const { return look_; }
-    // The faces whose texture takes pixels of the tile are tinted; none with nullopt.
+    // The faces and sprites whose texture takes pixels of the tile are tinted; none with nullopt.
     void tint_tile(std::optional<std::pair<int, int>> tile);
     // The camera sees the shown rooms whole, or one room.
     void frame_level();
     void frame_room(int room);
-    // A click (no drag) on a face: its index in the scene.
-    void on_face_clicked(std::function<void(int face)> handler) { face_clicked_ = std::move(handler); }
+    // A click (no drag) on a face or a sprite of the scene.
+    void on_picked(std::function<void(const ScenePick&)> handler) { picked_ = std::move(handler); }
 
     const LevelCamera& camera() const { return camera_; }
     // Pages uploaded since the view was made, for the benchmark and the tests.
@@ -67,16 +70,18 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Draw batches: faces of one page, one blend and one sidedness.
-    struct Batch {
-        int page;
-        FaceBlend blend;
-        bool double_sided;
-        int first, count;  // vertices
+    // A list of faces in OpenGL: its vertices, their tint, and what they are.
+    struct FaceBuffers {
+        unsigned vertices = 0, tint = 0;
+        std::vector<DrawBatch> batches;
+        std::vector<int> faces;  // the face of each vertex, for the tint
     };
-    void rebuild_vertices();
-    void rebuild_tint();
+    void fill(FaceBuffers& buffers, FacesOf which);
+    void rebuild_tint(FaceBuffers& buffers);
     void upload_pages();
+    // The batches drawn added to what lies behind, or the others.
+    void draw(const std::vector<DrawBatch>& batches, unsigned vertices, unsigned tint, bool additive);
+    SpriteFacing facing() const;
     void release_gl();
     void fly_tick();
     void frame_box(const std::array<float, 3>& low, const std::array<float, 3>& high);
@@ -86,17 +91,17 @@ private:
     LevelLook look_;
     LevelCamera camera_;
     std::optional<std::pair<int, int>> tint_;
-    std::function<void(int)> face_clicked_;
+    std::function<void(const ScenePick&)> picked_;
 
     PageTracker tracker_;
-    bool pages_stale_ = true, vertices_stale_ = true, tint_stale_ = true;
+    bool pages_stale_ = true, vertices_stale_ = true, step_stale_ = true, tint_stale_ = true;
     bool working_ = true;
     long long uploaded_pages_ = 0;
     std::vector<unsigned> textures_;
     std::unique_ptr<QOpenGLShaderProgram> program_;
-    unsigned vertex_buffer_ = 0, tint_buffer_ = 0;
-    std::vector<Batch> batches_;
-    std::vector<int> vertex_faces_;  // the face of each vertex, for the tint
+    // The faces built once a level, and those whose texture steps while animated.
+    FaceBuffers still_, stepping_;
+    unsigned sprite_buffer_ = 0, sprite_tint_buffer_ = 0;
 
     Qt::MouseButton dragging_ = Qt::NoButton;
     QPoint press_at_, last_at_;
@@ -106,6 +111,8 @@ private:
     QSet<int> keys_;
     QMetaObject::Connection context_gone_;
     QTimer fly_timer_;
+    QTimer step_timer_;
+    long long step_ = 0;  // of the animated textures' cycle
 };
 
 }  // namespace tilesmith

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <tuple>
 
+#include "model/level_pick_text.h"
 #include "ui/command_map.h"
 #include "ui/command_handlers.h"
 #include "ui/history_panel.h"
@@ -87,12 +88,10 @@ void MainWindow::build_layout() {
         this, main_tool_, workspace_, *commands_, command, guarded,
         CommandMap::WindowActions{[this](bool to_polish) { set_language(to_polish); },
                                   [this] { panes_->request_redraw(); }, [this, command](bool toggle) {
-                                      LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const SceneFace& face) {
-                                          command([&] { workspace_.select_face(side, face); });
-                                          status_->show_pixel(text(Phrase(Msg::PickedFace)
-                                                                       .arg(face.room)
-                                                                       .arg(face.face)
-                                                                       .arg(face.object_texture)));
+                                      LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const ScenePick& pick) {
+                                          command([&] { workspace_.select_picked(side, pick); });
+                                          if (const LevelScene* scene = workspace_.scene(side))
+                                              status_->show_pixel(text(picked_text(*scene, pick)));
                                       });
                                   }});
     history_ = std::make_unique<HistoryPanel>(this, workspace_, command_map_->history_item(), command, guarded);

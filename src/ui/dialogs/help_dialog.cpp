@@ -36,6 +36,8 @@ QString help_html(const QMenuBar* menus, Language language) {
     QString html = QStringLiteral("<h3>%1</h3>").arg(ui_text(Msg::HelpTitle, language).toHtmlEscaped());
     for (const QString& paragraph : ui_text(Msg::HelpManual, language).split(QLatin1Char('\n')))
         html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+    // The 3D view's mouse and keys belong to no menu.
+    html += QStringLiteral("<p>%1</p>").arg(ui_text(Msg::LevelViewKeys, language).toHtmlEscaped());
     html += QStringLiteral("<h3>%1</h3><table>").arg(ui_text(Msg::HelpCommands, language).toHtmlEscaped());
     for (const QAction* top : menus->actions())
         if (top->menu()) list_menu(top->menu(), caption_of(top), html);
