@@ -19,6 +19,8 @@ FaceBlend blend_of(std::uint16_t attribute, bool additive) {
 
 LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::max(pages, 0)) {
     rooms_.reserve(geometry.rooms.size());
+    faces_.reserve(std::size_t(geometry.quad_count() + geometry.triangle_count()));
+    bool any_faces = false;
     for (std::size_t r = 0; r < geometry.rooms.size(); ++r) {
         const RoomGeometry& room = geometry.rooms[r];
         SceneRoom out;
@@ -69,12 +71,13 @@ LevelScene::LevelScene(const LevelGeometry& geometry, int pages) : pages_(std::m
                     out.high[std::size_t(a)] = first ? p[a] : std::max(out.high[std::size_t(a)], p[a]);
                 }
             }
-        if (out.face_count > 0)
+        if (out.face_count > 0) {
             for (std::size_t a = 0; a < 3; ++a) {
-                const bool first = std::none_of(rooms_.begin(), rooms_.end(), [](const SceneRoom& o) { return o.face_count > 0; });
-                low_[a] = first ? out.low[a] : std::min(low_[a], out.low[a]);
-                high_[a] = first ? out.high[a] : std::max(high_[a], out.high[a]);
+                low_[a] = any_faces ? std::min(low_[a], out.low[a]) : out.low[a];
+                high_[a] = any_faces ? std::max(high_[a], out.high[a]) : out.high[a];
             }
+            any_faces = true;
+        }
         rooms_.push_back(out);
     }
     add_items(geometry);
@@ -117,12 +120,6 @@ void LevelScene::add_face(const GeometryFace& f, const std::vector<GeometryVerte
         c.v = float(t.page * kPageSide + uv.y);
     }
     faces_.push_back(face);
-}
-
-std::shared_ptr<const LevelScene> LevelScene::read(const std::string& file_name, int pages) {
-    const auto geometry = read_level_rooms(file_name);
-    if (!geometry) return nullptr;
-    return std::make_shared<const LevelScene>(*geometry, pages);
 }
 
 Rect LevelScene::texture_rect(const SceneFace& face) const {

@@ -10,11 +10,9 @@
 // tile. A face keeps its room, its place in the room or in its mesh and its
 // object texture, so that a click on it can be told and its tiles selected.
 //
-// Built from the level file a package was read from, on the worker thread
-// that reads it:
-//   auto scene = LevelScene::read(file_name, package.height() / kPageSide);
-// nullptr for images and object packages; Error (Msg::RoomsUnknown, naming
-// the file and why) for a level whose rooms cannot be read.
+// Built from the value of the level a package was read from (formats/
+// level_file.h), on the worker that reads it, while its pages decode:
+//   LevelScene scene(*file.level, pages);
 #pragma once
 #include <array>
 #include <cstdint>
@@ -105,7 +103,6 @@ public:
     // items placed in a room it lacks, are left out and counted; everything
     // else of the level is kept.
     LevelScene(const LevelGeometry& geometry, int pages);
-    static std::shared_ptr<const LevelScene> read(const std::string& file_name, int pages);
 
     std::span<const SceneFace> faces() const { return faces_; }
     std::span<const SceneRoom> rooms() const { return rooms_; }
