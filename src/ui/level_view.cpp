@@ -103,10 +103,20 @@ void LevelView::package_changed() {
 void LevelView::set_look(const LevelLook& look) {
     if (look.flipped != look_.flipped || look.animated != look_.animated) vertices_stale_ = tint_stale_ = true;
     look_ = look;
-    const bool stepping = look_.animated && scene_ && scene_->has_animated();
+    const bool stepping = look_.animated && scene_ && scene_->has_animated() && isVisible();
     if (stepping && !step_timer_.isActive()) step_timer_.start();
     if (!stepping) step_timer_.stop();
     update();
+}
+
+void LevelView::showEvent(QShowEvent* event) {
+    QOpenGLWidget::showEvent(event);
+    set_look(look_);
+}
+
+void LevelView::hideEvent(QHideEvent* event) {
+    step_timer_.stop();
+    QOpenGLWidget::hideEvent(event);
 }
 
 void LevelView::tint_tile(std::optional<std::pair<int, int>> tile) {
