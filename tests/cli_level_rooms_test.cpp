@@ -89,6 +89,8 @@ TEST_F(LevelRooms, ObjectsAreReadAsTheFirstAndFourthGamesWriteThem) {
         const PlacedItem& item = level->items[0];
         EXPECT_EQ(std::tuple(item.room, item.x, item.y, item.z, item.rotation, item.flags), std::tuple(0, 512, -256, 4608, 0x4000, 0x3E00));
         EXPECT_EQ(level->items[1].room, -1);
+        EXPECT_EQ(std::pair(item.light[0], level->items[1].light[0]), std::pair(std::uint8_t(192), std::uint8_t(128)))
+            << "-1 leaves an item in its room's light";
         EXPECT_EQ(std::tuple(level->placed_moveable_count(), level->placed_sprite_item_count(), level->textured_object_face_count()),
                   std::tuple(1, 1, 3));
         ASSERT_EQ(level->animated.size(), 1u);

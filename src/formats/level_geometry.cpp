@@ -78,6 +78,12 @@ const MoveableDef* LevelGeometry::dressed(const MoveableDef& m) const {
     return skin ? skin : &m;
 }
 
+int LevelGeometry::drawn_mesh(const MoveableDef& m, std::size_t k) const {
+    const MoveableDef& dress = *dressed(m);
+    if (k < dress.meshes.size()) return dress.meshes[k];
+    return k < m.meshes.size() ? m.meshes[k] : -1;
+}
+
 std::int64_t LevelGeometry::placed_moveable_count() const {
     const auto known = by_id(moveables, &MoveableDef::id);
     return std::count_if(items.begin(), items.end(), [&](const PlacedItem& i) { return known.contains(i.type); });
@@ -504,8 +510,10 @@ void read_placed(LevelBytes& bytes, const GeometryStretches& found, const GameLa
         item.room = room >= 0 && std::size_t(room) < out.rooms.size() ? room : -1;
         item.x = read_i32le(r + 4), item.y = read_i32le(r + 8), item.z = read_i32le(r + 12);
         item.rotation = read_u16le(r + 16);
+        // -1 (every bit set) leaves the item in its room's light: drawn as its texture is.
         const std::int64_t light = read_u16le(r + 18);
-        item.light = g.vertex_colour ? colour15_light(light) : intensity_light(std::int16_t(light));
+        if (light != 0xFFFF)
+            item.light = g.vertex_colour ? colour15_light(light) : intensity_light(std::int16_t(light));
         item.flags = read_u16le(r + g.item_bytes - 2);
     }
     const std::vector<std::uint8_t> words = read_stretch(bytes, found.animated_words.at, found.animated_words.count * 2);

@@ -149,6 +149,9 @@ struct LevelGeometry {
     // The moveable whose meshes the game draws for a moveable: Tomb Raider
     // 4 and 5 dress Lara (id 0) in her skin (id 8) where the level has one.
     const MoveableDef* dressed(const MoveableDef& moveable) const;
+    // The mesh the game draws as mesh k of a moveable: its dress's where the
+    // dress has one, else its own (an index of meshes, or -1).
+    int drawn_mesh(const MoveableDef& moveable, std::size_t k) const;
     // Items whose object is a moveable, and those that are sprites.
     std::int64_t placed_moveable_count() const;
     std::int64_t placed_sprite_item_count() const;

@@ -16,14 +16,13 @@ void LevelScene::add_items(const LevelGeometry& geometry) {
         const Affine place = placed_at(float(item.x), float(item.y), float(item.z), item.rotation);
         if (const MoveableDef* moveable = geometry.moveable(item.type)) {
             // Its own tree and pose; the meshes it is dressed in where it has them.
-            const MoveableDef& dressed = *geometry.dressed(*moveable);
             const std::vector<Affine> pose = default_pose(*moveable);
             SceneFace face;
             face.room = item.room;
             face.item = int(i);
             face.object = int(moveable->id);
             for (std::size_t k = 0; k < pose.size(); ++k) {
-                const int m = k < dressed.meshes.size() ? dressed.meshes[k] : moveable->meshes[k];
+                const int m = geometry.drawn_mesh(*moveable, k);
                 if (m < 0 || std::size_t(m) >= geometry.meshes.size()) continue;
                 const MeshGeometry& mesh = geometry.meshes[std::size_t(m)];
                 const Affine at = place * pose[k];

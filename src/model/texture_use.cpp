@@ -74,7 +74,7 @@ void TextureUse::count_placed(const LevelGeometry& level) {
     // Moveables as the game draws them, so that the count agrees with the 3D view.
     for (const PlacedItem& item : level.items) {
         if (const MoveableDef* moveable = level.moveable(item.type)) {
-            for (const int mesh : level.dressed(*moveable)->meshes) count_mesh(mesh);
+            for (std::size_t k = 0; k < moveable->meshes.size(); ++k) count_mesh(level.drawn_mesh(*moveable, k));
         } else if (const SpriteSequence* sequence = level.sprite_sequence(item.type); sequence && sequence->count > 0) {
             count_sprite(sequence->first);
         }

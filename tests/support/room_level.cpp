@@ -216,7 +216,7 @@ void write_items(Out& o, const RoomLevelSpec& w) {
     o.u32(w.objects ? 2 : 0);
     for (int i = 0; w.objects && i < 2; ++i) {
         o.u16(i == 0 ? 0 : 200), o.u16(i == 0 ? 0 : 5), o.u32(512), o.u32(std::uint32_t(-256)), o.u32(4608), o.u16(0x4000);
-        o.u16(w.game <= 2 ? 0x1000 : 0x4210);
+        o.u16(i == 1 ? 0xFFFF : w.game <= 2 ? 0x0800 : 0x6318);  // the sprite in its room's light
         if (w.game >= 2) o.u16(0);
         o.u16(0x3E00);
     }

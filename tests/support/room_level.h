@@ -22,8 +22,9 @@
 // (0, -100, 0)) and animation 0, whose frame (at byte 4 of the frame words)
 // puts it at (10, -442, 20) turning mesh 0 a quarter turn about x and mesh 1
 // half a turn about z; sprite sequence 200 is sprite texture 0; Lara stands
-// in room 0 at (512, -256, 4608) turned a quarter turn, flags 0x3E00, and a
-// sequence 200 item in room 5 (no such room); animated textures 0 and 1.
+// in room 0 at (512, -256, 4608) turned a quarter turn, flags 0x3E00, light
+// 192 (intensity 2048, or the colour 24, 24, 24), and a sequence 200 item in
+// room 5 (no such room), light -1; animated textures 0 and 1.
 #pragma once
 #include <array>
 #include <cstdint>
