@@ -99,6 +99,16 @@ TEST_F(LevelRooms, ObjectsAreReadAsTheFirstAndFourthGamesWriteThem) {
     }
 }
 
+TEST(LevelObjects, LaraWearsTheSkinHerGameGivesHer) {
+    LevelGeometry level;
+    for (const std::uint32_t id : {0u, 8u, 315u}) level.moveables.push_back({id, {0}, {}, 0, 0, 0, {}});
+    for (const auto& [game, worn] : {std::pair{1, 0u}, {2, 0u}, {3, 315u}, {4, 8u}, {5, 8u}}) {
+        level.game = game;
+        EXPECT_EQ(level.dressed(level.moveables[0])->id, worn) << game;
+        EXPECT_EQ(level.dressed(level.moveables[1])->id, 8u) << "only Lara is dressed";
+    }
+}
+
 TEST_F(LevelRooms, TheUseOfAPixelCountsTheFacesAndSpritesPlacedThroughAnimatedRanges) {
     for (const int game : {1, 4}) {
         SCOPED_TRACE(game);

@@ -72,9 +72,11 @@ const SpriteSequence* LevelGeometry::sprite_sequence(std::int64_t id) const {
 }
 
 const MoveableDef* LevelGeometry::dressed(const MoveableDef& m) const {
-    constexpr std::int64_t kLara = 0, kLaraSkin = 8;
-    if (game < 4 || m.id != kLara) return &m;
-    const MoveableDef* skin = moveable(kLaraSkin);
+    // Lara's own meshes in the third to fifth games all lead to one dummy:
+    // the game draws her skin's (id 315 in the third, 8 in the fourth and fifth).
+    constexpr std::int64_t kLara = 0, kTr3LaraSkin = 315, kTr45LaraSkin = 8;
+    if (game < 3 || m.id != kLara) return &m;
+    const MoveableDef* skin = moveable(game == 3 ? kTr3LaraSkin : kTr45LaraSkin);
     return skin ? skin : &m;
 }
 

@@ -147,7 +147,8 @@ struct LevelGeometry {
     const StaticMeshDef* static_mesh(std::int64_t id) const;
     const SpriteSequence* sprite_sequence(std::int64_t id) const;
     // The moveable whose meshes the game draws for a moveable: Tomb Raider
-    // 4 and 5 dress Lara (id 0) in her skin (id 8) where the level has one.
+    // 3 dresses Lara (id 0) in her skin of id 315, 4 and 5 in that of id 8,
+    // where the level has one.
     const MoveableDef* dressed(const MoveableDef& moveable) const;
     // The mesh the game draws as mesh k of a moveable: its dress's where the
     // dress has one, else its own (an index of meshes, or -1).
