@@ -218,16 +218,16 @@ bool read_faces(Cursor& c, std::int64_t count, int corners, const GameLayout& g,
     const std::int64_t record = 2 * corners + 2 + (effects ? 2 : 0);
     const std::uint8_t* p = c.take(count, record);
     if (!p) return false;
-    out.reserve(out.size() + std::size_t(count));
+    const std::size_t first = out.size();
+    out.resize(first + std::size_t(count));
     for (std::int64_t i = 0; i < count; ++i, p += record) {
-        GeometryFace f;
+        GeometryFace& f = out[first + std::size_t(i)];
         f.corner_count = std::uint8_t(corners);
         for (int k = 0; k < corners; ++k) f.vertices[std::size_t(k)] = read_u16le(p + 2 * k);
         const std::uint16_t texture = read_u16le(p + 2 * corners);
         f.texture = texture & g.texture_mask;
         f.double_sided = (texture & g.double_sided_bit) != 0;
         f.additive = effects && (read_u16le(p + 2 * corners + 2) & 1) != 0;
-        out.push_back(f);
     }
     return true;
 }

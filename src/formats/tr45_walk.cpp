@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/checked.h"
+#include "formats/deflate_blocks.h"
 #include "formats/level_format.h"
 #include "formats/level_geometry.h"
 #include "formats/level_walk.h"
@@ -90,6 +91,15 @@ std::vector<std::uint8_t> inflate_level_data(InFile& in, const Table& packed, st
     in.seek(packed.at);
     in.read_exact(input.data(), input.size());
     std::vector<std::uint8_t> out;
+    // A stream that can hold the stated size is inflated whole, in one call;
+    // any other, or one that does not give exactly that size, goes through
+    // zlib below, which tells what is wrong with it.
+    constexpr std::int64_t kMostPerByte = 1032;
+    if (unpacked <= packed.count * kMostPerByte) {
+        out.resize(std::size_t(unpacked));
+        if (inflate_whole(input.data(), input.size(), out.data(), out.size())) return out;
+        out.clear();
+    }
     z_stream s{};
     if (inflateInit(&s) != Z_OK) throw std::bad_alloc();
     s.next_in = input.data();
