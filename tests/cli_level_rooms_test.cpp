@@ -4,6 +4,7 @@
 
 #include "core/error.h"
 #include "formats/level_geometry.h"
+#include "model/level_pick_text.h"
 #include "model/level_scene.h"
 #include "model/texture_use.h"
 #include "model/workspace.h"
@@ -97,6 +98,24 @@ TEST_F(LevelRooms, ObjectsAreReadAsTheFirstAndFourthGamesWriteThem) {
         EXPECT_EQ(level->animated[0].textures, (std::vector<std::uint16_t>{0, 1}));
         EXPECT_EQ(level->dressed(lara), &lara) << "no skin in the level";
     }
+}
+
+TEST_F(LevelRooms, ThePickedFaceOrSpriteIsNamedByWhatItBelongsTo) {
+    RoomLevelSpec wanted;
+    wanted.objects = true;
+    const LevelScene scene(*read_level_rooms(put(wanted)), wanted.pages);
+    const auto first_face = [&](auto belongs) {
+        const auto faces = scene.faces();
+        return ScenePick{int(std::find_if(faces.begin(), faces.end(), belongs) - faces.begin())};
+    };
+    ScenePick sprite;
+    sprite.sprite = 0;
+    const std::pair<ScenePick, std::string> rows[] = {
+        {first_face([](const SceneFace& f) { return f.placed_static < 0 && f.item < 0; }), "room 0, face 0, object texture 0"},
+        {first_face([](const SceneFace& f) { return f.placed_static >= 0; }), "room 0, static mesh 7, face 0, object texture 0"},
+        {first_face([](const SceneFace& f) { return f.item >= 0; }), "moveable 0, mesh 0, face 0, object texture 0"},
+        {sprite, "sprite texture 0, room 0"}};
+    for (const auto& [pick, words] : rows) EXPECT_EQ(picked_text(scene, pick).text(Language::English), words);
 }
 
 TEST(LevelObjects, LaraWearsTheSkinHerGameGivesHer) {
