@@ -94,8 +94,12 @@ const FileFormat* format_of_file(const std::string& file_name) {
         got = in.read_some(first, sizeof first);
     } catch (const Error&) {
     }
+    return format_of_first_bytes({first, got}, file_name);
+}
+
+const FileFormat* format_of_first_bytes(std::span<const std::uint8_t> first, const std::string& file_name) {
     for (const FileFormat* f : kFormats)
-        if (f->signature && f->signature({first, got})) return f;
+        if (f->signature && f->signature(first)) return f;
     return format_of(file_name);
 }
 

@@ -27,6 +27,8 @@ const FileFormat* format_of(const std::string& file_name);
 // carry, else the one its extension names; nullptr for neither. A file that
 // cannot be read goes by its extension (its reader then says why).
 const FileFormat* format_of_file(const std::string& file_name);
+// The same from the first bytes (up to kSignatureBytes) of a file already open.
+const FileFormat* format_of_first_bytes(std::span<const std::uint8_t> first, const std::string& file_name);
 
 // What a format can be used for.
 enum class FormatRole { read, write, export_base };

@@ -8,8 +8,8 @@
 #include "formats/level_format.h"
 #include "formats/tr1.h"
 #include "formats/tr23.h"
-#include "formats/tr45.h"
 #include "formats/level_textures.h"
+#include "formats/tr45.h"
 
 namespace tilesmith {
 
@@ -19,12 +19,6 @@ namespace {
 Phrase reason_of(const Error& e) {
     const Phrase* why = e.phrase().nested(1);
     return why ? *why : e.phrase();
-}
-
-const FileFormat* format_by_first_bytes(const std::uint8_t* first, std::size_t got, const std::string& file_name) {
-    for (const FileFormat* f : file_formats())
-        if (f->signature && f->signature({first, got})) return f;
-    return format_of(file_name);
 }
 
 // The whole walk of a level; when only its rooms or objects fail, the
@@ -88,7 +82,7 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
     in.seek(0);
     std::uint8_t first[kSignatureBytes] = {};
     const std::size_t got = in.read_some(first, sizeof first);
-    out.format = format_by_first_bytes(first, got, file_name);
+    out.format = format_of_first_bytes({first, got}, file_name);
     if (!out.format) return out;
     const std::string extension = file_extension(file_name);
     const bool leveled = !out.format->versions.empty() || out.format->kind != FormatKind::image;
