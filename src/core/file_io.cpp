@@ -38,19 +38,39 @@ InFile::~InFile() {
     if (file_) std::fclose(file_);
 }
 
-void InFile::seek(std::int64_t offset) {
+void InFile::seek_locked(std::int64_t offset) {
     if (offset < 0 || !platform::seek(file_, offset)) throw Error(Msg::CannotReadFile, path_, Msg::SeekFailed);
 }
 
-std::size_t InFile::read_some(void* buffer, std::size_t count) {
+std::size_t InFile::read_some_locked(void* buffer, std::size_t count) {
     const std::size_t got = std::fread(buffer, 1, count, file_);
     if (got < count && std::ferror(file_))
         throw errno_error(Msg::CannotReadFile, path_, errno);
     return got;
 }
 
+void InFile::seek(std::int64_t offset) {
+    const std::lock_guard lock(mutex_);
+    seek_locked(offset);
+}
+
+std::size_t InFile::read_some(void* buffer, std::size_t count) {
+    const std::lock_guard lock(mutex_);
+    return read_some_locked(buffer, count);
+}
+
 void InFile::read_exact(void* buffer, std::size_t count) {
     if (read_some(buffer, count) != count) throw Error(Msg::FileTruncated, path_);
+}
+
+void InFile::read_at(std::int64_t offset, void* buffer, std::size_t count) {
+    const std::lock_guard lock(mutex_);
+    const std::int64_t here = platform::tell(file_);
+    if (here < 0) throw Error(Msg::CannotReadFile, path_, Msg::SeekFailed);
+    seek_locked(offset);
+    const std::size_t got = read_some_locked(buffer, count);
+    seek_locked(here);
+    if (got != count) throw Error(Msg::FileTruncated, path_);
 }
 
 namespace {

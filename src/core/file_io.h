@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <string>
 #include <system_error>
 
@@ -32,11 +33,19 @@ public:
     std::size_t read_some(void* buffer, std::size_t count);
     // Reads exactly `count` bytes or throws Error("... is truncated").
     void read_exact(void* buffer, std::size_t count);
+    // Reads exactly `count` bytes from `offset` (or throws as read_exact)
+    // and leaves the reading position where it was, so that one thread may
+    // read here while another reads on: every call holds the file alone.
+    void read_at(std::int64_t offset, void* buffer, std::size_t count);
 
 private:
+    void seek_locked(std::int64_t offset);
+    std::size_t read_some_locked(void* buffer, std::size_t count);
+
     std::string path_;
     std::FILE* file_ = nullptr;
     std::int64_t size_ = 0;
+    std::mutex mutex_;
 };
 
 // Writes a temporary file beside `path` and renames it over `path` in commit().

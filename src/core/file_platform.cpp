@@ -50,6 +50,8 @@ OpenedFile open_for_reading(const std::filesystem::path& path, std::error_code& 
 
 bool seek(std::FILE* file, std::int64_t offset) { return _fseeki64(file, offset, SEEK_SET) == 0; }
 
+std::int64_t tell(std::FILE* file) { return _ftelli64(file); }
+
 std::FILE* create_temp_file(const std::filesystem::path& folder, std::filesystem::path& name,
                             std::error_code& ec) {
     std::random_device random;
@@ -137,6 +139,8 @@ OpenedFile open_for_reading(const std::filesystem::path& path, std::error_code& 
 }
 
 bool seek(std::FILE* file, std::int64_t offset) { return fseeko(file, off_t(offset), SEEK_SET) == 0; }
+
+std::int64_t tell(std::FILE* file) { return std::int64_t(ftello(file)); }
 
 std::FILE* create_temp_file(const std::filesystem::path& folder, std::filesystem::path& name,
                             std::error_code& ec) {

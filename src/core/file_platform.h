@@ -21,6 +21,8 @@ struct OpenedFile {
 OpenedFile open_for_reading(const std::filesystem::path& path, std::error_code& ec);
 // Moves the read position of `file` to `offset` bytes from the start.
 bool seek(std::FILE* file, std::int64_t offset);
+// The read position of `file`; -1 when it cannot be had.
+std::int64_t tell(std::FILE* file);
 
 // Creates a file of a new name in `folder`, open for writing; its name goes to `name`.
 std::FILE* create_temp_file(const std::filesystem::path& folder, std::filesystem::path& name,

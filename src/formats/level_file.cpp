@@ -100,19 +100,28 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
             return out;
         }
     }
-    if (parts != LevelParts::pages_only)
-        if (const LevelVersion* version = walked_version(*out.format, out.kind, extension))
-            if (version->walk_level) walk(in, *version, out);
-    if (parts == LevelParts::walk_only || !out.format->read) return out;
-    // What needs only the walk is made while the pages decode.
+    const LevelVersion* version =
+        parts == LevelParts::pages_only ? nullptr : walked_version(*out.format, out.kind, extension);
+    if (version && !version->walk_level) version = nullptr;
+    const bool pages_wanted = parts != LevelParts::walk_only && out.format->read;
+    if (!pages_wanted) {
+        if (version) walk(in, *version, out);
+        return out;
+    }
+    // The walk reads where it needs without moving the pages' reading (read_at),
+    // so it runs beside them, and what needs only its value after it.
     std::optional<std::int64_t> pages;
-    if (beside && out.level) {
+    if (version && beside) {
         try {
             pages = level_pages(*out.format, in);
         } catch (const Error&) {
             // The pages' reader says what is wrong with the header.
         }
     }
+    const auto walk_then = [&] {
+        walk(in, *version, out);
+        if (pages && out.level) beside(out, int(*pages));
+    };
     const auto read_pages = [&] {
         in.seek(0);
         out.result = naming_file(Msg::CannotReadFile, file_name, [&] {
@@ -121,7 +130,7 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
         });
         out.result->file_name = file_name;
     };
-    if (pages) WorkerPool::shared().run_beside([&] { beside(out, int(*pages)); }, read_pages);
+    if (version) WorkerPool::shared().run_beside(walk_then, read_pages);
     else read_pages();
     return out;
 }

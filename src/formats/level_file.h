@@ -55,8 +55,8 @@ enum class LevelParts {
 // pages are decoded. `file` holds everything but its pages then.
 using BesidePages = std::function<void(const LevelFile& file, int pages)>;
 
-// Reads `file_name` once, as said above: its kind, its walk, then its pages
-// (with `beside` run meanwhile, when the walk succeeded). Throws Error naming
+// Reads `file_name` once, as said above: its kind, then its pages and, on
+// the worker pool meanwhile, its walk and `beside` (when the walk succeeded). Throws Error naming
 // the file when it cannot be opened or its pages cannot be read; a walk that
 // fails is kept as its problem, the pages stay read. A level whose first
 // bytes name a kind its extension does not take is refused untouched, unwalked.

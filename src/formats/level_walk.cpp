@@ -12,8 +12,7 @@
 namespace tilesmith {
 
 void FileBytes::read(std::int64_t at, std::uint8_t* out, std::size_t count) {
-    in_.seek(at);
-    in_.read_exact(out, count);
+    in_.read_at(at, out, count);
 }
 
 void BufferBytes::read(std::int64_t at, std::uint8_t* out, std::size_t count) {

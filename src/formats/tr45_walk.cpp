@@ -88,8 +88,7 @@ ObjectTextureLayout object_texture_layout(Game game) {
 std::vector<std::uint8_t> inflate_level_data(InFile& in, const Table& packed, std::int64_t unpacked) {
     if (unpacked > kMostLevelDataBytes) refuse_texture_walk(in.path(), Phrase(Msg::LevelDataTooLarge).arg(unpacked));
     std::vector<std::uint8_t> input(std::size_t(packed.count));
-    in.seek(packed.at);
-    in.read_exact(input.data(), input.size());
+    in.read_at(packed.at, input.data(), input.size());
     std::vector<std::uint8_t> out;
     // A stream that can hold the stated size is inflated whole, in one call;
     // any other, or one that does not give exactly that size, goes through
