@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "core/checked.h"
 #include "core/error.h"
@@ -149,6 +152,29 @@ TEST_F(FileIo, ShortReadIsNoErrorAndMissingFileNamesTheFile) {
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find("nope.tga"), std::string::npos);
     }
+}
+
+TEST_F(FileIo, AReadAtAPlaceFromAnotherThreadLeavesTheReadingWhereItWas) {
+    const auto f = (dir / "count.bin").string();
+    std::vector<std::uint8_t> bytes(1 << 16);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = std::uint8_t(i * 7);
+    write_bytes(f, bytes);
+    InFile in(f);
+    std::atomic<bool> wrong{false};
+    std::thread beside([&] {
+        std::uint8_t b[3];
+        for (std::int64_t at = 0; at + 3 <= std::int64_t(bytes.size()); at += 97) {
+            in.read_at(at, b, 3);
+            if (b[2] != bytes[std::size_t(at + 2)]) wrong = true;
+        }
+    });
+    std::vector<std::uint8_t> read(bytes.size());
+    for (std::size_t at = 0; at < read.size(); at += 256) in.read_exact(&read[at], 256);
+    beside.join();
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(wrong);
+    std::uint8_t b;
+    EXPECT_THROW(in.read_at(std::int64_t(bytes.size()), &b, 1), Error);
 }
 
 TEST_F(FileIo, AtomicWriteLeavesOldFileUntilCommit) {
