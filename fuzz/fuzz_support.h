@@ -33,7 +33,9 @@ inline void cap_announced_picture(std::int64_t& width, std::int64_t& height, std
                                   std::int64_t expansion) {
     const std::int64_t w = std::abs(width), h = std::abs(height);
     const std::int64_t cap = fuzz_byte_cap(size, expansion) / 3;
-    if (w * h <= cap || w * h > kMaxPackagePixels) return;
+    // Two 32-bit sizes may multiply past 64 bits: such a picture is refused anyway.
+    const auto pixels = checked_mul(w, h);
+    if (!pixels || *pixels <= cap || *pixels > kMaxPackagePixels) return;
     const std::int64_t new_w = std::min(w, cap), new_h = std::max<std::int64_t>(1, cap / new_w);
     width = width < 0 ? -new_w : new_w;
     height = height < 0 ? -new_h : new_h;
