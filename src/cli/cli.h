@@ -57,9 +57,10 @@ private:
 // does. Returns kOk, or prints the reason (an unreadable extension naming the
 // supported ones, the English refusal message, or the rows a short file
 // misses) and returns kFailed.
+// The file is opened once (formats/level_file.h), its pages alone read.
 int load_package(const std::string& path, Package& package, const ReaderOptions& options);
-// The same for a file read once into its whole value (formats/level_file.h).
-int load_level_file(const std::string& path, LevelFile& read, LevelParts parts);
+// The same for a file read once into its whole value.
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, const ReaderOptions& options = {});
 // Writes with the writer its extension selects; kFailed with a message naming
 // the supported extensions when there is none.
 int save_package(const std::string& path, const Package& package);

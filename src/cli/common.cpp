@@ -49,29 +49,21 @@ void TerminalProgress::draw() {
 }
 
 int load_package(const std::string& path, Package& package, const ReaderOptions& options) {
-    if (!is_readable_file(path))
-        return failure("cannot read \"" + path +
-                       "\": supported input extensions are " + extension_list(FormatRole::read));
-    TerminalProgress progress("reading");
-    const auto result = read_package(path, package, options, progress);
-    if (!result) return failure("cannot read \"" + path + "\"");
-    // A refused file, or one read with rows missing (the window shows what is
-    // there; a script must not take it for whole): the string table's English words.
-    if (result->refusal) return failure(result->refusal_text().text(Language::English));
-    if (result->warning) return failure(result->warning->text(Language::English));
-    return kOk;
+    LevelFile read;
+    const int status = load_level_file(path, read, LevelParts::pages_only, options);
+    if (status == kOk) package = std::move(read.package);
+    return status;
 }
 
-int load_level_file(const std::string& path, LevelFile& read, LevelParts parts) {
-    const auto unsupported = [&] {
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, const ReaderOptions& options) {
+    TerminalProgress progress("reading");
+    read = read_level_file(path, options, progress, parts);
+    if (!read.format || !read.format->read)
         return failure("cannot read \"" + path +
                        "\": supported input extensions are " + extension_list(FormatRole::read));
-    };
-    TerminalProgress progress("reading");
-    read = read_level_file(path, ReaderOptions{}, progress, parts);
-    if (!read.format || !read.format->read) return unsupported();
     if (!read.result) return failure("cannot read \"" + path + "\"");
-    // As load_package: a refused file or one with rows missing fails.
+    // A refused file, or one read with rows missing (the window shows what is
+    // there; a script must not take it for whole): the string table's English words.
     if (read.result->refusal) return failure(read.result->refusal_text().text(Language::English));
     if (read.result->warning) return failure(read.result->warning->text(Language::English));
     return kOk;

@@ -34,8 +34,7 @@ std::optional<Phrase> export_base_refusal(const std::string& base_name, const Pa
         CountingProgress reading;
         const LevelFile read = read_level_file(in, ReaderOptions{}, reading, LevelParts::walk_only);
         if (!read.kind.taken) return Phrase(Msg::FileRefused).arg(base_name).arg(read.kind.version->misnamed);
-        // A level cut short or with damaged counts would be copied damaged.
-        if (!read.walked() && read.walk_reason) return Phrase(Msg::BaseNotWalked).arg(base_name).arg(*read.walk_reason);
+        if (const auto why = read.export_refusal()) return why;
         // The pages as the exporter reads them: a Tomb Raider 4/5 base needs both blocks.
         const auto pages = level_pages(*format, in, true);
         if (pages && (package.width() != kPageSide || package.height() != *pages * kPageSide))

@@ -228,8 +228,7 @@ ExportResult export_level(const std::string& output_name, const std::string& bas
                                base_read ? LevelParts::pages_and_walk : LevelParts::walk_only);
     });
     if (!read.kind.taken) return ExportResult::base_of_another_kind(read.kind.version->misnamed);
-    // A level cut short or with damaged counts would be copied damaged.
-    if (!read.walked() && read.walk_reason) throw Error(Msg::BaseNotWalked, base_name, *read.walk_reason);
+    if (const auto why = read.export_refusal()) throw Error(*why);
     // Errors about the base name it already; the others are about the output.
     const ExportResult result = naming_file(
         Msg::CannotWriteFile, output_name, [&] { return format->exporter(output_name, base, package, base_read ? static_cast<Progress&>(writing) : progress); },

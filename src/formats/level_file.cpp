@@ -51,6 +51,12 @@ std::optional<Phrase> LevelFile::ignored_bytes_warning() const {
     return tilesmith::ignored_bytes_warning(name, level->textures);
 }
 
+std::optional<Phrase> LevelFile::export_refusal() const {
+    // A level cut short or with damaged counts would be copied damaged.
+    if (walked() || !walk_reason) return std::nullopt;
+    return Phrase(Msg::BaseNotWalked).arg(name).arg(*walk_reason);
+}
+
 LevelFile read_level_file(const std::string& file_name, const ReaderOptions& options, Progress& progress,
                           LevelParts parts, const BesidePages& beside) {
     std::optional<InFile> in;

@@ -42,6 +42,10 @@ struct LevelFile {
     bool walked() const { return level && !use_problem; }
     // Bytes after the level's last structure (Msg::LevelBytesIgnored, naming the file); nullopt when none.
     std::optional<Phrase> ignored_bytes_warning() const;
+    // Why an export into this level is refused before anything is written:
+    // its walk stopped short (Msg::BaseNotWalked, naming it and why); nullopt
+    // when it walked, or when no walk reads its kind.
+    std::optional<Phrase> export_refusal() const;
 };
 
 enum class LevelParts {
