@@ -47,13 +47,13 @@ BENCHMARK(compose)->Args({1, 0})->Args({8, 0})->Args({1, 1})->Args({8, 1})->Unit
 
 void region_transfer_and_undo(benchmark::State& state) {
     Workspace ws;
-    ws.use_source(level_package());
-    ws.use_target(level_package());
-    ws.select(Side::source, Rect::of_size(0, 0, 256, 64 * 64));
-    ws.set_automove(false);
+    ws.files().use_source(level_package());
+    ws.edits().use_target(level_package());
+    ws.views().select(Side::source, Rect::of_size(0, 0, 256, 64 * 64));
+    ws.set_option(&Options::automove, false);
     for (auto _ : state) {
-        ws.tx_add();
-        ws.ed_cofnij();
+        ws.edits().tx_add();
+        ws.edits().undo();
     }
 }
 BENCHMARK(region_transfer_and_undo)->Unit(benchmark::kMillisecond);

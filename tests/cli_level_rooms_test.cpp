@@ -40,9 +40,9 @@ TEST_F(LevelRooms, KeptAsEveryGameWritesThemAndTurnedIntoFacesOnThePackage) {
 
         // Read on opening, beside the pages: each room's faces, then its static meshes'.
         Workspace ws;
-        run_task(ws.open(Side::source, path, nullptr));
-        ASSERT_TRUE(ws.scene(Side::source));
-        const LevelScene& scene = *ws.scene(Side::source);
+        run_task(ws.files().open(Side::source, path, nullptr));
+        ASSERT_TRUE(ws.origins().scene(Side::source));
+        const LevelScene& scene = *ws.origins().scene(Side::source);
         ASSERT_EQ(scene.faces().size(), 4u);
         const SceneFace& quad = scene.faces()[0];
         const SceneFace& triangle = scene.faces()[1];
@@ -135,8 +135,8 @@ TEST_F(LevelRooms, TheUseOfAPixelCountsTheFacesAndSpritesPlacedThroughAnimatedRa
         wanted.game = game;
         wanted.objects = true;
         Workspace ws;
-        run_task(ws.open(Side::source, put(wanted), nullptr));
-        const TextureUse* use = ws.texture_use(Side::source);
+        run_task(ws.files().open(Side::source, put(wanted), nullptr));
+        const TextureUse* use = ws.origins().texture_use(Side::source);
         ASSERT_TRUE(use && use->counts_placed());
         // Textures 0 and 1 cycle: each counts the room's quad and two triangles,
         // the static mesh's face and Lara's two meshes of it; the sprite is
@@ -152,16 +152,18 @@ TEST_F(LevelRooms, TheUseOfAPixelCountsTheFacesAndSpritesPlacedThroughAnimatedRa
 TEST_F(LevelRooms, APreviewDressesABaseLevelInTheTargetUntilTheTargetHasALevelOfItsOwn) {
     const std::string base = put(RoomLevelSpec{4, 2, 2, 0, {200, 40, 40}, {}, 0});
     Workspace ws;
-    ASSERT_FALSE(ws.export_refusal(base));
-    run_task(ws.preview_on(base, nullptr));
-    EXPECT_EQ(ws.scene_side(), Side::target);
-    ASSERT_TRUE(ws.scene(Side::target));
-    EXPECT_EQ(ws.scene(Side::target)->faces().size(), 4u);
-    EXPECT_EQ(ws.file_of(Side::target), "") << "the target is still the package it was";
-    const auto preview = ws.shared_scene(Side::target);
+    std::optional<Phrase> refusal = Phrase(Msg::UnknownError);
+    run_task(ws.files().check_export_base(base, [&](const std::optional<Phrase>& r) { refusal = r; }));
+    ASSERT_FALSE(refusal);
+    run_task(ws.files().preview_on(base, nullptr));
+    EXPECT_EQ(ws.origins().scene_side(), Side::target);
+    ASSERT_TRUE(ws.origins().scene(Side::target));
+    EXPECT_EQ(ws.origins().scene(Side::target)->faces().size(), 4u);
+    EXPECT_EQ(ws.origins().file_of(Side::target), "") << "the target is still the package it was";
+    const auto preview = ws.origins().shared_scene(Side::target);
     const std::string own = dir.put("own.tr2", make_room_level(RoomLevelSpec{2, 1, 1, 0, {9, 9, 9}, {}, 0}));
-    run_task(ws.open(Side::target, own, nullptr));
-    EXPECT_TRUE(ws.scene(Side::target) && ws.shared_scene(Side::target) != preview);
+    run_task(ws.files().open(Side::target, own, nullptr));
+    EXPECT_TRUE(ws.origins().scene(Side::target) && ws.origins().shared_scene(Side::target) != preview);
 }
 
 TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
@@ -193,8 +195,8 @@ TEST_F(LevelRooms, HostileCountsAreRefusedNamingTheFileAndThePagesStillOpen) {
         }
         Workspace ws;
         bool opened = false;
-        run_task(ws.open(Side::source, path, [&](const OpenAnswer& a) { opened = a.recognised && !a.refusal; }));
-        EXPECT_TRUE(opened && !ws.scene(Side::source) && ws.scene_problem(Side::source));
+        run_task(ws.files().open(Side::source, path, [&](const OpenAnswer& a) { opened = a.recognised && !a.refusal; }));
+        EXPECT_TRUE(opened && !ws.origins().scene(Side::source) && ws.origins().scene_problem(Side::source));
     }
 }
 

@@ -118,8 +118,8 @@ TEST_P(Drop, OpensTheFileAsTheOpenCommandsDo) {
     write_tga(path("dropped.tga"), 128, 64, pattern);
     open();
     EXPECT_TRUE(drop(widget(c.widget), c.at, files({path("dropped.tga")})));
-    const Package& opened = c.as_target ? ws().target_package() : ws().source_package();
-    const Package& other = c.as_target ? ws().source_package() : ws().target_package();
+    const Package& opened = c.as_target ? ws().document().target() : ws().document().source();
+    const Package& other = c.as_target ? ws().document().source() : ws().document().target();
     EXPECT_EQ(opened.width(), 128);
     EXPECT_EQ(opened.pixel(5, 7), pattern(5, 7));
     EXPECT_EQ(other.width(), 256);
@@ -147,7 +147,7 @@ TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
     for (QMimeData* data : {text, web, files({path("notes.txt")})}) {
         EXPECT_FALSE(drop(widget("surf1"), {100, 100}, data));
     }
-    EXPECT_EQ(ws().source_package().width(), 256);
+    EXPECT_EQ(ws().document().source().width(), 256);
     EXPECT_FALSE(action("file1")->isVisible());
     EXPECT_TRUE(host.errors.isEmpty());
 }
@@ -157,7 +157,7 @@ TEST_F(Desktop, DroppedFileThatFailsShowsTheErrorAsOpenDoes) {
     open();
     drop(widget("surf2"), {50, 50}, files({path("folder.tga")}));
     EXPECT_EQ(host.errors.size(), 1);
-    EXPECT_EQ(ws().target_package().width(), 256);
+    EXPECT_EQ(ws().document().target().width(), 256);
 }
 
 TEST_F(Desktop, CaptionMarksUnsavedWorkUntilItIsSaved) {
@@ -185,13 +185,13 @@ TEST_F(Desktop, ClosingWithoutChangesAsksNothing) {
 TEST_F(Desktop, CancelAtCloseKeepsTheWindowAndTheWork) {
     open();
     change_target();
-    const Package work = ws().target_package().clone();
+    const Package work = ws().document().target().clone();
     host.save_change_answers = {SaveAnswer::cancel};
     trigger("plik_end");  // "Zakończ" goes the same way as the close box
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(host.save_questions, QStringList{entry(int(Msg::SaveChangesQuestion))});
-    EXPECT_EQ(ws().target_package(), work);
-    EXPECT_TRUE(ws().undo_enabled());
+    EXPECT_EQ(ws().document().target(), work);
+    EXPECT_TRUE(ws().available(Operation::undo));
     EXPECT_FALSE(QFile::exists(path("config.dat"))) << "written only when the window closes";
 }
 
@@ -210,7 +210,7 @@ TEST_F(Desktop, SaveAtCloseThatIsCancelledKeepsTheWindowOpen) {
     change_target();
     host.save_change_answers = {SaveAnswer::save};  // then no name in the save dialog
     EXPECT_FALSE(request_close());
-    EXPECT_TRUE(ws().target_modified());
+    EXPECT_TRUE(ws().document().modified());
 }
 
 TEST_F(Desktop, DiscardAtCloseClosesWithTheSettingsWritten) {
@@ -227,7 +227,7 @@ TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
     write_tga(path("other.tga"), 128, 64, pattern);
     open();
     change_target();
-    const Package work = ws().target_package().clone();
+    const Package work = ws().document().target().clone();
     host.save_change_answers = {SaveAnswer::cancel, SaveAnswer::cancel, SaveAnswer::discard};
     host.open_answers = {path("other.tga")};
     trigger("plik_opentarget");
@@ -236,12 +236,12 @@ TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
     trigger("plik_new");
     EXPECT_EQ(host.save_questions.size(), 2) << "a new package asks too";
     drop(widget("surf2"), {10, 10}, files({path("other.tga")}));
-    EXPECT_EQ(ws().target_package(), work);
+    EXPECT_EQ(ws().document().target(), work);
     EXPECT_EQ(host.save_questions.size(), 3);
     drop(widget("surf1"), {10, 10}, files({path("other.tga")}));
     EXPECT_EQ(host.save_questions.size(), 3) << "a new source replaces no work";
     trigger("plik_opentarget");
-    EXPECT_EQ(ws().target_package().width(), 128);
+    EXPECT_EQ(ws().document().target().width(), 128);
     EXPECT_FALSE(window->isWindowModified());
 }
 
@@ -306,8 +306,8 @@ TEST_F(Desktop, PngWithHolesOpensMagentaAndSavesTransparent) {
     open();
     host.open_answers = {path("holes.png")};
     trigger("plik_opensource");
-    EXPECT_EQ(ws().source_package().pixel(5, 6), kTransparent);
-    EXPECT_EQ(ws().source_package().pixel(7, 6), pack_rgb(10, 20, 30));
+    EXPECT_EQ(ws().document().source().pixel(5, 6), kTransparent);
+    EXPECT_EQ(ws().document().source().pixel(7, 6), pack_rgb(10, 20, 30));
     EXPECT_EQ(action("file1")->text(), path("holes.png"));
 
     trigger("tx_add");

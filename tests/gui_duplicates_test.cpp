@@ -39,10 +39,10 @@ TEST_F(DuplicateTiles, FindMarksEqualTilesAndRemovePacksTheTarget) {
     trigger("tx_usunpowtorzenia");
     EXPECT_EQ(note(), qs(text_of(Msg::DuplicatesRemoved, Language::Polish)).arg(4));
     EXPECT_TRUE(ws().view(Side::target).marked().empty());
-    EXPECT_EQ(ws().target_package().pixel(3 * 64, 0), pattern(3 * 64, 0));  // kind 3 is fourth now
-    EXPECT_EQ(ws().target_package().pixel(64, 64), kTransparent);
+    EXPECT_EQ(ws().document().target().pixel(3 * 64, 0), pattern(3 * 64, 0));  // kind 3 is fourth now
+    EXPECT_EQ(ws().document().target().pixel(64, 64), kTransparent);
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package().pixel(64, 64), pattern(64, 0));
+    EXPECT_EQ(ws().document().target().pixel(64, 64), pattern(64, 0));
 }
 
 TEST_F(DuplicateTiles, SelectUnusedMarksWhatNoTextureOfTheLevelMaps) {
@@ -53,7 +53,7 @@ TEST_F(DuplicateTiles, SelectUnusedMarksWhatNoTextureOfTheLevelMaps) {
     trigger("plik_opensource");
     click(w.findChild<QWidget*>(QStringLiteral("surf1")), Qt::LeftButton, QPoint(5, 5));
     trigger("tx_nieuzywane");
-    const TextureUse* use = ws().texture_use(Side::source);
+    const TextureUse* use = ws().origins().texture_use(Side::source);
     ASSERT_NE(use, nullptr);
     EXPECT_EQ(int(ws().view(Side::source).marked().size()), use->unused_tiles(0) + use->unused_tiles(1));
     EXPECT_EQ(note(), qs(text_of(Msg::TilesMarked, Language::Polish)).arg(ws().view(Side::source).marked().size()));

@@ -41,11 +41,11 @@ TEST_F(History, ThePanelJumpsToAStepAndTheSavedMarkFollows) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     };
     click_row(0);
-    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 0);
     EXPECT_FALSE(window->isWindowModified()) << "back at the state nothing changed";
     EXPECT_TRUE(list->item(0)->text().contains(entry(int(Msg::HistorySaved)).section(QStringLiteral("%1"), 1)));
     click_row(2);
-    EXPECT_EQ(ws().undo_count(), 2);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 2);
     EXPECT_TRUE(window->isWindowModified());
 }
 

@@ -55,13 +55,13 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     open().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     write_tga(path("large.tga"), 1024, 1024, pattern);
-    const Package before = ws().source_package().clone();
+    const Package before = ws().document().source().clone();
     host.open_answers = {path("large.tga")};
     trigger("plik_opensource");
     ASSERT_TRUE(window->job_running());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     wait();
-    EXPECT_EQ(ws().source_package(), before);
+    EXPECT_EQ(ws().document().source(), before);
     EXPECT_FALSE(action("file1")->isVisible());
 
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
@@ -86,34 +86,34 @@ TEST_F(Jobs, AFailingJobShowsTheErrorBoxAndKeepsThePackage) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("\x89PNG\r\n\x1a\n") + QByteArray(400 * 1024, '\x07'));
     f.close();
-    const Package before = ws().source_package().clone();
+    const Package before = ws().document().source().clone();
     host.open_answers = {path("damaged.png")};
     trigger("plik_opensource");
     EXPECT_TRUE(window->job_running());
     wait();
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains(QStringLiteral("damaged.png")));
-    EXPECT_EQ(ws().source_package(), before);
+    EXPECT_EQ(ws().document().source(), before);
 }
 
 TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
     open();
     // Edges inside the last tiles: a neighbourhood effect sees them as in place.
     use_target(ws(), patterned(500, 1000));
-    const Package before = ws().target_package().clone();
+    const Package before = ws().document().target().clone();
     Package direct = before.clone();
     const BoundEffect blur = parse_effect("blur").run;
     CountingProgress quiet;
     blur(direct, EffectArea{0, 0, 512, 1024}, quiet);
-    ws().select(Side::target, Rect{0, 0, 512, 1024});
-    const int steps = ws().undo_count();
+    ws().views().select(Side::target, Rect{0, 0, 512, 1024});
+    const int steps = int(ws().document().history().undo_count());
     trigger("ef_blur");
     EXPECT_TRUE(window->job_running());
     wait();
-    EXPECT_EQ(ws().target_package(), direct);
-    EXPECT_EQ(ws().undo_count(), steps + 1);
-    ws().ed_cofnij();
-    EXPECT_EQ(ws().target_package(), before);
+    EXPECT_EQ(ws().document().target(), direct);
+    EXPECT_EQ(int(ws().document().history().undo_count()), steps + 1);
+    ws().edits().undo();
+    EXPECT_EQ(ws().document().target(), before);
 }
 
 TEST_F(Jobs, ClosingDuringAJobAsksToStopItFirst) {

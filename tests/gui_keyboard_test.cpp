@@ -28,29 +28,29 @@ protected:
 
 TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
     open_active();
-    ws().use_source(patterned());
-    const Package before = ws().target_package().clone();
+    ws().files().use_source(patterned());
+    const Package before = ws().document().target().clone();
 
     press(Qt::Key_Insert);
-    EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
-    EXPECT_EQ(ws().selected_target_rect().left, 64) << "the target selection moved on";
+    EXPECT_EQ(ws().document().target().pixel(10, 20), pattern(10, 20));
+    EXPECT_EQ(ws().view(Side::target).selection().left, 64) << "the target selection moved on";
     EXPECT_TRUE(action("ed_cofnij")->isEnabled());
 
     press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(ws().target_package(), before);
-    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_EQ(ws().document().target(), before);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 0);
     EXPECT_FALSE(action("ed_cofnij")->isEnabled());
 
     // Redo takes it again by either key; the disabled undo ignores its shortcut.
     press(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
+    EXPECT_EQ(ws().document().target().pixel(10, 20), pattern(10, 20));
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 1);
     EXPECT_FALSE(action("ed_ponow")->isEnabled());
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(ws().target_package(), before);
+    EXPECT_EQ(ws().document().target(), before);
 }
 
 TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
@@ -65,27 +65,27 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
     EXPECT_NE(w.pane_image(1).pixel(64, 300), white);
 
     use_target(ws(), patterned());
-    Package expected = ws().target_package().clone();
+    Package expected = ws().document().target().clone();
     CountingProgress progress;
     blur(expected, {0, 0}, progress);
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(ws().target_package(), expected);
-    EXPECT_EQ(ws().undo_count(), 2);
+    EXPECT_EQ(ws().document().target(), expected);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 2);
 }
 
 TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
     MainWindow& w = open_active();
     NewPackageDialog filenew(host, &w);
     w.set_forms(&filenew, nullptr, nullptr);
-    ws().use_source(patterned());
-    const Package before = ws().target_package().clone();
+    ws().files().use_source(patterned());
+    const Package before = ws().document().target().clone();
 
     press(Qt::Key_N, Qt::ControlModifier);
     ASSERT_TRUE(filenew.isVisible());
     EXPECT_FALSE(w.isEnabled());
     press(Qt::Key_Insert);
-    EXPECT_EQ(ws().target_package(), before);
-    EXPECT_EQ(ws().undo_count(), 0);
+    EXPECT_EQ(ws().document().target(), before);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 0);
 
     QTest::keyClick(&filenew, Qt::Key_Escape);  // closes like the close box
     EXPECT_FALSE(filenew.isVisible());

@@ -61,17 +61,17 @@ TEST_F(LevelIn3D, DressesTheFacesInThePackageFollowsAnEditAndPicksAFace) {
 
     // Tile (1, 0), which object texture 0 maps, painted the background colour.
     const long long uploaded = view->uploaded_pages();
-    ws().select(Side::target, Rect::of_size(64, 0, 64, 64));
+    ws().views().select(Side::target, Rect::of_size(64, 0, 64, 64));
     trigger("tx_del");
-    const PackedColor brush = ws().target_package().pixel(64, 0);
+    const PackedColor brush = ws().document().target().pixel(64, 0);
     const QImage after = view->grabFramebuffer();
     QPoint on_face(-1, -1);
     EXPECT_GT(count_near(after, qRgb(red_of(brush), green_of(brush), blue_of(brush)), &on_face), 300);
     EXPECT_EQ(view->uploaded_pages(), uploaded + 1);
 
-    ws().select(Side::target, Rect::of_size(0, 192, 64, 64));
+    ws().views().select(Side::target, Rect::of_size(0, 192, 64, 64));
     click(view, Qt::LeftButton, on_face);
-    EXPECT_EQ(ws().selected_target_rect(), (Rect{64, 0, 128, 64}));
+    EXPECT_EQ(ws().view(Side::target).selection(), (Rect{64, 0, 128, 64}));
     EXPECT_TRUE(w.panel_text(8).endsWith(QStringLiteral("tekstura obiektu 0"))) << w.panel_text(8).toStdString();
 }
 

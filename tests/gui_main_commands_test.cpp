@@ -40,7 +40,7 @@ protected:
     void patterned_target() {
         use_target(ws(), patterned());
         click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::LeftButton, QPoint(70, 70));
-        ASSERT_EQ(ws().selected_target_rect().left, 64);
+        ASSERT_EQ(ws().view(Side::target).selection().left, 64);
     }
 };
 
@@ -51,8 +51,8 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     host.open_answers = {path("in.tga")};
     trigger("plik_opentarget");
     EXPECT_EQ(host.open_filters.value(0), QString::fromUtf8(kOpenFilter));
-    EXPECT_EQ(ws().target_package().pixel(3, 100), pattern(3, 100));
-    EXPECT_EQ(ws().undo_count(), 2) << "the delete, then the open";
+    EXPECT_EQ(ws().document().target().pixel(3, 100), pattern(3, 100));
+    EXPECT_EQ(int(ws().document().history().undo_count()), 2) << "the delete, then the open";
     EXPECT_TRUE(action("ed_cofnij")->isEnabled());
     EXPECT_EQ(action("file1")->text(), path("in.tga")) << "targets enter the recent list too";
 
@@ -60,7 +60,7 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     trigger("plik_savetarget");
     EXPECT_TRUE(host.save_filters.isEmpty()) << "Save writes back to the image it opened";
     QFile::remove(path("in.tga"));
-    ws().pak_make(4, 2, kBlack, false);  // a new package has no name yet
+    ws().edits().make_package(4, 2, kBlack, false);  // a new package has no name yet
 
     host.save_answers = {path("out.bmp")};
     trigger("plik_savetarget");  // no name yet: Save is Save as
@@ -90,7 +90,7 @@ TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
     f.close();
 
     open();
-    const Package before = ws().source_package().clone();
+    const Package before = ws().document().source().clone();
     host.open_answers = {path("deep.tga"), path("deep.tga")};
     trigger("plik_opensource");
     trigger("jezyk_eng");
@@ -100,7 +100,7 @@ TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
         EXPECT_TRUE(host.warnings[i].contains(entry(8 + i))) << "in the language of the moment";
         EXPECT_TRUE(host.warnings[i].contains(path("deep.tga"))) << "naming the file";
     }
-    EXPECT_EQ(ws().source_package(), before);
+    EXPECT_EQ(ws().document().source(), before);
 }
 
 TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
@@ -109,14 +109,14 @@ TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xff\xd8\xff\xe0 not really a picture");
     f.close();
-    const Package before = ws().source_package().clone();
+    const Package before = ws().document().source().clone();
     host.open_answers = {path("missing.tga"), path("broken.jpg")};
     trigger("plik_opensource");
     trigger("plik_opensource");
     ASSERT_EQ(host.errors.size(), 2);
     EXPECT_FALSE(host.errors[0].isEmpty());
     EXPECT_FALSE(host.errors[1].isEmpty());
-    EXPECT_EQ(ws().source_package(), before);
+    EXPECT_EQ(ws().document().source(), before);
     EXPECT_FALSE(action("file1")->isVisible());
 }
 
@@ -158,7 +158,7 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     trigger("ex_tr2345");
     EXPECT_EQ(host.warnings, QStringList{entry(16)});
 
-    ws().pak_make(4, 4, kSilver, false);  // 256 x 256 against a two-page base
+    ws().edits().make_package(4, 4, kSilver, false);  // 256 x 256 against a two-page base
     host.open_answers = {path("base.tr2")};
     host.save_answers = {path("other.tr2")};
     const qsizetype asked = host.save_filters.size();
@@ -181,13 +181,13 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("This is a Tomb Raider 1 level; open it as .phd")));
     EXPECT_TRUE(host.warnings[0].contains(path("level.tr2")));
-    EXPECT_EQ(ws().source_package(), Package(256, 512, kSilver));
-    EXPECT_FALSE(ws().recent().visible());
+    EXPECT_EQ(ws().document().source(), Package(256, 512, kSilver));
+    EXPECT_FALSE(ws().files().recent().visible());
     EXPECT_NE(host.open_filters.value(0).indexOf(QStringLiteral(";;Tomb Raider 1 level (*.phd *.tub);;")), -1);
 
     host.open_answers = {path("base.phd")};
     trigger("plik_opentarget");
-    ASSERT_EQ(ws().target_package().height(), 256);
+    ASSERT_EQ(ws().document().target().height(), 256);
     host.open_answers = {path("base.phd")};
     host.save_answers = {path("out.phd")};
     trigger("ex_tr2345");
@@ -233,7 +233,7 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
     open();
     patterned_target();
     auto* gauge = window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"));
-    const Package before = ws().target_package().clone();
+    const Package before = ws().document().target().clone();
     for (const auto& [name, routine] : effects) {
         Package expected = before.clone();
         CountingProgress ignored;
@@ -241,11 +241,11 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
         ASSERT_NE(expected, before) << name << ": the pattern must show the effect";
 
         trigger(name);
-        EXPECT_EQ(ws().target_package(), expected) << name;
-        EXPECT_EQ(ws().undo_count(), 2) << name;
+        EXPECT_EQ(ws().document().target(), expected) << name;
+        EXPECT_EQ(int(ws().document().history().undo_count()), 2) << name;
         EXPECT_EQ(gauge->value(), 0) << name << ": the gauge empties when the work ends";
         trigger("ed_cofnij");
-        EXPECT_EQ(ws().target_package(), before) << name << ": one undo gives the tile back";
+        EXPECT_EQ(ws().document().target(), before) << name << ": one undo gives the tile back";
     }
     EXPECT_TRUE(host.errors.isEmpty());
 }
@@ -253,10 +253,10 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
 TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     open();
     patterned_target();
-    const Package before = ws().target_package().clone();
+    const Package before = ws().document().target().clone();
     trigger("ef_lmh");  // cancelled
-    EXPECT_EQ(ws().target_package(), before);
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(ws().document().target(), before);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 1);
     EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::black));
 
     host.colour_answers = {QColor(0, 0, 255)};
@@ -264,12 +264,12 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     Package expected = before.clone();
     CountingProgress ignored;
     diaphragm(expected, {64, 64}, 1, pack_rgb(0, 0, 255), ignored);
-    EXPECT_EQ(ws().target_package(), expected);
-    EXPECT_EQ(ws().undo_count(), 2);
+    EXPECT_EQ(ws().document().target(), expected);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 2);
 
     trigger("tool_lm");  // cancelled again; the last confirmed colour is offered
     EXPECT_EQ(host.colour_initials.at(2), QColor(0, 0, 255));
-    EXPECT_EQ(ws().undo_count(), 2);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 2);
 }
 
 TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
@@ -281,22 +281,22 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     QImage copied = clipboard->image();
     ASSERT_EQ(copied.size(), QSize(64, 64));
     EXPECT_EQ(copied.pixel(3, 4), qRgb(red_of(pattern(67, 68)), green_of(pattern(67, 68)), blue_of(pattern(67, 68))));
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 1);
 
     click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
-    const Package before = ws().target_package().clone();
+    const Package before = ws().document().target().clone();
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package().pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
-    EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pattern(127, 127));
+    EXPECT_EQ(ws().document().target().pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
+    EXPECT_EQ(ws().document().target().pixel(8 + 63, 8 + 63), pattern(127, 127));
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package(), before);
+    EXPECT_EQ(ws().document().target(), before);
 
     QImage small(32, 32, QImage::Format_RGB32);
     small.fill(QColor(255, 0, 0));
     clipboard->setImage(small);
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package().pixel(8 + 31, 8 + 31), pack_rgb(255, 0, 0));
-    EXPECT_EQ(ws().target_package().pixel(8 + 40, 8 + 40), pattern(48, 48)) << "uncovered pixels stay";
+    EXPECT_EQ(ws().document().target().pixel(8 + 31, 8 + 31), pack_rgb(255, 0, 0));
+    EXPECT_EQ(ws().document().target().pixel(8 + 40, 8 + 40), pattern(48, 48)) << "uncovered pixels stay";
 
     QImage large(128, 128, QImage::Format_ARGB32);
     large.fill(QColor(0, 255, 0));
@@ -304,22 +304,22 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     large.setPixelColor(64, 64, QColor(9, 9, 9));
     clipboard->setImage(large);
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
-    EXPECT_EQ(ws().target_package().pixel(8 + 64, 8 + 64), pack_rgb(9, 9, 9)) << "the whole picture is pasted";
-    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(8, 8, 128, 128)) << "and selected";
-    EXPECT_EQ(ws().undo_count(), 3);
+    EXPECT_EQ(ws().document().target().pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
+    EXPECT_EQ(ws().document().target().pixel(8 + 64, 8 + 64), pack_rgb(9, 9, 9)) << "the whole picture is pasted";
+    EXPECT_EQ(ws().view(Side::target).selection(), Rect::of_size(8, 8, 128, 128)) << "and selected";
+    EXPECT_EQ(int(ws().document().history().undo_count()), 3);
 
     clipboard->setText(QStringLiteral("not a picture"));
-    const Package with_text = ws().target_package().clone();
+    const Package with_text = ws().document().target().clone();
     trigger("ed_pfc");
-    EXPECT_EQ(ws().target_package(), with_text);
-    EXPECT_EQ(ws().undo_count(), 3) << "no image: no undo step";
+    EXPECT_EQ(ws().document().target(), with_text);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 3) << "no image: no undo step";
 
     trigger("ed_cut");
-    EXPECT_EQ(ws().target_package().pixel(8 + 10, 8 + 10), kSilver);
+    EXPECT_EQ(ws().document().target().pixel(8 + 10, 8 + 10), kSilver);
     EXPECT_EQ(clipboard->image().pixel(0, 0), qRgb(0, 255, 0));
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package(), with_text);
+    EXPECT_EQ(ws().document().target(), with_text);
     EXPECT_EQ(clipboard->image().size(), QSize(128, 128)) << "undo leaves the clipboard alone";
 }
 
@@ -330,24 +330,24 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
 
     trigger("tx_copy");  // No to the first question
     EXPECT_EQ(host.questions, QStringList{entry(2)});
-    EXPECT_EQ(ws().undo_count(), 1);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 1);
 
     host.question_answers = {true};
     trigger("tx_copy");  // equal sizes: one question
     EXPECT_EQ(host.questions.size(), 2);
-    EXPECT_EQ(ws().undo_count(), 2) << "the add, then the copy";
+    EXPECT_EQ(int(ws().document().history().undo_count()), 2) << "the add, then the copy";
     EXPECT_EQ(action("tool_cofnij")->toolTip(), entry(int(Msg::UndoStep)).arg(entry(int(Msg::CopyPackage))));
 
     host.open_answers = {path("small.tga")};
     trigger("plik_opensource");
     trigger("tx_add");
-    const Package after_add = ws().target_package().clone();
+    const Package after_add = ws().document().target().clone();
     host.questions.clear();
     host.question_answers = {true, false};
     trigger("tx_copy");
     EXPECT_EQ(host.questions, (QStringList{entry(2), entry(4)}));
-    EXPECT_EQ(ws().target_package(), after_add);
-    EXPECT_EQ(ws().undo_count(), 3);
+    EXPECT_EQ(ws().document().target(), after_add);
+    EXPECT_EQ(int(ws().document().history().undo_count()), 3);
 
     host.question_answers = {true, true};
     trigger("tx_copy");
@@ -359,7 +359,7 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
 TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRunsItsCall) {
     open();
     patterned_target();
-    const Package before = ws().target_package().clone();
+    const Package before = ws().document().target().clone();
     const QColor chosen(10, 128, 255);
     std::set<std::string> widgets;
     for (const Effect& e : effect_registry()) {
@@ -386,9 +386,9 @@ TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRun
             parse_effect(item_call(e, item, to_packed(chosen))).run(expected, 64, 64, ignored);
             if (item.asks_colour) host.colour_answers = {chosen};
             trigger(at.name);
-            EXPECT_EQ(ws().target_package(), expected) << at.name;
+            EXPECT_EQ(ws().document().target(), expected) << at.name;
             trigger("ed_cofnij");
-            ASSERT_EQ(ws().target_package(), before) << at.name;
+            ASSERT_EQ(ws().document().target(), before) << at.name;
         }
     }
     EXPECT_TRUE(host.errors.isEmpty());
@@ -410,7 +410,7 @@ TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     NewPackageDialog filenew(failing, &w);
     w.set_forms(&filenew, nullptr, nullptr);
     w.show();
-    const int width = w.workspace().target_package().width();
+    const int width = w.workspace().document().target().width();
 
     w.findChild<QAction*>(QStringLiteral("plik_new"))->trigger();
     filenew.pak_mod->setChecked(true);
@@ -418,7 +418,7 @@ TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     filenew.pak_make->click();  // the modify question throws
     EXPECT_EQ(failing.errors, QStringList{"no answer"});
     EXPECT_TRUE(filenew.isVisible()) << "the dialog stays open";
-    EXPECT_EQ(w.workspace().target_package().width(), width);
+    EXPECT_EQ(w.workspace().document().target().width(), width);
     filenew.close();
 }
 

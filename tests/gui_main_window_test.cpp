@@ -141,40 +141,40 @@ TEST_F(MainWindowTest, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
     QWidget* surf1 = w.findChild<QWidget*>(QStringLiteral("surf1"));
     QWidget* surf2 = w.findChild<QWidget*>(QStringLiteral("surf2"));
     click(surf2, Qt::LeftButton, QPoint(65, 1));
-    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(64, 0, 64, 64));
+    EXPECT_EQ(ws().view(Side::target).selection(), Rect::of_size(64, 0, 64, 64));
     const QImage pane = w.pane_image(2);
     EXPECT_EQ(pane.pixel(64, 0), qRgb(255, 255, 255));
     EXPECT_EQ(pane.pixel(65, 1), qRgb(255, 255, 255));
     EXPECT_EQ(pane.pixel(0, 40), qRgb(192, 192, 192)) << "the old frame is gone";
 
     click(surf1, Qt::RightButton, QPoint(13, 30));
-    EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(8, 24, 64, 64));
-    EXPECT_EQ(ws().selected_target_rect().left, 64) << "panes are independent";
+    EXPECT_EQ(ws().view(Side::source).selection(), Rect::of_size(8, 24, 64, 64));
+    EXPECT_EQ(ws().view(Side::target).selection().left, 64) << "panes are independent";
 
     click(surf1, Qt::LeftButton, QPoint(0, 200));  // the bevel
-    EXPECT_EQ(ws().selected_source_rect().left, 8);
+    EXPECT_EQ(ws().view(Side::source).selection().left, 8);
 
-    ws().pak_make(2, 4, kSilver, false);  // 128 x 256: the rest of the pane is empty
+    ws().edits().make_package(2, 4, kSilver, false);  // 128 x 256: the rest of the pane is empty
     click(surf2, Qt::LeftButton, QPoint(200, 10));
-    EXPECT_EQ(ws().selected_target_rect().left, 0);
+    EXPECT_EQ(ws().view(Side::target).selection().left, 0);
     EXPECT_EQ(w.pane_image(2).pixel(200, 300), w.palette().color(QPalette::Button).rgb())
         << "button face beyond the package";
 }
 
 TEST_F(MainWindowTest, InsertCopiesATileMovesOnAndUndoRestoresIt) {
     open();
-    ws().use_source(patterned());
-    const Package before = ws().target_package().clone();
+    ws().files().use_source(patterned());
+    const Package before = ws().document().target().clone();
     trigger("tx_add");
-    EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
-    EXPECT_EQ(ws().selected_target_rect().left, 64);
+    EXPECT_EQ(ws().document().target().pixel(10, 20), pattern(10, 20));
+    EXPECT_EQ(ws().view(Side::target).selection().left, 64);
     EXPECT_TRUE(action("ed_cofnij")->isEnabled());
     EXPECT_TRUE(action("tool_cofnij")->isEnabled());
     EXPECT_EQ(window->pane_image(2).pixel(30, 30), rgb(pattern(30, 30)));
 
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package(), before);
-    EXPECT_EQ(ws().selected_target_rect().left, 64) << "undo does not move the selection";
+    EXPECT_EQ(ws().document().target(), before);
+    EXPECT_EQ(ws().view(Side::target).selection().left, 64) << "undo does not move the selection";
     EXPECT_FALSE(action("ed_cofnij")->isEnabled());
     EXPECT_FALSE(action("tool_cofnij")->isEnabled());
 }
@@ -362,8 +362,8 @@ TEST_F(MainWindowTest, FirstArgumentOpensAsSourceWithoutADialog) {
     write_tga(path("start.tga"), 128, 64, pattern);
     open({path("start.tga"), path("ignored.tga")});
     EXPECT_TRUE(host.open_filters.isEmpty());
-    EXPECT_EQ(ws().source_package().width(), 128);
-    EXPECT_EQ(ws().source_package().pixel(5, 7), pattern(5, 7));
+    EXPECT_EQ(ws().document().source().width(), 128);
+    EXPECT_EQ(ws().document().source().pixel(5, 7), pattern(5, 7));
     EXPECT_TRUE(action("fileline")->isVisible());
     EXPECT_TRUE(action("file1")->isVisible());
     EXPECT_EQ(action("file1")->text(), path("start.tga"));
@@ -392,7 +392,7 @@ TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
 
     trigger("file2");
     EXPECT_TRUE(host.errors.isEmpty()) << host.errors.join('\n').toStdString();
-    EXPECT_EQ(ws().source_package().width(), 64);
+    EXPECT_EQ(ws().document().source().width(), 64);
     EXPECT_EQ(host.open_filters.size(), 2) << "a recent item asks no dialog";
     EXPECT_EQ(action("file1")->text(), path("a&&b.tga")) << "the file used last comes first";
     EXPECT_EQ(action("file2")->text(), path("second.tga"));

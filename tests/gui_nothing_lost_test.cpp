@@ -78,8 +78,8 @@ TEST_F(NothingLost, RecentItemsKeepAbsolutePathsForRelativeCommandLineNames) {
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     open({QStringLiteral("./rel.tga")});
     QDir::setCurrent(before);
-    ASSERT_EQ(ws().recent().entries().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(ws().recent().entries()[0]), QFileInfo(path("rel.tga")).absoluteFilePath());
+    ASSERT_EQ(ws().files().recent().entries().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(ws().files().recent().entries()[0]), QFileInfo(path("rel.tga")).absoluteFilePath());
 }
 
 }  // namespace

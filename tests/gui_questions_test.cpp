@@ -40,8 +40,8 @@ TEST_F(Questions, AShortTgaOpensWithMagentaRowsAndAWarningThatNamesIt) {
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(path("short.tga")));
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("24")));
-    EXPECT_EQ(ws().source_package().pixel(0, 0), kTransparent);
-    EXPECT_EQ(ws().source_package().pixel(0, 63), pattern(0, 63));
+    EXPECT_EQ(ws().document().source().pixel(0, 0), kTransparent);
+    EXPECT_EQ(ws().document().source().pixel(0, 63), pattern(0, 63));
     // The recent list is kept for the next run.
     window.reset();
     open();

@@ -23,22 +23,22 @@ protected:
 
 TEST_F(Regions, DragAndShiftClickSelectTilesAndInsertCopiesTheBlockAndMovesOn) {
     open();
-    ws().use_source(patterned(512, 512));
+    ws().files().use_source(patterned(512, 512));
     QWidget* source = pane("surf1");
     mouse(source, QEvent::MouseButtonPress, {70, 10}, Qt::LeftButton);
     mouse(source, QEvent::MouseMove, {140, 80}, Qt::LeftButton);
     mouse(source, QEvent::MouseButtonRelease, {140, 80}, Qt::NoButton);
-    EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(64, 0, 128, 128));
+    EXPECT_EQ(ws().view(Side::source).selection(), Rect::of_size(64, 0, 128, 128));
 
     trigger("tx_add");
-    EXPECT_EQ(ws().target_package().pixel(127, 127), pattern(191, 127));
-    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(128, 0, 128, 128)) << "moved on by the block's width";
+    EXPECT_EQ(ws().document().target().pixel(127, 127), pattern(191, 127));
+    EXPECT_EQ(ws().view(Side::target).selection(), Rect::of_size(128, 0, 128, 128)) << "moved on by the block's width";
     trigger("ed_cofnij");
-    EXPECT_EQ(ws().target_package().pixel(127, 127), kSilver);
+    EXPECT_EQ(ws().document().target().pixel(127, 127), kSilver);
 
     click(source, Qt::LeftButton, {10, 10});
     mouse(source, QEvent::MouseButtonPress, {200, 140}, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(0, 0, 256, 192));
+    EXPECT_EQ(ws().view(Side::source).selection(), Rect::of_size(0, 0, 256, 192));
 }
 
 TEST_F(Regions, TurnAndFlipsOfA2x2RegionMoveItsWholePicture) {
@@ -53,22 +53,22 @@ TEST_F(Regions, TurnAndFlipsOfA2x2RegionMoveItsWholePicture) {
     };
     open();
     use_target(ws(), patterned(256, 512));
-    const Package before = ws().target_package().clone();
+    const Package before = ws().document().target().clone();
     for (const Case& c : cases) {
-        ws().select(Side::target, Rect::of_size(64, 128, 128, 128));
+        ws().views().select(Side::target, Rect::of_size(64, 128, 128, 128));
         trigger(c.item);
         for (int j = 0; j < 128; ++j)
             for (int i = 0; i < 128; ++i) {
                 const auto [fi, fj] = c.from(i, j);
-                ASSERT_EQ(ws().target_package().pixel(64 + i, 128 + j), before.pixel(64 + fi, 128 + fj)) << c.item;
+                ASSERT_EQ(ws().document().target().pixel(64 + i, 128 + j), before.pixel(64 + fi, 128 + fj)) << c.item;
             }
-        EXPECT_EQ(ws().undo_count(), 2) << "the open, then the turn";
+        EXPECT_EQ(int(ws().document().history().undo_count()), 2) << "the open, then the turn";
         trigger("ed_cofnij");
     }
     // A region that is not square is not turned, and the user is told why.
-    ws().select(Side::target, Rect::of_size(0, 0, 128, 64));
+    ws().views().select(Side::target, Rect::of_size(0, 0, 128, 64));
     trigger("ed_90stopni");
-    EXPECT_EQ(ws().target_package(), before);
+    EXPECT_EQ(ws().document().target(), before);
     EXPECT_EQ(host.warnings.size(), 1);
 }
 
@@ -76,11 +76,11 @@ TEST_F(Regions, CtrlASelectsTheWholePackageOfTheLastClickedPane) {
     // Window shortcuts only fire in the active window.
     open().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ws().use_source(patterned(512, 256));
+    ws().files().use_source(patterned(512, 256));
     click(pane("surf1"), Qt::LeftButton, {70, 70});
     QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(0, 0, 512, 256));
-    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(0, 0, 64, 64));
+    EXPECT_EQ(ws().view(Side::source).selection(), Rect::of_size(0, 0, 512, 256));
+    EXPECT_EQ(ws().view(Side::target).selection(), Rect::of_size(0, 0, 64, 64));
 }
 
 TEST_F(Regions, ArrowKeysMoveTheLastClickedPaneAndShiftExtends) {
@@ -88,8 +88,8 @@ TEST_F(Regions, ArrowKeysMoveTheLastClickedPaneAndShiftExtends) {
     click(pane("surf1"), Qt::LeftButton, {70, 70});
     QTest::keyClick(window.get(), Qt::Key_Right);
     QTest::keyClick(window.get(), Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(128, 64, 64, 128));
-    EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(0, 0, 64, 64)) << "only the last clicked pane";
+    EXPECT_EQ(ws().view(Side::source).selection(), Rect::of_size(128, 64, 64, 128));
+    EXPECT_EQ(ws().view(Side::target).selection(), Rect::of_size(0, 0, 64, 64)) << "only the last clicked pane";
 }
 
 TEST_F(Regions, TheGrownWindowSharesItsWidthAndShowsMoreRows) {

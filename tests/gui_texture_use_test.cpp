@@ -20,7 +20,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     host.open_answers = {path("base.tr2")};
     trigger("plik_opentarget");
     // Read with the level: showing it reads no file.
-    const TextureUse* use = ws().texture_use(Side::target);
+    const TextureUse* use = ws().origins().texture_use(Side::target);
     trigger("view_texuse");
     ASSERT_NE(use, nullptr);
     EXPECT_EQ(use->object_texture_count(), level.object_textures);
@@ -36,7 +36,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     ASSERT_GE(unused.column, 0);
     const QImage pane = w.pane_image(2);
     const QPoint inside(unused.column * 64 + 30, unused.row * 64 + 30);
-    const PackedColor c = ws().target_package().pixel(inside.x(), inside.y());
+    const PackedColor c = ws().document().target().pixel(inside.x(), inside.y());
     EXPECT_EQ(pane.pixel(inside), qRgb(red_of(c) / 2, green_of(c) / 2, blue_of(c) / 2));
 
     QMouseEvent move(QEvent::MouseMove, QPointF(used.column * 64 + 31, used.row * 64 + 31), QPointF(), Qt::NoButton,
@@ -46,7 +46,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     EXPECT_TRUE(w.panel_text(8).endsWith(qs(used_by(placed, Language::Polish).text(Language::Polish)))) << placed.total();
 
     for (const TileSpot t : {used, unused}) {
-        ws().select(Side::target, Rect::of_size(t.column * 64, t.row * 64, 64, 64));
+        ws().views().select(Side::target, Rect::of_size(t.column * 64, t.row * 64, 64, 64));
         trigger("tx_del");
     }
     trigger("jezyk_eng");

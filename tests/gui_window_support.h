@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
@@ -151,7 +152,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         window->resize(window->designed_size());
         // A file named on the command line opens once the window shows.
-        if (!arguments.isEmpty()) QCoreApplication::processEvents();
+        if (!arguments.isEmpty()) {
+            QCoreApplication::processEvents();
+            wait_for_jobs();
+        }
         return *window;
     }
     // The window at the size it takes itself (a share of the screen, or as last left).
@@ -166,8 +170,14 @@ protected:
         EXPECT_NE(a, nullptr) << name;
         return a;
     }
+    // Triggers the action and waits for the job it starts, if any, and for
+    // the jobs its commit starts in turn: every file is read and written on a worker.
     void trigger(const char* name) {
         if (QAction* a = action(name)) a->trigger();
+        wait_for_jobs();
+    }
+    void wait_for_jobs() {
+        while (window && window->job_running()) QTest::qWait(2);
     }
     QString path(const char* file) const { return dir.filePath(QString::fromLatin1(file)); }
 

@@ -22,10 +22,10 @@ protected:
         dir_ = unique_temp_path("ts_workspace_files_");
         fs::create_directories(dir_);
         // A workspace with history: undo steps, a saved name, a moved selection.
-        ws_.select(Side::target, Rect::of_size(64, 0, 64, 64));
-        ws_.select(Side::source, Rect::of_size(64, 0, 64, 64));
-        ws_.tx_del();
-        ws_.set_target_file_name("/somewhere/old.tga");
+        ws_.views().select(Side::target, Rect::of_size(64, 0, 64, 64));
+        ws_.views().select(Side::source, Rect::of_size(64, 0, 64, 64));
+        ws_.edits().tx_del();
+        ws_.document().set_target_file_name("/somewhere/old.tga");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -33,12 +33,12 @@ protected:
     // The window's open and save, run here.
     OpenAnswer open(Side side, const std::string& name) {
         OpenAnswer answer;
-        run_task(ws_.open(side, name, [&](const OpenAnswer& a) { answer = a; }));
+        run_task(ws_.files().open(side, name, [&](const OpenAnswer& a) { answer = a; }));
         return answer;
     }
     bool save(const std::string& name) {
         bool written = false;
-        run_task(ws_.save(name, [&](bool w) { written = w; }));
+        run_task(ws_.files().save(name, [&](bool w) { written = w; }));
         return written;
     }
 
@@ -60,12 +60,12 @@ protected:
 
     // Nothing of the after-load steps has run.
     void expect_untouched() {
-        EXPECT_EQ(ws_.source_package(), Package(256, 512, kSilver));
-        EXPECT_EQ(ws_.selected_source_rect().left, 64);
-        EXPECT_EQ(ws_.selected_target_rect().left, 64);
-        EXPECT_EQ(ws_.undo_count(), 1);
-        EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
-        EXPECT_FALSE(ws_.recent().visible());
+        EXPECT_EQ(ws_.document().source(), Package(256, 512, kSilver));
+        EXPECT_EQ(ws_.view(Side::source).selection().left, 64);
+        EXPECT_EQ(ws_.view(Side::target).selection().left, 64);
+        EXPECT_EQ(int(ws_.document().history().undo_count()), 1);
+        EXPECT_EQ(ws_.document().target_file_name(), "/somewhere/old.tga");
+        EXPECT_FALSE(ws_.files().recent().visible());
         EXPECT_EQ(ws_.size_texts()[0], "256 x 512");
     }
 
@@ -97,13 +97,13 @@ TEST_F(WorkspaceFiles, ReaderErrorEndsTheCommandBeforeAnyAfterLoadStep) {
         EXPECT_THROW(open(Side::target, name), Error) << name;
     }
     expect_untouched();
-    EXPECT_EQ(ws_.target_package().pixel(64, 0), kSilver);
+    EXPECT_EQ(ws_.document().target().pixel(64, 0), kSilver);
 }
 
 TEST_F(WorkspaceFiles, SaveAsWithAnUnknownExtensionWritesNothing) {
     EXPECT_FALSE(save(path("out.tif")));
     EXPECT_FALSE(save(path("out.gif")));
-    EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
+    EXPECT_EQ(ws_.document().target_file_name(), "/somewhere/old.tga");
     EXPECT_FALSE(fs::exists(path("out.tif")));
     EXPECT_FALSE(fs::exists(path("out.gif")));
 }
@@ -114,38 +114,38 @@ TEST_F(WorkspaceFiles, OpenSourceRunsTheAfterLoadSteps) {
     const OpenAnswer a = open(Side::source, name);
     EXPECT_TRUE(a.recognised);
     EXPECT_EQ(a.refusal, std::nullopt);
-    EXPECT_EQ(ws_.source_package(), Package(128, 192, pack_rgb(10, 20, 30)));
-    EXPECT_EQ(ws_.selected_source_rect().left, 0);
+    EXPECT_EQ(ws_.document().source(), Package(128, 192, pack_rgb(10, 20, 30)));
+    EXPECT_EQ(ws_.view(Side::source).selection().left, 0);
     EXPECT_EQ(ws_.view(Side::source).max_scroll_x(), 0);
-    ASSERT_EQ(ws_.recent().entries().size(), 1u);
-    EXPECT_EQ(ws_.recent().entries()[0], name);
+    ASSERT_EQ(ws_.files().recent().entries().size(), 1u);
+    EXPECT_EQ(ws_.files().recent().entries()[0], name);
     EXPECT_EQ(ws_.size_texts()[0], "128 x 192");
     EXPECT_EQ(ws_.size_texts()[1], "6");
     // The target side is not touched by a source open.
-    EXPECT_EQ(ws_.undo_count(), 1);
-    EXPECT_EQ(ws_.selected_target_rect().left, 64);
+    EXPECT_EQ(int(ws_.document().history().undo_count()), 1);
+    EXPECT_EQ(ws_.view(Side::target).selection().left, 64);
 }
 
 TEST_F(WorkspaceFiles, OpenTargetIsOneUndoStepAndTakesTheFileName) {
     const std::string name = write_tga("tgt.tga", 320, 576, 24, kWhite);
-    const Package before = ws_.target_package().clone();
+    const Package before = ws_.document().target().clone();
     const OpenAnswer a = open(Side::target, name);
     EXPECT_TRUE(a.recognised);
-    EXPECT_EQ(ws_.target_package(), Package(320, 576, kWhite));
-    EXPECT_EQ(ws_.target_package().brush(), kSilver) << "the background colour stays";
-    EXPECT_EQ(ws_.selected_target_rect().left, 0);
+    EXPECT_EQ(ws_.document().target(), Package(320, 576, kWhite));
+    EXPECT_EQ(ws_.document().target().brush(), kSilver) << "the background colour stays";
+    EXPECT_EQ(ws_.view(Side::target).selection().left, 0);
     EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 64);
     EXPECT_EQ(ws_.view(Side::target).max_scroll_y(), 64);
-    EXPECT_EQ(ws_.target_file_name(), name) << "Save writes back to an image we write";
-    EXPECT_FALSE(ws_.target_modified()) << "what the file holds";
-    EXPECT_EQ(ws_.recent().entries().front(), name) << "targets enter the recent list too";
-    EXPECT_EQ(ws_.file_of(Side::target), name);
-    EXPECT_EQ(ws_.undo_name()->text(Language::English), "Open target");
-    ws_.ed_cofnij();
-    EXPECT_EQ(ws_.target_package(), before);
-    EXPECT_EQ(ws_.file_of(Side::target), "") << "undo brings back what the target was read from";
-    EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");
-    EXPECT_TRUE(ws_.target_modified()) << "the work before it is unsaved again";
+    EXPECT_EQ(ws_.document().target_file_name(), name) << "Save writes back to an image we write";
+    EXPECT_FALSE(ws_.document().modified()) << "what the file holds";
+    EXPECT_EQ(ws_.files().recent().entries().front(), name) << "targets enter the recent list too";
+    EXPECT_EQ(ws_.origins().file_of(Side::target), name);
+    EXPECT_EQ(ws_.document().undo_name()->text(Language::English), "Open target");
+    ws_.edits().undo();
+    EXPECT_EQ(ws_.document().target(), before);
+    EXPECT_EQ(ws_.origins().file_of(Side::target), "") << "undo brings back what the target was read from";
+    EXPECT_EQ(ws_.document().target_file_name(), "/somewhere/old.tga");
+    EXPECT_TRUE(ws_.document().modified()) << "the work before it is unsaved again";
     EXPECT_EQ(ws_.view(Side::target).max_scroll_x(), 0);
 }
 
@@ -156,15 +156,15 @@ TEST_F(WorkspaceFiles, RefusedTgaLeavesTheWorkspaceAsItWas) {
         EXPECT_EQ(a.refusal, Msg::UnknownImageType);
     }
     expect_untouched();
-    EXPECT_TRUE(ws_.target_modified()) << "the unsaved work stays";
+    EXPECT_TRUE(ws_.document().modified()) << "the unsaved work stays";
 }
 
 TEST_F(WorkspaceFiles, SaveRemembersTheNameAndRoundTrips) {
-    ws_.apply_effect(Msg::Delete, [](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), pack_rgb(1, 2, 3)); });
-    const Package saved = ws_.target_package().clone();
+    ws_.edits().apply_effect(Msg::Delete, [](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), pack_rgb(1, 2, 3)); });
+    const Package saved = ws_.document().target().clone();
     ASSERT_TRUE(save(path("out.tga")));
-    EXPECT_EQ(ws_.target_file_name(), path("out.tga"));
-    EXPECT_EQ(ws_.undo_count(), 2) << "saving leaves the undo stack alone";
+    EXPECT_EQ(ws_.document().target_file_name(), path("out.tga"));
+    EXPECT_EQ(int(ws_.document().history().undo_count()), 2) << "saving leaves the undo stack alone";
     open(Side::source, path("out.tga"));
-    EXPECT_EQ(ws_.source_package(), saved);
+    EXPECT_EQ(ws_.document().source(), saved);
 }

@@ -45,14 +45,14 @@ TEST(TileMatch, IndexAgreesWithComparingEveryPair) {
 
 TEST(TileMatch, FindDuplicatesMarksThemInThePaneUntilTheNextClick) {
     Workspace ws;
-    ws.use_source(tiles_of({4, 5, 4, 6, 4}, 2));
-    ws.select(Side::source, Rect::of_size(2 * kTileSide, 0, kTileSide, kTileSide));
-    EXPECT_EQ(ws.mark_duplicates(Side::source, 0), 3);
+    ws.files().use_source(tiles_of({4, 5, 4, 6, 4}, 2));
+    ws.views().select(Side::source, Rect::of_size(2 * kTileSide, 0, kTileSide, kTileSide));
+    EXPECT_EQ(ws.edits().mark_duplicates(Side::source, 0), 3);
     EXPECT_EQ(ws.view(Side::source).marked(), (std::vector<TileSpot>{{0, 0}, {2, 0}, {4, 0}}));
-    EXPECT_EQ(ws.mark_duplicates(Side::target, 0), 32);  // all silver
-    EXPECT_TRUE(ws.press(Side::source, MouseButton::left, 5, 5));
+    EXPECT_EQ(ws.edits().mark_duplicates(Side::target, 0), 32);  // all silver
+    EXPECT_TRUE(ws.views().press(Side::source, MouseButton::left, 5, 5));
     EXPECT_TRUE(ws.view(Side::source).marked().empty());
-    EXPECT_EQ(ws.mark_unused(Side::source), 0);  // no texture use known
+    EXPECT_EQ(ws.edits().mark_unused(Side::source), 0);  // no texture use known
 }
 
 TEST(TileMatch, RemovingDuplicatesPacksDistinctTilesForwardAsOneUndoStep) {
@@ -60,18 +60,18 @@ TEST(TileMatch, RemovingDuplicatesPacksDistinctTilesForwardAsOneUndoStep) {
     Package before = tiles_of({1, 2, 1, 3, 2, 3, 4, 4});
     before.fill_rect(2 * kTileSide, 0, kTileSide, kTileSide, kTransparent);  // an empty place
     before.resize(before.width() + 10, before.height() + 20);  // strips narrower than a tile stay
-    ws.use_target(before.clone());
-    const int opened = ws.undo_count();
-    EXPECT_EQ(ws.remove_duplicate_tiles(), 3);
+    ws.edits().use_target(before.clone());
+    const int opened = int(ws.document().history().undo_count());
+    EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 3);
     Package expected = before.clone();
     expected.copy_rect(tiles_of({1, 2, 3, 4}), 0, 0, 4 * kTileSide, kTileSide, 0, 0);
     expected.fill_rect(4 * kTileSide, 0, 4 * kTileSide, kTileSide, kTransparent);
-    EXPECT_EQ(ws.target_package(), expected);
-    EXPECT_EQ(ws.undo_count(), opened + 1);
-    EXPECT_EQ(ws.remove_duplicate_tiles(), 0);
-    EXPECT_EQ(ws.undo_count(), opened + 1);
-    ASSERT_TRUE(ws.ed_cofnij());
-    EXPECT_EQ(ws.target_package(), before);
+    EXPECT_EQ(ws.document().target(), expected);
+    EXPECT_EQ(int(ws.document().history().undo_count()), opened + 1);
+    EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 0);
+    EXPECT_EQ(int(ws.document().history().undo_count()), opened + 1);
+    ASSERT_TRUE(ws.edits().undo());
+    EXPECT_EQ(ws.document().target(), before);
 }
 
 TEST(TileMatch, UnusedTilesAreThoseNoTextureMaps) {

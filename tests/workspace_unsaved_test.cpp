@@ -21,7 +21,7 @@ struct Step {
 
 void save(Workspace& ws, const TempDir& dir) {
     bool written = false;
-    run_task(ws.save(dir.file("t.tga"), [&](bool w) { written = w; }));
+    run_task(ws.files().save(dir.file("t.tga"), [&](bool w) { written = w; }));
     ASSERT_TRUE(written);
 }
 
@@ -30,26 +30,26 @@ class UnsavedWork : public ::testing::TestWithParam<std::vector<Step>> {};
 TEST_P(UnsavedWork, FollowsTheTargetsHistory) {
     TempDir dir;
     Workspace ws;
-    EXPECT_FALSE(ws.target_modified()) << "a fresh workspace holds no work";
+    EXPECT_FALSE(ws.document().modified()) << "a fresh workspace holds no work";
     for (const Step& step : GetParam()) {
         step.run(ws, dir);
-        EXPECT_EQ(ws.target_modified(), step.modified_after) << "after " << step.name;
+        EXPECT_EQ(ws.document().modified(), step.modified_after) << "after " << step.name;
     }
 }
 
-const Step edit{"delete", [](Workspace& ws, const TempDir&) { ws.tx_del(); }, true};
-const Step edit_again{"add", [](Workspace& ws, const TempDir&) { ws.tx_add(); }, true};
-const Step undo_to_saved{"undo", [](Workspace& ws, const TempDir&) { ws.ed_cofnij(); }, false};
-const Step undo_to_edit{"undo", [](Workspace& ws, const TempDir&) { ws.ed_cofnij(); }, true};
-const Step redo_to_saved{"redo", [](Workspace& ws, const TempDir&) { ws.ed_ponow(); }, false};
-const Step redo_to_edit{"redo", [](Workspace& ws, const TempDir&) { ws.ed_ponow(); }, true};
+const Step edit{"delete", [](Workspace& ws, const TempDir&) { ws.edits().tx_del(); }, true};
+const Step edit_again{"add", [](Workspace& ws, const TempDir&) { ws.edits().tx_add(); }, true};
+const Step undo_to_saved{"undo", [](Workspace& ws, const TempDir&) { ws.edits().undo(); }, false};
+const Step undo_to_edit{"undo", [](Workspace& ws, const TempDir&) { ws.edits().undo(); }, true};
+const Step redo_to_saved{"redo", [](Workspace& ws, const TempDir&) { ws.edits().redo(); }, false};
+const Step redo_to_edit{"redo", [](Workspace& ws, const TempDir&) { ws.edits().redo(); }, true};
 const Step saved{"save", save, false};
-const Step opened{"open", [](Workspace& ws, const TempDir& d) { run_task(ws.open(Side::target, d.file("t.tga"), {})); },
+const Step opened{"open", [](Workspace& ws, const TempDir& d) { run_task(ws.files().open(Side::target, d.file("t.tga"), {})); },
                   false};
-const Step made_new{"new", [](Workspace& ws, const TempDir&) { ws.pak_make(2, 2, kBlack, false); }, false};
-const Step resized{"modify", [](Workspace& ws, const TempDir&) { ws.pak_make(3, 2, kBlack, true); }, true};
-const Step copied{"copy package", [](Workspace& ws, const TempDir&) { ws.tx_copy(); }, true};
-const Step pasted{"paste", [](Workspace& ws, const TempDir&) { ws.paste_into_target(Package(8, 8, kWhite)); }, true};
+const Step made_new{"new", [](Workspace& ws, const TempDir&) { ws.edits().make_package(2, 2, kBlack, false); }, false};
+const Step resized{"modify", [](Workspace& ws, const TempDir&) { ws.edits().make_package(3, 2, kBlack, true); }, true};
+const Step copied{"copy package", [](Workspace& ws, const TempDir&) { ws.edits().tx_copy(); }, true};
+const Step pasted{"paste", [](Workspace& ws, const TempDir&) { ws.edits().paste_into_target(Package(8, 8, kWhite)); }, true};
 
 INSTANTIATE_TEST_SUITE_P(
     Histories, UnsavedWork,

@@ -25,6 +25,10 @@ std::string size_text(std::int64_t width, std::int64_t height) {
 }  // namespace
 
 std::optional<Phrase> export_base_refusal(const std::string& base_name, const Package& package) {
+    return export_base_refusal(base_name, package.width(), package.height());
+}
+
+std::optional<Phrase> export_base_refusal(const std::string& base_name, int width, int height) {
     const FileFormat* format = format_of(base_name);
     if (!format || !format->exporter)
         return Phrase(Msg::BaseNotTaken).arg(base_name).arg(extension_list(FormatRole::export_base));
@@ -37,9 +41,9 @@ std::optional<Phrase> export_base_refusal(const std::string& base_name, const Pa
         if (const auto why = read.export_refusal()) return why;
         // The pages as the exporter reads them: a Tomb Raider 4/5 base needs both blocks.
         const auto pages = level_pages(*format, in, true);
-        if (pages && (package.width() != kPageSide || package.height() != *pages * kPageSide))
+        if (pages && (width != kPageSide || height != *pages * kPageSide))
             return Phrase(Msg::BaseSizeDiffers)
-                .arg(size_text(package.width(), package.height()))
+                .arg(size_text(width, height))
                 .arg(base_name)
                 .arg(size_text(kPageSide, *pages * kPageSide));
         return std::nullopt;

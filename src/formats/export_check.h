@@ -17,5 +17,7 @@ namespace tilesmith {
 // nullopt: the export may ask for its output. Throws Error, naming the base,
 // when the base cannot be read or its header is damaged.
 std::optional<Phrase> export_base_refusal(const std::string& base_name, const Package& package);
+// The same for a package of `width` x `height` pixels.
+std::optional<Phrase> export_base_refusal(const std::string& base_name, int width, int height);
 
 }  // namespace tilesmith

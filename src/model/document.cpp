@@ -6,6 +6,18 @@
 
 namespace tilesmith {
 
+void run_here(const Task& task, Progress& progress) {
+    Job::Commit commit;
+    try {
+        commit = task.work(progress);
+    } catch (...) {
+        if (task.release) task.release();
+        throw;
+    }
+    if (task.release) task.release();
+    commit();
+}
+
 Document::Document()
     : source_(View::kStartWidth, View::kStartHeight, kSilver),
       target_{Package(View::kStartWidth, View::kStartHeight, kSilver), {}, 0, nullptr} {}
@@ -38,6 +50,41 @@ void Document::replace_target(Phrase name, std::function<TargetState(TargetState
                       return fresh;
                   }),
                   std::move(name), revision, target_);
+}
+
+Task Document::hand_out(Job::Work work) {
+    refuse_if_busy();
+    busy_ = true;
+    return {std::move(work), [this] { busy_ = false; }};
+}
+
+std::optional<Phrase> Document::undo_name() const {
+    if (!history_.can_undo()) return std::nullopt;
+    return history_.name(history_.undo_count() - 1);
+}
+
+std::optional<Phrase> Document::redo_name() const {
+    if (!history_.can_redo()) return std::nullopt;
+    return history_.name(history_.undo_count());
+}
+
+std::vector<HistoryRow> Document::history_rows() const {
+    // The saved mark goes on the row whose revision the file holds, once.
+    const Revision saved = saved_revision();
+    std::vector<HistoryRow> rows{{Phrase(Msg::HistoryStart), true, history_.base_revision() == saved}};
+    for (std::size_t i = 0; i < history_.size(); ++i)
+        rows.push_back({history_.name(i), i < history_.undo_count(), history_.revision_after(i) == saved});
+    return rows;
+}
+
+void Document::open_target(Package package, std::string file_name, std::shared_ptr<const PaneOrigin> origin) {
+    auto fresh = std::make_shared<Package>(std::move(package));
+    replace_target(
+        Msg::StepOpenTarget,
+        [fresh, file_name = std::move(file_name), origin = std::move(origin)](TargetState&) {
+            return TargetState{std::move(*fresh), file_name, 0, origin};
+        },
+        true);
 }
 
 bool Document::undo() {

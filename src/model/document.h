@@ -2,13 +2,24 @@
 // saved revision, the undo stack of the target, and whether a job holds it.
 #pragma once
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/package.h"
 #include "model/rect.h"
+#include "model/task.h"
 #include "model/undo_stack.h"
 
 namespace tilesmith {
+
+// A row of the history: the start (before the oldest step kept) or a step.
+struct HistoryRow {
+    Phrase name;
+    bool done;   // at or before the state now
+    bool saved;  // the state its file holds
+};
 
 class Document {
 public:
@@ -28,9 +39,17 @@ public:
     // The revision the target's file holds, when known (none: never saved).
     Revision saved_revision() const { return target_.saved; }
 
-    // A job holds the document: every change is refused until it ends.
+    // A task holds the document: every change is refused until it ends.
     bool busy() const { return busy_; }
-    void set_busy(bool busy) { busy_ = busy; }
+    // Hands out `work` as a task: the document is held from now until the
+    // task's release. One task at a time.
+    Task hand_out(Job::Work work);
+
+    // The names of the steps undo and redo would take (none: nothing to take).
+    std::optional<Phrase> undo_name() const;
+    std::optional<Phrase> redo_name() const;
+    // The start, then every step kept, oldest first.
+    std::vector<HistoryRow> history_rows() const;
 
     // A package read as the source; its brush is kept.
     void replace_source(Package fresh);
@@ -45,6 +64,9 @@ public:
     // `make` builds from the old state; `settled`: the new state holds no
     // unsaved work (it is what its file holds, or nothing at all yet).
     void replace_target(Phrase name, std::function<TargetState(TargetState& old)> make, bool settled);
+    // The target replaced by `package` as an opened file (empty: none), one
+    // undo step that holds no unsaved work.
+    void open_target(Package package, std::string file_name, std::shared_ptr<const PaneOrigin> origin);
     bool undo();
     bool redo();
 

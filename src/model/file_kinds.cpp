@@ -32,7 +32,10 @@ std::optional<DialogChoice> export_output_dialog(const std::string& base, Langua
     return DialogChoice{choice->filter, choice->suffix};
 }
 
-bool opens_file(const std::string& file_name) { return is_readable_file(file_name); }
+bool opens_file_name(const std::string& file_name) {
+    const FileFormat* format = format_of(file_name);
+    return format && serves(*format, FormatRole::read);
+}
 
 std::string games_supported() { return supported_games(); }
 

@@ -26,8 +26,9 @@ struct DialogChoice {
     std::string suffix;
 };
 std::optional<DialogChoice> export_output_dialog(const std::string& base, Language language);
-// A file the open commands read (by its extension).
-bool opens_file(const std::string& file_name);
+// A file the open commands read, by its name's extension alone (the file is
+// not touched: its first bytes are read by the open).
+bool opens_file_name(const std::string& file_name);
 // The games whose levels are read, for the author box.
 std::string games_supported();
 

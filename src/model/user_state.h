@@ -26,5 +26,10 @@ UserState load_user_state(const std::string& path);
 // Writes through a temporary file and a rename; false, with `problem` filled,
 // when it cannot. Never throws.
 bool save_user_state(const std::string& path, const UserState& state, std::string* problem = nullptr);
+// The same on a worker, after the writes asked for before it, in `folder`
+// (made when missing); what fails is lost quietly. Returns at once.
+void write_user_state_aside(const std::string& folder, const std::string& path, UserState state);
+// Waits for the writes asked for so far.
+void wait_for_user_state_writes();
 
 }  // namespace tilesmith

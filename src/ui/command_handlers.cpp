@@ -33,12 +33,6 @@ QString filter_text(const std::string& filter) { return QString::fromStdString(f
 
 std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-// Clears a string when the command ends, however it ends.
-struct ClearOnExit {
-    QString& s;
-    ~ClearOnExit() { s.clear(); }
-};
-
 }  // namespace
 
 CommandHandlers::CommandHandlers(QWidget* window, Workspace& workspace, DialogHost& host, LastFolders& folders,
@@ -48,61 +42,72 @@ CommandHandlers::CommandHandlers(QWidget* window, Workspace& workspace, DialogHo
 QString CommandHandlers::text(Msg message) const { return ui_text(message, workspace_.language()); }
 QString CommandHandlers::text(const Phrase& phrase) const { return ui_text(phrase, workspace_.language()); }
 
-bool CommandHandlers::settle_unsaved_target() {
-    if (!workspace_.target_modified()) return true;
-    switch (host_.save_changes(window_, text(Msg::SaveChangesQuestion))) {
-        case SaveAnswer::discard: return true;
-        case SaveAnswer::cancel: return false;
-        case SaveAnswer::save:
-            // Save as when the target has no name; cancelling that dialog
-            // cancels the whole command.
-            plik_savetargetClick(true);
-            return !workspace_.target_modified();
+void CommandHandlers::settle_unsaved_target(std::function<void()> then) {
+    if (!workspace_.document().modified()) {
+        then();
+        return;
     }
-    return false;
+    switch (host_.save_changes(window_, text(Msg::SaveChangesQuestion))) {
+        case SaveAnswer::discard: then(); return;
+        case SaveAnswer::cancel: return;
+        case SaveAnswer::save:
+            // Save as when the target has no name; cancelling that dialog, or
+            // a save that writes nothing, cancels the whole command.
+            plik_savetargetClick([this, then] {
+                if (!workspace_.document().modified()) then();
+            });
+            return;
+    }
 }
 
 void CommandHandlers::plik_newClick() {
     // A new package replaces the target: unsaved work is settled first.
-    if (!settle_unsaved_target() || !forms_.new_package) return;
-    const Package& target = workspace_.target_package();
-    forms_.new_package->open_dialog(target.width(), target.height(), workspace_.selected_target_rect());
+    settle_unsaved_target([this] {
+        if (!forms_.new_package) return;
+        const Package& target = workspace_.document().target();
+        forms_.new_package->open_dialog(target.width(), target.height(), workspace_.view(Side::target).selection());
+    });
+}
+
+QString CommandHandlers::take_pending_file() {
+    QString name;
+    name.swap(pending_file_name_);
+    return name;
 }
 
 void CommandHandlers::plik_opensourceClick() {
     // A pending name (recent item, command line, drop) opens without the
     // dialog; it lives for this one command, also when the read fails.
-    ClearOnExit clear{pending_file_name_};
-    const QString name = file_to_open(FolderSlot::source);
+    const QString name = file_to_open(take_pending_file(), FolderSlot::source);
     if (!name.isEmpty()) open_file(local_path(name), Side::source);
 }
 
 void CommandHandlers::plik_opentargetClick() {
-    ClearOnExit clear{pending_file_name_};
     // Unsaved work is settled before anything replaces it.
-    if (!settle_unsaved_target()) return;
-    const QString name = file_to_open(FolderSlot::target);
-    if (!name.isEmpty()) open_file(local_path(name), Side::target);
+    settle_unsaved_target([this, pending = take_pending_file()] {
+        const QString name = file_to_open(pending, FolderSlot::target);
+        if (!name.isEmpty()) open_file(local_path(name), Side::target);
+    });
 }
 
 void CommandHandlers::open_file(const std::string& file, Side side) {
     // Opening a target replaces it as one step: a step too large for the history empties it.
     if (side == Side::target && !step_fits(true)) return;
     // Read aside on the worker; only the window's thread takes it in.
-    jobs_.run(workspace_.open(side, file, [this](const OpenAnswer& answer) {
+    jobs_.run(workspace_.files().open(side, file, [this](const OpenAnswer& answer) {
         // Kept at once: the list of a run that ends badly is not lost.
-        if (answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.recent());
+        if (answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.files().recent());
         show_open_answer(answer);
     }));
 }
 
 bool CommandHandlers::step_fits(bool whole_target) {
-    const auto warning = workspace_.history_warning(whole_target);
+    const auto warning = workspace_.edits().history_warning(whole_target);
     return !warning || host_.question(window_, text(*warning));
 }
 
-QString CommandHandlers::file_to_open(FolderSlot slot) {
-    if (!pending_file_name_.isEmpty()) return pending_file_name_;
+QString CommandHandlers::file_to_open(const QString& pending, FolderSlot slot) {
+    if (!pending.isEmpty()) return pending;
     const QString name =
         host_.open_file(window_, filter_text(open_dialog_filter(workspace_.language())), folders_.folder(slot));
     folders_.remember(slot, name);
@@ -113,15 +118,16 @@ void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
     if (answer.note) host_.warning(window_, text(*answer.note));
 }
 
-void CommandHandlers::plik_savetargetClick(bool here) {
-    if (workspace_.target_file_name().empty()) {
-        plik_savetargetasClick(here);
+void CommandHandlers::plik_savetargetClick(std::function<void()> saved) {
+    if (workspace_.document().target_file_name().empty()) {
+        plik_savetargetasClick(std::move(saved));
         return;
     }
-    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false, here);
+    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.document().target_file_name())), false,
+            std::move(saved));
 }
 
-void CommandHandlers::plik_savetargetasClick(bool here) {
+void CommandHandlers::plik_savetargetasClick(std::function<void()> saved) {
     const QString filter = filter_text(save_dialog_filter(workspace_.language()));
     // The dialog starts on the type saved last.
     const QString last = QString::fromStdString(save_dialog_line(folders_.save_type().toStdString(), workspace_.language()));
@@ -129,48 +135,51 @@ void CommandHandlers::plik_savetargetasClick(bool here) {
                                          folders_.folder(FolderSlot::save), last);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
-    save_to(name, true, here);
+    save_to(name, true, std::move(saved));
 }
 
-void CommandHandlers::save_to(const QString& name, bool as, bool here) {
+void CommandHandlers::save_to(const QString& name, bool as, std::function<void()> saved) {
     const std::string file = local_path(name);
-    if (const auto loss = workspace_.save_question(file))
+    if (const auto loss = workspace_.files().save_question(file))
         if (!host_.confirm(window_, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
-    Task task = workspace_.save(file, [this, name, as](bool written) {
+    jobs_.run(workspace_.files().save(file, [this, name, as, saved = std::move(saved)](bool written) {
         if (!written) {
             host_.warning(window_, text(Msg::ExtensionNotWritten).arg(QString::fromStdString(written_extensions())));
             return;
         }
         status_.note_written(name);
         if (as) folders_.remember_save_type(QLatin1Char('.') + QFileInfo(name).suffix().toLower());
-    });
-    task.small = task.small || here;
-    jobs_.run(std::move(task));
+        if (saved) saved();
+    }));
 }
 
-QString CommandHandlers::base_level() {
+void CommandHandlers::choose_base_level(std::function<void(const QString& base)> taken) {
     // Each file dialog says what it asks for in its title.
     const QString base = host_.open_file(window_, filter_text(export_base_filter_text(workspace_.language())),
                                          folders_.folder(FolderSlot::export_base), text(Msg::SelectBaseLevel));
-    if (base.isEmpty()) return {};
+    if (base.isEmpty()) return;
     folders_.remember(FolderSlot::export_base, base);
-    // A base that cannot take the package is refused before anything else is asked.
-    if (const auto why = workspace_.export_refusal(local_path(base))) {
-        host_.warning(window_, text(*why));
-        return {};
-    }
-    return base;
+    // A base that cannot take the package is refused before anything else is
+    // asked; the base is read on the worker.
+    jobs_.run(workspace_.files().check_export_base(
+        local_path(base), [this, base, taken = std::move(taken)](const std::optional<Phrase>& refusal) {
+            if (refusal) host_.warning(window_, text(*refusal));
+            else taken(base);
+        }));
 }
 
 void CommandHandlers::preview_on_level(std::function<void()> shown) {
-    const QString base = base_level();
-    if (!base.isEmpty()) jobs_.run(workspace_.preview_on(local_path(base), std::move(shown)));
+    choose_base_level([this, shown = std::move(shown)](const QString& base) {
+        jobs_.run(workspace_.files().preview_on(local_path(base), shown));
+    });
 }
 
 void CommandHandlers::ex_tr2345Click() {
+    choose_base_level([this](const QString& base) { export_into(base); });
+}
+
+void CommandHandlers::export_into(const QString& base) {
     const Language language = workspace_.language();
-    const QString base = base_level();
-    if (base.isEmpty()) return;
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
     if (const auto choice = export_output_dialog(local_path(base), language)) {
@@ -184,7 +193,7 @@ void CommandHandlers::ex_tr2345Click() {
                                            folders_.folder(FolderSlot::export_output), {}, text(Msg::SelectOutputFile));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
-    jobs_.run(workspace_.export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
+    jobs_.run(workspace_.files().export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
         if (outcome.refusal) host_.warning(window_, text(*outcome.refusal));
         else status_.note_written(output, outcome.note ? text(*outcome.note) : QString());
     }));
@@ -192,7 +201,7 @@ void CommandHandlers::ex_tr2345Click() {
 
 void CommandHandlers::recent_fileClick(int index) {
     // The real path kept by the list, never the caption the menu shows.
-    const auto& entries = workspace_.recent().entries();
+    const auto& entries = workspace_.files().recent().entries();
     if (index < 0 || index >= int(entries.size())) return;
     pending_file_name_ = QFile::decodeName(QByteArray::fromStdString(entries[std::size_t(index)]));
     plik_opensourceClick();
@@ -202,30 +211,30 @@ void CommandHandlers::recent_fileClick(int index) {
 void CommandHandlers::ed_cutClick() {
     if (!step_fits(false)) return;
     // Cut takes from the target, whichever pane was clicked last.
-    put_tile_on_clipboard(workspace_.copy_selection(Side::target));
-    workspace_.tx_del(Msg::Cut);
+    put_tile_on_clipboard(workspace_.edits().copy_selection(Side::target));
+    workspace_.edits().tx_del(Msg::Cut);
 }
 
-void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
+void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.edits().copy_selection(workspace_.views().last_clicked())); }
 
 void CommandHandlers::ed_pfcClick() {
     // Anything but an image on the clipboard: no change and no undo step.
     // Only the part the package has room for is converted.
     if (const std::optional<Package> image =
-            image_from_clipboard(workspace_.paste_room_width(), workspace_.paste_room_height()))
-        if (step_fits(false)) workspace_.paste_into_target(*image);
+            image_from_clipboard(workspace_.edits().paste_room_width(), workspace_.edits().paste_room_height()))
+        if (step_fits(false)) workspace_.edits().paste_into_target(*image);
 }
 
 void CommandHandlers::tx_addClick() {
     if (!step_fits(false)) return;
-    if (const auto left_out = workspace_.tx_add()) host_.warning(window_, text(*left_out));
+    if (const auto left_out = workspace_.edits().tx_add()) host_.warning(window_, text(*left_out));
 }
 
 void CommandHandlers::tx_copyClick() {
     if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
-    if (workspace_.tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
+    if (workspace_.edits().tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
         return;
-    if (step_fits(true)) workspace_.tx_copy();
+    if (step_fits(true)) workspace_.edits().tx_copy();
 }
 
 void CommandHandlers::tx_powtorzeniaClick() {
@@ -233,36 +242,36 @@ void CommandHandlers::tx_powtorzeniaClick() {
         host_.ask_number(window_, text(Msg::ToleranceLabel), tolerance_, 0, kMaxTolerance);
     if (!tolerance) return;
     tolerance_ = *tolerance;
-    const int marked = workspace_.mark_duplicates(workspace_.last_clicked(), tolerance_);
+    const int marked = workspace_.edits().mark_duplicates(workspace_.views().last_clicked(), tolerance_);
     status_.note(text(Msg::TilesMarked).arg(marked));
 }
 
 void CommandHandlers::tx_usunpowtorzeniaClick() {
-    status_.note(text(Msg::DuplicatesRemoved).arg(workspace_.remove_duplicate_tiles()));
+    status_.note(text(Msg::DuplicatesRemoved).arg(workspace_.edits().remove_duplicate_tiles()));
 }
 
 void CommandHandlers::tx_nieuzywaneClick() {
-    const Side side = workspace_.last_clicked();
-    if (const std::optional<Phrase> why = workspace_.texture_use_note(side)) {
+    const Side side = workspace_.views().last_clicked();
+    if (const std::optional<Phrase> why = workspace_.origins().take_use_note(side)) {
         host_.warning(window_, text(*why));
         return;
     }
-    if (!workspace_.texture_use(side)) {
+    if (!workspace_.origins().texture_use(side)) {
         host_.information(window_, text(Msg::TextureUseOnlyInLevels));
         return;
     }
-    status_.note(text(Msg::TilesMarked).arg(workspace_.mark_unused(side)));
+    status_.note(text(Msg::TilesMarked).arg(workspace_.edits().mark_unused(side)));
 }
 
 void CommandHandlers::effect(const Phrase& name, const Routine& routine) {
-    const Rect selected = workspace_.selected_target_rect();
+    const Rect selected = workspace_.view(Side::target).selection();
     if (const auto refusal = routine.refusal(selected.width(), selected.height())) {
         host_.warning(window_, text(*refusal));
         return;
     }
     if (!step_fits(false)) return;
     // A copy of the selection on the worker (or here, when it is small); one undo step here.
-    jobs_.run(workspace_.effect(name, [routine](Package& package, const Rect& a, Progress& progress) {
+    jobs_.run(workspace_.edits().effect(name, [routine](Package& package, const Rect& a, Progress& progress) {
         routine(package, EffectArea{a.left, a.top, a.width(), a.height()}, progress);
     }));
 }

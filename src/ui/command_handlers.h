@@ -43,29 +43,30 @@ public:
     // command line, drop); it lives for that one command.
     void set_pending_file(const QString& file) { pending_file_name_ = file; }
 
-    // "Save changes?" when the target has unsaved work: true to go on (saved
-    // or discarded), false to keep everything as it is.
-    bool settle_unsaved_target();
+    // "Save changes?" when the target has unsaved work: `then` once it is
+    // settled (discarded at once, or saved by a job that wrote it); never
+    // when the user cancels or nothing was written.
+    void settle_unsaved_target(std::function<void()> then);
 
     void plik_newClick();
     void plik_opensourceClick();
     void plik_opentargetClick();
-    // `here`: written before the command ends, also when the file is large.
-    void plik_savetargetClick(bool here = false);
-    void plik_savetargetasClick(bool here = false);
+    // `saved`: told once the target is written.
+    void plik_savetargetClick(std::function<void()> saved = {});
+    void plik_savetargetasClick(std::function<void()> saved = {});
     void ex_tr2345Click();
     // The target on the rooms of a base level chosen as for an export; `shown`
     // brings the 3D view up once the rooms are read.
     void preview_on_level(std::function<void()> shown);
     void recent_fileClick(int index);
-    void ed_cofnijClick() { workspace_.ed_cofnij(); }
-    void ed_ponowClick() { workspace_.ed_ponow(); }
+    void ed_cofnijClick() { workspace_.edits().undo(); }
+    void ed_ponowClick() { workspace_.edits().redo(); }
     void ed_cutClick();
     void ed_ctcClick();
     void ed_pfcClick();
     void tx_addClick();
-    void tx_delClick() { tile_command([this] { workspace_.tx_del(); }); }
-    void tx_copytransClick() { tile_command([this] { workspace_.tx_copytrans(); }); }
+    void tx_delClick() { tile_command([this] { workspace_.edits().tx_del(); }); }
+    void tx_copytransClick() { tile_command([this] { workspace_.edits().tx_copytrans(); }); }
     void tx_copyClick();
     // Find duplicates (asks the tolerance), Remove duplicate tiles, Select
     // unused tiles; the status bar counts what they marked or removed.
@@ -77,7 +78,7 @@ public:
     // An effect item whose last parameter is a colour: asks the colour chooser,
     // offering the last confirmed colour, and runs the item with it.
     void effect_asking_colour(const Phrase& name, const Effect& effect, const EffectItem& item);
-    void zoom_command(int direction) { workspace_.zoom_step(direction); }
+    void zoom_command(int direction) { workspace_.views().zoom_step(direction); }
     void opcje_xpClick();
     void opcje_selectcolorClick();
     // A grid size item: `step` pixels, else a tile.
@@ -88,14 +89,19 @@ public:
 
 private:
     // The base level of an export or a preview, asked for and checked against
-    // the target; empty when cancelled or refused (the user was told why).
-    QString base_level();
+    // the target on the worker; `taken` is told the base the check accepted
+    // (cancelled or refused: never; the user was told why).
+    void choose_base_level(std::function<void(const QString& base)> taken);
+    // The export's output asked for, then the export into `base` as a job.
+    void export_into(const QString& base);
+    // The pending name, taken for one command.
+    QString take_pending_file();
     QString text(Msg message) const;
     QString text(const Phrase& phrase) const;
     void open_file(const std::string& file, Side side);
     // The file an open command reads: the pending name or the one chosen in
     // the open dialog of `slot`'s folder.
-    QString file_to_open(FolderSlot slot);
+    QString file_to_open(const QString& pending, FolderSlot slot);
     // The refusal of an open in the current language, or the full gauge.
     void show_open_answer(const OpenAnswer& answer);
     // A step too large for the history empties it: true when it may be taken
@@ -103,9 +109,9 @@ private:
     bool step_fits(bool whole_target);
     void tile_command(const std::function<void()>& command);
     // Save and Save As: writes the target to `name` after the questions its
-    // type asks (a JPEG loses the transparent colour), as a job unless `here`
-    // or the package is small; Save As also keeps the type for the next one.
-    void save_to(const QString& name, bool as, bool here);
+    // type asks (a JPEG loses the transparent colour), as a job; Save As also
+    // keeps the type for the next one; `saved` is told once it is written.
+    void save_to(const QString& name, bool as, std::function<void()> saved);
 
     QWidget* window_;
     Workspace& workspace_;

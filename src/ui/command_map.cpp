@@ -78,12 +78,12 @@ QAction* CommandMap::add_literal_item(QMenu* menu, const char* name, const QStri
 }
 
 QAction* CommandMap::add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key,
-                                bool Options::*field, void (Workspace::*set)(bool)) {
+                                bool Options::*field) {
     QAction* item = add_item(menu, name, title, {key}, Icon::none, {});
     item->setCheckable(true);
     // Toggles its own check mark; the commands read the option when they act.
-    connect_through(item, &QAction::toggled, window_, guard_, [this, set](bool on) {
-        (workspace_.*set)(on);
+    connect_through(item, &QAction::toggled, window_, guard_, [this, field](bool on) {
+        workspace_.set_option(field, on);
         actions_.options_changed();
     });
     option_items_.push_back({item, field});
@@ -161,11 +161,11 @@ void CommandMap::build() {
 
     // Widok
     QMenu* widok = add_menu(nullptr, "Widok1", Msg::View);
-    add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird, &Workspace::set_grid_visible)
+    add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird)
         ->setIcon(make_check_icon(Icon::grid));
     // Turned on, it tells why a level's texture use could not be read (through run(): after_command asks).
     connect_through(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
-                               &Options::texture_use, &Workspace::set_texture_use),
+                               &Options::texture_use),
                     &QAction::toggled, window_, command_, [] {});
     history_item_ = add_item(widok, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
     history_item_->setCheckable(true);
@@ -210,12 +210,12 @@ void CommandMap::build() {
         languages->addAction(item);
     }
     opcje->addSeparator();
-    add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove, &Workspace::set_automove);
-    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor, &Workspace::set_ttcolor);
-    add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit, &Workspace::set_eight_bit);
-    connect_command(add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp, &Workspace::set_flat_look),
+    add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove);
+    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor);
+    add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit);
+    connect_command(add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp),
                     [this] { commands_.opcje_xpClick(); });
-    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord, &Workspace::set_coordinates);
+    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord);
     opcje->addSeparator();
     add_item(opcje, "opcje_selectcolor", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
              [this] { commands_.opcje_selectcolorClick(); });
@@ -286,7 +286,7 @@ void CommandMap::sync() {
     for (const Tool& t : tools_) t.tool->setEnabled(t.item->isEnabled());
     sync_undo_captions();
 
-    const auto& entries = workspace_.recent().entries();
+    const auto& entries = workspace_.files().recent().entries();
     for (int i = 0; i < int(recent_items_.size()); ++i) {
         QAction* item = recent_items_[i];
         if (i < int(entries.size())) {
@@ -300,7 +300,7 @@ void CommandMap::sync() {
             item->setVisible(false);
         }
     }
-    fileline_->setVisible(workspace_.recent().visible());
+    fileline_->setVisible(workspace_.files().recent().visible());
 }
 
 void CommandMap::sync_options() {
@@ -357,8 +357,8 @@ void CommandMap::sync_undo_captions() {
     const auto caption = [&](Msg plain, Msg named, const std::optional<Phrase>& step) {
         return step ? ui_text(Phrase(named).arg(*step), language) : ui_text(plain, language);
     };
-    ed_cofnij_->setText(caption(Msg::Undo, Msg::UndoStep, workspace_.undo_name()));
-    ed_ponow_->setText(caption(Msg::Redo, Msg::RedoStep, workspace_.redo_name()));
+    ed_cofnij_->setText(caption(Msg::Undo, Msg::UndoStep, workspace_.document().undo_name()));
+    ed_ponow_->setText(caption(Msg::Redo, Msg::RedoStep, workspace_.document().redo_name()));
     for (const Tool& t : tools_)
         if (t.item == ed_cofnij_ || t.item == ed_ponow_) {
             t.tool->setText(t.item->text());

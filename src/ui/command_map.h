@@ -62,8 +62,7 @@ private:
     QAction* add_literal_item(QMenu* menu, const char* name, const QString& caption, Icon icon,
                               std::function<void()> handler);
     // A check item showing `field`, set through `set`.
-    QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field,
-                        void (Workspace::*set)(bool));
+    QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field);
     void sync_undo_captions();
     void mark_menu_letters();
     // `hint` none: the tool's hint is its item's caption.

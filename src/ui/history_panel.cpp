@@ -26,7 +26,7 @@ HistoryPanel::HistoryPanel(QMainWindow* window, Workspace& workspace, QAction* t
     window->addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->hide();
     connect_through(list_, &QListWidget::itemClicked, list_, std::move(command), [this](QListWidgetItem* item) {
-        workspace_.go_to_history(list_->row(item));
+        workspace_.edits().go_to_history(list_->row(item));
     });
     connect_through(toggle, &QAction::toggled, dock_, guard, [this](bool on) { dock_->setVisible(on); });
     // Also while the window is torn down: it needs nothing but the two.
@@ -38,7 +38,7 @@ HistoryPanel::HistoryPanel(QMainWindow* window, Workspace& workspace, QAction* t
 
 void HistoryPanel::sync() {
     const Language language = workspace_.language();
-    const std::vector<HistoryRow> rows = workspace_.history();
+    const std::vector<HistoryRow> rows = workspace_.document().history_rows();
     const QSignalBlocker quiet(list_);
     while (list_->count() > int(rows.size())) delete list_->takeItem(list_->count() - 1);
     int now = 0;

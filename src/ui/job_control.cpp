@@ -24,6 +24,8 @@ JobControl::JobControl(QWidget* window, QProgressBar* gauge, Guard guard, Guard 
 // A job still running is stopped and waited for.
 JobControl::~JobControl() { runner_.reset(); }
 
+void JobControl::on_lasting(std::function<void()> lasting) { runner_->on_lasting(std::move(lasting)); }
+
 bool JobControl::running() const { return runner_ && runner_->running(); }
 
 void JobControl::start(Job::Work work) {
@@ -31,15 +33,15 @@ void JobControl::start(Job::Work work) {
     show_running(true);
 }
 
-void JobControl::run(const Task& task) {
-    if (!task.small) {
-        start(task.work);
-        return;
-    }
-    SharedProgress progress;
-    run_here(task, progress);
-    // Ended: the gauge empties.
-    gauge_->setValue(0);
+void JobControl::run(Task task) {
+    start(std::move(task.work));
+    release_ = std::move(task.release);
+}
+
+void JobControl::release() {
+    const std::function<void()> release = std::move(release_);
+    release_ = nullptr;
+    if (release) release();
 }
 
 void JobControl::cancel() {
@@ -49,20 +51,33 @@ void JobControl::cancel() {
 }
 
 void JobControl::abandon() {
-    const std::unique_ptr<Job> job = runner_->take();
+    std::unique_ptr<Job> job = runner_->take();
     if (!job) return;
     const bool stopped = job->cancel();
     show_running(false);
-    if (stopped) return;
+    if (stopped) {
+        // Waited for, so that nothing of it outlives the window.
+        job.reset();
+        release();
+        return;
+    }
     command_([&] {
+        Job::Commit commit;
         try {
-            job->result()();
+            commit = job->result();
         } catch (const Cancelled&) {
+        } catch (...) {
+            release();
+            throw;
         }
+        release();
+        if (commit) commit();
     });
 }
 
 void JobControl::ended(Job& job) {
+    // The job has ended: the document is free for its commit, however it ended.
+    release();
     show_running(false);
     command_([&] {
         try {

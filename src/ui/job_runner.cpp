@@ -7,8 +7,11 @@
 namespace tilesmith {
 
 namespace {
-// Often enough for a gauge that moves smoothly, seldom enough to cost nothing.
-constexpr int kPollMilliseconds = 30;
+// Often enough for a gauge that moves smoothly and a quick job's end taken
+// at once, seldom enough to cost nothing.
+constexpr int kPollMilliseconds = 15;
+// A job that ends sooner is not shown at all: no gauge, no stop button.
+constexpr int kShowAfterMilliseconds = 300;
 }  // namespace
 
 void show_progress(QProgressBar* gauge, const SharedProgress& progress) {
@@ -30,6 +33,8 @@ void JobRunner::start(Job::Work work) {
     gauge_->setRange(0, 1);
     gauge_->setValue(0);
     job_ = std::make_unique<Job>(std::move(work));
+    started_.start();
+    shown_ = false;
     timer_.start();
 }
 
@@ -45,7 +50,11 @@ std::unique_ptr<Job> JobRunner::take() {
 
 void JobRunner::poll() {
     if (!job_) return;
-    show_progress(gauge_, job_->progress());
+    if (!shown_ && !job_->done() && started_.elapsed() >= kShowAfterMilliseconds) {
+        shown_ = true;
+        if (lasting_) lasting_();
+    }
+    if (shown_) show_progress(gauge_, job_->progress());
     if (!job_->done()) return;
     timer_.stop();
     const std::unique_ptr<Job> job = std::move(job_);

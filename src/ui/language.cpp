@@ -13,7 +13,7 @@
 namespace tilesmith {
 
 void MainWindow::set_language(bool to_polish) {
-    workspace_.set_polish(to_polish);
+    workspace_.set_option(&Options::polish, to_polish);
     host_.set_language(workspace_.language());
     command_map_->set_language(workspace_.language());
     status_->set_language(workspace_.language());

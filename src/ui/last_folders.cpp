@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <functional>
 
 #include "model/recent_files.h"
 #include "model/user_state.h"
@@ -33,19 +34,45 @@ QString& chosen_file() {
 std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString from_local(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-UserState load() { return load_user_state(local(LastFolders::state_file())); }
+// The state as last read or changed: read once, at the first question.
+struct Kept {
+    bool read = false;
+    UserState state;
+};
 
-// A folder that cannot be written loses the state quietly: config.dat's own
-// warning has told the user so.
-void save(const UserState& state) {
+Kept& kept() {
+    static Kept k;
+    return k;
+}
+
+const UserState& load() {
+    Kept& k = kept();
+    if (!k.read) {
+        k.state = load_user_state(local(LastFolders::state_file()));
+        k.read = true;
+    }
+    return k.state;
+}
+
+// A change is kept at once and written aside, on a worker. A folder that
+// cannot be written loses the state quietly: config.dat's own warning has
+// told the user so.
+void change(const std::function<void(UserState&)>& edit) {
+    load();
+    UserState& state = kept().state;
+    const UserState before = state;
+    edit(state);
+    if (state == before) return;
     const QString file = LastFolders::state_file();
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    save_user_state(local(file), state);
+    write_user_state_aside(local(QFileInfo(file).absolutePath()), local(file), state);
 }
 
 }  // namespace
 
-void LastFolders::keep_in(const QString& state_file) { chosen_file() = state_file; }
+void LastFolders::keep_in(const QString& state_file) {
+    chosen_file() = state_file;
+    kept().read = false;
+}
 
 QString LastFolders::state_file() {
     if (!chosen_file().isEmpty()) return chosen_file();
@@ -54,44 +81,38 @@ QString LastFolders::state_file() {
 }
 
 QString LastFolders::folder(FolderSlot slot) const {
-    const UserState state = load();
+    const UserState& state = load();
     const auto found = state.folders.find(key(slot));
     return found == state.folders.end() ? QString() : from_local(found->second);
 }
 
 void LastFolders::remember(FolderSlot slot, const QString& chosen) {
     if (chosen.isEmpty()) return;
-    UserState state = load();
-    state.folders[key(slot)] = local(QFileInfo(chosen).absolutePath());
-    save(state);
+    change([&](UserState& state) { state.folders[key(slot)] = local(QFileInfo(chosen).absolutePath()); });
 }
 
 std::vector<std::string> LastFolders::recent() const { return load().recent; }
 
 void LastFolders::remember_recent(const RecentFiles& recent) {
-    UserState state = load();
-    state.recent = recent.entries();
-    save(state);
+    change([&](UserState& state) { state.recent = recent.entries(); });
 }
 
 QString LastFolders::window_value(const char* name) const {
-    const UserState state = load();
+    const UserState& state = load();
     const auto found = state.window.find(name);
     return found == state.window.end() ? QString() : QString::fromStdString(found->second);
 }
 
 void LastFolders::remember_window(const std::map<std::string, std::string>& values) {
-    UserState state = load();
-    for (const auto& [name, value] : values) state.window[name] = value;
-    save(state);
+    change([&](UserState& state) {
+        for (const auto& [name, value] : values) state.window[name] = value;
+    });
 }
 
 QString LastFolders::save_type() const { return from_local(load().save_type); }
 
 void LastFolders::remember_save_type(const QString& extension) {
-    UserState state = load();
-    state.save_type = local(extension);
-    save(state);
+    change([&](UserState& state) { state.save_type = local(extension); });
 }
 
 }  // namespace tilesmith

@@ -1,5 +1,6 @@
 // The per-user state of the window's file dialogs and recent list, kept across
-// runs in model/user_state's file beside config.dat.
+// runs in model/user_state's file beside config.dat: read once, kept in
+// memory, and written aside, on a worker, whenever it changes.
 #pragma once
 #include <QString>
 #include <map>

@@ -126,8 +126,8 @@ void LevelDock::fill_rooms() {
 }
 
 void LevelDock::name_title() {
-    const std::string& file = workspace_.scene_file(side_);
-    if (!workspace_.scene(side_) || file.empty()) {
+    const std::string& file = workspace_.origins().scene_file(side_);
+    if (!workspace_.origins().scene(side_) || file.empty()) {
         setWindowTitle(text(Msg::LevelIn3D));
         return;
     }
@@ -136,10 +136,10 @@ void LevelDock::name_title() {
 }
 
 void LevelDock::sync() {
-    side_ = workspace_.scene_side();
+    side_ = workspace_.origins().scene_side();
     name_title();
-    const auto scene = workspace_.shared_scene(side_);
-    const auto& problem = workspace_.scene_problem(side_);
+    const auto scene = workspace_.origins().shared_scene(side_);
+    const auto& problem = workspace_.origins().scene_problem(side_);
     if (!view_) note_->setText(text(Msg::NoOpenGL));
     else if (problem) note_->setText(ui_text(*problem, language_));
     else if (!scene) note_->setText(text(Msg::NoLevelInPanes));

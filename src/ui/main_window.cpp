@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <memory>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -85,7 +86,7 @@ void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, Histo
         filenew_->set_barrier(
             [this](QWidget* over, const std::function<void()>& body) { run_over(over, body); });
         filenew_->set_answer([this](const PackageChoice& c) {
-            workspace_.pak_make(c.columns, c.rows, c.background, c.modify);
+            workspace_.edits().make_package(c.columns, c.rows, c.background, c.modify);
         });
         filenew_->set_dialog_language(workspace_.options().polish);
         connect_through(filenew_, &NewPackageDialog::closed, this, [this](const auto& body) { guard(body); }, [this] {
@@ -143,7 +144,7 @@ void MainWindow::FormShow() {
         command_map_->sync_options();
     }
     restore_window_state();
-    workspace_.restore_recent(folders_.recent());
+    workspace_.files().restore_recent(folders_.recent());
     // Qt's buttons and dialogs speak the program's language from the start.
     qt_texts_.follow(workspace_.options().polish);
     // Also without a settings file: the flat look starts on, as its item does.
@@ -184,12 +185,28 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         jobs_->abandon();
         after_command();
     }
-    bool go_on = false;
-    run([&] { go_on = commands_->settle_unsaved_target(); });
-    if (!go_on) {
-        event->ignore();
-        return;
+    if (!settled_for_close_) {
+        // Settled at once (nothing unsaved, or discarded): the close goes on.
+        // Saved by a job: the window closes again once the target is written.
+        const auto asking = std::make_shared<bool>(true);
+        bool go_on = false;
+        run([&] {
+            commands_->settle_unsaved_target([this, asking, &go_on] {
+                if (*asking) {
+                    go_on = true;
+                    return;
+                }
+                settled_for_close_ = true;
+                QTimer::singleShot(0, this, [this] { close(); });
+            });
+        });
+        *asking = false;
+        if (!go_on) {
+            event->ignore();
+            return;
+        }
     }
+    settled_for_close_ = false;
     // FormClose: the settings, whatever else happens; a folder that cannot be
     // written never keeps the window open.
     std::string problem;
@@ -218,7 +235,8 @@ QString MainWindow::dropped_file(const QMimeData* data) const {
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) continue;
         const QString file = url.toLocalFile();
-        return opens_file(local_path(file)) ? file : QString();
+        // By its name alone: the open's task reads it and says what it is.
+        return opens_file_name(local_path(file)) ? file : QString();
     }
     return {};
 }
@@ -255,16 +273,16 @@ void MainWindow::after_command() {
     // The caption names the file being edited, or else the level or file the
     // target was read from; the mark shows unsaved work.
     const std::string& name =
-        workspace_.target_file_name().empty() ? workspace_.file_of(Side::target) : workspace_.target_file_name();
+        workspace_.document().target_file_name().empty() ? workspace_.origins().file_of(Side::target) : workspace_.document().target_file_name();
     const QString title = QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]");
     setWindowTitle(name.empty() ? title
                                 : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName() +
                                       QStringLiteral("[*] \u2014 Tilesmith " TILESMITH_VERSION));
-    setWindowModified(workspace_.target_modified());
+    setWindowModified(workspace_.document().modified());
     sync_texture_use();
     panes_->sync();
     status_->show_sizes(workspace_.size_texts());
-    status_->show_view(QFile::decodeName(QByteArray::fromStdString(workspace_.file_of(Side::source))),
+    status_->show_view(QFile::decodeName(QByteArray::fromStdString(workspace_.origins().file_of(Side::source))),
                        workspace_.view(Side::source).zoom(), workspace_.view(Side::target).zoom());
     command_map_->sync();
     history_->sync();
@@ -274,7 +292,7 @@ void MainWindow::after_command() {
 void MainWindow::sync_texture_use() {
     if (!workspace_.options().texture_use) return;
     for (Side side : {Side::source, Side::target})
-        if (const auto why = workspace_.texture_use_note(side)) host_.warning(this, text(*why));
+        if (const auto why = workspace_.origins().take_use_note(side)) host_.warning(this, text(*why));
 }
 
 void MainWindow::draw_panes() { panes_->draw(); }
@@ -289,13 +307,12 @@ void MainWindow::start_job(Job::Work work) { jobs_->start(std::move(work)); }
 
 void MainWindow::show_job_running(bool on) {
     // The job holds the document: the model refuses changes, and the commands
-    // it says are unavailable grey.
-    workspace_.set_busy(on);
+    // it says are unavailable grey. The stop button shows once the job lasts.
     command_map_->sync();
     history_->sync();
     // The new/modify dialog changes the target too.
     if (filenew_) filenew_->setEnabled(!on);
-    status_->show_job(on);
+    if (!on) status_->show_job(false);
     setAcceptDrops(!on);
 }
 
@@ -309,7 +326,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         default: QMainWindow::keyPressEvent(event); return;
     }
     const bool extend = event->modifiers() & Qt::ShiftModifier;
-    run([&] { workspace_.move_selection(columns, rows, extend); });
+    run([&] { workspace_.views().move_selection(columns, rows, extend); });
     event->accept();
 }
 

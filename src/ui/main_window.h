@@ -60,7 +60,7 @@ public:
     void set_user_config_dir(const QString& dir) { user_config_dir_ = dir; }
     // The config.dat read at start.
     QString config_path() const;
-    int language_index() const { return workspace_.language_index(); }
+    int language_index() const { return int(workspace_.language()); }
 
     // Settings, the idle hook and the command-line file; runs once, at the
     // latest when the window is first shown.
@@ -149,6 +149,8 @@ private:
     AuthorDialog* autor_ = nullptr;
     HistoryDialog* his_ = nullptr;
     bool form_shown_ = false;
+    // The unsaved target was saved by a job for a close: the close asks no more.
+    bool settled_for_close_ = false;
 };
 
 }  // namespace tilesmith

@@ -37,20 +37,20 @@ PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard comman
         PaneEvents events;
         events.compose = [this, side]() -> const QImage& { return compose(side); };
         events.press = [this, side, command](MouseButton b, int x, int y, bool extend) {
-            command([&] { workspace_.press(side, b, x, y, extend); });
+            command([&] { workspace_.views().press(side, b, x, y, extend); });
         };
         // A drag past the pane's edge scrolls it: the view keeps the far corner in sight.
-        events.drag = [this, side, command](int x, int y) { command([&] { workspace_.drag(side, x, y); }); };
+        events.drag = [this, side, command](int x, int y) { command([&] { workspace_.views().drag(side, x, y); }); };
         events.hover = [this, side](int x, int y) { hovered(side, x, y); };
         events.leave = [this, side] {
             show_pixel_({});
             if (pointed_tile_) pointed_tile_(side, std::nullopt);
         };
         events.wheel = [this, side, command](int v, int h) {
-            command([&] { workspace_.scroll_notches(side, v, h); });
+            command([&] { workspace_.views().scroll_notches(side, v, h); });
         };
         events.zoom = [this, side, command](int notches, int x, int y) {
-            command([&] { workspace_.zoom_at(side, notches, x, y); });
+            command([&] { workspace_.views().zoom_at(side, notches, x, y); });
         };
         auto* pane = new PaneView(client, std::move(events));
         pane->setObjectName(QString::fromLatin1(name));
@@ -65,7 +65,7 @@ PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard comman
             connect_through(scroll_bar(side, horizontal), &QScrollBar::valueChanged, client, guard,
                             [this, side, horizontal](int value) {
                                 const View& v = workspace_.view(side);
-                                workspace_.scroll_to(side, horizontal ? value : v.scroll_x(),
+                                workspace_.views().scroll_to(side, horizontal ? value : v.scroll_x(),
                                                      horizontal ? v.scroll_y() : value);
                                 draw();
                             });
@@ -96,7 +96,7 @@ void PanePresenter::hovered(Side side, int x, int y) {
                           .toUpper();
     // With texture use shown: the faces and sprites of the level that sample
     // the pixel (the textures mapping it when the level's objects are unknown).
-    if (const TextureUse* use = workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr) {
+    if (const TextureUse* use = workspace_.options().texture_use ? workspace_.origins().texture_use(side) : nullptr) {
         const Language language = workspace_.language();
         const Phrase words = use->counts_placed() ? used_by(use->placed_at(px, py), language)
                                                   : used_by_faces(use->faces_at(px, py).total(), language);
@@ -117,7 +117,7 @@ const QImage& PanePresenter::compose(Side side) {
     }
     compose_pane(buffer, workspace_.package(side), view, workspace_.options(),
                  panes_[0]->window()->palette().color(QPalette::Button), QLocale(),
-                 workspace_.options().texture_use ? workspace_.texture_use(side) : nullptr);
+                 workspace_.options().texture_use ? workspace_.origins().texture_use(side) : nullptr);
     return buffer;
 }
 

@@ -83,6 +83,7 @@ void MainWindow::build_layout() {
     jobs_ = std::make_unique<JobControl>(this, status_->gauge_bar(), guarded, command,
                                          [this](bool on) { show_job_running(on); });
     jobs_->on_stopping([this] { status_->show_stopping(); });
+    jobs_->on_lasting([this] { status_->show_job(true); });
     commands_ = std::make_unique<CommandHandlers>(this, workspace_, host_, folders_, *status_, *jobs_);
     command_map_ = std::make_unique<CommandMap>(
         this, main_tool_, workspace_, *commands_, command, guarded,
@@ -90,7 +91,7 @@ void MainWindow::build_layout() {
                                   [this] { panes_->request_redraw(); }, [this, command](bool toggle) {
                                       LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const ScenePick& pick) {
                                           command([&] { workspace_.select_picked(side, pick); });
-                                          if (const LevelScene* scene = workspace_.scene(side))
+                                          if (const LevelScene* scene = workspace_.origins().scene(side))
                                               status_->show_pixel(text(picked_text(*scene, pick)));
                                       });
                                   }});
@@ -118,7 +119,7 @@ void MainWindow::place_widgets(QSize client) {
         v->setGeometry(lefts[i] + pane_w + 1, kPaneTop + 1, kBar, pane_h - 2);
         h->setGeometry(lefts[i] + 1, kPaneTop + pane_h + 1, pane_w - 2, kBar);
         // The picture inside the bevel.
-        workspace_.set_viewport(side, pane_w - 2, pane_h - 2);
+        workspace_.views().set_viewport(side, pane_w - 2, pane_h - 2);
     }
     bevels_[1]->setGeometry(0, H - kStatusHeight - 2, W, 2);
     status_->bar()->setGeometry(0, H - kStatusHeight, W, kStatusHeight);

@@ -10,7 +10,7 @@ void MainWindow::restore_window_state() {
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     for (const auto& [side, name] : {std::pair{Side::source, "zoom_source"}, std::pair{Side::target, "zoom_target"}}) {
         const int zoom = folders_.window_value(name).toInt();
-        if (zoom > 0) workspace_.set_zoom(side, zoom);
+        if (zoom > 0) workspace_.views().set_zoom(side, zoom);
     }
 }
 

@@ -10,11 +10,11 @@ namespace tilesmith {
 
 // Makes `p` the target package, its brush included, as a freshly opened one
 // (one undo step).
-inline void use_target(Workspace& ws, Package p) { ws.use_target(std::move(p)); }
+inline void use_target(Workspace& ws, Package p) { ws.edits().use_target(std::move(p)); }
 
 // One undo step of the target that runs `change` once (the selection is one tile).
 inline void change_target(Workspace& ws, const std::function<void(Package&)>& change) {
-    ws.apply_effect(Msg::Delete, [&](Package& p, const Rect&) { change(p); });
+    ws.edits().apply_effect(Msg::Delete, [&](Package& p, const Rect&) { change(p); });
 }
 
 // A task of the workspace run here and now, as the window runs a small one.

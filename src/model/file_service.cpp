@@ -1,5 +1,5 @@
-// The workspace's files: open, save and export as tasks for the window, the
-// texture use read with a level, and the new / modify package command.
+// The files as tasks: open with the whole level, save, the export, its check
+// and its preview.
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -11,28 +11,11 @@
 #include "formats/level_export.h"
 #include "formats/level_file.h"
 #include "formats/save_checks.h"
-#include "model/workspace.h"
+#include "model/file_service.h"
 
 namespace tilesmith {
 
 namespace {
-
-// A file this small reads (its format's read cost times its bytes), and a
-// package this small writes, in a few milliseconds.
-constexpr std::uintmax_t kSmallFileBytes = 2 << 20;
-constexpr long long kSmallPackagePixels = 1 << 20;
-
-bool is_small_file(const std::string& file) {
-    // A file whose size cannot be had is read here: the reader says why it failed.
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    const FileFormat* format = format_of_file(file);
-    return error || size * std::uintmax_t(format ? format->read_cost : 1) <= kSmallFileBytes;
-}
-
-bool is_small_package(const Package& package) {
-    return (long long)package.width() * package.height() <= kSmallPackagePixels;
-}
 
 // A copy of the target for work that writes it while the window goes on.
 std::shared_ptr<const Package> snapshot(const Package& target) {
@@ -76,9 +59,7 @@ std::optional<Phrase> export_note(const LevelFile& base, const Package& after) {
 
 }  // namespace
 
-void run_here(const Task& task, Progress& progress) { task.work(progress)(); }
-
-Task Workspace::open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then) {
+Task FileService::open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then) {
     const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
     Job::Work work = [this, side, file_name, reader, then = std::move(then)](Progress& progress) -> Job::Commit {
         // Read aside, once: an error or a refusal leaves the workspace as it was.
@@ -116,8 +97,7 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
                     answer.refusal = opened->result->refusal;
                     answer.note = opened->result->refusal_text();
                 } else {
-                    take_opened(side, std::move(opened->package), opened->origin);
-                    use_notes_[side == Side::source ? 0 : 1] = opened->use_note;
+                    take_opened(side, std::move(opened->package), opened->origin, opened->use_note);
                     answer.note = opened->result->warning;
                 }
             } else {
@@ -126,68 +106,73 @@ Task Workspace::open(Side side, std::string file_name, std::function<void(const 
             if (then) then(answer);
         };
     };
-    return {std::move(work), is_small_file(file_name)};
+    return document_.hand_out(std::move(work));
 }
 
-void Workspace::take_opened(Side side, Package package, std::shared_ptr<const PaneOrigin> origin) {
+void FileService::take_opened(Side side, Package package, std::shared_ptr<const PaneOrigin> origin,
+                              std::optional<Phrase> note) {
     const std::string file_name = origin->file;
     recent_.add_recent_file(file_name);
     if (side == Side::source) {
         use_source(std::move(package));
-        source_origin_ = std::move(origin);
+        origins_.set_source(std::move(origin), std::move(note));
         return;
     }
     // Save writes back to an image of a kind we write; a level or an object
     // package is saved under a new name. The brush stays the target's.
-    package.set_brush(target_package().brush());
-    replace_target(std::move(package), can_write_back(file_name) ? file_name : std::string(), std::move(origin));
+    package.set_brush(document_.target().brush());
+    document_.open_target(std::move(package), can_write_back(file_name) ? file_name : std::string(), std::move(origin));
+    origins_.set_target_note(std::move(note));
+    views_.reset(Side::target, document_.target());
 }
 
-void Workspace::replace_target(Package package, std::string file_name, std::shared_ptr<const PaneOrigin> origin) {
-    auto fresh = std::make_shared<Package>(std::move(package));
-    document_.replace_target(
-        Msg::StepOpenTarget,
-        [fresh, file_name, origin](TargetState&) { return TargetState{std::move(*fresh), file_name, 0, origin}; },
-        true);
-    use_notes_[1].reset();
-    target_view_.reset(target_package().width(), target_package().height());
-}
-
-void Workspace::use_source(Package package) {
+void FileService::use_source(Package package) {
     document_.replace_source(std::move(package));
-    source_origin_ = nullptr;
-    use_notes_[0].reset();
-    source_view_.reset(source_package().width(), source_package().height());
+    origins_.set_source(nullptr);
+    views_.reset(Side::source, document_.source());
 }
 
-void Workspace::use_target(Package package) { replace_target(std::move(package), {}, nullptr); }
-
-std::optional<Phrase> Workspace::save_question(const std::string& file_name) const {
-    return transparency_loss_question(file_name, target_package());
+std::optional<Phrase> FileService::save_question(const std::string& file_name) const {
+    return transparency_loss_question(file_name, document_.target());
 }
 
-Task Workspace::save(std::string file_name, std::function<void(bool written)> then) {
+Task FileService::save(std::string file_name, std::function<void(bool written)> then) {
     // The target as it is now; the revision written is this one, whatever
     // happens to the target meanwhile.
     const Revision revision = document_.revision();
     Job::Work work = [this, file_name, revision, then = std::move(then),
-                      target = snapshot(target_package())](Progress& progress) -> Job::Commit {
+                      target = snapshot(document_.target())](Progress& progress) -> Job::Commit {
         const bool written = write_package(file_name, *target, progress);
         return [this, file_name, revision, then, written] {
             if (written) document_.mark_saved(revision, file_name);
             if (then) then(written);
         };
     };
-    return {std::move(work), is_small_package(target_package())};
+    return document_.hand_out(std::move(work));
 }
 
-std::optional<Phrase> Workspace::export_refusal(const std::string& base) const {
-    return export_base_refusal(base, target_package());
+Task FileService::check_export_base(std::string base, std::function<void(const std::optional<Phrase>&)> then) {
+    // The check needs only the target's size.
+    const int width = document_.target().width(), height = document_.target().height();
+    Job::Work work = [base, width, height, then = std::move(then)](Progress& progress) -> Job::Commit {
+        progress.reset(1);
+        std::optional<Phrase> refusal;
+        try {
+            refusal = export_base_refusal(base, width, height);
+        } catch (const Error& e) {
+            refusal = e.phrase();
+        }
+        progress.step();
+        return [then, refusal] {
+            if (then) then(refusal);
+        };
+    };
+    return document_.hand_out(std::move(work));
 }
 
-Task Workspace::export_level(std::string output, std::string base,
-                             std::function<void(const ExportOutcome&)> then) const {
-    Job::Work work = [output, base, then = std::move(then), target = snapshot(target_package()),
+Task FileService::export_level(std::string output, std::string base,
+                               std::function<void(const ExportOutcome&)> then) {
+    Job::Work work = [output, base, then = std::move(then), target = snapshot(document_.target()),
                       ttcolor = options_.ttcolor](Progress& progress) -> Job::Commit {
         ExportOutcome outcome;
         // The base is read once, with its pages for the note of what changed.
@@ -202,30 +187,11 @@ Task Workspace::export_level(std::string output, std::string base,
             if (then) then(outcome);
         };
     };
-    return {std::move(work), is_small_package(target_package())};
+    return document_.hand_out(std::move(work));
 }
 
-const PaneOrigin& Workspace::origin(Side side) const {
-    static const PaneOrigin none;
-    const auto& origin = side == Side::source ? source_origin_ : document_.target_state().origin;
-    return origin ? *origin : none;
-}
-
-const TextureUse* Workspace::texture_use(Side side) const { return origin(side).use.get(); }
-
-const PaneOrigin& Workspace::scene_origin(Side side) const {
-    const PaneOrigin& own = origin(side);
-    if (side == Side::source || own.scene || own.scene_problem || !preview_) return own;
-    return *preview_;
-}
-
-Side Workspace::scene_side() const {
-    const PaneOrigin& target = scene_origin(Side::target);
-    return target.scene || target.scene_problem ? Side::target : Side::source;
-}
-
-Task Workspace::preview_on(std::string base, std::function<void()> then) {
-    const int pages = target_package().height() / kPageSide;
+Task FileService::preview_on(std::string base, std::function<void()> then) {
+    const int pages = document_.target().height() / kPageSide;
     Job::Work work = [this, base, pages, then = std::move(then)](Progress& progress) -> Job::Commit {
         auto preview = std::make_shared<PaneOrigin>();
         preview->file = base;
@@ -241,40 +207,11 @@ Task Workspace::preview_on(std::string base, std::function<void()> then) {
         }
         progress.step();
         return [this, preview, then] {
-            preview_ = preview;
+            origins_.set_preview(preview);
             if (then) then();
         };
     };
-    return {std::move(work), is_small_file(base)};
-}
-
-std::optional<Phrase> Workspace::texture_use_note(Side side) {
-    std::optional<Phrase> note;
-    note.swap(use_notes_[side == Side::source ? 0 : 1]);
-    return note;
-}
-
-void Workspace::pak_make(int columns, int rows, PackedColor background, bool modify) {
-    // The dialog's track bars allow 1..32 columns and 1..128 rows.
-    columns = std::clamp(columns, 1, 32);
-    rows = std::clamp(rows, 1, 128);
-    document_.replace_target(
-        modify ? Msg::StepResizePackage : Msg::StepNewPackage,
-        [&](TargetState& old) {
-            // A resized package no longer has its level's pages where they were.
-            TargetState fresh{modify ? old.pixels.clone() : Package(), old.file_name, old.saved, nullptr};
-            fresh.pixels.set_brush(background);
-            fresh.pixels.resize(kTileSide * columns, kTileSide * rows);
-            if (!modify) {
-                fresh.pixels.fill_rect(0, 0, fresh.pixels.width(), fresh.pixels.height(), background);
-                fresh.file_name.clear();
-            }
-            return fresh;
-        },
-        // A fresh package holds no work yet.
-        !modify);
-    use_notes_[1].reset();
-    target_view_.reset(target_package().width(), target_package().height());
+    return document_.hand_out(std::move(work));
 }
 
 }  // namespace tilesmith
