@@ -40,6 +40,7 @@ protected:
         QDropEvent dropped(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w, &dropped);
         QCoreApplication::processEvents();
+        wait_for_jobs();
         return taken;
     }
     static QMimeData* files(const QStringList& paths) {
@@ -49,11 +50,15 @@ protected:
         data->setUrls(urls);
         return data;
     }
-    // The close box: true when the window agreed to close.
+    // The close box: true when the window agreed to close, at once or once
+    // the save it asked for has written the target.
     bool request_close() {
         QCloseEvent close;
         QApplication::sendEvent(window.get(), &close);
-        return close.isAccepted();
+        if (close.isAccepted()) return true;
+        wait_for_jobs();
+        QCoreApplication::processEvents();
+        return !window->isVisible();
     }
     void change_target() { trigger("tx_del"); }
 };

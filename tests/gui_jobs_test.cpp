@@ -39,11 +39,15 @@ protected:
 TEST_F(Jobs, ConflictingCommandsWaitForTheJobAndComeBackAfterIt) {
     open();
     use_target(ws(), patterned());
-    window->start_job(held());
+    window->start_job(ws().document().hand_out(held()));
     for (const char* name : {"plik_opensource", "plik_savetarget", "ex_tr2345", "ed_cut", "tx_add", "tool_add"})
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     EXPECT_TRUE(action("view_zoomin")->isEnabled());
-    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("job_stop"))->isVisible());
+    // The stop button shows once the job has lasted long enough to be noticed.
+    auto* stop = window->findChild<QPushButton*>(QStringLiteral("job_stop"));
+    EXPECT_FALSE(stop->isVisible());
+    for (int i = 0; i < 200 && !stop->isVisible(); ++i) QTest::qWait(5);
+    EXPECT_TRUE(stop->isVisible());
     latch = true;
     wait();
     EXPECT_TRUE(committed);
@@ -57,7 +61,7 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     write_tga(path("large.tga"), 1024, 1024, pattern);
     const Package before = ws().document().source().clone();
     host.open_answers = {path("large.tga")};
-    trigger("plik_opensource");
+    action("plik_opensource")->trigger();
     ASSERT_TRUE(window->job_running());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     wait();
@@ -66,8 +70,9 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
 
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     const std::string out = path("written.tga").toStdString();
-    window->start_job(held([out] { write_file_atomic(out, "x", 1); }));
+    window->start_job(ws().document().hand_out(held([out] { write_file_atomic(out, "x", 1); })));
     auto* stop = window->findChild<QPushButton*>(QStringLiteral("job_stop"));
+    for (int i = 0; i < 200 && !stop->isVisible(); ++i) QTest::qWait(5);
     stop->click();
     // Acknowledged at once, while the work still runs to its check point.
     EXPECT_EQ(stop->text().toStdString(), text_of(Msg::StoppingJob, ws().language()));
@@ -88,7 +93,7 @@ TEST_F(Jobs, AFailingJobShowsTheErrorBoxAndKeepsThePackage) {
     f.close();
     const Package before = ws().document().source().clone();
     host.open_answers = {path("damaged.png")};
-    trigger("plik_opensource");
+    action("plik_opensource")->trigger();
     EXPECT_TRUE(window->job_running());
     wait();
     ASSERT_EQ(host.errors.size(), 1);
@@ -107,7 +112,7 @@ TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
     blur(direct, EffectArea{0, 0, 512, 1024}, quiet);
     ws().views().select(Side::target, Rect{0, 0, 512, 1024});
     const int steps = int(ws().document().history().undo_count());
-    trigger("ef_blur");
+    action("ef_blur")->trigger();
     EXPECT_TRUE(window->job_running());
     wait();
     EXPECT_EQ(ws().document().target(), direct);
@@ -118,7 +123,7 @@ TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
 
 TEST_F(Jobs, ClosingDuringAJobAsksToStopItFirst) {
     open();
-    window->start_job(held());
+    window->start_job(ws().document().hand_out(held()));
     host.question_answers = {false, true};
     window->close();
     EXPECT_TRUE(window->isVisible());

@@ -23,6 +23,7 @@ protected:
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(window.get(), key, modifiers);
+        wait_for_jobs();
     }
 };
 

@@ -134,6 +134,7 @@ TEST(History, ASaveRecordsTheRevisionItStartedFrom) {
     // stays with what was written.
     CountingProgress quiet;
     const Job::Commit commit = save.work(quiet);
+    save.release();
     ws.edits().tx_add();
     commit();
     EXPECT_EQ(ws.document().saved_revision(), written);

@@ -303,7 +303,7 @@ QString MainWindow::panel_text(int panel) const { return status_->panel_text(pan
 
 bool MainWindow::job_running() const { return jobs_ && jobs_->running(); }
 
-void MainWindow::start_job(Job::Work work) { jobs_->start(std::move(work)); }
+void MainWindow::start_job(Task task) { jobs_->run(std::move(task)); }
 
 void MainWindow::show_job_running(bool on) {
     // The job holds the document: the model refuses changes, and the commands

@@ -74,10 +74,10 @@ public:
     // Rewrites every caption, hint and panel text from its key, then the dialogs' texts.
     void set_language(bool to_polish);
 
-    // Long work: `work` on a worker thread, its commit and any error back
-    // here. The commands that would conflict are disabled until it ends;
+    // Long work: a task's work on a worker thread, its commit and any error
+    // back here. The commands that would conflict are disabled until it ends;
     // Escape or the stop button beside the gauge stops it.
-    void start_job(Job::Work work);
+    void start_job(Task task);
     bool job_running() const;
 
 protected:
