@@ -30,7 +30,7 @@ bool opengl_available() {
 
 }  // namespace
 
-LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side, const ScenePick&)> picked)
+LevelDock::LevelDock(QWidget* parent, const Workspace& workspace, std::function<void(Side, const ScenePick&)> picked)
     : QDockWidget(parent), workspace_(workspace), language_(workspace.language()), picked_(std::move(picked)) {
     setObjectName(QStringLiteral("level3d"));
     auto* body = new QWidget(this);
@@ -78,7 +78,7 @@ LevelDock::LevelDock(QWidget* parent, Workspace& workspace, std::function<void(S
     set_language(language_);
 }
 
-void LevelDock::reveal(QMainWindow* window, Workspace& workspace, bool toggle,
+void LevelDock::reveal(QMainWindow* window, const Workspace& workspace, bool toggle,
                        std::function<void(Side, const ScenePick&)> picked) {
     if (LevelDock* dock = in(window)) {
         dock->setVisible(!toggle || !dock->isVisible());

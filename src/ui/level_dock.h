@@ -27,11 +27,11 @@ class LevelDock : public QDockWidget {
     Q_OBJECT
 public:
     // `picked`: a face or sprite of the level was clicked, in the pane `side`.
-    LevelDock(QWidget* parent, Workspace& workspace, std::function<void(Side side, const ScenePick& pick)> picked);
+    LevelDock(QWidget* parent, const Workspace& workspace, std::function<void(Side side, const ScenePick& pick)> picked);
 
     // The dock of `window`, made and shown the first time; after, hidden and
     // shown again (`toggle`), or shown.
-    static void reveal(QMainWindow* window, Workspace& workspace, bool toggle,
+    static void reveal(QMainWindow* window, const Workspace& workspace, bool toggle,
                      std::function<void(Side, const ScenePick&)> picked);
     // The dock of `window`, or null before it was first shown.
     static LevelDock* in(QWidget* window);
@@ -50,7 +50,7 @@ private:
     void name_title();
     QString text(Msg message) const;
 
-    Workspace& workspace_;
+    const Workspace& workspace_;
     Language language_ = Language::English;
     std::function<void(Side, const ScenePick&)> picked_;
     LevelView* view_ = nullptr;
