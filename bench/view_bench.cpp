@@ -36,7 +36,7 @@ void compose(benchmark::State& state) {
     view.scroll_to(100, 5000);
     view.select(Rect::of_size(64, 5120, 128, 128));
     Options options;
-    options.view_gird = state.range(1) != 0;
+    options.grid_visible = state.range(1) != 0;
     QImage buffer(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
         compose_pane(buffer, package, view, options, Qt::lightGray, QLocale::c());

@@ -40,7 +40,7 @@ TEST_F(Jobs, ConflictingCommandsWaitForTheJobAndComeBackAfterIt) {
     open();
     use_target(ws(), patterned());
     window->start_job(ws().document().hand_out(held()));
-    for (const char* name : {"plik_opensource", "plik_savetarget", "ex_tr2345", "ed_cut", "tx_add", "tool_add"})
+    for (const char* name : {"open_source", "save_target", "export_to_level", "cut", "tx_add", "tool_add"})
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     EXPECT_TRUE(action("view_zoomin")->isEnabled());
     // The stop button shows once the job has lasted long enough to be noticed.
@@ -51,8 +51,8 @@ TEST_F(Jobs, ConflictingCommandsWaitForTheJobAndComeBackAfterIt) {
     latch = true;
     wait();
     EXPECT_TRUE(committed);
-    EXPECT_TRUE(action("plik_savetarget")->isEnabled());
-    EXPECT_TRUE(action("ed_cofnij")->isEnabled()) << "the opened target can be undone again";
+    EXPECT_TRUE(action("save_target")->isEnabled());
+    EXPECT_TRUE(action("undo")->isEnabled()) << "the opened target can be undone again";
 }
 
 TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
@@ -61,7 +61,7 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     write_tga(path("large.tga"), 1024, 1024, pattern);
     const Package before = ws().document().source().clone();
     host.open_answers = {path("large.tga")};
-    action("plik_opensource")->trigger();
+    action("open_source")->trigger();
     ASSERT_TRUE(window->job_running());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     wait();
@@ -93,7 +93,7 @@ TEST_F(Jobs, AFailingJobShowsTheErrorBoxAndKeepsThePackage) {
     f.close();
     const Package before = ws().document().source().clone();
     host.open_answers = {path("damaged.png")};
-    action("plik_opensource")->trigger();
+    action("open_source")->trigger();
     EXPECT_TRUE(window->job_running());
     wait();
     ASSERT_EQ(host.errors.size(), 1);
@@ -112,7 +112,7 @@ TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
     blur(direct, EffectArea{0, 0, 512, 1024}, quiet);
     ws().views().select(Side::target, Rect{0, 0, 512, 1024});
     const int steps = int(ws().document().history().undo_count());
-    action("ef_blur")->trigger();
+    action("blur")->trigger();
     EXPECT_TRUE(window->job_running());
     wait();
     EXPECT_EQ(ws().document().target(), direct);

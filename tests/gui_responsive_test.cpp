@@ -70,28 +70,28 @@ TEST_F(Responsive, OpenSaveExportDropAndSaveChangesLeaveTheEventLoopRunning) {
 
     step("open", [&] {
         host.open_answers = {path("large.tga")};
-        trigger("plik_opentarget");
+        trigger("open_target");
     });
     ASSERT_EQ(ws().document().target().height(), 256 * kPages);
     trigger("tx_del");
     step("save", [&] {
         host.save_answers = {path("work.png")};
-        trigger("plik_savetargetas");
+        trigger("save_target_as");
     });
     EXPECT_TRUE(QFile::exists(path("work.png")));
     step("export", [&] {
         host.open_answers = {path("base.tr2")};
         host.save_answers = {path("out.tr2")};
-        trigger("ex_tr2345");
+        trigger("export_to_level");
     });
     EXPECT_TRUE(QFile::exists(path("out.tr2")));
-    step("drop", [&] { drop_on("surf1", path("large.tga")); });
+    step("drop", [&] { drop_on("source_pane", path("large.tga")); });
     EXPECT_EQ(ws().document().source().height(), 256 * kPages);
     trigger("tx_del");
     step("save changes", [&] {
         host.save_change_answers = {SaveAnswer::save};
         host.open_answers = {path("small.tga")};
-        trigger("plik_opentarget");
+        trigger("open_target");
     });
     EXPECT_EQ(ws().document().target().width(), 128) << "saved, then opened";
     EXPECT_TRUE(host.errors.isEmpty() && host.warnings.isEmpty());

@@ -61,12 +61,12 @@ TEST(SettingsRecord, EncodesEveryByte) {
     Options o;
     o.polish = false;
     o.automove = false;
-    o.ttcolor = true;
+    o.correct_transparent_color = true;
     o.eight_bit = true;
-    o.xp = false;
-    o.cord = false;
+    o.flat_look = false;
+    o.show_coordinates = false;
     o.select_color = 0x00112233;  // blue 0x11, green 0x22, red 0x33
-    o.view_gird = true;
+    o.grid_visible = true;
     o.grid_step = 128;
     o.texture_use = true;
     const SettingsRecord r = encode_settings(o);
@@ -79,12 +79,12 @@ TEST(SettingsRecord, DecodesFlagsColourAndGridStep) {
     Options o = decode_settings(r);
     EXPECT_FALSE(o.polish);
     EXPECT_TRUE(o.automove);  // any non-zero byte counts as checked
-    EXPECT_TRUE(o.ttcolor);
+    EXPECT_TRUE(o.correct_transparent_color);
     EXPECT_TRUE(o.eight_bit);
-    EXPECT_FALSE(o.xp);
-    EXPECT_TRUE(o.cord);
+    EXPECT_FALSE(o.flat_look);
+    EXPECT_TRUE(o.show_coordinates);
     EXPECT_EQ(o.select_color, 0x00FF8000u);
-    EXPECT_TRUE(o.view_gird);
+    EXPECT_TRUE(o.grid_visible);
     EXPECT_EQ(o.grid_step, 16);
     EXPECT_TRUE(o.texture_use);
     EXPECT_EQ(o.language_index(), 1);
@@ -125,9 +125,9 @@ TEST_F(SettingsFile, ReadsAValidRecord) {
     write_bytes(path_, {0, 0, 0, 0, 0, 0, 0xAA, 0xAA, 0x10, 0x20, 0x30, 0, 1, 100, 0xAA, 0xAA});
     const auto o = load_settings(path_.string());
     ASSERT_TRUE(o);
-    EXPECT_FALSE(o->polish || o->automove || o->ttcolor || o->eight_bit || o->xp || o->cord);
+    EXPECT_FALSE(o->polish || o->automove || o->correct_transparent_color || o->eight_bit || o->flat_look || o->show_coordinates);
     EXPECT_EQ(o->select_color, 0x00302010u);
-    EXPECT_TRUE(o->view_gird);
+    EXPECT_TRUE(o->grid_visible);
     EXPECT_EQ(o->grid_step, 64);
 }
 
@@ -135,8 +135,8 @@ TEST_F(SettingsFile, RoundTripsThroughTheFile) {
     Options o;
     o.polish = false;
     o.eight_bit = true;
-    o.cord = false;
-    o.view_gird = true;
+    o.show_coordinates = false;
+    o.grid_visible = true;
     o.grid_step = 32;
     o.select_color = 0x000000FF;
     for (const Options& options : {Options{}, o}) {
@@ -284,9 +284,9 @@ TEST(RecentFiles, RestoredListKeepsItsOrderWithoutRepeatsUpToFive) {
 }
 
 TEST(FirstStart, PolishOnlyForAPolishLocale) {
-    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_TRUE(polish_for_locale(pl)) << pl;
+    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_TRUE(language_for_locale(pl)) << pl;
     for (const char* other : {"", "C", "en_US.UTF-8", "de_DE", "plx", "en_PL"})
-        EXPECT_FALSE(polish_for_locale(other)) << other;
+        EXPECT_FALSE(language_for_locale(other)) << other;
 }
 
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {

@@ -185,7 +185,7 @@ TEST(WorkspaceCopyPackage, EqualSizesCopyPixelsAndClearUndo) {
     ws.document().set_target_file_name("/tmp/kept.tga");
     select(ws, Side::target, 128, 0);
     ws.edits().tx_del();
-    EXPECT_FALSE(ws.edits().tx_copy_sizes_differ());
+    EXPECT_FALSE(ws.edits().package_sizes_differ());
     ws.edits().tx_copy();
     EXPECT_EQ(ws.document().target(), ws.document().source());
     EXPECT_EQ(ws.document().target().brush(), pack_rgb(1, 2, 3));
@@ -197,7 +197,7 @@ TEST(WorkspaceCopyPackage, EqualSizesCopyPixelsAndClearUndo) {
 TEST(WorkspaceCopyPackage, UnequalSizesResizeTheTarget) {
     Workspace ws;
     ws.files().use_source(pattern(320, 1024, 3));
-    EXPECT_TRUE(ws.edits().tx_copy_sizes_differ());
+    EXPECT_TRUE(ws.edits().package_sizes_differ());
     ws.edits().tx_copy();
     EXPECT_EQ(ws.document().target(), ws.document().source());
     EXPECT_EQ(ws.view(Side::target).max_scroll_x(), 64);

@@ -60,7 +60,7 @@ std::optional<Phrase> export_note(const LevelFile& base, const Package& after) {
 }  // namespace
 
 Task FileService::open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then) {
-    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
+    const ReaderOptions reader{options_.eight_bit, options_.correct_transparent_color};
     Job::Work work = [this, side, file_name, reader, then = std::move(then)](Progress& progress) -> Job::Commit {
         // Read aside, once: an error or a refusal leaves the workspace as it was.
         auto opened = std::make_shared<OpenedFile>();
@@ -173,12 +173,12 @@ Task FileService::check_export_base(std::string base, std::function<void(const s
 Task FileService::export_level(std::string output, std::string base,
                                std::function<void(const ExportOutcome&)> then) {
     Job::Work work = [output, base, then = std::move(then), target = snapshot(document_.target()),
-                      ttcolor = options_.ttcolor](Progress& progress) -> Job::Commit {
+                      correct_transparent_color = options_.correct_transparent_color](Progress& progress) -> Job::Commit {
         ExportOutcome outcome;
         // The base is read once, with its pages for the note of what changed.
         LevelFile base_read;
         const ExportResult result =
-            tilesmith::export_level(output, base, *target, progress, &base_read, ReaderOptions{false, ttcolor});
+            tilesmith::export_level(output, base, *target, progress, &base_read, ReaderOptions{false, correct_transparent_color});
         outcome.refusal = refusal_message(result);
         // What the export changed among the tiles the level maps; written is
         // written, whatever this part meets.

@@ -7,13 +7,13 @@
 namespace tilesmith {
 
 struct Options {
-    bool polish = true;       // jezyk_pl checked (language_index 0)
-    bool automove = true;     // opcje_automove
-    bool ttcolor = true;      // opcje_ttcolor: correct the transparent colour of levels
-    bool eight_bit = false;   // opcje_8bit: open TR2/3 textures as 8-bit
-    bool xp = true;           // opcje_xp: flat look
-    bool cord = true;         // opcje_cord: show tile coordinates
-    bool view_gird = false;   // grid visible
+    Language language = true;       // language_pl checked (language_index 0)
+    bool automove = true;     // auto_move
+    bool correct_transparent_color = true;      // correct_transparent_color: correct the transparent colour of levels
+    bool eight_bit = false;   // open_8bit: open TR2/3 textures as 8-bit
+    bool flat_look = true;           // flat_look: flat look
+    bool show_coordinates = true;         // show_coordinates: show tile coordinates
+    bool grid_visible = false;   // grid visible
     int grid_step = kDefaultGridStep;  // one of kGridSteps
     bool texture_use = false;  // View menu "Show texture use" over packages read from levels
     // Selection and grid colour; same layout as the settings file (0x00BBGGRR).

@@ -74,13 +74,13 @@ SettingsRecord encode_settings(const Options& options) {
     SettingsRecord record{};
     record[0] = options.polish ? 1 : 0;
     record[1] = options.automove ? 1 : 0;
-    record[2] = options.ttcolor ? 1 : 0;
+    record[2] = options.correct_transparent_color ? 1 : 0;
     record[3] = options.eight_bit ? 1 : 0;
-    record[4] = options.xp ? 1 : 0;
-    record[5] = options.cord ? 1 : 0;
+    record[4] = options.flat_look ? 1 : 0;
+    record[5] = options.show_coordinates ? 1 : 0;
     const PackedColor color = options.select_color & kColorMask;
     for (int i = 0; i < 4; ++i) record[8 + i] = std::uint8_t(color >> (8 * i));
-    record[12] = options.view_gird ? 1 : 0;
+    record[12] = options.grid_visible ? 1 : 0;
     // A step that cannot be read back would not fit a byte either.
     record[13] = std::uint8_t(is_grid_step(options.grid_step) ? options.grid_step : kDefaultGridStep);
     record[14] = options.texture_use ? 1 : 0;
@@ -91,14 +91,14 @@ Options decode_settings(const SettingsRecord& record) {
     Options options;
     options.polish = record[0] != 0;
     options.automove = record[1] != 0;
-    options.ttcolor = record[2] != 0;
+    options.correct_transparent_color = record[2] != 0;
     options.eight_bit = record[3] != 0;
-    options.xp = record[4] != 0;
-    options.cord = record[5] != 0;
+    options.flat_look = record[4] != 0;
+    options.show_coordinates = record[5] != 0;
     PackedColor color = 0;
     for (int i = 0; i < 4; ++i) color |= PackedColor(record[8 + i]) << (8 * i);
     options.select_color = color & kColorMask;
-    options.view_gird = record[12] != 0;
+    options.grid_visible = record[12] != 0;
     options.grid_step = is_grid_step(record[13]) ? record[13] : kDefaultGridStep;
     options.texture_use = record[14] != 0;
     return options;
@@ -160,7 +160,7 @@ std::string SettingsPlaces::write_path(std::string_view file) const {
     return {};
 }
 
-bool polish_for_locale(std::string_view locale_name) {
+bool language_for_locale(std::string_view locale_name) {
     const std::string_view language = locale_name.substr(0, locale_name.find_first_of("_-.@"));
     return language == "pl";
 }

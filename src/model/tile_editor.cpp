@@ -109,7 +109,7 @@ void TileEditor::tx_copytrans() {
     });
 }
 
-bool TileEditor::tx_copy_sizes_differ() const {
+bool TileEditor::package_sizes_differ() const {
     return document_.source().width() != document_.target().width() ||
            document_.source().height() != document_.target().height();
 }

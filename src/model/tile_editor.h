@@ -41,8 +41,8 @@ public:
     // target from the target selection's top-left.
     void tx_copytrans();
     // Copy package, after its questions: the window asks whether to copy, then
-    // whether to resize when tx_copy_sizes_differ().
-    bool tx_copy_sizes_differ() const;
+    // whether to resize when package_sizes_differ().
+    bool package_sizes_differ() const;
     void tx_copy();
 
     // Every effect: one undo step named `name`, then the routine once on the

@@ -50,7 +50,7 @@ public:
 
     // The options of the Options and View menus.
     const Options& options() const { return options_; }
-    Language language() const { return options_.language(); }
+    Language language() const { return options_.language; }
     void set_options(const Options& options);
     // One switch of the menus (`&Options::automove`, ...).
     void set_option(bool Options::*option, bool on) { options_.*option = on; }

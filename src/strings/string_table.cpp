@@ -76,103 +76,103 @@ constexpr Pair kPairs[] = {
     {Msg::MenuAbout,
      "Informacje",
      "About"},
-    // 30, 31: plik_new, hint of tool_new
+    // 30, 31: new_package, hint of tool_new_package
     {Msg::NewModify,
      "Nowy / modyfikuj...",
      "New / modify..."},
-    // 32, 33: plik_opensource, hint of tool_opensource
+    // 32, 33: open_source, hint of tool_open_source
     {Msg::OpenSource,
      "Otwórz plik źródłowy...",
      "Open source file..."},
-    // 34, 35: plik_opentarget
+    // 34, 35: open_target
     {Msg::OpenTarget,
      "Otwórz plik docelowy...",
      "Open target file..."},
-    // 36, 37: plik_savetarget, hint of tool_savetarget
+    // 36, 37: save_target, hint of tool_save_target
     {Msg::SaveTarget,
      "Zapisz plik docelowy",
      "Save target file"},
-    // 38, 39: plik_savetargetas
+    // 38, 39: save_target_as
     {Msg::SaveTargetAs,
      "Zapisz plik docelowy jako...",
      "Save target file as..."},
-    // 40, 41: plik_ex
+    // 40, 41: menu_export
     {Msg::Export,
      "Eksportuj",
      "Export"},
-    // 42, 43: ex_tr2345
+    // 42, 43: export_to_level
     {Msg::ExportToLevel,
      "Do poziomu Tomb Raider 1-5...",
      "To a Tomb Raider 1-5 level..."},
-    // 44, 45: plik_end
+    // 44, 45: exit
     {Msg::Exit,
      "Zakończ",
      "Exit"},
-    // 46, 47: ed_cofnij, hint of tool_cofnij
+    // 46, 47: undo, hint of tool_undo
     {Msg::Undo,
      "Cofnij",
      "Undo"},
-    // 48, 49: ed_cut, hint of tool_cut
+    // 48, 49: cut, hint of tool_cut
     {Msg::Cut,
      "Wytnij",
      "Cut"},
-    // 50, 51: ed_ctc, hint of tool_ctc
+    // 50, 51: copy_to_clipboard, hint of tool_copy_to_clipboard
     {Msg::CopyToClipboard,
      "Kopiuj do schowka",
      "Copy to clipboard"},
-    // 52, 53: ed_pfc, hint of tool_pfc
+    // 52, 53: paste_from_clipboard, hint of tool_paste_from_clipboard
     {Msg::PasteFromClipboard,
      "Wklej ze schowka",
      "Paste from clipboard"},
-    // 54, 55: Obro901
+    // 54, 55: menu_rotate
     {Msg::Rotate,
      "Obróć o kąt",
      "Rotate"},
-    // 56, 57: ed_90stopni
+    // 56, 57: rotate90
     {Msg::Rotate90,
      "90 stopni",
      "90 degrees"},
-    // 58, 59: hint of tool_90stopni
+    // 58, 59: hint of tool_rotate90
     {Msg::Rotate90Hint,
      "Obróć o 90 stopni",
      "Rotate 90 degrees"},
-    // 60, 61: Odbij1
+    // 60, 61: menu_flip
     {Msg::Flip,
      "Odbij",
      "Flip"},
-    // 62, 63: ed_fliph
+    // 62, 63: flip_horizontally
     {Msg::FlipHorizontally,
      "W poziomie",
      "Horizontally"},
-    // 64, 65: ed_flipv
+    // 64, 65: flip_vertically
     {Msg::FlipVertically,
      "W pionie",
      "Vertically"},
-    // 66, 67: hint of tool_fliph
+    // 66, 67: hint of tool_flip_horizontally
     {Msg::FlipHorizontallyHint,
      "Odbij w poziomie",
      "Flip horizontally"},
-    // 68, 69: hint of tool_flipv
+    // 68, 69: hint of tool_flip_vertically
     {Msg::FlipVerticallyHint,
      "Odbij w pionie",
      "Flip vertically"},
-    // 70, 71: Gamma1
+    // 70, 71: menu_gamma
     {Msg::Gamma,
      "Gamma",
      "Gamma"},
-    // 72, 73: hint of tool_gammap
+    // 72, 73: hint of tool_gamma_up
     {Msg::GammaUpHint,
      "Gamma (powiększ)",
      "Gamma (up)"},
-    // 74, 75: hint of tool_gammam
+    // 74, 75: hint of tool_gamma_down
     {Msg::GammaDownHint,
      "Gamma (pomniejsz)",
      "Gamma (down)"},
-    // 76, 77: Widok1
+    // 76, 77: menu_view
     {Msg::View,
      "Widok",
      "View"},
-    // 78, 79: view_gird
+    // 78, 79: grid_visible
     {Msg::Grid,
      "Siatka",
      "Grid"},
@@ -192,99 +192,99 @@ constexpr Pair kPairs[] = {
     {Msg::CopyPackage,
      "Kopiuj pakiet",
      "Copy package"},
-    // 88, 89: ef_cr, hint of tool_cr
+    // 88, 89: invert_colors, hint of tool_invert_colors
     {Msg::Invert,
      "Odwróć kolory",
      "Invert colours"},
-    // 90, 91: ef_abcolor
+    // 90, 91: average_color
     {Msg::AverageColor,
      "Kolor średni",
      "Average colour"},
-    // 92, 93: BumpMapping1, hint of tool_cred
+    // 92, 93: menu_color_reduction, hint of tool_reduce_colors
     {Msg::ColorReduction,
      "Redukcja kolorów",
      "Colour reduction"},
-    // 94, 95: Paletakolorw1
+    // 94, 95: menu_palette
     {Msg::Palette,
      "Paleta kolorów",
      "Colour palette"},
-    // 96, 97: ef_gray
+    // 96, 97: gray_scale
     {Msg::Grayscale,
      "Odcienie szarości",
      "Grayscale"},
-    // 98, 99: hint of tool_gray
+    // 98, 99: hint of tool_gray_scale
     {Msg::GrayscaleHint,
      "Paleta: odcienie szarości",
      "Palette: grayscale"},
-    // 100, 101: ef_bw
+    // 100, 101: black_white
     {Msg::BlackAndWhite,
      "Czarno - biała",
      "Black and white"},
-    // 102, 103: hint of tool_bw
+    // 102, 103: hint of tool_black_white
     {Msg::BlackAndWhiteHint,
      "Paleta: czarno - biała",
      "Palette: black and white"},
-    // 104, 105: Zamianakanaw1
+    // 104, 105: menu_channel_swap
     {Msg::ChannelSwap,
      "Zamiana kanałów",
      "Swap channels"},
-    // 106, 107: Wyostrzkana1
+    // 106, 107: menu_sharpen_channel
     {Msg::TraceChannel,
      "Wyostrz kanał",
      "Brighten channel"},
-    // 108, 109: ef_blur, hint of tool_blur
+    // 108, 109: blur, hint of tool_blur
     {Msg::Blur,
      "Rozmycie",
      "Blur"},
-    // 110, 111: ef_px, hint of tool_px
+    // 110, 111: pixelate, hint of tool_pixelate
     {Msg::Pixelate,
      "Pikseloza",
      "Pixelate"},
-    // 112, 113: Przycisk3D1
+    // 112, 113: menu_button3d
     {Msg::Button3D,
      "Przycisk 3D",
      "3D button"},
-    // 114, 115: ef_3dup
+    // 114, 115: button3d_convex
     {Msg::Convex,
      "Wypukły",
      "Convex"},
-    // 116, 117: ef_3ddown
+    // 116, 117: button3d_concave
     {Msg::Concave,
      "Wklęsły",
      "Concave"},
-    // 118, 119: hint of tool_3dup
+    // 118, 119: hint of tool_button3d_convex
     {Msg::ConvexHint,
      "Przycisk 3D: wypukły",
      "3D button: convex"},
-    // 120, 121: Przeslona1
+    // 120, 121: menu_diaphragm
     {Msg::Diaphragm,
      "Przesłona",
      "Shutter"},
-    // 122, 123: ef_lmh
+    // 122, 123: diaphragm_horizontal
     {Msg::DiaphragmHorizontal,
      "Pozioma...",
      "Horizontal..."},
-    // 124, 125: ef_lmv
+    // 124, 125: diaphragm_vertical
     {Msg::DiaphragmVertical,
      "Pionowa...",
      "Vertical..."},
-    // 126, 127: hint of tool_lm
+    // 126, 127: hint of tool_diaphragm
     {Msg::DiaphragmHint,
      "Przesłona pozioma...",
      "Horizontal shutter..."},
-    // 128, 129: Wersjajzykowa1
+    // 128, 129: menu_language
     {Msg::Language,
      "Język / Language",
      "Język / Language"},
-    // 130, 131: jezyk_pl
+    // 130, 131: language_pl
     {Msg::Polish,
      "Polski",
      "Polish"},
-    // 132, 133: jezyk_eng
+    // 132, 133: language_en
     {Msg::English,
      "Angielski",
      "English"},
-    // 134, 135: opcje_automove
+    // 134, 135: auto_move
     {Msg::AutoMove,
      "Automatycznie przesuwaj zaznaczenie",
      "Move selection automatically"},
@@ -292,39 +292,39 @@ constexpr Pair kPairs[] = {
     {Msg::RefreshAllTime,
      "Nieustanne odświeżanie obszaru roboczego",
      "Refresh the work area continuously"},
-    // 138, 139: opcje_ttcolor
+    // 138, 139: correct_transparent_color
     {Msg::CorrectTransparentColor,
      "Korekcja koloru przeźroczystego (TR1-5)",
      "Correct the transparent colour (TR1-5)"},
-    // 140, 141: opcje_8bit
+    // 140, 141: open_8bit
     {Msg::Open8Bit,
      "Otwieraj tekstury jako 8bit (TR2,3)",
      "Open 8-bit textures (TR2, TR3)"},
-    // 142, 143: opcje_xp
+    // 142, 143: flat_look
     {Msg::XpStyle,
      "Styl XP",
      "XP style"},
-    // 144, 145: opcje_cord
+    // 144, 145: show_coordinates
     {Msg::ShowCoordinates,
      "Pokazuj współrzędne pola",
      "Show tile coordinates"},
-    // 146, 147: opcje_selectcolor
+    // 146, 147: select_color
     {Msg::SelectGridColor,
      "Kolor zaznaczenia / siatki...",
      "Selection and grid colour..."},
-    // 148, 149: Rozmiarsiatki1
+    // 148, 149: menu_grid_size
     {Msg::GridSize,
      "Rozmiar siatki",
      "Grid size"},
-    // 150, 151: info_autor
+    // 150, 151: author
     {Msg::Author,
      "Autor...",
      "Author..."},
-    // 152, 153: info_his
+    // 152, 153: version_history
     {Msg::VersionHistory,
      "Historia wersji...",
      "Version history..."},
-    // 154, 155: Korespondencja1
+    // 154, 155: menu_correspondence
     {Msg::Correspondence,
      "Korespondencja",
      "Correspondence"},
@@ -332,7 +332,7 @@ constexpr Pair kPairs[] = {
     {Msg::Unused,
      "",
      ""},
-    // 158, 159: info_mail
+    // 158, 159: proposals_mail
     {Msg::ProposalsMail,
      "Propozycje, sugestie, błędy...",
      "Suggestions and bug reports..."},
@@ -364,11 +364,11 @@ constexpr Pair kPairs[] = {
     {Msg::ColorLabel,
      "Kolor tła:",
      "Background:"},
-    // 174, 175: new-package dialog: button pak_scale
+    // 174, 175: new-package dialog: button selection_size_button
     {Msg::SelectionSize,
      "Pobierz współrzędne zaznaczenia",
      "Use the selection's position"},
-    // 176, 177: new-package dialog: check box pak_mod
+    // 176, 177: new-package dialog: check box modify_box
     {Msg::ModifyPackage,
      "Modyfikuj pakiet",
      "Modify package"},
@@ -679,7 +679,7 @@ constexpr Pair kPairs[] = {
     {Msg::PictureTooLarge,
      "obraz %1 x %2 pikseli jest za duży",
      "%1 x %2 pixels is too large a picture"},
-    // 364, 365: Edycja -> ed_ponow
+    // 364, 365: Edycja -> redo
     {Msg::Redo,
      "Ponów",
      "Redo"},
@@ -793,7 +793,7 @@ constexpr Pair kPairs[] = {
     {Msg::CollectTooLarge,
      "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)",
      "%1 tiles do not fit one package (at most %2 pixels)"},
-    // 404-409: Tekstura -> tx_powtorzenia, tx_usunpowtorzenia, tx_nieuzywane
+    // 404-409: Tekstura -> find_duplicates, remove_duplicates, select_unused
     {Msg::FindDuplicates,
      "Znajdź powtórzenia",
      "Find duplicates"},

@@ -3,8 +3,8 @@
 
 namespace tilesmith {
 
-std::string translate_text(std::string text, bool to_polish) {
-    const int to = to_polish ? 0 : 1;
+std::string translate_text(std::string text, Language language) {
+    const int to = language ? 0 : 1;
     const int from = 1 - to;
     // Every pair is compared with the text as the earlier pairs left it; the
     // walk does not stop at the first match.

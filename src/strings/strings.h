@@ -18,7 +18,7 @@ std::string_view lang_text(int entry);
 // The matching rule of the language switch: for every pair in order, a text
 // equal to the pair's text in the other language becomes its text in the
 // wanted language. Texts in no pair come back unchanged.
-std::string translate_text(std::string text, bool to_polish);
+std::string translate_text(std::string text, Language language);
 
 // The caption with its first "&" (an accelerator mark) removed.
 std::string strip_ampersand(std::string caption);

@@ -53,14 +53,14 @@ void CommandHandlers::settle_unsaved_target(std::function<void()> then) {
         case SaveAnswer::save:
             // Save as when the target has no name; cancelling that dialog, or
             // a save that writes nothing, cancels the whole command.
-            plik_savetargetClick([this, then] {
+            save_target([this, then] {
                 if (!workspace_.document().modified()) then();
             });
             return;
     }
 }
 
-void CommandHandlers::plik_newClick() {
+void CommandHandlers::new_package() {
     // A new package replaces the target: unsaved work is settled first.
     settle_unsaved_target([this] {
         if (!forms_.new_package) return;
@@ -75,14 +75,14 @@ QString CommandHandlers::take_pending_file() {
     return name;
 }
 
-void CommandHandlers::plik_opensourceClick() {
+void CommandHandlers::open_source() {
     // A pending name (recent item, command line, drop) opens without the
     // dialog; it lives for this one command, also when the read fails.
     const QString name = file_to_open(take_pending_file(), FolderSlot::source);
     if (!name.isEmpty()) open_file(local_path(name), Side::source);
 }
 
-void CommandHandlers::plik_opentargetClick() {
+void CommandHandlers::open_target() {
     // Unsaved work is settled before anything replaces it.
     settle_unsaved_target([this, pending = take_pending_file()] {
         const QString name = file_to_open(pending, FolderSlot::target);
@@ -118,16 +118,16 @@ void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
     if (answer.note) host_.warning(window_, text(*answer.note));
 }
 
-void CommandHandlers::plik_savetargetClick(std::function<void()> saved) {
+void CommandHandlers::save_target(std::function<void()> saved) {
     if (workspace_.document().target_file_name().empty()) {
-        plik_savetargetasClick(std::move(saved));
+        save_target_as(std::move(saved));
         return;
     }
     save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.document().target_file_name())), false,
             std::move(saved));
 }
 
-void CommandHandlers::plik_savetargetasClick(std::function<void()> saved) {
+void CommandHandlers::save_target_as(std::function<void()> saved) {
     const QString filter = filter_text(save_dialog_filter(workspace_.language()));
     // The dialog starts on the type saved last.
     const QString last = QString::fromStdString(save_dialog_line(folders_.save_type().toStdString(), workspace_.language()));
@@ -174,7 +174,7 @@ void CommandHandlers::preview_on_level(std::function<void()> shown) {
     });
 }
 
-void CommandHandlers::ex_tr2345Click() {
+void CommandHandlers::export_to_level() {
     choose_base_level([this](const QString& base) { export_into(base); });
 }
 
@@ -199,25 +199,25 @@ void CommandHandlers::export_into(const QString& base) {
     }));
 }
 
-void CommandHandlers::recent_fileClick(int index) {
+void CommandHandlers::open_recent_file(int index) {
     // The real path kept by the list, never the caption the menu shows.
     const auto& entries = workspace_.files().recent().entries();
     if (index < 0 || index >= int(entries.size())) return;
     pending_file_name_ = QFile::decodeName(QByteArray::fromStdString(entries[std::size_t(index)]));
-    plik_opensourceClick();
+    open_source();
 }
 
 
-void CommandHandlers::ed_cutClick() {
+void CommandHandlers::cut() {
     if (!step_fits(false)) return;
     // Cut takes from the target, whichever pane was clicked last.
     put_tile_on_clipboard(workspace_.edits().copy_selection(Side::target));
     workspace_.edits().tx_del(Msg::Cut);
 }
 
-void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.edits().copy_selection(workspace_.views().last_clicked())); }
+void CommandHandlers::copy_to_clipboard() { put_tile_on_clipboard(workspace_.edits().copy_selection(workspace_.views().last_clicked())); }
 
-void CommandHandlers::ed_pfcClick() {
+void CommandHandlers::paste_from_clipboard() {
     // Anything but an image on the clipboard: no change and no undo step.
     // Only the part the package has room for is converted.
     if (const std::optional<Package> image =
@@ -225,19 +225,19 @@ void CommandHandlers::ed_pfcClick() {
         if (step_fits(false)) workspace_.edits().paste_into_target(*image);
 }
 
-void CommandHandlers::tx_addClick() {
+void CommandHandlers::add_tiles() {
     if (!step_fits(false)) return;
     if (const auto left_out = workspace_.edits().tx_add()) host_.warning(window_, text(*left_out));
 }
 
-void CommandHandlers::tx_copyClick() {
+void CommandHandlers::copy_package() {
     if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
-    if (workspace_.edits().tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
+    if (workspace_.edits().package_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
         return;
     if (step_fits(true)) workspace_.edits().tx_copy();
 }
 
-void CommandHandlers::tx_powtorzeniaClick() {
+void CommandHandlers::find_duplicates() {
     const std::optional<int> tolerance =
         host_.ask_number(window_, text(Msg::ToleranceLabel), tolerance_, 0, kMaxTolerance);
     if (!tolerance) return;
@@ -246,11 +246,11 @@ void CommandHandlers::tx_powtorzeniaClick() {
     status_.note(text(Msg::TilesMarked).arg(marked));
 }
 
-void CommandHandlers::tx_usunpowtorzeniaClick() {
+void CommandHandlers::remove_duplicates() {
     status_.note(text(Msg::DuplicatesRemoved).arg(workspace_.edits().remove_duplicate_tiles()));
 }
 
-void CommandHandlers::tx_nieuzywaneClick() {
+void CommandHandlers::select_unused() {
     const Side side = workspace_.views().last_clicked();
     if (const std::optional<Phrase> why = workspace_.origins().take_use_note(side)) {
         host_.warning(window_, text(*why));
@@ -282,35 +282,35 @@ void CommandHandlers::tile_command(const std::function<void()>& command) {
 
 void CommandHandlers::effect_asking_colour(const Phrase& name, const Effect& e, const EffectItem& item) {
     // Cancel: no undo entry, nothing changes.
-    const QColor chosen = host_.choose_color(window_, lm_color_);
+    const QColor chosen = host_.choose_color(window_, diaphragm_color_);
     if (!chosen.isValid()) return;
-    lm_color_ = chosen;
+    diaphragm_color_ = chosen;
     const EffectCall call = parse_effect(item_call(e, item, to_packed(chosen)));
     if (!call.run) throw std::logic_error(call.error);
     effect(name, call.run);
 }
 
-void CommandHandlers::opcje_xpClick() {
-    const bool on = workspace_.options().xp;
+void CommandHandlers::follow_flat_look() {
+    const bool on = workspace_.options().flat_look;
     apply_flat_look(window_, on);
     apply_flat_look(forms_.new_package, on);
     apply_flat_look(forms_.history, on);
 }
 
-void CommandHandlers::opcje_selectcolorClick() {
+void CommandHandlers::choose_select_color() {
     const QColor chosen = host_.choose_color(window_, to_qcolor(workspace_.options().select_color));
     if (chosen.isValid()) workspace_.set_select_color(to_packed(chosen));
 }
 
-void CommandHandlers::info_autorClick() {
+void CommandHandlers::show_author() {
     if (forms_.author) forms_.author->show_dialog();
 }
 
-void CommandHandlers::info_hisClick() {
+void CommandHandlers::show_version_history() {
     if (forms_.history) forms_.history->show_dialog();
 }
 
-void CommandHandlers::info_mailClick() {
+void CommandHandlers::write_proposal_mail() {
     const QString address = QString::fromLatin1(AuthorDialog::kFeedbackAddress);
     const QByteArray subject = QUrl::toPercentEncoding(text(Msg::MailSubject));
     if (!host_.open_link(QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + QString::fromLatin1(subject)))

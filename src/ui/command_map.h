@@ -31,7 +31,7 @@ class CommandMap {
 public:
     // What the window itself does for a command.
     struct WindowActions {
-        std::function<void(bool to_polish)> set_language;
+        std::function<void(Language language)> set_language;
         // An option changed what the panes show.
         std::function<void()> options_changed;
         // The level in 3D shown or hidden (`toggle`), or shown.
@@ -104,11 +104,11 @@ private:
     std::array<QAction*, kGridSteps.size()> grid_items_{};
     QAction* jezyk_pl_ = nullptr;
     QAction* jezyk_eng_ = nullptr;
-    QAction* ed_cofnij_ = nullptr;
-    QAction* tool_cofnij_ = nullptr;
-    QAction* ed_ponow_ = nullptr;
-    QAction* tool_ponow_ = nullptr;
-    QAction* fileline_ = nullptr;
+    QAction* undo_item_ = nullptr;
+    QAction* undo_tool_ = nullptr;
+    QAction* redo_item_ = nullptr;
+    QAction* redo_tool_ = nullptr;
+    QAction* recent_divider_ = nullptr;
     std::array<QAction*, 5> recent_items_{};
     QAction* history_item_ = nullptr;
     // Items the model may refuse, with the operation each offers.

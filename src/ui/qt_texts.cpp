@@ -20,7 +20,7 @@ QtTexts::~QtTexts() {
     if (installed_) QCoreApplication::removeTranslator(polish_.get());
 }
 
-void QtTexts::follow(bool polish) {
+void QtTexts::follow(Language language) {
     if (polish == installed_) return;
     if (!polish) {
         QCoreApplication::removeTranslator(polish_.get());

@@ -21,7 +21,7 @@ class QtTexts {
 public:
     QtTexts();
     ~QtTexts();
-    void follow(bool polish);
+    void follow(Language language);
 
 private:
     std::unique_ptr<QTranslator> polish_;

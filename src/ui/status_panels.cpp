@@ -36,7 +36,7 @@ StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guar
     int x = 0;
     for (int i = 0; i < 9; ++i) {
         auto* panel = new QLabel(bar_);
-        panel->setObjectName(QStringLiteral("stat_panel%1").arg(i));
+        panel->setObjectName(QStringLiteral("status_panel%1").arg(i));
         panel->setGeometry(x, 1, kPanelWidths[i] - 2, 18);
         panel->setAlignment(i == 8 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         if (kPanelLowered[i]) {

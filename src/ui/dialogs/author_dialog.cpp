@@ -56,7 +56,7 @@ QPixmap draw_tilesmith_logo() {
 }
 
 AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) {
-    setObjectName(QStringLiteral("autor"));
+    setObjectName(QStringLiteral("author_dialog"));
     setup_fixed_dialog(this, 256, 235);
 
     logo = new QLabel(this);
@@ -90,8 +90,8 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
 
 void AuthorDialog::show_dialog() { show_over_main_window(); }
 
-void AuthorDialog::translate_labels(bool to_polish) {
-    translate_children(this, to_polish);
+void AuthorDialog::translate_labels(Language language) {
+    translate_children(this, language);
 }
 
 }  // namespace tilesmith

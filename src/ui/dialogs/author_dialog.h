@@ -11,10 +11,10 @@ class AuthorDialog : public MainBoundDialog {
     Q_OBJECT
 public:
     explicit AuthorDialog(QWidget* main_window);
-    // info_autorClick: main window disabled, dialog shown.
+    // show_author: main window disabled, dialog shown.
     void show_dialog();
     // The labels' translation of the language switch (true: to Polish).
-    void translate_labels(bool to_polish);
+    void translate_labels(Language language);
 
     QLabel* logo = nullptr;           // our own logo, 256 x 64
     QLabel* version_label = nullptr;  // "v 2.7"
