@@ -74,10 +74,10 @@ TEST_P(Wheel, ScrollsThePaneUnderThePointerByWholeTiles) {
     write_tga(path("wide.tga"), 8 * 64, 20 * 64, pattern);
     open();
     host.open_answers = {path("wide.tga")};
-    trigger("plik_opentarget");
-    bar("h_scroll2")->setValue(2 * 64);
-    bar("v_scroll2")->setValue(5 * 64);
-    QWidget* pane = widget("surf2");
+    trigger("open_target");
+    bar("target_horizontal_bar")->setValue(2 * 64);
+    bar("target_vertical_bar")->setValue(5 * 64);
+    QWidget* pane = widget("target_pane");
     const QPointF at(100, 100);
     QWheelEvent wheel(at, pane->mapToGlobal(at), QPoint(), c.angle, Qt::NoButton, c.modifiers,
                       Qt::NoScrollPhase, false);
@@ -86,8 +86,8 @@ TEST_P(Wheel, ScrollsThePaneUnderThePointerByWholeTiles) {
     EXPECT_EQ(v.scroll_x(), c.h);
     EXPECT_EQ(v.scroll_y(), c.v);
     EXPECT_EQ(v.zoom(), c.zoom);
-    EXPECT_EQ(bar("h_scroll2")->value(), c.h);
-    EXPECT_EQ(bar("v_scroll2")->value(), c.v);
+    EXPECT_EQ(bar("target_horizontal_bar")->value(), c.h);
+    EXPECT_EQ(bar("target_vertical_bar")->value(), c.v);
     EXPECT_EQ(ws().view(Side::source).scroll_y(), 0) << "the other pane stays";
 }
 
@@ -130,10 +130,10 @@ TEST_P(Drop, OpensTheFileAsTheOpenCommandsDo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, Drop,
-    ::testing::Values(DropCase{"target_pane", "surf2", {100, 100}, true},
-                      DropCase{"source_pane", "surf1", {100, 100}, false},
-                      DropCase{"tool_bar", "main_tool", {5, 5}, false},
-                      DropCase{"status_bar", "stat", {200, 5}, false}),
+    ::testing::Values(DropCase{"target_pane", "target_pane", {100, 100}, true},
+                      DropCase{"source_pane", "source_pane", {100, 100}, false},
+                      DropCase{"tool_bar", "tool_bar", {5, 5}, false},
+                      DropCase{"status_bar", "status_bar", {200, 5}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
@@ -145,7 +145,7 @@ TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
     auto* web = new QMimeData;
     web->setUrls({QUrl(QStringLiteral("https://example.org/dropped.tga"))});
     for (QMimeData* data : {text, web, files({path("notes.txt")})}) {
-        EXPECT_FALSE(drop(widget("surf1"), {100, 100}, data));
+        EXPECT_FALSE(drop(widget("source_pane"), {100, 100}, data));
     }
     EXPECT_EQ(ws().source_package().width(), 256);
     EXPECT_FALSE(action("file1")->isVisible());
@@ -155,7 +155,7 @@ TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {
 TEST_F(Desktop, DroppedFileThatFailsShowsTheErrorAsOpenDoes) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.tga")));
     open();
-    drop(widget("surf2"), {50, 50}, files({path("folder.tga")}));
+    drop(widget("target_pane"), {50, 50}, files({path("folder.tga")}));
     EXPECT_EQ(host.errors.size(), 1);
     EXPECT_EQ(ws().target_package().width(), 256);
 }
@@ -166,17 +166,17 @@ TEST_F(Desktop, CaptionMarksUnsavedWorkUntilItIsSaved) {
     change_target();
     EXPECT_TRUE(window->isWindowModified());
     host.save_answers = {path("saved.tga")};
-    trigger("plik_savetarget");
+    trigger("save_target");
     EXPECT_FALSE(window->isWindowModified());
     change_target();
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_FALSE(window->isWindowModified()) << "undone back to the saved state";
 }
 
 TEST_F(Desktop, ClosingWithoutChangesAsksNothing) {
     open();
     trigger("tx_add");
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_TRUE(request_close());
     EXPECT_TRUE(host.save_questions.isEmpty());
     EXPECT_TRUE(QFile::exists(path("config.dat")));
@@ -187,7 +187,7 @@ TEST_F(Desktop, CancelAtCloseKeepsTheWindowAndTheWork) {
     change_target();
     const Package work = ws().target_package().clone();
     host.save_change_answers = {SaveAnswer::cancel};
-    trigger("plik_end");  // "Zakończ" goes the same way as the close box
+    trigger("exit");  // "Zakończ" goes the same way as the close box
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(host.save_questions, QStringList{entry(int(Msg::SaveChangesQuestion))});
     EXPECT_EQ(ws().target_package(), work);
@@ -215,7 +215,7 @@ TEST_F(Desktop, SaveAtCloseThatIsCancelledKeepsTheWindowOpen) {
 
 TEST_F(Desktop, DiscardAtCloseClosesWithTheSettingsWritten) {
     open();
-    trigger("jezyk_eng");
+    trigger("language_en");
     change_target();
     host.save_change_answers = {SaveAnswer::discard};
     EXPECT_TRUE(request_close());
@@ -230,17 +230,17 @@ TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
     const Package work = ws().target_package().clone();
     host.save_change_answers = {SaveAnswer::cancel, SaveAnswer::cancel, SaveAnswer::discard};
     host.open_answers = {path("other.tga")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     EXPECT_TRUE(host.open_filters.isEmpty()) << "cancelled before the dialog";
     host.save_change_answers.push_front(SaveAnswer::cancel);
-    trigger("plik_new");
+    trigger("new_package");
     EXPECT_EQ(host.save_questions.size(), 2) << "a new package asks too";
-    drop(widget("surf2"), {10, 10}, files({path("other.tga")}));
+    drop(widget("target_pane"), {10, 10}, files({path("other.tga")}));
     EXPECT_EQ(ws().target_package(), work);
     EXPECT_EQ(host.save_questions.size(), 3);
-    drop(widget("surf1"), {10, 10}, files({path("other.tga")}));
+    drop(widget("source_pane"), {10, 10}, files({path("other.tga")}));
     EXPECT_EQ(host.save_questions.size(), 3) << "a new source replaces no work";
-    trigger("plik_opentarget");
+    trigger("open_target");
     EXPECT_EQ(ws().target_package().width(), 128);
     EXPECT_FALSE(window->isWindowModified());
 }
@@ -251,24 +251,24 @@ TEST_F(Desktop, EachDialogStartsWhereItChoseLastAlsoInTheNextRun) {
     write_tga(path("sources/a.tga"), 64, 64, pattern);
     open();
     host.open_answers = {path("sources/a.tga")};
-    trigger("plik_opensource");
+    trigger("open_source");
     host.save_answers = {path("saves/b.tga")};
-    trigger("plik_savetargetas");
+    trigger("save_target_as");
     window.reset();  // the next run
 
     open();
-    trigger("plik_opensource");
-    trigger("plik_savetargetas");
+    trigger("open_source");
+    trigger("save_target_as");
     EXPECT_EQ(host.open_folders.last(), path("sources"));
     EXPECT_EQ(host.save_folders.last(), path("saves"));
-    trigger("plik_opentarget");
+    trigger("open_target");
     EXPECT_NE(host.open_folders.last(), path("sources")) << "the target dialog keeps its own folder";
 }
 
 TEST_F(Desktop, SaveNotesTheFileBrieflyOverTheSizes) {
     open();
     host.save_answers = {path("note.tga")};
-    trigger("plik_savetargetas");
+    trigger("save_target_as");
     auto* note = window->findChild<QLabel*>(QStringLiteral("written_note"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
@@ -289,7 +289,7 @@ TEST_F(Desktop, GaugeEmptiesWhenALoadEnds) {
     write_tga(path("tiny.tga"), 64, 64, pattern);
     open();
     host.open_answers = {path("tiny.tga")};
-    trigger("plik_opensource");
+    trigger("open_source");
     auto* gauge = window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"));
     EXPECT_EQ(gauge->value(), 0);
 }
@@ -305,14 +305,14 @@ TEST_F(Desktop, PngWithHolesOpensMagentaAndSavesTransparent) {
     ASSERT_TRUE(holes.save(path("holes.png")));
     open();
     host.open_answers = {path("holes.png")};
-    trigger("plik_opensource");
+    trigger("open_source");
     EXPECT_EQ(ws().source_package().pixel(5, 6), kTransparent);
     EXPECT_EQ(ws().source_package().pixel(7, 6), pack_rgb(10, 20, 30));
     EXPECT_EQ(action("file1")->text(), path("holes.png"));
 
     trigger("tx_add");
     host.save_answers = {path("saved.png")};
-    trigger("plik_savetargetas");
+    trigger("save_target_as");
     const QImage saved(path("saved.png"));
     EXPECT_EQ(qAlpha(saved.pixel(5, 6)), 0);
     EXPECT_EQ(saved.pixel(7, 6), qRgba(10, 20, 30, 255));

@@ -81,14 +81,14 @@ protected:
 
     // By the English name, in either language.
     void choose(const char* colour_name) {
-        int index = dlg.bgcolor->findText(QString::fromLatin1(colour_name));
-        if (index < 0) index = dlg.bgcolor->findText(QString::fromStdString(translate_text(colour_name, true)));
+        int index = dlg.background_box->findText(QString::fromLatin1(colour_name));
+        if (index < 0) index = dlg.background_box->findText(QString::fromStdString(translate_text(colour_name, Language::Polish)));
         ASSERT_GE(index, 0) << colour_name;
-        dlg.bgcolor_select(index);
+        dlg.pick_background(index);
     }
     void set_size(int columns, int rows) {
-        dlg.pak_width->setValue(columns);
-        dlg.pak_height->setValue(rows);
+        dlg.width_slider->setValue(columns);
+        dlg.height_slider->setValue(rows);
     }
     // Opened over a target of the first size, its first tile selected.
     void open(int width = 256, int height = 512, Rect selection = Rect::of_size(0, 0, 64, 64)) {
@@ -116,37 +116,37 @@ TEST_F(NewPackageDialogTest, OpensOverADisabledMainWindowWithTheTargetSize) {
     EXPECT_EQ(dlg.windowTitle(), qs(text_of(Msg::PackageDialogTitle, Language::Polish)));
     EXPECT_EQ(dlg.minimumSize(), QSize(217, 225));
     EXPECT_EQ(dlg.maximumSize(), QSize(217, 225));
-    EXPECT_EQ(dlg.bgcolor->currentText(), qs(text_of(Msg::ColourSilver, Language::Polish)));
+    EXPECT_EQ(dlg.background_box->currentText(), qs(text_of(Msg::ColourSilver, Language::Polish)));
 
     open();
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_FALSE(main.isEnabled());
     // The dialog is a child of the main window and must stay usable.
     EXPECT_TRUE(dlg.isEnabled());
-    EXPECT_TRUE(dlg.pak_make->isEnabled());
-    EXPECT_EQ(dlg.pak_width->value(), 4);
-    EXPECT_EQ(dlg.pak_height->value(), 8);
-    EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
+    EXPECT_TRUE(dlg.make_package->isEnabled());
+    EXPECT_EQ(dlg.width_slider->value(), 4);
+    EXPECT_EQ(dlg.height_slider->value(), 8);
+    EXPECT_EQ(dlg.size_readout->text(), "4 x 8 (256 x 512)");
 }
 
 TEST_F(NewPackageDialogTest, TrackBarsClampTheTargetSize) {
     open(20, 30);  // smaller than one tile
-    EXPECT_EQ(dlg.lab->text(), "1 x 1 (64 x 64)");
+    EXPECT_EQ(dlg.size_readout->text(), "1 x 1 (64 x 64)");
     dlg.close();
     open(4096, 64);
-    EXPECT_EQ(dlg.lab->text(), "32 x 1 (2048 x 64)");
-    dlg.pak_mod->setChecked(true);
-    dlg.pak_make->click();
+    EXPECT_EQ(dlg.size_readout->text(), "32 x 1 (2048 x 64)");
+    dlg.modify_box->setChecked(true);
+    dlg.make_package->click();
     expect_answer({32, 1, kSilver, true});
 }
 
 TEST_F(NewPackageDialogTest, OkAnswersTheSizeAndColourAndCloses) {
     open();
     set_size(6, 3);
-    EXPECT_EQ(dlg.lab->text(), "6 x 3 (384 x 192)");
+    EXPECT_EQ(dlg.size_readout->text(), "6 x 3 (384 x 192)");
     choose("Red");
 
-    dlg.pak_make->click();
+    dlg.make_package->click();
     EXPECT_TRUE(host.questions.isEmpty());
     expect_answer({6, 3, pack_rgb(255, 0, 0), false});
     EXPECT_FALSE(dlg.isVisible());
@@ -159,12 +159,12 @@ TEST_F(NewPackageDialogTest, ModifyAsksInTheDialogsLanguage) {
         SCOPED_TRACE(yes);
         host.answer = yes;
         host.questions.clear();
-        dlg.set_dialog_language(yes);  // the question follows the language
+        dlg.set_dialog_language(yes ? Language::Polish : Language::English);  // the question follows the language
         open();
-        dlg.pak_mod->setChecked(true);
+        dlg.modify_box->setChecked(true);
         set_size(6, 8);
         choose("Blue");
-        dlg.pak_make->click();
+        dlg.make_package->click();
         ASSERT_EQ(host.questions.size(), 1);
         EXPECT_EQ(host.questions[0], qs(lang_text(yes ? 0 : 1)));
         if (yes) {
@@ -177,8 +177,8 @@ TEST_F(NewPackageDialogTest, ModifyAsksInTheDialogsLanguage) {
             EXPECT_TRUE(dlg.isVisible());
             EXPECT_FALSE(main.isEnabled());
             EXPECT_EQ(closed, 0);
-            EXPECT_EQ(dlg.pak_width->value(), 6);
-            EXPECT_EQ(dlg.bgcolor->currentText(), "Blue");
+            EXPECT_EQ(dlg.width_slider->value(), 6);
+            EXPECT_EQ(dlg.background_box->currentText(), "Blue");
             dlg.close();
             closed = 0;
         }
@@ -189,18 +189,18 @@ TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelAnswerNothingButKeepChoices)
     for (int way = 0; way < 3; ++way) {
         open();
         // Size comes from the target at each opening; check box and colour stay.
-        EXPECT_EQ(dlg.lab->text(), "4 x 8 (256 x 512)");
-        EXPECT_EQ(dlg.pak_mod->isChecked(), way > 0);
-        EXPECT_EQ(dlg.bgcolor->currentText(), QString::fromStdString(translate_text(way > 0 ? "Teal" : "Silver", true)));
+        EXPECT_EQ(dlg.size_readout->text(), "4 x 8 (256 x 512)");
+        EXPECT_EQ(dlg.modify_box->isChecked(), way > 0);
+        EXPECT_EQ(dlg.background_box->currentText(), QString::fromStdString(translate_text(way > 0 ? "Teal" : "Silver", Language::Polish)));
         set_size(1, 1);
-        dlg.pak_mod->setChecked(true);
+        dlg.modify_box->setChecked(true);
         choose("Teal");
         if (way == 0)
             dlg.close();
         else if (way == 1)
             dlg.reject();
         else
-            dlg.pak_cancel->click();
+            dlg.cancel_button->click();
         EXPECT_FALSE(dlg.isVisible());
         EXPECT_TRUE(main.isEnabled());
         EXPECT_EQ(closed, way + 1);
@@ -216,20 +216,20 @@ TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelAnswerNothingButKeepChoices)
 
 TEST_F(NewPackageDialogTest, SizeFromTheTargetSelection) {
     open(512, 512, Rect::of_size(192, 64, 64, 64));
-    dlg.pak_scale->click();
-    EXPECT_EQ(dlg.pak_width->value(), 4);
-    EXPECT_EQ(dlg.pak_height->value(), 2);
-    EXPECT_EQ(dlg.lab->text(), "4 x 2 (256 x 128)");
+    dlg.selection_size_button->click();
+    EXPECT_EQ(dlg.width_slider->value(), 4);
+    EXPECT_EQ(dlg.height_slider->value(), 2);
+    EXPECT_EQ(dlg.size_readout->text(), "4 x 2 (256 x 128)");
     EXPECT_TRUE(answers.empty());  // only OK answers
 
     // A region counts to its last tile; sizes past the dialog's range clamp instead of overflowing.
     open(512, 512, Rect::of_size(192, 64, 128, 64));
-    dlg.pak_scale->click();
-    EXPECT_EQ(dlg.pak_width->value(), 5);
+    dlg.selection_size_button->click();
+    EXPECT_EQ(dlg.width_slider->value(), 5);
     open(512, 512, Rect::of_size(INT_MAX - 64, INT_MAX - 64, 64, 64));
-    dlg.pak_scale->click();
-    EXPECT_EQ(dlg.pak_width->value(), 32);
-    EXPECT_EQ(dlg.pak_height->value(), 128);
+    dlg.selection_size_button->click();
+    EXPECT_EQ(dlg.width_slider->value(), 32);
+    EXPECT_EQ(dlg.height_slider->value(), 128);
 }
 
 TEST(AuthorDialog, LayoutTranslationAndReturn) {
@@ -246,20 +246,20 @@ TEST(AuthorDialog, LayoutTranslationAndReturn) {
     EXPECT_EQ(dlg.version_label->y(), 48);
     ASSERT_FALSE(dlg.logo->pixmap().isNull());
     EXPECT_EQ(dlg.logo->pixmap().size(), QSize(256, 64));
-    EXPECT_TRUE(dlg.Label2->text().startsWith("feedback@"));
+    EXPECT_TRUE(dlg.feedback_label->text().startsWith("feedback@"));
 
-    dlg.translate_labels(false);
-    EXPECT_EQ(dlg.Label3->text(), "Supported games:");
-    EXPECT_EQ(dlg.Label5->text(), "Thanks to:");
-    EXPECT_EQ(dlg.Label4->text(), QString::fromStdString(supported_games()));
-    EXPECT_EQ(dlg.Label7->text(), "the testers");
+    dlg.translate_labels(Language::English);
+    EXPECT_EQ(dlg.games_caption->text(), "Supported games:");
+    EXPECT_EQ(dlg.thanks_caption->text(), "Thanks to:");
+    EXPECT_EQ(dlg.games_label->text(), QString::fromStdString(supported_games()));
+    EXPECT_EQ(dlg.testers_label->text(), "the testers");
     EXPECT_EQ(dlg.version_label->text(), "v 2.7");
     EXPECT_FALSE(dlg.logo->pixmap().isNull());  // translation leaves the picture alone
-    dlg.translate_labels(false);
-    EXPECT_EQ(dlg.Label3->text(), "Supported games:");
-    dlg.translate_labels(true);
-    EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Pełne wspomaganie do gier:"));
-    EXPECT_EQ(dlg.Label5->text(), QString::fromUtf8("Podziękowania dla:"));
+    dlg.translate_labels(Language::English);
+    EXPECT_EQ(dlg.games_caption->text(), "Supported games:");
+    dlg.translate_labels(Language::Polish);
+    EXPECT_EQ(dlg.games_caption->text(), QString::fromUtf8("Pełne wspomaganie do gier:"));
+    EXPECT_EQ(dlg.thanks_caption->text(), QString::fromUtf8("Podziękowania dla:"));
 
     dlg.show_dialog();
     EXPECT_FALSE(main.isEnabled());
@@ -279,8 +279,8 @@ TEST(FileDialogs, SaveDialogsSayTheProgramsOwnSaveInEachLanguage) {
 }
 
 TEST(HistoryDialog, TheEnglishNotesFollowThePolishLineForLine) {
-    const QStringList pl = QString::fromUtf8(version_history_text(true)).split('\n');
-    const QStringList en = QString::fromUtf8(version_history_text(false)).split('\n');
+    const QStringList pl = QString::fromUtf8(version_history_text(Language::Polish)).split('\n');
+    const QStringList en = QString::fromUtf8(version_history_text(Language::English)).split('\n');
     ASSERT_EQ(en.size(), pl.size());
     for (qsizetype i = 0; i < pl.size(); ++i) {
         if (pl[i].startsWith("Tilesmith") || pl[i].isEmpty()) {
@@ -297,11 +297,11 @@ TEST(HistoryDialog, TextLayoutAndReturn) {
     main.show();
     HistoryDialog dlg(&main);
     EXPECT_EQ(dlg.maximumSize(), QSize(457, 321));
-    EXPECT_EQ(dlg.hismemo->geometry(), QRect(48, 8, 401, 305));
-    EXPECT_TRUE(dlg.hismemo->isReadOnly());
-    EXPECT_EQ(dlg.hismemo->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(dlg.notes_box->geometry(), QRect(48, 8, 401, 305));
+    EXPECT_TRUE(dlg.notes_box->isReadOnly());
+    EXPECT_EQ(dlg.notes_box->lineWrapMode(), QPlainTextEdit::NoWrap);
 
-    const QStringList lines = dlg.hismemo->toPlainText().split('\n');
+    const QStringList lines = dlg.notes_box->toPlainText().split('\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], "Tilesmith 2.7:");
     const QStringList first_block = lines.mid(1, lines.indexOf(QString()) - 1);

@@ -27,21 +27,21 @@ TEST_F(DuplicateTiles, FindMarksEqualTilesAndRemovePacksTheTarget) {
     });
     MainWindow& w = open();
     host.open_answers = {path("t.tga")};
-    trigger("plik_opentarget");
-    click(w.findChild<QWidget*>(QStringLiteral("surf2")), Qt::LeftButton, QPoint(2 * 64 + 5, 5));
+    trigger("open_target");
+    click(w.findChild<QWidget*>(QStringLiteral("target_pane")), Qt::LeftButton, QPoint(2 * 64 + 5, 5));
     host.number_answers = {0};
-    trigger("tx_powtorzenia");
+    trigger("find_duplicates");
     EXPECT_EQ(ws().view(Side::target).marked(), (std::vector<TileSpot>{{0, 0}, {2, 0}, {3, 1}}));
     EXPECT_EQ(note(), qs(text_of(Msg::TilesMarked, Language::Polish)).arg(3));
     EXPECT_FALSE(shown(Side::target, QPoint(3 * 64 + 30, 64 + 30))) << "a marked tile is veiled";
     EXPECT_TRUE(shown(Side::target, QPoint(64 + 30, 30)));
 
-    trigger("tx_usunpowtorzenia");
+    trigger("remove_duplicates");
     EXPECT_EQ(note(), qs(text_of(Msg::DuplicatesRemoved, Language::Polish)).arg(4));
     EXPECT_TRUE(ws().view(Side::target).marked().empty());
     EXPECT_EQ(ws().target_package().pixel(3 * 64, 0), pattern(3 * 64, 0));  // kind 3 is fourth now
     EXPECT_EQ(ws().target_package().pixel(64, 64), kTransparent);
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_EQ(ws().target_package().pixel(64, 64), pattern(64, 0));
 }
 
@@ -50,16 +50,16 @@ TEST_F(DuplicateTiles, SelectUnusedMarksWhatNoTextureOfTheLevelMaps) {
     write_bytes(path("level.tr2").toStdString(), level.bytes);
     MainWindow& w = open();
     host.open_answers = {path("level.tr2")};
-    trigger("plik_opensource");
-    click(w.findChild<QWidget*>(QStringLiteral("surf1")), Qt::LeftButton, QPoint(5, 5));
-    trigger("tx_nieuzywane");
+    trigger("open_source");
+    click(w.findChild<QWidget*>(QStringLiteral("source_pane")), Qt::LeftButton, QPoint(5, 5));
+    trigger("select_unused");
     const TextureUse* use = ws().texture_use(Side::source);
     ASSERT_NE(use, nullptr);
     EXPECT_EQ(int(ws().view(Side::source).marked().size()), use->unused_tiles(0) + use->unused_tiles(1));
     EXPECT_EQ(note(), qs(text_of(Msg::TilesMarked, Language::Polish)).arg(ws().view(Side::source).marked().size()));
 
-    click(w.findChild<QWidget*>(QStringLiteral("surf2")), Qt::LeftButton, QPoint(5, 5));
-    trigger("tx_nieuzywane");
+    click(w.findChild<QWidget*>(QStringLiteral("target_pane")), Qt::LeftButton, QPoint(5, 5));
+    trigger("select_unused");
     EXPECT_EQ(host.informations.value(0), qs(text_of(Msg::TextureUseOnlyInLevels, Language::Polish)));
 }
 

@@ -13,14 +13,14 @@ class History : public WindowTest {};
 
 TEST_F(History, UndoAndRedoNameTheirStepInBothLanguages) {
     open();
-    trigger("ed_90stopni");
-    EXPECT_EQ(action("ed_cofnij")->text(), QString::fromUtf8("Cofnij: Obróć o 90 stopni"));
-    EXPECT_EQ(action("tool_cofnij")->toolTip(), action("ed_cofnij")->text());
-    trigger("jezyk_eng");
-    EXPECT_EQ(action("ed_cofnij")->text(), QStringLiteral("Undo Rotate 90 degrees"));
-    trigger("ed_cofnij");
-    EXPECT_EQ(action("ed_ponow")->text(), QStringLiteral("Redo Rotate 90 degrees"));
-    EXPECT_EQ(action("ed_cofnij")->text(), QStringLiteral("Undo"));
+    trigger("rotate90");
+    EXPECT_EQ(action("undo")->text(), QString::fromUtf8("Cofnij: Obróć o 90 stopni"));
+    EXPECT_EQ(action("tool_undo")->toolTip(), action("undo")->text());
+    trigger("language_en");
+    EXPECT_EQ(action("undo")->text(), QStringLiteral("Undo Rotate 90 degrees"));
+    trigger("undo");
+    EXPECT_EQ(action("redo")->text(), QStringLiteral("Redo Rotate 90 degrees"));
+    EXPECT_EQ(action("undo")->text(), QStringLiteral("Undo"));
 }
 
 TEST_F(History, ThePanelJumpsToAStepAndTheSavedMarkFollows) {

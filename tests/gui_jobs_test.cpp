@@ -40,15 +40,15 @@ TEST_F(Jobs, ConflictingCommandsWaitForTheJobAndComeBackAfterIt) {
     open();
     use_target(ws(), patterned());
     window->start_job(held());
-    for (const char* name : {"plik_opensource", "plik_savetarget", "ex_tr2345", "ed_cut", "tx_add", "tool_add"})
+    for (const char* name : {"open_source", "save_target", "export_to_level", "cut", "tx_add", "tool_add"})
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     EXPECT_TRUE(action("view_zoomin")->isEnabled());
     EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("job_stop"))->isVisible());
     latch = true;
     wait();
     EXPECT_TRUE(committed);
-    EXPECT_TRUE(action("plik_savetarget")->isEnabled());
-    EXPECT_TRUE(action("ed_cofnij")->isEnabled()) << "the opened target can be undone again";
+    EXPECT_TRUE(action("save_target")->isEnabled());
+    EXPECT_TRUE(action("undo")->isEnabled()) << "the opened target can be undone again";
 }
 
 TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
@@ -57,7 +57,7 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     write_tga(path("large.tga"), 1024, 1024, pattern);
     const Package before = ws().source_package().clone();
     host.open_answers = {path("large.tga")};
-    trigger("plik_opensource");
+    trigger("open_source");
     ASSERT_TRUE(window->job_running());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     wait();
@@ -88,7 +88,7 @@ TEST_F(Jobs, AFailingJobShowsTheErrorBoxAndKeepsThePackage) {
     f.close();
     const Package before = ws().source_package().clone();
     host.open_answers = {path("damaged.png")};
-    trigger("plik_opensource");
+    trigger("open_source");
     EXPECT_TRUE(window->job_running());
     wait();
     ASSERT_EQ(host.errors.size(), 1);
@@ -107,12 +107,12 @@ TEST_F(Jobs, ALargeEffectIsOneUndoStepWithTheRoutinesOwnResult) {
     blur(direct, EffectArea{0, 0, 512, 1024}, quiet);
     ws().select(Side::target, Rect{0, 0, 512, 1024});
     const int steps = ws().undo_count();
-    trigger("ef_blur");
+    trigger("blur");
     EXPECT_TRUE(window->job_running());
     wait();
     EXPECT_EQ(ws().target_package(), direct);
     EXPECT_EQ(ws().undo_count(), steps + 1);
-    ws().ed_cofnij();
+    ws().undo();
     EXPECT_EQ(ws().target_package(), before);
 }
 

@@ -34,12 +34,12 @@ TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
     press(Qt::Key_Insert);
     EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
     EXPECT_EQ(ws().selected_target_rect().left, 64) << "the target selection moved on";
-    EXPECT_TRUE(action("ed_cofnij")->isEnabled());
+    EXPECT_TRUE(action("undo")->isEnabled());
 
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().undo_count(), 0);
-    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
+    EXPECT_FALSE(action("undo")->isEnabled());
 
     // Redo takes it again by either key; the disabled undo ignores its shortcut.
     press(Qt::Key_Y, Qt::ControlModifier);
@@ -47,7 +47,7 @@ TEST_F(Keys, InsertAddsATileAndCtrlZTakesItBackUntilUndoIsDisabled) {
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(ws().undo_count(), 1);
-    EXPECT_FALSE(action("ed_ponow")->isEnabled());
+    EXPECT_FALSE(action("redo")->isEnabled());
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ws().target_package(), before);
@@ -57,11 +57,11 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
     MainWindow& w = open_active();
     const QRgb white = qRgb(255, 255, 255);
     press(Qt::Key_F9);
-    EXPECT_TRUE(ws().options().view_gird);
-    EXPECT_TRUE(action("view_gird")->isChecked());
+    EXPECT_TRUE(ws().options().grid_visible);
+    EXPECT_TRUE(action("grid_visible")->isChecked());
     EXPECT_EQ(w.pane_image(1).pixel(64, 300), white);
     press(Qt::Key_F9);
-    EXPECT_FALSE(ws().options().view_gird);
+    EXPECT_FALSE(ws().options().grid_visible);
     EXPECT_NE(w.pane_image(1).pixel(64, 300), white);
 
     use_target(ws(), patterned());
@@ -75,20 +75,20 @@ TEST_F(Keys, F9ShowsAndHidesTheGridAndCtrlAltBBlursTheSelectedTile) {
 
 TEST_F(Keys, WhileTheNewPackageDialogIsOpenTheMainWindowTakesNoKeys) {
     MainWindow& w = open_active();
-    NewPackageDialog filenew(host, &w);
-    w.set_forms(&filenew, nullptr, nullptr);
+    NewPackageDialog new_package_dialog(host, &w);
+    w.set_forms(&new_package_dialog, nullptr, nullptr);
     ws().use_source(patterned());
     const Package before = ws().target_package().clone();
 
     press(Qt::Key_N, Qt::ControlModifier);
-    ASSERT_TRUE(filenew.isVisible());
+    ASSERT_TRUE(new_package_dialog.isVisible());
     EXPECT_FALSE(w.isEnabled());
     press(Qt::Key_Insert);
     EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().undo_count(), 0);
 
-    QTest::keyClick(&filenew, Qt::Key_Escape);  // closes like the close box
-    EXPECT_FALSE(filenew.isVisible());
+    QTest::keyClick(&new_package_dialog, Qt::Key_Escape);  // closes like the close box
+    EXPECT_FALSE(new_package_dialog.isVisible());
     EXPECT_TRUE(w.isEnabled());
 }
 

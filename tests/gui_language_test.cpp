@@ -23,9 +23,9 @@ TEST_F(OneLanguage, QtsStandardButtonsFollowTheSwitchNotTheDesktop) {
     open();  // no settings yet: Polish
     EXPECT_EQ(button_text(QMessageBox::Yes), QStringLiteral("Tak"));
     EXPECT_EQ(button_text(QMessageBox::No), QStringLiteral("Nie"));
-    trigger("jezyk_eng");
+    trigger("language_en");
     EXPECT_EQ(button_text(QMessageBox::Yes), QStringLiteral("Yes"));
-    trigger("jezyk_pl");
+    trigger("language_pl");
     EXPECT_EQ(button_text(QMessageBox::No), QStringLiteral("Nie"));
     window.reset();
     EXPECT_EQ(button_text(QMessageBox::Yes), QStringLiteral("Yes")) << "gone with the window";
@@ -35,9 +35,9 @@ TEST_F(OneLanguage, FileErrorsShowInTheCurrentLanguage) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.tga")));
     open();
     host.open_answers = {path("folder.tga"), path("folder.tga")};
-    trigger("plik_opensource");
-    trigger("jezyk_eng");
-    trigger("plik_opensource");
+    trigger("open_source");
+    trigger("language_en");
+    trigger("open_source");
     ASSERT_EQ(host.errors.size(), 2);
     EXPECT_EQ(host.errors[0], QStringLiteral("Nie można otworzyć pliku „%1”: to jest folder").arg(path("folder.tga")));
     EXPECT_EQ(host.errors[1], QStringLiteral("Cannot open \"%1\": it is a folder").arg(path("folder.tga")));

@@ -26,16 +26,16 @@ class Layout : public WindowTest {
 protected:
     Layout() {
         window = std::make_unique<MainWindow>(dir.path(), host);
-        filenew = std::make_unique<NewPackageDialog>(host, window.get());
-        autor = std::make_unique<AuthorDialog>(window.get());
-        his = std::make_unique<HistoryDialog>(window.get());
-        window->set_forms(filenew.get(), autor.get(), his.get());
+        new_package_dialog = std::make_unique<NewPackageDialog>(host, window.get());
+        author_dialog = std::make_unique<AuthorDialog>(window.get());
+        history_dialog = std::make_unique<HistoryDialog>(window.get());
+        window->set_forms(new_package_dialog.get(), author_dialog.get(), history_dialog.get());
     }
     ~Layout() override {
         // The dialogs go before the window that owns them as a parent.
-        his.reset();
-        autor.reset();
-        filenew.reset();
+        history_dialog.reset();
+        author_dialog.reset();
+        new_package_dialog.reset();
     }
 
     // Every caption in its box: labels by their text, buttons and check boxes
@@ -61,15 +61,15 @@ protected:
         return result;
     }
 
-    std::unique_ptr<NewPackageDialog> filenew;
-    std::unique_ptr<AuthorDialog> autor;
-    std::unique_ptr<HistoryDialog> his;
+    std::unique_ptr<NewPackageDialog> new_package_dialog;
+    std::unique_ptr<AuthorDialog> author_dialog;
+    std::unique_ptr<HistoryDialog> history_dialog;
 };
 
 TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {
     // main() reads the settings and opens the command-line file before the
     // window shows; a message about that file is placed over this window.
-    window->FormShow();
+    window->start_up();
     EXPECT_FALSE(window->isVisible());
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 2);
@@ -78,7 +78,7 @@ TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {
     EXPECT_EQ(window->height(), std::max(screen.height() * 85 / 100, window->minimumHeight()));
     EXPECT_GE(window->width(), screen.width() / 2);
     window->show();
-    const auto* readout = window->findChild<QLabel*>(QStringLiteral("stat_panel8"));
+    const auto* readout = window->findChild<QLabel*>(QStringLiteral("status_panel8"));
     EXPECT_GE(readout->contentsRect().width() - 2 * readout->indent(),
               readout->fontMetrics().horizontalAdvance(QStringLiteral("16383, 16383  #FFFFFF")));
     const auto* stop = window->findChild<QPushButton*>(QStringLiteral("job_stop"));
@@ -86,42 +86,42 @@ TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {
 }
 
 TEST_F(Layout, CaptionsKeepTheirFontsAndFitThroughLookAndLanguageSwitches) {
-    window->FormShow();
+    window->start_up();
     window->show();
-    QStatusBar* stat = window->findChild<QStatusBar*>(QStringLiteral("stat"));
-    ASSERT_NE(stat, nullptr);
-    const auto main_fonts = fonts(stat);
-    const auto dialog_fonts = fonts(filenew.get());
-    const auto author_fonts = fonts(autor.get());
+    QStatusBar* status_bar = window->findChild<QStatusBar*>(QStringLiteral("status_bar"));
+    ASSERT_NE(status_bar, nullptr);
+    const auto main_fonts = fonts(status_bar);
+    const auto dialog_fonts = fonts(new_package_dialog.get());
+    const auto author_fonts = fonts(author_dialog.get());
 
-    for (const char* step : {"xp off", "xp on", "xp off", "xp on"}) {
-        trigger("opcje_xp");
-        for (const char* language : {"jezyk_eng", "jezyk_pl"}) {
+    for (const char* step : {"flat_look off", "flat_look on", "flat_look off", "flat_look on"}) {
+        trigger("flat_look");
+        for (const char* language : {"language_en", "language_pl"}) {
             trigger(language);
             const std::string when = std::string(step) + ", " + language;
-            expect_captions_fit(stat, when.c_str());
-            expect_captions_fit(filenew.get(), when.c_str());
-            expect_captions_fit(autor.get(), when.c_str());
+            expect_captions_fit(status_bar, when.c_str());
+            expect_captions_fit(new_package_dialog.get(), when.c_str());
+            expect_captions_fit(author_dialog.get(), when.c_str());
         }
-        EXPECT_EQ(fonts(stat), main_fonts) << step;
-        EXPECT_EQ(fonts(filenew.get()), dialog_fonts) << step;
-        EXPECT_EQ(fonts(autor.get()), author_fonts) << step;
+        EXPECT_EQ(fonts(status_bar), main_fonts) << step;
+        EXPECT_EQ(fonts(new_package_dialog.get()), dialog_fonts) << step;
+        EXPECT_EQ(fonts(author_dialog.get()), author_fonts) << step;
     }
-    EXPECT_TRUE(ws().options().xp);
+    EXPECT_TRUE(ws().options().flat_look);
 }
 
 TEST_F(Layout, TheLongestSizeReadOutNeverRunsIntoItsCaption) {
-    window->FormShow();
+    window->start_up();
     window->show();
-    for (const char* language : {"jezyk_pl", "jezyk_eng"}) {
+    for (const char* language : {"language_pl", "language_en"}) {
         trigger(language);
         for (const auto& [columns, rows] : {std::pair{4, 8}, {32, 128}, {1, 1}, {32, 1}}) {
-            filenew->pak_width->setValue(columns);
-            filenew->pak_height->setValue(rows);
-            const QLabel* lab = filenew->lab;
-            const int text_left = lab->geometry().right() + 1 - lab->fontMetrics().horizontalAdvance(lab->text());
-            EXPECT_GT(text_left, filenew->Label2->geometry().right()) << qPrintable(lab->text());
-            EXPECT_EQ(lab->geometry().right() + 1, 207);
+            new_package_dialog->width_slider->setValue(columns);
+            new_package_dialog->height_slider->setValue(rows);
+            const QLabel* size_readout = new_package_dialog->size_readout;
+            const int text_left = size_readout->geometry().right() + 1 - size_readout->fontMetrics().horizontalAdvance(size_readout->text());
+            EXPECT_GT(text_left, new_package_dialog->size_caption->geometry().right()) << qPrintable(size_readout->text());
+            EXPECT_EQ(size_readout->geometry().right() + 1, 207);
         }
     }
 }

@@ -50,7 +50,7 @@ TEST_F(LevelIn3D, DressesTheFacesInThePackageFollowsAnEditAndPicksAFace) {
     write_bytes(path("room.tr2").toStdString(), make_room_level(wanted));
     MainWindow& w = open();
     host.open_answers = {path("room.tr2")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     trigger("view_level3d");
     auto* view = w.findChild<LevelView*>(QStringLiteral("level3d_view"));
     ASSERT_NE(view, nullptr);

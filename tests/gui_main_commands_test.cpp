@@ -39,7 +39,7 @@ protected:
     // A patterned target with the selection on the tile at (64, 64).
     void patterned_target() {
         use_target(ws(), patterned());
-        click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::LeftButton, QPoint(70, 70));
+        click(window->findChild<QWidget*>(QStringLiteral("target_pane")), Qt::LeftButton, QPoint(70, 70));
         ASSERT_EQ(ws().selected_target_rect().left, 64);
     }
 };
@@ -49,28 +49,28 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     open();
     trigger("tx_del");
     host.open_answers = {path("in.tga")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     EXPECT_EQ(host.open_filters.value(0), QString::fromUtf8(kOpenFilter));
     EXPECT_EQ(ws().target_package().pixel(3, 100), pattern(3, 100));
     EXPECT_EQ(ws().undo_count(), 2) << "the delete, then the open";
-    EXPECT_TRUE(action("ed_cofnij")->isEnabled());
+    EXPECT_TRUE(action("undo")->isEnabled());
     EXPECT_EQ(action("file1")->text(), path("in.tga")) << "targets enter the recent list too";
 
     EXPECT_EQ(window->windowTitle(), QStringLiteral("in.tga[*] \u2014 Tilesmith 2.7")) << "the caption names the file";
-    trigger("plik_savetarget");
+    trigger("save_target");
     EXPECT_TRUE(host.save_filters.isEmpty()) << "Save writes back to the image it opened";
     QFile::remove(path("in.tga"));
-    ws().pak_make(4, 2, kBlack, false);  // a new package has no name yet
+    ws().make_package(4, 2, kBlack, false);  // a new package has no name yet
 
     host.save_answers = {path("out.bmp")};
-    trigger("plik_savetarget");  // no name yet: Save is Save as
+    trigger("save_target");  // no name yet: Save is Save as
     EXPECT_EQ(host.save_filters.value(0),
               QStringLiteral("Pakiet tekstur (*.tga);;Mapa bitowa (*.bmp);;Mapa bitowa JPEG (*.jpg *.jpeg);;Obraz PNG (*.png)"));
     EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("tga"));
     ASSERT_TRUE(QFile::exists(path("out.bmp")));
 
     QFile::remove(path("out.bmp"));
-    trigger("plik_savetarget");
+    trigger("save_target");
     EXPECT_EQ(host.save_filters.size(), 1) << "the second save asks nothing";
     EXPECT_TRUE(QFile::exists(path("out.bmp")));
     EXPECT_TRUE(host.errors.isEmpty());
@@ -92,9 +92,9 @@ TEST_F(Commands, RefusedTgaWarnsInTheCurrentLanguageAndKeepsThePackage) {
     open();
     const Package before = ws().source_package().clone();
     host.open_answers = {path("deep.tga"), path("deep.tga")};
-    trigger("plik_opensource");
-    trigger("jezyk_eng");
-    trigger("plik_opensource");
+    trigger("open_source");
+    trigger("language_en");
+    trigger("open_source");
     ASSERT_EQ(host.warnings.size(), 2);
     for (int i : {0, 1}) {
         EXPECT_TRUE(host.warnings[i].contains(entry(8 + i))) << "in the language of the moment";
@@ -111,8 +111,8 @@ TEST_F(Commands, ReadErrorsShowTheErrorBoxAndLeaveThePackage) {
     f.close();
     const Package before = ws().source_package().clone();
     host.open_answers = {path("missing.tga"), path("broken.jpg")};
-    trigger("plik_opensource");
-    trigger("plik_opensource");
+    trigger("open_source");
+    trigger("open_source");
     ASSERT_EQ(host.errors.size(), 2);
     EXPECT_FALSE(host.errors[0].isEmpty());
     EXPECT_FALSE(host.errors[1].isEmpty());
@@ -134,7 +134,7 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     }
     open();
 
-    trigger("ex_tr2345");  // cancelled at the base dialog
+    trigger("export_to_level");  // cancelled at the base dialog
     EXPECT_TRUE(host.informations.isEmpty()) << "no box before the dialog";
     EXPECT_EQ(host.open_titles, QStringList{entry(10)}) << "the dialog's title says what it asks for";
     EXPECT_EQ(host.open_filters.value(0),
@@ -145,7 +145,7 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     host.informations.clear();
     host.open_answers = {path("base.tr2")};
     host.save_answers = {path("out.tr2")};
-    trigger("ex_tr2345");
+    trigger("export_to_level");
     EXPECT_TRUE(host.informations.isEmpty());
     EXPECT_EQ(host.save_titles, QStringList{entry(12)});
     EXPECT_EQ(host.save_filters.value(0), QStringLiteral("Level Tomb Raider 2, 3 (*.tr2)"));
@@ -155,14 +155,14 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
 
     host.open_answers = {path("base.tr2")};
     host.save_answers = {path("base.tr2")};
-    trigger("ex_tr2345");
+    trigger("export_to_level");
     EXPECT_EQ(host.warnings, QStringList{entry(16)});
 
-    ws().pak_make(4, 4, kSilver, false);  // 256 x 256 against a two-page base
+    ws().make_package(4, 4, kSilver, false);  // 256 x 256 against a two-page base
     host.open_answers = {path("base.tr2")};
     host.save_answers = {path("other.tr2")};
     const qsizetype asked = host.save_filters.size();
-    trigger("ex_tr2345");
+    trigger("export_to_level");
     EXPECT_TRUE(host.warnings.value(1).contains(QStringLiteral("256 x 256"))) << "both sizes, before the output dialog";
     EXPECT_TRUE(host.warnings.value(1).contains(QStringLiteral("256 x 512")));
     EXPECT_EQ(host.save_filters.size(), asked);
@@ -174,10 +174,10 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     write_bytes(path("base.phd").toStdString(), level);
     write_bytes(path("level.tr2").toStdString(), level);
     open();
-    trigger("jezyk_eng");
+    trigger("language_en");
 
     host.open_answers = {path("level.tr2")};
-    trigger("plik_opensource");
+    trigger("open_source");
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("This is a Tomb Raider 1 level; open it as .phd")));
     EXPECT_TRUE(host.warnings[0].contains(path("level.tr2")));
@@ -186,11 +186,11 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     EXPECT_NE(host.open_filters.value(0).indexOf(QStringLiteral(";;Tomb Raider 1 level (*.phd *.tub);;")), -1);
 
     host.open_answers = {path("base.phd")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     ASSERT_EQ(ws().target_package().height(), 256);
     host.open_answers = {path("base.phd")};
     host.save_answers = {path("out.phd")};
-    trigger("ex_tr2345");
+    trigger("export_to_level");
     EXPECT_EQ(host.save_filters.value(0), QStringLiteral("Tomb Raider 1 level (*.phd)"));
     EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("phd"));
     EXPECT_EQ(host.warnings.size(), 1);
@@ -200,35 +200,35 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
 TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
     using Fn = std::function<void(Package&, int, int, Progress&)>;
     const std::vector<std::pair<const char*, Fn>> effects{
-        {"ed_90stopni", [](Package& p, int x, int y, Progress& g) { rotate90(p, {x, y}, g); }},
-        {"ed_fliph", [](Package& p, int x, int y, Progress& g) { flip(p, {x, y}, 0, g); }},
-        {"ed_flipv", [](Package& p, int x, int y, Progress& g) { flip(p, {x, y}, 1, g); }},
-        {"ed_gamma5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 8, g); }},
-        {"ed_gamma10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 25, g); }},
-        {"ed_gamma25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 63, g); }},
-        {"ed_gamma_5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -8, g); }},
-        {"ed_gamma_10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -25, g); }},
-        {"ed_gamma_25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -63, g); }},
-        {"ef_cr", [](Package& p, int x, int y, Progress& g) { invert_colors(p, {x, y}, g); }},
-        {"ef_abcolor", [](Package& p, int x, int y, Progress& g) { average_color(p, {x, y}, g); }},
-        {"ef_cred625", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 16, g); }},
-        {"ef_cred125", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 32, g); }},
-        {"ef_cred25", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 64, g); }},
-        {"ef_cred375", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 96, g); }},
-        {"ef_gray", [](Package& p, int x, int y, Progress& g) { gray_scale(p, {x, y}, g); }},
-        {"ef_bw", [](Package& p, int x, int y, Progress& g) { black_white(p, {x, y}, g); }},
-        {"RBG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 1, 3, 2, g); }},
-        {"GRB1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 2, 1, 3, g); }},
-        {"GBR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 2, 3, 1, g); }},
-        {"BRG1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 3, 1, 2, g); }},
-        {"BGR1", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 3, 2, 1, g); }},
-        {"R1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 1, 32, g); }},
-        {"G1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 2, 32, g); }},
-        {"B1", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 3, 32, g); }},
-        {"ef_blur", [](Package& p, int x, int y, Progress& g) { blur(p, {x, y}, g); }},
-        {"ef_px", [](Package& p, int x, int y, Progress& g) { pixelate(p, {x, y}, g); }},
-        {"ef_3dup", [](Package& p, int x, int y, Progress& g) { button3d(p, {x, y}, 0, g); }},
-        {"ef_3ddown", [](Package& p, int x, int y, Progress& g) { button3d(p, {x, y}, 1, g); }},
+        {"rotate90", [](Package& p, int x, int y, Progress& g) { rotate90(p, {x, y}, g); }},
+        {"flip_horizontally", [](Package& p, int x, int y, Progress& g) { flip(p, {x, y}, 0, g); }},
+        {"flip_vertically", [](Package& p, int x, int y, Progress& g) { flip(p, {x, y}, 1, g); }},
+        {"gamma_up5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 8, g); }},
+        {"gamma_up10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 25, g); }},
+        {"gamma_up25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, 63, g); }},
+        {"gamma_down5", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -8, g); }},
+        {"gamma_down10", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -25, g); }},
+        {"gamma_down25", [](Package& p, int x, int y, Progress& g) { adjust_gamma(p, {x, y}, -63, g); }},
+        {"invert_colors", [](Package& p, int x, int y, Progress& g) { invert_colors(p, {x, y}, g); }},
+        {"average_color", [](Package& p, int x, int y, Progress& g) { average_color(p, {x, y}, g); }},
+        {"reduce_colors_625", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 16, g); }},
+        {"reduce_colors_125", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 32, g); }},
+        {"reduce_colors_25", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 64, g); }},
+        {"reduce_colors_375", [](Package& p, int x, int y, Progress& g) { reduce_colors(p, {x, y}, 96, g); }},
+        {"gray_scale", [](Package& p, int x, int y, Progress& g) { gray_scale(p, {x, y}, g); }},
+        {"black_white", [](Package& p, int x, int y, Progress& g) { black_white(p, {x, y}, g); }},
+        {"channels_rbg", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 1, 3, 2, g); }},
+        {"channels_grb", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 2, 1, 3, g); }},
+        {"channels_gbr", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 2, 3, 1, g); }},
+        {"channels_brg", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 3, 1, 2, g); }},
+        {"channels_bgr", [](Package& p, int x, int y, Progress& g) { swap_channels(p, {x, y}, 3, 2, 1, g); }},
+        {"sharpen_red", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 1, 32, g); }},
+        {"sharpen_green", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 2, 32, g); }},
+        {"sharpen_blue", [](Package& p, int x, int y, Progress& g) { sharpen_channel(p, {x, y}, 3, 32, g); }},
+        {"blur", [](Package& p, int x, int y, Progress& g) { blur(p, {x, y}, g); }},
+        {"pixelate", [](Package& p, int x, int y, Progress& g) { pixelate(p, {x, y}, g); }},
+        {"button3d_convex", [](Package& p, int x, int y, Progress& g) { button3d(p, {x, y}, 0, g); }},
+        {"button3d_concave", [](Package& p, int x, int y, Progress& g) { button3d(p, {x, y}, 1, g); }},
     };
     open();
     patterned_target();
@@ -244,7 +244,7 @@ TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
         EXPECT_EQ(ws().target_package(), expected) << name;
         EXPECT_EQ(ws().undo_count(), 2) << name;
         EXPECT_EQ(gauge->value(), 0) << name << ": the gauge empties when the work ends";
-        trigger("ed_cofnij");
+        trigger("undo");
         EXPECT_EQ(ws().target_package(), before) << name << ": one undo gives the tile back";
     }
     EXPECT_TRUE(host.errors.isEmpty());
@@ -254,20 +254,20 @@ TEST_F(Commands, DiaphragmAsksForItsColourAndCancelChangesNothing) {
     open();
     patterned_target();
     const Package before = ws().target_package().clone();
-    trigger("ef_lmh");  // cancelled
+    trigger("diaphragm_horizontal");  // cancelled
     EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().undo_count(), 1);
     EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::black));
 
     host.colour_answers = {QColor(0, 0, 255)};
-    trigger("ef_lmv");
+    trigger("diaphragm_vertical");
     Package expected = before.clone();
     CountingProgress ignored;
     diaphragm(expected, {64, 64}, 1, pack_rgb(0, 0, 255), ignored);
     EXPECT_EQ(ws().target_package(), expected);
     EXPECT_EQ(ws().undo_count(), 2);
 
-    trigger("tool_lm");  // cancelled again; the last confirmed colour is offered
+    trigger("tool_diaphragm");  // cancelled again; the last confirmed colour is offered
     EXPECT_EQ(host.colour_initials.at(2), QColor(0, 0, 255));
     EXPECT_EQ(ws().undo_count(), 2);
 }
@@ -277,24 +277,24 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     patterned_target();
     QClipboard* clipboard = QGuiApplication::clipboard();
 
-    trigger("ed_ctc");
+    trigger("copy_to_clipboard");
     QImage copied = clipboard->image();
     ASSERT_EQ(copied.size(), QSize(64, 64));
     EXPECT_EQ(copied.pixel(3, 4), qRgb(red_of(pattern(67, 68)), green_of(pattern(67, 68)), blue_of(pattern(67, 68))));
     EXPECT_EQ(ws().undo_count(), 1);
 
-    click(window->findChild<QWidget*>(QStringLiteral("surf2")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
+    click(window->findChild<QWidget*>(QStringLiteral("target_pane")), Qt::RightButton, QPoint(9, 9));  // (8, 8)
     const Package before = ws().target_package().clone();
-    trigger("ed_pfc");
+    trigger("paste_from_clipboard");
     EXPECT_EQ(ws().target_package().pixel(8 + 5, 8 + 6), pattern(64 + 5, 64 + 6));
     EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pattern(127, 127));
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_EQ(ws().target_package(), before);
 
     QImage small(32, 32, QImage::Format_RGB32);
     small.fill(QColor(255, 0, 0));
     clipboard->setImage(small);
-    trigger("ed_pfc");
+    trigger("paste_from_clipboard");
     EXPECT_EQ(ws().target_package().pixel(8 + 31, 8 + 31), pack_rgb(255, 0, 0));
     EXPECT_EQ(ws().target_package().pixel(8 + 40, 8 + 40), pattern(48, 48)) << "uncovered pixels stay";
 
@@ -303,7 +303,7 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
     large.setPixelColor(63, 63, QColor(1, 2, 3));
     large.setPixelColor(64, 64, QColor(9, 9, 9));
     clipboard->setImage(large);
-    trigger("ed_pfc");
+    trigger("paste_from_clipboard");
     EXPECT_EQ(ws().target_package().pixel(8 + 63, 8 + 63), pack_rgb(1, 2, 3));
     EXPECT_EQ(ws().target_package().pixel(8 + 64, 8 + 64), pack_rgb(9, 9, 9)) << "the whole picture is pasted";
     EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(8, 8, 128, 128)) << "and selected";
@@ -311,14 +311,14 @@ TEST_F(Commands, ClipboardCopyPasteAndCutOfTiles) {
 
     clipboard->setText(QStringLiteral("not a picture"));
     const Package with_text = ws().target_package().clone();
-    trigger("ed_pfc");
+    trigger("paste_from_clipboard");
     EXPECT_EQ(ws().target_package(), with_text);
     EXPECT_EQ(ws().undo_count(), 3) << "no image: no undo step";
 
-    trigger("ed_cut");
+    trigger("cut");
     EXPECT_EQ(ws().target_package().pixel(8 + 10, 8 + 10), kSilver);
     EXPECT_EQ(clipboard->image().pixel(0, 0), qRgb(0, 255, 0));
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_EQ(ws().target_package(), with_text);
     EXPECT_EQ(clipboard->image().size(), QSize(128, 128)) << "undo leaves the clipboard alone";
 }
@@ -336,10 +336,10 @@ TEST_F(Commands, CopyPackageAsksOnceOrTwiceAndNoKeepsEverything) {
     trigger("tx_copy");  // equal sizes: one question
     EXPECT_EQ(host.questions.size(), 2);
     EXPECT_EQ(ws().undo_count(), 2) << "the add, then the copy";
-    EXPECT_EQ(action("tool_cofnij")->toolTip(), entry(int(Msg::UndoStep)).arg(entry(int(Msg::CopyPackage))));
+    EXPECT_EQ(action("tool_undo")->toolTip(), entry(int(Msg::UndoStep)).arg(entry(int(Msg::CopyPackage))));
 
     host.open_answers = {path("small.tga")};
-    trigger("plik_opensource");
+    trigger("open_source");
     trigger("tx_add");
     const Package after_add = ws().target_package().clone();
     host.questions.clear();
@@ -387,7 +387,7 @@ TEST_F(Commands, EveryEffectItemOfTheRegistryIsInTheMenusWithItsKeyAndToolAndRun
             if (item.asks_colour) host.colour_answers = {chosen};
             trigger(at.name);
             EXPECT_EQ(ws().target_package(), expected) << at.name;
-            trigger("ed_cofnij");
+            trigger("undo");
             ASSERT_EQ(ws().target_package(), before) << at.name;
         }
     }
@@ -407,33 +407,33 @@ public:
 TEST_F(Commands, AnExceptionFromTheNewPackageDialogsOkShowsTheErrorBox) {
     FailingQuestionHost failing;
     MainWindow w(dir.path(), failing);
-    NewPackageDialog filenew(failing, &w);
-    w.set_forms(&filenew, nullptr, nullptr);
+    NewPackageDialog new_package_dialog(failing, &w);
+    w.set_forms(&new_package_dialog, nullptr, nullptr);
     w.show();
     const int width = w.workspace().target_package().width();
 
-    w.findChild<QAction*>(QStringLiteral("plik_new"))->trigger();
-    filenew.pak_mod->setChecked(true);
-    filenew.pak_width->setValue(2);
-    filenew.pak_make->click();  // the modify question throws
+    w.findChild<QAction*>(QStringLiteral("new_package"))->trigger();
+    new_package_dialog.modify_box->setChecked(true);
+    new_package_dialog.width_slider->setValue(2);
+    new_package_dialog.make_package->click();  // the modify question throws
     EXPECT_EQ(failing.errors, QStringList{"no answer"});
-    EXPECT_TRUE(filenew.isVisible()) << "the dialog stays open";
+    EXPECT_TRUE(new_package_dialog.isVisible()) << "the dialog stays open";
     EXPECT_EQ(w.workspace().target_package().width(), width);
-    filenew.close();
+    new_package_dialog.close();
 }
 
 TEST_F(Commands, F1HelpListsTheManualAndEveryCommandWithItsKeysInTheLanguage) {
     open();
-    for (const char* language : {"jezyk_eng", "jezyk_pl"}) {
+    for (const char* language : {"language_en", "language_pl"}) {
         trigger(language);
-        trigger("info_help");
+        trigger("help");
         auto* help = window->findChild<HelpDialog*>(QStringLiteral("help"));
         ASSERT_NE(help, nullptr);
         const QString text = help->text()->toPlainText();
         const Language lang = ws().language();
         EXPECT_TRUE(text.contains(ui_text(Msg::HelpCommands, lang))) << language;
         // An effect's item under its menus, with its key.
-        EXPECT_TRUE(text.contains(action("ed_90stopni")->text())) << language;
+        EXPECT_TRUE(text.contains(action("rotate90")->text())) << language;
         EXPECT_TRUE(text.contains(QKeySequence(QStringLiteral("Ctrl+Alt+R")).toString(QKeySequence::NativeText)));
         delete help;
     }

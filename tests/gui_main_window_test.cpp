@@ -43,26 +43,26 @@ TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
     // The least size with a frame's title bar fits 1920 x 1080 at 200 % (960 x 540).
     EXPECT_LE(w.minimumSize().height() + 40, 540);
 
-    for (const char* name : {"h_scroll", "v_scroll", "h_scroll2", "v_scroll2"}) {
+    for (const char* name : {"source_horizontal_bar", "source_vertical_bar", "target_horizontal_bar", "target_vertical_bar"}) {
         auto* bar = w.findChild<QScrollBar*>(QString::fromLatin1(name));
         ASSERT_NE(bar, nullptr) << name;
         EXPECT_FALSE(bar->isEnabled()) << name;
         EXPECT_EQ(bar->value(), 0) << name;
     }
-    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("surf1"))->geometry(), QRect(8, 38, 258, 514));
-    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("surf2"))->geometry(), QRect(296, 38, 258, 514));
-    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("h_scroll2"))->geometry(), QRect(297, 553, 256, 12));
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("source_pane"))->geometry(), QRect(8, 38, 258, 514));
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("target_pane"))->geometry(), QRect(296, 38, 258, 514));
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("target_horizontal_bar"))->geometry(), QRect(297, 553, 256, 12));
     EXPECT_EQ(w.findChild<QProgressBar*>(QStringLiteral("progress_gauge"))->geometry(),
               QRect(446, 3, 106, 13));
 
-    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
-    EXPECT_FALSE(action("tool_cofnij")->isEnabled());
-    EXPECT_FALSE(action("RGB1")->isEnabled());
-    EXPECT_FALSE(action("fileline")->isVisible());
+    EXPECT_FALSE(action("undo")->isEnabled());
+    EXPECT_FALSE(action("tool_undo")->isEnabled());
+    EXPECT_FALSE(action("channels_rgb")->isEnabled());
+    EXPECT_FALSE(action("recent_divider")->isVisible());
     EXPECT_FALSE(action("file1")->isVisible());
-    EXPECT_TRUE(action("opcje_g64")->isChecked());
-    EXPECT_TRUE(action("jezyk_pl")->isChecked());
-    EXPECT_FALSE(action("view_gird")->isChecked());
+    EXPECT_TRUE(action("grid_64")->isChecked());
+    EXPECT_TRUE(action("language_pl")->isChecked());
+    EXPECT_FALSE(action("grid_visible")->isChecked());
 
     const QStringList panels{entry(160), "256 x 512", "32", entry(162), "256 x 512", "32", entry(164), "", QStringLiteral("1\u00d7 | 1\u00d7")};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(w.panel_text(i), panels[i]) << i;
@@ -76,57 +76,57 @@ TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
 
 TEST_F(MainWindowTest, MenusToolBarAndShortcutsFollowTheCommandMap) {
     MainWindow& w = open();
-    auto* tools = w.findChild<QToolBar*>(QStringLiteral("main_tool"));
+    auto* tools = w.findChild<QToolBar*>(QStringLiteral("tool_bar"));
     ASSERT_NE(tools, nullptr);
     EXPECT_EQ(names_of(tools->actions()).join(' '),
-              "tool_new tool_opensource tool_savetarget | tool_cofnij tool_ponow tool_cut tool_ctc tool_pfc | "
-              "tool_add tool_del tool_copytrans | tool_90stopni tool_fliph tool_flipv tool_gammap "
-              "tool_gammam | tool_cr tool_cred tool_gray tool_bw tool_blur tool_px tool_3dup tool_lm");
-    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("ef"))->actions()).join(' '),
-              "ef_cr ef_abcolor BumpMapping1 Paletakolorw1 | Zamianakanaw1 Wyostrzkana1 | ef_blur "
-              "ef_px Przycisk3D1 Przeslona1");
-    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("Zamianakanaw1"))->actions()).join(' '),
-              "RGB1 RBG1 | GRB1 GBR1 | BRG1 BGR1");
-    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("Gamma1"))->actions()).join(' '),
-              "ed_gamma5 ed_gamma10 ed_gamma25 | ed_gamma_5 ed_gamma_10 ed_gamma_25");
+              "tool_new_package tool_open_source tool_save_target | tool_undo tool_redo tool_cut tool_copy_to_clipboard tool_paste_from_clipboard | "
+              "tool_add tool_del tool_copytrans | tool_rotate90 tool_flip_horizontally tool_flip_vertically tool_gamma_up "
+              "tool_gamma_down | tool_invert_colors tool_reduce_colors tool_gray_scale tool_black_white tool_blur tool_pixelate tool_button3d_convex tool_diaphragm");
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("menu_effects"))->actions()).join(' '),
+              "invert_colors average_color menu_color_reduction menu_palette | menu_channel_swap menu_sharpen_channel | blur "
+              "pixelate menu_button3d menu_diaphragm");
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("menu_channel_swap"))->actions()).join(' '),
+              "channels_rgb channels_rbg | channels_grb channels_gbr | channels_brg channels_bgr");
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("menu_gamma"))->actions()).join(' '),
+              "gamma_up5 gamma_up10 gamma_up25 | gamma_down5 gamma_down10 gamma_down25");
 
     const std::map<std::string, QString> keys{
-        {"plik_new", "Ctrl+N"},         {"plik_opensource", "Ctrl+Q"}, {"plik_opentarget", "Ctrl+O"},
-        {"plik_savetarget", "Ctrl+S"},  {"ex_tr2345", "Ctrl+E"},       {"ed_cofnij", "Ctrl+Z"},
-        {"ed_cut", "Ctrl+X"},           {"ed_ctc", "Ctrl+C"},          {"ed_pfc", "Ctrl+V"},
-        {"ed_90stopni", "Ctrl+Alt+R"},  {"ed_fliph", "Ctrl+Alt+H"},    {"ed_flipv", "Ctrl+Alt+V"},
-        {"view_gird", "F9"},            {"tx_add", "Ins"},             {"tx_del", "Del"},
-        {"tx_copytrans", "Shift+Ins"},  {"ef_cr", "Ctrl+Alt+C"},       {"ef_abcolor", "Ctrl+Alt+A"},
-        {"ef_gray", "Ctrl+Alt+G"},      {"ef_bw", "Ctrl+Alt+W"},       {"ef_blur", "Ctrl+Alt+B"},
-        {"ef_px", "Ctrl+Alt+X"},        {"ef_3dup", "Ctrl+Alt+U"},     {"ef_3ddown", "Ctrl+Alt+D"},
-        {"ef_lmh", "Ctrl+Alt+P"},       {"ef_lmv", "Ctrl+Alt+Q"},      {"opcje_automove", "Ctrl+F1"},
-        {"opcje_ttcolor", "Ctrl+F2"},   {"opcje_8bit", "Ctrl+F3"},     {"opcje_xp", "Shift+F1"},
-        {"opcje_cord", "Shift+F2"},     {"opcje_selectcolor", "Shift+F3"}, {"info_help", "F1"},
-        {"info_his", "F2"},             {"plik_savetargetas", ""},     {"tx_copy", ""},
-        {"ed_ponow", "Ctrl+Y"},         {"view_zoomin", "Ctrl++"},     {"view_zoomout", "Ctrl+-"},
+        {"new_package", "Ctrl+N"},         {"open_source", "Ctrl+Q"}, {"open_target", "Ctrl+O"},
+        {"save_target", "Ctrl+S"},  {"export_to_level", "Ctrl+E"},       {"undo", "Ctrl+Z"},
+        {"cut", "Ctrl+X"},           {"copy_to_clipboard", "Ctrl+C"},          {"paste_from_clipboard", "Ctrl+V"},
+        {"rotate90", "Ctrl+Alt+R"},  {"flip_horizontally", "Ctrl+Alt+H"},    {"flip_vertically", "Ctrl+Alt+V"},
+        {"grid_visible", "F9"},            {"tx_add", "Ins"},             {"tx_del", "Del"},
+        {"tx_copytrans", "Shift+Ins"},  {"invert_colors", "Ctrl+Alt+C"},       {"average_color", "Ctrl+Alt+A"},
+        {"gray_scale", "Ctrl+Alt+G"},      {"black_white", "Ctrl+Alt+W"},       {"blur", "Ctrl+Alt+B"},
+        {"pixelate", "Ctrl+Alt+X"},        {"button3d_convex", "Ctrl+Alt+U"},     {"button3d_concave", "Ctrl+Alt+D"},
+        {"diaphragm_horizontal", "Ctrl+Alt+P"},       {"diaphragm_vertical", "Ctrl+Alt+Q"},      {"auto_move", "Ctrl+F1"},
+        {"correct_transparent_color", "Ctrl+F2"},   {"open_8bit", "Ctrl+F3"},     {"flat_look", "Shift+F1"},
+        {"show_coordinates", "Shift+F2"},     {"select_color", "Shift+F3"}, {"help", "F1"},
+        {"version_history", "F2"},             {"save_target_as", ""},     {"tx_copy", ""},
+        {"redo", "Ctrl+Y"},         {"view_zoomin", "Ctrl++"},     {"view_zoomout", "Ctrl+-"},
         {"view_actualsize", "Ctrl+0"}};
     for (const auto& [name, key] : keys)
         EXPECT_EQ(action(name.c_str())->shortcut().toString(), key) << name;
 
     // The hints that differ from their item's caption.
-    EXPECT_EQ(action("tool_90stopni")->toolTip(), entry(58));
-    EXPECT_EQ(action("tool_lm")->toolTip(), entry(126));
-    EXPECT_EQ(action("tool_cred")->toolTip(), entry(92));
+    EXPECT_EQ(action("tool_rotate90")->toolTip(), entry(58));
+    EXPECT_EQ(action("tool_diaphragm")->toolTip(), entry(126));
+    EXPECT_EQ(action("tool_reduce_colors")->toolTip(), entry(92));
     EXPECT_EQ(action("tool_add")->toolTip(), action("tx_add")->text());
 }
 
 TEST_F(MainWindowTest, EveryToolButtonRunsExactlyItsMenuItem) {
     open();
     const std::vector<std::pair<const char*, const char*>> pairs{
-        {"tool_new", "plik_new"},     {"tool_opensource", "plik_opensource"},
-        {"tool_savetarget", "plik_savetarget"}, {"tool_cut", "ed_cut"},
-        {"tool_ctc", "ed_ctc"},       {"tool_pfc", "ed_pfc"},      {"tool_add", "tx_add"},
+        {"tool_new_package", "new_package"},     {"tool_open_source", "open_source"},
+        {"tool_save_target", "save_target"}, {"tool_cut", "cut"},
+        {"tool_copy_to_clipboard", "copy_to_clipboard"},       {"tool_paste_from_clipboard", "paste_from_clipboard"},      {"tool_add", "tx_add"},
         {"tool_del", "tx_del"},       {"tool_copytrans", "tx_copytrans"},
-        {"tool_90stopni", "ed_90stopni"}, {"tool_fliph", "ed_fliph"}, {"tool_flipv", "ed_flipv"},
-        {"tool_gammap", "ed_gamma5"}, {"tool_gammam", "ed_gamma_5"}, {"tool_cr", "ef_cr"},
-        {"tool_cred", "ef_cred25"},   {"tool_gray", "ef_gray"},    {"tool_bw", "ef_bw"},
-        {"tool_blur", "ef_blur"},     {"tool_px", "ef_px"},        {"tool_3dup", "ef_3dup"},
-        {"tool_lm", "ef_lmh"},        {"tool_cofnij", "ed_cofnij"}};
+        {"tool_rotate90", "rotate90"}, {"tool_flip_horizontally", "flip_horizontally"}, {"tool_flip_vertically", "flip_vertically"},
+        {"tool_gamma_up", "gamma_up5"}, {"tool_gamma_down", "gamma_down5"}, {"tool_invert_colors", "invert_colors"},
+        {"tool_reduce_colors", "reduce_colors_25"},   {"tool_gray_scale", "gray_scale"},    {"tool_black_white", "black_white"},
+        {"tool_blur", "blur"},     {"tool_pixelate", "pixelate"},        {"tool_button3d_convex", "button3d_convex"},
+        {"tool_diaphragm", "diaphragm_horizontal"},        {"tool_undo", "undo"}};
     for (const auto& [tool, item] : pairs) {
         int fired = 0;
         const auto link = QObject::connect(action(item), &QAction::triggered, [&] { ++fired; });
@@ -138,24 +138,24 @@ TEST_F(MainWindowTest, EveryToolButtonRunsExactlyItsMenuItem) {
 
 TEST_F(MainWindowTest, ClicksMoveTheFramesAndIgnoreTheBevelAndEmptyArea) {
     MainWindow& w = open();
-    QWidget* surf1 = w.findChild<QWidget*>(QStringLiteral("surf1"));
-    QWidget* surf2 = w.findChild<QWidget*>(QStringLiteral("surf2"));
-    click(surf2, Qt::LeftButton, QPoint(65, 1));
+    QWidget* source_pane = w.findChild<QWidget*>(QStringLiteral("source_pane"));
+    QWidget* target_pane = w.findChild<QWidget*>(QStringLiteral("target_pane"));
+    click(target_pane, Qt::LeftButton, QPoint(65, 1));
     EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(64, 0, 64, 64));
     const QImage pane = w.pane_image(2);
     EXPECT_EQ(pane.pixel(64, 0), qRgb(255, 255, 255));
     EXPECT_EQ(pane.pixel(65, 1), qRgb(255, 255, 255));
     EXPECT_EQ(pane.pixel(0, 40), qRgb(192, 192, 192)) << "the old frame is gone";
 
-    click(surf1, Qt::RightButton, QPoint(13, 30));
+    click(source_pane, Qt::RightButton, QPoint(13, 30));
     EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(8, 24, 64, 64));
     EXPECT_EQ(ws().selected_target_rect().left, 64) << "panes are independent";
 
-    click(surf1, Qt::LeftButton, QPoint(0, 200));  // the bevel
+    click(source_pane, Qt::LeftButton, QPoint(0, 200));  // the bevel
     EXPECT_EQ(ws().selected_source_rect().left, 8);
 
-    ws().pak_make(2, 4, kSilver, false);  // 128 x 256: the rest of the pane is empty
-    click(surf2, Qt::LeftButton, QPoint(200, 10));
+    ws().make_package(2, 4, kSilver, false);  // 128 x 256: the rest of the pane is empty
+    click(target_pane, Qt::LeftButton, QPoint(200, 10));
     EXPECT_EQ(ws().selected_target_rect().left, 0);
     EXPECT_EQ(w.pane_image(2).pixel(200, 300), w.palette().color(QPalette::Button).rgb())
         << "button face beyond the package";
@@ -168,15 +168,15 @@ TEST_F(MainWindowTest, InsertCopiesATileMovesOnAndUndoRestoresIt) {
     trigger("tx_add");
     EXPECT_EQ(ws().target_package().pixel(10, 20), pattern(10, 20));
     EXPECT_EQ(ws().selected_target_rect().left, 64);
-    EXPECT_TRUE(action("ed_cofnij")->isEnabled());
-    EXPECT_TRUE(action("tool_cofnij")->isEnabled());
+    EXPECT_TRUE(action("undo")->isEnabled());
+    EXPECT_TRUE(action("tool_undo")->isEnabled());
     EXPECT_EQ(window->pane_image(2).pixel(30, 30), rgb(pattern(30, 30)));
 
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(ws().selected_target_rect().left, 64) << "undo does not move the selection";
-    EXPECT_FALSE(action("ed_cofnij")->isEnabled());
-    EXPECT_FALSE(action("tool_cofnij")->isEnabled());
+    EXPECT_FALSE(action("undo")->isEnabled());
+    EXPECT_FALSE(action("tool_undo")->isEnabled());
 }
 
 // Counts the paint events a widget receives.
@@ -197,7 +197,7 @@ void run_event_loop_for(int ms) {
 TEST_F(MainWindowTest, PanesRepaintWhenTheQueueRunsEmptyAfterAChangeAndOnlyThen) {
     MainWindow& w = open();
     PaintCounter counter;
-    w.findChild<QWidget*>(QStringLiteral("surf2"))->installEventFilter(&counter);
+    w.findChild<QWidget*>(QStringLiteral("target_pane"))->installEventFilter(&counter);
     run_event_loop_for(100);
     counter.paints = 0;
     run_event_loop_for(100);
@@ -209,13 +209,13 @@ TEST_F(MainWindowTest, PanesRepaintWhenTheQueueRunsEmptyAfterAChangeAndOnlyThen)
 
 TEST_F(MainWindowTest, GridLinesAtTheChosenStepOnlyWhileTheGridIsOn) {
     MainWindow& w = open();
-    trigger("opcje_g128");
+    trigger("grid_128");
     EXPECT_EQ(ws().options().grid_step, 128);
-    EXPECT_FALSE(action("opcje_g64")->isChecked());
+    EXPECT_FALSE(action("grid_64")->isChecked());
     QImage pane = w.pane_image(1);
     EXPECT_EQ(pane.pixel(128, 300), qRgb(192, 192, 192)) << "grid hidden";
 
-    trigger("view_gird");
+    trigger("grid_visible");
     pane = w.pane_image(1);
     const QRgb white = qRgb(255, 255, 255);
     for (int y : {100, 300, 511}) EXPECT_EQ(pane.pixel(128, y), white) << y;
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, GridLinesAtTheChosenStepOnlyWhileTheGridIsOn) {
 TEST_F(MainWindowTest, CoordinatesAreDrawnInTheSelectionColourWithAShadow) {
     MainWindow& w = open();
     host.colour_answers.push_back(QColor(255, 0, 0));
-    trigger("opcje_selectcolor");
+    trigger("select_color");
     EXPECT_EQ(host.colour_initials.at(0), QColor(Qt::white));
     EXPECT_EQ(ws().options().select_color, pack_rgb(255, 0, 0));
 
@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, CoordinatesAreDrawnInTheSelectionColourWithAShadow) {
     EXPECT_GT(count(pane, qRgb(255, 0, 0)), 10);
     EXPECT_GT(count(pane, qRgb(0, 0, 0)), 10);
 
-    trigger("opcje_cord");
+    trigger("show_coordinates");
     pane = w.pane_image(2);
     EXPECT_EQ(count(pane, qRgb(0, 0, 0)), 0);
     EXPECT_EQ(pane.pixel(0, 0), qRgb(255, 0, 0)) << "the frame stays";
@@ -252,8 +252,8 @@ TEST_F(MainWindowTest, ScrollBarsFollowThePackageAndMoveTheView) {
     write_tga(path("wide.tga"), 512, 1024, [](int x, int) { return x / 64 == 1 ? pack_rgb(0, 0, 255) : kSilver; });
     MainWindow& w = open();
     host.open_answers = {path("wide.tga")};
-    trigger("plik_opentarget");
-    auto* h2 = w.findChild<QScrollBar*>(QStringLiteral("h_scroll2"));
+    trigger("open_target");
+    auto* h2 = w.findChild<QScrollBar*>(QStringLiteral("target_horizontal_bar"));
     EXPECT_TRUE(h2->isEnabled());
     EXPECT_EQ(h2->maximum(), 256);
     EXPECT_EQ(w.panel_text(4), QStringLiteral("512 x 1024"));
@@ -278,24 +278,24 @@ std::map<QString, QString> window_texts(MainWindow& w) {
 
 TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     MainWindow& w = open();
-    NewPackageDialog filenew(host, &w);
-    AuthorDialog autor(&w);
-    w.set_forms(&filenew, &autor, nullptr);
+    NewPackageDialog new_package_dialog(host, &w);
+    AuthorDialog author_dialog(&w);
+    w.set_forms(&new_package_dialog, &author_dialog, nullptr);
     const auto polish = window_texts(w);
     QStringList polish_entries;
     for (int i = 18; i < kStringCount; i += 2)
         if (entry(i) != entry(i + 1)) polish_entries << entry(i);
 
-    trigger("jezyk_eng");
+    trigger("language_en");
     EXPECT_EQ(w.language_index(), 1);
-    EXPECT_TRUE(action("jezyk_eng")->isChecked());
-    EXPECT_FALSE(action("jezyk_pl")->isChecked());
-    EXPECT_EQ(action("plik")->text(), QStringLiteral("&File")) << "Alt+F opens it";
-    EXPECT_EQ(action("tool_90stopni")->toolTip(), QStringLiteral("Rotate 90 degrees"));
+    EXPECT_TRUE(action("language_en")->isChecked());
+    EXPECT_FALSE(action("language_pl")->isChecked());
+    EXPECT_EQ(action("menu_file")->text(), QStringLiteral("&File")) << "Alt+F opens it";
+    EXPECT_EQ(action("tool_rotate90")->toolTip(), QStringLiteral("Rotate 90 degrees"));
     EXPECT_EQ(w.panel_text(0), QStringLiteral("Source package:"));
-    EXPECT_EQ(filenew.pak_mod->text(), QStringLiteral("Modify package"));
-    EXPECT_EQ(autor.Label5->text(), entry(181));
-    EXPECT_EQ(action("RGB1")->text(), QStringLiteral("RGB"));
+    EXPECT_EQ(new_package_dialog.modify_box->text(), QStringLiteral("Modify package"));
+    EXPECT_EQ(author_dialog.thanks_caption->text(), entry(181));
+    EXPECT_EQ(action("channels_rgb")->text(), QStringLiteral("RGB"));
     int changed = 0;
     for (const auto& [key, text] : window_texts(w)) {
         EXPECT_FALSE(polish_entries.contains(text)) << qPrintable(key) << " still Polish";
@@ -303,30 +303,30 @@ TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     }
     EXPECT_GT(changed, 100);
 
-    trigger("jezyk_pl");
+    trigger("language_pl");
     EXPECT_EQ(window_texts(w), polish);
     EXPECT_EQ(w.language_index(), 0);
-    EXPECT_EQ(filenew.pak_mod->text(), entry(176));
+    EXPECT_EQ(new_package_dialog.modify_box->text(), entry(176));
 }
 
 TEST_F(MainWindowTest, AcceleratorMarkInACaptionIsStillTranslated) {
     open();
     action("tx_add")->setText("&" + entry(80));
-    trigger("jezyk_eng");
+    trigger("language_en");
     EXPECT_EQ(action("tx_add")->text(), entry(81));
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenAtCloseAndRestoredAtTheNextStart) {
     open();
-    trigger("jezyk_eng");
-    trigger("opcje_g32");
-    trigger("view_gird");
-    trigger("opcje_cord");
-    trigger("opcje_8bit");
+    trigger("language_en");
+    trigger("grid_32");
+    trigger("grid_visible");
+    trigger("show_coordinates");
+    trigger("open_8bit");
     host.colour_answers.push_back(QColor(10, 20, 30));
-    trigger("opcje_selectcolor");
+    trigger("select_color");
     const Options chosen = ws().options();
-    trigger("plik_end");  // closes exactly like the close box
+    trigger("exit");  // closes exactly like the close box
     EXPECT_FALSE(window->isVisible());
 
     QFile file(path("config.dat"));
@@ -344,10 +344,10 @@ TEST_F(MainWindowTest, SettingsAreWrittenAtCloseAndRestoredAtTheNextStart) {
     EXPECT_EQ(ws().options(), chosen);
     EXPECT_EQ(window->language_index(), 1);
     EXPECT_EQ(window->panel_text(3), QStringLiteral("Target package:"));
-    EXPECT_TRUE(action("opcje_g32")->isChecked());
-    EXPECT_TRUE(action("view_gird")->isChecked());
-    EXPECT_FALSE(action("opcje_cord")->isChecked());
-    EXPECT_TRUE(action("opcje_8bit")->isChecked());
+    EXPECT_TRUE(action("grid_32")->isChecked());
+    EXPECT_TRUE(action("grid_visible")->isChecked());
+    EXPECT_FALSE(action("show_coordinates")->isChecked());
+    EXPECT_TRUE(action("open_8bit")->isChecked());
     EXPECT_FALSE(action("file1")->isVisible()) << "the recent list is not kept";
 }
 
@@ -364,7 +364,7 @@ TEST_F(MainWindowTest, FirstArgumentOpensAsSourceWithoutADialog) {
     EXPECT_TRUE(host.open_filters.isEmpty());
     EXPECT_EQ(ws().source_package().width(), 128);
     EXPECT_EQ(ws().source_package().pixel(5, 7), pattern(5, 7));
-    EXPECT_TRUE(action("fileline")->isVisible());
+    EXPECT_TRUE(action("recent_divider")->isVisible());
     EXPECT_TRUE(action("file1")->isVisible());
     EXPECT_EQ(action("file1")->text(), path("start.tga"));
     EXPECT_EQ(window->panel_text(1), QStringLiteral("128 x 64"));
@@ -374,8 +374,8 @@ TEST_F(MainWindowTest, UnrecognisedFirstArgumentOpensNothingSaysSoAndTheDialogCo
     open({path("picture.gif")});
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings.value(0).contains(path("picture.gif")));
-    EXPECT_FALSE(action("fileline")->isVisible());
-    trigger("plik_opensource");
+    EXPECT_FALSE(action("recent_divider")->isVisible());
+    trigger("open_source");
     EXPECT_EQ(host.open_filters.size(), 1) << "no pending name left behind";
 }
 
@@ -384,8 +384,8 @@ TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
     write_tga(path("second.tga"), 192, 64, pattern);
     open();
     host.open_answers = {path("a&b.tga"), path("second.tga")};
-    trigger("plik_opensource");
-    trigger("plik_opensource");
+    trigger("open_source");
+    trigger("open_source");
     EXPECT_EQ(action("file1")->text(), path("second.tga"));
     EXPECT_EQ(action("file2")->text(), path("a&&b.tga")) << "shown, not taken as a mnemonic";
     EXPECT_FALSE(action("file3")->isVisible());
@@ -399,30 +399,30 @@ TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
 
     write_tga(path("target.tga"), 64, 64, pattern);
     host.open_answers = {path("target.tga")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     EXPECT_EQ(action("file1")->text(), path("target.tga")) << "a target enters the list too";
     EXPECT_EQ(action("file3")->text(), path("second.tga"));
 }
 
 TEST_F(MainWindowTest, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
     MainWindow& w = open();
-    NewPackageDialog filenew(host, &w);
-    HistoryDialog his(&w);
-    w.set_forms(&filenew, nullptr, &his);
+    NewPackageDialog new_package_dialog(host, &w);
+    HistoryDialog history_dialog(&w);
+    w.set_forms(&new_package_dialog, nullptr, &history_dialog);
     EXPECT_TRUE(has_flat_look(&w));
-    EXPECT_TRUE(has_flat_look(&filenew));
-    trigger("opcje_xp");
-    EXPECT_FALSE(ws().options().xp);
+    EXPECT_TRUE(has_flat_look(&new_package_dialog));
+    trigger("flat_look");
+    EXPECT_FALSE(ws().options().flat_look);
     EXPECT_FALSE(has_flat_look(&w));
-    EXPECT_FALSE(has_flat_look(&filenew));
-    EXPECT_FALSE(has_flat_look(&his));
-    trigger("opcje_xp");
-    EXPECT_TRUE(has_flat_look(&his));
+    EXPECT_FALSE(has_flat_look(&new_package_dialog));
+    EXPECT_FALSE(has_flat_look(&history_dialog));
+    trigger("flat_look");
+    EXPECT_TRUE(has_flat_look(&history_dialog));
 }
 
 TEST_F(MainWindowTest, FeedbackItemOpensTheMailLink) {
     open();
-    trigger("info_mail");
+    trigger("proposals_mail");
     ASSERT_EQ(host.links.size(), 1);
     EXPECT_TRUE(host.links[0].startsWith("mailto:"));
     EXPECT_TRUE(host.links[0].endsWith("?subject=Tilesmith%3A%20propozycje%2C%20sugestie%2C%20b%C5%82%C4%99dy"))

@@ -21,10 +21,10 @@ TEST_F(NothingLost, SaveUnderAnExtensionNoWriterTakesSaysSoInTheCurrentLanguage)
         const char* language;
         bool written;
     } cases[] = {
-        {"tex.gif", "jezyk_pl", false},
-        {"tex.TIF", "jezyk_eng", false},
-        {"tex", "jezyk_eng", false},
-        {"tex.jpeg", "jezyk_eng", true},
+        {"tex.gif", "language_pl", false},
+        {"tex.TIF", "language_en", false},
+        {"tex", "language_en", false},
+        {"tex.jpeg", "language_en", true},
     };
     open();
     for (const auto& c : cases) {
@@ -32,14 +32,14 @@ TEST_F(NothingLost, SaveUnderAnExtensionNoWriterTakesSaysSoInTheCurrentLanguage)
         host.warnings.clear();
         trigger(c.language);
         host.save_answers = {path(c.file)};
-        trigger("plik_savetargetas");
+        trigger("save_target_as");
         EXPECT_EQ(QFile::exists(path(c.file)), c.written);
         if (c.written) {
             EXPECT_TRUE(host.warnings.isEmpty());
             continue;
         }
         ASSERT_EQ(host.warnings.size(), 1);
-        const int english = QString::fromLatin1(c.language) == QStringLiteral("jezyk_eng");
+        const int english = QString::fromLatin1(c.language) == QStringLiteral("language_en");
         EXPECT_TRUE(host.warnings[0].startsWith(entry(int(Msg::ExtensionNotWritten) + english).section('%', 0, 0)));
         EXPECT_TRUE(host.warnings[0].contains(QStringLiteral(".tga, .bmp, .jpg, .jpeg"))) << host.warnings[0].toStdString();
     }
@@ -65,7 +65,7 @@ TEST_F(NothingLost, ErrorBoxNamesTheFileAlsoForFixedTexts) {
     write_bytes(path("empty.tr4").toStdString(), tr4_from_streams(2 * 262144, {}, 0, {}, {}));
     open();
     host.open_answers = {path("empty.tr4")};
-    trigger("plik_opensource");
+    trigger("open_source");
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains(path("empty.tr4"))) << host.errors[0].toStdString();
     EXPECT_TRUE(host.errors[0].contains(entry(int(Msg::ZlibStreamOverrun))) ||

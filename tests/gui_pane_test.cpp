@@ -32,7 +32,7 @@ View selecting(int left, int top, int columns = 1, int rows = 1) {
 
 TEST(PaneComposition, FrameIsTwoDashedOutlinesAroundTheSelectedArea) {
     Options quiet;
-    quiet.cord = false;
+    quiet.show_coordinates = false;
     const QImage img = composed(Package(256, 512, kBlack), selecting(64, 128), quiet);
     // Corners of both outlines; nothing outside the 64 x 64 area.
     EXPECT_EQ(img.pixel(64, 128), kWhiteRgb);
@@ -59,7 +59,7 @@ TEST(PaneComposition, ShowsThePackageAtTheScrollPositionAndFaceBeyondIt) {
     view.reset(320, 576);
     view.scroll_to(64, 64);
     Options quiet;
-    quiet.cord = false;
+    quiet.show_coordinates = false;
     const QImage img = composed(package, view, quiet);
     const PackedColor c = package.pixel(64 + 100, 64 + 200);
     EXPECT_EQ(img.pixel(100, 200), qRgb(red_of(c), green_of(c), blue_of(c)));
@@ -78,8 +78,8 @@ TEST(PaneComposition, ShowsThePackageAtTheScrollPositionAndFaceBeyondIt) {
 
 TEST(PaneComposition, TheGridStopsAtThePackagesEdge) {
     Options grid;
-    grid.cord = false;
-    grid.view_gird = true;
+    grid.show_coordinates = false;
+    grid.grid_visible = true;
     grid.grid_step = 64;
     const QImage img = composed(Package(128, 256, kBlack), View{}, grid);
     const QRgb line = to_qcolor(grid.select_color).rgb();
@@ -97,7 +97,7 @@ TEST(PaneComposition, CoordinatesFollowTheLocale) {
               composed(black, off_grid, {}, QLocale::c()))
         << "1,125 and 1.125 are drawn differently";
     EXPECT_NE(composed(black, off_grid, {}), composed(black, View{}, {}));
-    EXPECT_NE(composed(black, selecting(0, 0, 2, 2), {}), composed(black, selecting(0, 0, 2, 2), {.cord = false}))
+    EXPECT_NE(composed(black, selecting(0, 0, 2, 2), {}), composed(black, selecting(0, 0, 2, 2), {.show_coordinates = false}))
         << "a region's size is written too";
 }
 
@@ -107,7 +107,7 @@ TEST(PaneComposition, ZoomShowsPixelsAsSquaresAndFramesTheWholeRegion) {
     View view = selecting(64, 0, 2, 2);
     view.set_zoom(8, 0, 0);
     view.scroll_to(60, 0);
-    const QImage img = composed(package, view, {.cord = false});
+    const QImage img = composed(package, view, {.show_coordinates = false});
     const PackedColor c = package.pixel(62, 10);
     for (const QPoint at : {QPoint(16, 80), QPoint(23, 87)}) EXPECT_EQ(img.pixel(at), qRgb(red_of(c), green_of(c), blue_of(c)));
     // The frame's left edge at package x 64, screen (64 - 60) x 8; its right edge beyond the picture.

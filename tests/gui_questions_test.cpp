@@ -18,7 +18,7 @@ TEST_F(Questions, JpegSaveOfTransparentPixelsAsksAndCancelWritesNothing) {
     for (const bool go : {false, true}) {
         host.question_answers = {go};
         host.save_answers = {path("out.jpg")};
-        trigger("plik_savetargetas");
+        trigger("save_target_as");
         EXPECT_TRUE(host.questions.last().contains(QStringLiteral("64"))) << "it counts the pixels that change";
         EXPECT_EQ(QFile::exists(path("out.jpg")), go);
     }
@@ -26,7 +26,7 @@ TEST_F(Questions, JpegSaveOfTransparentPixelsAsksAndCancelWritesNothing) {
     window.reset();
     open();
     host.save_answers = {};
-    trigger("plik_savetargetas");
+    trigger("save_target_as");
     EXPECT_TRUE(host.save_selected.last().contains(QStringLiteral("*.jpg")));
 }
 
@@ -36,7 +36,7 @@ TEST_F(Questions, AShortTgaOpensWithMagentaRowsAndAWarningThatNamesIt) {
     ASSERT_TRUE(f.resize(18 + 64 * 3 * 40));  // 24 of 64 rows cut away (rows are stored bottom-up)
     open();
     host.open_answers = {path("short.tga")};
-    trigger("plik_opensource");
+    trigger("open_source");
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(path("short.tga")));
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("24")));
@@ -52,7 +52,7 @@ TEST_F(Questions, ExportIntoABaseNoExporterTakesIsRefusedBeforeTheOutputDialog) 
     std::ofstream(path("notes.txt").toStdString()) << "not a level";
     open();
     host.open_answers = {path("notes.txt")};
-    trigger("ex_tr2345");
+    trigger("export_to_level");
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(path("notes.txt")));
     EXPECT_TRUE(host.save_filters.isEmpty());

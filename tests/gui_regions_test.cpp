@@ -24,7 +24,7 @@ protected:
 TEST_F(Regions, DragAndShiftClickSelectTilesAndInsertCopiesTheBlockAndMovesOn) {
     open();
     ws().use_source(patterned(512, 512));
-    QWidget* source = pane("surf1");
+    QWidget* source = pane("source_pane");
     mouse(source, QEvent::MouseButtonPress, {70, 10}, Qt::LeftButton);
     mouse(source, QEvent::MouseMove, {140, 80}, Qt::LeftButton);
     mouse(source, QEvent::MouseButtonRelease, {140, 80}, Qt::NoButton);
@@ -33,7 +33,7 @@ TEST_F(Regions, DragAndShiftClickSelectTilesAndInsertCopiesTheBlockAndMovesOn) {
     trigger("tx_add");
     EXPECT_EQ(ws().target_package().pixel(127, 127), pattern(191, 127));
     EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(128, 0, 128, 128)) << "moved on by the block's width";
-    trigger("ed_cofnij");
+    trigger("undo");
     EXPECT_EQ(ws().target_package().pixel(127, 127), kSilver);
 
     click(source, Qt::LeftButton, {10, 10});
@@ -47,9 +47,9 @@ TEST_F(Regions, TurnAndFlipsOfA2x2RegionMoveItsWholePicture) {
         std::pair<int, int> (*from)(int i, int j);  // where the pixel now at (i, j) came from
     };
     const Case cases[] = {
-        {"ed_90stopni", [](int i, int j) { return std::pair{127 - j, i}; }},
-        {"ed_fliph", [](int i, int j) { return std::pair{127 - i, j}; }},
-        {"ed_flipv", [](int i, int j) { return std::pair{i, 127 - j}; }},
+        {"rotate90", [](int i, int j) { return std::pair{127 - j, i}; }},
+        {"flip_horizontally", [](int i, int j) { return std::pair{127 - i, j}; }},
+        {"flip_vertically", [](int i, int j) { return std::pair{i, 127 - j}; }},
     };
     open();
     use_target(ws(), patterned(256, 512));
@@ -63,11 +63,11 @@ TEST_F(Regions, TurnAndFlipsOfA2x2RegionMoveItsWholePicture) {
                 ASSERT_EQ(ws().target_package().pixel(64 + i, 128 + j), before.pixel(64 + fi, 128 + fj)) << c.item;
             }
         EXPECT_EQ(ws().undo_count(), 2) << "the open, then the turn";
-        trigger("ed_cofnij");
+        trigger("undo");
     }
     // A region that is not square is not turned, and the user is told why.
     ws().select(Side::target, Rect::of_size(0, 0, 128, 64));
-    trigger("ed_90stopni");
+    trigger("rotate90");
     EXPECT_EQ(ws().target_package(), before);
     EXPECT_EQ(host.warnings.size(), 1);
 }
@@ -77,7 +77,7 @@ TEST_F(Regions, CtrlASelectsTheWholePackageOfTheLastClickedPane) {
     open().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     ws().use_source(patterned(512, 256));
-    click(pane("surf1"), Qt::LeftButton, {70, 70});
+    click(pane("source_pane"), Qt::LeftButton, {70, 70});
     QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(0, 0, 512, 256));
     EXPECT_EQ(ws().selected_target_rect(), Rect::of_size(0, 0, 64, 64));
@@ -85,7 +85,7 @@ TEST_F(Regions, CtrlASelectsTheWholePackageOfTheLastClickedPane) {
 
 TEST_F(Regions, ArrowKeysMoveTheLastClickedPaneAndShiftExtends) {
     open();
-    click(pane("surf1"), Qt::LeftButton, {70, 70});
+    click(pane("source_pane"), Qt::LeftButton, {70, 70});
     QTest::keyClick(window.get(), Qt::Key_Right);
     QTest::keyClick(window.get(), Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(ws().selected_source_rect(), Rect::of_size(128, 64, 64, 128));
@@ -96,22 +96,22 @@ TEST_F(Regions, TheGrownWindowSharesItsWidthAndShowsMoreRows) {
     MainWindow& w = open();
     write_tga(path("long.tga"), 256, 2048, pattern);
     host.open_answers = {path("long.tga")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     const int range = ws().view(Side::target).max_scroll_y();
     w.resize(1200, 900);
-    EXPECT_EQ(pane("surf1")->width(), pane("surf2")->width());
-    EXPECT_GT(pane("surf2")->x() + pane("surf2")->width(), 1100);
-    EXPECT_EQ(ws().view(Side::target).max_scroll_y(), range - (pane("surf2")->height() - 514));
-    EXPECT_EQ(w.pane_image(2).size(), pane("surf2")->size() - QSize(2, 2));
+    EXPECT_EQ(pane("source_pane")->width(), pane("target_pane")->width());
+    EXPECT_GT(pane("target_pane")->x() + pane("target_pane")->width(), 1100);
+    EXPECT_EQ(ws().view(Side::target).max_scroll_y(), range - (pane("target_pane")->height() - 514));
+    EXPECT_EQ(w.pane_image(2).size(), pane("target_pane")->size() - QSize(2, 2));
 
     // The status bar names the pixel under the pointer and its colour.
-    mouse(pane("surf2"), QEvent::MouseMove, {138, 65}, Qt::NoButton);
+    mouse(pane("target_pane"), QEvent::MouseMove, {138, 65}, Qt::NoButton);
     const PackedColor c = pattern(137, 64);
     EXPECT_EQ(w.panel_text(8), QStringLiteral("137, 64  ") + QColor(red_of(c), green_of(c), blue_of(c)).name().toUpper());
 
     // Size and zoom come back at the next start.
     trigger("view_zoomin");
-    trigger("plik_end");
+    trigger("exit");
     open_at_own_size();
     EXPECT_EQ(window->size(), QSize(1200, 900));
     EXPECT_EQ(ws().view(Side::target).zoom(), 2);

@@ -24,7 +24,7 @@ TEST_F(ScaleTwo, PanePixelsAreSquaresAndTheCoordinatesAreSharp) {
     write_tga(path("p.tga"), 256, 512, pattern);
     open();
     host.open_answers = {path("p.tga")};
-    trigger("plik_opensource");
+    trigger("open_source");
     const QImage img = window->pane_image(1);
     ASSERT_EQ(img.size(), QSize(512, 1024));
     EXPECT_EQ(img.devicePixelRatio(), 2);

@@ -18,7 +18,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     write_bytes(path("base.tr2").toStdString(), level.bytes);
     MainWindow& w = open();
     host.open_answers = {path("base.tr2")};
-    trigger("plik_opentarget");
+    trigger("open_target");
     // Read with the level: showing it reads no file.
     const TextureUse* use = ws().texture_use(Side::target);
     trigger("view_texuse");
@@ -41,7 +41,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
 
     QMouseEvent move(QEvent::MouseMove, QPointF(used.column * 64 + 31, used.row * 64 + 31), QPointF(), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.findChild<QWidget*>(QStringLiteral("surf2")), &move);
+    QCoreApplication::sendEvent(w.findChild<QWidget*>(QStringLiteral("target_pane")), &move);
     const PixelUse placed = use->placed_at(used.column * 64 + 31, used.row * 64 + 31);
     EXPECT_TRUE(w.panel_text(8).endsWith(qs(used_by(placed, Language::Polish).text(Language::Polish)))) << placed.total();
 
@@ -49,10 +49,10 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
         ws().select(Side::target, Rect::of_size(t.column * 64, t.row * 64, 64, 64));
         trigger("tx_del");
     }
-    trigger("jezyk_eng");
+    trigger("language_en");
     host.open_answers = {path("base.tr2")};
     host.save_answers = {path("the level as it will be played.tr2")};
-    trigger("ex_tr2345");
+    trigger("export_to_level");
     const QLabel* note = w.findChild<QLabel*>(QStringLiteral("written_note"));
     EXPECT_TRUE(note->text().contains(QStringLiteral("Tiles changed: 2, of them used by the level: 1")));
     EXPECT_GT(note->height(), 18) << "the note wraps, never cut";

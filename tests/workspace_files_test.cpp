@@ -141,7 +141,7 @@ TEST_F(WorkspaceFiles, OpenTargetIsOneUndoStepAndTakesTheFileName) {
     EXPECT_EQ(ws_.recent().entries().front(), name) << "targets enter the recent list too";
     EXPECT_EQ(ws_.file_of(Side::target), name);
     EXPECT_EQ(ws_.undo_name()->text(Language::English), "Open target");
-    ws_.ed_cofnij();
+    ws_.undo();
     EXPECT_EQ(ws_.target_package(), before);
     EXPECT_EQ(ws_.file_of(Side::target), "") << "undo brings back what the target was read from";
     EXPECT_EQ(ws_.target_file_name(), "/somewhere/old.tga");

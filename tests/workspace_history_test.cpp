@@ -33,8 +33,8 @@ const NamedCommand kCommands[] = {
                              p.fill_rect(a.left, a.top, 8, 8, kBlack);
                          })); }},
     {"Copy package", "Kopiuj pakiet", [](Workspace& ws) { ws.tx_copy(); }},
-    {"New package", "Nowy pakiet", [](Workspace& ws) { ws.pak_make(2, 3, kBlack, false); }},
-    {"Resize package", "Zmiana rozmiaru pakietu", [](Workspace& ws) { ws.pak_make(5, 2, kWhite, true); }},
+    {"New package", "Nowy pakiet", [](Workspace& ws) { ws.make_package(2, 3, kBlack, false); }},
+    {"Resize package", "Zmiana rozmiaru pakietu", [](Workspace& ws) { ws.make_package(5, 2, kWhite, true); }},
     {"Open target", "Otwarcie pliku docelowego", [](Workspace& ws) { ws.use_target(pattern(128, 64, 2)); }},
 };
 
@@ -59,11 +59,11 @@ TEST_P(NamedUndo, TakesOneStepByNameAndUndoesAndRedoesIt) {
     EXPECT_EQ(ws.undo_name()->text(Language::Polish), c.polish);
     EXPECT_EQ(Phrase(Msg::UndoStep).arg(*ws.undo_name()).text(Language::English), std::string("Undo ") + c.english);
     EXPECT_EQ(Phrase(Msg::UndoStep).arg(*ws.undo_name()).text(Language::Polish), std::string("Cofnij: ") + c.polish);
-    ws.ed_cofnij();
+    ws.undo();
     EXPECT_EQ(ws.target_package(), before);
     EXPECT_EQ(ws.size_texts()[2], "256 x 512");
     EXPECT_EQ(ws.redo_name()->text(Language::English), c.english);
-    ws.ed_ponow();
+    ws.redo();
     EXPECT_EQ(ws.target_package(), after);
 }
 
@@ -94,7 +94,7 @@ TEST(History, JumpsToAnyRowAndMarksTheSavedOne) {
     TempDir dir;
     Workspace ws;
     ws.tx_del();
-    ws.pak_make(3, 3, kWhite, true);
+    ws.make_package(3, 3, kWhite, true);
     bool written = false;
     run_task(ws.save(dir.file("saved.tga"), [&](bool w) { written = w; }));
     ASSERT_TRUE(written);
@@ -135,7 +135,7 @@ TEST(History, ASaveRecordsTheRevisionItStartedFrom) {
     commit();
     EXPECT_EQ(ws.saved_revision(), written);
     EXPECT_TRUE(ws.target_modified());
-    ws.ed_cofnij();
+    ws.undo();
     EXPECT_FALSE(ws.target_modified());
 }
 

@@ -59,14 +59,14 @@ TEST(SettingsRecord, EncodesEveryByte) {
     EXPECT_EQ(Bytes(defaults.begin(), defaults.end()), kDefaultRecord);
 
     Options o;
-    o.polish = false;
+    o.language = Language::English;
     o.automove = false;
-    o.ttcolor = true;
+    o.correct_transparent_color = true;
     o.eight_bit = true;
-    o.xp = false;
-    o.cord = false;
+    o.flat_look = false;
+    o.show_coordinates = false;
     o.select_color = 0x00112233;  // blue 0x11, green 0x22, red 0x33
-    o.view_gird = true;
+    o.grid_visible = true;
     o.grid_step = 128;
     o.texture_use = true;
     const SettingsRecord r = encode_settings(o);
@@ -77,14 +77,14 @@ TEST(SettingsRecord, EncodesEveryByte) {
 TEST(SettingsRecord, DecodesFlagsColourAndGridStep) {
     SettingsRecord r{0, 2, 0xFF, 1, 0, 7, 9, 9, 0x00, 0x80, 0xFF, 0, 0x40, 16, 9, 9};
     Options o = decode_settings(r);
-    EXPECT_FALSE(o.polish);
+    EXPECT_EQ(o.language, Language::English);
     EXPECT_TRUE(o.automove);  // any non-zero byte counts as checked
-    EXPECT_TRUE(o.ttcolor);
+    EXPECT_TRUE(o.correct_transparent_color);
     EXPECT_TRUE(o.eight_bit);
-    EXPECT_FALSE(o.xp);
-    EXPECT_TRUE(o.cord);
+    EXPECT_FALSE(o.flat_look);
+    EXPECT_TRUE(o.show_coordinates);
     EXPECT_EQ(o.select_color, 0x00FF8000u);
-    EXPECT_TRUE(o.view_gird);
+    EXPECT_TRUE(o.grid_visible);
     EXPECT_EQ(o.grid_step, 16);
     EXPECT_TRUE(o.texture_use);
     EXPECT_EQ(o.language_index(), 1);
@@ -125,18 +125,19 @@ TEST_F(SettingsFile, ReadsAValidRecord) {
     write_bytes(path_, {0, 0, 0, 0, 0, 0, 0xAA, 0xAA, 0x10, 0x20, 0x30, 0, 1, 100, 0xAA, 0xAA});
     const auto o = load_settings(path_.string());
     ASSERT_TRUE(o);
-    EXPECT_FALSE(o->polish || o->automove || o->ttcolor || o->eight_bit || o->xp || o->cord);
+    EXPECT_EQ(o->language, Language::English);
+    EXPECT_FALSE(o->automove || o->correct_transparent_color || o->eight_bit || o->flat_look || o->show_coordinates);
     EXPECT_EQ(o->select_color, 0x00302010u);
-    EXPECT_TRUE(o->view_gird);
+    EXPECT_TRUE(o->grid_visible);
     EXPECT_EQ(o->grid_step, 64);
 }
 
 TEST_F(SettingsFile, RoundTripsThroughTheFile) {
     Options o;
-    o.polish = false;
+    o.language = Language::English;
     o.eight_bit = true;
-    o.cord = false;
-    o.view_gird = true;
+    o.show_coordinates = false;
+    o.grid_visible = true;
     o.grid_step = 32;
     o.select_color = 0x000000FF;
     for (const Options& options : {Options{}, o}) {
@@ -178,7 +179,7 @@ TEST_F(SettingsFile, UnwritableFolderKeepsTheOldFile) {
     fs::permissions(path_, fs::perms(0666));
     fs::permissions(dir_, fs::perms(0555));
     Options english;
-    english.polish = false;
+    english.language = Language::English;
     const Outcome outcome = run_unprivileged([&] {
         std::string text;
         return !save_settings(path_.string(), english, &text) && !text.empty();
@@ -201,7 +202,7 @@ TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
     write_bytes(path_, kDefaultRecord);
     fs::permissions(path_, fs::perms(0444));
     Options english;
-    english.polish = false;
+    english.language = Language::English;
     std::string problem;
     EXPECT_FALSE(save_settings(path_.string(), english, &problem));
     EXPECT_NE(problem, "");
@@ -253,7 +254,7 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
     }
     // The user's folder is made when first written; the same 16 bytes come back.
     Options english;
-    english.polish = false;
+    english.language = Language::English;
     const SettingsPlaces places{at(nowhere), at("home/new/deeper")};
     ASSERT_TRUE(save_settings(places, english));
     EXPECT_EQ(read_bytes(places.read_path()).size(), 16u);
@@ -284,9 +285,9 @@ TEST(RecentFiles, RestoredListKeepsItsOrderWithoutRepeatsUpToFive) {
 }
 
 TEST(FirstStart, PolishOnlyForAPolishLocale) {
-    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_TRUE(polish_for_locale(pl)) << pl;
+    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_EQ(language_for_locale(pl), Language::Polish) << pl;
     for (const char* other : {"", "C", "en_US.UTF-8", "de_DE", "plx", "en_PL"})
-        EXPECT_FALSE(polish_for_locale(other)) << other;
+        EXPECT_EQ(language_for_locale(other), Language::English) << other;
 }
 
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {

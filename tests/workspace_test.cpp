@@ -158,17 +158,17 @@ TEST(WorkspaceUndo, UndoAndRedoWalkAMixedHistoryAndANewStepDropsTheRedoneOnes) {
     ws.tx_del();
     states.push_back(ws.target_package().clone());
     for (int i = 3; i > 0; --i) {
-        ASSERT_TRUE(ws.ed_cofnij());
+        ASSERT_TRUE(ws.undo());
         EXPECT_EQ(ws.target_package(), states[std::size_t(i - 1)]) << "undo to " << i - 1;
     }
     EXPECT_EQ(ws.undo_name()->text(Language::English), "Open target") << "the open is the step before";
     for (int i = 1; i <= 3; ++i) {
-        ASSERT_TRUE(ws.ed_ponow());
+        ASSERT_TRUE(ws.redo());
         EXPECT_EQ(ws.target_package(), states[std::size_t(i)]) << "redo to " << i;
     }
-    EXPECT_FALSE(ws.ed_ponow());
-    ws.ed_cofnij();
-    ws.ed_cofnij();
+    EXPECT_FALSE(ws.redo());
+    ws.undo();
+    ws.undo();
     fill_selection(ws, kWhite);
     EXPECT_FALSE(ws.redo_enabled()) << "a new step forgets what could be redone";
     EXPECT_EQ(ws.undo_count(), 3);
@@ -179,11 +179,11 @@ TEST(WorkspaceUndo, TheStackKeepsFiftyStepsAndDropsTheOldestBeyondItsMemory) {
     for (int k = 1; k <= 60; ++k) fill_selection(ws, pack_rgb(std::uint8_t(k), 0, 0));
     EXPECT_EQ(ws.undo_count(), 60) << "small steps are all kept";
     // Whole 2048 x 8192 packages: 48 MiB a step, so only five fit in 256 MiB.
-    ws.pak_make(32, 128, kBlack, false);
+    ws.make_package(32, 128, kBlack, false);
     ws.select(Side::target, tiles(0, 0, 32, 128));
     for (int k = 1; k <= 7; ++k) fill_selection(ws, pack_rgb(std::uint8_t(k), 0, 0));
     EXPECT_EQ(ws.undo_count(), 5);
-    while (ws.ed_cofnij()) {}
+    while (ws.undo()) {}
     EXPECT_EQ(ws.target_package().pixel(2047, 8191), pack_rgb(2, 0, 0)) << "the oldest steps went first";
     EXPECT_TRUE(ws.target_modified()) << "the saved state is out of reach";
 }

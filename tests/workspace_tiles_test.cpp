@@ -70,7 +70,7 @@ TEST(TileMatch, RemovingDuplicatesPacksDistinctTilesForwardAsOneUndoStep) {
     EXPECT_EQ(ws.undo_count(), opened + 1);
     EXPECT_EQ(ws.remove_duplicate_tiles(), 0);
     EXPECT_EQ(ws.undo_count(), opened + 1);
-    ASSERT_TRUE(ws.ed_cofnij());
+    ASSERT_TRUE(ws.undo());
     EXPECT_EQ(ws.target_package(), before);
 }
 

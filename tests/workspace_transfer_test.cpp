@@ -118,7 +118,7 @@ TEST(WorkspaceDelete, FillsWithTheBackgroundColour) {
     ws.tx_del();
     EXPECT_EQ(ws.target_package(), Package(256, 512, kSilver));
     const PackedColor blue = pack_rgb(0, 0, 255);
-    ws.pak_make(4, 8, blue, false);
+    ws.make_package(4, 8, blue, false);
     select(ws, Side::target, 64, 0);
     ws.apply_effect(Msg::Delete, [](Package& p, const Rect& a) { p.fill_rect(a.left, a.top, a.width(), a.height(), kWhite); });
     ws.tx_del();
@@ -145,7 +145,7 @@ TEST(WorkspaceTransparency, MagentaSourcePixelsPunchTheTarget) {
             const bool hole = (x == 3 && y == 64 + 5) || (x == 63 && y == 127);
             ASSERT_EQ(ws.target_package().pixel(x, y), hole ? kTransparent : original.pixel(x, y)) << x << "," << y;
         }
-    ws.ed_cofnij();
+    ws.undo();
     EXPECT_EQ(ws.target_package(), original);
 }
 
@@ -185,7 +185,7 @@ TEST(WorkspaceCopyPackage, EqualSizesCopyPixelsAndClearUndo) {
     ws.set_target_file_name("/tmp/kept.tga");
     select(ws, Side::target, 128, 0);
     ws.tx_del();
-    EXPECT_FALSE(ws.tx_copy_sizes_differ());
+    EXPECT_FALSE(ws.package_sizes_differ());
     ws.tx_copy();
     EXPECT_EQ(ws.target_package(), ws.source_package());
     EXPECT_EQ(ws.target_package().brush(), pack_rgb(1, 2, 3));
@@ -197,7 +197,7 @@ TEST(WorkspaceCopyPackage, EqualSizesCopyPixelsAndClearUndo) {
 TEST(WorkspaceCopyPackage, UnequalSizesResizeTheTarget) {
     Workspace ws;
     ws.use_source(pattern(320, 1024, 3));
-    EXPECT_TRUE(ws.tx_copy_sizes_differ());
+    EXPECT_TRUE(ws.package_sizes_differ());
     ws.tx_copy();
     EXPECT_EQ(ws.target_package(), ws.source_package());
     EXPECT_EQ(ws.view(Side::target).max_scroll_x(), 64);
@@ -231,7 +231,7 @@ TEST(WorkspaceNewPackage, NewFillsWithTheBackgroundAndForgetsTheFileName) {
     ws.set_target_file_name("/tmp/old.tga");
     select(ws, Side::target, 64, 0);
     ws.tx_del();
-    ws.pak_make(6, 10, red, false);
+    ws.make_package(6, 10, red, false);
     EXPECT_EQ(ws.target_package(), Package(384, 640, red));
     EXPECT_EQ(ws.target_package().brush(), red);
     EXPECT_TRUE(ws.target_file_name().empty());
@@ -249,24 +249,24 @@ TEST(WorkspaceNewPackage, ModifyKeepsTopLeftPixelsAndTheFileName) {
     use_target(ws, pattern(256, 512));
     const Package original = ws.target_package().clone();
     ws.set_target_file_name("/tmp/kept.tga");
-    ws.pak_make(6, 8, blue, true);
+    ws.make_package(6, 8, blue, true);
     ASSERT_EQ(ws.target_package().width(), 384);
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 384; ++x)
             ASSERT_EQ(ws.target_package().pixel(x, y), x < 256 ? original.pixel(x, y) : blue);
     EXPECT_EQ(ws.target_file_name(), "/tmp/kept.tga");
     // Cropping keeps what still fits.
-    ws.pak_make(2, 1, blue, true);
+    ws.make_package(2, 1, blue, true);
     EXPECT_EQ(ws.target_package().height(), 64);
     EXPECT_EQ(ws.target_package().pixel(127, 63), original.pixel(127, 63));
 }
 
 TEST(WorkspaceNewPackage, SizesAreClampedToTheDialogRange) {
     Workspace ws;
-    ws.pak_make(0, -5, kBlack, false);
+    ws.make_package(0, -5, kBlack, false);
     EXPECT_EQ(ws.target_package().width(), 64);
     EXPECT_EQ(ws.target_package().height(), 64);
-    ws.pak_make(40, 200, kBlack, false);
+    ws.make_package(40, 200, kBlack, false);
     EXPECT_EQ(ws.target_package().width(), 2048);
     EXPECT_EQ(ws.target_package().height(), 8192);
 }
@@ -316,7 +316,7 @@ TEST(WorkspaceClipboard, PasteWritesTheWholeImageClippedByThePackageAsOneStep) {
         EXPECT_EQ(selected.height(), std::max(c.written.height(), 64));
         ws.paste_into_target(Package());
         EXPECT_EQ(ws.undo_count(), opened + 1) << "an empty image changes nothing";
-        ws.ed_cofnij();
+        ws.undo();
         EXPECT_EQ(ws.target_package(), original);
     }
 }
@@ -370,7 +370,7 @@ TEST(WorkspaceRegions, AddCopiesTheRegionClippedAtTheTargetAndMovesOnByItsWidth)
                       "Tiles left out, past the edge of the target package: " + std::to_string(c.left_out) + " of 4.");
         }
         EXPECT_EQ(ws.undo_count(), 2);
-        ws.ed_cofnij();
+        ws.undo();
         EXPECT_EQ(ws.target_package(), original);
     }
 }
@@ -388,6 +388,6 @@ TEST(WorkspaceRegions, AnEffectRunsOnceOnTheWholeRegionAsOneStep) {
     EXPECT_EQ(areas, std::vector<Rect>{Rect::of_size(64, 128, 192, 128)});
     EXPECT_EQ(ws.copy_selection(Side::target), Package(192, 128, kBlack)) << "copy takes the whole region";
     EXPECT_EQ(ws.undo_count(), 2);
-    ws.ed_cofnij();
+    ws.undo();
     EXPECT_EQ(ws.target_package(), original);
 }

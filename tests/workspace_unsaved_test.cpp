@@ -39,15 +39,15 @@ TEST_P(UnsavedWork, FollowsTheTargetsHistory) {
 
 const Step edit{"delete", [](Workspace& ws, const TempDir&) { ws.tx_del(); }, true};
 const Step edit_again{"add", [](Workspace& ws, const TempDir&) { ws.tx_add(); }, true};
-const Step undo_to_saved{"undo", [](Workspace& ws, const TempDir&) { ws.ed_cofnij(); }, false};
-const Step undo_to_edit{"undo", [](Workspace& ws, const TempDir&) { ws.ed_cofnij(); }, true};
-const Step redo_to_saved{"redo", [](Workspace& ws, const TempDir&) { ws.ed_ponow(); }, false};
-const Step redo_to_edit{"redo", [](Workspace& ws, const TempDir&) { ws.ed_ponow(); }, true};
+const Step undo_to_saved{"undo", [](Workspace& ws, const TempDir&) { ws.undo(); }, false};
+const Step undo_to_edit{"undo", [](Workspace& ws, const TempDir&) { ws.undo(); }, true};
+const Step redo_to_saved{"redo", [](Workspace& ws, const TempDir&) { ws.redo(); }, false};
+const Step redo_to_edit{"redo", [](Workspace& ws, const TempDir&) { ws.redo(); }, true};
 const Step saved{"save", save, false};
 const Step opened{"open", [](Workspace& ws, const TempDir& d) { run_task(ws.open(Side::target, d.file("t.tga"), {})); },
                   false};
-const Step made_new{"new", [](Workspace& ws, const TempDir&) { ws.pak_make(2, 2, kBlack, false); }, false};
-const Step resized{"modify", [](Workspace& ws, const TempDir&) { ws.pak_make(3, 2, kBlack, true); }, true};
+const Step made_new{"new", [](Workspace& ws, const TempDir&) { ws.make_package(2, 2, kBlack, false); }, false};
+const Step resized{"modify", [](Workspace& ws, const TempDir&) { ws.make_package(3, 2, kBlack, true); }, true};
 const Step copied{"copy package", [](Workspace& ws, const TempDir&) { ws.tx_copy(); }, true};
 const Step pasted{"paste", [](Workspace& ws, const TempDir&) { ws.paste_into_target(Package(8, 8, kWhite)); }, true};
 

@@ -82,14 +82,14 @@ int main(int argc, char** argv) {
     // Where config.dat goes when the program's folder cannot be written; the
     // per-user state goes into the same folder as config.dat.
     main_window.set_user_config_dir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    tilesmith::NewPackageDialog filenew(host, &main_window);
-    tilesmith::AuthorDialog autor(&main_window);
-    tilesmith::HistoryDialog his(&main_window);
-    main_window.set_forms(&filenew, &autor, &his);
+    tilesmith::NewPackageDialog new_package_dialog(host, &main_window);
+    tilesmith::AuthorDialog author_dialog(&main_window);
+    tilesmith::HistoryDialog history_dialog(&main_window);
+    main_window.set_forms(&new_package_dialog, &author_dialog, &history_dialog);
 
     // Settings, language and the command-line file before the window appears,
     // so a message about that file comes first.
-    main_window.FormShow();
+    main_window.start_up();
     main_window.show();
     return app.exec();
 }

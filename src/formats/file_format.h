@@ -22,8 +22,8 @@ namespace tilesmith {
 struct LevelGeometry;
 
 struct ReaderOptions {
-    bool as_8bit = false;              // opcje_8bit
-    bool correct_transparent = true;   // opcje_ttcolor
+    bool as_8bit = false;              // open_8bit
+    bool correct_transparent = true;   // correct_transparent_color
 };
 
 enum class FormatKind { image, level, object_package };

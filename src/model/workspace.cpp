@@ -79,14 +79,14 @@ bool Workspace::available(Operation op) const {
     }
 }
 
-bool Workspace::ed_cofnij() {
+bool Workspace::undo() {
     target_view_.mark({});
     const bool undone = document_.undo();
     fit_target_view();
     return undone;
 }
 
-bool Workspace::ed_ponow() {
+bool Workspace::redo() {
     target_view_.mark({});
     const bool redone = document_.redo();
     fit_target_view();
@@ -196,7 +196,7 @@ void Workspace::tx_copytrans() {
     });
 }
 
-bool Workspace::tx_copy_sizes_differ() const {
+bool Workspace::package_sizes_differ() const {
     return source_package().width() != target_package().width() ||
            source_package().height() != target_package().height();
 }

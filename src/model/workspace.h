@@ -77,7 +77,7 @@ public:
     // The file a pane's package was read from; empty when it was not (new, copied).
     const std::string& file_of(Side side) const { return origin(side).file; }
     const PaneOrigin& origin(Side side) const;
-    Language language() const { return options_.language(); }
+    Language language() const { return options_.language; }
     int language_index() const { return options_.language_index(); }
     // Status-bar panels 1, 2, 4, 5: each package's size and its count of whole tiles.
     std::array<std::string, 4> size_texts() const;
@@ -111,13 +111,13 @@ public:
     // Options, language and grid.
     void set_options(const Options& options);
     void set_automove(bool on) { options_.automove = on; }
-    void set_ttcolor(bool on) { options_.ttcolor = on; }
+    void set_correct_transparent_color(bool on) { options_.correct_transparent_color = on; }
     void set_eight_bit(bool on) { options_.eight_bit = on; }
-    void set_flat_look(bool on) { options_.xp = on; }
-    void set_coordinates(bool on) { options_.cord = on; }
-    void set_grid_visible(bool on) { options_.view_gird = on; }
+    void set_flat_look(bool on) { options_.flat_look = on; }
+    void set_coordinates(bool on) { options_.show_coordinates = on; }
+    void set_grid_visible(bool on) { options_.grid_visible = on; }
     void set_texture_use(bool on) { options_.texture_use = on; }
-    void set_polish(bool polish) { options_.polish = polish; }
+    void set_language(Language language) { options_.language = language; }
     void set_select_color(PackedColor c) { options_.select_color = c; }
     // update_grid_step: one of the View menu's steps, else a tile.
     void set_grid_step(int step);
@@ -146,24 +146,24 @@ public:
     Rect selected_source_rect() const { return source_view_.selection(); }
     Rect selected_target_rect() const { return target_view_.selection(); }
 
-    // Undo and redo (ed_cofnij, ed_ponow); false when there is nothing to take back or redo.
-    bool ed_cofnij();
-    bool ed_ponow();
+    // Undo and redo (undo, redo); false when there is nothing to take back or redo.
+    bool undo();
+    bool redo();
 
-    // tx_addClick: the source rectangle onto the target at its selection's
+    // add_tiles: the source rectangle onto the target at its selection's
     // top-left (what falls outside the target is not written), then the
     // automatic move. The target selection takes the source's size, kept
     // inside the package; when tiles of the source did not fit, what says how many.
     std::optional<Phrase> tx_add();
-    // tx_delClick: the target selection in the background colour; `name`
+    // delete_tiles: the target selection in the background colour; `name`
     // Cut when it cuts.
     void tx_del(Msg name = Msg::Delete);
-    // tx_copytransClick: the source rectangle as a mask: its magenta pixels
+    // copy_transparency: the source rectangle as a mask: its magenta pixels
     // punch holes into the target from the target selection's top-left.
     void tx_copytrans();
-    // tx_copyClick after its questions: the window asks question 2/3, then 4/5
-    // when tx_copy_sizes_differ(), then calls tx_copy().
-    bool tx_copy_sizes_differ() const;
+    // copy_package after its questions: the window asks question 2/3, then 4/5
+    // when package_sizes_differ(), then calls tx_copy().
+    bool package_sizes_differ() const;
     void tx_copy();
 
     // Every effect command: one undo step named `name`, then the routine once
@@ -247,9 +247,9 @@ public:
     int mark_duplicates(Side side, int tolerance);
     int mark_unused(Side side);
 
-    // pak_makeClick after its question: new (filled) or modified (pixels
+    // confirm_package after its question: new (filled) or modified (pixels
     // kept), one undo step.
-    void pak_make(int columns, int rows, PackedColor background, bool modify);
+    void make_package(int columns, int rows, PackedColor background, bool modify);
 
     // Clipboard. A pane's selection as one image (pixels outside the package
     // read as the background colour): Copy takes the last clicked pane's, Cut the target's.

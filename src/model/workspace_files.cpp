@@ -79,7 +79,7 @@ std::optional<Phrase> export_note(const LevelFile& base, const Package& after) {
 void run_here(const Task& task, Progress& progress) { task.work(progress)(); }
 
 Task Workspace::open(Side side, std::string file_name, std::function<void(const OpenAnswer&)> then) {
-    const ReaderOptions reader{options_.eight_bit, options_.ttcolor};
+    const ReaderOptions reader{options_.eight_bit, options_.correct_transparent_color};
     Job::Work work = [this, side, file_name, reader, then = std::move(then)](Progress& progress) -> Job::Commit {
         // Read aside, once: an error or a refusal leaves the workspace as it was.
         auto opened = std::make_shared<OpenedFile>();
@@ -188,12 +188,12 @@ std::optional<Phrase> Workspace::export_refusal(const std::string& base) const {
 Task Workspace::export_level(std::string output, std::string base,
                              std::function<void(const ExportOutcome&)> then) const {
     Job::Work work = [output, base, then = std::move(then), target = snapshot(target_package()),
-                      ttcolor = options_.ttcolor](Progress& progress) -> Job::Commit {
+                      correct_transparent_color = options_.correct_transparent_color](Progress& progress) -> Job::Commit {
         ExportOutcome outcome;
         // The base is read once, with its pages for the note of what changed.
         LevelFile base_read;
         const ExportResult result =
-            tilesmith::export_level(output, base, *target, progress, &base_read, ReaderOptions{false, ttcolor});
+            tilesmith::export_level(output, base, *target, progress, &base_read, ReaderOptions{false, correct_transparent_color});
         outcome.refusal = refusal_message(result);
         // What the export changed among the tiles the level maps; written is
         // written, whatever this part meets.
@@ -254,7 +254,7 @@ std::optional<Phrase> Workspace::texture_use_note(Side side) {
     return note;
 }
 
-void Workspace::pak_make(int columns, int rows, PackedColor background, bool modify) {
+void Workspace::make_package(int columns, int rows, PackedColor background, bool modify) {
     // The dialog's track bars allow 1..32 columns and 1..128 rows.
     columns = std::clamp(columns, 1, 32);
     rows = std::clamp(rows, 1, 128);

@@ -1,11 +1,13 @@
 // Typed names of the string table's pairs: each value is the pair's Polish
 // entry, its English text is the next entry. Texts are shown through text_of.
+// A language is a value of the registry (strings/languages.h): Polish and
+// English are named here, a language added is Language{2} and so on.
 #pragma once
 #include <string_view>
 
 namespace tilesmith {
 
-enum class Language { Polish = 0, English = 1 };
+enum class Language : int { Polish = 0, English = 1 };
 
 enum class Msg : int {
     // Questions and refusals.

@@ -14,9 +14,9 @@ QImage package_to_image(const Package& package);
 // alpha is dropped. nullopt for a null image.
 std::optional<Package> image_to_package(const QImage& image, int max_w = kTileSide, int max_h = kTileSide);
 
-// ed_ctcClick: puts `tile` (the whole selection) on the clipboard, replacing what it held.
+// copy_to_clipboard: puts `tile` (the whole selection) on the clipboard, replacing what it held.
 void put_tile_on_clipboard(const Package& tile);
-// ed_pfcClick's source: the clipboard's image cut to at most max_w x max_h,
+// paste_from_clipboard's source: the clipboard's image cut to at most max_w x max_h,
 // nullopt when the clipboard holds no image (text, files, nothing).
 std::optional<Package> image_from_clipboard(int max_w, int max_h);
 

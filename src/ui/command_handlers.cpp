@@ -56,20 +56,20 @@ bool CommandHandlers::settle_unsaved_target() {
         case SaveAnswer::save:
             // Save as when the target has no name; cancelling that dialog
             // cancels the whole command.
-            plik_savetargetClick(true);
+            save_target(true);
             return !workspace_.target_modified();
     }
     return false;
 }
 
-void CommandHandlers::plik_newClick() {
+void CommandHandlers::new_package() {
     // A new package replaces the target: unsaved work is settled first.
     if (!settle_unsaved_target() || !forms_.new_package) return;
     const Package& target = workspace_.target_package();
     forms_.new_package->open_dialog(target.width(), target.height(), workspace_.selected_target_rect());
 }
 
-void CommandHandlers::plik_opensourceClick() {
+void CommandHandlers::open_source() {
     // A pending name (recent item, command line, drop) opens without the
     // dialog; it lives for this one command, also when the read fails.
     ClearOnExit clear{pending_file_name_};
@@ -77,7 +77,7 @@ void CommandHandlers::plik_opensourceClick() {
     if (!name.isEmpty()) open_file(local_path(name), Side::source);
 }
 
-void CommandHandlers::plik_opentargetClick() {
+void CommandHandlers::open_target() {
     ClearOnExit clear{pending_file_name_};
     // Unsaved work is settled before anything replaces it.
     if (!settle_unsaved_target()) return;
@@ -113,15 +113,15 @@ void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
     if (answer.note) host_.warning(window_, text(*answer.note));
 }
 
-void CommandHandlers::plik_savetargetClick(bool here) {
+void CommandHandlers::save_target(bool here) {
     if (workspace_.target_file_name().empty()) {
-        plik_savetargetasClick(here);
+        save_target_as(here);
         return;
     }
     save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.target_file_name())), false, here);
 }
 
-void CommandHandlers::plik_savetargetasClick(bool here) {
+void CommandHandlers::save_target_as(bool here) {
     const QString filter = filter_text(save_dialog_filter(workspace_.language()));
     // The dialog starts on the type saved last.
     const QString last = QString::fromStdString(save_dialog_line(folders_.save_type().toStdString(), workspace_.language()));
@@ -167,7 +167,7 @@ void CommandHandlers::preview_on_level(std::function<void()> shown) {
     if (!base.isEmpty()) jobs_.run(workspace_.preview_on(local_path(base), std::move(shown)));
 }
 
-void CommandHandlers::ex_tr2345Click() {
+void CommandHandlers::export_to_level() {
     const Language language = workspace_.language();
     const QString base = base_level();
     if (base.isEmpty()) return;
@@ -190,25 +190,25 @@ void CommandHandlers::ex_tr2345Click() {
     }));
 }
 
-void CommandHandlers::recent_fileClick(int index) {
+void CommandHandlers::open_recent_file(int index) {
     // The real path kept by the list, never the caption the menu shows.
     const auto& entries = workspace_.recent().entries();
     if (index < 0 || index >= int(entries.size())) return;
     pending_file_name_ = QFile::decodeName(QByteArray::fromStdString(entries[std::size_t(index)]));
-    plik_opensourceClick();
+    open_source();
 }
 
 
-void CommandHandlers::ed_cutClick() {
+void CommandHandlers::cut() {
     if (!step_fits(false)) return;
     // Cut takes from the target, whichever pane was clicked last.
     put_tile_on_clipboard(workspace_.copy_selection(Side::target));
     workspace_.tx_del(Msg::Cut);
 }
 
-void CommandHandlers::ed_ctcClick() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
+void CommandHandlers::copy_to_clipboard() { put_tile_on_clipboard(workspace_.copy_selection(workspace_.last_clicked())); }
 
-void CommandHandlers::ed_pfcClick() {
+void CommandHandlers::paste_from_clipboard() {
     // Anything but an image on the clipboard: no change and no undo step.
     // Only the part the package has room for is converted.
     if (const std::optional<Package> image =
@@ -216,19 +216,19 @@ void CommandHandlers::ed_pfcClick() {
         if (step_fits(false)) workspace_.paste_into_target(*image);
 }
 
-void CommandHandlers::tx_addClick() {
+void CommandHandlers::add_tiles() {
     if (!step_fits(false)) return;
     if (const auto left_out = workspace_.tx_add()) host_.warning(window_, text(*left_out));
 }
 
-void CommandHandlers::tx_copyClick() {
+void CommandHandlers::copy_package() {
     if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
-    if (workspace_.tx_copy_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
+    if (workspace_.package_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
         return;
     if (step_fits(true)) workspace_.tx_copy();
 }
 
-void CommandHandlers::tx_powtorzeniaClick() {
+void CommandHandlers::find_duplicates() {
     const std::optional<int> tolerance =
         host_.ask_number(window_, text(Msg::ToleranceLabel), tolerance_, 0, kMaxTolerance);
     if (!tolerance) return;
@@ -237,11 +237,11 @@ void CommandHandlers::tx_powtorzeniaClick() {
     status_.note(text(Msg::TilesMarked).arg(marked));
 }
 
-void CommandHandlers::tx_usunpowtorzeniaClick() {
+void CommandHandlers::remove_duplicates() {
     status_.note(text(Msg::DuplicatesRemoved).arg(workspace_.remove_duplicate_tiles()));
 }
 
-void CommandHandlers::tx_nieuzywaneClick() {
+void CommandHandlers::select_unused() {
     const Side side = workspace_.last_clicked();
     if (const std::optional<Phrase> why = workspace_.texture_use_note(side)) {
         host_.warning(window_, text(*why));
@@ -273,35 +273,35 @@ void CommandHandlers::tile_command(const std::function<void()>& command) {
 
 void CommandHandlers::effect_asking_colour(const Phrase& name, const Effect& e, const EffectItem& item) {
     // Cancel: no undo entry, nothing changes.
-    const QColor chosen = host_.choose_color(window_, lm_color_);
+    const QColor chosen = host_.choose_color(window_, diaphragm_color_);
     if (!chosen.isValid()) return;
-    lm_color_ = chosen;
+    diaphragm_color_ = chosen;
     const EffectCall call = parse_effect(item_call(e, item, to_packed(chosen)));
     if (!call.run) throw std::logic_error(call.error);
     effect(name, call.run);
 }
 
-void CommandHandlers::opcje_xpClick() {
-    const bool on = workspace_.options().xp;
+void CommandHandlers::follow_flat_look() {
+    const bool on = workspace_.options().flat_look;
     apply_flat_look(window_, on);
     apply_flat_look(forms_.new_package, on);
     apply_flat_look(forms_.history, on);
 }
 
-void CommandHandlers::opcje_selectcolorClick() {
+void CommandHandlers::choose_select_color() {
     const QColor chosen = host_.choose_color(window_, to_qcolor(workspace_.options().select_color));
     if (chosen.isValid()) workspace_.set_select_color(to_packed(chosen));
 }
 
-void CommandHandlers::info_autorClick() {
+void CommandHandlers::show_author() {
     if (forms_.author) forms_.author->show_dialog();
 }
 
-void CommandHandlers::info_hisClick() {
+void CommandHandlers::show_version_history() {
     if (forms_.history) forms_.history->show_dialog();
 }
 
-void CommandHandlers::info_mailClick() {
+void CommandHandlers::write_proposal_mail() {
     const QString address = QString::fromLatin1(AuthorDialog::kFeedbackAddress);
     const QByteArray subject = QUrl::toPercentEncoding(text(Msg::MailSubject));
     if (!host_.open_link(QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + QString::fromLatin1(subject)))

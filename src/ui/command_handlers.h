@@ -47,44 +47,44 @@ public:
     // or discarded), false to keep everything as it is.
     bool settle_unsaved_target();
 
-    void plik_newClick();
-    void plik_opensourceClick();
-    void plik_opentargetClick();
+    void new_package();
+    void open_source();
+    void open_target();
     // `here`: written before the command ends, also when the file is large.
-    void plik_savetargetClick(bool here = false);
-    void plik_savetargetasClick(bool here = false);
-    void ex_tr2345Click();
+    void save_target(bool here = false);
+    void save_target_as(bool here = false);
+    void export_to_level();
     // The target on the rooms of a base level chosen as for an export; `shown`
     // brings the 3D view up once the rooms are read.
     void preview_on_level(std::function<void()> shown);
-    void recent_fileClick(int index);
-    void ed_cofnijClick() { workspace_.ed_cofnij(); }
-    void ed_ponowClick() { workspace_.ed_ponow(); }
-    void ed_cutClick();
-    void ed_ctcClick();
-    void ed_pfcClick();
-    void tx_addClick();
-    void tx_delClick() { tile_command([this] { workspace_.tx_del(); }); }
-    void tx_copytransClick() { tile_command([this] { workspace_.tx_copytrans(); }); }
-    void tx_copyClick();
+    void open_recent_file(int index);
+    void undo() { workspace_.undo(); }
+    void redo() { workspace_.redo(); }
+    void cut();
+    void copy_to_clipboard();
+    void paste_from_clipboard();
+    void add_tiles();
+    void delete_tiles() { tile_command([this] { workspace_.tx_del(); }); }
+    void copy_transparency() { tile_command([this] { workspace_.tx_copytrans(); }); }
+    void copy_package();
     // Find duplicates (asks the tolerance), Remove duplicate tiles, Select
     // unused tiles; the status bar counts what they marked or removed.
-    void tx_powtorzeniaClick();
-    void tx_usunpowtorzeniaClick();
-    void tx_nieuzywaneClick();
+    void find_duplicates();
+    void remove_duplicates();
+    void select_unused();
     // An effect as the undo step `name`.
     void effect(const Phrase& name, const Routine& routine);
     // An effect item whose last parameter is a colour: asks the colour chooser,
     // offering the last confirmed colour, and runs the item with it.
     void effect_asking_colour(const Phrase& name, const Effect& effect, const EffectItem& item);
     void zoom_command(int direction) { workspace_.zoom_step(direction); }
-    void opcje_xpClick();
-    void opcje_selectcolorClick();
+    void follow_flat_look();
+    void choose_select_color();
     // A grid size item: `step` pixels, else a tile.
-    void grid_stepClick(int step) { workspace_.set_grid_step(step); }
-    void info_autorClick();
-    void info_hisClick();
-    void info_mailClick();
+    void choose_grid_step(int step) { workspace_.set_grid_step(step); }
+    void show_author();
+    void show_version_history();
+    void write_proposal_mail();
 
 private:
     // The base level of an export or a preview, asked for and checked against
@@ -115,7 +115,7 @@ private:
     JobControl& jobs_;
     Forms forms_;
     QString pending_file_name_;
-    QColor lm_color_{Qt::black};
+    QColor diaphragm_color_{Qt::black};
     // Find duplicates offers the tolerance last given.
     int tolerance_ = 0;
     // The save dialog of the export keeps its last filter and suffix.

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 
 #include "model/workspace.h"
+#include "strings/languages.h"
 #include "strings/messages.h"
 #include "ui/command_handlers.h"
 #include "ui/dialogs/help_dialog.h"
@@ -108,149 +109,156 @@ QAction* CommandMap::add_tool(const char* name, QAction* item, std::optional<Msg
 }
 
 void CommandMap::build() {
-    // Plik
-    QMenu* plik = add_menu(nullptr, "plik", Msg::MenuFile);
-    QAction* plik_new = add_item(plik, "plik_new", Msg::NewModify, {ctrl(Qt::Key_N)}, Icon::new_package,
-                                 [this] { commands_.plik_newClick(); });
-    QAction* plik_opensource = add_item(plik, "plik_opensource", Msg::OpenSource, {ctrl(Qt::Key_Q)},
-                                        Icon::open_source, [this] { commands_.plik_opensourceClick(); });
-    add_item(plik, "plik_opentarget", Msg::OpenTarget, {ctrl(Qt::Key_O)}, Icon::open_target,
-             [this] { commands_.plik_opentargetClick(); });
-    QAction* plik_savetarget = add_item(plik, "plik_savetarget", Msg::SaveTarget, {ctrl(Qt::Key_S)},
-                                        Icon::save, [this] { commands_.plik_savetargetClick(); });
-    add_item(plik, "plik_savetargetas", Msg::SaveTargetAs, {}, Icon::save_as,
-             [this] { commands_.plik_savetargetasClick(); });
-    plik->addSeparator();
-    QMenu* plik_ex = add_menu(plik, "plik_ex", Msg::Export, Icon::export_level);
-    add_item(plik_ex, "ex_tr2345", Msg::ExportToLevel, {ctrl(Qt::Key_E)}, Icon::export_level,
-             [this] { commands_.ex_tr2345Click(); });
-    fileline_ = plik->addSeparator();
-    fileline_->setObjectName(QStringLiteral("fileline"));
-    fileline_->setVisible(false);
+    // File
+    QMenu* file_menu = add_menu(nullptr, "menu_file", Msg::MenuFile);
+    QAction* new_package = add_item(file_menu, "new_package", Msg::NewModify, {ctrl(Qt::Key_N)}, Icon::new_package,
+                                 [this] { commands_.new_package(); });
+    QAction* open_source = add_item(file_menu, "open_source", Msg::OpenSource, {ctrl(Qt::Key_Q)},
+                                        Icon::open_source, [this] { commands_.open_source(); });
+    add_item(file_menu, "open_target", Msg::OpenTarget, {ctrl(Qt::Key_O)}, Icon::open_target,
+             [this] { commands_.open_target(); });
+    QAction* save_target = add_item(file_menu, "save_target", Msg::SaveTarget, {ctrl(Qt::Key_S)},
+                                        Icon::save, [this] { commands_.save_target(); });
+    add_item(file_menu, "save_target_as", Msg::SaveTargetAs, {}, Icon::save_as,
+             [this] { commands_.save_target_as(); });
+    file_menu->addSeparator();
+    QMenu* menu_export = add_menu(file_menu, "menu_export", Msg::Export, Icon::export_level);
+    add_item(menu_export, "export_to_level", Msg::ExportToLevel, {ctrl(Qt::Key_E)}, Icon::export_level,
+             [this] { commands_.export_to_level(); });
+    recent_divider_ = file_menu->addSeparator();
+    recent_divider_->setObjectName(QStringLiteral("recent_divider"));
+    recent_divider_->setVisible(false);
     for (int i = 0; i < 5; ++i) {
-        QAction* item = plik->addAction(make_icon(Icon::new_package), QString());
+        QAction* item = file_menu->addAction(make_icon(Icon::new_package), QString());
         item->setObjectName(QStringLiteral("file%1").arg(i + 1));
         item->setVisible(false);
         // A file, not a command: the help's list leaves it out.
         item->setProperty(kNotACommand, true);
-        connect_command(item, [this, i] { commands_.recent_fileClick(i); });
+        connect_command(item, [this, i] { commands_.open_recent_file(i); });
         recent_items_[i] = item;
     }
-    plik->addSeparator();
-    // Closes exactly as the close box does: FormClose writes the settings.
-    add_item(plik, "plik_end", Msg::Exit, {}, Icon::exit, [this] { window_->close(); });
+    file_menu->addSeparator();
+    // Closes exactly as the close box does: the window writes the settings as it closes.
+    add_item(file_menu, "exit", Msg::Exit, {}, Icon::exit, [this] { window_->close(); });
 
-    // Edycja
-    QMenu* edycja = add_menu(nullptr, "edycja", Msg::MenuEdit);
-    ed_cofnij_ = add_item(edycja, "ed_cofnij", Msg::Undo, {ctrl(Qt::Key_Z)}, Icon::undo,
-                          [this] { commands_.ed_cofnijClick(); });
-    ed_cofnij_->setEnabled(false);
-    ed_ponow_ = add_item(edycja, "ed_ponow", Msg::Redo, {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                         Icon::redo, [this] { commands_.ed_ponowClick(); });
-    ed_ponow_->setEnabled(false);
-    edycja->addSeparator();
-    QAction* ed_cut = add_item(edycja, "ed_cut", Msg::Cut, {ctrl(Qt::Key_X)}, Icon::cut,
-                               [this] { commands_.ed_cutClick(); });
-    QAction* ed_ctc = add_item(edycja, "ed_ctc", Msg::CopyToClipboard, {ctrl(Qt::Key_C)}, Icon::copy,
-                               [this] { commands_.ed_ctcClick(); });
-    QAction* ed_pfc = add_item(edycja, "ed_pfc", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
-                               [this] { commands_.ed_pfcClick(); });
-    add_item(edycja, "ed_selectall", Msg::SelectAll, {ctrl(Qt::Key_A)}, Icon::none, [this] { workspace_.select_all(); });
-    edycja->addSeparator();
-    std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edycja);
+    // Edit
+    QMenu* edit_menu = add_menu(nullptr, "menu_edit", Msg::MenuEdit);
+    undo_item_ = add_item(edit_menu, "undo", Msg::Undo, {ctrl(Qt::Key_Z)}, Icon::undo,
+                          [this] { commands_.undo(); });
+    undo_item_->setEnabled(false);
+    redo_item_ = add_item(edit_menu, "redo", Msg::Redo, {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                         Icon::redo, [this] { commands_.redo(); });
+    redo_item_->setEnabled(false);
+    edit_menu->addSeparator();
+    QAction* cut = add_item(edit_menu, "cut", Msg::Cut, {ctrl(Qt::Key_X)}, Icon::cut,
+                               [this] { commands_.cut(); });
+    QAction* copy_to_clipboard = add_item(edit_menu, "copy_to_clipboard", Msg::CopyToClipboard, {ctrl(Qt::Key_C)}, Icon::copy,
+                               [this] { commands_.copy_to_clipboard(); });
+    QAction* paste_from_clipboard = add_item(edit_menu, "paste_from_clipboard", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
+                               [this] { commands_.paste_from_clipboard(); });
+    add_item(edit_menu, "select_all", Msg::SelectAll, {ctrl(Qt::Key_A)}, Icon::none, [this] { workspace_.select_all(); });
+    edit_menu->addSeparator();
+    std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edit_menu);
 
-    // Widok
-    QMenu* widok = add_menu(nullptr, "Widok1", Msg::View);
-    add_option(widok, "view_gird", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::view_gird, &Workspace::set_grid_visible)
+    // View
+    QMenu* view_menu = add_menu(nullptr, "menu_view", Msg::View);
+    add_option(view_menu, "grid_visible", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::grid_visible, &Workspace::set_grid_visible)
         ->setIcon(make_check_icon(Icon::grid));
     // Turned on, it tells why a level's texture use could not be read (through run(): after_command asks).
-    connect_through(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
+    connect_through(add_option(view_menu, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
                                &Options::texture_use, &Workspace::set_texture_use),
                     &QAction::toggled, window_, command_, [] {});
-    history_item_ = add_item(widok, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
+    history_item_ = add_item(view_menu, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
     history_item_->setCheckable(true);
     // Not F9, the key of the grid since the first version.
-    add_item(widok, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
+    add_item(view_menu, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
              [this] { actions_.level_view(true); });
-    add_item(widok, "view_preview3d", Msg::PreviewOnLevel, {}, Icon::none,
+    add_item(view_menu, "view_preview3d", Msg::PreviewOnLevel, {}, Icon::none,
              [this] { commands_.preview_on_level([this] { actions_.level_view(false); }); });
-    widok->addSeparator();
-    add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
+    view_menu->addSeparator();
+    add_item(view_menu, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { commands_.zoom_command(1); });
-    add_item(widok, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { commands_.zoom_command(-1); });
-    add_item(widok, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { commands_.zoom_command(0); });
+    add_item(view_menu, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { commands_.zoom_command(-1); });
+    add_item(view_menu, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { commands_.zoom_command(0); });
 
-    // Tekstura
-    QMenu* tx = add_menu(nullptr, "tx", Msg::MenuTexture);
-    QAction* tx_add = add_item(tx, "tx_add", Msg::Add, {QKeySequence(Qt::Key_Insert)}, Icon::add,
-                               [this] { commands_.tx_addClick(); });
-    QAction* tx_del = add_item(tx, "tx_del", Msg::Delete, {QKeySequence(Qt::Key_Delete)}, Icon::remove,
-                               [this] { commands_.tx_delClick(); });
-    QAction* tx_copytrans = add_item(tx, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
-                                     Icon::copy_transparency, [this] { commands_.tx_copytransClick(); });
-    add_item(tx, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { commands_.tx_copyClick(); });
-    tx->addSeparator();
-    add_item(tx, "tx_powtorzenia", Msg::FindDuplicates, {}, Icon::none, [this] { commands_.tx_powtorzeniaClick(); });
-    add_item(tx, "tx_usunpowtorzenia", Msg::RemoveDuplicates, {}, Icon::none,
-             [this] { commands_.tx_usunpowtorzeniaClick(); });
-    add_item(tx, "tx_nieuzywane", Msg::SelectUnused, {}, Icon::none, [this] { commands_.tx_nieuzywaneClick(); });
+    // Texture
+    QMenu* texture_menu = add_menu(nullptr, "menu_texture", Msg::MenuTexture);
+    QAction* tx_add = add_item(texture_menu, "tx_add", Msg::Add, {QKeySequence(Qt::Key_Insert)}, Icon::add,
+                               [this] { commands_.add_tiles(); });
+    QAction* tx_del = add_item(texture_menu, "tx_del", Msg::Delete, {QKeySequence(Qt::Key_Delete)}, Icon::remove,
+                               [this] { commands_.delete_tiles(); });
+    QAction* tx_copytrans = add_item(texture_menu, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
+                                     Icon::copy_transparency, [this] { commands_.copy_transparency(); });
+    add_item(texture_menu, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { commands_.copy_package(); });
+    texture_menu->addSeparator();
+    add_item(texture_menu, "find_duplicates", Msg::FindDuplicates, {}, Icon::none, [this] { commands_.find_duplicates(); });
+    add_item(texture_menu, "remove_duplicates", Msg::RemoveDuplicates, {}, Icon::none,
+             [this] { commands_.remove_duplicates(); });
+    add_item(texture_menu, "select_unused", Msg::SelectUnused, {}, Icon::none, [this] { commands_.select_unused(); });
 
-    // Efekty
-    QMenu* ef = add_menu(nullptr, "ef", Msg::MenuEffects);
-    std::vector<EffectToolSlot> effect_tools = add_effects(EffectMenuRoot::effects, ef);
+    // Effects
+    QMenu* effects_menu = add_menu(nullptr, "menu_effects", Msg::MenuEffects);
+    std::vector<EffectToolSlot> effect_tools = add_effects(EffectMenuRoot::effects, effects_menu);
 
-    // Opcje
-    QMenu* opcje = add_menu(nullptr, "opcje", Msg::MenuOptions);
-    QMenu* jezyk = add_menu(opcje, "Wersjajzykowa1", Msg::Language, Icon::language);
+    // Options
+    QMenu* options_menu = add_menu(nullptr, "menu_options", Msg::MenuOptions);
+    QMenu* language_menu = add_menu(options_menu, "menu_language", Msg::Language, Icon::language);
     auto* languages = new QActionGroup(window_);
-    jezyk_pl_ = add_item(jezyk, "jezyk_pl", Msg::Polish, {}, Icon::none, [this] { actions_.set_language(true); });
-    jezyk_eng_ = add_item(jezyk, "jezyk_eng", Msg::English, {}, Icon::none, [this] { actions_.set_language(false); });
-    for (QAction* item : {jezyk_pl_, jezyk_eng_}) {
+    // An item for each registered language, named by its code ("language_pl").
+    for (const LanguageInfo& info : language_registry()) {
+        const std::string name = "language_" + std::string(info.code);
+        const auto handler = [this, language = info.language] { actions_.set_language(language); };
+        QAction* item = info.name ? add_item(language_menu, name.c_str(), *info.name, {}, Icon::none, handler)
+                                  : add_literal_item(language_menu, name.c_str(),
+                                                     QString::fromUtf8(info.native_name.data(),
+                                                                       qsizetype(info.native_name.size())),
+                                                     Icon::none, handler);
         item->setCheckable(true);
         languages->addAction(item);
+        language_items_.push_back({item, info.language});
     }
-    opcje->addSeparator();
-    add_option(opcje, "opcje_automove", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove, &Workspace::set_automove);
-    add_option(opcje, "opcje_ttcolor", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::ttcolor, &Workspace::set_ttcolor);
-    add_option(opcje, "opcje_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit, &Workspace::set_eight_bit);
-    connect_command(add_option(opcje, "opcje_xp", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::xp, &Workspace::set_flat_look),
-                    [this] { commands_.opcje_xpClick(); });
-    add_option(opcje, "opcje_cord", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::cord, &Workspace::set_coordinates);
-    opcje->addSeparator();
-    add_item(opcje, "opcje_selectcolor", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
-             [this] { commands_.opcje_selectcolorClick(); });
-    QMenu* grid_size = add_menu(opcje, "Rozmiarsiatki1", Msg::GridSize, Icon::grid_size);
+    options_menu->addSeparator();
+    add_option(options_menu, "auto_move", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove, &Workspace::set_automove);
+    add_option(options_menu, "correct_transparent_color", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::correct_transparent_color, &Workspace::set_correct_transparent_color);
+    add_option(options_menu, "open_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit, &Workspace::set_eight_bit);
+    connect_command(add_option(options_menu, "flat_look", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::flat_look, &Workspace::set_flat_look),
+                    [this] { commands_.follow_flat_look(); });
+    add_option(options_menu, "show_coordinates", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::show_coordinates, &Workspace::set_coordinates);
+    options_menu->addSeparator();
+    add_item(options_menu, "select_color", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
+             [this] { commands_.choose_select_color(); });
+    QMenu* grid_size = add_menu(options_menu, "menu_grid_size", Msg::GridSize, Icon::grid_size);
     auto* grid_group = new QActionGroup(window_);
-    const std::array<const char*, 5> grid_names{"opcje_g8", "opcje_g16", "opcje_g32", "opcje_g64",
-                                                "opcje_g128"};
+    const std::array<const char*, 5> grid_names{"grid_8", "grid_16", "grid_32", "grid_64",
+                                                "grid_128"};
     const std::array<const char*, 5> grid_captions{"8 x 8", "16 x 16", "32 x 32", "64 x 64",
                                                    "128 x 128"};
     for (int i = 0; i < 5; ++i) {
         grid_items_[i] = add_literal_item(grid_size, grid_names[i], QString::fromLatin1(grid_captions[i]),
-                                          Icon::none, [this, i] { commands_.grid_stepClick(kGridSteps[i]); });
+                                          Icon::none, [this, i] { commands_.choose_grid_step(kGridSteps[i]); });
         grid_items_[i]->setCheckable(true);
         grid_group->addAction(grid_items_[i]);
     }
 
-    // Informacje
-    QMenu* info = add_menu(nullptr, "info", Msg::MenuAbout);
-    add_item(info, "info_help", Msg::HelpTitle, {QKeySequence(Qt::Key_F1)}, Icon::none, [this] {
+    // About
+    QMenu* about_menu = add_menu(nullptr, "menu_about", Msg::MenuAbout);
+    add_item(about_menu, "help", Msg::HelpTitle, {QKeySequence(Qt::Key_F1)}, Icon::none, [this] {
         (new HelpDialog(window_, window_->menuBar(), workspace_.language()))->show();
     });
-    add_item(info, "info_autor", Msg::Author, {}, Icon::author, [this] { commands_.info_autorClick(); });
-    add_item(info, "info_his", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
-             [this] { commands_.info_hisClick(); });
-    QMenu* mail = add_menu(info, "Korespondencja1", Msg::Correspondence, Icon::mail);
-    add_item(mail, "info_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { commands_.info_mailClick(); });
+    add_item(about_menu, "author", Msg::Author, {}, Icon::author, [this] { commands_.show_author(); });
+    add_item(about_menu, "version_history", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
+             [this] { commands_.show_version_history(); });
+    QMenu* mail = add_menu(about_menu, "menu_correspondence", Msg::Correspondence, Icon::mail);
+    add_item(mail, "proposals_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { commands_.write_proposal_mail(); });
 
     // What the model may refuse: each item follows what it says is available.
     const std::pair<const char*, Operation> gates[] = {
-        {"plik_new", Operation::new_package},     {"plik_opensource", Operation::open},
-        {"plik_opentarget", Operation::open},     {"plik_savetarget", Operation::save},
-        {"plik_savetargetas", Operation::save},   {"ex_tr2345", Operation::export_level}, {"view_preview3d", Operation::export_level},
-        {"ed_cofnij", Operation::undo},           {"ed_ponow", Operation::redo},
-        {"ed_cut", Operation::edit_target},       {"ed_ctc", Operation::copy_target},
-        {"ed_pfc", Operation::edit_target},       {"tx_add", Operation::edit_target},
+        {"new_package", Operation::new_package},     {"open_source", Operation::open},
+        {"open_target", Operation::open},     {"save_target", Operation::save},
+        {"save_target_as", Operation::save},   {"export_to_level", Operation::export_level}, {"view_preview3d", Operation::export_level},
+        {"undo", Operation::undo},           {"redo", Operation::redo},
+        {"cut", Operation::edit_target},       {"copy_to_clipboard", Operation::copy_target},
+        {"paste_from_clipboard", Operation::edit_target},       {"tx_add", Operation::edit_target},
         {"tx_del", Operation::edit_target},       {"tx_copytrans", Operation::edit_target},
         {"tx_copy", Operation::edit_target}};
     for (const auto& [name, op] : gates)
@@ -258,17 +266,17 @@ void CommandMap::build() {
     for (QAction* item : recent_items_) gated_.push_back({item, Operation::open});
 
     // The tool bar, left to right, with its dividers.
-    add_tool("tool_new", plik_new, std::nullopt, Icon::new_package);
-    add_tool("tool_opensource", plik_opensource, std::nullopt, Icon::open_source);
-    add_tool("tool_savetarget", plik_savetarget, std::nullopt, Icon::save);
+    add_tool("tool_new_package", new_package, std::nullopt, Icon::new_package);
+    add_tool("tool_open_source", open_source, std::nullopt, Icon::open_source);
+    add_tool("tool_save_target", save_target, std::nullopt, Icon::save);
     tools_bar_->addSeparator();
-    tool_cofnij_ = add_tool("tool_cofnij", ed_cofnij_, std::nullopt, Icon::undo);
-    tool_cofnij_->setEnabled(false);
-    tool_ponow_ = add_tool("tool_ponow", ed_ponow_, std::nullopt, Icon::redo);
-    tool_ponow_->setEnabled(false);
-    add_tool("tool_cut", ed_cut, std::nullopt, Icon::cut);
-    add_tool("tool_ctc", ed_ctc, std::nullopt, Icon::copy);
-    add_tool("tool_pfc", ed_pfc, std::nullopt, Icon::paste);
+    undo_tool_ = add_tool("tool_undo", undo_item_, std::nullopt, Icon::undo);
+    undo_tool_->setEnabled(false);
+    redo_tool_ = add_tool("tool_redo", redo_item_, std::nullopt, Icon::redo);
+    redo_tool_->setEnabled(false);
+    add_tool("tool_cut", cut, std::nullopt, Icon::cut);
+    add_tool("tool_copy_to_clipboard", copy_to_clipboard, std::nullopt, Icon::copy);
+    add_tool("tool_paste_from_clipboard", paste_from_clipboard, std::nullopt, Icon::paste);
     tools_bar_->addSeparator();
     add_tool("tool_add", tx_add, std::nullopt, Icon::add);
     add_tool("tool_del", tx_del, std::nullopt, Icon::remove);
@@ -300,7 +308,7 @@ void CommandMap::sync() {
             item->setVisible(false);
         }
     }
-    fileline_->setVisible(workspace_.recent().visible());
+    recent_divider_->setVisible(workspace_.recent().visible());
 }
 
 void CommandMap::sync_options() {
@@ -317,8 +325,7 @@ void CommandMap::sync_options() {
         any = any || kGridSteps[i] == o.grid_step;
     }
     if (!any) grid_items_[grid_step_index(kDefaultGridStep)]->setChecked(true);
-    jezyk_pl_->setChecked(o.polish);
-    jezyk_eng_->setChecked(!o.polish);
+    check_language(o.language);
 }
 
 void CommandMap::set_language(Language language) {
@@ -328,10 +335,13 @@ void CommandMap::set_language(Language language) {
         t.tool->setToolTip(hint);
         t.tool->setText(hint);
     }
-    jezyk_pl_->setChecked(language == Language::Polish);
-    jezyk_eng_->setChecked(language != Language::Polish);
+    check_language(language);
     sync_undo_captions();
     mark_menu_letters();
+}
+
+void CommandMap::check_language(Language language) {
+    for (const auto& [item, its_language] : language_items_) item->setChecked(its_language == language);
 }
 
 void CommandMap::mark_menu_letters() {
@@ -357,10 +367,10 @@ void CommandMap::sync_undo_captions() {
     const auto caption = [&](Msg plain, Msg named, const std::optional<Phrase>& step) {
         return step ? ui_text(Phrase(named).arg(*step), language) : ui_text(plain, language);
     };
-    ed_cofnij_->setText(caption(Msg::Undo, Msg::UndoStep, workspace_.undo_name()));
-    ed_ponow_->setText(caption(Msg::Redo, Msg::RedoStep, workspace_.redo_name()));
+    undo_item_->setText(caption(Msg::Undo, Msg::UndoStep, workspace_.undo_name()));
+    redo_item_->setText(caption(Msg::Redo, Msg::RedoStep, workspace_.redo_name()));
     for (const Tool& t : tools_)
-        if (t.item == ed_cofnij_ || t.item == ed_ponow_) {
+        if (t.item == undo_item_ || t.item == redo_item_) {
             t.tool->setText(t.item->text());
             t.tool->setToolTip(t.item->text());
         }

@@ -31,7 +31,7 @@ class CommandMap {
 public:
     // What the window itself does for a command.
     struct WindowActions {
-        std::function<void(bool to_polish)> set_language;
+        std::function<void(Language language)> set_language;
         // An option changed what the panes show.
         std::function<void()> options_changed;
         // The level in 3D shown or hidden (`toggle`), or shown.
@@ -65,6 +65,7 @@ private:
     QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field,
                         void (Workspace::*set)(bool));
     void sync_undo_captions();
+    void check_language(Language language);
     void mark_menu_letters();
     // `hint` none: the tool's hint is its item's caption.
     QAction* add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
@@ -103,13 +104,13 @@ private:
     };
     std::vector<OptionItem> option_items_;
     std::array<QAction*, kGridSteps.size()> grid_items_{};
-    QAction* jezyk_pl_ = nullptr;
-    QAction* jezyk_eng_ = nullptr;
-    QAction* ed_cofnij_ = nullptr;
-    QAction* tool_cofnij_ = nullptr;
-    QAction* ed_ponow_ = nullptr;
-    QAction* tool_ponow_ = nullptr;
-    QAction* fileline_ = nullptr;
+    // The language menu's items, one for each registered language.
+    std::vector<std::pair<QAction*, Language>> language_items_;
+    QAction* undo_item_ = nullptr;
+    QAction* undo_tool_ = nullptr;
+    QAction* redo_item_ = nullptr;
+    QAction* redo_tool_ = nullptr;
+    QAction* recent_divider_ = nullptr;
     std::array<QAction*, 5> recent_items_{};
     QAction* history_item_ = nullptr;
     // Items the model may refuse, with the operation each offers.

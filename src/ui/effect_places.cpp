@@ -10,15 +10,15 @@ namespace {
 
 using Root = EffectMenuRoot;
 
-constexpr EffectSubmenu kRotate{"Obro901", Msg::Rotate, Icon::rotate, Root::edit};
-constexpr EffectSubmenu kFlip{"Odbij1", Msg::Flip, Icon::flip_h, Root::edit};
-constexpr EffectSubmenu kGamma{"Gamma1", Msg::Gamma, Icon::gamma, Root::edit};
-constexpr EffectSubmenu kReduction{"BumpMapping1", Msg::ColorReduction, Icon::reduce, Root::effects};
-constexpr EffectSubmenu kPalette{"Paletakolorw1", Msg::Palette, Icon::palette, Root::effects};
-constexpr EffectSubmenu kChannels{"Zamianakanaw1", Msg::ChannelSwap, Icon::channels, Root::effects, "RGB1", "RGB"};
-constexpr EffectSubmenu kSharpen{"Wyostrzkana1", Msg::TraceChannel, Icon::sharpen, Root::effects};
-constexpr EffectSubmenu kButton{"Przycisk3D1", Msg::Button3D, Icon::button3d, Root::effects};
-constexpr EffectSubmenu kShutter{"Przeslona1", Msg::Diaphragm, Icon::diaphragm, Root::effects};
+constexpr EffectSubmenu kRotate{"menu_rotate", Msg::Rotate, Icon::rotate, Root::edit};
+constexpr EffectSubmenu kFlip{"menu_flip", Msg::Flip, Icon::flip_h, Root::edit};
+constexpr EffectSubmenu kGamma{"menu_gamma", Msg::Gamma, Icon::gamma, Root::edit};
+constexpr EffectSubmenu kReduction{"menu_color_reduction", Msg::ColorReduction, Icon::reduce, Root::effects};
+constexpr EffectSubmenu kPalette{"menu_palette", Msg::Palette, Icon::palette, Root::effects};
+constexpr EffectSubmenu kChannels{"menu_channel_swap", Msg::ChannelSwap, Icon::channels, Root::effects, "channels_rgb", "RGB"};
+constexpr EffectSubmenu kSharpen{"menu_sharpen_channel", Msg::TraceChannel, Icon::sharpen, Root::effects};
+constexpr EffectSubmenu kButton{"menu_button3d", Msg::Button3D, Icon::button3d, Root::effects};
+constexpr EffectSubmenu kShutter{"menu_diaphragm", Msg::Diaphragm, Icon::diaphragm, Root::effects};
 
 // The item with a tool button that runs it.
 EffectItemPlace with_tool(EffectItemPlace item, const char* name, std::optional<Msg> hint, Icon icon) {
@@ -34,45 +34,45 @@ EffectItemPlace after_divider(EffectItemPlace item) {
 std::vector<EffectPlace> make_places() {
     return {
         {"invert_colors", Root::effects, 10, nullptr, false,
-         {with_tool({"ef_cr", "Ctrl+Alt+C", Icon::invert}, "tool_cr", std::nullopt, Icon::invert)}},
+         {with_tool({"invert_colors", "Ctrl+Alt+C", Icon::invert}, "tool_invert_colors", std::nullopt, Icon::invert)}},
         {"gray_scale", Root::effects, 40, &kPalette, false,
-         {with_tool({"ef_gray", "Ctrl+Alt+G", Icon::gray}, "tool_gray", Msg::GrayscaleHint, Icon::gray)}},
+         {with_tool({"gray_scale", "Ctrl+Alt+G", Icon::gray}, "tool_gray_scale", Msg::GrayscaleHint, Icon::gray)}},
         {"black_white", Root::effects, 50, &kPalette, false,
-         {with_tool({"ef_bw", "Ctrl+Alt+W", Icon::black_white}, "tool_bw", Msg::BlackAndWhiteHint,
+         {with_tool({"black_white", "Ctrl+Alt+W", Icon::black_white}, "tool_black_white", Msg::BlackAndWhiteHint,
                     Icon::black_white)}},
         {"reduce_colors", Root::effects, 30, &kReduction, false,
-         {{"ef_cred625", ""},
-          {"ef_cred125", ""},
-          with_tool({"ef_cred25", ""}, "tool_cred", Msg::ColorReduction, Icon::reduce),
-          {"ef_cred375", ""}}},
+         {{"reduce_colors_625", ""},
+          {"reduce_colors_125", ""},
+          with_tool({"reduce_colors_25", ""}, "tool_reduce_colors", Msg::ColorReduction, Icon::reduce),
+          {"reduce_colors_375", ""}}},
         // The tool buttons show the submenu's icon.
         {"adjust_gamma", Root::edit, 30, &kGamma, false,
-         {with_tool({"ed_gamma5", "", Icon::gamma_up}, "tool_gammap", Msg::GammaUpHint, Icon::gamma),
-          {"ed_gamma10", "", Icon::gamma_up},
-          {"ed_gamma25", "", Icon::gamma_up},
-          with_tool(after_divider({"ed_gamma_5", "", Icon::gamma_down}), "tool_gammam", Msg::GammaDownHint,
+         {with_tool({"gamma_up5", "", Icon::gamma_up}, "tool_gamma_up", Msg::GammaUpHint, Icon::gamma),
+          {"gamma_up10", "", Icon::gamma_up},
+          {"gamma_up25", "", Icon::gamma_up},
+          with_tool(after_divider({"gamma_down5", "", Icon::gamma_down}), "tool_gamma_down", Msg::GammaDownHint,
                     Icon::gamma),
-          {"ed_gamma_10", "", Icon::gamma_down},
-          {"ed_gamma_25", "", Icon::gamma_down}}},
+          {"gamma_down10", "", Icon::gamma_down},
+          {"gamma_down25", "", Icon::gamma_down}}},
         {"swap_channels", Root::effects, 60, &kChannels, true,
-         {{"RBG1", ""}, after_divider({"GRB1", ""}), {"GBR1", ""}, after_divider({"BRG1", ""}), {"BGR1", ""}}},
-        {"average_color", Root::effects, 20, nullptr, false, {{"ef_abcolor", "Ctrl+Alt+A", Icon::average}}},
-        {"sharpen_channel", Root::effects, 70, &kSharpen, false, {{"R1", ""}, {"G1", ""}, {"B1", ""}}},
+         {{"channels_rbg", ""}, after_divider({"channels_grb", ""}), {"channels_gbr", ""}, after_divider({"channels_brg", ""}), {"channels_bgr", ""}}},
+        {"average_color", Root::effects, 20, nullptr, false, {{"average_color", "Ctrl+Alt+A", Icon::average}}},
+        {"sharpen_channel", Root::effects, 70, &kSharpen, false, {{"sharpen_red", ""}, {"sharpen_green", ""}, {"sharpen_blue", ""}}},
         {"blur", Root::effects, 80, nullptr, true,
-         {with_tool({"ef_blur", "Ctrl+Alt+B", Icon::blur}, "tool_blur", std::nullopt, Icon::blur)}},
+         {with_tool({"blur", "Ctrl+Alt+B", Icon::blur}, "tool_blur", std::nullopt, Icon::blur)}},
         {"pixelate", Root::effects, 90, nullptr, false,
-         {with_tool({"ef_px", "Ctrl+Alt+X", Icon::pixelate}, "tool_px", std::nullopt, Icon::pixelate)}},
+         {with_tool({"pixelate", "Ctrl+Alt+X", Icon::pixelate}, "tool_pixelate", std::nullopt, Icon::pixelate)}},
         {"rotate90", Root::edit, 10, &kRotate, false,
-         {with_tool({"ed_90stopni", "Ctrl+Alt+R", Icon::rotate}, "tool_90stopni", Msg::Rotate90Hint, Icon::rotate)}},
+         {with_tool({"rotate90", "Ctrl+Alt+R", Icon::rotate}, "tool_rotate90", Msg::Rotate90Hint, Icon::rotate)}},
         {"flip", Root::edit, 20, &kFlip, false,
-         {with_tool({"ed_fliph", "Ctrl+Alt+H", Icon::flip_h}, "tool_fliph", Msg::FlipHorizontallyHint, Icon::flip_h),
-          with_tool({"ed_flipv", "Ctrl+Alt+V", Icon::flip_v}, "tool_flipv", Msg::FlipVerticallyHint, Icon::flip_v)}},
+         {with_tool({"flip_horizontally", "Ctrl+Alt+H", Icon::flip_h}, "tool_flip_horizontally", Msg::FlipHorizontallyHint, Icon::flip_h),
+          with_tool({"flip_vertically", "Ctrl+Alt+V", Icon::flip_v}, "tool_flip_vertically", Msg::FlipVerticallyHint, Icon::flip_v)}},
         {"diaphragm", Root::effects, 110, &kShutter, false,
-         {with_tool({"ef_lmh", "Ctrl+Alt+P", Icon::diaphragm_h}, "tool_lm", Msg::DiaphragmHint, Icon::diaphragm_h),
-          {"ef_lmv", "Ctrl+Alt+Q", Icon::diaphragm_v}}},
+         {with_tool({"diaphragm_horizontal", "Ctrl+Alt+P", Icon::diaphragm_h}, "tool_diaphragm", Msg::DiaphragmHint, Icon::diaphragm_h),
+          {"diaphragm_vertical", "Ctrl+Alt+Q", Icon::diaphragm_v}}},
         {"button3d", Root::effects, 100, &kButton, false,
-         {with_tool({"ef_3dup", "Ctrl+Alt+U", Icon::convex}, "tool_3dup", Msg::ConvexHint, Icon::convex),
-          {"ef_3ddown", "Ctrl+Alt+D", Icon::concave}}},
+         {with_tool({"button3d_convex", "Ctrl+Alt+U", Icon::convex}, "tool_button3d_convex", Msg::ConvexHint, Icon::convex),
+          {"button3d_concave", "Ctrl+Alt+D", Icon::concave}}},
     };
 }
 

@@ -12,16 +12,16 @@
 
 namespace tilesmith {
 
-void MainWindow::set_language(bool to_polish) {
-    workspace_.set_polish(to_polish);
+void MainWindow::set_language(Language language) {
+    workspace_.set_language(language);
     host_.set_language(workspace_.language());
     command_map_->set_language(workspace_.language());
     status_->set_language(workspace_.language());
     history_->set_language(workspace_.language());
-    if (filenew_) filenew_->set_dialog_language(to_polish);
-    if (autor_) autor_->translate_labels(to_polish);
-    if (his_) his_->set_language(to_polish);
-    qt_texts_.follow(to_polish);
+    if (new_package_dialog_) new_package_dialog_->set_dialog_language(language);
+    if (author_dialog_) author_dialog_->translate_labels(language);
+    if (history_dialog_) history_dialog_->set_language(language);
+    qt_texts_.follow(language);
     if (LevelDock* level = LevelDock::in(this)) level->set_language(workspace_.language());
 }
 

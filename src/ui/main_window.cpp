@@ -72,28 +72,28 @@ MainWindow::~MainWindow() {
     for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
 }
 
-void MainWindow::set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his) {
-    filenew_ = filenew;
-    autor_ = autor;
-    his_ = his;
-    if (his_) his_->set_language(workspace_.options().polish);
-    commands_->set_forms({filenew, autor, his});
+void MainWindow::set_forms(NewPackageDialog* new_package_dialog, AuthorDialog* author_dialog, HistoryDialog* history_dialog) {
+    new_package_dialog_ = new_package_dialog;
+    author_dialog_ = author_dialog;
+    history_dialog_ = history_dialog;
+    if (history_dialog_) history_dialog_->set_language(workspace_.options().language);
+    commands_->set_forms({new_package_dialog, author_dialog, history_dialog});
     // Closing the new/modify dialog shows the package it left: sizes, scroll
     // bars, undo state and a repaint.
-    if (filenew_) {
+    if (new_package_dialog_) {
         // The dialog's commands change the target package: they run as the window's do.
-        filenew_->set_barrier(
+        new_package_dialog_->set_barrier(
             [this](QWidget* over, const std::function<void()>& body) { run_over(over, body); });
-        filenew_->set_answer([this](const PackageChoice& c) {
-            workspace_.pak_make(c.columns, c.rows, c.background, c.modify);
+        new_package_dialog_->set_answer([this](const PackageChoice& c) {
+            workspace_.make_package(c.columns, c.rows, c.background, c.modify);
         });
-        filenew_->set_dialog_language(workspace_.options().polish);
-        connect_through(filenew_, &NewPackageDialog::closed, this, [this](const auto& body) { guard(body); }, [this] {
+        new_package_dialog_->set_dialog_language(workspace_.options().language);
+        connect_through(new_package_dialog_, &NewPackageDialog::closed, this, [this](const auto& body) { guard(body); }, [this] {
             after_command();
             draw_panes();
         });
     }
-    if (form_shown_) commands_->opcje_xpClick();
+    if (started_up_) commands_->follow_flat_look();
 }
 
 SettingsPlaces MainWindow::settings_places() const {
@@ -110,9 +110,9 @@ void MainWindow::tell_settings_unsaved() {
     host_.warning(this, text(Msg::SettingsCannotBeSaved));
 }
 
-void MainWindow::FormShow() {
-    if (form_shown_) return;
-    form_shown_ = true;
+void MainWindow::start_up() {
+    if (started_up_) return;
+    started_up_ = true;
     // Centred before anything can be asked or reported: a message box about
     // the command-line file centres on this still hidden window.
     centre_on_screen();
@@ -133,21 +133,21 @@ void MainWindow::FormShow() {
     }
     if (loaded) {
         workspace_.set_options(*loaded);
-        set_language(loaded->polish);
+        set_language(loaded->language);
         command_map_->sync_options();
     } else {
         if (!problem.empty()) say_on_stderr(problem);
         workspace_.set_grid_step(kDefaultGridStep);
         // The first start speaks the desktop's language: Polish for pl, else English.
-        set_language(polish_for_locale(QLocale::system().name().toStdString()));
+        set_language(language_for_locale(QLocale::system().name().toStdString()));
         command_map_->sync_options();
     }
     restore_window_state();
     workspace_.restore_recent(folders_.recent());
     // Qt's buttons and dialogs speak the program's language from the start.
-    qt_texts_.follow(workspace_.options().polish);
+    qt_texts_.follow(workspace_.options().language);
     // Also without a settings file: the flat look starts on, as its item does.
-    commands_->opcje_xpClick();
+    commands_->follow_flat_look();
     // Said now, in the language just read, rather than lost at close.
     if (settings_places().write_path().empty()) tell_settings_unsaved();
 
@@ -162,14 +162,14 @@ void MainWindow::FormShow() {
         // Once the window is on screen: a warning about the file shows over it.
         QTimer::singleShot(0, this, [this] {
             commands_->set_pending_file(arguments_.first());
-            run([this] { commands_->plik_opensourceClick(); });
+            run([this] { commands_->open_source(); });
         });
     }
     after_command();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    FormShow();
+    start_up();
     QMainWindow::showEvent(event);
 }
 
@@ -190,7 +190,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // FormClose: the settings, whatever else happens; a folder that cannot be
+    // on_close: the settings, whatever else happens; a folder that cannot be
     // written never keeps the window open.
     std::string problem;
     bool saved = false;
@@ -204,9 +204,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         say_on_stderr(problem.empty() ? "config.dat could not be written" : problem);
         tell_settings_unsaved();
     }
-    if (filenew_) filenew_->hide();
-    if (autor_) autor_->hide();
-    if (his_) his_->hide();
+    if (new_package_dialog_) new_package_dialog_->hide();
+    if (author_dialog_) author_dialog_->hide();
+    if (history_dialog_) history_dialog_->hide();
     event->accept();
 }
 
@@ -242,7 +242,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     QTimer::singleShot(0, this, [this, file, as_target] {
         if (job_running()) return;
         commands_->set_pending_file(file);
-        run([this, as_target] { as_target ? commands_->plik_opentargetClick() : commands_->plik_opensourceClick(); });
+        run([this, as_target] { as_target ? commands_->open_target() : commands_->open_source(); });
     });
 }
 
@@ -294,7 +294,7 @@ void MainWindow::show_job_running(bool on) {
     command_map_->sync();
     history_->sync();
     // The new/modify dialog changes the target too.
-    if (filenew_) filenew_->setEnabled(!on);
+    if (new_package_dialog_) new_package_dialog_->setEnabled(!on);
     status_->show_job(on);
     setAcceptDrops(!on);
 }

@@ -51,7 +51,7 @@ public:
     QSize designed_size() const;
 
     // The three dialogs, created after the main window; any may be null.
-    void set_forms(NewPackageDialog* filenew, AuthorDialog* autor, HistoryDialog* his);
+    void set_forms(NewPackageDialog* new_package_dialog, AuthorDialog* author_dialog, HistoryDialog* history_dialog);
 
     Workspace& workspace() { return workspace_; }
     DialogHost& host() { return host_; }
@@ -64,7 +64,7 @@ public:
 
     // Settings, the idle hook and the command-line file; runs once, at the
     // latest when the window is first shown.
-    void FormShow();
+    void start_up();
     // Repaints both panes at once.
     void draw_panes();
     // The composed picture of pane 1 (source) or 2 (target), as painted.
@@ -72,7 +72,7 @@ public:
     // The text of status-bar panel 0..8 (8: the pixel under the pointer).
     QString panel_text(int panel) const;
     // Rewrites every caption, hint and panel text from its key, then the dialogs' texts.
-    void set_language(bool to_polish);
+    void set_language(Language language);
 
     // Long work: `work` on a worker thread, its commit and any error back
     // here. The commands that would conflict are disabled until it ends;
@@ -137,7 +137,7 @@ private:
 
     QWidget* client_ = nullptr;
     std::vector<QWidget*> bevels_;
-    QToolBar* main_tool_ = nullptr;
+    QToolBar* tool_bar_ = nullptr;
     std::unique_ptr<StatusPanels> status_;
     std::unique_ptr<PanePresenter> panes_;
     std::unique_ptr<JobControl> jobs_;
@@ -145,10 +145,10 @@ private:
     std::unique_ptr<CommandMap> command_map_;
     std::unique_ptr<HistoryPanel> history_;
 
-    NewPackageDialog* filenew_ = nullptr;
-    AuthorDialog* autor_ = nullptr;
-    HistoryDialog* his_ = nullptr;
-    bool form_shown_ = false;
+    NewPackageDialog* new_package_dialog_ = nullptr;
+    AuthorDialog* author_dialog_ = nullptr;
+    HistoryDialog* history_dialog_ = nullptr;
+    bool started_up_ = false;
 };
 
 }  // namespace tilesmith

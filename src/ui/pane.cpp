@@ -127,11 +127,11 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
     const auto screen_x = [&](int x) { return (x - sx) * z; };
     const auto screen_y = [&](int y) { return (y - sy) * z; };
     const QColor select = to_qcolor(options.select_color);
-    const bool pixel_grid = options.view_gird && options.grid_step > 0 && z >= kPixelGridZoom;
+    const bool pixel_grid = options.grid_visible && options.grid_step > 0 && z >= kPixelGridZoom;
     draw_package_part(buffer, package, view, background, pixel_grid, select, use);
 
     // The grid lies on the package's pixels; no line at the picture's own edges.
-    if (options.view_gird && options.grid_step > 0) {
+    if (options.grid_visible && options.grid_step > 0) {
         // Straight into the rows: a painter's lines cost more than the whole picture.
         const qreal ratio = buffer.devicePixelRatio();
         const int thick = std::max(1, qRound(ratio));
@@ -194,7 +194,7 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
     p.drawRect(fx, fy, fw - 2, fh - 2);
     p.drawRect(fx + 1, fy + 1, fw - 2, fh - 2);
 
-    if (options.cord) {
+    if (options.show_coordinates) {
         QStringList lines{QStringLiteral("X: ") + tile_number_text(s.left / double(kTileSide) + 1, locale),
                           QStringLiteral("Y: ") + tile_number_text(s.top / double(kTileSide) + 1, locale)};
         if (view.selection_columns() > 1 || view.selection_rows() > 1)

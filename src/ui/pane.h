@@ -52,7 +52,7 @@ struct PaneEvents {
     std::function<void(int width, int height)> resized;
 };
 
-// surf1 / surf2: a panel with a lowered one-pixel bevel that shows the
+// source_pane / target_pane: a panel with a lowered one-pixel bevel that shows the
 // composed picture inside the bevel and reports the mouse in picture pixels.
 class PaneView : public QWidget {
     Q_OBJECT

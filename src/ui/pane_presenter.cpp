@@ -32,7 +32,7 @@ int index_of(Side side) { return side == Side::source ? 0 : 1; }
 PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard command, Guard guard,
                              std::function<void(const QString&)> show_pixel)
     : workspace_(workspace), show_pixel_(std::move(show_pixel)) {
-    for (const auto& [pane_side, name] : {std::pair{Side::source, "surf1"}, std::pair{Side::target, "surf2"}}) {
+    for (const auto& [pane_side, name] : {std::pair{Side::source, "source_pane"}, std::pair{Side::target, "target_pane"}}) {
         const Side side = pane_side;  // Clang 14 cannot capture a structured binding
         PaneEvents events;
         events.compose = [this, side]() -> const QImage& { return compose(side); };
@@ -56,9 +56,9 @@ PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard comman
         pane->setObjectName(QString::fromLatin1(name));
         panes_[index_of(side)] = pane;
     }
-    bars_[0] = {make_scroll_bar(client, "h_scroll", Qt::Horizontal), make_scroll_bar(client, "v_scroll", Qt::Vertical)};
-    bars_[1] = {make_scroll_bar(client, "h_scroll2", Qt::Horizontal),
-                make_scroll_bar(client, "v_scroll2", Qt::Vertical)};
+    bars_[0] = {make_scroll_bar(client, "source_horizontal_bar", Qt::Horizontal), make_scroll_bar(client, "source_vertical_bar", Qt::Vertical)};
+    bars_[1] = {make_scroll_bar(client, "target_horizontal_bar", Qt::Horizontal),
+                make_scroll_bar(client, "target_vertical_bar", Qt::Vertical)};
     // A bar moved: the new offset, then a repaint at once.
     for (Side side : {Side::source, Side::target}) {
         for (bool horizontal : {true, false}) {

@@ -65,14 +65,14 @@ void MainWindow::build_layout() {
     setCentralWidget(client_);
 
     bevels_.push_back(bevel_line(client_, "bevel_up"));
-    main_tool_ = new QToolBar(client_);
-    main_tool_->setObjectName(QStringLiteral("main_tool"));
-    main_tool_->setIconSize(QSize(16, 16));
-    main_tool_->setMovable(false);
-    main_tool_->setFloatable(false);
-    main_tool_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    main_tool_->setContentsMargins(0, 0, 0, 0);
-    main_tool_->layout()->setSpacing(0);
+    tool_bar_ = new QToolBar(client_);
+    tool_bar_->setObjectName(QStringLiteral("tool_bar"));
+    tool_bar_->setIconSize(QSize(16, 16));
+    tool_bar_->setMovable(false);
+    tool_bar_->setFloatable(false);
+    tool_bar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tool_bar_->setContentsMargins(0, 0, 0, 0);
+    tool_bar_->layout()->setSpacing(0);
 
     const Guard command = [this](const std::function<void()>& body) { run(body); };
     const Guard guarded = [this](const std::function<void()>& body) { guard(body); };
@@ -85,8 +85,8 @@ void MainWindow::build_layout() {
     jobs_->on_stopping([this] { status_->show_stopping(); });
     commands_ = std::make_unique<CommandHandlers>(this, workspace_, host_, folders_, *status_, *jobs_);
     command_map_ = std::make_unique<CommandMap>(
-        this, main_tool_, workspace_, *commands_, command, guarded,
-        CommandMap::WindowActions{[this](bool to_polish) { set_language(to_polish); },
+        this, tool_bar_, workspace_, *commands_, command, guarded,
+        CommandMap::WindowActions{[this](Language language) { set_language(language); },
                                   [this] { panes_->request_redraw(); }, [this, command](bool toggle) {
                                       LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const ScenePick& pick) {
                                           command([&] { workspace_.select_picked(side, pick); });
@@ -105,7 +105,7 @@ void MainWindow::build_layout() {
 void MainWindow::place_widgets(QSize client) {
     const int W = std::max(client.width(), kClientWidth), H = std::max(client.height(), kLeastClientHeight);
     bevels_[0]->setGeometry(0, 0, W, 2);
-    main_tool_->setGeometry(0, 2, W, 28);
+    tool_bar_->setGeometry(0, 2, W, 28);
     // Equal panes; an odd pixel widens the gap between them.
     const int pane_w = (W - kBesidePanes) / 2, pane_h = H - kBelowPanes;
     const int lefts[2] = {kMargin, kMargin + pane_w + 1 + kBar + kGap + (W - kBesidePanes) % 2};

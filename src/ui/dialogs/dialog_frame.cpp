@@ -58,8 +58,8 @@ void return_to_main(QWidget* main_window) {
     main_window->activateWindow();
 }
 
-QString translate_caption(const QString& caption, bool to_polish) {
-    return QString::fromStdString(translate_text(caption.toStdString(), to_polish));
+QString translate_caption(const QString& caption, Language language) {
+    return QString::fromStdString(translate_text(caption.toStdString(), language));
 }
 
 namespace {
@@ -72,11 +72,11 @@ QString caption_text(Msg message, Language language) {
 }
 
 // The caption in the wanted language: from the widget's message when it keeps one.
-QString translated(const QWidget* w, const QString& caption, bool to_polish) {
+QString translated(const QWidget* w, const QString& caption, Language language) {
     const QVariant key = w->property(kCaptionKey);
     if (key.isValid())
-        return caption_text(static_cast<Msg>(key.toInt()), to_polish ? Language::Polish : Language::English);
-    return translate_caption(caption, to_polish);
+        return caption_text(static_cast<Msg>(key.toInt()), language);
+    return translate_caption(caption, language);
 }
 
 }  // namespace
@@ -93,19 +93,19 @@ QLabel* make_label(QWidget* parent, const char* name, Msg message, int x, int y)
     return label;
 }
 
-void translate_children(QWidget* dialog, bool to_polish) {
+void translate_children(QWidget* dialog, Language language) {
     const auto children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : children) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text().isEmpty()) continue;  // a picture, not a caption
-            const QString text = translated(label, label->text(), to_polish);
+            const QString text = translated(label, label->text(), language);
             if (text != label->text()) {
                 label->setText(text);
                 // A label sized to its caption grows or shrinks with the new language.
                 if (!label->wordWrap() && label->alignment() & Qt::AlignLeft) label->adjustSize();
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            const QString text = translated(button, button->text(), to_polish);
+            const QString text = translated(button, button->text(), language);
             if (text != button->text()) button->setText(text);
         }
     }
@@ -126,10 +126,10 @@ void MainBoundDialog::reject() { close(); }
 
 void MainBoundDialog::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (isVisible()) FormClose();
+    if (isVisible()) on_close();
 }
 
-void MainBoundDialog::FormClose() {
+void MainBoundDialog::on_close() {
     hide();
     return_to_main(main_window_);
     emit closed();

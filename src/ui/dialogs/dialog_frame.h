@@ -42,7 +42,7 @@ protected:
     void show_over_main_window() { show_over_main(this, main_window_); }
     void closeEvent(QCloseEvent* event) override;
     // Hides the dialog, enables and raises the main window, emits closed().
-    void FormClose();
+    void on_close();
 
 private:
     QWidget* main_window_;
@@ -59,12 +59,12 @@ QLabel* make_label(QWidget* parent, const char* name, Msg message, int x, int y)
 void set_caption(QWidget* widget, Msg message, Language language);
 
 // The string table's matching rule applied to a Qt caption.
-QString translate_caption(const QString& caption, bool to_polish);
+QString translate_caption(const QString& caption, Language language);
 
 // Translates the captions of the dialog's labels, push buttons and check boxes,
 // in creation order: from the message a caption keeps (set_caption), else by
 // the string table's matching rule. Only changed captions are written back, so
 // a label that shows a picture keeps it.
-void translate_children(QWidget* dialog, bool to_polish);
+void translate_children(QWidget* dialog, Language language);
 
 }  // namespace tilesmith

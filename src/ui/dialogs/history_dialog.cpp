@@ -75,8 +75,9 @@ const char* version_history_english() {
 
 }  // namespace
 
-const char* version_history_text(bool polish) {
-    if (!polish) return version_history_english();
+const char* version_history_text(Language language) {
+    // The notes exist in Polish and in English; any other language reads the English ones.
+    if (language != Language::Polish) return version_history_english();
     return "Tilesmith " TILESMITH_VERSION ":\n"
            "- możliwość wpisu tekstur w level TR 2,3,4,5,\n"
            "- lista pięciu ostatnio otwartych plików,\n"
@@ -167,31 +168,31 @@ QPixmap draw_program_icon(int size) {
 }
 
 HistoryDialog::HistoryDialog(QWidget* main_window) : MainBoundDialog(main_window) {
-    setObjectName(QStringLiteral("his"));
+    setObjectName(QStringLiteral("history_dialog"));
     setup_fixed_dialog(this, 457, 321);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 8, 32, 32);
+    program_icon = new QLabel(this);
+    program_icon->setObjectName(QStringLiteral("program_icon"));
+    program_icon->setGeometry(8, 8, 32, 32);
     // The application's icon when the program set one, else our own drawing.
     const QIcon app_icon = QGuiApplication::windowIcon();
-    Image1->setPixmap(app_icon.isNull() ? draw_program_icon(32) : app_icon.pixmap(32, 32));
+    program_icon->setPixmap(app_icon.isNull() ? draw_program_icon(32) : app_icon.pixmap(32, 32));
 
-    hismemo = new QPlainTextEdit(this);
-    hismemo->setObjectName(QStringLiteral("hismemo"));
-    hismemo->setGeometry(48, 8, 401, 305);
-    hismemo->setReadOnly(true);
-    hismemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    hismemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    set_language(true);
+    notes_box = new QPlainTextEdit(this);
+    notes_box->setObjectName(QStringLiteral("notes_box"));
+    notes_box->setGeometry(48, 8, 401, 305);
+    notes_box->setReadOnly(true);
+    notes_box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    notes_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    set_language(Language::Polish);
 }
 
-void HistoryDialog::set_language(bool polish) {
-    hismemo->setPlainText(QString::fromUtf8(version_history_text(polish)));
+void HistoryDialog::set_language(Language language) {
+    notes_box->setPlainText(QString::fromUtf8(version_history_text(language)));
 }
 
 void HistoryDialog::show_dialog() {
-    hismemo->moveCursor(QTextCursor::Start);
+    notes_box->moveCursor(QTextCursor::Start);
     show_over_main_window();
 }
 

@@ -12,18 +12,18 @@ class HistoryDialog : public MainBoundDialog {
     Q_OBJECT
 public:
     explicit HistoryDialog(QWidget* main_window);
-    // info_hisClick: main window disabled, dialog shown.
+    // show_version_history: main window disabled, dialog shown.
     void show_dialog();
-    // The notes in Polish or in English.
-    void set_language(bool polish);
+    // The notes in the language (English where it has none of its own).
+    void set_language(Language language);
 
-    QLabel* Image1 = nullptr;  // the program icon, 32 x 32
-    QPlainTextEdit* hismemo = nullptr;
+    QLabel* program_icon = nullptr;  // the program icon, 32 x 32
+    QPlainTextEdit* notes_box = nullptr;
 
 };
 
-// The release notes, newest release first, in Polish or in English.
-const char* version_history_text(bool polish);
+// The release notes, newest release first: Polish, else English.
+const char* version_history_text(Language language);
 
 // The program icon drawn in code, size x size pixels.
 QPixmap draw_program_icon(int size);

@@ -79,95 +79,95 @@ NewPackageDialog::NewPackageDialog(DialogHost& host, QWidget* main_window)
       barrier_([this](QWidget* over, const std::function<void()>& body) {
           run_guarded(host_, over, language_, body);
       }) {
-    setObjectName(QStringLiteral("filenew"));
+    setObjectName(QStringLiteral("new_package_dialog"));
     setup_fixed_dialog(this, 217, 225);
     setWindowTitle(polish_text(Msg::PackageDialogTitle));
 
     // Created in form order: the language switch visits the controls in this order.
     // Captions in the design's Polish; the language switch rewrites them.
-    Label2 = make_label(this, "Label2", Msg::PackageSizeLabel, 8, 8);
-    lab = new QLabel(this);
-    lab->setObjectName(QStringLiteral("lab"));
-    lab->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label1 = make_label(this, "Label1", Msg::WidthLabel, 8, 32);
-    pak_width = make_track_bar(this, "pak_width", 32, 32);
-    Label3 = make_label(this, "Label3", Msg::HeightLabel, 8, 64);
-    pak_height = make_track_bar(this, "pak_height", 128, 64);
-    Label4 = make_label(this, "Label4", Msg::ColorLabel, 8, 98);
+    size_caption = make_label(this, "size_caption", Msg::PackageSizeLabel, 8, 8);
+    size_readout = new QLabel(this);
+    size_readout->setObjectName(QStringLiteral("size_readout"));
+    size_readout->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    width_caption = make_label(this, "width_caption", Msg::WidthLabel, 8, 32);
+    width_slider = make_track_bar(this, "width_slider", 32, 32);
+    height_caption = make_label(this, "height_caption", Msg::HeightLabel, 8, 64);
+    height_slider = make_track_bar(this, "height_slider", 128, 64);
+    background_caption = make_label(this, "background_caption", Msg::ColorLabel, 8, 98);
 
-    bgcolor = new QComboBox(this);
-    bgcolor->setObjectName(QStringLiteral("bgcolor"));
-    bgcolor->setGeometry(80, 96, 129, 20);
+    background_box = new QComboBox(this);
+    background_box->setObjectName(QStringLiteral("background_box"));
+    background_box->setGeometry(80, 96, 129, 20);
     fill_colour_box();
 
-    pak_scale = new QPushButton(this);
-    set_caption(pak_scale, Msg::SelectionSize, Language::Polish);
-    pak_scale->setObjectName(QStringLiteral("pak_scale"));
-    pak_scale->setGeometry(8, 128, 201, 25);
-    pak_scale->setAutoDefault(false);
+    selection_size_button = new QPushButton(this);
+    set_caption(selection_size_button, Msg::SelectionSize, Language::Polish);
+    selection_size_button->setObjectName(QStringLiteral("selection_size_button"));
+    selection_size_button->setGeometry(8, 128, 201, 25);
+    selection_size_button->setAutoDefault(false);
 
-    pak_mod = new QCheckBox(this);
-    set_caption(pak_mod, Msg::ModifyPackage, Language::Polish);
-    pak_mod->setObjectName(QStringLiteral("pak_mod"));
+    modify_box = new QCheckBox(this);
+    set_caption(modify_box, Msg::ModifyPackage, Language::Polish);
+    modify_box->setObjectName(QStringLiteral("modify_box"));
 
-    pak_make = new QPushButton(QStringLiteral("OK"), this);
-    pak_make->setObjectName(QStringLiteral("pak_make"));
-    pak_make->setDefault(true);
+    make_package = new QPushButton(QStringLiteral("OK"), this);
+    make_package->setObjectName(QStringLiteral("make_package"));
+    make_package->setDefault(true);
     // Closes like the close box: nothing changes.
-    pak_cancel = new QPushButton(this);
-    pak_cancel->setObjectName(QStringLiteral("pak_cancel"));
-    set_caption(pak_cancel, Msg::Cancel, Language::Polish);
-    pak_cancel->setAutoDefault(false);
+    cancel_button = new QPushButton(this);
+    cancel_button->setObjectName(QStringLiteral("cancel_button"));
+    set_caption(cancel_button, Msg::Cancel, Language::Polish);
+    cancel_button->setAutoDefault(false);
     place_check_box();
 
-    pak_width->setValue(4);
-    pak_height->setValue(8);
-    pak_widthChange();
+    width_slider->setValue(4);
+    height_slider->setValue(8);
+    width_changed();
 
     // Errors are shown over the dialog: the main window behind it is disabled.
     const auto guarded = [this](const std::function<void()>& body) { barrier_(this, body); };
-    connect_through(pak_width, &QSlider::valueChanged, this, guarded, [this] { pak_widthChange(); });
-    connect_through(pak_height, &QSlider::valueChanged, this, guarded, [this] { pak_heightChange(); });
-    connect_through(bgcolor, &QComboBox::activated, this, guarded,
-                    [this](int index) { bgcolor_select(index); });
-    connect_through(pak_scale, &QPushButton::clicked, this, guarded, [this] { pak_scaleClick(); });
-    connect_through(pak_make, &QPushButton::clicked, this, guarded, [this] { pak_makeClick(); });
-    connect(pak_cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect_through(width_slider, &QSlider::valueChanged, this, guarded, [this] { width_changed(); });
+    connect_through(height_slider, &QSlider::valueChanged, this, guarded, [this] { height_changed(); });
+    connect_through(background_box, &QComboBox::activated, this, guarded,
+                    [this](int index) { pick_background(index); });
+    connect_through(selection_size_button, &QPushButton::clicked, this, guarded, [this] { take_selection_size(); });
+    connect_through(make_package, &QPushButton::clicked, this, guarded, [this] { confirm_package(); });
+    connect(cancel_button, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void NewPackageDialog::fill_colour_box() {
     const auto add = [this](Msg name, const QColor& colour) {
-        bgcolor->addItem(swatch(colour), polish_text(name), colour);
-        bgcolor->setItemData(bgcolor->count() - 1, static_cast<int>(name), kNameRole);
+        background_box->addItem(swatch(colour), polish_text(name), colour);
+        background_box->setItemData(background_box->count() - 1, static_cast<int>(name), kNameRole);
     };
     for (const NamedColour& c : kColours) add(c.name, QColor(c.r, c.g, c.b));
     // Both shown as silver and giving silver: the package has no "no colour".
     add(Msg::ColourNone, kSilverColour);
     add(Msg::ColourDefault, kSilverColour);
-    custom_index_ = bgcolor->count();
+    custom_index_ = background_box->count();
     add(Msg::ColourCustom, QColor(Qt::black));
-    last_index_ = bgcolor->findData(static_cast<int>(Msg::ColourSilver), kNameRole);
-    bgcolor->setCurrentIndex(last_index_);
+    last_index_ = background_box->findData(static_cast<int>(Msg::ColourSilver), kNameRole);
+    background_box->setCurrentIndex(last_index_);
 }
 
-void NewPackageDialog::bgcolor_select(int index) {
-    if (index < 0 || index >= bgcolor->count()) return;
+void NewPackageDialog::pick_background(int index) {
+    if (index < 0 || index >= background_box->count()) return;
     if (index == custom_index_) {
         const QColor chosen = host_.choose_color(this, selected_color());
         if (!chosen.isValid()) {
-            bgcolor->setCurrentIndex(last_index_);
+            background_box->setCurrentIndex(last_index_);
             return;
         }
         const QColor opaque(chosen.red(), chosen.green(), chosen.blue());
-        bgcolor->setItemData(index, opaque);
-        bgcolor->setItemIcon(index, swatch(opaque));
+        background_box->setItemData(index, opaque);
+        background_box->setItemIcon(index, swatch(opaque));
     }
-    bgcolor->setCurrentIndex(index);
+    background_box->setCurrentIndex(index);
     last_index_ = index;
 }
 
 QColor NewPackageDialog::selected_color() const {
-    const QColor c = bgcolor->currentData().value<QColor>();
+    const QColor c = background_box->currentData().value<QColor>();
     return c.isValid() ? c : kSilverColour;
 }
 
@@ -179,22 +179,22 @@ PackedColor NewPackageDialog::background_color() const {
 void NewPackageDialog::open_dialog(int target_width, int target_height, const Rect& target_selection) {
     selection_ = target_selection;
     // QSlider clamps to its range: a 4096-pixel-wide target shows 32 columns.
-    pak_width->setValue(target_width / kTileSide);
-    pak_height->setValue(target_height / kTileSide);
-    pak_widthChange();
+    width_slider->setValue(target_width / kTileSide);
+    height_slider->setValue(target_height / kTileSide);
+    width_changed();
     show_over_main_window();
 }
 
-void NewPackageDialog::set_dialog_language(bool to_polish) {
-    translate_children(this, to_polish);
-    language_ = to_polish ? Language::Polish : Language::English;
+void NewPackageDialog::set_dialog_language(Language language) {
+    translate_children(this, language);
+    language_ = language;
     const auto text = [language = language_](Msg message) {
         const std::string_view t = text_of(message, language);
         return QString::fromUtf8(t.data(), qsizetype(t.size()));
     };
     setWindowTitle(text(Msg::PackageDialogTitle));
-    for (int i = 0; i < bgcolor->count(); ++i)
-        bgcolor->setItemText(i, text(static_cast<Msg>(bgcolor->itemData(i, kNameRole).toInt())));
+    for (int i = 0; i < background_box->count(); ++i)
+        background_box->setItemText(i, text(static_cast<Msg>(background_box->itemData(i, kNameRole).toInt())));
     place_read_out();
     place_check_box();
 }
@@ -204,46 +204,46 @@ void NewPackageDialog::place_read_out() {
     // read-outs would run into the caption beside it, a narrower cut of the
     // face keeps the two apart.
     const int right = 207;
-    const int room = right - (Label2->geometry().right() + 1 + 4);
+    const int room = right - (size_caption->geometry().right() + 1 + 4);
     QFont face = font();
-    if (QFontMetrics(face).horizontalAdvance(lab->text()) + 2 > room) face.setStretch(QFont::Condensed);
-    lab->setFont(face);
-    const int width = std::max(79, QFontMetrics(face).horizontalAdvance(lab->text()) + 2);
-    lab->setGeometry(right - width, 8, width, Label2->height());
+    if (QFontMetrics(face).horizontalAdvance(size_readout->text()) + 2 > room) face.setStretch(QFont::Condensed);
+    size_readout->setFont(face);
+    const int width = std::max(79, QFontMetrics(face).horizontalAdvance(size_readout->text()) + 2);
+    size_readout->setGeometry(right - width, 8, width, size_caption->height());
 }
 
 void NewPackageDialog::place_check_box() {
     // The check box has its own row; OK and Cancel share the one below it.
-    pak_mod->setGeometry(8, 164, std::max(201, pak_mod->sizeHint().width()), 17);
-    pak_make->setGeometry(8, 192, 97, 25);
-    pak_cancel->setGeometry(112, 192, 97, 25);
+    modify_box->setGeometry(8, 164, std::max(201, modify_box->sizeHint().width()), 17);
+    make_package->setGeometry(8, 192, 97, 25);
+    cancel_button->setGeometry(112, 192, 97, 25);
 }
 
-void NewPackageDialog::pak_widthChange() {
-    const int w = pak_width->value();
-    const int h = pak_height->value();
-    lab->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(kTileSide * w).arg(kTileSide * h));
+void NewPackageDialog::width_changed() {
+    const int w = width_slider->value();
+    const int h = height_slider->value();
+    size_readout->setText(QStringLiteral("%1 x %2 (%3 x %4)").arg(w).arg(h).arg(kTileSide * w).arg(kTileSide * h));
     place_read_out();
 }
 
-void NewPackageDialog::pak_scaleClick() {
+void NewPackageDialog::take_selection_size() {
     // The 1-based column and row of the selection's last tile (for one tile,
     // the tile under its top-left corner), computed wide before clamping.
     const Rect& s = selection_;
     const long long column = ((long long)s.right - kTileSide) / kTileSide + 1;
     const long long row = ((long long)s.bottom - kTileSide) / kTileSide + 1;
-    pak_width->setValue(int(std::clamp<long long>(column, pak_width->minimum(), pak_width->maximum())));
-    pak_height->setValue(int(std::clamp<long long>(row, pak_height->minimum(), pak_height->maximum())));
+    width_slider->setValue(int(std::clamp<long long>(column, width_slider->minimum(), width_slider->maximum())));
+    height_slider->setValue(int(std::clamp<long long>(row, height_slider->minimum(), height_slider->maximum())));
 }
 
-void NewPackageDialog::pak_makeClick() {
-    const bool modify = pak_mod->isChecked();
+void NewPackageDialog::confirm_package() {
+    const bool modify = modify_box->isChecked();
     if (modify) {
         const QString question =
             QString::fromUtf8(text_of(Msg::ModifyPackageQuestion, language_));
         if (!host_.question(this, question)) return;
     }
-    if (answer_) answer_({pak_width->value(), pak_height->value(), background_color(), modify});
+    if (answer_) answer_({width_slider->value(), height_slider->value(), background_color(), modify});
     close();
 }
 

@@ -35,7 +35,7 @@ public:
     // it closes; `host` asks the modify question (so tests can answer it).
     NewPackageDialog(DialogHost& host, QWidget* main_window);
 
-    // plik_newClick: track bars from the target's size in pixels, main window
+    // new_package: track bars from the target's size in pixels, main window
     // disabled, shown; the selection's place is offered for the size.
     void open_dialog(int target_width, int target_height, const Rect& target_selection);
     // Where OK's answer goes; the dialog closes once it has been taken (an
@@ -44,30 +44,30 @@ public:
     // The barrier its buttons, track bars and colour box run in; until one is
     // given, errors go straight to the host's error box.
     void set_barrier(Barrier barrier) { barrier_ = std::move(barrier); }
-    // Translates the labels, the button and the check box (true: to Polish).
-    void set_dialog_language(bool to_polish);
+    // Translates the labels, the button and the check box.
+    void set_dialog_language(Language language);
 
     // Controls, named as in the form (objectName too), for the window and tests.
-    QLabel* Label2 = nullptr;
-    QLabel* lab = nullptr;
-    QLabel* Label1 = nullptr;
-    QSlider* pak_width = nullptr;
-    QLabel* Label3 = nullptr;
-    QSlider* pak_height = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* bgcolor = nullptr;
-    QPushButton* pak_scale = nullptr;
-    QCheckBox* pak_mod = nullptr;
-    QPushButton* pak_make = nullptr;
-    QPushButton* pak_cancel = nullptr;  // closes without a change, as the close box does
+    QLabel* size_caption = nullptr;
+    QLabel* size_readout = nullptr;
+    QLabel* width_caption = nullptr;
+    QSlider* width_slider = nullptr;
+    QLabel* height_caption = nullptr;
+    QSlider* height_slider = nullptr;
+    QLabel* background_caption = nullptr;
+    QComboBox* background_box = nullptr;
+    QPushButton* selection_size_button = nullptr;
+    QCheckBox* modify_box = nullptr;
+    QPushButton* make_package = nullptr;
+    QPushButton* cancel_button = nullptr;  // closes without a change, as the close box does
 
-    void pak_widthChange();
-    void pak_heightChange() { pak_widthChange(); }
-    void pak_scaleClick();
-    void pak_makeClick();
+    void width_changed();
+    void height_changed() { width_changed(); }
+    void take_selection_size();
+    void confirm_package();
     // A colour box entry picked by the user; the custom entry asks the host's
     // colour chooser and keeps the previous choice when it is cancelled.
-    void bgcolor_select(int index);
+    void pick_background(int index);
 
     // The colour of the selected entry (the none and default entries: silver).
     QColor selected_color() const;
