@@ -302,7 +302,8 @@ enum class Msg : int {
     LevelIn3DSource = 544,        // the dock's title: %1 the level's file name, shown from the source pane
     LevelIn3DTarget = 546,        // the dock's title: %1 the level's file name, shown from the target pane
     LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
-    // New pairs are appended above this line, after the last entry of the table.
+    // New pairs are appended above this line with the next numbers, and their texts at the end of
+    // every language's table (strings/polish.cpp, strings/english.cpp...).
     EndOfTable = 550,
 };
 
