@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DropCase{"target_pane", "target_pane", {100, 100}, true},
                       DropCase{"source_pane", "source_pane", {100, 100}, false},
                       DropCase{"tool_bar", "tool_bar", {5, 5}, false},
-                      DropCase{"status_bar", "stat", {200, 5}, false}),
+                      DropCase{"status_bar", "status_bar", {200, 5}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Desktop, DropsOfOtherThingsAreRefusedAndChangeNothing) {

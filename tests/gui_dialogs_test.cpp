@@ -82,7 +82,7 @@ protected:
     // By the English name, in either language.
     void choose(const char* colour_name) {
         int index = dlg.background_box->findText(QString::fromLatin1(colour_name));
-        if (index < 0) index = dlg.background_box->findText(QString::fromStdString(translate_text(colour_name, true)));
+        if (index < 0) index = dlg.background_box->findText(QString::fromStdString(translate_text(colour_name, Language::Polish)));
         ASSERT_GE(index, 0) << colour_name;
         dlg.pick_background(index);
     }
@@ -159,7 +159,7 @@ TEST_F(NewPackageDialogTest, ModifyAsksInTheDialogsLanguage) {
         SCOPED_TRACE(yes);
         host.answer = yes;
         host.questions.clear();
-        dlg.set_dialog_language(yes);  // the question follows the language
+        dlg.set_dialog_language(yes ? Language::Polish : Language::English);  // the question follows the language
         open();
         dlg.modify_box->setChecked(true);
         set_size(6, 8);
@@ -191,7 +191,7 @@ TEST_F(NewPackageDialogTest, CloseBoxEscapeAndCancelAnswerNothingButKeepChoices)
         // Size comes from the target at each opening; check box and colour stay.
         EXPECT_EQ(dlg.size_readout->text(), "4 x 8 (256 x 512)");
         EXPECT_EQ(dlg.modify_box->isChecked(), way > 0);
-        EXPECT_EQ(dlg.background_box->currentText(), QString::fromStdString(translate_text(way > 0 ? "Teal" : "Silver", true)));
+        EXPECT_EQ(dlg.background_box->currentText(), QString::fromStdString(translate_text(way > 0 ? "Teal" : "Silver", Language::Polish)));
         set_size(1, 1);
         dlg.modify_box->setChecked(true);
         choose("Teal");
@@ -246,20 +246,20 @@ TEST(AuthorDialog, LayoutTranslationAndReturn) {
     EXPECT_EQ(dlg.version_label->y(), 48);
     ASSERT_FALSE(dlg.logo->pixmap().isNull());
     EXPECT_EQ(dlg.logo->pixmap().size(), QSize(256, 64));
-    EXPECT_TRUE(dlg.Label2->text().startsWith("feedback@"));
+    EXPECT_TRUE(dlg.feedback_label->text().startsWith("feedback@"));
 
-    dlg.translate_labels(false);
-    EXPECT_EQ(dlg.Label3->text(), "Supported games:");
-    EXPECT_EQ(dlg.Label5->text(), "Thanks to:");
-    EXPECT_EQ(dlg.Label4->text(), QString::fromStdString(supported_games()));
-    EXPECT_EQ(dlg.Label7->text(), "the testers");
+    dlg.translate_labels(Language::English);
+    EXPECT_EQ(dlg.games_caption->text(), "Supported games:");
+    EXPECT_EQ(dlg.thanks_caption->text(), "Thanks to:");
+    EXPECT_EQ(dlg.games_label->text(), QString::fromStdString(supported_games()));
+    EXPECT_EQ(dlg.testers_label->text(), "the testers");
     EXPECT_EQ(dlg.version_label->text(), "v 2.7");
     EXPECT_FALSE(dlg.logo->pixmap().isNull());  // translation leaves the picture alone
-    dlg.translate_labels(false);
-    EXPECT_EQ(dlg.Label3->text(), "Supported games:");
-    dlg.translate_labels(true);
-    EXPECT_EQ(dlg.Label3->text(), QString::fromUtf8("Pełne wspomaganie do gier:"));
-    EXPECT_EQ(dlg.Label5->text(), QString::fromUtf8("Podziękowania dla:"));
+    dlg.translate_labels(Language::English);
+    EXPECT_EQ(dlg.games_caption->text(), "Supported games:");
+    dlg.translate_labels(Language::Polish);
+    EXPECT_EQ(dlg.games_caption->text(), QString::fromUtf8("Pełne wspomaganie do gier:"));
+    EXPECT_EQ(dlg.thanks_caption->text(), QString::fromUtf8("Podziękowania dla:"));
 
     dlg.show_dialog();
     EXPECT_FALSE(main.isEnabled());
@@ -279,8 +279,8 @@ TEST(FileDialogs, SaveDialogsSayTheProgramsOwnSaveInEachLanguage) {
 }
 
 TEST(HistoryDialog, TheEnglishNotesFollowThePolishLineForLine) {
-    const QStringList pl = QString::fromUtf8(version_history_text(true)).split('\n');
-    const QStringList en = QString::fromUtf8(version_history_text(false)).split('\n');
+    const QStringList pl = QString::fromUtf8(version_history_text(Language::Polish)).split('\n');
+    const QStringList en = QString::fromUtf8(version_history_text(Language::English)).split('\n');
     ASSERT_EQ(en.size(), pl.size());
     for (qsizetype i = 0; i < pl.size(); ++i) {
         if (pl[i].startsWith("Tilesmith") || pl[i].isEmpty()) {

@@ -88,9 +88,9 @@ TEST_F(Layout, TheWindowIsCentredBeforeItFirstShows) {
 TEST_F(Layout, CaptionsKeepTheirFontsAndFitThroughLookAndLanguageSwitches) {
     window->start_up();
     window->show();
-    QStatusBar* stat = window->findChild<QStatusBar*>(QStringLiteral("stat"));
-    ASSERT_NE(stat, nullptr);
-    const auto main_fonts = fonts(stat);
+    QStatusBar* status_bar = window->findChild<QStatusBar*>(QStringLiteral("status_bar"));
+    ASSERT_NE(status_bar, nullptr);
+    const auto main_fonts = fonts(status_bar);
     const auto dialog_fonts = fonts(new_package_dialog.get());
     const auto author_fonts = fonts(author_dialog.get());
 
@@ -99,11 +99,11 @@ TEST_F(Layout, CaptionsKeepTheirFontsAndFitThroughLookAndLanguageSwitches) {
         for (const char* language : {"language_en", "language_pl"}) {
             trigger(language);
             const std::string when = std::string(step) + ", " + language;
-            expect_captions_fit(stat, when.c_str());
+            expect_captions_fit(status_bar, when.c_str());
             expect_captions_fit(new_package_dialog.get(), when.c_str());
             expect_captions_fit(author_dialog.get(), when.c_str());
         }
-        EXPECT_EQ(fonts(stat), main_fonts) << step;
+        EXPECT_EQ(fonts(status_bar), main_fonts) << step;
         EXPECT_EQ(fonts(new_package_dialog.get()), dialog_fonts) << step;
         EXPECT_EQ(fonts(author_dialog.get()), author_fonts) << step;
     }
@@ -120,7 +120,7 @@ TEST_F(Layout, TheLongestSizeReadOutNeverRunsIntoItsCaption) {
             new_package_dialog->height_slider->setValue(rows);
             const QLabel* size_readout = new_package_dialog->size_readout;
             const int text_left = size_readout->geometry().right() + 1 - size_readout->fontMetrics().horizontalAdvance(size_readout->text());
-            EXPECT_GT(text_left, new_package_dialog->Label2->geometry().right()) << qPrintable(size_readout->text());
+            EXPECT_GT(text_left, new_package_dialog->size_caption->geometry().right()) << qPrintable(size_readout->text());
             EXPECT_EQ(size_readout->geometry().right() + 1, 207);
         }
     }

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, MenusToolBarAndShortcutsFollowTheCommandMap) {
               "tool_new_package tool_open_source tool_save_target | tool_undo tool_redo tool_cut tool_copy_to_clipboard tool_paste_from_clipboard | "
               "tool_add tool_del tool_copytrans | tool_rotate90 tool_flip_horizontally tool_flip_vertically tool_gamma_up "
               "tool_gamma_down | tool_invert_colors tool_reduce_colors tool_gray_scale tool_black_white tool_blur tool_pixelate tool_button3d_convex tool_diaphragm");
-    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("ef"))->actions()).join(' '),
+    EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("menu_effects"))->actions()).join(' '),
               "invert_colors average_color menu_color_reduction menu_palette | menu_channel_swap menu_sharpen_channel | blur "
               "pixelate menu_button3d menu_diaphragm");
     EXPECT_EQ(names_of(w.findChild<QMenu*>(QStringLiteral("menu_channel_swap"))->actions()).join(' '),
@@ -290,11 +290,11 @@ TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     EXPECT_EQ(w.language_index(), 1);
     EXPECT_TRUE(action("language_en")->isChecked());
     EXPECT_FALSE(action("language_pl")->isChecked());
-    EXPECT_EQ(action("plik")->text(), QStringLiteral("&File")) << "Alt+F opens it";
+    EXPECT_EQ(action("menu_file")->text(), QStringLiteral("&File")) << "Alt+F opens it";
     EXPECT_EQ(action("tool_rotate90")->toolTip(), QStringLiteral("Rotate 90 degrees"));
     EXPECT_EQ(w.panel_text(0), QStringLiteral("Source package:"));
     EXPECT_EQ(new_package_dialog.modify_box->text(), QStringLiteral("Modify package"));
-    EXPECT_EQ(author_dialog.Label5->text(), entry(181));
+    EXPECT_EQ(author_dialog.thanks_caption->text(), entry(181));
     EXPECT_EQ(action("channels_rgb")->text(), QStringLiteral("RGB"));
     int changed = 0;
     for (const auto& [key, text] : window_texts(w)) {

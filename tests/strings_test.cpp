@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "strings/languages.h"
 #include "strings/strings.h"
 
 namespace tilesmith {
@@ -78,6 +79,26 @@ TEST(StringTable, EveryMessageSpeaksBothLanguages) {
     }
 }
 
+// Every registered language is found by its value and its code, and has a
+// text for every message but the unused pair.
+class EveryLanguage : public ::testing::TestWithParam<LanguageInfo> {};
+
+TEST_P(EveryLanguage, HasATextForEveryMessage) {
+    const LanguageInfo& info = GetParam();
+    EXPECT_EQ(language_info(info.language).code, info.code);
+    EXPECT_EQ(language_with_code(info.code), info.language);
+    for (int m = 0; m < static_cast<int>(Msg::EndOfTable); m += 2) {
+        const Msg message = static_cast<Msg>(m);
+        SCOPED_TRACE(m);
+        EXPECT_EQ(text_of(message, info.language).empty(), message == Msg::Unused);
+        EXPECT_TRUE(is_valid_utf8(text_of(message, info.language)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Registry, EveryLanguage,
+                         ::testing::ValuesIn(language_registry().begin(), language_registry().end()),
+                         [](const auto& line) { return std::string(line.param.code); });
+
 TEST(TranslateText, EveryInterfaceTextRoundTrips) {
     std::map<std::string, int, std::less<>> english_uses;
     for (int pair = 9; pair < kStringCount / 2; ++pair) ++english_uses[std::string(lang_text(2 * pair + 1))];
@@ -85,12 +106,12 @@ TEST(TranslateText, EveryInterfaceTextRoundTrips) {
         if (2 * pair == kUnusedPl) continue;
         const std::string pl(lang_text(2 * pair)), en(lang_text(2 * pair + 1));
         SCOPED_TRACE(pl);
-        EXPECT_EQ(translate_text(pl, false), en);
+        EXPECT_EQ(translate_text(pl, Language::English), en);
         // English has one plural where Polish has two: such a text comes back as the first.
         if (english_uses[en] == 1) {
-            EXPECT_EQ(translate_text(translate_text(pl, false), true), pl);
+            EXPECT_EQ(translate_text(translate_text(pl, Language::English), Language::Polish), pl);
         }
-        EXPECT_EQ(translate_text(translate_text(en, true), false), en);
+        EXPECT_EQ(translate_text(translate_text(en, Language::Polish), Language::English), en);
     }
 }
 
@@ -98,19 +119,19 @@ TEST(TranslateText, ActiveLanguageChangesNothing) {
     for (int pair = 9; pair < kStringCount / 2; ++pair) {
         const std::string pl(lang_text(2 * pair)), en(lang_text(2 * pair + 1));
         SCOPED_TRACE(pl);
-        EXPECT_EQ(translate_text(pl, true), pl);
-        EXPECT_EQ(translate_text(en, false), en);
+        EXPECT_EQ(translate_text(pl, Language::Polish), pl);
+        EXPECT_EQ(translate_text(en, Language::English), en);
     }
 }
 
 TEST(TranslateText, LeavesUnknownTextsAlone) {
     for (const char* text : {"RGB", "+ 5 %", "8 x 8", "plik", "Plik ", "&Plik", "OK", "Tilesmith 2.7"}) {
-        EXPECT_EQ(translate_text(text, false), text);
-        EXPECT_EQ(translate_text(text, true), text);
+        EXPECT_EQ(translate_text(text, Language::English), text);
+        EXPECT_EQ(translate_text(text, Language::Polish), text);
     }
     // The unused pair is empty: an empty caption stays empty either way.
-    EXPECT_EQ(translate_text("", false), "");
-    EXPECT_EQ(translate_text("", true), "");
+    EXPECT_EQ(translate_text("", Language::English), "");
+    EXPECT_EQ(translate_text("", Language::Polish), "");
 }
 
 TEST(StripAmpersand, RemovesOnlyTheFirstMark) {

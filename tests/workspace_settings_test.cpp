@@ -59,7 +59,7 @@ TEST(SettingsRecord, EncodesEveryByte) {
     EXPECT_EQ(Bytes(defaults.begin(), defaults.end()), kDefaultRecord);
 
     Options o;
-    o.polish = false;
+    o.language = Language::English;
     o.automove = false;
     o.correct_transparent_color = true;
     o.eight_bit = true;
@@ -77,7 +77,7 @@ TEST(SettingsRecord, EncodesEveryByte) {
 TEST(SettingsRecord, DecodesFlagsColourAndGridStep) {
     SettingsRecord r{0, 2, 0xFF, 1, 0, 7, 9, 9, 0x00, 0x80, 0xFF, 0, 0x40, 16, 9, 9};
     Options o = decode_settings(r);
-    EXPECT_FALSE(o.polish);
+    EXPECT_EQ(o.language, Language::English);
     EXPECT_TRUE(o.automove);  // any non-zero byte counts as checked
     EXPECT_TRUE(o.correct_transparent_color);
     EXPECT_TRUE(o.eight_bit);
@@ -125,7 +125,8 @@ TEST_F(SettingsFile, ReadsAValidRecord) {
     write_bytes(path_, {0, 0, 0, 0, 0, 0, 0xAA, 0xAA, 0x10, 0x20, 0x30, 0, 1, 100, 0xAA, 0xAA});
     const auto o = load_settings(path_.string());
     ASSERT_TRUE(o);
-    EXPECT_FALSE(o->polish || o->automove || o->correct_transparent_color || o->eight_bit || o->flat_look || o->show_coordinates);
+    EXPECT_EQ(o->language, Language::English);
+    EXPECT_FALSE(o->automove || o->correct_transparent_color || o->eight_bit || o->flat_look || o->show_coordinates);
     EXPECT_EQ(o->select_color, 0x00302010u);
     EXPECT_TRUE(o->grid_visible);
     EXPECT_EQ(o->grid_step, 64);
@@ -133,7 +134,7 @@ TEST_F(SettingsFile, ReadsAValidRecord) {
 
 TEST_F(SettingsFile, RoundTripsThroughTheFile) {
     Options o;
-    o.polish = false;
+    o.language = Language::English;
     o.eight_bit = true;
     o.show_coordinates = false;
     o.grid_visible = true;
@@ -178,7 +179,7 @@ TEST_F(SettingsFile, UnwritableFolderKeepsTheOldFile) {
     fs::permissions(path_, fs::perms(0666));
     fs::permissions(dir_, fs::perms(0555));
     Options english;
-    english.polish = false;
+    english.language = Language::English;
     const Outcome outcome = run_unprivileged([&] {
         std::string text;
         return !save_settings(path_.string(), english, &text) && !text.empty();
@@ -201,7 +202,7 @@ TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
     write_bytes(path_, kDefaultRecord);
     fs::permissions(path_, fs::perms(0444));
     Options english;
-    english.polish = false;
+    english.language = Language::English;
     std::string problem;
     EXPECT_FALSE(save_settings(path_.string(), english, &problem));
     EXPECT_NE(problem, "");
@@ -253,7 +254,7 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
     }
     // The user's folder is made when first written; the same 16 bytes come back.
     Options english;
-    english.polish = false;
+    english.language = Language::English;
     const SettingsPlaces places{at(nowhere), at("home/new/deeper")};
     ASSERT_TRUE(save_settings(places, english));
     EXPECT_EQ(read_bytes(places.read_path()).size(), 16u);
@@ -284,9 +285,9 @@ TEST(RecentFiles, RestoredListKeepsItsOrderWithoutRepeatsUpToFive) {
 }
 
 TEST(FirstStart, PolishOnlyForAPolishLocale) {
-    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_TRUE(language_for_locale(pl)) << pl;
+    for (const char* pl : {"pl", "pl_PL", "pl_PL.UTF-8", "pl-PL", "pl@euro"}) EXPECT_EQ(language_for_locale(pl), Language::Polish) << pl;
     for (const char* other : {"", "C", "en_US.UTF-8", "de_DE", "plx", "en_PL"})
-        EXPECT_FALSE(language_for_locale(other)) << other;
+        EXPECT_EQ(language_for_locale(other), Language::English) << other;
 }
 
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {

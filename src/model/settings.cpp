@@ -9,6 +9,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/file_platform.h"
+#include "strings/languages.h"
 
 namespace tilesmith {
 
@@ -68,11 +69,29 @@ bool user_place_writable(const std::string& dir) {
     }
 }
 
+// The language byte keeps its first meaning, a Polish yes or no: Polish 1,
+// English 0. A language added since is stored as its value, which a reader
+// of the yes or no takes for Polish.
+std::uint8_t stored_language(Language language) {
+    switch (language) {
+        case Language::Polish: return 1;
+        case Language::English: return 0;
+    }
+    return std::uint8_t(static_cast<int>(language));
+}
+
+Language language_stored(std::uint8_t value) {
+    if (value == 0) return Language::English;
+    const Language language{value};
+    if (value >= 2 && language_info(language).language == language) return language;
+    return Language::Polish;
+}
+
 }  // namespace
 
 SettingsRecord encode_settings(const Options& options) {
     SettingsRecord record{};
-    record[0] = options.polish ? 1 : 0;
+    record[0] = stored_language(options.language);
     record[1] = options.automove ? 1 : 0;
     record[2] = options.correct_transparent_color ? 1 : 0;
     record[3] = options.eight_bit ? 1 : 0;
@@ -89,7 +108,7 @@ SettingsRecord encode_settings(const Options& options) {
 
 Options decode_settings(const SettingsRecord& record) {
     Options options;
-    options.polish = record[0] != 0;
+    options.language = language_stored(record[0]);
     options.automove = record[1] != 0;
     options.correct_transparent_color = record[2] != 0;
     options.eight_bit = record[3] != 0;
@@ -160,9 +179,9 @@ std::string SettingsPlaces::write_path(std::string_view file) const {
     return {};
 }
 
-bool language_for_locale(std::string_view locale_name) {
-    const std::string_view language = locale_name.substr(0, locale_name.find_first_of("_-.@"));
-    return language == "pl";
+Language language_for_locale(std::string_view locale_name) {
+    const std::string_view code = locale_name.substr(0, locale_name.find_first_of("_-.@"));
+    return language_with_code(code).value_or(Language::English);
 }
 
 bool save_settings(const SettingsPlaces& places, const Options& options, std::string* problem) {

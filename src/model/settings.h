@@ -12,10 +12,13 @@ namespace tilesmith {
 
 using SettingsRecord = std::array<std::uint8_t, 16>;
 
-// Byte 0 Polish, 1 automove, 2 correct_transparent_color, 3 eight_bit, 4 flat_look, 5 show_coordinates, 6-7 zero,
-// 8-11 select_color little-endian, 12 grid_visible, 13 grid_step, 14 texture_use, 15 zero.
+// Byte 0 the language (1 Polish, 0 English, n the registry's Language{n} from
+// 2 on), 1 automove, 2 correct_transparent_color, 3 eight_bit, 4 flat_look,
+// 5 show_coordinates, 6-7 zero, 8-11 select_color little-endian, 12 grid_visible,
+// 13 grid_step, 14 texture_use, 15 zero.
 SettingsRecord encode_settings(const Options& options);
-// Any non-zero flag byte counts as checked; a grid step other than 8, 16, 32,
+// Any non-zero flag byte counts as checked, a language byte not registered as
+// Polish; a grid step other than 8, 16, 32,
 // 64 or 128 becomes 64.
 Options decode_settings(const SettingsRecord& record);
 
@@ -53,9 +56,10 @@ struct SettingsPlaces {
     std::string write_path(std::string_view file = kSettingsFile) const;
 };
 
-// The language at the first start, when there are no settings yet: Polish for
-// a Polish desktop locale ("pl", "pl_PL.UTF-8", "pl-PL"), English for any other.
-bool language_for_locale(std::string_view locale_name);
+// The language at the first start, when there are no settings yet: the
+// registered language of the desktop locale's language ("pl", "pl_PL.UTF-8",
+// "pl-PL": Polish), English for any other.
+Language language_for_locale(std::string_view locale_name);
 
 // Writes to places.write_path(), making the user's folder first when needed.
 // Returns false and fills `problem` when neither place takes the file.

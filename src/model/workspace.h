@@ -57,6 +57,7 @@ public:
     // One of the View menu's steps, else a tile.
     void set_grid_step(int step);
     void set_select_color(PackedColor c) { options_.select_color = c; }
+    void set_language(Language language) { options_.language = language; }
 
     // A face or sprite picked in the level's 3D view: the tiles its texture
     // maps are selected in the pane, scrolled into sight when none of them shows.

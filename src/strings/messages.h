@@ -1,11 +1,13 @@
 // Typed names of the string table's pairs: each value is the pair's Polish
 // entry, its English text is the next entry. Texts are shown through text_of.
+// A language is a value of the registry (strings/languages.h): Polish and
+// English are named here, a language added is Language{2} and so on.
 #pragma once
 #include <string_view>
 
 namespace tilesmith {
 
-enum class Language { Polish = 0, English = 1 };
+enum class Language : int { Polish = 0, English = 1 };
 
 enum class Msg : int {
     // Questions and refusals.
@@ -300,7 +302,8 @@ enum class Msg : int {
     LevelIn3DSource = 544,        // the dock's title: %1 the level's file name, shown from the source pane
     LevelIn3DTarget = 546,        // the dock's title: %1 the level's file name, shown from the target pane
     LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
-    // New pairs are appended above this line, after the last entry of the table.
+    // New pairs are appended above this line with the next numbers, and their texts at the end of
+    // every language's table (strings/polish.cpp, strings/english.cpp...).
     EndOfTable = 550,
 };
 

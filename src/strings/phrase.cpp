@@ -1,6 +1,8 @@
 // Filling a message's %n in one language.
 #include "strings/phrase.h"
 
+#include "strings/languages.h"
+
 namespace tilesmith {
 
 Phrase& Phrase::arg(std::string text) {
@@ -28,7 +30,7 @@ PluralForm plural_form(long long count, Language language) {
     if (count == 1) return PluralForm::one;
     const long long last = count % 10, last_two = count % 100;
     const bool few = last >= 2 && last <= 4 && (last_two < 12 || last_two > 14);
-    return language == Language::Polish && few ? PluralForm::few : PluralForm::many;
+    return language_info(language).plural == PluralRule::one_few_many && few ? PluralForm::few : PluralForm::many;
 }
 
 std::string fill_pattern(std::string_view pattern, const std::vector<std::string>& args) {

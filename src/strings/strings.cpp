@@ -1,18 +1,22 @@
 // The caption matcher of the language switch.
 #include "strings/strings.h"
 
+#include "strings/languages.h"
+
 namespace tilesmith {
 
-std::string translate_text(std::string text, Language language) {
-    const int to = language ? 0 : 1;
-    const int from = 1 - to;
+std::string translate_text(std::string text, Language to) {
     // Every pair is compared with the text as the earlier pairs left it; the
     // walk does not stop at the first match.
     for (int pair = 0; pair < kStringCount / 2; ++pair) {
-        const std::string_view source = lang_text(2 * pair + from);
-        // The unused pair is empty; an empty caption must not turn into it.
-        if (source.empty()) continue;
-        if (text == source) text = std::string(lang_text(2 * pair + to));
+        const Msg key = static_cast<Msg>(2 * pair);
+        for (const LanguageInfo& from : language_registry()) {
+            if (from.language == to) continue;
+            const std::string_view source = text_of(key, from.language);
+            // The unused pair is empty; an empty caption must not turn into it.
+            if (source.empty()) continue;
+            if (text == source) text = std::string(text_of(key, to));
+        }
     }
     return text;
 }

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 
 #include "model/workspace.h"
+#include "strings/languages.h"
 #include "strings/messages.h"
 #include "ui/command_handlers.h"
 #include "ui/dialogs/help_dialog.h"
@@ -108,27 +109,27 @@ QAction* CommandMap::add_tool(const char* name, QAction* item, std::optional<Msg
 }
 
 void CommandMap::build() {
-    // Plik
-    QMenu* plik = add_menu(nullptr, "plik", Msg::MenuFile);
-    QAction* new_package = add_item(plik, "new_package", Msg::NewModify, {ctrl(Qt::Key_N)}, Icon::new_package,
+    // File
+    QMenu* file_menu = add_menu(nullptr, "menu_file", Msg::MenuFile);
+    QAction* new_package = add_item(file_menu, "new_package", Msg::NewModify, {ctrl(Qt::Key_N)}, Icon::new_package,
                                  [this] { commands_.new_package(); });
-    QAction* open_source = add_item(plik, "open_source", Msg::OpenSource, {ctrl(Qt::Key_Q)},
+    QAction* open_source = add_item(file_menu, "open_source", Msg::OpenSource, {ctrl(Qt::Key_Q)},
                                         Icon::open_source, [this] { commands_.open_source(); });
-    add_item(plik, "open_target", Msg::OpenTarget, {ctrl(Qt::Key_O)}, Icon::open_target,
+    add_item(file_menu, "open_target", Msg::OpenTarget, {ctrl(Qt::Key_O)}, Icon::open_target,
              [this] { commands_.open_target(); });
-    QAction* save_target = add_item(plik, "save_target", Msg::SaveTarget, {ctrl(Qt::Key_S)},
+    QAction* save_target = add_item(file_menu, "save_target", Msg::SaveTarget, {ctrl(Qt::Key_S)},
                                         Icon::save, [this] { commands_.save_target(); });
-    add_item(plik, "save_target_as", Msg::SaveTargetAs, {}, Icon::save_as,
+    add_item(file_menu, "save_target_as", Msg::SaveTargetAs, {}, Icon::save_as,
              [this] { commands_.save_target_as(); });
-    plik->addSeparator();
-    QMenu* menu_export = add_menu(plik, "menu_export", Msg::Export, Icon::export_level);
+    file_menu->addSeparator();
+    QMenu* menu_export = add_menu(file_menu, "menu_export", Msg::Export, Icon::export_level);
     add_item(menu_export, "export_to_level", Msg::ExportToLevel, {ctrl(Qt::Key_E)}, Icon::export_level,
              [this] { commands_.export_to_level(); });
-    recent_divider_ = plik->addSeparator();
+    recent_divider_ = file_menu->addSeparator();
     recent_divider_->setObjectName(QStringLiteral("recent_divider"));
     recent_divider_->setVisible(false);
     for (int i = 0; i < 5; ++i) {
-        QAction* item = plik->addAction(make_icon(Icon::new_package), QString());
+        QAction* item = file_menu->addAction(make_icon(Icon::new_package), QString());
         item->setObjectName(QStringLiteral("file%1").arg(i + 1));
         item->setVisible(false);
         // A file, not a command: the help's list leaves it out.
@@ -136,90 +137,97 @@ void CommandMap::build() {
         connect_command(item, [this, i] { commands_.open_recent_file(i); });
         recent_items_[i] = item;
     }
-    plik->addSeparator();
-    // Closes exactly as the close box does: on_close writes the settings.
-    add_item(plik, "exit", Msg::Exit, {}, Icon::exit, [this] { window_->close(); });
+    file_menu->addSeparator();
+    // Closes exactly as the close box does: the window writes the settings as it closes.
+    add_item(file_menu, "exit", Msg::Exit, {}, Icon::exit, [this] { window_->close(); });
 
-    // Edycja
-    QMenu* edycja = add_menu(nullptr, "edycja", Msg::MenuEdit);
-    undo_item_ = add_item(edycja, "undo", Msg::Undo, {ctrl(Qt::Key_Z)}, Icon::undo,
+    // Edit
+    QMenu* edit_menu = add_menu(nullptr, "menu_edit", Msg::MenuEdit);
+    undo_item_ = add_item(edit_menu, "undo", Msg::Undo, {ctrl(Qt::Key_Z)}, Icon::undo,
                           [this] { commands_.undo(); });
     undo_item_->setEnabled(false);
-    redo_item_ = add_item(edycja, "redo", Msg::Redo, {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+    redo_item_ = add_item(edit_menu, "redo", Msg::Redo, {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                          Icon::redo, [this] { commands_.redo(); });
     redo_item_->setEnabled(false);
-    edycja->addSeparator();
-    QAction* cut = add_item(edycja, "cut", Msg::Cut, {ctrl(Qt::Key_X)}, Icon::cut,
+    edit_menu->addSeparator();
+    QAction* cut = add_item(edit_menu, "cut", Msg::Cut, {ctrl(Qt::Key_X)}, Icon::cut,
                                [this] { commands_.cut(); });
-    QAction* copy_to_clipboard = add_item(edycja, "copy_to_clipboard", Msg::CopyToClipboard, {ctrl(Qt::Key_C)}, Icon::copy,
+    QAction* copy_to_clipboard = add_item(edit_menu, "copy_to_clipboard", Msg::CopyToClipboard, {ctrl(Qt::Key_C)}, Icon::copy,
                                [this] { commands_.copy_to_clipboard(); });
-    QAction* paste_from_clipboard = add_item(edycja, "paste_from_clipboard", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
+    QAction* paste_from_clipboard = add_item(edit_menu, "paste_from_clipboard", Msg::PasteFromClipboard, {ctrl(Qt::Key_V)}, Icon::paste,
                                [this] { commands_.paste_from_clipboard(); });
-    add_item(edycja, "select_all", Msg::SelectAll, {ctrl(Qt::Key_A)}, Icon::none, [this] { workspace_.select_all(); });
-    edycja->addSeparator();
-    std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edycja);
+    add_item(edit_menu, "select_all", Msg::SelectAll, {ctrl(Qt::Key_A)}, Icon::none, [this] { workspace_.select_all(); });
+    edit_menu->addSeparator();
+    std::vector<EffectToolSlot> edit_tools = add_effects(EffectMenuRoot::edit, edit_menu);
 
-    // Widok
-    QMenu* widok = add_menu(nullptr, "menu_view", Msg::View);
-    add_option(widok, "grid_visible", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::grid_visible)
+    // View
+    QMenu* view_menu = add_menu(nullptr, "menu_view", Msg::View);
+    add_option(view_menu, "grid_visible", Msg::Grid, {QKeySequence(Qt::Key_F9)}, &Options::grid_visible)
         ->setIcon(make_check_icon(Icon::grid));
     // Turned on, it tells why a level's texture use could not be read (through run(): after_command asks).
-    connect_through(add_option(widok, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
+    connect_through(add_option(view_menu, "view_texuse", Msg::ShowTextureUse, QKeySequence(Qt::Key_F8),
                                &Options::texture_use),
                     &QAction::toggled, window_, command_, [] {});
-    history_item_ = add_item(widok, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
+    history_item_ = add_item(view_menu, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
     history_item_->setCheckable(true);
     // Not F9, the key of the grid since the first version.
-    add_item(widok, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
+    add_item(view_menu, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
              [this] { actions_.level_view(true); });
-    add_item(widok, "view_preview3d", Msg::PreviewOnLevel, {}, Icon::none,
+    add_item(view_menu, "view_preview3d", Msg::PreviewOnLevel, {}, Icon::none,
              [this] { commands_.preview_on_level([this] { actions_.level_view(false); }); });
-    widok->addSeparator();
-    add_item(widok, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
+    view_menu->addSeparator();
+    add_item(view_menu, "view_zoomin", Msg::ZoomIn, {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)}, Icon::none,
              [this] { commands_.zoom_command(1); });
-    add_item(widok, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { commands_.zoom_command(-1); });
-    add_item(widok, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { commands_.zoom_command(0); });
+    add_item(view_menu, "view_zoomout", Msg::ZoomOut, {ctrl(Qt::Key_Minus)}, Icon::none, [this] { commands_.zoom_command(-1); });
+    add_item(view_menu, "view_actualsize", Msg::ActualSize, {ctrl(Qt::Key_0)}, Icon::none, [this] { commands_.zoom_command(0); });
 
-    // Tekstura
-    QMenu* tx = add_menu(nullptr, "tx", Msg::MenuTexture);
-    QAction* tx_add = add_item(tx, "tx_add", Msg::Add, {QKeySequence(Qt::Key_Insert)}, Icon::add,
+    // Texture
+    QMenu* texture_menu = add_menu(nullptr, "menu_texture", Msg::MenuTexture);
+    QAction* tx_add = add_item(texture_menu, "tx_add", Msg::Add, {QKeySequence(Qt::Key_Insert)}, Icon::add,
                                [this] { commands_.add_tiles(); });
-    QAction* tx_del = add_item(tx, "tx_del", Msg::Delete, {QKeySequence(Qt::Key_Delete)}, Icon::remove,
+    QAction* tx_del = add_item(texture_menu, "tx_del", Msg::Delete, {QKeySequence(Qt::Key_Delete)}, Icon::remove,
                                [this] { commands_.delete_tiles(); });
-    QAction* tx_copytrans = add_item(tx, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
+    QAction* tx_copytrans = add_item(texture_menu, "tx_copytrans", Msg::CopyTransparency, {shift(Qt::Key_Insert)},
                                      Icon::copy_transparency, [this] { commands_.copy_transparency(); });
-    add_item(tx, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { commands_.copy_package(); });
-    tx->addSeparator();
-    add_item(tx, "find_duplicates", Msg::FindDuplicates, {}, Icon::none, [this] { commands_.find_duplicates(); });
-    add_item(tx, "remove_duplicates", Msg::RemoveDuplicates, {}, Icon::none,
+    add_item(texture_menu, "tx_copy", Msg::CopyPackage, {}, Icon::copy_package, [this] { commands_.copy_package(); });
+    texture_menu->addSeparator();
+    add_item(texture_menu, "find_duplicates", Msg::FindDuplicates, {}, Icon::none, [this] { commands_.find_duplicates(); });
+    add_item(texture_menu, "remove_duplicates", Msg::RemoveDuplicates, {}, Icon::none,
              [this] { commands_.remove_duplicates(); });
-    add_item(tx, "select_unused", Msg::SelectUnused, {}, Icon::none, [this] { commands_.select_unused(); });
+    add_item(texture_menu, "select_unused", Msg::SelectUnused, {}, Icon::none, [this] { commands_.select_unused(); });
 
-    // Efekty
-    QMenu* ef = add_menu(nullptr, "ef", Msg::MenuEffects);
-    std::vector<EffectToolSlot> effect_tools = add_effects(EffectMenuRoot::effects, ef);
+    // Effects
+    QMenu* effects_menu = add_menu(nullptr, "menu_effects", Msg::MenuEffects);
+    std::vector<EffectToolSlot> effect_tools = add_effects(EffectMenuRoot::effects, effects_menu);
 
-    // Opcje
-    QMenu* opcje = add_menu(nullptr, "opcje", Msg::MenuOptions);
-    QMenu* jezyk = add_menu(opcje, "menu_language", Msg::Language, Icon::language);
+    // Options
+    QMenu* options_menu = add_menu(nullptr, "menu_options", Msg::MenuOptions);
+    QMenu* language_menu = add_menu(options_menu, "menu_language", Msg::Language, Icon::language);
     auto* languages = new QActionGroup(window_);
-    jezyk_pl_ = add_item(jezyk, "language_pl", Msg::Polish, {}, Icon::none, [this] { actions_.set_language(true); });
-    jezyk_eng_ = add_item(jezyk, "language_en", Msg::English, {}, Icon::none, [this] { actions_.set_language(false); });
-    for (QAction* item : {jezyk_pl_, jezyk_eng_}) {
+    // An item for each registered language, named by its code ("language_pl").
+    for (const LanguageInfo& info : language_registry()) {
+        const std::string name = "language_" + std::string(info.code);
+        const auto handler = [this, language = info.language] { actions_.set_language(language); };
+        QAction* item = info.name ? add_item(language_menu, name.c_str(), *info.name, {}, Icon::none, handler)
+                                  : add_literal_item(language_menu, name.c_str(),
+                                                     QString::fromUtf8(info.native_name.data(),
+                                                                       qsizetype(info.native_name.size())),
+                                                     Icon::none, handler);
         item->setCheckable(true);
         languages->addAction(item);
+        language_items_.push_back({item, info.language});
     }
-    opcje->addSeparator();
-    add_option(opcje, "auto_move", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove);
-    add_option(opcje, "correct_transparent_color", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::correct_transparent_color);
-    add_option(opcje, "open_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit);
-    connect_command(add_option(opcje, "flat_look", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::flat_look),
+    options_menu->addSeparator();
+    add_option(options_menu, "auto_move", Msg::AutoMove, {ctrl(Qt::Key_F1)}, &Options::automove);
+    add_option(options_menu, "correct_transparent_color", Msg::CorrectTransparentColor, {ctrl(Qt::Key_F2)}, &Options::correct_transparent_color);
+    add_option(options_menu, "open_8bit", Msg::Open8Bit, {ctrl(Qt::Key_F3)}, &Options::eight_bit);
+    connect_command(add_option(options_menu, "flat_look", Msg::XpStyle, {shift(Qt::Key_F1)}, &Options::flat_look),
                     [this] { commands_.follow_flat_look(); });
-    add_option(opcje, "show_coordinates", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::show_coordinates);
-    opcje->addSeparator();
-    add_item(opcje, "select_color", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
+    add_option(options_menu, "show_coordinates", Msg::ShowCoordinates, {shift(Qt::Key_F2)}, &Options::show_coordinates);
+    options_menu->addSeparator();
+    add_item(options_menu, "select_color", Msg::SelectGridColor, {shift(Qt::Key_F3)}, Icon::select_color,
              [this] { commands_.choose_select_color(); });
-    QMenu* grid_size = add_menu(opcje, "menu_grid_size", Msg::GridSize, Icon::grid_size);
+    QMenu* grid_size = add_menu(options_menu, "menu_grid_size", Msg::GridSize, Icon::grid_size);
     auto* grid_group = new QActionGroup(window_);
     const std::array<const char*, 5> grid_names{"grid_8", "grid_16", "grid_32", "grid_64",
                                                 "grid_128"};
@@ -232,15 +240,15 @@ void CommandMap::build() {
         grid_group->addAction(grid_items_[i]);
     }
 
-    // Informacje
-    QMenu* info = add_menu(nullptr, "info", Msg::MenuAbout);
-    add_item(info, "help", Msg::HelpTitle, {QKeySequence(Qt::Key_F1)}, Icon::none, [this] {
+    // About
+    QMenu* about_menu = add_menu(nullptr, "menu_about", Msg::MenuAbout);
+    add_item(about_menu, "help", Msg::HelpTitle, {QKeySequence(Qt::Key_F1)}, Icon::none, [this] {
         (new HelpDialog(window_, window_->menuBar(), workspace_.language()))->show();
     });
-    add_item(info, "author", Msg::Author, {}, Icon::author, [this] { commands_.show_author(); });
-    add_item(info, "version_history", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
+    add_item(about_menu, "author", Msg::Author, {}, Icon::author, [this] { commands_.show_author(); });
+    add_item(about_menu, "version_history", Msg::VersionHistory, {QKeySequence(Qt::Key_F2)}, Icon::history,
              [this] { commands_.show_version_history(); });
-    QMenu* mail = add_menu(info, "menu_correspondence", Msg::Correspondence, Icon::mail);
+    QMenu* mail = add_menu(about_menu, "menu_correspondence", Msg::Correspondence, Icon::mail);
     add_item(mail, "proposals_mail", Msg::ProposalsMail, {}, Icon::mail, [this] { commands_.write_proposal_mail(); });
 
     // What the model may refuse: each item follows what it says is available.
@@ -317,8 +325,7 @@ void CommandMap::sync_options() {
         any = any || kGridSteps[i] == o.grid_step;
     }
     if (!any) grid_items_[grid_step_index(kDefaultGridStep)]->setChecked(true);
-    jezyk_pl_->setChecked(o.polish);
-    jezyk_eng_->setChecked(!o.polish);
+    check_language(o.language);
 }
 
 void CommandMap::set_language(Language language) {
@@ -328,10 +335,13 @@ void CommandMap::set_language(Language language) {
         t.tool->setToolTip(hint);
         t.tool->setText(hint);
     }
-    jezyk_pl_->setChecked(language == Language::Polish);
-    jezyk_eng_->setChecked(language != Language::Polish);
+    check_language(language);
     sync_undo_captions();
     mark_menu_letters();
+}
+
+void CommandMap::check_language(Language language) {
+    for (const auto& [item, its_language] : language_items_) item->setChecked(its_language == language);
 }
 
 void CommandMap::mark_menu_letters() {

@@ -64,6 +64,7 @@ private:
     // A check item showing `field`, set through `set`.
     QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field);
     void sync_undo_captions();
+    void check_language(Language language);
     void mark_menu_letters();
     // `hint` none: the tool's hint is its item's caption.
     QAction* add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
@@ -102,8 +103,8 @@ private:
     };
     std::vector<OptionItem> option_items_;
     std::array<QAction*, kGridSteps.size()> grid_items_{};
-    QAction* jezyk_pl_ = nullptr;
-    QAction* jezyk_eng_ = nullptr;
+    // The language menu's items, one for each registered language.
+    std::vector<std::pair<QAction*, Language>> language_items_;
     QAction* undo_item_ = nullptr;
     QAction* undo_tool_ = nullptr;
     QAction* redo_item_ = nullptr;

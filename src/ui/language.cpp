@@ -13,7 +13,7 @@
 namespace tilesmith {
 
 void MainWindow::set_language(Language language) {
-    workspace_.set_option(&Options::polish, language);
+    workspace_.set_language(language);
     host_.set_language(workspace_.language());
     command_map_->set_language(workspace_.language());
     status_->set_language(workspace_.language());

@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "strings/languages.h"
+
 namespace tilesmith {
 
 QString ui_text(Msg message, Language language) {
@@ -17,26 +19,28 @@ QString ui_text(const Phrase& phrase, Language language) { return QString::fromS
 QtTexts::QtTexts() = default;
 
 QtTexts::~QtTexts() {
-    if (installed_) QCoreApplication::removeTranslator(polish_.get());
+    if (installed_) QCoreApplication::removeTranslator(installed_);
+}
+
+QTranslator* QtTexts::catalogue(Language language) {
+    const LanguageInfo& info = language_info(language);
+    if (!info.qt_translated || info.language != language) return nullptr;
+    auto [at, added] = catalogues_.try_emplace(language);
+    if (added) {
+        auto translator = std::make_unique<QTranslator>();
+        // From the system's Qt (Debian: qt6-translations-l10n); without it
+        // Qt's texts simply stay English.
+        const QString name = QStringLiteral("qtbase_") + QString::fromLatin1(info.code.data(), qsizetype(info.code.size()));
+        if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) at->second = std::move(translator);
+    }
+    return at->second.get();
 }
 
 void QtTexts::follow(Language language) {
-    if (polish == installed_) return;
-    if (!polish) {
-        QCoreApplication::removeTranslator(polish_.get());
-        installed_ = false;
-        return;
-    }
-    if (!polish_) {
-        polish_ = std::make_unique<QTranslator>();
-        // From the system's Qt (Debian: qt6-translations-l10n); without it
-        // Qt's texts simply stay English.
-        if (!polish_->load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            polish_.reset();
-            return;
-        }
-    }
-    installed_ = QCoreApplication::installTranslator(polish_.get());
+    QTranslator* wanted = catalogue(language);
+    if (wanted == installed_) return;
+    if (installed_) QCoreApplication::removeTranslator(installed_);
+    installed_ = wanted && QCoreApplication::installTranslator(wanted) ? wanted : nullptr;
 }
 
 }  // namespace tilesmith

@@ -2,6 +2,7 @@
 // buttons, file and colour dialogs) in the program's language.
 #pragma once
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "strings/messages.h"
@@ -15,8 +16,9 @@ namespace tilesmith {
 QString ui_text(Msg message, Language language);
 QString ui_text(const Phrase& phrase, Language language);
 
-// Follows the language switch, not the desktop's locale: Polish installs Qt's
-// Polish translation, English removes it (Qt's texts are English).
+// Follows the language switch, not the desktop's locale: a language whose
+// registry line asks for Qt's catalogue installs it (Polish: qtbase_pl), the
+// others remove the one installed (Qt's texts are English).
 class QtTexts {
 public:
     QtTexts();
@@ -24,8 +26,10 @@ public:
     void follow(Language language);
 
 private:
-    std::unique_ptr<QTranslator> polish_;
-    bool installed_ = false;
+    // Qt's catalogue of a language, loaded once; null where the system has none.
+    QTranslator* catalogue(Language language);
+    std::map<Language, std::unique_ptr<QTranslator>> catalogues_;
+    QTranslator* installed_ = nullptr;
 };
 
 }  // namespace tilesmith

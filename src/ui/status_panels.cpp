@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "strings/languages.h"
 #include "ui/qt_texts.h"
 
 namespace tilesmith {
@@ -31,7 +32,7 @@ constexpr std::array<std::pair<int, Msg>, 3> kCaptions{
 StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guard, std::function<void()> stop)
     : language_(language) {
     bar_ = new QStatusBar(client);
-    bar_->setObjectName(QStringLiteral("stat"));
+    bar_->setObjectName(QStringLiteral("status_bar"));
     bar_->setSizeGripEnabled(false);
     int x = 0;
     for (int i = 0; i < 9; ++i) {
@@ -102,9 +103,9 @@ int StatusPanels::whole_width() const {
     const int readout = panels_[8]->x() + panels_[8]->indent() * 2 + 4 +
                         panels_[8]->fontMetrics().horizontalAdvance(QStringLiteral("16383, 16383  #FFFFFF"));
     int stop = 0;
-    for (Language language : {Language::Polish, Language::English})
+    for (const LanguageInfo& info : language_registry())
         for (Msg caption : {Msg::StopJob, Msg::StoppingJob}) {
-            QPushButton probe(ui_text(caption, language));
+            QPushButton probe(ui_text(caption, info.language));
             probe.setFont(stop_->font());
             stop = std::max(stop, probe.sizeHint().width());
         }

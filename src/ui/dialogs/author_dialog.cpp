@@ -77,15 +77,15 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
     version_label->setGeometry(252 - 64, 48, 64, version_label->sizeHint().height());
 
     // Captions in the design's Polish; the language switch rewrites them.
-    Label1 = make_label(this, "Label1", Msg::CopyrightLine, 8, 72);
-    Label2 = make_label(this, "Label2", kFeedbackAddress, 16, 88);
-    Label3 = make_label(this, "Label3", Msg::SupportedGames, 8, 112);
-    Label4 = make_label(this, "Label4", games_supported(), 16, 128);
-    Label5 = make_label(this, "Label5", Msg::ThanksTo, 8, 152);
-    Label6 = make_label(this, "Label6", Msg::FormatDocumenters, 16, 184);
-    Label7 = make_label(this, "Label7", Msg::Testers, 16, 168);
-    Label8 = make_label(this, "Label8", Msg::SuggestionSenders, 16, 200);
-    Label9 = make_label(this, "Label9", Msg::PackagedWithCMake, 16, 216);
+    copyright_label = make_label(this, "copyright_label", Msg::CopyrightLine, 8, 72);
+    feedback_label = make_label(this, "feedback_label", kFeedbackAddress, 16, 88);
+    games_caption = make_label(this, "games_caption", Msg::SupportedGames, 8, 112);
+    games_label = make_label(this, "games_label", games_supported(), 16, 128);
+    thanks_caption = make_label(this, "thanks_caption", Msg::ThanksTo, 8, 152);
+    documenters_label = make_label(this, "documenters_label", Msg::FormatDocumenters, 16, 184);
+    testers_label = make_label(this, "testers_label", Msg::Testers, 16, 168);
+    senders_label = make_label(this, "senders_label", Msg::SuggestionSenders, 16, 200);
+    packaging_label = make_label(this, "packaging_label", Msg::PackagedWithCMake, 16, 216);
 }
 
 void AuthorDialog::show_dialog() { show_over_main_window(); }

@@ -13,22 +13,22 @@ public:
     explicit AuthorDialog(QWidget* main_window);
     // show_author: main window disabled, dialog shown.
     void show_dialog();
-    // The labels' translation of the language switch (true: to Polish).
+    // The labels' translation of the language switch.
     void translate_labels(Language language);
 
     QLabel* logo = nullptr;           // our own logo, 256 x 64
     QLabel* version_label = nullptr;  // "v 2.7"
-    QLabel* Label1 = nullptr;         // year and authors
-    QLabel* Label2 = nullptr;         // feedback address
-    QLabel* Label3 = nullptr;         // "Pełne wspomaganie do gier:"
-    QLabel* Label4 = nullptr;         // the supported games: "Tomb Raider 1-5"
-    QLabel* Label5 = nullptr;         // "Podziękowania dla:"
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;         // the installer line
+    QLabel* copyright_label = nullptr;         // year and authors
+    QLabel* feedback_label = nullptr;         // feedback address
+    QLabel* games_caption = nullptr;         // "Pełne wspomaganie do gier:"
+    QLabel* games_label = nullptr;         // the supported games: "Tomb Raider 1-5"
+    QLabel* thanks_caption = nullptr;         // "Podziękowania dla:"
+    QLabel* documenters_label = nullptr;
+    QLabel* testers_label = nullptr;
+    QLabel* senders_label = nullptr;
+    QLabel* packaging_label = nullptr;         // the installer line
 
-    // The feedback address shown in Label2 and used by the mail link.
+    // The feedback address shown in feedback_label and used by the mail link.
     static constexpr const char* kFeedbackAddress = "feedback@example.org";
 
 };

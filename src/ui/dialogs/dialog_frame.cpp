@@ -75,7 +75,7 @@ QString caption_text(Msg message, Language language) {
 QString translated(const QWidget* w, const QString& caption, Language language) {
     const QVariant key = w->property(kCaptionKey);
     if (key.isValid())
-        return caption_text(static_cast<Msg>(key.toInt()), language ? Language::Polish : Language::English);
+        return caption_text(static_cast<Msg>(key.toInt()), language);
     return translate_caption(caption, language);
 }
 

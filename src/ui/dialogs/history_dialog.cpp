@@ -76,7 +76,8 @@ const char* version_history_english() {
 }  // namespace
 
 const char* version_history_text(Language language) {
-    if (!polish) return version_history_english();
+    // The notes exist in Polish and in English; any other language reads the English ones.
+    if (language != Language::Polish) return version_history_english();
     return "Tilesmith " TILESMITH_VERSION ":\n"
            "- możliwość wpisu tekstur w level TR 2,3,4,5,\n"
            "- lista pięciu ostatnio otwartych plików,\n"
@@ -183,11 +184,11 @@ HistoryDialog::HistoryDialog(QWidget* main_window) : MainBoundDialog(main_window
     notes_box->setReadOnly(true);
     notes_box->setLineWrapMode(QPlainTextEdit::NoWrap);
     notes_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    set_language(true);
+    set_language(Language::Polish);
 }
 
 void HistoryDialog::set_language(Language language) {
-    notes_box->setPlainText(QString::fromUtf8(version_history_text(polish)));
+    notes_box->setPlainText(QString::fromUtf8(version_history_text(language)));
 }
 
 void HistoryDialog::show_dialog() {

@@ -14,7 +14,7 @@ public:
     explicit HistoryDialog(QWidget* main_window);
     // show_version_history: main window disabled, dialog shown.
     void show_dialog();
-    // The notes in Polish or in English.
+    // The notes in the language (English where it has none of its own).
     void set_language(Language language);
 
     QLabel* program_icon = nullptr;  // the program icon, 32 x 32
@@ -22,7 +22,7 @@ public:
 
 };
 
-// The release notes, newest release first, in Polish or in English.
+// The release notes, newest release first: Polish, else English.
 const char* version_history_text(Language language);
 
 // The program icon drawn in code, size x size pixels.

@@ -85,15 +85,15 @@ NewPackageDialog::NewPackageDialog(DialogHost& host, QWidget* main_window)
 
     // Created in form order: the language switch visits the controls in this order.
     // Captions in the design's Polish; the language switch rewrites them.
-    Label2 = make_label(this, "Label2", Msg::PackageSizeLabel, 8, 8);
+    size_caption = make_label(this, "size_caption", Msg::PackageSizeLabel, 8, 8);
     size_readout = new QLabel(this);
     size_readout->setObjectName(QStringLiteral("size_readout"));
     size_readout->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label1 = make_label(this, "Label1", Msg::WidthLabel, 8, 32);
+    width_caption = make_label(this, "width_caption", Msg::WidthLabel, 8, 32);
     width_slider = make_track_bar(this, "width_slider", 32, 32);
-    Label3 = make_label(this, "Label3", Msg::HeightLabel, 8, 64);
+    height_caption = make_label(this, "height_caption", Msg::HeightLabel, 8, 64);
     height_slider = make_track_bar(this, "height_slider", 128, 64);
-    Label4 = make_label(this, "Label4", Msg::ColorLabel, 8, 98);
+    background_caption = make_label(this, "background_caption", Msg::ColorLabel, 8, 98);
 
     background_box = new QComboBox(this);
     background_box->setObjectName(QStringLiteral("background_box"));
@@ -187,7 +187,7 @@ void NewPackageDialog::open_dialog(int target_width, int target_height, const Re
 
 void NewPackageDialog::set_dialog_language(Language language) {
     translate_children(this, language);
-    language_ = language ? Language::Polish : Language::English;
+    language_ = language;
     const auto text = [language = language_](Msg message) {
         const std::string_view t = text_of(message, language);
         return QString::fromUtf8(t.data(), qsizetype(t.size()));
@@ -204,12 +204,12 @@ void NewPackageDialog::place_read_out() {
     // read-outs would run into the caption beside it, a narrower cut of the
     // face keeps the two apart.
     const int right = 207;
-    const int room = right - (Label2->geometry().right() + 1 + 4);
+    const int room = right - (size_caption->geometry().right() + 1 + 4);
     QFont face = font();
     if (QFontMetrics(face).horizontalAdvance(size_readout->text()) + 2 > room) face.setStretch(QFont::Condensed);
     size_readout->setFont(face);
     const int width = std::max(79, QFontMetrics(face).horizontalAdvance(size_readout->text()) + 2);
-    size_readout->setGeometry(right - width, 8, width, Label2->height());
+    size_readout->setGeometry(right - width, 8, width, size_caption->height());
 }
 
 void NewPackageDialog::place_check_box() {

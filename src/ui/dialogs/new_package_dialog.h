@@ -44,17 +44,17 @@ public:
     // The barrier its buttons, track bars and colour box run in; until one is
     // given, errors go straight to the host's error box.
     void set_barrier(Barrier barrier) { barrier_ = std::move(barrier); }
-    // Translates the labels, the button and the check box (true: to Polish).
+    // Translates the labels, the button and the check box.
     void set_dialog_language(Language language);
 
     // Controls, named as in the form (objectName too), for the window and tests.
-    QLabel* Label2 = nullptr;
+    QLabel* size_caption = nullptr;
     QLabel* size_readout = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* width_caption = nullptr;
     QSlider* width_slider = nullptr;
-    QLabel* Label3 = nullptr;
+    QLabel* height_caption = nullptr;
     QSlider* height_slider = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* background_caption = nullptr;
     QComboBox* background_box = nullptr;
     QPushButton* selection_size_button = nullptr;
     QCheckBox* modify_box = nullptr;
