@@ -22,10 +22,7 @@ class StopAt : public Progress {
 public:
     explicit StopAt(int steps) : left_(steps) {}
     void reset(int) override {}
-    void step() override {
-        --left_;
-        check();
-    }
+    void step() override { --left_, check(); }
     bool cancelled() const override { return left_ <= 0; }
 
 private:
