@@ -56,8 +56,9 @@ public:
     void run_in_order(Progress& progress, std::size_t count, std::size_t ahead, Make&& make, Take&& take,
                       unsigned makers = 0);
 
-    // Runs `work` on a thread of the job lane, at once: an idle one, else a
-    // new one. When no thread can be made, `work` runs here before this returns.
+    // Runs `work`, which throws nothing, on a thread of the job lane at once:
+    // an idle one, else a new one. When no thread can be made, `work` runs
+    // here before this returns.
     void start_job(std::function<void()> work);
 
     // The threads that make pieces, not counting callers.
