@@ -1,9 +1,10 @@
 // PNG writing: our own chunks around libdeflate's compression. The rows are
 // filtered (each with the filter that leaves the smallest differences) and
 // compressed in pieces of a few hundred rows on the program's pool, a piece a
-// core, and written in order as they are done. Truecolour, 8 bits a channel; a picture holding the
-// transparent colour says so in a transparency chunk, so magenta reads as a
-// hole where transparency is understood and as magenta elsewhere.
+// core, and written in order as they are done. Truecolour, 8 bits a channel;
+// a picture holding the transparent colour says so in a transparency chunk, so
+// magenta reads as a hole where transparency is understood and as magenta
+// elsewhere.
 #include <libdeflate.h>
 #include <zlib.h>
 
