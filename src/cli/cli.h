@@ -45,7 +45,7 @@ public:
 
 private:
     void draw();
-    // An export steps from its two compression threads at once.
+    // Steps may come from more than one thread at once.
     std::mutex mutex_;
     std::string label_;
     bool enabled_;

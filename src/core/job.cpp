@@ -1,26 +1,40 @@
-// A job's worker thread and the hand-over of its result.
+// A job's work on the job lane and the hand-over of its result.
 #include "core/job.h"
+
+#include "core/pool.h"
 
 namespace tilesmith {
 
-Job::Job(Work work)
-    : thread_([this, work = std::move(work)] {
-          JobThreadScope scope(progress_);
-          try {
-              commit_ = work(progress_);
-          } catch (...) {
-              error_ = std::current_exception();
-          }
-          done_.store(true);
-      }) {}
+Job::Job(Work work) {
+    WorkerPool::shared().start_job([this, work = std::move(work)]() mutable {
+        {
+            JobThreadScope scope(progress_);
+            try {
+                commit_ = work(progress_);
+            } catch (...) {
+                error_ = std::current_exception();
+            }
+        }
+        // What the work holds goes before the job may.
+        work = nullptr;
+        const std::lock_guard lock(mutex_);
+        done_.store(true);
+        ended_.notify_all();
+    });
+}
 
 Job::~Job() {
     progress_.cancel();
-    if (thread_.joinable()) thread_.join();
+    wait();
+}
+
+void Job::wait() {
+    std::unique_lock lock(mutex_);
+    ended_.wait(lock, [this] { return done_.load(); });
 }
 
 Job::Commit Job::result() {
-    if (thread_.joinable()) thread_.join();
+    wait();
     if (error_) std::rethrow_exception(error_);
     if (progress_.cancelled()) throw Cancelled();
     return commit_;

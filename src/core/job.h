@@ -1,12 +1,13 @@
-// A job: long work on a worker thread that touches nothing the window shows.
+// A job: long work on a thread of the pool's job lane that touches nothing the window shows.
 // It reports through a SharedProgress, stops at its check points when asked,
 // and hands back either a commit - what the window's thread alone then does to
 // the model - or its error.
 #pragma once
 #include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <functional>
-#include <thread>
+#include <mutex>
 
 #include "core/progress.h"
 
@@ -19,9 +20,9 @@ public:
     // what commits its result. It may throw; Cancelled when it was stopped.
     using Work = std::function<Commit(Progress&)>;
 
-    // Starts `work` on a thread of its own at once.
+    // Starts `work` on a thread of the job lane at once.
     explicit Job(Work work);
-    // Asks the work to stop and waits for its thread.
+    // Asks the work to stop and waits for its end.
     ~Job();
     Job(const Job&) = delete;
     Job& operator=(const Job&) = delete;
@@ -37,11 +38,14 @@ public:
     Commit result();
 
 private:
+    void wait();
+
     SharedProgress progress_;
+    std::mutex mutex_;
+    std::condition_variable ended_;
     std::atomic<bool> done_{false};
     Commit commit_;
     std::exception_ptr error_;
-    std::thread thread_;
 };
 
 }  // namespace tilesmith

@@ -3,15 +3,11 @@
 
 #include <libdeflate.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <new>
-#include <system_error>
-#include <thread>
 
 #include "core/error.h"
+#include "core/pool.h"
 
 namespace tilesmith {
 
@@ -66,50 +62,10 @@ std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t si
     return out;
 }
 
-void run_on_threads(const std::vector<std::function<void()>>& works, Progress& progress) {
-    // Shared with the threads, which may outlive this call after a stop.
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable ended;
-        std::size_t done = 0;
-        std::exception_ptr error;
-    };
-    const auto shared = std::make_shared<Shared>();
-    const auto run = [](Shared& state, const std::function<void()>& work) {
-        std::exception_ptr error;
-        try {
-            work();
-        } catch (...) {
-            error = std::current_exception();
-        }
-        const std::lock_guard lock(state.mutex);
-        if (error && !state.error) state.error = error;
-        ++state.done;
-        state.ended.notify_all();
-    };
-    for (const std::function<void()>& work : works) {
-        try {
-            std::thread([shared, run, work] { run(*shared, work); }).detach();
-        } catch (const std::system_error&) {
-            // No thread: this one does it before waiting, and cannot be stopped meanwhile.
-            progress.check();
-            run(*shared, work);
-        }
-    }
-    std::size_t stepped = 0;
-    std::unique_lock lock(shared->mutex);
-    while (true) {
-        const std::size_t done = shared->done;
-        if (done == works.size()) break;
-        lock.unlock();
-        for (; stepped < done; ++stepped) progress.step();
-        progress.check();
-        lock.lock();
-        shared->ended.wait_for(lock, std::chrono::milliseconds(20), [&] { return shared->done != done; });
-    }
-    lock.unlock();
-    for (; stepped < works.size(); ++stepped) progress.step();
-    if (shared->error) std::rethrow_exception(shared->error);
+void run_on_pool(const std::vector<std::function<void()>>& works, Progress& progress) {
+    WorkerPool::shared().run_in_order(
+        progress, works.size(), works.size(), [&](std::size_t i, Progress&) { works[i](); },
+        [&](std::size_t) { progress.step(); });
 }
 
 }  // namespace tilesmith

@@ -24,12 +24,10 @@ bool inflate_whole(const std::uint8_t* in, std::size_t in_size, std::uint8_t* ou
 // Throws std::bad_alloc when the memory cannot be had.
 std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t size);
 
-// Runs each of `works` on a thread of its own (on this one, in turn, when no
-// thread can be had) and waits for them all, stepping `progress` as each ends
-// and asking it a few times a second whether to stop. A stop throws Cancelled
-// at once, without waiting: the works run on to their ends unheeded, so each
-// must own all it touches and must not touch `progress`. An exception from a
-// work is rethrown here once all have ended.
-void run_on_threads(const std::vector<std::function<void()>>& works, Progress& progress);
+// Runs each of `works` on the program's pool, this thread making some too,
+// and waits for them all, stepping `progress` for each, in order. A stop or a
+// failure begins no other work and comes back once the works begun have
+// ended: none runs on when this returns.
+void run_on_pool(const std::vector<std::function<void()>>& works, Progress& progress);
 
 }  // namespace tilesmith

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "core/checked.h"
@@ -160,23 +159,17 @@ ExportResult ex_tr45(const std::string& output_name, InFile& base, const Package
         }
     }
     progress.step();
-    // The two blocks on two cores. The blocks and their streams are shared with
-    // the threads, which a stop leaves to end on their own: the job ends at once.
-    const auto pages32 = std::make_shared<std::vector<std::uint8_t>>(std::move(block32));
-    const auto pages16 = std::make_shared<std::vector<std::uint8_t>>(std::move(block16));
-    const auto packed32 = std::make_shared<std::vector<std::uint8_t>>();
-    const auto packed16 = std::make_shared<std::vector<std::uint8_t>>();
-    run_on_threads({[pages32, packed32, unpacked32] {
-                        *packed32 = pack_block(*pages32, unpacked32);
-                        *pages32 = {};
-                    },
-                    [pages16, packed16, unpacked16] {
-                        *packed16 = pack_block(*pages16, unpacked16);
-                        *pages16 = {};
-                    }},
-                   progress);
-    const std::vector<std::uint8_t>& packed32_new = *packed32;
-    const std::vector<std::uint8_t>& packed16_new = *packed16;
+    // The two blocks on two cores; a stop waits for the one being compressed.
+    std::vector<std::uint8_t> packed32_new, packed16_new;
+    run_on_pool({[&] {
+                     packed32_new = pack_block(block32, unpacked32);
+                     block32 = {};
+                 },
+                 [&] {
+                     packed16_new = pack_block(block16, unpacked16);
+                     block16 = {};
+                 }},
+                progress);
     progress.step();
 
     AtomicOutFile out(output_name);

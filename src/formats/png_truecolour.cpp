@@ -10,16 +10,12 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <cstring>
-#include <exception>
-#include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "core/color.h"
 #include "core/error.h"
+#include "core/pool.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -189,108 +185,64 @@ bool unfilter(int filter, std::uint8_t* row, const std::uint8_t* above, std::siz
     }
 }
 
-struct InflateEnd {
-    void operator()(z_stream* z) const { inflateEnd(z); }
-};
-
-// The filtered rows between the thread that inflates them and the one that
-// undoes their filters: a ring of slots, each a filter byte and a row.
-class RowRing {
+// The IDAT stream inflated piece by piece, each piece after the one before.
+class Inflater {
 public:
-    RowRing(std::size_t row_bytes, int slots)
-        : row_bytes_(row_bytes), slots_(slots), buffer_(row_bytes * std::size_t(slots)) {}
+    Inflater(const std::string& file_name, IdatStream& idat) : file_name_(file_name), idat_(idat) {
+        if (inflateInit(&z_) != Z_OK) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
+        // Each chunk's checksum guards its bytes already.
+        inflateValidate(&z_, 0);
+    }
+    ~Inflater() { inflateEnd(&z_); }
+    Inflater(const Inflater&) = delete;
+    Inflater& operator=(const Inflater&) = delete;
 
-    std::uint8_t* slot(std::int64_t row) { return buffer_.data() + std::size_t(row % slots_) * row_bytes_; }
-
-    // The inflating side: waits until row `row` may be written; false once stopped.
-    bool wait_to_fill(std::int64_t row) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return stopped_ || row < released_ + slots_; });
-        return !stopped_;
-    }
-    void filled(std::int64_t rows) {
-        std::lock_guard lock(mutex_);
-        filled_ = rows;
-        changed_.notify_all();
-    }
-    // The undoing side: waits until row `row` is there; rethrows what ended the inflating side.
-    void wait_for(std::int64_t row) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return ended_ || row < filled_; });
-        if (row >= filled_ && failure_) std::rethrow_exception(failure_);
-    }
-    // Rows before `row` are no longer needed.
-    void release(std::int64_t row) {
-        std::lock_guard lock(mutex_);
-        released_ = row;
-        changed_.notify_all();
-    }
-    // The inflating side has ended, with `e` or without a failure.
-    void end(std::exception_ptr e) {
-        std::lock_guard lock(mutex_);
-        ended_ = true;
-        failure_ = e;
-        changed_.notify_all();
-    }
-    void stop() {
-        std::lock_guard lock(mutex_);
-        stopped_ = true;
-        changed_.notify_all();
-    }
-
-private:
-    std::size_t row_bytes_;
-    int slots_;
-    std::vector<std::uint8_t> buffer_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::int64_t filled_ = 0, released_ = 0;
-    bool stopped_ = false, ended_ = false;
-    std::exception_ptr failure_;
-};
-
-// Inflates the IDAT stream row by row into the ring, then reads the file to its end.
-void inflate_rows(const std::string& file_name, IdatStream& idat, RowRing& ring, int height, std::size_t row_bytes) {
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
-    const std::unique_ptr<z_stream, InflateEnd> ender(&z);
-    // Each chunk's checksum guards its bytes already.
-    inflateValidate(&z, 0);
-    bool ended = false;
-    auto feed = [&] {
-        if (z.avail_in > 0) return;
-        const auto [data, size] = idat.more();
-        if (!size) ends_early(file_name);
-        z.next_in = const_cast<Bytef*>(data);
-        z.avail_in = uInt(size);
-    };
-    auto step = [&] {
-        const int r = inflate(&z, Z_NO_FLUSH);
-        if (r == Z_STREAM_END) ended = true;
-        else if (r != Z_OK && r != Z_BUF_ERROR) damaged(file_name, z.msg ? z.msg : "inflate");
-    };
-    for (int y = 0; y < height; ++y) {
-        if (!ring.wait_to_fill(y)) return;
-        z.next_out = ring.slot(y);
-        z.avail_out = uInt(row_bytes);
-        while (z.avail_out > 0) {
-            if (ended) damaged(file_name, "image data too short");
+    // The next `size` bytes of the image data, at `out`.
+    void read(std::uint8_t* out, std::size_t size) {
+        z_.next_out = out;
+        z_.avail_out = uInt(size);
+        while (z_.avail_out > 0) {
+            if (ended_) damaged(file_name_, "image data too short");
             feed();
             step();
         }
-        ring.filled(y + 1);
     }
     // The stream's end, then the chunks to the last.
-    std::uint8_t spare;
-    while (!ended) {
-        feed();
-        z.next_out = &spare;
-        z.avail_out = 1;
-        step();
-        if (!ended && z.avail_out == 0) damaged(file_name, "image data too long");
+    void finish() {
+        std::uint8_t spare;
+        while (!ended_) {
+            feed();
+            z_.next_out = &spare;
+            z_.avail_out = 1;
+            step();
+            if (!ended_ && z_.avail_out == 0) damaged(file_name_, "image data too long");
+        }
+        idat_.finish();
     }
-    idat.finish();
-}
+
+private:
+    void feed() {
+        if (z_.avail_in > 0) return;
+        const auto [data, size] = idat_.more();
+        if (!size) ends_early(file_name_);
+        z_.next_in = const_cast<Bytef*>(data);
+        z_.avail_in = uInt(size);
+    }
+    void step() {
+        const int r = inflate(&z_, Z_NO_FLUSH);
+        if (r == Z_STREAM_END) ended_ = true;
+        else if (r != Z_OK && r != Z_BUF_ERROR) damaged(file_name_, z_.msg ? z_.msg : "inflate");
+    }
+
+    const std::string& file_name_;
+    IdatStream& idat_;
+    z_stream z_{};
+    bool ended_ = false;
+};
+
+// The rows inflated at a time, filter bytes included, and at most held at once.
+constexpr std::size_t kBatchBytes = std::size_t(1) << 18;
+constexpr std::size_t kHeldBytes = std::size_t(4) << 20;
 
 }  // namespace
 
@@ -306,63 +258,62 @@ void decode_truecolour(const std::string& file_name, InFile& in, const spng_ihdr
     const std::size_t bytes = std::size_t(width) * std::size_t(bpp);
     IdatStream idat(in, file_name);
     idat.start();
-    // Enough rows that neither side waits for the other often, a few megabytes at most.
-    RowRing ring(bytes + 1, int(std::clamp<std::size_t>((std::size_t(4) << 20) / (bytes + 1), 4, 256)));
-    const std::vector<std::uint8_t> zeros(bytes + 1, 0);
     const std::uint8_t hole[3] = {blue_of(kTransparent), green_of(kTransparent), red_of(kTransparent)};
     const bool keyed = key && bpp == 3 && key->red < 256 && key->green < 256 && key->blue < 256;
     progress.reset(height);
 
-    // One thread inflates while this one undoes the filters and fills the package.
-    std::thread inflater([&] {
-        try {
-            inflate_rows(file_name, idat, ring, height, bytes + 1);
-        } catch (...) {
-            ring.end(std::current_exception());
-            return;
-        }
-        ring.end(nullptr);
-    });
-    struct Join {
-        RowRing& ring;
-        std::thread& thread;
-        ~Join() {
-            ring.stop();
-            thread.join();
-        }
-    } join{ring, inflater};
-
-    const std::uint8_t* above = zeros.data() + 1;
-    for (int y = 0; y < height; ++y) {
-        ring.wait_for(y);
-        std::uint8_t* slot = ring.slot(y);
-        std::uint8_t* pixels = slot + 1;
-        if (!unfilter(slot[0], pixels, above, bytes, bpp)) damaged(file_name, "unknown filter");
-        std::uint8_t* dst = fresh.row(y);
-        if (bpp == 4) {
-            for (int x = 0; x < width; ++x, pixels += 4, dst += 3) {
-                if (pixels[3] < 128) {
-                    std::memcpy(dst, hole, 3);
+    // The rows in batches, inflated one after another on a thread of the pool
+    // while this one undoes the filters of those before and fills the package.
+    const std::size_t stride = bytes + 1;
+    const int batch_rows = int(std::clamp<std::size_t>(kBatchBytes / stride, 1, std::size_t(height)));
+    const std::size_t batch_bytes = std::size_t(batch_rows) * stride;
+    const std::size_t batches = std::size_t((height + batch_rows - 1) / batch_rows);
+    const std::size_t ahead = std::min(batches, std::clamp<std::size_t>(kHeldBytes / batch_bytes, 2, 64));
+    // Batch b is inflated only once batch b - ahead has been taken: their places are one.
+    std::vector<std::uint8_t> held(ahead * batch_bytes);
+    // The row above the next batch's first, its filter undone.
+    std::vector<std::uint8_t> above_next(bytes, 0);
+    Inflater inflater(file_name, idat);
+    const auto rows_of = [&](std::size_t b) { return std::min(batch_rows, height - int(b) * batch_rows); };
+    WorkerPool::shared().run_in_order(
+        progress, batches, ahead,
+        [&](std::size_t b, Progress&) {
+            inflater.read(held.data() + b % ahead * batch_bytes, std::size_t(rows_of(b)) * stride);
+            if (b + 1 == batches) inflater.finish();
+        },
+        [&](std::size_t b) {
+            const std::uint8_t* above = above_next.data();
+            std::uint8_t* slot = held.data() + b % ahead * batch_bytes;
+            const int first = int(b) * batch_rows;
+            for (int y = first; y < first + rows_of(b); ++y, slot += stride) {
+                std::uint8_t* pixels = slot + 1;
+                if (!unfilter(slot[0], pixels, above, bytes, bpp)) damaged(file_name, "unknown filter");
+                above = pixels;
+                std::uint8_t* dst = fresh.row(y);
+                if (bpp == 4) {
+                    for (int x = 0; x < width; ++x, pixels += 4, dst += 3) {
+                        if (pixels[3] < 128) {
+                            std::memcpy(dst, hole, 3);
+                        } else {
+                            dst[0] = pixels[2], dst[1] = pixels[1], dst[2] = pixels[0];
+                        }
+                    }
                 } else {
-                    dst[0] = pixels[2], dst[1] = pixels[1], dst[2] = pixels[0];
+                    for (int x = 0; x < width; ++x, pixels += 3, dst += 3) {
+                        dst[0] = pixels[2], dst[1] = pixels[1], dst[2] = pixels[0];
+                    }
+                    if (keyed) {
+                        dst = fresh.row(y);
+                        for (int x = 0; x < width; ++x, dst += 3)
+                            if (dst[2] == key->red && dst[1] == key->green && dst[0] == key->blue)
+                                std::memcpy(dst, hole, 3);
+                    }
                 }
+                progress.step();
             }
-        } else {
-            for (int x = 0; x < width; ++x, pixels += 3, dst += 3) {
-                dst[0] = pixels[2], dst[1] = pixels[1], dst[2] = pixels[0];
-            }
-            if (keyed) {
-                dst = fresh.row(y);
-                for (int x = 0; x < width; ++x, dst += 3)
-                    if (dst[2] == key->red && dst[1] == key->green && dst[0] == key->blue) std::memcpy(dst, hole, 3);
-            }
-        }
-        above = slot + 1;
-        ring.release(y);
-        progress.step();
-    }
-    // The inflating side's end: the rest of the file read and checked.
-    ring.wait_for(height);
+            std::memcpy(above_next.data(), above, bytes);
+        },
+        1);
 }
 
 }  // namespace tilesmith

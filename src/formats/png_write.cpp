@@ -1,28 +1,28 @@
 // PNG writing: our own chunks around libdeflate's compression. The rows are
 // filtered (each with the filter that leaves the smallest differences) and
-// compressed in pieces of a few hundred rows, a piece a core, and written in
-// order as they are done. Truecolour, 8 bits a channel; a picture holding the
-// transparent colour says so in a transparency chunk, so magenta reads as a
-// hole where transparency is understood and as magenta elsewhere.
+// compressed in pieces of a few hundred rows on the program's pool, a piece a
+// core, and written in order as they are done. Truecolour, 8 bits a channel;
+// a picture holding the transparent colour says so in a transparency chunk, so
+// magenta reads as a hole where transparency is understood and as magenta
+// elsewhere.
 #include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <array>
-#include <condition_variable>
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <memory>
 #include <mutex>
-#include <thread>
+#include <new>
 #include <vector>
 
 #include "core/checked.h"
 #include "core/color.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/pool.h"
 #include "formats/deflate_pieces.h"
 #include "formats/png.h"
 
@@ -120,136 +120,75 @@ struct Piece {
     std::vector<std::uint8_t> deflated;
     std::uint32_t adler = 1;
     std::size_t filtered_bytes = 0;
-    bool done = false;
 };
 
-class PieceWriter {
+// Compressors lent to the pieces being made, one to each, and kept for the
+// next: as many are made as pieces are made at once.
+class Compressors {
 public:
-    PieceWriter(const Package& package, Progress& progress) : package_(package), progress_(progress) {
-        row_bytes_ = std::size_t(package.width()) * 3;
-        rows_per_piece_ = int(std::clamp<std::size_t>(kPieceBytes / (row_bytes_ + 1), 1, std::size_t(package.height())));
-        pieces_.resize(std::size_t((package.height() + rows_per_piece_ - 1) / rows_per_piece_));
-    }
-
-    // Compresses every piece on all cores and hands each, in order, to `take`.
-    template <class Take>
-    void run(Take&& take) {
-        const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
-        std::vector<std::thread> workers;
-        try {
-            for (unsigned i = 1; i < threads; ++i) workers.emplace_back([this] { work(); });
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for: this one works too.
-        }
-        try {
-            for (std::size_t i = 0; i < pieces_.size(); ++i) {
-                Piece* piece = wait_for(i);
-                if (!piece) break;
-                take(*piece, int(std::min<std::size_t>(rows_per_piece_, std::size_t(package_.height()) - i * rows_per_piece_)));
-                std::lock_guard lock(mutex_);
-                piece->deflated = {};
-                written_ = i + 1;
-                changed_.notify_all();
+    using Owned = std::unique_ptr<libdeflate_compressor, FreeCompressor>;
+    Owned lend() {
+        {
+            const std::lock_guard lock(mutex_);
+            if (!idle_.empty()) {
+                Owned c = std::move(idle_.back());
+                idle_.pop_back();
+                return c;
             }
-        } catch (...) {
-            fail(std::current_exception());
         }
-        fail(nullptr);
-        for (std::thread& t : workers) t.join();
-        if (failure_) std::rethrow_exception(failure_);
+        Owned c(libdeflate_alloc_compressor(kLevel));
+        if (!c) throw std::bad_alloc();
+        return c;
+    }
+    void give_back(Owned c) {
+        const std::lock_guard lock(mutex_);
+        idle_.push_back(std::move(c));
     }
 
 private:
-    // The next piece done, working on others while it is not; null once stopped.
-    Piece* wait_for(std::size_t index) {
-        for (;;) {
-            {
-                std::unique_lock lock(mutex_);
-                if (failure_ || stopping_) return nullptr;
-                if (pieces_[index].done) return &pieces_[index];
-                if (next_ >= pieces_.size() || next_ >= written_ + kAhead)
-                    changed_.wait(lock, [&] { return failure_ || stopping_ || pieces_[index].done || (next_ < pieces_.size() && next_ < written_ + kAhead); });
-                if (failure_ || stopping_) return nullptr;
-                if (pieces_[index].done) return &pieces_[index];
-            }
-            if (!work_one()) continue;
-        }
-    }
+    std::mutex mutex_;
+    std::vector<Owned> idle_;
+};
 
-    void work() {
-        try {
-            while (work_one()) {
-            }
-        } catch (...) {
-            fail(std::current_exception());
-        }
-    }
+// The rows of the package in pieces of about kPieceBytes filtered bytes.
+struct Pieces {
+    explicit Pieces(const Package& package)
+        : package(package), row_bytes(std::size_t(package.width()) * 3),
+          rows(int(std::clamp<std::size_t>(kPieceBytes / (row_bytes + 1), 1, std::size_t(package.height())))),
+          count(std::size_t((package.height() + rows - 1) / rows)) {}
+    int rows_of(std::size_t index) const { return std::min(rows, package.height() - int(index) * rows); }
 
-    // Claims and makes one piece; false when none is left to claim now.
-    bool work_one() {
-        std::size_t index;
-        {
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [&] { return failure_ || stopping_ || next_ >= pieces_.size() || next_ < written_ + kAhead; });
-            if (failure_ || stopping_ || next_ >= pieces_.size()) return false;
-            index = next_++;
-        }
-        Piece made;
-        try {
-            make(index, made);
-        } catch (...) {
-            fail(std::current_exception());
-            return false;
-        }
-        std::lock_guard lock(mutex_);
-        made.done = true;
-        pieces_[index] = std::move(made);
-        changed_.notify_all();
-        return true;
-    }
-
-    void make(std::size_t index, Piece& piece) {
-        progress_.check();
-        thread_local std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor;
-        if (!compressor) compressor.reset(libdeflate_alloc_compressor(kLevel));
-        if (!compressor) throw std::bad_alloc();
-        const int first = int(index) * rows_per_piece_;
-        const int last = std::min(first + rows_per_piece_, package_.height());
-        std::vector<std::uint8_t> filtered(std::size_t(last - first) * (row_bytes_ + 1));
-        std::vector<std::uint8_t> row(row_bytes_), above(row_bytes_, 0);
+    // Filters and compresses piece `index`.
+    Piece make(std::size_t index, Compressors& compressors) const {
+        const int first = int(index) * rows, last = first + rows_of(index);
+        std::vector<std::uint8_t> filtered(std::size_t(last - first) * (row_bytes + 1));
+        std::vector<std::uint8_t> row(row_bytes), above(row_bytes, 0);
         std::array<std::vector<std::uint8_t>, 5> trial;
-        for (auto& t : trial) t.resize(row_bytes_);
-        if (first > 0) to_rgb(package_.row(first - 1), above.data(), row_bytes_);
+        for (auto& t : trial) t.resize(row_bytes);
+        if (first > 0) to_rgb(package.row(first - 1), above.data(), row_bytes);
         for (int y = first; y < last; ++y) {
-            to_rgb(package_.row(y), row.data(), row_bytes_);
-            filter_row(row.data(), above.data(), row_bytes_, filtered.data() + std::size_t(y - first) * (row_bytes_ + 1), trial);
+            to_rgb(package.row(y), row.data(), row_bytes);
+            filter_row(row.data(), above.data(), row_bytes, filtered.data() + std::size_t(y - first) * (row_bytes + 1),
+                       trial);
             row.swap(above);
         }
+        Piece piece;
         piece.filtered_bytes = filtered.size();
         piece.adler = std::uint32_t(libdeflate_adler32(1, filtered.data(), filtered.size()));
-        deflate_piece(compressor.get(), filtered.data(), filtered.size(), index + 1 == pieces_.size(), piece.deflated);
+        Compressors::Owned compressor = compressors.lend();
+        deflate_piece(compressor.get(), filtered.data(), filtered.size(), index + 1 == count, piece.deflated);
+        compressors.give_back(std::move(compressor));
+        return piece;
     }
 
-    void fail(std::exception_ptr e) {
-        std::lock_guard lock(mutex_);
-        if (e && !failure_) failure_ = e;
-        stopping_ = true;
-        changed_.notify_all();
-    }
-
-    // Pieces made ahead of the one written: enough to keep every core busy.
-    static constexpr std::size_t kAhead = 8;
-    const Package& package_;
-    Progress& progress_;
-    std::size_t row_bytes_ = 0;
-    int rows_per_piece_ = 1;
-    std::vector<Piece> pieces_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::size_t next_ = 0, written_ = 0;
-    bool stopping_ = false;
-    std::exception_ptr failure_;
+    const Package& package;
+    const std::size_t row_bytes;
+    const int rows;
+    const std::size_t count;
 };
+
+// Pieces made ahead of the one written: enough to keep every core busy.
+constexpr std::size_t kAhead = 8;
 
 void write_png(const std::string& file_name, const Package& package, Progress& progress) {
     const int width = package.width(), height = package.height();
@@ -273,12 +212,16 @@ void write_png(const std::string& file_name, const Package& package, Progress& p
     const std::uint8_t zlib_header[2] = {0x78, 0x9C};
     put_chunk(out, "IDAT", zlib_header, 2);
     std::uint32_t adler = 1;
-    PieceWriter pieces(package, progress);
-    pieces.run([&](const Piece& piece, int rows) {
-        put_chunk(out, "IDAT", piece.deflated.data(), piece.deflated.size());
-        adler = std::uint32_t(adler32_combine(adler, piece.adler, z_off_t(piece.filtered_bytes)));
-        for (int i = 0; i < rows; ++i) progress.step();
-    });
+    const Pieces pieces(package);
+    Compressors compressors;
+    WorkerPool::shared().run_in_order(
+        progress, pieces.count, kAhead,
+        [&](std::size_t index, Progress&) { return pieces.make(index, compressors); },
+        [&](std::size_t index, Piece&& piece) {
+            put_chunk(out, "IDAT", piece.deflated.data(), piece.deflated.size());
+            adler = std::uint32_t(adler32_combine(adler, piece.adler, z_off_t(piece.filtered_bytes)));
+            for (int i = pieces.rows_of(index); i > 0; --i) progress.step();
+        });
     std::uint8_t check[4];
     put_u32be(check, adler);
     put_chunk(out, "IDAT", check, 4);

@@ -1,17 +1,15 @@
-// Gathering the tiles of many files: readers on every core, taking in in order.
+// Gathering the tiles of many files: read on the pool, taken in in order.
 #include "model/collect.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <filesystem>
-#include <mutex>
 #include <new>
-#include <thread>
 
 #include "core/checked.h"
 #include "core/dimensions.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/pool.h"
 #include "formats/dispatch.h"
 #include "formats/level_file.h"
 #include "model/tile_match.h"
@@ -27,7 +25,6 @@ struct Loaded {
     std::vector<TileKey> keys;
     long long unused = 0;
     std::optional<Phrase> failure;
-    bool ready = false;
 };
 
 Loaded load(const std::string& file, const CollectOptions& options) {
@@ -67,68 +64,9 @@ Loaded load(const std::string& file, const CollectOptions& options) {
     } catch (const std::exception& e) {
         loaded.failure = Phrase(Msg::CannotReadFile).arg(file).arg(e.what());
     }
-    if (loaded.failure) loaded = Loaded{{}, {}, {}, 0, std::move(loaded.failure), false};
+    if (loaded.failure) loaded = Loaded{{}, {}, {}, 0, std::move(loaded.failure)};
     return loaded;
 }
-
-// The readers: each takes the next input not yet read, while it is no more
-// than `ahead` inputs past the one being taken in.
-class Readers {
-public:
-    Readers(const std::vector<std::string>& inputs, const CollectOptions& options) : inputs_(inputs), slots_(inputs.size()) {
-        const unsigned cores = options.threads > 0 ? unsigned(options.threads) : std::thread::hardware_concurrency();
-        const int threads = int(std::clamp(cores, 1u, 4u));
-        // A few files of slack, so that a reader rarely waits for the taking in.
-        ahead_ = threads + 2;
-        for (int t = 0; t < threads; ++t) threads_.emplace_back([this, options] { run(options); });
-    }
-    ~Readers() {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            stop_ = true;
-        }
-        changed_.notify_all();
-        for (std::thread& t : threads_) t.join();
-    }
-    Readers(const Readers&) = delete;
-    Readers& operator=(const Readers&) = delete;
-
-    // Input `n`, once read; the readers may then go on to the ones after it.
-    Loaded take(std::size_t n) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [&] { return slots_[n].ready; });
-        Loaded loaded = std::move(slots_[n]);
-        taken_ = n + 1;
-        lock.unlock();
-        changed_.notify_all();
-        return loaded;
-    }
-
-private:
-    void run(const CollectOptions& options) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        for (;;) {
-            changed_.wait(lock, [&] { return stop_ || (next_ < slots_.size() && next_ < taken_ + std::size_t(ahead_)); });
-            if (stop_) return;
-            const std::size_t n = next_++;
-            lock.unlock();
-            Loaded loaded = load(inputs_[n], options);
-            lock.lock();
-            slots_[n] = std::move(loaded);
-            slots_[n].ready = true;
-            changed_.notify_all();
-        }
-    }
-
-    const std::vector<std::string>& inputs_;
-    std::vector<Loaded> slots_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::size_t next_ = 0, taken_ = 0;
-    int ahead_ = 2;
-    bool stop_ = false;
-    std::vector<std::thread> threads_;
-};
 
 // The package being built: a row of tiles added whenever the last one is full.
 class TileRows {
@@ -182,40 +120,46 @@ CollectResult collect_tiles(const std::vector<std::string>& inputs, const Collec
     std::vector<int> kind_of_tile;
     TileIndex index(options.tolerance, [&](int kind) { return rows.pixels(first_of_kind[std::size_t(kind)]); });
 
-    Readers readers(inputs, options);
-    for (std::size_t n = 0; n < inputs.size(); ++n) {
-        const Loaded loaded = readers.take(n);
-        if (loaded.failure) {
-            ++result.failed;
-            if (step) step(int(n), loaded.failure);
-            continue;
-        }
-        result.read += (long long)loaded.taken.size() + loaded.unused;
-        result.unused += loaded.unused;
-        for (std::size_t k = 0; k < loaded.taken.size(); ++k) {
-            const TilePixels pixels = tile_pixels(loaded.package, loaded.taken[k]);
-            int kind = index.find(loaded.keys[k], pixels);
-            const bool first = kind < 0;
-            if (first) {
-                kind = index.add(loaded.keys[k]);
-                first_of_kind.push_back(rows.count());
-                inputs_of_kind.push_back(0);
-                last_input_of_kind.push_back(-1);
+    // Inputs read on the pool a few ahead of the one taken in; nothing asks
+    // this progress to stop, a step that throws does.
+    WorkerPool& pool = WorkerPool::shared();
+    const unsigned readers = options.threads > 0 ? unsigned(options.threads) : std::min(pool.thread_count() + 1, 4u);
+    CountingProgress reading;
+    pool.run_in_order(
+        reading, inputs.size(), readers + 2, [&](std::size_t n, Progress&) { return load(inputs[n], options); },
+        [&](std::size_t n, Loaded&& loaded) {
+            if (loaded.failure) {
+                ++result.failed;
+                if (step) step(int(n), loaded.failure);
+                return;
             }
-            if (last_input_of_kind[std::size_t(kind)] != int(n)) {
-                last_input_of_kind[std::size_t(kind)] = int(n);
-                ++inputs_of_kind[std::size_t(kind)];
+            result.read += (long long)loaded.taken.size() + loaded.unused;
+            result.unused += loaded.unused;
+            for (std::size_t k = 0; k < loaded.taken.size(); ++k) {
+                const TilePixels pixels = tile_pixels(loaded.package, loaded.taken[k]);
+                int kind = index.find(loaded.keys[k], pixels);
+                const bool first = kind < 0;
+                if (first) {
+                    kind = index.add(loaded.keys[k]);
+                    first_of_kind.push_back(rows.count());
+                    inputs_of_kind.push_back(0);
+                    last_input_of_kind.push_back(-1);
+                }
+                if (last_input_of_kind[std::size_t(kind)] != int(n)) {
+                    last_input_of_kind[std::size_t(kind)] = int(n);
+                    ++inputs_of_kind[std::size_t(kind)];
+                }
+                if (!first && options.unique) {
+                    ++result.duplicates;
+                    continue;
+                }
+                rows.add(pixels);
+                result.tiles.push_back({int(n), loaded.taken[k], 0});
+                kind_of_tile.push_back(kind);
             }
-            if (!first && options.unique) {
-                ++result.duplicates;
-                continue;
-            }
-            rows.add(pixels);
-            result.tiles.push_back({int(n), loaded.taken[k], 0});
-            kind_of_tile.push_back(kind);
-        }
-        if (step) step(int(n), std::nullopt);
-    }
+            if (step) step(int(n), std::nullopt);
+        },
+        readers);
     for (std::size_t t = 0; t < result.tiles.size(); ++t)
         result.tiles[t].inputs = inputs_of_kind[std::size_t(kind_of_tile[t])];
     result.package = rows.finish();
