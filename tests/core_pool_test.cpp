@@ -139,4 +139,26 @@ TEST(WorkerPool, ACallerOnThePoolsOnlyThreadMakesItsPiecesItself) {
     EXPECT_TRUE(beside_ran);
 }
 
+TEST(LatestWork, RunsWhatIsPostedOneAtATimeAndOnlyTheLatestOfWhatWaits) {
+    WorkerPool pool(1);
+    std::vector<int> ran;
+    std::atomic<bool> started{false}, gate{false};
+    {
+        LatestWork latest(pool);
+        latest.post([&] {
+            started = true;
+            while (!gate) std::this_thread::yield();
+            ran.push_back(0);
+        });
+        while (!started) std::this_thread::yield();
+        latest.post([&] { ran.push_back(1); });
+        latest.post([&] { ran.push_back(2); });
+        gate = true;
+        latest.wait();
+        EXPECT_EQ(ran, (std::vector<int>{0, 2}));
+        latest.post([&] { ran.push_back(3); });
+    }
+    EXPECT_EQ(ran.back(), 3) << "the end waits for what was posted";
+}
+
 }  // namespace

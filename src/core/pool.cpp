@@ -244,4 +244,35 @@ void WorkerPool::serve_jobs() {
     }
 }
 
+void LatestWork::post(std::function<void()> work) {
+    {
+        const std::lock_guard lock(mutex_);
+        next_ = std::move(work);
+        if (running_) return;
+        running_ = true;
+    }
+    pool_.start_job([this] { drain(); });
+}
+
+void LatestWork::drain() {
+    while (true) {
+        std::function<void()> work;
+        {
+            const std::lock_guard lock(mutex_);
+            if (!next_) {
+                running_ = false;
+                idle_.notify_all();
+                return;
+            }
+            work.swap(next_);
+        }
+        work();
+    }
+}
+
+void LatestWork::wait() {
+    std::unique_lock lock(mutex_);
+    idle_.wait(lock, [this] { return !running_; });
+}
+
 }  // namespace tilesmith

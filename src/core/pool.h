@@ -99,6 +99,31 @@ private:
     std::vector<std::thread> threads_, job_threads_;
 };
 
+// Work of which only the latest matters, such as a state written whenever it
+// changes: run on the job lane one at a time, in the order posted; a work
+// posted while another runs replaces the one still waiting, if any.
+class LatestWork {
+public:
+    explicit LatestWork(WorkerPool& pool = WorkerPool::shared()) : pool_(pool) {}
+    // Waits for the work posted.
+    ~LatestWork() { wait(); }
+    LatestWork(const LatestWork&) = delete;
+    LatestWork& operator=(const LatestWork&) = delete;
+
+    // `work` throws nothing.
+    void post(std::function<void()> work);
+    // Returns once no work posted runs or waits.
+    void wait();
+
+private:
+    void drain();
+    WorkerPool& pool_;
+    std::mutex mutex_;
+    std::condition_variable idle_;
+    std::function<void()> next_;
+    bool running_ = false;
+};
+
 template <class Make, class Take>
 void WorkerPool::run_in_order(Progress& progress, std::size_t count, std::size_t ahead, Make&& make, Take&& take,
                               unsigned makers) {

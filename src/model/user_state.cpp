@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/file_io.h"
+#include "core/pool.h"
 
 namespace tilesmith {
 
@@ -85,12 +86,23 @@ bool save_user_state(const std::string& path, const UserState& state, std::strin
     }
 }
 
-void write_user_state_aside(const std::string& folder, const std::string& path, UserState state) {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    save_user_state(path, state);
+namespace {
+
+LatestWork& state_writes() {
+    static LatestWork writes;
+    return writes;
 }
 
-void wait_for_user_state_writes() {}
+}  // namespace
+
+void write_user_state_aside(const std::string& folder, const std::string& path, UserState state) {
+    state_writes().post([folder, path, state = std::move(state)] {
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        save_user_state(path, state);
+    });
+}
+
+void wait_for_user_state_writes() { state_writes().wait(); }
 
 }  // namespace tilesmith

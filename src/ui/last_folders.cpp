@@ -48,6 +48,8 @@ Kept& kept() {
 const UserState& load() {
     Kept& k = kept();
     if (!k.read) {
+        // What an earlier window wrote aside is on disk before it is read.
+        wait_for_user_state_writes();
         k.state = load_user_state(local(LastFolders::state_file()));
         k.read = true;
     }
