@@ -59,8 +59,11 @@ TEST_F(Responsive, OpenSaveExportDropAndSaveChangesLeaveTheEventLoopRunning) {
     // A drop is taken by the file's name; the open's task reads it.
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path("large.tga"))});
+    QWidget* pane = window->findChild<QWidget*>(QStringLiteral("source_pane"));
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pane, &enter);
     QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->findChild<QWidget*>(QStringLiteral("source_pane")), &dropped);
+    QApplication::sendEvent(pane, &dropped);
     QCoreApplication::processEvents();
     wait_for_jobs();
     EXPECT_EQ(ws().document().source().height(), 256 * kPages);
