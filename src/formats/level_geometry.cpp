@@ -1,7 +1,8 @@
-// Reading what a level's walk found: each room record and each mesh is read
-// whole and taken apart inside its own bytes; the object tables are read
-// whole and every index from one into another is checked where it is used.
+// Reading what a level's walk found: each mesh is read whole and taken apart
+// inside its own bytes (the rooms in level_rooms_read.cpp); the object tables
+// are read whole and every index from one into another is checked where it is used.
 #include "formats/level_geometry.h"
+#include "formats/level_records.h"
 
 #include <algorithm>
 #include <bit>
@@ -121,230 +122,7 @@ void refuse_room_walk(const std::string& file_name, Phrase problem) {
 
 namespace {
 
-// How the games differ in what is read here.
-struct GameLayout {
-    std::int64_t room_vertex_bytes;  // Tomb Raider 1-4
-    bool vertex_colour;              // a 15-bit colour at byte 10 rather than an intensity at byte 6
-    std::uint16_t texture_mask, double_sided_bit;
-    bool face_effects;               // faces of meshes (and of Tomb Raider 5 rooms) end with an effects word
-    std::int64_t static_bytes;       // a static mesh placed
-    std::int64_t model_bytes, animation_bytes, item_bytes;
-    int single_axis_bits;            // the angle of a frame's one-axis turn
-};
-
-GameLayout layout_of(int game) {
-    switch (game) {
-        case 1: return {8, false, 0xFFFF, 0, false, 18, 18, 32, 22, 10};
-        case 2: return {12, false, 0xFFFF, 0, false, 20, 18, 32, 24, 10};
-        case 3: return {12, true, 0x7FFF, 0x8000, false, 20, 18, 32, 24, 10};
-        case 4: return {12, true, 0x7FFF, 0x8000, true, 20, 18, 40, 24, 12};
-        default: return {12, true, 0x3FFF, 0x8000, true, 20, 20, 40, 24, 12};
-    }
-}
-
-// Bytes of one record, read in order; running past their end is a flag, never a read.
-class Cursor {
-public:
-    Cursor(const std::vector<std::uint8_t>& bytes, std::int64_t at = 0) : bytes_(bytes), at_(at) {}
-    bool ok() const { return ok_; }
-    std::int64_t at() const { return at_; }
-    void seek(std::int64_t at) {
-        if (at < 0 || at > std::int64_t(bytes_.size())) ok_ = false;
-        else at_ = at;
-    }
-    // The next `count` records of `bytes` each, or null when they do not fit.
-    const std::uint8_t* take(std::int64_t count, std::int64_t bytes) {
-        const auto total = checked_mul(count, bytes);
-        if (!ok_ || count < 0 || !total || *total > std::int64_t(bytes_.size()) - at_) {
-            ok_ = false;
-            return nullptr;
-        }
-        const std::uint8_t* p = bytes_.data() + at_;
-        at_ += *total;
-        return p;
-    }
-    std::int64_t i16() {
-        const std::uint8_t* p = take(1, 2);
-        return p ? std::int16_t(read_u16le(p)) : 0;
-    }
-    std::int64_t u16() {
-        const std::uint8_t* p = take(1, 2);
-        return p ? read_u16le(p) : 0;
-    }
-    std::int64_t u32() {
-        const std::uint8_t* p = take(1, 4);
-        return p ? read_u32le(p) : 0;
-    }
-
-private:
-    const std::vector<std::uint8_t>& bytes_;
-    std::int64_t at_;
-    bool ok_ = true;
-};
-
-std::vector<std::uint8_t> read_stretch(LevelBytes& bytes, std::int64_t at, std::int64_t count) {
-    std::vector<std::uint8_t> out(std::size_t(std::max<std::int64_t>(count, 0)));
-    if (!out.empty()) bytes.read(at, out.data(), out.size());
-    return out;
-}
-
-// A little-endian float as a whole coordinate; nothing a level holds lies
-// beyond a few million units, so what does (or is no number) is held there.
-std::int32_t coordinate(const std::uint8_t* p) {
-    const float f = std::bit_cast<float>(read_u32le(p));
-    return std::isfinite(f) ? std::int32_t(std::clamp(f, -1.0e8f, 1.0e8f)) : 0;
-}
-
-// A room's position and a vertex's place in it, held inside 32 bits.
-std::int32_t offset(std::int32_t room, std::int64_t within) {
-    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(room) + within, INT32_MIN, INT32_MAX));
-}
-
-// An intensity of the first games: 0 bright to 8191 dark, 4096 the texture as it is.
-std::array<std::uint8_t, 3> intensity_light(std::int64_t intensity) {
-    const auto v = std::uint8_t(std::min<std::int64_t>(255, (8192 - std::clamp<std::int64_t>(intensity, 0, 8191)) >> 5));
-    return {v, v, v};
-}
-
-// Five bits each of red (from bit 10), green and blue; 16 the texture as it is.
-std::array<std::uint8_t, 3> colour15_light(std::int64_t c) {
-    return {std::uint8_t(((c >> 10) & 31) << 3), std::uint8_t(((c >> 5) & 31) << 3), std::uint8_t((c & 31) << 3)};
-}
-
-// `count` faces of `corners` corners, each followed by its texture word and,
-// with effects, an effects word.
-bool read_faces(Cursor& c, std::int64_t count, int corners, const GameLayout& g, bool effects,
-                std::vector<GeometryFace>& out) {
-    const std::int64_t record = 2 * corners + 2 + (effects ? 2 : 0);
-    const std::uint8_t* p = c.take(count, record);
-    if (!p) return false;
-    const std::size_t first = out.size();
-    out.resize(first + std::size_t(count));
-    for (std::int64_t i = 0; i < count; ++i, p += record) {
-        GeometryFace& f = out[first + std::size_t(i)];
-        f.corner_count = std::uint8_t(corners);
-        for (int k = 0; k < corners; ++k) f.vertices[std::size_t(k)] = read_u16le(p + 2 * k);
-        const std::uint16_t texture = read_u16le(p + 2 * corners);
-        f.texture = texture & g.texture_mask;
-        f.double_sided = (texture & g.double_sided_bit) != 0;
-        f.additive = effects && (read_u16le(p + 2 * corners + 2) & 1) != 0;
-    }
-    return true;
-}
-
-PlacedStatic placed_static(const std::uint8_t* p, const GameLayout& g, bool colour) {
-    PlacedStatic s;
-    s.x = read_i32le(p);
-    s.y = read_i32le(p + 4);
-    s.z = read_i32le(p + 8);
-    s.rotation = read_u16le(p + 12);
-    s.light = colour ? colour15_light(read_u16le(p + 14)) : intensity_light(std::int16_t(read_u16le(p + 14)));
-    s.mesh_id = read_u16le(p + g.static_bytes - 2);
-    return s;
-}
-
-// A room of Tomb Raider 1-4 from the parts its walk found.
-std::optional<Phrase> read_room(LevelBytes& bytes, const RoomStretch& stretch, const GameLayout& g, int index,
-                                RoomGeometry& room) {
-    const std::vector<std::uint8_t> info = read_stretch(bytes, stretch.at, 16);
-    room.x = read_i32le(info.data());
-    room.z = read_i32le(info.data() + 4);
-    room.y_bottom = read_i32le(info.data() + 8);
-    room.y_top = read_i32le(info.data() + 12);
-
-    const std::vector<std::uint8_t> data = read_stretch(bytes, stretch.geometry.at, stretch.geometry.count * 2);
-    Cursor c(data);
-    const std::int64_t vertices = c.i16();
-    if (const std::uint8_t* p = c.take(vertices, g.room_vertex_bytes)) {
-        room.vertices.resize(std::size_t(vertices));
-        for (GeometryVertex& v : room.vertices) {
-            v.x = offset(room.x, std::int16_t(read_u16le(p)));
-            v.y = std::int16_t(read_u16le(p + 2));
-            v.z = offset(room.z, std::int16_t(read_u16le(p + 4)));
-            v.light = g.vertex_colour ? colour15_light(read_u16le(p + 10)) : intensity_light(std::int16_t(read_u16le(p + 6)));
-            p += g.room_vertex_bytes;
-        }
-    }
-    read_faces(c, c.i16(), 4, g, false, room.quads);
-    read_faces(c, c.i16(), 3, g, false, room.triangles);
-    const std::int64_t sprites = c.i16();
-    if (const std::uint8_t* p = c.take(sprites, 4))
-        for (std::int64_t i = 0; i < sprites; ++i, p += 4) room.sprites.push_back({read_u16le(p), read_u16le(p + 2)});
-    if (!c.ok()) return Phrase(Msg::RoomDataBeyondEnd).arg(index).arg(data.size());
-
-    const std::vector<std::uint8_t> statics = read_stretch(bytes, stretch.statics.at, stretch.statics.count * g.static_bytes);
-    for (std::int64_t i = 0; i < stretch.statics.count; ++i)
-        room.statics.push_back(placed_static(statics.data() + i * g.static_bytes, g, g.vertex_colour));
-    std::uint8_t alternate[2];
-    bytes.read(stretch.tail, alternate, 2);
-    room.alternate_room = std::int16_t(read_u16le(alternate));
-    return std::nullopt;
-}
-
-// A Tomb Raider 5 room record, after its marker and length: a header of
-// 208 bytes, then lights, sectors, portals and static meshes, the roomlets'
-// counts, their faces and their vertices where the header's offsets say.
-std::optional<Phrase> read_tr5_room(LevelBytes& bytes, const RoomStretch& stretch, const GameLayout& g, int index,
-                                    RoomGeometry& room) {
-    constexpr std::int64_t kHeaderBytes = 208;
-    const std::vector<std::uint8_t> data = read_stretch(bytes, stretch.at, stretch.end - stretch.at);
-    const auto problem = [&] { return Phrase(Msg::RoomDataBeyondEnd).arg(index).arg(data.size()); };
-    if (std::int64_t(data.size()) < kHeaderBytes) return problem();
-    const std::uint8_t* h = data.data();
-    room.x = read_i32le(h + 20);
-    room.z = read_i32le(h + 28);
-    room.y_bottom = read_i32le(h + 32);
-    room.y_top = read_i32le(h + 36);
-    room.alternate_room = std::int16_t(read_u16le(h + 76));
-    const std::int64_t statics = read_u16le(h + 50);
-    const std::int64_t roomlets = read_u32le(h + 168);
-
-    Cursor c(data);
-    c.seek(kHeaderBytes + read_u32le(h + 16));
-    if (const std::uint8_t* p = c.take(statics, g.static_bytes))
-        for (std::int64_t i = 0; i < statics; ++i) room.statics.push_back(placed_static(p + i * g.static_bytes, g, true));
-
-    struct Roomlet {
-        std::int64_t vertices, quads, triangles;
-    };
-    std::vector<Roomlet> counts;
-    if (roomlets > 0) {
-        c.seek(kHeaderBytes + read_u32le(h + 172));
-        if (const std::uint8_t* p = c.take(roomlets, 56))
-            for (std::int64_t i = 0; i < roomlets; ++i, p += 56)
-                counts.push_back({read_u16le(p), read_u16le(p + 6), read_u16le(p + 8)});
-        c.seek(kHeaderBytes + read_u32le(h + 180));
-        std::vector<std::size_t> first_quad, first_triangle;
-        for (const Roomlet& r : counts) {
-            first_quad.push_back(room.quads.size());
-            read_faces(c, r.quads, 4, g, true, room.quads);
-            first_triangle.push_back(room.triangles.size());
-            read_faces(c, r.triangles, 3, g, true, room.triangles);
-        }
-        // Each roomlet's faces name its own vertices: they follow the earlier roomlets' here.
-        c.seek(kHeaderBytes + read_u32le(h + 176));
-        for (std::size_t r = 0; r < counts.size() && c.ok(); ++r) {
-            const auto base = std::uint16_t(room.vertices.size());
-            const auto shift = [&](std::vector<GeometryFace>& faces, std::size_t from, std::int64_t n) {
-                for (std::int64_t i = 0; i < n; ++i)
-                    for (std::uint16_t& v : faces[from + std::size_t(i)].vertices) v = std::uint16_t(v + base);
-            };
-            shift(room.quads, first_quad[r], counts[r].quads);
-            shift(room.triangles, first_triangle[r], counts[r].triangles);
-            const std::uint8_t* p = c.take(counts[r].vertices, 28);
-            for (std::int64_t i = 0; p && i < counts[r].vertices; ++i, p += 28) {
-                GeometryVertex v;
-                v.x = offset(room.x, coordinate(p));
-                v.y = coordinate(p + 4);
-                v.z = offset(room.z, coordinate(p + 8));
-                v.light = {p[26], p[25], p[24]};
-                room.vertices.push_back(v);
-            }
-        }
-    }
-    if (!c.ok()) return problem();
-    return std::nullopt;
-}
+using namespace level_records;
 
 // A mesh from byte `at` of the mesh data: its centre and radius, vertices,
 // normals or lights, then its textured quads and triangles.
@@ -532,6 +310,10 @@ void read_placed(LevelBytes& bytes, const GeometryStretches& found, const GameLa
 
 }  // namespace
 
+using level_records::GameLayout;
+using level_records::layout_of;
+using level_records::read_room_record;
+
 LevelGeometry read_level_geometry(LevelBytes& bytes, const GeometryStretches& found, int game,
                                   LevelTextureRefs textures, const std::string& file_name) {
     const GameLayout g = layout_of(game);
@@ -540,8 +322,7 @@ LevelGeometry read_level_geometry(LevelBytes& bytes, const GeometryStretches& fo
     out.textures = std::move(textures);
     out.rooms.resize(found.rooms.size());
     for (std::size_t i = 0; i < found.rooms.size(); ++i) {
-        const auto problem = game == 5 ? read_tr5_room(bytes, found.rooms[i], g, int(i), out.rooms[i])
-                                       : read_room(bytes, found.rooms[i], g, int(i), out.rooms[i]);
+        const auto problem = read_room_record(bytes, found.rooms[i], game, g, int(i), out.rooms[i]);
         if (problem) refuse_room_walk(file_name, *problem);
     }
     for (const RoomGeometry& room : out.rooms)
