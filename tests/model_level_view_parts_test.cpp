@@ -26,8 +26,7 @@ TEST(LevelCamera, FramingABoxShowsEveryCornerAndTheRayThroughTheCentreMeetsItsMi
             const auto clip = [&](std::size_t r) { return m[r] * p.x + m[4 + r] * p.y + m[8 + r] * p.z + m[12 + r]; };
             EXPECT_TRUE(std::abs(clip(0)) <= clip(3) && std::abs(clip(1)) <= clip(3)) << k;
         }
-        const int height = 300, width = int(300 * aspect);
-        const Ray ray = camera.ray(float(width) / 2, float(height) / 2, width, height);
+        const Ray ray = camera.ray(150 * aspect, 150, int(300 * aspect), 300);
         const Vec3 to_middle = add(camera.target(), ray.origin, -1);
         EXPECT_NEAR(dot(ray.direction, to_middle), std::sqrt(dot(to_middle, to_middle)), 0.5f);
     }
@@ -36,9 +35,8 @@ TEST(LevelCamera, FramingABoxShowsEveryCornerAndTheRayThroughTheCentreMeetsItsMi
 TEST(PageTracker, AfterAnEditOnlyThePagesItsRectangleTouchesAreUploadedAgain) {
     Package package(300, 1024, kSilver);
     PageTracker tracker;
-    EXPECT_EQ(tracker.changed_pages(package), (std::vector<int>{0, 1, 2, 3}));
-    for (const auto& [edit, pages] : {std::pair{Rect{0, 0, 64, 64}, std::vector<int>{0}}, {Rect{296, 250, 300, 260}, {0, 1}},
-                                      {Rect{10, 1023, 11, 1024}, {3}}, {Rect{0, 0, 64, 64}, {}}}) {
+    for (const auto& [edit, pages] : {std::pair{Rect{}, std::vector<int>{0, 1, 2, 3}}, {Rect{0, 0, 64, 64}, {0}},
+                                      {Rect{296, 250, 300, 260}, {0, 1}}, {Rect{9, 1023, 11, 1024}, {3}}, {Rect{1, 1, 8, 8}, {}}}) {
         package.fill_rect(edit.left, edit.top, edit.width(), edit.height(), pack_rgb(8, 16, 24));
         EXPECT_EQ(tracker.changed_pages(package), pages) << edit.left << ", " << edit.top;
     }
