@@ -2,6 +2,7 @@
 // item places it, sprites facing the camera, animated textures stepping.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "model/level_scene.h"
@@ -89,6 +90,19 @@ TEST(LevelSceneObjects, ARayPicksTheNearestFaceOrSpriteAndTellsWhatItBelongsTo) 
         }
         const SceneFace& f = scene.faces()[std::size_t(hit->face)];
         EXPECT_EQ(std::tuple(f.item, f.object, f.mesh, f.mesh_face), std::tuple(c.item, 7, c.mesh, 0));
+    }
+}
+
+TEST(LevelSceneObjects, TheCameraFramingAFaceClickedInTheCentrePicksItAndItsTextureTiles) {
+    const LevelScene scene(small_level(), 1);
+    const auto wall = std::find_if(scene.faces().begin(), scene.faces().end(), [](auto& f) { return f.mesh == 1; });
+    for (const auto& [face, tiles] : {std::pair{0, Rect{64, 0, 128, 64}}, {int(wall - scene.faces().begin()), Rect{0, 0, 64, 64}}}) {
+        const auto& [a, b, c, d] = scene.faces()[std::size_t(face)].corners;
+        LevelCamera camera;
+        camera.frame(to_view({a.x, a.y, a.z}), to_view({c.x, c.y, c.z}), 1.5f);
+        const Ray ray = camera.ray(300, 200, 600, 400);
+        const ScenePick hit = scene.pick({to_level(ray.origin), to_level(ray.direction)}, {true}).value_or(ScenePick{});
+        EXPECT_EQ(std::pair(hit.face, scene.picked_tiles(hit)), std::pair(face, tiles));
     }
 }
 

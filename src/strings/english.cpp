@@ -485,6 +485,10 @@ constexpr Text kTexts[] = {
      "move that point; the wheel comes nearer or goes back. Hold the right button to look around and fly with W, "
      "A, S, D (Q down, E up). A click on a face or a sprite selects the tiles of its texture, and pointing at a "
      "tile in a pane tints every face and sprite that uses it."},
+    // 550-553: what the 3D view says when it cannot draw; %1 the OpenGL offered, or the first line of the
+    // driver's log of the shaders
+    {Msg::ViewNeedsOpenGL, "The 3D view cannot draw here: OpenGL 3.3 or 2.1 is needed; this system offers %1."},
+    {Msg::ViewShadersRefused, "The 3D view cannot draw here: the graphics driver refused its shaders (%1)."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

@@ -302,9 +302,11 @@ enum class Msg : int {
     LevelIn3DSource = 544,        // the dock's title: %1 the level's file name, shown from the source pane
     LevelIn3DTarget = 546,        // the dock's title: %1 the level's file name, shown from the target pane
     LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
+    ViewNeedsOpenGL = 550,        // the 3D view cannot draw: %1 the OpenGL the system offers
+    ViewShadersRefused = 552,     // the 3D view cannot draw: %1 the first line of the driver's log
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 550,
+    EndOfTable = 554,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -486,6 +486,10 @@ constexpr Text kTexts[] = {
      "przesuwa ten punkt, a kółko przybliża i oddala. Z wciśniętym prawym przyciskiem rozglądasz się i lecisz "
      "klawiszami W, A, S, D (Q w dół, E w górę). Kliknięcie ściany lub sprite’a zaznacza płytki jego tekstury, a "
      "wskazanie płytki w panelu podświetla każdą ścianę i każdy sprite, które jej używają."},
+    // 550-553: what the 3D view says when it cannot draw; %1 the OpenGL offered, or the first line of the
+    // driver's log of the shaders
+    {Msg::ViewNeedsOpenGL, "Widok 3D nie może tu rysować: potrzebny jest OpenGL 3.3 lub 2.1, a ten system oferuje %1."},
+    {Msg::ViewShadersRefused, "Widok 3D nie może tu rysować: sterownik grafiki odrzucił jego shadery (%1)."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -17,18 +15,6 @@
 #include "ui/qt_texts.h"
 
 namespace tilesmith {
-
-namespace {
-
-// Whether this session can make an OpenGL context at all (a remote session may not).
-bool opengl_available() {
-    QOffscreenSurface surface;
-    surface.create();
-    QOpenGLContext context;
-    return context.create() && context.makeCurrent(&surface) && (context.doneCurrent(), true);
-}
-
-}  // namespace
 
 LevelDock::LevelDock(QWidget* parent, const Workspace& workspace, std::function<void(Side, const ScenePick&)> picked)
     : QDockWidget(parent), workspace_(workspace), language_(workspace.language()), picked_(std::move(picked)) {
@@ -40,9 +26,11 @@ LevelDock::LevelDock(QWidget* parent, const Workspace& workspace, std::function<
     note_->setObjectName(QStringLiteral("level3d_note"));
     note_->setWordWrap(true);
     column->addWidget(note_);
-    if (opengl_available()) {
+    if (const auto format = LevelView::format_to_ask()) {
         view_ = new LevelView(body);
         view_->setObjectName(QStringLiteral("level3d_view"));
+        view_->setFormat(*format);
+        view_->on_trouble([this] { sync(); });
         view_->setMinimumSize(320, 240);
         view_->on_picked([this](const ScenePick& pick) {
             if (shown_) picked_(side_, pick);
@@ -140,10 +128,12 @@ void LevelDock::sync() {
     name_title();
     const auto scene = workspace_.origins().shared_scene(side_);
     const auto& problem = workspace_.origins().scene_problem(side_);
+    const std::optional<Phrase> trouble = view_ ? view_->trouble() : std::nullopt;
     if (!view_) note_->setText(text(Msg::NoOpenGL));
+    else if (trouble) note_->setText(ui_text(*trouble, language_));
     else if (problem) note_->setText(ui_text(*problem, language_));
     else if (!scene) note_->setText(text(Msg::NoLevelInPanes));
-    note_->setVisible(!view_ || problem || !scene);
+    note_->setVisible(!view_ || trouble || problem || !scene);
     if (!view_) return;
     if (scene != shown_) {
         shown_ = scene;

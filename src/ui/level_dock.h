@@ -3,7 +3,8 @@
 // source) dressed in that pane's package as it is now, with its room list,
 // "frame the level" and the look (bilinear, lighting, alternate rooms,
 // animated textures); its title names the level's file and the pane.
-// Where OpenGL cannot be had it says so and shows nothing else.
+// Where OpenGL cannot be had it says so and shows nothing else; where the
+// view cannot draw in the OpenGL it was given, it says why above it.
 #pragma once
 #include <QDockWidget>
 #include <functional>

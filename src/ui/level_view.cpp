@@ -3,48 +3,33 @@
 // transparent colour, lights and tints.
 #include "ui/level_view.h"
 
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLShaderProgram>
 #include <algorithm>
 
 #include "core/color.h"
 #include "core/dimensions.h"
+#include "ui/level_shaders_120.h"
+#include "ui/level_shaders_330.h"
 
 namespace tilesmith {
 
 namespace {
 
-constexpr const char* kVertexShader = R"(
-attribute vec3 position;
-attribute vec2 uv;
-attribute vec4 light;
-attribute float tint;
-uniform mat4 transform;
-uniform float lighting;
-varying vec2 v_uv;
-varying vec3 v_light;
-varying float v_tint;
-void main() {
-    gl_Position = transform * vec4(position, 1.0);
-    v_uv = uv;
-    v_light = mix(vec3(1.0), light.rgb * (255.0 / 128.0), lighting);
-    v_tint = tint;
+GlContextKind kind_of(const QOpenGLContext& context) {
+    const QSurfaceFormat f = context.format();
+    return {f.majorVersion(), f.minorVersion(), f.profile() == QSurfaceFormat::CoreProfile, context.isOpenGLES()};
 }
-)";
 
-constexpr const char* kFragmentShader = R"(
-uniform sampler2D page;
-varying vec2 v_uv;
-varying vec3 v_light;
-varying float v_tint;
-void main() {
-    vec4 texel = texture2D(page, v_uv);
-    if (texel.a < 0.5) discard;
-    vec3 rgb = texel.rgb * v_light;
-    if (v_tint > 0.5) rgb = mix(rgb, vec3(1.0, 0.8, 0.0), 0.55);
-    gl_FragColor = vec4(rgb, 1.0);
+// The first line of a compiler's or linker's log that says something, or nothing.
+std::string first_line(const QString& log) {
+    for (const QString& line : log.split(QLatin1Char('\n'))) {
+        const QString said = line.trimmed();
+        if (!said.isEmpty()) return said.left(200).toStdString();
+    }
+    return {};
 }
-)";
 
 }  // namespace
 
@@ -73,8 +58,31 @@ LevelView::~LevelView() {
     }
 }
 
+std::optional<QSurfaceFormat> LevelView::format_to_ask() {
+    QSurfaceFormat core = QSurfaceFormat::defaultFormat();
+    core.setRenderableType(QSurfaceFormat::OpenGL);
+    core.setVersion(3, 3);
+    core.setProfile(QSurfaceFormat::CoreProfile);
+    const QSurfaceFormat formats[] = {core, QSurfaceFormat::defaultFormat()};
+    for (const QSurfaceFormat& format : formats) {
+        QOffscreenSurface surface;
+        surface.setFormat(format);
+        surface.create();
+        QOpenGLContext context;
+        context.setFormat(format);
+        if (!context.create() || !context.makeCurrent(&surface)) continue;
+        context.doneCurrent();
+        // A driver may hand out an older context than asked for: then the
+        // session's own, which the view judges when it starts.
+        if (&format != &core || shader_dialect(kind_of(context)) == ShaderDialect::glsl330) return format;
+    }
+    return std::nullopt;
+}
+
 void LevelView::release_gl() {
-    if (!working_ || !QOpenGLContext::currentContext()) return;
+    if (!gl_ready_ || !QOpenGLContext::currentContext()) return;
+    gl_ready_ = false;
+    vertex_array_.destroy();
     if (!textures_.empty()) glDeleteTextures(GLsizei(textures_.size()), textures_.data());
     textures_.clear();
     for (unsigned* buffer : {&still_.vertices, &still_.tint, &stepping_.vertices, &stepping_.tint, &sprite_buffer_,
@@ -161,13 +169,34 @@ void LevelView::resizeGL(int, int) {
     if (framed_whole_) frame_level();
 }
 
+void LevelView::cannot_draw(Phrase why) {
+    release_gl();
+    working_ = false;
+    trouble_ = std::move(why);
+    if (troubled_) troubled_();
+}
+
 void LevelView::initializeGL() {
+    release_gl();
     working_ = context() && context()->isValid();
-    if (!working_) return;
+    trouble_.reset();
+    if (!working_) return cannot_draw(Msg::NoOpenGL);
     initializeOpenGLFunctions();
+    gl_ready_ = true;
+    const GlContextKind kind = kind_of(*context());
+    dialect_ = shader_dialect(kind);
+    if (dialect_ == ShaderDialect::none) return cannot_draw(Phrase(Msg::ViewNeedsOpenGL).arg(context_name(kind)));
+    const bool modern = dialect_ == ShaderDialect::glsl330;
     program_ = std::make_unique<QOpenGLShaderProgram>();
-    working_ = program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) &&
-               program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) && program_->link();
+    if (!program_->addShaderFromSourceCode(QOpenGLShader::Vertex,
+                                           modern ? glsl330::kVertexShader : glsl120::kVertexShader) ||
+        !program_->addShaderFromSourceCode(QOpenGLShader::Fragment,
+                                           modern ? glsl330::kFragmentShader : glsl120::kFragmentShader) ||
+        !program_->link()) {
+        const std::string said = first_line(program_->log());
+        return cannot_draw(Phrase(Msg::ViewShadersRefused).arg(said.empty() ? context_name(kind) : said));
+    }
+    vertex_array_.create();
     for (unsigned* buffer : {&still_.vertices, &still_.tint, &stepping_.vertices, &stepping_.tint, &sprite_buffer_,
                               &sprite_tint_buffer_})
         glGenBuffers(1, buffer);
@@ -253,6 +282,7 @@ void LevelView::paintGL() {
     vertices_stale_ = step_stale_ = tint_stale_ = false;
     if (pages_stale_) upload_pages();
 
+    const QOpenGLVertexArrayObject::Binder bound(&vertex_array_);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     // The levels' faces turn clockwise on screen when seen from the front.

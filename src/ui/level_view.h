@@ -3,9 +3,13 @@
 // (orbit with the left button, pan with the middle, wheel to zoom, fly with
 // W A S D (Q, E down and up) while the right button is held), a click telling
 // which face or sprite it hit. Animated textures step on a timer while asked.
+// It asks for OpenGL 3.3 core and speaks GLSL 3.30 there, GLSL 1.20 in an
+// older context (see model/shader_dialect.h); where it cannot draw it says why.
 #pragma once
 #include <QOpenGLFunctions>
+#include <QOpenGLVertexArrayObject>
 #include <QOpenGLWidget>
+#include <QSurfaceFormat>
 #include <QPoint>
 #include <QSet>
 #include <QTimer>
@@ -18,6 +22,8 @@
 #include "model/level_camera.h"
 #include "model/level_scene.h"
 #include "model/page_tracker.h"
+#include "model/shader_dialect.h"
+#include "strings/phrase.h"
 #include "ui/level_draw_lists.h"
 
 class QOpenGLShaderProgram;
@@ -56,6 +62,16 @@ public:
     long long uploaded_pages() const { return uploaded_pages_; }
     // False when OpenGL would not start in this widget.
     bool working() const { return working_; }
+    // Why the view cannot draw in the context it was given, once it tried;
+    // `handler` is called when that becomes known.
+    const std::optional<Phrase>& trouble() const { return trouble_; }
+    void on_trouble(std::function<void()> handler) { troubled_ = std::move(handler); }
+    ShaderDialect dialect() const { return dialect_; }
+
+    // The format a view should be given: OpenGL 3.3 core where this session
+    // makes such a context, else the session's default one; none where no
+    // context can be made at all.
+    static std::optional<QSurfaceFormat> format_to_ask();
 
 protected:
     void initializeGL() override;
@@ -86,6 +102,8 @@ private:
     void draw(const std::vector<DrawBatch>& batches, unsigned vertices, unsigned tint, bool additive);
     SpriteFacing facing() const;
     void release_gl();
+    // Frees what the view holds in OpenGL and tells why it cannot draw.
+    void cannot_draw(Phrase why);
     void fly_tick();
     void frame_box(const std::array<float, 3>& low, const std::array<float, 3>& high);
 
@@ -99,6 +117,12 @@ private:
     PageTracker tracker_;
     bool pages_stale_ = true, vertices_stale_ = true, step_stale_ = true, tint_stale_ = true;
     bool working_ = true;
+    bool gl_ready_ = false;  // its OpenGL functions resolved in the present context
+    std::optional<Phrase> trouble_;
+    std::function<void()> troubled_;
+    ShaderDialect dialect_ = ShaderDialect::none;
+    // Core profiles draw nothing without one; older contexts may lack them.
+    QOpenGLVertexArrayObject vertex_array_;
     long long uploaded_pages_ = 0;
     std::vector<unsigned> textures_;
     std::unique_ptr<QOpenGLShaderProgram> program_;
