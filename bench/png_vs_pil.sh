@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
-# The PNG codec beside PIL's, in one run: opening and saving an 8192 x 16384
-# texture package (bench/png_picture.py makes it from the test corpus), each
-# step in a process of its own, alternately, best of ROUNDS; the memory is the
-# whole process' peak (/usr/bin/time). Configure with -DTILESMITH_BUILD_BENCH=ON.
-#   bench/png_vs_pil.sh [BUILD_DIR [WORK_DIR [ROUNDS]]]
+# The PNG codec beside PIL's, in one run, on four kinds of 8192 x 16384
+# texture package (bench/png_picture.py makes them): photographs with grain,
+# a flat synthetic pattern saved at zlib level 1 and at level 9, and the pages
+# of real levels (converted from LEVEL_DIR, never kept). Opening and saving,
+# each step in a process of its own, alternately, best of ROUNDS; the memory is
+# the whole process' peak (/usr/bin/time). Configure with -DTILESMITH_BUILD_BENCH=ON.
+#   bench/png_vs_pil.sh [BUILD_DIR [WORK_DIR [ROUNDS [LEVEL_DIR]]]]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 work=${2:-$(mktemp -d)}
 rounds=${3:-2}
+levels=${4:-/work/cache/levels}
 run=$build/bench/png_run
 python=/usr/bin/python3
 width=8192 height=16384
-picture=$work/picture.png
-[ -f "$picture" ] || $python "$here/png_picture.py" "$here/../tests/corpus" $width $height "$picture"
+make_picture() {
+  local kind=$1 out=$work/$1.png
+  [ -f "$out" ] && return
+  case $kind in
+    photo) $python "$here/png_picture.py" photo "$here/../tests/corpus" $width $height "$out" ;;
+    pattern1) $python "$here/png_picture.py" pattern 1 $width $height "$out" ;;
+    pattern9) $python "$here/png_picture.py" pattern 9 $width $height "$out" ;;
+    levels)
+      mkdir -p "$work/pages"
+      for level in "$levels"/*; do
+        [ -s "$level" ] && "$build/src/tilesmith-cli" convert "$level" "$work/pages/$(basename "$level").png" || true
+      done
+      $python "$here/png_picture.py" levels "$work"/pages/*.png $width $height "$out" ;;
+  esac
+}
 
-pil_open='import sys, time
+pil_open_code='import sys, time
 from PIL import Image
 Image.MAX_IMAGE_PIXELS = None
 t = time.perf_counter(); im = Image.open(sys.argv[1]); im.load(); print("%.3f" % (time.perf_counter() - t))'
-pil_save='import sys
+pil_save_code='import sys
 from PIL import Image
 Image.MAX_IMAGE_PIXELS = None
 im = Image.open(sys.argv[1]); im.load()
@@ -33,23 +49,30 @@ measure() {
 }
 best() { sort -n | head -1; }
 
-for ((i = 0; i < rounds; ++i)); do
-  measure "$run" open "$picture" >> "$work/ours_open"
-  measure $python -c "$pil_open" "$picture" >> "$work/pil_open"
-  measure "$run" save "$picture" "$work/ours.png" >> "$work/ours_save"
-  measure $python -c "$pil_save" "$picture" "$work/pil.png" >> "$work/pil_save"
-done
-
-read -r ours_open ours_rss < <(best < "$work/ours_open")
-read -r pil_open pil_rss < <(best < "$work/pil_open")
-read -r ours_save _ < <(best < "$work/ours_save")
-read -r pil_save _ < <(best < "$work/pil_save")
-package=$(( (width * 3 + 3) / 4 * 4 * height ))
-ours_size=$(stat -c %s "$work/ours.png") pil_size=$(stat -c %s "$work/pil.png")
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-echo "picture: $picture, ${width} x ${height}, $(stat -L -c %s "$picture") bytes; package $package bytes; $(nproc) cores; best of $rounds"
-echo "open:  ours ${ours_open} s, PIL ${pil_open} s: $(ratio "$ours_open" "$pil_open") x (goal <= 0.6)"
-echo "       ours peak $((ours_rss * 1024)) bytes (PIL $((pil_rss * 1024))): $(ratio $((ours_rss * 1024)) $package) x the package (goal <= 1.1)"
-echo "save:  ours ${ours_save} s, PIL ${pil_save} s: $(ratio "$ours_save" "$pil_save") x (goal <= 0.5)"
-echo "       ours $ours_size bytes, PIL $pil_size bytes: $(ratio "$ours_size" "$pil_size") x (goal <= 1.02)"
-"$run" stop "$picture" "$work/stopped.png"
+package=$(( (width * 3 + 3) / 4 * 4 * height ))
+echo "${width} x ${height} pictures; package $package bytes; $(nproc) cores; best of $rounds"
+echo "goals: open <= 0.6 x PIL, peak <= 1.1 x the package, save <= 0.5 x PIL, file <= 1.02 x PIL's"
+printf "%-9s %10s %9s %8s %5s %9s %9s %8s %5s %10s %10s %5s\n" kind file_bytes open_ours PIL x peak/pkg \
+  save_ours PIL x ours_bytes PIL_bytes x
+for kind in photo pattern1 pattern9 levels; do
+  make_picture $kind
+  picture=$work/$kind.png
+  rm -f "$work"/{ours,pil}_{open,save}
+  for ((i = 0; i < rounds; ++i)); do
+    measure "$run" open "$picture" >> "$work/ours_open"
+    measure $python -c "$pil_open_code" "$picture" >> "$work/pil_open"
+    measure "$run" save "$picture" "$work/ours.png" >> "$work/ours_save"
+    measure $python -c "$pil_save_code" "$picture" "$work/pil.png" >> "$work/pil_save"
+  done
+  read -r ours_open ours_rss < <(best < "$work/ours_open")
+  read -r pil_open _ < <(best < "$work/pil_open")
+  read -r ours_save _ < <(best < "$work/ours_save")
+  read -r pil_save _ < <(best < "$work/pil_save")
+  ours_size=$(stat -c %s "$work/ours.png") pil_size=$(stat -c %s "$work/pil.png")
+  printf "%-9s %10s %9s %8s %5s %9s %9s %8s %5s %10s %10s %5s\n" $kind "$(stat -c %s "$picture")" \
+    "$ours_open" "$pil_open" "$(ratio "$ours_open" "$pil_open")" "$(ratio $((ours_rss * 1024)) $package)" \
+    "$ours_save" "$pil_save" "$(ratio "$ours_save" "$pil_save")" "$ours_size" "$pil_size" \
+    "$(ratio "$ours_size" "$pil_size")"
+done
+"$run" stop "$work/photo.png" "$work/stopped.png"

@@ -133,20 +133,6 @@ bool skip_codes(BitReader& in, const Table& literals, const Table& distances) {
     }
 }
 
-// The piece as plain stored blocks, none final: what stands in should the walk
-// not understand a stream.
-void store(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& out) {
-    do {
-        const std::size_t n = std::min<std::size_t>(size, 65535);
-        const std::uint8_t header[5] = {0, std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(~n),
-                                        std::uint8_t(~n >> 8)};
-        out.insert(out.end(), header, header + 5);
-        out.insert(out.end(), data, data + n);
-        data += n;
-        size -= n;
-    } while (size > 0);
-}
-
 }  // namespace
 
 bool find_final_block(const std::uint8_t* data, std::size_t size, std::uint64_t& header_bit,
@@ -184,6 +170,19 @@ bool find_final_block(const std::uint8_t* data, std::size_t size, std::uint64_t&
     }
 }
 
+void store_piece(const std::uint8_t* data, std::size_t size, bool last, std::vector<std::uint8_t>& out) {
+    do {
+        const std::size_t n = std::min<std::size_t>(size, 65535);
+        const std::uint8_t header[5] = {0, std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(~n),
+                                        std::uint8_t(~n >> 8)};
+        out.insert(out.end(), header, header + 5);
+        out.insert(out.end(), data, data + n);
+        data += n;
+        size -= n;
+    } while (size > 0);
+    if (last) out.insert(out.end(), {1, 0, 0, 0xFF, 0xFF});  // a final empty stored block
+}
+
 void deflate_piece(libdeflate_compressor* compressor, const std::uint8_t* data, std::size_t size, bool last,
                    std::vector<std::uint8_t>& out) {
     const std::size_t start = out.size();
@@ -193,8 +192,7 @@ void deflate_piece(libdeflate_compressor* compressor, const std::uint8_t* data, 
     std::uint64_t header_bit = 0, end_bit = 0;
     if (written == 0 || (!last && !find_final_block(out.data() + start, written, header_bit, end_bit))) {
         out.resize(start);
-        store(data, size, out);
-        if (last) out.insert(out.end(), {1, 0, 0, 0xFF, 0xFF});  // a final empty stored block
+        store_piece(data, size, last, out);
         return;
     }
     if (last) {

@@ -17,6 +17,11 @@ namespace tilesmith {
 void deflate_piece(libdeflate_compressor* compressor, const std::uint8_t* data, std::size_t size, bool last,
                    std::vector<std::uint8_t>& out);
 
+// The piece as plain stored blocks, none final (`last` adds an empty final
+// one): what deflate_piece falls back to should the walk not understand
+// libdeflate's stream.
+void store_piece(const std::uint8_t* data, std::size_t size, bool last, std::vector<std::uint8_t>& out);
+
 // Where the final block of the deflate stream `data` begins and where it ends,
 // in bits from the start; false when the bytes are no complete deflate stream.
 bool find_final_block(const std::uint8_t* data, std::size_t size, std::uint64_t& header_bit,

@@ -5,6 +5,7 @@
 // and depth, the palette's transparency, interlaced pictures. Alpha below half
 // becomes the transparent colour.
 #include <spng.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -44,6 +45,14 @@ struct Source {
         }
     }
 };
+
+[[noreturn]] void refuse(const std::string& file_name, int error, const Source& source) {
+    if (source.failure) std::rethrow_exception(source.failure);
+    if (error == SPNG_IO_EOF || error == SPNG_EIDAT_TOO_SHORT) throw Error(Msg::CannotReadFile, file_name, Msg::PngEndsEarly);
+    if (error == SPNG_EMEM) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
+    if (error == SPNG_ESIGNATURE) throw Error(Msg::CannotReadFile, file_name, Msg::NotAPng);
+    throw Error(Msg::CannotReadFile, file_name, Phrase(Msg::PngDamaged).arg(spng_strerror(error)));
+}
 
 // Ancillary chunks are kept in memory by the decoder; none of ours is larger.
 constexpr std::size_t kChunkLimit = std::size_t(1) << 24;
@@ -119,12 +128,102 @@ void swap_red_blue(std::uint8_t* row, int width) {
     for (int x = 0; x < width; ++x) std::swap(row[3 * x], row[3 * x + 2]);
 }
 
-[[noreturn]] void refuse(const std::string& file_name, int error, const Source& source) {
-    if (source.failure) std::rethrow_exception(source.failure);
-    if (error == SPNG_IO_EOF || error == SPNG_EIDAT_TOO_SHORT) throw Error(Msg::CannotReadFile, file_name, Msg::PngEndsEarly);
-    if (error == SPNG_EMEM) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
-    if (error == SPNG_ESIGNATURE) throw Error(Msg::CannotReadFile, file_name, Msg::NotAPng);
-    throw Error(Msg::CannotReadFile, file_name, Phrase(Msg::PngDamaged).arg(spng_strerror(error)));
+// A file as libspng reads it when our own loop has decoded its pixels: the
+// signature and a header of one pixel, the file's chunks before its IDAT
+// chunks, one IDAT chunk of that pixel, then the file's chunks after its
+// IDAT chunks, so that those are checked exactly as they are in every other
+// picture.
+class StandIn {
+public:
+    StandIn(InFile& in, const spng_ihdr& ihdr, IdatPlace idat) : in_(in) {
+        head_ = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        const std::uint8_t header[13] = {0, 0, 0, 1, 0, 0, 0, 1, ihdr.bit_depth, ihdr.color_type, 0, 0, 0};
+        const std::vector<std::uint8_t> ihdr_chunk = chunk("IHDR", header, sizeof header);
+        head_.insert(head_.end(), ihdr_chunk.begin(), ihdr_chunk.end());
+        const std::uint8_t pixel[5] = {};
+        std::uint8_t packed[64];
+        uLongf packed_size = sizeof packed;
+        compress(packed, &packed_size, pixel, ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA ? 5 : 4);
+        pixel_ = chunk("IDAT", packed, packed_size);
+        // The file's own header chunk is the 25 bytes after its signature.
+        parts_[0] = {-1, head_.size()};
+        parts_[1] = {33, std::uint64_t(idat.first - 33)};
+        parts_[2] = {-2, pixel_.size()};
+        parts_[3] = {idat.after, std::uint64_t(in.size() - idat.after)};
+    }
+    static int read(spng_ctx*, void* user, void* dest, std::size_t length) {
+        auto* self = static_cast<StandIn*>(user);
+        try {
+            return self->copy(static_cast<std::uint8_t*>(dest), length) ? 0 : SPNG_IO_EOF;
+        } catch (...) {
+            self->failure = std::current_exception();
+            return SPNG_IO_ERROR;
+        }
+    }
+    std::exception_ptr failure;
+
+private:
+    static std::vector<std::uint8_t> chunk(const char* type, const std::uint8_t* data, std::size_t size) {
+        std::vector<std::uint8_t> c(size + 12);
+        const auto put32 = [](std::uint8_t* p, std::uint32_t v) {
+            for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (24 - 8 * i));
+        };
+        put32(c.data(), std::uint32_t(size));
+        std::memcpy(c.data() + 4, type, 4);
+        std::memcpy(c.data() + 8, data, size);
+        put32(c.data() + 8 + size, std::uint32_t(crc32(0, c.data() + 4, uInt(size + 4))));
+        return c;
+    }
+    bool copy(std::uint8_t* dest, std::size_t length) {
+        while (length > 0) {
+            if (part_ == std::size(parts_)) return false;
+            const Part& p = parts_[part_];
+            const std::size_t n = std::size_t(std::min<std::uint64_t>(length, p.size - done_));
+            if (p.offset == -1) {
+                std::memcpy(dest, head_.data() + done_, n);
+            } else if (p.offset == -2) {
+                std::memcpy(dest, pixel_.data() + done_, n);
+            } else {
+                in_.seek(p.offset + std::int64_t(done_));
+                if (in_.read_some(dest, n) != n) return false;
+            }
+            dest += n, length -= n, done_ += n;
+            if (done_ == p.size) ++part_, done_ = 0;
+        }
+        return true;
+    }
+
+    // A stretch of the stand-in: of the file at `offset`, or made (-1 the head, -2 the pixel).
+    struct Part {
+        std::int64_t offset;
+        std::uint64_t size;
+    };
+    InFile& in_;
+    std::vector<std::uint8_t> head_, pixel_;
+    Part parts_[4] = {};
+    std::size_t part_ = 0;
+    std::uint64_t done_ = 0;
+};
+
+void set_limits(spng_ctx* ctx) {
+    spng_set_crc_action(ctx, SPNG_CRC_ERROR, SPNG_CRC_ERROR);
+    spng_set_chunk_limits(ctx, kChunkLimit, kChunkCacheLimit);
+    spng_set_image_limits(ctx, std::uint32_t(kMaxPackagePixels), std::uint32_t(kMaxPackagePixels));
+}
+
+// The chunks after the IDAT chunks of a picture our own loop decoded, read by libspng.
+void check_chunks_after(const std::string& file_name, InFile& in, const spng_ihdr& ihdr, IdatPlace idat) {
+    StandIn stand_in(in, ihdr, idat);
+    const std::unique_ptr<spng_ctx, ContextFree> owner(spng_ctx_new(0));
+    spng_ctx* ctx = owner.get();
+    if (!ctx) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
+    spng_set_png_stream(ctx, &StandIn::read, &stand_in);
+    set_limits(ctx);
+    std::uint8_t pixel[4];
+    int e = spng_decode_image(ctx, pixel, sizeof pixel, SPNG_FMT_RGBA8, 0);
+    if (!e) e = spng_decode_chunks(ctx);
+    if (stand_in.failure) std::rethrow_exception(stand_in.failure);
+    if (e) refuse(file_name, e, Source{nullptr, nullptr});
 }
 
 void decode(const std::string& file_name, Package& fresh, Progress& progress) {
@@ -134,9 +233,7 @@ void decode(const std::string& file_name, Package& fresh, Progress& progress) {
     spng_ctx* ctx = owner.get();
     if (!ctx) throw Error(Msg::CannotReadFile, file_name, Msg::NotEnoughMemory);
     spng_set_png_stream(ctx, &Source::read, &source);
-    spng_set_crc_action(ctx, SPNG_CRC_ERROR, SPNG_CRC_ERROR);
-    spng_set_chunk_limits(ctx, kChunkLimit, kChunkCacheLimit);
-    spng_set_image_limits(ctx, std::uint32_t(kMaxPackagePixels), std::uint32_t(kMaxPackagePixels));
+    set_limits(ctx);
 
     spng_ihdr ihdr{};
     if (const int e = spng_get_ihdr(ctx, &ihdr)) {
@@ -160,7 +257,8 @@ void decode(const std::string& file_name, Package& fresh, Progress& progress) {
     if (has_trns != 0 && has_trns != SPNG_ECHUNKAVAIL) refuse(file_name, has_trns, source);
     if (decodes_as_truecolour(ihdr)) {
         fresh = Package::for_overwrite(width, height, fresh.brush());
-        decode_truecolour(file_name, in, ihdr, has_trns == 0 ? &trns : nullptr, fresh, progress);
+        const IdatPlace idat = decode_truecolour(file_name, in, ihdr, has_trns == 0 ? &trns : nullptr, fresh, progress);
+        check_chunks_after(file_name, in, ihdr, idat);
         return;
     }
     const bool alpha = ihdr.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA ||

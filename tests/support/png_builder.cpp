@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <array>
+#include <cstdlib>
 
 namespace tilesmith {
 
@@ -14,16 +15,34 @@ void put32(Bytes& b, std::uint32_t v) {
 }
 
 
-// Filter type 0 rows of the pixels the pass covers.
+int predict(int filter, int a, int b, int c) {
+    const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    const int paeth = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+    const int by_filter[5] = {0, a, b, (a + b) / 2, paeth};
+    return by_filter[filter];
+}
+
+// Rows of the pixels the pass covers, each filtered with the picture's filter.
 void add_rows(Bytes& raw, const PngPicture& s, int x0, int y0, int dx, int dy) {
     if (x0 >= s.width || y0 >= s.height) return;
+    Bytes above;
     for (int y = y0; y < s.height; y += dy) {
-        raw.push_back(0);
-        for (int x = x0; x < s.width; x += dx)
-            for (int v : s.pixel(x, y)) {
-                if (s.bit_depth == 16) raw.push_back(std::uint8_t(v >> 8));
-                raw.push_back(std::uint8_t(v));
+        Bytes row;
+        std::size_t bpp = 0;
+        for (int x = x0; x < s.width; x += dx) {
+            const std::vector<int> samples = s.pixel(x, y);
+            bpp = samples.size() * std::size_t(s.bit_depth / 8);
+            for (int v : samples) {
+                if (s.bit_depth == 16) row.push_back(std::uint8_t(v >> 8));
+                row.push_back(std::uint8_t(v));
             }
+        }
+        above.resize(row.size(), 0);
+        raw.push_back(std::uint8_t(s.filter));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            raw.push_back(std::uint8_t(row[i] - predict(s.filter, i >= bpp ? row[i - bpp] : 0, above[i],
+                                                        i >= bpp ? above[i - bpp] : 0)));
+        above = row;
     }
 }
 

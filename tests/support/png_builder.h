@@ -15,6 +15,7 @@ struct PngPicture {
     int bit_depth = 8;   // 8 or 16
     int colour_type = 2; // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
     bool interlaced = false;
+    int filter = 0;      // the filter of every row, 0..4
     // The samples of pixel (x, y), each 0..255 (or 0..65535 at 16 bits), as
     // many as the colour type has channels; a palette index for type 3.
     std::function<std::vector<int>(int x, int y)> pixel;
