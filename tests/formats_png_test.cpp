@@ -407,7 +407,7 @@ TEST(PngReader, UnusualButSoundFilesReadAsThePlainOne) {
 TEST(PngReader, EveryFilterOnThreeAndFourBytePixels) {
     TempDir dir;
     const auto noise = [](int x, int y, int channel) {
-        std::uint32_t h = std::uint32_t(x * 73856093 ^ y * 19349663 ^ channel * 83492791);
+        std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u ^ std::uint32_t(channel) * 83492791u;
         h ^= h >> 13;
         h *= 0x5bd1e995u;
         return int((h ^ h >> 15) & 0xFF);

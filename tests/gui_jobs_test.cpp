@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 #include "effects/effect_registry.h"
 #include "gui_window_support.h"
+#include "model/user_state.h"
 
 using namespace tilesmith;
 using namespace tilesmith::test;
@@ -68,6 +69,7 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     EXPECT_EQ(ws().document().source(), before);
     EXPECT_FALSE(action("file1")->isVisible());
 
+    wait_for_user_state_writes();  // written aside: on disk before the folder is listed
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     const std::string out = path("written.tga").toStdString();
     window->start_job(ws().document().hand_out(held([out] { write_file_atomic(out, "x", 1); })));
@@ -81,6 +83,7 @@ TEST_F(Jobs, EscapeStopsAReadAndAWriteAndNothingChanges) {
     wait();
     EXPECT_FALSE(committed);
     EXPECT_EQ(window->findChild<QProgressBar*>(QStringLiteral("progress_gauge"))->value(), 0) << "the gauge empties";
+    wait_for_user_state_writes();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), files) << "no file and no temporary left";
     EXPECT_TRUE(host.errors.isEmpty());
 }

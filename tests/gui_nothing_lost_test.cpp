@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "gui_window_support.h"
+#include "model/user_state.h"
 #include "strings/messages.h"
 #include "support/level_builder.h"
 
@@ -43,6 +44,8 @@ TEST_F(NothingLost, SaveUnderAnExtensionNoWriterTakesSaysSoInTheCurrentLanguage)
         EXPECT_TRUE(host.warnings[0].startsWith(entry(int(Msg::ExtensionNotWritten) + english).section('%', 0, 0)));
         EXPECT_TRUE(host.warnings[0].contains(QStringLiteral(".tga, .bmp, .jpg, .jpeg"))) << host.warnings[0].toStdString();
     }
+    // The per-user state is written aside; once it is on disk, nothing else is there.
+    wait_for_user_state_writes();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("state.txt"), QStringLiteral("tex.jpeg")}));
 }
 
