@@ -10,8 +10,7 @@
 
 #include "core/color.h"
 #include "core/dimensions.h"
-#include "ui/level_shaders_120.h"
-#include "ui/level_shaders_330.h"
+#include "ui/level_shaders.h"
 
 namespace tilesmith {
 
@@ -188,10 +187,8 @@ void LevelView::initializeGL() {
     if (dialect_ == ShaderDialect::none) return cannot_draw(Phrase(Msg::ViewNeedsOpenGL).arg(context_name(kind)));
     const bool modern = dialect_ == ShaderDialect::glsl330;
     program_ = std::make_unique<QOpenGLShaderProgram>();
-    if (!program_->addShaderFromSourceCode(QOpenGLShader::Vertex,
-                                           modern ? glsl330::kVertexShader : glsl120::kVertexShader) ||
-        !program_->addShaderFromSourceCode(QOpenGLShader::Fragment,
-                                           modern ? glsl330::kFragmentShader : glsl120::kFragmentShader) ||
+    if (!program_->addShaderFromSourceCode(QOpenGLShader::Vertex, level_shaders::vertex_source(modern)) ||
+        !program_->addShaderFromSourceCode(QOpenGLShader::Fragment, level_shaders::fragment_source(modern)) ||
         !program_->link()) {
         const std::string said = first_line(program_->log());
         return cannot_draw(Phrase(Msg::ViewShadersRefused).arg(said.empty() ? context_name(kind) : said));
