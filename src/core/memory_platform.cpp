@@ -51,6 +51,15 @@ void advise_huge_pages([[maybe_unused]] void* block, [[maybe_unused]] std::size_
 #endif
 }
 
+void populate_pages([[maybe_unused]] void* start, [[maybe_unused]] std::size_t bytes) noexcept {
+#ifdef MADV_POPULATE_WRITE
+    if (!bytes) return;
+    const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(start) / page_size() * page_size();
+    const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(start) + bytes;
+    madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);  // failure is harmless
+#endif
+}
+
 #else
 
 void* allocate_pages(std::size_t bytes, std::size_t alignment) {
@@ -64,6 +73,7 @@ void free_pages(void* block, std::size_t, std::size_t alignment) noexcept {
 }
 
 void advise_huge_pages(void*, std::size_t) noexcept {}
+void populate_pages(void*, std::size_t) noexcept {}
 
 #endif
 
