@@ -2,7 +2,12 @@
 // only: the last block of each carries the final flag. To go on after it, the
 // piece's blocks are walked (their codes decoded, nothing written) to find
 // that block; its flag is cleared and an empty stored block brings the end to
-// a byte boundary.
+// a byte boundary. Kept rather than zlib's sync flush, which makes such
+// pieces without a walk, because libdeflate with the walk is faster on one
+// thread (bench/png_libraries, 2 MiB pieces of Up-filtered rows): 0.77 s
+// against 1.08 s on a flat pattern, 6.7 s against 7.8 s on level pages, 6.6 s
+// against 11.6 s on photographs; its pieces are 9 % larger on the pattern,
+// 1 % on level pages and none on photographs.
 #include "formats/deflate_pieces.h"
 
 #include <libdeflate.h>
