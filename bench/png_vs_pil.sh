@@ -59,9 +59,14 @@ for kind in photo pattern1 pattern9 levels; do
   make_picture $kind
   picture=$work/$kind.png
   rm -f "$work"/{ours,pil}_{open,save}
+  # Opens beside opens, saves beside saves: on a virtual machine the kernel's
+  # cost of fresh memory varies with what the process before gave back (the
+  # same open took 0.1 to 1.1 s of system time here), for either program.
   for ((i = 0; i < rounds; ++i)); do
     measure "$run" open "$picture" >> "$work/ours_open"
     measure $python -c "$pil_open_code" "$picture" >> "$work/pil_open"
+  done
+  for ((i = 0; i < rounds; ++i)); do
     measure "$run" save "$picture" "$work/ours.png" >> "$work/ours_save"
     measure $python -c "$pil_save_code" "$picture" "$work/pil.png" >> "$work/pil_save"
   done
