@@ -98,7 +98,8 @@ constexpr std::size_t kMargin = 16;
 
 // The byte at `i` of a row (a margined buffer) as filter `f` leaves it.
 inline std::uint8_t filtered_byte(int f, const std::uint8_t* row, const std::uint8_t* above, std::size_t i) {
-    const int x = row[i], a = row[i - kBpp], b = above[i], c = above[i - kBpp];
+    // The pixel before is in the left margin at the first: read it from a pointer moved back.
+    const int x = row[i], a = (row - kBpp)[i], b = above[i], c = (above - kBpp)[i];
     switch (f) {
     case 0: return std::uint8_t(x);
     case 1: return std::uint8_t(x - a);
