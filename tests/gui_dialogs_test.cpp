@@ -156,13 +156,6 @@ TEST_F(NewPackageDialogTest, OkAnswersTheSizeAndColourAndCloses) {
 }
 
 TEST_F(NewPackageDialogTest, OkAsksOnlyTheQuestionItIsGivenAndNoKeepsTheDialog) {
-    open();
-    dlg.modify_box->setChecked(true);
-    dlg.make_package->click();
-    EXPECT_TRUE(host.questions.isEmpty()) << "a resize can be undone";
-    expect_answer({4, 8, kSilver, true});
-    answers.clear();
-    closed = 0;
     dlg.set_question([] { return std::optional<QString>(QStringLiteral("the history empties")); });
     dlg.set_dialog_language(Language::English);
     for (const bool yes : {false, true}) {

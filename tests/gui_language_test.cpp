@@ -44,10 +44,6 @@ TEST_F(OneLanguage, FileErrorsShowInTheCurrentLanguage) {
     EXPECT_EQ(host.errors[1], QStringLiteral("Cannot open \"%1\": it is a folder").arg(path("folder.tga")));
 }
 
-}  // namespace
-
-namespace {
-
 // A status text is written again from its words when the language changes.
 TEST_F(OneLanguage, AStatusNoteFollowsTheSwitch) {
     open();

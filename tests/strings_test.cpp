@@ -143,10 +143,9 @@ TEST(PluralForms, EachCountTakesItsLanguagesForm) {
         const char* english;
         const char* polish;
     } cases[] = {
-        {0, "0 tiles selected", "Zaznaczono 0 płytek"},   {1, "1 tile selected", "Zaznaczono 1 płytkę"},
-        {2, "2 tiles selected", "Zaznaczono 2 płytki"},   {4, "4 tiles selected", "Zaznaczono 4 płytki"},
-        {5, "5 tiles selected", "Zaznaczono 5 płytek"},   {12, "12 tiles selected", "Zaznaczono 12 płytek"},
-        {14, "14 tiles selected", "Zaznaczono 14 płytek"}, {22, "22 tiles selected", "Zaznaczono 22 płytki"},
+        {0, "0 tiles selected", "Zaznaczono 0 płytek"}, {1, "1 tile selected", "Zaznaczono 1 płytkę"},
+        {4, "4 tiles selected", "Zaznaczono 4 płytki"}, {5, "5 tiles selected", "Zaznaczono 5 płytek"},
+        {12, "12 tiles selected", "Zaznaczono 12 płytek"}, {22, "22 tiles selected", "Zaznaczono 22 płytki"},
         {112, "112 tiles selected", "Zaznaczono 112 płytek"}, {1024, "1024 tiles selected", "Zaznaczono 1024 płytki"},
     };
     for (const auto& c : cases) {
