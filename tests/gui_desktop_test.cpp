@@ -228,8 +228,7 @@ TEST_F(Desktop, DiscardAtCloseClosesWithTheSettingsWritten) {
     EXPECT_TRUE(QFile::exists(path("config.dat")));
 }
 
-// An opened target is an undo step: the unsaved work it replaces comes back
-// with Undo, unsaved mark included, so nothing is asked.
+// Undo brings back the work an opened target replaced: nothing is asked.
 TEST_F(Desktop, ReplacingUnsavedTargetAsksNothingAndUndoBringsTheWorkBack) {
     write_tga(path("other.tga"), 128, 64, pattern);
     open();
