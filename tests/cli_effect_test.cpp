@@ -84,6 +84,8 @@ TEST_F(CliEffect, EachRoutineRunsWithItsParametersAtTheCorner) {
         {"average_color", average_color},
         {"sharpen_channel:3,32",
          [](Package& p, const EffectArea& a, Progress& g) { sharpen_channel(p, a, 3, 32, g); }},
+        {"brighten_channel:3,32",
+         [](Package& p, const EffectArea& a, Progress& g) { sharpen_channel(p, a, 3, 32, g); }},
         {"blur", blur},
         {"pixelate", pixelate},
         {"rotate90", rotate90},

@@ -44,6 +44,8 @@ TEST(EffectRegistry, ParserAnswers) {
         {"blur:", "blur takes no parameters"},
         {"flip", "flip takes one parameter, MODE"},
         {"sharpen_channel:1", "sharpen_channel takes two parameters, CHANNEL,AMOUNT"},
+        {"brighten_channel:1,32", ""},
+        {"brighten_channel:1", "brighten_channel takes two parameters, CHANNEL,AMOUNT"},
         {"swap_channels:1", "swap_channels takes three parameters, R,G,B"},
         {"reduce_colors:0", "bad parameter for reduce_colors: STEP must be 1 to 255"},
         {"swap_channels:2,2,1", "bad parameter for swap_channels: R,G,B must name each of the channels 1, 2, 3 once"},

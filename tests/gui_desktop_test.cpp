@@ -228,26 +228,20 @@ TEST_F(Desktop, DiscardAtCloseClosesWithTheSettingsWritten) {
     EXPECT_TRUE(QFile::exists(path("config.dat")));
 }
 
-TEST_F(Desktop, ReplacingUnsavedTargetAsksAndCancelKeepsIt) {
+// Undo brings back the work an opened target replaced: nothing is asked.
+TEST_F(Desktop, ReplacingUnsavedTargetAsksNothingAndUndoBringsTheWorkBack) {
     write_tga(path("other.tga"), 128, 64, pattern);
     open();
     change_target();
     const Package work = ws().document().target().clone();
-    host.save_change_answers = {SaveAnswer::cancel, SaveAnswer::cancel, SaveAnswer::discard};
     host.open_answers = {path("other.tga")};
-    trigger("open_target");
-    EXPECT_TRUE(host.open_filters.isEmpty()) << "cancelled before the dialog";
-    host.save_change_answers.push_front(SaveAnswer::cancel);
-    trigger("new_package");
-    EXPECT_EQ(host.save_questions.size(), 2) << "a new package asks too";
-    drop(widget("target_pane"), {10, 10}, files({path("other.tga")}));
-    EXPECT_EQ(ws().document().target(), work);
-    EXPECT_EQ(host.save_questions.size(), 3);
-    drop(widget("source_pane"), {10, 10}, files({path("other.tga")}));
-    EXPECT_EQ(host.save_questions.size(), 3) << "a new source replaces no work";
     trigger("open_target");
     EXPECT_EQ(ws().document().target().width(), 128);
     EXPECT_FALSE(window->isWindowModified());
+    trigger("undo");
+    EXPECT_EQ(ws().document().target(), work);
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(host.save_questions.isEmpty() && host.questions.isEmpty());
 }
 
 TEST_F(Desktop, EachDialogStartsWhereItChoseLastAlsoInTheNextRun) {

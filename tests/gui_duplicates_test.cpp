@@ -32,12 +32,12 @@ TEST_F(DuplicateTiles, FindMarksEqualTilesAndRemovePacksTheTarget) {
     host.number_answers = {0};
     trigger("find_duplicates");
     EXPECT_EQ(ws().view(Side::target).marked(), (std::vector<TileSpot>{{0, 0}, {2, 0}, {3, 1}}));
-    EXPECT_EQ(note(), qs(text_of(Msg::TilesMarked, Language::Polish)).arg(3));
+    EXPECT_EQ(note(), qs(Phrase(Msg::TilesMarked).arg(3).text(Language::Polish)));
     EXPECT_FALSE(shown(Side::target, QPoint(3 * 64 + 30, 64 + 30))) << "a marked tile is veiled";
     EXPECT_TRUE(shown(Side::target, QPoint(64 + 30, 30)));
 
     trigger("remove_duplicates");
-    EXPECT_EQ(note(), qs(text_of(Msg::DuplicatesRemoved, Language::Polish)).arg(4));
+    EXPECT_EQ(note(), qs(Phrase(Msg::DuplicatesRemoved).arg(4).text(Language::Polish)));
     EXPECT_TRUE(ws().view(Side::target).marked().empty());
     EXPECT_EQ(ws().document().target().pixel(3 * 64, 0), pattern(3 * 64, 0));  // kind 3 is fourth now
     EXPECT_EQ(ws().document().target().pixel(64, 64), kTransparent);
@@ -56,7 +56,7 @@ TEST_F(DuplicateTiles, SelectUnusedMarksWhatNoTextureOfTheLevelMaps) {
     const TextureUse* use = ws().origins().texture_use(Side::source);
     ASSERT_NE(use, nullptr);
     EXPECT_EQ(int(ws().view(Side::source).marked().size()), use->unused_tiles(0) + use->unused_tiles(1));
-    EXPECT_EQ(note(), qs(text_of(Msg::TilesMarked, Language::Polish)).arg(ws().view(Side::source).marked().size()));
+    EXPECT_EQ(note(), qs(Phrase(Msg::TilesMarked).arg(ws().view(Side::source).marked().size()).text(Language::Polish)));
 
     click(w.findChild<QWidget*>(QStringLiteral("target_pane")), Qt::LeftButton, QPoint(5, 5));
     trigger("select_unused");

@@ -1,5 +1,6 @@
 // One language throughout: Qt's own buttons and our error texts follow the
 // program's language switch.
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -41,6 +42,18 @@ TEST_F(OneLanguage, FileErrorsShowInTheCurrentLanguage) {
     ASSERT_EQ(host.errors.size(), 2);
     EXPECT_EQ(host.errors[0], QStringLiteral("Nie można otworzyć pliku „%1”: to jest folder").arg(path("folder.tga")));
     EXPECT_EQ(host.errors[1], QStringLiteral("Cannot open \"%1\": it is a folder").arg(path("folder.tga")));
+}
+
+// A status text is written again from its words when the language changes.
+TEST_F(OneLanguage, AStatusNoteFollowsTheSwitch) {
+    open();
+    trigger("language_en");
+    trigger("remove_duplicates");  // 32 silver tiles: 31 go
+    QLabel* note = window->findChild<QLabel*>(QStringLiteral("written_note"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), QStringLiteral("31 duplicate tiles removed"));
+    trigger("language_pl");
+    EXPECT_EQ(note->text(), QStringLiteral("Usunięto 31 powtórzonych płytek"));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "ui/dialogs/author_dialog.h"
+#include "ui/feedback.h"
 #include <QWindow>
 
 #include "gui_window_support.h"
@@ -291,7 +292,7 @@ TEST_F(MainWindowTest, LanguageSwitchTranslatesEveryCaptionHintPanelAndDialog) {
     EXPECT_TRUE(action("language_en")->isChecked());
     EXPECT_FALSE(action("language_pl")->isChecked());
     EXPECT_EQ(action("menu_file")->text(), QStringLiteral("&File")) << "Alt+F opens it";
-    EXPECT_EQ(action("tool_rotate90")->toolTip(), QStringLiteral("Rotate 90 degrees"));
+    EXPECT_EQ(action("tool_rotate90")->toolTip(), QStringLiteral("Rotate 90° anticlockwise"));
     EXPECT_EQ(w.panel_text(0), QStringLiteral("Source package:"));
     EXPECT_EQ(new_package_dialog.modify_box->text(), QStringLiteral("Modify package"));
     EXPECT_EQ(author_dialog.thanks_caption->text(), entry(181));
@@ -420,11 +421,17 @@ TEST_F(MainWindowTest, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {
     EXPECT_TRUE(has_flat_look(&history_dialog));
 }
 
-TEST_F(MainWindowTest, FeedbackItemOpensTheMailLink) {
+// A build names the feedback address or none; without one the item says
+// where problems are reported, as the README does, and makes no address up.
+TEST_F(MainWindowTest, FeedbackItemWritesToTheBuildsAddressOrSaysWhereProblemsGo) {
     open();
     trigger("proposals_mail");
+    if (feedback_address().isEmpty()) {
+        EXPECT_EQ(host.informations, QStringList{qs(text_of(Msg::ProblemsReported, Language::Polish))});
+        return;
+    }
     ASSERT_EQ(host.links.size(), 1);
-    EXPECT_TRUE(host.links[0].startsWith("mailto:"));
+    EXPECT_TRUE(host.links[0].startsWith("mailto:" + feedback_address()));
     EXPECT_TRUE(host.links[0].endsWith("?subject=Tilesmith%3A%20propozycje%2C%20sugestie%2C%20b%C5%82%C4%99dy"))
         << host.links[0].toStdString();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "strings/languages.h"
+#include "strings/phrase.h"
 #include "strings/strings.h"
 
 namespace tilesmith {
@@ -132,6 +133,28 @@ TEST(TranslateText, LeavesUnknownTextsAlone) {
     // The unused pair is empty: an empty caption stays empty either way.
     EXPECT_EQ(translate_text("", Language::English), "");
     EXPECT_EQ(translate_text("", Language::Polish), "");
+}
+
+// A counted text takes the form its count asks in each language: Polish 1, 2-4
+// but not 12-14, the rest; a form per argument, whichever argument counts.
+TEST(PluralForms, EachCountTakesItsLanguagesForm) {
+    const struct {
+        long long count;
+        const char* english;
+        const char* polish;
+    } cases[] = {
+        {0, "0 tiles selected", "Zaznaczono 0 płytek"}, {1, "1 tile selected", "Zaznaczono 1 płytkę"},
+        {4, "4 tiles selected", "Zaznaczono 4 płytki"}, {5, "5 tiles selected", "Zaznaczono 5 płytek"},
+        {12, "12 tiles selected", "Zaznaczono 12 płytek"}, {22, "22 tiles selected", "Zaznaczono 22 płytki"},
+        {112, "112 tiles selected", "Zaznaczono 112 płytek"}, {1024, "1024 tiles selected", "Zaznaczono 1024 płytki"},
+    };
+    for (const auto& c : cases) {
+        const Phrase marked = Phrase(Msg::TilesMarked).arg(c.count);
+        EXPECT_EQ(marked.text(Language::English), c.english);
+        EXPECT_EQ(marked.text(Language::Polish), c.polish);
+    }
+    EXPECT_EQ(choose_plural_forms("{1:a|b} {2:c|d|e} {1:}", {"x", "1"}, Language::Polish), "b c ")
+        << "a word that is no count takes the last form";
 }
 
 TEST(StripAmpersand, RemovesOnlyTheFirstMark) {

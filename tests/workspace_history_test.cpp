@@ -1,6 +1,7 @@
 // The target's history: every command an undo step with its name, the
 // document refusing changes while a job holds it, jumps through the history
 // and the saved revision.
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -28,7 +29,7 @@ const NamedCommand kCommands[] = {
     {"Copy transparency", "Kopiuj przeźroczystość", [](Workspace& ws) { ws.edits().tx_copytrans(); }},
     {"Paste from clipboard", "Wklej ze schowka",
      [](Workspace& ws) { ws.edits().paste_into_target(Package(64, 64, kWhite)); }},
-    {"Rotate 90 degrees", "Obróć o 90 stopni",
+    {"Rotate 90° anticlockwise", "Obróć o 90° w lewo",
      [](Workspace& ws) { run_task(ws.edits().effect(Msg::Rotate90Hint, [](Package& p, const Rect& a, Progress&) {
                              p.fill_rect(a.left, a.top, 8, 8, kBlack);
                          })); }},
@@ -70,7 +71,7 @@ TEST_P(NamedUndo, TakesOneStepByNameAndUndoesAndRedoesIt) {
 INSTANTIATE_TEST_SUITE_P(EveryCommand, NamedUndo, ::testing::ValuesIn(kCommands), [](const auto& info) {
     std::string name = info.param.english;
     for (char& ch : name)
-        if (ch == ' ') ch = '_';
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return name;
 });
 

@@ -40,7 +40,11 @@ std::string effect_usage_lines() {
             line += " " + word;
         }
     }
-    return text + line + "\n";
+    text += line + "\n";
+    // The other names, each on a line of its own after the list.
+    for (const Effect& e : effect_registry())
+        if (e.alias) text += indent + e.alias + " is another name of " + e.name + "\n";
+    return text;
 }
 
 int cmd_effect(const std::vector<std::string>& args) {

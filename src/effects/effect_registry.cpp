@@ -67,6 +67,7 @@ std::vector<Effect> make_registry() {
          .run = [](P p, R r, A, G g) { average_color(p, r, g); },
          .items = {{Msg::AverageColor, ""}}},
         {.name = "sharpen_channel",
+         .alias = "brighten_channel",
          .params = {{"CHANNEL", Kind::number, 1, 3,
                      "CHANNEL must be 1 (red), 2 (green) or 3 (blue)"},
                     {"AMOUNT", Kind::number, 0, 255, "AMOUNT must be 0 to 255"}},
@@ -127,7 +128,7 @@ const std::vector<Effect>& effect_registry() {
 
 const Effect* find_effect(std::string_view name) {
     for (const Effect& e : effect_registry())
-        if (name == e.name) return &e;
+        if (name == e.name || (e.alias && name == e.alias)) return &e;
     return nullptr;
 }
 
@@ -169,13 +170,13 @@ std::string effect_usage(const Effect& effect) {
 
 namespace {
 
-// Checks the parameters against the effect's rules and binds them.
-EffectCall bind_effect(const Effect& effect, const std::vector<std::string_view>& args) {
-    const std::string name = effect.name;
+// Checks the parameters against the effect's rules and binds them; what is
+// wrong is told under `name`, the name the call used.
+EffectCall bind_effect(const Effect& effect, const std::string& name, const std::vector<std::string_view>& args) {
     const std::size_t n = effect.params.size();
     if (args.size() != n) {
         if (n == 0) return fail(name + " takes no parameters");
-        const std::string form = effect_usage(effect).substr(name.size() + 1);
+        const std::string form = effect_usage(effect).substr(std::string_view(effect.name).size() + 1);
         return fail(name + " takes " + kCountWords[n] +
                     (n == 1 ? " parameter, " : " parameters, ") + form);
     }
@@ -209,7 +210,7 @@ EffectCall parse_effect(std::string_view text) {
     if (!effect) return fail("unknown effect \"" + std::string(name) + "\"");
     std::vector<std::string_view> args;
     if (colon != std::string_view::npos) args = split_commas(text.substr(colon + 1));
-    return bind_effect(*effect, args);
+    return bind_effect(*effect, std::string(name), args);
 }
 
 }  // namespace tilesmith

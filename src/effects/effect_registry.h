@@ -74,6 +74,9 @@ struct EffectItem {
 
 struct Effect {
     const char* name = nullptr;  // the command-line name, unique
+    // Another command-line name it answers to, the words its menu item says
+    // ("brighten_channel"); the usage lists it after the others. Null: none.
+    const char* alias = nullptr;
     std::vector<EffectParam> params = {};
     // A rule on the parameters together; what is wrong, or null.
     const char* (*check)(const EffectArgs&) = nullptr;
@@ -86,7 +89,7 @@ struct Effect {
 
 // Every effect, in the order the command line lists them.
 const std::vector<Effect>& effect_registry();
-// The effect with that command-line name, or null.
+// The effect with that command-line name or alias, or null.
 const Effect* find_effect(std::string_view name);
 
 // A bound effect, or the reason there is none (for a usage error).

@@ -18,6 +18,12 @@ Rect whole(const Package& p) { return Rect::of_size(0, 0, p.width(), p.height())
 // Tiles across or down a span of pixels, a part tile counting whole.
 long long tiles_in(int pixels) { return pixels <= 0 ? 0 : (pixels + kTileSide - 1) / kTileSide; }
 
+// A step of `bytes` larger than the history keeps empties it: what to ask first.
+std::optional<Phrase> bytes_warning(std::size_t bytes) {
+    if (bytes <= UndoStack::kByteLimit) return std::nullopt;
+    return Phrase(Msg::StepEmptiesHistory).arg(UndoStack::kByteLimit >> 20);
+}
+
 }  // namespace
 
 void TileEditor::push_undo(Phrase name, const Rect& r, std::function<void(Package&)> edit) {
@@ -56,8 +62,12 @@ std::optional<Phrase> TileEditor::history_warning(bool whole_target) const {
         const Rect t = views_.view(Side::target).selection(), s = views_.view(Side::source).selection();
         bytes = std::max(PatchCommand::bytes_for(t, target), PatchCommand::bytes_for(placed(s, t.left, t.top), target));
     }
-    if (bytes <= UndoStack::kByteLimit) return std::nullopt;
-    return Phrase(Msg::StepEmptiesHistory).arg(UndoStack::kByteLimit >> 20);
+    return bytes_warning(bytes);
+}
+
+std::optional<Phrase> TileEditor::paste_warning(int width, int height) const {
+    const Rect at = views_.view(Side::target).selection();
+    return bytes_warning(PatchCommand::bytes_for(Rect::of_size(at.left, at.top, width, height), document_.target()));
 }
 
 std::optional<Phrase> TileEditor::tx_add() {

@@ -29,6 +29,8 @@ public:
     // replaces the whole target (new, modify, copy package, open target);
     // else it changes the target selection (or the source selection's size there).
     std::optional<Phrase> history_warning(bool whole_target) const;
+    // The same for a paste of a `width` x `height` picture at the target selection.
+    std::optional<Phrase> paste_warning(int width, int height) const;
 
     // The source rectangle onto the target at its selection's top-left (what
     // falls outside the target is not written), then the automatic move. The

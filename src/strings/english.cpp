@@ -8,6 +8,7 @@ namespace tilesmith {
 namespace {
 
 constexpr Text kTexts[] = {
+    // 0-5: questions no longer asked (the steps can be undone); kept for the numbering
     // 0, 1: message: confirmation before changing an existing package, Yes/No
     {Msg::ModifyPackageQuestion, "You are modifying an existing texture package; if its size changes, textures you have made may be lost. Do you want to continue?"},
     // 2, 3: message: confirmation before "Kopiuj pakiet", Yes/No
@@ -65,9 +66,9 @@ constexpr Text kTexts[] = {
     // 54, 55: menu_rotate
     {Msg::Rotate, "Rotate"},
     // 56, 57: rotate90
-    {Msg::Rotate90, "90 degrees"},
+    {Msg::Rotate90, "90° anticlockwise"},
     // 58, 59: hint of tool_rotate90
-    {Msg::Rotate90Hint, "Rotate 90 degrees"},
+    {Msg::Rotate90Hint, "Rotate 90° anticlockwise"},
     // 60, 61: menu_flip
     {Msg::Flip, "Flip"},
     // 62, 63: flip_horizontally
@@ -114,7 +115,7 @@ constexpr Text kTexts[] = {
     {Msg::BlackAndWhiteHint, "Palette: black and white"},
     // 104, 105: menu_channel_swap
     {Msg::ChannelSwap, "Swap channels"},
-    // 106, 107: menu_sharpen_channel
+    // 106, 107: menu_sharpen_channel; the command line's brighten_channel
     {Msg::TraceChannel, "Brighten channel"},
     // 108, 109: blur, hint of tool_blur
     {Msg::Blur, "Blur"},
@@ -231,7 +232,7 @@ constexpr Text kTexts[] = {
     // 230, 231: a file read with rows missing; %1 the file, %2 how many rows
     {Msg::RowsMissing, "\"%1\" is incomplete (missing rows of pixels: %2); they have been filled with the transparent colour."},
     // 232, 233: asked before a JPEG save of a package with transparent pixels; %1 how many
-    {Msg::JpegLosesTransparency, "JPEG cannot keep the transparent colour: %1 pixels will change."},
+    {Msg::JpegLosesTransparency, "JPEG cannot keep the transparent colour: %1 {1:pixel|pixels} will change."},
     // 234, 235: the button that saves as JPEG all the same
     {Msg::SaveAnyway, "Save anyway"},
     // 236, 237: the button that does nothing
@@ -368,9 +369,9 @@ constexpr Text kTexts[] = {
     // 430, 431: the tolerance Find duplicates asks for
     {Msg::ToleranceLabel, "Tolerance (levels per channel, 0 = exact):"},
     // 432, 433: status bar, the tiles marked in the pane
-    {Msg::TilesMarked, "%1 tiles selected"},
+    {Msg::TilesMarked, "%1 {1:tile|tiles} selected"},
     // 434, 435: status bar, the tiles Remove duplicate tiles took away
-    {Msg::DuplicatesRemoved, "%1 duplicate tiles removed"},
+    {Msg::DuplicatesRemoved, "%1 duplicate {1:tile|tiles} removed"},
     // 436, 437: a change asked while a job holds the document
     {Msg::DocumentBusy, "The document is busy with work in progress; wait for it to end or stop it."},
     // 404 - 407: the Edit menu's undo and redo, %1 the step
@@ -489,6 +490,8 @@ constexpr Text kTexts[] = {
     // driver's log of the shaders
     {Msg::ViewNeedsOpenGL, "The 3D view cannot draw here: OpenGL 3.3 or 2.1 is needed; this system offers %1."},
     {Msg::ViewShadersRefused, "The 3D view cannot draw here: the graphics driver refused its shaders (%1)."},
+    // 554, 555: About -> Correspondence in a build without a feedback address: README.md's words
+    {Msg::ProblemsReported, "Problems and suggestions are reported in the issue tracker of the repository Tilesmith comes from: say what you did, what happened and what you expected, and attach the file if you can share it."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

@@ -11,9 +11,11 @@ enum class Language : int { Polish = 0, English = 1 };
 
 enum class Msg : int {
     // Questions and refusals.
-    ModifyPackageQuestion = 0,    // resizing an existing package, Yes/No
-    CopyPackageQuestion = 2,      // before "Kopiuj pakiet", Yes/No
-    TakeSourceSizeQuestion = 4,   // the target package takes the source size, Yes/No
+    // Three questions no command asks any more, as the steps they asked about
+    // can be undone; their pairs keep their places in the table.
+    ModifyPackageQuestion = 0,
+    CopyPackageQuestion = 2,
+    TakeSourceSizeQuestion = 4,
     WrongSizeOrDepth = 6,         // image refused: wrong size or colour depth
     UnknownImageType = 8,         // image refused: type not recognised
     SelectBaseLevel = 10,         // before choosing the export's base level
@@ -240,8 +242,8 @@ enum class Msg : int {
     RemoveDuplicates = 426,
     SelectUnused = 428,
     ToleranceLabel = 430,         // Find duplicates asks the tolerance
-    TilesMarked = 432,            // status bar, %1 the tiles marked in the pane
-    DuplicatesRemoved = 434,      // status bar, %1 the tiles Remove duplicate tiles took away
+    TilesMarked = 432,            // status bar, %1 the tiles marked in the pane, counted ({1:...})
+    DuplicatesRemoved = 434,      // status bar, %1 the tiles Remove duplicate tiles took away, counted
     // The document and its named history.
     DocumentBusy = 436,           // a change asked while a job holds the document
     UndoStep = 438,               // Edit menu, %1 the name of the step undone
@@ -304,9 +306,10 @@ enum class Msg : int {
     LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
     ViewNeedsOpenGL = 550,        // the 3D view cannot draw: %1 the OpenGL the system offers
     ViewShadersRefused = 552,     // the 3D view cannot draw: %1 the first line of the driver's log
+    ProblemsReported = 554,       // Correspondence in a build without a feedback address: the README's words
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 554,
+    EndOfTable = 556,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -1,6 +1,9 @@
 // Filling a message's %n in one language.
 #include "strings/phrase.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "strings/languages.h"
 
 namespace tilesmith {
@@ -23,7 +26,7 @@ std::string Phrase::text(Language language) const {
     std::vector<std::string> filled;
     filled.reserve(args_.size());
     for (const Arg& a : args_) filled.push_back(a.phrase.empty() ? a.words : a.phrase.front().text(language));
-    return fill_pattern(text_of(message_, language), filled);
+    return fill_pattern(choose_plural_forms(text_of(message_, language), filled, language), filled);
 }
 
 PluralForm plural_form(long long count, Language language) {
@@ -43,6 +46,43 @@ std::string fill_pattern(std::string_view pattern, const std::vector<std::string
         } else {
             out += pattern[i];
         }
+    }
+    return out;
+}
+
+std::string choose_plural_forms(std::string_view pattern, const std::vector<std::string>& args, Language language) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < pattern.size()) {
+        const std::size_t open = pattern.find('{', i);
+        const std::size_t close = open == std::string_view::npos ? open : pattern.find('}', open);
+        const bool counted = close != std::string_view::npos && close - open >= 3 && pattern[open + 1] >= '1' &&
+                             pattern[open + 1] <= '9' && pattern[open + 2] == ':';
+        if (!counted) {
+            const std::size_t end = open == std::string_view::npos ? pattern.size() : open + 1;
+            out += pattern.substr(i, end - i);
+            i = end;
+            continue;
+        }
+        out += pattern.substr(i, open - i);
+        std::vector<std::string_view> forms;
+        for (std::string_view body = pattern.substr(open + 3, close - open - 3);;) {
+            const std::size_t bar = body.find('|');
+            forms.push_back(body.substr(0, bar));
+            if (bar == std::string_view::npos) break;
+            body.remove_prefix(bar + 1);
+        }
+        const std::size_t n = std::size_t(pattern[open + 1] - '1');
+        std::size_t form = forms.size() - 1;
+        long long count = 0;
+        const std::string& word = n < args.size() ? args[n] : std::string();
+        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), count);
+        if (!word.empty() && ec == std::errc() && end == word.data() + word.size()) {
+            const PluralForm f = plural_form(count, language);
+            form = std::min<std::size_t>(f == PluralForm::one ? 0 : f == PluralForm::few ? 1 : 2, form);
+        }
+        out += forms[form];
+        i = close + 1;
     }
     return out;
 }

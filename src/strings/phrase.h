@@ -46,4 +46,10 @@ PluralForm plural_form(long long count, Language language);
 // The words of `pattern` with %1..%9 replaced by `args` (missing ones left empty).
 std::string fill_pattern(std::string_view pattern, const std::vector<std::string>& args);
 
+// A text counts with `{N:one|few|many}`: the form the count in argument N
+// (1..9) asks in `language`, its forms in the order of PluralForm (English
+// writes two, one and the rest); where a text gives fewer forms, the last.
+// The form may hold %n itself; an argument that is not a number takes the last form.
+std::string choose_plural_forms(std::string_view pattern, const std::vector<std::string>& args, Language language);
+
 }  // namespace tilesmith

@@ -8,6 +8,7 @@ namespace tilesmith {
 namespace {
 
 constexpr Text kTexts[] = {
+    // 0-5: questions no longer asked (the steps can be undone); kept for the numbering
     // 0, 1: message: confirmation before changing an existing package, Yes/No
     {Msg::ModifyPackageQuestion, "Modyfikujesz istniejący pakiet tekstur, wskutek zmiany rozmiaru mogę zostać utracone utworzone tekstury, czy chcesz kontynuować?"},
     // 2, 3: message: confirmation before "Kopiuj pakiet", Yes/No
@@ -65,9 +66,9 @@ constexpr Text kTexts[] = {
     // 54, 55: menu_rotate
     {Msg::Rotate, "Obróć o kąt"},
     // 56, 57: rotate90
-    {Msg::Rotate90, "90 stopni"},
+    {Msg::Rotate90, "90° w lewo"},
     // 58, 59: hint of tool_rotate90
-    {Msg::Rotate90Hint, "Obróć o 90 stopni"},
+    {Msg::Rotate90Hint, "Obróć o 90° w lewo"},
     // 60, 61: menu_flip
     {Msg::Flip, "Odbij"},
     // 62, 63: flip_horizontally
@@ -114,8 +115,8 @@ constexpr Text kTexts[] = {
     {Msg::BlackAndWhiteHint, "Paleta: czarno - biała"},
     // 104, 105: menu_channel_swap
     {Msg::ChannelSwap, "Zamiana kanałów"},
-    // 106, 107: menu_sharpen_channel
-    {Msg::TraceChannel, "Wyostrz kanał"},
+    // 106, 107: menu_sharpen_channel; the command line's brighten_channel
+    {Msg::TraceChannel, "Rozjaśnij kanał"},
     // 108, 109: blur, hint of tool_blur
     {Msg::Blur, "Rozmycie"},
     // 110, 111: pixelate, hint of tool_pixelate
@@ -231,7 +232,7 @@ constexpr Text kTexts[] = {
     // 230, 231: a file read with rows missing; %1 the file, %2 how many rows
     {Msg::RowsMissing, "Plik „%1” jest niekompletny (brakujące wiersze pikseli: %2); wypełniono je kolorem przeźroczystym."},
     // 232, 233: asked before a JPEG save of a package with transparent pixels; %1 how many
-    {Msg::JpegLosesTransparency, "JPEG nie zachowuje koloru przeźroczystego: liczba pikseli, które się zmienią: %1."},
+    {Msg::JpegLosesTransparency, "JPEG nie zachowuje koloru przeźroczystego: {1:zmieni się %1 piksel|zmienią się %1 piksele|zmieni się %1 pikseli}."},
     // 234, 235: the button that saves as JPEG all the same
     {Msg::SaveAnyway, "Zapisz mimo to"},
     // 236, 237: the button that does nothing
@@ -254,26 +255,26 @@ constexpr Text kTexts[] = {
     {Msg::Tr25Filter, "Level Tomb Raider 2, 3, 4, 5"},
     {Msg::WadFilter, "Pakiet obiektów Tomb Raider"},
     // 264-305: why a file cannot be read, in the %2 of CannotReadFile
-    {Msg::TooShortForTr23, "plik jest za krótki (%1 bajtów) na poziom Tomb Raider 2 lub 3"},
-    {Msg::TooShortForTr45, "plik jest za krótki (%1 bajtów) na poziom Tomb Raider 4 lub 5"},
-    {Msg::TooShortForWad, "plik jest za krótki (%1 bajtów) na pakiet obiektów"},
+    {Msg::TooShortForTr23, "plik jest za krótki (%1 {1:bajt|bajty|bajtów}) na poziom Tomb Raider 2 lub 3"},
+    {Msg::TooShortForTr45, "plik jest za krótki (%1 {1:bajt|bajty|bajtów}) na poziom Tomb Raider 4 lub 5"},
+    {Msg::TooShortForWad, "plik jest za krótki (%1 {1:bajt|bajty|bajtów}) na pakiet obiektów"},
     {Msg::NegativeCount, "liczba lub rozmiar w nagłówku jest ujemna (%1)"},
-    {Msg::PagesBeyondEnd, "jego strony tekstur (%1) sięgają poza koniec pliku (bajtów: %2)"},
-    {Msg::DataBeyondEnd, "jego dane tekstur sięgają bajtu %1, poza koniec pliku (%2 bajtów)"},
-    {Msg::PagesOver1GiB, "%1 stron tekstur dałoby pakiet większy niż 1 GiB"},
+    {Msg::PagesBeyondEnd, "jego strony tekstur (%1) sięgają poza koniec pliku (%2 {2:bajt|bajty|bajtów})"},
+    {Msg::DataBeyondEnd, "jego dane tekstur sięgają bajtu %1, poza koniec pliku (%2 {2:bajt|bajty|bajtów})"},
+    {Msg::PagesOver1GiB, "{1:%1 strona tekstur dałaby|%1 strony tekstur dałyby|%1 stron tekstur dałoby} pakiet większy niż 1 GiB"},
     {Msg::BlockOver1GiB, "jego blok tekstur o rozmiarze %1 bajtów przekracza limit 1 GiB"},
     {Msg::BlockCannotInflate, "jego blok tekstur o rozmiarze %1 bajtów nie może powstać z %2 skompresowanych bajtów zawartych w pliku"},
     {Msg::NotEnoughMemory, "brak pamięci"},
     {Msg::ZlibStreamOverrun, "błąd zlib: skompresowany blok tekstur nie kończy się w zadeklarowanym rozmiarze"},
     {Msg::ZlibError, "błąd zlib: „%1”"},
-    {Msg::StructureBeyondEnd, "struktura poziomu od bajtu %1 sięga poza koniec pliku (%2 bajtów)"},
-    {Msg::LastStructureEarly, "jego ostatnia struktura kończy się w bajcie %1, a nie na końcu pliku (%2 bajtów)"},
+    {Msg::StructureBeyondEnd, "struktura poziomu od bajtu %1 sięga poza koniec pliku (%2 {2:bajt|bajty|bajtów})"},
+    {Msg::LastStructureEarly, "jego ostatnia struktura kończy się w bajcie %1, a nie na końcu pliku (%2 {2:bajt|bajty|bajtów})"},
     {Msg::TgaTooLarge, "plik TGA mieści najwyżej 65535 x 65535 pikseli, nie %1 x %2"},
     {Msg::PixelDataShort, "jego %1 x %2 pikseli potrzebuje %3 bajtów danych, a plik zawiera %4"},
     {Msg::OnlyBmpOrJpeg, "tu czytane są tylko pliki %1"},
     {Msg::NotAPng, "to nie jest obraz PNG albo jego nagłówek jest uszkodzony"},
     {Msg::PictureNotAsHeader, "obraz nie zgadza się ze swoim nagłówkiem"},
-    {Msg::TooManyJpegScans, "%1 przebiegów to znacznie więcej, niż potrzebuje obraz %2 x %3"},
+    {Msg::TooManyJpegScans, "%1 {1:przebieg|przebiegi|przebiegów} to znacznie więcej, niż potrzebuje obraz %2 x %3"},
     {Msg::DecodeOver1GiB, "dekodowanie obrazu wymagałoby ponad 1 GiB pamięci"},
     // 306-351: the background colours of the new / modify dialog
     {Msg::ColourBlack, "Czarny"},
@@ -329,8 +330,8 @@ constexpr Text kTexts[] = {
     // 382-391: why a level's texture use cannot be read, in the %2 of TextureUseUnknown
     {Msg::MarkerMissing, "brak znacznika „%1” w bajcie %2 danych poziomu"},
     {Msg::LevelDataCannotInflate, "jego blok danych poziomu nie rozpakowuje się do zadeklarowanych %1 bajtów"},
-    {Msg::LevelDataBeyondEnd, "struktura poziomu od bajtu %1 sięga poza koniec bloku danych poziomu (%2 bajtów)"},
-    {Msg::LevelDataEndsEarly, "ostatnia struktura kończy się w bajcie %1, a nie na końcu bloku danych poziomu (%2 bajtów)"},
+    {Msg::LevelDataBeyondEnd, "struktura poziomu od bajtu %1 sięga poza koniec bloku danych poziomu (%2 {2:bajt|bajty|bajtów})"},
+    {Msg::LevelDataEndsEarly, "ostatnia struktura kończy się w bajcie %1, a nie na końcu bloku danych poziomu (%2 {2:bajt|bajty|bajtów})"},
     {Msg::LevelDataTooLarge, "jego blok danych poziomu o rozmiarze %1 bajtów jest większy niż w jakimkolwiek poziomie"},
     // 392, 393: the button beside the gauge while long work runs (also Escape);
     // not "Cancel", which is the English of Anuluj
@@ -350,7 +351,7 @@ constexpr Text kTexts[] = {
     {Msg::PngDamaged, "dane obrazu PNG są uszkodzone (%1)"},
     {Msg::PngEndsEarly, "plik kończy się przed końcem obrazu PNG"},
     {Msg::PngEmpty, "obraz PNG musi mieć choć jeden piksel"},
-    {Msg::BmpUnsupported, "nieobsługiwany rodzaj obrazu BMP (%1 bitów na piksel, kompresja %2)"},
+    {Msg::BmpUnsupported, "nieobsługiwany rodzaj obrazu BMP (%1 {1:bit|bity|bitów} na piksel, kompresja %2)"},
     // 414, 415: the rooms of a level cannot be read; %1 the level, %2 why
     {Msg::RoomsUnknown, "Nie można odczytać pomieszczeń poziomu „%1”: %2"},
     // 416, 417: rooms asked of an image or object package
@@ -360,7 +361,7 @@ constexpr Text kTexts[] = {
     // 420, 421: why, in the %2 of RoomsUnknown; %1 the byte, %2 the mesh data's bytes
     {Msg::MeshBeyondEnd, "siatka od bajtu %1 danych siatek nie mieści się w ich %2 bajtach"},
     // 422, 423: the tiles gathered from many files would not fit one package
-    {Msg::CollectTooLarge, "%1 płytek nie mieści się w jednym pakiecie (najwyżej %2 pikseli)"},
+    {Msg::CollectTooLarge, "{1:%1 płytka nie mieści się|%1 płytki nie mieszczą się|%1 płytek nie mieści się} w jednym pakiecie (najwyżej %2 pikseli)"},
     // 404-409: Tekstura -> find_duplicates, remove_duplicates, select_unused
     {Msg::FindDuplicates, "Znajdź powtórzenia"},
     {Msg::RemoveDuplicates, "Usuń powtórzenia"},
@@ -368,9 +369,9 @@ constexpr Text kTexts[] = {
     // 430, 431: the tolerance Find duplicates asks for
     {Msg::ToleranceLabel, "Tolerancja (poziomy na kanał, 0 = dokładnie):"},
     // 432, 433: status bar, the tiles marked in the pane
-    {Msg::TilesMarked, "Zaznaczone płytki: %1"},
+    {Msg::TilesMarked, "Zaznaczono %1 {1:płytkę|płytki|płytek}"},
     // 434, 435: status bar, the tiles Remove duplicate tiles took away
-    {Msg::DuplicatesRemoved, "Usunięte powtórzenia: %1"},
+    {Msg::DuplicatesRemoved, "Usunięto %1 {1:powtórzoną płytkę|powtórzone płytki|powtórzonych płytek}"},
     // 436, 437: a change asked while a job holds the document
     {Msg::DocumentBusy, "Dokument jest zajęty trwającą pracą; zaczekaj na jej koniec lub ją zatrzymaj."},
     // 404 - 407: the Edit menu's undo and redo, %1 the step
@@ -490,6 +491,8 @@ constexpr Text kTexts[] = {
     // driver's log of the shaders
     {Msg::ViewNeedsOpenGL, "Widok 3D nie może tu rysować: potrzebny jest OpenGL 3.3 lub 2.1, a ten system oferuje %1."},
     {Msg::ViewShadersRefused, "Widok 3D nie może tu rysować: sterownik grafiki odrzucił jego shadery (%1)."},
+    // 554, 555: Informacje -> Korespondencja in a build without a feedback address: README.md's words
+    {Msg::ProblemsReported, "Problemy i propozycje zgłasza się w systemie zgłoszeń repozytorium, z którego pochodzi Tilesmith: napisz, co zrobiłeś, co się stało i czego oczekiwałeś, a jeśli możesz, dołącz plik."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

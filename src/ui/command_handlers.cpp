@@ -17,6 +17,7 @@
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "ui/feedback.h"
 #include "ui/flat_look.h"
 #include "ui/job_control.h"
 #include "ui/pane.h"
@@ -61,12 +62,16 @@ void CommandHandlers::settle_unsaved_target(std::function<void()> then) {
 }
 
 void CommandHandlers::new_package() {
-    // A new package replaces the target: unsaved work is settled first.
-    settle_unsaved_target([this] {
-        if (!forms_.new_package) return;
-        const Package& target = workspace_.document().target();
-        forms_.new_package->open_dialog(target.width(), target.height(), workspace_.view(Side::target).selection());
-    });
+    // A new or resized package is an undo step like any other: the work it
+    // replaces comes back with Undo, so nothing is asked here.
+    if (!forms_.new_package) return;
+    const Package& target = workspace_.document().target();
+    forms_.new_package->open_dialog(target.width(), target.height(), workspace_.view(Side::target).selection());
+}
+
+std::optional<QString> CommandHandlers::whole_target_question() const {
+    const auto warning = workspace_.edits().history_warning(true);
+    return warning ? std::optional<QString>(text(*warning)) : std::nullopt;
 }
 
 QString CommandHandlers::take_pending_file() {
@@ -83,26 +88,28 @@ void CommandHandlers::open_source() {
 }
 
 void CommandHandlers::open_target() {
-    // Unsaved work is settled before anything replaces it.
-    settle_unsaved_target([this, pending = take_pending_file()] {
-        const QString name = file_to_open(pending, FolderSlot::target);
-        if (!name.isEmpty()) open_file(local_path(name), Side::target);
-    });
+    // The opened target is an undo step: Undo brings back the work it
+    // replaced, unsaved mark and file name included, so nothing is asked.
+    const QString name = file_to_open(take_pending_file(), FolderSlot::target);
+    if (!name.isEmpty()) open_file(local_path(name), Side::target);
 }
 
 void CommandHandlers::open_file(const std::string& file, Side side) {
     // Opening a target replaces it as one step: a step too large for the history empties it.
     if (side == Side::target && !step_fits(true)) return;
     // Read aside on the worker; only the window's thread takes it in.
-    jobs_.run(workspace_.files().open(side, file, [this](const OpenAnswer& answer) {
+    jobs_.run(workspace_.files().open(side, file, [this, side](const OpenAnswer& answer) {
         // Kept at once: the list of a run that ends badly is not lost.
         if (answer.recognised && !answer.refusal) folders_.remember_recent(workspace_.files().recent());
-        show_open_answer(answer);
+        show_open_answer(side, answer);
     }));
 }
 
 bool CommandHandlers::step_fits(bool whole_target) {
-    const auto warning = workspace_.edits().history_warning(whole_target);
+    return step_fits(workspace_.edits().history_warning(whole_target));
+}
+
+bool CommandHandlers::step_fits(const std::optional<Phrase>& warning) {
     return !warning || host_.question(window_, text(*warning));
 }
 
@@ -114,8 +121,15 @@ QString CommandHandlers::file_to_open(const QString& pending, FolderSlot slot) {
     return name;
 }
 
-void CommandHandlers::show_open_answer(const OpenAnswer& answer) {
-    if (answer.note) host_.warning(window_, text(*answer.note));
+void CommandHandlers::show_open_answer(Side side, const OpenAnswer& answer) {
+    if (!answer.note) return;
+    // A level cut off in its pages cannot be walked either: with texture use
+    // shown, what that costs is told in the same box, not in a second one.
+    QString words = text(*answer.note);
+    if (workspace_.options().texture_use)
+        if (const std::optional<Phrase> use = workspace_.origins().take_use_note(side))
+            words += QStringLiteral("\n\n") + text(*use);
+    host_.warning(window_, words);
 }
 
 void CommandHandlers::save_target(std::function<void()> saved) {
@@ -195,7 +209,7 @@ void CommandHandlers::export_into(const QString& base) {
     folders_.remember(FolderSlot::export_output, output);
     jobs_.run(workspace_.files().export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
         if (outcome.refusal) host_.warning(window_, text(*outcome.refusal));
-        else status_.note_written(output, outcome.note ? text(*outcome.note) : QString());
+        else status_.note_written(output, outcome.note);
     }));
 }
 
@@ -222,7 +236,8 @@ void CommandHandlers::paste_from_clipboard() {
     // Only the part the package has room for is converted.
     if (const std::optional<Package> image =
             image_from_clipboard(workspace_.edits().paste_room_width(), workspace_.edits().paste_room_height()))
-        if (step_fits(false)) workspace_.edits().paste_into_target(*image);
+        if (step_fits(workspace_.edits().paste_warning(image->width(), image->height())))
+            workspace_.edits().paste_into_target(*image);
 }
 
 void CommandHandlers::add_tiles() {
@@ -231,9 +246,8 @@ void CommandHandlers::add_tiles() {
 }
 
 void CommandHandlers::copy_package() {
-    if (!host_.question(window_, text(Msg::CopyPackageQuestion))) return;
-    if (workspace_.edits().package_sizes_differ() && !host_.question(window_, text(Msg::TakeSourceSizeQuestion)))
-        return;
+    // One undo step, also when the target takes the source's size: asked only
+    // when it is too large for the history, which it then empties.
     if (step_fits(true)) workspace_.edits().tx_copy();
 }
 
@@ -243,11 +257,12 @@ void CommandHandlers::find_duplicates() {
     if (!tolerance) return;
     tolerance_ = *tolerance;
     const int marked = workspace_.edits().mark_duplicates(workspace_.views().last_clicked(), tolerance_);
-    status_.note(text(Msg::TilesMarked).arg(marked));
+    status_.note(Phrase(Msg::TilesMarked).arg(marked));
 }
 
 void CommandHandlers::remove_duplicates() {
-    status_.note(text(Msg::DuplicatesRemoved).arg(workspace_.edits().remove_duplicate_tiles()));
+    if (!step_fits(true)) return;
+    status_.note(Phrase(Msg::DuplicatesRemoved).arg(workspace_.edits().remove_duplicate_tiles()));
 }
 
 void CommandHandlers::select_unused() {
@@ -260,7 +275,7 @@ void CommandHandlers::select_unused() {
         host_.information(window_, text(Msg::TextureUseOnlyInLevels));
         return;
     }
-    status_.note(text(Msg::TilesMarked).arg(workspace_.edits().mark_unused(side)));
+    status_.note(Phrase(Msg::TilesMarked).arg(workspace_.edits().mark_unused(side)));
 }
 
 void CommandHandlers::effect(const Phrase& name, const Routine& routine) {
@@ -311,7 +326,12 @@ void CommandHandlers::show_version_history() {
 }
 
 void CommandHandlers::write_proposal_mail() {
-    const QString address = QString::fromLatin1(AuthorDialog::kFeedbackAddress);
+    const QString address = feedback_address();
+    // A build without an address says where problems are reported, as the README does.
+    if (address.isEmpty()) {
+        host_.information(window_, text(Msg::ProblemsReported));
+        return;
+    }
     const QByteArray subject = QUrl::toPercentEncoding(text(Msg::MailSubject));
     if (!host_.open_link(QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + QString::fromLatin1(subject)))
         host_.information(window_, text(Msg::MailAddress).arg(address));

@@ -43,10 +43,13 @@ public:
     // command line, drop); it lives for that one command.
     void set_pending_file(const QString& file) { pending_file_name_ = file; }
 
-    // "Save changes?" when the target has unsaved work: `then` once it is
-    // settled (discarded at once, or saved by a job that wrote it); never
-    // when the user cancels or nothing was written.
+    // "Save changes?" when the target has unsaved work, before the window
+    // closes: `then` once it is settled (discarded at once, or saved by a job
+    // that wrote it); never when the user cancels or nothing was written.
     void settle_unsaved_target(std::function<void()> then);
+    // The one question a step replacing the whole target asks: it is too
+    // large for the history, which it would empty. None when it fits.
+    std::optional<QString> whole_target_question() const;
 
     void new_package();
     void open_source();
@@ -103,10 +106,12 @@ private:
     // the open dialog of `slot`'s folder.
     QString file_to_open(const QString& pending, FolderSlot slot);
     // The refusal of an open in the current language, or the full gauge.
-    void show_open_answer(const OpenAnswer& answer);
+    // With texture use shown, a note about the level's use joins it.
+    void show_open_answer(Side side, const OpenAnswer& answer);
     // A step too large for the history empties it: true when it may be taken
     // (it fits, or the user said yes to the question).
     bool step_fits(bool whole_target);
+    bool step_fits(const std::optional<Phrase>& warning);
     void tile_command(const std::function<void()>& command);
     // Save and Save As: writes the target to `name` after the questions its
     // type asks (a JPEG loses the transparent colour), as a job; Save As also

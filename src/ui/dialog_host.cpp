@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "ui/file_dialog_locale.h"
 #include "ui/qt_texts.h"
 
 namespace tilesmith {
@@ -21,7 +22,7 @@ bool DialogHost::open_link(const QString& url) { return QDesktopServices::openUr
 
 std::unique_ptr<QFileDialog> make_save_dialog(QWidget* parent, const QString& filter, const QString& default_suffix,
                                               const QString& folder, const QString& title, Language language) {
-    auto dialog = std::make_unique<QFileDialog>(parent, title, folder);
+    auto dialog = make_file_dialog(parent, title, folder, language);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(filter);
@@ -32,7 +33,13 @@ std::unique_ptr<QFileDialog> make_save_dialog(QWidget* parent, const QString& fi
 
 QString QtDialogHost::open_file(QWidget* parent, const QString& filter, const QString& folder,
                                 const QString& title) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    const auto dialog = make_file_dialog(parent, title, folder, language_);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilter(filter);
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
 }
 
 QString QtDialogHost::save_file(QWidget* parent, const QString& filter, const QString& default_suffix,

@@ -53,7 +53,8 @@ protected:
 };
 
 // A save dialog of `filter` in `folder`, its accept button the program's own
-// "Save" in `language` (Qt's Polish words differ).
+// "Save" in `language` (Qt's Polish words differ); Qt's own dialog, its sizes
+// and dates in `language` too.
 std::unique_ptr<QFileDialog> make_save_dialog(QWidget* parent, const QString& filter, const QString& default_suffix,
                                               const QString& folder, const QString& title, Language language);
 

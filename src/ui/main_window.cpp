@@ -88,6 +88,7 @@ void MainWindow::set_forms(NewPackageDialog* new_package_dialog, AuthorDialog* a
         new_package_dialog_->set_answer([this](const PackageChoice& c) {
             workspace_.edits().make_package(c.columns, c.rows, c.background, c.modify);
         });
+        new_package_dialog_->set_question([this] { return commands_->whole_target_question(); });
         new_package_dialog_->set_dialog_language(workspace_.options().language);
         connect_through(new_package_dialog_, &NewPackageDialog::closed, this, [this](const auto& body) { guard(body); }, [this] {
             after_command();

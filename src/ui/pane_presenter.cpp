@@ -30,7 +30,7 @@ int index_of(Side side) { return side == Side::source ? 0 : 1; }
 }  // namespace
 
 PanePresenter::PanePresenter(QWidget* client, Workspace& workspace, Guard command, Guard guard,
-                             std::function<void(const QString&)> show_pixel)
+                             std::function<void(std::function<QString(Language)>)> show_pixel)
     : workspace_(workspace), show_pixel_(std::move(show_pixel)) {
     for (const auto& [pane_side, name] : {std::pair{Side::source, "source_pane"}, std::pair{Side::target, "target_pane"}}) {
         const Side side = pane_side;  // Clang 14 cannot capture a structured binding
@@ -95,14 +95,20 @@ void PanePresenter::hovered(Side side, int x, int y) {
                           .arg(blue_of(c), 2, 16, QLatin1Char('0'))
                           .toUpper();
     // With texture use shown: the faces and sprites of the level that sample
-    // the pixel (the textures mapping it when the level's objects are unknown).
-    if (const TextureUse* use = workspace_.options().texture_use ? workspace_.origins().texture_use(side) : nullptr) {
-        const Language language = workspace_.language();
-        const Phrase words = use->counts_placed() ? used_by(use->placed_at(px, py), language)
-                                                  : used_by_faces(use->faces_at(px, py).total(), language);
-        readout += QStringLiteral("  ") + ui_text(words, language);
+    // the pixel (the textures mapping it when the level's objects are unknown),
+    // in whichever language the status bar speaks.
+    const TextureUse* use = workspace_.options().texture_use ? workspace_.origins().texture_use(side) : nullptr;
+    if (!use) {
+        show_pixel_([readout](Language) { return readout; });
+        return;
     }
-    show_pixel_(readout);
+    const bool placed = use->counts_placed();
+    const PixelUse at = placed ? use->placed_at(px, py) : PixelUse{};
+    const int faces = placed ? 0 : use->faces_at(px, py).total();
+    show_pixel_([readout, placed, at, faces](Language language) {
+        return readout + QStringLiteral("  ") +
+               ui_text(placed ? used_by(at, language) : used_by_faces(faces, language), language);
+    });
 }
 
 const QImage& PanePresenter::compose(Side side) {

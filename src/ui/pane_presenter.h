@@ -24,7 +24,7 @@ public:
     // the refresh); `guard` runs the rest; `show_pixel` shows the readout of
     // the pixel under the pointer (empty: none).
     PanePresenter(QWidget* client, Workspace& workspace, Guard command, Guard guard,
-                  std::function<void(const QString&)> show_pixel);
+                  std::function<void(std::function<QString(Language)>)> show_pixel);
 
     PaneView* pane(Side side) const { return side == Side::source ? panes_[0] : panes_[1]; }
     QScrollBar* scroll_bar(Side side, bool horizontal) const;
@@ -48,7 +48,7 @@ private:
     void hovered(Side side, int x, int y);
 
     Workspace& workspace_;
-    std::function<void(const QString&)> show_pixel_;
+    std::function<void(std::function<QString(Language)>)> show_pixel_;
     std::function<void(Side, std::optional<std::pair<int, int>>)> pointed_tile_;
     std::array<PaneView*, 2> panes_{};
     // Per side: horizontal, vertical.

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "strings/languages.h"
+#include "ui/file_dialog_locale.h"
 
 namespace tilesmith {
 
@@ -37,6 +38,8 @@ QTranslator* QtTexts::catalogue(Language language) {
 }
 
 void QtTexts::follow(Language language) {
+    // Numbers, sizes and dates Qt writes itself follow the language too.
+    QLocale::setDefault(locale_of(language));
     QTranslator* wanted = catalogue(language);
     if (wanted == installed_) return;
     if (installed_) QCoreApplication::removeTranslator(installed_);

@@ -87,7 +87,10 @@ StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guar
     note_timer_->setObjectName(QStringLiteral("note_timer"));
     note_timer_->setSingleShot(true);
     note_timer_->setInterval(kNoteMilliseconds);
-    connect_through(note_timer_, &QTimer::timeout, bar_, guard, [this] { written_note_->hide(); });
+    connect_through(note_timer_, &QTimer::timeout, bar_, guard, [this] {
+        written_note_->hide();
+        note_ = note_tip_ = {};
+    });
 }
 
 StatusPanels::~StatusPanels() = default;
@@ -125,17 +128,25 @@ void StatusPanels::show_sizes(const std::array<std::string, 4>& texts) {
     for (int i = 0; i < 4; ++i) panels_[size_panels[i]]->setText(QString::fromStdString(texts[i]));
 }
 
-void StatusPanels::show_pixel(const QString& readout) {
-    pointing_ = !readout.isEmpty();
-    panels_[8]->setText(pointing_ ? readout
-                                  : ui_text(Msg::ZoomOfPanes, language_).arg(zooms_[0]).arg(zooms_[1]));
-    panels_[8]->setToolTip(pointing_ ? QString() : ui_text(Msg::ZoomTip, language_).arg(zooms_[0]).arg(zooms_[1]));
+void StatusPanels::show_pixel(StatusWords readout) {
+    readout_ = std::move(readout);
+    show_readout();
+}
+
+void StatusPanels::show_pixel(const Phrase& words) {
+    show_pixel([words](Language language) { return ui_text(words, language); });
+}
+
+void StatusPanels::show_readout() {
+    panels_[8]->setText(readout_ ? readout_(language_)
+                                 : ui_text(Msg::ZoomOfPanes, language_).arg(zooms_[0]).arg(zooms_[1]));
+    panels_[8]->setToolTip(readout_ ? QString() : ui_text(Msg::ZoomTip, language_).arg(zooms_[0]).arg(zooms_[1]));
 }
 
 void StatusPanels::show_view(const QString& source_file, int source_zoom, int target_zoom) {
     zooms_[0] = source_zoom;
     zooms_[1] = target_zoom;
-    if (!pointing_) show_pixel({});
+    if (!readout_) show_readout();
     if (source_file == source_file_) return;
     source_file_ = source_file;
     // The file's name where the caption stood, shortened to the panel; the whole path on hover.
@@ -150,22 +161,35 @@ QString StatusPanels::panel_text(int panel) const {
     return panel >= 0 && panel < 9 ? panels_[panel]->text() : QString();
 }
 
-void StatusPanels::note_written(const QString& file, const QString& more) {
+void StatusPanels::note_written(const QString& file, const std::optional<Phrase>& more) {
     // A name too long for one line is shortened in its middle; the rest wraps.
     const QString name = written_note_->fontMetrics().elidedText(QFileInfo(file).fileName(), Qt::ElideMiddle,
                                                                   written_note_->width() * 2 / 3);
-    const QString saved = ui_text(Msg::FileSaved, language_).arg(name);
-    note(more.isEmpty() ? saved : saved + QStringLiteral("; ") + more,
-         more.isEmpty() ? file : file + QLatin1Char('\n') + more);
+    note_ = [name, more](Language language) {
+        const QString saved = ui_text(Msg::FileSaved, language).arg(name);
+        return more ? saved + QStringLiteral("; ") + ui_text(*more, language) : saved;
+    };
+    note_tip_ = [file, more](Language language) {
+        return more ? file + QLatin1Char('\n') + ui_text(*more, language) : file;
+    };
+    show_note();
+    note_timer_->start();
 }
 
-void StatusPanels::note(const QString& text, const QString& tip) {
-    written_note_->setText(text);
-    written_note_->setToolTip(tip.isEmpty() ? text : tip);
+void StatusPanels::note(const Phrase& words) {
+    note_ = [words](Language language) { return ui_text(words, language); };
+    note_tip_ = note_;
+    show_note();
+    note_timer_->start();
+}
+
+void StatusPanels::show_note() {
+    if (!note_) return;
+    written_note_->setText(note_(language_));
+    written_note_->setToolTip(note_tip_(language_));
     place_note();
     written_note_->show();
     written_note_->raise();
-    note_timer_->start();
 }
 
 void StatusPanels::show_job(bool running) {
@@ -188,6 +212,8 @@ void StatusPanels::set_language(Language language) {
     const QString file = source_file_;
     source_file_.clear();
     show_view(file, zooms_[0], zooms_[1]);
+    show_readout();
+    show_note();
     stop_->setText(ui_text(Msg::StopJob, language_));
     fit_stop();
 }

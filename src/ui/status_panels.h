@@ -5,9 +5,11 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "strings/messages.h"
+#include "strings/phrase.h"
 #include "ui/exception_barrier.h"
 
 class QLabel;
@@ -18,6 +20,9 @@ class QTimer;
 class QWidget;
 
 namespace tilesmith {
+
+// A status text in any language: written again when the language changes.
+using StatusWords = std::function<QString(Language)>;
 
 class StatusPanels {
 public:
@@ -36,16 +41,18 @@ public:
 
     // Panels 1, 2, 4, 5: each package's size and its count of whole tiles.
     void show_sizes(const std::array<std::string, 4>& texts);
-    // The pixel under the pointer; with none, the zoom of the panes.
-    void show_pixel(const QString& readout);
+    // The pixel under the pointer, or what a click in the 3D view picked;
+    // with none, the zoom of the panes.
+    void show_pixel(StatusWords readout);
+    void show_pixel(const Phrase& words);
     // The source's file (empty: none) in the source panel, and the zoom of each pane.
     void show_view(const QString& source_file, int source_zoom, int target_zoom);
     // The text of panel 0..8 (8: the pixel under the pointer).
     QString panel_text(int panel) const;
     // "Saved: file", with `more` after it, over the size panels for a moment.
-    void note_written(const QString& file, const QString& more = {});
+    void note_written(const QString& file, const std::optional<Phrase>& more = std::nullopt);
     // Any other brief note there.
-    void note(const QString& text, const QString& tip = {});
+    void note(const Phrase& words);
     // The stop button shows while a job runs.
     void show_job(bool running);
     // The stop button says at once that the job is stopping, and takes no second click.
@@ -57,6 +64,9 @@ private:
     void fit_stop();
     // The note's bottom on the bar's, as tall as its wrapped text.
     void place_note();
+    // The note and the pixel panel in the language now.
+    void show_note();
+    void show_readout();
 
     Language language_;
     QStatusBar* bar_ = nullptr;
@@ -67,7 +77,9 @@ private:
     QTimer* note_timer_ = nullptr;
     QString source_file_;
     int zooms_[2] = {1, 1};
-    bool pointing_ = false;
+    StatusWords readout_;
+    // The note's text and tip.
+    StatusWords note_, note_tip_;
 };
 
 }  // namespace tilesmith

@@ -77,7 +77,7 @@ void MainWindow::build_layout() {
     const Guard command = [this](const std::function<void()>& body) { run(body); };
     const Guard guarded = [this](const std::function<void()>& body) { guard(body); };
     panes_ = std::make_unique<PanePresenter>(client_, workspace_, command, guarded,
-                                             [this](const QString& readout) { status_->show_pixel(readout); });
+                                             [this](StatusWords readout) { status_->show_pixel(std::move(readout)); });
     bevels_.push_back(bevel_line(client_, "bevel_down"));
     status_ = std::make_unique<StatusPanels>(client_, workspace_.language(), guarded, [this] { jobs_->cancel(); });
     jobs_ = std::make_unique<JobControl>(this, status_->gauge_bar(), guarded, command,
@@ -92,7 +92,7 @@ void MainWindow::build_layout() {
                                       LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const ScenePick& pick) {
                                           command([&] { workspace_.select_picked(side, pick); });
                                           if (const LevelScene* scene = workspace_.origins().scene(side))
-                                              status_->show_pixel(text(picked_text(*scene, pick)));
+                                              status_->show_pixel(picked_text(*scene, pick));
                                       });
                                   }});
     history_ = std::make_unique<HistoryPanel>(this, workspace_, command_map_->history_item(), command, guarded);

@@ -11,6 +11,7 @@
 #include "strings/messages.h"
 #include "tilesmith_version.h"
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/feedback.h"
 
 namespace tilesmith {
 
@@ -78,7 +79,9 @@ AuthorDialog::AuthorDialog(QWidget* main_window) : MainBoundDialog(main_window) 
 
     // Captions in the design's Polish; the language switch rewrites them.
     copyright_label = make_label(this, "copyright_label", Msg::CopyrightLine, 8, 72);
-    feedback_label = make_label(this, "feedback_label", kFeedbackAddress, 16, 88);
+    // No address is made up: a build without one leaves the line empty.
+    feedback_label = make_label(this, "feedback_label", feedback_address().toUtf8().constData(), 16, 88);
+    feedback_label->setVisible(!feedback_address().isEmpty());
     games_caption = make_label(this, "games_caption", Msg::SupportedGames, 8, 112);
     games_label = make_label(this, "games_label", games_supported(), 16, 128);
     thanks_caption = make_label(this, "thanks_caption", Msg::ThanksTo, 8, 152);

@@ -19,7 +19,7 @@ public:
     QLabel* logo = nullptr;           // our own logo, 256 x 64
     QLabel* version_label = nullptr;  // "v 2.7"
     QLabel* copyright_label = nullptr;         // year and authors
-    QLabel* feedback_label = nullptr;         // feedback address
+    QLabel* feedback_label = nullptr;         // the build's feedback address; hidden without one
     QLabel* games_caption = nullptr;         // "Pełne wspomaganie do gier:"
     QLabel* games_label = nullptr;         // the supported games: "Tomb Raider 1-5"
     QLabel* thanks_caption = nullptr;         // "Podziękowania dla:"
@@ -27,10 +27,6 @@ public:
     QLabel* testers_label = nullptr;
     QLabel* senders_label = nullptr;
     QLabel* packaging_label = nullptr;         // the installer line
-
-    // The feedback address shown in feedback_label and used by the mail link.
-    static constexpr const char* kFeedbackAddress = "feedback@example.org";
-
 };
 
 // The logo drawn in code: a grid of tiles in a few colours with the program's name.

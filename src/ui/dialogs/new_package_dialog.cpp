@@ -238,11 +238,8 @@ void NewPackageDialog::take_selection_size() {
 
 void NewPackageDialog::confirm_package() {
     const bool modify = modify_box->isChecked();
-    if (modify) {
-        const QString question =
-            QString::fromUtf8(text_of(Msg::ModifyPackageQuestion, language_));
-        if (!host_.question(this, question)) return;
-    }
+    if (const std::optional<QString> question = question_ ? question_() : std::nullopt)
+        if (!host_.question(this, *question)) return;
     if (answer_) answer_({width_slider->value(), height_slider->value(), background_color(), modify});
     close();
 }

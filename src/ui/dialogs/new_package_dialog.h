@@ -1,7 +1,9 @@
 // NewPackageDialog: the new / modify package dialog.
 #pragma once
 #include <QColor>
+#include <QString>
 #include <functional>
+#include <optional>
 
 #include "core/color.h"
 #include "model/rect.h"
@@ -32,7 +34,7 @@ class NewPackageDialog : public MainBoundDialog {
     Q_OBJECT
 public:
     // `main_window` is disabled while the dialog is shown and enabled again when
-    // it closes; `host` asks the modify question (so tests can answer it).
+    // it closes; `host` asks OK's question, if any (so tests can answer it).
     NewPackageDialog(DialogHost& host, QWidget* main_window);
 
     // new_package: track bars from the target's size in pixels, main window
@@ -41,6 +43,10 @@ public:
     // Where OK's answer goes; the dialog closes once it has been taken (an
     // error thrown there keeps it open).
     void set_answer(std::function<void(const PackageChoice&)> answer) { answer_ = std::move(answer); }
+    // The question OK asks before answering, when there is one: the new or
+    // resized package is an undo step, so only a step the history cannot
+    // keep is asked about. No: nothing is answered and the dialog stays.
+    void set_question(std::function<std::optional<QString>()> question) { question_ = std::move(question); }
     // The barrier its buttons, track bars and colour box run in; until one is
     // given, errors go straight to the host's error box.
     void set_barrier(Barrier barrier) { barrier_ = std::move(barrier); }
@@ -82,6 +88,7 @@ private:
     Language language_ = Language::Polish;
     Rect selection_;
     std::function<void(const PackageChoice&)> answer_;
+    std::function<std::optional<QString>()> question_;
     Barrier barrier_;
     int custom_index_ = -1;
     int last_index_ = 0;  // the entry to return to when the colour chooser is cancelled
