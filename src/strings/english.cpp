@@ -489,6 +489,10 @@ constexpr Text kTexts[] = {
     // driver's log of the shaders
     {Msg::ViewNeedsOpenGL, "The 3D view cannot draw here: OpenGL 3.3 or 2.1 is needed; this system offers %1."},
     {Msg::ViewShadersRefused, "The 3D view cannot draw here: the graphics driver refused its shaders (%1)."},
+    // 554, 555: Find duplicates says which tiles are duplicates, above its tolerance
+    {Msg::DuplicatesRule, "A tile the same as an earlier one is a duplicate, a wholly transparent one too; Remove duplicate tiles keeps the first of each kind."},
+    // 556, 557: a level whose first bytes name a kind its extension does not take; %1 the file, %2 the game (1-5)
+    {Msg::LevelReadAsItsKind, "\"%1\" is a Tomb Raider %2 level under another kind's extension; it was read as what it is."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

@@ -304,9 +304,11 @@ enum class Msg : int {
     LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
     ViewNeedsOpenGL = 550,        // the 3D view cannot draw: %1 the OpenGL the system offers
     ViewShadersRefused = 552,     // the 3D view cannot draw: %1 the first line of the driver's log
+    DuplicatesRule = 554,         // Find duplicates, above its tolerance: which tiles are duplicates
+    LevelReadAsItsKind = 556,     // a level under another kind's extension, read by its first bytes: %1 the file, %2 the game
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 554,
+    EndOfTable = 558,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -490,6 +490,10 @@ constexpr Text kTexts[] = {
     // driver's log of the shaders
     {Msg::ViewNeedsOpenGL, "Widok 3D nie może tu rysować: potrzebny jest OpenGL 3.3 lub 2.1, a ten system oferuje %1."},
     {Msg::ViewShadersRefused, "Widok 3D nie może tu rysować: sterownik grafiki odrzucił jego shadery (%1)."},
+    // 554, 555: Find duplicates says which tiles are duplicates, above its tolerance
+    {Msg::DuplicatesRule, "Płytka taka sama jak wcześniejsza jest powtórzeniem, także całkiem przeźroczysta; Usuń powtórzenia zostawia pierwszą z każdego rodzaju."},
+    // 556, 557: a level whose first bytes name a kind its extension does not take; %1 the file, %2 the game (1-5)
+    {Msg::LevelReadAsItsKind, "Plik „%1” to poziom Tomb Raider %2 z rozszerzeniem innego rodzaju; odczytano go zgodnie z jego zawartością."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.
