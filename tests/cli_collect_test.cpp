@@ -5,6 +5,7 @@
 
 #include "formats/dispatch.h"
 #include "support/cli_run.h"
+#include "support/level_builder.h"
 #include "support/test_files.h"
 #include "support/workspace_fixtures.h"
 
@@ -39,7 +40,7 @@ TEST_F(CliCollect, WritesThePackageAndManifestAndSaysHowManyTiles) {
     EXPECT_EQ(written, tiles_of({1, 2, 3}));
     const Bytes manifest = read_bytes(dir.file("tiles.csv"));
     EXPECT_EQ(std::string(manifest.begin(), manifest.end()),
-              "0," + a + ",0,0,0,1\n1," + a + ",0,64,0,2\n2," + dir.file("more/b.png") + ",0,64,0,1\n");
+              "# tile,file,page,x,y,inputs\n0," + a + ",0,0,0,1\n1," + a + ",0,64,0,2\n2," + dir.file("more/b.png") + ",0,64,0,1\n");
 }
 
 TEST_F(CliCollect, NamesAndSkipsWhatCannotBeReadThenFails) {
@@ -54,6 +55,31 @@ TEST_F(CliCollect, NamesAndSkipsWhatCannotBeReadThenFails) {
     EXPECT_EQ(run({dir.file("none.tga"), dir.file("missing.tga")}).status, 1);
     EXPECT_FALSE(file_exists(dir.file("none.tga")));
     EXPECT_EQ(run({dir.file("out.txt"), a}).status, 1);
+}
+
+TEST_F(CliCollect, ReadsEachFileOnceAndByWhatItIs) {
+    namespace fs = std::filesystem;
+    const std::string a = image("a.tga", tiles_of({1, 2}));
+    fs::create_directory(dir.file("in"));
+    image("in/b.tga", tiles_of({3}));
+    fs::rename(image("p.png", tiles_of({4})), dir.file("p.dat"));
+    const std::string tr4 = dir.put("tr4.tr2", make_tr4(1));
+    const struct {
+        std::vector<std::string> inputs;
+        int read;
+        std::string err;
+    } cases[] = {{{a, dir.file("./a.tga"), dir.file("in"), dir.file("in/"), dir.file("in/../in/b.tga")}, 3, ""},
+                 {{dir.file("p.dat")}, 1, ""},
+                 {{tr4}, 16, "\"" + tr4 + "\" is a Tomb Raider 4 level under another kind's extension"}};
+    for (const auto& c : cases) {
+        std::vector<std::string> args{dir.file("out.tga")};
+        args.insert(args.end(), c.inputs.begin(), c.inputs.end());
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "tiles: read " + std::to_string(c.read) + ", written " + std::to_string(c.read) +
+                             " (0 duplicates, 0 unused)\n");
+        EXPECT_EQ(r.err.substr(0, std::min(r.err.size(), 15 + c.err.size())), c.err.empty() ? "" : "tilesmith-cli: " + c.err);
+    }
 }
 
 TEST_F(CliCollect, UsageErrorsExitWithTwo) {
