@@ -15,6 +15,7 @@
 #include "effects/effect_registry.h"
 #include "effects/routines.h"
 #include "gui_window_support.h"
+#include "formats/dispatch.h"
 #include "support/level_builder.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include <QTextBrowser>
@@ -138,8 +139,8 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     EXPECT_TRUE(host.informations.isEmpty()) << "no box before the dialog";
     EXPECT_EQ(host.open_titles, QStringList{entry(10)}) << "the dialog's title says what it asks for";
     EXPECT_EQ(host.open_filters.value(0),
-              QString::fromUtf8("Obsługiwane formaty (*.tr2 *.tr4 *.trc *.phd *.tub);;Level Tomb Raider 2, 3, 4, 5 "
-                                "(*.tr2 *.tr4 *.trc);;Poziom Tomb Raider 1 (*.phd *.tub)"));
+              QString::fromUtf8("Obsługiwane formaty (*.tr2 *.tr4 *.trc *.phd *.tub *.wad);;Level Tomb Raider 2, 3, 4, 5 "
+                                "(*.tr2 *.tr4 *.trc);;Poziom Tomb Raider 1 (*.phd *.tub);;Pakiet obiektów Tomb Raider (*.wad)"));
     EXPECT_TRUE(host.save_filters.isEmpty());
 
     host.informations.clear();
@@ -169,7 +170,7 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     EXPECT_FALSE(QFile::exists(path("other.tr2")));
 }
 
-TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheLanguage) {
+TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsOpenWithANoteInTheLanguage) {
     const Bytes level = make_tr1(1).bytes;
     write_bytes(path("base.phd").toStdString(), level);
     write_bytes(path("level.tr2").toStdString(), level);
@@ -179,10 +180,9 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     host.open_answers = {path("level.tr2")};
     trigger("open_source");
     ASSERT_EQ(host.warnings.size(), 1);
-    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("This is a Tomb Raider 1 level; open it as .phd")));
+    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("is a Tomb Raider 1 level under another kind's extension")));
     EXPECT_TRUE(host.warnings[0].contains(path("level.tr2")));
-    EXPECT_EQ(ws().document().source(), Package(256, 512, kSilver));
-    EXPECT_FALSE(ws().files().recent().visible());
+    EXPECT_EQ(ws().document().source().height(), 256);
     EXPECT_NE(host.open_filters.value(0).indexOf(QStringLiteral(";;Tomb Raider 1 level (*.phd *.tub);;")), -1);
 
     host.open_answers = {path("base.phd")};
@@ -195,6 +195,20 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("phd"));
     EXPECT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(read_bytes(path("out.phd").toStdString()) == level);
+
+    // An object package takes the target as its texture map.
+    const Bytes wad = make_wad(2, 196608);
+    write_bytes(path("base.wad").toStdString(), wad);
+    host.open_answers = {path("base.wad")};
+    host.save_answers = {path("out.wad")};
+    trigger("export_to_level");
+    EXPECT_TRUE(host.open_filters.last().contains(QStringLiteral("(*.wad)")));
+    EXPECT_EQ(host.save_suffixes.value(1), QStringLiteral("wad"));
+    EXPECT_EQ(host.warnings.size(), 1);
+    Package back;
+    CountingProgress progress;
+    ASSERT_TRUE(read_package(path("out.wad").toStdString(), back, {}, progress));
+    EXPECT_EQ(back, ws().document().target());
 }
 
 TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {
