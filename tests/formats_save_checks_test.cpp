@@ -42,13 +42,7 @@ TEST(ExportCheck, RefusesABaseBeforeTheOutputIsChosenNamingIt) {
     EXPECT_EQ(english(export_base_refusal(three, two_pages)),
               Phrase(Msg::BaseSizeDiffers).arg("256 x 512").arg(three).arg("256 x 768").text(Language::English));
     EXPECT_EQ(english(export_base_refusal(dir.put("two.tr4", make_level(LevelSpec(Game::tr4, 2)).bytes), two_pages)), "nothing");
-    // A level under another kind's extension is the base its first bytes say; a kind no format reads is refused.
     EXPECT_EQ(english(export_base_refusal(dir.put("tr1.tr2", make_tr1(2).bytes), two_pages)), "nothing");
-    Bytes remastered = make_level(LevelSpec(Game::tr4, 2)).bytes;
-    std::copy_n("TRX4", 4, remastered.begin());
-    const std::string trx4 = dir.put("trx4.tr4", remastered);
-    EXPECT_EQ(english(export_base_refusal(trx4, two_pages)),
-              Phrase(Msg::FileRefused).arg(trx4).arg(Msg::RemasteredTr4).text(Language::English));
     const std::string wad = dir.put("a.wad", make_wad(1, 196608));
     EXPECT_EQ(english(export_base_refusal(wad, two_pages)),
               Phrase(Msg::BaseSizeDiffers).arg("256 x 512").arg(wad).arg("256 x 256").text(Language::English));

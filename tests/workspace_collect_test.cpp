@@ -51,11 +51,9 @@ TEST_F(Collect, KeepsInputOrderAndTheFirstOfEachKind) {
 TEST_F(Collect, CountsTheDuplicatesTheWindowRemovesTransparentOnesIncluded) {
     Package tiles = tiles_of({1, 0, 2, 0, 1, 0});
     for (const int n : {1, 3, 5}) tiles.fill_rect(n * kTileSide, 0, kTileSide, kTileSide, kTransparent);
-    CollectOptions options;
-    options.unique = true;
     Workspace ws;
     ws.edits().use_target(tiles.clone());
-    EXPECT_EQ(collect_tiles({image("t.tga", tiles)}, options, {}).duplicates, 3);
+    EXPECT_EQ(collect_tiles({image("t.tga", tiles)}, CollectOptions{.unique = true}, {}).duplicates, 3);
     EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 3);
 }
 

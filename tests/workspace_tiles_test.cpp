@@ -59,8 +59,7 @@ TEST(TileMatch, RemovingDuplicatesPacksDistinctTilesForwardAsOneUndoStep) {
     Workspace ws;
     Package before = tiles_of({1, 2, 1, 3, 2, 3, 4, 4});
     // Wholly transparent tiles are tiles too: the first stays, the second is a duplicate.
-    before.fill_rect(2 * kTileSide, 0, kTileSide, kTileSide, kTransparent);
-    before.fill_rect(5 * kTileSide, 0, kTileSide, kTileSide, kTransparent);
+    for (const int n : {2, 5}) before.fill_rect(n * kTileSide, 0, kTileSide, kTileSide, kTransparent);
     before.resize(before.width() + 10, before.height() + 20);  // strips narrower than a tile stay
     ws.edits().use_target(before.clone());
     const int opened = int(ws.document().history().undo_count());
