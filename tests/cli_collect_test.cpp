@@ -5,6 +5,7 @@
 
 #include "formats/dispatch.h"
 #include "support/cli_run.h"
+#include "support/level_builder.h"
 #include "support/test_files.h"
 #include "support/workspace_fixtures.h"
 
@@ -39,7 +40,7 @@ TEST_F(CliCollect, WritesThePackageAndManifestAndSaysHowManyTiles) {
     EXPECT_EQ(written, tiles_of({1, 2, 3}));
     const Bytes manifest = read_bytes(dir.file("tiles.csv"));
     EXPECT_EQ(std::string(manifest.begin(), manifest.end()),
-              "0," + a + ",0,0,0,1\n1," + a + ",0,64,0,2\n2," + dir.file("more/b.png") + ",0,64,0,1\n");
+              "# tile,file,page,x,y,inputs\n0," + a + ",0,0,0,1\n1," + a + ",0,64,0,2\n2," + dir.file("more/b.png") + ",0,64,0,1\n");
 }
 
 TEST_F(CliCollect, NamesAndSkipsWhatCannotBeReadThenFails) {
@@ -54,6 +55,14 @@ TEST_F(CliCollect, NamesAndSkipsWhatCannotBeReadThenFails) {
     EXPECT_EQ(run({dir.file("none.tga"), dir.file("missing.tga")}).status, 1);
     EXPECT_FALSE(file_exists(dir.file("none.tga")));
     EXPECT_EQ(run({dir.file("out.txt"), a}).status, 1);
+}
+
+TEST_F(CliCollect, ReadsEachFileOnceAndByWhatItIs) {
+    const std::string a = image("a.tga", tiles_of({1, 2})), tr4 = dir.put("tr4.tr2", make_tr4(1));
+    std::filesystem::rename(image("p.png", tiles_of({3})), dir.file("p.dat"));
+    const CliRun r = run({dir.file("out.tga"), a, dir.file("./a.tga"), dir.path(), dir.file("p.dat"), tr4});
+    EXPECT_EQ(std::pair(r.status, r.out), std::pair(0, std::string("tiles: read 19, written 19 (0 duplicates, 0 unused)\n")));
+    EXPECT_EQ(r.err, "tilesmith-cli: \"" + tr4 + "\" is a Tomb Raider 4 level under another kind's extension; it was read as what it is.\n");
 }
 
 TEST_F(CliCollect, UsageErrorsExitWithTwo) {

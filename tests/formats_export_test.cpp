@@ -10,6 +10,7 @@
 #include "formats/level_export.h"
 #include "formats/tr23.h"
 #include "formats/tr45.h"
+#include "formats/wad.h"
 #include "support/level_builder.h"
 #include "support/posix.h"
 
@@ -318,6 +319,8 @@ TEST_F(Export, ChoosesTheWriterByTheBaseExtensionAlone) {
     ASSERT_EQ(export_level(dir.file("a.tr2"), upper, p, progress), kWritten);  // TR4 layout
     const Bytes stream32 = split_tr4(read_bytes(dir.file("a.tr2"))).stream32;
     EXPECT_EQ(zlib_inflate(stream32.data(), stream32.size()), expected_block32(p, 262144));
+    const std::string renamed = dir.put("tr4.tr2", read_bytes(upper));  // by its first bytes: TR4
+    ASSERT_EQ(export_level(dir.file("d.tr2"), renamed, p, progress), kWritten);  // the TR2 writer would refuse it
     ASSERT_EQ(export_level(dir.file("b.tr4"), tr2, p, progress), kWritten);  // TR2 layout
     EXPECT_EQ(read_bytes(dir.file("b.tr4")).size(), read_bytes(tr2).size());
     const std::string other = dir.put("base.tga", make_tr2(1));
@@ -407,6 +410,28 @@ TEST_F(Export, ReaderAndExportRefuseADamagedHeaderAlike) {
         EXPECT_TRUE(by_export == by_reader || by_export.starts_with(walk_stopped)) << name << ": " << by_export;
         EXPECT_NE(by_reader.find(base), std::string::npos) << by_reader;
     }
+}
+
+TEST_F(Export, WadTakesThePackageAsItsMapAndKeepsEveryOtherByte) {
+    const Bytes wad = make_wad(3, 2 * 196608 + 100, 5000);
+    const std::string out = dir.file("out.wad"), small = dir.put("small.wad", make_wad(1, 196608)), none = dir.file("none.wad");
+    const Package p = pattern_package(2, 4);
+    ASSERT_EQ(export_level(out, dir.put("base.wad", wad), p, progress), kWritten);
+    const Bytes written = read_bytes(out);
+    const long from = 8 + 3 * 8 + 4, to = from + 2 * 196608;
+    EXPECT_TRUE(written.size() == wad.size() && std::equal(wad.begin(), wad.begin() + from, written.begin()) &&
+                std::equal(wad.begin() + to, wad.end(), written.begin() + to));
+    Package back;
+    open_wad(out, back, progress);
+    EXPECT_TRUE(back == p);
+    EXPECT_EQ(export_level(none, small, p, progress), ExportResult::package_size_mismatch);
+    try {
+        export_level(none, dir.put("cut.wad", Bytes(wad.begin(), wad.begin() + to)), p, progress);
+        ADD_FAILURE() << "taken";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(dir.file("cut.wad")), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(file_exists(none));
 }
 
 TEST_F(Export, FailureAtTheEndLeavesNoPartialFile) {

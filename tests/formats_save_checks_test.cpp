@@ -42,9 +42,10 @@ TEST(ExportCheck, RefusesABaseBeforeTheOutputIsChosenNamingIt) {
     EXPECT_EQ(english(export_base_refusal(three, two_pages)),
               Phrase(Msg::BaseSizeDiffers).arg("256 x 512").arg(three).arg("256 x 768").text(Language::English));
     EXPECT_EQ(english(export_base_refusal(dir.put("two.tr4", make_level(LevelSpec(Game::tr4, 2)).bytes), two_pages)), "nothing");
-    const std::string tr1_named_tr2 = dir.put("tr1.tr2", make_tr1(2).bytes);
-    EXPECT_EQ(english(export_base_refusal(tr1_named_tr2, two_pages)),
-              Phrase(Msg::FileRefused).arg(tr1_named_tr2).arg(Msg::LevelIsTr1).text(Language::English));
+    EXPECT_EQ(english(export_base_refusal(dir.put("tr1.tr2", make_tr1(2).bytes), two_pages)), "nothing");
+    const std::string wad = dir.put("a.wad", make_wad(1, 196608));
+    EXPECT_EQ(english(export_base_refusal(wad, two_pages)),
+              Phrase(Msg::BaseSizeDiffers).arg("256 x 512").arg(wad).arg("256 x 256").text(Language::English));
     EXPECT_THROW(export_base_refusal(dir.file("missing.tr2"), two_pages), Error);
 }
 

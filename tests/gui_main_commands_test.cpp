@@ -138,8 +138,8 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     EXPECT_TRUE(host.informations.isEmpty()) << "no box before the dialog";
     EXPECT_EQ(host.open_titles, QStringList{entry(10)}) << "the dialog's title says what it asks for";
     EXPECT_EQ(host.open_filters.value(0),
-              QString::fromUtf8("Obsługiwane formaty (*.tr2 *.tr4 *.trc *.phd *.tub);;Level Tomb Raider 2, 3, 4, 5 "
-                                "(*.tr2 *.tr4 *.trc);;Poziom Tomb Raider 1 (*.phd *.tub)"));
+              QString::fromUtf8("Obsługiwane formaty (*.tr2 *.tr4 *.trc *.phd *.tub *.wad);;Level Tomb Raider 2, 3, 4, 5 "
+                                "(*.tr2 *.tr4 *.trc);;Poziom Tomb Raider 1 (*.phd *.tub);;Pakiet obiektów Tomb Raider (*.wad)"));
     EXPECT_TRUE(host.save_filters.isEmpty());
 
     host.informations.clear();
@@ -169,7 +169,7 @@ TEST_F(Commands, ExportAsksForBaseAndOutputAndRefusesWhatItMust) {
     EXPECT_FALSE(QFile::exists(path("other.tr2")));
 }
 
-TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheLanguage) {
+TEST_F(Commands, TombRaider1LevelsAndObjectPackagesTakeExportsAndMisnamedLevelsOpenWithANote) {
     const Bytes level = make_tr1(1).bytes;
     write_bytes(path("base.phd").toStdString(), level);
     write_bytes(path("level.tr2").toStdString(), level);
@@ -179,10 +179,9 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     host.open_answers = {path("level.tr2")};
     trigger("open_source");
     ASSERT_EQ(host.warnings.size(), 1);
-    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("This is a Tomb Raider 1 level; open it as .phd")));
+    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("is a Tomb Raider 1 level under another kind's extension")));
     EXPECT_TRUE(host.warnings[0].contains(path("level.tr2")));
-    EXPECT_EQ(ws().document().source(), Package(256, 512, kSilver));
-    EXPECT_FALSE(ws().files().recent().visible());
+    EXPECT_EQ(ws().document().source().height(), 256);
     EXPECT_NE(host.open_filters.value(0).indexOf(QStringLiteral(";;Tomb Raider 1 level (*.phd *.tub);;")), -1);
 
     host.open_answers = {path("base.phd")};
@@ -195,6 +194,13 @@ TEST_F(Commands, TombRaider1LevelsOpenAndExportAndMisnamedLevelsAreRefusedInTheL
     EXPECT_EQ(host.save_suffixes.value(0), QStringLiteral("phd"));
     EXPECT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(read_bytes(path("out.phd").toStdString()) == level);
+
+    write_bytes(path("base.wad").toStdString(), make_wad(2, 196608));
+    host.open_answers = {path("base.wad")};
+    host.save_answers = {path("out.wad")};
+    trigger("export_to_level");
+    EXPECT_EQ(std::pair(host.save_suffixes.value(1), host.warnings.size()), std::pair(QStringLiteral("wad"), qsizetype(1)));
+    EXPECT_EQ(read_bytes(path("out.wad").toStdString()).size(), make_wad(2, 196608).size());
 }
 
 TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {

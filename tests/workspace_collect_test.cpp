@@ -35,7 +35,7 @@ TEST_F(Collect, KeepsInputOrderAndTheFirstOfEachKind) {
     EXPECT_EQ(r.read, 5);
     EXPECT_EQ(r.duplicates, 2);
     EXPECT_EQ(r.unused, 0);
-    EXPECT_EQ(collect_manifest(r, inputs), "0," + inputs[0] + ",0,0,0,1\n1," + inputs[0] + ",0,64,0,2\n2," +
+    EXPECT_EQ(collect_manifest(r, inputs), std::string(kManifestHeader) + "\n0," + inputs[0] + ",0,0,0,1\n1," + inputs[0] + ",0,64,0,2\n2," +
                                                inputs[1] + ",0,64,0,1\n");
 
     options.unique = false;
@@ -45,6 +45,16 @@ TEST_F(Collect, KeepsInputOrderAndTheFirstOfEachKind) {
     std::vector<int> held;
     for (const CollectedTile& t : all.tiles) held.push_back(t.inputs);
     EXPECT_EQ(held, (std::vector<int>{1, 2, 1, 2, 1}));
+}
+
+// One rule for both: collect --unique leaves out what Remove duplicate tiles removes.
+TEST_F(Collect, CountsTheDuplicatesTheWindowRemovesTransparentOnesIncluded) {
+    Package tiles = tiles_of({1, 0, 2, 0, 1, 0});
+    for (const int n : {1, 3, 5}) tiles.fill_rect(n * kTileSide, 0, kTileSide, kTileSide, kTransparent);
+    Workspace ws;
+    ws.edits().use_target(tiles.clone());
+    EXPECT_EQ(collect_tiles({image("t.tga", tiles)}, CollectOptions{.unique = true}, {}).duplicates, 3);
+    EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 3);
 }
 
 TEST_F(Collect, UsedOnlyLeavesOutTheTilesNoTextureOfALevelMaps) {

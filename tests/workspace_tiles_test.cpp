@@ -58,14 +58,16 @@ TEST(TileMatch, FindDuplicatesMarksThemInThePaneUntilTheNextClick) {
 TEST(TileMatch, RemovingDuplicatesPacksDistinctTilesForwardAsOneUndoStep) {
     Workspace ws;
     Package before = tiles_of({1, 2, 1, 3, 2, 3, 4, 4});
-    before.fill_rect(2 * kTileSide, 0, kTileSide, kTileSide, kTransparent);  // an empty place
+    // Wholly transparent tiles are tiles too: the first stays, the second is a duplicate.
+    for (const int n : {2, 5}) before.fill_rect(n * kTileSide, 0, kTileSide, kTileSide, kTransparent);
     before.resize(before.width() + 10, before.height() + 20);  // strips narrower than a tile stay
     ws.edits().use_target(before.clone());
     const int opened = int(ws.document().history().undo_count());
     EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 3);
     Package expected = before.clone();
-    expected.copy_rect(tiles_of({1, 2, 3, 4}), 0, 0, 4 * kTileSide, kTileSide, 0, 0);
-    expected.fill_rect(4 * kTileSide, 0, 4 * kTileSide, kTileSide, kTransparent);
+    expected.copy_rect(tiles_of({1, 2, 0, 3, 4}), 0, 0, 5 * kTileSide, kTileSide, 0, 0);
+    expected.fill_rect(2 * kTileSide, 0, kTileSide, kTileSide, kTransparent);
+    expected.fill_rect(5 * kTileSide, 0, 3 * kTileSide, kTileSide, kTransparent);
     EXPECT_EQ(ws.document().target(), expected);
     EXPECT_EQ(int(ws.document().history().undo_count()), opened + 1);
     EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 0);

@@ -31,6 +31,8 @@ std::string effect_usage_lines();
 int usage_error(const std::string& message);
 // Prints "tilesmith-cli: <message>" to stderr; returns kFailed.
 int failure(const std::string& message);
+// Prints "tilesmith-cli: <message>" to stderr, a note that changes no status.
+void note(const std::string& message);
 
 // True when stderr is a terminal rather than a file or pipe.
 bool stderr_is_terminal();
@@ -59,8 +61,11 @@ private:
 // misses) and returns kFailed.
 // The file is opened once (formats/level_file.h), its pages alone read.
 int load_package(const std::string& path, Package& package, const ReaderOptions& options);
-// The same for a file read once into its whole value.
-int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, const ReaderOptions& options = {});
+// The same for a file read once into its whole value. With `keep_incomplete`,
+// a file read with rows missing is kOk, its warning left in read.result for
+// the caller to say once it has said what was read.
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, const ReaderOptions& options = {},
+                    bool keep_incomplete = false);
 // Writes with the writer its extension selects; kFailed with a message naming
 // the supported extensions when there is none.
 int save_package(const std::string& path, const Package& package);

@@ -100,8 +100,9 @@ int cmd_collect(const std::vector<std::string>& args) {
     int status = kOk;
     for (const Phrase& problem : found.problems) status = failure(problem.text(Language::English));
     std::vector<std::string> inputs;
+    // A file named is taken by what it is (a folder's files by their extensions).
     for (const std::string& file : found.files) {
-        if (is_readable_extension(file_extension(file))) inputs.push_back(file);
+        if (is_readable_file(file)) inputs.push_back(file);
         else status = failure("cannot read \"" + file + "\": supported input extensions are " +
                               extension_list(FormatRole::read));
     }
@@ -118,6 +119,7 @@ int cmd_collect(const std::vector<std::string>& args) {
             bar.done(++done, inputs[std::size_t(input)]);
         });
     }
+    for (const Phrase& said : result.notes) note(said.text(Language::English));
     if (result.tiles.empty()) {
         failure("no tiles to write: \"" + output + "\" was not written");
         status = kFailed;

@@ -1,7 +1,9 @@
 // tilesmith-cli export PACKAGE BASE OUTPUT: the package into a copy of a level.
 #include "cli/cli.h"
 #include "strings/messages.h"
+#include "core/error.h"
 #include "formats/level_export.h"
+#include "formats/level_kind.h"
 
 namespace tilesmith::cli {
 
@@ -15,6 +17,13 @@ int cmd_export(const std::vector<std::string>& args) {
     if (const int status = load_package(package_name, package, ReaderOptions{}); status != kOk)
         return status;
 
+    // A base named as another kind is written as what it is, and said so.
+    try {
+        if (const auto renamed = renamed_note(read_level_kind(base_name), base_name))
+            note(renamed->text(Language::English));
+    } catch (const Error&) {
+        // The export itself says why the base cannot be read.
+    }
     TerminalProgress progress("exporting");
     const ExportResult answer = export_level(output_name, base_name, package, progress);
     if (answer == ExportResult::not_a_level)

@@ -1,7 +1,8 @@
 // tilesmith-cli info: the package size of a file in pixels and tiles; for a
 // level its kind and pages; with --usage, how much of each page its textures
 // map; with --rooms, its rooms' faces, the static meshes and items placed in
-// them and the faces of those objects. The file is opened once.
+// them and the faces of those objects. The file is opened once. A file with
+// rows missing is described as read, then refused as convert refuses it.
 #include <cstdio>
 
 #include "cli/cli.h"
@@ -45,7 +46,9 @@ int cmd_info(const std::vector<std::string>& args) {
 
     // The file is opened once: its kind, its pages and, when asked for, its walk.
     LevelFile read;
-    if (const int status = load_level_file(file, read, usage || rooms ? LevelParts::pages_and_walk : LevelParts::pages_only);
+    // A file with rows missing is refused as convert refuses it, once what was read is said.
+    if (const int status = load_level_file(file, read, usage || rooms ? LevelParts::pages_and_walk : LevelParts::pages_only,
+                                           {}, true);
         status != kOk)
         return status;
     const Package& package = read.package;
@@ -84,7 +87,9 @@ int cmd_info(const std::vector<std::string>& args) {
                     (long long)geometry->placed_sprite_item_count(), (long long)geometry->room_sprite_count(),
                     (long long)geometry->textured_object_face_count(), geometry->animated.size());
     if (use) print_usage(*use);
-    return std::fflush(stdout) == 0 ? kOk : failure("cannot write to standard output");
+    if (std::fflush(stdout) != 0) return failure("cannot write to standard output");
+    // How many rows were filled with the transparent colour, and the status convert gives.
+    return read.result->warning ? failure(english(*read.result->warning)) : kOk;
 }
 
 }  // namespace tilesmith::cli

@@ -12,9 +12,11 @@ int usage_error(const std::string& message) {
 }
 
 int failure(const std::string& message) {
-    std::fprintf(stderr, "tilesmith-cli: %s\n", message.c_str());
+    note(message);
     return kFailed;
 }
+
+void note(const std::string& message) { std::fprintf(stderr, "tilesmith-cli: %s\n", message.c_str()); }
 
 TerminalProgress::TerminalProgress(std::string label)
     : label_(std::move(label)), enabled_(stderr_is_terminal()) {}
@@ -55,7 +57,8 @@ int load_package(const std::string& path, Package& package, const ReaderOptions&
     return status;
 }
 
-int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, const ReaderOptions& options) {
+int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, const ReaderOptions& options,
+                    bool keep_incomplete) {
     TerminalProgress progress("reading");
     read = read_level_file(path, options, progress, parts);
     if (!read.format || !read.format->read)
@@ -65,7 +68,8 @@ int load_level_file(const std::string& path, LevelFile& read, LevelParts parts, 
     // A refused file, or one read with rows missing (the window shows what is
     // there; a script must not take it for whole): the string table's English words.
     if (read.result->refusal) return failure(read.result->refusal_text().text(Language::English));
-    if (read.result->warning) return failure(read.result->warning->text(Language::English));
+    if (read.result->warning && !keep_incomplete) return failure(read.result->warning->text(Language::English));
+    if (read.result->note) note(read.result->note->text(Language::English));
     return kOk;
 }
 

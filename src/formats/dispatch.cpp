@@ -36,6 +36,7 @@ std::optional<ReadResult> read_package(const std::string& file_name, Package& pa
     } else {
         result = naming_file(Msg::CannotReadFile, file_name,
                              [&] { return format->read(file_name, package, options, progress); });
+        if (format->kind != FormatKind::image) result.note = renamed_note(read_level_kind(file_name), file_name);
     }
     result.file_name = file_name;
     return result;

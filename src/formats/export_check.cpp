@@ -29,7 +29,7 @@ std::optional<Phrase> export_base_refusal(const std::string& base_name, const Pa
 }
 
 std::optional<Phrase> export_base_refusal(const std::string& base_name, int width, int height) {
-    const FileFormat* format = format_of(base_name);
+    const FileFormat* format = format_of_file(base_name);
     if (!format || !format->exporter)
         return Phrase(Msg::BaseNotTaken).arg(base_name).arg(extension_list(FormatRole::export_base));
     // One opening: the kind, the walk and the size of its texture set.

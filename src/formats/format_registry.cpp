@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "formats/bmpjpg.h"
+#include "formats/level_kind.h"
 #include "formats/png.h"
 #include "formats/tga.h"
 #include "formats/tr1.h"
@@ -100,7 +101,14 @@ const FileFormat* format_of_file(const std::string& file_name) {
 const FileFormat* format_of_first_bytes(std::span<const std::uint8_t> first, const std::string& file_name) {
     for (const FileFormat* f : kFormats)
         if (f->signature && f->signature(first)) return f;
-    return format_of(file_name);
+    const FileFormat* named = format_of(file_name);
+    // A level under another level's (or an object package's) extension is
+    // read as what its first bytes say.
+    if (named && named->kind != FormatKind::image) {
+        const LevelKind kind = level_kind_of(first.data(), first.size(), file_extension(file_name));
+        if (kind.renamed) return format_reading(*kind.version);
+    }
+    return named;
 }
 
 bool serves(const FileFormat& format, FormatRole role) {

@@ -24,8 +24,9 @@ const FileFormat* find_format(std::string_view extension);
 // The format of a file name's extension; nullptr for none.
 const FileFormat* format_of(const std::string& file_name);
 // The format of a file by what it is: the one whose signature its first bytes
-// carry, else the one its extension names; nullptr for neither. A file that
-// cannot be read goes by its extension (its reader then says why).
+// carry, else the one its extension names (or, for a level or object package's
+// extension, the level format whose version the first bytes name); nullptr for
+// neither. A file that cannot be read goes by its extension (its reader then says why).
 const FileFormat* format_of_file(const std::string& file_name);
 // The same from the first bytes (up to kSignatureBytes) of a file already open.
 const FileFormat* format_of_first_bytes(std::span<const std::uint8_t> first, const std::string& file_name);

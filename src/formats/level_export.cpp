@@ -208,7 +208,8 @@ ExportResult export_level(const std::string& output_name, const std::string& bas
                           const ReaderOptions& base_options) {
     // Compared by identity: another spelling or a link to the base is the base.
     if (same_file(output_name, base_name)) return ExportResult::output_is_base;
-    const FileFormat* format = format_of(base_name);
+    // The base is what its first bytes say, as when it is opened.
+    const FileFormat* format = format_of_file(base_name);
     if (!format || !format->exporter) return ExportResult::not_a_level;
     InFile base(base_name);
     // Reading the base's pages, when asked for, takes a fifth of the gauge and

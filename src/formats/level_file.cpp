@@ -10,6 +10,7 @@
 #include "formats/tr23.h"
 #include "formats/level_textures.h"
 #include "formats/tr45.h"
+#include "formats/wad.h"
 
 namespace tilesmith {
 
@@ -77,6 +78,7 @@ std::optional<std::int64_t> level_pages(const FileFormat& format, InFile& in, bo
     if (&format == &kTr23Format) return parse_tr23_layout(in, in.path()).pages;
     if (&format == &kTr45Format)
         return parse_tr45_layout(in, in.path(), both_blocks ? Tr45Parts::both_blocks : Tr45Parts::block32).pages;
+    if (&format == &kWadFormat) return (both_blocks ? wad_base_layout(in) : parse_wad_layout(in, in.path())).pages;
     return std::nullopt;
 }
 
@@ -135,6 +137,7 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
                                          : out.format->read(file_name, out.package, options, progress);
         });
         out.result->file_name = file_name;
+        out.result->note = renamed_note(out.kind, file_name);
     };
     if (version) WorkerPool::shared().run_beside(walk_then, read_pages);
     else read_pages();

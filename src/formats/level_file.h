@@ -71,8 +71,9 @@ LevelFile read_level_file(InFile& in, const ReaderOptions& options, Progress& pr
                           LevelParts parts = LevelParts::pages_and_walk, const BesidePages& beside = {});
 
 // The pages of a level's texture set as its header (Tomb Raider 1: its walk)
-// says, before they are read; nullopt for other formats. With `both_blocks`,
-// a Tomb Raider 4/5 level must hold its 16-bit block too (the export's need).
+// says, before they are read, and of an object package's texture map; nullopt
+// for other formats. With `both_blocks` (the export's need), a Tomb Raider 4/5
+// level must hold its 16-bit block too, an object package its whole map.
 // Throws Error naming the file when the header is damaged.
 std::optional<std::int64_t> level_pages(const FileFormat& format, InFile& in, bool both_blocks = false);
 

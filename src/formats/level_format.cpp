@@ -94,7 +94,7 @@ WadLayout parse_wad_layout(InFile& in, const std::string& file_name) {
     if (map_bytes < 0) refuse_negative(file_name, map_bytes);
     const std::int64_t pages = map_bytes / kPage24Bytes;
     check_level_pages(file_name, pages);
-    return {map_offset, pages};
+    return {map_offset, pages, map_bytes};
 }
 
 }  // namespace tilesmith

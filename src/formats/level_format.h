@@ -68,6 +68,7 @@ Tr45Layout parse_tr45_layout(InFile& in, const std::string& file_name, Tr45Parts
 struct WadLayout {
     std::int64_t map_offset = 0;
     std::int64_t pages = 0;
+    std::int64_t map_bytes = 0;  // as its size field says: whole pages and any bytes after them
 };
 WadLayout parse_wad_layout(InFile& in, const std::string& file_name);
 

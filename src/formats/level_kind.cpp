@@ -23,9 +23,24 @@ LevelKind level_kind_of(const std::uint8_t* first, std::size_t size, const std::
         for (const LevelVersion* v : format->versions) {
             if (!v->signature(first)) continue;
             if (takes(*v, extension)) return {v, true};
-            if (!kind.version) kind = {v, false};
+            // A version some format reads is read so, whatever the name says.
+            if (!v->extensions.empty() && !kind.renamed) kind = {v, true, true};
+            else if (!kind.version) kind = {v, false};
         }
     return kind;
+}
+
+const FileFormat* format_reading(const LevelVersion& version) {
+    for (const FileFormat* format : file_formats())
+        if (std::find(format->versions.begin(), format->versions.end(), &version) != format->versions.end() &&
+            !version.extensions.empty())
+            return format;
+    return nullptr;
+}
+
+std::optional<Phrase> renamed_note(const LevelKind& kind, const std::string& file_name) {
+    if (!kind.renamed) return std::nullopt;
+    return Phrase(Msg::LevelReadAsItsKind).arg(file_name).arg(kind.version->game);
 }
 
 LevelKind read_level_kind(const std::string& file_name) {

@@ -25,6 +25,9 @@ struct ReadResult {
     // goes, its missing rows in the transparent colour; this tells the user so
     // (Msg::RowsMissing, naming the file). The command-line tool refuses it.
     std::optional<Phrase> warning;
+    // A file read whole that the user is told about all the same (a level read
+    // as what its first bytes say under another kind's extension).
+    std::optional<Phrase> note;
     // The file read; read_package sets it, so that the refusal can name it.
     std::string file_name;
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <new>
+#include <unordered_set>
 
 #include "core/checked.h"
 #include "core/dimensions.h"
@@ -25,6 +26,7 @@ struct Loaded {
     std::vector<TileKey> keys;
     long long unused = 0;
     std::optional<Phrase> failure;
+    std::optional<Phrase> note;
 };
 
 Loaded load(const std::string& file, const CollectOptions& options) {
@@ -40,6 +42,7 @@ Loaded load(const std::string& file, const CollectOptions& options) {
             loaded.failure = Phrase(Msg::FileRefused).arg(file).arg(Msg::UnknownImageType);
             return loaded;
         }
+        loaded.note = result->note;
         if (result->refused()) loaded.failure = result->refusal_text();
         else if (result->warning) loaded.failure = *result->warning;
         if (loaded.failure) return loaded;
@@ -64,7 +67,7 @@ Loaded load(const std::string& file, const CollectOptions& options) {
     } catch (const std::exception& e) {
         loaded.failure = Phrase(Msg::CannotReadFile).arg(file).arg(e.what());
     }
-    if (loaded.failure) loaded = Loaded{{}, {}, {}, 0, std::move(loaded.failure)};
+    if (loaded.failure) loaded = Loaded{{}, {}, {}, 0, std::move(loaded.failure), std::nullopt};
     return loaded;
 }
 
@@ -133,6 +136,7 @@ CollectResult collect_tiles(const std::vector<std::string>& inputs, const Collec
                 if (step) step(int(n), loaded.failure);
                 return;
             }
+            if (loaded.note) result.notes.push_back(*loaded.note);
             result.read += (long long)loaded.taken.size() + loaded.unused;
             result.unused += loaded.unused;
             for (std::size_t k = 0; k < loaded.taken.size(); ++k) {
@@ -149,6 +153,7 @@ CollectResult collect_tiles(const std::vector<std::string>& inputs, const Collec
                     last_input_of_kind[std::size_t(kind)] = int(n);
                     ++inputs_of_kind[std::size_t(kind)];
                 }
+                // Duplicates by the rule of tile_match.h, the window's too.
                 if (!first && options.unique) {
                     ++result.duplicates;
                     continue;
@@ -166,16 +171,33 @@ CollectResult collect_tiles(const std::vector<std::string>& inputs, const Collec
     return result;
 }
 
+namespace {
+
+// A file's place whatever the spelling of its path (./a, a, a link to it).
+std::string place_of(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path place = std::filesystem::weakly_canonical(path, ec);
+    return utf8_name(ec ? path.lexically_normal() : place);
+}
+
+}  // namespace
+
 CollectInputs collect_inputs(const std::vector<std::string>& arguments, const std::vector<std::string>& leave_out) {
     namespace fs = std::filesystem;
     CollectInputs found;
+    // A file or folder named twice, or met again in another folder named, is read once, where first met.
+    std::unordered_set<std::string> places;
+    const auto take = [&](const std::string& file) {
+        if (places.insert(place_of(fs::path(file))).second) found.files.push_back(file);
+    };
     for (const std::string& argument : arguments) {
         std::error_code ec;
         const fs::path path = fs::path(argument);
         if (!fs::is_directory(path, ec)) {
-            found.files.push_back(argument);
+            take(argument);
             continue;
         }
+        if (!places.insert(place_of(path)).second) continue;
         std::vector<std::string> files;
         fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec);
         for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
@@ -190,7 +212,7 @@ CollectInputs collect_inputs(const std::vector<std::string>& arguments, const st
             continue;
         }
         std::sort(files.begin(), files.end());
-        found.files.insert(found.files.end(), files.begin(), files.end());
+        for (const std::string& file : files) take(file);
     }
     return found;
 }
@@ -210,7 +232,7 @@ std::string csv_field(const std::string& text) {
 }  // namespace
 
 std::string collect_manifest(const CollectResult& result, const std::vector<std::string>& inputs) {
-    std::string text;
+    std::string text = std::string(kManifestHeader) + '\n';
     for (std::size_t t = 0; t < result.tiles.size(); ++t) {
         const CollectedTile& tile = result.tiles[t];
         const int x = tile.tile.column * kTileSide, y = tile.tile.row * kTileSide;

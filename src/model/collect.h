@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/package.h"
@@ -49,6 +50,9 @@ struct CollectResult {
     long long duplicates = 0;  // left out as matching an earlier one
     long long unused = 0;      // left out as mapped by no texture
     int failed = 0;            // inputs skipped
+    // What the user is told of inputs read all the same (a level read as what
+    // its first bytes say under another kind's extension), in input order.
+    std::vector<Phrase> notes;
 };
 
 // After each input, in input order: its index, and why it was skipped (a
@@ -64,17 +68,21 @@ CollectResult collect_tiles(const std::vector<std::string>& inputs, const Collec
 // The files an argument list names, in its order: a file as it is, a folder
 // walked (with its subfolders, names in byte order) for the extensions some
 // reader takes, leaving out any of `leave_out` (the outputs of the command
-// that lie in a walked folder). A folder that cannot be walked is a problem.
+// that lie in a walked folder). A file met again (named twice, under another
+// spelling of its path, or in two folders named) is listed once, where it was
+// first met. A folder that cannot be walked is a problem.
 struct CollectInputs {
     std::vector<std::string> files;
     std::vector<Phrase> problems;
 };
 CollectInputs collect_inputs(const std::vector<std::string>& arguments, const std::vector<std::string>& leave_out);
 
-// The manifest: one CSV line per tile of the package (no header): its number
-// from 0, the file, the page (256 pixel rows each, from 0), x and y in pixels
-// within that page, and how many inputs held it. A field with a comma, quote
-// or line break is quoted.
+// The manifest: its header line (kManifestHeader), then one CSV line per
+// tile of the package: its number from 0, the file, the page (256 pixel rows
+// each, from 0), x and y in pixels within that page, and how many inputs held
+// it. A field with a comma, quote or line break is quoted. A reader of the
+// manifest skips the lines that begin with '#'.
+constexpr std::string_view kManifestHeader = "# tile,file,page,x,y,inputs";
 std::string collect_manifest(const CollectResult& result, const std::vector<std::string>& inputs);
 
 }  // namespace tilesmith

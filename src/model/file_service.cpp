@@ -98,7 +98,7 @@ Task FileService::open(Side side, std::string file_name, std::function<void(cons
                     answer.note = opened->result->refusal_text();
                 } else {
                     take_opened(side, std::move(opened->package), opened->origin, opened->use_note);
-                    answer.note = opened->result->warning;
+                    answer.note = opened->result->warning ? opened->result->warning : opened->result->note;
                 }
             } else {
                 answer.note = no_known_kind(file_name);

@@ -22,7 +22,8 @@ struct OpenAnswer {
     bool recognised = false;  // false: a file of no kind we read, nothing happened
     std::optional<Msg> refusal;  // the message of a refused TGA or level
     // What the user is told: the refusal naming the file, the warning of a
-    // file read with rows missing, or that a file is of no kind we read.
+    // file read with rows missing, the note of a level read as what its first
+    // bytes say under another kind's extension, or that a file is of no kind we read.
     std::optional<Phrase> note;
 };
 

@@ -24,6 +24,20 @@ std::optional<Phrase> bytes_warning(std::size_t bytes) {
     return Phrase(Msg::StepEmptiesHistory).arg(UndoStack::kByteLimit >> 20);
 }
 
+// Whether packing the kept tiles forward would change nothing: they lead, and
+// every tile after them is already of the transparent colour packing leaves.
+bool already_packed(const Package& package, const std::vector<bool>& kept) {
+    const auto first_gone = std::find(kept.begin(), kept.end(), false);
+    if (std::find(first_gone, kept.end(), true) != kept.end()) return false;
+    for (long long n = first_gone - kept.begin(); n < (long long)kept.size(); ++n) {
+        const TileSpot at = tile_in_reading_order(package, n);
+        for (int y = 0; y < kTileSide; ++y)
+            for (int x = 0; x < kTileSide; ++x)
+                if (package.pixel(at.column * kTileSide + x, at.row * kTileSide + y) != kTransparent) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void TileEditor::push_undo(Phrase name, const Rect& r, std::function<void(Package&)> edit) {
@@ -176,26 +190,13 @@ std::vector<TileSpot> TileEditor::duplicates_of_selection(Side side, int toleran
 
 int TileEditor::remove_duplicate_tiles() {
     const Package& target = document_.target();
+    // The rule of tile_match.h: the first of each kind stays, transparent or not.
     const TileClasses classes = classify_tiles(target, 0);
-    // A tile all of the transparent colour is an empty place, what packing
-    // leaves behind: it neither stays nor counts as removed.
-    std::vector<bool> moves(classes.kind.size(), false);
-    int removed = 0, seen = 0;
-    for (std::size_t n = 0; n < classes.kind.size(); ++n) {
-        const bool first = classes.kind[n] == seen;
-        if (first) ++seen;
-        const TileSpot at = tile_in_reading_order(target, (long long)n);
-        bool empty = true;
-        for (int y = 0; empty && y < kTileSide; ++y)
-            for (int x = 0; empty && x < kTileSide; ++x)
-                empty = target.pixel(at.column * kTileSide + x, at.row * kTileSide + y) == kTransparent;
-        if (empty) continue;
-        if (first) moves[n] = true;
-        else ++removed;
-    }
-    if (removed == 0) return 0;
+    const std::vector<bool>& moves = classes.first;
+    const int removed = int(classes.duplicates());
+    if (removed == 0 || already_packed(target, moves)) return 0;
     const Rect tiles{0, 0, whole_tile_columns(target) * kTileSide, whole_tile_rows(target) * kTileSide};
-    push_undo(Msg::RemoveDuplicates, tiles, [moves = std::move(moves)](Package& package) {
+    push_undo(Msg::RemoveDuplicates, tiles, [moves](Package& package) {
         // The n-th tile that stays moves to place n, never past a tile still to move.
         long long place = 0;
         for (std::size_t n = 0; n < moves.size(); ++n) {

@@ -63,9 +63,10 @@ public:
     // included), in reading order.
     std::vector<TileSpot> duplicates_of_selection(Side side, int tolerance) const;
     // The target's distinct whole tiles packed to its front in reading order,
-    // the tiles after them in the transparent colour: one undo step. Tiles all
-    // of the transparent colour are empty places, neither kept nor counted.
-    // Returns how many tiles were removed; 0 changes nothing and costs no step.
+    // the tiles after them in the transparent colour: one undo step. Which
+    // tiles are duplicates is the rule of tile_match.h, the same as collect's.
+    // Returns how many tiles were removed; 0 changes nothing and costs no step
+    // (nor does a target already packed so).
     int remove_duplicate_tiles();
     // The whole tiles no texture maps, once the pane's texture use is known
     // (read with its level); none otherwise.

@@ -174,11 +174,13 @@ TileClasses classify_tiles(const Package& package, int tolerance) {
     TileIndex index(tolerance, [&](int n) { return tile_pixels(package, firsts[std::size_t(n)]); });
     const long long count = whole_tile_count(package);
     classes.kind.reserve(std::size_t(count));
+    classes.first.reserve(std::size_t(count));
     for (long long n = 0; n < count; ++n) {
         const TileSpot tile = tile_in_reading_order(package, n);
         const TilePixels pixels = tile_pixels(package, tile);
         const TileKey key = tile_key(pixels, tolerance > 0);
         int kind = index.find(key, pixels);
+        classes.first.push_back(kind < 0);
         if (kind < 0) {
             kind = index.add(key);
             firsts.push_back(tile);

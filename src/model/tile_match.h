@@ -83,12 +83,22 @@ private:
     std::unordered_map<std::uint32_t, std::vector<int>> by_cell_;
 };
 
+// The rule for duplicates, the same for the window's Remove duplicate tiles
+// and for collect: a tile that matches an earlier one is a duplicate, and the
+// first of each kind is kept. A tile wholly of the transparent colour is a
+// tile like any other: levels map it for faces that show nothing, so its
+// first stays and the others are duplicates that would waste a place.
+//
 // The whole tiles of `package` that match an earlier one: for each tile in
 // reading order, the number of the first tile of its kind among the distinct
 // ones (numbered in reading order from 0), and how many distinct ones there are.
 struct TileClasses {
-    std::vector<int> kind;  // a whole tile each, in reading order
+    std::vector<int> kind;    // a whole tile each, in reading order
+    std::vector<bool> first;  // whether that tile is the first of its kind: the tiles kept
     int distinct = 0;
+
+    // How many tiles match an earlier one.
+    long long duplicates() const { return (long long)kind.size() - distinct; }
 };
 TileClasses classify_tiles(const Package& package, int tolerance);
 

@@ -492,6 +492,10 @@ constexpr Text kTexts[] = {
     {Msg::ViewShadersRefused, "The 3D view cannot draw here: the graphics driver refused its shaders (%1)."},
     // 554, 555: About -> Correspondence in a build without a feedback address: README.md's words
     {Msg::ProblemsReported, "Problems and suggestions are reported in the issue tracker of the repository Tilesmith comes from: say what you did, what happened and what you expected, and attach the file if you can share it."},
+    // 556, 557: Find duplicates says which tiles are duplicates, above its tolerance
+    {Msg::DuplicatesRule, "A tile the same as an earlier one is a duplicate, a wholly transparent one too; Remove duplicate tiles keeps the first of each kind."},
+    // 558, 559: a level whose first bytes name a kind its extension does not take; %1 the file, %2 the game (1-5)
+    {Msg::LevelReadAsItsKind, "\"%1\" is a Tomb Raider %2 level under another kind's extension; it was read as what it is."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

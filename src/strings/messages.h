@@ -307,9 +307,11 @@ enum class Msg : int {
     ViewNeedsOpenGL = 550,        // the 3D view cannot draw: %1 the OpenGL the system offers
     ViewShadersRefused = 552,     // the 3D view cannot draw: %1 the first line of the driver's log
     ProblemsReported = 554,       // Correspondence in a build without a feedback address: the README's words
+    DuplicatesRule = 556,         // Find duplicates, above its tolerance: which tiles are duplicates
+    LevelReadAsItsKind = 558,     // a level under another kind's extension, read by its first bytes: %1 the file, %2 the game
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 556,
+    EndOfTable = 560,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -493,6 +493,10 @@ constexpr Text kTexts[] = {
     {Msg::ViewShadersRefused, "Widok 3D nie może tu rysować: sterownik grafiki odrzucił jego shadery (%1)."},
     // 554, 555: Informacje -> Korespondencja in a build without a feedback address: README.md's words
     {Msg::ProblemsReported, "Problemy i propozycje zgłasza się w systemie zgłoszeń repozytorium, z którego pochodzi Tilesmith: napisz, co zrobiłeś, co się stało i czego oczekiwałeś, a jeśli możesz, dołącz plik."},
+    // 556, 557: Find duplicates says which tiles are duplicates, above its tolerance
+    {Msg::DuplicatesRule, "Płytka taka sama jak wcześniejsza jest powtórzeniem, także całkiem przeźroczysta; Usuń powtórzenia zostawia pierwszą z każdego rodzaju."},
+    // 558, 559: a level whose first bytes name a kind its extension does not take; %1 the file, %2 the game (1-5)
+    {Msg::LevelReadAsItsKind, "Plik „%1” to poziom Tomb Raider %2 z rozszerzeniem innego rodzaju; odczytano go zgodnie z jego zawartością."},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

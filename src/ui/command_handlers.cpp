@@ -253,7 +253,8 @@ void CommandHandlers::copy_package() {
 
 void CommandHandlers::find_duplicates() {
     const std::optional<int> tolerance =
-        host_.ask_number(window_, text(Msg::ToleranceLabel), tolerance_, 0, kMaxTolerance);
+        host_.ask_number(window_, text(Msg::DuplicatesRule) + QLatin1Char('\n') + text(Msg::ToleranceLabel), tolerance_, 0,
+                         kMaxTolerance);
     if (!tolerance) return;
     tolerance_ = *tolerance;
     const int marked = workspace_.edits().mark_duplicates(workspace_.views().last_clicked(), tolerance_);
