@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QEventLoop>
 #include <QMenu>
+#include <QMenuBar>
+#include <functional>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTimer>
@@ -38,8 +40,8 @@ class MainWindowTest : public WindowTest {};
 TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
     MainWindow& w = open();
     // The title as the window system shows it: no unsaved-work mark yet.
-    EXPECT_EQ(w.windowHandle()->title(), QStringLiteral("Tilesmith 2.7"));
-    EXPECT_EQ(w.centralWidget()->size(), QSize(575, 592));
+    EXPECT_EQ(w.windowHandle()->title(), QStringLiteral("Bez nazwy \u2014 Tilesmith"));
+    EXPECT_EQ(w.centralWidget()->height(), 571);
     // The least size with a frame's title bar fits 1920 x 1080 at 200 % (960 x 540).
     EXPECT_LE(w.minimumSize().height() + 40, 540);
 
@@ -64,14 +66,48 @@ TEST_F(MainWindowTest, StartsWithSilverPanesDisabledBarsAndDesignTexts) {
     EXPECT_TRUE(action("language_pl")->isChecked());
     EXPECT_FALSE(action("grid_visible")->isChecked());
 
-    const QStringList panels{entry(160), "256 x 512", "32", entry(162), "256 x 512", "32", entry(164), "", QStringLiteral("1\u00d7 | 1\u00d7")};
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(w.panel_text(i), panels[i]) << i;
+    const QStringList panels{entry(160), "256 x 512", "kafle: 32", entry(162), "256 x 512", "kafle: 32", entry(164), "", "",
+                             QStringLiteral("1\u00d7 | 1\u00d7")};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(w.panel_text(i), panels[i]) << i;
 
     const QImage pane = w.pane_image(2);
     EXPECT_EQ(pane.size(), QSize(256, 512));
     EXPECT_EQ(pane.pixel(128, 300), qRgb(192, 192, 192));
     EXPECT_EQ(pane.pixel(0, 0), qRgb(255, 255, 255)) << "frame corner in the selection colour";
     EXPECT_EQ(pane.pixel(1, 1), qRgb(255, 255, 255));
+}
+
+TEST_F(MainWindowTest, TheSelectionFrameShowsOnAWhitePicture) {
+    MainWindow& w = open();
+    use_target(ws(), Package(256, 512, kWhite));
+    trigger("select_all");
+    const QImage pane = w.pane_image(2);
+    int dark = 0;
+    for (int x = 0; x < 256; ++x) dark += qGray(pane.pixel(x, 0)) < 64 && qGray(pane.pixel(x, 511)) < 64;
+    EXPECT_GT(dark, 64) << "dashes over a dark line along the top and the bottom";
+}
+
+// Alt and a letter reach every item of a menu: each its own letter, in each language.
+// The submenus of numbers and channel letters are left as they read.
+TEST_F(MainWindowTest, EveryMenuItemHasAMnemonicOfItsOwnInEachLanguage) {
+    MainWindow& w = open();
+    const QStringList literal{"menu_gamma", "menu_channel_swap", "menu_sharpen_channel", "menu_grid_size"};
+    std::function<void(const QList<QAction*>&)> check = [&](const QList<QAction*>& items) {
+        QString taken;
+        for (QAction* a : items) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << a->text().toStdString();
+            const QChar key = a->text().at(at + 1).toLower();
+            EXPECT_FALSE(taken.contains(key)) << a->text().toStdString();
+            taken += key;
+            if (a->menu() && !literal.contains(a->objectName())) check(a->menu()->actions());
+        }
+    };
+    for (const char* language : {"language_en", "language_pl"}) {
+        trigger(language);
+        check(w.menuBar()->actions());
+    }
 }
 
 TEST_F(MainWindowTest, MenusToolBarAndShortcutsFollowTheCommandMap) {

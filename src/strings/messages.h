@@ -304,9 +304,12 @@ enum class Msg : int {
     LevelViewKeys = 548,          // the 3D view's mouse and keys: its tooltip and a paragraph of the help
     ViewNeedsOpenGL = 550,        // the 3D view cannot draw: %1 the OpenGL the system offers
     ViewShadersRefused = 552,     // the 3D view cannot draw: %1 the first line of the driver's log
+    TileCount = 554,              // status bar: %1 the package's whole tiles, labelled
+    Untitled = 556,               // the window's caption while the target has no file
+    StepOpenTargetFile = 558,     // history step: %1 the name of the file opened as the target
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 554,
+    EndOfTable = 560,
 };
 
 // The pair's text in the given language, UTF-8.

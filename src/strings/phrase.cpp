@@ -2,6 +2,7 @@
 #include "strings/phrase.h"
 
 #include "strings/languages.h"
+#include "strings/strings.h"
 
 namespace tilesmith {
 
@@ -23,7 +24,8 @@ std::string Phrase::text(Language language) const {
     std::vector<std::string> filled;
     filled.reserve(args_.size());
     for (const Arg& a : args_) filled.push_back(a.phrase.empty() ? a.words : a.phrase.front().text(language));
-    return fill_pattern(text_of(message_, language), filled);
+    // A menu's caption naming a step, or in a sentence, shows without its mnemonic.
+    return fill_pattern(plain_caption(text_of(message_, language)), filled);
 }
 
 PluralForm plural_form(long long count, Language language) {
