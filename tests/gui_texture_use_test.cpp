@@ -53,7 +53,7 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     }
     trigger("language_en");
     host.open_answers = {path("base.tr2")};
-    host.save_answers = {path("the level as it will be played.tr2")};
+    host.save_answers = {path("the level as it will be played on the day it ships.tr2")};
     trigger("export_to_level");
     const QLabel* note = w.findChild<QLabel*>(QStringLiteral("written_note"));
     EXPECT_TRUE(note->text().contains(QStringLiteral("Tiles changed: 2, of them used by the level: 1")));

@@ -33,7 +33,8 @@ LevelDock::LevelDock(QWidget* parent, const Workspace& workspace, std::function<
         view_->setObjectName(QStringLiteral("level3d_view"));
         view_->setFormat(*format);
         view_->on_trouble([this] { sync(); });
-        view_->setMinimumSize(320, 240);
+        // Small enough that the dock fits beside the least window on 1920 x 1080 at 200 %.
+        view_->setMinimumSize(160, 120);
         view_->on_picked([this](const ScenePick& pick) {
             if (shown_) picked_(side_, pick);
         });
