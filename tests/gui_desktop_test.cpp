@@ -75,8 +75,8 @@ class Wheel : public Desktop, public ::testing::WithParamInterface<WheelCase> {}
 
 TEST_P(Wheel, ScrollsThePaneUnderThePointerByWholeTiles) {
     const WheelCase& c = GetParam();
-    // 8 x 20 tiles: 4 columns and 12 rows beyond the pane.
-    write_tga(path("wide.tga"), 8 * 64, 20 * 64, pattern);
+    // 12 x 20 tiles: columns and rows beyond the pane.
+    write_tga(path("wide.tga"), 12 * 64, 20 * 64, pattern);
     open();
     host.open_answers = {path("wide.tga")};
     trigger("open_target");

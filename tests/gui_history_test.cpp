@@ -14,13 +14,13 @@ class History : public WindowTest {};
 TEST_F(History, UndoAndRedoNameTheirStepInBothLanguages) {
     open();
     trigger("rotate90");
-    EXPECT_EQ(action("undo")->text(), QString::fromUtf8("Cofnij: Obróć o 90° w lewo"));
-    EXPECT_EQ(action("tool_undo")->toolTip(), action("undo")->text());
+    EXPECT_EQ(action("undo")->text(), QString::fromUtf8("&Cofnij: Obróć o 90° w lewo"));
+    EXPECT_EQ(action("tool_undo")->toolTip(), QString::fromUtf8("Cofnij: Obróć o 90° w lewo"));
     trigger("language_en");
-    EXPECT_EQ(action("undo")->text(), QStringLiteral("Undo Rotate 90° anticlockwise"));
+    EXPECT_EQ(action("undo")->text(), QStringLiteral("&Undo Rotate 90° anticlockwise"));
     trigger("undo");
-    EXPECT_EQ(action("redo")->text(), QStringLiteral("Redo Rotate 90° anticlockwise"));
-    EXPECT_EQ(action("undo")->text(), QStringLiteral("Undo"));
+    EXPECT_EQ(action("redo")->text(), QStringLiteral("&Redo Rotate 90° anticlockwise"));
+    EXPECT_EQ(action("undo")->text(), QStringLiteral("&Undo"));
 }
 
 TEST_F(History, ThePanelJumpsToAStepAndTheSavedMarkFollows) {

@@ -2,8 +2,10 @@
 // software renderer on a virtual display): the texture's colour on its faces,
 // an edited tile on them at the next frame, a click on a face selecting its
 // tiles, and the dock's title naming the level's file and pane.
+#include <QLabel>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QStatusBar>
 
 #include "gui_window_support.h"
 #include "support/room_level.h"
@@ -73,6 +75,25 @@ TEST_F(LevelIn3D, DressesTheFacesInThePackageFollowsAnEditAndPicksAFace) {
     click(view, Qt::LeftButton, on_face);
     EXPECT_EQ(ws().view(Side::target).selection(), (Rect{64, 0, 128, 64}));
     EXPECT_TRUE(w.panel_text(8).endsWith(QStringLiteral("tekstura obiektu 0"))) << w.panel_text(8).toStdString();
+}
+
+TEST_F(LevelIn3D, TheStatusBarStaysWholeBesideTheDockAtTheLeastSizeAndTheItemFollowsTheDock) {
+    MainWindow& w = open();
+    trigger("view_level3d");
+    EXPECT_TRUE(action("view_level3d")->isChecked());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    w.resize(w.minimumSize());
+    QCoreApplication::processEvents();
+    const auto* bar = w.findChild<QStatusBar*>(QStringLiteral("status_bar"));
+    EXPECT_EQ(bar->geometry().right(), w.rect().right()) << "the bar runs under the dock";
+    for (int i = 0; i < 10; ++i) {
+        const auto* panel = bar->findChild<QLabel*>(QStringLiteral("status_panel%1").arg(i));
+        EXPECT_TRUE(bar->rect().contains(panel->geometry())) << i;
+        const QString widest = i == 8 ? QStringLiteral("16383, 16383  #FFFFFF") : panel->text();
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(widest), panel->contentsRect().width() - 2 * panel->indent()) << i;
+    }
+    LevelDock::in(&w)->close();  // as its own close button does
+    EXPECT_FALSE(action("view_level3d")->isChecked());
 }
 
 }  // namespace

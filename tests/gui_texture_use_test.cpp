@@ -3,6 +3,8 @@
 // export that counts the changed tiles the level maps.
 #include <QLabel>
 
+#include <QTimer>
+
 #include "gui_window_support.h"
 #include "support/level_builder.h"
 
@@ -51,12 +53,15 @@ TEST_F(TextureUseView, DimsWhatNoTextureMapsCountsFacesAndNotesChangedTilesAfter
     }
     trigger("language_en");
     host.open_answers = {path("base.tr2")};
-    host.save_answers = {path("the level as it will be played.tr2")};
+    host.save_answers = {path("the level as it will be played on the day it ships.tr2")};
     trigger("export_to_level");
     const QLabel* note = w.findChild<QLabel*>(QStringLiteral("written_note"));
     EXPECT_TRUE(note->text().contains(QStringLiteral("Tiles changed: 2, of them used by the level: 1")));
     EXPECT_GT(note->height(), 18) << "the note wraps, never cut";
     EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_FALSE(w.findChild<QTimer*>(QStringLiteral("note_timer"))->isActive()) << "it stays until the next command";
+    trigger("select_all");
+    EXPECT_FALSE(note->isVisible());
 }
 
 }  // namespace

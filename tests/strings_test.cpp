@@ -44,7 +44,7 @@ TEST(StringTable, HasEveryEntryAndNothingOutside) {
 }
 
 TEST(StringTable, KeepsTextsExactly) {
-    // The Polish words as designed, with no space before "!" and "?".
+    // The Polish words as designed, with no space before "!" and "?"; menu captions with their mnemonics.
     EXPECT_EQ(lang_text(6), "Nie można załadować pliku! Błędny rozmiar obrazu lub nieprawidłowa głębia kolorów!");
     EXPECT_EQ(lang_text(7), "Cannot load the file: the image size or colour depth is not supported.");
     EXPECT_EQ(lang_text(8), "Nie można załadować pliku! Nierozpoznawalny format obrazu!");
@@ -53,14 +53,14 @@ TEST(StringTable, KeepsTextsExactly) {
     EXPECT_EQ(lang_text(15), "The package is not the size of the texture set it replaces.");
     EXPECT_EQ(lang_text(16), "Plik docelowy nie może zostać zapisany na pliku bazowym!");
     EXPECT_EQ(lang_text(17), "The output file cannot be the base level itself.");
-    EXPECT_EQ(lang_text(70), "Gamma");
-    EXPECT_EQ(lang_text(71), "Gamma");
+    EXPECT_EQ(lang_text(70), "&Gamma");
+    EXPECT_EQ(lang_text(71), "&Gamma");
     EXPECT_EQ(lang_text(180), "Podziękowania dla:");
     EXPECT_EQ(lang_text(181), "Thanks to:");
     // Spelled as bytes, so a source saved in another code page cannot pass.
-    EXPECT_EQ(lang_text(82), "Usu\xC5\x84");
-    EXPECT_EQ(lang_text(44), "Zako\xC5\x84" "cz");
-    EXPECT_EQ(lang_text(84), "Kopiuj prze\xC5\xBA" "roczysto\xC5\x9B\xC4\x87");
+    EXPECT_EQ(lang_text(82), "&Usu\xC5\x84");
+    EXPECT_EQ(lang_text(44), "Za&ko\xC5\x84" "cz");
+    EXPECT_EQ(lang_text(84), "Kopiuj &prze\xC5\xBA" "roczysto\xC5\x9B\xC4\x87");
 }
 
 // Every message has its text in both languages, and they differ, but for the
@@ -126,7 +126,7 @@ TEST(TranslateText, ActiveLanguageChangesNothing) {
 }
 
 TEST(TranslateText, LeavesUnknownTextsAlone) {
-    for (const char* text : {"RGB", "+ 5 %", "8 x 8", "plik", "Plik ", "&Plik", "OK", "Tilesmith 2.7"}) {
+    for (const char* text : {"RGB", "+ 5 %", "8 x 8", "plik", "Plik ", "Pl&ik", "OK", "Tilesmith 2.7"}) {
         EXPECT_EQ(translate_text(text, Language::English), text);
         EXPECT_EQ(translate_text(text, Language::Polish), text);
     }
@@ -155,6 +155,12 @@ TEST(PluralForms, EachCountTakesItsLanguagesForm) {
     }
     EXPECT_EQ(choose_plural_forms("{1:a|b} {2:c|d|e} {1:}", {"x", "1"}, Language::Polish), "b c ")
         << "a word that is no count takes the last form";
+}
+
+TEST(PlainCaption, DropsTheMnemonicMarkAndKeepsADoubledOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&Plik", "Plik"}, {"Za&kończ", "Zakończ"}, {"R&&D", "R&D"}, {"Plik", "Plik"}, {"a&", "a"}};
+    for (const auto& [caption, plain] : cases) EXPECT_EQ(plain_caption(caption), plain) << caption;
 }
 
 TEST(StripAmpersand, RemovesOnlyTheFirstMark) {

@@ -140,7 +140,7 @@ TEST_F(WorkspaceFiles, OpenTargetIsOneUndoStepAndTakesTheFileName) {
     EXPECT_FALSE(ws_.document().modified()) << "what the file holds";
     EXPECT_EQ(ws_.files().recent().entries().front(), name) << "targets enter the recent list too";
     EXPECT_EQ(ws_.origins().file_of(Side::target), name);
-    EXPECT_EQ(ws_.document().undo_name()->text(Language::English), "Open target");
+    EXPECT_EQ(ws_.document().undo_name()->text(Language::English), "Open target tgt.tga");
     ws_.edits().undo();
     EXPECT_EQ(ws_.document().target(), before);
     EXPECT_EQ(ws_.origins().file_of(Side::target), "") << "undo brings back what the target was read from";

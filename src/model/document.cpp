@@ -1,6 +1,8 @@
 // The document: packages, file name, history, revisions and the job's hold.
 #include "model/document.h"
 
+#include <filesystem>
+
 #include "core/error.h"
 #include "model/view.h"
 
@@ -79,8 +81,11 @@ std::vector<HistoryRow> Document::history_rows() const {
 
 void Document::open_target(Package package, std::string file_name, std::shared_ptr<const PaneOrigin> origin) {
     auto fresh = std::make_shared<Package>(std::move(package));
+    // The step names the file it was read from (a level too, saved under another name).
+    const std::string& read_from = origin && !origin->file.empty() ? origin->file : file_name;
     replace_target(
-        Msg::StepOpenTarget,
+        read_from.empty() ? Phrase(Msg::StepOpenTarget)
+                          : Phrase(Msg::StepOpenTargetFile).arg(std::filesystem::path(read_from).filename().string()),
         [fresh, file_name = std::move(file_name), origin = std::move(origin)](TargetState&) {
             return TargetState{std::move(*fresh), file_name, 0, origin};
         },

@@ -28,147 +28,147 @@ constexpr Text kTexts[] = {
     // 16, 17: message: output file is the base file
     {Msg::OutputIsBase, "The output file cannot be the base level itself."},
     // 18, 19: menu_file
-    {Msg::MenuFile, "File"},
+    {Msg::MenuFile, "&File"},
     // 20, 21: menu_edit
-    {Msg::MenuEdit, "Edit"},
+    {Msg::MenuEdit, "&Edit"},
     // 22, 23: menu_texture
-    {Msg::MenuTexture, "Texture"},
+    {Msg::MenuTexture, "&Texture"},
     // 24, 25: menu_effects
-    {Msg::MenuEffects, "Effects"},
+    {Msg::MenuEffects, "Effe&cts"},
     // 26, 27: menu_options
-    {Msg::MenuOptions, "Options"},
+    {Msg::MenuOptions, "&Options"},
     // 28, 29: menu_about
-    {Msg::MenuAbout, "About"},
+    {Msg::MenuAbout, "&About"},
     // 30, 31: new_package, hint of tool_new_package
-    {Msg::NewModify, "New / modify..."},
+    {Msg::NewModify, "&New / modify..."},
     // 32, 33: open_source, hint of tool_open_source
-    {Msg::OpenSource, "Open source file..."},
+    {Msg::OpenSource, "&Open source file..."},
     // 34, 35: open_target
-    {Msg::OpenTarget, "Open target file..."},
+    {Msg::OpenTarget, "Open &target file..."},
     // 36, 37: save_target, hint of tool_save_target
-    {Msg::SaveTarget, "Save target file"},
+    {Msg::SaveTarget, "&Save target file"},
     // 38, 39: save_target_as
-    {Msg::SaveTargetAs, "Save target file as..."},
+    {Msg::SaveTargetAs, "Save target file &as..."},
     // 40, 41: menu_export
-    {Msg::Export, "Export"},
+    {Msg::Export, "&Export"},
     // 42, 43: export_to_level
-    {Msg::ExportToLevel, "To a Tomb Raider 1-5 level..."},
+    {Msg::ExportToLevel, "&To a Tomb Raider 1-5 level..."},
     // 44, 45: exit
-    {Msg::Exit, "Exit"},
+    {Msg::Exit, "E&xit"},
     // 46, 47: undo, hint of tool_undo
-    {Msg::Undo, "Undo"},
+    {Msg::Undo, "&Undo"},
     // 48, 49: cut, hint of tool_cut
-    {Msg::Cut, "Cut"},
+    {Msg::Cut, "Cu&t"},
     // 50, 51: copy_to_clipboard, hint of tool_copy_to_clipboard
-    {Msg::CopyToClipboard, "Copy to clipboard"},
+    {Msg::CopyToClipboard, "&Copy to clipboard"},
     // 52, 53: paste_from_clipboard, hint of tool_paste_from_clipboard
-    {Msg::PasteFromClipboard, "Paste from clipboard"},
+    {Msg::PasteFromClipboard, "&Paste from clipboard"},
     // 54, 55: menu_rotate
-    {Msg::Rotate, "Rotate"},
+    {Msg::Rotate, "R&otate"},
     // 56, 57: rotate90
-    {Msg::Rotate90, "90° anticlockwise"},
+    {Msg::Rotate90, "&90° anticlockwise"},
     // 58, 59: hint of tool_rotate90
     {Msg::Rotate90Hint, "Rotate 90° anticlockwise"},
     // 60, 61: menu_flip
-    {Msg::Flip, "Flip"},
+    {Msg::Flip, "&Flip"},
     // 62, 63: flip_horizontally
-    {Msg::FlipHorizontally, "Horizontally"},
+    {Msg::FlipHorizontally, "&Horizontally"},
     // 64, 65: flip_vertically
-    {Msg::FlipVertically, "Vertically"},
+    {Msg::FlipVertically, "&Vertically"},
     // 66, 67: hint of tool_flip_horizontally
     {Msg::FlipHorizontallyHint, "Flip horizontally"},
     // 68, 69: hint of tool_flip_vertically
     {Msg::FlipVerticallyHint, "Flip vertically"},
     // 70, 71: menu_gamma
-    {Msg::Gamma, "Gamma"},
+    {Msg::Gamma, "&Gamma"},
     // 72, 73: hint of tool_gamma_up
     {Msg::GammaUpHint, "Gamma (up)"},
     // 74, 75: hint of tool_gamma_down
     {Msg::GammaDownHint, "Gamma (down)"},
     // 76, 77: menu_view
-    {Msg::View, "View"},
+    {Msg::View, "&View"},
     // 78, 79: grid_visible
-    {Msg::Grid, "Grid"},
+    {Msg::Grid, "&Grid"},
     // 80, 81: tx_add, hint of tool_add
-    {Msg::Add, "Add"},
+    {Msg::Add, "&Add"},
     // 82, 83: tx_del, hint of tool_del
-    {Msg::Delete, "Delete"},
+    {Msg::Delete, "&Delete"},
     // 84, 85: tx_copytrans, hint of tool_copytrans
-    {Msg::CopyTransparency, "Copy transparency"},
+    {Msg::CopyTransparency, "Copy &transparency"},
     // 86, 87: tx_copy
-    {Msg::CopyPackage, "Copy package"},
+    {Msg::CopyPackage, "&Copy package"},
     // 88, 89: invert_colors, hint of tool_invert_colors
-    {Msg::Invert, "Invert colours"},
+    {Msg::Invert, "&Invert colours"},
     // 90, 91: average_color
-    {Msg::AverageColor, "Average colour"},
+    {Msg::AverageColor, "&Average colour"},
     // 92, 93: menu_color_reduction, hint of tool_reduce_colors
-    {Msg::ColorReduction, "Colour reduction"},
+    {Msg::ColorReduction, "Colour &reduction"},
     // 94, 95: menu_palette
-    {Msg::Palette, "Colour palette"},
+    {Msg::Palette, "Colour &palette"},
     // 96, 97: gray_scale
-    {Msg::Grayscale, "Grayscale"},
+    {Msg::Grayscale, "&Grayscale"},
     // 98, 99: hint of tool_gray_scale
     {Msg::GrayscaleHint, "Palette: grayscale"},
     // 100, 101: black_white
-    {Msg::BlackAndWhite, "Black and white"},
+    {Msg::BlackAndWhite, "&Black and white"},
     // 102, 103: hint of tool_black_white
     {Msg::BlackAndWhiteHint, "Palette: black and white"},
     // 104, 105: menu_channel_swap
-    {Msg::ChannelSwap, "Swap channels"},
+    {Msg::ChannelSwap, "&Swap channels"},
     // 106, 107: menu_sharpen_channel; the command line's brighten_channel
-    {Msg::TraceChannel, "Brighten channel"},
+    {Msg::TraceChannel, "Brighten &channel"},
     // 108, 109: blur, hint of tool_blur
-    {Msg::Blur, "Blur"},
+    {Msg::Blur, "&Blur"},
     // 110, 111: pixelate, hint of tool_pixelate
-    {Msg::Pixelate, "Pixelate"},
+    {Msg::Pixelate, "Pi&xelate"},
     // 112, 113: menu_button3d
-    {Msg::Button3D, "3D button"},
+    {Msg::Button3D, "3&D button"},
     // 114, 115: button3d_convex
-    {Msg::Convex, "Convex"},
+    {Msg::Convex, "&Convex"},
     // 116, 117: button3d_concave
-    {Msg::Concave, "Concave"},
+    {Msg::Concave, "Conca&ve"},
     // 118, 119: hint of tool_button3d_convex
     {Msg::ConvexHint, "3D button: convex"},
     // 120, 121: menu_diaphragm
-    {Msg::Diaphragm, "Shutter"},
+    {Msg::Diaphragm, "S&hutter"},
     // 122, 123: diaphragm_horizontal
-    {Msg::DiaphragmHorizontal, "Horizontal..."},
+    {Msg::DiaphragmHorizontal, "&Horizontal..."},
     // 124, 125: diaphragm_vertical
-    {Msg::DiaphragmVertical, "Vertical..."},
+    {Msg::DiaphragmVertical, "&Vertical..."},
     // 126, 127: hint of tool_diaphragm
     {Msg::DiaphragmHint, "Horizontal shutter..."},
     // 128, 129: menu_language
-    {Msg::Language, "Język / Language"},
+    {Msg::Language, "Język / &Language"},
     // 130, 131: language_pl
-    {Msg::Polish, "Polish"},
+    {Msg::Polish, "&Polish"},
     // 132, 133: language_en
-    {Msg::English, "English"},
+    {Msg::English, "&English"},
     // 134, 135: auto_move
-    {Msg::AutoMove, "Move selection automatically"},
+    {Msg::AutoMove, "&Move selection automatically"},
     // 136, 137: no component
     {Msg::RefreshAllTime, "Refresh the work area continuously"},
     // 138, 139: correct_transparent_color
-    {Msg::CorrectTransparentColor, "Correct the transparent colour (TR1-5)"},
+    {Msg::CorrectTransparentColor, "&Correct the transparent colour (TR1-5)"},
     // 140, 141: open_8bit
-    {Msg::Open8Bit, "Open 8-bit textures (TR2, TR3)"},
+    {Msg::Open8Bit, "&Open 8-bit textures (TR2, TR3)"},
     // 142, 143: flat_look
-    {Msg::XpStyle, "XP style"},
+    {Msg::XpStyle, "&XP style"},
     // 144, 145: show_coordinates
-    {Msg::ShowCoordinates, "Show tile coordinates"},
+    {Msg::ShowCoordinates, "Show &tile coordinates"},
     // 146, 147: select_color
-    {Msg::SelectGridColor, "Selection and grid colour..."},
+    {Msg::SelectGridColor, "&Selection and grid colour..."},
     // 148, 149: menu_grid_size
-    {Msg::GridSize, "Grid size"},
+    {Msg::GridSize, "&Grid size"},
     // 150, 151: author
-    {Msg::Author, "Author..."},
+    {Msg::Author, "&Author..."},
     // 152, 153: version_history
-    {Msg::VersionHistory, "Version history..."},
+    {Msg::VersionHistory, "&Version history..."},
     // 154, 155: menu_correspondence
-    {Msg::Correspondence, "Correspondence"},
+    {Msg::Correspondence, "&Correspondence"},
     // 156, 157: unused
     {Msg::Unused, ""},
     // 158, 159: proposals_mail
-    {Msg::ProposalsMail, "Suggestions and bug reports..."},
+    {Msg::ProposalsMail, "&Suggestions and bug reports..."},
     // 160, 161: status bar panel 0
     {Msg::SourcePackageLabel, "Source package:"},
     // 162, 163: status bar panel 3
@@ -309,19 +309,19 @@ constexpr Text kTexts[] = {
     // 362, 363: a picture larger than a package may be; %1 x %2 its size
     {Msg::PictureTooLarge, "%1 x %2 pixels is too large a picture"},
     // 364, 365: Edycja -> redo
-    {Msg::Redo, "Redo"},
+    {Msg::Redo, "&Redo"},
     // 366, 367: Widok -> view_zoomin
-    {Msg::ZoomIn, "Zoom in"},
+    {Msg::ZoomIn, "Zoom &in"},
     // 368, 369: Widok -> view_zoomout
-    {Msg::ZoomOut, "Zoom out"},
+    {Msg::ZoomOut, "Zoom &out"},
     // 370, 371: Widok -> view_actualsize
-    {Msg::ActualSize, "Actual size"},
+    {Msg::ActualSize, "&Actual size"},
     // 372, 373: a level whose structures cannot be walked to its texture references
     {Msg::TextureUseUnknown, "The texture use of \"%1\" cannot be read: %2"},
     // 374, 375: texture use asked of an image or object package
     {Msg::TextureUseOnlyInLevels, "texture use is recorded only in levels"},
     // 376, 377: Widok -> show texture use (check item)
-    {Msg::ShowTextureUse, "Show texture use"},
+    {Msg::ShowTextureUse, "Show &texture use"},
     // 378, 379: status bar, the object and sprite textures mapping the pixel under the
     // pointer: the plural form of 5-21, 25-31... (UsedByOneFace, UsedByFewFaces the others)
     {Msg::UsedByFaces, "used by %1 faces"},
@@ -363,9 +363,9 @@ constexpr Text kTexts[] = {
     // 422, 423: the tiles gathered from many files would not fit one package
     {Msg::CollectTooLarge, "%1 tiles do not fit one package (at most %2 pixels)"},
     // 404-409: Tekstura -> find_duplicates, remove_duplicates, select_unused
-    {Msg::FindDuplicates, "Find duplicates"},
-    {Msg::RemoveDuplicates, "Remove duplicate tiles"},
-    {Msg::SelectUnused, "Select unused tiles"},
+    {Msg::FindDuplicates, "&Find duplicates"},
+    {Msg::RemoveDuplicates, "&Remove duplicate tiles"},
+    {Msg::SelectUnused, "&Select unused tiles"},
     // 430, 431: the tolerance Find duplicates asks for
     {Msg::ToleranceLabel, "Tolerance (levels per channel, 0 = exact):"},
     // 432, 433: status bar, the tiles marked in the pane
@@ -375,15 +375,15 @@ constexpr Text kTexts[] = {
     // 436, 437: a change asked while a job holds the document
     {Msg::DocumentBusy, "The document is busy with work in progress; wait for it to end or stop it."},
     // 404 - 407: the Edit menu's undo and redo, %1 the step
-    {Msg::UndoStep, "Undo %1"},
-    {Msg::RedoStep, "Redo %1"},
+    {Msg::UndoStep, "&Undo %1"},
+    {Msg::RedoStep, "&Redo %1"},
     // 408 - 415: names of history steps
     {Msg::StepNewPackage, "New package"},
     {Msg::StepResizePackage, "Resize package"},
     {Msg::StepOpenTarget, "Open target"},
     {Msg::StepLiteral, "%1"},
     // 416 - 421: the history panel
-    {Msg::HistoryPanel, "Undo history"},
+    {Msg::HistoryPanel, "Undo &history"},
     {Msg::HistoryStart, "(start)"},
     {Msg::HistorySaved, "%1 \u2014 saved"},
     // 456, 457: before a step larger than the history's bound, Yes/No
@@ -400,14 +400,14 @@ constexpr Text kTexts[] = {
     // 468, 469: the stop button once asked, until the job has ended
     {Msg::StoppingJob, "Stopping…"},
     // 470, 471: Edit menu: the whole package of the pane clicked last
-    {Msg::SelectAll, "Select all"},
+    {Msg::SelectAll, "Select &all"},
     // 472, 473: status bar: %1 the source pane's zoom, %2 the target's
     {Msg::ZoomOfPanes, "%1× | %2×"},
     // 474-481: the colour-reduction steps, with each language's decimal sign
-    {Msg::Reduce625, "6.25 %"},
-    {Msg::Reduce125, "12.5 %"},
-    {Msg::Reduce25, "25 %"},
-    {Msg::Reduce375, "37.5 %"},
+    {Msg::Reduce625, "&6.25 %"},
+    {Msg::Reduce125, "&12.5 %"},
+    {Msg::Reduce25, "&25 %"},
+    {Msg::Reduce375, "&37.5 %"},
     // 482, 483: the subject of the suggestions mail
     {Msg::MailSubject, "Tilesmith: proposals, suggestions, bugs"},
     // 484, 485: no mail program could be started; %1 the address, to copy
@@ -415,7 +415,7 @@ constexpr Text kTexts[] = {
     // 486, 487: the zoom panel's tip; %1 the source pane's zoom, %2 the target's
     {Msg::ZoomTip, "Zoom: source %1×, target %2×"},
     // 488, 489: Widok -> the level in 3D (also the dock's title)
-    {Msg::LevelIn3D, "Level in 3D"},
+    {Msg::LevelIn3D, "&Level in 3D"},
     // 438-445: the 3D view's button and check boxes
     {Msg::FrameLevel, "Frame the level"},
     {Msg::BilinearFiltering, "Bilinear filtering"},
@@ -430,9 +430,9 @@ constexpr Text kTexts[] = {
     // 506, 507: status bar after a click on a face; %1 room, %2 face, %3 object texture
     {Msg::PickedFace, "room %1, face %2, object texture %3"},
     // 508, 509: Widok -> the target shown on the rooms of a base level, before any export
-    {Msg::PreviewOnLevel, "Preview on a base level..."},
+    {Msg::PreviewOnLevel, "&Preview on a base level..."},
     // 510, 511: Informacje -> help (F1), and the help window's title
-    {Msg::HelpTitle, "Help"},
+    {Msg::HelpTitle, "&Help"},
     // 512, 513: the short manual of the help window, a paragraph a line
     {Msg::HelpManual,
      "Tilesmith assembles texture packages: pictures made of 64 x 64 tiles, as the 256 x 256 pages of Tomb Raider "
@@ -496,6 +496,11 @@ constexpr Text kTexts[] = {
     {Msg::DuplicatesRule, "A tile the same as an earlier one is a duplicate, a wholly transparent one too; Remove duplicate tiles keeps the first of each kind."},
     // 558, 559: a level whose first bytes name a kind its extension does not take; %1 the file, %2 the game (1-5)
     {Msg::LevelReadAsItsKind, "\"%1\" is a Tomb Raider %2 level under another kind's extension; it was read as what it is."},
+    // 560-565: the status bar's labelled count of tiles; the caption of a target with no file; the history
+    // step of a target opened from a file, %1 its name
+    {Msg::TileCount, "tiles: %1"},
+    {Msg::Untitled, "Untitled"},
+    {Msg::StepOpenTargetFile, "Open target %1"},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

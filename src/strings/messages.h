@@ -309,9 +309,12 @@ enum class Msg : int {
     ProblemsReported = 554,       // Correspondence in a build without a feedback address: the README's words
     DuplicatesRule = 556,         // Find duplicates, above its tolerance: which tiles are duplicates
     LevelReadAsItsKind = 558,     // a level under another kind's extension, read by its first bytes: %1 the file, %2 the game
+    TileCount = 560,              // status bar: %1 the package's whole tiles, labelled
+    Untitled = 562,               // the window's caption while the target has no file
+    StepOpenTargetFile = 564,     // history step: %1 the name of the file opened as the target
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 560,
+    EndOfTable = 566,
 };
 
 // The pair's text in the given language, UTF-8.

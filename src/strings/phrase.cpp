@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "strings/languages.h"
+#include "strings/strings.h"
 
 namespace tilesmith {
 
@@ -26,7 +27,8 @@ std::string Phrase::text(Language language) const {
     std::vector<std::string> filled;
     filled.reserve(args_.size());
     for (const Arg& a : args_) filled.push_back(a.phrase.empty() ? a.words : a.phrase.front().text(language));
-    return fill_pattern(choose_plural_forms(text_of(message_, language), filled, language), filled);
+    // A menu's caption naming a step, or in a sentence, shows without its mnemonic.
+    return fill_pattern(choose_plural_forms(plain_caption(text_of(message_, language)), filled, language), filled);
 }
 
 PluralForm plural_form(long long count, Language language) {

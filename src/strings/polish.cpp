@@ -28,147 +28,147 @@ constexpr Text kTexts[] = {
     // 16, 17: message: output file is the base file
     {Msg::OutputIsBase, "Plik docelowy nie może zostać zapisany na pliku bazowym!"},
     // 18, 19: menu_file
-    {Msg::MenuFile, "Plik"},
+    {Msg::MenuFile, "&Plik"},
     // 20, 21: menu_edit
-    {Msg::MenuEdit, "Edycja"},
+    {Msg::MenuEdit, "&Edycja"},
     // 22, 23: menu_texture
-    {Msg::MenuTexture, "Tekstura"},
+    {Msg::MenuTexture, "&Tekstura"},
     // 24, 25: menu_effects
-    {Msg::MenuEffects, "Efekty"},
+    {Msg::MenuEffects, "E&fekty"},
     // 26, 27: menu_options
-    {Msg::MenuOptions, "Opcje"},
+    {Msg::MenuOptions, "&Opcje"},
     // 28, 29: menu_about
-    {Msg::MenuAbout, "Informacje"},
+    {Msg::MenuAbout, "&Informacje"},
     // 30, 31: new_package, hint of tool_new_package
-    {Msg::NewModify, "Nowy / modyfikuj..."},
+    {Msg::NewModify, "&Nowy / modyfikuj..."},
     // 32, 33: open_source, hint of tool_open_source
-    {Msg::OpenSource, "Otwórz plik źródłowy..."},
+    {Msg::OpenSource, "&Otwórz plik źródłowy..."},
     // 34, 35: open_target
-    {Msg::OpenTarget, "Otwórz plik docelowy..."},
+    {Msg::OpenTarget, "Otwórz plik &docelowy..."},
     // 36, 37: save_target, hint of tool_save_target
-    {Msg::SaveTarget, "Zapisz plik docelowy"},
+    {Msg::SaveTarget, "&Zapisz plik docelowy"},
     // 38, 39: save_target_as
-    {Msg::SaveTargetAs, "Zapisz plik docelowy jako..."},
+    {Msg::SaveTargetAs, "Zapisz plik docelowy &jako..."},
     // 40, 41: menu_export
-    {Msg::Export, "Eksportuj"},
+    {Msg::Export, "&Eksportuj"},
     // 42, 43: export_to_level
-    {Msg::ExportToLevel, "Do poziomu Tomb Raider 1-5..."},
+    {Msg::ExportToLevel, "&Do poziomu Tomb Raider 1-5..."},
     // 44, 45: exit
-    {Msg::Exit, "Zakończ"},
+    {Msg::Exit, "Za&kończ"},
     // 46, 47: undo, hint of tool_undo
-    {Msg::Undo, "Cofnij"},
+    {Msg::Undo, "&Cofnij"},
     // 48, 49: cut, hint of tool_cut
-    {Msg::Cut, "Wytnij"},
+    {Msg::Cut, "&Wytnij"},
     // 50, 51: copy_to_clipboard, hint of tool_copy_to_clipboard
-    {Msg::CopyToClipboard, "Kopiuj do schowka"},
+    {Msg::CopyToClipboard, "&Kopiuj do schowka"},
     // 52, 53: paste_from_clipboard, hint of tool_paste_from_clipboard
-    {Msg::PasteFromClipboard, "Wklej ze schowka"},
+    {Msg::PasteFromClipboard, "Wk&lej ze schowka"},
     // 54, 55: menu_rotate
-    {Msg::Rotate, "Obróć o kąt"},
+    {Msg::Rotate, "&Obróć o kąt"},
     // 56, 57: rotate90
-    {Msg::Rotate90, "90° w lewo"},
+    {Msg::Rotate90, "&90° w lewo"},
     // 58, 59: hint of tool_rotate90
     {Msg::Rotate90Hint, "Obróć o 90° w lewo"},
     // 60, 61: menu_flip
-    {Msg::Flip, "Odbij"},
+    {Msg::Flip, "O&dbij"},
     // 62, 63: flip_horizontally
-    {Msg::FlipHorizontally, "W poziomie"},
+    {Msg::FlipHorizontally, "W &poziomie"},
     // 64, 65: flip_vertically
-    {Msg::FlipVertically, "W pionie"},
+    {Msg::FlipVertically, "W p&ionie"},
     // 66, 67: hint of tool_flip_horizontally
     {Msg::FlipHorizontallyHint, "Odbij w poziomie"},
     // 68, 69: hint of tool_flip_vertically
     {Msg::FlipVerticallyHint, "Odbij w pionie"},
     // 70, 71: menu_gamma
-    {Msg::Gamma, "Gamma"},
+    {Msg::Gamma, "&Gamma"},
     // 72, 73: hint of tool_gamma_up
     {Msg::GammaUpHint, "Gamma (powiększ)"},
     // 74, 75: hint of tool_gamma_down
     {Msg::GammaDownHint, "Gamma (pomniejsz)"},
     // 76, 77: menu_view
-    {Msg::View, "Widok"},
+    {Msg::View, "&Widok"},
     // 78, 79: grid_visible
-    {Msg::Grid, "Siatka"},
+    {Msg::Grid, "&Siatka"},
     // 80, 81: tx_add, hint of tool_add
-    {Msg::Add, "Dodaj"},
+    {Msg::Add, "&Dodaj"},
     // 82, 83: tx_del, hint of tool_del
-    {Msg::Delete, "Usuń"},
+    {Msg::Delete, "&Usuń"},
     // 84, 85: tx_copytrans, hint of tool_copytrans
-    {Msg::CopyTransparency, "Kopiuj przeźroczystość"},
+    {Msg::CopyTransparency, "Kopiuj &przeźroczystość"},
     // 86, 87: tx_copy
-    {Msg::CopyPackage, "Kopiuj pakiet"},
+    {Msg::CopyPackage, "&Kopiuj pakiet"},
     // 88, 89: invert_colors, hint of tool_invert_colors
-    {Msg::Invert, "Odwróć kolory"},
+    {Msg::Invert, "&Odwróć kolory"},
     // 90, 91: average_color
-    {Msg::AverageColor, "Kolor średni"},
+    {Msg::AverageColor, "&Kolor średni"},
     // 92, 93: menu_color_reduction, hint of tool_reduce_colors
-    {Msg::ColorReduction, "Redukcja kolorów"},
+    {Msg::ColorReduction, "&Redukcja kolorów"},
     // 94, 95: menu_palette
-    {Msg::Palette, "Paleta kolorów"},
+    {Msg::Palette, "&Paleta kolorów"},
     // 96, 97: gray_scale
-    {Msg::Grayscale, "Odcienie szarości"},
+    {Msg::Grayscale, "&Odcienie szarości"},
     // 98, 99: hint of tool_gray_scale
     {Msg::GrayscaleHint, "Paleta: odcienie szarości"},
     // 100, 101: black_white
-    {Msg::BlackAndWhite, "Czarno - biała"},
+    {Msg::BlackAndWhite, "&Czarno - biała"},
     // 102, 103: hint of tool_black_white
     {Msg::BlackAndWhiteHint, "Paleta: czarno - biała"},
     // 104, 105: menu_channel_swap
-    {Msg::ChannelSwap, "Zamiana kanałów"},
+    {Msg::ChannelSwap, "&Zamiana kanałów"},
     // 106, 107: menu_sharpen_channel; the command line's brighten_channel
-    {Msg::TraceChannel, "Rozjaśnij kanał"},
+    {Msg::TraceChannel, "&Rozjaśnij kanał"},
     // 108, 109: blur, hint of tool_blur
-    {Msg::Blur, "Rozmycie"},
+    {Msg::Blur, "Roz&mycie"},
     // 110, 111: pixelate, hint of tool_pixelate
-    {Msg::Pixelate, "Pikseloza"},
+    {Msg::Pixelate, "P&ikseloza"},
     // 112, 113: menu_button3d
-    {Msg::Button3D, "Przycisk 3D"},
+    {Msg::Button3D, "Przycisk &3D"},
     // 114, 115: button3d_convex
-    {Msg::Convex, "Wypukły"},
+    {Msg::Convex, "&Wypukły"},
     // 116, 117: button3d_concave
-    {Msg::Concave, "Wklęsły"},
+    {Msg::Concave, "W&klęsły"},
     // 118, 119: hint of tool_button3d_convex
     {Msg::ConvexHint, "Przycisk 3D: wypukły"},
     // 120, 121: menu_diaphragm
-    {Msg::Diaphragm, "Przesłona"},
+    {Msg::Diaphragm, "Prze&słona"},
     // 122, 123: diaphragm_horizontal
-    {Msg::DiaphragmHorizontal, "Pozioma..."},
+    {Msg::DiaphragmHorizontal, "&Pozioma..."},
     // 124, 125: diaphragm_vertical
-    {Msg::DiaphragmVertical, "Pionowa..."},
+    {Msg::DiaphragmVertical, "P&ionowa..."},
     // 126, 127: hint of tool_diaphragm
     {Msg::DiaphragmHint, "Przesłona pozioma..."},
     // 128, 129: menu_language
-    {Msg::Language, "Język / Language"},
+    {Msg::Language, "Język / &Language"},
     // 130, 131: language_pl
-    {Msg::Polish, "Polski"},
+    {Msg::Polish, "&Polski"},
     // 132, 133: language_en
-    {Msg::English, "Angielski"},
+    {Msg::English, "&Angielski"},
     // 134, 135: auto_move
-    {Msg::AutoMove, "Automatycznie przesuwaj zaznaczenie"},
+    {Msg::AutoMove, "&Automatycznie przesuwaj zaznaczenie"},
     // 136, 137: no component
     {Msg::RefreshAllTime, "Nieustanne odświeżanie obszaru roboczego"},
     // 138, 139: correct_transparent_color
-    {Msg::CorrectTransparentColor, "Korekcja koloru przeźroczystego (TR1-5)"},
+    {Msg::CorrectTransparentColor, "&Korekcja koloru przeźroczystego (TR1-5)"},
     // 140, 141: open_8bit
-    {Msg::Open8Bit, "Otwieraj tekstury jako 8bit (TR2,3)"},
+    {Msg::Open8Bit, "&Otwieraj tekstury jako 8bit (TR2,3)"},
     // 142, 143: flat_look
-    {Msg::XpStyle, "Styl XP"},
+    {Msg::XpStyle, "&Styl XP"},
     // 144, 145: show_coordinates
-    {Msg::ShowCoordinates, "Pokazuj współrzędne pola"},
+    {Msg::ShowCoordinates, "&Pokazuj współrzędne pola"},
     // 146, 147: select_color
-    {Msg::SelectGridColor, "Kolor zaznaczenia / siatki..."},
+    {Msg::SelectGridColor, "Kolor &zaznaczenia / siatki..."},
     // 148, 149: menu_grid_size
-    {Msg::GridSize, "Rozmiar siatki"},
+    {Msg::GridSize, "&Rozmiar siatki"},
     // 150, 151: author
-    {Msg::Author, "Autor..."},
+    {Msg::Author, "&Autor..."},
     // 152, 153: version_history
-    {Msg::VersionHistory, "Historia wersji..."},
+    {Msg::VersionHistory, "&Historia wersji..."},
     // 154, 155: menu_correspondence
-    {Msg::Correspondence, "Korespondencja"},
+    {Msg::Correspondence, "&Korespondencja"},
     // 156, 157: unused
     {Msg::Unused, ""},
     // 158, 159: proposals_mail
-    {Msg::ProposalsMail, "Propozycje, sugestie, błędy..."},
+    {Msg::ProposalsMail, "&Propozycje, sugestie, błędy..."},
     // 160, 161: status bar panel 0
     {Msg::SourcePackageLabel, "Pakiet źródłowy:"},
     // 162, 163: status bar panel 3
@@ -309,19 +309,19 @@ constexpr Text kTexts[] = {
     // 362, 363: a picture larger than a package may be; %1 x %2 its size
     {Msg::PictureTooLarge, "obraz %1 x %2 pikseli jest za duży"},
     // 364, 365: Edycja -> redo
-    {Msg::Redo, "Ponów"},
+    {Msg::Redo, "&Ponów"},
     // 366, 367: Widok -> view_zoomin
-    {Msg::ZoomIn, "Powiększ"},
+    {Msg::ZoomIn, "Powię&ksz"},
     // 368, 369: Widok -> view_zoomout
-    {Msg::ZoomOut, "Pomniejsz"},
+    {Msg::ZoomOut, "Po&mniejsz"},
     // 370, 371: Widok -> view_actualsize
-    {Msg::ActualSize, "Rzeczywisty rozmiar"},
+    {Msg::ActualSize, "&Rzeczywisty rozmiar"},
     // 372, 373: a level whose structures cannot be walked to its texture references
     {Msg::TextureUseUnknown, "Nie można ustalić użycia tekstur w „%1”: %2"},
     // 374, 375: texture use asked of an image or object package
     {Msg::TextureUseOnlyInLevels, "użycie tekstur zapisują tylko poziomy"},
     // 376, 377: Widok -> show texture use (check item)
-    {Msg::ShowTextureUse, "Pokaż użycie tekstur"},
+    {Msg::ShowTextureUse, "Pokaż &użycie tekstur"},
     // 378, 379: status bar, the object and sprite textures mapping the pixel under the
     // pointer: the plural form of 5-21, 25-31... (UsedByOneFace, UsedByFewFaces the others)
     {Msg::UsedByFaces, "używa go %1 ścian"},
@@ -363,9 +363,9 @@ constexpr Text kTexts[] = {
     // 422, 423: the tiles gathered from many files would not fit one package
     {Msg::CollectTooLarge, "{1:%1 płytka nie mieści się|%1 płytki nie mieszczą się|%1 płytek nie mieści się} w jednym pakiecie (najwyżej %2 pikseli)"},
     // 404-409: Tekstura -> find_duplicates, remove_duplicates, select_unused
-    {Msg::FindDuplicates, "Znajdź powtórzenia"},
-    {Msg::RemoveDuplicates, "Usuń powtórzenia"},
-    {Msg::SelectUnused, "Zaznacz nieużywane"},
+    {Msg::FindDuplicates, "&Znajdź powtórzenia"},
+    {Msg::RemoveDuplicates, "Usuń po&wtórzenia"},
+    {Msg::SelectUnused, "Zaznacz &nieużywane"},
     // 430, 431: the tolerance Find duplicates asks for
     {Msg::ToleranceLabel, "Tolerancja (poziomy na kanał, 0 = dokładnie):"},
     // 432, 433: status bar, the tiles marked in the pane
@@ -375,15 +375,15 @@ constexpr Text kTexts[] = {
     // 436, 437: a change asked while a job holds the document
     {Msg::DocumentBusy, "Dokument jest zajęty trwającą pracą; zaczekaj na jej koniec lub ją zatrzymaj."},
     // 404 - 407: the Edit menu's undo and redo, %1 the step
-    {Msg::UndoStep, "Cofnij: %1"},
-    {Msg::RedoStep, "Ponów: %1"},
+    {Msg::UndoStep, "&Cofnij: %1"},
+    {Msg::RedoStep, "&Ponów: %1"},
     // 408 - 415: names of history steps
     {Msg::StepNewPackage, "Nowy pakiet"},
     {Msg::StepResizePackage, "Zmiana rozmiaru pakietu"},
     {Msg::StepOpenTarget, "Otwarcie pliku docelowego"},
     {Msg::StepLiteral, "%1"},
     // 416 - 421: the history panel
-    {Msg::HistoryPanel, "Historia zmian"},
+    {Msg::HistoryPanel, "&Historia zmian"},
     {Msg::HistoryStart, "(początek)"},
     {Msg::HistorySaved, "%1 \u2014 zapisano"},
     // 456, 457: before a step larger than the history's bound, Yes/No
@@ -402,14 +402,14 @@ constexpr Text kTexts[] = {
     // 468, 469: the stop button once asked, until the job has ended
     {Msg::StoppingJob, "Przerywam…"},
     // 470, 471: Edit menu: the whole package of the pane clicked last
-    {Msg::SelectAll, "Zaznacz wszystko"},
+    {Msg::SelectAll, "&Zaznacz wszystko"},
     // 472, 473: status bar: %1 the source pane's zoom, %2 the target's
     {Msg::ZoomOfPanes, "%1× | %2×"},
     // 474-481: the colour-reduction steps, with each language's decimal sign
-    {Msg::Reduce625, "6,25 %"},
-    {Msg::Reduce125, "12,5 %"},
-    {Msg::Reduce25, "25 %"},
-    {Msg::Reduce375, "37,5 %"},
+    {Msg::Reduce625, "&6,25 %"},
+    {Msg::Reduce125, "&12,5 %"},
+    {Msg::Reduce25, "&25 %"},
+    {Msg::Reduce375, "&37,5 %"},
     // 482, 483: the subject of the suggestions mail
     {Msg::MailSubject, "Tilesmith: propozycje, sugestie, błędy"},
     // 484, 485: no mail program could be started; %1 the address, to copy
@@ -417,7 +417,7 @@ constexpr Text kTexts[] = {
     // 486, 487: the zoom panel's tip; %1 the source pane's zoom, %2 the target's
     {Msg::ZoomTip, "Powiększenie: źródło %1×, cel %2×"},
     // 488, 489: Widok -> the level in 3D (also the dock's title)
-    {Msg::LevelIn3D, "Widok 3D poziomu"},
+    {Msg::LevelIn3D, "&Widok 3D poziomu"},
     // 438-445: the 3D view's button and check boxes
     {Msg::FrameLevel, "Pokaż cały poziom"},
     {Msg::BilinearFiltering, "Filtrowanie dwuliniowe"},
@@ -432,9 +432,9 @@ constexpr Text kTexts[] = {
     // 506, 507: status bar after a click on a face; %1 room, %2 face, %3 object texture
     {Msg::PickedFace, "pomieszczenie %1, ściana %2, tekstura obiektu %3"},
     // 508, 509: Widok -> the target shown on the rooms of a base level, before any export
-    {Msg::PreviewOnLevel, "Podgląd na poziomie bazowym..."},
+    {Msg::PreviewOnLevel, "Po&dgląd na poziomie bazowym..."},
     // 510, 511: Informacje -> help (F1), and the help window's title
-    {Msg::HelpTitle, "Pomoc"},
+    {Msg::HelpTitle, "&Pomoc"},
     // 512, 513: the short manual of the help window, a paragraph a line
     {Msg::HelpManual,
      "Tilesmith składa pakiety tekstur: obrazy z płytek 64 x 64, jak strony 256 x 256 w poziomach Tomb Raidera.\n"
@@ -497,6 +497,11 @@ constexpr Text kTexts[] = {
     {Msg::DuplicatesRule, "Płytka taka sama jak wcześniejsza jest powtórzeniem, także całkiem przeźroczysta; Usuń powtórzenia zostawia pierwszą z każdego rodzaju."},
     // 558, 559: a level whose first bytes name a kind its extension does not take; %1 the file, %2 the game (1-5)
     {Msg::LevelReadAsItsKind, "Plik „%1” to poziom Tomb Raider %2 z rozszerzeniem innego rodzaju; odczytano go zgodnie z jego zawartością."},
+    // 560-565: the status bar's labelled count of tiles; the caption of a target with no file; the history
+    // step of a target opened from a file, %1 its name
+    {Msg::TileCount, "płytki: %1"},
+    {Msg::Untitled, "Bez nazwy"},
+    {Msg::StepOpenTargetFile, "Otwarcie pliku docelowego %1"},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

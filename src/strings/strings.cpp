@@ -26,4 +26,13 @@ std::string strip_ampersand(std::string caption) {
     return caption;
 }
 
+std::string plain_caption(std::string_view caption) {
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size()) break;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 }  // namespace tilesmith

@@ -23,4 +23,8 @@ std::string translate_text(std::string text, Language to);
 // The caption with its first "&" (an accelerator mark) removed.
 std::string strip_ampersand(std::string caption);
 
+// A menu caption as a title, a hint or a sentence shows it: without its
+// mnemonic mark, "&&" standing for "&".
+std::string plain_caption(std::string_view caption);
+
 }  // namespace tilesmith

@@ -1,6 +1,7 @@
 // The handlers of the window's commands: each asks the model, then shows what it answered.
 #include "ui/command_handlers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -143,10 +144,22 @@ void CommandHandlers::save_target(std::function<void()> saved) {
 
 void CommandHandlers::save_target_as(std::function<void()> saved) {
     const QString filter = filter_text(save_dialog_filter(workspace_.language()));
-    // The dialog starts on the type saved last.
-    const QString last = QString::fromStdString(save_dialog_line(folders_.save_type().toStdString(), workspace_.language()));
-    const QString name = host_.save_file(window_, filter, QString::fromStdString(save_dialog_suffix()),
-                                         folders_.folder(FolderSlot::save), last);
+    // The dialog proposes the target's own file, of its type. A target read
+    // from a file no writer takes (a level) proposes that name in the type
+    // saved last; an untitled one starts where the last save went.
+    QString type = folders_.save_type();
+    QString start = folders_.folder(FolderSlot::save);
+    const std::string& own = workspace_.document().target_file_name();
+    const std::string& read_from = own.empty() ? workspace_.origins().file_of(Side::target) : own;
+    if (!read_from.empty()) {
+        const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(read_from)));
+        if (!own.empty()) type = QLatin1Char('.') + file.suffix().toLower();
+        if (type.isEmpty()) type = QLatin1Char('.') + QString::fromStdString(save_dialog_suffix());
+        start = own.empty() ? file.dir().filePath(file.completeBaseName() + type) : file.absoluteFilePath();
+    }
+    const QString line = QString::fromStdString(save_dialog_line(type.toStdString(), workspace_.language()));
+    const QString name =
+        host_.save_file(window_, filter, QString::fromStdString(save_dialog_suffix()), start, line);
     if (name.isEmpty()) return;
     folders_.remember(FolderSlot::save, name);
     save_to(name, true, std::move(saved));
@@ -209,7 +222,8 @@ void CommandHandlers::export_into(const QString& base) {
     folders_.remember(FolderSlot::export_output, output);
     jobs_.run(workspace_.files().export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
         if (outcome.refusal) host_.warning(window_, text(*outcome.refusal));
-        else status_.note_written(output, outcome.note);
+        // What the export changed stays in sight until the next command.
+        else status_.note_written(output, outcome.note, true);
     }));
 }
 

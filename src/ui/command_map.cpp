@@ -92,7 +92,7 @@ QAction* CommandMap::add_option(QMenu* menu, const char* name, Msg title, const 
 }
 
 QAction* CommandMap::add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon) {
-    const QString tip = hint ? text(*hint) : item->text();
+    const QString tip = plain_caption(hint ? text(*hint) : item->text());
     QAction* tool = new QAction(make_icon(icon), tip, window_);
     tool->setObjectName(QString::fromLatin1(name));
     tool->setToolTip(tip);
@@ -171,8 +171,9 @@ void CommandMap::build() {
     history_item_ = add_item(view_menu, "view_history", Msg::HistoryPanel, {}, Icon::history, {});
     history_item_->setCheckable(true);
     // Not F9, the key of the grid since the first version.
-    add_item(view_menu, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
-             [this] { actions_.level_view(true); });
+    level_item_ = add_item(view_menu, "view_level3d", Msg::LevelIn3D, {QKeySequence(Qt::Key_F7)}, Icon::none,
+                           [this] { actions_.level_view(true); });
+    level_item_->setCheckable(true);
     add_item(view_menu, "view_preview3d", Msg::PreviewOnLevel, {}, Icon::none,
              [this] { commands_.preview_on_level([this] { actions_.level_view(false); }); });
     view_menu->addSeparator();
@@ -331,48 +332,33 @@ void CommandMap::sync_options() {
 void CommandMap::set_language(Language language) {
     for (const Captioned& c : captioned_) c.action->setText(ui_text(c.caption, language));
     for (const Tool& t : tools_) {
-        const QString hint = t.hint ? ui_text(*t.hint, language) : t.item->text();
+        const QString hint = plain_caption(t.hint ? ui_text(*t.hint, language) : t.item->text());
         t.tool->setToolTip(hint);
         t.tool->setText(hint);
     }
     check_language(language);
     sync_undo_captions();
-    mark_menu_letters();
 }
 
 void CommandMap::check_language(Language language) {
     for (const auto& [item, its_language] : language_items_) item->setChecked(its_language == language);
 }
 
-void CommandMap::mark_menu_letters() {
-    // Alt and a letter opens a menu: each takes the first letter of its
-    // caption that no menu before it took.
-    QString taken;
-    for (QAction* menu : window_->menuBar()->actions()) {
-        QString caption = menu->text().remove(QLatin1Char('&'));
-        for (int i = 0; i < caption.size(); ++i) {
-            const QChar letter = caption[i].toLower();
-            if (!letter.isLetter() || taken.contains(letter)) continue;
-            taken += letter;
-            caption.insert(i, QLatin1Char('&'));
-            break;
-        }
-        menu->setText(caption);
-    }
-}
-
 void CommandMap::sync_undo_captions() {
     // "Undo Rotate 90 degrees": the item names the step it takes.
     const Language language = workspace_.language();
+    // The item keeps its mnemonic; the step's name shows without one.
     const auto caption = [&](Msg plain, Msg named, const std::optional<Phrase>& step) {
-        return step ? ui_text(Phrase(named).arg(*step), language) : ui_text(plain, language);
+        if (!step) return ui_text(plain, language);
+        const std::string_view pattern = text_of(named, language);
+        return QString::fromStdString(fill_pattern(pattern, {step->text(language)}));
     };
     undo_item_->setText(caption(Msg::Undo, Msg::UndoStep, workspace_.document().undo_name()));
     redo_item_->setText(caption(Msg::Redo, Msg::RedoStep, workspace_.document().redo_name()));
     for (const Tool& t : tools_)
         if (t.item == undo_item_ || t.item == redo_item_) {
-            t.tool->setText(t.item->text());
-            t.tool->setToolTip(t.item->text());
+            t.tool->setText(plain_caption(t.item->text()));
+            t.tool->setToolTip(t.tool->text());
         }
 }
 

@@ -51,6 +51,8 @@ public:
     void set_language(Language language);
     // The View menu's item that shows and hides the history panel.
     QAction* history_item() const { return history_item_; }
+    // The View menu's item of the level in 3D: checked while its dock is open.
+    QAction* level_item() const { return level_item_; }
 
 private:
     QString text(Msg message) const;
@@ -65,7 +67,6 @@ private:
     QAction* add_option(QMenu* menu, const char* name, Msg title, const QKeySequence& key, bool Options::*field);
     void sync_undo_captions();
     void check_language(Language language);
-    void mark_menu_letters();
     // `hint` none: the tool's hint is its item's caption.
     QAction* add_tool(const char* name, QAction* item, std::optional<Msg> hint, Icon icon);
     // The registry's effects of one root menu, appended to it; returns the
@@ -112,6 +113,7 @@ private:
     QAction* recent_divider_ = nullptr;
     std::array<QAction*, 5> recent_items_{};
     QAction* history_item_ = nullptr;
+    QAction* level_item_ = nullptr;
     // Items the model may refuse, with the operation each offers.
     std::vector<std::pair<QAction*, Operation>> gated_;
 };

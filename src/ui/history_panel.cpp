@@ -14,7 +14,7 @@ namespace tilesmith {
 
 HistoryPanel::HistoryPanel(QMainWindow* window, Workspace& workspace, QAction* toggle, Guard command, Guard guard)
     : workspace_(workspace) {
-    dock_ = new QDockWidget(ui_text(Msg::HistoryPanel, workspace_.language()), window);
+    dock_ = new QDockWidget(plain_text(Msg::HistoryPanel, workspace_.language()), window);
     dock_->setObjectName(QStringLiteral("history_panel"));
     dock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     list_ = new QListWidget(dock_);
@@ -60,7 +60,7 @@ void HistoryPanel::sync() {
 }
 
 void HistoryPanel::set_language(Language language) {
-    dock_->setWindowTitle(ui_text(Msg::HistoryPanel, language));
+    dock_->setWindowTitle(plain_text(Msg::HistoryPanel, language));
     sync();
 }
 

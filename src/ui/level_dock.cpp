@@ -1,12 +1,14 @@
 // The dock of the 3D view: its controls and what it shows after each command.
 #include "ui/level_dock.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <tuple>
@@ -31,7 +33,8 @@ LevelDock::LevelDock(QWidget* parent, const Workspace& workspace, std::function<
         view_->setObjectName(QStringLiteral("level3d_view"));
         view_->setFormat(*format);
         view_->on_trouble([this] { sync(); });
-        view_->setMinimumSize(320, 240);
+        // Small enough that the dock fits beside the least window on 1920 x 1080 at 200 %.
+        view_->setMinimumSize(160, 120);
         view_->on_picked([this](const ScenePick& pick) {
             if (shown_) picked_(side_, pick);
         });
@@ -66,18 +69,25 @@ LevelDock::LevelDock(QWidget* parent, const Workspace& workspace, std::function<
     set_language(language_);
 }
 
-void LevelDock::reveal(QMainWindow* window, const Workspace& workspace, bool toggle,
+void LevelDock::reveal(QMainWindow* window, const Workspace& workspace, bool toggle, QAction* item,
                        std::function<void(Side, const ScenePick&)> picked) {
     if (LevelDock* dock = in(window)) {
         dock->setVisible(!toggle || !dock->isVisible());
         if (dock->isVisible()) dock->sync();
+        item->setChecked(!dock->isHidden());
         return;
     }
     auto* dock = new LevelDock(window, workspace, std::move(picked));
+    // Also when its own close button hides it.
+    connect(dock, &QDockWidget::visibilityChanged, item, [dock, item] {
+        const QSignalBlocker quiet(item);
+        item->setChecked(!dock->isHidden());
+    });
     window->addDockWidget(Qt::RightDockWidgetArea, dock);
     // A child made after its window shows is shown by hand.
     dock->show();
     dock->sync();
+    item->setChecked(true);
 }
 
 LevelDock* LevelDock::in(QWidget* window) {
@@ -116,7 +126,7 @@ void LevelDock::fill_rooms() {
 void LevelDock::name_title() {
     const std::string& file = workspace_.origins().scene_file(side_);
     if (!workspace_.origins().scene(side_) || file.empty()) {
-        setWindowTitle(text(Msg::LevelIn3D));
+        setWindowTitle(plain_text(Msg::LevelIn3D, language_));
         return;
     }
     const Msg title = side_ == Side::source ? Msg::LevelIn3DSource : Msg::LevelIn3DTarget;

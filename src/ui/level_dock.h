@@ -14,6 +14,7 @@
 #include "model/workspace.h"
 #include "strings/messages.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -31,9 +32,9 @@ public:
     LevelDock(QWidget* parent, const Workspace& workspace, std::function<void(Side side, const ScenePick& pick)> picked);
 
     // The dock of `window`, made and shown the first time; after, hidden and
-    // shown again (`toggle`), or shown.
-    static void reveal(QMainWindow* window, const Workspace& workspace, bool toggle,
-                     std::function<void(Side, const ScenePick&)> picked);
+    // shown again (`toggle`), or shown. `item` is checked while the dock is open.
+    static void reveal(QMainWindow* window, const Workspace& workspace, bool toggle, QAction* item,
+                       std::function<void(Side, const ScenePick&)> picked);
     // The dock of `window`, or null before it was first shown.
     static LevelDock* in(QWidget* window);
 

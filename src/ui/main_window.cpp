@@ -21,7 +21,6 @@
 #include "model/file_kinds.h"
 #include "model/settings.h"
 #include "model/user_state.h"
-#include "tilesmith_version.h"
 #include "ui/command_map.h"
 #include "ui/command_handlers.h"
 #include "ui/dialog_host.h"
@@ -52,8 +51,6 @@ MainWindow::MainWindow(const QString& exe_dir, DialogHost& host, const QStringLi
              QWidget* parent)
     : QMainWindow(parent), host_(host), exe_dir_(exe_dir), arguments_(arguments) {
     setObjectName(QStringLiteral("main"));
-    // The mark shows while the target has unsaved changes.
-    setWindowTitle(QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]"));
     setAcceptDrops(true);
     const QIcon themed = QIcon::fromTheme(QStringLiteral("tilesmith"));
     setWindowIcon(themed.isNull() ? make_icon(Icon::app) : themed);
@@ -266,19 +263,19 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::run_over(QWidget* over, const std::function<void()>& body) {
+    status_->next_command();
     run_guarded(host_, over, workspace_.language(), body);
     after_command();
 }
 
 void MainWindow::after_command() {
     // The caption names the file being edited, or else the level or file the
-    // target was read from; the mark shows unsaved work.
+    // target was read from, or says it has none; the mark shows unsaved work.
     const std::string& name =
         workspace_.document().target_file_name().empty() ? workspace_.origins().file_of(Side::target) : workspace_.document().target_file_name();
-    const QString title = QStringLiteral("Tilesmith " TILESMITH_VERSION "[*]");
-    setWindowTitle(name.empty() ? title
-                                : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName() +
-                                      QStringLiteral("[*] \u2014 Tilesmith " TILESMITH_VERSION));
+    const QString document = name.empty() ? text(Msg::Untitled)
+                                          : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName();
+    setWindowTitle(document + QStringLiteral("[*] \u2014 Tilesmith"));
     setWindowModified(workspace_.document().modified());
     sync_texture_use();
     panes_->sync();

@@ -69,7 +69,7 @@ public:
     void draw_panes();
     // The composed picture of pane 1 (source) or 2 (target), as painted.
     QImage pane_image(int pane);
-    // The text of status-bar panel 0..8 (8: the pixel under the pointer).
+    // The text of status-bar panel 0..9 (8: the pixel under the pointer, 9: the zoom).
     QString panel_text(int panel) const;
     // Rewrites every caption, hint and panel text from its key, then the dialogs' texts.
     void set_language(Language language);

@@ -185,14 +185,18 @@ void compose_pane(QImage& buffer, const Package& package, const View& view, cons
                 p.drawRect(screen_x(t.column * kTileSide), screen_y(t.row * kTileSide), kTileSide * z - 1,
                            kTileSide * z - 1);
     }
-    // Two dashed outlines, the second shifted by one pixel: a frame two pixels
-    // thick around the selected rectangle. Dash gaps stay transparent.
+    // Two outlines, the second shifted by one pixel: a frame two pixels thick
+    // around the selected rectangle, dashes of the selection colour over a
+    // line of the tone farthest from it, so the frame shows on any picture.
     const Rect s = view.selection();
     const int fx = screen_x(s.left), fy = screen_y(s.top), fw = s.width() * z, fh = s.height() * z;
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(select, 1, Qt::DashLine));
-    p.drawRect(fx, fy, fw - 2, fh - 2);
-    p.drawRect(fx + 1, fy + 1, fw - 2, fh - 2);
+    const QColor under = qGray(select.rgb()) >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+    for (const QPen& pen : {QPen(under, 1, Qt::SolidLine), QPen(select, 1, Qt::DashLine)}) {
+        p.setPen(pen);
+        p.drawRect(fx, fy, fw - 2, fh - 2);
+        p.drawRect(fx + 1, fy + 1, fw - 2, fh - 2);
+    }
 
     if (options.show_coordinates) {
         QStringList lines{QStringLiteral("X: ") + tile_number_text(s.left / double(kTileSide) + 1, locale),

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "strings/languages.h"
+#include "strings/strings.h"
 #include "ui/file_dialog_locale.h"
 
 namespace tilesmith {
@@ -16,6 +17,12 @@ QString ui_text(Msg message, Language language) {
 }
 
 QString ui_text(const Phrase& phrase, Language language) { return QString::fromStdString(phrase.text(language)); }
+
+QString plain_text(Msg message, Language language) {
+    return QString::fromStdString(plain_caption(text_of(message, language)));
+}
+
+QString plain_caption(const QString& caption) { return QString::fromStdString(plain_caption(caption.toStdString())); }
 
 QtTexts::QtTexts() = default;
 

@@ -15,6 +15,9 @@ namespace tilesmith {
 // A message, or a phrase with its arguments, in `language`, as the widgets show it.
 QString ui_text(Msg message, Language language);
 QString ui_text(const Phrase& phrase, Language language);
+// A menu's caption where a title or a hint shows it: without its mnemonic.
+QString plain_text(Msg message, Language language);
+QString plain_caption(const QString& caption);
 
 // Follows the language switch, not the desktop's locale: a language whose
 // registry line asks for Qt's catalogue installs it (Polish: qtbase_pl), the

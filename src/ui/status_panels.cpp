@@ -1,9 +1,10 @@
-// The main window's status bar: nine panels, the gauge and its stop button,
+// The main window's status bar: ten panels, the gauge and its stop button,
 // and the note about a written file.
 #include "ui/status_panels.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -20,38 +21,61 @@ namespace {
 
 // How long the note about a written file covers the size panels.
 constexpr int kNoteMilliseconds = 3000;
-constexpr std::array<int, 9> kPanelWidths{85, 75, 35, 88, 75, 35, 50, 110, 50};
+// The least widths; the counts widen to their label and the widest count.
+constexpr std::array<int, 10> kPanelWidths{85, 75, 35, 88, 75, 35, 50, 110, 50, 40};
 // Panels with a lowered bevel: the sizes and the gauge.
-constexpr std::array<bool, 9> kPanelLowered{false, true, true, false, true, true, false, true, false};
+constexpr std::array<bool, 10> kPanelLowered{false, true, true, false, true, true, false, true, false, true};
+constexpr int kCountPanels[2] = {2, 5};
+constexpr int kZoomPanel = 9;
+constexpr int kBarHeight = 19;
+// The most tiles a package holds (16384 pixels square) and the largest zoom.
+constexpr int kMostTiles = 65536;
+constexpr int kMostZoom = 8;
 // The panels that carry a caption of the table.
 constexpr std::array<std::pair<int, Msg>, 3> kCaptions{
     {{0, Msg::SourcePackageLabel}, {3, Msg::TargetPackageLabel}, {6, Msg::ProgressLabel}}};
 
 }  // namespace
 
-StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guard, std::function<void()> stop)
+StatusPanels::StatusPanels(QMainWindow* window, const QFont& face, Language language, const Guard& guard,
+                           std::function<void()> stop)
     : language_(language) {
-    bar_ = new QStatusBar(client);
+    bar_ = new QStatusBar(window);
     bar_->setObjectName(QStringLiteral("status_bar"));
     bar_->setSizeGripEnabled(false);
-    int x = 0;
-    for (int i = 0; i < 9; ++i) {
+    bar_->setFont(face);
+    bar_->setFixedHeight(kBarHeight);
+    window->setStatusBar(bar_);
+    for (int i = 0; i < 10; ++i) {
         auto* panel = new QLabel(bar_);
         panel->setObjectName(QStringLiteral("status_panel%1").arg(i));
-        panel->setGeometry(x, 1, kPanelWidths[i] - 2, 18);
         panel->setAlignment(i == 8 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         if (kPanelLowered[i]) {
             panel->setFrameShape(QFrame::Panel);
             panel->setFrameShadow(QFrame::Sunken);
         }
         panels_[i] = panel;
-        x += kPanelWidths[i];
+    }
+    // Every language's label with the largest count, and the largest zooms.
+    const QFontMetrics metrics = panels_[0]->fontMetrics();
+    for (const LanguageInfo& info : language_registry()) {
+        const QString count = ui_text(Phrase(Msg::TileCount).arg(kMostTiles), info.language);
+        const QString zoom = ui_text(Msg::ZoomOfPanes, info.language).arg(kMostZoom).arg(kMostZoom);
+        count_width_ = std::max(count_width_, metrics.horizontalAdvance(count) + 8);
+        zoom_width_ = std::max(zoom_width_, metrics.horizontalAdvance(zoom) + 10);
+    }
+    int x = 0;
+    for (int i = 0; i < 9; ++i) {
+        const bool count = i == kCountPanels[0] || i == kCountPanels[1];
+        const int width = count ? std::max(kPanelWidths[i], count_width_) : kPanelWidths[i];
+        panels_[i]->setGeometry(x, 1, width - 2, 18);
+        x += width;
     }
     for (const auto& [panel, caption] : kCaptions) panels_[panel]->setText(ui_text(caption, language_));
     panels_[8]->setIndent(4);
     gauge_bar_ = new QProgressBar(bar_);
     gauge_bar_->setObjectName(QStringLiteral("progress_gauge"));
-    gauge_bar_->setGeometry(446, 3, 106, 13);
+    gauge_bar_->setGeometry(panels_[7]->x() + 3, 3, 106, 13);
     gauge_bar_->setRange(0, 100);
     gauge_bar_->setValue(0);
     gauge_bar_->setTextVisible(true);
@@ -75,7 +99,8 @@ StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guar
 
     // Over the size panels only, for a moment: the gauge stays in sight. A
     // note longer than the panels wraps and rises over the panes above.
-    written_note_ = new QLabel(client);
+    written_note_ = new QLabel(window);
+    written_note_->setFont(face);
     written_note_->setObjectName(QStringLiteral("written_note"));
     written_note_->setFrameShape(QFrame::Panel);
     written_note_->setFrameShadow(QFrame::Sunken);
@@ -91,13 +116,15 @@ StatusPanels::StatusPanels(QWidget* client, Language language, const Guard& guar
         written_note_->hide();
         note_ = note_tip_ = {};
     });
+    bar_->setMinimumWidth(whole_width());
 }
 
 StatusPanels::~StatusPanels() = default;
 
-void StatusPanels::fit_width(int width) {
-    const int last = width - panels_[8]->x();
-    panels_[8]->resize(std::max(last, kPanelWidths[8]) - 2, 18);
+void StatusPanels::fit_width() {
+    const int width = std::max(bar_->width(), whole_width());
+    panels_[kZoomPanel]->setGeometry(width - zoom_width_, 1, zoom_width_ - 2, 18);
+    panels_[8]->resize(std::max(width - zoom_width_ - panels_[8]->x(), kPanelWidths[8]) - 2, 18);
     place_note();
 }
 
@@ -112,20 +139,22 @@ int StatusPanels::whole_width() const {
             probe.setFont(stop_->font());
             stop = std::max(stop, probe.sizeHint().width());
         }
-    return std::max(readout, stop_->x() + stop + 2);
+    return std::max(readout, stop_->x() + stop + 2) + zoom_width_;
 }
 
 void StatusPanels::place_note() {
-    const int width = kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[3] + kPanelWidths[4] +
-                      kPanelWidths[5] - 2;
+    const int width = panels_[6]->x() - 2;
     const int height = std::max(18, written_note_->heightForWidth(width));
     const QRect bar = bar_->geometry();
-    written_note_->setGeometry(bar.x(), bar.y() + 19 - height, width, height);
+    written_note_->setGeometry(bar.x(), bar.y() + kBarHeight - height, width, height);
 }
 
 void StatusPanels::show_sizes(const std::array<std::string, 4>& texts) {
-    const std::array<int, 4> size_panels{1, 2, 4, 5};
-    for (int i = 0; i < 4; ++i) panels_[size_panels[i]]->setText(QString::fromStdString(texts[i]));
+    sizes_ = texts;
+    panels_[1]->setText(QString::fromStdString(texts[0]));
+    panels_[4]->setText(QString::fromStdString(texts[2]));
+    for (int i = 0; i < 2; ++i)
+        panels_[kCountPanels[i]]->setText(ui_text(Phrase(Msg::TileCount).arg(texts[1 + 2 * i]), language_));
 }
 
 void StatusPanels::show_pixel(StatusWords readout) {
@@ -138,15 +167,20 @@ void StatusPanels::show_pixel(const Phrase& words) {
 }
 
 void StatusPanels::show_readout() {
-    panels_[8]->setText(readout_ ? readout_(language_)
-                                 : ui_text(Msg::ZoomOfPanes, language_).arg(zooms_[0]).arg(zooms_[1]));
-    panels_[8]->setToolTip(readout_ ? QString() : ui_text(Msg::ZoomTip, language_).arg(zooms_[0]).arg(zooms_[1]));
+    // The read-out, the faces and sprites using the pixel, or a picked face:
+    // whole where it fits, else shortened, all of it in the tip.
+    const QString readout = readout_ ? readout_(language_) : QString();
+    QLabel* panel = panels_[8];
+    const int room = panel->contentsRect().width() - 2 * panel->indent();
+    panel->setText(panel->fontMetrics().elidedText(readout, Qt::ElideRight, std::max(room, 0)));
+    panel->setToolTip(panel->text() == readout ? QString() : readout);
 }
 
 void StatusPanels::show_view(const QString& source_file, int source_zoom, int target_zoom) {
     zooms_[0] = source_zoom;
     zooms_[1] = target_zoom;
-    if (!readout_) show_readout();
+    panels_[kZoomPanel]->setText(ui_text(Msg::ZoomOfPanes, language_).arg(zooms_[0]).arg(zooms_[1]));
+    panels_[kZoomPanel]->setToolTip(ui_text(Msg::ZoomTip, language_).arg(zooms_[0]).arg(zooms_[1]));
     if (source_file == source_file_) return;
     source_file_ = source_file;
     // The file's name where the caption stood, shortened to the panel; the whole path on hover.
@@ -158,10 +192,11 @@ void StatusPanels::show_view(const QString& source_file, int source_zoom, int ta
 }
 
 QString StatusPanels::panel_text(int panel) const {
-    return panel >= 0 && panel < 9 ? panels_[panel]->text() : QString();
+    if (panel == 8) return readout_ ? readout_(language_) : QString();
+    return panel >= 0 && panel < int(panels_.size()) ? panels_[panel]->text() : QString();
 }
 
-void StatusPanels::note_written(const QString& file, const std::optional<Phrase>& more) {
+void StatusPanels::note_written(const QString& file, const std::optional<Phrase>& more, bool lasting) {
     // A name too long for one line is shortened in its middle; the rest wraps.
     const QString name = written_note_->fontMetrics().elidedText(QFileInfo(file).fileName(), Qt::ElideMiddle,
                                                                   written_note_->width() * 2 / 3);
@@ -172,15 +207,20 @@ void StatusPanels::note_written(const QString& file, const std::optional<Phrase>
     note_tip_ = [file, more](Language language) {
         return more ? file + QLatin1Char('\n') + ui_text(*more, language) : file;
     };
-    show_note();
-    note_timer_->start();
+    start_note(lasting);
 }
 
-void StatusPanels::note(const Phrase& words) {
+void StatusPanels::note(const Phrase& words, bool lasting) {
     note_ = [words](Language language) { return ui_text(words, language); };
     note_tip_ = note_;
+    start_note(lasting);
+}
+
+void StatusPanels::start_note(bool lasting) {
     show_note();
-    note_timer_->start();
+    note_lasts_ = lasting;
+    if (lasting) note_timer_->stop();
+    else note_timer_->start();
 }
 
 void StatusPanels::show_note() {
@@ -190,6 +230,13 @@ void StatusPanels::show_note() {
     place_note();
     written_note_->show();
     written_note_->raise();
+}
+
+void StatusPanels::next_command() {
+    if (!note_lasts_) return;
+    note_lasts_ = false;
+    written_note_->hide();
+    note_ = note_tip_ = {};
 }
 
 void StatusPanels::show_job(bool running) {
@@ -209,6 +256,7 @@ void StatusPanels::show_stopping() {
 void StatusPanels::set_language(Language language) {
     language_ = language;
     for (const auto& [panel, caption] : kCaptions) panels_[panel]->setText(ui_text(caption, language_));
+    show_sizes(sizes_);
     const QString file = source_file_;
     source_file_.clear();
     show_view(file, zooms_[0], zooms_[1]);

@@ -1,7 +1,7 @@
 // MainWindow's parts and their places: the tool bar, the two panes with
-// their scroll bars and the status bar, then the commands wired to them. The panes share the
-// width equally and fill the height; they shrink below the designed height so the whole
-// window fits a small screen or a large one at double scale.
+// their scroll bars, the status bar across the window's foot, then the commands wired to
+// them. The panes share the width equally and fill the height; they shrink below the
+// designed height so the whole window fits a small screen or a large one at double scale.
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -27,20 +27,20 @@ namespace tilesmith {
 
 namespace {
 
-// The designed client area, where the window starts, and the least height it
-// shrinks to: with its menu and frame it fits 1366 x 768, and 1920 x 1080 at 200 %.
+// The designed client area above the status bar, where the window starts, and
+// the least height it shrinks to: with its menu, status bar and frame it fits
+// 1366 x 768, and 1920 x 1080 at 200 %.
 constexpr int kClientWidth = 575;
-constexpr int kClientHeight = 592;
-constexpr int kLeastClientHeight = 420;
+constexpr int kClientHeight = 571;
+constexpr int kLeastClientHeight = 399;
 // Around the panes: the left margin, the tool bar above, the scroll bar and
-// status bar below, and what the two scroll bars, the gap and the margins take across.
+// the bevel below, and what the two scroll bars, the gap and the margins take across.
 constexpr int kMargin = 8;
 constexpr int kPaneTop = 38;
-constexpr int kBelowPanes = 78;
+constexpr int kBelowPanes = 57;
 constexpr int kBesidePanes = 59;
 constexpr int kBar = 12;
 constexpr int kGap = 17;
-constexpr int kStatusHeight = 19;
 
 QFrame* bevel_line(QWidget* parent, const char* name) {
     auto* line = new QFrame(parent);
@@ -79,7 +79,8 @@ void MainWindow::build_layout() {
     panes_ = std::make_unique<PanePresenter>(client_, workspace_, command, guarded,
                                              [this](StatusWords readout) { status_->show_pixel(std::move(readout)); });
     bevels_.push_back(bevel_line(client_, "bevel_down"));
-    status_ = std::make_unique<StatusPanels>(client_, workspace_.language(), guarded, [this] { jobs_->cancel(); });
+    status_ = std::make_unique<StatusPanels>(this, small, workspace_.language(), guarded, [this] { jobs_->cancel(); });
+    status_->bar()->installEventFilter(this);
     jobs_ = std::make_unique<JobControl>(this, status_->gauge_bar(), guarded, command,
                                          [this](bool on) { show_job_running(on); });
     jobs_->on_stopping([this] { status_->show_stopping(); });
@@ -89,7 +90,7 @@ void MainWindow::build_layout() {
         this, tool_bar_, workspace_, *commands_, command, guarded,
         CommandMap::WindowActions{[this](Language language) { set_language(language); },
                                   [this] { panes_->request_redraw(); }, [this, command](bool toggle) {
-                                      LevelDock::reveal(this, workspace_, toggle, [this, command](Side side, const ScenePick& pick) {
+                                      LevelDock::reveal(this, workspace_, toggle, command_map_->level_item(), [this, command](Side side, const ScenePick& pick) {
                                           command([&] { workspace_.select_picked(side, pick); });
                                           if (const LevelScene* scene = workspace_.origins().scene(side))
                                               status_->show_pixel(picked_text(*scene, pick));
@@ -121,9 +122,7 @@ void MainWindow::place_widgets(QSize client) {
         // The picture inside the bevel.
         workspace_.views().set_viewport(side, pane_w - 2, pane_h - 2);
     }
-    bevels_[1]->setGeometry(0, H - kStatusHeight - 2, W, 2);
-    status_->bar()->setGeometry(0, H - kStatusHeight, W, kStatusHeight);
-    status_->fit_width(W);
+    bevels_[1]->setGeometry(0, H - 2, W, 2);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -133,12 +132,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             after_command();
         });
     }
+    // The bar spans the window, docks and all: its last panels follow its width.
+    if (watched == status_->bar() && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        guard([this] { status_->fit_width(); });
     return QMainWindow::eventFilter(watched, event);
 }
 
 QSize MainWindow::designed_size() const {
-    // What the menu bar takes above the client area, as laid out now.
-    return minimumSize() - client_->minimumSize() + QSize(kClientWidth, kClientHeight);
+    // What the menu and status bars take around the client area, as laid out
+    // now; never narrower than the status bar asks.
+    const QSize around = minimumSize() - client_->minimumSize();
+    return QSize(std::max(minimumWidth(), kClientWidth), around.height() + kClientHeight);
 }
 
 void MainWindow::centre_on_screen() {

@@ -14,7 +14,7 @@ namespace tilesmith {
 
 namespace {
 
-QString caption_of(const QAction* action) { return action->text().remove(QLatin1Char('&')).toHtmlEscaped(); }
+QString caption_of(const QAction* action) { return plain_caption(action->text()).toHtmlEscaped(); }
 
 void list_menu(const QMenu* menu, const QString& path, QString& html) {
     for (const QAction* action : menu->actions()) {
@@ -33,7 +33,7 @@ void list_menu(const QMenu* menu, const QString& path, QString& html) {
 }  // namespace
 
 QString help_html(const QMenuBar* menus, Language language) {
-    QString html = QStringLiteral("<h3>%1</h3>").arg(ui_text(Msg::HelpTitle, language).toHtmlEscaped());
+    QString html = QStringLiteral("<h3>%1</h3>").arg(plain_text(Msg::HelpTitle, language).toHtmlEscaped());
     for (const QString& paragraph : ui_text(Msg::HelpManual, language).split(QLatin1Char('\n')))
         html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
     // The 3D view's mouse and keys belong to no menu.
@@ -46,7 +46,7 @@ QString help_html(const QMenuBar* menus, Language language) {
 
 HelpDialog::HelpDialog(QWidget* parent, const QMenuBar* menus, Language language) : QDialog(parent) {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(ui_text(Msg::HelpTitle, language));
+    setWindowTitle(plain_text(Msg::HelpTitle, language));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     text_ = new QTextBrowser(this);
