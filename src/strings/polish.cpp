@@ -116,7 +116,7 @@ constexpr Text kTexts[] = {
     // 104, 105: menu_channel_swap
     {Msg::ChannelSwap, "&Zamiana kanałów"},
     // 106, 107: menu_sharpen_channel; the command line's brighten_channel
-    {Msg::TraceChannel, "&Rozjaśnij kanał"},
+    {Msg::TraceChannel, "Rozjaś&nij kanał"},
     // 108, 109: blur, hint of tool_blur
     {Msg::Blur, "Roz&mycie"},
     // 110, 111: pixelate, hint of tool_pixelate
