@@ -222,7 +222,10 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
     fs::create_directories(dir_ / "home/known");
     write_bytes(dir_ / "home/known/config.dat", kDefaultRecord);
     auto at = [&](const std::string& folder) { return folder.empty() ? folder : (dir_ / folder).string(); };
-    auto file = [&](const std::string& folder) { return folder.empty() ? folder : at(folder) + "/config.dat"; };
+    // The file name joined as the system joins it ('\\' on Windows).
+    auto file = [&](const std::string& folder, const char* name = "config.dat") {
+        return folder.empty() ? folder : utf8_name(dir_ / folder / name);
+    };
     const std::string nowhere = "blocker/program";
     const struct {
         std::string program, user, read, write;
@@ -234,20 +237,18 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
         {nowhere, "blocker/user", nowhere, ""},
         {nowhere, "", nowhere, ""},
     };
-    // Compared as paths: Windows separates the file name with its own separator.
-    const auto same = [](const std::string& name) { return generic_utf8_name(path_from_utf8(name)); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program + " " + c.user);
         const SettingsPlaces places{at(c.program), at(c.user)};
-        EXPECT_EQ(same(places.read_path()), same(file(c.read)));
-        EXPECT_EQ(same(places.write_path()), same(file(c.write)));
+        EXPECT_EQ(places.read_path(), file(c.read));
+        EXPECT_EQ(places.write_path(), file(c.write));
         // Every per-user file goes where config.dat goes.
-        EXPECT_EQ(same(places.write_path(kUserStateFile)), c.write.empty() ? "" : same(at(c.write) + "/state.txt"));
+        EXPECT_EQ(places.write_path(kUserStateFile), file(c.write, "state.txt"));
     }
     // Where a program's folder is never written (macOS), the user's folder holds it.
     const SettingsPlaces bundle{at("portable"), at("home/new"), false};
-    EXPECT_EQ(same(bundle.read_path()), same(file("home/new")));
-    EXPECT_EQ(same(bundle.write_path()), same(file("home/new")));
+    EXPECT_EQ(bundle.read_path(), file("home/new"));
+    EXPECT_EQ(bundle.write_path(), file("home/new"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program + " " + c.user);
         const SettingsPlaces places{at(c.program), at(c.user)};
