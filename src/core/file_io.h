@@ -15,6 +15,7 @@
 namespace tilesmith {
 
 // File names reach this layer as UTF-8 text (see core/file_names.h).
+
 // A file opened for reading only. Errors of the file system throw Error with a
 // message naming the file; reading past the end is not an error.
 class InFile {
