@@ -50,14 +50,14 @@ install_tools() {
 fetch_sources() {
   local apt="$out/apt" codename
   codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
-  mkdir -p "$apt/lists/partial" "$apt/parts"
+  mkdir -p "$apt/lists/partial" "$apt/parts" "$apt/cache/archives/partial"
   cat >"$apt/sources.list" <<LIST
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $codename main
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $codename-updates main
 deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security $codename-security main
 LIST
   local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
-                 -o "Dir::State::Lists=$apt/lists" -o "APT::Sandbox::User=root")
+                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=root")
   apt-get "${options[@]}" update
   local package
   for package in libdeflate libspng libjpeg-turbo googletest; do
