@@ -43,6 +43,16 @@ TEST_F(CliCollect, WritesThePackageAndManifestAndSaysHowManyTiles) {
               "# tile,file,page,x,y,inputs\n0," + a + ",0,0,0,1\n1," + a + ",0,64,0,2\n2," + dir.file("more/b.png") + ",0,64,0,1\n");
 }
 
+TEST_F(CliCollect, PolishNamesAreReadWrittenAndListedWithSlashes) {
+    std::filesystem::create_directories(path_from_utf8(dir.file("żółw/ćma")));
+    image("żółw/ćma/ząb.png", tiles_of({4}));
+    const CliRun r = run({dir.file("wynik.tga"), dir.file("żółw"), "--manifest", dir.file("spis.csv")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(file_exists(dir.file("wynik.tga")));
+    const Bytes manifest = read_bytes(dir.file("spis.csv"));
+    EXPECT_EQ(std::string(manifest.begin(), manifest.end()), "0," + dir.file("żółw/ćma/ząb.png") + ",0,0,0,1\n");
+}
+
 TEST_F(CliCollect, NamesAndSkipsWhatCannotBeReadThenFails) {
     const std::string a = image("a.tga", tiles_of({1}));
     const CliRun r = run({dir.file("out.tga"), dir.file("missing.tga"), a, dir.put("notes.txt", Bytes{1})});

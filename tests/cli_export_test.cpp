@@ -9,6 +9,7 @@
 #include "formats/tr45.h"
 #include "support/cli_run.h"
 #include "support/level_builder.h"
+#include "support/posix.h"
 
 using namespace tilesmith;
 
@@ -46,7 +47,7 @@ TEST_F(CliExport, RefusalsPrintTheEnglishMessage) {
     EXPECT_NE(r.err.find(text_of(Msg::PackageSizeMismatch, Language::English)), std::string::npos) << r.err;
     EXPECT_FALSE(file_exists(dir.file("out.tr2")));
 
-    std::filesystem::create_symlink(base, dir.file("link.tr2"));
+    make_link(base, dir.file("link.tr2"));
     const Bytes before = read_bytes(base);
     r = run({package, base, dir.file("link.tr2")});
     EXPECT_EQ(r.status, 1);

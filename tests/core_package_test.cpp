@@ -1,6 +1,7 @@
 // The package bitmap, file helpers and checked arithmetic.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "core/error.h"
 #include "core/file_io.h"
 #include "core/package.h"
+#include "support/posix.h"
 #include "support/test_files.h"
 
 using namespace tilesmith;
@@ -185,9 +187,8 @@ TEST_F(FileIo, AtomicWriteLeavesOldFileUntilCommit) {
         out.write("new!", 4);
         // destroyed without commit: old file stays, no temporary left behind
     }
-    std::ifstream in(f);
     std::string s;
-    in >> s;
+    std::ifstream(f) >> s;  // closed again: Windows replaces no open file
     EXPECT_EQ(s, "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
     write_file_atomic(f, "new!", 4);
@@ -196,10 +197,24 @@ TEST_F(FileIo, AtomicWriteLeavesOldFileUntilCommit) {
     EXPECT_EQ(s, "new!");
 }
 
+TEST_F(FileIo, AReadOnlyFileIsRefusedWithTheReason) {
+    if (kPosix) GTEST_SKIP() << "root ignores the mode here; formats_tga_test refuses as another user";
+    const auto f = (dir / "locked.bin").string();
+    write_bytes(f, {1});
+    std::filesystem::permissions(f, std::filesystem::perms::owner_read);
+    try {
+        AtomicOutFile out(f);
+        ADD_FAILURE();
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(system_error_text(EACCES)), std::string::npos) << e.what();
+    }
+    std::filesystem::permissions(f, std::filesystem::perms::owner_all);
+}
+
 TEST_F(FileIo, SameFileSeesLinksAndSpellings) {
     const auto f = (dir / "base.tr4").string();
     { std::ofstream(f) << "x"; }
-    std::filesystem::create_symlink(f, dir / "link.tr4");
+    make_link(f, (dir / "link.tr4").string());
     std::filesystem::create_hard_link(f, dir / "hard.tr4");
     EXPECT_TRUE(same_file(f, (dir / "link.tr4").string()));
     EXPECT_TRUE(same_file(f, (dir / "hard.tr4").string()));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_names.h"
 #include "model/recent_files.h"
 #include "model/settings.h"
 #include "model/user_state.h"
@@ -221,7 +222,10 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
     fs::create_directories(dir_ / "home/known");
     write_bytes(dir_ / "home/known/config.dat", kDefaultRecord);
     auto at = [&](const std::string& folder) { return folder.empty() ? folder : (dir_ / folder).string(); };
-    auto file = [&](const std::string& folder) { return folder.empty() ? folder : at(folder) + "/config.dat"; };
+    // The file name joined as the system joins it ('\\' on Windows).
+    auto file = [&](const std::string& folder, const char* name = "config.dat") {
+        return folder.empty() ? folder : utf8_name(dir_ / folder / name);
+    };
     const std::string nowhere = "blocker/program";
     const struct {
         std::string program, user, read, write;
@@ -239,7 +243,7 @@ TEST_F(SettingsFile, KeptInTheProgramFolderWhileItCanBeWrittenThereOtherwiseInTh
         EXPECT_EQ(places.read_path(), file(c.read));
         EXPECT_EQ(places.write_path(), file(c.write));
         // Every per-user file goes where config.dat goes.
-        EXPECT_EQ(places.write_path(kUserStateFile), c.write.empty() ? "" : at(c.write) + "/state.txt");
+        EXPECT_EQ(places.write_path(kUserStateFile), file(c.write, "state.txt"));
     }
     // Where a program's folder is never written (macOS), the user's folder holds it.
     const SettingsPlaces bundle{at("portable"), at("home/new"), false};
@@ -276,12 +280,17 @@ TEST_F(SettingsFile, UserStateRoundTripsAndAMissingFileIsEmpty) {
     EXPECT_FALSE(problem.empty());
 }
 
+// A name from the root, as the list keeps names: on Windows, of the current drive.
+std::string rooted(const std::string& name) {
+    return utf8_name((std::filesystem::current_path().root_path() / path_from_utf8(name)).make_preferred());
+}
+
 TEST(RecentFiles, RestoredListKeepsItsOrderWithoutRepeatsUpToFive) {
     RecentFiles recent;
     recent.restore({"/1", "", "/2", "/1", "/3", "/4", "/5", "/6"});
     EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/1", "/2", "/3", "/4", "/5"}));
-    recent.add_recent_file("/7");
-    EXPECT_EQ(recent.entries().front(), "/7");
+    recent.add_recent_file(rooted("7"));
+    EXPECT_EQ(recent.entries().front(), rooted("7"));
 }
 
 TEST(FirstStart, PolishOnlyForAPolishLocale) {
@@ -293,31 +302,31 @@ TEST(FirstStart, PolishOnlyForAPolishLocale) {
 TEST(RecentFiles, SixthFilePushesTheOldestOut) {
     RecentFiles recent;
     EXPECT_FALSE(recent.visible());
-    for (const char* name : {"/a.tga", "/b.tr2", "/c.tr4", "/d.trc", "/e.wad", "/f.bmp"})
-        recent.add_recent_file(name);
+    for (const char* name : {"a.tga", "b.tr2", "c.tr4", "d.trc", "e.wad", "f.bmp"}) recent.add_recent_file(rooted(name));
     EXPECT_TRUE(recent.visible());
-    EXPECT_EQ(recent.entries(),
-              (std::vector<std::string>{"/f.bmp", "/e.wad", "/d.trc", "/c.tr4", "/b.tr2"}));
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{rooted("f.bmp"), rooted("e.wad"), rooted("d.trc"),
+                                                          rooted("c.tr4"), rooted("b.tr2")}));
 }
 
 TEST(RecentFiles, ListedFileMovesToTheTop) {
     RecentFiles recent;
-    for (const char* name : {"/a.tga", "/b.tga", "/c.tga", "/d.tga"}) recent.add_recent_file(name);
-    recent.add_recent_file("/b.tga");  // third from the top
-    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/b.tga", "/d.tga", "/c.tga", "/a.tga"}));
+    for (const char* name : {"a.tga", "b.tga", "c.tga", "d.tga"}) recent.add_recent_file(rooted(name));
+    recent.add_recent_file(rooted("b.tga"));  // third from the top
+    EXPECT_EQ(recent.entries(),
+              (std::vector<std::string>{rooted("b.tga"), rooted("d.tga"), rooted("c.tga"), rooted("a.tga")}));
     // Comparison is exact and case-sensitive.
-    recent.add_recent_file("/B.tga");
-    EXPECT_EQ(recent.entries().front(), "/B.tga");
+    recent.add_recent_file(rooted("B.tga"));
+    EXPECT_EQ(recent.entries().front(), rooted("B.tga"));
     EXPECT_EQ(recent.entries().size(), 5u);
 }
 
 TEST(RecentFiles, PathsWithAmpersandStayIntact) {
     RecentFiles recent;
-    recent.add_recent_file("/tex/R&D.tga");
+    recent.add_recent_file(rooted("tex/R&D.tga"));
     // Would collide with the path above if captions were compared without "&".
-    recent.add_recent_file("/tex/RD.tga");
-    recent.add_recent_file("/tex/R&D.tga");
-    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"/tex/R&D.tga", "/tex/RD.tga"}));
+    recent.add_recent_file(rooted("tex/RD.tga"));
+    recent.add_recent_file(rooted("tex/R&D.tga"));
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{rooted("tex/R&D.tga"), rooted("tex/RD.tga")}));
     recent.add_recent_file("");
     EXPECT_EQ(recent.entries().size(), 2u);
 }

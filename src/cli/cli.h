@@ -34,6 +34,9 @@ int failure(const std::string& message);
 // Prints "tilesmith-cli: <message>" to stderr, a note that changes no status.
 void note(const std::string& message);
 
+// The arguments after the program's name, in UTF-8 on every system.
+std::vector<std::string> program_arguments(int argc, char** argv);
+
 // True when stderr is a terminal rather than a file or pipe.
 bool stderr_is_terminal();
 

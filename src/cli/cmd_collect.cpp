@@ -40,7 +40,7 @@ public:
         bar.resize(kWidth, '.');
         const double elapsed = std::chrono::duration<double>(Clock::now() - start_).count();
         const long left = count > 0 ? long(elapsed / count * (total_ - count) + 0.5) : 0;
-        std::string name = std::filesystem::path(file).filename().string();
+        std::string name = utf8_name(path_from_utf8(file).filename());
         if (name.size() > 28) name = name.substr(0, 27) + "~";
         std::fprintf(stderr, "\rcollecting [%s] %d/%d %-28s %ld:%02ld left ", bar.c_str(), count, total_, name.c_str(),
                      left / 60, left % 60);

@@ -71,7 +71,7 @@ std::string usage_text() {
 
 int main(int argc, char** argv) {
     using namespace tilesmith::cli;
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = program_arguments(argc, argv);
     if (args.empty()) return usage_error("no command given");
     const std::string command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {

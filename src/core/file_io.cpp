@@ -11,11 +11,6 @@ namespace tilesmith {
 
 namespace fs = std::filesystem;
 
-std::string utf8_name(const fs::path& path) {
-    const std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
-}
-
 std::string system_error_text(int err) { return std::strerror(err); }
 
 Error system_error(Msg message, const std::string& file, std::error_code ec) {
@@ -26,9 +21,9 @@ Error system_error(Msg message, const std::string& file, std::error_code ec) {
     return Error(message, file, ec.message());
 }
 
-InFile::InFile(const fs::path& path) : path_(utf8_name(path)) {
+InFile::InFile(const std::string& path) : path_(path) {
     std::error_code ec;
-    const platform::OpenedFile opened = platform::open_for_reading(path, ec);
+    const platform::OpenedFile opened = platform::open_for_reading(path_from_utf8(path), ec);
     if (ec) throw system_error(Msg::CannotOpenFile, path_, ec);
     file_ = opened.file;
     size_ = opened.size;
@@ -96,8 +91,8 @@ fs::path save_target(const fs::path& path, const std::string& name) {
 
 }  // namespace
 
-AtomicOutFile::AtomicOutFile(const fs::path& path)
-    : path_(utf8_name(path)), target_path_(save_target(path, path_)) {
+AtomicOutFile::AtomicOutFile(const std::string& path)
+    : path_(path), target_path_(save_target(path_from_utf8(path), path_)) {
     // Beside the target, so that the replacement stays on one file system.
     std::error_code ec;
     file_ = platform::create_temp_file(target_path_.parent_path(), temp_path_, ec);
@@ -128,7 +123,7 @@ void AtomicOutFile::commit() {
     committed_ = true;
 }
 
-void write_file_atomic(const fs::path& path, const void* data, std::size_t count) {
+void write_file_atomic(const std::string& path, const void* data, std::size_t count) {
     AtomicOutFile out(path);
     out.write(data, count);
     out.commit();
@@ -138,5 +133,7 @@ bool same_file(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     return fs::equivalent(a, b, ec) && !ec;
 }
+
+bool same_file(const std::string& a, const std::string& b) { return same_file(path_from_utf8(a), path_from_utf8(b)); }
 
 }  // namespace tilesmith

@@ -10,18 +10,17 @@
 #include <system_error>
 
 #include "core/error.h"
+#include "core/file_names.h"
 
 namespace tilesmith {
 
-// File names reach this layer as std::filesystem::path, so that a name is
-// Unicode on every system; messages name a file by utf8_name().
-std::string utf8_name(const std::filesystem::path& path);
+// File names reach this layer as UTF-8 text (see core/file_names.h).
 
 // A file opened for reading only. Errors of the file system throw Error with a
 // message naming the file; reading past the end is not an error.
 class InFile {
 public:
-    explicit InFile(const std::filesystem::path& path);
+    explicit InFile(const std::string& path);
     ~InFile();
     InFile(const InFile&) = delete;
     InFile& operator=(const InFile&) = delete;
@@ -56,7 +55,7 @@ private:
 // Error at construction.
 class AtomicOutFile {
 public:
-    explicit AtomicOutFile(const std::filesystem::path& path);
+    explicit AtomicOutFile(const std::string& path);
     ~AtomicOutFile();
     AtomicOutFile(const AtomicOutFile&) = delete;
     AtomicOutFile& operator=(const AtomicOutFile&) = delete;
@@ -73,10 +72,11 @@ private:
 };
 
 // Writes the whole buffer to `path` atomically.
-void write_file_atomic(const std::filesystem::path& path, const void* data, std::size_t count);
+void write_file_atomic(const std::string& path, const void* data, std::size_t count);
 // True when both names reach the same existing file, whatever the spelling,
 // symbolic links or hard links.
 bool same_file(const std::filesystem::path& a, const std::filesystem::path& b);
+bool same_file(const std::string& a, const std::string& b);
 // The text of errno for messages.
 std::string system_error_text(int err);
 // A failure the system reported as `ec`, as errno_error() words it.

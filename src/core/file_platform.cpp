@@ -87,13 +87,17 @@ bool may_write(const std::filesystem::path& path, std::error_code& ec) {
         ec = {int(GetLastError()), std::system_category()};
         return false;
     }
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return !(attributes & FILE_ATTRIBUTE_READONLY);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!(attributes & FILE_ATTRIBUTE_READONLY)) return true;
+        ec = std::make_error_code(std::errc::permission_denied);
+        return false;
+    }
     // A folder's rights are in its access list: trying is the only sure test.
     std::filesystem::path probe;
-    std::error_code ignored;
-    std::FILE* file = create_temp_file(path, probe, ignored);
+    std::FILE* file = create_temp_file(path, probe, ec);
     if (!file) return false;
     std::fclose(file);
+    std::error_code ignored;
     std::filesystem::remove(probe, ignored);
     return true;
 }

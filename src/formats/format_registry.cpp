@@ -69,7 +69,7 @@ std::string join_lines(const std::vector<std::string>& lines) {
 std::span<const FileFormat* const> file_formats() { return kFormats; }
 
 std::string file_extension(const std::string& file_name) {
-    const std::string name = std::filesystem::path(file_name).filename().string();
+    const std::string name = utf8_name(path_from_utf8(file_name).filename());
     const auto dot = name.find_last_of('.');
     if (dot == std::string::npos) return {};
     std::string ext = name.substr(dot);

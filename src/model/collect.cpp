@@ -192,7 +192,7 @@ CollectInputs collect_inputs(const std::vector<std::string>& arguments, const st
     };
     for (const std::string& argument : arguments) {
         std::error_code ec;
-        const fs::path path = fs::path(argument);
+        const fs::path path = path_from_utf8(argument);
         if (!fs::is_directory(path, ec)) {
             take(argument);
             continue;
@@ -201,10 +201,11 @@ CollectInputs collect_inputs(const std::vector<std::string>& arguments, const st
         std::vector<std::string> files;
         fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec);
         for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-            const std::string name = utf8_name(it->path());
+            // The folder as typed, then the names found below it, with '/' on every system.
+            const std::string name = argument + generic_utf8_name(it->path().native().substr(path.native().size()));
             if (!it->is_regular_file(ec) || !is_readable_extension(file_extension(name))) continue;
             const bool left_out = std::any_of(leave_out.begin(), leave_out.end(),
-                                              [&](const std::string& other) { return same_file(it->path(), fs::path(other)); });
+                                              [&](const std::string& other) { return same_file(it->path(), path_from_utf8(other)); });
             if (!left_out) files.push_back(name);
         }
         if (ec) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/file_names.h"
+
 namespace tilesmith {
 
 namespace {
@@ -13,12 +15,12 @@ namespace {
 // working folder changed; "." steps are dropped, ".." kept (a link may lead away).
 std::string absolute_name(const std::string& file_name) {
     std::error_code ec;
-    const std::filesystem::path whole = std::filesystem::absolute(file_name, ec);
+    const std::filesystem::path whole = std::filesystem::absolute(path_from_utf8(file_name), ec);
     if (ec) return file_name;
     std::filesystem::path kept;
     for (const auto& part : whole)
         if (part != ".") kept /= part;
-    return kept.string();
+    return utf8_name(kept);
 }
 
 }  // namespace

@@ -26,19 +26,19 @@ void set_problem(std::string* problem, const std::string& text) {
 }
 
 std::string in_folder(const std::string& dir, std::string_view file = kSettingsFile) {
-    return (std::filesystem::path(dir) / file).string();
+    return utf8_name(path_from_utf8(dir) / path_from_utf8(file));
 }
 
 namespace fs = std::filesystem;
 
 bool exists(const std::string& path) {
     std::error_code ec;
-    return fs::exists(path, ec);
+    return fs::exists(path_from_utf8(path), ec);
 }
 
 bool is_folder(const std::string& path) {
     std::error_code ec;
-    return fs::is_directory(path, ec);
+    return fs::is_directory(path_from_utf8(path), ec);
 }
 
 bool may_write(const fs::path& path) {
@@ -49,22 +49,22 @@ bool may_write(const fs::path& path) {
 // A file without write bits is kept as it is, also from root.
 bool read_only_file(const std::string& path) {
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::file_status status = fs::status(path_from_utf8(path), ec);
     if (!fs::exists(status)) return false;
     constexpr fs::perms write_bits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (status.permissions() & write_bits) == fs::perms::none || !may_write(path);
+    return (status.permissions() & write_bits) == fs::perms::none || !may_write(path_from_utf8(path));
 }
 
 bool program_place_writable(const std::string& dir) {
-    return !dir.empty() && is_folder(dir) && may_write(dir) && !read_only_file(in_folder(dir));
+    return !dir.empty() && is_folder(dir) && may_write(path_from_utf8(dir)) && !read_only_file(in_folder(dir));
 }
 
 // A folder not made yet counts when its nearest existing parent folder can be written.
 bool user_place_writable(const std::string& dir) {
     if (dir.empty()) return false;
-    for (std::filesystem::path p = dir;; p = p.parent_path()) {
-        if (exists(p.string()))
-            return is_folder(p.string()) && may_write(p) && !read_only_file(in_folder(dir));
+    for (std::filesystem::path p = path_from_utf8(dir);; p = p.parent_path()) {
+        if (exists(utf8_name(p)))
+            return is_folder(utf8_name(p)) && may_write(p) && !read_only_file(in_folder(dir));
         if (p == p.parent_path() || p.parent_path().empty()) return false;
     }
 }
@@ -193,7 +193,7 @@ bool save_settings(const SettingsPlaces& places, const Options& options, std::st
     }
     if (path != in_folder(places.program_dir)) {
         std::error_code ec;
-        std::filesystem::create_directories(places.user_dir, ec);
+        std::filesystem::create_directories(path_from_utf8(places.user_dir), ec);
         if (ec) {
             set_problem(problem, "Cannot make \"" + places.user_dir + "\": " + ec.message());
             return false;

@@ -98,7 +98,7 @@ LatestWork& state_writes() {
 void write_user_state_aside(const std::string& folder, const std::string& path, UserState state) {
     state_writes().post([folder, path, state = std::move(state)] {
         std::error_code ignored;
-        std::filesystem::create_directories(folder, ignored);
+        std::filesystem::create_directories(path_from_utf8(folder), ignored);
         save_user_state(path, state);
     });
 }

@@ -1,6 +1,8 @@
 // POSIX calls of the tests; elsewhere each answers that it cannot.
 #include "support/posix.h"
 
+#include <filesystem>
+
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
@@ -10,6 +12,11 @@
 #endif
 
 namespace tilesmith {
+
+void make_link(const std::string& target, const std::string& link) {
+    if (kPosix) std::filesystem::create_symlink(target, link);
+    else std::filesystem::create_hard_link(target, link);
+}
 
 #ifndef _WIN32
 

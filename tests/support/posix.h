@@ -18,6 +18,9 @@ constexpr bool kPosix = true;
 #define POSIX_ONLY() \
     if (!::tilesmith::kPosix) GTEST_SKIP() << "needs POSIX"
 
+// A symbolic link at `link` to `target`; on Windows, where making one needs
+// a privilege, a hard link stands in.
+void make_link(const std::string& target, const std::string& link);
 // Makes a named pipe at `path`; false when it cannot.
 bool make_pipe(const std::string& path);
 enum class Outcome { passed, failed, cannot_drop };
