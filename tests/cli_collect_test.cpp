@@ -50,7 +50,7 @@ TEST_F(CliCollect, PolishNamesAreReadWrittenAndListedWithSlashes) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(file_exists(dir.file("wynik.tga")));
     const Bytes manifest = read_bytes(dir.file("spis.csv"));
-    EXPECT_EQ(std::string(manifest.begin(), manifest.end()), "0," + dir.file("żółw/ćma/ząb.png") + ",0,0,0,1\n");
+    EXPECT_EQ(std::string(manifest.begin(), manifest.end()), "# tile,file,page,x,y,inputs\n0," + dir.file("żółw/ćma/ząb.png") + ",0,0,0,1\n");
 }
 
 TEST_F(CliCollect, NamesAndSkipsWhatCannotBeReadThenFails) {
