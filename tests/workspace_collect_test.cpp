@@ -53,7 +53,9 @@ TEST_F(Collect, CountsTheDuplicatesTheWindowRemovesTransparentOnesIncluded) {
     for (const int n : {1, 3, 5}) tiles.fill_rect(n * kTileSide, 0, kTileSide, kTileSide, kTransparent);
     Workspace ws;
     ws.edits().use_target(tiles.clone());
-    EXPECT_EQ(collect_tiles({image("t.tga", tiles)}, CollectOptions{.unique = true}, {}).duplicates, 3);
+    CollectOptions unique;
+    unique.unique = true;
+    EXPECT_EQ(collect_tiles({image("t.tga", tiles)}, unique, {}).duplicates, 3);
     EXPECT_EQ(ws.edits().remove_duplicate_tiles(), 3);
 }
 
