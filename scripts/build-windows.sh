@@ -138,4 +138,11 @@ step "sources" fetch_sources
 step "libraries" build_libraries
 step "programs" build_project
 [ "${TILESMITH_WINDOWS_TESTS:-ON}" = OFF ] || step "tests" build_tests
+# wine makes its prefix at its first start, which takes longer than a test
+# program's listing may: make it now.
+prepare_wine() {
+  WINEPREFIX="$out/wine" WINEDEBUG=-all "$(command -v wine || command -v wine64)" wineboot --init >/dev/null 2>&1 || true
+  WINEPREFIX="$out/wine" wineserver -w || true
+}
+[ "${TILESMITH_WINDOWS_TESTS:-ON}" = OFF ] || step "wine" prepare_wine
 echo "built $out/src/tilesmith-cli.exe"
