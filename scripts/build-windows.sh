@@ -21,13 +21,7 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 jobs="${JOBS:-2}"
 mkdir -p "$out" "$prefix" "$sources"
 
-step() {
-  local name="$1" start=$SECONDS
-  shift
-  echo "=== $name"
-  "$@"
-  echo "=== $name: $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
-}
+source "$root/scripts/timed_step.sh"
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

@@ -28,13 +28,7 @@ trap 'wineserver -k || true' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-step() {
-  local name="$1" start=$SECONDS
-  shift
-  echo "=== $name"
-  "$@"
-  echo "=== $name: $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
-}
+source "$root/scripts/timed_step.sh"
 
 # run_both NAME ARGS...: ARGS with @OUT@ standing for each side's own folder,
 # run in that folder; the statuses must agree.
