@@ -41,30 +41,33 @@ public:
     }
 
     void take(const Rect& used) {
-        std::vector<Rect> next;
+        // The free rectangles it misses stay, and stay maximal: none lies
+        // inside another, nor inside a part cut from one (which lies inside
+        // that one). Only the parts need checking.
+        std::vector<Rect> next, parts;
         next.reserve(free_.size() + 4);
         for (const Rect& f : free_) {
             if (!f.overlaps(used)) {
                 next.push_back(f);
                 continue;
             }
-            if (used.x > f.x) next.push_back({f.x, f.y, used.x - f.x, f.h});
-            if (used.x + used.w < f.x + f.w) next.push_back({used.x + used.w, f.y, f.x + f.w - used.x - used.w, f.h});
-            if (used.y > f.y) next.push_back({f.x, f.y, f.w, used.y - f.y});
-            if (used.y + used.h < f.y + f.h) next.push_back({f.x, used.y + used.h, f.w, f.y + f.h - used.y - used.h});
+            if (used.x > f.x) parts.push_back({f.x, f.y, used.x - f.x, f.h});
+            if (used.x + used.w < f.x + f.w) parts.push_back({used.x + used.w, f.y, f.x + f.w - used.x - used.w, f.h});
+            if (used.y > f.y) parts.push_back({f.x, f.y, f.w, used.y - f.y});
+            if (used.y + used.h < f.y + f.h) parts.push_back({f.x, used.y + used.h, f.w, f.y + f.h - used.y - used.h});
         }
-        // Only maximal rectangles stay; of two equal ones, the first.
-        std::vector<Rect> kept;
-        kept.reserve(next.size());
-        for (std::size_t i = 0; i < next.size(); ++i) {
+        // Only maximal parts are added; of two equal ones, the first.
+        const std::size_t missed = next.size();
+        for (std::size_t i = 0; i < parts.size(); ++i) {
             bool inside = false;
-            for (std::size_t j = 0; j < next.size() && !inside; ++j) {
-                if (i == j || !next[j].contains(next[i])) continue;
-                inside = !next[i].contains(next[j]) || j < i;
+            for (std::size_t j = 0; j < missed && !inside; ++j) inside = next[j].contains(parts[i]);
+            for (std::size_t j = 0; j < parts.size() && !inside; ++j) {
+                if (i == j || !parts[j].contains(parts[i])) continue;
+                inside = !parts[i].contains(parts[j]) || j < i;
             }
-            if (!inside) kept.push_back(next[i]);
+            if (!inside) next.push_back(parts[i]);
         }
-        free_ = std::move(kept);
+        free_ = std::move(next);
     }
 
     // The pixels of the free rectangles, overlaps counted twice: less is fuller.
@@ -86,9 +89,9 @@ namespace {
 // already open, else in a new bin; `across` compares the places of every
 // open bin rather than taking the first bin with room.
 std::vector<PackPlace> pack_in_order(const std::vector<PackSize>& sizes, const std::vector<std::size_t>& order,
-                                     int side, bool across) {
+                                     int side, bool across, const std::vector<Bin>& opened) {
     std::vector<PackPlace> places(sizes.size());
-    std::vector<Bin> bins;
+    std::vector<Bin> bins = opened;
     for (const std::size_t i : order) {
         const PackSize s = sizes[i];
         Rect at{};
@@ -117,7 +120,22 @@ std::vector<PackPlace> pack_in_order(const std::vector<PackSize>& sizes, const s
 
 }  // namespace
 
-std::vector<PackPlace> pack_rectangles(const std::vector<PackSize>& sizes, int side) {
+std::vector<PackPlace> pack_rectangles(const std::vector<PackSize>& sizes, int side,
+                                       const std::vector<PackFixed>& fixed) {
+    std::vector<Bin> opened;
+    std::vector<std::vector<std::uint8_t>> covered;  // the fixed pixels of each opened bin
+    for (const PackFixed& f : fixed) {
+        if (f.bin < 0 || f.width <= 0 || f.height <= 0) continue;
+        while (opened.size() <= std::size_t(f.bin)) {
+            opened.emplace_back(side);
+            covered.emplace_back(std::size_t(side) * std::size_t(side), std::uint8_t(0));
+        }
+        opened[std::size_t(f.bin)].take({f.x, f.y, f.width, f.height});
+        for (int y = std::max(f.y, 0); y < std::min(f.y + f.height, side); ++y)
+            std::fill(covered[std::size_t(f.bin)].begin() + std::ptrdiff_t(y) * side + std::max(f.x, 0),
+                      covered[std::size_t(f.bin)].begin() + std::ptrdiff_t(y) * side + std::min(f.x + f.width, side),
+                      std::uint8_t(1));
+    }
     std::vector<PackSize> clamped(sizes);
     for (PackSize& s : clamped) {
         s.width = std::clamp(s.width, 1, side);
@@ -133,23 +151,32 @@ std::vector<PackPlace> pack_rectangles(const std::vector<PackSize>& sizes, int s
         [](const PackSize& s) { return Key{s.width * s.height, s.height}; },
         [](const PackSize& s) { return Key{std::max(s.width, s.height), std::min(s.width, s.height)}; },
     };
+    // No packing takes fewer bins than the fixed ones, nor than the pixels
+    // fill: the first to reach that stops the trying.
+    std::int64_t pixels = 0;
+    for (const PackSize& s : clamped) pixels += std::int64_t(s.width) * s.height;
+    for (const std::vector<std::uint8_t>& c : covered) pixels += std::count(c.begin(), c.end(), std::uint8_t(1));
+    const std::int64_t bin_pixels = std::int64_t(side) * side;
+    const int least = std::max(int(opened.size()), int((pixels + bin_pixels - 1) / bin_pixels));
     std::vector<PackPlace> best;
     int best_bins = 0;
     for (const auto key : keys) {
+        if (!best.empty() && best_bins <= least) break;
         std::vector<std::size_t> order(clamped.size());
         std::iota(order.begin(), order.end(), std::size_t(0));
         std::stable_sort(order.begin(), order.end(),
                          [&](std::size_t a, std::size_t b) { return key(clamped[b]) < key(clamped[a]); });
         for (const bool across : {false, true}) {
-            std::vector<PackPlace> places = pack_in_order(clamped, order, side, across);
+            std::vector<PackPlace> places = pack_in_order(clamped, order, side, across, opened);
             const int bins = bins_used(places);
-            if (best.empty() || bins < best_bins) {
+            if (best.empty() || std::max(bins, int(opened.size())) < best_bins) {
                 best = std::move(places);
-                best_bins = bins;
+                best_bins = std::max(bins, int(opened.size()));
             }
+            if (best_bins <= least) break;
         }
     }
-    return best.empty() && !clamped.empty() ? pack_in_order(clamped, {}, side, false) : best;
+    return best.empty() && !clamped.empty() ? pack_in_order(clamped, {}, side, false, opened) : best;
 }
 
 int bins_used(const std::vector<PackPlace>& places) {

@@ -15,10 +15,18 @@ struct PackPlace {
     int x = 0, y = 0;
 };
 
+// A rectangle that stays where it is: the bins it names are open from the
+// start, and nothing else is placed over it.
+struct PackFixed {
+    int bin = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
 // One place per size, in the order given; every rectangle lies inside its
-// bin and overlaps no other of that bin. A size outside 1..side either way
-// is taken as clamped to it.
-std::vector<PackPlace> pack_rectangles(const std::vector<PackSize>& sizes, int side);
+// bin and overlaps no other of that bin nor any of `fixed`. A size outside
+// 1..side either way is taken as clamped to it.
+std::vector<PackPlace> pack_rectangles(const std::vector<PackSize>& sizes, int side,
+                                       const std::vector<PackFixed>& fixed = {});
 
 // The bins the places use: the highest bin plus one, 0 for none.
 int bins_used(const std::vector<PackPlace>& places);

@@ -198,6 +198,116 @@ std::vector<std::size_t> join_blocks(const std::vector<PageArea>& kept, std::vec
     return block_of;
 }
 
+// A group's kept areas on its new pages: the copies that build them (onto
+// pages counted from the group's first) and each kept area's new place.
+struct GroupPacking {
+    int pages = 0;
+    std::vector<PageCopy> copies;
+    std::vector<NewPlace> of_kept;
+};
+
+// The pixels a kept area needs, its margin cut at the page's edges: what
+// stays in place when its page stays as it is.
+PageArea padded_in_page(const PageArea& a) {
+    const int x0 = std::max(a.x - 1, 0), y0 = std::max(a.y - 1, 0);
+    const int x1 = std::min(a.x + a.width + 1, kSide), y1 = std::min(a.y + a.height + 1, kSide);
+    return {a.page, x0, y0, x1 - x0, y1 - y0};
+}
+
+// Packs the kept areas of pages whose `bin_of_page` is -1 around those of
+// the others, which stay where they are on that new page; the areas moved
+// are joined into blocks when `join`.
+GroupPacking pack_around(const std::vector<PageArea>& kept, const std::map<int, int>& bin_of_page, bool join) {
+    GroupPacking out;
+    out.of_kept.resize(kept.size());
+    std::vector<PackFixed> fixed;
+    std::vector<PageArea> moving;
+    std::vector<std::size_t> moving_index;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const auto bin = bin_of_page.find(kept[i].page);
+        if (bin == bin_of_page.end()) {
+            moving.push_back(kept[i]);
+            moving_index.push_back(i);
+            continue;
+        }
+        const PageArea in = padded_in_page(kept[i]);
+        fixed.push_back({bin->second, in.x, in.y, in.width, in.height});
+        out.copies.push_back({in.page, in.x, in.y, in.width, in.height, bin->second, in.x, in.y});
+        out.of_kept[i] = {bin->second, kept[i].x, kept[i].y};
+        out.pages = std::max(out.pages, bin->second + 1);
+    }
+    std::vector<PageArea> blocks;
+    std::vector<std::size_t> block_of;
+    if (join) {
+        block_of = join_blocks(moving, blocks);
+    } else {
+        blocks = moving;
+        for (std::size_t i = 0; i < moving.size(); ++i) block_of.push_back(i);
+    }
+    std::vector<PackSize> sizes;
+    for (const PageArea& b : blocks) sizes.push_back({pad_of(b.x, b.width).span, pad_of(b.y, b.height).span});
+    const std::vector<PackPlace> packed = pack_rectangles(sizes, kSide, fixed);
+    out.pages = std::max(out.pages, bins_used(packed));
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const PageArea& b = blocks[i];
+        const Pad px = pad_of(b.x, b.width), py = pad_of(b.y, b.height);
+        const PackPlace& p = packed[i];
+        out.copies.push_back({b.page, b.x - px.before, b.y - py.before, px.span, py.span, p.bin, p.x, p.y});
+    }
+    for (std::size_t i = 0; i < moving.size(); ++i) {
+        const PageArea& a = moving[i];
+        const PageArea& b = blocks[block_of[i]];
+        const PackPlace& p = packed[block_of[i]];
+        out.of_kept[moving_index[i]] = {p.bin, p.x + pad_of(b.x, b.width).before + a.x - b.x,
+                                        p.y + pad_of(b.y, b.height).before + a.y - b.y};
+    }
+    return out;
+}
+
+// The pixels each page's kept areas need there, margins included.
+std::map<int, std::int64_t> needed_pixels(const std::vector<PageArea>& kept) {
+    std::map<int, std::vector<std::uint8_t>> masks;
+    for (const PageArea& a : kept) {
+        std::vector<std::uint8_t>& mask = masks[a.page];
+        mask.resize(std::size_t(kSide) * kSide, 0);
+        const PageArea in = padded_in_page(a);
+        for (int y = in.y; y < in.y + in.height; ++y)
+            std::fill_n(mask.begin() + std::ptrdiff_t(y * kSide + in.x), in.width, std::uint8_t(1));
+    }
+    std::map<int, std::int64_t> out;
+    for (const auto& [page, mask] : masks) out[page] = std::count(mask.begin(), mask.end(), std::uint8_t(1));
+    return out;
+}
+
+// The fewest pages of the ways tried: every area moved, in blocks or alone;
+// or the fullest pages kept where they are, one more each time, the areas of
+// the others packed into what they leave free and onto further pages. The
+// first tried wins among equals; the trying stops when no way left can take
+// fewer pages than the pixels the areas need.
+GroupPacking pack_group(const std::vector<PageArea>& kept) {
+    const std::map<int, std::int64_t> needed = needed_pixels(kept);
+    constexpr std::int64_t kPagePixels = std::int64_t(kSide) * kSide;
+    std::int64_t all = 0;
+    for (const auto& [page, pixels] : needed) all += pixels;
+    const int least = int((all + kPagePixels - 1) / kPagePixels);
+
+    GroupPacking best = pack_around(kept, {}, true);
+    if (best.pages > least) {
+        GroupPacking alone = pack_around(kept, {}, false);
+        if (alone.pages < best.pages) best = std::move(alone);
+    }
+    std::vector<int> fullest;
+    for (const auto& [page, pixels] : needed) fullest.push_back(page);
+    std::stable_sort(fullest.begin(), fullest.end(), [&](int a, int b) { return needed.at(a) > needed.at(b); });
+    std::map<int, int> bin_of_page;
+    for (std::size_t f = 0; f + 1 < fullest.size() && best.pages > least; ++f) {
+        bin_of_page[fullest[f]] = int(f);
+        GroupPacking around = pack_around(kept, bin_of_page, true);
+        if (around.pages < best.pages) best = std::move(around);
+    }
+    return best;
+}
+
 }  // namespace
 
 std::vector<PageArea> object_areas(const LevelTextureRefs& refs, int pages, const std::string& file_name) {
@@ -293,50 +403,20 @@ CompactionPlan plan_pages(const std::vector<PageArea>& objects, const std::vecto
             }
         }
 
-        // Blocks of areas whose margins meet, or each area alone: the one
-        // that packs onto fewer pages, the blocks among equals.
         std::vector<PageArea> kept;
         for (const std::size_t r : roots) kept.push_back(set.areas[r]);
-        std::vector<PageArea> blocks;
-        std::vector<std::size_t> block_of;
-        std::vector<PackPlace> packed;
-        int used = 0;
-        for (const bool join : {true, false}) {
-            std::vector<PageArea> these;
-            std::vector<std::size_t> of;
-            if (join) {
-                of = join_blocks(kept, these);
-            } else {
-                these = kept;
-                for (std::size_t i = 0; i < kept.size(); ++i) of.push_back(i);
-            }
-            std::vector<PackSize> sizes;
-            for (const PageArea& b : these) sizes.push_back({pad_of(b.x, b.width).span, pad_of(b.y, b.height).span});
-            std::vector<PackPlace> places = pack_rectangles(sizes, kSide);
-            const int bins = std::max(bins_used(places), g.count > 0 ? 1 : 0);
-            if (join || bins < used) {
-                blocks = std::move(these);
-                block_of = std::move(of);
-                packed = std::move(places);
-                used = bins;
-            }
-        }
+        const GroupPacking packing = pack_group(kept);
+        const int used = std::max(packing.pages, g.count > 0 ? 1 : 0);
         const bool shrinks = g.movable && used < g.count;
         const int first = next_page;
         if (shrinks) {
-            for (std::size_t i = 0; i < blocks.size(); ++i) {
-                const PageArea& b = blocks[i];
-                const Pad px = pad_of(b.x, b.width), py = pad_of(b.y, b.height);
-                const PackPlace& p = packed[i];
-                plan.copies.push_back({b.page, b.x - px.before, b.y - py.before, px.span, py.span, first + p.bin,
-                                       p.x, p.y});
+            for (PageCopy c : packing.copies) {
+                c.to += first;
+                plan.copies.push_back(c);
             }
             for (std::size_t i = 0; i < roots.size(); ++i) {
-                const PageArea& a = set.areas[roots[i]];
-                const PageArea& b = blocks[block_of[i]];
-                const PackPlace& p = packed[block_of[i]];
-                place[roots[i]] = {first + p.bin, p.x + pad_of(b.x, b.width).before + a.x - b.x,
-                                   p.y + pad_of(b.y, b.height).before + a.y - b.y};
+                const NewPlace& at = packing.of_kept[i];
+                place[roots[i]] = {first + at.page, at.x, at.y};
             }
             for (const std::size_t a : members)
                 if (root[a] != a)
