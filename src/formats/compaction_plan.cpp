@@ -84,31 +84,51 @@ bool same_pixels(const PageArea& a, const PageArea& b, const std::vector<StoredD
     return true;
 }
 
-// The 4-connected regions of a page's pixels that none of `areas` covers.
+// The 4-connected regions of a page's pixels that none of `areas` covers:
+// the uncovered runs of each row, joined with those of the row above that
+// they touch.
 std::int64_t uncovered_regions(const std::vector<const PageArea*>& areas) {
-    std::vector<std::uint8_t> seen(std::size_t(kSide) * kSide, 0);
+    std::vector<std::uint8_t> covered(std::size_t(kSide) * kSide, 0);
     for (const PageArea* a : areas)
         for (int y = a->y; y < a->y + a->height; ++y)
-            std::fill_n(seen.begin() + std::ptrdiff_t(y * kSide + a->x), a->width, std::uint8_t(1));
-    std::int64_t regions = 0;
-    std::vector<int> stack;
-    for (int start = 0; start < kSide * kSide; ++start) {
-        if (seen[std::size_t(start)]) continue;
-        ++regions;
-        seen[std::size_t(start)] = 1;
-        stack.push_back(start);
-        while (!stack.empty()) {
-            const int at = stack.back();
-            stack.pop_back();
-            const int x = at % kSide, y = at / kSide;
-            const int next[4] = {x > 0 ? at - 1 : -1, x + 1 < kSide ? at + 1 : -1, y > 0 ? at - kSide : -1,
-                                 y + 1 < kSide ? at + kSide : -1};
-            for (const int n : next)
-                if (n >= 0 && !seen[std::size_t(n)]) {
-                    seen[std::size_t(n)] = 1;
-                    stack.push_back(n);
-                }
+            std::fill_n(covered.begin() + std::ptrdiff_t(y * kSide + a->x), a->width, std::uint8_t(1));
+    struct Run {
+        int x0, x1, region;
+    };
+    std::vector<int> joined_to;  // a region's index, or one it was joined to
+    const auto root_of = [&](int r) {
+        while (joined_to[std::size_t(r)] != r) {
+            const int up = joined_to[std::size_t(r)];
+            joined_to[std::size_t(r)] = joined_to[std::size_t(up)];
+            r = up;
         }
+        return r;
+    };
+    std::int64_t regions = 0;
+    std::vector<Run> above, row;
+    for (int y = 0; y < kSide; ++y) {
+        row.clear();
+        const std::uint8_t* line = covered.data() + std::ptrdiff_t(y) * kSide;
+        for (int x = 0; x < kSide;) {
+            if (line[x]) {
+                ++x;
+                continue;
+            }
+            const int x0 = x;
+            while (x < kSide && !line[x]) ++x;
+            const int region = int(joined_to.size());
+            joined_to.push_back(region);
+            ++regions;
+            for (const Run& up : above) {
+                if (up.x1 <= x0 || x <= up.x0) continue;
+                const int a = root_of(up.region), b = root_of(region);
+                if (a == b) continue;
+                joined_to[std::size_t(a)] = b;
+                --regions;
+            }
+            row.push_back({x0, x, region});
+        }
+        std::swap(above, row);
     }
     return regions;
 }
@@ -300,7 +320,8 @@ GroupPacking pack_group(const std::vector<PageArea>& kept) {
     for (const auto& [page, pixels] : needed) fullest.push_back(page);
     std::stable_sort(fullest.begin(), fullest.end(), [&](int a, int b) { return needed.at(a) > needed.at(b); });
     std::map<int, int> bin_of_page;
-    for (std::size_t f = 0; f + 1 < fullest.size() && best.pages > least; ++f) {
+    // The pages kept in place count too: keeping as many as the best takes cannot beat it.
+    for (std::size_t f = 0; f + 1 < fullest.size() && best.pages > least && int(f) + 1 < best.pages; ++f) {
         bin_of_page[fullest[f]] = int(f);
         GroupPacking around = pack_around(kept, bin_of_page, true);
         if (around.pages < best.pages) best = std::move(around);

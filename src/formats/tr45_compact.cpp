@@ -51,12 +51,21 @@ StoredPages stored_pages_tr45(const LevelFile& level, const FileBytesCopy& bytes
     else
         stored.groups = {{0, stored.pages, false}};
 
-    FileBytesCopy block32 = inflated(bytes, kTr45BlockOffset, layout.packed32, layout.unpacked32,
-                                     Phrase(Msg::TextureBlockDamaged).arg(32).arg(layout.unpacked32));
-    block32.resize(std::size_t(stored.pages * kPage32Bytes));
-    FileBytesCopy block16 = inflated(bytes, kTr45BlockOffset + layout.packed32 + 8, layout.packed16,
-                                     layout.unpacked16, Phrase(Msg::TextureBlockDamaged).arg(16).arg(layout.unpacked16));
-    block16.resize(std::size_t(stored.pages * kPage16Bytes), 0);
+    // Both blocks at once, one on each core.
+    FileBytesCopy block32, block16;
+    CountingProgress inflating;
+    run_on_pool({[&] {
+                     block32 = inflated(bytes, kTr45BlockOffset, layout.packed32, layout.unpacked32,
+                                        Phrase(Msg::TextureBlockDamaged).arg(32).arg(layout.unpacked32));
+                     block32.resize(std::size_t(stored.pages * kPage32Bytes));
+                 },
+                 [&] {
+                     block16 = inflated(bytes, kTr45BlockOffset + layout.packed32 + 8, layout.packed16,
+                                        layout.unpacked16,
+                                        Phrase(Msg::TextureBlockDamaged).arg(16).arg(layout.unpacked16));
+                     block16.resize(std::size_t(stored.pages * kPage16Bytes), 0);
+                 }},
+                inflating);
     stored.depths.push_back({4, std::move(block32)});
     stored.depths.push_back({2, std::move(block16)});
     return stored;
@@ -70,20 +79,14 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     const TextureTablePlaces& at = refs.places;
     const bool tr4 = level.level->game == 4;
 
-    // Tomb Raider 4's records lie in its inflated level data, 5's in the file.
-    FileBytesCopy moved = bytes;
+    // Tomb Raider 4's records lie in its inflated level data, 5's in the file
+    // (moved once the copy holds them).
     FileBytesCopy level_data;
     if (tr4) {
         level_data = inflated(bytes, at.level_data_at, at.level_data_bytes, at.level_data_unpacked,
                               Phrase(Msg::LevelDataCannotInflate).arg(at.level_data_unpacked));
         move_texture_records(level_data.data(), refs, plan, at.objects_at, at.sprites_at, true, 6);
-    } else {
-        move_texture_records(moved.data(), refs, plan, at.objects_at, at.sprites_at, true, 6);
     }
-    if (plan.group_pages.size() == 3)
-        for (int g = 0; g < 3; ++g)
-            write_u16le(moved.data() + kGroupCountsOffset + 2 * g, std::uint16_t(plan.group_pages[std::size_t(g)]));
-
     const std::vector<std::uint8_t> pages32 = build_pages(plan, stored.depths[0]);
     const std::vector<std::uint8_t> pages16 = build_pages(plan, stored.depths[1]);
     std::vector<std::uint8_t> packed32, packed16, packed_data;
@@ -93,7 +96,10 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     progress.reset(int(works.size()) + 1);
     run_on_pool(works, progress);
 
-    FileBytesCopy out(moved.begin(), moved.begin() + kTr45SizesOffset);
+    FileBytesCopy out(bytes.begin(), bytes.begin() + kTr45SizesOffset);
+    if (plan.group_pages.size() == 3)
+        for (int g = 0; g < 3; ++g)
+            write_u16le(out.data() + kGroupCountsOffset + 2 * g, std::uint16_t(plan.group_pages[std::size_t(g)]));
     put_u32(out, std::int64_t(pages32.size()));
     put_u32(out, std::int64_t(packed32.size()));
     out.insert(out.end(), packed32.begin(), packed32.end());
@@ -102,13 +108,16 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     out.insert(out.end(), packed16.begin(), packed16.end());
     if (tr4) {
         // The sky and font block up to the level data's sizes, then the new stream.
-        out.insert(out.end(), moved.begin() + layout.rest, moved.begin() + at.level_data_at - 8);
+        out.insert(out.end(), bytes.begin() + layout.rest, bytes.begin() + at.level_data_at - 8);
         put_u32(out, std::int64_t(level_data.size()));
         put_u32(out, std::int64_t(packed_data.size()));
         out.insert(out.end(), packed_data.begin(), packed_data.end());
-        out.insert(out.end(), moved.begin() + at.level_data_at + at.level_data_bytes, moved.end());
+        out.insert(out.end(), bytes.begin() + at.level_data_at + at.level_data_bytes, bytes.end());
     } else {
-        out.insert(out.end(), moved.begin() + layout.rest, moved.end());
+        const std::int64_t rest_at = std::int64_t(out.size());
+        out.insert(out.end(), bytes.begin() + layout.rest, bytes.end());
+        const std::int64_t shift = rest_at - layout.rest;
+        move_texture_records(out.data(), refs, plan, at.objects_at + shift, at.sprites_at + shift, true, 6);
     }
     progress.step();
     return out;
