@@ -46,7 +46,7 @@ struct Pad {
 Pad pad_of(int at, int length) { return length + 2 <= kSide ? Pad{1, length + 2} : Pad{at, kSide}; }
 
 const std::uint8_t* pixel(const StoredDepth& d, int page, int x, int y) {
-    return d.pages.data() + ((std::size_t(page) * kSide + std::size_t(y)) * kSide + std::size_t(x)) *
+    return d.pages + ((std::size_t(page) * kSide + std::size_t(y)) * kSide + std::size_t(x)) *
                                 std::size_t(d.bytes_per_pixel);
 }
 

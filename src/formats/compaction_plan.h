@@ -4,6 +4,7 @@
 // say then. No file here: the per-game writers read and write the bytes.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,12 @@
 namespace tilesmith {
 
 // The pages of one depth the level stores, page after page, each 256 x 256
-// pixels of `bytes_per_pixel` bytes.
+// pixels of `bytes_per_pixel` bytes: in the bytes of the file read, or in
+// what `keeps` holds alive.
 struct StoredDepth {
     int bytes_per_pixel = 1;
-    std::vector<std::uint8_t> pages;
+    const std::uint8_t* pages = nullptr;
+    std::shared_ptr<const void> keeps;
 };
 
 // A run of pages packed within itself (Tomb Raider 4/5: rooms, objects, bump

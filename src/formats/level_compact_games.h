@@ -18,7 +18,8 @@ struct StoredPages {
     std::vector<StoredDepth> depths;  // the ones the copy moves, compared for sharing
 };
 
-// `bytes` is the whole file of `level`, whose walk succeeded.
+// `bytes` is the whole file of `level`, whose walk succeeded; the pages may
+// point into it, so it outlives them.
 StoredPages stored_pages_tr1(const LevelFile& level, const FileBytesCopy& bytes);
 StoredPages stored_pages_tr23(const LevelFile& level, const FileBytesCopy& bytes);
 StoredPages stored_pages_tr45(const LevelFile& level, const FileBytesCopy& bytes);

@@ -15,8 +15,7 @@ StoredPages stored_pages_tr1(const LevelFile& level, const FileBytesCopy& bytes)
     StoredPages stored;
     stored.pages = int(read_u32le(bytes.data() + kTr1PageCountOffset));
     stored.groups = {{0, stored.pages, true}};
-    const auto from = bytes.begin() + kTr1PagesOffset;
-    stored.depths.push_back({1, {from, from + stored.pages * kPage8Bytes}});
+    stored.depths.push_back({1, bytes.data() + kTr1PagesOffset, nullptr});
     return stored;
 }
 

@@ -13,8 +13,7 @@ StoredPages stored_pages_tr23(const LevelFile& level, const FileBytesCopy& bytes
     StoredPages stored;
     stored.pages = int(read_u32le(bytes.data() + kTr2PageCountOffset));
     stored.groups = {{0, stored.pages, true}};
-    const auto from = bytes.begin() + kTr2PagesOffset + stored.pages * kPage8Bytes;
-    stored.depths.push_back({2, {from, from + stored.pages * kPage16Bytes}});
+    stored.depths.push_back({2, bytes.data() + kTr2PagesOffset + stored.pages * kPage8Bytes, nullptr});
     return stored;
 }
 

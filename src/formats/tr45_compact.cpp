@@ -4,10 +4,12 @@
 // in 4, plain in 5) with its texture records moved.
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "core/checked.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/zeroed_buffer.h"
 #include "formats/deflate_blocks.h"
 #include "formats/level_compact_games.h"
 #include "formats/level_format.h"
@@ -24,6 +26,19 @@ FileBytesCopy inflated(const FileBytesCopy& bytes, std::int64_t at, std::int64_t
     if (at < 0 || packed < 0 || at + packed > std::int64_t(bytes.size()) ||
         !inflate_whole(bytes.data() + at, std::size_t(packed), out.data(), out.size()))
         throw Error(std::move(damaged));
+    return out;
+}
+
+// A texture block inflated into zeros that hold at least `pages` pages of
+// `page_bytes` each; what the stream does not reach stays zero.
+std::shared_ptr<const ZeroedBuffer> inflated_block(const FileBytesCopy& bytes, std::int64_t at,
+                                                   std::int64_t packed, std::int64_t unpacked, int pages,
+                                                   std::int64_t page_bytes, int bits) {
+    unpacked = std::max<std::int64_t>(unpacked, 0);
+    auto out = std::make_shared<ZeroedBuffer>(std::size_t(std::max(unpacked, pages * page_bytes)));
+    if (at < 0 || packed < 0 || at + packed > std::int64_t(bytes.size()) ||
+        !inflate_whole(bytes.data() + at, std::size_t(packed), out->data(), std::size_t(unpacked)))
+        throw Error(Phrase(Msg::TextureBlockDamaged).arg(bits).arg(unpacked));
     return out;
 }
 
@@ -52,22 +67,19 @@ StoredPages stored_pages_tr45(const LevelFile& level, const FileBytesCopy& bytes
         stored.groups = {{0, stored.pages, false}};
 
     // Both blocks at once, one on each core.
-    FileBytesCopy block32, block16;
+    std::shared_ptr<const ZeroedBuffer> block32, block16;
     CountingProgress inflating;
     run_on_pool({[&] {
-                     block32 = inflated(bytes, kTr45BlockOffset, layout.packed32, layout.unpacked32,
-                                        Phrase(Msg::TextureBlockDamaged).arg(32).arg(layout.unpacked32));
-                     block32.resize(std::size_t(stored.pages * kPage32Bytes));
+                     block32 = inflated_block(bytes, kTr45BlockOffset, layout.packed32, layout.unpacked32,
+                                              stored.pages, kPage32Bytes, 32);
                  },
                  [&] {
-                     block16 = inflated(bytes, kTr45BlockOffset + layout.packed32 + 8, layout.packed16,
-                                        layout.unpacked16,
-                                        Phrase(Msg::TextureBlockDamaged).arg(16).arg(layout.unpacked16));
-                     block16.resize(std::size_t(stored.pages * kPage16Bytes), 0);
+                     block16 = inflated_block(bytes, kTr45BlockOffset + layout.packed32 + 8, layout.packed16,
+                                              layout.unpacked16, stored.pages, kPage16Bytes, 16);
                  }},
                 inflating);
-    stored.depths.push_back({4, std::move(block32)});
-    stored.depths.push_back({2, std::move(block16)});
+    stored.depths.push_back({4, block32->data(), block32});
+    stored.depths.push_back({2, block16->data(), block16});
     return stored;
 }
 
@@ -90,13 +102,16 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     const std::vector<std::uint8_t> pages32 = build_pages(plan, stored.depths[0]);
     const std::vector<std::uint8_t> pages16 = build_pages(plan, stored.depths[1]);
     std::vector<std::uint8_t> packed32, packed16, packed_data;
-    std::vector<std::function<void()>> works{[&] { packed32 = deflate_whole(pages32.data(), pages32.size()); },
-                                             [&] { packed16 = deflate_whole(pages16.data(), pages16.size()); }};
-    if (tr4) works.push_back([&] { packed_data = deflate_whole(level_data.data(), level_data.size()); });
+    // Quickly rather than smallest: the copy is already smaller by its pages.
+    std::vector<std::function<void()>> works{[&] { packed32 = deflate_quick(pages32.data(), pages32.size()); },
+                                             [&] { packed16 = deflate_quick(pages16.data(), pages16.size()); }};
+    if (tr4) works.push_back([&] { packed_data = deflate_quick(level_data.data(), level_data.size()); });
     progress.reset(int(works.size()) + 1);
     run_on_pool(works, progress);
 
-    FileBytesCopy out(bytes.begin(), bytes.begin() + kTr45SizesOffset);
+    FileBytesCopy out;
+    out.reserve(bytes.size() + packed32.size() + packed16.size() + packed_data.size());
+    out.assign(bytes.begin(), bytes.begin() + kTr45SizesOffset);
     if (plan.group_pages.size() == 3)
         for (int g = 0; g < 3; ++g)
             write_u16le(out.data() + kGroupCountsOffset + 2 * g, std::uint16_t(plan.group_pages[std::size_t(g)]));
