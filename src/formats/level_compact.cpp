@@ -1,11 +1,16 @@
 // Compacting a level: its checks, its one reading, the plan and the writer of its game.
 #include "formats/level_compact.h"
 
+#include <exception>
+#include <optional>
+
 #include "core/checked.h"
 #include "core/error.h"
 #include "core/file_io.h"
+#include "core/pool.h"
 #include "formats/format_registry.h"
 #include "formats/level_compact_games.h"
+#include "formats/level_kind.h"
 #include "formats/tr1.h"
 #include "formats/tr23.h"
 #include "formats/tr45.h"
@@ -16,7 +21,7 @@ namespace tilesmith {
 namespace {
 
 struct Game {
-    StoredPages (*stored)(const LevelFile&, const FileBytesCopy&);
+    StoredPages (*stored)(const std::string&, const FileBytesCopy&);
     FileBytesCopy (*write)(const LevelFile&, const FileBytesCopy&, const StoredPages&, const CompactionPlan&,
                            Progress&);
 };
@@ -38,6 +43,12 @@ Game game_of(const LevelFile& level) {
         case 5: return {stored_pages_tr45, write_compacted_tr45};
         default: throw Error(Msg::CompactRefused, level.name, Msg::CompactNotALevel);
     }
+}
+
+// The game (1-5) a level's first bytes name under its extension; 0 for none.
+int game_of_first_bytes(const FileBytesCopy& bytes, const std::string& name) {
+    const LevelKind kind = level_kind_of(bytes.data(), bytes.size(), file_extension(name));
+    return kind.version && kind.taken ? kind.version->game : 0;
 }
 
 FileBytesCopy whole_file(const std::string& name) {
@@ -86,24 +97,45 @@ CompactionSummary plan_compaction(const LevelFile& level) {
     const Game game = game_of(level);
     return naming_file(Msg::CannotReadFile, level.name, [&] {
         const FileBytesCopy bytes = whole_file(level.name);
-        return plan_of(level, game.stored(level, bytes)).summary;
+        return plan_of(level, game.stored(level.name, bytes)).summary;
     });
 }
 
 CompactionSummary compact_level(const std::string& level_name, const std::string& output, Progress& progress) {
     if (same_file(output, level_name)) throw Error(Phrase(Msg::CompactIntoItself).arg(level_name));
-    CountingProgress walking;
-    const LevelFile level = naming_file(Msg::CannotReadFile, level_name, [&] {
-        return read_level_file(level_name, ReaderOptions{}, walking, LevelParts::walk_only);
-    });
-    const Game game = game_of(level);
     progress.reset(4);
+    // The walk runs beside the reading of the file, and of a Tomb Raider 4/5
+    // level's pages (their blocks take the longest to inflate). What that
+    // reading meets is told only once the walk has found a level.
+    CountingProgress walking;
+    LevelFile level;
+    FileBytesCopy bytes;
+    std::optional<StoredPages> early;
+    std::exception_ptr early_failure;
+    WorkerPool::shared().run_beside(
+        [&] {
+            level = naming_file(Msg::CannotReadFile, level_name, [&] {
+                return read_level_file(level_name, ReaderOptions{}, walking, LevelParts::walk_only);
+            });
+        },
+        [&] {
+            try {
+                naming_file(Msg::CannotReadFile, level_name, [&] {
+                    bytes = whole_file(level_name);
+                    if (game_of_first_bytes(bytes, level_name) >= 4) early = stored_pages_tr45(level_name, bytes);
+                });
+            } catch (...) {
+                early_failure = std::current_exception();
+            }
+        });
+    const Game game = game_of(level);
+    if (early_failure) std::rethrow_exception(early_failure);
+    progress.step();
     FileBytesCopy written;
     CompactionPlan plan;
     naming_file(Msg::CannotReadFile, level_name, [&] {
-        const FileBytesCopy bytes = whole_file(level_name);
-        progress.step();
-        const StoredPages stored = game.stored(level, bytes);
+        const StoredPages stored = early && game.stored == stored_pages_tr45 ? std::move(*early)
+                                                                              : game.stored(level_name, bytes);
         plan = plan_of(level, stored);
         progress.step();
         ProgressShare writing(progress, 2, 3);

@@ -2,6 +2,7 @@
 // depth, their groups, and the writing of the copy once the plan is made.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/progress.h"
@@ -18,11 +19,12 @@ struct StoredPages {
     std::vector<StoredDepth> depths;  // the ones the copy moves, compared for sharing
 };
 
-// `bytes` is the whole file of `level`, whose walk succeeded; the pages may
+// `bytes` is the whole file `file_name`, whose walk succeeded (Tomb Raider
+// 4/5: or is still under way; a damaged file throws Error); the pages may
 // point into it, so it outlives them.
-StoredPages stored_pages_tr1(const LevelFile& level, const FileBytesCopy& bytes);
-StoredPages stored_pages_tr23(const LevelFile& level, const FileBytesCopy& bytes);
-StoredPages stored_pages_tr45(const LevelFile& level, const FileBytesCopy& bytes);
+StoredPages stored_pages_tr1(const std::string& file_name, const FileBytesCopy& bytes);
+StoredPages stored_pages_tr23(const std::string& file_name, const FileBytesCopy& bytes);
+StoredPages stored_pages_tr45(const std::string& file_name, const FileBytesCopy& bytes);
 
 FileBytesCopy write_compacted_tr1(const LevelFile& level, const FileBytesCopy& bytes, const StoredPages& stored,
                                   const CompactionPlan& plan, Progress& progress);

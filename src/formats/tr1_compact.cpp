@@ -9,9 +9,9 @@
 
 namespace tilesmith {
 
-StoredPages stored_pages_tr1(const LevelFile& level, const FileBytesCopy& bytes) {
+StoredPages stored_pages_tr1(const std::string& file_name, const FileBytesCopy& bytes) {
     // The walk checked that the count's pages lie inside the file.
-    (void)level;
+    (void)file_name;
     StoredPages stored;
     stored.pages = int(read_u32le(bytes.data() + kTr1PageCountOffset));
     stored.groups = {{0, stored.pages, true}};

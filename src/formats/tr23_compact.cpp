@@ -7,8 +7,8 @@
 
 namespace tilesmith {
 
-StoredPages stored_pages_tr23(const LevelFile& level, const FileBytesCopy& bytes) {
-    (void)level;
+StoredPages stored_pages_tr23(const std::string& file_name, const FileBytesCopy& bytes) {
+    (void)file_name;
     // The walk checked that both depths' pages lie inside the file.
     StoredPages stored;
     stored.pages = int(read_u32le(bytes.data() + kTr2PageCountOffset));

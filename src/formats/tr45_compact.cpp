@@ -50,9 +50,9 @@ void put_u32(FileBytesCopy& out, std::int64_t value) {
 
 }  // namespace
 
-StoredPages stored_pages_tr45(const LevelFile& level, const FileBytesCopy& bytes) {
-    InFile in(level.name);
-    const Tr45Layout layout = parse_tr45_layout(in, level.name, Tr45Parts::both_blocks);
+StoredPages stored_pages_tr45(const std::string& file_name, const FileBytesCopy& bytes) {
+    InFile in(file_name);
+    const Tr45Layout layout = parse_tr45_layout(in, file_name, Tr45Parts::both_blocks);
     StoredPages stored;
     stored.pages = int(layout.pages);
     const int rooms = read_u16le(bytes.data() + kGroupCountsOffset);
