@@ -76,10 +76,45 @@ TEST(Compact, EveryTextureSamplesTheSamePixelsFromFewerPages) {
     }
 }
 
+// A page that stays where it is leaves its margins at the page's edges to
+// the edges, which a page packed afresh must copy: what fits around it then
+// fits on fewer pages, each area with the same pixels and ring as before.
+TEST(Compact, KeepsTheFullestPageInPlaceWhenTheOthersFitAroundIt) {
+    StoredDepth depth{1, nullptr, nullptr};
+    std::vector<std::uint8_t> pixels(2 * 65536);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint8_t(i * 7 + i / 256 * 13 + i / 65536 * 101);
+    depth.pages = pixels.data();
+    const auto ring = [](const std::uint8_t* pages, int page, int x0, int y0, int w, int h) {
+        std::vector<std::uint8_t> out;
+        for (int y = y0 - 1; y <= y0 + h; ++y)
+            for (int x = x0 - 1; x <= x0 + w; ++x)
+                out.push_back(pages[page * 65536 + std::clamp(y, 0, 255) * 256 + std::clamp(x, 0, 255)]);
+        return out;
+    };
+    struct Case {
+        int second_height, pages_after;
+    };
+    for (const Case c : {Case{53, 1}, Case{54, 2}}) {
+        const std::vector<PageArea> areas{{0, 0, 0, 256, 200}, {1, 1, 1, 254, c.second_height}};
+        const CompactionPlan plan = plan_pages(areas, {}, 2, {{0, 2, true}}, {depth});
+        EXPECT_EQ(plan.summary.pages_after, c.pages_after);
+        const std::vector<std::uint8_t> after = build_pages(plan, depth);
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            const PageArea& a = areas[i];
+            const TextureMove& m = plan.objects[i];
+            EXPECT_EQ(ring(pixels.data(), a.page, a.x, a.y, a.width, a.height),
+                      ring(after.data(), m.page, a.x + m.dx, a.y + m.dy, a.width, a.height))
+                << "area " << i;
+        }
+    }
+}
+
 TEST(Compact, RefusesWhatItCannotCompactNamingTheFile) {
     TempDir dir;
     Bytes cut = make_level(LevelSpec(Game::tr3, 2)).bytes;
     cut.resize(cut.size() - 900);
+    Bytes cut4 = make_level(LevelSpec(Game::tr4, 2)).bytes;
+    cut4.resize(300);  // inside its blocks, read beside the walk
     Bytes off_page = make_level(LevelSpec(Game::tr2, 2)).bytes;
     const std::string good = dir.put("good.tr2", off_page);
     const LevelFile read = read_whole(good);
@@ -93,6 +128,7 @@ TEST(Compact, RefusesWhatItCannotCompactNamingTheFile) {
         {"objects.wad", make_wad(3, 196608), Msg::CompactNotALevel},
         {"image.tga", make_tr2(1), Msg::CompactNotALevel},  // a level's bytes under an image's name
         {"cut.tr2", cut, Msg::StructureBeyondEnd},
+        {"cut.tr4", cut4, Msg::StructureBeyondEnd},
         {"off.tr2", off_page, Msg::ObjectTextureOffPage},
     };
     for (const Case& c : cases) {
