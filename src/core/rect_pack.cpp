@@ -131,10 +131,11 @@ std::vector<PackPlace> pack_rectangles(const std::vector<PackSize>& sizes, int s
             covered.emplace_back(std::size_t(side) * std::size_t(side), std::uint8_t(0));
         }
         opened[std::size_t(f.bin)].take({f.x, f.y, f.width, f.height});
-        for (int y = std::max(f.y, 0); y < std::min(f.y + f.height, side); ++y)
-            std::fill(covered[std::size_t(f.bin)].begin() + std::ptrdiff_t(y) * side + std::max(f.x, 0),
-                      covered[std::size_t(f.bin)].begin() + std::ptrdiff_t(y) * side + std::min(f.x + f.width, side),
-                      std::uint8_t(1));
+        const int x0 = std::max(f.x, 0), x1 = std::min(f.x + f.width, side);
+        for (int y = std::max(f.y, 0); y < std::min(f.y + f.height, side) && x0 < x1; ++y) {
+            const auto row = covered[std::size_t(f.bin)].begin() + std::ptrdiff_t(y) * side;
+            std::fill(row + x0, row + x1, std::uint8_t(1));
+        }
     }
     std::vector<PackSize> clamped(sizes);
     for (PackSize& s : clamped) {

@@ -234,9 +234,9 @@ PageArea padded_in_page(const PageArea& a) {
     return {a.page, x0, y0, x1 - x0, y1 - y0};
 }
 
-// Packs the kept areas of pages whose `bin_of_page` is -1 around those of
-// the others, which stay where they are on that new page; the areas moved
-// are joined into blocks when `join`.
+// Packs the kept areas of the pages `bin_of_page` does not name around those
+// of the pages it names, which stay where they are on the new page it gives;
+// the areas moved are joined into blocks when `join`.
 GroupPacking pack_around(const std::vector<PageArea>& kept, const std::map<int, int>& bin_of_page, bool join) {
     GroupPacking out;
     out.of_kept.resize(kept.size());
@@ -426,7 +426,7 @@ CompactionPlan plan_pages(const std::vector<PageArea>& objects, const std::vecto
 
         std::vector<PageArea> kept;
         for (const std::size_t r : roots) kept.push_back(set.areas[r]);
-        const GroupPacking packing = pack_group(kept);
+        const GroupPacking packing = g.movable ? pack_group(kept) : GroupPacking{};
         const int used = std::max(packing.pages, g.count > 0 ? 1 : 0);
         const bool shrinks = g.movable && used < g.count;
         const int first = next_page;

@@ -72,8 +72,10 @@ std::vector<PageArea> sprite_areas(const LevelTextureRefs& refs, int pages, cons
 
 // Plans the packing of `pages` pages in `groups` (which cover them in order)
 // whose pixels are `depths`; areas with the same pixels in every depth share.
-// A group whose packing would not take fewer pages keeps its pages as they
-// are, and then every texture on it stays where it is.
+// The fullest pages of a group may keep their areas where they are, the
+// others packed into what they leave free. A group whose packing would not
+// take fewer pages keeps its pages as they are, and then every texture on it
+// stays where it is.
 CompactionPlan plan_pages(const std::vector<PageArea>& objects, const std::vector<PageArea>& sprites, int pages,
                           const std::vector<PageGroup>& groups, const std::vector<StoredDepth>& depths);
 
