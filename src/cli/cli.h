@@ -23,6 +23,7 @@ int cmd_info(const std::vector<std::string>& args);
 int cmd_export(const std::vector<std::string>& args);
 int cmd_effect(const std::vector<std::string>& args);
 int cmd_collect(const std::vector<std::string>& args);
+int cmd_compact(const std::vector<std::string>& args);
 
 // The usage text's list of effects with their parameters, wrapped and indented.
 std::string effect_usage_lines();

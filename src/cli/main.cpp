@@ -63,6 +63,17 @@ std::string usage_text() {
     "                                 tile written: its number from 0, the\n"
     "                                 file it came from, the page (from 0), x and y in pixels\n"
     "                                 within the page, and how many inputs held such a tile\n"
+    "  compact LEVEL OUTPUT\n"
+    "      Write a copy of LEVEL, a " + tilesmith::supported_games() + " level, as OUTPUT with its\n"
+    "      textures packed onto fewer pages: the areas its object and sprite textures map (with\n"
+    "      a pixel of margin), the same pixels kept once, the rest dropped; every face and\n"
+    "      sprite shows the same pixels. Then print \"pages: B before, A after; object\n"
+    "      textures: N, sprite textures: S; areas: K kept (M shared), D dropped\": K distinct\n"
+    "      areas, M of them inside a larger one or of the same pixels as another, D regions\n"
+    "      of pixels (4-connected, a page at a time) no texture maps. TR2/TR3 levels keep as\n"
+    "      many of their 8-bit pages as the new count, unchanged: the games do not read them.\n"
+    "      TR4/TR5 pack room and object pages each within their group; with bump pages the\n"
+    "      room pages stay. A LEVEL whose pages cannot shrink is copied as it is.\n"
     "\n"
     "Exit status: 0 success, 1 refused file or error, 2 usage error.\n";
 }
@@ -95,6 +106,7 @@ int main(int argc, char** argv) {
         if (command == "export") return cmd_export(args);
         if (command == "effect") return cmd_effect(args);
         if (command == "collect") return cmd_collect(args);
+        if (command == "compact") return cmd_compact(args);
         return usage_error("unknown command \"" + command + "\"");
     } catch (const tilesmith::Error& e) {
         return failure(e.what());

@@ -24,6 +24,9 @@ bool inflate_whole(const std::uint8_t* in, std::size_t in_size, std::uint8_t* ou
 // Throws std::bad_alloc when the memory cannot be had.
 std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t size);
 
+// The same stream made in a fraction of the time, a few percent larger.
+std::vector<std::uint8_t> deflate_quick(const std::uint8_t* data, std::size_t size);
+
 // Runs each of `works` on the program's pool, this thread making some too,
 // and waits for them all, stepping `progress` for each, in order. A stop or a
 // failure begins no other work and comes back once the works begun have

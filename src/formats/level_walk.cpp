@@ -184,6 +184,8 @@ std::int16_t corner_of(const std::uint8_t* fraction_and_whole) {
 void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTextureLayout& layout,
                           LevelTextureRefs& refs) {
     refs.objects.reserve(refs.objects.size() + std::size_t(table.count));
+    refs.places.objects_at = table.at;
+    refs.places.object_record_bytes = layout.record_bytes;
     for_each_record(bytes, table, layout.record_bytes, [&](const std::uint8_t* r) {
         const std::uint16_t page_field = read_u16le(r + 2);
         const std::uint8_t* c = r + 4 + layout.skip_after_page;
@@ -199,6 +201,7 @@ void read_object_textures(LevelBytes& bytes, const Table& table, const ObjectTex
 
 void read_sprite_textures(LevelBytes& bytes, const Table& table, SpriteMapping mapping, LevelTextureRefs& refs) {
     refs.sprites.reserve(refs.sprites.size() + std::size_t(table.count));
+    refs.places.sprites_at = table.at;
     for_each_record(bytes, table, kSpriteTextureBytes, [&](const std::uint8_t* r) {
         const int left = std::int16_t(read_u16le(r + 8)), top = std::int16_t(read_u16le(r + 10));
         const int right = std::int16_t(read_u16le(r + 12)), bottom = std::int16_t(read_u16le(r + 14));

@@ -33,12 +33,23 @@ struct SpriteTextureRef {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// Where the walk found the texture tables, for a writer that moves what they
+// point at: offsets in the bytes walked (the file, or Tomb Raider 4's level
+// data block once inflated). Tomb Raider 4 and 5 also give their level data
+// block's place in the file: its bytes (compressed in 4) and inflated size.
+struct TextureTablePlaces {
+    std::int64_t objects_at = 0, object_record_bytes = 0;
+    std::int64_t sprites_at = 0;
+    std::int64_t level_data_at = 0, level_data_bytes = 0, level_data_unpacked = 0;
+};
+
 struct LevelTextureRefs {
     std::vector<ObjectTextureRef> objects;
     std::vector<SpriteTextureRef> sprites;
     // Bytes after the last structure the level's layout defines, which the
     // walk passed over (tools that write levels sometimes append data).
     std::int64_t ignored_bytes = 0;
+    TextureTablePlaces places;
 };
 
 }  // namespace tilesmith

@@ -176,6 +176,9 @@ LevelTextureRefs walk_tr45(InFile& in, Game game, GeometryStretches* keep, Level
     refs.ignored_bytes = w.ignored() + data.ignored();
     read_object_textures(*bytes, found.objects, object_texture_layout(game), refs);
     read_sprite_textures(*bytes, found.sprites, SpriteMapping::side_words, refs);
+    refs.places.level_data_at = level_data.at;
+    refs.places.level_data_bytes = level_data.count;
+    refs.places.level_data_unpacked = game == Game::tr4 ? unpacked : level_data.count;
     if (keep && geometry)
         *geometry = read_level_geometry(*bytes, *keep, game == Game::tr4 ? 4 : 5, refs, in.path());
     return refs;

@@ -501,6 +501,14 @@ constexpr Text kTexts[] = {
     {Msg::TileCount, "tiles: %1"},
     {Msg::Untitled, "Untitled"},
     {Msg::StepOpenTargetFile, "Open target %1"},
+    // 566-579: compacting a level's textures: the refusal and its reasons, the summary
+    {Msg::CompactRefused, "Cannot compact \"%1\": %2"},
+    {Msg::CompactSummary, "pages: %1 before, %2 after; object textures: %3, sprite textures: %4; areas: %5 kept (%6 shared), %7 dropped"},
+    {Msg::CompactIntoItself, "Cannot compact \"%1\" into itself: choose another output file."},
+    {Msg::CompactNotALevel, "only levels have textures to compact; it is an image or an object package"},
+    {Msg::ObjectTextureOffPage, "object texture %1 maps outside page %2 of the level's %3 pages"},
+    {Msg::SpriteTextureOffPage, "sprite texture %1 maps outside page %2 of the level's %3 pages"},
+    {Msg::TextureBlockDamaged, "its %1-bit texture block does not inflate to its stated %2 bytes"},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

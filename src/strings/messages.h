@@ -312,9 +312,16 @@ enum class Msg : int {
     TileCount = 560,              // status bar: %1 the package's whole tiles, labelled
     Untitled = 562,               // the window's caption while the target has no file
     StepOpenTargetFile = 564,     // history step: %1 the name of the file opened as the target
+    CompactRefused = 566,     // a level cannot be compacted: %1 the file, %2 why
+    CompactSummary = 568,     // compacting: %1 pages before, %2 after, %3 object and %4 sprite textures, %5 areas kept, %6 shared, %7 regions dropped
+    CompactIntoItself = 570,  // the compacted copy's output is the level itself: %1 the file
+    CompactNotALevel = 572,   // why: the file is an image or an object package, not a level
+    ObjectTextureOffPage = 574, // why: %1 object texture, %2 its page, %3 the level's pages
+    SpriteTextureOffPage = 576, // why: %1 sprite texture, %2 its page, %3 the level's pages
+    TextureBlockDamaged = 578, // why: %1 the block's bits a pixel, %2 its stated bytes
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 566,
+    EndOfTable = 580,
 };
 
 // The pair's text in the given language, UTF-8.

@@ -502,6 +502,14 @@ constexpr Text kTexts[] = {
     {Msg::TileCount, "płytki: %1"},
     {Msg::Untitled, "Bez nazwy"},
     {Msg::StepOpenTargetFile, "Otwarcie pliku docelowego %1"},
+    // 566-579: compacting a level's textures: the refusal and its reasons, the summary
+    {Msg::CompactRefused, "Nie można upakować tekstur pliku \"%1\": %2"},
+    {Msg::CompactSummary, "strony: %1 przed, %2 po; tekstury obiektów: %3, tekstury sprite'ów: %4; obszary: %5 zachowane (%6 wspólne), %7 pominięte"},
+    {Msg::CompactIntoItself, "Nie można upakować pliku \"%1\" do niego samego: wybierz inny plik wynikowy."},
+    {Msg::CompactNotALevel, "tekstury upakowuje się tylko w poziomach; to jest obraz lub pakiet obiektów"},
+    {Msg::ObjectTextureOffPage, "tekstura obiektu %1 wychodzi poza stronę %2 spośród %3 stron poziomu"},
+    {Msg::SpriteTextureOffPage, "tekstura sprite'a %1 wychodzi poza stronę %2 spośród %3 stron poziomu"},
+    {Msg::TextureBlockDamaged, "jego %1-bitowy blok tekstur nie rozpakowuje się do podanych %2 bajtów"},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.
