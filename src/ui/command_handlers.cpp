@@ -239,6 +239,8 @@ void CommandHandlers::compact_level() {
 void CommandHandlers::compact_into_copy(Side side, const CompactionPreview& preview) {
     QStringList lines;
     for (const Phrase& line : compaction_sentences(preview)) lines << text(line);
+    // The level named, a blank line, then the counts.
+    lines.insert(1, QString());
     if (!host_.confirm(window_, lines.join(QLatin1Char('\n')), text(Msg::CompactButton), text(Msg::Cancel))) return;
     // The save dialog of an export into this level: its type, the export's
     // folder (at first the level's own), the level's name marked as compacted.
