@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <set>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -210,6 +211,40 @@ TEST_F(Commands, TombRaider1LevelsAndObjectPackagesTakeExportsAndMisnamedLevelsO
     trigger("export_to_level");
     EXPECT_EQ(std::pair(host.save_suffixes.value(1), host.warnings.size()), std::pair(QStringLiteral("wad"), qsizetype(1)));
     EXPECT_EQ(read_bytes(path("out.wad").toStdString()).size(), make_wad(2, 196608).size());
+}
+
+// Level > Compact textures: offered for a level a pane was read from; its
+// counts asked about, the copy written where the export's dialog says, and
+// offered to that pane.
+TEST_F(Commands, CompactTexturesAsksWithItsCountsWritesTheCopyAndOpensIt) {
+    LevelSpec spec(Game::tr2, 3);
+    spec.object_textures = 4;
+    write_bytes(path("level.tr2").toStdString(), make_level(spec).bytes);
+    open();
+    trigger("language_en");
+    EXPECT_FALSE(action("compact_level")->isEnabled()) << "no level in either pane";
+    host.open_answers = {path("level.tr2")};
+    trigger("open_source");
+
+    trigger("compact_level");  // cancelled at its question
+    const QStringList lines = host.questions.value(0).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.mid(0, 3), (QStringList{"Compact the textures of \"level.tr2\" into a copy:", "", "Pages: 3 before, 1 after."}));
+    EXPECT_EQ(lines.size(), 6) << "and the 8-bit pages kept, in a Tomb Raider 2 level";
+    EXPECT_TRUE(host.save_titles.isEmpty());
+
+    host.question_answers = {true};
+    host.save_answers = {path("level.tr2")};
+    trigger("compact_level");
+    EXPECT_TRUE(host.errors.value(0).contains(path("level.tr2"))) << "not into itself";
+    host.question_answers = {true, true};
+    host.save_answers = {path("copy.tr2")};
+    trigger("compact_level");
+    EXPECT_EQ(host.save_folders.value(0), path("level-compact.tr2"));
+    EXPECT_EQ(host.save_filters.value(0), QStringLiteral("Tomb Raider 2 or 3 level (*.tr2)"));
+    EXPECT_EQ(ws().origins().file_of(Side::source), path("copy.tr2").toStdString());
+    EXPECT_EQ(ws().document().source().height(), 256) << "the one-page copy opened as the source";
+    EXPECT_NE(ws().origins().origin(Side::source).level, nullptr) << "and walked";
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("written_note"))->text().contains("pages: 3 before, 1 after"));
 }
 
 TEST_F(Commands, EveryEffectRunsItsRoutineWithItsParametersAsOneUndoStep) {

@@ -1,8 +1,9 @@
 // Every file the window reads or writes, as tasks: opens, saves, exports,
-// the export's check of its base and its preview, with the recent list. The
-// work of a task runs on a worker and reads a copy of what it needs; its
-// commit takes the result into the document and the panes on the window's
-// thread. Errors (tilesmith::Error) and refusals leave everything unchanged.
+// the export's check of its base and its preview, a level's compacted copy,
+// with the recent list. The work of a task runs on a worker and reads a copy
+// of what it needs; its commit takes the result into the document and the
+// panes on the window's thread. Errors (tilesmith::Error) and refusals leave
+// everything unchanged.
 #pragma once
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "model/document.h"
+#include "model/level_compaction.h"
 #include "model/options.h"
 #include "model/pane_origins.h"
 #include "model/pane_views.h"
@@ -65,6 +67,13 @@ public:
     // Export preview: the rooms of the level `base` dressed in the target, in
     // the 3D view, while the target was not read from a level itself.
     Task preview_on(std::string base, std::function<void()> then);
+
+    // Compacting a pane's level (Workspace::compaction_side): the level read
+    // again and its compaction planned, nothing written; the commit calls
+    // `then` with what the copy would be. Then the copy written as `output`
+    // (level_compact.h says what it refuses); the commit calls `then` with its counts.
+    Task plan_compaction(std::string level, std::function<void(const CompactionPreview&)> then);
+    Task compact_level(std::string level, std::string output, std::function<void(const CompactionSummary&)> then);
 
     // The files opened, newest first; the recent list of the last run taken back.
     const RecentFiles& recent() const { return recent_; }

@@ -38,8 +38,17 @@ bool Workspace::available(Operation op) const {
     switch (op) {
         case Operation::undo: return document_.history().can_undo();
         case Operation::redo: return document_.history().can_redo();
+        case Operation::compact_level: return compaction_side().has_value();
         default: return true;
     }
+}
+
+std::optional<Side> Workspace::compaction_side() const {
+    const Side active = views_.last_clicked();
+    const Side other = active == Side::source ? Side::target : Side::source;
+    for (const Side side : {active, other})
+        if (origins_.origin(side).level && !origins_.file_of(side).empty()) return side;
+    return std::nullopt;
 }
 
 void Workspace::select_picked(Side side, const ScenePick& pick) {

@@ -5,6 +5,7 @@
 // buttons, keys, clicks and dialogs onto these parts and paints what they leave.
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 
 #include "model/document.h"
@@ -17,7 +18,7 @@
 namespace tilesmith {
 
 // What the window may offer; while a task holds the document, none of it.
-enum class Operation { open, new_package, save, export_level, undo, redo, edit_target, copy_target };
+enum class Operation { open, new_package, save, export_level, undo, redo, edit_target, copy_target, compact_level };
 
 class Workspace {
 public:
@@ -45,6 +46,10 @@ public:
     std::array<std::string, 4> size_texts() const;
     // Whether the window may offer `op` now.
     bool available(Operation op) const;
+    // The pane whose level Compact textures copies: the last clicked one when
+    // it was read from a level whose structures were walked, else the other
+    // when that one was; none when neither was.
+    std::optional<Side> compaction_side() const;
     // A task holds the document from its hand-out to its end: every change is refused meanwhile.
     bool busy() const { return document_.busy(); }
 

@@ -509,6 +509,19 @@ constexpr Text kTexts[] = {
     {Msg::ObjectTextureOffPage, "object texture %1 maps outside page %2 of the level's %3 pages"},
     {Msg::SpriteTextureOffPage, "sprite texture %1 maps outside page %2 of the level's %3 pages"},
     {Msg::TextureBlockDamaged, "its %1-bit texture block does not inflate to its stated %2 bytes"},
+    // 580-603: Level -> Compact textures: the menu, its question, the copy's dialog, the offer to open it
+    {Msg::MenuLevel, "&Level"},
+    {Msg::CompactTextures, "&Compact textures..."},
+    {Msg::CompactHeading, "Compact the textures of \"%1\" into a copy:"},
+    {Msg::CompactPages, "Pages: %1 before, %2 after."},
+    {Msg::CompactTextureCounts, "Object textures: %1; sprite textures: %2."},
+    {Msg::CompactAreas, "Areas the textures map: %1 kept, %2 of them shared (inside another or of the same pixels). Regions no texture maps, dropped: %3."},
+    {Msg::CompactEightBitKept, "The 8-bit pages are kept as they were, the first of them as many as the copy's pages: the games do not read them."},
+    {Msg::CompactNoShrink, "The pages cannot shrink: the copy would hold as many pages as the level."},
+    {Msg::CompactButton, "Compact"},
+    {Msg::CompactOutputTitle, "Select the file to save the compacted copy as."},
+    {Msg::OpenCopyAsSource, "Open the compacted copy \"%1\" as the source?"},
+    {Msg::OpenCopyAsTarget, "Open the compacted copy \"%1\" as the target?"},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

@@ -319,9 +319,21 @@ enum class Msg : int {
     ObjectTextureOffPage = 574, // why: %1 object texture, %2 its page, %3 the level's pages
     SpriteTextureOffPage = 576, // why: %1 sprite texture, %2 its page, %3 the level's pages
     TextureBlockDamaged = 578, // why: %1 the block's bits a pixel, %2 its stated bytes
+    MenuLevel = 580,              // menu_level: the commands on the level a pane was read from
+    CompactTextures = 582,        // Level menu: the pane's level compacted into a copy
+    CompactHeading = 584,         // the compaction's question, its first line: %1 the level's file
+    CompactPages = 586,           // the same: %1 pages before, %2 after
+    CompactTextureCounts = 588,   // the same: %1 object textures, %2 sprite textures
+    CompactAreas = 590,           // the same: %1 areas kept, %2 of them shared, %3 unmapped regions dropped
+    CompactEightBitKept = 592,    // the same, Tomb Raider 2 and 3: their 8-bit pages are not packed
+    CompactNoShrink = 594,        // the same, when the pages cannot shrink
+    CompactButton = 596,          // the compaction question's accept button
+    CompactOutputTitle = 598,     // the save dialog of the compacted copy
+    OpenCopyAsSource = 600,       // after compacting: %1 the copy, opened as the source?
+    OpenCopyAsTarget = 602,       // the same, as the target?
     // New pairs are appended above this line with the next numbers, and their texts at the end of
     // every language's table (strings/polish.cpp, strings/english.cpp...).
-    EndOfTable = 580,
+    EndOfTable = 604,
 };
 
 // The pair's text in the given language, UTF-8.

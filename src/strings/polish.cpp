@@ -510,6 +510,19 @@ constexpr Text kTexts[] = {
     {Msg::ObjectTextureOffPage, "tekstura obiektu %1 wychodzi poza stronę %2 spośród %3 stron poziomu"},
     {Msg::SpriteTextureOffPage, "tekstura sprite'a %1 wychodzi poza stronę %2 spośród %3 stron poziomu"},
     {Msg::TextureBlockDamaged, "jego %1-bitowy blok tekstur nie rozpakowuje się do podanych %2 bajtów"},
+    // 580-603: Level -> Compact textures: the menu, its question, the copy's dialog, the offer to open it
+    {Msg::MenuLevel, "Po&ziom"},
+    {Msg::CompactTextures, "&Upakuj tekstury..."},
+    {Msg::CompactHeading, "Upakowanie tekstur poziomu „%1” w kopii:"},
+    {Msg::CompactPages, "Strony: %1 przed, %2 po."},
+    {Msg::CompactTextureCounts, "Tekstury obiektów: %1; tekstury sprite'ów: %2."},
+    {Msg::CompactAreas, "Obszary tekstur: zachowane %1, w tym wspólne %2 (wewnątrz innego lub o tych samych pikselach). Pominięte obszary bez tekstur: %3."},
+    {Msg::CompactEightBitKept, "Strony 8-bitowe zostają takie, jakie były, pierwsze z nich w liczbie stron kopii: gry ich nie czytają."},
+    {Msg::CompactNoShrink, "Stron nie da się zmniejszyć: kopia miałaby tyle samo stron co poziom."},
+    {Msg::CompactButton, "Upakuj"},
+    {Msg::CompactOutputTitle, "Wybierz plik do zapisu upakowanej kopii."},
+    {Msg::OpenCopyAsSource, "Otworzyć upakowaną kopię „%1” jako plik źródłowy?"},
+    {Msg::OpenCopyAsTarget, "Otworzyć upakowaną kopię „%1” jako plik docelowy?"},
 };
 
 // Every pair in the place its Msg names, none left out: the numbering of the entries rests on it.

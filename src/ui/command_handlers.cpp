@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
@@ -225,6 +226,46 @@ void CommandHandlers::export_into(const QString& base) {
         // What the export changed stays in sight until the next command.
         else status_.note_written(output, outcome.note, true);
     }));
+}
+
+void CommandHandlers::compact_level() {
+    const std::optional<Side> side = workspace_.compaction_side();
+    if (!side) return;
+    jobs_.run(workspace_.files().plan_compaction(
+        workspace_.origins().file_of(*side),
+        [this, side = *side](const CompactionPreview& preview) { compact_into_copy(side, preview); }));
+}
+
+void CommandHandlers::compact_into_copy(Side side, const CompactionPreview& preview) {
+    QStringList lines;
+    for (const Phrase& line : compaction_sentences(preview)) lines << text(line);
+    // The level named, a blank line, then the counts.
+    lines.insert(1, QString());
+    if (!host_.confirm(window_, lines.join(QLatin1Char('\n')), text(Msg::CompactButton), text(Msg::Cancel))) return;
+    // The save dialog of an export into this level: its type, the export's
+    // folder (at first the level's own), the level's name marked as compacted.
+    const Language language = workspace_.language();
+    QString filter = filter_text(export_base_filter_text(language));
+    QString suffix = QString::fromStdString(export_base_suffix());
+    if (const auto choice = export_output_dialog(preview.level, language)) {
+        filter = filter_text(choice->filter);
+        suffix = QString::fromStdString(choice->suffix);
+    }
+    const QString level = QFile::decodeName(QByteArray::fromStdString(preview.level));
+    QString folder = folders_.folder(FolderSlot::export_output);
+    if (folder.isEmpty()) folder = QFileInfo(level).absolutePath();
+    const QString start =
+        QDir(folder).filePath(QFile::decodeName(QByteArray::fromStdString(compacted_copy_name(preview.level))));
+    const QString output = host_.save_file(window_, filter, suffix, start, {}, text(Msg::CompactOutputTitle));
+    if (output.isEmpty()) return;
+    folders_.remember(FolderSlot::export_output, output);
+    jobs_.run(workspace_.files().compact_level(
+        preview.level, local_path(output), [this, side, output](const CompactionSummary& summary) {
+            status_.note_written(output, compaction_summary(summary), true);
+            const Msg offer = side == Side::source ? Msg::OpenCopyAsSource : Msg::OpenCopyAsTarget;
+            if (host_.question(window_, text(Phrase(offer).arg(QFileInfo(output).fileName().toStdString()))))
+                open_file(local_path(output), side);
+        }));
 }
 
 void CommandHandlers::open_recent_file(int index) {

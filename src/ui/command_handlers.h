@@ -61,6 +61,11 @@ public:
     // The target on the rooms of a base level chosen as for an export; `shown`
     // brings the 3D view up once the rooms are read.
     void preview_on_level(std::function<void()> shown);
+    // Level > Compact textures: the level of Workspace::compaction_side
+    // planned on the worker, its counts shown with the choice to go on, the
+    // copy's name asked as for an export, the copy written as a job; then
+    // the offer to open it in the pane the level came from.
+    void compact_level();
     void open_recent_file(int index);
     void undo() { workspace_.edits().undo(); }
     void redo() { workspace_.edits().redo(); }
@@ -97,6 +102,8 @@ private:
     void choose_base_level(std::function<void(const QString& base)> taken);
     // The export's output asked for, then the export into `base` as a job.
     void export_into(const QString& base);
+    // The compaction's question, then the copy's name and the copy written.
+    void compact_into_copy(Side side, const CompactionPreview& preview);
     // The pending name, taken for one command.
     QString take_pending_file();
     QString text(Msg message) const;

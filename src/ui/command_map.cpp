@@ -197,6 +197,10 @@ void CommandMap::build() {
              [this] { commands_.remove_duplicates(); });
     add_item(texture_menu, "select_unused", Msg::SelectUnused, {}, Icon::none, [this] { commands_.select_unused(); });
 
+    // Level
+    QMenu* level_menu = add_menu(nullptr, "menu_level", Msg::MenuLevel);
+    add_item(level_menu, "compact_level", Msg::CompactTextures, {}, Icon::none, [this] { commands_.compact_level(); });
+
     // Effects
     QMenu* effects_menu = add_menu(nullptr, "menu_effects", Msg::MenuEffects);
     std::vector<EffectToolSlot> effect_tools = add_effects(EffectMenuRoot::effects, effects_menu);
@@ -261,7 +265,7 @@ void CommandMap::build() {
         {"cut", Operation::edit_target},       {"copy_to_clipboard", Operation::copy_target},
         {"paste_from_clipboard", Operation::edit_target},       {"tx_add", Operation::edit_target},
         {"tx_del", Operation::edit_target},       {"tx_copytrans", Operation::edit_target},
-        {"tx_copy", Operation::edit_target}};
+        {"tx_copy", Operation::edit_target},   {"compact_level", Operation::compact_level}};
     for (const auto& [name, op] : gates)
         gated_.push_back({window_->findChild<QAction*>(QLatin1String(name)), op});
     for (QAction* item : recent_items_) gated_.push_back({item, Operation::open});
