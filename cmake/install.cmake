@@ -139,7 +139,7 @@ if(TILESMITH_BUILD_GUI)
     # An unknown option, also without a display: the usage and status 2.
     add_test(NAME editor_unknown_option
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=xcb DISPLAY= WAYLAND_DISPLAY=
-              ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:tilesmith>
+              ${CMAKE_COMMAND} "-DPROGRAM=${CMAKE_CROSSCOMPILING_EMULATOR};$<TARGET_FILE:tilesmith>"
               -P ${PROJECT_SOURCE_DIR}/tests/unknown_option_test.cmake)
   endif()
 endif()

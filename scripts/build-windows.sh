@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Cross-builds tilesmith-cli and the Qt-free tests for 64-bit Windows into
+# Cross-builds the editor, tilesmith-cli and the tests for 64-bit Windows into
 # build-windows/, from this Debian system:
-#   1. installs the MinGW-w64 compilers (POSIX threads), their zlib, nasm and
-#      wine with apt-get, where missing;
-#   2. fetches Debian's sources of libdeflate, libspng, libjpeg-turbo and
-#      GoogleTest (apt-get source, with a source list used for that call only)
-#      and builds them as static libraries into build-windows/prefix;
-#   3. configures the project with cmake/mingw-w64-x86_64.cmake, the editor off,
-#      and builds build-windows/src/tilesmith-cli.exe and the test programs.
+#   1. installs the MinGW-w64 compilers (POSIX threads), their zlib, nasm,
+#      wine and the host's Qt tools (moc, rcc, uic) with apt-get, where missing;
+#   2. fetches Debian's sources of libdeflate, libspng, libjpeg-turbo,
+#      GoogleTest and Qt's qtbase (apt-get source, with a source list used for
+#      that call only) and builds them as static libraries into
+#      build-windows/prefix, Qt with the modules the editor uses;
+#   3. configures the project with cmake/mingw-w64-x86_64.cmake and builds
+#      build-windows/src/tilesmith.exe, tilesmith-cli.exe and the test programs;
+#   4. zips the two programs with the licences of everything linked into them
+#      (build-windows/tilesmith-VERSION-windows-x86_64.zip).
 # Everything fetched or built stays under build-windows/. Then
 #   (cd build-windows && ctest -j2)
-# runs the tests under wine. Each step prints its time.
+# runs the tests under wine. Each step prints its time. TILESMITH_WINDOWS_GUI=OFF
+# builds the tool and its tests alone, without Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -19,6 +23,7 @@ prefix="$out/prefix"
 sources="$out/sources"
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 jobs="${JOBS:-2}"
+gui="${TILESMITH_WINDOWS_GUI:-ON}"
 mkdir -p "$out" "$prefix" "$sources"
 
 source "$root/scripts/timed_step.sh"
@@ -30,6 +35,9 @@ export DEBIAN_FRONTEND=noninteractive
 install_tools() {
   local packages=(cmake ninja-build pkg-config dpkg-dev g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
                   libz-mingw-w64-dev nasm wine wine64) missing=() p
+  # Qt is cross-built with the host's own Qt tools of the same version.
+  # and its catalogues of Qt's own texts go into the editor.
+  [ "$gui" = OFF ] || packages+=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n)
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
@@ -54,7 +62,9 @@ LIST
                  -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=root")
   apt-get "${options[@]}" update
   local package
-  for package in libdeflate libspng libjpeg-turbo googletest; do
+  local packages=(libdeflate libspng libjpeg-turbo googletest)
+  [ "$gui" = OFF ] || packages+=(qt6-base)
+  for package in "${packages[@]}"; do
     if ! compgen -G "$sources/$package-[0-9]*/" >/dev/null; then
       (cd "$sources" && apt-get "${options[@]}" source "$package")
     fi
@@ -119,10 +129,32 @@ build_libraries() {
     cmake_library googletest "$dir" -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON -Dgtest_disable_pthreads=OFF
 }
 
+# qtbase as static libraries: Core, Gui, Widgets, OpenGL, OpenGLWidgets, Test
+# and the Windows platform plugin (the offscreen one comes along for the
+# window tests). Off: what the editor does not use, tablet events (Debian's
+# source lacks their header) and Direct2D. Its JPEG plugin reads through the
+# libjpeg-turbo built above, so that one libjpeg is linked into the editor
+# (Qt's own copy has another ABI under the same names); its own copies of
+# zlib (whose names it prefixes), libpng, FreeType, HarfBuzz and PCRE2 are built in.
+host_qt_cmake() { dirname "$(dirname "$(find /usr/lib -maxdepth 4 -path '*/cmake/Qt6/Qt6Config.cmake' | head -n 1)")"; }
+build_qt() {
+  [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ] && return 0
+  local off=(sql network dbus printsupport tabletevent direct2d directwrite3 zstd concurrent xml icu vulkan
+             system_zlib system_png system_freetype system_harfbuzz system_pcre2
+             system_doubleconversion) options=() f
+  for f in "${off[@]}"; do options+=("-DFEATURE_$f=OFF"); done
+  options+=(-DFEATURE_system_jpeg=ON)
+  cmake_library qtbase "$(source_dir qt6-base)" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$(host_qt_cmake)" \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DINPUT_opengl=desktop "${options[@]}"
+}
+
 build_project() {
+  local targets=(tilesmith-cli)
+  [ "$gui" = OFF ] || targets+=(tilesmith)
   nice -n 10 cmake -S "$root" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTILESMITH_BUILD_GUI=OFF -DTILESMITH_BUILD_TESTS=ON
-  nice -n 10 cmake --build "$out" -j "$jobs" --target tilesmith-cli
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTILESMITH_BUILD_GUI="$gui" -DTILESMITH_BUILD_TESTS=ON \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$(host_qt_cmake)"
+  nice -n 10 cmake --build "$out" -j "$jobs" --target "${targets[@]}"
 }
 
 build_tests() { nice -n 10 cmake --build "$out" -j "$jobs"; }
@@ -130,7 +162,9 @@ build_tests() { nice -n 10 cmake --build "$out" -j "$jobs"; }
 step "tools" install_tools
 step "sources" fetch_sources
 step "libraries" build_libraries
+[ "$gui" = OFF ] || step "qt" build_qt
 step "programs" build_project
+[ "$gui" = OFF ] || step "zip" bash "$root/scripts/zip-windows.sh"
 [ "${TILESMITH_WINDOWS_TESTS:-ON}" = OFF ] || step "tests" build_tests
 # wine makes its prefix at its first start, which takes longer than a test
 # program's listing may: make it now.

@@ -128,7 +128,7 @@ TEST_P(Drop, OpensTheFileAsTheOpenCommandsDo) {
     EXPECT_EQ(opened.width(), 128);
     EXPECT_EQ(opened.pixel(5, 7), pattern(5, 7));
     EXPECT_EQ(other.width(), 256);
-    EXPECT_EQ(action("file1")->text(), path("dropped.tga"));
+    EXPECT_EQ(action("file1")->text(), shown_path("dropped.tga"));
     EXPECT_EQ(window->panel_text(c.as_target ? 4 : 1), QStringLiteral("128 x 64"));
     EXPECT_TRUE(host.open_filters.isEmpty()) << "no dialog";
 }
@@ -307,7 +307,7 @@ TEST_F(Desktop, PngWithHolesOpensMagentaAndSavesTransparent) {
     trigger("open_source");
     EXPECT_EQ(ws().document().source().pixel(5, 6), kTransparent);
     EXPECT_EQ(ws().document().source().pixel(7, 6), pack_rgb(10, 20, 30));
-    EXPECT_EQ(action("file1")->text(), path("holes.png"));
+    EXPECT_EQ(action("file1")->text(), shown_path("holes.png"));
 
     trigger("tx_add");
     host.save_answers = {path("saved.png")};

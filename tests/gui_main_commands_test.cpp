@@ -55,7 +55,7 @@ TEST_F(Commands, OpenTargetSaveAndSaveAgainWithoutAsking) {
     EXPECT_EQ(ws().document().target().pixel(3, 100), pattern(3, 100));
     EXPECT_EQ(int(ws().document().history().undo_count()), 2) << "the delete, then the open";
     EXPECT_TRUE(action("undo")->isEnabled());
-    EXPECT_EQ(action("file1")->text(), path("in.tga")) << "targets enter the recent list too";
+    EXPECT_EQ(action("file1")->text(), shown_path("in.tga")) << "targets enter the recent list too";
 
     EXPECT_EQ(window->windowTitle(), QStringLiteral("in.tga[*] \u2014 Tilesmith")) << "the caption names the file";
     trigger("save_target");

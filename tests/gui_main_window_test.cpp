@@ -405,7 +405,7 @@ TEST_F(MainWindowTest, FirstArgumentOpensAsSourceWithoutADialog) {
     EXPECT_EQ(ws().document().source().pixel(5, 7), pattern(5, 7));
     EXPECT_TRUE(action("recent_divider")->isVisible());
     EXPECT_TRUE(action("file1")->isVisible());
-    EXPECT_EQ(action("file1")->text(), path("start.tga"));
+    EXPECT_EQ(action("file1")->text(), shown_path("start.tga"));
     EXPECT_EQ(window->panel_text(1), QStringLiteral("128 x 64"));
 }
 
@@ -425,22 +425,22 @@ TEST_F(MainWindowTest, RecentItemsReopenTheRealPathEvenWithAnAmpersand) {
     host.open_answers = {path("a&b.tga"), path("second.tga")};
     trigger("open_source");
     trigger("open_source");
-    EXPECT_EQ(action("file1")->text(), path("second.tga"));
-    EXPECT_EQ(action("file2")->text(), path("a&&b.tga")) << "shown, not taken as a mnemonic";
+    EXPECT_EQ(action("file1")->text(), shown_path("second.tga"));
+    EXPECT_EQ(action("file2")->text(), shown_path("a&&b.tga")) << "shown, not taken as a mnemonic";
     EXPECT_FALSE(action("file3")->isVisible());
 
     trigger("file2");
     EXPECT_TRUE(host.errors.isEmpty()) << host.errors.join('\n').toStdString();
     EXPECT_EQ(ws().document().source().width(), 64);
     EXPECT_EQ(host.open_filters.size(), 2) << "a recent item asks no dialog";
-    EXPECT_EQ(action("file1")->text(), path("a&&b.tga")) << "the file used last comes first";
-    EXPECT_EQ(action("file2")->text(), path("second.tga"));
+    EXPECT_EQ(action("file1")->text(), shown_path("a&&b.tga")) << "the file used last comes first";
+    EXPECT_EQ(action("file2")->text(), shown_path("second.tga"));
 
     write_tga(path("target.tga"), 64, 64, pattern);
     host.open_answers = {path("target.tga")};
     trigger("open_target");
-    EXPECT_EQ(action("file1")->text(), path("target.tga")) << "a target enters the list too";
-    EXPECT_EQ(action("file3")->text(), path("second.tga"));
+    EXPECT_EQ(action("file1")->text(), shown_path("target.tga")) << "a target enters the list too";
+    EXPECT_EQ(action("file3")->text(), shown_path("second.tga"));
 }
 
 TEST_F(MainWindowTest, FlatLookFollowsItsOptionOnTheWindowAndTheDialogs) {

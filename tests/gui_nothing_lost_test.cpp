@@ -82,7 +82,7 @@ TEST_F(NothingLost, RecentItemsKeepAbsolutePathsForRelativeCommandLineNames) {
     open({QStringLiteral("./rel.tga")});
     QDir::setCurrent(before);
     ASSERT_EQ(ws().files().recent().entries().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(ws().files().recent().entries()[0]), QFileInfo(path("rel.tga")).absoluteFilePath());
+    EXPECT_EQ(QString::fromStdString(ws().files().recent().entries()[0]), QDir::toNativeSeparators(QFileInfo(path("rel.tga")).absoluteFilePath()));
 }
 
 }  // namespace

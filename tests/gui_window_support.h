@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QSettings>
@@ -25,6 +26,7 @@
 
 #include "core/package.h"
 #include "strings/strings.h"
+#include "support/test_files.h"
 #include "support/workspace_setup.h"
 #include "ui/dialog_host.h"
 #include "ui/main_window.h"
@@ -48,20 +50,8 @@ inline QApplication& app() {
     // the user's own, and one of this program's own: test programs run side
     // by side must not read each other's folders.
     QStandardPaths::setTestModeEnabled(true);
-    struct SettingsFolder {
-        std::string path;
-        SettingsFolder() {
-            std::string pattern = (std::filesystem::temp_directory_path() / "tilesmith-settings-XXXXXX").string();
-            if (!mkdtemp(pattern.data())) std::abort();
-            path = pattern;
-        }
-        ~SettingsFolder() {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
-    };
-    static const SettingsFolder settings_folder;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings_folder.path));
+    static const TempDir settings_folder;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(settings_folder.path()));
     // Never destroyed: at exit Qt's own global objects go first, and an
     // application torn down after them crashes in its clean-up routines.
     static QApplication* instance = new QApplication(argc, argv);
@@ -180,6 +170,8 @@ protected:
         while (window && window->job_running()) QTest::qWait(2);
     }
     QString path(const char* file) const { return dir.filePath(QString::fromLatin1(file)); }
+    // The same as the recent list shows it, with the system's separators.
+    QString shown_path(const char* file) const { return QDir::toNativeSeparators(path(file)); }
 
     QTemporaryDir dir;
     FakeHost host;

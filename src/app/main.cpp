@@ -9,6 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "model/settings.h"
 #include "ui/dialogs/author_dialog.h"
@@ -39,6 +43,11 @@ bool starts_with_option(int argc, char** argv) {
 // and the manual page can be made from --help at build time. An option we do
 // not know prints the usage and leaves with status 2, as tilesmith-cli does.
 [[noreturn]] void answer_options(int argc, char** argv) {
+#ifdef _WIN32
+    // Lines end in "\n" alone, as the command-line tool's do.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     QCoreApplication app(argc, argv);
     name_the_application();
     QCommandLineParser parser;
@@ -57,8 +66,17 @@ bool starts_with_option(int argc, char** argv) {
         std::fprintf(stderr, "tilesmith: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         std::exit(2);
     }
-    if (parser.isSet(version)) parser.showVersion();
-    if (parser.isSet(help)) parser.showHelp(0);
+    // Printed here rather than by the parser, which on Windows puts them in a
+    // message box when the program has no console.
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        std::exit(0);
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::exit(0);
+    }
     parser.process(app);  // --help-all prints the answer and leaves
     std::exit(0);
 }

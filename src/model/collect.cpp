@@ -188,7 +188,7 @@ CollectInputs collect_inputs(const std::vector<std::string>& arguments, const st
     // A file or folder named twice, or met again in another folder named, is read once, where first met.
     std::unordered_set<std::string> places;
     const auto take = [&](const std::string& file) {
-        if (places.insert(place_of(fs::path(file))).second) found.files.push_back(file);
+        if (places.insert(place_of(path_from_utf8(file))).second) found.files.push_back(file);
     };
     for (const std::string& argument : arguments) {
         std::error_code ec;

@@ -20,7 +20,7 @@ std::string absolute_name(const std::string& file_name) {
     std::filesystem::path kept;
     for (const auto& part : whole)
         if (part != ".") kept /= part;
-    return utf8_name(kept);
+    return utf8_name(kept.make_preferred());  // one kind of separator (Windows: "\\")
 }
 
 }  // namespace

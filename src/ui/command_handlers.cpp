@@ -20,6 +20,7 @@
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
 #include "ui/feedback.h"
+#include "ui/file_name_text.h"
 #include "ui/flat_look.h"
 #include "ui/job_control.h"
 #include "ui/pane.h"
@@ -33,8 +34,6 @@ namespace {
 
 // The file dialogs' filters come from the format registry.
 QString filter_text(const std::string& filter) { return QString::fromStdString(filter); }
-
-std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
@@ -86,14 +85,14 @@ void CommandHandlers::open_source() {
     // A pending name (recent item, command line, drop) opens without the
     // dialog; it lives for this one command, also when the read fails.
     const QString name = file_to_open(take_pending_file(), FolderSlot::source);
-    if (!name.isEmpty()) open_file(local_path(name), Side::source);
+    if (!name.isEmpty()) open_file(core_file_name(name), Side::source);
 }
 
 void CommandHandlers::open_target() {
     // The opened target is an undo step: Undo brings back the work it
     // replaced, unsaved mark and file name included, so nothing is asked.
     const QString name = file_to_open(take_pending_file(), FolderSlot::target);
-    if (!name.isEmpty()) open_file(local_path(name), Side::target);
+    if (!name.isEmpty()) open_file(core_file_name(name), Side::target);
 }
 
 void CommandHandlers::open_file(const std::string& file, Side side) {
@@ -139,7 +138,7 @@ void CommandHandlers::save_target(std::function<void()> saved) {
         save_target_as(std::move(saved));
         return;
     }
-    save_to(QFile::decodeName(QByteArray::fromStdString(workspace_.document().target_file_name())), false,
+    save_to(qt_file_name(workspace_.document().target_file_name()), false,
             std::move(saved));
 }
 
@@ -153,7 +152,7 @@ void CommandHandlers::save_target_as(std::function<void()> saved) {
     const std::string& own = workspace_.document().target_file_name();
     const std::string& read_from = own.empty() ? workspace_.origins().file_of(Side::target) : own;
     if (!read_from.empty()) {
-        const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(read_from)));
+        const QFileInfo file(qt_file_name(read_from));
         if (!own.empty()) type = QLatin1Char('.') + file.suffix().toLower();
         if (type.isEmpty()) type = QLatin1Char('.') + QString::fromStdString(save_dialog_suffix());
         start = own.empty() ? file.dir().filePath(file.completeBaseName() + type) : file.absoluteFilePath();
@@ -167,7 +166,7 @@ void CommandHandlers::save_target_as(std::function<void()> saved) {
 }
 
 void CommandHandlers::save_to(const QString& name, bool as, std::function<void()> saved) {
-    const std::string file = local_path(name);
+    const std::string file = core_file_name(name);
     if (const auto loss = workspace_.files().save_question(file))
         if (!host_.confirm(window_, text(*loss), text(Msg::SaveAnyway), text(Msg::Cancel))) return;
     jobs_.run(workspace_.files().save(file, [this, name, as, saved = std::move(saved)](bool written) {
@@ -190,7 +189,7 @@ void CommandHandlers::choose_base_level(std::function<void(const QString& base)>
     // A base that cannot take the package is refused before anything else is
     // asked; the base is read on the worker.
     jobs_.run(workspace_.files().check_export_base(
-        local_path(base), [this, base, taken = std::move(taken)](const std::optional<Phrase>& refusal) {
+        core_file_name(base), [this, base, taken = std::move(taken)](const std::optional<Phrase>& refusal) {
             if (refusal) host_.warning(window_, text(*refusal));
             else taken(base);
         }));
@@ -198,7 +197,7 @@ void CommandHandlers::choose_base_level(std::function<void(const QString& base)>
 
 void CommandHandlers::preview_on_level(std::function<void()> shown) {
     choose_base_level([this, shown = std::move(shown)](const QString& base) {
-        jobs_.run(workspace_.files().preview_on(local_path(base), shown));
+        jobs_.run(workspace_.files().preview_on(core_file_name(base), shown));
     });
 }
 
@@ -210,7 +209,7 @@ void CommandHandlers::export_into(const QString& base) {
     const Language language = workspace_.language();
     // The save dialog follows the base's extension; for one no exporter takes
     // it keeps what it had.
-    if (const auto choice = export_output_dialog(local_path(base), language)) {
+    if (const auto choice = export_output_dialog(core_file_name(base), language)) {
         export_filter_ = filter_text(choice->filter);
         export_suffix_ = QString::fromStdString(choice->suffix);
     } else if (export_filter_.isEmpty()) {
@@ -221,7 +220,7 @@ void CommandHandlers::export_into(const QString& base) {
                                            folders_.folder(FolderSlot::export_output), {}, text(Msg::SelectOutputFile));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
-    jobs_.run(workspace_.files().export_level(local_path(output), local_path(base), [this, output](const ExportOutcome& outcome) {
+    jobs_.run(workspace_.files().export_level(core_file_name(output), core_file_name(base), [this, output](const ExportOutcome& outcome) {
         if (outcome.refusal) host_.warning(window_, text(*outcome.refusal));
         // What the export changed stays in sight until the next command.
         else status_.note_written(output, outcome.note, true);
@@ -272,10 +271,9 @@ void CommandHandlers::open_recent_file(int index) {
     // The real path kept by the list, never the caption the menu shows.
     const auto& entries = workspace_.files().recent().entries();
     if (index < 0 || index >= int(entries.size())) return;
-    pending_file_name_ = QFile::decodeName(QByteArray::fromStdString(entries[std::size_t(index)]));
+    pending_file_name_ = qt_file_name(entries[std::size_t(index)]);
     open_source();
 }
-
 
 void CommandHandlers::cut() {
     if (!step_fits(false)) return;

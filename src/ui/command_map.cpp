@@ -20,6 +20,7 @@
 #include "strings/messages.h"
 #include "ui/command_handlers.h"
 #include "ui/dialogs/help_dialog.h"
+#include "ui/file_name_text.h"
 #include "ui/platform_keys.h"
 #include "ui/qt_texts.h"
 
@@ -304,7 +305,7 @@ void CommandMap::sync() {
         QAction* item = recent_items_[i];
         if (i < int(entries.size())) {
             // The caption shows the path; "&" would turn into an accelerator mark.
-            QString caption = QFile::decodeName(QByteArray::fromStdString(entries[i]));
+            QString caption = qt_file_name(entries[i]);
             caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
             item->setText(caption);
             item->setVisible(true);

@@ -10,6 +10,7 @@
 
 #include "model/recent_files.h"
 #include "model/user_state.h"
+#include "ui/file_name_text.h"
 
 namespace tilesmith {
 
@@ -31,9 +32,6 @@ QString& chosen_file() {
     return file;
 }
 
-std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString from_local(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
 // The state as last read or changed: read once, at the first question.
 struct Kept {
     bool read = false;
@@ -50,7 +48,7 @@ const UserState& load() {
     if (!k.read) {
         // What an earlier window wrote aside is on disk before it is read.
         wait_for_user_state_writes();
-        k.state = load_user_state(local(LastFolders::state_file()));
+        k.state = load_user_state(core_file_name(LastFolders::state_file()));
         k.read = true;
     }
     return k.state;
@@ -66,7 +64,7 @@ void change(const std::function<void(UserState&)>& edit) {
     edit(state);
     if (state == before) return;
     const QString file = LastFolders::state_file();
-    write_user_state_aside(local(QFileInfo(file).absolutePath()), local(file), state);
+    write_user_state_aside(core_file_name(QFileInfo(file).absolutePath()), core_file_name(file), state);
 }
 
 }  // namespace
@@ -85,12 +83,12 @@ QString LastFolders::state_file() {
 QString LastFolders::folder(FolderSlot slot) const {
     const UserState& state = load();
     const auto found = state.folders.find(key(slot));
-    return found == state.folders.end() ? QString() : from_local(found->second);
+    return found == state.folders.end() ? QString() : qt_file_name(found->second);
 }
 
 void LastFolders::remember(FolderSlot slot, const QString& chosen) {
     if (chosen.isEmpty()) return;
-    change([&](UserState& state) { state.folders[key(slot)] = local(QFileInfo(chosen).absolutePath()); });
+    change([&](UserState& state) { state.folders[key(slot)] = core_file_name(QFileInfo(chosen).absolutePath()); });
 }
 
 std::vector<std::string> LastFolders::recent() const { return load().recent; }
@@ -111,10 +109,10 @@ void LastFolders::remember_window(const std::map<std::string, std::string>& valu
     });
 }
 
-QString LastFolders::save_type() const { return from_local(load().save_type); }
+QString LastFolders::save_type() const { return qt_file_name(load().save_type); }
 
 void LastFolders::remember_save_type(const QString& extension) {
-    change([&](UserState& state) { state.save_type = local(extension); });
+    change([&](UserState& state) { state.save_type = core_file_name(extension); });
 }
 
 }  // namespace tilesmith

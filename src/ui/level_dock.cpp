@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "core/file_names.h"
 #include "ui/level_view.h"
 #include "ui/qt_texts.h"
 
@@ -130,7 +131,7 @@ void LevelDock::name_title() {
         return;
     }
     const Msg title = side_ == Side::source ? Msg::LevelIn3DSource : Msg::LevelIn3DTarget;
-    setWindowTitle(ui_text(Phrase(title).arg(std::filesystem::path(file).filename().string()), language_));
+    setWindowTitle(ui_text(Phrase(title).arg(utf8_name(path_from_utf8(file).filename())), language_));
 }
 
 void LevelDock::sync() {

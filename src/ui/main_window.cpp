@@ -27,6 +27,7 @@
 #include "ui/dialogs/author_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/new_package_dialog.h"
+#include "ui/file_name_text.h"
 #include "ui/history_panel.h"
 #include "ui/icons.h"
 #include "ui/job_control.h"
@@ -38,8 +39,6 @@
 namespace tilesmith {
 
 namespace {
-
-std::string local_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 void say_on_stderr(const std::string& problem) {
     std::fprintf(stderr, "tilesmith: %s\n", problem.c_str());
@@ -96,11 +95,11 @@ void MainWindow::set_forms(NewPackageDialog* new_package_dialog, AuthorDialog* a
 }
 
 SettingsPlaces MainWindow::settings_places() const {
-    return {local_path(exe_dir_), local_path(user_config_dir_)};
+    return {core_file_name(exe_dir_), core_file_name(user_config_dir_)};
 }
 
 QString MainWindow::config_path() const {
-    return QFile::decodeName(QByteArray::fromStdString(settings_places().read_path()));
+    return qt_file_name(settings_places().read_path());
 }
 
 void MainWindow::tell_settings_unsaved() {
@@ -119,7 +118,7 @@ void MainWindow::start_up() {
     // The per-user state (recent list, dialogs' folders) beside config.dat.
     std::string state_file = settings_places().write_path(kUserStateFile);
     if (state_file.empty()) state_file = settings_places().read_path(kUserStateFile);
-    LastFolders::keep_in(QFile::decodeName(QByteArray::fromStdString(state_file)));
+    LastFolders::keep_in(qt_file_name(state_file));
 
     // Settings first; a config.dat that cannot be read never keeps the
     // workspace from being built.
@@ -234,7 +233,7 @@ QString MainWindow::dropped_file(const QMimeData* data) const {
         if (!url.isLocalFile()) continue;
         const QString file = url.toLocalFile();
         // By its name alone: the open's task reads it and says what it is.
-        return opens_file_name(local_path(file)) ? file : QString();
+        return opens_file_name(core_file_name(file)) ? file : QString();
     }
     return {};
 }
@@ -274,13 +273,13 @@ void MainWindow::after_command() {
     const std::string& name =
         workspace_.document().target_file_name().empty() ? workspace_.origins().file_of(Side::target) : workspace_.document().target_file_name();
     const QString document = name.empty() ? text(Msg::Untitled)
-                                          : QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName();
+                                          : QFileInfo(qt_file_name(name)).fileName();
     setWindowTitle(document + QStringLiteral("[*] \u2014 Tilesmith"));
     setWindowModified(workspace_.document().modified());
     sync_texture_use();
     panes_->sync();
     status_->show_sizes(workspace_.size_texts());
-    status_->show_view(QFile::decodeName(QByteArray::fromStdString(workspace_.origins().file_of(Side::source))),
+    status_->show_view(qt_file_name(workspace_.origins().file_of(Side::source)),
                        workspace_.view(Side::source).zoom(), workspace_.view(Side::target).zoom());
     command_map_->sync();
     history_->sync();

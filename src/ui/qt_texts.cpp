@@ -36,10 +36,12 @@ QTranslator* QtTexts::catalogue(Language language) {
     auto [at, added] = catalogues_.try_emplace(language);
     if (added) {
         auto translator = std::make_unique<QTranslator>();
-        // From the system's Qt (Debian: qt6-translations-l10n); without it
-        // Qt's texts simply stay English.
+        // Built into the program (Windows), else from the system's Qt (Debian:
+        // qt6-translations-l10n); without either Qt's texts stay English.
         const QString name = QStringLiteral("qtbase_") + QString::fromLatin1(info.code.data(), qsizetype(info.code.size()));
-        if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) at->second = std::move(translator);
+        if (translator->load(name, QStringLiteral(":/translations")) ||
+            translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            at->second = std::move(translator);
     }
     return at->second.get();
 }
