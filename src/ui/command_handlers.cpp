@@ -250,20 +250,20 @@ void CommandHandlers::compact_into_copy(Side side, const CompactionPreview& prev
         filter = filter_text(choice->filter);
         suffix = QString::fromStdString(choice->suffix);
     }
-    const QString level = QFile::decodeName(QByteArray::fromStdString(preview.level));
+    const QString level = qt_file_name(preview.level);
     QString folder = folders_.folder(FolderSlot::export_output);
     if (folder.isEmpty()) folder = QFileInfo(level).absolutePath();
     const QString start =
-        QDir(folder).filePath(QFile::decodeName(QByteArray::fromStdString(compacted_copy_name(preview.level))));
+        QDir(folder).filePath(qt_file_name(compacted_copy_name(preview.level)));
     const QString output = host_.save_file(window_, filter, suffix, start, {}, text(Msg::CompactOutputTitle));
     if (output.isEmpty()) return;
     folders_.remember(FolderSlot::export_output, output);
     jobs_.run(workspace_.files().compact_level(
-        preview.level, local_path(output), [this, side, output](const CompactionSummary& summary) {
+        preview.level, core_file_name(output), [this, side, output](const CompactionSummary& summary) {
             status_.note_written(output, compaction_summary(summary), true);
             const Msg offer = side == Side::source ? Msg::OpenCopyAsSource : Msg::OpenCopyAsTarget;
             if (host_.question(window_, text(Phrase(offer).arg(QFileInfo(output).fileName().toStdString()))))
-                open_file(local_path(output), side);
+                open_file(core_file_name(output), side);
         }));
 }
 
