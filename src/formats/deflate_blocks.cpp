@@ -8,6 +8,7 @@
 
 #include "core/error.h"
 #include "core/pool.h"
+#include "formats/deflate_pieces.h"
 
 namespace tilesmith {
 
@@ -23,11 +24,10 @@ namespace {
 // are 0.9 % larger on the 16-bit words of gradients and noise; 10 to 12 are 3 to
 // 12 % smaller everywhere but take as long as zlib's level 9 or longer.
 constexpr int kLevel = 7;
-// libdeflate's level 2, for a copy whose wait matters more than its size: on
-// the compacted blocks of the 64-page benchmark level and of a real Tomb
-// Raider 4 level it took 0.3 to 0.6 of level 7's time for streams 2 to 6 %
-// larger.
-constexpr int kQuickLevel = 2;
+// libdeflate's level 1, for a copy whose wait matters more than its size: on
+// the compacted blocks of the 64-page benchmark level it takes 0.7 of level
+// 2's time, which took 0.3 to 0.6 of level 7's for streams 2 to 6 % larger.
+constexpr int kQuickLevel = 1;
 
 struct FreeCompressor {
     void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
@@ -77,6 +77,30 @@ std::vector<std::uint8_t> deflate_whole(const std::uint8_t* data, std::size_t si
 
 std::vector<std::uint8_t> deflate_quick(const std::uint8_t* data, std::size_t size) {
     return deflate_at(kQuickLevel, data, size);
+}
+
+namespace {
+
+std::unique_ptr<libdeflate_compressor, FreeCompressor> quick_compressor() {
+    std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(libdeflate_alloc_compressor(kQuickLevel));
+    if (!compressor) throw std::bad_alloc();
+    return compressor;
+}
+
+}  // namespace
+
+// The head is a piece of the stream that ends on a byte after an empty stored
+// block, as a sync flush does; the rest follows it and ends the stream.
+SplitDeflate::SplitDeflate(const std::uint8_t* data, std::size_t head) : head_(head), stream_{0x78, 0xDA} {
+    if (head_ > 0) deflate_piece(quick_compressor().get(), data, head_, false, stream_);
+}
+
+std::vector<std::uint8_t> SplitDeflate::finish(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> out = std::move(stream_);
+    deflate_piece(quick_compressor().get(), data + head_, size - head_, true, out);
+    const std::uint32_t adler = libdeflate_adler32(1, data, size);
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(std::uint8_t(adler >> shift));
+    return out;
 }
 
 void run_on_pool(const std::vector<std::function<void()>>& works, Progress& progress) {

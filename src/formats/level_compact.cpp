@@ -24,6 +24,7 @@ struct Game {
     StoredPages (*stored)(const std::string&, const FileBytesCopy&);
     FileBytesCopy (*write)(const LevelFile&, const FileBytesCopy&, const StoredPages&, const CompactionPlan&,
                            Progress&);
+    void (*ahead)(const LevelFile&, const FileBytesCopy&, StoredPages&) = nullptr;
 };
 
 // The writer of a walked level; refuses images, object packages and levels
@@ -40,7 +41,7 @@ Game game_of(const LevelFile& level) {
         case 2:
         case 3: return {stored_pages_tr23, write_compacted_tr23};
         case 4:
-        case 5: return {stored_pages_tr45, write_compacted_tr45};
+        case 5: return {stored_pages_tr45, write_compacted_tr45, write_ahead_tr45};
         default: throw Error(Msg::CompactRefused, level.name, Msg::CompactNotALevel);
     }
 }
@@ -134,9 +135,14 @@ CompactionSummary compact_level(const std::string& level_name, const std::string
     FileBytesCopy written;
     CompactionPlan plan;
     naming_file(Msg::CannotReadFile, level_name, [&] {
-        const StoredPages stored = early && game.stored == stored_pages_tr45 ? std::move(*early)
-                                                                              : game.stored(level_name, bytes);
-        plan = plan_of(level, stored);
+        StoredPages stored = early && game.stored == stored_pages_tr45 ? std::move(*early)
+                                                                        : game.stored(level_name, bytes);
+        // The writer's work that needs no plan goes beside the plan.
+        WorkerPool::shared().run_beside(
+            [&] {
+                if (game.ahead) game.ahead(level, bytes, stored);
+            },
+            [&] { plan = plan_of(level, stored); });
         progress.step();
         ProgressShare writing(progress, 2, 3);
         // Pages that cannot shrink stay as they were, and so does the whole file.

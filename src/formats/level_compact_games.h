@@ -2,6 +2,7 @@
 // depth, their groups, and the writing of the copy once the plan is made.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,16 @@ namespace tilesmith {
 
 using FileBytesCopy = std::vector<std::uint8_t>;
 
+// What a game's writer does before the plan is known, while it is made
+// (Tomb Raider 4: its level data inflated, and compressed up to its first
+// texture record); null where a game has nothing to do ahead.
+struct WrittenAhead;
+
 struct StoredPages {
     int pages = 0;
     std::vector<PageGroup> groups;
     std::vector<StoredDepth> depths;  // the ones the copy moves, compared for sharing
+    std::shared_ptr<WrittenAhead> ahead;
 };
 
 // `bytes` is the whole file `file_name`, whose walk succeeded (Tomb Raider
@@ -25,6 +32,10 @@ struct StoredPages {
 StoredPages stored_pages_tr1(const std::string& file_name, const FileBytesCopy& bytes);
 StoredPages stored_pages_tr23(const std::string& file_name, const FileBytesCopy& bytes);
 StoredPages stored_pages_tr45(const std::string& file_name, const FileBytesCopy& bytes);
+
+// Tomb Raider 4's work ahead of the plan, into `stored`; an error met there
+// is kept for the writer to throw.
+void write_ahead_tr45(const LevelFile& level, const FileBytesCopy& bytes, StoredPages& stored);
 
 FileBytesCopy write_compacted_tr1(const LevelFile& level, const FileBytesCopy& bytes, const StoredPages& stored,
                                   const CompactionPlan& plan, Progress& progress);

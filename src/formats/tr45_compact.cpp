@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/checked.h"
 #include "core/error.h"
@@ -42,6 +43,10 @@ std::shared_ptr<const ZeroedBuffer> inflated_block(const FileBytesCopy& bytes, s
     return out;
 }
 
+Phrase level_data_damaged(const TextureTablePlaces& at) {
+    return Phrase(Msg::LevelDataCannotInflate).arg(at.level_data_unpacked);
+}
+
 void put_u32(FileBytesCopy& out, std::int64_t value) {
     std::uint8_t raw[4];
     write_u32le(raw, std::uint32_t(value));
@@ -49,6 +54,25 @@ void put_u32(FileBytesCopy& out, std::int64_t value) {
 }
 
 }  // namespace
+
+// Tomb Raider 4's level data, inflated, and its zlib stream begun up to the
+// first texture record the plan may move.
+struct WrittenAhead {
+    FileBytesCopy level_data;
+    std::optional<SplitDeflate> packed;
+};
+
+void write_ahead_tr45(const LevelFile& level, const FileBytesCopy& bytes, StoredPages& stored) {
+    if (level.level->game != 4) return;
+    const TextureTablePlaces& at = level.level->textures.places;
+    auto ahead = std::make_shared<WrittenAhead>();
+    ahead->level_data = inflated(bytes, at.level_data_at, at.level_data_bytes, at.level_data_unpacked,
+                                 level_data_damaged(at));
+    const std::int64_t head =
+        std::clamp<std::int64_t>(std::min(at.objects_at, at.sprites_at), 0, std::int64_t(ahead->level_data.size()));
+    ahead->packed.emplace(ahead->level_data.data(), std::size_t(head));
+    stored.ahead = std::move(ahead);
+}
 
 StoredPages stored_pages_tr45(const std::string& file_name, const FileBytesCopy& bytes) {
     InFile in(file_name);
@@ -91,21 +115,25 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     const TextureTablePlaces& at = refs.places;
     const bool tr4 = level.level->game == 4;
 
-    // Tomb Raider 4's records lie in its inflated level data, 5's in the file
-    // (moved once the copy holds them).
-    FileBytesCopy level_data;
-    if (tr4) {
-        level_data = inflated(bytes, at.level_data_at, at.level_data_bytes, at.level_data_unpacked,
-                              Phrase(Msg::LevelDataCannotInflate).arg(at.level_data_unpacked));
-        move_texture_records(level_data.data(), refs, plan, at.objects_at, at.sprites_at, true, 6);
+    // Tomb Raider 4's records lie in its inflated level data (inflated, and
+    // its stream begun, while the plan was made), 5's in the file (moved once
+    // the copy holds them).
+    std::shared_ptr<WrittenAhead> ahead = stored.ahead;
+    if (tr4 && !ahead) {
+        StoredPages now;
+        write_ahead_tr45(level, bytes, now);
+        ahead = now.ahead;
     }
+    FileBytesCopy no_level_data;
+    FileBytesCopy& level_data = ahead ? ahead->level_data : no_level_data;
+    if (ahead) move_texture_records(level_data.data(), refs, plan, at.objects_at, at.sprites_at, true, 6);
     const std::vector<std::uint8_t> pages32 = build_pages(plan, stored.depths[0]);
     const std::vector<std::uint8_t> pages16 = build_pages(plan, stored.depths[1]);
     std::vector<std::uint8_t> packed32, packed16, packed_data;
     // Quickly rather than smallest: the copy is already smaller by its pages.
     std::vector<std::function<void()>> works{[&] { packed32 = deflate_quick(pages32.data(), pages32.size()); },
                                              [&] { packed16 = deflate_quick(pages16.data(), pages16.size()); }};
-    if (tr4) works.push_back([&] { packed_data = deflate_quick(level_data.data(), level_data.size()); });
+    if (tr4) works.push_back([&] { packed_data = ahead->packed->finish(level_data.data(), level_data.size()); });
     progress.reset(int(works.size()) + 1);
     run_on_pool(works, progress);
 
