@@ -8,9 +8,9 @@ using namespace tilesmith;
 
 TEST(CliCompact, PrintsItsSummaryOrRefusesNamingTheFile) {
     TempDir dir;
-    LevelSpec spec(Game::tr2, 3);
-    spec.object_textures = 4;
-    const Bytes level_bytes = make_level(spec).bytes;
+    LevelSpec wanted(Game::tr2, 3);
+    wanted.object_textures = 4;
+    const Bytes level_bytes = make_level(wanted).bytes;
     struct Case {
         std::string name;
         Bytes bytes;

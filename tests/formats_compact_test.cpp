@@ -52,9 +52,9 @@ TEST(Compact, EveryTextureSamplesTheSamePixelsFromFewerPages) {
     for (const Game game : {Game::tr1, Game::tr2, Game::tr3, Game::tr4, Game::tr5}) {
         SCOPED_TRACE(extension_of(game));
         TempDir dir;
-        LevelSpec spec(game, 4);
-        spec.object_textures = 9;
-        const std::string level = dir.put("level" + extension_of(game), make_level(spec).bytes);
+        LevelSpec wanted(game, 4);
+        wanted.object_textures = 9;
+        const std::string level = dir.put("level" + extension_of(game), make_level(wanted).bytes);
         const std::string output = dir.file("small" + extension_of(game));
         CountingProgress progress;
         const CompactionSummary s = compact_level(level, output, progress);

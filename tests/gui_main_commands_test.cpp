@@ -217,9 +217,9 @@ TEST_F(Commands, TombRaider1LevelsAndObjectPackagesTakeExportsAndMisnamedLevelsO
 // counts asked about, the copy written where the export's dialog says, and
 // offered to that pane.
 TEST_F(Commands, CompactTexturesAsksWithItsCountsWritesTheCopyAndOpensIt) {
-    LevelSpec spec(Game::tr2, 3);
-    spec.object_textures = 4;
-    write_bytes(path("level.tr2").toStdString(), make_level(spec).bytes);
+    LevelSpec wanted(Game::tr2, 3);
+    wanted.object_textures = 4;
+    write_bytes(path("level.tr2").toStdString(), make_level(wanted).bytes);
     open();
     trigger("language_en");
     EXPECT_FALSE(action("compact_level")->isEnabled()) << "no level in either pane";
