@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "core/error.h"
 #include "formats/level_compact.h"
+#include "model/level_compaction.h"
 #include "strings/messages.h"
 
 namespace tilesmith::cli {
@@ -11,15 +12,7 @@ namespace tilesmith::cli {
 int cmd_compact(const std::vector<std::string>& args) {
     if (args.size() != 2) return usage_error("compact needs LEVEL OUTPUT");
     TerminalProgress progress("compacting");
-    const CompactionSummary s = compact_level(args[0], args[1], progress);
-    const Phrase line = Phrase(Msg::CompactSummary)
-                            .arg(s.pages_before)
-                            .arg(s.pages_after)
-                            .arg(s.object_textures)
-                            .arg(s.sprite_textures)
-                            .arg(s.kept)
-                            .arg(s.shared)
-                            .arg(s.dropped);
+    const Phrase line = compaction_summary(compact_level(args[0], args[1], progress));
     std::printf("%s\n", line.text(Language::English).c_str());
     return kOk;
 }

@@ -94,6 +94,13 @@ void move_texture_records(std::uint8_t* records, const LevelTextureRefs& refs, c
     }
 }
 
+FileBytesCopy with_records_moved(const LevelFile& level, const FileBytesCopy& bytes, const CompactionPlan& plan) {
+    FileBytesCopy moved = bytes;
+    const TextureTablePlaces& at = level.level->textures.places;
+    move_texture_records(moved.data(), level.level->textures, plan, at.objects_at, at.sprites_at, false, 4);
+    return moved;
+}
+
 CompactionSummary plan_compaction(const LevelFile& level) {
     const Game game = game_of(level);
     return naming_file(Msg::CannotReadFile, level.name, [&] {

@@ -51,6 +51,10 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
 // or of the page, x and y bytes (1-3); `corners_at` is the corners' offset
 // in an object record. Tomb Raider 4/5's extra words (original place, size)
 // are left as they are: the sizes do not change and the levels keep 0 there.
+// Tomb Raider 1-3: a copy of the file with its texture records moved as the
+// plan says (their tables lie in the file itself).
+FileBytesCopy with_records_moved(const LevelFile& level, const FileBytesCopy& bytes, const CompactionPlan& plan);
+
 void move_texture_records(std::uint8_t* records, const LevelTextureRefs& refs, const CompactionPlan& plan,
                           std::int64_t objects_at, std::int64_t sprites_at, bool side_words, int corners_at);
 

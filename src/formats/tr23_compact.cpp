@@ -20,9 +20,7 @@ StoredPages stored_pages_tr23(const std::string& file_name, const FileBytesCopy&
 FileBytesCopy write_compacted_tr23(const LevelFile& level, const FileBytesCopy& bytes, const StoredPages& stored,
                                    const CompactionPlan& plan, Progress& progress) {
     progress.reset(2);
-    FileBytesCopy moved = bytes;
-    const TextureTablePlaces& at = level.level->textures.places;
-    move_texture_records(moved.data(), level.level->textures, plan, at.objects_at, at.sprites_at, false, 4);
+    const FileBytesCopy moved = with_records_moved(level, bytes, plan);
     const std::vector<std::uint8_t> pages16 = build_pages(plan, stored.depths[0]);
     progress.step();
 
