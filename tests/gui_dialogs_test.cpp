@@ -38,8 +38,10 @@ QApplication& app() {
             if (previous && !message.contains(QLatin1String("does not support raise()")))
                 previous(type, context, message);
         });
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: at exit Qt's own global objects go first, and an
+    // application torn down after them corrupts the heap under wine.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
 // Answers the dialogs' questions from a script and records what was asked.
