@@ -33,8 +33,8 @@ StoredPages stored_pages_tr1(const std::string& file_name, const FileBytesCopy& 
 StoredPages stored_pages_tr23(const std::string& file_name, const FileBytesCopy& bytes);
 StoredPages stored_pages_tr45(const std::string& file_name, const FileBytesCopy& bytes);
 
-// Tomb Raider 4's work ahead of the plan, into `stored`; an error met there
-// is kept for the writer to throw.
+// Tomb Raider 4's work ahead of the plan, into `stored`; throws, naming no
+// file, when the level data cannot be inflated.
 void write_ahead_tr45(const LevelFile& level, const FileBytesCopy& bytes, StoredPages& stored);
 
 FileBytesCopy write_compacted_tr1(const LevelFile& level, const FileBytesCopy& bytes, const StoredPages& stored,
@@ -51,11 +51,11 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
 // or of the page, x and y bytes (1-3); `corners_at` is the corners' offset
 // in an object record. Tomb Raider 4/5's extra words (original place, size)
 // are left as they are: the sizes do not change and the levels keep 0 there.
+void move_texture_records(std::uint8_t* records, const LevelTextureRefs& refs, const CompactionPlan& plan,
+                          std::int64_t objects_at, std::int64_t sprites_at, bool side_words, int corners_at);
+
 // Tomb Raider 1-3: a copy of the file with its texture records moved as the
 // plan says (their tables lie in the file itself).
 FileBytesCopy with_records_moved(const LevelFile& level, const FileBytesCopy& bytes, const CompactionPlan& plan);
-
-void move_texture_records(std::uint8_t* records, const LevelTextureRefs& refs, const CompactionPlan& plan,
-                          std::int64_t objects_at, std::int64_t sprites_at, bool side_words, int corners_at);
 
 }  // namespace tilesmith

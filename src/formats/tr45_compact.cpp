@@ -62,8 +62,9 @@ struct WrittenAhead {
     std::optional<SplitDeflate> packed;
 };
 
-void write_ahead_tr45(const LevelFile& level, const FileBytesCopy& bytes, StoredPages& stored) {
-    if (level.level->game != 4) return;
+namespace {
+
+std::shared_ptr<WrittenAhead> level_data_ahead(const LevelFile& level, const FileBytesCopy& bytes) {
     const TextureTablePlaces& at = level.level->textures.places;
     auto ahead = std::make_shared<WrittenAhead>();
     ahead->level_data = inflated(bytes, at.level_data_at, at.level_data_bytes, at.level_data_unpacked,
@@ -71,7 +72,13 @@ void write_ahead_tr45(const LevelFile& level, const FileBytesCopy& bytes, Stored
     const std::int64_t head =
         std::clamp<std::int64_t>(std::min(at.objects_at, at.sprites_at), 0, std::int64_t(ahead->level_data.size()));
     ahead->packed.emplace(ahead->level_data.data(), std::size_t(head));
-    stored.ahead = std::move(ahead);
+    return ahead;
+}
+
+}  // namespace
+
+void write_ahead_tr45(const LevelFile& level, const FileBytesCopy& bytes, StoredPages& stored) {
+    if (level.level->game == 4) stored.ahead = level_data_ahead(level, bytes);
 }
 
 StoredPages stored_pages_tr45(const std::string& file_name, const FileBytesCopy& bytes) {
@@ -118,22 +125,19 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     // Tomb Raider 4's records lie in its inflated level data (inflated, and
     // its stream begun, while the plan was made), 5's in the file (moved once
     // the copy holds them).
-    std::shared_ptr<WrittenAhead> ahead = stored.ahead;
-    if (tr4 && !ahead) {
-        StoredPages now;
-        write_ahead_tr45(level, bytes, now);
-        ahead = now.ahead;
-    }
-    FileBytesCopy no_level_data;
-    FileBytesCopy& level_data = ahead ? ahead->level_data : no_level_data;
-    if (ahead) move_texture_records(level_data.data(), refs, plan, at.objects_at, at.sprites_at, true, 6);
+    const std::shared_ptr<WrittenAhead> ahead =
+        stored.ahead || !tr4 ? stored.ahead : level_data_ahead(level, bytes);
+    if (ahead) move_texture_records(ahead->level_data.data(), refs, plan, at.objects_at, at.sprites_at, true, 6);
     const std::vector<std::uint8_t> pages32 = build_pages(plan, stored.depths[0]);
     const std::vector<std::uint8_t> pages16 = build_pages(plan, stored.depths[1]);
     std::vector<std::uint8_t> packed32, packed16, packed_data;
     // Quickly rather than smallest: the copy is already smaller by its pages.
     std::vector<std::function<void()>> works{[&] { packed32 = deflate_quick(pages32.data(), pages32.size()); },
                                              [&] { packed16 = deflate_quick(pages16.data(), pages16.size()); }};
-    if (tr4) works.push_back([&] { packed_data = ahead->packed->finish(level_data.data(), level_data.size()); });
+    if (tr4)
+        works.push_back([&] {
+            packed_data = ahead->packed->finish(ahead->level_data.data(), ahead->level_data.size());
+        });
     progress.reset(int(works.size()) + 1);
     run_on_pool(works, progress);
 
@@ -152,7 +156,7 @@ FileBytesCopy write_compacted_tr45(const LevelFile& level, const FileBytesCopy& 
     if (tr4) {
         // The sky and font block up to the level data's sizes, then the new stream.
         out.insert(out.end(), bytes.begin() + layout.rest, bytes.begin() + at.level_data_at - 8);
-        put_u32(out, std::int64_t(level_data.size()));
+        put_u32(out, std::int64_t(ahead->level_data.size()));
         put_u32(out, std::int64_t(packed_data.size()));
         out.insert(out.end(), packed_data.begin(), packed_data.end());
         out.insert(out.end(), bytes.begin() + at.level_data_at + at.level_data_bytes, bytes.end());
