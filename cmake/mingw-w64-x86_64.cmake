@@ -29,11 +29,13 @@ set(ENV{PKG_CONFIG_PATH} "")
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Test programs run under wine, in a wine prefix of their own beside the build.
+# Test programs run under wine, in a wine prefix of their own beside the build,
+# through scripts/wine.sh (the address space laid out the same each time).
 find_program(TILESMITH_WINE NAMES wine wine64)
 if(TILESMITH_WINE)
   get_filename_component(_wine_prefix ${TILESMITH_WINDOWS_PREFIX}/../wine ABSOLUTE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${_wine_prefix} WINEDEBUG=-all ${TILESMITH_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${_wine_prefix} WINEDEBUG=-all
+      ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine.sh)
 endif()
 
 # The MinGW zlib comes as a DLL and as a static library: the static one.

@@ -12,7 +12,7 @@
 #   4. zips the two programs with the licences of everything linked into them
 #      (build-windows/tilesmith-VERSION-windows-x86_64.zip).
 # Everything fetched or built stays under build-windows/. Then
-#   (cd build-windows && ctest -j2)
+#   bash scripts/test-windows.sh
 # runs the tests under wine. Each step prints its time. TILESMITH_WINDOWS_GUI=OFF
 # builds the tool and its tests alone, without Qt.
 set -euo pipefail
@@ -169,7 +169,7 @@ step "programs" build_project
 # wine makes its prefix at its first start, which takes longer than a test
 # program's listing may: make it now.
 prepare_wine() {
-  WINEPREFIX="$out/wine" WINEDEBUG=-all "$(command -v wine || command -v wine64)" wineboot --init >/dev/null 2>&1 || true
+  WINEPREFIX="$out/wine" WINEDEBUG=-all "$root/scripts/wine.sh" wineboot --init >/dev/null 2>&1 || true
   WINEPREFIX="$out/wine" wineserver -w || true
 }
 [ "${TILESMITH_WINDOWS_TESTS:-ON}" = OFF ] || step "wine" prepare_wine

@@ -18,7 +18,7 @@ for tool in "$linux" "$windows"; do
   [ -x "$tool" ] || { echo "missing $tool: build it first" >&2; exit 2; }
 done
 export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all
-wine="$(command -v wine || command -v wine64)"
+wine="$root/scripts/wine.sh"
 rm -rf "$work"
 mkdir -p "$work/linux" "$work/windows"
 # One wine server for all the runs, rather than one started per run.
