@@ -45,9 +45,8 @@ std::wstring quoted(const std::wstring& arg) {
     return out.append(2 * backslashes, L'\\') + L'"';
 }
 
-// The child's status; -1 when it did not start or ended by an exception,
-// and then `why` says which.
-int run(const std::vector<std::string>& args, const std::string& out, const std::string& err, std::string& why) {
+// The child's status; -1 when it did not start or ended by an exception.
+int run(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
     const std::wstring program = path_from_utf8(TILESMITH_CLI_PATH).native();
     std::wstring line = quoted(program);
     for (const std::string& a : args) line += L' ' + quoted(path_from_utf8(a).native());
@@ -69,17 +68,13 @@ int run(const std::vector<std::string>& args, const std::string& out, const std:
         GetExitCodeProcess(child.hProcess, &code);
         CloseHandle(child.hThread);
         CloseHandle(child.hProcess);
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%08lX", static_cast<unsigned long>(code));
-        why = "ended by exception 0x" + std::string(hex);  // 0xC0000005 and the like
-    } else {
-        why = "not started: error " + std::to_string(GetLastError());
     }
     for (HANDLE h : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(h);
-    return code < 0x80000000u ? int(code) : -1;
+    if (code >= 0x80000000u) std::fprintf(stderr, "tilesmith-cli ended with 0x%08lX\n", static_cast<unsigned long>(code));
+    return code < 0x80000000u ? int(code) : -1;  // 0xC0000005 and the like: an exception
 }
 #else
-int run(const std::vector<std::string>& args, const std::string& out, const std::string& err, std::string& why) {
+int run(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
     std::vector<char*> argv{const_cast<char*>(TILESMITH_CLI_PATH)};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -90,11 +85,9 @@ int run(const std::vector<std::string>& args, const std::string& out, const std:
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = -1;
     int status = 0;
-    const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
-    const bool ended = started && waitpid(pid, &status, 0) == pid && WIFEXITED(status);
+    const bool ended = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
+                       waitpid(pid, &status, 0) == pid && WIFEXITED(status);
     posix_spawn_file_actions_destroy(&actions);
-    if (!started) why = "not started";
-    else if (!ended) why = WIFSIGNALED(status) ? "ended by signal " + std::to_string(WTERMSIG(status)) : "lost";
     return ended ? WEXITSTATUS(status) : -1;
 }
 #endif
@@ -117,11 +110,9 @@ CliRun run_cli(const std::string& shell_args) {
 CliRun run_cli(const std::vector<std::string>& args) {
     const TempDir dir;
     CliRun r;
-    std::string why;
-    r.status = run(args, dir.file("out"), dir.file("err"), why);
+    r.status = run(args, dir.file("out"), dir.file("err"));
     r.out = text_of(dir.file("out"));
     r.err = text_of(dir.file("err"));
-    if (r.status == -1) r.err += "[tilesmith-cli " + why + "]\n";
     return r;
 }
 
